@@ -1,0 +1,112 @@
+#include "core/QXWLLIB.h"
+#include "core/IniFile.h"
+
+QXWLLIB QXWLAPI;
+
+namespace {
+constexpr int kDefaultRetryConnectSeconds = 60;
+
+void ReadCustomText(LPCSTR key, LPCSTR defaultValue, char (&out)[QXWLLIB::kCustomTextBytes])
+{
+    lstrcpynA(out, ReadModuleIniString("Custom", key, defaultValue), QXWLLIB::kCustomTextBytes);
+}
+}  // namespace
+
+void QXWLLIB::ReadSettings()
+{
+    ReadIni();
+    ReadPersistentConnectIni();
+    ReadMediaServerIni();
+}
+
+void QXWLLIB::ReadIni()
+{
+    // Defaults before reading: every flag 0 but SupportWAPI and CompanyWebSiteLink.
+    ShowCountryRegion = ShowPassword = EAPFastEnhancement = TxRate = BgProtection = HTSetting = 0;
+    ActiveProfileIcon = ProhibitWEPonHT = ProhibitTKIPonHT = SupportCCX = SupportWMM = Select11nDialog = 0;
+    AssociateIE = ProbeIE = ExternalRegistrar = WPS2_SecurityAll = TxBurst = TCPWindowSize = FastRoaming = 0;
+    ProfAdvPage = WPA2PSKForAdhocXP = ShowTestDialog = ACKPolicy_CoexMode_11nPage = nDebugMode = 0;
+    SupportWAPI = 1;
+    CompanyWebSiteLink = 1;
+    RetryConnectTimer = kDefaultRetryConnectSeconds;
+    SoftAP_UIName[0] = ShortCut_FolderName[0] = ShortCut_IconName[0] = CompanyWebSite[0] = '\0';
+
+    SupportWAPI = ReadIniFlagNot0("AuthEncry", "SupportWAPI", "1");
+    ShowPassword = ReadIniFlagEquals1("AuthEncry", "ShowPassword", "0");
+    WPA2PSKForAdhocXP = ReadIniFlagEquals1("AuthEncry", "WPA2PSKForAdhocXP", "0");
+    ShowCountryRegion = ReadIniFlagEquals1("Advance", "ShowCountryRegion", "0");
+    EAPFastEnhancement = ReadIniFlagEquals1("Advance", "EAPFastEnhancement", "0");
+    TxRate = ReadIniFlagEquals1("Advance", "TxRate", "0");
+    BgProtection = ReadIniFlagEquals1("Advance", "BgProtection", "0");
+    HTSetting = ReadIniFlagEquals1("Advance", "HT Setting", "0");
+    ActiveProfileIcon = ReadIniFlagEquals1("Advance", "ActiveProfileIcon", "1");
+    RetryConnectTimer = ReadIniInt("Advance", "RetryConnectTimer", kDefaultRetryConnectSeconds);
+    Select11nDialog = ReadIniFlagEquals1("Advance", "Select11nDialog", "0");
+    if (Select11nDialog == 1) {
+        TxRate = 1;
+        HTSetting = 1;
+    } else {
+        // A second read can only switch the flags on.
+        if (ReadIniFlagEquals1("Advance", "TxRate", "0")) TxRate = 1;
+        if (ReadIniFlagEquals1("Advance", "HT Setting", "0")) HTSetting = 1;
+    }
+    SupportCCX = ReadIniFlagEquals1("Advance", "SupportCCX", "0");
+    SupportWMM = ReadIniFlagEquals1("Advance", "SupportWMM", "0");
+    TxBurst = ReadIniFlagEquals1("Advance", "TxBurst", "0");
+    TCPWindowSize = ReadIniFlagEquals1("Advance", "TCPWindowSize", "0");
+    FastRoaming = ReadIniFlagEquals1("Advance", "FastRoaming", "0");
+    ShowTestDialog = ReadIniFlagEquals1("Advance", "ShowTestDialog", "0");
+    ACKPolicy_CoexMode_11nPage = ReadIniFlagEquals1("Advance", "ACKPolicy_CoexMode_11nPage", "0");
+    AssociateIE = ReadIniFlagEquals1("WPS", "AssociateIE", "0");
+    ProbeIE = ReadIniFlagEquals1("WPS", "ProbeIE", "0");
+    ExternalRegistrar = ReadIniFlagEquals1("WPS", "ExternalRegistrar", "0");
+    WPS2_SecurityAll = ReadIniFlagEquals1("WPS", "WPS2_SecurityAll", "0");
+    nDebugMode = ReadIniInt("Settings", "DebugMode", 0);
+    ProhibitWEPonHT = ReadIniFlagEquals1("Settings", "ProhibitWEPonHT", "0");
+    ProhibitTKIPonHT = ReadIniFlagEquals1("Settings", "ProhibitTKIPonHT", "0");
+    ProfAdvPage = ReadIniFlagEquals1("Profile", "ProfAdvPage", "0");
+    CompanyWebSiteLink = ReadIniFlagNot0("About", "CompanyWebSiteLink", "1");
+    ReadWiFiDirectIni();
+    if (RetryConnectTimer <= 0) RetryConnectTimer = kDefaultRetryConnectSeconds;
+    ReadCustomText("SoftAP_UIName", "ApUI", SoftAP_UIName);
+    ReadCustomText("ShortCut_FolderName", "Quixen Wireless", ShortCut_FolderName);
+    ReadCustomText("ShortCut_IconName", "Quixen Wireless Utility", ShortCut_IconName);
+    ReadCustomText("CompanyWebSite", kDefaultCompanyWebSite, CompanyWebSite);
+}
+
+void QXWLLIB::ReadWiFiDirectIni()
+{
+    SupportWiFiDirect = ReadIniFlagEquals1("WiFiDirect", "SupportWiFiDirect", "1");
+    SupportAdvanceSettings = ReadIniFlagEquals1("WiFiDirect", "SupportAdvanceSettings", "1");
+    SupportDesiredList = ReadIniFlagEquals1("WiFiDirect", "SupportDesiredList", "0");
+    GetWPSstatus = ReadIniFlagNot0("WiFiDirect", "GetWPSstatus", "0");
+    SupportPBC = ReadIniFlagNot0("WiFiDirect", "SupportPBC", "0");
+    UseDefaultRegPIN = ReadIniInt("WiFiDirect", "UseDefaultRegPIN", 0);
+    WiFiDirectSigmaTest = ReadIniFlagEquals1("WiFiDirect", "WiFiDirectSigmaTest", "0");
+    WiFiDirectTestFlag = WiFiDirectSigmaTest;
+}
+
+void QXWLLIB::ReadPersistentConnectIni()
+{
+    PersistentConnect = ReadIniFlagNot0("PersistentConnect", "PersistentConnect", "1");
+    SupportPersistentForXPX64 = ReadIniFlagNot0("PersistentConnect", "SupportPersistentForXPX64", "0");
+    SupportPersistentForWin7Starter = ReadIniFlagNot0("PersistentConnect", "SupportPersistentForWin7Starter", "0");
+    PEAP = ReadIniFlagNot0("PersistentConnect", "PEAP", "0");
+    TLS_SmartCard = ReadIniFlagNot0("PersistentConnect", "TLS_SmartCard", "0");
+    TTLS = ReadIniFlagNot0("PersistentConnect", "TTLS", "0");
+    EAP_FAST = ReadIniFlagNot0("PersistentConnect", "EAP-FAST", "1");
+    LEAP = ReadIniFlagNot0("PersistentConnect", "LEAP", "1");
+    MD5 = ReadIniFlagNot0("PersistentConnect", "MD5", "0");
+    Open_None = ReadIniFlagNot0("PersistentConnect", "Open-None", "0");
+    Open_WEP = ReadIniFlagNot0("PersistentConnect", "Open-WEP", "1");
+    Shared_WEP = ReadIniFlagNot0("PersistentConnect", "Shared-WEP", "1");
+    WPA_PSK = ReadIniFlagNot0("PersistentConnect", "WPA-PSK", "1");
+    WPA2_PSK = ReadIniFlagNot0("PersistentConnect", "WPA2-PSK", "1");
+}
+
+void QXWLLIB::ReadMediaServerIni()
+{
+    m_strMediaServerName = ReadIniStringInExeDir("Service", "ServiceName", "QxMediaServer.ini");
+    if (m_strMediaServerName.IsEmpty()) m_strMediaServerName = "QxMediaServer";
+    m_strMediaServerFriendlyName = ReadIniStringInExeDir("Device", "FriendlyName", "QxMediaServer.ini");
+}

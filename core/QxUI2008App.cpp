@@ -1,0 +1,55 @@
+#include "core/QxUI2008App.h"
+#include "core/DebugLog.h"
+#include "core/HideDlg.h"
+
+HMODULE G_hKelvoImg = nullptr;
+
+namespace {
+constexpr char kSingleInstanceMutex[] = "VN38";
+constexpr char kShowUIEvent[] = "ShowUIEvent";
+constexpr char kRegistryKey[] = "Local AppWizard-Generated Applications";
+constexpr char kSkinLibrary[] = "KelvoIMG.dll";
+constexpr DWORD kAllCommonControlClasses = 0xFF;
+}
+
+BOOL CQxUI2008App::InitInstance()
+{
+    INITCOMMONCONTROLSEX icc{sizeof icc, kAllCommonControlClasses};
+    ::InitCommonControlsEx(&icc);
+    CWinApp::InitInstance();
+    AfxEnableControlContainer();
+
+    m_hSingleInstanceMutex = ::CreateMutexA(nullptr, FALSE, kSingleInstanceMutex);
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        // Another copy runs: wake it and leave without a word. The handle stays open until exit.
+        m_hSingleInstanceMutex = nullptr;
+        HANDLE showEvent = ::OpenEventA(EVENT_ALL_ACCESS, FALSE, kShowUIEvent);
+        ::SetEvent(showEvent);
+        return FALSE;
+    }
+
+    SetRegistryKey(kRegistryKey);
+    CHideDlg dlg(nullptr);
+    G_hKelvoImg = ::LoadLibraryA(kSkinLibrary);
+    if (!G_hKelvoImg) {
+        AfxMessageBox("Error,Img Dll do not be found", MB_OK, 0);
+        return FALSE;
+    }
+    AfxSetResourceHandle(G_hKelvoImg);
+
+    if (strcmp(m_lpCmdLine, "-D") == 0 || strcmp(m_lpCmdLine, "-d") == 0)
+        OpenDebugLogFile();
+
+    m_pMainWnd = &dlg;
+    dlg.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+}
+
+int CQxUI2008App::ExitInstance()
+{
+    // The mutex was created unowned: releasing it frees nothing, and "VN38" stays taken
+    // until this process ends.
+    if (m_hSingleInstanceMutex) ::ReleaseMutex(m_hSingleInstanceMutex);
+    return CWinApp::ExitInstance();
+}

@@ -1,0 +1,60 @@
+# Shared by the scripts: paths, package installation, target choice, the Wine prefixes.
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$ROOT/build"
+BIN="$BUILD/bin"
+export WINEDEBUG=-all
+
+# The program targets 32-bit Windows, but this project's machines run kernels without
+# 32-bit support, where 32-bit Wine cannot start: by default the same sources are built
+# and tested as 64-bit. TARGET_ARCH=i686 builds the 32-bit program where 32-bit Wine runs.
+TARGET_ARCH="${TARGET_ARCH:-x86_64}"
+if [ "$TARGET_ARCH" = i686 ]; then
+  TOOLCHAIN="$ROOT/cmake/mingw-i686.cmake"
+  export WINEARCH=win32
+  WINE=/usr/lib/wine/wine
+  PACKAGES="cmake make g++-mingw-w64-i686-posix wine wine32:i386 googletest xvfb imagemagick x11-utils"
+else
+  TOOLCHAIN="$ROOT/cmake/mingw-x86_64.cmake"
+  export WINEARCH=win64
+  WINE=/usr/lib/wine/wine64
+  PACKAGES="cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest xvfb imagemagick x11-utils"
+fi
+export WINELOADER="$WINE"
+export TARGET_ARCH
+
+install_packages() {
+  local missing=""
+  for p in $PACKAGES; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
+  done
+  [ -z "$missing" ] && return 0
+  echo "Installing:$missing"
+  case "$missing" in *:i386*)
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
+  esac
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+build_all() {
+  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" \
+        -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+  cmake --build "$BUILD" -j"$(nproc)"
+}
+
+# prepare_prefix DIR DRIVER: a prefix of the build's own with the given graphics driver (null or x11).
+prepare_prefix() {
+  local prefix="$1" driver="$2"
+  export WINEPREFIX="$prefix"
+  if [ ! -f "$prefix/.ready-$TARGET_ARCH" ]; then
+    rm -rf "$prefix"
+    mkdir -p "$prefix"
+    # No Mono/Gecko prompts: the program needs neither.
+    WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$driver" /f >/dev/null 2>&1
+    "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver -w
+    [ -d "$prefix/drive_c/windows" ] || { echo "Wine prefix $prefix could not be created" >&2; return 1; }
+    touch "$prefix/.ready-$TARGET_ARCH"
+  fi
+}

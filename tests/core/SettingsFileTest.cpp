@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+#include "core/IniFile.h"
+#include "core/QXAPLIB.h"
+#include "core/QXWLLIB.h"
+#include "support/TestSupport.h"
+
+using testing_support::OwnIniPath;
+using testing_support::ScopedFile;
+
+
+// QXWLLIB is not copyable; read into the global object and inspect it instead.
+class StationSettings : public ::testing::Test {
+protected:
+    void Read(const std::string& ini)
+    {
+        ScopedFile file(OwnIniPath(), ini);
+        QXWLAPI.ReadSettings();
+    }
+};
+
+TEST_F(StationSettings, WithoutAFileEveryKeyTakesItsDefault)
+{
+    ::DeleteFileA(OwnIniPath().c_str());
+    QXWLAPI.ReadSettings();
+    EXPECT_EQ(1, QXWLAPI.SupportWAPI);
+    EXPECT_EQ(0, QXWLAPI.ShowPassword);
+    EXPECT_EQ(1, QXWLAPI.ActiveProfileIcon);
+    EXPECT_EQ(1, QXWLAPI.CompanyWebSiteLink);
+    EXPECT_EQ(60, QXWLAPI.RetryConnectTimer);
+    EXPECT_EQ(0, QXWLAPI.nDebugMode);
+    EXPECT_EQ(0, QXWLAPI.ProhibitTKIPonHT);
+    EXPECT_EQ(0, QXWLAPI.ProhibitWEPonHT);
+    EXPECT_EQ(1, QXWLAPI.SupportWiFiDirect);
+    EXPECT_EQ(1, QXWLAPI.SupportAdvanceSettings);
+    EXPECT_EQ(0, QXWLAPI.GetWPSstatus);
+    EXPECT_STREQ("ApUI", QXWLAPI.SoftAP_UIName);
+    EXPECT_STREQ("Quixen Wireless", QXWLAPI.ShortCut_FolderName);
+    EXPECT_STREQ("Quixen Wireless Utility", QXWLAPI.ShortCut_IconName);
+    EXPECT_STREQ(kDefaultCompanyWebSite, QXWLAPI.CompanyWebSite);
+    EXPECT_EQ(1, QXWLAPI.PersistentConnect);
+    EXPECT_EQ(0, QXWLAPI.PEAP);
+    EXPECT_EQ(1, QXWLAPI.EAP_FAST);
+    EXPECT_EQ(1, QXWLAPI.LEAP);
+    EXPECT_EQ(0, QXWLAPI.Open_None);
+    EXPECT_EQ(1, QXWLAPI.Open_WEP);
+    EXPECT_EQ(1, QXWLAPI.WPA2_PSK);
+}
+
+TEST_F(StationSettings, EqualsOneAndNotZeroTestsAreExact)
+{
+    Read("[AuthEncry]\nSupportWAPI=yes\nShowPassword=yes\n[Advance]\nSupportCCX=01\nTxBurst=1\n"
+         "[About]\nCompanyWebSiteLink=0\n[PersistentConnect]\nPEAP=no\nLEAP=0\n");
+    EXPECT_EQ(1, QXWLAPI.SupportWAPI);       // only "0" turns it off
+    EXPECT_EQ(0, QXWLAPI.ShowPassword);      // only "1" turns it on
+    EXPECT_EQ(0, QXWLAPI.SupportCCX);        // "01" is not "1"
+    EXPECT_EQ(1, QXWLAPI.TxBurst);
+    EXPECT_EQ(0, QXWLAPI.CompanyWebSiteLink);
+    EXPECT_EQ(1, QXWLAPI.PEAP);
+    EXPECT_EQ(0, QXWLAPI.LEAP);
+}
+
+TEST_F(StationSettings, RetryConnectTimerFallsBackToSixtyWhenNotPositive)
+{
+    for (const char* value : {"0", "-5", "abc", ""}) {
+        Read(std::string("[Advance]\nRetryConnectTimer=") + value + "\n");
+        EXPECT_EQ(60, QXWLAPI.RetryConnectTimer) << "value " << value;
+    }
+    Read("[Advance]\nRetryConnectTimer=30\n");
+    EXPECT_EQ(30, QXWLAPI.RetryConnectTimer);
+    Read("[Advance]\nRetryConnectTimer= 45s\n");
+    EXPECT_EQ(45, QXWLAPI.RetryConnectTimer);
+}
+
+TEST_F(StationSettings, Select11nDialogTurnsOnRateAndHtSettings)
+{
+    Read("[Advance]\nSelect11nDialog=1\nTxRate=0\nHT Setting=0\n");
+    EXPECT_EQ(1, QXWLAPI.TxRate);
+    EXPECT_EQ(1, QXWLAPI.HTSetting);
+    Read("[Advance]\nSelect11nDialog=0\nTxRate=1\nHT Setting=yes\n");
+    EXPECT_EQ(1, QXWLAPI.TxRate);
+    EXPECT_EQ(0, QXWLAPI.HTSetting);
+}
+
+TEST_F(StationSettings, DebugModeIsAWholeNumber)
+{
+    Read("[Settings]\nDebugMode=4\n");
+    EXPECT_EQ(4, QXWLAPI.nDebugMode);
+    Read("[Settings]\nDebugMode=-2\n");
+    EXPECT_EQ(-2, QXWLAPI.nDebugMode);
+    Read("[Settings]\nDebugMode=x\n");
+    EXPECT_EQ(0, QXWLAPI.nDebugMode);
+}
+
+TEST_F(StationSettings, SigmaTestSetsBothTestFlags)
+{
+    Read("[WiFiDirect]\nWiFiDirectSigmaTest=1\nUseDefaultRegPIN=3\nSupportWiFiDirect=0\n");
+    EXPECT_EQ(1, QXWLAPI.WiFiDirectSigmaTest);
+    EXPECT_EQ(1, QXWLAPI.WiFiDirectTestFlag);
+    EXPECT_EQ(3, QXWLAPI.UseDefaultRegPIN);
+    EXPECT_EQ(0, QXWLAPI.SupportWiFiDirect);
+    Read("[WiFiDirect]\nWiFiDirectSigmaTest=2\n");
+    EXPECT_EQ(0, QXWLAPI.WiFiDirectSigmaTest);
+    EXPECT_EQ(0, QXWLAPI.WiFiDirectTestFlag);
+}
+
+TEST_F(StationSettings, OverLongTextsAreCutToTheirBuffers)
+{
+    ScopedFile file(OwnIniPath(), "[Custom]\nSoftAP_UIName=" + std::string(300, 'n') + "\n");
+    QXWLAPI.ReadSettings();
+    EXPECT_EQ(127u, strlen(QXWLAPI.SoftAP_UIName));
+    EXPECT_EQ(255, ReadModuleIniString("Custom", "SoftAP_UIName", "").GetLength());
+}
+
+TEST_F(StationSettings, EditsTakeEffectAtTheNextRead)
+{
+    Read("[Settings]\nDebugMode=1\n");
+    EXPECT_EQ(1, QXWLAPI.nDebugMode);
+    Read("[Settings]\nDebugMode=5\n");
+    EXPECT_EQ(5, QXWLAPI.nDebugMode);
+}
+
+TEST_F(StationSettings, TheFileIsNeverWritten)
+{
+    const std::string ini = "[Advance]\nTxRate=1\n";
+    ScopedFile file(OwnIniPath(), ini);
+    QXWLAPI.ReadSettings();
+    QXAPAPI.ReadIni();
+    EXPECT_EQ(ini, testing_support::ReadWholeFile(OwnIniPath()));
+}
+
+TEST(MediaServerSettings, NamesComeFromTheirOwnFileWithDefaults)
+{
+    const std::string path = testing_support::BinFolder() + "QxMediaServer.ini";
+    {
+        ScopedFile none(path, "");
+        QXWLAPI.ReadMediaServerIni();
+        EXPECT_STREQ("QxMediaServer", QXWLAPI.m_strMediaServerName);
+        EXPECT_STREQ("", QXWLAPI.m_strMediaServerFriendlyName);
+    }
+    ScopedFile file(path, "[Service]\nServiceName=MyMedia\n[Device]\nFriendlyName=Den PC\n");
+    QXWLAPI.ReadMediaServerIni();
+    EXPECT_STREQ("MyMedia", QXWLAPI.m_strMediaServerName);
+    EXPECT_STREQ("Den PC", QXWLAPI.m_strMediaServerFriendlyName);
+}
+
+TEST(SoftApSettings, ProhibitFlagsAreOnWithoutAFileWhileTheStationOnesAreOff)
+{
+    ::DeleteFileA(OwnIniPath().c_str());
+    QXAPAPI.ReadIni();
+    QXWLAPI.ReadSettings();
+    EXPECT_EQ(1, QXAPAPI.ProhibitTKIPonHT);
+    EXPECT_EQ(1, QXAPAPI.ProhibitWEPonHT);
+    EXPECT_EQ(0, QXWLAPI.ProhibitTKIPonHT);
+    EXPECT_EQ(0, QXWLAPI.ProhibitWEPonHT);
+    EXPECT_EQ(1, QXAPAPI.EnableCountryRegion);
+    EXPECT_EQ(5, QXAPAPI.WaitforDriverInitialized);
+    EXPECT_STREQ("QxUI", QXAPAPI.UTILITY_FILE_NAME);
+    EXPECT_STREQ("Quixen Wireless", QXAPAPI.SHORTCUT_FOLDER_NAME);
+}
+
+TEST(SoftApSettings, AnyValueButZeroIsOnAndSelect11nDialogSkipsTheRateKeys)
+{
+    ScopedFile file(OwnIniPath(), "[AuthEncry]\nDisplayPassword=no\n[Advance]\nSelect11nDialog=2\nTxRate=0\n"
+                                  "[Settings]\nProhibitTKIPonHT=1\nProhibitWEPonHT=0\n");
+    QXAPAPI.ReadIni();
+    EXPECT_EQ(1, QXAPAPI.DisplayPassword);
+    EXPECT_EQ(1, QXAPAPI.Select11nDialog);
+    EXPECT_EQ(1, QXAPAPI.TxRate);
+    EXPECT_EQ(1, QXAPAPI.HTSetting);
+    EXPECT_EQ(0, QXAPAPI.ProhibitTKIPonHT);
+    EXPECT_EQ(1, QXAPAPI.ProhibitWEPonHT);
+}
+
+TEST(IniInteger, DecimalRule)
+{
+    EXPECT_EQ(12, ParseIniInteger("  12abc"));
+    EXPECT_EQ(-7, ParseIniInteger("-7"));
+    EXPECT_EQ(7, ParseIniInteger("+7"));
+    EXPECT_EQ(0, ParseIniInteger("abc"));
+    EXPECT_EQ(0, ParseIniInteger("- 3"));
+}

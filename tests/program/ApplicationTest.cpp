@@ -1,0 +1,109 @@
+// The real program, started under Wine as a user would start it.
+#include <gtest/gtest.h>
+#include "support/TestSupport.h"
+
+#include <shlobj.h>
+#include <string>
+
+using namespace testing_support;
+
+namespace {
+constexpr DWORD kStartTimeoutMs = 20000;
+constexpr char kCaption[] = "Quixen Utility";
+
+std::string ProgramCommand(const std::string& arguments = "")
+{
+    return "\"" + BinFolder() + "KPL4471.exe\"" + arguments;
+}
+
+std::string DesktopLogPath()
+{
+    char desktop[MAX_PATH] = "";
+    ::SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
+    return std::string(desktop) + "\\KPL4471.LOG";
+}
+
+// Whether the program writes its log file for this command line (it is running when the window is up).
+bool CreatesLogFile(const std::string& arguments)
+{
+    ::DeleteFileA(DesktopLogPath().c_str());
+    ChildProcess program(ProgramCommand(arguments), BinFolder());
+    EXPECT_TRUE(WaitForWindow("#32770", kCaption, program.Id(), kStartTimeoutMs)) << "for" << arguments;
+    program.Kill();
+    bool exists = FileExists(DesktopLogPath());
+    ::DeleteFileA(DesktopLogPath().c_str());
+    return exists;
+}
+}  // namespace
+
+TEST(SingleInstance, SecondStartSignalsTheRunningCopyAndQuitsWithoutAWindow)
+{
+    // This test plays the running copy: it holds the mutex and waits on the event.
+    HANDLE mutex = ::CreateMutexA(nullptr, FALSE, "VN38");
+    HANDLE showEvent = ::CreateEventA(nullptr, FALSE, FALSE, "ShowUIEvent");
+    ASSERT_TRUE(mutex && showEvent);
+
+    ChildProcess second(ProgramCommand(), BinFolder());
+    ASSERT_TRUE(second.Started());
+    DWORD code = 0;
+    EXPECT_TRUE(second.WaitForExit(kStartTimeoutMs, &code));
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(showEvent, 0));
+    EXPECT_EQ(nullptr, WaitForWindow(nullptr, nullptr, second.Id(), 0));
+
+    ::CloseHandle(showEvent);
+    ::CloseHandle(mutex);
+}
+
+TEST(SingleInstance, RealSecondCopyLeavesOneRunningCopy)
+{
+    ChildProcess first(ProgramCommand(), BinFolder());
+    ASSERT_TRUE(WaitForWindow("#32770", kCaption, first.Id(), kStartTimeoutMs));
+
+    ChildProcess second(ProgramCommand(), BinFolder());
+    EXPECT_TRUE(second.WaitForExit(kStartTimeoutMs));
+    EXPECT_EQ(1, CountTopLevelWindows(kCaption));
+    EXPECT_FALSE(first.WaitForExit(0));
+}
+
+TEST(StartUp, HiddenDialogNeverShows)
+{
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND hidden = WaitForWindow("#32770", kCaption, program.Id(), kStartTimeoutMs);
+    ASSERT_TRUE(hidden);
+    ::Sleep(500);
+    EXPECT_FALSE(::IsWindowVisible(hidden));
+}
+
+TEST(StartUp, MissingSkinLibraryShowsOneMessageAndEnds)
+{
+    // A program folder without "KelvoIMG.dll".
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + "kpl_noskin\\";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(::CopyFileA((BinFolder() + "KPL4471.exe").c_str(), (folder + "KPL4471.exe").c_str(), FALSE));
+
+    ChildProcess program("\"" + folder + "KPL4471.exe\"", folder);
+    HWND box = WaitForWindow("#32770", "KPL4471", program.Id(), kStartTimeoutMs);
+    ASSERT_TRUE(box);
+    char text[128] = "";
+    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_STREQ("Error,Img Dll do not be found", text);
+    EXPECT_EQ(0, CountTopLevelWindows(kCaption));
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(program.WaitForExit(kStartTimeoutMs));
+    EXPECT_EQ(0, CountTopLevelWindows(kCaption));
+
+    ::DeleteFileA((folder + "KPL4471.exe").c_str());
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+TEST(DebugSwitch, OnlyAWholeCommandLineOfMinusDOpensTheLogFile)
+{
+    EXPECT_TRUE(CreatesLogFile(" -d"));
+    EXPECT_TRUE(CreatesLogFile(" -D"));
+    EXPECT_FALSE(CreatesLogFile(" -d x"));
+    EXPECT_FALSE(CreatesLogFile("  -d"));  // a leading blank after the separating one
+    EXPECT_FALSE(CreatesLogFile(" /d"));
+    EXPECT_FALSE(CreatesLogFile(""));
+}

@@ -1,0 +1,70 @@
+// Shared helpers of the test programs: message-box capture, bounded message pumping,
+// files beside the program, and starting programs of the build.
+#pragma once
+#include "framework/Afx.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// While alive, every message box of the framework is recorded and answered with `answer`
+// (or with the next of `answers`, then `answer`) instead of being shown.
+class MessageBoxCapture {
+public:
+    explicit MessageBoxCapture(int answer = IDOK);
+    ~MessageBoxCapture();
+    void QueueAnswer(int answer) { m_queued.push_back(answer); }
+    const std::vector<MessageBoxRequest>& Boxes() const { return m_boxes; }
+    size_t Count() const { return m_boxes.size(); }
+
+private:
+    int m_answer;
+    std::vector<int> m_queued;
+    std::vector<MessageBoxRequest> m_boxes;
+};
+
+// Dispatches this thread's messages for at most timeoutMs, or until done() answers true.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
+void PumpFor(DWORD ms);
+
+// The folder of the running test program (the program's folder of the build), with a trailing backslash.
+std::string BinFolder();
+// The settings file of the running test program ("<test program>.ini").
+std::string OwnIniPath();
+
+// Writes a file, replacing it; removes it again when the object goes.
+class ScopedFile {
+public:
+    ScopedFile(std::string path, const std::string& content);
+    ~ScopedFile();
+    const std::string& Path() const { return m_path; }
+private:
+    std::string m_path;
+};
+
+std::string ReadWholeFile(const std::string& path);
+bool FileExists(const std::string& path);
+
+// A started process of the build.
+class ChildProcess {
+public:
+    // commandLine is passed as the whole command line; workDir may be empty.
+    ChildProcess(const std::string& commandLine, const std::string& workDir = "");
+    ~ChildProcess();  // ends the process if it still runs
+    bool Started() const { return m_info.hProcess != nullptr; }
+    // True when the process ended within timeoutMs; exitCode then holds its code.
+    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+    void Kill();
+    DWORD Id() const { return m_info.dwProcessId; }
+private:
+    PROCESS_INFORMATION m_info{};
+};
+
+// The top-level window of that caption (and class, when given) owned by process pid; polls up to timeoutMs.
+HWND WaitForWindow(const char* className, const char* caption, DWORD pid, DWORD timeoutMs);
+// Counts top-level windows of that caption.
+int CountTopLevelWindows(const char* caption);
+
+}  // namespace testing_support
