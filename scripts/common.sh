@@ -55,6 +55,14 @@ prepare_prefix() {
     "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
     [ -d "$prefix/drive_c/windows" ] || { echo "Wine prefix $prefix could not be created" >&2; return 1; }
+    # The user's folders stay inside the prefix, so that runs in different prefixes
+    # (and the user's own home) never share a desktop.
+    local user_dir
+    for user_dir in "$prefix"/drive_c/users/*/; do
+      for link in Desktop Documents Downloads Music Pictures Videos Templates; do
+        if [ -L "$user_dir$link" ]; then rm -f "$user_dir$link"; mkdir -p "$user_dir$link"; fi
+      done
+    done
     touch "$prefix/.ready-$TARGET_ARCH"
   fi
 }
