@@ -32,3 +32,7 @@
 #define IDC_SELCARD_TEXT3 1247
 #define IDC_SELCARD_TEXT4 1248
 #define IDC_MESSAGE_TEXT 1032
+
+// The skinned main window and the marker control whose bottom gives its expanded height.
+#define IDD_KELVO_PAGE_UI 8001
+#define IDC_KELVO_EXPANDED_MARKER 1011
