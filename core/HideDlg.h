@@ -1,9 +1,80 @@
 // The hidden main dialog: runs modally for the whole life of the program and never shows.
+// It owns the tray icon, the polling timers, the connect queue and the operation modes.
 #pragma once
 #include "framework/Afx.h"
+#include "core/DataFile.h"
+#include "core/MessageBoxDlg.h"
+#include "core/StationRecords.h"
 
-extern HANDLE G_hShowUIEvent;      // "ShowUIEvent": a second start of the program sets it
+class CKelvoPageUIDlg;
+class CAdvancedWiFiDirect;
+
+// Operation modes: the driver's, the data file's and m_nOpMode share this numbering.
+enum OP_MODE : int {
+    OP_MODE_STATION = 0,
+    OP_MODE_AP = 1,          // soft-AP through the soft-AP library
+    OP_MODE_APCLIENT = 2,    // station plus hosted network
+    OP_MODE_STA_WIFI_DIRECT = 3,
+};
+
+// Operating-system codes of the station library: below 10 the XP family (7 to 9 take the
+// zero-configuration path), 10 and 11 Vista, 12 and above Windows 7.
+constexpr int kOsXpFirst = 7;
+constexpr int kOsXpLast = 9;
+constexpr int kOsVista = 10;
+constexpr int kOsWin7 = 12;
+inline bool IsXpZeroConfigOs(int os) { return os >= kOsXpFirst && os <= kOsXpLast; }
+
+// Timers of the hidden dialog (ids and periods in ms).
+enum HIDE_DLG_TIMER : UINT_PTR {
+    TIMER_HIDE_DLG_CHECK_CARD = 1,
+    TIMER_HIDE_DLG_WEP_ERROR = 3,
+    TIMER_HIDE_DLG_WPS_ROTATE = 4,
+    TIMER_HIDE_DLG_WPS_HW_PBC = 5,
+    TIMER_HIDE_DLG_WPS_STATUS = 6,
+    TIMER_HIDE_DLG_WPS_ROUTINE_RESCAN = 7,
+    TIMER_HIDE_DLG_RESCAN = 8,
+    TIMER_HIDE_DLG_RECONNECT = 9,
+    TIMER_HIDE_DLG_XP_CONFIG = 10,
+    TIMER_HIDE_DLG_RADIO = 11,
+    TIMER_HIDE_DLG_CHECK_INI_AFTER_RESUME = 13,
+    TIMER_HIDE_DLG_RETRY_CON = 15,
+    TIMER_HIDE_DLG_RESUME_CONNECT = 19,
+    TIMER_HIDE_DLG_SESSION_ID = 20,
+    TIMER_HIDE_DLG_CHECKINI_DEBUGMODE = 22,
+    TIMER_HIDE_DLG_SCANTABLE = 23,
+};
+constexpr UINT kRadioTimerMs = 1000;
+constexpr UINT kSessionTimerMs = 2000;
+constexpr UINT kDebugModeTimerMs = 8000;
+constexpr UINT kReconnectTimerMs = 4000;
+constexpr UINT kWpsHwPbcTimerMs = 1000;
+
+// The tray: icon id 222 of the hidden dialog, its callback message and the tooltip's room.
+constexpr UINT kTrayIconId = 222;
+constexpr UINT MSG_TRAY_NOTIFY = WM_USER + 100;
+
+// The data file's record: the stored operation mode and the zero-configuration flag.
+struct HIDE_DLG_DATA {
+    ULONG nOpMode;
+    ULONG bZeroConfig;  // 1 when the system's wireless service manages the adapter
+};
+static_assert(sizeof(HIDE_DLG_DATA) == 8);
+
+class CHideDlg;
+extern CHideDlg* G_pHideDlg;          // the live hidden dialog, set during start-up
+extern int G_nOSVersion;              // the station library's operating-system code
+extern int G_bNoDpiHook;              // 1 when the device-capability hook is not installed
+extern int G_bHideTabIcon;            // 1 on a desktop below 660 pixels
+extern HANDLE G_hShowUIEvent;         // "ShowUIEvent": a second start of the program sets it
 extern volatile LONG G_bExitProgram;  // set when the program leaves; stops the waiter threads
+extern volatile LONG G_bReConnect;    // 0 stops the card-settings push and the retry connection
+extern volatile LONG G_bMainWndClosing;  // set while the skinned main window is being closed
+extern WLANPROFILE* G_pProfileBuffer;    // a second profile record (the action queue's)
+extern BYTE* G_pAuthRecord;              // a 124-byte record of the 802.1X callback
+constexpr size_t kAuthRecordBytes = 124;
+extern char G_szText256[256];
+extern char G_szText128[128];
 
 class CHideDlg : public CDialog {
 public:
@@ -12,18 +83,86 @@ public:
 
     BOOL OnInitDialog() override;
 
+    // Start-up.
+    int DetectAdapter();
+    void InitCard();
+
+    // The tray.
+    void SetTaskBar();
+    BOOL ModifyTaskBar(UINT nIconId);
+    void UpdateConnectedTrayIcon();
+    void DeleteTaskBar();
+    void ShowTrayMenu();
+    void ShowConfigUI();
+
+    // The hand-over between the utility and the system's wireless service.
+    void OnTraySwitchZeroConfig();
+    void OnTraySwitchQxconfig();
+    // The operation-mode switches.
+    void LoadApApi();
+    void CheckConfigToolForXP();
+    void RunQxSwap(int nOpMode);
+    // The card settings.
+    void InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect);
+    // The Wi-Fi Direct status waiter, started with the driver's mode.
+    void StartWiFiDirectStatusWaiter(int nDriverOpMode);
+
+    // State read by the other windows of the program.
+    UINT m_nRetryCount = 0;
+    BOOL m_bDialogRunning = FALSE;   // a modal dialog of this dialog runs: polling, tray and exit wait
+    BOOL m_bDeviceExist = FALSE;
+    CMessageBoxDlg m_dlgMessage;
+    CKelvoPageUIDlg* m_pQxUI = nullptr;
+    WLANPROFILE* m_pProfData = nullptr;  // the last profile sent to the library; outlives the queue
+    BOOL m_bHideAPButton = TRUE;
+    DWORD m_dwSessionId = 0;
+    DWORD m_dwLastConsoleSessionId = 0;
+    HMODULE m_hKernel32 = nullptr;
+    DWORD(WINAPI* m_pfnWTSGetActiveConsoleSessionId)() = nullptr;
+    int m_nOpMode = OP_MODE_STATION;
+    CDataFile m_DataFile;
+    HIDE_DLG_DATA m_Data = {};
+    CAdvancedWiFiDirect* m_pWiFiDirect = nullptr;
+    HANDLE m_hDhcpThread = nullptr;
+    volatile LONG m_lDhcpThreadRunning = 0;
+    BOOL m_bDriverOpModeKnown = FALSE;
+    int m_nDriverOpMode = 0;
+    BOOL m_bBW40InBGBand = FALSE;
+    BOOL m_bBW40InABand = FALSE;
+    // Detection state of the polling timer.
+    BOOL m_bWepErrorDetect = FALSE;
+    BOOL m_bHwRadioOff = FALSE;
+    int m_nCountAfterResume = 0;
+    int m_nUnlinkedTicks = 0;
+    BOOL m_bSessionLock = FALSE;
+
 protected:
     void OnPaint();
     void OnDestroy();
+    void OnTimer(UINT_PTR nIDEvent);
     void OnTrayLaunch();
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnOK() override {}
-    void OnCancel() override;
+    void OnCancel() override {}
     DECLARE_MESSAGE_MAP()
 
 private:
     static UINT WaitShowUIEventThread(LPVOID pParam);
-    void StartShowUIEventWaiter();
+    void CreateShowUIEvent();
     void StopShowUIEventWaiter();
+    bool LoadStationLibrary();
+    void DecideOperationMode();
+    void WaitForDriverInitialized();
+    void CreateWiFiDirectEngine();
+    void ApplySmallDesktopRule();
+    void StartSteadyTimers();
+    void RestartDhcpThread();
+    bool IsSelectedAdapterPresent();
+    // The network name of the current link (empty when not linked or in soft-AP mode).
+    CString CurrentNetworkName();
+    // The tooltip for an icon state (the language texts substituted, never used as formats).
+    CString TrayTooltip(UINT nIconId, const CString& networkName);
+    UINT AdjustIconForMode(UINT nIconId);
 
     CWinThread* m_pShowUIWaiter = nullptr;
 };

@@ -5,6 +5,15 @@
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
+namespace {
+ModalDialogHook g_modalHook;
+}
+
+void AfxSetModalDialogHook(ModalDialogHook hook)
+{
+    g_modalHook = std::move(hook);
+}
+
 INT_PTR CALLBACK FwDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
 {
     if (message != WM_INITDIALOG) return FALSE;
@@ -85,8 +94,10 @@ INT_PTR CDialog::DoModal()
     m_nModalResult = -1;
     m_bModal = true;
     m_bContinueModal = true;  // cleared by an EndDialog inside OnInitDialog
-    if (CreateDlgIndirect(tmpl, hParent, hInst) && m_bContinueModal)
-        RunModalLoop(MLF_SHOWONIDLE);
+    if (CreateDlgIndirect(tmpl, hParent, hInst) && m_bContinueModal) {
+        if (g_modalHook) g_modalHook(*this);
+        if (m_bContinueModal) RunModalLoop(MLF_SHOWONIDLE);
+    }
 
     if (m_hWnd)
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);

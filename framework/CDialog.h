@@ -2,6 +2,15 @@
 #pragma once
 #include "framework/CWnd.h"
 
+#include <functional>
+
+class CDialog;
+
+// Called with every modal dialog once its window exists and before its loop runs, so that a
+// test can see it and answer it (set controls, post a click). An empty hook removes it.
+using ModalDialogHook = std::function<void(CDialog&)>;
+void AfxSetModalDialogHook(ModalDialogHook hook);
+
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:

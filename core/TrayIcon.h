@@ -1,0 +1,15 @@
+// The notification-area icon, behind one function that tests can watch.
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+#include <functional>
+
+// The record size of the version with a 128-character tooltip (504 bytes in a 32-bit program).
+constexpr DWORD kNotifyIconRecordBytes = NOTIFYICONDATAA_V3_SIZE;
+constexpr size_t kTrayTipChars = 128;  // including the terminating zero
+
+// Shell_NotifyIconA unless replaced; answers its result.
+BOOL TrayNotifyIcon(DWORD message, NOTIFYICONDATAA* data);
+// Replaces the platform call (an empty function restores it).
+using TrayNotifySink = std::function<BOOL(DWORD message, const NOTIFYICONDATAA& data)>;
+void SetTrayNotifySink(TrayNotifySink sink);
