@@ -9,6 +9,7 @@
 #include "core/StationHelpers.h"
 #include "core/SystemHelpers.h"
 #include "res/resource.h"
+#include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "ui/DesktopMetrics.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
@@ -401,7 +402,7 @@ void CHideDlg::InitCard()
     if (QXWLAPI.QXWL_IsZeroConfig() != 2) {
         if (radioOn && m_pQxUI && !m_pQxUI->m_bSoftAPMode && m_pQxUI->IsWindow()) {
             DebugLog(3, "[QxUI] SW Radio ON, call ForceUpdateBssidList()\n");
-            m_pQxUI->RefreshSurveyList();
+            if (m_pQxUI->m_pPageSiteSurveyDlg) m_pQxUI->m_pPageSiteSurveyDlg->RefreshSurveyList();
         }
         WLAN_STATUS status{};
         QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{1, 1, 1, 1, 1});

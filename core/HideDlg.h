@@ -163,6 +163,8 @@ private:
     // The tooltip for an icon state (the language texts substituted, never used as formats).
     CString TrayTooltip(UINT nIconId, const CString& networkName);
     UINT AdjustIconForMode(UINT nIconId);
+    void CreateMainWindow(bool firstTime);
+    bool IsAdapterPresentForMode();
 
     CWinThread* m_pShowUIWaiter = nullptr;
 };

@@ -1,0 +1,39 @@
+// The hidden dialog's operation modes, the hand-over to the system's wireless service and the
+// card settings, as far as start-up needs them. Each grows with its own flows.
+#include "core/DebugLog.h"
+#include "core/HideDlg.h"
+
+void CHideDlg::OnTraySwitchZeroConfig()
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::OnTraySwitchZeroConfig\n");
+}
+
+void CHideDlg::OnTraySwitchQxconfig()
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::OnTraySwitchQxconfig\n");
+}
+
+void CHideDlg::LoadApApi()
+{
+    DebugLogIfEnabled("[ApUI][QxCfg] --> CHideDlg::LoadApApi\n");
+}
+
+void CHideDlg::CheckConfigToolForXP()
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::CheckConfigToolForXP\n");
+}
+
+void CHideDlg::RunQxSwap(int nOpMode)
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::RunQxSwap(%d)\n", nOpMode);
+}
+
+void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::InitCard_SetOidFromReg(%d, %d)\n", bSetAdvance, bConnect);
+}
+
+void CHideDlg::StartWiFiDirectStatusWaiter(int nDriverOpMode)
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::StartWiFiDirectStatusWaiter(%d)\n", nDriverOpMode);
+}
