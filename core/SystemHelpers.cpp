@@ -1,5 +1,6 @@
 #include "core/SystemHelpers.h"
 #include "core/DebugLog.h"
+#include "core/StationContract.h"
 
 #include <psapi.h>
 

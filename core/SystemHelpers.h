@@ -17,9 +17,7 @@ BOOL DisableWow64FsRedirection();
 // name equals fileName (ignoring case), or 0.
 DWORD FindProcessId(LPCSTR fileName);
 
-// Failures of the service look-up (the state itself is 1 to 7, SERVICE_STOPPED and on).
-constexpr int QXWL_ERROR_WIFIDIRECT_SVC_OPEN_SCMGR = -35;
-constexpr int QXWL_ERROR_WIFIDIRECT_SVC_OPEN_SVC = -36;
-constexpr int QX_SVC_ERR_QUERY_SVC_STATUS = -37;
-// The current state of the service, or one of the failures above.
+// The current state of the service (SERVICE_STOPPED to SERVICE_PAUSED), or
+// QXWL_ERROR_WIFIDIRECT_SVC_OPEN_SCMGR, QXWL_ERROR_WIFIDIRECT_SVC_OPEN_SVC or
+// QX_SVC_ERR_QUERY_SVC_STATUS when the service manager, the service or its state cannot be reached.
 int GetServiceStatus(LPCSTR serviceName);

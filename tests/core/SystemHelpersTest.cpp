@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "core/SystemHelpers.h"
 #include "support/ScopedFolder.h"
+#include "core/StationContract.h"
 #include "support/TestSupport.h"
 
 #include <string>
