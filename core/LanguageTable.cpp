@@ -61,13 +61,13 @@ const CLanguageTable::KeyInfo* CLanguageTable::Keys(size_t* count)
 
 const CString* CLanguageTable::Find(LPCSTR key) const
 {
-    static const auto* index = [] {
-        auto* map = new std::unordered_map<std::string_view, CString CLanguageTable::*>;
-        for (const KeyInfo& info : kKeys) map->emplace(info.key, info.text);
+    static const std::unordered_map<std::string_view, CString CLanguageTable::*> index = [] {
+        std::unordered_map<std::string_view, CString CLanguageTable::*> map;
+        for (const KeyInfo& info : kKeys) map.emplace(info.key, info.text);
         return map;
     }();
-    auto it = index->find(key ? key : "");
-    return it == index->end() ? nullptr : &(this->*(it->second));
+    auto it = index.find(key ? key : "");
+    return it == index.end() ? nullptr : &(this->*(it->second));
 }
 
 BOOL CLanguageTable::IsRussian() const
