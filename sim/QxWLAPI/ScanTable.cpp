@@ -28,23 +28,39 @@ constexpr BYTE kRates5[] = {0x8C, 0x12, 0x98, 0x24, 0xB0, 0x48, 0x60, 0x6C};
 void Put(std::vector<BYTE>& out, const void* data, size_t size)
 {
     const BYTE* bytes = static_cast<const BYTE*>(data);
-    out.insert(out.end(), bytes, bytes + size);
+    for (size_t i = 0; i < size; ++i) out.push_back(bytes[i]);
 }
-void Put16(std::vector<BYTE>& out, USHORT value)
+void PutSuite(std::vector<BYTE>& out, const BYTE (&oui)[3], BYTE type)
 {
-    out.push_back(static_cast<BYTE>(value));
-    out.push_back(static_cast<BYTE>(value >> 8));
+    Put(out, oui, sizeof oui);
+    out.push_back(type);
 }
 void PutBE16(std::vector<BYTE>& out, USHORT value)
 {
     out.push_back(static_cast<BYTE>(value >> 8));
     out.push_back(static_cast<BYTE>(value));
 }
-void Element(std::vector<BYTE>& out, BYTE id, const std::vector<BYTE>& body)
+// A WPS attribute of one byte (big-endian type and length).
+void PutAttribute(std::vector<BYTE>& out, USHORT type, BYTE value)
+{
+    PutBE16(out, type);
+    PutBE16(out, 1);
+    out.push_back(value);
+}
+void Put16(std::vector<BYTE>& out, USHORT value)
+{
+    out.push_back(static_cast<BYTE>(value));
+    out.push_back(static_cast<BYTE>(value >> 8));
+}
+void Element(std::vector<BYTE>& out, BYTE id, const void* body, size_t size)
 {
     out.push_back(id);
-    out.push_back(static_cast<BYTE>(body.size()));
-    Put(out, body.data(), body.size());
+    out.push_back(static_cast<BYTE>(size));
+    Put(out, body, size);
+}
+void Element(std::vector<BYTE>& out, BYTE id, const std::vector<BYTE>& body)
+{
+    Element(out, id, body.data(), body.size());
 }
 
 bool Is5GHz(const SimNetwork& n) { return n.Channel > 14; }
@@ -55,25 +71,25 @@ std::vector<BYTE> SecurityBody(const SimNetwork& n, const BYTE (&oui)[3])
     std::vector<BYTE> body;
     const BYTE cipher = n.Encryption == ENCRY_TKIP ? kSuiteTkip : kSuiteCcmp;
     const BYTE akm = n.IsEnterprise() ? kAkm8021X : kAkmPsk;
+    Put16(body, 1);  // version
+    PutSuite(body, oui, cipher);  // group
     Put16(body, 1);
-    Put(body, oui, 3), body.push_back(cipher);
+    PutSuite(body, oui, cipher);  // pairwise
     Put16(body, 1);
-    Put(body, oui, 3), body.push_back(cipher);
-    Put16(body, 1);
-    Put(body, oui, 3), body.push_back(akm);
+    PutSuite(body, oui, akm);
     return body;
 }
 
 std::vector<BYTE> WpsBody(const SimNetwork& n)
 {
     std::vector<BYTE> body;
-    Put(body, kOuiWfa, 3);
-    body.push_back(kWfaTypeWps);
-    PutBE16(body, 0x104A), PutBE16(body, 1), body.push_back(0x10);  // version 1.0
-    PutBE16(body, 0x1044), PutBE16(body, 1), body.push_back(0x02);  // configured
-    PutBE16(body, 0x1047), PutBE16(body, 16);                       // UUID-E from the BSSID
+    PutSuite(body, kOuiWfa, kWfaTypeWps);
+    PutAttribute(body, 0x104A, 0x10);  // version 1.0
+    PutAttribute(body, 0x1044, 0x02);  // configured
+    PutBE16(body, 0x1047);             // UUID-E, made from the BSSID
+    PutBE16(body, 16);
     for (int i = 0; i < 16; ++i) body.push_back(n.Bssid[i % 6] ^ static_cast<BYTE>(i));
-    PutBE16(body, 0x103C), PutBE16(body, 1), body.push_back(Is5GHz(n) ? 0x02 : 0x01);  // RF band
+    PutAttribute(body, 0x103C, Is5GHz(n) ? 0x02 : 0x01);  // RF band
     return body;
 }
 
@@ -87,8 +103,8 @@ std::vector<BYTE> HtCapabilitiesBody(const SimNetwork& n)
     BYTE mcs[16] = {0xFF, 0xFF};  // MCS 0-15
     Put(body, mcs, sizeof mcs);
     Put16(body, 0);                      // extended capabilities
-    body.insert(body.end(), 4, 0);       // beamforming
-    body.push_back(0);                   // antenna selection
+    Put(body, "\0\0\0\0", 4);  // beamforming
+    body.push_back(0);           // antenna selection
     return body;
 }
 
@@ -105,20 +121,21 @@ std::vector<BYTE> HtOperationBody(const SimNetwork& n)
 std::vector<BYTE> ScanTable::InformationElements(const SimNetwork& n)
 {
     std::vector<BYTE> ies;
-    ies.insert(ies.end(), 8, 0);  // timestamp
+    Put(ies, "\0\0\0\0\0\0\0\0", 8);  // timestamp
     Put16(ies, static_cast<USHORT>(n.BeaconInterval));
     USHORT capabilities = (n.Adhoc ? kCapIbss : kCapEss) | kCapShortPreamble | kCapShortSlot;
     if (n.Encryption != ENCRY_NONE) capabilities |= kCapPrivacy;
     Put16(ies, capabilities);
 
     const size_t ssidLength = n.Hidden ? 0 : n.Ssid.size();
-    Element(ies, kIeSsid, std::vector<BYTE>(n.Ssid.begin(), n.Ssid.begin() + ssidLength));
+    Element(ies, kIeSsid, n.Ssid.data(), ssidLength);
     if (Is5GHz(n)) {
-        Element(ies, kIeRates, std::vector<BYTE>(std::begin(kRates5), std::end(kRates5)));
+        Element(ies, kIeRates, kRates5, sizeof kRates5);
     } else {
-        Element(ies, kIeRates, std::vector<BYTE>(std::begin(kRates24), std::end(kRates24)));
-        Element(ies, kIeDsParameter, {static_cast<BYTE>(n.Channel)});
-        Element(ies, kIeExtendedRates, std::vector<BYTE>(std::begin(kExtendedRates24), std::end(kExtendedRates24)));
+        const BYTE channel = static_cast<BYTE>(n.Channel);
+        Element(ies, kIeRates, kRates24, sizeof kRates24);
+        Element(ies, kIeDsParameter, &channel, 1);
+        Element(ies, kIeExtendedRates, kExtendedRates24, sizeof kExtendedRates24);
     }
     if (n.AuthMode == AUTH_WPA2 || n.AuthMode == AUTH_WPA2_PSK) {
         std::vector<BYTE> rsn = SecurityBody(n, kOuiIeee);
@@ -126,10 +143,9 @@ std::vector<BYTE> ScanTable::InformationElements(const SimNetwork& n)
         Element(ies, kIeRsn, rsn);
     } else if (n.AuthMode == AUTH_WPA || n.AuthMode == AUTH_WPA_PSK) {
         std::vector<BYTE> wpa;
-        Put(wpa, kOuiWfa, 3);
-        wpa.push_back(kWfaTypeWpa);
+        PutSuite(wpa, kOuiWfa, kWfaTypeWpa);
         const std::vector<BYTE> body = SecurityBody(n, kOuiWfa);
-        wpa.insert(wpa.end(), body.begin(), body.end());
+        Put(wpa, body.data(), body.size());
         Element(ies, kIeVendor, wpa);
     }
     if (n.WPS) Element(ies, kIeVendor, WpsBody(n));

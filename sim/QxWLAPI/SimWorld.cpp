@@ -5,8 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace sim {
 namespace {
@@ -30,6 +28,19 @@ std::string DefaultWorldFile()
     const DWORD length = GetEnvironmentVariableA(kSimWorldFileVariable, path, MAX_PATH);
     if (length > 0 && length < MAX_PATH) return path;
     return DllFolder() + kSimWorldFileName;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& text)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    text.clear();
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) text.append(chunk, read);
+    CloseHandle(file);
+    return true;
 }
 
 bool SameScan(const std::vector<SimNetwork>& a, const std::vector<SimNetwork>& b)
@@ -241,12 +252,11 @@ void SimWorld::ReloadWorldFile(Effects& effects)
     const ULONGLONG size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     if (m_worldFileSeen && CompareFileTime(&data.ftLastWriteTime, &m_worldFileStamp) == 0 && size == m_worldFileSize)
         return;
-    std::ifstream file(m_worldFile, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
+    std::string text;
+    if (!ReadWholeFile(m_worldFile, text)) return;
     WorldPatch patch;
     std::string error;
-    if (!ParseWorldText(text.str(), patch, error)) {
+    if (!ParseWorldText(text, patch, error)) {
         Note("SIM world file " + m_worldFile + " not read: " + error);
         return;  // a file caught half-written is read again on its next change
     }

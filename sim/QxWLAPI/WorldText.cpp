@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <sstream>
 
 namespace sim {
 namespace {
@@ -267,10 +266,12 @@ bool ParseWorldText(const std::string& text, WorldPatch& patch, std::string& err
 {
     patch = WorldPatch();
     Parser parser(patch);
-    std::istringstream lines(text);
-    std::string line;
     int number = 0;
-    while (std::getline(lines, line)) {
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
         ++number;
         std::string why;
         if (!parser.Line(line, why)) {
