@@ -57,7 +57,7 @@ void Blob(LPCSTR name, const VN_BLOB_KEY& blob)
     DebugLog(kDumpLevel, "[QxUI] \t%s.BlobLength = %d\n", name, static_cast<int>(blob.BlobLength));
     Bytes("BlobData", blob.BlobData, blob.BlobLength, kBlobDataBytes);
 }
-void BitFields(const BitFieldSpec* fields, size_t count, ULONG word, LPCSTR indent)
+void BitFields(const WordField* fields, size_t count, ULONG word, LPCSTR indent)
 {
     for (size_t i = 0; i < count; ++i)
         DebugLog(kDumpLevel, "[QxUI] %s%s = %d\n", indent, fields[i].name, static_cast<int>(GetBits(word, fields[i])));

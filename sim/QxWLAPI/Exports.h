@@ -8,7 +8,7 @@
 
 #include <string>
 
-#define SIM_DECLARE_EXPORT(ret, name, params) extern "C" __declspec(dllexport) ret WINAPI name params;
+#define SIM_DECLARE_EXPORT(ret, name, params) extern "C" __attribute__((dllexport)) ret WINAPI name params;
 QXWL_ENTRY_POINTS(SIM_DECLARE_EXPORT)
 #undef SIM_DECLARE_EXPORT
 

@@ -39,14 +39,14 @@ void ProfileStore::Clear()
     m_active.clear();
 }
 
-void ProfileStore::Load(const std::vector<SimProfileSpec>& specs)
+void ProfileStore::Load(const std::vector<StoredProfile>& entries)
 {
     Clear();
-    for (const SimProfileSpec& spec : specs) {
-        WLANPROFILE p = MakeProfile(spec.Name, spec.Ssid, spec.AuthMode, spec.Encryption, spec.Key);
+    for (const StoredProfile& entry : entries) {
+        WLANPROFILE p = MakeProfile(entry.Name, entry.Ssid, entry.AuthMode, entry.Encryption, entry.Key);
         p.nProfileID = NextId();
-        Write(spec.Name, p);
-        if (spec.Active) m_active = spec.Name;
+        Write(entry.Name, p);
+        if (entry.Active) m_active = entry.Name;
     }
 }
 

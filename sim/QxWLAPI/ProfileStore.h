@@ -11,7 +11,7 @@ namespace sim {
 class ProfileStore {
 public:
     void Clear();
-    void Load(const std::vector<SimProfileSpec>& specs);
+    void Load(const std::vector<StoredProfile>& entries);
 
     const WLANPROFILE* Find(const std::string& name) const;
     // Stores the record under its own strProfileName; when that differs from storedName the

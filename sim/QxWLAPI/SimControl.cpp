@@ -6,7 +6,7 @@
 
 using sim::SimWorld;
 
-#define SIM_EXPORT extern "C" __declspec(dllexport)
+#define SIM_EXPORT extern "C" __attribute__((dllexport))
 
 SIM_EXPORT void WINAPI SIM_ResetWorld(void)
 {

@@ -110,7 +110,7 @@ void SimWorld::ResetDriverState()
 void SimWorld::ApplyWorld(const sim::World& world, bool takeProfiles, Effects& effects)
 {
     const WorldSettings before = Model.Settings;
-    const std::vector<SimProfileSpec> profiles = world.Profiles;
+    const std::vector<StoredProfile> profiles = world.Profiles;
     Model = world;
     m_journal.SetFile(Model.JournalFile);
     if (takeProfiles) Profiles.Load(profiles);

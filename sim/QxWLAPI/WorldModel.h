@@ -86,7 +86,7 @@ struct SimNetwork {
 };
 
 // A stored profile given by the world file (the program stores its own through the library).
-struct SimProfileSpec {
+struct StoredProfile {
     std::string Name;
     std::string Ssid;
     ULONG AuthMode = AUTH_OPEN;
@@ -99,7 +99,7 @@ struct World {
     WorldSettings Settings;
     std::vector<SimAdapter> Adapters;
     std::vector<SimNetwork> Networks;
-    std::vector<SimProfileSpec> Profiles;
+    std::vector<StoredProfile> Profiles;
     std::string JournalFile;  // when set, every journal line is appended to it too
 };
 

@@ -159,7 +159,7 @@ private:
             m_patch.HasNetworks = true;
         } else if (StartsWith(name, "Profile")) {
             m_kind = Kind::Profile;
-            m_profile = SimProfileSpec();
+            m_profile = StoredProfile();
             m_patch.HasProfiles = true;
         } else {
             return Fail(error, "unknown section");
@@ -240,7 +240,7 @@ private:
 
     bool ProfileKey(const std::string& key, const std::string& value)
     {
-        SimProfileSpec& p = m_profile;
+        StoredProfile& p = m_profile;
         if (Is(key, "Name")) p.Name = value.substr(0, kProfileNameBytes - 1);
         else if (Is(key, "Ssid")) p.Ssid = value.substr(0, kSsidMaxLength);
         else if (Is(key, "Security")) return Security(value, p.AuthMode);
@@ -255,7 +255,7 @@ private:
     Kind m_kind = Kind::None;
     SimAdapter m_adapter;
     SimNetwork m_network;
-    SimProfileSpec m_profile;
+    StoredProfile m_profile;
     bool m_cipherGiven = false;
     bool m_wepNamed = false;
 };

@@ -31,7 +31,7 @@ struct WorldPatch {
     bool HasNetworks = false;
     std::vector<SimNetwork> Networks;
     bool HasProfiles = false;
-    std::vector<SimProfileSpec> Profiles;
+    std::vector<StoredProfile> Profiles;
 };
 
 // False (with the first faulty line in `error`) when a line, section, key or value is not understood.
