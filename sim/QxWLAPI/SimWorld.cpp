@@ -99,7 +99,7 @@ void SimWorld::ResetDriverState()
     WpsFlag = FALSE;
     WpsMode = {};
     WpsProfile = {};
-    WifiDirectFlag = FALSE;
+    WifiDirectFlag = 0;
     ExtAp = {};
     RegistryValues.clear();
     CurrentSetting = ConnectRequest();

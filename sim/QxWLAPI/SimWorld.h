@@ -72,7 +72,7 @@ public:
     BOOL WpsFlag = FALSE;
     WPS_MODE WpsMode = {};
     WPS_PROFILE WpsProfile = {};
-    BOOL WifiDirectFlag = FALSE;
+    ULONG WifiDirectFlag = 0;
     EXTAP_CONFIG ExtAp = {};
     std::map<std::string, std::vector<BYTE>> RegistryValues;
 

@@ -84,6 +84,35 @@ void FillAdapter(ADAPTER_ENTRY& entry, const SimAdapter& a)
     entry.nKind = a.Kind;
 }
 
+// A value the program stored (or the driver holds), handed back to the caller.
+template <typename T>
+LONG ReadStored(const std::string& journalLine, T* out, T SimWorld::*stored)
+{
+    SimWorld& w = Enter(journalLine);
+    if (!out) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    *out = w.*stored;
+    return QXWL_ERROR_SUCCESS;
+}
+
+template <typename T>
+LONG WriteStored(const std::string& journalLine, const T& value, T SimWorld::*stored)
+{
+    SimWorld& w = Enter(journalLine);
+    auto guard = w.Lock();
+    w.*stored = value;
+    return QXWL_ERROR_SUCCESS;
+}
+
+// A fixed text of the adapter into the caller's buffer of `size` bytes.
+LONG AnswerText(const std::string& journalLine, LPSTR out, ULONG size, const char* text)
+{
+    Enter(journalLine);
+    if (!out || size == 0) return QXWL_ERROR_FAILURE;
+    PutText(out, size, text);
+    return QXWL_ERROR_SUCCESS;
+}
+
 // The connect request of an SSID or BSSID connect: the security settings in force.
 void ConnectWith(SimWorld& w, const ConnectRequest& request)
 {
@@ -696,29 +725,19 @@ LONG WINAPI QXWL_GetNextProfileID(LPSTR profileId)
 
 LONG WINAPI QXWL_ReadAdvanceCfgData(ADVANCE_CONFIG_DATA* config)
 {
-    SimWorld& w = Enter("QXWL_ReadAdvanceCfgData()");
-    if (!config) return QXWL_ERROR_FAILURE;
-    auto guard = w.Lock();
-    *config = w.Advance;
-    return QXWL_ERROR_SUCCESS;
+    return ReadStored("QXWL_ReadAdvanceCfgData()", config, &SimWorld::Advance);
 }
 
 LONG WINAPI QXWL_WriteAdvanceCfgData(ADVANCE_CONFIG_DATA config)
 {
-    SimWorld& w = Enter(Format("QXWL_WriteAdvanceCfgData(mode=%d, tx=0x%X)", static_cast<int>(config.WirelessMode),
-                               config.TransmitSetting));
-    auto guard = w.Lock();
-    w.Advance = config;
-    return QXWL_ERROR_SUCCESS;
+    return WriteStored(Format("QXWL_WriteAdvanceCfgData(mode=%d, tx=0x%X)", static_cast<int>(config.WirelessMode),
+                              config.TransmitSetting),
+                       config, &SimWorld::Advance);
 }
 
 BOOL WINAPI QXWL_ReadConfigData(ADVANCE_CONFIG_DATA* config)
 {
-    SimWorld& w = Enter("QXWL_ReadConfigData()");
-    if (!config) return FALSE;
-    auto guard = w.Lock();
-    *config = w.Advance;
-    return TRUE;
+    return ReadStored("QXWL_ReadConfigData()", config, &SimWorld::Advance) == QXWL_ERROR_SUCCESS;
 }
 
 LONG WINAPI QXWL_SetAdvanceSetting(ADVANCE_OID setting)
@@ -730,37 +749,22 @@ LONG WINAPI QXWL_SetAdvanceSetting(ADVANCE_OID setting)
 
 LONG WINAPI QXWL_QuerySTAConfig(VN_802_11_STA_CONFIG* config)
 {
-    SimWorld& w = Enter("QXWL_QuerySTAConfig()");
-    if (!config) return QXWL_ERROR_FAILURE;
-    auto guard = w.Lock();
-    *config = w.StaConfig;
-    return QXWL_ERROR_SUCCESS;
+    return ReadStored("QXWL_QuerySTAConfig()", config, &SimWorld::StaConfig);
 }
 
 LONG WINAPI QXWL_ReadCCX2Cont(CCX2_CONTROL* control)
 {
-    SimWorld& w = Enter("QXWL_ReadCCX2Cont()");
-    if (!control) return QXWL_ERROR_FAILURE;
-    auto guard = w.Lock();
-    *control = w.Ccx;
-    return QXWL_ERROR_SUCCESS;
+    return ReadStored("QXWL_ReadCCX2Cont()", control, &SimWorld::Ccx);
 }
 
 BOOL WINAPI QXWL_QueryCCXInfo(CCX2_CONTROL* control)
 {
-    SimWorld& w = Enter("QXWL_QueryCCXInfo()");
-    if (!control) return FALSE;
-    auto guard = w.Lock();
-    *control = w.Ccx;
-    return TRUE;
+    return ReadStored("QXWL_QueryCCXInfo()", control, &SimWorld::Ccx) == QXWL_ERROR_SUCCESS;
 }
 
 LONG WINAPI QXWL_SetCCXInfo(ULONG enable, CCX2_CONTROL control)
 {
-    SimWorld& w = Enter(Format("QXWL_SetCCXInfo(%u, 0x%X)", enable, control));
-    auto guard = w.Lock();
-    w.Ccx = control;
-    return QXWL_ERROR_SUCCESS;
+    return WriteStored(Format("QXWL_SetCCXInfo(%u, 0x%X)", enable, control), control, &SimWorld::Ccx);
 }
 
 LONG WINAPI QXWL_WriteRegValue(LPCSTR valueName, ULONG type, const BYTE* data, ULONG length)
@@ -781,11 +785,7 @@ LONG WINAPI QXWL_WriteRegValue(LPCSTR valueName, ULONG type, const BYTE* data, U
 
 LONG WINAPI QXWL_ReadPSMode(ULONG* psMode)
 {
-    SimWorld& w = Enter("QXWL_ReadPSMode()");
-    if (!psMode) return QXWL_ERROR_FAILURE;
-    auto guard = w.Lock();
-    *psMode = w.PsMode;
-    return QXWL_ERROR_SUCCESS;
+    return ReadStored("QXWL_ReadPSMode()", psMode, &SimWorld::PsMode);
 }
 
 LONG WINAPI QXWL_QueryCountryRegion(ULONG* region11BG, ULONG* region11A, ULONG* regionExtra)
@@ -803,26 +803,17 @@ LONG WINAPI QXWL_QueryCountryRegion(ULONG* region11BG, ULONG* region11A, ULONG* 
 
 LONG WINAPI QXWL_ReadDriverDesc(LPSTR description, ULONG size)
 {
-    Enter(Format("QXWL_ReadDriverDesc(%u)", size));
-    if (!description || size == 0) return QXWL_ERROR_FAILURE;
-    PutText(description, size, kDriverDescription);
-    return QXWL_ERROR_SUCCESS;
+    return AnswerText(Format("QXWL_ReadDriverDesc(%u)", size), description, size, kDriverDescription);
 }
 
 LONG WINAPI QXWL_ReadDriverName(LPSTR name, ULONG size)
 {
-    Enter(Format("QXWL_ReadDriverName(%u)", size));
-    if (!name || size == 0) return QXWL_ERROR_FAILURE;
-    PutText(name, size, kDriverName);
-    return QXWL_ERROR_SUCCESS;
+    return AnswerText(Format("QXWL_ReadDriverName(%u)", size), name, size, kDriverName);
 }
 
 LONG WINAPI QXWL_ReadNetCfgInstanceID(LPSTR instanceId, ULONG size)
 {
-    Enter(Format("QXWL_ReadNetCfgInstanceID(%u)", size));
-    if (!instanceId || size == 0) return QXWL_ERROR_FAILURE;
-    PutText(instanceId, size, kNetCfgInstanceId);
-    return QXWL_ERROR_SUCCESS;
+    return AnswerText(Format("QXWL_ReadNetCfgInstanceID(%u)", size), instanceId, size, kNetCfgInstanceId);
 }
 
 LONG WINAPI QXWL_QueryMacAddrs(UCHAR* mac)
@@ -854,19 +845,12 @@ BOOL WINAPI QXWL_GetCurrentDeviceModel(ULONG* model)
 
 LONG WINAPI QXWL_WriteWPSFlag(BOOL flag)
 {
-    SimWorld& w = Enter(Format("QXWL_WriteWPSFlag(%d)", flag ? 1 : 0));
-    auto guard = w.Lock();
-    w.WpsFlag = flag ? TRUE : FALSE;
-    return QXWL_ERROR_SUCCESS;
+    return WriteStored(Format("QXWL_WriteWPSFlag(%d)", flag ? 1 : 0), flag ? TRUE : FALSE, &SimWorld::WpsFlag);
 }
 
 LONG WINAPI QXWL_ReadWPSFlag(BOOL* flag)
 {
-    SimWorld& w = Enter("QXWL_ReadWPSFlag()");
-    if (!flag) return QXWL_ERROR_FAILURE;
-    auto guard = w.Lock();
-    *flag = w.WpsFlag;
-    return QXWL_ERROR_SUCCESS;
+    return ReadStored("QXWL_ReadWPSFlag()", flag, &SimWorld::WpsFlag);
 }
 
 LONG WINAPI QXWL_WriteWPSProfile(WPS_MODE mode, WPS_PROFILE profile)
@@ -907,36 +891,23 @@ LONG WINAPI QXWL_QueryWPSVersion(ULONG* version)
 
 LONG WINAPI QXWL_ReadExtAPConfig(EXTAP_CONFIG* config)
 {
-    SimWorld& w = Enter("QXWL_ReadExtAPConfig()");
-    if (!config) return QXWL_ERROR_FAILURE;
-    auto guard = w.Lock();
-    *config = w.ExtAp;
-    return QXWL_ERROR_SUCCESS;
+    return ReadStored("QXWL_ReadExtAPConfig()", config, &SimWorld::ExtAp);
 }
 
 LONG WINAPI QXWL_WriteExtAPConfig(EXTAP_CONFIG config)
 {
-    SimWorld& w = Enter(Format("QXWL_WriteExtAPConfig(%u)", config.SsidLength));
-    auto guard = w.Lock();
-    w.ExtAp = config;
-    return QXWL_ERROR_SUCCESS;
+    return WriteStored(Format("QXWL_WriteExtAPConfig(%u)", config.SsidLength), config, &SimWorld::ExtAp);
 }
 
 LONG WINAPI QXWL_ReadWifiDirectFlag(ULONG* enable)
 {
-    SimWorld& w = Enter("QXWL_ReadWifiDirectFlag()");
-    if (!enable) return QXWL_ERROR_FAILURE;
-    auto guard = w.Lock();
-    *enable = w.WifiDirectFlag ? 1 : 0;
-    return QXWL_ERROR_SUCCESS;
+    return ReadStored("QXWL_ReadWifiDirectFlag()", enable, &SimWorld::WifiDirectFlag);
 }
 
 LONG WINAPI QXWL_WriteWifiDirectFlag(BOOL enable)
 {
-    SimWorld& w = Enter(Format("QXWL_WriteWifiDirectFlag(%d)", enable ? 1 : 0));
-    auto guard = w.Lock();
-    w.WifiDirectFlag = enable ? TRUE : FALSE;
-    return QXWL_ERROR_SUCCESS;
+    return WriteStored(Format("QXWL_WriteWifiDirectFlag(%d)", enable ? 1 : 0), enable ? 1ul : 0ul,
+                       &SimWorld::WifiDirectFlag);
 }
 
 // ---------------------------------------------------------------------------------------------
