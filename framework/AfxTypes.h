@@ -14,6 +14,10 @@ constexpr DWORD MLF_NOIDLEMSG = 0x0001;
 constexpr DWORD MLF_NOKICKIDLE = 0x0002;
 constexpr DWORD MLF_SHOWONIDLE = 0x0004;
 
+// An opaque position of a list walk (0 ends it).
+struct FwPosition;
+using POSITION = FwPosition*;
+
 constexpr UINT ID_HELP = 0xE146;  // 57670, the framework's help command
 
 #ifndef ASSERT

@@ -2,9 +2,9 @@
 // timings, the program's station object bound to it, and the debug log captured.
 #pragma once
 #include <gtest/gtest.h>
-#include "core/DebugLog.h"
 #include "core/QXWLLIB.h"
 #include "core/StationContract.h"
+#include "support/LogCapture.h"
 #include "support/StationSim.h"
 #include "support/TestSupport.h"
 
@@ -20,32 +20,7 @@ inline std::string StandInPath()
     return testing_support::BinFolder() + "QxWLAPI.dll";
 }
 
-// Debug-log lines of the test, at every level.
-class LogCapture {
-public:
-    LogCapture()
-    {
-        m_savedMode = QXWLAPI.nDebugMode;
-        QXWLAPI.nDebugMode = 5;
-        SetDebugOutputSink([this](LPCSTR line) { m_lines.emplace_back(line); });
-    }
-    ~LogCapture()
-    {
-        SetDebugOutputSink(nullptr);
-        QXWLAPI.nDebugMode = m_savedMode;
-    }
-    const std::vector<std::string>& Lines() const { return m_lines; }
-    bool Contains(const std::string& fragment) const
-    {
-        return std::any_of(m_lines.begin(), m_lines.end(),
-                           [&](const std::string& line) { return line.find(fragment) != std::string::npos; });
-    }
-    void Clear() { m_lines.clear(); }
-
-private:
-    int m_savedMode = 0;
-    std::vector<std::string> m_lines;
-};
+using testing_support::LogCapture;
 
 class StationTest : public ::testing::Test {
 protected:

@@ -1,6 +1,6 @@
 // Speed of the station library's binding and of the largest list query: binding every entry
 // point by name, and one site-survey query of 1,000 networks through the too-small protocol.
-// Reports times; asserts none. Run with `ctest -L benchmark -V` in the build folder.
+// Reports times; asserts none. Run as the README says (CTest label `benchmark`).
 #include "core/QXWLLIB.h"
 #include "core/StationContract.h"
 #include "support/StationSim.h"
