@@ -102,7 +102,7 @@ void MergeRepositBssidList(REPOSIT_BSSID_LIST& repository, void* list, ULONG lis
     for (size_t i = 0; i < fresh.Count() && !merged.Full(); ++i) {
         const NDIS_WLAN_BSSID_EX& entry = fresh[i];
         DebugLog(3, "[QxUI] UpdateRepositBssidList:listTempRepositBssid.pBssidList->Bssid[%d]->Ssid.Ssid = %s",
-                 static_cast<int>(i), SsidToText(entry.Ssid).GetString());
+                 static_cast<int>(i), SsidToText(entry.Ssid).c_str());
         DebugLog(3, "[QxUI] UpdateRepositBssidList:listTempRepositBssid.pBssidList->Bssid[%d] = %d",
                  static_cast<int>(i), static_cast<int>(entry.Length));
         if (merged.Append(entry, input.now)) freshMacs.push_back(MacKey(entry));

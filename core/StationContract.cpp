@@ -92,10 +92,12 @@ bool ReadAdapterList(PFN_QXWL_GetAvailableAdapters query, std::vector<ADAPTER_EN
 bool ReadSiteSurveyList(PFN_QXWL_SiteSurveyQuery query, std::vector<BYTE>& list, LPCSTR caller)
 {
     static constexpr char kName[] = "QXWL_SiteSurveyQuery";
-    const ListQuery call = [query](BYTE* buffer, ULONG capacityBytes, ULONG& neededBytes) {
+    ULONG used = 0;
+    const ListQuery call = [query, &used](BYTE* buffer, ULONG capacityBytes, ULONG& neededBytes) {
         ULONG size = capacityBytes;
         const LONG result = query(reinterpret_cast<NDIS_802_11_BSSID_LIST_EX*>(buffer), &size);
         neededBytes = size;
+        used = size;
         return result;
     };
     const LONG result = RunTooSmallProtocol(list, kSiteSurveyBufferBytes, call, kName, caller);
@@ -103,6 +105,8 @@ bool ReadSiteSurveyList(PFN_QXWL_SiteSurveyQuery query, std::vector<BYTE>& list,
         list.assign(kSiteSurveyBufferBytes, 0);  // an empty list
         return false;
     }
+    // The list is what the library says it wrote; the rest of the buffer is not part of it.
+    if (used >= sizeof(ULONG) && used < list.size()) list.resize(used);
     return true;
 }
 
@@ -171,20 +175,22 @@ const BYTE* BssidListView::InformationElements(size_t i) const
     return reinterpret_cast<const BYTE*>(m_entries[i]) + kNdisWlanBssidFixedBytes;
 }
 
-CString SsidToText(const NDIS_802_11_SSID& ssid)
+std::string SsidToText(const NDIS_802_11_SSID& ssid)
 {
     ULONG length = ssid.SsidLength;
     if (length > kSsidMaxLength) {
         DebugLog(1, "[QxUI] SSID length %u read as %u\n", length, kSsidMaxLength);
         length = kSsidMaxLength;
     }
-    return CString(reinterpret_cast<const char*>(ssid.Ssid), static_cast<int>(length));
+    const char* text = reinterpret_cast<const char*>(ssid.Ssid);
+    return std::string(text, strnlen(text, length));
 }
 
-CString LibraryText(const char* buffer, size_t capacity, LPCSTR entryPoint)
+std::string LibraryText(const char* buffer, size_t capacity, LPCSTR entryPoint)
 {
-    if (!buffer || capacity == 0) return CString();
-    if (!memchr(buffer, '\0', capacity))
+    if (!buffer || capacity == 0) return std::string();
+    const size_t length = strnlen(buffer, capacity);
+    if (length == capacity)
         DebugLog(1, "[QxUI] %s() left its text unterminated in %u bytes\n", entryPoint, static_cast<unsigned>(capacity));
-    return CString(buffer, static_cast<int>(capacity));
+    return std::string(buffer, length);
 }

@@ -1,11 +1,12 @@
 // What every caller of the station library relies on: status words, the notifications the
 // library posts, the too-small protocol of list queries, the one way failures are logged, and
 // safe reading of the lists and texts the library returns.
+// Depends on the platform only, so the stand-in libraries share its constants.
 #pragma once
-#include "framework/Afx.h"
 #include "core/StationEntryPoints.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 // Status words. Queries that answer a question return the answer instead.
@@ -23,6 +24,18 @@ constexpr UINT MSG_SCAN_LIST_CHANGED = WM_USER + 1;  // a new scan list is avail
 constexpr UINT MSG_TURN_ON_RADIO = WM_USER + 2;
 constexpr UINT MSG_TURN_OFF_RADIO = WM_USER + 3;
 constexpr UINT MSG_RECONNECT = WM_USER + 8;
+
+// Status codes of the 802.1X callback (first argument of QXWL_AUTH_CALLBACK).
+enum : UCHAR {
+    RS_CBS_FAST_SAVE_PAC = 2, RS_CBS_CHANGE_PASSWORD_SUCCESS = 3, RS_CBS_AU_STATUS_LINK_DOWN = 4,
+    RS_CBS_AU_STATUS_START = 5, RS_CBS_AU_STATUS_LINK_UP = 6, RS_CBS_AU_STATUS_AUTHENTICATING = 7,
+    RS_CBS_AU_STATUS_AUTHENTICATED = 14, RS_CBS_AU_STATUS_FAST_PROVISIONING_SUCCESS = 15,
+    RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED = 16, RS_CBS_AU_STATUS_AUTH_TIMEOUT = 17,
+    RS_CBS_CHANGE_PASSWORD_REQUEST = 20, RS_CBS_FAST_PAC_AID_INFO = 21, RS_CBS_FAST_INVALID_PAC_OPAQUE = 22,
+    RS_CBS_FAST_LOAD_PAC = 23, RS_CCX_DIAG_PROFILE = 25, RS_CCX_VENDOR_MSG_STR = 26,
+    RS_CBS_AU_STATUS_MEDIA_CONNECT = 29, RS_CBS_AU_STATUS_MEDIA_DISCONNECT = 30, RS_CBS_ICV_ERROR = 31,
+    RS_CBS_PORT_SECURED = 32,
+};
 
 // The vendor text of QXWL_Initial.
 inline constexpr char kStationVendorText[] = "Quixen";
@@ -53,7 +66,7 @@ LONG RunTooSmallProtocol(std::vector<BYTE>& buffer, ULONG firstBytes, const List
 // beyond what the buffer holds is clamped and logged. False when the list could not be read.
 bool ReadAdapterList(PFN_QXWL_GetAvailableAdapters query, std::vector<ADAPTER_ENTRY>& adapters, LPCSTR caller);
 // The scan list (QXWL_SiteSurveyQuery, kSiteSurveyBufferBytes first). The buffer holds the list
-// as the library wrote it; read it through BssidListView.
+// as the library wrote it, cut to the size it reported; read it through BssidListView.
 bool ReadSiteSurveyList(PFN_QXWL_SiteSurveyQuery query, std::vector<BYTE>& list, LPCSTR caller);
 // The stored profiles (QXWL_ReadProfileList: the count first, then the records).
 bool ReadProfileList(PFN_QXWL_ReadProfileList query, std::vector<WLANPROFILE>& profiles, LPCSTR caller);
@@ -78,7 +91,7 @@ private:
 };
 
 // The SSID as text, its length clamped to 32 (logged when the library claimed more).
-CString SsidToText(const NDIS_802_11_SSID& ssid);
+std::string SsidToText(const NDIS_802_11_SSID& ssid);
 // A text the library wrote into a buffer of `capacity` bytes: up to its terminator, or all of
 // the buffer when it has none (logged).
-CString LibraryText(const char* buffer, size_t capacity, LPCSTR entryPoint);
+std::string LibraryText(const char* buffer, size_t capacity, LPCSTR entryPoint);

@@ -3,6 +3,8 @@
 #include "core/StationContract.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 namespace {
 constexpr int kDumpLevel = 4;
@@ -34,11 +36,11 @@ void Hex(LPCSTR name, ULONG value)
 template <size_t N>
 void Text(LPCSTR name, const char (&field)[N])
 {
-    DebugLog(kDumpLevel, "[QxUI] \t%s = %s\n", name, CString(field, static_cast<int>(N)).GetString());
+    DebugLog(kDumpLevel, "[QxUI] \t%s = %s\n", name, std::string(field, strnlen(field, N)).c_str());
 }
 void Ssid(LPCSTR name, const NDIS_802_11_SSID& ssid)
 {
-    DebugLog(kDumpLevel, "[QxUI] \t%s = %s\n", name, SsidToText(ssid).GetString());
+    DebugLog(kDumpLevel, "[QxUI] \t%s = %s\n", name, SsidToText(ssid).c_str());
 }
 void Mac(LPCSTR name, const UCHAR* mac)
 {
@@ -55,7 +57,7 @@ void Blob(LPCSTR name, const VN_BLOB_KEY& blob)
     DebugLog(kDumpLevel, "[QxUI] \t%s.BlobLength = %d\n", name, static_cast<int>(blob.BlobLength));
     Bytes("BlobData", blob.BlobData, blob.BlobLength, kBlobDataBytes);
 }
-void BitFields(const BitFieldSpec* fields, size_t count, ULONG word, LPCSTR indent)
+void BitFields(const WordField* fields, size_t count, ULONG word, LPCSTR indent)
 {
     for (size_t i = 0; i < count; ++i)
         DebugLog(kDumpLevel, "[QxUI] %s%s = %d\n", indent, fields[i].name, static_cast<int>(GetBits(word, fields[i])));

@@ -50,17 +50,17 @@ constexpr ULONG WithBitField(ULONG word, unsigned shift, unsigned width, ULONG v
 }
 
 // One named field of a 32-bit word.
-struct BitFieldSpec {
+struct WordField {
     unsigned shift, width;
     const char* name;
 };
-constexpr ULONG GetBits(ULONG word, BitFieldSpec f) { return BitField(word, f.shift, f.width); }
-constexpr ULONG SetBits(ULONG word, BitFieldSpec f, ULONG value) { return WithBitField(word, f.shift, f.width, value); }
+constexpr ULONG GetBits(ULONG word, WordField f) { return BitField(word, f.shift, f.width); }
+constexpr ULONG SetBits(ULONG word, WordField f, ULONG value) { return WithBitField(word, f.shift, f.width, value); }
 
 // `CCX2_CONTROL`: one u32 word.
 using CCX2_CONTROL = ULONG;
 namespace ccx2 {
-using Field = BitFieldSpec;
+using Field = WordField;
 constexpr Field Enable{0, 1, "Enable"};
 constexpr Field CCKMEnable{1, 1, "CCKMEnable"};
 constexpr Field RMEnable{2, 1, "RMEnable"};
@@ -81,7 +81,7 @@ constexpr Field kAll[] = {Enable, CCKMEnable, RMEnable, DCRMEnable, CACEnable, F
 // `TRANSMIT_SETTING`: one u32 word.
 using TRANSMIT_SETTING = ULONG;
 namespace transmit_setting {
-using Field = BitFieldSpec;
+using Field = WordField;
 constexpr Field PhyMode{0, 4, "PhyMode"};
 constexpr Field MCS{4, 7, "MCS"};
 constexpr Field BW{11, 1, "BW"};

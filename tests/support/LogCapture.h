@@ -24,6 +24,7 @@ public:
     LogCapture& operator=(const LogCapture&) = delete;
 
     const std::vector<std::string>& Lines() const { return m_lines; }
+    void Clear() { m_lines.clear(); }
     // True when some line contains the text.
     bool Contains(const std::string& text) const
     {
