@@ -72,6 +72,11 @@ CHideDlg::CHideDlg(CWnd* pParent) : CDialog(IDD_HIDE_DIALOG, pParent)
 CHideDlg::~CHideDlg()
 {
     StopShowUIEventWaiter();
+    if (m_pQxUI) {
+        m_pQxUI->DestroyWindow();
+        delete m_pQxUI;
+        m_pQxUI = nullptr;
+    }
     delete m_pWiFiDirect;
     m_pWiFiDirect = nullptr;
     delete m_pProfData;

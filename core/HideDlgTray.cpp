@@ -63,12 +63,16 @@ CString TrayTipText(const CString& text)
     return escaped.Left(cut + ampersands - ampersands % 3);
 }
 
+}  // namespace
+
+// Shared: the same handle for every call, so the polling timer's refreshes leak nothing.
 HICON LoadTrayIcon(UINT id)
 {
     return static_cast<HICON>(::LoadImageA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON,
-                                           ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
+                                           ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON),
+                                           LR_SHARED));
 }
-}  // namespace
+
 
 void CHideDlg::SetTaskBar()
 {
@@ -109,7 +113,7 @@ CString CHideDlg::CurrentNetworkName()
     if (m_nOpMode == OP_MODE_AP) return CString();
     WLAN_STATUS status{};
     QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 1, 0, 0, 0});
-    return SsidToText(status.Ssid);
+    return SsidToText(status.Ssid).c_str();
 }
 
 CString CHideDlg::TrayTooltip(UINT nIconId, const CString& networkName)
@@ -239,7 +243,7 @@ void CHideDlg::ShowConfigUI()
         char active[kActiveProfileNameBytes] = "";
         QXWLAPI.QXWL_ReadActiveProfileName(active);
         if (CKelvoPageProfileDlg* profile = m_pQxUI->m_pPageProfileDlg) {
-            profile->m_strProfile = LibraryText(active, sizeof active, "QXWL_ReadActiveProfileName");
+            profile->m_strProfile = LibraryText(active, sizeof active, "QXWL_ReadActiveProfileName").c_str();
             profile->m_bActiveProfile = profile->m_strProfile.IsEmpty() ? 0 : 1;
             DebugLog(3, "[QxUI] m_pPageProfileDlg->m_bActiveProfile = %d, m_pPageProfileDlg->m_strProfile = %s\n",
                      profile->m_bActiveProfile, profile->m_strProfile.GetString());

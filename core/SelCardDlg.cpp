@@ -28,7 +28,7 @@ BOOL CSelCardDlg::OnInitDialog()
     m_cbAdapter.SetColumnWidth(0, kColumnWidth);
     if (m_nCount == 0) return FALSE;
     for (int i = 0; i < m_nCount; ++i)
-        m_cbAdapter.AddString(LibraryText(m_pEntries[i].chName, sizeof m_pEntries[i].chName, "QXWL_GetAvailableAdapters"));
+        m_cbAdapter.AddString(LibraryText(m_pEntries[i].chName, sizeof m_pEntries[i].chName, "QXWL_GetAvailableAdapters").c_str());
     ShowEntryTexts(0);
     m_cbAdapter.SetCurSel(0);
     UpdateData(FALSE);
@@ -40,10 +40,10 @@ void CSelCardDlg::ShowEntryTexts(int index)
     if (index < 0 || index >= m_nCount) return;
     const ADAPTER_ENTRY& entry = m_pEntries[index];
     // The texts are the library's: never read past their fields.
-    m_strName = LibraryText(entry.chName, sizeof entry.chName, "QXWL_GetAvailableAdapters");
-    m_strDeviceId = LibraryText(entry.chDeviceID, sizeof entry.chDeviceID, "QXWL_GetAvailableAdapters");
-    m_strText3 = LibraryText(entry.chText776, sizeof entry.chText776, "QXWL_GetAvailableAdapters");
-    m_strText4 = LibraryText(entry.chText1032, sizeof entry.chText1032, "QXWL_GetAvailableAdapters");
+    m_strName = LibraryText(entry.chName, sizeof entry.chName, "QXWL_GetAvailableAdapters").c_str();
+    m_strDeviceId = LibraryText(entry.chDeviceID, sizeof entry.chDeviceID, "QXWL_GetAvailableAdapters").c_str();
+    m_strText3 = LibraryText(entry.chText776, sizeof entry.chText776, "QXWL_GetAvailableAdapters").c_str();
+    m_strText4 = LibraryText(entry.chText1032, sizeof entry.chText1032, "QXWL_GetAvailableAdapters").c_str();
 }
 
 void CSelCardDlg::OnSelChangeAdapter()

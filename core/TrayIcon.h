@@ -13,3 +13,6 @@ BOOL TrayNotifyIcon(DWORD message, NOTIFYICONDATAA* data);
 // Replaces the platform call (an empty function restores it).
 using TrayNotifySink = std::function<BOOL(DWORD message, const NOTIFYICONDATAA& data)>;
 void SetTrayNotifySink(TrayNotifySink sink);
+
+// The tray icon of that resource id (a shared handle: never destroyed).
+HICON LoadTrayIcon(UINT id);

@@ -70,7 +70,7 @@ ScopedFile::ScopedFile(std::string path, const std::string& content) : m_path(st
 
 ScopedFile::~ScopedFile()
 {
-    ::DeleteFileA(m_path.c_str());
+    if (!m_keep) ::DeleteFileA(m_path.c_str());
 }
 
 std::string ReadWholeFile(const std::string& path)

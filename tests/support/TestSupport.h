@@ -40,8 +40,10 @@ public:
     ScopedFile(std::string path, const std::string& content);
     ~ScopedFile();
     const std::string& Path() const { return m_path; }
+    void Keep() { m_keep = true; }  // leave the file in place
 private:
     std::string m_path;
+    bool m_keep = false;
 };
 
 std::string ReadWholeFile(const std::string& path);

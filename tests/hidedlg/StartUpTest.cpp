@@ -1,0 +1,273 @@
+// The hidden dialog's start-up against the stand-in library's simulated world.
+#include <gtest/gtest.h>
+#include "core/DataFile.h"
+#include "core/HideDlg.h"
+#include "core/LanguageTable.h"
+#include "core/QXWLLIB.h"
+#include "core/SelCardDlg.h"
+#include "core/TrayIcon.h"
+#include "res/resource.h"
+#include "skin/KelvoPageUIDlg.h"
+#include "support/StationSim.h"
+#include "support/TestSupport.h"
+#include "ui/DesktopMetrics.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace testing_support;
+
+namespace {
+struct TrayCall {
+    DWORD message;
+    UINT icon;  // the resource id, found by the icon handle
+    std::string tip;
+};
+
+const char kTwoAdapters[] =
+    "[Adapter1]\nName=Quixen USB 300\nDeviceID=USB\\VID_1\n[Adapter2]\nName=Quixen PCIe N\nDeviceID=PCI\\VEN_2\n";
+
+class StartUp : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(sim.Loaded());
+        SetTrayNotifySink([this](DWORD message, const NOTIFYICONDATAA& data) {
+            tray.push_back({message, IconId(data.hIcon), data.szTip});
+            return TRUE;
+        });
+        SetDesktopBottomSource([this] { return desktopBottom; });
+        app.m_pMainWnd = nullptr;
+        CDataFile data;
+        data.CreateUserDataFolder(kDataFileName);
+        dataFile = data.Path().GetString();
+        ::DeleteFileA(dataFile.c_str());
+        G_nSoftApMode = 0;
+    }
+
+    void TearDown() override
+    {
+        dlg.reset();
+        QXWLAPI.Release();
+        ::DeleteFileA(dataFile.c_str());
+        SetTrayNotifySink(nullptr);
+        SetDesktopBottomSource(nullptr);
+        AfxSetModalDialogHook(nullptr);
+        app.m_pMainWnd = nullptr;
+    }
+
+    // Runs the start-up against the world; the dialog stays up for the test to look at.
+    CHideDlg& Start(const std::string& world)
+    {
+        EXPECT_TRUE(sim.Reset(world));
+        dlg = std::make_unique<CHideDlg>(nullptr);
+        app.m_pMainWnd = dlg.get();
+        EXPECT_TRUE(dlg->Create(IDD_HIDE_DIALOG));
+        return *dlg;
+    }
+
+    void WriteDataFile(ULONG mode, ULONG zeroConfig, DWORD bytes = sizeof(HIDE_DLG_DATA))
+    {
+        HIDE_DLG_DATA data{mode, zeroConfig};
+        CDataFile file;
+        file.CreateUserDataFolder(kDataFileName);
+        ASSERT_EQ(1, file.WriteDataFile(&data, bytes));
+    }
+
+    bool Called(const std::string& prefix) { return !sim.JournalLines(prefix).empty(); }
+
+    static UINT IconId(HICON icon)
+    {
+        for (UINT id : {IDI_TRAY_LINKED, IDI_TRAY_LOST, IDI_TRAY_NORMAL, IDI_TRAY_WEAK, IDI_TRAY_WEP_ERROR,
+                        IDI_TRAY_NOT_EXIST, IDI_TRAY_SOFTAP})
+            if (icon && LoadTrayIcon(id) == icon) return id;
+        return 0;
+    }
+
+    StationSim sim;
+    CWinApp app{"KPL4471"};
+    MessageBoxCapture boxes;
+    std::vector<TrayCall> tray;
+    int desktopBottom = 768;
+    std::string dataFile;
+    std::unique_ptr<CHideDlg> dlg;
+};
+}  // namespace
+
+TEST_F(StartUp, WithoutAnAdapterTheStoredOneIsClearedAndTheCardIsNotStarted)
+{
+    CHideDlg& d = Start("[World]\nDevicePresent=0\n");
+    EXPECT_STREQ("", QXWLAPI.m_AdapterEntry.chName);
+    EXPECT_FALSE(Called("QXWL_AdapterSelect"));
+    EXPECT_FALSE(Called("QXWL_RunOnceInitConfigTxBurst"));
+    EXPECT_EQ(nullptr, d.m_pQxUI);  // the main window is not shown at start
+    ASSERT_GE(tray.size(), 2u);
+    EXPECT_EQ(static_cast<DWORD>(NIM_ADD), tray[0].message);
+    EXPECT_EQ(static_cast<UINT>(IDI_TRAY_NOT_EXIST), tray[0].icon);
+    EXPECT_EQ(G_LangTable.IDS_QUIXEN_NOTEXIST.GetString(), tray[0].tip);
+    EXPECT_EQ(static_cast<DWORD>(NIM_MODIFY), tray[1].message);
+    EXPECT_EQ(static_cast<UINT>(IDI_TRAY_LOST), tray[1].icon);
+    EXPECT_EQ(0u, boxes.Count());
+}
+
+TEST_F(StartUp, OneAdapterIsTakenAtOnceAndSelectedWithTheCallback)
+{
+    CHideDlg& d = Start("[Adapter1]\nName=Quixen USB 300\n");
+    EXPECT_STREQ("Quixen USB 300", QXWLAPI.m_AdapterEntry.chName);
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_AdapterSelect(Quixen USB 300").size());
+    EXPECT_TRUE(Called("QXWL_Initial(Quixen"));
+    EXPECT_TRUE(Called("QXWL_RunOnceInitConfigTxBurst"));
+    ASSERT_NE(nullptr, d.m_pQxUI);
+    EXPECT_TRUE(d.m_pQxUI->IsWindowVisible());
+    EXPECT_STREQ("Quixen Utility", d.GetWindowText());
+}
+
+TEST_F(StartUp, SeveralAdaptersAskTheUserWhichOne)
+{
+    int choosers = 0;
+    AfxSetModalDialogHook([&](CDialog& shown) {
+        auto* chooser = dynamic_cast<CSelCardDlg*>(&shown);
+        ASSERT_NE(nullptr, chooser);
+        ++choosers;
+        EXPECT_TRUE(dlg->m_bDialogRunning);
+        chooser->GetDlgItem(IDC_SELCARD_COMBO)->SendMessage(CB_SETCURSEL, 1);
+        chooser->SendMessage(WM_COMMAND, IDOK);
+    });
+    CHideDlg& d = Start(kTwoAdapters);
+    EXPECT_EQ(1, choosers);
+    EXPECT_FALSE(d.m_bDialogRunning);
+    EXPECT_STREQ("Quixen PCIe N", QXWLAPI.m_AdapterEntry.chName);
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_AdapterSelect(Quixen PCIe N").size());
+}
+
+TEST_F(StartUp, OneAdapterOtherThanTheRememberedOneStillAsks)
+{
+    CHideDlg& d = Start("[Adapter1]\nName=Quixen USB 300\n");
+    strcpy(QXWLAPI.m_AdapterEntry.chName, "Older Card");
+    int choosers = 0;
+    AfxSetModalDialogHook([&](CDialog& shown) {
+        ++choosers;
+        shown.SendMessage(WM_COMMAND, IDOK);
+    });
+    EXPECT_EQ(1, d.DetectAdapter());
+    EXPECT_EQ(1, choosers);
+    EXPECT_STREQ("Quixen USB 300", QXWLAPI.m_AdapterEntry.chName);
+}
+
+TEST_F(StartUp, AFailedAdapterSelectionAnswersZeroAndStartUpGoesOn)
+{
+    CHideDlg& d = Start("[World]\nAdapterSelectResult=0\n");
+    EXPECT_EQ(0, d.DetectAdapter());
+    EXPECT_FALSE(tray.empty());
+}
+
+TEST_F(StartUp, AListThatGrowsBetweenTheTwoCallsIsNotReadPastWhatWasAllocated)
+{
+    // The second call is still too small: this round finds no adapter; the device watch
+    // picks the cards up later.
+    int choosers = 0;
+    AfxSetModalDialogHook([&](CDialog&) { ++choosers; });
+    CHideDlg& d = Start(std::string(kTwoAdapters) + "[World]\nGrowAdaptersAfterTooSmall=2\n");
+    EXPECT_EQ(2u, sim.JournalLines("QXWL_GetAvailableAdapters").size());
+    EXPECT_EQ(0, choosers);
+    EXPECT_STREQ("", QXWLAPI.m_AdapterEntry.chName);
+    EXPECT_TRUE(d.IsWindow());
+}
+
+TEST_F(StartUp, OperatingSystemGenerationDecidesTheHooksAndPaths)
+{
+    Start("[World]\nOsCode=8\n");
+    EXPECT_EQ(8, G_nOSVersion);
+    EXPECT_EQ(1, G_bNoDpiHook);
+    // The XP family takes the zero-configuration path instead of starting the card directly.
+    EXPECT_FALSE(Called("QXWL_RunOnceInitConfigTxBurst"));
+    EXPECT_NE(nullptr, dlg->m_pQxUI);
+    TearDown();
+    SetUp();
+
+    Start("[World]\nOsCode=10\n");
+    EXPECT_EQ(0, G_bNoDpiHook);
+    EXPECT_TRUE(Called("QXWL_RunOnceInitConfigTxBurst"));
+    EXPECT_FALSE(Called("QXWL_ReadOpMode"));  // Vista does not compare the stored mode
+    TearDown();
+    SetUp();
+
+    Start("[World]\nOsCode=12\n");
+    EXPECT_TRUE(Called("QXWL_ReadOpMode"));
+}
+
+TEST_F(StartUp, DriverInAccessPointModeReleasesTheStationLibrary)
+{
+    WriteDataFile(OP_MODE_STATION, 0);
+    CHideDlg& d = Start("[World]\nOpMode=1\nOsCode=10\n");
+    EXPECT_EQ(OP_MODE_AP, d.m_nOpMode);
+    EXPECT_TRUE(Called("QXWL_DeInitial"));
+    EXPECT_FALSE(QXWLAPI.IsLoaded());
+    EXPECT_FALSE(Called("QXWL_RunOnceInitConfigTxBurst"));
+}
+
+TEST_F(StartUp, WindowsSevenWithTheHostedNetworkVariantRunsStationPlusAccessPoint)
+{
+    // The shipped switch file is put back afterwards (this test program runs alone).
+    const std::string path = BinFolder() + "SoftApConfig.ini";
+    const std::string shipped = ReadWholeFile(path);
+    {
+        ScopedFile variant(path, "[Config]\nIDS_SOFTAP_MODE=1\n");
+        CHideDlg& d = Start("[World]\nOsCode=12\nOpMode=2\nStoredOpMode=2\n");
+        EXPECT_EQ(1, G_nSoftApMode);
+        EXPECT_TRUE(Called("QXWL_RunOnceInitConfigTxBurst"));
+        EXPECT_EQ(OP_MODE_APCLIENT, d.m_nOpMode);
+        EXPECT_FALSE(d.m_bHideAPButton);
+    }
+    ScopedFile restore(path, shipped);
+    restore.Keep();
+}
+
+TEST_F(StartUp, StoredModeOfTheDataFileWinsOverTheDriver)
+{
+    WriteDataFile(OP_MODE_AP, 0);
+    CHideDlg& d = Start("[World]\nOpMode=0\n");
+    EXPECT_EQ(OP_MODE_AP, d.m_nOpMode);
+    EXPECT_FALSE(Called("QXWL_RunOnceInitConfigTxBurst"));  // the soft-AP side takes over
+}
+
+TEST_F(StartUp, DataFileOfAnotherLengthOrAnUnknownModeFallsBackToTheDriver)
+{
+    WriteDataFile(OP_MODE_AP, 0, 7);
+    CHideDlg& d = Start("[World]\nOpMode=0\n");
+    EXPECT_EQ(OP_MODE_STATION, d.m_nOpMode);
+    TearDown();
+    SetUp();
+    WriteDataFile(9, 0);
+    CHideDlg& e = Start("[World]\nOpMode=0\n");
+    EXPECT_EQ(OP_MODE_STATION, e.m_nOpMode);
+}
+
+TEST_F(StartUp, DriverNotReadyIsAskedAgainOnceASecond)
+{
+    Start("[World]\nInitNotReadyPolls=3\n");
+    EXPECT_EQ(4u, sim.JournalLines("QXWL_QueryInitState").size());
+    EXPECT_EQ(0u, dlg->m_nRetryCount);
+}
+
+TEST_F(StartUp, SmallDesktopMakesTheDialogAToolWindow)
+{
+    desktopBottom = 659;
+    Start("");
+    EXPECT_EQ(1, G_bHideTabIcon);
+    EXPECT_TRUE(dlg->GetExStyle() & WS_EX_TOOLWINDOW);
+    TearDown();
+    SetUp();
+    desktopBottom = 660;
+    Start("");
+    EXPECT_EQ(0, G_bHideTabIcon);
+    EXPECT_FALSE(dlg->GetExStyle() & WS_EX_TOOLWINDOW);
+}
+
+TEST_F(StartUp, StationLibraryWithoutTheVistaSoftApEntryForcesTheHostedVariant)
+{
+    Start("");
+    EXPECT_EQ(0, G_nSoftApMode);  // the stand-in offers QXWL_IsSupportVistaSoftAP
+}
