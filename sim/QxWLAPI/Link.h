@@ -54,10 +54,8 @@ public:
     // The status record's parts, as the selectors choose. The status word is always filled.
     void Fill(WLAN_STATUS& status, const WLAN_STATUS_QUERY& query) const;
     bool Connected() const { return m_status == QxStatus_Connected; }
-    const SimNetwork& Network() const { return m_network; }
     // Bit 0: the network's WEP key differs from ours (the driver's private message word).
     ULONG PrivateMessage() const { return m_wepMismatch ? 1u : 0u; }
-    ULONG LinkState() const { return m_linkState; }
 
 private:
     enum class Verdict { Mismatch, SharedKeyWrong, Connect, WepKeyWrong, HandshakeFails, EapAccept,

@@ -197,8 +197,7 @@ void ScanTable::Rebuild(const std::vector<SimNetwork>& visible, ULONG misbehave)
         offsets.push_back(m_bytes.size());
         AppendEntry(m_bytes, n, (misbehave & SIM_MISBEHAVE_SSID_TOO_LONG) != 0);
     }
-    m_count = static_cast<ULONG>(visible.size());
-    ULONG announced = m_count;
+    ULONG announced = static_cast<ULONG>(visible.size());
     if (misbehave & SIM_MISBEHAVE_COUNT_OVER) announced += kCountOverBy;
     memcpy(m_bytes.data(), &announced, sizeof announced);
     auto setLength = [this](size_t at, ULONG length) { memcpy(m_bytes.data() + at, &length, sizeof length); };

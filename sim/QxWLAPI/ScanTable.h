@@ -12,14 +12,12 @@ public:
     // misbehave: the SIM_MISBEHAVE_ flags that bend the list (entry lengths, count, SSID length).
     void Rebuild(const std::vector<SimNetwork>& visible, ULONG misbehave);
     const std::vector<BYTE>& Bytes() const { return m_bytes; }
-    ULONG Count() const { return m_count; }
 
     static std::vector<BYTE> InformationElements(const SimNetwork& network);
 
 private:
     static void AppendEntry(std::vector<BYTE>& out, const SimNetwork& network, bool ssidTooLong);
     std::vector<BYTE> m_bytes = std::vector<BYTE>(sizeof(ULONG), 0);
-    ULONG m_count = 0;
 };
 
 }  // namespace sim

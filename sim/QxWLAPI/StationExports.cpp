@@ -113,6 +113,16 @@ LONG AnswerText(const std::string& journalLine, LPSTR out, ULONG size, const cha
     return QXWL_ERROR_SUCCESS;
 }
 
+// The hardware and software radio switches, 1 for on.
+LONG AnswerRadioState(const std::string& journalLine, ULONG* hwRadio, ULONG* swRadio)
+{
+    SimWorld& w = Enter(journalLine);
+    auto guard = w.Lock();
+    if (hwRadio) *hwRadio = w.Model.Settings.HwRadio ? 1 : 0;
+    if (swRadio) *swRadio = w.Model.Settings.SwRadio ? 1 : 0;
+    return QXWL_ERROR_SUCCESS;
+}
+
 // The connect request of an SSID or BSSID connect: the security settings in force.
 void ConnectWith(SimWorld& w, const ConnectRequest& request)
 {
@@ -322,20 +332,12 @@ LONG WINAPI QXWL_SetAndWriteRadioState(BOOL on)
 
 LONG WINAPI QXWL_QueryHWAndSWRadioState(ULONG* hwRadio, ULONG* swRadio)
 {
-    SimWorld& w = Enter("QXWL_QueryHWAndSWRadioState()");
-    auto guard = w.Lock();
-    if (hwRadio) *hwRadio = w.Model.Settings.HwRadio ? 1 : 0;
-    if (swRadio) *swRadio = w.Model.Settings.SwRadio ? 1 : 0;
-    return QXWL_ERROR_SUCCESS;
+    return AnswerRadioState("QXWL_QueryHWAndSWRadioState()", hwRadio, swRadio);
 }
 
 LONG WINAPI QXWL_WlanQueryRadioState(ULONG* hwRadio, ULONG* swRadio)
 {
-    SimWorld& w = Enter("QXWL_WlanQueryRadioState()");
-    auto guard = w.Lock();
-    if (hwRadio) *hwRadio = w.Model.Settings.HwRadio ? 1 : 0;
-    if (swRadio) *swRadio = w.Model.Settings.SwRadio ? 1 : 0;
-    return QXWL_ERROR_SUCCESS;
+    return AnswerRadioState("QXWL_WlanQueryRadioState()", hwRadio, swRadio);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -74,6 +74,7 @@ struct AuthRecord {
 AuthRecord* g_auth = nullptr;
 void WINAPI RecordAuthStatus(UCHAR status, void*, char* reply)
 {
+    if (!g_auth) return;
     std::lock_guard<std::mutex> guard(g_auth->lock);
     g_auth->codes.push_back(status);
     g_auth->threads.push_back(::GetCurrentThreadId());
