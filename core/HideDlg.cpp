@@ -492,10 +492,6 @@ void CHideDlg::OnPaint()
     ShowWindow(SW_HIDE);
 }
 
-void CHideDlg::OnTimer(UINT_PTR)
-{
-    // The polling procedures come with the detection timers.
-}
 
 void CHideDlg::OnDestroy()
 {

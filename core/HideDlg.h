@@ -107,6 +107,10 @@ public:
     // The Wi-Fi Direct status waiter, started with the driver's mode.
     void StartWiFiDirectStatusWaiter(int nDriverOpMode);
 
+    // Polling.
+    int ProcDetectDeviceRemoval();  // 0 go on, 2 stop this tick
+    BOOL KillAllTimer();
+
     // State read by the other windows of the program.
     UINT m_nRetryCount = 0;
     BOOL m_bDialogRunning = FALSE;   // a modal dialog of this dialog runs: polling, tray and exit wait
