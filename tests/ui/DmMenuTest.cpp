@@ -170,6 +170,25 @@ TEST_F(DmMenuTest, ToolbarImagesGoToTheItemsOfTheirCommands)
     EXPECT_EQ(CSize(16, 16), more->GetImageSize());
 }
 
+TEST_F(DmMenuTest, CheckedItemWithAnImageSitsInALighterBox)
+{
+    DmMenu menu;
+    ASSERT_TRUE(menu.LoadMenuTemplate(IDR_TEST_MENU));
+    menu.SetBitmapBackground(RGB(255, 0, 255));
+    ASSERT_TRUE(menu.LoadToolbarImages(IDR_TEST_TOOLBAR));
+    DmMenu* popup = Popup(menu);
+    EXPECT_TRUE(::GetMenuState(popup->m_hMenu, ID_TEST_BETA, MF_BYCOMMAND) & MF_CHECKED);
+    const int dy = (kItemHeight - 16 - 4) / 2;
+    const COLORREF menuColor = ::GetSysColor(COLOR_MENU);
+    auto checked = Draw(*popup, ID_TEST_BETA, ODS_CHECKED);
+    // Frames are drawn only for the version codes 2 and up, which newer systems (code 1) are not.
+    EXPECT_EQ(DmMenu::LightenColor(menuColor, 0.6), checked->Pixel(1, dy + 1));
+    EXPECT_EQ(DmMenu::LightenColor(menuColor, 0.6), checked->Pixel(18, dy + 18));
+    EXPECT_GT(checked->Count(RGB(80, 60, 225)), 20);  // the image inside
+    auto plain = Draw(*popup, ID_TEST_BETA, 0);
+    EXPECT_EQ(menuColor, plain->Pixel(1, dy + 1));
+}
+
 TEST_F(DmMenuTest, MissingToolbarAddsNoImages)
 {
     DmMenu menu;
