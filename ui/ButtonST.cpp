@@ -1,4 +1,5 @@
 #include "ui/ButtonST.h"
+#include "ui/TopDownDib.h"
 #include "core/DebugLog.h"
 
 #include <algorithm>
@@ -29,12 +30,7 @@ HICON TransformIcon(HICON hIcon, PixelOp op)
     HICON result = nullptr;
     const int cx = static_cast<int>(info.xHotspot) * 2, cy = static_cast<int>(info.yHotspot) * 2;
     if (info.hbmColor && cx > 0 && cy > 0) {
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-        bi.bmiHeader.biWidth = cx;
-        bi.bmiHeader.biHeight = -cy;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
+        BITMAPINFO bi = TopDown32BitInfo(cx, cy);
         std::vector<DWORD> pixels(static_cast<size_t>(cx) * cy);
         HDC hdc = ::GetDC(nullptr);
         if (::GetDIBits(hdc, info.hbmColor, 0, cy, pixels.data(), &bi, DIB_RGB_COLORS)) {

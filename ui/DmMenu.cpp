@@ -1,6 +1,7 @@
 #include "ui/DmMenu.h"
 #include "ui/DmMenuMemDC.h"
 #include "ui/DmMenuToolBar.h"
+#include "ui/TopDownDib.h"
 #include "core/DebugLog.h"
 
 #include <algorithm>
@@ -125,12 +126,7 @@ DWORD ToPixel(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | 
 // The icon drawn on the button face colour, with every other pixel washed out or shadowed.
 HBITMAP MakeDerivedImage(HICON hIcon, int cx, int cy, bool shadow)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = TopDown32BitInfo(cx, cy);
     void* bits = nullptr;
     HBITMAP hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!hBitmap) return nullptr;

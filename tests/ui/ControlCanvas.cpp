@@ -1,4 +1,5 @@
 #include "ui/ControlCanvas.h"
+#include "ui/TopDownDib.h"
 
 #include <cstdlib>
 #include <set>
@@ -7,12 +8,7 @@ namespace testing_support {
 
 ControlCanvas::ControlCanvas(int cx, int cy, COLORREF fill) : m_cx(cx > 0 ? cx : 1), m_cy(cy > 0 ? cy : 1)
 {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = m_cx;
-    info.bmiHeader.biHeight = -m_cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    const BITMAPINFO info = TopDown32BitInfo(m_cx, m_cy);
     void* bits = nullptr;
     m_hBitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     m_pBits = static_cast<DWORD*>(bits);

@@ -20,6 +20,15 @@ protected:
 
     static DmMenu* Popup(DmMenu& menu) { return DmMenu::FromMenuHandle(::GetSubMenu(menu.m_hMenu, 0)); }
 
+    // The test menu with the images of the test toolbar (drawn on magenta).
+    static DmMenu* LoadWithToolbar(DmMenu& menu)
+    {
+        EXPECT_TRUE(menu.LoadMenuTemplate(IDR_TEST_MENU));
+        menu.SetBitmapBackground(RGB(255, 0, 255));
+        EXPECT_TRUE(menu.LoadToolbarImages(IDR_TEST_TOOLBAR));
+        return Popup(menu);
+    }
+
     static const DmMenuData* Item(DmMenu& popup, UINT id)
     {
         for (const DmMenuData* data : popup.Items())
@@ -153,10 +162,8 @@ TEST_F(DmMenuTest, TabbedTextsOfALevelAlignTheirLeftParts)
 TEST_F(DmMenuTest, ToolbarImagesGoToTheItemsOfTheirCommands)
 {
     DmMenu menu;
-    ASSERT_TRUE(menu.LoadMenuTemplate(IDR_TEST_MENU));
-    menu.SetBitmapBackground(RGB(255, 0, 255));
-    ASSERT_TRUE(menu.LoadToolbarImages(IDR_TEST_TOOLBAR));
-    DmMenu* popup = Popup(menu);
+    DmMenu* popup = LoadWithToolbar(menu);
+    ASSERT_NE(nullptr, popup);
     const int alpha = Item(*popup, ID_TEST_ALPHA)->m_nGlobalImage;
     const int beta = Item(*popup, ID_TEST_BETA)->m_nGlobalImage;
     EXPECT_GE(alpha, 0);
@@ -173,10 +180,8 @@ TEST_F(DmMenuTest, ToolbarImagesGoToTheItemsOfTheirCommands)
 TEST_F(DmMenuTest, CheckedItemWithAnImageSitsInALighterBox)
 {
     DmMenu menu;
-    ASSERT_TRUE(menu.LoadMenuTemplate(IDR_TEST_MENU));
-    menu.SetBitmapBackground(RGB(255, 0, 255));
-    ASSERT_TRUE(menu.LoadToolbarImages(IDR_TEST_TOOLBAR));
-    DmMenu* popup = Popup(menu);
+    DmMenu* popup = LoadWithToolbar(menu);
+    ASSERT_NE(nullptr, popup);
     EXPECT_TRUE(::GetMenuState(popup->m_hMenu, ID_TEST_BETA, MF_BYCOMMAND) & MF_CHECKED);
     const int dy = (kItemHeight - 16 - 4) / 2;
     const COLORREF menuColor = ::GetSysColor(COLOR_MENU);
