@@ -1,6 +1,8 @@
 #include "ui/DpiLayout.h"
 #include "ui/FloatButton.h"
 #include "core/DebugLog.h"
+#include "core/LanguageTable.h"
+#include "core/QXWLLIB.h"
 
 #include <cstdio>
 #include <cstring>
@@ -21,7 +23,12 @@ std::function<DpiLayoutConfig()> g_configSource;
 
 DpiLayoutConfig CurrentConfig()
 {
-    return g_configSource ? g_configSource() : DpiLayoutConfig{};
+    if (g_configSource) return g_configSource();
+    DpiLayoutConfig config;
+    config.nOsCode = QXWLAPI.QXWL_GetWinOS ? QXWLAPI.QXWL_GetWinOS() : 0;
+    config.strBeUsed = G_LangTable.IDS_DPI_BE_USED;
+    config.strReady = G_LangTable.IDS_DPI_READY;
+    return config;
 }
 
 CString ProgramFolder()
@@ -270,7 +277,7 @@ int ApplyDpiLayout(CWnd* pPage, const CString& strFileName)
 {
     const DpiLayoutConfig config = CurrentConfig();
     if (config.nOsCode >= kDpiOsCodeNoLayout) return 0;
-    if (config.strBeUsed == "0") return 0;
+    if (config.strBeUsed == "0" || config.strBeUsed.IsEmpty()) return 0;
     if (!pPage || !pPage->m_hWnd) return 0;
     const CString folder = config.strProgramFolder.IsEmpty() ? ProgramFolder() : config.strProgramFolder;
     if (folder.IsEmpty()) {

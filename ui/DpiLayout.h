@@ -14,8 +14,9 @@ struct DpiLayoutConfig {
 };
 constexpr int kDpiOsCodeNoLayout = 10;
 
-// The start-up supplies the switches (the language table's and the station library's); the
-// default source answers the defaults, which use no layout file.
+// Where the switches come from; the default (an empty function) reads the language table and
+// asks the station library for the operating-system code. A switch the language table has not
+// loaded yet (empty) counts as "0".
 void SetDpiLayoutConfigSource(std::function<DpiLayoutConfig()> source);
 
 // Records (IDS_DPI_READY not "1") or applies (IDS_DPI_READY "1") the layout file of the page.

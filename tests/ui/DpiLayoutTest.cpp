@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "framework/Afx.h"
 #include "core/DebugLog.h"
+#include "core/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "support/TestSupport.h"
 #include "ui/ControlsForm.h"
@@ -107,7 +108,14 @@ protected:
 
 TEST_F(DpiLayout, DefaultSwitchesAndNewerSystemsUseNoLayoutFile)
 {
+    // The program's own switches: the language table's defaults, or a table not loaded yet.
     SetDpiLayoutConfigSource(nullptr);
+    G_LangTable.IDS_DPI_BE_USED = "0";
+    G_LangTable.IDS_DPI_READY = "0";
+    EXPECT_EQ(0, ApplyDpiLayout(&m_page, kPageFile));
+    G_LangTable.IDS_DPI_BE_USED.Empty();
+    EXPECT_EQ(0, ApplyDpiLayout(&m_page, kPageFile));
+    Configure("", "0");
     EXPECT_EQ(0, ApplyDpiLayout(&m_page, kPageFile));
     EXPECT_FALSE(testing_support::FileExists(Path()));
     Configure("1", "0", 10);
