@@ -3,6 +3,7 @@
 #include "core/DebugLog.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CButtonST, CButton)
@@ -40,8 +41,12 @@ HICON TransformIcon(HICON hIcon, PixelOp op)
                 op(r, g, b);
                 p = (p & 0xFF000000) | (r << 16) | (g << 8) | b;
             }
-            HBITMAP color = ::CreateCompatibleBitmap(hdc, cx, cy);
-            if (color && ::SetDIBits(hdc, color, 0, cy, pixels.data(), &bi, DIB_RGB_COLORS)) {
+            // A DIB section keeps the alpha channel of the icon's pixels.
+            void* bits = nullptr;
+            const BITMAPINFO section = TopDown32BitInfo(cx, cy);
+            HBITMAP color = ::CreateDIBSection(hdc, &section, DIB_RGB_COLORS, &bits, nullptr, 0);
+            if (color) {
+                memcpy(bits, pixels.data(), pixels.size() * sizeof(DWORD));
                 ICONINFO made{TRUE, info.xHotspot, info.yHotspot, info.hbmMask, color};
                 result = ::CreateIconIndirect(&made);
             }

@@ -285,6 +285,7 @@ void RegisterMenuHooks()
 
 DmMenu::DmMenu()
 {
+    State();  // made before any menu, so that it outlives every menu at exit
     RegisterMenuHooks();
 }
 
