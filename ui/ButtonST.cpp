@@ -8,8 +8,6 @@
 
 IMPLEMENT_DYNAMIC(CButtonST, CButton)
 
-BOOL G_bMainWindowClosing = FALSE;
-
 namespace {
 constexpr int kTooltipToolId = 1;
 constexpr int kTooltipMaxWidth = 400;

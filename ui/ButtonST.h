@@ -3,13 +3,10 @@
 // and an owner-drawn popup menu whose chosen command goes to an owner window.
 #pragma once
 #include "framework/Afx.h"
+#include "core/MainWindowClosing.h"
 #include "ui/DmMenu.h"
 
 #include <memory>
-
-// Set by the hidden main dialog while it tears down the configuration window or exits: a
-// button whose menu was open then returns without touching itself.
-extern BOOL G_bMainWindowClosing;
 
 class CButtonST : public CButton {
     DECLARE_DYNAMIC(CButtonST)

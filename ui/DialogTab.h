@@ -34,7 +34,5 @@ protected:
     CArray<CDialog*, CDialog*> m_pages;    // owned, in order of registration
     CArray<CDialog*, CDialog*> m_history;  // the back stack, top last; not owned
     CWnd* m_pHost = nullptr;
-    float m_fScaleX = 1.0f;
-    float m_fScaleY = 1.0f;
     CRect m_rcPage;
 };
