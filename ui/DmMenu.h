@@ -60,7 +60,6 @@ public:
     static COLORREF LightenColor(COLORREF c, double factor);
 
     const std::vector<DmMenuData*>& Items() const { return m_items; }
-    const std::vector<DmMenu*>& SubMenus() const { return m_subMenus; }
 
     static constexpr int kDefaultImageWidth = 16;
     static constexpr int kDefaultImageHeight = 15;

@@ -51,8 +51,6 @@ BOOL DmMenuToolBar::LoadToolbarResource(LPCSTR lpszResourceName)
     m_commands.assign(ids, ids + header->wItemCount);
     m_iWidth = header->wWidth;
     m_iHeight = header->wHeight;
-    m_sizeImage = CSize(m_iWidth, m_iHeight);
-    m_sizeButton = CSize(m_iWidth + kToolbarButtonPadding, m_iHeight + kToolbarButtonPadding);
     if (!m_bitmap.Attach(LoadToolbarBitmap(lpszResourceName))) {
         DebugLog(1, "[QxUI] DmMenuToolBar::LoadToolbarResource() no bitmap for the toolbar, error code = %d\n",
                  ::GetLastError());

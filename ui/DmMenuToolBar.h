@@ -16,9 +16,7 @@ public:
     int ImageIndexOf(UINT nCommand) const;
     CBitmap& Bitmap() { return m_bitmap; }
 
-    CSize m_sizeButton;  // image size + (7, 7), as a toolbar's buttons
-    CSize m_sizeImage;
-    int m_iWidth = 0;
+    int m_iWidth = 0;   // of one button image
     int m_iHeight = 0;
 
 private:
@@ -27,4 +25,3 @@ private:
 };
 
 constexpr WORD kToolbarResourceType = 241;
-constexpr int kToolbarButtonPadding = 7;

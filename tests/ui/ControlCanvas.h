@@ -18,7 +18,6 @@ public:
     ControlCanvas& operator=(const ControlCanvas&) = delete;
 
     HDC Dc() const { return m_hdc; }
-    CDC* Cdc() const { return CDC::FromHandle(m_hdc); }
     int Width() const { return m_cx; }
     int Height() const { return m_cy; }
     COLORREF Pixel(int x, int y) const;
