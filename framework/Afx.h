@@ -35,3 +35,4 @@
 #include "framework/CSpinButtonCtrl.h"
 #include "framework/CFile.h"
 #include "framework/CMap.h"
+#include "framework/AfxResource.h"

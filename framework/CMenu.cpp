@@ -5,6 +5,8 @@
 #include <map>
 #include <memory>
 
+IMPLEMENT_DYNAMIC(CMenu, CObject)
+
 namespace {
 struct TemporaryMenu : CMenu {
     ~TemporaryMenu() override { m_hMenu = nullptr; }

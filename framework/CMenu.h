@@ -7,6 +7,7 @@
 class CWnd;
 
 class CMenu : public CObject {
+    DECLARE_DYNAMIC(CMenu)
 public:
     HMENU m_hMenu = nullptr;
 

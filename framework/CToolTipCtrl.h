@@ -10,7 +10,7 @@ public:
         return CreateEx(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | style, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, pParent ? pParent->m_hWnd : nullptr, nullptr);
     }
-    // text may be LPSTR_TEXTCALLBACKA; rect null means the whole window of pWnd.
+    // text may be LPSTR_TEXTCALLBACKA; rect null and no tool id mean the whole window of pWnd.
     BOOL AddTool(CWnd* pWnd, LPCSTR text = LPSTR_TEXTCALLBACKA, const RECT* rect = nullptr, UINT_PTR nIDTool = 0)
     {
         TOOLINFOA ti = MakeToolInfo(pWnd, nIDTool, rect);
@@ -47,9 +47,9 @@ private:
         ti.cbSize = sizeof ti;
         ti.hwnd = pWnd ? pWnd->m_hWnd : nullptr;
         ti.uFlags = TTF_SUBCLASS;
-        if (rect) {
+        if (rect || nIDTool) {
             ti.uId = nIDTool;
-            ti.rect = *rect;
+            if (rect) ti.rect = *rect;
         } else {
             ti.uFlags |= TTF_IDISHWND;
             ti.uId = reinterpret_cast<UINT_PTR>(ti.hwnd);

@@ -1,6 +1,8 @@
 #include "ui/ResizeDlg.h"
 #include "ui/DesktopMetrics.h"
 
+IMPLEMENT_DYNAMIC(CResizeDlg, CDialog)
+
 BOOL CResizeDlg::Create(UINT nIDTemplate, CWnd* pParentWnd)
 {
     if (!IsSmallDesktop()) return CDialog::Create(nIDTemplate, pParentWnd);

@@ -4,6 +4,7 @@
 #include "framework/Afx.h"
 
 class CResizeDlg : public CDialog {
+    DECLARE_DYNAMIC(CResizeDlg)
 public:
     CResizeDlg(UINT nIDTemplate, CWnd* pParentWnd = nullptr) : CDialog(nIDTemplate, pParentWnd) {}
     ~CResizeDlg() override = default;

@@ -1,0 +1,3 @@
+#include "core/MainWindowClosing.h"
+
+BOOL G_bMainWindowClosing = FALSE;
