@@ -12,6 +12,7 @@
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "ui/DesktopMetrics.h"
+#include "ui/DpiHook.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 
 #include <sddl.h>
@@ -26,7 +27,6 @@ int G_bHideTabIcon = 0;
 HANDLE G_hShowUIEvent = nullptr;
 volatile LONG G_bExitProgram = 0;
 volatile LONG G_bReConnect = 0;
-volatile LONG G_bMainWndClosing = 0;
 WLANPROFILE* G_pProfileBuffer = nullptr;
 BYTE* G_pAuthRecord = nullptr;
 char G_szText256[256];
@@ -103,8 +103,12 @@ BOOL CHideDlg::OnInitDialog()
     QXWLAPI.QXWL_Initial(kStationVendorText, m_hWnd);
 
     G_nOSVersion = QXWLAPI.QXWL_GetWinOS();
-    // The device-capability hook of the DPI layout comes with the layout files.
-    G_bNoDpiHook = G_nOSVersion >= kOsVista ? 0 : 1;
+    if (G_nOSVersion >= kOsVista) {
+        InstallDpiHook();
+        G_bNoDpiHook = 0;
+    } else {
+        G_bNoDpiHook = 1;
+    }
 
     G_pHideDlg = this;
     LoadLanguageStrings();

@@ -69,7 +69,6 @@ extern int G_bHideTabIcon;            // 1 on a desktop below 660 pixels
 extern HANDLE G_hShowUIEvent;         // "ShowUIEvent": a second start of the program sets it
 extern volatile LONG G_bExitProgram;  // set when the program leaves; stops the waiter threads
 extern volatile LONG G_bReConnect;    // 0 stops the card-settings push and the retry connection
-extern volatile LONG G_bMainWndClosing;  // set while the skinned main window is being closed
 extern WLANPROFILE* G_pProfileBuffer;    // a second profile record (the action queue's)
 extern BYTE* G_pAuthRecord;              // a 124-byte record of the 802.1X callback
 constexpr size_t kAuthRecordBytes = 124;

@@ -3,6 +3,7 @@
 #include "core/HideDlg.h"
 #include "core/IniFile.h"
 #include "core/LanguageTable.h"
+#include "core/MainWindowClosing.h"
 #include "core/QXWLLIB.h"
 #include "res/resource.h"
 #include "skin/KelvoPageUIDlg.h"
@@ -92,7 +93,7 @@ int CHideDlg::ProcDetectDeviceRemoval()
                 open->SendMessage(WM_CLOSE);
                 return 2;  // the removal goes on at the next tick
             }
-            ::InterlockedExchange(&G_bMainWndClosing, 1);
+            G_bMainWindowClosing = TRUE;
             m_pQxUI->ClosePages();
             m_pQxUI->DestroyWindow();
         }

@@ -4,11 +4,13 @@
 #include "core/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "core/StationContract.h"
+#include "core/MainWindowClosing.h"
 #include "core/TrayIcon.h"
 #include "res/resource.h"
 #include "skin/KelvoPageProfileDlg.h"
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "ui/DmMenu.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 
 namespace {
@@ -183,25 +185,23 @@ void CHideDlg::OnTrayLaunch()
 
 void CHideDlg::ShowTrayMenu()
 {
-    CMenu menu;
+    DmMenuTexts texts;
+    UINT menuId;
     if (G_nOSVersion < kOsVista && m_nOpMode == OP_MODE_STATION) {
-        if (!menu.LoadMenu(IDR_TRAY_MENU_XP)) return;
-        CMenu* popup = menu.GetSubMenu(0);
-        if (!popup) return;
-        popup->ModifyMenu(ID_TRAY_EXIT, MF_BYCOMMAND | MF_STRING, ID_TRAY_EXIT, G_LangTable.IDS_TRAY_EXIT);
+        menuId = IDR_TRAY_MENU_XP;
+        texts.SetAt(ID_TRAY_EXIT, G_LangTable.IDS_TRAY_EXIT);
         if (QXWLAPI.QXWL_IsZeroConfig() == 2)
-            popup->ModifyMenu(ID_TRAY_SWITCH_CONFIG, MF_BYCOMMAND | MF_STRING, ID_TRAY_SWITCH_CONFIG,
-                              G_LangTable.IDS_TRAY_SWITCH_QXCONFIG);
+            texts.SetAt(ID_TRAY_SWITCH_CONFIG, G_LangTable.IDS_TRAY_SWITCH_QXCONFIG);
         else if (G_nOSVersion >= kOsXpFirst)
-            popup->ModifyMenu(ID_TRAY_SWITCH_CONFIG, MF_BYCOMMAND | MF_STRING, ID_TRAY_SWITCH_CONFIG,
-                              G_LangTable.IDS_TRAY_SWITCH_ZEROCONFIG);
+            texts.SetAt(ID_TRAY_SWITCH_CONFIG, G_LangTable.IDS_TRAY_SWITCH_ZEROCONFIG);
     } else {
-        if (!menu.LoadMenu(IDR_TRAY_MENU)) return;
-        CMenu* popup = menu.GetSubMenu(0);
-        if (!popup) return;
-        popup->ModifyMenu(ID_TRAY_EXIT_SHORT, MF_BYCOMMAND | MF_STRING, ID_TRAY_EXIT_SHORT, G_LangTable.IDS_TRAY_EXIT);
+        menuId = IDR_TRAY_MENU;
+        texts.SetAt(ID_TRAY_EXIT_SHORT, G_LangTable.IDS_TRAY_EXIT);
     }
+    DmMenu menu;
+    if (!menu.LoadMenuWithTexts(menuId, texts)) return;
     CMenu* popup = menu.GetSubMenu(0);
+    if (!popup) return;
     POINT cursor{};
     ::GetCursorPos(&cursor);
     SetForegroundWindow();
@@ -218,12 +218,12 @@ void CHideDlg::ShowConfigUI()
         if (!m_pQxUI->IsWindow()) {
             delete m_pQxUI;
             m_pQxUI = nullptr;
-            ::InterlockedExchange(&G_bMainWndClosing, 0);
+            G_bMainWindowClosing = FALSE;
             CreateMainWindow(false);
         }
     } else {
         DebugLog(3, "[QxUI] m_pQxUI is NULL, create it!\n");
-        ::InterlockedExchange(&G_bMainWndClosing, 0);
+        G_bMainWindowClosing = FALSE;
         CreateMainWindow(true);
     }
 
