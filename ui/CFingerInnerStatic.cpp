@@ -1,0 +1,38 @@
+#include "ui/CFingerInnerStatic.h"
+
+IMPLEMENT_DYNAMIC(CFingerInnerStatic, CWnd)
+
+BEGIN_MESSAGE_MAP(CFingerInnerStatic, CStatic)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+BOOL CFingerInnerStatic::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    cs.style = (cs.style & ~SS_NOTIFY) | WS_VISIBLE | SS_CENTER;
+    m_crText = 0;
+    return TRUE;
+}
+
+void CFingerInnerStatic::SetTextColor(COLORREF color)
+{
+    m_crText = color;
+    InvalidateUnderFinger();
+}
+
+void CFingerInnerStatic::InvalidateUnderFinger()
+{
+    HWND finger = ::GetParent(m_hWnd);
+    HWND host = finger ? ::GetParent(finger) : nullptr;
+    if (!host) return;
+    CRect rc;
+    ::GetWindowRect(finger, &rc);
+    ::MapWindowPoints(nullptr, host, reinterpret_cast<POINT*>(&rc), 2);
+    ::InvalidateRect(host, &rc, TRUE);
+}
+
+HBRUSH CFingerInnerStatic::CtlColor(CDC* pDC, UINT)
+{
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(m_crText);
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
