@@ -4,12 +4,15 @@
 #include <climits>
 #include <cstdarg>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace {
 constexpr int kUnlimitedSteps = INT_MAX;
 constexpr WORD kPaletteVersion = 0x300;
 constexpr COLORREF kPaletteRelative = 0x02000000;  // PALETTERGB form of a colour
+
+std::function<CGradient::DisplayCaps(CDC*)> g_capsSource;
 
 int FloorDiv(long long a, long long b)
 {
@@ -66,6 +69,18 @@ bool IsHorizontal(int orientation)
 
 CGradient::CGradient() = default;
 
+CGradient::DisplayCaps CGradient::GetDisplayCaps(CDC* pDC)
+{
+    if (g_capsSource) return g_capsSource(pDC);
+    return DisplayCaps{(pDC->GetDeviceCaps(RASTERCAPS) & RC_PALETTE) != 0,
+                       pDC->GetDeviceCaps(PLANES) * pDC->GetDeviceCaps(BITSPIXEL)};
+}
+
+void CGradient::SetDisplayCapsSource(std::function<DisplayCaps(CDC*)> source)
+{
+    g_capsSource = std::move(source);
+}
+
 void CGradient::SetColors(int count, COLORREF first, ...)
 {
     m_colors.RemoveAll();
@@ -106,9 +121,9 @@ void CGradient::Draw(CDC* pDC, const CRect& rect, int start, int end, int offset
     start = std::max(start, 0);
     if (start >= end) return;
 
-    const bool palette = (pDC->GetDeviceCaps(RASTERCAPS) & RC_PALETTE) != 0;
-    const int colorBits = pDC->GetDeviceCaps(PLANES) * pDC->GetDeviceCaps(BITSPIXEL);
-    if (!palette && colorBits < kMinColorBits) {
+    const DisplayCaps caps = GetDisplayCaps(pDC);
+    const bool palette = caps.bPalette != FALSE;
+    if (!palette && caps.nColorBits < kMinColorBits) {
         CRect band = BandRect(rect, m_nOrientation, start, end - start);
         pDC->FillSolidRect(&band, m_colors[0]);
         return;

@@ -3,6 +3,8 @@
 #pragma once
 #include "framework/Afx.h"
 
+#include <functional>
+
 // One band: a colour over a length in pixels.
 struct CGradBand {
     COLORREF color;
@@ -19,6 +21,15 @@ public:
 
     static constexpr int kPaletteSteps = 236;  // colours of a palette screen the gradient may use
     static constexpr int kMinColorBits = 8;    // below this a screen gets the first colour only
+
+    // What a drawing needs to know of the screen behind a device context.
+    struct DisplayCaps {
+        BOOL bPalette;   // palette-based screen
+        int nColorBits;  // planes x bits per pixel
+    };
+    static DisplayCaps GetDisplayCaps(CDC* pDC);
+    // Replaces the look-up (an empty function restores the real one).
+    static void SetDisplayCapsSource(std::function<DisplayCaps(CDC*)> source);
 
     CGradient();
     virtual ~CGradient() = default;
