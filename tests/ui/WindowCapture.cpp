@@ -24,7 +24,8 @@ WindowCapture::WindowCapture(HWND hWnd) : m_root(hWnd)
     ::ReleaseDC(nullptr, screen);
     HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = ::SelectObject(dc, bitmap);
-    Render(hWnd, dc, POINT{0, 0});
+    const RECT all{0, 0, m_width, m_height};
+    Render(hWnd, dc, POINT{0, 0}, all);
     ::GdiFlush();
     const auto* pixels = static_cast<const DWORD*>(bits);
     m_pixels.assign(pixels, pixels + static_cast<size_t>(m_width) * m_height);
@@ -33,16 +34,25 @@ WindowCapture::WindowCapture(HWND hWnd) : m_root(hWnd)
     ::DeleteDC(dc);
 }
 
-void WindowCapture::Render(HWND hWnd, HDC dc, POINT origin)
+void WindowCapture::Render(HWND hWnd, HDC dc, POINT origin, const RECT& clip)
 {
+    // Each window paints into a picture of its own, at its own origin (controls clip themselves
+    // to their client rectangle in device coordinates), which starts as what lies behind it.
     RECT client{};
     ::GetClientRect(hWnd, &client);
-    const int saved = ::SaveDC(dc);
-    ::SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
-    ::IntersectClipRect(dc, 0, 0, client.right, client.bottom);
-    ::SendMessageA(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    ::RestoreDC(dc, saved);
+    RECT visible{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
+    if (!::IntersectRect(&visible, &visible, &clip)) return;
+    HDC own = ::CreateCompatibleDC(dc);
+    HBITMAP picture = ::CreateCompatibleBitmap(dc, std::max(1L, client.right), std::max(1L, client.bottom));
+    HGDIOBJ old = ::SelectObject(own, picture);
+    ::BitBlt(own, 0, 0, client.right, client.bottom, dc, origin.x, origin.y, SRCCOPY);
+    ::SendMessageA(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(own), 0);
+    ::SendMessageA(hWnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(own), PRF_CLIENT);
+    ::BitBlt(dc, visible.left, visible.top, visible.right - visible.left, visible.bottom - visible.top, own,
+             visible.left - origin.x, visible.top - origin.y, SRCCOPY);
+    ::SelectObject(own, old);
+    ::DeleteObject(picture);
+    ::DeleteDC(own);
 
     // Children from the bottom of the z-order up, so that the topmost is painted last.
     std::vector<HWND> children;
@@ -52,13 +62,7 @@ void WindowCapture::Render(HWND hWnd, HDC dc, POINT origin)
         POINT at{0, 0};
         ::ClientToScreen(*it, &at);
         ::ScreenToClient(m_root, &at);
-        const int childSaved = ::SaveDC(dc);
-        // A child paints only inside its parent's client area.
-        ::SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
-        ::IntersectClipRect(dc, 0, 0, client.right, client.bottom);
-        ::SetViewportOrgEx(dc, 0, 0, nullptr);
-        Render(*it, dc, at);
-        ::RestoreDC(dc, childSaved);
+        Render(*it, dc, at, visible);
     }
 }
 
@@ -111,9 +115,11 @@ bool WindowCapture::Save(const std::string& path) const
     file.bfType = 0x4D42;
     file.bfOffBits = sizeof file + sizeof info;
     file.bfSize = file.bfOffBits + bytes;
+    std::vector<DWORD> opaque(m_pixels);
+    for (DWORD& p : opaque) p |= 0xFF000000;  // viewers take the fourth byte for alpha
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info), sizeof info);
-    out.write(reinterpret_cast<const char*>(m_pixels.data()), bytes);
+    out.write(reinterpret_cast<const char*>(opaque.data()), bytes);
     return static_cast<bool>(out);
 }

@@ -1,6 +1,6 @@
 // What a user would see of a window, rendered headless: the window and its visible children,
-// each painted through WM_ERASEBKGND and WM_PRINTCLIENT into one 32-bit bitmap (the null
-// graphics driver has no screen to read back).
+// each painted through WM_ERASEBKGND and WM_PRINTCLIENT over what lies behind it, into one
+// 32-bit bitmap (the null graphics driver has no screen to read back).
 #pragma once
 #include <windows.h>
 #include <string>
@@ -26,7 +26,7 @@ public:
     bool Save(const std::string& path) const;
 
 private:
-    void Render(HWND hWnd, HDC dc, POINT origin);
+    void Render(HWND hWnd, HDC dc, POINT origin, const RECT& clip);
 
     HWND m_root;
     int m_width = 0;
