@@ -129,27 +129,65 @@ void CQuickList::PreSubclassWindow()
     EnableToolTips(TRUE);
 }
 
+CQuickList::CListState CQuickList::ReadState() const
+{
+    CListState state;
+    state.exStyle = GetExtendedStyle();
+    state.style = CWnd::GetStyle();
+    state.pImages = GetImageList(LVSIL_SMALL);
+    state.hotItem = GetHotItem();
+    if (CHeaderCtrl* pHeader = GetHeaderCtrl()) {
+        pHeader->GetItemRect(0, &state.firstHeaderItem);
+        const int columns = pHeader->GetItemCount();
+        for (int i = 0; i < columns; ++i) {
+            LVCOLUMNA column{};
+            column.mask = LVCF_FMT;
+            GetColumn(i, &column);
+            switch (column.fmt & LVCFMT_JUSTIFYMASK) {
+            case LVCFMT_RIGHT: state.alignments.push_back(DT_RIGHT); break;
+            case LVCFMT_CENTER: state.alignments.push_back(DT_CENTER); break;
+            default: state.alignments.push_back(DT_LEFT); break;
+            }
+        }
+    }
+    return state;
+}
+
+const CQuickList::CListState& CQuickList::State() const
+{
+    if (m_bStateHeld) return m_heldState;
+    m_currentState = ReadState();
+    return m_currentState;
+}
+
+bool CQuickList::HoldState()
+{
+    if (m_bStateHeld) return false;
+    m_heldState = ReadState();
+    m_bStateHeld = true;
+    return true;
+}
+
+void CQuickList::ReleasePaintState()
+{
+    if (m_bPaintHolds) ReleaseState();
+    m_bPaintHolds = false;
+}
+
 CQuickList::CListItemData& CQuickList::GetCellData(int item, int subItem)
 {
+    const CListState& state = State();
     m_cell.Reset();
     m_cell.m_nItem = item;
     m_cell.m_nSubItem = subItem;
-    const DWORD exStyle = GetExtendedStyle();
     bool selected = (GetItemState(item, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-    if (subItem != 0) selected = selected && (exStyle & LVS_EX_FULLROWSELECT);
-    m_cell.m_bSelected = selected && (HasFocus() || (CWnd::GetStyle() & LVS_SHOWSELALWAYS));
-    m_cell.m_bHot = item == GetHotItem();
-    m_cell.m_pImageList = GetImageList(LVSIL_SMALL);
-    m_cell.m_bImageIgnoreSelection = !(exStyle & LVS_EX_FULLROWSELECT);
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT;
-    if (GetColumn(subItem, &column)) {
-        switch (column.fmt & LVCFMT_JUSTIFYMASK) {
-        case LVCFMT_RIGHT: m_cell.m_nTextFormat |= DT_RIGHT; break;
-        case LVCFMT_CENTER: m_cell.m_nTextFormat |= DT_CENTER; break;
-        default: m_cell.m_nTextFormat |= DT_LEFT; break;
-        }
-    }
+    if (subItem != 0) selected = selected && (state.exStyle & LVS_EX_FULLROWSELECT);
+    m_cell.m_bSelected = selected && (HasFocus() || (state.style & LVS_SHOWSELALWAYS));
+    m_cell.m_bHot = item == state.hotItem;
+    m_cell.m_pImageList = state.pImages;
+    m_cell.m_bImageIgnoreSelection = !(state.exStyle & LVS_EX_FULLROWSELECT);
+    if (subItem >= 0 && subItem < static_cast<int>(state.alignments.size()))
+        m_cell.m_nTextFormat |= state.alignments[static_cast<size_t>(subItem)];
     if (HWND parent = ::GetParent(m_hWnd))
         ::SendMessageA(parent, MSG_QUICKLIST_GET_ITEM_DATA, reinterpret_cast<WPARAM>(m_hWnd), reinterpret_cast<LPARAM>(&m_cell));
     return m_cell;
@@ -161,12 +199,10 @@ CQuickList::CellRects CQuickList::GetCellRects(int item, int subItem, const CLis
     GetSubItemRect(item, subItem, LVIR_BOUNDS, r.cell);
     if (subItem == 0) {
         // The bounds of item 0 are the whole row; the cell is the first column's extent.
-        CRect header;
-        if (CHeaderCtrl* pHeader = GetHeaderCtrl()) pHeader->GetItemRect(0, &header);
-        CRect row;
-        GetItemRect(item, &row, LVIR_BOUNDS);
-        r.cell.left = row.left + header.left;
-        r.cell.right = row.left + header.right;
+        const CRect& header = State().firstHeaderItem;
+        const int rowLeft = r.cell.left;
+        r.cell.left = rowLeft + header.left;
+        r.cell.right = rowLeft + header.right;
     }
     const CRect& cell = r.cell;
     if (data.m_bCheckBox) {
@@ -221,6 +257,9 @@ void CQuickList::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
     auto* cd = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
     switch (cd->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
+        m_bPaintHolds = HoldState();  // released when the painting returns
+        *pResult = CDRF_NOTIFYSUBITEMDRAW;
+        break;
     case CDDS_ITEMPREPAINT:
         *pResult = CDRF_NOTIFYSUBITEMDRAW;
         break;
@@ -464,10 +503,12 @@ bool CQuickList::SelectByKey(UINT nChar)
     const int count = GetItemCount();
     const int firstSelected = GetNextItem(-1, LVNI_SELECTED);
     int found = -1;
+    const bool held = HoldState();
     for (int row = firstSelected + 1; row < count && found < 0; ++row)
         if (PrefixMatches(GetCellData(row, 0).m_strText.Left(1), search)) found = row;
     for (int row = 0; row < count && found < 0; ++row)
         if (PrefixMatches(GetCellData(row, 0).m_strText.Left(1), search)) found = row;
+    if (held) ReleaseState();
     if (found < 0) return false;
 
     SetItemState(-1, 0, LVIS_SELECTED);
@@ -530,11 +571,14 @@ int CQuickList::FindRow(int start, int column, const CString& prefix)
     const int count = GetItemCount();
     if (count <= 0) return -1;
     if (start < 0 || start >= count) start = 0;
-    for (int n = 0; n < count; ++n) {
+    const bool held = HoldState();
+    int found = -1;
+    for (int n = 0; n < count && found < 0; ++n) {
         const int row = (start + n) % count;
-        if (PrefixMatches(GetCellData(row, column).m_strText, prefix)) return row;
+        if (PrefixMatches(GetCellData(row, column).m_strText, prefix)) found = row;
     }
-    return -1;
+    if (held) ReleaseState();
+    return found;
 }
 
 BOOL CQuickList::OnFindItemA(NMHDR* pNMHDR, LRESULT* pResult)
@@ -658,6 +702,7 @@ BOOL CQuickList::OnToolTipTextW(UINT id, NMHDR* pNMHDR, LRESULT* pResult)
 void CQuickList::OnPaint()
 {
     Default();
+    ReleasePaintState();
     if (GetItemCount() == 0 && !m_strEmptyText.IsEmpty()) {
         CClientDC dc(this);
         DrawEmptyText(&dc);
@@ -667,6 +712,7 @@ void CQuickList::OnPaint()
 LRESULT CQuickList::OnPrintClient(WPARAM wParam, LPARAM)
 {
     LRESULT result = Default();
+    ReleasePaintState();
     if (GetItemCount() == 0 && !m_strEmptyText.IsEmpty()) DrawEmptyText(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
     return result;
 }

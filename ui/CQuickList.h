@@ -6,6 +6,7 @@
 #include "ui/CGradient.h"
 
 #include <map>
+#include <vector>
 
 // Messages to the parent, all sent; wParam is the list's window unless said otherwise.
 constexpr UINT MSG_QUICKLIST_GET_ITEM_DATA = WM_USER + 1979;  // lParam: CQuickList::CListItemData*
@@ -163,6 +164,27 @@ protected:
     CListItemData m_cell;
 
 private:
+    // What every cell of one painting (or one search) shares, read once when it starts.
+    struct CListState {
+        DWORD exStyle = 0;
+        DWORD style = 0;
+        CImageList* pImages = nullptr;
+        int hotItem = -1;
+        CRect firstHeaderItem;
+        std::vector<UINT> alignments;  // DrawText alignment of each column
+    };
+    CListState ReadState() const;
+    const CListState& State() const;
+    // Answers whether this call took the hold (a nested one leaves it to the outer holder).
+    bool HoldState();
+    void ReleaseState() { m_bStateHeld = false; }
+    void ReleasePaintState();
+
+    CListState m_heldState;
+    bool m_bStateHeld = false;
+    bool m_bPaintHolds = false;
+    mutable CListState m_currentState;
+
     COLORREF TextColor(const CListItemData& data, bool selected, bool focusedCell) const;
     COLORREF BackColor(const CListItemData& data, bool selected, bool focusedCell) const;
     bool HasFocus() const { return ::GetFocus() == m_hWnd; }
