@@ -1,4 +1,5 @@
 #include "ui/CFingerInnerStatic.h"
+#include "ui/TransparentText.h"
 
 IMPLEMENT_DYNAMIC(CFingerInnerStatic, CWnd)
 
@@ -32,7 +33,5 @@ void CFingerInnerStatic::InvalidateUnderFinger()
 
 HBRUSH CFingerInnerStatic::CtlColor(CDC* pDC, UINT)
 {
-    pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(m_crText);
-    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    return AnswerTransparentColor(pDC, m_crText, nullptr);
 }

@@ -9,9 +9,7 @@ constexpr int kRaise = 1;  // the hover picture is drawn this far up and left
 CFloatStatic::CFloatStatic() = default;
 CFloatStatic::~CFloatStatic() = default;
 
-BEGIN_MESSAGE_MAP(CFloatStatic, CStatic)
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+BEGIN_MESSAGE_MAP(CFloatStatic, CPaintedStatic)
     ON_WM_MOUSEMOVE()
     ON_WM_MOUSELEAVE()
     ON_WM_TIMER()
@@ -87,7 +85,7 @@ void CFloatStatic::OnTimer(UINT_PTR nIDEvent)
     }
 }
 
-void CFloatStatic::DrawPicture(CDC* pDC)
+void CFloatStatic::PaintTo(CDC* pDC)
 {
     CBitmap& shown = (m_nPicture == kHover && m_bmpHover.m_hObject) ? m_bmpHover : m_bmpNormal;
     if (!shown.m_hObject) return;
@@ -101,16 +99,4 @@ void CFloatStatic::DrawPicture(CDC* pDC)
     pDC->StretchBlt(target.left, target.top, target.Width(), target.Height(), &source, m_rcSource.left, m_rcSource.top,
                     m_rcSource.Width(), m_rcSource.Height(), SRCCOPY);
     source.SelectObject(old);
-}
-
-void CFloatStatic::OnPaint()
-{
-    CPaintDC dc(this);
-    DrawPicture(&dc);
-}
-
-LRESULT CFloatStatic::OnPrintClient(WPARAM wParam, LPARAM)
-{
-    DrawPicture(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-    return 0;
 }

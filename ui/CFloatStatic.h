@@ -1,9 +1,9 @@
 // A picture of the skin that changes to its hover picture while the mouse is over it (the
 // help and about buttons of the main window).
 #pragma once
-#include "framework/Afx.h"
+#include "ui/CPaintedStatic.h"
 
-class CFloatStatic : public CStatic {
+class CFloatStatic : public CPaintedStatic {
     DECLARE_DYNAMIC(CFloatStatic)
 public:
     static constexpr UINT_PTR kLeaveTimerId = static_cast<UINT_PTR>(-1);
@@ -21,8 +21,7 @@ public:
 
 protected:
     void PreSubclassWindow() override;
-    void OnPaint();
-    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
+    void PaintTo(CDC* pDC) override;
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnMouseLeave();
     void OnTimer(UINT_PTR nIDEvent);
@@ -37,5 +36,4 @@ protected:
 
 private:
     void SetPicture(Picture picture);
-    void DrawPicture(CDC* pDC);
 };

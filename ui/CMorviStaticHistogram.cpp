@@ -15,11 +15,6 @@ CMorviStaticHistogram::CMorviStaticHistogram()
 
 CMorviStaticHistogram::~CMorviStaticHistogram() = default;
 
-BEGIN_MESSAGE_MAP(CMorviStaticHistogram, CStatic)
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
-END_MESSAGE_MAP()
-
 void CMorviStaticHistogram::Redraw()
 {
     if (m_hWnd) RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
@@ -98,7 +93,7 @@ int CMorviStaticHistogram::SetDirection(int direction)
     return 1;
 }
 
-void CMorviStaticHistogram::DrawGraph(CDC* pDC)
+void CMorviStaticHistogram::PaintTo(CDC* pDC)
 {
     CRect client;
     GetClientRect(&client);
@@ -150,16 +145,4 @@ void CMorviStaticHistogram::DrawGraph(CDC* pDC)
         if (height > 0) pDC->FillSolidRect(CRect(bar.left, bar.bottom - height, bar.right, bar.bottom), m_crBar);
         bar.OffsetRect(step, 0);
     }
-}
-
-void CMorviStaticHistogram::OnPaint()
-{
-    CPaintDC dc(this);
-    if (m_bValid) DrawGraph(&dc);
-}
-
-LRESULT CMorviStaticHistogram::OnPrintClient(WPARAM wParam, LPARAM)
-{
-    if (m_bValid) DrawGraph(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-    return 0;
 }

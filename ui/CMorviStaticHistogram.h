@@ -1,11 +1,11 @@
 // A graph of the most recent values of a quantity: each new value is a 2-pixel bar at one
 // edge and the older bars move away from it; a black label column with white texts at a side.
 #pragma once
-#include "framework/Afx.h"
+#include "ui/CPaintedStatic.h"
 
 #include <vector>
 
-class CMorviStaticHistogram : public CStatic {
+class CMorviStaticHistogram : public CPaintedStatic {
     DECLARE_DYNAMIC(CMorviStaticHistogram)
 public:
     static constexpr int kLabels = 10;
@@ -33,9 +33,8 @@ public:
     int GetCapacity() const { return static_cast<int>(m_values.size()); }
 
 protected:
-    void OnPaint();
-    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
-    DECLARE_MESSAGE_MAP()
+    bool HasOwnPainting() const override { return m_bValid != FALSE; }
+    void PaintTo(CDC* pDC) override;
 
     BOOL m_bValid = FALSE;
     CString m_labels[kLabels];
@@ -51,5 +50,4 @@ protected:
 
 private:
     void Redraw();
-    void DrawGraph(CDC* pDC);
 };

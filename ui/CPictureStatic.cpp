@@ -17,9 +17,7 @@ CPictureStatic::CPictureStatic()
 
 CPictureStatic::~CPictureStatic() = default;
 
-BEGIN_MESSAGE_MAP(CPictureStatic, CStatic)
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+BEGIN_MESSAGE_MAP(CPictureStatic, CPaintedStatic)
     ON_WM_TIMER()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
@@ -81,7 +79,7 @@ void CPictureStatic::Relayout()
     Invalidate();
 }
 
-void CPictureStatic::DrawChart(CDC* pDC)
+void CPictureStatic::PaintTo(CDC* pDC)
 {
     CRect client;
     GetClientRect(&client);
@@ -97,18 +95,6 @@ void CPictureStatic::DrawChart(CDC* pDC)
     CPen* pOld = dc.SelectObject(&m_pen);
     dc.Polyline(m_points, m_nCount + 1);
     dc.SelectObject(pOld);
-}
-
-void CPictureStatic::OnPaint()
-{
-    CPaintDC dc(this);
-    DrawChart(&dc);
-}
-
-LRESULT CPictureStatic::OnPrintClient(WPARAM wParam, LPARAM)
-{
-    DrawChart(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-    return 0;
 }
 
 void CPictureStatic::OnTimer(UINT_PTR nIDEvent)

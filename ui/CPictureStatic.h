@@ -1,9 +1,9 @@
 // A picture with a scrolling line chart of a rate: one sample a second, newest on the right,
 // on a logarithmic scale of six decades from the bottom to the top.
 #pragma once
-#include "framework/Afx.h"
+#include "ui/CPaintedStatic.h"
 
-class CPictureStatic : public CStatic {
+class CPictureStatic : public CPaintedStatic {
     DECLARE_DYNAMIC(CPictureStatic)
 public:
     static constexpr int kPoints = 80;
@@ -26,8 +26,7 @@ public:
 
 protected:
     void PreSubclassWindow() override;
-    void OnPaint();
-    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
+    void PaintTo(CDC* pDC) override;
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
     DECLARE_MESSAGE_MAP()
@@ -44,5 +43,4 @@ protected:
 
 private:
     void LayoutPoints();
-    void DrawChart(CDC* pDC);
 };

@@ -2,11 +2,6 @@
 
 IMPLEMENT_DYNAMIC(CProcessStatic, CWnd)
 
-BEGIN_MESSAGE_MAP(CProcessStatic, CStatic)
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
-END_MESSAGE_MAP()
-
 BOOL CProcessStatic::LoadBitmaps(UINT barId, UINT backgroundId, HMODULE module)
 {
     if (!module || !barId || !backgroundId) return FALSE;
@@ -32,7 +27,7 @@ int CProcessStatic::BarWidth() const
     return (m_sizeBackground.cx - m_nRightMargin - m_nLeftMargin) * m_nPercent / 100;
 }
 
-void CProcessStatic::DrawMeter(CDC* pDC)
+void CProcessStatic::PaintTo(CDC* pDC)
 {
     CDC source;
     if (!source.CreateCompatibleDC(pDC)) return;
@@ -49,21 +44,4 @@ void CProcessStatic::DrawMeter(CDC* pDC)
     pDC->TextOut(m_sizeBackground.cx * m_nPercent / 200, m_nInset / 2, text);
     pDC->SetBkMode(oldMode);
     if (oldFont) pDC->SelectObject(oldFont);
-}
-
-void CProcessStatic::OnPaint()
-{
-    if (!m_bLoaded) {
-        Default();
-        return;
-    }
-    CPaintDC dc(this);
-    DrawMeter(&dc);
-}
-
-LRESULT CProcessStatic::OnPrintClient(WPARAM wParam, LPARAM)
-{
-    if (!m_bLoaded) return Default();
-    DrawMeter(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-    return 0;
 }

@@ -1,9 +1,9 @@
 // A horizontal meter drawn from a background and a bar bitmap of the skin, with its
 // percentage written over it.
 #pragma once
-#include "framework/Afx.h"
+#include "ui/CPaintedStatic.h"
 
-class CProcessStatic : public CStatic {
+class CProcessStatic : public CPaintedStatic {
     DECLARE_DYNAMIC(CProcessStatic)
 public:
     static constexpr int kPercentLevels = 101;  // 0 to 100
@@ -19,9 +19,8 @@ public:
     int BarWidth() const;
 
 protected:
-    void OnPaint();
-    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
-    DECLARE_MESSAGE_MAP()
+    bool HasOwnPainting() const override { return m_bLoaded != FALSE; }
+    void PaintTo(CDC* pDC) override;
 
     int m_nInset = 0;
     int m_nPercent = 0;
@@ -32,7 +31,4 @@ protected:
     CBitmap m_bmpBackground;
     CRect m_rcClient;
     CSize m_sizeBackground;
-
-private:
-    void DrawMeter(CDC* pDC);
 };

@@ -113,8 +113,8 @@ BEGIN_MESSAGE_MAP(CQuickList, CListCtrl)
     ON_NOTIFY_REFLECT_EX(LVN_GETDISPINFOA, OnGetDispInfoA)
     ON_NOTIFY_REFLECT_EX(LVN_GETDISPINFOW, OnGetDispInfoW)
     ON_NOTIFY_REFLECT(LVN_HOTTRACK, OnHotTrack)
-    ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipTextA)
-    ON_NOTIFY_EX(TTN_NEEDTEXTW, 0, OnToolTipTextW)
+    ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
+    ON_NOTIFY_EX(TTN_NEEDTEXTW, 0, OnToolTipText)
     ON_WM_KEYDOWN()
     ON_WM_KEYUP()
     ON_WM_LBUTTONDOWN()
@@ -683,18 +683,10 @@ void CQuickList::FillToolTip(NMHDR* pNMHDR, bool wide)
     }
 }
 
-BOOL CQuickList::OnToolTipTextA(UINT id, NMHDR* pNMHDR, LRESULT* pResult)
+BOOL CQuickList::OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult)
 {
     if (id == 0 || pNMHDR->hwndFrom != GetThreadToolTip()) return FALSE;
-    FillToolTip(pNMHDR, false);
-    *pResult = 0;
-    return TRUE;
-}
-
-BOOL CQuickList::OnToolTipTextW(UINT id, NMHDR* pNMHDR, LRESULT* pResult)
-{
-    if (id == 0 || pNMHDR->hwndFrom != GetThreadToolTip()) return FALSE;
-    FillToolTip(pNMHDR, true);
+    FillToolTip(pNMHDR, pNMHDR->code == TTN_NEEDTEXTW);
     *pResult = 0;
     return TRUE;
 }

@@ -134,8 +134,7 @@ protected:
     BOOL OnGetDispInfoA(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnGetDispInfoW(NMHDR* pNMHDR, LRESULT* pResult);
     void OnHotTrack(NMHDR* pNMHDR, LRESULT* pResult);
-    BOOL OnToolTipTextA(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
-    BOOL OnToolTipTextW(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
+    BOOL OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnLButtonDown(UINT nFlags, CPoint point);

@@ -1,4 +1,5 @@
 #include "ui/CRadioButton.h"
+#include "ui/TransparentText.h"
 
 IMPLEMENT_DYNAMIC(CRadioButton, CWnd)
 
@@ -41,8 +42,5 @@ void CRadioButton::SetTextBackColor(COLORREF color)
 
 HBRUSH CRadioButton::CtlColor(CDC* pDC, UINT)
 {
-    pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(m_crText);
-    if (m_bHasBackground && m_brBackground.m_hObject) return static_cast<HBRUSH>(m_brBackground.m_hObject);
-    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    return AnswerTransparentColor(pDC, m_crText, m_bHasBackground ? &m_brBackground : nullptr);
 }

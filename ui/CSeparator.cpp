@@ -6,11 +6,6 @@ namespace {
 constexpr char kPad[] = "  ";
 }
 
-BEGIN_MESSAGE_MAP(CSeparator, CStatic)
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
-END_MESSAGE_MAP()
-
 CString CSeparator::PaddedCaption(const CString& caption, DWORD style)
 {
     switch (style & SS_TYPEMASK) {
@@ -20,19 +15,7 @@ CString CSeparator::PaddedCaption(const CString& caption, DWORD style)
     }
 }
 
-void CSeparator::OnPaint()
-{
-    CPaintDC dc(this);
-    DrawSeparator(&dc);
-}
-
-LRESULT CSeparator::OnPrintClient(WPARAM wParam, LPARAM)
-{
-    DrawSeparator(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-    return 0;
-}
-
-void CSeparator::DrawSeparator(CDC* pDC)
+void CSeparator::PaintTo(CDC* pDC)
 {
     CRect rc;
     GetClientRect(&rc);

@@ -1,19 +1,14 @@
 // An etched line across a static (or down it, when the static is taller than wide), with the
 // static's text as an optional caption over the line.
 #pragma once
-#include "framework/Afx.h"
+#include "ui/CPaintedStatic.h"
 
-class CSeparator : public CStatic {
+class CSeparator : public CPaintedStatic {
     DECLARE_DYNAMIC(CSeparator)
 public:
     // The caption as drawn: padded with two blanks on the side or sides that touch the line.
     static CString PaddedCaption(const CString& caption, DWORD style);
 
 protected:
-    void OnPaint();
-    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
-    DECLARE_MESSAGE_MAP()
-
-private:
-    void DrawSeparator(CDC* pDC);
+    void PaintTo(CDC* pDC) override;
 };

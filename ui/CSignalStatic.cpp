@@ -6,11 +6,6 @@ IMPLEMENT_DYNAMIC(CSignalStatic, CWnd)
 CSignalStatic::CSignalStatic() = default;
 CSignalStatic::~CSignalStatic() = default;
 
-BEGIN_MESSAGE_MAP(CSignalStatic, CStatic)
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
-END_MESSAGE_MAP()
-
 void CSignalStatic::PreSubclassWindow()
 {
     CStatic::PreSubclassWindow();
@@ -79,7 +74,7 @@ int CSignalStatic::BarLeft(int bar) const
     return static_cast<int>((m_rcBar.Width() + spacing) * bar) + m_barOffsets[bar];
 }
 
-void CSignalStatic::DrawBars(CDC* pDC)
+void CSignalStatic::PaintTo(CDC* pDC)
 {
     CRect client;
     GetClientRect(&client);
@@ -93,21 +88,4 @@ void CSignalStatic::DrawBars(CDC* pDC)
         dc.StretchBlt(BarLeft(i), 0, m_rcBar.Width(), m_rcBar.Height(), &source, 0, 0, bitmap.cx, bitmap.cy, SRCCOPY);
     }
     source.SelectObject(old);
-}
-
-void CSignalStatic::OnPaint()
-{
-    if (!m_bmpLit.m_hObject) {
-        Default();
-        return;
-    }
-    CPaintDC dc(this);
-    DrawBars(&dc);
-}
-
-LRESULT CSignalStatic::OnPrintClient(WPARAM wParam, LPARAM)
-{
-    if (!m_bmpLit.m_hObject) return Default();
-    DrawBars(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
-    return 0;
 }

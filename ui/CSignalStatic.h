@@ -1,8 +1,8 @@
 // Ten signal-strength bars drawn from a lit and an unlit bitmap of the skin.
 #pragma once
-#include "framework/Afx.h"
+#include "ui/CPaintedStatic.h"
 
-class CSignalStatic : public CStatic {
+class CSignalStatic : public CPaintedStatic {
     DECLARE_DYNAMIC(CSignalStatic)
 public:
     static constexpr int kBars = 10;
@@ -28,9 +28,8 @@ public:
 
 protected:
     void PreSubclassWindow() override;
-    void OnPaint();
-    LRESULT OnPrintClient(WPARAM wParam, LPARAM);
-    DECLARE_MESSAGE_MAP()
+    bool HasOwnPainting() const override { return m_bmpLit.m_hObject != nullptr; }
+    void PaintTo(CDC* pDC) override;
 
     CRect m_rcDraw;
     int m_nLevel = 0;
@@ -41,7 +40,6 @@ protected:
     CBitmap m_bmpLit;
 
 private:
-    void DrawBars(CDC* pDC);
     void UpdateDrawRect();
     void UpdateSpacing();
 };

@@ -1,4 +1,5 @@
 #include "ui/CTransparentStatic.h"
+#include "ui/TransparentText.h"
 
 IMPLEMENT_DYNAMIC(CTransparentStatic, CWnd)
 
@@ -126,10 +127,7 @@ void CTransparentStatic::SetBackColor(COLORREF color)
 
 HBRUSH CTransparentStatic::CtlColor(CDC* pDC, UINT)
 {
-    pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(m_crText);
-    if (m_bHasBackground && m_brBackground.m_hObject) return static_cast<HBRUSH>(m_brBackground.m_hObject);
-    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    return AnswerTransparentColor(pDC, m_crText, m_bHasBackground ? &m_brBackground : nullptr);
 }
 
 BOOL CTransparentStatic::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)

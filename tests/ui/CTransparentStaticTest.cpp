@@ -16,21 +16,7 @@ CRect UpdateRect(CWnd& wnd)
 
 std::string ToolTipText(CTransparentStatic& label)
 {
-    char text[256] = "";
-    TOOLINFOA ti{};
-    ti.cbSize = sizeof ti;
-    ti.hwnd = label.m_hWnd;
-    ti.uId = reinterpret_cast<UINT_PTR>(label.m_hWnd);
-    ti.lpszText = text;
-    label.GetToolTip().SendMessage(TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
-    return text;
-}
-
-LOGFONTA FontOf(CWnd& wnd)
-{
-    LOGFONTA lf{};
-    wnd.GetFont()->GetLogFont(&lf);
-    return lf;
+    return ToolTipText(label.GetToolTip(), label.m_hWnd);
 }
 }  // namespace
 

@@ -4,6 +4,8 @@
 #include "framework/Afx.h"
 #include "UiControlsTest.h"
 
+#include <string>
+
 class ControlsHost : public CDialog {
 public:
     ControlsHost() : CDialog(IDD_UI_CONTROLS_FORM) {}
@@ -28,3 +30,23 @@ public:
         return r;
     }
 };
+
+inline LOGFONTA FontOf(CWnd& wnd)
+{
+    LOGFONTA lf{};
+    wnd.GetFont()->GetLogFont(&lf);
+    return lf;
+}
+
+// The text a tooltip holds for the whole-window tool of a control.
+inline std::string ToolTipText(CToolTipCtrl& tip, HWND tool)
+{
+    char text[256] = "";
+    TOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    ti.hwnd = tool;
+    ti.uId = reinterpret_cast<UINT_PTR>(tool);
+    ti.lpszText = text;
+    tip.SendMessage(TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&ti));
+    return text;
+}

@@ -10,13 +10,6 @@
 namespace {
 constexpr UINT kNormalBitmap = 12345, kSelectedBitmap = 12346;
 
-LOGFONTA FontOf(CWnd& wnd)
-{
-    LOGFONTA lf{};
-    wnd.GetFont()->GetLogFont(&lf);
-    return lf;
-}
-
 HBRUSH ColourAnswer(ControlsHost& host, CWnd& control, UINT message)
 {
     CClientDC dc(&control);
