@@ -1,10 +1,45 @@
 #include "core/QXWLLIB.h"
+#include "core/DebugLog.h"
 #include "core/IniFile.h"
+#include "core/StationContract.h"
+
+#include <cstdlib>
+#include <cstring>
 
 QXWLLIB QXWLAPI;
 
 namespace {
 constexpr int kDefaultRetryConnectSeconds = 60;
+constexpr char kCertMgrFileName[] = "QxCertMgr.dll";
+
+// Stand in for an entry point that is not bound: the library was released, or it lacks a
+// function the program calls without testing. The call is logged and answers failure
+// (QXWL_ERROR_FAILURE, FALSE, 0).
+void LogUnboundCall(LPCSTR name)
+{
+    DebugLog(1, "[QxUI] %s() is not bound to a loaded QxWLAPI.dll, return not QXWL_ERROR_SUCCESS\n", name);
+}
+#define QXWL_DEFINE_UNBOUND(ret, name, params) \
+    ret WINAPI Unbound_##name params          \
+    {                                         \
+        LogUnboundCall(#name);                \
+        return static_cast<ret>(QXWL_ERROR_FAILURE); \
+    }
+QXWL_ENTRY_POINTS(QXWL_DEFINE_UNBOUND)
+QXCERTMGR_ENTRY_POINTS(QXWL_DEFINE_UNBOUND)
+#undef QXWL_DEFINE_UNBOUND
+
+constexpr const char* kOptionalEntryPoints[] = {
+    "QXWL_GetWinOS",         "QXWL_IsSupportVistaSoftAP", "QXWL_DeInitial",     "QXWL_IsEnableICS",
+    "QXWL_EnableDhcpServer", "QXWL_DisableDhcpServer",    "QXWL_IsWpaCapable",  "QXWL_SetWEPKey",
+    "QXWL_QueryWPSVersion",  "QXWL_ReadAckPolicy",        "QXWL_SetAckPolicy",  "QXWL_WriteAckPolicy",
+};
+
+template <typename Pfn>
+Pfn Resolve(HMODULE module, LPCSTR name)
+{
+    return reinterpret_cast<Pfn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+}
 
 void ReadCustomText(LPCSTR key, LPCSTR defaultValue, char (&out)[QXWLLIB::kCustomTextBytes])
 {
@@ -109,4 +144,120 @@ void QXWLLIB::ReadMediaServerIni()
     m_strMediaServerName = ReadIniStringInExeDir("Service", "ServiceName", "QxMediaServer.ini");
     if (m_strMediaServerName.IsEmpty()) m_strMediaServerName = "QxMediaServer";
     m_strMediaServerFriendlyName = ReadIniStringInExeDir("Device", "FriendlyName", "QxMediaServer.ini");
+}
+
+QXWLLIB::~QXWLLIB()
+{
+    FreeRepository();
+}
+
+bool QXWLLIB::IsOptionalEntryPoint(LPCSTR name)
+{
+    for (LPCSTR optional : kOptionalEntryPoints)
+        if (lstrcmpA(optional, name) == 0) return true;
+    return false;
+}
+
+bool QXWLLIB::LoadApi(LPCSTR path)
+{
+    ReadSettings();
+    if (!path) return false;
+
+    HMODULE station = ::LoadLibraryA(path);
+    if (!station) {
+        DebugLog(1, "[QxUI] LoadLibrary(%s) fail! GetLastError() return %d\n", path, static_cast<int>(::GetLastError()));
+        return false;
+    }
+    HMODULE certMgr = ::LoadLibraryA(kCertMgrFileName);
+
+    // A second load (leaving soft-AP mode) replaces the first: the old references are given back
+    // once the new ones are bound, so the same library stays loaded throughout.
+    HMODULE oldStation = m_hQxWLAPI;
+    HMODULE oldCertMgr = m_hQxCertMgr;
+    m_hQxWLAPI = station;
+    m_hQxCertMgr = certMgr;
+    BindStation(station);
+    BindCertMgr(certMgr);
+    if (oldCertMgr) ::FreeLibrary(oldCertMgr);
+    if (oldStation) ::FreeLibrary(oldStation);
+
+    AllocateRepository();
+    m_AdapterEntry.chName[0] = '\0';
+    m_AdapterEntry.chDeviceID[0] = '\0';
+    m_AdapterEntry.chText128[0] = '\0';
+    m_AdapterEntry.chText392[0] = '\0';
+    return true;
+}
+
+void QXWLLIB::BindStation(HMODULE module)
+{
+#define QXWL_BIND(ret, name, params)                                                 \
+    name = Resolve<PFN_##name>(module, #name);                                      \
+    if (!name && !IsOptionalEntryPoint(#name)) {                                    \
+        DebugLog(1, "[QxUI] QxWLAPI.dll has no entry point %s\n", #name);          \
+        name = &Unbound_##name;                                                     \
+    }
+    QXWL_ENTRY_POINTS(QXWL_BIND)
+#undef QXWL_BIND
+}
+
+void QXWLLIB::BindCertMgr(HMODULE module)
+{
+    // Without the certificate library its entry points stay null; nothing calls them.
+#define QXWL_BIND(ret, name, params) name = module ? Resolve<PFN_##name>(module, #name) : nullptr;
+    QXCERTMGR_ENTRY_POINTS(QXWL_BIND)
+#undef QXWL_BIND
+}
+
+void QXWLLIB::UnbindAll()
+{
+#define QXWL_UNBIND(ret, name, params) name = &Unbound_##name;
+    QXWL_ENTRY_POINTS(QXWL_UNBIND)
+    QXCERTMGR_ENTRY_POINTS(QXWL_UNBIND)
+#undef QXWL_UNBIND
+}
+
+void QXWLLIB::AllocateRepository()
+{
+    ULONG size = kRepositBytes;
+    if (QXWL_GetWinOS && QXWL_GetWinOS() < kRepositLargeFromOsCode) size = kRepositBytesBeforeOs7;
+    FreeRepository();
+    listRepositBssid.pBssidList = static_cast<NDIS_802_11_BSSID_LIST_EX*>(calloc(1, size));
+    if (listRepositBssid.pBssidList) {
+        listRepositBssid.nBufferSize = size;
+    } else {
+        DebugLog(1, "[QxUI] QXWLLIB::LoadApi: no memory for the BSSID repository (%u bytes)\n", size);
+    }
+}
+
+void QXWLLIB::FreeRepository()
+{
+    free(listRepositBssid.pBssidList);
+    listRepositBssid.pBssidList = nullptr;
+    listRepositBssid.nBufferSize = 0;
+}
+
+void QXWLLIB::Release()
+{
+    DebugLog(3, "[QxUI] --> QXWLLIB::Release\n");
+    // The stubs go in before the code goes away: no call can land in an unloaded library.
+    if (m_hQxCertMgr || m_hQxWLAPI) UnbindAll();
+    if (m_hQxCertMgr) {
+        if (::FreeLibrary(m_hQxCertMgr))
+            DebugLog(3, "[QxUI] FreeLibrary(QxCertMgr.dll) success!\n");
+        else
+            DebugLog(1, "[QxUI] FreeLibrary(QxCertMgr.dll) fail! GetLastError() return %d\n",
+                     static_cast<int>(::GetLastError()));
+        m_hQxCertMgr = nullptr;
+    }
+    if (m_hQxWLAPI) {
+        if (::FreeLibrary(m_hQxWLAPI))
+            DebugLog(3, "[QxUI] FreeLibrary(QXWLAPI.dll) success!\n");
+        else
+            DebugLog(1, "[QxUI] FreeLibrary(QXWLAPI.dll) fail! GetLastError() return %d\n",
+                     static_cast<int>(::GetLastError()));
+        m_hQxWLAPI = nullptr;
+    }
+    if (listRepositBssid.pBssidList) FreeRepository();
+    DebugLog(3, "[QxUI] <-- QXWLLIB::Release\n");
 }

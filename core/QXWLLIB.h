@@ -1,13 +1,42 @@
-// The station library object: the settings it carries.
-// (The library binding, entry points and repository join this class with the station library.)
+// The station library object: the station library "QxWLAPI.dll" and the certificate library
+// "QxCertMgr.dll" bound by name, the chosen adapter, the BSSID repository and the station
+// settings of the settings file.
 #pragma once
 #include "framework/Afx.h"
+#include "core/StationEntryPoints.h"
+
+// The repository of recently seen networks: one NDIS_802_11_BSSID_LIST_EX in a heap buffer and
+// the last-seen stamp of each entry (stamp i belongs to entry i).
+constexpr int kRepositStampCount = 1024;
+constexpr ULONG kRepositBytesBeforeOs7 = 32768;
+constexpr ULONG kRepositBytes = 65536;
+constexpr LONG kRepositLargeFromOsCode = 7;
+struct REPOSIT_BSSID_LIST {
+    NDIS_802_11_BSSID_LIST_EX* pBssidList = nullptr;  // nBufferSize bytes, zeroed when allocated
+    ULONG nBufferSize = 0;
+    FILETIME ftLastSeen[kRepositStampCount] = {};  // UTC, 100-ns units
+};
 
 class QXWLLIB {
 public:
     QXWLLIB() = default;
+    ~QXWLLIB();
     QXWLLIB(const QXWLLIB&) = delete;
     QXWLLIB& operator=(const QXWLLIB&) = delete;
+
+    // Reads the settings, loads the station library from path (and the certificate library by
+    // its plain name), binds every entry point and prepares the repository and the adapter entry.
+    // False when path is null or the station library cannot be loaded; the settings stand anyway.
+    bool LoadApi(LPCSTR path);
+    // Frees both libraries and the repository. Every entry point then answers failure and logs
+    // the call until the next LoadApi: nothing points into an unloaded library.
+    void Release();
+    bool IsLoaded() const { return m_hQxWLAPI != nullptr; }
+
+    HMODULE m_hQxWLAPI = nullptr;
+    HMODULE m_hQxCertMgr = nullptr;  // null when the certificate library is absent
+    ADAPTER_ENTRY m_AdapterEntry = {};  // the chosen adapter, handed to QXWL_AdapterSelect
+    REPOSIT_BSSID_LIST listRepositBssid;
 
     // The settings file's station keys, in the order they are read.
     void ReadIni();
@@ -81,6 +110,24 @@ public:
     int UseDefaultRegPIN = 0;
     int WiFiDirectSigmaTest = 0;
     int WiFiDirectTestFlag = 0;  // set together with the sigma-test flag
+
+    // The entry points, one pointer each, named after the library's functions. Null before the
+    // first load; a library that lacks an entry point leaves it null when the program tests it
+    // before calling (IsOptionalEntryPoint), else binds a stub that logs and answers failure.
+#define QXWL_DECLARE_MEMBER(ret, name, params) PFN_##name name = nullptr;
+    QXWL_ENTRY_POINTS(QXWL_DECLARE_MEMBER)
+    QXCERTMGR_ENTRY_POINTS(QXWL_DECLARE_MEMBER)
+#undef QXWL_DECLARE_MEMBER
+
+    // The entry points the program tests for null before it calls them.
+    static bool IsOptionalEntryPoint(LPCSTR name);
+
+private:
+    void BindStation(HMODULE module);
+    void BindCertMgr(HMODULE module);
+    void UnbindAll();
+    void AllocateRepository();
+    void FreeRepository();
 };
 
 extern QXWLLIB QXWLAPI;

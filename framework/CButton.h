@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CButton : public CWnd {
+    DECLARE_DYNAMIC(CButton)
 public:
     BOOL Create(LPCSTR caption, DWORD style, const RECT& rect, CWnd* pParent, UINT nID)
     {

@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CComboBox : public CWnd {
+    DECLARE_DYNAMIC(CComboBox)
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* pParent, UINT nID)
     {

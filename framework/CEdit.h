@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CEdit : public CWnd {
+    DECLARE_DYNAMIC(CEdit)
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* pParent, UINT nID)
     {

@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CHeaderCtrl : public CWnd {
+    DECLARE_DYNAMIC(CHeaderCtrl)
 public:
     int GetItemCount() const { return static_cast<int>(SendMessage(HDM_GETITEMCOUNT)); }
     BOOL GetItemRect(int nIndex, LPRECT r) const { return static_cast<BOOL>(SendMessage(HDM_GETITEMRECT, nIndex, reinterpret_cast<LPARAM>(r))); }

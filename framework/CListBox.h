@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CListBox : public CWnd {
+    DECLARE_DYNAMIC(CListBox)
 public:
     int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
     int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }

@@ -5,6 +5,7 @@
 #include "framework/CWnd.h"
 
 class CListCtrl : public CWnd {
+    DECLARE_DYNAMIC(CListCtrl)
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* pParent, UINT nID)
     {

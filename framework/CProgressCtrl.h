@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CProgressCtrl : public CWnd {
+    DECLARE_DYNAMIC(CProgressCtrl)
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* pParent, UINT nID)
     {

@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CScrollBar : public CWnd {
+    DECLARE_DYNAMIC(CScrollBar)
 public:
     int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
     int SetScrollPos(int pos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, pos, bRedraw); }

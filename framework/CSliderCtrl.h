@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CSliderCtrl : public CWnd {
+    DECLARE_DYNAMIC(CSliderCtrl)
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* pParent, UINT nID)
     {

@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CStatic : public CWnd {
+    DECLARE_DYNAMIC(CStatic)
 public:
     BOOL Create(LPCSTR text, DWORD style, const RECT& rect, CWnd* pParent, UINT nID = 0xFFFF)
     {

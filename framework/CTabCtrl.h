@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CTabCtrl : public CWnd {
+    DECLARE_DYNAMIC(CTabCtrl)
 public:
     BOOL Create(DWORD style, const RECT& rect, CWnd* pParent, UINT nID)
     {

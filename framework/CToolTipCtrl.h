@@ -3,6 +3,7 @@
 #include "framework/CWnd.h"
 
 class CToolTipCtrl : public CWnd {
+    DECLARE_DYNAMIC(CToolTipCtrl)
 public:
     BOOL Create(CWnd* pParent, DWORD style = 0)
     {

@@ -18,7 +18,7 @@ const char kOldProcProp[] = "QxIgnoreOkCancelOldProc";
 LRESULT CALLBACK IgnoreOkCancelWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto old = reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kOldProcProp));
-    if (message == WM_COMMAND && lParam == 0 && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) return 0;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) return 1;
     if (message == WM_NCDESTROY && old) {
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
         ::RemovePropA(hWnd, kOldProcProp);

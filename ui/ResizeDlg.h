@@ -16,6 +16,6 @@ public:
 };
 
 // The shared window procedure of the dialogs that close only through their own buttons:
-// Enter (IDOK) and Esc (IDCANCEL) are swallowed. Dialogs install it with InstallIgnoreOkCancel.
+// every command of id IDOK or IDCANCEL (Enter, Esc) is swallowed with 1. Dialogs install it with InstallIgnoreOkCancel.
 LRESULT CALLBACK IgnoreOkCancelWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 void InstallIgnoreOkCancel(CWnd* pDlg);

@@ -1,0 +1,333 @@
+#include "sim/QxWLAPI/SimWorld.h"
+#include "core/StationContract.h"
+#include "sim/QxWLAPI/SimApi.h"
+#include "sim/QxWLAPI/WorldText.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sim {
+namespace {
+constexpr ULONGLONG kWorldFileCheckMs = 250;
+constexpr DWORD kResetWaitMs = 5000;  // for a callback still running in the program
+
+std::string DllFolder()
+{
+    HMODULE self = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&DllFolder), &self);
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(self, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+std::string DefaultWorldFile()
+{
+    char path[MAX_PATH] = "";
+    const DWORD length = GetEnvironmentVariableA(kSimWorldFileVariable, path, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) return path;
+    return DllFolder() + kSimWorldFileName;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& text)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    text.clear();
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) text.append(chunk, read);
+    CloseHandle(file);
+    return true;
+}
+
+bool SameScan(const std::vector<SimNetwork>& a, const std::vector<SimNetwork>& b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const SimNetwork& x = a[i];
+        const SimNetwork& y = b[i];
+        if (memcmp(x.Bssid, y.Bssid, 6) != 0 || x.Ssid != y.Ssid || x.Channel != y.Channel || x.Rssi != y.Rssi ||
+            x.AuthMode != y.AuthMode || x.Encryption != y.Encryption || x.Hidden != y.Hidden || x.HT != y.HT ||
+            x.HT40 != y.HT40 || x.WPS != y.WPS || x.Adhoc != y.Adhoc)
+            return false;
+    }
+    return true;
+}
+
+// The timings of a test: every step happens as soon as the library's thread gets to it.
+void UseTestTimings(WorldSettings& s)
+{
+    s.ScanDelayMs = 0;
+    s.ConnectDelayMs = 0;
+    s.HandshakeTimeoutMs = 0;
+}
+}  // namespace
+
+std::string SsidText(const NDIS_802_11_SSID& ssid)
+{
+    const char* text = reinterpret_cast<const char*>(ssid.Ssid);
+    return std::string(text, strnlen(text, std::min<ULONG>(ssid.SsidLength, kSsidMaxLength)));
+}
+
+SimWorld& SimWorld::Get()
+{
+    static SimWorld world;
+    return world;
+}
+
+SimWorld::SimWorld()
+    : LinkState([this](DWORD delayMs, std::function<void(Effects&)> step) { Schedule(delayMs, std::move(step)); })
+{
+    Effects ignored;
+    ApplyWorld(DefaultWorld(), true, ignored);
+    ResetDriverState();
+    m_worldFile = DefaultWorldFile();
+    ReloadWorldFile(ignored);
+}
+
+void SimWorld::ResetDriverState()
+{
+    Advance = {};
+    Advance.WirelessMode = Model.Settings.WirelessMode;
+    StaConfig = {};
+    StaConfig.HwRadioStatus = Model.Settings.HwRadio ? 1 : 0;
+    Ccx = 0;
+    PsMode = 0;
+    WpsFlag = FALSE;
+    WpsMode = {};
+    WpsProfile = {};
+    WifiDirectFlag = 0;
+    ExtAp = {};
+    RegistryValues.clear();
+    CurrentSetting = ConnectRequest();
+    SelectedAdapter.clear();
+    AdaptersGrown = false;
+}
+
+void SimWorld::ApplyWorld(const sim::World& world, bool takeProfiles, Effects& effects)
+{
+    const WorldSettings before = Model.Settings;
+    const std::vector<StoredProfile> profiles = world.Profiles;
+    Model = world;
+    m_journal.SetFile(Model.JournalFile);
+    if (takeProfiles) Profiles.Load(profiles);
+    SettingsChanged(before, effects);
+}
+
+void SimWorld::Fire(const Effects& effects)
+{
+    HWND window;
+    {
+        auto guard = Lock();
+        window = NotifyWindow;
+    }
+    for (UINT message : effects.Messages)
+        if (window) PostMessageA(window, message, 0, 0);
+    if (effects.AuthCodes.empty()) return;
+    // The callback always runs on the library's own thread, whoever caused the event.
+    m_events.After(0, [this, codes = effects.AuthCodes] {
+        for (UCHAR code : codes) {
+            QXWL_AUTH_CALLBACK callback;
+            {
+                auto guard = Lock();
+                callback = AuthCallback;
+            }
+            if (!callback) return;
+            memset(m_reply, 0, sizeof m_reply);
+            callback(code, nullptr, m_reply);
+        }
+    });
+}
+
+void SimWorld::Schedule(DWORD delayMs, std::function<void(Effects&)> step)
+{
+    m_events.After(delayMs, [this, step = std::move(step)] {
+        Effects effects;
+        {
+            auto guard = Lock();
+            step(effects);
+        }
+        Fire(effects);
+    });
+}
+
+void SimWorld::Rescan(Effects& effects)
+{
+    std::vector<SimNetwork> now;
+    if (AdapterUsable() && RadioOn()) now = Model.Networks;
+    const bool changed = !SameScan(now, Visible);
+    Visible = std::move(now);
+    Scan.Rebuild(Visible, Misbehave);
+    if (changed) effects.Messages.push_back(MSG_SCAN_LIST_CHANGED);
+    LinkState.CheckStillVisible(Visible, LINK_STATE_DOWN, effects);
+}
+
+void SimWorld::StartScan(QXWL_SCAN_CALLBACK onDone)
+{
+    const ULONG session = Session;
+    Schedule(static_cast<DWORD>(std::max(0L, Model.Settings.ScanDelayMs)), [this, onDone, session](Effects& effects) {
+        if (session != Session) return;
+        Rescan(effects);
+        if (onDone) {
+            // The callback runs after the lock is given up, like every call into the program.
+            m_events.After(0, [onDone] { onDone(); });
+        }
+    });
+}
+
+void SimWorld::SettingsChanged(const WorldSettings& before, Effects& effects)
+{
+    const WorldSettings& now = Model.Settings;
+    const bool radioWasOn = before.HwRadio && before.SwRadio;
+    if (radioWasOn != RadioOn()) effects.Messages.push_back(RadioOn() ? MSG_TURN_ON_RADIO : MSG_TURN_OFF_RADIO);
+    StaConfig.HwRadioStatus = now.HwRadio ? 1 : 0;
+    Advance.WirelessMode = now.WirelessMode;
+    if (!AdapterUsable()) LinkState.Drop(LINK_STATE_DOWN, effects);
+    else if (!now.HwRadio) LinkState.Drop(LINK_STATE_HW_RADIO_OFF, effects);
+    else if (!now.SwRadio) LinkState.Drop(LINK_STATE_SW_RADIO_OFF, effects);
+    Rescan(effects);
+}
+
+void SimWorld::Reset()
+{
+    m_events.Cancel();
+    m_events.WaitIdle(kResetWaitMs);
+    auto guard = Lock();
+    m_worldFile.clear();
+    m_worldFileSeen = false;
+    Misbehave = 0;
+    ++Session;
+    NotifyWindow = nullptr;
+    AuthCallback = nullptr;
+    Effects ignored;
+    LinkState.Drop(LINK_STATE_DOWN, ignored);
+    sim::World world = DefaultWorld();
+    UseTestTimings(world.Settings);
+    ApplyWorld(world, true, ignored);
+    Visible.clear();
+    Rescan(ignored);
+    ResetDriverState();
+    m_journal.Clear();
+}
+
+bool SimWorld::LoadText(const std::string& text, std::string& error)
+{
+    WorldPatch patch;
+    if (!ParseWorldText(text, patch, error)) return false;
+    Effects effects;
+    {
+        auto guard = Lock();
+        sim::World world = Model;
+        ApplyWorldPatch(patch, world);
+        ApplyWorld(world, patch.HasProfiles, effects);
+    }
+    Fire(effects);
+    return true;
+}
+
+bool SimWorld::UseWorldFile(const std::string& path)
+{
+    Effects effects;
+    {
+        auto guard = Lock();
+        m_worldFile = path;
+        m_worldFileSeen = false;
+        if (path.empty()) return true;
+        ReloadWorldFile(effects);
+    }
+    Fire(effects);
+    return m_worldFileSeen;
+}
+
+void SimWorld::ReloadWorldFile(Effects& effects)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (m_worldFile.empty() || !GetFileAttributesExA(m_worldFile.c_str(), GetFileExInfoStandard, &data)) {
+        m_worldFileSeen = false;
+        return;
+    }
+    const ULONGLONG size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    if (m_worldFileSeen && CompareFileTime(&data.ftLastWriteTime, &m_worldFileStamp) == 0 && size == m_worldFileSize)
+        return;
+    std::string text;
+    if (!ReadWholeFile(m_worldFile, text)) return;
+    WorldPatch patch;
+    std::string error;
+    if (!ParseWorldText(text, patch, error)) {
+        Note("SIM world file " + m_worldFile + " not read: " + error);
+        return;  // a file caught half-written is read again on its next change
+    }
+    m_worldFileSeen = true;
+    m_worldFileStamp = data.ftLastWriteTime;
+    m_worldFileSize = size;
+    // The file describes the whole world: the built-in one with the file's changes.
+    sim::World world = DefaultWorld();
+    ApplyWorldPatch(patch, world);
+    ApplyWorld(world, patch.HasProfiles, effects);
+}
+
+void SimWorld::Touch()
+{
+    Effects effects;
+    {
+        auto guard = Lock();
+        if (m_worldFile.empty()) return;
+        const ULONGLONG now = GetTickCount64();
+        if (now < m_nextFileCheck) return;
+        m_nextFileCheck = now + kWorldFileCheckMs;
+        ReloadWorldFile(effects);
+    }
+    Fire(effects);
+}
+
+bool SimWorld::SetValue(const std::string& key, LONG value)
+{
+    const SettingKey* setting = FindSettingKey(key);
+    if (!setting) return false;
+    Effects effects;
+    {
+        auto guard = Lock();
+        const WorldSettings before = Model.Settings;
+        Model.Settings.*(setting->member) = value;
+        SettingsChanged(before, effects);
+    }
+    Fire(effects);
+    return true;
+}
+
+bool SimWorld::GetValue(const std::string& key, LONG& value)
+{
+    const SettingKey* setting = FindSettingKey(key);
+    if (!setting) return false;
+    auto guard = Lock();
+    value = Model.Settings.*(setting->member);
+    return true;
+}
+
+void SimWorld::SetMisbehave(ULONG flags)
+{
+    auto guard = Lock();
+    Misbehave = flags;
+    Scan.Rebuild(Visible, Misbehave);
+}
+
+bool SimWorld::PostNotification(UINT message)
+{
+    auto guard = Lock();
+    return NotifyWindow && PostMessageA(NotifyWindow, message, 0, 0);
+}
+
+bool SimWorld::FireAuthStatus(UCHAR code)
+{
+    {
+        auto guard = Lock();
+        if (!AuthCallback) return false;
+    }
+    Schedule(0, [code](Effects& effects) { effects.AuthCodes.push_back(code); });
+    return true;
+}
+
+}  // namespace sim

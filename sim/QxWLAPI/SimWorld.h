@@ -1,0 +1,99 @@
+// The simulated world behind the stand-in library: the world description, the adapter's
+// driver state, the scan list, the link, the stored profiles, the journal and the library's
+// own thread. One instance per loaded library; entry points and SIM_ functions take its lock.
+#pragma once
+#include "core/StationContract.h"
+#include "sim/QxWLAPI/CallJournal.h"
+#include "sim/QxWLAPI/Link.h"
+#include "sim/QxWLAPI/ProfileStore.h"
+#include "sim/QxWLAPI/ScanTable.h"
+#include "sim/QxWLAPI/Scheduler.h"
+#include "sim/QxWLAPI/WorldModel.h"
+
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+class SimWorld {
+public:
+    static SimWorld& Get();
+
+    std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(m_lock); }
+    // Posts the messages and runs the callbacks of `effects`; call without the lock.
+    void Fire(const Effects& effects);
+    // Runs step under the lock on the library's thread after delayMs, then fires its effects.
+    void Schedule(DWORD delayMs, std::function<void(Effects&)> step);
+    void Note(const std::string& line) { m_journal.Add(line); }
+    // Re-reads the world file when it changed (checked at most every few hundred milliseconds).
+    void Touch();
+
+    // Test interface (each takes the lock).
+    void Reset();
+    bool LoadText(const std::string& text, std::string& error);
+    bool UseWorldFile(const std::string& path);
+    bool SetValue(const std::string& key, LONG value);
+    bool GetValue(const std::string& key, LONG& value);
+    void SetMisbehave(ULONG flags);
+    bool PostNotification(UINT message);
+    bool FireAuthStatus(UCHAR code);
+    bool WaitIdle(DWORD timeoutMs) { return m_events.WaitIdle(timeoutMs); }
+    std::string JournalText() const { return m_journal.Text(); }
+    void ClearJournal() { m_journal.Clear(); }
+
+    // Everything below is read and written under the lock.
+    bool RadioOn() const { return Model.Settings.HwRadio && Model.Settings.SwRadio; }
+    bool AdapterUsable() const { return Model.Settings.DevicePresent != 0; }
+    // Scans again; queues MSG_SCAN_LIST_CHANGED when the list differs from the last one.
+    void Rescan(Effects& effects);
+    // Starts a scan that completes (and calls onDone on the library's thread) after the scan delay.
+    void StartScan(QXWL_SCAN_CALLBACK onDone);
+    // Applies changed settings' side effects: radio messages, a lost link, a new scan.
+    void SettingsChanged(const WorldSettings& before, Effects& effects);
+
+    World Model;  // the world as described
+    ProfileStore Profiles;
+    Link LinkState;
+    ScanTable Scan;
+    std::vector<SimNetwork> Visible;  // the networks of the last scan
+    ULONG Misbehave = 0;
+    HWND NotifyWindow = nullptr;
+    QXWL_AUTH_CALLBACK AuthCallback = nullptr;
+    std::string SelectedAdapter;
+    bool AdaptersGrown = false;
+    ULONG Session = 0;  // raised by QXWL_DeInitial: callbacks of an earlier session are not made
+    ConnectRequest CurrentSetting;  // the security an SSID or BSSID connect uses
+    ADVANCE_CONFIG_DATA Advance = {};
+    VN_802_11_STA_CONFIG StaConfig = {};
+    CCX2_CONTROL Ccx = 0;
+    ULONG PsMode = 0;
+    BOOL WpsFlag = FALSE;
+    WPS_MODE WpsMode = {};
+    WPS_PROFILE WpsProfile = {};
+    ULONG WifiDirectFlag = 0;
+    EXTAP_CONFIG ExtAp = {};
+    std::map<std::string, std::vector<BYTE>> RegistryValues;
+
+private:
+    SimWorld();
+    void ApplyWorld(const sim::World& world, bool takeProfiles, Effects& effects);
+    void ResetDriverState();
+    void ReloadWorldFile(Effects& effects);
+
+    std::mutex m_lock;
+    CallJournal m_journal;
+    Scheduler m_events;
+    std::string m_worldFile;
+    FILETIME m_worldFileStamp = {};
+    ULONGLONG m_worldFileSize = 0;
+    bool m_worldFileSeen = false;
+    ULONGLONG m_nextFileCheck = 0;
+    char m_reply[kAuthReplyBytes] = {};  // the 802.1X callback's reply buffer, used on the library's thread
+};
+
+// Journal text of an SSID record, its length clamped to 32.
+std::string SsidText(const NDIS_802_11_SSID& ssid);
+
+}  // namespace sim

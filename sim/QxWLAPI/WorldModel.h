@@ -1,0 +1,114 @@
+// The simulated radio world as plain data: the machine and driver settings, the adapters, the
+// networks in range and stored profiles. Parsed from world-file text (WorldText) and held by
+// SimWorld; nothing here knows about entry points.
+#pragma once
+#include "core/StationRecords.h"
+
+#include <string>
+#include <vector>
+
+namespace sim {
+
+// The machine, the driver and the stand-in's own timings. Every field is reachable by its key
+// name in the world file's [World] section and through SIM_Set / SIM_Get (SettingKeys()).
+struct WorldSettings {
+    LONG OsCode = 12;              // QXWL_GetWinOS: below 10 XP, 10-11 Vista, 12 and up Windows 7
+    LONG ZeroConfig = 0;           // QXWL_IsZeroConfig: 2 = the system's wireless service owns the adapter
+    LONG WpaCapable = 1;
+    LONG UserAdmin = 1;
+    LONG MoreThanOneUser = 0;
+    LONG MSConfigService = 1;      // QXWL_CheckMSConfigService
+    LONG OpMode = 0;               // the driver's operation mode (0 station, 1 soft-AP, 2 hosted, 3 Wi-Fi Direct GO)
+    LONG StoredOpMode = 0;         // the stored operation mode
+    LONG SetOpModeFails = 0;
+    LONG InitNotReadyPolls = 0;    // QXWL_QueryInitState answers "not ready" this many times
+    LONG HwRadio = 1;
+    LONG SwRadio = 1;
+    LONG DevicePresent = 1;
+    LONG AdapterSelectResult = 1;
+    LONG GrowAdaptersAfterTooSmall = 0;  // adapters that appear between the two calls of the too-small protocol
+    LONG WirelessMode = 5;         // 0 b/g, 1 b, 2 a, 3 a/b/g, 4 g, 5 a/b/g/n, 6 n, 7 g/n, 8 a/n, 9 b/g/n
+    LONG CountryRegion = 0;        // 2.4 GHz: 0 channels 1-11, 1 channels 1-13, 5 channels 1-14
+    LONG Supports11n = 1;
+    LONG Supports11a = 1;
+    LONG BssidRepositTime = 0;     // QXWL_CheckBssidRepositTime
+    LONG WpsHwPbcPresses = 0;      // hardware push-button presses still to report
+    LONG WpsVersion = 32;
+    LONG ScanDelayMs = 1500;       // from QXWL_SiteSurveyScan to its callback
+    LONG ConnectDelayMs = 800;     // association (and, for 802.1X, each authentication step)
+    LONG HandshakeTimeoutMs = 2000;  // a key handshake that gets no answer ends after this long
+};
+
+struct SettingKey {
+    const char* name;
+    LONG WorldSettings::*member;
+};
+const std::vector<SettingKey>& SettingKeys();
+const SettingKey* FindSettingKey(const std::string& name);
+
+struct SimAdapter {
+    std::string Name;
+    std::string DeviceID;
+    std::string Description;   // text at 128
+    std::string Text392;
+    std::string SoftApName;
+    std::string DeviceName;
+    std::string Location;      // text at 776
+    std::string Manufacturer;  // text at 1032
+    ULONG Kind = 0;
+};
+
+// A network in range. Security follows the profile numbering: the authentication code and the
+// encryption code a station must use; Key is the pass phrase (WPA) or the key text (WEP).
+struct SimNetwork {
+    std::string Ssid;
+    UCHAR Bssid[6] = {};
+    LONG Channel = 1;
+    LONG Rssi = -50;          // dBm
+    bool Adhoc = false;
+    ULONG AuthMode = AUTH_OPEN;
+    ULONG Encryption = ENCRY_NONE;
+    std::string Key;
+    bool Hidden = false;      // its beacons carry an empty SSID
+    bool HT = false;          // 802.11n
+    bool HT40 = false;
+    bool WPS = false;
+    ULONG BeaconInterval = 100;
+    // 802.1X: the method the authentication server runs and the one account it accepts.
+    ULONG EapMethod = EAPMETHOD_PEAP;
+    std::string Identity;
+    std::string Password;
+
+    bool IsEnterprise() const { return AuthMode == AUTH_WPA || AuthMode == AUTH_WPA2 || AuthMode == AUTH_CCKM; }
+    bool IsPsk() const { return AuthMode == AUTH_WPA_PSK || AuthMode == AUTH_WPA2_PSK; }
+    bool UsesWep() const { return Encryption == ENCRY_WEP; }
+    ULONG FrequencyKHz() const;
+};
+
+// A stored profile given by the world file (the program stores its own through the library).
+struct StoredProfile {
+    std::string Name;
+    std::string Ssid;
+    ULONG AuthMode = AUTH_OPEN;
+    ULONG Encryption = ENCRY_NONE;
+    std::string Key;
+    bool Active = false;
+};
+
+struct World {
+    WorldSettings Settings;
+    std::vector<SimAdapter> Adapters;
+    std::vector<SimNetwork> Networks;
+    std::vector<StoredProfile> Profiles;
+    std::string JournalFile;  // when set, every journal line is appended to it too
+};
+
+// The built-in world a new user sees: one adapter and a handful of networks of every kind of
+// security (open, WEP, WPA2-PSK, WPA2-Enterprise, a hidden one, an 802.11n one).
+World DefaultWorld();
+
+// Channel numbering: 2.4 GHz channels 1-14, 5 GHz from 36; 0 for an unknown channel or frequency.
+ULONG ChannelToFrequencyKHz(LONG channel);
+LONG FrequencyKHzToChannel(ULONG frequencyKHz);  // -1 for none
+
+}  // namespace sim

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+#include "core/SystemHelpers.h"
+#include "support/ScopedFolder.h"
+#include "core/StationContract.h"
+#include "support/TestSupport.h"
+
+#include <string>
+
+TEST(SystemLookups, FileExistsFindsFilesAndFoldersOnly)
+{
+    testing_support::ScopedFolder folder;
+    const std::string file = folder.WithSlash() + "present.dat";
+    testing_support::ScopedFile present(file, "x");
+    EXPECT_EQ(1, FileExists(file.c_str()));
+    EXPECT_EQ(1, FileExists(folder.Path().c_str()));
+    EXPECT_EQ(0, FileExists((folder.WithSlash() + "absent.dat").c_str()));
+    EXPECT_EQ(0, FileExists(""));
+}
+
+TEST(SystemLookups, FindProcessIdFindsThisProgramByItsNameInAnyCase)
+{
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name = std::string(path).substr(std::string(path).rfind('\\') + 1);
+    // Several copies of a test program may run at once; any of them is in this session.
+    DWORD found = FindProcessId(name.c_str());
+    ASSERT_NE(0u, found);
+    DWORD session = 0, ownSession = 1;
+    ::ProcessIdToSessionId(found, &session);
+    ::ProcessIdToSessionId(::GetCurrentProcessId(), &ownSession);
+    EXPECT_EQ(ownSession, session);
+
+    ::CharUpperA(name.data());
+    EXPECT_NE(0u, FindProcessId(name.c_str()));
+    EXPECT_EQ(0u, FindProcessId("no-such-program-4471.exe"));
+    EXPECT_EQ(0u, FindProcessId(""));
+}
+
+TEST(SystemLookups, ServiceStatusIsTheStateOrANamedFailure)
+{
+    EXPECT_EQ(QXWL_ERROR_WIFIDIRECT_SVC_OPEN_SVC, GetServiceStatus("NoSuchService4471"));
+    // Wine's own RPC service runs in every prefix.
+    int state = GetServiceStatus("RpcSs");
+    EXPECT_GE(state, static_cast<int>(SERVICE_STOPPED));
+    EXPECT_LE(state, static_cast<int>(SERVICE_PAUSED));
+}

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+#include "framework/Afx.h"
+#include "ui/ComboBoxSuper.h"
+
+namespace {
+class MultiColumnCombo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_POPUP, CRect(0, 0, 300, 200), nullptr, 0));
+        ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL,
+                                 CRect(0, 0, 200, 150), &parent, 1244));
+        combo.AddString("alpha");
+        combo.AddString("beta");
+    }
+
+    // Draws item 0 into a 200x20 bitmap and counts the pixels of exactly that colour.
+    int PixelsOf(COLORREF color, bool selected)
+    {
+        HDC screen = ::GetDC(nullptr);
+        CDC dc;
+        dc.CreateCompatibleDC(screen);
+        CBitmap bmp;
+        bmp.CreateCompatibleBitmap(screen, 200, 20);
+        ::ReleaseDC(nullptr, screen);
+        dc.SelectObject(&bmp);
+        dc.FillSolidRect(0, 0, 200, 20, RGB(255, 255, 255));
+        dc.SetBkColor(RGB(255, 255, 255));
+        if (CFont* font = combo.GetFont()) dc.SelectObject(font);
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_COMBOBOX;
+        dis.itemID = 0;
+        dis.itemState = selected ? ODS_SELECTED : 0;
+        dis.hDC = dc.m_hDC;
+        dis.rcItem = CRect(0, 0, 200, 20);
+        dis.itemData = reinterpret_cast<ULONG_PTR>(combo.GetItemDataPtr(0));
+        combo.DrawItem(&dis);
+        int n = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (dc.GetPixel(x, y) == color) ++n;
+        return n;
+    }
+
+    CWnd parent;
+    CComboBoxSuper combo;
+};
+}  // namespace
+
+TEST_F(MultiColumnCombo, ColumnTextOfAnItemWithoutRecordIsEmptyAndCreatesTheRecord)
+{
+    EXPECT_EQ(nullptr, combo.GetItemDataPtr(1));
+    EXPECT_STREQ("", combo.GetItemText(1, 2));
+    EXPECT_NE(nullptr, combo.GetItemDataPtr(1));
+    combo.SetItemText(1, 2, "ch 6");
+    EXPECT_STREQ("ch 6", combo.GetItemText(1, 2));
+    EXPECT_STREQ("beta", combo.GetItemText(1, 0));
+    EXPECT_EQ(nullptr, combo.GetItemRecord(2));
+}
+
+TEST_F(MultiColumnCombo, WidthOfAColumnBeyondTheCountChangesNothing)
+{
+    combo.SetColumnCount(2);
+    combo.SetColumnWidth(1, 80);
+    combo.SetColumnWidth(2, 90);
+    EXPECT_EQ(2, combo.GetColumnCount());
+    EXPECT_EQ(50, combo.GetColumnWidth(0));
+    EXPECT_EQ(80, combo.GetColumnWidth(1));
+    EXPECT_EQ(0, combo.GetColumnWidth(2));
+}
+
+TEST_F(MultiColumnCombo, ZeroColourDrawsBlackUnselectedAndHighlightTextSelected)
+{
+    combo.SetColumnCount(1);
+    combo.GetItemRecord(0);
+    EXPECT_GT(PixelsOf(RGB(0, 0, 0), false), 0);
+    EXPECT_EQ(0, PixelsOf(::GetSysColor(COLOR_HIGHLIGHT), false));
+    EXPECT_GT(PixelsOf(::GetSysColor(COLOR_HIGHLIGHT), true), 0);
+    EXPECT_GT(PixelsOf(::GetSysColor(COLOR_HIGHLIGHTTEXT), true), 0);
+    EXPECT_EQ(0, PixelsOf(RGB(0, 0, 0), true));
+    combo.SetItemColor(0, RGB(200, 0, 0));
+    EXPECT_GT(PixelsOf(RGB(200, 0, 0), true), 0);
+}
+
+TEST_F(MultiColumnCombo, DeletingAnItemFreesItsRecordAndLeavesTheRest)
+{
+    combo.SetItemText(0, 1, "x");
+    combo.SetItemText(1, 1, "y");
+    combo.DeleteString(0);
+    EXPECT_EQ(1, combo.GetCount());
+    EXPECT_STREQ("y", combo.GetItemText(0, 1));
+}
