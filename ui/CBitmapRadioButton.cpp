@@ -1,6 +1,6 @@
 #include "ui/CBitmapRadioButton.h"
 
-IMPLEMENT_DYNAMIC(CBitmapRadioButton, CWnd)
+IMPLEMENT_DYNAMIC(CBitmapRadioButton, CButton)
 
 namespace {
 constexpr char kFontFace[] = "Tahoma";

@@ -1,3 +1,3 @@
 #include "ui/CDpiEdit.h"
 
-IMPLEMENT_DYNAMIC(CDpiEdit, CWnd)
+IMPLEMENT_DYNAMIC(CDpiEdit, CEdit)

@@ -1,7 +1,7 @@
 #include "ui/CFingerInnerStatic.h"
 #include "ui/TransparentText.h"
 
-IMPLEMENT_DYNAMIC(CFingerInnerStatic, CWnd)
+IMPLEMENT_DYNAMIC(CFingerInnerStatic, CStatic)
 
 BEGIN_MESSAGE_MAP(CFingerInnerStatic, CStatic)
     ON_WM_CTLCOLOR_REFLECT()

@@ -1,6 +1,6 @@
 #include "ui/CFingerStatic.h"
 
-IMPLEMENT_DYNAMIC(CFingerStatic, CWnd)
+IMPLEMENT_DYNAMIC(CFingerStatic, CStatic)
 
 BEGIN_MESSAGE_MAP(CFingerStatic, CStatic)
     ON_WM_SETCURSOR()

@@ -1,6 +1,6 @@
 #include "ui/CFloatStatic.h"
 
-IMPLEMENT_DYNAMIC(CFloatStatic, CWnd)
+IMPLEMENT_DYNAMIC(CFloatStatic, CStatic)
 
 namespace {
 constexpr int kRaise = 1;  // the hover picture is drawn this far up and left

@@ -1,5 +1,5 @@
 #include "ui/CImageQuickList.h"
-#include "ui/UiLanguage.h"
+#include "core/LanguageTable.h"
 
 IMPLEMENT_DYNAMIC(CImageQuickList, CQuickList)
 
@@ -12,7 +12,7 @@ CImageQuickList::~CImageQuickList()
 
 void CImageQuickList::PreSubclassWindow()
 {
-    if (IsUiLanguageRussian()) {
+    if (G_LangTable.IsRussian()) {
         LOGFONTA lf{};
         if (CFont* pFont = GetFont(); pFont && pFont->GetLogFont(&lf)) {
             lf.lfCharSet = kRussianCharSet;

@@ -1,7 +1,7 @@
 #include "ui/CLinkSlider.h"
 #include "ui/CSmartEdit.h"
 
-IMPLEMENT_DYNAMIC(CLinkSlider, CWnd)
+IMPLEMENT_DYNAMIC(CLinkSlider, CSliderCtrl)
 
 BEGIN_MESSAGE_MAP(CLinkSlider, CSliderCtrl)
     ON_WM_HSCROLL_REFLECT()

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNAMIC(CMorviStaticHistogram, CWnd)
+IMPLEMENT_DYNAMIC(CMorviStaticHistogram, CStatic)
 
 CMorviStaticHistogram::CMorviStaticHistogram()
 {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-IMPLEMENT_DYNAMIC(CPictureStatic, CWnd)
+IMPLEMENT_DYNAMIC(CPictureStatic, CStatic)
 
 namespace {
 constexpr COLORREF kChartColor = 0xFFFFFF;

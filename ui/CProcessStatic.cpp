@@ -1,6 +1,6 @@
 #include "ui/CProcessStatic.h"
 
-IMPLEMENT_DYNAMIC(CProcessStatic, CWnd)
+IMPLEMENT_DYNAMIC(CProcessStatic, CStatic)
 
 BOOL CProcessStatic::LoadBitmaps(UINT barId, UINT backgroundId, HMODULE module)
 {

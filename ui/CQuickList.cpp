@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <string>
 
-// The framework's control wrappers carry no class information: the chain goes to CWnd.
-IMPLEMENT_DYNAMIC(CQuickList, CWnd)
+IMPLEMENT_DYNAMIC(CQuickList, CListCtrl)
 
 namespace {
 constexpr UINT kCellTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;

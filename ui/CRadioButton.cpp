@@ -1,7 +1,7 @@
 #include "ui/CRadioButton.h"
 #include "ui/TransparentText.h"
 
-IMPLEMENT_DYNAMIC(CRadioButton, CWnd)
+IMPLEMENT_DYNAMIC(CRadioButton, CButton)
 
 namespace {
 constexpr char kFontFace[] = "MS Sans Serif";

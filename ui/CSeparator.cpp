@@ -1,6 +1,6 @@
 #include "ui/CSeparator.h"
 
-IMPLEMENT_DYNAMIC(CSeparator, CWnd)
+IMPLEMENT_DYNAMIC(CSeparator, CStatic)
 
 namespace {
 constexpr char kPad[] = "  ";

@@ -1,7 +1,7 @@
 #include "ui/CSignalStatic.h"
 #include "ui/CMemDC.h"
 
-IMPLEMENT_DYNAMIC(CSignalStatic, CWnd)
+IMPLEMENT_DYNAMIC(CSignalStatic, CStatic)
 
 CSignalStatic::CSignalStatic() = default;
 CSignalStatic::~CSignalStatic() = default;

@@ -1,7 +1,7 @@
 #include "ui/CSmartEdit.h"
 #include "ui/CLinkSlider.h"
 
-IMPLEMENT_DYNAMIC(CSmartEdit, CWnd)
+IMPLEMENT_DYNAMIC(CSmartEdit, CEdit)
 
 namespace {
 constexpr WORD kDigitClasses = 0x55;

@@ -1,6 +1,6 @@
 #include "ui/CTransparentEdit.h"
 
-IMPLEMENT_DYNAMIC(CTransparentEdit, CWnd)
+IMPLEMENT_DYNAMIC(CTransparentEdit, CEdit)
 
 BEGIN_MESSAGE_MAP(CTransparentEdit, CEdit)
     ON_WM_CTLCOLOR_REFLECT()

@@ -1,7 +1,7 @@
 #include "ui/CTransparentStatic.h"
 #include "ui/TransparentText.h"
 
-IMPLEMENT_DYNAMIC(CTransparentStatic, CWnd)
+IMPLEMENT_DYNAMIC(CTransparentStatic, CStatic)
 
 namespace {
 constexpr char kEllipsis[] = "...";

@@ -3,7 +3,7 @@
 #include "support/TestSupport.h"
 #include "ui/CImageQuickList.h"
 #include "ui/CQuickList.h"
-#include "ui/UiLanguage.h"
+#include "core/LanguageTable.h"
 #include "ListHost.h"
 #include "WindowCapture.h"
 
@@ -599,10 +599,10 @@ TEST(ImageHeader, ColumnsCannotBeResizedInEitherCharacterSet)
 
 TEST(ImageHeader, RussianLanguageGivesTheListACyrillicFont)
 {
-    SetUiLanguageIsRussian([] { return TRUE; });
+    G_LangTable.IDS_UI_LANGUAGE = "russian";
     ListHost host(ListHost::Kind::Image);
     const bool opened = host.Open(1, {70});
-    SetUiLanguageIsRussian(nullptr);
+    G_LangTable.IDS_UI_LANGUAGE.Empty();
     ASSERT_TRUE(opened);
     LOGFONTA lf{};
     ASSERT_TRUE(host.List().GetFont()->GetLogFont(&lf));

@@ -3,6 +3,8 @@
 #include "ui/CBitmapRadioButton.h"
 #include "ui/CFingerStatic.h"
 #include "ui/CRadioButton.h"
+#include "ui/CRussianFontComboBox.h"
+#include "core/LanguageTable.h"
 #include "ui/CTransparentEdit.h"
 #include "ControlsHost.h"
 #include "WindowCapture.h"
@@ -137,4 +139,40 @@ TEST(FingerStatic, ColourAndFontReachTheInnerTextAndTheCursorIsAHand)
     EXPECT_EQ(0x30, FontOf(finger.GetInner()).lfPitchAndFamily & 0xF0);
     EXPECT_EQ(0, lf.lfPitchAndFamily);
     EXPECT_TRUE(finger.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(finger.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+}
+
+TEST(RussianFontComboBox, ARussianTableGivesTheComboItsCharacterSet)
+{
+    G_LangTable.IDS_UI_LANGUAGE = "Russian";
+    G_LangTable.m_nCharSet = RUSSIAN_CHARSET;
+    ControlsHost host;
+    CRussianFontComboBox combo;
+    const bool opened = host.Open(&combo, IDC_UI_COMBO);
+    G_LangTable.IDS_UI_LANGUAGE.Empty();
+    G_LangTable.m_nCharSet = 0;
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(RUSSIAN_CHARSET, FontOf(combo).lfCharSet);
+
+    ControlsHost english;
+    CRussianFontComboBox plain;
+    ASSERT_TRUE(english.Open(&plain, IDC_UI_COMBO));
+    EXPECT_NE(RUSSIAN_CHARSET, FontOf(plain).lfCharSet);
+}
+
+TEST(RussianFontComboBox, TheListDropsDownAsWideAsItsWidestText)
+{
+    ControlsHost host;
+    CRussianFontComboBox combo;
+    ASSERT_TRUE(host.Open(&combo, IDC_UI_COMBO));
+    combo.AddString("WPA2");
+    combo.AddString("WPA2-PSK with a very long description");
+    const int width = combo.DroppedWidth();
+    CClientDC dc(&combo);
+    HGDIOBJ old = dc.SelectObject(reinterpret_cast<HGDIOBJ>(combo.SendMessage(WM_GETFONT)));
+    const int text = dc.GetTextExtent("WPA2-PSK with a very long description").cx;
+    const int pad = dc.GetTextExtent("0").cx;
+    dc.SelectObject(old);
+    EXPECT_EQ(text + ::GetSystemMetrics(SM_CXVSCROLL) + pad, width);
+    host.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_UI_COMBO, CBN_DROPDOWN), reinterpret_cast<LPARAM>(combo.m_hWnd));
+    EXPECT_EQ(width, combo.GetDroppedWidth());
 }

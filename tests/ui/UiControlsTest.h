@@ -20,6 +20,7 @@
 #define IDC_UI_HISTOGRAM 9316
 #define IDC_UI_TRANSPARENT_EDIT 9317
 #define IDC_UI_RADIO_LABEL 9318
+#define IDC_UI_COMBO 9319
 // Bitmaps of the program's own resources (module 0) in the tests and the demo.
 #define IDB_UI_SIGNAL_LIT 9401
 #define IDB_UI_SIGNAL_UNLIT 9402
