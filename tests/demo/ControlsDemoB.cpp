@@ -12,6 +12,7 @@
 #include "ui/CProcessStatic.h"
 #include "ui/CProgressCtrlX.h"
 #include "ui/CRadioButton.h"
+#include "ui/CRussianFontComboBox.h"
 #include "ui/CSeparator.h"
 #include "ui/CSignalStatic.h"
 #include "ui/CSmartEdit.h"
@@ -119,6 +120,10 @@ protected:
         m_ap.LoadBitmaps(kModeNormal, kModeSelected, IDC_DEMO_MODE_AP_LABEL, m_skin);
         m_ap.SetText("Access point");
 
+        m_combo.SubclassDlgItem(IDC_DEMO_COMBO, this);
+        for (const char* security : {"WPA2-PSK", "WPA-PSK", "WEP 128-bit shared key", "Open"}) m_combo.AddString(security);
+        m_combo.SetCurSel(0);
+
         m_finger.SubclassDlgItem(IDC_DEMO_FINGER, this);
         m_finger.SetTextColor(RGB(0, 70, 140));
         m_finger.SetText("Site survey");
@@ -208,6 +213,7 @@ private:
     CDpiEdit m_dpiEdit;
     CRadioButton m_radio1, m_radio2;
     CBitmapRadioButton m_station, m_ap;
+    CRussianFontComboBox m_combo;
     CFingerStatic m_finger;
     CSignalStatic m_signal;
     CProcessStatic m_meter;
