@@ -67,12 +67,17 @@ void SendKey(CWnd& wnd, UINT key)
 }
 
 // Makes GetMessagePos answer p (screen coordinates) for the messages handled next.
+// (The cursor is shared with other programs: try again when one of them moved it meanwhile.)
 void SetMessagePos(POINT p)
 {
-    ::SetCursorPos(p.x, p.y);
-    ::PostThreadMessageA(::GetCurrentThreadId(), WM_NULL, 0, 0);
-    MSG msg;
-    ::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), WM_NULL, WM_NULL, PM_REMOVE);
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        ::SetCursorPos(p.x, p.y);
+        ::PostThreadMessageA(::GetCurrentThreadId(), WM_NULL, 0, 0);
+        MSG msg;
+        ::PeekMessageA(&msg, reinterpret_cast<HWND>(-1), WM_NULL, WM_NULL, PM_REMOVE);
+        const DWORD pos = ::GetMessagePos();
+        if (static_cast<short>(LOWORD(pos)) == p.x && static_cast<short>(HIWORD(pos)) == p.y) return;
+    }
 }
 }  // namespace
 
