@@ -23,8 +23,6 @@ public:
     void SetSelected(bool bSelected);
     // 0 shows the normal bitmap, 1 the selected one, other values none.
     void SetHighlight(int state);
-    int GetHighlight() const { return m_nState; }
-    CTransparentStatic& GetLabel() { return m_label; }
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 

@@ -39,7 +39,6 @@ public:
     int GetColorCount() const { return static_cast<int>(m_colors.GetSize()); }
     COLORREF GetColor(int i) const { return m_colors.GetAt(i); }
     void SetOrientation(int orientation) { m_nOrientation = orientation; }
-    int GetOrientation() const { return m_nOrientation; }
     void SetStretch(float stretch) { m_fStretch = stretch; }
     void SetCreatePalette(BOOL bCreate) { m_bCreatePalette = bCreate; }
     // Builds the palette (only when asked for and not built yet).

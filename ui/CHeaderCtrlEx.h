@@ -12,7 +12,6 @@ public:
 
     // Takes ownership of the bitmap (null: the base drawing).
     void SetBitmap(HBITMAP hBitmap);
-    HBITMAP GetBitmap() const { return static_cast<HBITMAP>(m_bitmap.m_hObject); }
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
 

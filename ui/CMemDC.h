@@ -12,7 +12,6 @@ public:
     CMemDC(const CMemDC&) = delete;
     CMemDC& operator=(const CMemDC&) = delete;
 
-    const CRect& GetRect() const { return m_rect; }
     // False when it draws straight into the target (a printer, or no bitmap could be made).
     bool IsOffScreen() const { return m_bOffScreen; }
 

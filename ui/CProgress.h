@@ -37,7 +37,6 @@ public:
     int SetStep(int step);
     int StepIt() { return OffsetPos(m_nStep); }
     int GetPos() const { return m_nPos; }
-    int GetStep() const { return m_nStep; }
     // A non-empty text with a non-zero mode (PBS_X_SHOW_PERCENT or PBS_X_SHOW_POSITION) sets the
     // text, a format of the value, and the mode; anything else clears both.
     void SetText(LPCSTR text, DWORD mode);
@@ -52,7 +51,6 @@ public:
     void SetTextColors(COLORREF overBar, COLORREF overBackground) { m_crTextOnBar = overBar; m_crTextOnBk = overBackground; }
     void SetBorders(int left, int top, int right, int bottom) { m_rcBorders = CRect(left, top, right, bottom); }
     void SetClipRgn(HRGN hRgn);
-    void SetAnimationPhase(int phase) { m_nAnimPos = phase; }
     int GetAnimationPhase() const { return m_nAnimPos; }
 
     // The value the text shows: the percentage in percent mode, else the position.

@@ -18,7 +18,6 @@ public:
     BOOL LoadBitmaps(UINT litId, UINT unlitId, HMODULE module);
     // level = value modulo 11 (a negative value shows no bar); repaints on a change.
     void SetLevel(int value);
-    int GetLevel() const { return m_nLevel; }
     void SetBarOffset(int bar, short pixels);
     // After a resize: the geometry again, the bars at the bitmap's own size.
     void Relayout();

@@ -20,8 +20,6 @@ public:
     void SetTextFont(COLORREF color, const LOGFONTA* lf);
     void SetBackColor(COLORREF color);
 
-    const CString& GetShownText() const { return m_strShownText; }
-    const CString& GetToolTipText() const { return m_strToolTipText; }
     CToolTipCtrl& GetToolTip() { return m_toolTip; }
     // How many bytes of text stay shown when it is cut to maxLength characters: a double-byte
     // character of the code page is never split.
