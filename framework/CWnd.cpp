@@ -632,6 +632,7 @@ BOOL AfxPreTranslateMessage(MSG* pMsg)
     HWND desktop = ::GetDesktopWindow();
     for (HWND h = pMsg->hwnd; h && h != desktop; h = ::GetAncestor(h, GA_PARENT)) {
         CWnd* pWnd = CWnd::FromHandlePermanent(h);
+        if (pWnd && pWnd->m_bEnableToolTips) pWnd->FilterToolTipMessage(pMsg);
         if (pWnd && pWnd->PreTranslateMessage(pMsg)) return TRUE;
     }
     return FALSE;

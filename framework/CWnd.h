@@ -5,6 +5,7 @@
 // the message map, and hands what is left to the virtual DefWindowProc.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 #include "framework/AfxTypes.h"
 #include "framework/CDC.h"
 #include "framework/CObject.h"
@@ -70,6 +71,16 @@ public:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default();  // the default processing of the message being handled
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Tooltips in MFC's manner: while enabled, the mouse messages that pass this window's
+    // pre-translate chain are hit-tested with OnToolHitTest and the tool found is shown in the
+    // thread's tooltip, which asks the tool's window (TOOLINFO hwnd) for the text with
+    // TTN_NEEDTEXTA or TTN_NEEDTEXTW: handle both.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    // The tool under point (client coordinates): its id with pTI filled, or -1. The default
+    // answers the child control under the point (TTF_IDISHWND, text asked back).
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
+    // The tooltip window of this thread's tools (null until a tool was needed).
+    static HWND GetThreadToolTip();
     virtual void PreSubclassWindow() {}
     virtual BOOL PreCreateWindow(CREATESTRUCTA&) { return TRUE; }
     virtual void PostNcDestroy() {}
@@ -255,6 +266,9 @@ private:
     friend LRESULT CALLBACK FwWndProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK FwCbtHook(int, WPARAM, LPARAM);
     friend class CWndCreationScope;
+    friend BOOL AfxPreTranslateMessage(MSG* pMsg);
+    void FilterToolTipMessage(MSG* pMsg);
+    bool m_bEnableToolTips = false;
     void BindAndSubclass(HWND hWnd);
     void FinishNcDestroy();
 

@@ -49,18 +49,18 @@ protected: \
 #define ON_LBN_SELCHANGE(id, fn) ON_CONTROL(LBN_SELCHANGE, id, fn)
 #define ON_LBN_DBLCLK(id, fn) ON_CONTROL(LBN_DBLCLK, id, fn)
 #define ON_STN_CLICKED(id, fn) ON_CONTROL(STN_CLICKED, id, fn)
-#define ON_NOTIFY(code, id, fn) \
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(code) && reinterpret_cast<NMHDR*>(lParam)->idFrom == (UINT_PTR)(id)) \
+#define ON_NOTIFY(nmCode, id, fn) \
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(nmCode) && reinterpret_cast<NMHDR*>(lParam)->idFrom == (UINT_PTR)(id)) \
         FW_HANDLED(*pResult = 0; this->fn(reinterpret_cast<NMHDR*>(lParam), pResult))
-#define ON_NOTIFY_RANGE(code, idFirst, idLast, fn) \
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(code) && reinterpret_cast<NMHDR*>(lParam)->idFrom >= (UINT_PTR)(idFirst) && reinterpret_cast<NMHDR*>(lParam)->idFrom <= (UINT_PTR)(idLast)) \
+#define ON_NOTIFY_RANGE(nmCode, idFirst, idLast, fn) \
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(nmCode) && reinterpret_cast<NMHDR*>(lParam)->idFrom >= (UINT_PTR)(idFirst) && reinterpret_cast<NMHDR*>(lParam)->idFrom <= (UINT_PTR)(idLast)) \
         FW_HANDLED(*pResult = 0; this->fn((UINT)reinterpret_cast<NMHDR*>(lParam)->idFrom, reinterpret_cast<NMHDR*>(lParam), pResult))
 // The handler answers TRUE when it took the notification; otherwise the map goes on.
-#define ON_NOTIFY_EX(code, id, fn) \
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(code) && (((UINT)(id)) == 0 || reinterpret_cast<NMHDR*>(lParam)->idFrom == (UINT_PTR)(id))) \
+#define ON_NOTIFY_EX(nmCode, id, fn) \
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(nmCode) && (((UINT)(id)) == 0 || reinterpret_cast<NMHDR*>(lParam)->idFrom == (UINT_PTR)(id))) \
         { *pResult = 0; if (this->fn((UINT)reinterpret_cast<NMHDR*>(lParam)->idFrom, reinterpret_cast<NMHDR*>(lParam), pResult)) return TRUE; }
-#define ON_NOTIFY_EX_RANGE(code, idFirst, idLast, fn) \
-    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(code) && reinterpret_cast<NMHDR*>(lParam)->idFrom >= (UINT_PTR)(idFirst) && reinterpret_cast<NMHDR*>(lParam)->idFrom <= (UINT_PTR)(idLast)) \
+#define ON_NOTIFY_EX_RANGE(nmCode, idFirst, idLast, fn) \
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(nmCode) && reinterpret_cast<NMHDR*>(lParam)->idFrom >= (UINT_PTR)(idFirst) && reinterpret_cast<NMHDR*>(lParam)->idFrom <= (UINT_PTR)(idLast)) \
         { *pResult = 0; if (this->fn((UINT)reinterpret_cast<NMHDR*>(lParam)->idFrom, reinterpret_cast<NMHDR*>(lParam), pResult)) return TRUE; }
 
 // Reflected notifications, handled by the control itself.
@@ -69,11 +69,11 @@ protected: \
 // The handler answers TRUE when it took the notification; otherwise the parent sees it too.
 #define ON_CONTROL_REFLECT_EX(code, fn) \
     if (message == WM_REFLECT_BASE + WM_COMMAND && HIWORD(wParam) == (WORD)(code)) { if (this->fn()) { *pResult = 0; return TRUE; } }
-#define ON_NOTIFY_REFLECT(code, fn) \
-    if (message == WM_REFLECT_BASE + WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(code)) \
+#define ON_NOTIFY_REFLECT(nmCode, fn) \
+    if (message == WM_REFLECT_BASE + WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(nmCode)) \
         FW_HANDLED(*pResult = 0; this->fn(reinterpret_cast<NMHDR*>(lParam), pResult))
-#define ON_NOTIFY_REFLECT_EX(code, fn) \
-    if (message == WM_REFLECT_BASE + WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(code)) \
+#define ON_NOTIFY_REFLECT_EX(nmCode, fn) \
+    if (message == WM_REFLECT_BASE + WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == (UINT)(nmCode)) \
         { *pResult = 0; if (this->fn(reinterpret_cast<NMHDR*>(lParam), pResult)) return TRUE; }
 // A null brush means "not handled": the parent's answer stands.
 #define ON_WM_CTLCOLOR_REFLECT() \

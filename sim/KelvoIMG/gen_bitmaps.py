@@ -4,7 +4,8 @@
 usage: gen_bitmaps.py SPEC OUTDIR [RCNAME]   (RCNAME defaults to KelvoIMG.rc)
 SPEC lines: <resource id> <width> <height> <style> [r g b]   (# starts a comment)
 styles: solid, frame, gradient, button (a raised face), signal (bars), check (a tick box),
-cross (a raised face with a cross), toolbar (16-pixel glyphs on magenta, one per 16 columns).
+cross (a raised face with a cross), toolbar (16-pixel glyphs on magenta, one per 16 columns),
+grid (a chart background with six bands).
 """
 import struct
 import sys
@@ -84,6 +85,12 @@ def painter(style, w, h, rgb):
                      (kind == 3 and 6 <= y <= 9 and 2 <= gx <= 13)
             return shade if inside else (255, 0, 255)
         return glyph
+    if style == "grid":
+        def band(x, y):
+            if y % max(h // 6, 1) == 0:
+                return (clamp(r + 50), clamp(g + 50), clamp(b + 50))
+            return (r, g, b)
+        return band
     raise SystemExit(f"unknown style {style}")
 
 

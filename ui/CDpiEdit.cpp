@@ -1,0 +1,3 @@
+#include "ui/CDpiEdit.h"
+
+IMPLEMENT_DYNAMIC(CDpiEdit, CEdit)

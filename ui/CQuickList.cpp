@@ -1,0 +1,725 @@
+#include "ui/CQuickList.h"
+
+#include <windowsx.h>
+#include <algorithm>
+#include <string>
+
+IMPLEMENT_DYNAMIC(CQuickList, CListCtrl)
+
+namespace {
+constexpr UINT kCellTextFormat = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
+static_assert(kCellTextFormat == 0x8024, "single line, vertically centred, end ellipsis");
+constexpr UINT kDefaultBlendStyle = ILD_BLEND50;
+constexpr UINT kDefaultProgressEdge = EDGE_SUNKEN;
+constexpr int kTextIndent = 2;      // text starts this far right of its rectangle
+constexpr int kEdgeInset = 2;       // a framed bar is drawn this far inside its rectangle
+constexpr int kEmptyTextGap = 10;   // the empty-list text starts this far below the header
+constexpr int kImageGap = 1;        // an image without a check box starts this far into the cell
+constexpr int kProgressInsetLeft = 1, kProgressInsetTop = 5, kProgressInsetRight = 2, kProgressInsetBottom = 5;
+constexpr LONG kBoldWeight = FW_BOLD;
+constexpr int kFirstPrintableKey = 32, kLastPrintableKey = 126;
+// The progress cells' gradient: red, yellow, yellow, green.
+constexpr COLORREF kProgressRed = 0x0000FF, kProgressYellow = 0x00FFFF, kProgressGreen = 0x00FF00;
+
+COLORREF Resolve(COLORREF color, int sysColor)
+{
+    return color == CQuickList::kSystemColor ? ::GetSysColor(sysColor) : color;
+}
+
+bool PrefixMatches(const CString& text, const CString& prefix)
+{
+    const int n = prefix.GetLength();
+    return text.GetLength() >= n && text.Left(n).CompareNoCase(prefix) == 0;
+}
+
+CString WideToAnsi(LPCWSTR text)
+{
+    if (!text) return CString();
+    int n = ::WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return CString();
+    CString s;
+    ::WideCharToMultiByte(CP_ACP, 0, text, -1, s.GetBufferSetLength(n), n, nullptr, nullptr);
+    s.ReleaseBuffer();
+    return s;
+}
+
+// Copies text, converted from the program's code page, into a wide buffer of size chars.
+void CopyToWide(const CString& text, LPWSTR buffer, int size, int maxChars)
+{
+    if (!buffer || size <= 0) return;
+    std::wstring wide;
+    int n = ::MultiByteToWideChar(CP_ACP, 0, text, text.GetLength(), nullptr, 0);
+    if (n > 0) {
+        wide.resize(n);
+        ::MultiByteToWideChar(CP_ACP, 0, text, text.GetLength(), wide.data(), n);
+    }
+    const size_t count = std::min<size_t>(wide.size(), static_cast<size_t>(std::min(size - 1, maxChars)));
+    wide.copy(buffer, count);
+    buffer[count] = L'\0';
+}
+}  // namespace
+
+void CQuickList::CListItemData::Reset()
+{
+    m_strText.Empty();
+    m_strToolTip.Empty();
+    m_bIgnoreSelection = false;
+    m_bBold = false;
+    m_bItalic = false;
+    m_nTextFormat = kCellTextFormat;
+    m_nImage = -1;
+    m_pImageList = nullptr;
+    m_bImageIgnoreSelection = true;
+    m_bImageCenter = false;
+    m_nImageBlendStyle = kDefaultBlendStyle;
+    m_nCheckState = 0;
+    m_bCheckBox = false;
+    m_bCheckBoxCenter = false;
+    m_bCheckBoxIgnoreSelection = true;
+    m_nProgressMax = -1;
+    m_nProgressValue = 0;
+    m_crProgressText = kSystemColor;
+    m_nProgressEdge = kDefaultProgressEdge;
+    m_crText = m_crBack = m_crHotText = m_crSelectedText = kSystemColor;
+    m_crSelectedBack = m_crSelectedBackNoFocus = m_crNavigatedText = m_crNavigatedBack = kSystemColor;
+    m_nItem = -1;
+    m_nSubItem = -1;
+    m_bSelected = false;
+    m_bHot = false;
+}
+
+CQuickList::CQuickList()
+{
+    static const struct { UINT key; const char* shifted; const char* plain; } kPunctuation[] = {
+        {0xC0, "~", "`"}, {0xBD, "_", "-"}, {0xBB, "+", "="}, {0xDB, "{", "["}, {0xDD, "}", "]"}, {0xDC, "|", "\\"},
+        {0xBA, ":", ";"}, {0xDE, "\"", "'"}, {0xBC, "<", ","}, {0xBE, ">", "."}, {0xBF, "?", "/"},
+    };
+    for (const auto& k : kPunctuation) {
+        m_shiftedKeys[k.key] = k.shifted;
+        m_plainKeys[k.key] = k.plain;
+    }
+    static const char kShiftedDigits[] = ")!@#$%^&*(";
+    for (UINT digit = 0; digit < 10; ++digit) m_shiftedKeys['0' + digit] = CString(kShiftedDigits[digit]);
+}
+
+CQuickList::~CQuickList() = default;
+
+BEGIN_MESSAGE_MAP(CQuickList, CListCtrl)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomDraw)
+    ON_NOTIFY_REFLECT_EX(NM_CLICK, OnClick)
+    ON_NOTIFY_REFLECT_EX(LVN_ODFINDITEMA, OnFindItemA)
+    ON_NOTIFY_REFLECT_EX(LVN_ODFINDITEMW, OnFindItemW)
+    ON_NOTIFY_REFLECT_EX(LVN_GETDISPINFOA, OnGetDispInfoA)
+    ON_NOTIFY_REFLECT_EX(LVN_GETDISPINFOW, OnGetDispInfoW)
+    ON_NOTIFY_REFLECT(LVN_HOTTRACK, OnHotTrack)
+    ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
+    ON_NOTIFY_EX(TTN_NEEDTEXTW, 0, OnToolTipText)
+    ON_WM_KEYDOWN()
+    ON_WM_KEYUP()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+END_MESSAGE_MAP()
+
+void CQuickList::PreSubclassWindow()
+{
+    CListCtrl::PreSubclassWindow();
+    EnableToolTips(TRUE);
+}
+
+CQuickList::CListState CQuickList::ReadState() const
+{
+    CListState state;
+    state.exStyle = GetExtendedStyle();
+    state.style = CWnd::GetStyle();
+    state.pImages = GetImageList(LVSIL_SMALL);
+    state.hotItem = GetHotItem();
+    if (CHeaderCtrl* pHeader = GetHeaderCtrl()) {
+        pHeader->GetItemRect(0, &state.firstHeaderItem);
+        const int columns = pHeader->GetItemCount();
+        for (int i = 0; i < columns; ++i) {
+            LVCOLUMNA column{};
+            column.mask = LVCF_FMT;
+            GetColumn(i, &column);
+            switch (column.fmt & LVCFMT_JUSTIFYMASK) {
+            case LVCFMT_RIGHT: state.alignments.push_back(DT_RIGHT); break;
+            case LVCFMT_CENTER: state.alignments.push_back(DT_CENTER); break;
+            default: state.alignments.push_back(DT_LEFT); break;
+            }
+        }
+    }
+    return state;
+}
+
+const CQuickList::CListState& CQuickList::State() const
+{
+    if (m_bStateHeld) return m_heldState;
+    m_currentState = ReadState();
+    return m_currentState;
+}
+
+bool CQuickList::HoldState()
+{
+    if (m_bStateHeld) return false;
+    m_heldState = ReadState();
+    m_bStateHeld = true;
+    return true;
+}
+
+void CQuickList::ReleasePaintState()
+{
+    if (m_bPaintHolds) ReleaseState();
+    m_bPaintHolds = false;
+}
+
+CQuickList::CListItemData& CQuickList::GetCellData(int item, int subItem)
+{
+    const CListState& state = State();
+    m_cell.Reset();
+    m_cell.m_nItem = item;
+    m_cell.m_nSubItem = subItem;
+    bool selected = (GetItemState(item, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+    if (subItem != 0) selected = selected && (state.exStyle & LVS_EX_FULLROWSELECT);
+    m_cell.m_bSelected = selected && (HasFocus() || (state.style & LVS_SHOWSELALWAYS));
+    m_cell.m_bHot = item == state.hotItem;
+    m_cell.m_pImageList = state.pImages;
+    m_cell.m_bImageIgnoreSelection = !(state.exStyle & LVS_EX_FULLROWSELECT);
+    if (subItem >= 0 && subItem < static_cast<int>(state.alignments.size()))
+        m_cell.m_nTextFormat |= state.alignments[static_cast<size_t>(subItem)];
+    if (HWND parent = ::GetParent(m_hWnd))
+        ::SendMessageA(parent, MSG_QUICKLIST_GET_ITEM_DATA, reinterpret_cast<WPARAM>(m_hWnd), reinterpret_cast<LPARAM>(&m_cell));
+    return m_cell;
+}
+
+CQuickList::CellRects CQuickList::GetCellRects(int item, int subItem, const CListItemData& data) const
+{
+    CellRects r;
+    GetSubItemRect(item, subItem, LVIR_BOUNDS, r.cell);
+    if (subItem == 0) {
+        // The bounds of item 0 are the whole row; the cell is the first column's extent.
+        const CRect& header = State().firstHeaderItem;
+        const int rowLeft = r.cell.left;
+        r.cell.left = rowLeft + header.left;
+        r.cell.right = rowLeft + header.right;
+    }
+    const CRect& cell = r.cell;
+    if (data.m_bCheckBox) {
+        const int side = cell.Height();
+        if (data.m_bCheckBoxCenter) {
+            const int centre = cell.CenterPoint().x;
+            r.check = CRect(centre - side / 2, cell.top, centre + (side + 1) / 2, cell.bottom);
+        } else {
+            r.check = CRect(cell.left, cell.top, cell.left + side, cell.bottom);
+        }
+    }
+    if (data.m_nImage != -1 && data.m_pImageList && data.m_pImageList->m_hImageList && cell.Width() > 0) {
+        int cx = 0, cy = 0;
+        data.m_pImageList->GetIconSize(&cx, &cy);
+        const int width = std::min(cx, cell.Width());
+        const int height = std::min(cy, cell.Height() + 1);
+        int left = r.check.IsRectEmpty() ? cell.left + kImageGap : r.check.right;
+        if (data.m_bImageCenter) left = cell.CenterPoint().x - width / 2;
+        const int top = std::max(static_cast<int>(cell.CenterPoint().y) - height / 2, static_cast<int>(cell.top));
+        r.image = CRect(left, top, left + width, top + height);
+    }
+    r.text = cell;
+    if (!r.image.IsRectEmpty()) r.text.left = r.image.right;
+    else if (!r.check.IsRectEmpty()) r.text.left = r.check.right;
+    if (data.m_nProgressMax >= 1) {
+        r.progress = r.text;
+        r.progress.DeflateRect(kProgressInsetLeft, kProgressInsetTop, kProgressInsetRight, kProgressInsetBottom);
+    }
+    return r;
+}
+
+COLORREF CQuickList::TextColor(const CListItemData& data, bool selected, bool focusedCell) const
+{
+    if (!selected) return data.m_bHot ? Resolve(data.m_crHotText, COLOR_HOTLIGHT) : Resolve(data.m_crText, COLOR_WINDOWTEXT);
+    if (focusedCell) return Resolve(data.m_crNavigatedText, COLOR_HIGHLIGHTTEXT);
+    if (data.m_crSelectedText != kSystemColor) return data.m_crSelectedText;
+    return ::GetSysColor(HasFocus() ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+}
+
+COLORREF CQuickList::BackColor(const CListItemData& data, bool selected, bool focusedCell) const
+{
+    if (!selected) return Resolve(data.m_crBack, COLOR_WINDOW);
+    if (focusedCell) return Resolve(data.m_crNavigatedBack, COLOR_HOTLIGHT);
+    const COLORREF chosen = HasFocus() ? data.m_crSelectedBack : data.m_crSelectedBackNoFocus;
+    if (chosen != kSystemColor) return chosen;
+    if (!m_bCellNavigation && data.m_bHot) return ::GetSysColor(COLOR_HOTLIGHT);
+    return ::GetSysColor(HasFocus() ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+}
+
+void CQuickList::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    auto* cd = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
+    switch (cd->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        m_bPaintHolds = HoldState();  // released when the painting returns
+        *pResult = CDRF_NOTIFYSUBITEMDRAW;
+        break;
+    case CDDS_ITEMPREPAINT:
+        *pResult = CDRF_NOTIFYSUBITEMDRAW;
+        break;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+        DrawCell(CDC::FromHandle(cd->nmcd.hdc), static_cast<int>(cd->nmcd.dwItemSpec), cd->iSubItem);
+        *pResult = CDRF_SKIPDEFAULT;
+        break;
+    default:
+        break;
+    }
+}
+
+void CQuickList::DrawCell(CDC* pDC, int item, int subItem)
+{
+    const CListItemData data = GetCellData(item, subItem);
+    const CellRects r = GetCellRects(item, subItem, data);
+    const bool focused = HasFocus();
+    const bool selected = data.m_bSelected && !data.m_bIgnoreSelection;
+    const bool focusedCell = focused && IsFocusedColumnCell(subItem);
+    const COLORREF back = BackColor(data, selected, focusedCell);
+    const COLORREF plainBack = BackColor(data, false, false);
+    const COLORREF text = TextColor(data, selected, focusedCell);
+
+    if (!r.check.IsRectEmpty()) {
+        const bool plain = data.m_bCheckBoxIgnoreSelection || data.m_bIgnoreSelection;
+        pDC->FillSolidRect(CRect(r.cell.left, r.cell.top, r.check.right, r.cell.bottom), plain ? plainBack : back);
+        CRect box = r.check;
+        pDC->DrawFrameControl(&box, DFC_BUTTON, DFCS_BUTTONCHECK | data.m_nCheckState);
+    }
+
+    if (!r.image.IsRectEmpty()) {
+        CImageList* pImages = data.m_pImageList;
+        const bool plain = data.m_bImageIgnoreSelection || data.m_bIgnoreSelection;
+        const COLORREF imageBack = plain ? plainBack : back;
+        const COLORREF previous = pImages->SetBkColor(imageBack);
+        if (imageBack != CLR_NONE) {
+            const int left = r.check.IsRectEmpty() ? r.cell.left : r.check.right;
+            pDC->FillSolidRect(CRect(left, r.cell.top, r.image.right, r.cell.bottom), imageBack);
+        }
+        const bool blend = !data.m_bIgnoreSelection && data.m_bSelected && data.m_nImageBlendStyle != 0 && back != CLR_NONE;
+        pImages->DrawIndirect(pDC, data.m_nImage, r.image.TopLeft(), r.image.Size(), CPoint(0, 0),
+                              blend ? (ILD_TRANSPARENT | data.m_nImageBlendStyle) : ILD_NORMAL, SRCCOPY, CLR_DEFAULT,
+                              blend ? back : CLR_DEFAULT);
+        pImages->SetBkColor(previous);
+    }
+
+    if (back != CLR_NONE) pDC->FillSolidRect(&r.text, back);
+    CRect filled;
+    if (!r.progress.IsRectEmpty()) {
+        CRect bar = r.progress;
+        if (data.m_nProgressEdge) {
+            pDC->DrawEdge(&bar, data.m_nProgressEdge, BF_RECT);
+            bar.DeflateRect(kEdgeInset, kEdgeInset);
+        }
+        pDC->FillSolidRect(&bar, plainBack);
+        if (data.m_nProgressValue >= 1 && bar.Width() > 0) {
+            const int width = data.m_nProgressValue >= data.m_nProgressMax
+                                  ? bar.Width()
+                                  : static_cast<int>(static_cast<long long>(data.m_nProgressValue) * bar.Width() / data.m_nProgressMax);
+            m_gradient.SetColors(4, kProgressRed, kProgressYellow, kProgressYellow, kProgressGreen);
+            m_gradient.SetOrientation(CGradient::kLeftToRight);
+            m_gradient.Draw(pDC, bar, 0, width);
+            filled = CRect(bar.left, bar.top, bar.left + width, bar.bottom);
+        }
+    }
+
+    if (!data.m_strText.IsEmpty()) {
+        CString shown = data.m_strText;
+        shown.Replace("&", "&&");
+        CFont font;
+        HGDIOBJ oldFont = nullptr;
+        if (data.m_bBold || data.m_bItalic) {
+            LOGFONTA lf{};
+            ::GetObjectA(::GetCurrentObject(pDC->m_hDC, OBJ_FONT), sizeof lf, &lf);
+            if (data.m_bBold) lf.lfWeight = kBoldWeight;
+            if (data.m_bItalic) lf.lfItalic = TRUE;
+            if (font.CreateFontIndirect(&lf)) oldFont = pDC->SelectObject(font.m_hObject);
+        }
+        const int oldMode = pDC->GetBkMode();
+        const COLORREF oldText = pDC->GetTextColor();
+        const COLORREF oldBack = pDC->GetBkColor();
+        if (!r.progress.IsRectEmpty()) {
+            CRect area = r.progress;
+            pDC->SetBkMode(TRANSPARENT);
+            if (!filled.IsRectEmpty()) {
+                const int saved = pDC->SaveDC();
+                pDC->IntersectClipRect(&filled);
+                pDC->SetTextColor(Resolve(data.m_crProgressText, COLOR_HIGHLIGHTTEXT));
+                pDC->DrawText(shown, &area, data.m_nTextFormat);
+                pDC->RestoreDC(saved);
+            }
+            const int saved = pDC->SaveDC();
+            if (!filled.IsRectEmpty()) pDC->ExcludeClipRect(&filled);
+            pDC->SetTextColor(text);
+            pDC->DrawText(shown, &area, data.m_nTextFormat);
+            pDC->RestoreDC(saved);
+        } else {
+            CRect area = r.text;
+            area.left += kTextIndent;
+            if (back != CLR_NONE) {
+                pDC->SetBkMode(OPAQUE);
+                pDC->SetBkColor(back);
+            } else {
+                pDC->SetBkMode(TRANSPARENT);
+            }
+            pDC->SetTextColor(text);
+            pDC->DrawText(shown, &area, data.m_nTextFormat);
+        }
+        pDC->SetBkMode(oldMode);
+        pDC->SetTextColor(oldText);
+        pDC->SetBkColor(oldBack);
+        if (oldFont) pDC->SelectObject(oldFont);
+    }
+
+    if (m_bCellNavigation && subItem == m_nFocusColumn && focused && (GetItemState(item, LVIS_FOCUSED) & LVIS_FOCUSED))
+        pDC->DrawFocusRect(&r.text);
+}
+
+int CQuickList::ColumnCount() const
+{
+    CHeaderCtrl* pHeader = GetHeaderCtrl();
+    return pHeader ? pHeader->GetItemCount() : 0;
+}
+
+int CQuickList::ColumnLeftInClient(int column) const
+{
+    CHeaderCtrl* pHeader = GetHeaderCtrl();
+    CRect r;
+    if (!pHeader || !pHeader->GetItemRect(column, &r)) return 0;
+    ::MapWindowPoints(pHeader->m_hWnd, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+    return r.left;
+}
+
+bool CQuickList::NavigateToColumn(int column)
+{
+    if (!m_bCellNavigation || column < 0 || column >= ColumnCount()) return false;
+    CNavigationTest test{m_nFocusColumn, column, TRUE};
+    if (HWND parent = ::GetParent(m_hWnd))
+        ::SendMessageA(parent, MSG_QUICKLIST_NAVIGATION_TEST, reinterpret_cast<WPARAM>(m_hWnd), reinterpret_cast<LPARAM>(&test));
+    if (!test.m_bAllowChange || test.m_nNewColumn < 0 || test.m_nNewColumn >= ColumnCount()) return false;
+    const int target = test.m_nNewColumn;
+
+    CRect client;
+    GetClientRect(&client);
+    const int left = ColumnLeftInClient(target);
+    const int right = left + GetColumnWidth(target);
+    if (left < client.left || right > client.right) {
+        Scroll(CSize(left - client.left, 0));
+        UpdateWindow();
+    }
+    const int previous = m_nFocusColumn;
+    m_nFocusColumn = target;
+    RedrawFocusCells(previous, target);
+    return previous != target;
+}
+
+void CQuickList::RedrawFocusCells(int oldColumn, int newColumn)
+{
+    const int top = GetTopIndex();
+    const int last = std::min(GetItemCount() - 1, top + GetCountPerPage());
+    for (int row = std::max(top, 0); row <= last; ++row) {
+        if (!(GetItemState(row, LVIS_SELECTED) & LVIS_SELECTED)) continue;
+        RedrawCells(row, row, oldColumn);
+        RedrawCells(row, row, newColumn);
+    }
+}
+
+void CQuickList::RedrawCells(int firstRow, int lastRow, int column, BOOL bErase, CellPart part)
+{
+    const int count = GetItemCount();
+    if (count == 0 || firstRow > lastRow) return;
+    const int top = GetTopIndex();
+    const int bottom = std::min(count - 1, top + GetCountPerPage());
+    if (lastRow < top || firstRow > bottom) return;
+    firstRow = std::max(firstRow, top);
+    lastRow = std::min(lastRow, bottom);
+    auto partRect = [&](int row) {
+        CellRects r = GetCellRects(row, column, part == kCellPart ? CListItemData() : GetCellData(row, column));
+        switch (part) {
+        case kCheckPart: return r.check;
+        case kImagePart: return r.image;
+        case kTextPart: return r.text;
+        default: return r.cell;
+        }
+    };
+    CRect area;
+    CRect first = partRect(firstRow);
+    CRect last = partRect(lastRow);
+    area.UnionRect(&first, &last);
+    InvalidateRect(&area, bErase);
+}
+
+BOOL CQuickList::PreTranslateMessage(MSG* pMsg)
+{
+    // Enter goes to the list, not to the dialog's default button.
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && pMsg->hwnd == m_hWnd) {
+        ::TranslateMessage(pMsg);
+        ::DispatchMessageA(pMsg);
+        return TRUE;
+    }
+    return CListCtrl::PreTranslateMessage(pMsg);
+}
+
+void CQuickList::OnKeyDown(UINT nChar, UINT, UINT)
+{
+    if (HWND parent = ::GetParent(m_hWnd)) ::SendMessageA(parent, MSG_QUICKLIST_KEYDOWN, nChar, 0);
+    if (m_bCellNavigation && (nChar == VK_LEFT || nChar == VK_RIGHT)) {
+        const int previous = m_nFocusColumn;
+        NavigateToColumn(previous + (nChar == VK_LEFT ? -1 : 1));
+        const int row = GetNextItem(-1, LVNI_FOCUSED);
+        if (m_nFocusColumn != previous && row >= 0) {
+            RedrawCells(row, row, previous);
+            RedrawCells(row, row, m_nFocusColumn);
+        }
+        return;
+    }
+    if (nChar == VK_SHIFT) m_bShiftHeld = TRUE;
+    SelectByKey(nChar);
+    Default();
+}
+
+void CQuickList::OnKeyUp(UINT nChar, UINT, UINT)
+{
+    if (nChar == VK_SHIFT) m_bShiftHeld = FALSE;
+    Default();
+}
+
+bool CQuickList::SelectByKey(UINT nChar)
+{
+    const auto shifted = m_shiftedKeys.find(nChar);
+    const bool printable = nChar >= kFirstPrintableKey && nChar <= kLastPrintableKey;
+    if (!printable && shifted == m_shiftedKeys.end()) return false;
+    CString search(static_cast<char>(nChar));
+    if (shifted != m_shiftedKeys.end()) {
+        if (m_bShiftHeld) {
+            search = shifted->second;
+        } else if (auto plain = m_plainKeys.find(nChar); plain != m_plainKeys.end()) {
+            search = plain->second;
+        }
+    }
+    const int count = GetItemCount();
+    const int firstSelected = GetNextItem(-1, LVNI_SELECTED);
+    int found = -1;
+    const bool held = HoldState();
+    for (int row = firstSelected + 1; row < count && found < 0; ++row)
+        if (PrefixMatches(GetCellData(row, 0).m_strText.Left(1), search)) found = row;
+    for (int row = 0; row < count && found < 0; ++row)
+        if (PrefixMatches(GetCellData(row, 0).m_strText.Left(1), search)) found = row;
+    if (held) ReleaseState();
+    if (found < 0) return false;
+
+    SetItemState(-1, 0, LVIS_SELECTED);
+    SetItemState(found, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    // Bring the row to the top: the list scrolls whole rows, so by its own row height.
+    CRect row;
+    GetItemRect(GetTopIndex(), &row, LVIR_BOUNDS);
+    Scroll(CSize(0, (found - GetTopIndex()) * row.Height()));
+    return true;
+}
+
+void CQuickList::OnLButtonDown(UINT, CPoint)
+{
+    if (HWND parent = ::GetParent(m_hWnd)) ::SendMessageA(parent, MSG_QUICKLIST_LBUTTONDOWN, 0, 0);
+    Default();
+}
+
+BOOL CQuickList::OnClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    auto* activate = reinterpret_cast<NMITEMACTIVATE*>(pNMHDR);
+    *pResult = 0;
+    LVHITTESTINFO hit{};
+    hit.pt = activate->ptAction;
+    SubItemHitTest(&hit);
+    if (hit.iItem < 0 || hit.iSubItem < 0) return FALSE;
+    const CListItemData data = GetCellData(hit.iItem, hit.iSubItem);
+    const CellRects r = GetCellRects(hit.iItem, hit.iSubItem, data);
+    CListHitInfo info{hit.iItem, hit.iSubItem, r.image.PtInRect(hit.pt) != FALSE, r.check.PtInRect(hit.pt) != FALSE};
+    NavigateToColumn(hit.iSubItem);
+    if (HWND parent = ::GetParent(m_hWnd))
+        ::SendMessageA(parent, MSG_QUICKLIST_CLICK, reinterpret_cast<WPARAM>(m_hWnd), reinterpret_cast<LPARAM>(&info));
+    return FALSE;
+}
+
+BOOL CQuickList::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    auto* hdr = reinterpret_cast<NMHDR*>(lParam);
+    CHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader && hdr->hwndFrom == pHeader->m_hWnd && hdr->code == static_cast<UINT>(NM_RCLICK)) {
+        const DWORD pos = ::GetMessagePos();
+        CHeaderRightClick info{-1, {GET_X_LPARAM(pos), GET_Y_LPARAM(pos)}};
+        POINT inHeader = info.m_ptScreen;
+        ::ScreenToClient(pHeader->m_hWnd, &inHeader);
+        const int columns = pHeader->GetItemCount();
+        for (int i = 0; i < columns; ++i) {
+            CRect r;
+            if (pHeader->GetItemRect(i, &r) && r.PtInRect(inHeader)) {
+                info.m_nColumn = i;
+                break;
+            }
+        }
+        if (HWND parent = ::GetParent(m_hWnd))
+            ::SendMessageA(parent, MSG_QUICKLIST_HEADER_NOTIFY, reinterpret_cast<WPARAM>(m_hWnd), reinterpret_cast<LPARAM>(&info));
+    }
+    return CListCtrl::OnNotify(wParam, lParam, pResult);
+}
+
+int CQuickList::FindRow(int start, int column, const CString& prefix)
+{
+    const int count = GetItemCount();
+    if (count <= 0) return -1;
+    if (start < 0 || start >= count) start = 0;
+    const bool held = HoldState();
+    int found = -1;
+    for (int n = 0; n < count && found < 0; ++n) {
+        const int row = (start + n) % count;
+        if (PrefixMatches(GetCellData(row, column).m_strText, prefix)) found = row;
+    }
+    if (held) ReleaseState();
+    return found;
+}
+
+BOOL CQuickList::OnFindItemA(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    if (m_nFindColumn == kNoFindColumn) return FALSE;
+    auto* find = reinterpret_cast<NMLVFINDITEMA*>(pNMHDR);
+    const int column = m_nFindColumn == kFindFocusColumn ? m_nFocusColumn : m_nFindColumn;
+    const bool byText = (find->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && find->lvfi.psz;
+    *pResult = byText ? FindRow(find->iStart, column, find->lvfi.psz) : -1;
+    return TRUE;
+}
+
+BOOL CQuickList::OnFindItemW(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    if (m_nFindColumn == kNoFindColumn) return FALSE;
+    auto* find = reinterpret_cast<NMLVFINDITEMW*>(pNMHDR);
+    const int column = m_nFindColumn == kFindFocusColumn ? m_nFocusColumn : m_nFindColumn;
+    const bool byText = (find->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && find->lvfi.psz;
+    *pResult = byText ? FindRow(find->iStart, column, WideToAnsi(find->lvfi.psz)) : -1;
+    return TRUE;
+}
+
+void CQuickList::FillDispInfo(LVITEMA* itemA, LVITEMW* itemW)
+{
+    const UINT mask = itemA ? itemA->mask : itemW->mask;
+    if (!(mask & (LVIF_TEXT | LVIF_IMAGE))) return;
+    const CListItemData& data = GetCellData(itemA ? itemA->iItem : itemW->iItem, itemA ? itemA->iSubItem : itemW->iSubItem);
+    const UINT stateImage = INDEXTOSTATEIMAGEMASK((data.m_nCheckState & DFCS_CHECKED) ? 2 : 1);
+    if (itemA) {
+        if ((mask & LVIF_TEXT) && itemA->pszText && itemA->cchTextMax > 0)
+            lstrcpynA(itemA->pszText, data.m_strText, itemA->cchTextMax);
+        if (mask & LVIF_IMAGE) itemA->iImage = data.m_nImage;
+        if (data.m_bCheckBox) {
+            itemA->state = (itemA->state & ~LVIS_STATEIMAGEMASK) | stateImage;
+            itemA->stateMask |= LVIS_STATEIMAGEMASK;
+        }
+    } else {
+        if ((mask & LVIF_TEXT) && itemW->pszText && itemW->cchTextMax > 0)
+            CopyToWide(data.m_strText, itemW->pszText, itemW->cchTextMax, itemW->cchTextMax - 1);
+        if (mask & LVIF_IMAGE) itemW->iImage = data.m_nImage;
+        if (data.m_bCheckBox) {
+            itemW->state = (itemW->state & ~LVIS_STATEIMAGEMASK) | stateImage;
+            itemW->stateMask |= LVIS_STATEIMAGEMASK;
+        }
+    }
+}
+
+BOOL CQuickList::OnGetDispInfoA(NMHDR* pNMHDR, LRESULT*)
+{
+    FillDispInfo(&reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item, nullptr);
+    return TRUE;
+}
+
+BOOL CQuickList::OnGetDispInfoW(NMHDR* pNMHDR, LRESULT*)
+{
+    FillDispInfo(nullptr, &reinterpret_cast<NMLVDISPINFOW*>(pNMHDR)->item);
+    return TRUE;
+}
+
+void CQuickList::OnHotTrack(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 1;  // refused
+}
+
+INT_PTR CQuickList::OnToolHitTest(CPoint point, TOOLINFOA* pTI) const
+{
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    SubItemHitTest(&hit);
+    if (hit.iItem < 0 || hit.iSubItem < 0 || !(hit.flags & LVHT_ONITEM)) return -1;
+    const INT_PTR id = static_cast<INT_PTR>(hit.iItem) * kToolIdRowFactor + hit.iSubItem + 1;
+    if (pTI) {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = static_cast<UINT_PTR>(id);
+        pTI->lpszText = LPSTR_TEXTCALLBACKA;
+        GetClientRect(&pTI->rect);
+    }
+    return id;
+}
+
+void CQuickList::FillToolTip(NMHDR* pNMHDR, bool wide)
+{
+    const DWORD pos = ::GetMessagePos();
+    POINT pt{GET_X_LPARAM(pos), GET_Y_LPARAM(pos)};
+    ScreenToClient(&pt);
+    LVHITTESTINFO hit{};
+    hit.pt = pt;
+    SubItemHitTest(&hit);
+    CString tip;
+    if (hit.iItem >= 0 && hit.iSubItem >= 0) tip = GetCellData(hit.iItem, hit.iSubItem).m_strToolTip;
+    if (wide) {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
+        CopyToWide(tip, info->szText, ARRAYSIZE(info->szText), kToolTipChars);
+        info->lpszText = info->szText;
+        info->hinst = nullptr;
+    } else {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
+        static_assert(ARRAYSIZE(info->szText) == kToolTipChars + 1, "the tip buffer holds 79 characters");
+        lstrcpynA(info->szText, tip, kToolTipChars + 1);
+        info->lpszText = info->szText;
+        info->hinst = nullptr;
+    }
+}
+
+BOOL CQuickList::OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    if (id == 0 || pNMHDR->hwndFrom != GetThreadToolTip()) return FALSE;
+    FillToolTip(pNMHDR, pNMHDR->code == TTN_NEEDTEXTW);
+    *pResult = 0;
+    return TRUE;
+}
+
+void CQuickList::OnPaint()
+{
+    Default();
+    ReleasePaintState();
+    if (GetItemCount() == 0 && !m_strEmptyText.IsEmpty()) {
+        CClientDC dc(this);
+        DrawEmptyText(&dc);
+    }
+}
+
+LRESULT CQuickList::OnPrintClient(WPARAM wParam, LPARAM)
+{
+    LRESULT result = Default();
+    ReleasePaintState();
+    if (GetItemCount() == 0 && !m_strEmptyText.IsEmpty()) DrawEmptyText(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+    return result;
+}
+
+void CQuickList::DrawEmptyText(CDC* pDC)
+{
+    CRect area;
+    GetClientRect(&area);
+    CRect header;
+    if (CHeaderCtrl* pHeader = GetHeaderCtrl()) pHeader->GetItemRect(0, &header);
+    area.top = header.bottom + kEmptyTextGap;
+    const COLORREF oldColor = pDC->SetTextColor(static_cast<COLORREF>(SendMessage(LVM_GETTEXTCOLOR)));
+    const int oldMode = pDC->SetBkMode(TRANSPARENT);
+    HGDIOBJ oldFont = pDC->SelectObject(::GetStockObject(ANSI_VAR_FONT));
+    pDC->DrawText(m_strEmptyText, &area, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP);
+    pDC->SelectObject(oldFont);
+    pDC->SetBkMode(oldMode);
+    pDC->SetTextColor(oldColor);
+}
