@@ -58,6 +58,12 @@ BEGIN_MESSAGE_MAP(CHideDlg, CDialog)
     ON_WM_DESTROY()
     ON_WM_TIMER()
     ON_MESSAGE(MSG_TRAY_NOTIFY, OnTrayNotify)
+    ON_MESSAGE(MSG_TURN_ON_RADIO, OnTurnOnRadio)
+    ON_MESSAGE(MSG_TURN_OFF_RADIO, OnTurnOffRadio)
+    ON_MESSAGE(MSG_RECONNECT, OnReconnectMessage)
+    ON_MESSAGE(MSG_SCAN_LIST_CHANGED, OnScanListChanged)
+    ON_MESSAGE(MSG_AUTH_STATUS_EVENT, OnAuthStatusEvent)
+    ON_MESSAGE(MSG_AUTH_REQUEST, OnAuthRequest)
     ON_COMMAND(ID_TRAY_LAUNCH, OnTrayLaunch)
 END_MESSAGE_MAP()
 
@@ -111,6 +117,7 @@ BOOL CHideDlg::OnInitDialog()
     }
 
     G_pHideDlg = this;
+    G_hHideDlgWnd = m_hWnd;
     LoadLanguageStrings();
     FillSecurityNames();
     CreateWiFiDirectEngine();
@@ -499,6 +506,7 @@ void CHideDlg::OnPaint()
 
 void CHideDlg::OnDestroy()
 {
+    G_hHideDlgWnd = nullptr;
     StopShowUIEventWaiter();
     if (m_hDhcpThread) {
         ::WaitForSingleObject(m_hDhcpThread, kDhcpThreadJoinMs);

@@ -5,6 +5,8 @@
 #include "core/DataFile.h"
 #include "core/MessageBoxDlg.h"
 #include "core/StationRecords.h"
+#include "core/ActionQueue.h"
+#include <atomic>
 
 class CKelvoPageUIDlg;
 class CAdvancedWiFiDirect;
@@ -49,6 +51,33 @@ constexpr UINT kSessionTimerMs = 2000;
 constexpr UINT kDebugModeTimerMs = 8000;
 constexpr UINT kReconnectTimerMs = 4000;
 constexpr UINT kWpsHwPbcTimerMs = 1000;
+constexpr UINT kWepErrorTimerMs = 10000;
+constexpr UINT kWpsStatusTimerMs = 200;
+constexpr UINT kWpsRoutineRescanTimerMs = 20000;
+constexpr UINT kRadioOnRescanTimerMs = 12000;
+constexpr UINT kRescanAfterAdvanceChangeMs = 1000;
+constexpr UINT kCheckIniAfterResumeFirstMs = 1000;
+constexpr UINT kCheckIniAfterResumeRetryMs = 2000;
+constexpr UINT kResumeConnectTimerMs = 1000;
+constexpr UINT kMsPerSecond = 1000;
+
+// Private messages of the hidden dialog. The 802.1X callback runs on the library's thread and
+// reaches the user-interface thread only through these; a record that lParam points to is
+// allocated by the sender and deleted by the receiver (by the sender when the post fails).
+constexpr UINT MSG_PRIVATE_DRIVER_EVENT = WM_APP + 1;  // the driver reported ICV errors (W 0, L 0)
+constexpr UINT MSG_MEDIA_CONNECT = WM_APP + 3;         // the link came up (W 0, L 0)
+constexpr UINT MSG_AUTH_STATUS_EVENT = WM_APP + 10;    // W: an 802.1X status code the window side acts on
+constexpr UINT MSG_AUTH_REQUEST = WM_APP + 11;         // L: AUTH_REQUEST* (shared with the waiting callback)
+
+// The WPS rotation over the stored credentials (the WPS page turns it on and off).
+extern volatile LONG G_bWpsRotate;
+extern ULONG G_nWpsCurrentIndex;
+extern ULONG G_nWpsNextIndex;
+// The PEAP prompt is shown only when this is 3 or more; a time-out sets 0, a rejection 1.
+constexpr int kPromptCounterShow = 3;
+extern int G_nPromptCounter;
+// The hidden dialog's window for the 802.1X callback's posts; null while there is none.
+extern std::atomic<HWND> G_hHideDlgWnd;
 
 // The tray: icon id 222 of the hidden dialog, its callback message and the tooltip's room.
 constexpr UINT kTrayIconId = 222;
@@ -61,6 +90,9 @@ struct HIDE_DLG_DATA {
 };
 static_assert(sizeof(HIDE_DLG_DATA) == 8);
 
+// The 802.1X status callback handed to the library with the adapter; runs on its thread.
+void WINAPI rsCallBackFunc(UCHAR status, void* data, char* reply);
+
 class CHideDlg;
 extern CHideDlg* G_pHideDlg;          // the live hidden dialog, set during start-up
 extern int G_nOSVersion;              // the station library's operating-system code
@@ -69,6 +101,7 @@ extern int G_bHideTabIcon;            // 1 on a desktop below 660 pixels
 extern HANDLE G_hShowUIEvent;         // "ShowUIEvent": a second start of the program sets it
 extern volatile LONG G_bExitProgram;  // set when the program leaves; stops the waiter threads
 extern volatile LONG G_bReConnect;    // 0 stops the card-settings push and the retry connection
+extern BOOL G_bWepError;              // the driver reported ICV errors on the current link
 extern WLANPROFILE* G_pProfileBuffer;    // a second profile record (the action queue's)
 extern BYTE* G_pAuthRecord;              // a 124-byte record of the 802.1X callback
 constexpr size_t kAuthRecordBytes = 124;
@@ -101,14 +134,58 @@ public:
     void LoadApApi();
     void CheckConfigToolForXP();
     void RunQxSwap(int nOpMode);
+    void OnTraySwitchWiFiDirectConcurrentMode();
+    void OnTraySwitchSTAMode();
     // The card settings.
     void InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect);
+    // The advanced settings record the card takes, built from the stored configuration.
+    static ADVANCE_OID BuildAdvanceOid(const ADVANCE_CONFIG_DATA& config);
     // The Wi-Fi Direct status waiter, started with the driver's mode.
     void StartWiFiDirectStatusWaiter(int nDriverOpMode);
 
     // Polling.
+    void ProcDetectHardwareRadioOnOff(const WLAN_STATUS& status);
     int ProcDetectDeviceRemoval();  // 0 go on, 2 stop this tick
+    void ProcReConnect();
+    void ProcRescan();
+    void ProcGetScanTable();
+    void ProcDetectWPACapNWindowsUtil();
+    void ProcWPSRotate();
+    void ProcWPS_HWPBC();
+    void ProcWPSStatus();
+    void ProcWPSRoutineRescan();
+    void ProcDetectICVError(UINT_PTR nIDEvent);
+    void ConnectAfterResume();
+    void ProcDetectSessionIDChangedEx();
+    void WriteBackWpsProfiletoRegistry();
+    void RescanBssidList();
     BOOL KillAllTimer();
+
+    // The connect queue.
+    BOOL InsertAction(ULONG type, const void* data);
+    void ActionExec();
+    void ConnectWpsProfile();
+    void ConnectPreviousProfileSetting();
+    void ActionForSigma(UCHAR code);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Insert, and run the queue when the insert allows it.
+    void InsertAndExec(ULONG type, const void* data);
+    // Queues the stored WPS credential the rotation picks (at most eight are looked at).
+    void QueueWpsCredential(const WPS_PROFILE& profile);
+
+    // The 802.1X prompts and the window side of the status callback.
+    int PromptPeapPassword();
+    int PromptSsoBeforeConnect();
+    void PostAuthStatusText(const char* text);
+    void RunAuthRetry(UCHAR code);
+
+private:
+    // Parts of the polling tick.
+    void CheckDriverReadyAfterResume();
+    bool LinkMatchesProfile(const WLAN_STATUS& status) const;
+    void RetryConnection(const WLAN_STATUS& status);
+    bool RetryNeeded(const WLAN_STATUS& status) const;
+public:
 
     // State read by the other windows of the program.
     UINT m_nRetryCount = 0;
@@ -138,6 +215,23 @@ public:
     int m_nCountAfterResume = 0;
     int m_nUnlinkedTicks = 0;
     BOOL m_bSessionLock = FALSE;
+    int m_nInitStateRetries = 0;          // driver-ready checks after a resume
+    ULONG m_lWepOutP = 0;                 // WEP check baselines: transmitted (low word), received
+    ULONG m_lWepInP = 0;
+    UINT_PTR m_nRescanTimer = 0;
+    UINT_PTR m_nReconnectTimer = 0;
+    UINT_PTR m_nScanTableTimer = 0;
+    WPS_PROFILE m_WpsResult = {};         // the credentials of the last WPS run
+    UCHAR m_WpsApChannel = 0;
+    UCHAR m_MacAddress[6] = {};
+    // The connect queue and its state.
+    CActionQueue aryActionData;
+    ULONG m_bRetryBlock = 0;
+    ULONG m_bIcvError = 0;
+    ULONG m_lRcvSnapshot[3] = {};         // status words at 216, 220 and 416; the last is m_lRcvOk
+    ULONG m_bScanAfterAdvanceChange = 0;
+    WPS_CREDENTIAL m_WpsCredential = {};  // the credential of the last WPS connect
+    UINT m_nAuthTextSlot = 0;             // the next slot of the status-text ring
 
 protected:
     void OnPaint();
@@ -145,6 +239,12 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
     void OnTrayLaunch();
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTurnOnRadio(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTurnOffRadio(WPARAM wParam, LPARAM lParam);
+    LRESULT OnReconnectMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnScanListChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAuthStatusEvent(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAuthRequest(WPARAM wParam, LPARAM lParam);
     void OnOK() override {}
     void OnCancel() override {}
     DECLARE_MESSAGE_MAP()

@@ -28,12 +28,23 @@ void CHideDlg::RunQxSwap(int nOpMode)
     DebugLog(3, "[QxUI] --> CHideDlg::RunQxSwap(%d)\n", nOpMode);
 }
 
-void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
-{
-    DebugLog(3, "[QxUI] --> CHideDlg::InitCard_SetOidFromReg(%d, %d)\n", bSetAdvance, bConnect);
-}
-
 void CHideDlg::StartWiFiDirectStatusWaiter(int nDriverOpMode)
 {
     DebugLog(3, "[QxUI] --> CHideDlg::StartWiFiDirectStatusWaiter(%d)\n", nDriverOpMode);
+}
+
+void CHideDlg::OnTraySwitchWiFiDirectConcurrentMode()
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::OnTraySwitchWiFiDirectConcurrentMode\n");
+}
+
+void CHideDlg::OnTraySwitchSTAMode()
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::OnTraySwitchSTAMode\n");
+}
+
+int CHideDlg::PromptSsoBeforeConnect()
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::PromptSsoBeforeConnect\n");
+    return 0;
 }

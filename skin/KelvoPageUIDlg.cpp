@@ -70,3 +70,8 @@ LRESULT CKelvoPageUIDlg::OnActionInsertExec(WPARAM wParam, LPARAM lParam)
     if (m_pOwner && m_pOwner->IsWindow()) m_pOwner->SendMessage(ACTION_INSERT_EXEC, wParam, lParam);
     return 0;
 }
+
+HWND CKelvoPageUIDlg::AuthenStatusWindow() const
+{
+    return (m_hAuthenStatusWnd && ::IsWindow(m_hAuthenStatusWnd)) ? m_hAuthenStatusWnd : nullptr;
+}

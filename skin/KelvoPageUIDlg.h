@@ -61,6 +61,10 @@ public:
     CWnd* GetOpenChildDialog() const;
     // Closes the page container and destroys the pages; runs before the window is destroyed.
     void ClosePages();
+    // The authentication-status window, for the status lines the hidden dialog posts; null
+    // while there is none.
+    HWND AuthenStatusWindow() const;
+    HWND m_hAuthenStatusWnd = nullptr;  // set when the authentication-status window is created
 
     int m_bSoftAPMode = 0;  // 1 while the soft-AP pages show instead of the station pages
 
