@@ -70,6 +70,9 @@ public:
     CCX2_CONTROL Ccx = 0;
     ULONG PsMode = 0;
     BOOL WpsFlag = FALSE;
+    // A push-button run started by the hardware button: status polls still "in progress".
+    bool WpsRunning = false;
+    LONG WpsPollsLeft = 0;
     WPS_MODE WpsMode = {};
     WPS_PROFILE WpsProfile = {};
     ULONG WifiDirectFlag = 0;

@@ -150,6 +150,19 @@ void DropLink(SimWorld& w, ULONG linkState)
 // ---------------------------------------------------------------------------------------------
 // Start-up, adapters and the driver
 
+namespace {
+constexpr LONG kWpsPollsInProgress = 2;
+constexpr ULONG kWpsStatusIdle = 0;
+constexpr ULONG kWpsStatusInProgress = 1;
+constexpr ULONG kWpsStatusSuccess = 15;
+constexpr ULONG kWpsStatusNoRegistrar = 260;
+constexpr ULONG kWpsStatusFlagBits = 0x10000000;  // not part of the code: the low 28 bits are
+constexpr ULONG kWscAuthOpen = 0x0001;
+constexpr ULONG kWscAuthWpa2Psk = 0x0020;
+constexpr ULONG kWscEncrNone = 0x0001;
+constexpr ULONG kWscEncrAes = 0x0008;
+}  // namespace
+
 LONG WINAPI QXWL_Initial(LPCSTR vendor, HWND notifyWindow)
 {
     SimWorld& w = Enter(Format("QXWL_Initial(%s)", vendor ? vendor : "(null)"));
@@ -879,7 +892,83 @@ BOOL WINAPI QXWL_QueryWPSHwPbc(void)
     auto guard = w.Lock();
     if (w.Model.Settings.WpsHwPbcPresses <= 0) return FALSE;
     --w.Model.Settings.WpsHwPbcPresses;
+    w.WpsRunning = true;
+    w.WpsPollsLeft = kWpsPollsInProgress;
     return TRUE;
+}
+
+namespace {
+// The network a push-button run registers with: the first one in range that offers WPS.
+const SimNetwork* WpsRegistrar(const SimWorld& w)
+{
+    for (const SimNetwork& n : w.Visible)
+        if (n.WPS) return &n;
+    return nullptr;
+}
+}  // namespace
+
+// A push-button run: in progress for a few polls, then success with the registrar's
+// credential, or "no registrar" when none is in range. The high bits carry flags.
+LONG WINAPI QXWL_QueryWPSStatus(ULONG* statusCode)
+{
+    SimWorld& w = Enter("QXWL_QueryWPSStatus()");
+    if (!statusCode) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    ULONG code = kWpsStatusIdle;
+    if (w.WpsRunning) {
+        if (w.WpsPollsLeft > 0) {
+            --w.WpsPollsLeft;
+            code = kWpsStatusInProgress;
+        } else {
+            w.WpsRunning = false;
+            code = WpsRegistrar(w) ? kWpsStatusSuccess : kWpsStatusNoRegistrar;
+        }
+    }
+    *statusCode = code | kWpsStatusFlagBits;
+    return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_QueryWPSProfile(WPS_PROFILE* profile)
+{
+    SimWorld& w = Enter("QXWL_QueryWPSProfile()");
+    if (!profile) return QXWL_ERROR_FAILURE;
+    memset(profile, 0, sizeof *profile);
+    auto guard = w.Lock();
+    const SimNetwork* n = WpsRegistrar(w);
+    if (!n) return QXWL_ERROR_SUCCESS;
+    profile->ProfileCnt = 1;
+    WPS_CREDENTIAL& c = profile->Profile[0];
+    c.SSID.SsidLength = static_cast<ULONG>(std::min<size_t>(n->Ssid.size(), kSsidMaxLength));
+    memcpy(c.SSID.Ssid, n->Ssid.data(), c.SSID.SsidLength);
+    c.AuthType = n->AuthMode == AUTH_WPA2_PSK ? kWscAuthWpa2Psk : kWscAuthOpen;
+    c.EncrType = n->Encryption == ENCRY_AES ? kWscEncrAes : kWscEncrNone;
+    c.KeyLength = static_cast<ULONG>(std::min<size_t>(n->Key.size(), kWpsKeyMaxBytes));
+    memcpy(c.Key, n->Key.data(), c.KeyLength);
+    memcpy(c.MacAddr, n->Bssid, sizeof c.MacAddr);
+    return QXWL_ERROR_SUCCESS;
+}
+
+// Connects with a WPS credential as with a profile of its SSID, security and key.
+LONG WINAPI QXWL_ConnectWPSProfile(const WPS_CREDENTIAL* credential)
+{
+    if (!credential) {
+        Enter("QXWL_ConnectWPSProfile(null)");
+        return QXWL_ERROR_FAILURE;
+    }
+    ConnectRequest request;
+    request.Ssid = SsidText(credential->SSID);
+    const bool secured = credential->AuthType == kWscAuthWpa2Psk;
+    request.AuthMode = secured ? AUTH_WPA2_PSK : AUTH_OPEN;
+    request.Encryption = secured ? ENCRY_AES : ENCRY_NONE;
+    request.PassPhrase.assign(reinterpret_cast<const char*>(credential->Key),
+                              std::min<ULONG>(credential->KeyLength, kWpsKeyMaxBytes));
+    SimWorld& w = Enter(Format("QXWL_ConnectWPSProfile(%s)", request.Ssid.c_str()));
+    {
+        auto guard = w.Lock();
+        w.CurrentSetting = request;
+    }
+    ConnectWith(w, request);
+    return QXWL_ERROR_SUCCESS;
 }
 
 LONG WINAPI QXWL_QueryWPSVersion(ULONG* version)

@@ -117,9 +117,7 @@ SIM_STUB(LONG, QXWL_WriteSSOReleaseSUP, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteSSOSavePassword, (BOOL save), (save), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteSSOSetting, (const BYTE* setting, ULONG size), (setting, size), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteSSOProfileAndFunc, (LPCSTR profileName, ULONG function), (profileName, function), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_ConnectWPSProfile, (const WPS_CREDENTIAL* credential), (credential), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_QueryWPSAPChannel, (UCHAR* channel), (channel), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_QueryWPSStatus, (ULONG* statusCode), (statusCode), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetPreferWPSAPPhyType, (ULONG phyType), (phyType), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetWPSAssociateIE, (BOOL enable), (enable), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetWPSAutoSelect, (BOOL enable), (enable), QXWL_ERROR_SUCCESS)
@@ -242,13 +240,6 @@ LONG WINAPI QXWL_ReadSSOCurrProfileName(LPSTR profileName /* 128 */)
 {
     Enter("QXWL_ReadSSOCurrProfileName()");
     if (profileName) PutText(profileName, kProfileNameBytes, "");
-    return QXWL_ERROR_SUCCESS;
-}
-
-LONG WINAPI QXWL_QueryWPSProfile(WPS_PROFILE* profile)
-{
-    Enter("QXWL_QueryWPSProfile()");
-    if (profile) memset(profile, 0, sizeof *profile);
     return QXWL_ERROR_SUCCESS;
 }
 
