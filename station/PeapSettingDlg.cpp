@@ -18,6 +18,11 @@ BOOL CPeapSettingDlg::Create(CWnd* pParent)
 int CPeapSettingDlg::RunModalLoop(DWORD)
 {
     if (!IsWindow()) return IDCANCEL;
+    if (m_nEarlyAnswer) {
+        const int early = m_nEarlyAnswer;
+        m_nEarlyAnswer = 0;
+        return early;
+    }
     m_nModalResult = IDCANCEL;
     m_bInLoop = true;
     const int result = CWnd::RunModalLoop();
@@ -43,7 +48,9 @@ LRESULT CPeapSettingDlg::OnAnswer(WPARAM wParam, LPARAM)
         m_strIdentity = m_strPendingIdentity;
         m_strPassword = m_strPendingPassword;
     }
-    if (m_bInLoop) EndModalLoop(wParam == IDOK ? IDOK : IDCANCEL);
+    const int result = wParam == IDOK ? IDOK : IDCANCEL;
+    if (m_bInLoop) EndModalLoop(result);
+    else m_nEarlyAnswer = result;
     return 0;
 }
 

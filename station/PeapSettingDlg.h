@@ -32,4 +32,5 @@ private:
     CString m_strPendingIdentity;
     CString m_strPendingPassword;
     bool m_bInLoop = false;
+    int m_nEarlyAnswer = 0;  // an answer that came before the loop ran
 };

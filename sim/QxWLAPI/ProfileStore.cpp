@@ -44,6 +44,9 @@ void ProfileStore::Load(const std::vector<StoredProfile>& entries)
     Clear();
     for (const StoredProfile& entry : entries) {
         WLANPROFILE p = MakeProfile(entry.Name, entry.Ssid, entry.AuthMode, entry.Encryption, entry.Key);
+        strncpy(p.chID, entry.Identity.c_str(), sizeof p.chID - 1);
+        strncpy(p.chPassword, entry.Password.c_str(), sizeof p.chPassword - 1);
+        p.b8021X = (entry.AuthMode == AUTH_WPA || entry.AuthMode == AUTH_WPA2) ? 1 : 0;
         p.nProfileID = NextId();
         Write(entry.Name, p);
         if (entry.Active) m_active = entry.Name;

@@ -92,6 +92,8 @@ struct StoredProfile {
     ULONG AuthMode = AUTH_OPEN;
     ULONG Encryption = ENCRY_NONE;
     std::string Key;
+    std::string Identity;  // 802.1X account
+    std::string Password;
     bool Active = false;
 };
 

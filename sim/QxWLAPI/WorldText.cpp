@@ -246,6 +246,8 @@ private:
         else if (Is(key, "Security")) return Security(value, p.AuthMode);
         else if (Is(key, "Cipher")) return m_cipherGiven = true, ParseNamed(value, kCiphers, std::size(kCiphers), p.Encryption);
         else if (Is(key, "Key")) p.Key = value;
+        else if (Is(key, "Identity")) p.Identity = value;
+        else if (Is(key, "Password")) p.Password = value;
         else if (Is(key, "Active")) return ParseBool(value, p.Active);
         else return false;
         return true;

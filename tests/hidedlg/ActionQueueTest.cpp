@@ -1,0 +1,188 @@
+// The connect queue's merging and decisions, the WPS rotation and the card settings.
+#include "FlowSupport.h"
+#include "station/PeapSettingDlg.h"
+
+using namespace hidedlg_testing;
+
+namespace {
+WPS_CREDENTIAL Credential(const std::string& ssid)
+{
+    WPS_CREDENTIAL c{};
+    c.SSID.SsidLength = static_cast<ULONG>(ssid.size());
+    memcpy(c.SSID.Ssid, ssid.data(), ssid.size());
+    return c;
+}
+
+class Queue : public FlowFixture {};
+}  // namespace
+
+TEST(ActionQueueMerge, ScansCollapseIntoOneAtTheTail)
+{
+    CActionQueue q;
+    WLANPROFILE p{};
+    q.Merge(actionTypeBssidListScan, nullptr);
+    q.Merge(actionTypeProfile, &p);
+    q.Merge(actionTypeBssidListScan, nullptr);
+    ASSERT_EQ(2, q.GetSize());
+    EXPECT_EQ(static_cast<ULONG>(actionTypeProfile), q[0].type);
+    EXPECT_EQ(static_cast<ULONG>(actionTypeBssidListScan), q[1].type);
+}
+
+TEST(ActionQueueMerge, NewProfileTakesThePlaceOfTheNewestPendingOneAndDropsTheRest)
+{
+    CActionQueue q;
+    WLANPROFILE older{}, newer{};
+    newer.nProfileID = 7;
+    const WPS_CREDENTIAL wps = Credential("W");
+    q.Merge(actionTypeProfile, &older);
+    q.Merge(actionTypeBssidListScan, nullptr);
+    q.Merge(actionTypeProfile, &older);  // a second entry only through a scan in between: none
+    q.Merge(actionTypeWPSProfile, &wps);
+    q.Merge(actionTypeProfile, &newer);
+    ASSERT_EQ(2, q.GetSize());
+    ASSERT_EQ(static_cast<ULONG>(actionTypeProfile), q[0].type);
+    EXPECT_EQ(static_cast<ULONG>(actionTypeBssidListScan), q[1].type);
+    EXPECT_EQ(7u, reinterpret_cast<const WLANPROFILE*>(q[0].data)->nProfileID);
+}
+
+TEST(ActionQueueMerge, TheQueueKeepsItsOwnCopyOfTheRecord)
+{
+    CActionQueue q;
+    {
+        NDIS_802_11_SSID ssid{3, "abc"};
+        q.Merge(actionTypeSsid, &ssid);
+        ssid.SsidLength = 0;
+    }
+    EXPECT_EQ(3u, reinterpret_cast<const NDIS_802_11_SSID*>(q[0].data)->SsidLength);
+    static_assert(sizeof(_ACTION_DATA::data) == sizeof(void*));
+}
+
+TEST_F(Queue, AScanIntoAnEmptyQueueRunsAtOnceButNotBehindAnotherScan)
+{
+    CHideDlg& d = Start("");
+    EXPECT_TRUE(d.InsertAction(actionTypeBssidListScan, nullptr));
+    d.ActionExec();
+    EXPECT_EQ(0, d.aryActionData.GetSize());
+    const WLANPROFILE p = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
+    d.aryActionData.Merge(actionTypeBssidListScan, nullptr);
+    EXPECT_FALSE(d.InsertAction(actionTypeProfile, &p));
+    d.aryActionData.Clear();
+}
+
+TEST_F(Queue, TokenCardProfileAheadOfAScanWaits)
+{
+    CHideDlg& d = Start("");
+    WLANPROFILE p = EnterpriseProfile("Quixen-Corp", "user", "");
+    p.enumTunnel = RS_TunnelGTC;
+    p.nPasswordMode = 0;
+    d.aryActionData.Merge(actionTypeProfile, &p);
+    *d.m_pProfData = p;
+    EXPECT_FALSE(d.InsertAction(actionTypeBssidListScan, nullptr));
+    d.aryActionData.Clear();
+}
+
+TEST_F(Queue, NoInsertRunsWhileThePeapPromptIsVisible)
+{
+    CHideDlg& d = Start("");
+    CPeapSettingDlg prompt;
+    prompt.Create(d.m_pQxUI);
+    prompt.ShowWindow(SW_SHOW);
+    d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+    EXPECT_FALSE(d.InsertAction(actionTypeBssidListScan, nullptr));
+    d.m_pQxUI->m_pPeapSettingDlg = nullptr;
+    d.aryActionData.Clear();
+}
+
+TEST_F(Queue, ProfileWithTheRadioOffIsDroppedUnsent)
+{
+    CHideDlg& d = Start("[World]\nSwRadio=0\n");
+    sim.ClearJournal();
+    Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
+    EXPECT_FALSE(Called("QXWL_SetWLANProfile"));
+    EXPECT_EQ(0, d.aryActionData.GetSize());
+}
+
+TEST_F(Queue, VistaPassesManagementFrameProtectionThroughAndOnlyTellsTheCcxWord)
+{
+    CHideDlg& d = Start("[World]\nOsCode=12\n");
+    sim.ClearJournal();
+    Connect(Profile("Quixen-WPA2", AUTH_WPA2_PSK, ENCRY_AES_MFP, "quixen2024"));
+    EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-WPA2, ssid=Quixen-WPA2, auth=7, encry=11"));
+    EXPECT_FALSE(Called("QXWL_WriteRegValue(CCX2Control"));
+    (void)d;
+}
+
+TEST_F(Queue, RotationWalksTheStoredCredentialsInTurn)
+{
+    CHideDlg& d = Start("");
+    WPS_MODE mode{};
+    WPS_PROFILE stored{};
+    stored.ProfileCnt = 3;
+    stored.Profile[0] = Credential("A");
+    stored.Profile[1] = Credential("B");
+    stored.Profile[2] = Credential("C");
+    QXWLAPI.QXWL_WriteWPSProfile(mode, stored);
+    G_nWpsNextIndex = G_nWpsCurrentIndex = 0;
+    sim.ClearJournal();
+    for (int i = 0; i < 4; ++i) d.ConnectWpsProfile();
+    std::vector<std::string> used;
+    for (const std::string& line : sim.JournalLines("QXWL_ConnectWPSProfile(")) used.push_back(line);
+    const std::vector<std::string> expected = {"QXWL_ConnectWPSProfile(A)", "QXWL_ConnectWPSProfile(B)",
+                                               "QXWL_ConnectWPSProfile(C)", "QXWL_ConnectWPSProfile(A)"};
+    EXPECT_EQ(expected, used);
+}
+
+TEST(CardSettings, LegacyModeTwoSendsNoFortyMegahertzWhateverTheBitsSay)
+{
+    ADVANCE_CONFIG_DATA config{};
+    config.TransmitSetting = (2u << 19) | (1u << 16) | (1u << 11) | (9u << 4) | 3u;
+    config.TransRate = 11;
+    const ADVANCE_OID oid = CHideDlg::BuildAdvanceOid(config);
+    EXPECT_EQ(0, oid.BW);
+    EXPECT_EQ(2, oid.HtMode);
+    EXPECT_EQ(9, oid.MCS);
+    EXPECT_EQ(3u, oid.PhyMode);
+    EXPECT_EQ(11u, oid.nTXRate);
+}
+
+TEST_F(Queue, CardSettingsDoNothingWhileReconnectIsOff)
+{
+    CHideDlg& d = Start("");
+    ::InterlockedExchange(&G_bReConnect, FALSE);
+    sim.ClearJournal();
+    d.InitCard_SetOidFromReg(TRUE, TRUE);
+    ::InterlockedExchange(&G_bReConnect, TRUE);
+    EXPECT_TRUE(sim.Journal().empty());
+}
+
+TEST_F(Queue, CardSettingsWithoutAdvanceQueueTheActiveProfileWithoutIt)
+{
+    CHideDlg& d = Start("[Network1]\nSsid=Cafe\nSecurity=Open\n[Profile1]\nName=Cafe\nSsid=Cafe\nSecurity=Open\nActive=1\n");
+    sim.ClearJournal();
+    d.InitCard_SetOidFromReg(FALSE, TRUE);
+    EXPECT_FALSE(Called("QXWL_SetAdvanceSetting"));
+    EXPECT_TRUE(Called("QXWL_SetWLANProfile(Cafe"));
+    EXPECT_EQ(0u, d.m_pProfData->bSetAdvance);
+}
+
+TEST_F(Queue, WpsFlagWithNoCredentialQueuesNothing)
+{
+    CHideDlg& d = Start("");
+    QXWLAPI.QXWL_WriteWPSFlag(TRUE);
+    sim.ClearJournal();
+    d.InitCard_SetOidFromReg(TRUE, TRUE);
+    EXPECT_FALSE(Called("QXWL_SetWLANProfile"));
+    EXPECT_FALSE(Called("QXWL_ConnectWPSProfile"));
+}
+
+TEST_F(Queue, LinkToAnotherAccessPointThanTheBoundOneCountsAsUnlinked)
+{
+    CHideDlg& d = Start("");
+    Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
+    d.m_pProfData->bBssid = 1;
+    memset(d.m_pProfData->BSSID, 0x42, sizeof d.m_pProfData->BSSID);
+    d.m_nUnlinkedTicks = 0;
+    Tick(TIMER_HIDE_DLG_RADIO);
+    Tick(TIMER_HIDE_DLG_RADIO);
+    EXPECT_EQ(2, d.m_nUnlinkedTicks);
+}

@@ -1,0 +1,172 @@
+// The 802.1X status callback against the simulated world: rejections, time-outs, the status
+// ring and the password prompts.
+#include "FlowSupport.h"
+#include "core/AuthCallback.h"
+#include "station/PeapSettingDlg.h"
+
+#include <thread>
+
+using namespace hidedlg_testing;
+
+namespace {
+class AuthFlow : public FlowFixture {
+protected:
+    // The active stored profile of the corporate network with this password.
+    static std::string StoredCorp(const std::string& password)
+    {
+        return "[Profile1]\nName=Quixen-Corp\nSsid=Quixen-Corp\nSecurity=WPA2\nActive=1\nIdentity=user\nPassword=" +
+               password + "\n";
+    }
+    CPeapSettingDlg& AddPrompt(CHideDlg& d)
+    {
+        prompt.Create(d.m_pQxUI);
+        d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+        return prompt;
+    }
+    void TearDown() override
+    {
+        if (dlg && dlg->m_pQxUI) dlg->m_pQxUI->m_pPeapSettingDlg = nullptr;
+        prompt.DestroyWindow();
+        G_nPromptCounter = kPromptCounterShow;
+        FlowFixture::TearDown();
+    }
+    // Runs the callback on a thread of its own, as the library does, while this thread pumps.
+    std::string CallBack(UCHAR code)
+    {
+        char reply[kAuthReplyBytes] = {};
+        bool done = false;
+        std::thread library([&] {
+            rsCallBackFunc(code, nullptr, reply);
+            done = true;
+        });
+        PumpUntil([&] { return done; }, 10000);
+        library.join();
+        return reply;
+    }
+    CPeapSettingDlg prompt;
+};
+}  // namespace
+
+TEST_F(AuthFlow, RejectedIdentityAsksTheMainWindowForTheReLoginDialog)
+{
+    CHideDlg& d = Start(StoredCorp("typo"));
+    ASSERT_NE(nullptr, d.m_pQxUI);
+    MainWindowTap tap(d.m_pQxUI->m_hWnd);
+    Connect(EnterpriseProfile("Quixen-Corp", "user", "typo"));
+    ASSERT_EQ(1u, tap.seen.size());
+    EXPECT_EQ(static_cast<UINT>(MSG_INVALID_IDPW_DLG), tap.seen[0].message);
+    EXPECT_EQ(8u, tap.seen[0].wParam);
+    EXPECT_EQ(1, tap.seen[0].lParam);  // rejected, not timed out
+    EXPECT_EQ(0, G_bReConnect);
+    EXPECT_EQ(1, G_nPromptCounter);
+    EXPECT_TRUE(Called("QXWL_Disassociate()"));
+    ::InterlockedExchange(&G_bReConnect, TRUE);
+}
+
+TEST_F(AuthFlow, RejectionWithADifferentStoredPasswordConnectsTheStoredProfileWithoutAPrompt)
+{
+    CHideDlg& d = Start(StoredCorp("password"));
+    MainWindowTap tap(d.m_pQxUI->m_hWnd);
+    sim.ClearJournal();
+    Connect(EnterpriseProfile("Quixen-Corp", "user", "oldpass"));
+    EXPECT_TRUE(tap.seen.empty());
+    EXPECT_EQ(2u, sim.JournalLines("QXWL_SetWLANProfile(Quixen-Corp").size());
+    EXPECT_STREQ("password", d.m_pProfData->chPassword);
+    ::InterlockedExchange(&G_bReConnect, TRUE);
+}
+
+TEST_F(AuthFlow, RejectionOfABssidBoundProfileOnlyWritesTheStatusLine)
+{
+    CHideDlg& d = Start(StoredCorp("x"));
+    MainWindowTap tap(d.m_pQxUI->m_hWnd);
+    MessageRecorder status;
+    d.m_pQxUI->m_hAuthenStatusWnd = status.Handle();
+    d.m_pProfData->bBssid = 1;
+    sim.FireAuthStatus(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED);
+    Settle();
+    EXPECT_TRUE(tap.seen.empty());
+    EXPECT_FALSE(Called("QXWL_Disassociate"));
+    ASSERT_FALSE(status.seen.empty());
+    EXPECT_EQ("Authentication failed - Identity or password is invalid.", status.seen.back().text);
+}
+
+TEST_F(AuthFlow, StatusRingWrapsToSlotZeroAfterTwoHundredLines)
+{
+    CHideDlg& d = Start("");
+    MessageRecorder status;
+    d.m_pQxUI->m_hAuthenStatusWnd = status.Handle();
+    for (int i = 0; i < 201; ++i) d.SendMessage(MSG_AUTH_STATUS_EVENT, RS_CBS_AU_STATUS_START);
+    PumpFor(kSettleMs);
+    ASSERT_EQ(201u, status.seen.size());
+    EXPECT_EQ(199u, status.seen[199].wParam);
+    EXPECT_EQ(0u, status.seen[200].wParam);
+}
+
+TEST_F(AuthFlow, AuthenticatingLineNamesTheMethodOfTheProfileInUse)
+{
+    CHideDlg& d = Start("");
+    MessageRecorder status;
+    d.m_pQxUI->m_hAuthenStatusWnd = status.Handle();
+    d.m_pProfData->enumAuthenProtocol = EAPMETHOD_TTLS;
+    d.SendMessage(MSG_AUTH_STATUS_EVENT, RS_CBS_AU_STATUS_AUTHENTICATING);
+    d.m_pProfData->enumAuthenProtocol = 42;
+    d.SendMessage(MSG_AUTH_STATUS_EVENT, RS_CBS_AU_STATUS_AUTHENTICATING);
+    PumpFor(kSettleMs);
+    ASSERT_EQ(2u, status.seen.size());
+    EXPECT_EQ("TTLS Authenticating ...", status.seen[0].text);
+    EXPECT_EQ("Authenticating ...", status.seen[1].text);
+}
+
+TEST_F(AuthFlow, CancelledChangePasswordKeepsTheProfileAndAnswersTheOldPassword)
+{
+    CHideDlg& d = Start("");
+    AddPrompt(d).PostCancel();
+    lstrcpyA(d.m_pProfData->chPassword, "oldpass");
+    EXPECT_EQ("oldpass", CallBack(RS_CBS_CHANGE_PASSWORD_REQUEST));
+    EXPECT_STREQ("oldpass", d.m_pProfData->chPassword);
+    EXPECT_FALSE(Called("QXWL_WriteIDnPasswd"));
+    ::InterlockedExchange(&G_bReConnect, TRUE);
+}
+
+TEST_F(AuthFlow, ConfirmedChangePasswordStoresAndAnswersTheNewOne)
+{
+    CHideDlg& d = Start("");
+    AddPrompt(d).PostConfirm("user", "newpass");
+    lstrcpyA(d.m_pProfData->chPassword, "oldpass");
+    EXPECT_EQ("newpass", CallBack(RS_CBS_CHANGE_PASSWORD_REQUEST));
+    EXPECT_STREQ("newpass", d.m_pProfData->chPassword);
+    EXPECT_TRUE(Called("QXWL_WriteIDnPasswd"));
+    EXPECT_EQ(1, G_bReConnect);
+}
+
+TEST_F(AuthFlow, PromptClosedWithoutOkConfirmsNothing)
+{
+    CHideDlg& d = Start("");
+    AddPrompt(d);
+    lstrcpyA(d.m_pProfData->chID, "user");
+    lstrcpyA(d.m_pProfData->chPassword, "secret");
+    ::PostMessageA(prompt.m_hWnd, WM_CLOSE, 0, 0);  // a STATIC child: WM_CLOSE destroys it
+    EXPECT_EQ(2, d.PromptPeapPassword());
+    EXPECT_STREQ("secret", d.m_pProfData->chPassword);
+    ::InterlockedExchange(&G_bReConnect, TRUE);
+}
+
+TEST_F(AuthFlow, AfterATimeOutTheNextPromptUsesTheStoredCredentialsAndTheOneAfterAsks)
+{
+    CHideDlg& d = Start("");
+    AddPrompt(d);
+    G_nPromptCounter = 0;
+    EXPECT_EQ(0, d.PromptPeapPassword());
+    EXPECT_EQ(1, G_bReConnect);  // nothing was shown: the reconnect stays allowed
+    prompt.PostConfirm("user", "typed");
+    EXPECT_EQ(IDOK, d.PromptPeapPassword());
+    EXPECT_STREQ("typed", d.m_pProfData->chPassword);
+}
+
+TEST_F(AuthFlow, PacAuthorityIdIsCutAndTerminated)
+{
+    Start("");
+    std::string id(200, 'A');
+    rsCallBackFunc(RS_CBS_FAST_PAC_AID_INFO, id.data(), nullptr);
+    EXPECT_EQ(127u, strlen(G_szText128));
+}
