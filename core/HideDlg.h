@@ -140,6 +140,8 @@ public:
     void InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect);
     // The advanced settings record the card takes, built from the stored configuration.
     static ADVANCE_OID BuildAdvanceOid(const ADVANCE_CONFIG_DATA& config);
+    // Reads the library's active stored profile into `stored`.
+    void ReadActiveStoredProfile(WLANPROFILE& stored);
     // The Wi-Fi Direct status waiter, started with the driver's mode.
     void StartWiFiDirectStatusWaiter(int nDriverOpMode);
 

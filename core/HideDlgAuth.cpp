@@ -94,12 +94,7 @@ void CHideDlg::RunAuthRetry(UCHAR code)
     std::memcpy(used, m_pProfData->chPassword, sizeof used);
     WLANPROFILE& stored = *G_pProfileBuffer;
     std::memset(&stored, 0, sizeof stored);
-    char name[kProfileNameBytes] = {};
-    DebugLog(3, "[QxUI] call QXWL_ReadActiveProfileName()\n");
-    QXWLAPI.QXWL_ReadActiveProfileName(name);
-    name[sizeof name - 1] = '\0';
-    DebugLog(3, "[QxUI] call QXWL_ReadProfileData()\n");
-    QXWLAPI.QXWL_ReadProfileData(&stored, name);
+    ReadActiveStoredProfile(stored);
     if (std::memcmp(stored.chPassword, used, sizeof used) != 0) {
         DebugLog(3, "[QxUI] Insert profile type action!\n");
         InsertAndExec(actionTypeProfile, &stored);

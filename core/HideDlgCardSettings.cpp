@@ -38,6 +38,16 @@ ADVANCE_OID CHideDlg::BuildAdvanceOid(const ADVANCE_CONFIG_DATA& config)
     return oid;
 }
 
+void CHideDlg::ReadActiveStoredProfile(WLANPROFILE& stored)
+{
+    char name[kProfileNameBytes] = {};
+    DebugLog(3, "[QxUI] call QXWL_ReadActiveProfileName()\n");
+    QXWLAPI.QXWL_ReadActiveProfileName(name);
+    name[sizeof name - 1] = '\0';
+    DebugLog(3, "[QxUI] call QXWL_ReadProfileData()\n");
+    QXWLAPI.QXWL_ReadProfileData(&stored, name);
+}
+
 void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
 {
     DebugLog(3, "[QxUI] --> CHideDlg::InitCard_SetOidFromReg\n");
@@ -89,12 +99,7 @@ void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
     }
 
     DebugLog(3, "[QxUI] WPS flag is FALSE\n");
-    char name[kProfileNameBytes] = {};
-    DebugLog(3, "[QxUI] call QXWL_ReadActiveProfileName()\n");
-    QXWLAPI.QXWL_ReadActiveProfileName(name);
-    name[sizeof name - 1] = '\0';
-    DebugLog(3, "[QxUI] call QXWL_ReadProfileData()\n");
-    QXWLAPI.QXWL_ReadProfileData(&stored, name);
+    ReadActiveStoredProfile(stored);
     if (page) {
         page->m_bActiveProfile = 1;
         DebugLog(3, "[QxUI] m_pPageProfileDlg->m_bActiveProfile = %d, m_pPageProfileDlg->m_strProfile = %s\n",
