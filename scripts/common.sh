@@ -65,4 +65,8 @@ prepare_prefix() {
     done
     touch "$prefix/.ready-$TARGET_ARCH"
   fi
+  # Wine's own fonts (Marlett draws the caption buttons), where this Wine does not find them.
+  if [ -d /usr/share/wine/fonts ] && [ ! -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp -n /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
 }
