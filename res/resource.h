@@ -36,3 +36,5 @@
 // The skinned main window and the marker control whose bottom gives its expanded height.
 #define IDD_KELVO_PAGE_UI 8001
 #define IDC_KELVO_EXPANDED_MARKER 1011
+#define IDC_KELVO_MORE_LESS 1012
+#define IDI_LESS 144

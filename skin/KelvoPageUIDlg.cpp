@@ -35,6 +35,12 @@ BOOL CKelvoPageUIDlg::OnInitDialog()
     return TRUE;
 }
 
+void CKelvoPageUIDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_KELVO_MORE_LESS, m_btnMoreLess);
+}
+
 CKelvoPageUIDlg* CKelvoPageUIDlg::GetLive()
 {
     return g_pLive;

@@ -3,6 +3,7 @@
 #pragma once
 #include "framework/Afx.h"
 #include "res/resource.h"
+#include "ui/ButtonST.h"
 
 // Requests sent or posted to the main window (W = wParam, L = lParam).
 constexpr UINT MSG_APDETAIL_DLG = WM_USER + 13;       // W 0: the access-point detail dialog closed
@@ -90,9 +91,18 @@ public:
     int m_nCurrentPage = 0;
     int m_bExpanded = 0;
     static constexpr int kExpandedMarkerId = IDC_KELVO_EXPANDED_MARKER;  // its bottom: the expanded height
+    CButtonST m_btnMoreLess;       // shows icon IDI_LESS while the window is expanded
+    CString m_strMoreLessTip;
+
+    // Hides every page and shows page n (1 to 11), or the main page for 0 and numbers above 11.
+    // Nothing happens for 0 while the main page is visible.
+    void ShowPageByIndex(UINT n);
+    // Brings the window to its expanded height and hides every page.
+    void HideAllPages();
 
 protected:
     BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override {}
     void OnCancel() override {}
     void OnClose();
