@@ -5,6 +5,7 @@
 #include "core/QXAPLIB.h"
 #include "core/StationContract.h"
 #include "softap/SoftApSim.h"
+#include "support/TestSupport.h"
 
 #include <algorithm>
 #include <cstring>
@@ -18,6 +19,7 @@ using softap_test::SoftApSim;
 
 constexpr char kPhone[] = "00:11:22:33:44:55";
 constexpr char kLaptop[] = "00:11:22:33:44:66";
+constexpr DWORD kWorldFileCheckWaitMs = 300;
 
 class SoftApStandIn : public ::testing::Test {
 protected:
@@ -304,6 +306,23 @@ TEST_F(SoftApStandIn, WorldTextWithAnUnreadableLineChangesNothing)
     EXPECT_FALSE(sim.Load("[Station1]\nMac=not-an-address\n"));
     EXPECT_TRUE(sim.Load("[World]\nOsCode=7\n"));
     EXPECT_EQ(7, lib->QXAP_GetWinOS());
+}
+
+TEST_F(SoftApStandIn, WorldFileIsReadAndReadAgainWhenItChanges)
+{
+    char folder[MAX_PATH] = "";
+    ASSERT_GT(::GetTempPathA(MAX_PATH, folder), 0u);
+    const std::string path = std::string(folder) + "QxSimAp-" + std::to_string(::GetCurrentProcessId()) + ".ini";
+    {
+        testing_support::ScopedFile file(path, "[World]\nOsCode=9\n");
+        ASSERT_TRUE(sim.UseWorldFile(path));
+        EXPECT_EQ(9, lib->QXAP_GetWinOS());
+        ::Sleep(kWorldFileCheckWaitMs);  // the file is looked at again after this long at most
+        testing_support::ScopedFile changed(path, "[World]\nOsCode=8\nDevicePresent=1\n");
+        ::Sleep(kWorldFileCheckWaitMs);
+        EXPECT_EQ(8, lib->QXAP_GetWinOS());
+    }
+    sim.UseWorldFile("");
 }
 
 }  // namespace
