@@ -1,6 +1,7 @@
 // The SIM_ exports: the test interface of the stand-in (sim/QxAPAPI/SimApi.h).
 #include "sim/QxAPAPI/SimApi.h"
 #include "sim/QxAPAPI/SoftApWorld.h"
+#include "sim/common/TextValues.h"
 
 #include <cstring>
 
@@ -50,19 +51,19 @@ SIM_EXPORT LONG WINAPI SIM_Get(LPCSTR key)
 SIM_EXPORT BOOL WINAPI SIM_StationJoin(LPCSTR mac)
 {
     UCHAR address[6];
-    return mac && simap::ParseMac(mac, address) && SoftApWorld::Get().StationJoin(address) ? TRUE : FALSE;
+    return mac && sim::ParseMac(mac, address) && SoftApWorld::Get().StationJoin(address) ? TRUE : FALSE;
 }
 
 SIM_EXPORT BOOL WINAPI SIM_StationLeave(LPCSTR mac)
 {
     UCHAR address[6];
-    return mac && simap::ParseMac(mac, address) && SoftApWorld::Get().StationLeave(address) ? TRUE : FALSE;
+    return mac && sim::ParseMac(mac, address) && SoftApWorld::Get().StationLeave(address) ? TRUE : FALSE;
 }
 
 SIM_EXPORT ULONG WINAPI SIM_GetLease(LPCSTR mac, LPSTR buffer, ULONG size)
 {
     UCHAR address[6];
-    if (!mac || !simap::ParseMac(mac, address)) return 0;
+    if (!mac || !sim::ParseMac(mac, address)) return 0;
     const std::string lease = SoftApWorld::Get().Lease(address);
     return lease.empty() ? 0 : PutText(lease, buffer, size);
 }

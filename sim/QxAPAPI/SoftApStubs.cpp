@@ -4,32 +4,17 @@
 #include "core/SoftApEntryPoints.h"
 #include "core/StationContract.h"
 #include "sim/QxAPAPI/SoftApWorld.h"
+#include "sim/common/StubOutputs.h"
 
 #define SIM_DECLARE_EXPORT(ret, name, params) extern "C" __attribute__((dllexport)) ret WINAPI name params;
 QXAP_ENTRY_POINTS(SIM_DECLARE_EXPORT)
 #undef SIM_DECLARE_EXPORT
 
-namespace {
-void ClearOut(ULONG* word)
-{
-    if (word) *word = 0;
-}
-template <typename T>
-void ClearOut(T)
-{
-}
-template <typename... Args>
-void ClearOuts(Args... args)
-{
-    (ClearOut(args), ...);
-}
-}  // namespace
-
 #define SIM_STUB(ret, name, params, args, answer)        \
     ret WINAPI name params                               \
     {                                                    \
         simap::SoftApWorld::Get().Enter(#name "()");     \
-        ClearOuts args;                                  \
+        sim::ClearOuts args;                                \
         return answer;                                   \
     }
 

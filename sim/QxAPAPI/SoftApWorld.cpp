@@ -1,5 +1,7 @@
 #include "sim/QxAPAPI/SoftApWorld.h"
 #include "sim/QxAPAPI/SimApi.h"
+#include "sim/common/ModuleFiles.h"
+#include "sim/common/TextValues.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,6 +9,11 @@
 #include <cstring>
 
 namespace simap {
+using sim::ParseLong;
+using sim::ParseMac;
+using sim::ReadWholeFile;
+using sim::Trim;
+
 namespace {
 constexpr ULONGLONG kWorldFileCheckMs = 250;
 constexpr char kDefaultSsid[] = "Kelvo_WLAN";
@@ -49,72 +56,11 @@ const Key* FindKey(const std::string& name)
     return nullptr;
 }
 
-std::string Trim(const std::string& s)
-{
-    const char* blanks = " \t\r\n";
-    const size_t first = s.find_first_not_of(blanks);
-    if (first == std::string::npos) return std::string();
-    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
-}
-
-bool ParseLong(const std::string& text, LONG& out)
-{
-    if (text.empty()) return false;
-    char* end = nullptr;
-    const long value = strtol(text.c_str(), &end, 0);
-    if (*end != '\0') return false;
-    out = static_cast<LONG>(value);
-    return true;
-}
-
-std::string DllFolder()
-{
-    HMODULE self = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&DllFolder), &self);
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(self, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-std::string DefaultWorldFile()
-{
-    char path[MAX_PATH] = "";
-    const DWORD length = GetEnvironmentVariableA(kSimApWorldFileVariable, path, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) return path;
-    return DllFolder() + kSimApWorldFileName;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& text)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    text.clear();
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) text.append(chunk, read);
-    CloseHandle(file);
-    return true;
-}
-
 std::vector<Adapter> DefaultAdapters()
 {
     return {{"Kelvo Wireless LAN Card", "USB\\VID_148F&PID_3572\\1.0", "Kelvo 802.11n USB Wireless LAN Card"}};
 }
 }  // namespace
-
-bool ParseMac(const std::string& text, UCHAR (&mac)[6])
-{
-    unsigned b[6];
-    char sep[5];
-    if (sscanf(text.c_str(), "%2x%c%2x%c%2x%c%2x%c%2x%c%2x", &b[0], &sep[0], &b[1], &sep[1], &b[2], &sep[2], &b[3],
-               &sep[3], &b[4], &sep[4], &b[5]) != 11)
-        return false;
-    for (int i = 0; i < 6; ++i) mac[i] = static_cast<UCHAR>(b[i]);
-    return true;
-}
 
 std::string MacText(const UCHAR* mac)
 {
@@ -247,7 +193,7 @@ SoftApWorld::SoftApWorld()
     auto guard = Lock();
     Adapters = DefaultAdapters();
     Stored = DefaultConfig();
-    m_worldFile = DefaultWorldFile();
+    m_worldFile = sim::WorldFilePath(kSimApWorldFileVariable, kSimApWorldFileName);
     ReloadWorldFile();
 }
 

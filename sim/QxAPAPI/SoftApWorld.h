@@ -51,7 +51,6 @@ struct WorldText {
 };
 // False (with the faulty line in `error`) when a line, section, key or value is not understood.
 bool ParseWorldText(const std::string& text, WorldText& out, std::string& error);
-bool ParseMac(const std::string& text, UCHAR (&mac)[6]);
 std::string MacText(const UCHAR* mac);
 
 class SoftApWorld {
