@@ -1,26 +1,11 @@
 // The entry points whose behaviour later parts of the world bring: each is journalled,
 // clears the words it is given to fill, and answers success (or "no", "none").
 #include "sim/QxWLAPI/Exports.h"
+#include "sim/common/StubOutputs.h"
 
 #include <cstring>
 
 using namespace sim;
-
-namespace {
-void ClearOut(ULONG* word)
-{
-    if (word) *word = 0;
-}
-template <typename T>
-void ClearOut(T)
-{
-}
-template <typename... Args>
-void ClearOuts(Args... args)
-{
-    (ClearOut(args), ...);
-}
-}  // namespace
 
 // One entry point: its prototype (checked against the program's table), the arguments passed on
 // for clearing, and its answer.
