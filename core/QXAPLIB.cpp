@@ -1,6 +1,7 @@
 #include "core/QXAPLIB.h"
 #include "core/DebugLog.h"
 #include "core/IniFile.h"
+#include "core/LibraryBinding.h"
 #include "core/StationContract.h"
 
 QXAPLIB QXAPAPI;
@@ -12,20 +13,10 @@ void LogUnboundCall(LPCSTR name)
 {
     DebugLog(1, "[ApUI] %s() is not bound to a loaded QxAPAPI.dll, return not QXWL_ERROR_SUCCESS\n", name);
 }
-#define QXAP_DEFINE_UNBOUND(ret, name, params) \
-    ret WINAPI Unbound_##name params          \
-    {                                         \
-        LogUnboundCall(#name);                \
-        return static_cast<ret>(QXWL_ERROR_FAILURE); \
-    }
+#define QXAP_DEFINE_UNBOUND(ret, name, params) DEFINE_UNBOUND_ENTRY_POINT(LogUnboundCall, ret, name, params)
 QXAP_ENTRY_POINTS(QXAP_DEFINE_UNBOUND)
 #undef QXAP_DEFINE_UNBOUND
 
-template <typename Pfn>
-Pfn Resolve(HMODULE module, LPCSTR name)
-{
-    return reinterpret_cast<Pfn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
 }  // namespace
 
 bool QXAPLIB::LoadApi(LPCSTR path)
@@ -49,7 +40,7 @@ bool QXAPLIB::LoadApi(LPCSTR path)
 void QXAPLIB::Bind(HMODULE module)
 {
 #define QXAP_BIND(ret, name, params)                                              \
-    name = Resolve<PFN_##name>(module, #name);                                   \
+    name = ResolveEntryPoint<PFN_##name>(module, #name);                                   \
     if (!name) {                                                                 \
         DebugLog(1, "[ApUI] QxAPAPI.dll has no entry point %s\n", #name);      \
         name = &Unbound_##name;                                                  \
