@@ -55,6 +55,7 @@ constexpr LONG kChannels5GHz[] = {36, 40, 44, 48, 52, 56, 60, 64, 100, 104, 108,
                                   116, 120, 124, 128, 132, 136, 140, 149, 153, 157, 161, 165};
 // The Block-Ack peer list: a u32 count, then 10-byte entries beginning with the MAC address.
 constexpr ULONG OID_BA_PEERS_VISTA = 0xFF0C0029, OID_BA_PEERS_XP = 0x0D71010B;
+constexpr ULONG OID_BA_DELETE_VISTA = 0xFF8C0027, OID_BA_DELETE_XP = 0x0DF1013A;
 constexpr size_t kPeerEntryBytes = 10;
 constexpr UCHAR kMadeUpPeer[6] = {0x02, 0x00, 0x00, 0x4B, 0x41, 0x00};  // last byte: the peer's number
 
@@ -612,14 +613,17 @@ BOOL WINAPI QXWL_OIDQueryInfo(ULONG oid, BYTE* buffer, ULONG length, ULONG* writ
 LONG WINAPI QXWL_OIDSetInfo(ULONG oid, const BYTE* buffer, ULONG length)
 {
     std::string bytes = buffer ? Hex(buffer, std::min<ULONG>(length, 16)) : std::string("null");
-    Enter(Format("QXWL_OIDSetInfo(0x%08X, %u, %s)", oid, length, bytes.c_str()));
-    return QXWL_ERROR_SUCCESS;
+    SimWorld& w = Enter(Format("QXWL_OIDSetInfo(0x%08X, %u, %s)", oid, length, bytes.c_str()));
+    auto guard = w.Lock();
+    const bool blockAck = oid == OID_BA_DELETE_VISTA || oid == OID_BA_DELETE_XP;
+    return blockAck && w.Model.Settings.BlockAckRequestFails ? QXWL_ERROR_FAILURE : QXWL_ERROR_SUCCESS;
 }
 
 LONG WINAPI QXWL_AddIMMEBA(BA_REQUEST request)
 {
-    Enter(Format("QXWL_AddIMMEBA(%s)", Hex(reinterpret_cast<const UCHAR*>(&request), sizeof request).c_str()));
-    return QXWL_ERROR_SUCCESS;
+    SimWorld& w = Enter(Format("QXWL_AddIMMEBA(%s)", Hex(reinterpret_cast<const UCHAR*>(&request), sizeof request).c_str()));
+    auto guard = w.Lock();
+    return w.Model.Settings.BlockAckRequestFails ? QXWL_ERROR_FAILURE : QXWL_ERROR_SUCCESS;
 }
 
 LONG WINAPI QXWL_WriteAckPolicy(ULONG acBE, ULONG acBK, ULONG acVI, ULONG acVO)

@@ -39,6 +39,7 @@ struct WorldSettings {
     LONG HandshakeTimeoutMs = 2000;  // a key handshake that gets no answer ends after this long
     LONG BlockAckPeers = -1;       // the Block-Ack peer list: -1 the visible 802.11n networks, n made-up peers
     LONG BlockAckPeersFail = 0;    // the peer-list query answers failure
+    LONG BlockAckRequestFails = 0; // adding or deleting a Block-Ack agreement answers failure
 };
 
 struct SettingKey {
