@@ -53,6 +53,9 @@ BOOL CAuthenStatusDlg::OnInitDialog()
 
 void CAuthenStatusDlg::ReadHeaderTexts()
 {
+    // The window is set up with the main window, which may exist before the library is bound.
+    if (!QXWLAPI.IsLoaded())
+        return;
     char desc[kDriverDescBytes] = {};
     if (QXWLAPI.QXWL_ReadDriverDesc(desc, sizeof desc) != kDriverDescRead)
         return;
