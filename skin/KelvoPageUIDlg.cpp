@@ -6,6 +6,7 @@
 #include "station/CDeleteBlockAckDlg.h"
 #include "station/CHiddenSsidDlg.h"
 #include "station/CInvalidIDPW.h"
+#include "station/CLinkStatusDlg.h"
 
 #include <iterator>
 
@@ -58,7 +59,7 @@ CKelvoPageUIDlg* CKelvoPageUIDlg::GetLive()
 
 namespace {
 // Classic dialog numbers of ShowClassicDialog and of the main window's requests.
-enum { kClassicApDetail = 1, kClassicAddBlockAck = 2, kClassicDeleteBlockAck = 3, kClassicHiddenSsid = 5 };
+enum { kClassicLinkStatus = 0, kClassicAddBlockAck = 2, kClassicDeleteBlockAck = 3, kClassicHiddenSsid = 5 };
 constexpr WPARAM kRequestClosed = 0, kRequestShowFromPage = 3, kRequestShowHiddenSsid = 2, kRequestShowRelogin = 8;
 
 template <typename Dialog>
@@ -92,6 +93,7 @@ void CKelvoPageUIDlg::CreateClassicDialogs()
 {
     CRect area;
     GetClientRect(&area);
+    m_pLinkStatusDlg = CreateClassic<CLinkStatusDlg>(this, area);
     m_pAPDetailInfoDlg = CreateClassic<CAPDetailInfoDlg>(this, area);
     m_pAddBlockAckDlg = CreateClassic<CAddBlockAckDlg>(this, area);
     m_pDeleteBlockAckDlg = CreateClassic<CDeleteBlockAckDlg>(this, area);
@@ -102,6 +104,7 @@ void CKelvoPageUIDlg::CreateClassicDialogs()
 
 void CKelvoPageUIDlg::DestroyClassicDialogs()
 {
+    DestroyClassic(m_pLinkStatusDlg);
     DestroyClassic(m_pAPDetailInfoDlg);
     DestroyClassic(m_pAddBlockAckDlg);
     DestroyClassic(m_pDeleteBlockAckDlg);
@@ -112,6 +115,7 @@ void CKelvoPageUIDlg::DestroyClassicDialogs()
 
 void CKelvoPageUIDlg::HideClassicDialogs()
 {
+    Hide(m_pLinkStatusDlg);
     Hide(m_pAPDetailInfoDlg);
     Hide(m_pAddBlockAckDlg);
     Hide(m_pDeleteBlockAckDlg);
@@ -122,7 +126,7 @@ void CKelvoPageUIDlg::HideClassicDialogs()
 
 void CKelvoPageUIDlg::ShowClassicDialog(int n)
 {
-    CWnd* dialogs[] = {nullptr, m_pAPDetailInfoDlg, m_pAddBlockAckDlg, m_pDeleteBlockAckDlg, nullptr, m_pHiddenSsidDlg};
+    CWnd* dialogs[] = {m_pLinkStatusDlg, m_pAPDetailInfoDlg, m_pAddBlockAckDlg, m_pDeleteBlockAckDlg, nullptr, m_pHiddenSsidDlg};
     if (n < 0 || n >= static_cast<int>(std::size(dialogs)) || !dialogs[n]) return;
     HideClassicDialogs();
     dialogs[n]->ShowWindow(SW_SHOW);
@@ -130,7 +134,7 @@ void CKelvoPageUIDlg::ShowClassicDialog(int n)
 
 LRESULT CKelvoPageUIDlg::OnApDetailDlg(WPARAM wParam, LPARAM)
 {
-    if (wParam == kRequestClosed) Hide(m_pAPDetailInfoDlg);
+    if (wParam == kRequestClosed) ShowClassicDialog(kClassicLinkStatus);
     return 0;
 }
 

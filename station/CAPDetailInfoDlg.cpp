@@ -28,12 +28,12 @@ constexpr COLORREF kTabHotColor = 0xB4B4B4, kTabSelectedColor = 0x00FF00;
 constexpr BYTE kCloseGranularity = 8, kCloseHighlight = 10;
 constexpr int kCentredContent = 1;
 
-struct TabSpec {
+struct TabDef {
     CString CLanguageTable::*caption;
     int placeholder;
     int buttonId;
 };
-const TabSpec kTabs[CAPDetailInfoDlg::kTabCount] = {
+const TabDef kTabs[CAPDetailInfoDlg::kTabCount] = {
     {&CLanguageTable::IDS_GENERAL, IDC_AP_TAB_PLACE1, IDC_AP_TAB_GENERAL},
     {&CLanguageTable::IDS_TAB_WPS, IDC_AP_TAB_PLACE2, IDC_AP_TAB_WPS},
     {&CLanguageTable::IDS_TAB_CCX_CONFIG, IDC_AP_TAB_PLACE4, IDC_AP_TAB_CCX},

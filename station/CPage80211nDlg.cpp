@@ -5,7 +5,7 @@
 
 namespace {
 enum class Kind { Section, Byte, TrueFalse, Number };
-struct RowSpec {
+struct RowDef {
     Kind kind;
     const char* label;
     size_t offset;
@@ -13,7 +13,7 @@ struct RowSpec {
 constexpr size_t kNone = 0;
 
 // Rows 38 and 39 repeat the A-MPDU parameters of rows 27 and 28: the record has no second pair.
-constexpr RowSpec kRows[CPage80211nDlg::kRowCount] = {
+constexpr RowDef kRows[CPage80211nDlg::kRowCount] = {
     {Kind::Section, "Secondary Channel Offset element", kNone},
     {Kind::Byte, "Secondary Channel Offset", 152},
     {Kind::Section, "Extended Capabilities information element", kNone},
@@ -87,7 +87,7 @@ constexpr DWORD kFullRowSelect = 0x20;
 constexpr DWORD kHeaderDragDrop = 0x10;
 constexpr int kPropertyShareNinths = 5, kValueShareNinths = 3, kNinths = 9;
 
-CString FormatField(const RowSpec& row, const BYTE* record)
+CString FormatField(const RowDef& row, const BYTE* record)
 {
     CString text;
     if (row.kind == Kind::Byte) {
@@ -133,7 +133,7 @@ void CPage80211nDlg::SetValuesFromRecord(const IE_PARSE_RESULT& record)
 {
     const BYTE* bytes = reinterpret_cast<const BYTE*>(&record);
     size_t field = 0;
-    for (const RowSpec& row : kRows)
+    for (const RowDef& row : kRows)
         if (row.kind != Kind::Section)
             m_strValues[field++] = FormatField(row, bytes);
     m_strHtFlag = record.bHT ? kTrue : kFalse;
@@ -144,7 +144,7 @@ void CPage80211nDlg::FillHtInfoList()
     m_rows.clear();
     const bool ht = m_strHtFlag == kTrue;
     size_t field = 0;
-    for (const RowSpec& row : kRows) {
+    for (const RowDef& row : kRows) {
         if (row.kind == Kind::Section) {
             m_rows.push_back({1, row.label, ""});
             continue;

@@ -56,6 +56,9 @@ constexpr LONG kChannels5GHz[] = {36, 40, 44, 48, 52, 56, 60, 64, 100, 104, 108,
 // The Block-Ack peer list: a u32 count, then 10-byte entries beginning with the MAC address.
 constexpr ULONG OID_BA_PEERS_VISTA = 0xFF0C0029, OID_BA_PEERS_XP = 0x0D71010B;
 constexpr ULONG OID_BA_DELETE_VISTA = 0xFF8C0027, OID_BA_DELETE_XP = 0x0DF1013A;
+// The link's transmit-setting word and the third antenna's signal-to-noise ratio (u32 each).
+constexpr ULONG OID_TX_SETTING_VISTA = 0xFF0C0021, OID_TX_SETTING_XP = 0x0D71011C, OID_SNR2 = 0x0D7101C0;
+constexpr ULONG kSnr2 = 25;
 constexpr size_t kPeerEntryBytes = 10;
 constexpr UCHAR kMadeUpPeer[6] = {0x02, 0x00, 0x00, 0x4B, 0x41, 0x00};  // last byte: the peer's number
 
@@ -599,6 +602,16 @@ BOOL WINAPI QXWL_OIDQueryInfo(ULONG oid, BYTE* buffer, ULONG length, ULONG* writ
     SimWorld& w = Enter(Format("QXWL_OIDQueryInfo(0x%08X, %u)", oid, length));
     if (written) *written = 0;
     if ((oid == OID_BA_PEERS_VISTA || oid == OID_BA_PEERS_XP) && buffer) return AnswerPeerList(w, buffer, length, written);
+    if ((oid == OID_TX_SETTING_VISTA || oid == OID_TX_SETTING_XP || oid == OID_SNR2) && buffer && length >= sizeof(ULONG)) {
+        auto guard = w.Lock();
+        if (!w.LinkState.Connected()) return FALSE;
+        WLAN_STATUS status = {};
+        w.LinkState.Fill(status, WLAN_STATUS_QUERY{1, 0, 0, 0, 0});
+        const ULONG word = oid == OID_SNR2 ? kSnr2 : status.htTransmitSetting;
+        memcpy(buffer, &word, sizeof word);
+        if (written) *written = sizeof word;
+        return TRUE;
+    }
     if (oid != OID_GEN_LINK_SPEED || !buffer || length < sizeof(ULONG)) return FALSE;
     auto guard = w.Lock();
     if (!w.LinkState.Connected()) return FALSE;

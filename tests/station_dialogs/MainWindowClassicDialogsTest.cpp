@@ -5,6 +5,7 @@
 #include "station/CDeleteBlockAckDlg.h"
 #include "station/CHiddenSsidDlg.h"
 #include "station/CInvalidIDPW.h"
+#include "station/CLinkStatusDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 
 using station_dialogs_test::StationDialogsTest;
@@ -82,4 +83,13 @@ TEST_F(MainWindowClassicTest, ReloginDialogShowsOnRequestAndHidesOnCancel)
     mainWindow.m_pInvalidIDPW->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CLASSIC_CANCEL, BN_CLICKED),
         reinterpret_cast<LPARAM>(::GetDlgItem(mainWindow.m_pInvalidIDPW->GetSafeHwnd(), IDC_CLASSIC_CANCEL)));
     EXPECT_FALSE(Visible(mainWindow.m_pInvalidIDPW));
+}
+
+TEST_F(MainWindowClassicTest, ClosingTheAccessPointDetailsShowsTheLinkStatus)
+{
+    mainWindow.ShowClassicDialog(1);
+    mainWindow.SendMessage(MSG_APDETAIL_DLG, 0, 0);
+    EXPECT_TRUE(Visible(mainWindow.m_pLinkStatusDlg));
+    mainWindow.ShowClassicDialog(2);
+    EXPECT_FALSE(Visible(mainWindow.m_pLinkStatusDlg));
 }
