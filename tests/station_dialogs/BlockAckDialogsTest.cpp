@@ -42,10 +42,7 @@ protected:
         for (int i = 0; i < List().GetItemCount(); ++i) rows.push_back(List().GetItemText(i, 0).GetString());
         return rows;
     }
-    void Click(int id)
-    {
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), id)));
-    }
+    void Click(int id) { ClickButton(dlg, id); }
     void SelectTid(int tid) { ::SendDlgItemMessageA(dlg.GetSafeHwnd(), IDC_BA_TID_COMBO, CB_SETCURSEL, tid, 0); }
     void ConnectN300()
     {

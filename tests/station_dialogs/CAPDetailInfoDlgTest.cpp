@@ -230,8 +230,7 @@ TEST_F(APDetailInfoTest, RefusesAnEntryWhoseLengthDoesNotHoldItsElements)
 
 TEST_F(APDetailInfoTest, CloseReportsToTheFrontWindow)
 {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CLASSIC_OK, BN_CLICKED),
-                    reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_CLASSIC_OK)->GetSafeHwnd()));
+    ClickButton(dlg, IDC_CLASSIC_OK);
     ASSERT_EQ(1u, front.reports.size());
     EXPECT_EQ(static_cast<UINT>(MSG_APDETAIL_DLG), front.reports[0].message);
 }

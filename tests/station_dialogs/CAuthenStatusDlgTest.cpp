@@ -100,8 +100,7 @@ TEST_F(AuthenStatusDlgTest, CancelStopsTheAuthenticationParksTheAdapterAndResets
     ASSERT_TRUE(Post("Authenticating"));
     testing_support::PumpUntil([&] { return dlg.GetEntries().size() == 1; }, 2000);
     sim.ClearJournal();
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CLASSIC_CANCEL, BN_CLICKED),
-                    reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_CLASSIC_CANCEL)->GetSafeHwnd()));
+    ClickButton(dlg, IDC_CLASSIC_CANCEL);
     EXPECT_TRUE(dlg.GetEntries().empty());
     ASSERT_EQ(1u, front.reports.size());
     EXPECT_EQ(2u, front.reports[0].wParam);
@@ -114,8 +113,7 @@ TEST_F(AuthenStatusDlgTest, OkTellsTheOwnerAndResets)
 {
     ASSERT_TRUE(Post("Authenticating"));
     testing_support::PumpUntil([&] { return dlg.GetEntries().size() == 1; }, 2000);
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CLASSIC_OK, BN_CLICKED),
-                    reinterpret_cast<LPARAM>(dlg.GetDlgItem(IDC_CLASSIC_OK)->GetSafeHwnd()));
+    ClickButton(dlg, IDC_CLASSIC_OK);
     EXPECT_TRUE(dlg.GetEntries().empty());
     ASSERT_EQ(1u, front.reports.size());
     EXPECT_EQ(0u, front.reports[0].wParam);

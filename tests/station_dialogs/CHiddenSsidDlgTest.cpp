@@ -23,10 +23,7 @@ protected:
     }
     HWND Edit() { return ::GetDlgItem(dlg.GetSafeHwnd(), IDC_HIDDEN_SSID_EDIT); }
     void Type(const char* text) { ::SetWindowTextA(Edit(), text); }
-    void Click(int id)
-    {
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), id)));
-    }
+    void Click(int id) { ClickButton(dlg, id); }
     CHiddenSsidDlg dlg;
 };
 }  // namespace

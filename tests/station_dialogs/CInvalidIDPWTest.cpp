@@ -33,11 +33,7 @@ protected:
         dlg.ShowWindow(SW_SHOW);
     }
     bool Shown(int id) { return ::IsWindowVisible(::GetDlgItem(dlg.GetSafeHwnd(), id)) != FALSE; }
-    void Click(int id)
-    {
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                        reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), id)));
-    }
+    void Click(int id) { ClickButton(dlg, id); }
     void Type(int id, const char* text) { ::SetDlgItemTextA(dlg.GetSafeHwnd(), id, text); }
 
     CInvalidIDPW dlg;

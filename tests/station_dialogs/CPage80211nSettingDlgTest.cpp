@@ -20,10 +20,7 @@ protected:
         page.DestroyWindow();
         StationDialogsTest::TearDown();
     }
-    void Click(int id)
-    {
-        page.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(page.GetSafeHwnd(), id)));
-    }
+    void Click(int id) { ClickButton(page, id); }
     void Check(int id, bool on)
     {
         ::CheckDlgButton(page.GetSafeHwnd(), id, on ? BST_CHECKED : BST_UNCHECKED);

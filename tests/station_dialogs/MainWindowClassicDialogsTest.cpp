@@ -49,8 +49,7 @@ TEST_F(MainWindowClassicTest, AddDialogOpensForTheDirectionAndClosesOnItsReport)
     mainWindow.SendMessage(MSG_ADD_BA_DLG, 3, 1);
     EXPECT_TRUE(Visible(mainWindow.m_pAddBlockAckDlg));
     EXPECT_EQ(1u, mainWindow.m_pAddBlockAckDlg->m_bOriginator);
-    mainWindow.m_pAddBlockAckDlg->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CLASSIC_CANCEL, BN_CLICKED),
-        reinterpret_cast<LPARAM>(::GetDlgItem(mainWindow.m_pAddBlockAckDlg->GetSafeHwnd(), IDC_CLASSIC_CANCEL)));
+    ClickButton(*mainWindow.m_pAddBlockAckDlg, IDC_CLASSIC_CANCEL);
     EXPECT_FALSE(Visible(mainWindow.m_pAddBlockAckDlg));
     mainWindow.SendMessage(MSG_ADD_BA_DLG, 3, 0);
     EXPECT_EQ(0u, mainWindow.m_pAddBlockAckDlg->m_bOriginator);
@@ -80,8 +79,7 @@ TEST_F(MainWindowClassicTest, ReloginDialogShowsOnRequestAndHidesOnCancel)
 {
     mainWindow.SendMessage(MSG_INVALID_IDPW_DLG, 8, 0);
     ASSERT_TRUE(Visible(mainWindow.m_pInvalidIDPW));
-    mainWindow.m_pInvalidIDPW->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_CLASSIC_CANCEL, BN_CLICKED),
-        reinterpret_cast<LPARAM>(::GetDlgItem(mainWindow.m_pInvalidIDPW->GetSafeHwnd(), IDC_CLASSIC_CANCEL)));
+    ClickButton(*mainWindow.m_pInvalidIDPW, IDC_CLASSIC_CANCEL);
     EXPECT_FALSE(Visible(mainWindow.m_pInvalidIDPW));
 }
 

@@ -56,6 +56,11 @@ protected:
         front.DestroyWindow();
         QXWLAPI.Release();
     }
+    // A click of a dialog's button, as the button reports it.
+    static void ClickButton(CWnd& dlg, int id)
+    {
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), id)));
+    }
     void Watch(UINT message) { front.watched.push_back(message); }
     std::vector<std::string> Calls(const std::string& prefix) { return sim.JournalLines(prefix); }
 
