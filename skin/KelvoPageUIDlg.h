@@ -107,8 +107,18 @@ protected:
     void OnCancel() override {}
     void OnClose();
     LRESULT OnActionInsertExec(WPARAM wParam, LPARAM lParam);
+    LRESULT OnApDetailDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAddBaDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeleteBaDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHiddenSsidDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInvalidIdpwDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAuthenStatusDlg(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Creates the classic dialogs hidden, as children over the page area.
+    void CreateClassicDialogs();
+    void DestroyClassicDialogs();
+    void HideClassicDialogs();
     CWnd* m_pOwner;
 };
