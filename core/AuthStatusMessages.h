@@ -1,15 +1,11 @@
-// What the hidden dialog posts to the authentication-status window.
+// The 802.1X status callback hands each status text to the authentication-status window.
 #pragma once
-#include <windows.h>
+#include "framework/Afx.h"
 
-// A status line for the authentication-status window: W = the ring slot (0..199), L = an
-// AUTH_STATUS_TEXT allocated with new by the sender. The window takes ownership and deletes it;
-// when the post fails the sender deletes it.
+// lParam: an AUTH_STATUS_TEXT* allocated with new by the sender and deleted by the receiving
+// window after use; when the post fails, the sender deletes it. wParam: 0.
 constexpr UINT MSG_AUTH_STATUS_TEXT = WM_APP + 2;
-constexpr UINT kAuthStatusSlots = 200;
-constexpr size_t kAuthStatusTextBytes = 256;
 
 struct AUTH_STATUS_TEXT {
-    UINT nSlot;
-    char szText[kAuthStatusTextBytes];  // zero-terminated
+    CString strText;
 };

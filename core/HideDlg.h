@@ -233,7 +233,6 @@ public:
     ULONG m_lRcvSnapshot[3] = {};         // status words at 216, 220 and 416; the last is m_lRcvOk
     ULONG m_bScanAfterAdvanceChange = 0;
     WPS_CREDENTIAL m_WpsCredential = {};  // the credential of the last WPS connect
-    UINT m_nAuthTextSlot = 0;             // the next slot of the status-text ring
 
 protected:
     void OnPaint();

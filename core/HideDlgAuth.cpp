@@ -7,6 +7,7 @@
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageProfileDlg.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "station/CInvalidIDPW.h"
 #include "station/PeapSettingDlg.h"
 
 #include <cstring>
@@ -58,10 +59,8 @@ void CHideDlg::PostAuthStatusText(const char* text)
     if (!window || !text) return;
     auto* line = new (std::nothrow) AUTH_STATUS_TEXT{};
     if (!line) return;
-    line->nSlot = m_nAuthTextSlot;
-    lstrcpynA(line->szText, text, sizeof line->szText);
-    if (!::PostMessageA(window, MSG_AUTH_STATUS_TEXT, line->nSlot, reinterpret_cast<LPARAM>(line))) delete line;
-    m_nAuthTextSlot = (m_nAuthTextSlot + 1) % kAuthStatusSlots;
+    line->strText = text;
+    if (!::PostMessageA(window, MSG_AUTH_STATUS_TEXT, 0, reinterpret_cast<LPARAM>(line))) delete line;
 }
 
 LRESULT CHideDlg::OnAuthStatusEvent(WPARAM wParam, LPARAM)
@@ -78,7 +77,7 @@ LRESULT CHideDlg::OnAuthStatusEvent(WPARAM wParam, LPARAM)
 
 void CHideDlg::RunAuthRetry(UCHAR code)
 {
-    if (!m_pProfData || !m_pQxUI || !m_pQxUI->IsWindow() || m_pProfData->bBssid != 0 ||
+    if (!m_pProfData || !m_pQxUI || !m_pQxUI->m_pInvalidIDPW || m_pProfData->bBssid != 0 ||
         GetBits(m_pProfData->ccx2Control, ccx2::RotateProfile))
         return;
     const bool rejected = code == RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED;
@@ -89,6 +88,7 @@ void CHideDlg::RunAuthRetry(UCHAR code)
     std::memset(dummy.Ssid, kDummySsidByte, sizeof dummy.Ssid);
     QXWLAPI.QXWL_SetSSID(dummy);
     G_nPromptCounter = rejected ? 1 : 0;
+    m_pQxUI->m_pInvalidIDPW->m_bRejected = rejected ? 1 : 0;
 
     char used[kCredentialBytes];
     std::memcpy(used, m_pProfData->chPassword, sizeof used);
@@ -100,8 +100,8 @@ void CHideDlg::RunAuthRetry(UCHAR code)
         InsertAndExec(actionTypeProfile, &stored);
         return;
     }
-    // The re-login dialog reads the profile from m_pProfData; lParam carries its rejected mark.
-    m_pQxUI->PostMessage(MSG_INVALID_IDPW_DLG, kShowDialog, rejected ? 1 : 0);
+    // The re-login dialog reads the failed profile from m_pProfData itself.
+    m_pQxUI->PostMessage(MSG_INVALID_IDPW_DLG, kShowDialog);
 }
 
 LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <climits>
 #include <cstring>
+#include <string>
 
 namespace {
 constexpr int kIniValueChars = 256;  // the read buffer: at most 255 characters and the NUL
@@ -80,4 +81,48 @@ int ReadIniFlagEquals1(LPCSTR section, LPCSTR key, LPCSTR defaultValue)
 int ReadIniFlagNot0(LPCSTR section, LPCSTR key, LPCSTR defaultValue)
 {
     return ReadModuleIniString(section, key, defaultValue) == "0" ? 0 : 1;
+}
+
+namespace {
+constexpr DWORD kFirstSectionBytes = 32 * 1024;
+constexpr DWORD kLargestSectionBytes = 4 * 1024 * 1024;
+
+CString TrimmedValue(const char* begin, const char* end)
+{
+    while (begin < end && (*begin == ' ' || *begin == '\t')) ++begin;
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\r')) --end;
+    if (end - begin >= 2 && *begin == '"' && end[-1] == '"') {
+        ++begin;
+        --end;
+    }
+    return CString(std::string(begin, end));
+}
+}  // namespace
+
+bool IniSection::Load(LPCSTR file, LPCSTR section)
+{
+    m_entries.clear();
+    std::vector<char> buf(kFirstSectionBytes);
+    DWORD got;
+    // The call answers size - 2 when the section did not fit.
+    while ((got = ::GetPrivateProfileSectionA(section, buf.data(), static_cast<DWORD>(buf.size()), file)) ==
+               buf.size() - 2 &&
+           buf.size() < kLargestSectionBytes)
+        buf.resize(buf.size() * 2);
+    if (got == 0) return false;
+    for (const char* line = buf.data(); *line && line < buf.data() + got; line += strlen(line) + 1) {
+        const char* eq = strchr(line, '=');
+        if (!eq) continue;
+        CString key = TrimmedValue(line, eq);
+        if (key.IsEmpty()) continue;
+        m_entries.emplace(key.MakeUpper().str(), TrimmedValue(eq + 1, eq + strlen(eq)));  // the first one stays
+    }
+    return true;
+}
+
+const CString* IniSection::Find(LPCSTR key) const
+{
+    CString upper(key);
+    auto it = m_entries.find(upper.MakeUpper().str());
+    return it == m_entries.end() ? nullptr : &it->second;
 }

@@ -3,6 +3,9 @@
 #pragma once
 #include "framework/Afx.h"
 
+#include <string>
+#include <unordered_map>
+
 // The program's own full path (the module file name of the running program).
 CString ProgramPath();
 // The program's folder, with its trailing backslash.
@@ -23,3 +26,18 @@ int ReadIniFlagEquals1(LPCSTR section, LPCSTR key, LPCSTR defaultValue);
 int ReadIniFlagNot0(LPCSTR section, LPCSTR key, LPCSTR defaultValue);
 // The decimal rule on a text (atoi's).
 int ParseIniInteger(LPCSTR text);
+
+// One section of an INI file read at once: looking its keys up costs no further file reads.
+// Values come as GetPrivateProfileStringA gives them: blanks around them trimmed, one pair of
+// enclosing quotes removed, the first of repeated keys winning, keys compared without case.
+class IniSection {
+public:
+    // False when the file or the section is missing (every look-up then misses).
+    bool Load(LPCSTR file, LPCSTR section);
+    // The value of key, or null when the section has no such key.
+    const CString* Find(LPCSTR key) const;
+    size_t Size() const { return m_entries.size(); }
+
+private:
+    std::unordered_map<std::string, CString> m_entries;  // by upper-case key
+};

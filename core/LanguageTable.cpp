@@ -111,8 +111,14 @@ int LoadLanguageStringsFrom(LPCSTR folder)
     CLanguageTable& table = G_LangTable;
     table.m_nCharSet = ReadFontCharSet(langFile);
     table.m_strFaceName = ReadFontFaceName(langFile);
-    for (const CLanguageTable::KeyInfo& info : kKeys)
-        table.*(info.text) = ReadText(info.section, info.key, info.defaultText, langFile);
+    // Each section is read once: a read per key would open the file some thousand times.
+    std::unordered_map<std::string_view, IniSection> sections;
+    for (const CLanguageTable::KeyInfo& info : kKeys) {
+        auto [it, added] = sections.try_emplace(info.section);
+        if (added) it->second.Load(langFile, info.section);
+        const CString* text = it->second.Find(info.key);
+        table.*(info.text) = text ? text->Left(kTextBytes - 1) : CString(info.defaultText);
+    }
 
     const CString dpiFile = base + kDpiConfigFile;
     table.IDS_DPI_BE_USED = ReadText(kSwitchSection, "IDS_DPI_BE_USED", kSwitchOff, dpiFile);

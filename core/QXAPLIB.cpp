@@ -1,7 +1,53 @@
 #include "core/QXAPLIB.h"
+#include "core/DebugLog.h"
 #include "core/IniFile.h"
+#include "core/LibraryBinding.h"
+#include "core/StationContract.h"
 
 QXAPLIB QXAPAPI;
+
+namespace {
+// Stands in for an entry point the loaded library lacks: the call is logged and answers
+// failure (QXWL_ERROR_FAILURE, FALSE, 0).
+void LogUnboundCall(LPCSTR name)
+{
+    DebugLog(1, "[ApUI] %s() is not bound to a loaded QxAPAPI.dll, return not QXWL_ERROR_SUCCESS\n", name);
+}
+#define QXAP_DEFINE_UNBOUND(ret, name, params) DEFINE_UNBOUND_ENTRY_POINT(LogUnboundCall, ret, name, params)
+QXAP_ENTRY_POINTS(QXAP_DEFINE_UNBOUND)
+#undef QXAP_DEFINE_UNBOUND
+
+}  // namespace
+
+bool QXAPLIB::LoadApi(LPCSTR path)
+{
+    ReadIni();
+    if (!path) return false;
+    HMODULE module = ::LoadLibraryA(path);
+    if (!module) {
+        DebugLog(1, "[ApUI] LoadLibrary(%s) fail! GetLastError() return %d\n", path, static_cast<int>(::GetLastError()));
+        return false;
+    }
+    m_hQxAPAPI = module;
+    Bind(module);
+    m_AdapterEntry.chName[0] = '\0';
+    m_AdapterEntry.chDeviceID[0] = '\0';
+    m_AdapterEntry.chText128[0] = '\0';
+    m_AdapterEntry.chText392[0] = '\0';
+    return true;
+}
+
+void QXAPLIB::Bind(HMODULE module)
+{
+#define QXAP_BIND(ret, name, params)                                              \
+    name = ResolveEntryPoint<PFN_##name>(module, #name);                                   \
+    if (!name) {                                                                 \
+        DebugLog(1, "[ApUI] QxAPAPI.dll has no entry point %s\n", #name);      \
+        name = &Unbound_##name;                                                  \
+    }
+    QXAP_ENTRY_POINTS(QXAP_BIND)
+#undef QXAP_BIND
+}
 
 void QXAPLIB::ReadIni()
 {

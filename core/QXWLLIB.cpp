@@ -1,6 +1,7 @@
 #include "core/QXWLLIB.h"
 #include "core/DebugLog.h"
 #include "core/IniFile.h"
+#include "core/LibraryBinding.h"
 #include "core/StationContract.h"
 
 #include <cstdlib>
@@ -19,12 +20,7 @@ void LogUnboundCall(LPCSTR name)
 {
     DebugLog(1, "[QxUI] %s() is not bound to a loaded QxWLAPI.dll, return not QXWL_ERROR_SUCCESS\n", name);
 }
-#define QXWL_DEFINE_UNBOUND(ret, name, params) \
-    ret WINAPI Unbound_##name params          \
-    {                                         \
-        LogUnboundCall(#name);                \
-        return static_cast<ret>(QXWL_ERROR_FAILURE); \
-    }
+#define QXWL_DEFINE_UNBOUND(ret, name, params) DEFINE_UNBOUND_ENTRY_POINT(LogUnboundCall, ret, name, params)
 QXWL_ENTRY_POINTS(QXWL_DEFINE_UNBOUND)
 QXCERTMGR_ENTRY_POINTS(QXWL_DEFINE_UNBOUND)
 #undef QXWL_DEFINE_UNBOUND
@@ -34,12 +30,6 @@ constexpr const char* kOptionalEntryPoints[] = {
     "QXWL_EnableDhcpServer", "QXWL_DisableDhcpServer",    "QXWL_IsWpaCapable",  "QXWL_SetWEPKey",
     "QXWL_QueryWPSVersion",  "QXWL_ReadAckPolicy",        "QXWL_SetAckPolicy",  "QXWL_WriteAckPolicy",
 };
-
-template <typename Pfn>
-Pfn Resolve(HMODULE module, LPCSTR name)
-{
-    return reinterpret_cast<Pfn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
 
 void ReadCustomText(LPCSTR key, LPCSTR defaultValue, char (&out)[QXWLLIB::kCustomTextBytes])
 {
@@ -192,7 +182,7 @@ bool QXWLLIB::LoadApi(LPCSTR path)
 void QXWLLIB::BindStation(HMODULE module)
 {
 #define QXWL_BIND(ret, name, params)                                                 \
-    name = Resolve<PFN_##name>(module, #name);                                      \
+    name = ResolveEntryPoint<PFN_##name>(module, #name);                                      \
     if (!name && !IsOptionalEntryPoint(#name)) {                                    \
         DebugLog(1, "[QxUI] QxWLAPI.dll has no entry point %s\n", #name);          \
         name = &Unbound_##name;                                                     \
@@ -204,7 +194,7 @@ void QXWLLIB::BindStation(HMODULE module)
 void QXWLLIB::BindCertMgr(HMODULE module)
 {
     // Without the certificate library its entry points stay null; nothing calls them.
-#define QXWL_BIND(ret, name, params) name = module ? Resolve<PFN_##name>(module, #name) : nullptr;
+#define QXWL_BIND(ret, name, params) name = module ? ResolveEntryPoint<PFN_##name>(module, #name) : nullptr;
     QXCERTMGR_ENTRY_POINTS(QXWL_BIND)
 #undef QXWL_BIND
 }

@@ -4,7 +4,8 @@
 usage: gen_icons.py SPEC OUTDIR
 SPEC lines: <resource id> <style> <r g b>   (# starts a comment)
 styles: bars-N (N of four signal bars lit), lost (grey bars, red cross), absent (grey, slash),
-error (red bars, exclamation mark), ap (an access-point mast), info (a blue "i" disc).
+error (red bars, exclamation mark), ap (an access-point mast), info (a blue "i" disc),
+less (an upward chevron).
 Each icon holds a 16x16 and a 32x32 image, 32 bits with alpha.
 """
 import struct
@@ -76,6 +77,9 @@ def draw(style, rgb, n):
         for k in (0.25, 0.38):
             line(img, n / 2 - n * k, n / 3 - n * k * 0.6, n / 2 - n * k, n / 3 + n * k * 0.6, rgb, max(1, n // 16))
             line(img, n / 2 + n * k, n / 3 - n * k * 0.6, n / 2 + n * k, n / 3 + n * k * 0.6, rgb, max(1, n // 16))
+    elif style == "less":
+        line(img, n * 0.2, n * 0.65, n * 0.5, n * 0.35, rgb, max(1, n // 8))
+        line(img, n * 0.5, n * 0.35, n * 0.8, n * 0.65, rgb, max(1, n // 8))
     elif style == "info":
         disc(img, n / 2, n / 2, n / 2 - 0.5, rgb)
         rect(img, int(n * 0.44), int(n * 0.42), int(n * 0.58), int(n * 0.8), (255, 255, 255))

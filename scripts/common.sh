@@ -65,4 +65,28 @@ prepare_prefix() {
     done
     touch "$prefix/.ready-$TARGET_ARCH"
   fi
+  # Wine's own fonts (Marlett draws the caption buttons), where this Wine does not find them.
+  if [ -d /usr/share/wine/fonts ] && [ ! -f "$prefix/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp -n /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
+  register_services "$prefix"
+}
+
+# The system services the program asks for, which a Wine prefix lacks, served by the stand-in
+# service program of the build (demand start, as an installer would register them). Done once
+# per prefix and program folder; run again, it points existing registrations at this build.
+SIM_SERVICES="WZCSVC Wlansvc QxMediaServer"
+register_services() {
+  local prefix="$1" exe="$BIN/QxService.exe" stamp="$1/.services-$TARGET_ARCH" name bin
+  [ -f "$exe" ] || return 0
+  [ "$(cat "$stamp" 2>/dev/null)" = "$exe" ] && return 0
+  for name in $SIM_SERVICES; do
+    bin="Z:${exe//\//\\} $name"
+    if WINEPREFIX="$prefix" "$WINE" sc query "$name" >/dev/null 2>&1 </dev/null; then
+      WINEPREFIX="$prefix" "$WINE" sc config "$name" binPath= "$bin" start= demand >/dev/null 2>&1 </dev/null
+    else
+      WINEPREFIX="$prefix" "$WINE" sc create "$name" binPath= "$bin" start= demand type= own >/dev/null 2>&1 </dev/null
+    fi || { echo "Service $name could not be registered in $prefix" >&2; return 1; }
+  done
+  echo "$exe" > "$stamp"
 }

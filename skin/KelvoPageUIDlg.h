@@ -3,6 +3,7 @@
 #pragma once
 #include "framework/Afx.h"
 #include "res/resource.h"
+#include "ui/ButtonST.h"
 
 // Requests sent or posted to the main window (W = wParam, L = lParam).
 constexpr UINT MSG_APDETAIL_DLG = WM_USER + 13;       // W 0: the access-point detail dialog closed
@@ -64,7 +65,7 @@ public:
     // The authentication-status window, for the status lines the hidden dialog posts; null
     // while there is none.
     HWND AuthenStatusWindow() const;
-    HWND m_hAuthenStatusWnd = nullptr;  // set when the authentication-status window is created
+    HWND m_hAuthenStatusWnd = nullptr;  // when set, takes the status lines in place of m_pAuthenStatusDlg
 
     int m_bSoftAPMode = 0;  // 1 while the soft-AP pages show instead of the station pages
 
@@ -94,15 +95,34 @@ public:
     int m_nCurrentPage = 0;
     int m_bExpanded = 0;
     static constexpr int kExpandedMarkerId = IDC_KELVO_EXPANDED_MARKER;  // its bottom: the expanded height
+    CButtonST m_btnMoreLess;       // shows icon IDI_LESS while the window is expanded
+    CString m_strMoreLessTip;
+
+    // Hides every page and shows page n (1 to 11), or the main page for 0 and numbers above 11.
+    // Nothing happens for 0 while the main page is visible.
+    void ShowPageByIndex(UINT n);
+    // Brings the window to its expanded height and hides every page.
+    void HideAllPages();
 
 protected:
     BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override {}
     void OnCancel() override {}
     void OnClose();
     LRESULT OnActionInsertExec(WPARAM wParam, LPARAM lParam);
+    LRESULT OnApDetailDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAddBaDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeleteBaDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnHiddenSsidDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInvalidIdpwDlg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAuthenStatusDlg(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Creates the classic dialogs hidden, as children over the page area.
+    void CreateClassicDialogs();
+    void DestroyClassicDialogs();
+    void HideClassicDialogs();
     CWnd* m_pOwner;
 };

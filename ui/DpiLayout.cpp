@@ -1,4 +1,7 @@
 #include "ui/DpiLayout.h"
+#include "ui/CFloatStatic.h"
+#include "ui/CPictureStatic.h"
+#include "ui/CSignalStatic.h"
 #include "ui/FloatButton.h"
 #include "core/DebugLog.h"
 #include "core/LanguageTable.h"
@@ -102,6 +105,26 @@ void ResizeToRect(CWnd* pControl, RECT* pRect)
                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The floating picture sizes itself to its bitmap and keeps that size.
+void FloatStaticFixup(CWnd* pControl, RECT* pRect)
+{
+    static_cast<CFloatStatic*>(pControl)->SizeToBitmap();
+    TakeClientSize(pControl, pRect);
+}
+
+// The meters lay their bars out anew for the new size.
+void SignalStaticFixup(CWnd* pControl, RECT* pRect)
+{
+    ResizeToRect(pControl, pRect);
+    static_cast<CSignalStatic*>(pControl)->Relayout();
+}
+
+void PictureStaticFixup(CWnd* pControl, RECT* pRect)
+{
+    ResizeToRect(pControl, pRect);
+    static_cast<CPictureStatic*>(pControl)->Relayout();
+}
+
 void ListFixup(CWnd* pControl, RECT* pRect)
 {
     CRect window;
@@ -141,9 +164,9 @@ ClassFixup g_classFixups[] = {
     {"CDpiEdit", FontFixup},
     {"CImageQuickList", ListFixup},
     {"CFingerStatic", FingerFixup},
-    {"CFloatStatic", TakeClientSize},
-    {"CSignalStatic", ResizeToRect},
-    {"CPictureStatic", ResizeToRect},
+    {"CFloatStatic", FloatStaticFixup},
+    {"CSignalStatic", SignalStaticFixup},
+    {"CPictureStatic", PictureStaticFixup},
 };
 
 bool IsKindOfName(const CRuntimeClass* pClass, const char* name)

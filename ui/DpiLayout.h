@@ -28,7 +28,5 @@ void DpiFixupControl(CWnd* pControl, RECT* pRect);
 using DpiFixup = void (*)(CWnd* pControl, RECT* pRect);
 // Called for every window but the page before it is moved; null makes no fix-up.
 extern DpiFixup G_pfnDpiFixupControl;
-// A control class that lives elsewhere gives its own step (by the name of its run-time class:
-// "CFloatStatic" sizes itself to its bitmap, "CSignalStatic" and "CPictureStatic" recompute
-// their geometry after the resize).
+// Replaces the step of a control class (by the name of its run-time class); null makes none.
 void SetDpiClassFixup(LPCSTR lpszClassName, DpiFixup fixup);

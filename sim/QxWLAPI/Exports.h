@@ -3,7 +3,7 @@
 // it does not compile.
 #pragma once
 #include "core/StationEntryPoints.h"
-#include "sim/QxWLAPI/CallJournal.h"
+#include "sim/common/CallJournal.h"
 #include "sim/QxWLAPI/SimWorld.h"
 
 #include <string>

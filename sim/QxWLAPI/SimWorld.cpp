@@ -2,6 +2,7 @@
 #include "core/StationContract.h"
 #include "sim/QxWLAPI/SimApi.h"
 #include "sim/QxWLAPI/WorldText.h"
+#include "sim/common/ModuleFiles.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,38 +11,6 @@ namespace sim {
 namespace {
 constexpr ULONGLONG kWorldFileCheckMs = 250;
 constexpr DWORD kResetWaitMs = 5000;  // for a callback still running in the program
-
-std::string DllFolder()
-{
-    HMODULE self = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCSTR>(&DllFolder), &self);
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(self, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-std::string DefaultWorldFile()
-{
-    char path[MAX_PATH] = "";
-    const DWORD length = GetEnvironmentVariableA(kSimWorldFileVariable, path, MAX_PATH);
-    if (length > 0 && length < MAX_PATH) return path;
-    return DllFolder() + kSimWorldFileName;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& text)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    text.clear();
-    char chunk[4096];
-    DWORD read = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) text.append(chunk, read);
-    CloseHandle(file);
-    return true;
-}
 
 bool SameScan(const std::vector<SimNetwork>& a, const std::vector<SimNetwork>& b)
 {
@@ -84,7 +53,7 @@ SimWorld::SimWorld()
     Effects ignored;
     ApplyWorld(DefaultWorld(), true, ignored);
     ResetDriverState();
-    m_worldFile = DefaultWorldFile();
+    m_worldFile = WorldFilePath(kSimWorldFileVariable, kSimWorldFileName);
     ReloadWorldFile(ignored);
 }
 

@@ -3,7 +3,7 @@
 // own thread. One instance per loaded library; entry points and SIM_ functions take its lock.
 #pragma once
 #include "core/StationContract.h"
-#include "sim/QxWLAPI/CallJournal.h"
+#include "sim/common/CallJournal.h"
 #include "sim/QxWLAPI/Link.h"
 #include "sim/QxWLAPI/ProfileStore.h"
 #include "sim/QxWLAPI/ScanTable.h"

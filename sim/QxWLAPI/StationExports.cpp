@@ -2,8 +2,10 @@
 // profiles and the settings the program reads back.
 #include "sim/QxWLAPI/Exports.h"
 #include "sim/QxWLAPI/SimApi.h"
+#include "sim/QxWLAPI/IeParser.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 
@@ -51,9 +53,43 @@ constexpr char kNetCfgInstanceId[] = "{6E4F7A10-4471-4C2B-9D7E-2B1A00004471}";
 constexpr ULONG kDeviceModel = 5;  // an 802.11n model
 constexpr LONG kChannels5GHz[] = {36, 40, 44, 48, 52, 56, 60, 64, 100, 104, 108, 112,
                                   116, 120, 124, 128, 132, 136, 140, 149, 153, 157, 161, 165};
-constexpr size_t kIeParseResultBytes = 384;
-constexpr size_t kIeParseHtFlagOffset = 148;
-constexpr size_t kIeParseBeaconIntervalOffset = 372;
+// The Block-Ack peer list: a u32 count, then 10-byte entries beginning with the MAC address.
+constexpr ULONG OID_BA_PEERS_VISTA = 0xFF0C0029, OID_BA_PEERS_XP = 0x0D71010B;
+constexpr ULONG OID_BA_DELETE_VISTA = 0xFF8C0027, OID_BA_DELETE_XP = 0x0DF1013A;
+// The link's transmit-setting word and the third antenna's signal-to-noise ratio (u32 each).
+constexpr ULONG OID_TX_SETTING_VISTA = 0xFF0C0021, OID_TX_SETTING_XP = 0x0D71011C, OID_SNR2 = 0x0D7101C0;
+constexpr ULONG kSnr2 = 25;
+constexpr size_t kPeerEntryBytes = 10;
+constexpr UCHAR kMadeUpPeer[6] = {0x02, 0x00, 0x00, 0x4B, 0x41, 0x00};  // last byte: the peer's number
+
+BOOL AnswerPeerList(SimWorld& w, BYTE* buffer, ULONG length, ULONG* written)
+{
+    auto guard = w.Lock();
+    if (w.Model.Settings.BlockAckPeersFail || length < sizeof(ULONG)) return FALSE;
+    std::vector<std::array<UCHAR, 6>> peers;
+    if (w.Model.Settings.BlockAckPeers < 0) {
+        for (const SimNetwork& n : w.Visible)
+            if (n.HT) peers.push_back({n.Bssid[0], n.Bssid[1], n.Bssid[2], n.Bssid[3], n.Bssid[4], n.Bssid[5]});
+    } else {
+        for (LONG i = 0; i < w.Model.Settings.BlockAckPeers; ++i) {
+            std::array<UCHAR, 6> mac;
+            memcpy(mac.data(), kMadeUpPeer, mac.size());
+            mac[5] = static_cast<UCHAR>(i);
+            peers.push_back(mac);
+        }
+    }
+    const ULONG count = static_cast<ULONG>(peers.size());
+    memset(buffer, 0, length);
+    memcpy(buffer, &count, sizeof count);  // the driver's count, even when the buffer holds fewer
+    size_t at = sizeof count;
+    for (const auto& mac : peers) {
+        if (at + kPeerEntryBytes > length) break;
+        memcpy(buffer + at, mac.data(), mac.size());
+        at += kPeerEntryBytes;
+    }
+    if (written) *written = static_cast<ULONG>(at);
+    return TRUE;
+}
 
 std::string Hex(const UCHAR* bytes, size_t count)
 {
@@ -395,23 +431,11 @@ LONG WINAPI QXWL_ParseInfoElement(const NDIS_WLAN_BSSID_EX* entry, IE_PARSE_RESU
 {
     Enter("QXWL_ParseInfoElement()");
     if (!entry || !result) return QXWL_ERROR_FAILURE;
-    BYTE* out = reinterpret_cast<BYTE*>(result);
-    memset(out, 0, kIeParseResultBytes);
+    memset(result, 0, sizeof *result);
     if (entry->Length < kNdisWlanBssidFixedBytes || entry->IELength > entry->Length - kNdisWlanBssidFixedBytes)
         return QXWL_ERROR_FAILURE;
     const BYTE* ies = reinterpret_cast<const BYTE*>(entry) + kNdisWlanBssidFixedBytes;
-    constexpr size_t kFixedIes = 12;
-    for (size_t at = kFixedIes; at + 2 <= entry->IELength;) {
-        const BYTE id = ies[at], length = ies[at + 1];
-        if (at + 2 + length > entry->IELength) break;
-        if (id == 45) {  // HT capabilities
-            const ULONG ht = 1;
-            memcpy(out + kIeParseHtFlagOffset, &ht, sizeof ht);
-        }
-        at += 2 + length;
-    }
-    const USHORT interval = static_cast<USHORT>(entry->Configuration.BeaconPeriod);
-    memcpy(out + kIeParseBeaconIntervalOffset, &interval, sizeof interval);
+    ParseInformationElements(*entry, ies, entry->IELength, *result);
     return QXWL_ERROR_SUCCESS;
 }
 
@@ -590,6 +614,17 @@ BOOL WINAPI QXWL_OIDQueryInfo(ULONG oid, BYTE* buffer, ULONG length, ULONG* writ
 {
     SimWorld& w = Enter(Format("QXWL_OIDQueryInfo(0x%08X, %u)", oid, length));
     if (written) *written = 0;
+    if ((oid == OID_BA_PEERS_VISTA || oid == OID_BA_PEERS_XP) && buffer) return AnswerPeerList(w, buffer, length, written);
+    if ((oid == OID_TX_SETTING_VISTA || oid == OID_TX_SETTING_XP || oid == OID_SNR2) && buffer && length >= sizeof(ULONG)) {
+        auto guard = w.Lock();
+        if (!w.LinkState.Connected()) return FALSE;
+        WLAN_STATUS status = {};
+        w.LinkState.Fill(status, WLAN_STATUS_QUERY{1, 0, 0, 0, 0});
+        const ULONG word = oid == OID_SNR2 ? kSnr2 : status.htTransmitSetting;
+        memcpy(buffer, &word, sizeof word);
+        if (written) *written = sizeof word;
+        return TRUE;
+    }
     if (oid != OID_GEN_LINK_SPEED || !buffer || length < sizeof(ULONG)) return FALSE;
     auto guard = w.Lock();
     if (!w.LinkState.Connected()) return FALSE;
@@ -604,7 +639,28 @@ BOOL WINAPI QXWL_OIDQueryInfo(ULONG oid, BYTE* buffer, ULONG length, ULONG* writ
 LONG WINAPI QXWL_OIDSetInfo(ULONG oid, const BYTE* buffer, ULONG length)
 {
     std::string bytes = buffer ? Hex(buffer, std::min<ULONG>(length, 16)) : std::string("null");
-    Enter(Format("QXWL_OIDSetInfo(0x%08X, %u, %s)", oid, length, bytes.c_str()));
+    SimWorld& w = Enter(Format("QXWL_OIDSetInfo(0x%08X, %u, %s)", oid, length, bytes.c_str()));
+    auto guard = w.Lock();
+    const bool blockAck = oid == OID_BA_DELETE_VISTA || oid == OID_BA_DELETE_XP;
+    return blockAck && w.Model.Settings.BlockAckRequestFails ? QXWL_ERROR_FAILURE : QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_AddIMMEBA(BA_REQUEST request)
+{
+    SimWorld& w = Enter(Format("QXWL_AddIMMEBA(%s)", Hex(reinterpret_cast<const UCHAR*>(&request), sizeof request).c_str()));
+    auto guard = w.Lock();
+    return w.Model.Settings.BlockAckRequestFails ? QXWL_ERROR_FAILURE : QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_WriteAckPolicy(ULONG acBE, ULONG acBK, ULONG acVI, ULONG acVO)
+{
+    Enter(Format("QXWL_WriteAckPolicy(%u, %u, %u, %u)", acBE, acBK, acVI, acVO));
+    return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_SetAckPolicy(ULONG acBE, ULONG acBK, ULONG acVI, ULONG acVO)
+{
+    Enter(Format("QXWL_SetAckPolicy(%u, %u, %u, %u)", acBE, acBK, acVI, acVO));
     return QXWL_ERROR_SUCCESS;
 }
 

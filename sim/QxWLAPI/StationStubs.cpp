@@ -1,26 +1,11 @@
 // The entry points whose behaviour later parts of the world bring: each is journalled,
 // clears the words it is given to fill, and answers success (or "no", "none").
 #include "sim/QxWLAPI/Exports.h"
+#include "sim/common/StubOutputs.h"
 
 #include <cstring>
 
 using namespace sim;
-
-namespace {
-void ClearOut(ULONG* word)
-{
-    if (word) *word = 0;
-}
-template <typename T>
-void ClearOut(T)
-{
-}
-template <typename... Args>
-void ClearOuts(Args... args)
-{
-    (ClearOut(args), ...);
-}
-}  // namespace
 
 // One entry point: its prototype (checked against the program's table), the arguments passed on
 // for clearing, and its answer.
@@ -144,7 +129,6 @@ SIM_STUB(LONG, QXWL_RunOnceInitConfigTxBurst, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetQxUIConfigMethod, (ULONG method), (method), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetReloadDefault, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteNetConfig, (const BYTE* config, ULONG size), (config, size), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_AddIMMEBA, (BA_REQUEST request), (request), QXWL_ERROR_SUCCESS)
 SIM_STUB(BOOL, QXWL_CheckIEEE80211H, (void), (), FALSE)
 SIM_STUB(BOOL, QXWL_CheckAdhoc5GDisable, (void), (), FALSE)
 SIM_STUB(LONG, QXWL_EnableAPSD, (BOOL enable), (enable), QXWL_ERROR_SUCCESS)
@@ -159,7 +143,6 @@ SIM_STUB(LONG, QXWL_QueryMFPCtrl, (ULONG* control), (control), QXWL_ERROR_SUCCES
 SIM_STUB(LONG, QXWL_QueryNetworkTypeSupport, (ULONG* networkTypes), (networkTypes), QXWL_ERROR_SUCCESS)
 SIM_STUB(BOOL, QXWL_ReadAckPolicy, (ULONG* acBE, ULONG* acBK, ULONG* acVI, ULONG* acVO), (acBE, acBK, acVI, acVO), FALSE)
 SIM_STUB(BOOL, QXWL_ReadBACap, (ULONG* capability), (capability), FALSE)
-SIM_STUB(LONG, QXWL_SetAckPolicy, (ULONG acBE, ULONG acBK, ULONG acVI, ULONG acVO), (acBE, acBK, acVI, acVO), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetACMCmd, (const BYTE* command, ULONG size), (command, size), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetAndWriteAPSDSetting, (ULONG setting), (setting), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetBACap, (ULONG capabilityLow, ULONG capabilityHigh), (capabilityLow, capabilityHigh), QXWL_ERROR_SUCCESS)
@@ -177,7 +160,6 @@ SIM_STUB(LONG, QXWL_StartDiagTest, (ULONG test), (test), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_StopDiagTest, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_UpdateWMMEnable, (const ULONG* capability), (capability), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_VerifyCountryRegion, (void), (), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_WriteAckPolicy, (ULONG acBE, ULONG acBK, ULONG acVI, ULONG acVO), (acBE, acBK, acVI, acVO), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteBACap, (ULONG capability), (capability), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteWMMMacAddr, (const UCHAR* macs, ULONG size), (macs, size), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_ReadWMMTimeout, (ULONG* timeout), (timeout), QXWL_ERROR_SUCCESS)

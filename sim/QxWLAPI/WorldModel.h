@@ -37,6 +37,9 @@ struct WorldSettings {
     LONG ScanDelayMs = 1500;       // from QXWL_SiteSurveyScan to its callback
     LONG ConnectDelayMs = 800;     // association (and, for 802.1X, each authentication step)
     LONG HandshakeTimeoutMs = 2000;  // a key handshake that gets no answer ends after this long
+    LONG BlockAckPeers = -1;       // the Block-Ack peer list: -1 the visible 802.11n networks, n made-up peers
+    LONG BlockAckPeersFail = 0;    // the peer-list query answers failure
+    LONG BlockAckRequestFails = 0; // adding or deleting a Block-Ack agreement answers failure
 };
 
 struct SettingKey {

@@ -1,4 +1,5 @@
 #include "sim/QxWLAPI/WorldText.h"
+#include "sim/common/TextValues.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,14 +7,6 @@
 
 namespace sim {
 namespace {
-
-std::string Trim(const std::string& s)
-{
-    const char* blanks = " \t\r\n";
-    const size_t first = s.find_first_not_of(blanks);
-    if (first == std::string::npos) return std::string();
-    return s.substr(first, s.find_last_not_of(blanks) - first + 1);
-}
 
 bool Is(const std::string& a, const char* b)
 {
@@ -25,32 +18,11 @@ bool StartsWith(const std::string& s, const char* prefix)
     return _strnicmp(s.c_str(), prefix, strlen(prefix)) == 0;
 }
 
-bool ParseLong(const std::string& text, LONG& out)
-{
-    if (text.empty()) return false;
-    char* end = nullptr;
-    const long value = strtol(text.c_str(), &end, 0);
-    if (*end != '\0') return false;
-    out = static_cast<LONG>(value);
-    return true;
-}
-
 bool ParseBool(const std::string& text, bool& out)
 {
     if (Is(text, "1") || Is(text, "yes") || Is(text, "true") || Is(text, "on")) return out = true, true;
     if (Is(text, "0") || Is(text, "no") || Is(text, "false") || Is(text, "off")) return out = false, true;
     return false;
-}
-
-bool ParseMac(const std::string& text, UCHAR (&mac)[6])
-{
-    unsigned b[6];
-    char sep[5];
-    if (sscanf(text.c_str(), "%2x%c%2x%c%2x%c%2x%c%2x%c%2x", &b[0], &sep[0], &b[1], &sep[1], &b[2], &sep[2], &b[3],
-               &sep[3], &b[4], &sep[4], &b[5]) != 11)
-        return false;
-    for (int i = 0; i < 6; ++i) mac[i] = static_cast<UCHAR>(b[i]);
-    return true;
 }
 
 struct Name {

@@ -179,3 +179,24 @@ TEST(IniInteger, DecimalRule)
     EXPECT_EQ(0, ParseIniInteger("abc"));
     EXPECT_EQ(0, ParseIniInteger("- 3"));
 }
+
+TEST(IniSectionReading, AnswersWhatAReadPerKeyWouldAnswer)
+{
+    const std::string path = testing_support::BinFolder() + "section_test.ini";
+    ScopedFile file(path, "[Strings]\nPLAIN=Hello\n  SPACED  =   padded value   \nQUOTED=\"Status: \"\nDUP=first\n"
+                          "DUP=second\nlower=Case\nEMPTY=\n; a comment\nNOEQUALS\n[Other]\nPLAIN=elsewhere\n");
+    IniSection section;
+    ASSERT_TRUE(section.Load(path.c_str(), "Strings"));
+    for (const char* key : {"PLAIN", "SPACED", "QUOTED", "DUP", "LOWER", "EMPTY"}) {
+        char expected[256];
+        ::GetPrivateProfileStringA("Strings", key, "<none>", expected, sizeof expected, path.c_str());
+        const CString* got = section.Find(key);
+        ASSERT_NE(nullptr, got) << key;
+        EXPECT_STREQ(expected, *got) << key;
+    }
+    EXPECT_EQ(nullptr, section.Find("MISSING"));
+    EXPECT_EQ(nullptr, section.Find("NOEQUALS"));
+    IniSection absent;
+    EXPECT_FALSE(absent.Load(path.c_str(), "Nowhere"));
+    EXPECT_EQ(nullptr, absent.Find("PLAIN"));
+}

@@ -2,6 +2,7 @@
 // ring and the password prompts.
 #include "FlowSupport.h"
 #include "core/AuthCallback.h"
+#include "station/CInvalidIDPW.h"
 #include "station/PeapSettingDlg.h"
 
 #include <thread>
@@ -56,7 +57,8 @@ TEST_F(AuthFlow, RejectedIdentityAsksTheMainWindowForTheReLoginDialog)
     ASSERT_EQ(1u, tap.seen.size());
     EXPECT_EQ(static_cast<UINT>(MSG_INVALID_IDPW_DLG), tap.seen[0].message);
     EXPECT_EQ(8u, tap.seen[0].wParam);
-    EXPECT_EQ(1, tap.seen[0].lParam);  // rejected, not timed out
+    ASSERT_NE(nullptr, d.m_pQxUI->m_pInvalidIDPW);
+    EXPECT_EQ(1u, d.m_pQxUI->m_pInvalidIDPW->m_bRejected);  // rejected, not timed out
     EXPECT_EQ(0, G_bReConnect);
     EXPECT_EQ(1, G_nPromptCounter);
     EXPECT_TRUE(Called("QXWL_Disassociate()"));
@@ -88,18 +90,6 @@ TEST_F(AuthFlow, RejectionOfABssidBoundProfileOnlyWritesTheStatusLine)
     EXPECT_FALSE(Called("QXWL_Disassociate"));
     ASSERT_FALSE(status.seen.empty());
     EXPECT_EQ("Authentication failed - Identity or password is invalid.", status.seen.back().text);
-}
-
-TEST_F(AuthFlow, StatusRingWrapsToSlotZeroAfterTwoHundredLines)
-{
-    CHideDlg& d = Start("");
-    MessageRecorder status;
-    d.m_pQxUI->m_hAuthenStatusWnd = status.Handle();
-    for (int i = 0; i < 201; ++i) d.SendMessage(MSG_AUTH_STATUS_EVENT, RS_CBS_AU_STATUS_START);
-    PumpFor(kSettleMs);
-    ASSERT_EQ(201u, status.seen.size());
-    EXPECT_EQ(199u, status.seen[199].wParam);
-    EXPECT_EQ(0u, status.seen[200].wParam);
 }
 
 TEST_F(AuthFlow, AuthenticatingLineNamesTheMethodOfTheProfileInUse)

@@ -71,7 +71,7 @@ private:
         auto* self = reinterpret_cast<MessageRecorder*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         if (self && message == MSG_AUTH_STATUS_TEXT) {
             auto* line = reinterpret_cast<AUTH_STATUS_TEXT*>(lParam);
-            self->seen.push_back({message, wParam, 0, line ? line->szText : ""});
+            self->seen.push_back({message, wParam, 0, line ? line->strText.GetString() : ""});
             delete line;
             return 0;
         }

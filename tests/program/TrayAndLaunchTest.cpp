@@ -1,5 +1,6 @@
 // The real program under Wine: what a user sees of it from outside.
 #include <gtest/gtest.h>
+#include "support/FakeNotificationArea.h"
 #include "support/TestSupport.h"
 
 #include <mutex>
@@ -20,63 +21,6 @@ std::string EnglishText(const char* key)
     ::GetPrivateProfileStringA("Strings", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
     return text;
 }
-
-// Stands in for the shell's notification area: the platform hands every tray request to the
-// top-level window of class "Shell_TrayWnd" as WM_COPYDATA (the request in dwData).
-class FakeNotificationArea {
-public:
-    FakeNotificationArea()
-    {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "Shell_TrayWnd";
-        ::RegisterClassA(&wc);
-        s_self = this;
-        m_hWnd = ::CreateWindowExA(WS_EX_TOPMOST, "Shell_TrayWnd", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   wc.hInstance, nullptr);
-    }
-    ~FakeNotificationArea()
-    {
-        ::DestroyWindow(m_hWnd);
-        s_self = nullptr;
-    }
-    bool Exists() const { return m_hWnd != nullptr; }
-
-    // Pumps until a request of that kind carries the text (as the platform's wide text).
-    bool WaitForTip(DWORD request, const std::string& tip, DWORD timeoutMs)
-    {
-        std::wstring wide(tip.begin(), tip.end());
-        return PumpUntil([&] {
-            for (const auto& r : m_requests)
-                if (r.first == request && FindWide(r.second, wide)) return true;
-            return false;
-        }, timeoutMs);
-    }
-    size_t Requests() const { return m_requests.size(); }
-
-private:
-    static bool FindWide(const std::vector<BYTE>& data, const std::wstring& text)
-    {
-        const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-        for (size_t at = 0; at + bytes <= data.size(); at += 2)
-            if (memcmp(&data[at], text.c_str(), bytes) == 0) return true;
-        return false;
-    }
-    static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l)
-    {
-        if (m == WM_COPYDATA && s_self) {
-            auto* cds = reinterpret_cast<COPYDATASTRUCT*>(l);
-            const BYTE* p = static_cast<const BYTE*>(cds->lpData);
-            s_self->m_requests.emplace_back(static_cast<DWORD>(cds->dwData), std::vector<BYTE>(p, p + cds->cbData));
-            return TRUE;
-        }
-        return ::DefWindowProcA(h, m, w, l);
-    }
-    static inline FakeNotificationArea* s_self = nullptr;
-    HWND m_hWnd = nullptr;
-    std::vector<std::pair<DWORD, std::vector<BYTE>>> m_requests;
-};
 
 class RealProgram : public ::testing::Test {
 protected:

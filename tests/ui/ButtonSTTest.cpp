@@ -46,17 +46,21 @@ protected:
     static void Hover(CButtonST& button) { button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(4, 4)); }
 };
 
+std::function<void()> g_pendingMenuAction;
+
+void CALLBACK RunPendingMenuAction(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    auto run = std::move(g_pendingMenuAction);
+    g_pendingMenuAction = nullptr;
+    if (run) run();
+}
+
 // Runs action once the tracking loop of a menu has started on this thread.
 void WhileMenuIsOpen(std::function<void()> action)
 {
-    static std::function<void()> pending;
-    pending = std::move(action);
-    ::SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR id, DWORD) {
-        ::KillTimer(nullptr, id);
-        auto run = std::move(pending);
-        pending = nullptr;
-        if (run) run();
-    });
+    g_pendingMenuAction = std::move(action);
+    ::SetTimer(nullptr, 0, 150, RunPendingMenuAction);
 }
 }  // namespace
 

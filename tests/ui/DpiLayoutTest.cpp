@@ -5,6 +5,7 @@
 #include "core/QXWLLIB.h"
 #include "support/TestSupport.h"
 #include "ui/ControlsForm.h"
+#include "ui/CSignalStatic.h"
 #include "ui/DpiLayout.h"
 #include "ui/FloatButton.h"
 
@@ -27,11 +28,6 @@ class CFingerStatic : public CStatic {
     DECLARE_DYNAMIC(CFingerStatic)
 };
 IMPLEMENT_DYNAMIC(CFingerStatic, CStatic)
-
-class CSignalStatic : public CStatic {
-    DECLARE_DYNAMIC(CSignalStatic)
-};
-IMPLEMENT_DYNAMIC(CSignalStatic, CStatic)
 
 std::vector<std::string> g_log;
 

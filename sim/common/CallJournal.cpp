@@ -1,4 +1,4 @@
-#include "sim/QxWLAPI/CallJournal.h"
+#include "sim/common/CallJournal.h"
 
 #include <cstdarg>
 #include <cstdio>

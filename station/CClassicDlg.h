@@ -1,0 +1,26 @@
+// What the classic station dialogs share: the etched top edge, dragging the front window on
+// small desktops, and reporting to the front window.
+#pragma once
+#include "ui/ResizeDlg.h"
+#include "ui/ShadeButtonST.h"
+
+class CClassicDlg : public CResizeDlg {
+public:
+    CClassicDlg(UINT nIDTemplate, CWnd* pParentWnd) : CResizeDlg(nIDTemplate, pParentWnd) {}
+
+    // The window the classic dialogs report to: the last active pop-up of the application's
+    // main window (the skinned main window while it is open).
+    static CWnd* GetFrontWindow();
+    // Sends a report synchronously to the front window; 0 when there is none.
+    static LRESULT SendToFrontWindow(UINT message, WPARAM wParam, LPARAM lParam);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnPaint();
+    LRESULT OnNcHitTest(CPoint point);
+    // Gives a bound button of the dialog its caption, the plain shading and the dialog font.
+    void SkinButton(CShadeButtonST& button, LPCSTR caption);
+    // The dialog font: height 16, the language table's character set and face name.
+    CFont m_font;
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,42 @@
+// The re-login dialog: an 802.1X authentication failed; the user may enter the identity,
+// password and domain again, which are written to the library and connected with.
+#pragma once
+#include "station/CClassicDlg.h"
+#include "core/StationRecords.h"
+#include "res/resource.h"
+
+class CInvalidIDPW : public CClassicDlg {
+public:
+    enum { IDD = IDD_INVALID_IDPW };
+    explicit CInvalidIDPW(CWnd* pParent = nullptr) : CClassicDlg(IDD, pParent) {}
+
+    // 1: the identity or password was rejected; 0: the authentication timed out.
+    ULONG m_bRejected = 1;
+
+    CString m_strCardName;
+    CString m_strProfileName;
+    CString m_strMessage;
+    CString m_strIdentity;
+    CString m_strPassword;
+    CString m_strDomain;
+
+    // The profile that failed: the hidden dialog's copy of the last profile request.
+    static WLANPROFILE* GetProfile();
+
+    static constexpr WPARAM kReloginWpaOrPlain = 10;
+    static constexpr WPARAM kReloginOther = 0;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnBtnOK();
+    void OnBtnCancel();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CShadeButtonST m_btnOK;
+    CShadeButtonST m_btnCancel;
+    void RefreshTexts();
+    void UpdateFieldVisibility();
+};

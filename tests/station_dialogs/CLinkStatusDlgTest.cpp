@@ -1,0 +1,106 @@
+// The link status page against the stand-in's links, and its throughput and rate rules.
+#include "StationDialogsFixture.h"
+#include "station/CLinkStatusDlg.h"
+
+#include <cstring>
+
+using station_dialogs_test::StationDialogsTest;
+
+namespace {
+class LinkStatusTest : public StationDialogsTest {
+protected:
+    void SetUp() override
+    {
+        StationDialogsTest::SetUp();
+        G_LangTable.IDS_INFRA = "Infrastructure";
+        G_LangTable.IDS_DRIVER_NOTOK = "Driver not ready";
+        G_LangTable.IDS_DISCONNECTED = "Disconnected";
+        G_LangTable.IDS_RADIOOFF = "Radio off";
+        G_LangTable.IDS_PROF_TX_POWER = "Tx Power";
+        front.ShowWindow(SW_SHOW);
+        ASSERT_TRUE(page.Create(CLinkStatusDlg::IDD, &front));
+        page.ShowWindow(SW_SHOW);
+    }
+    void TearDown() override
+    {
+        page.DestroyWindow();
+        StationDialogsTest::TearDown();
+    }
+    void Connect(const char* ssid, ULONG auth, const char* key)
+    {
+        WLANPROFILE p = {};
+        p.SSID.SsidLength = static_cast<ULONG>(strlen(ssid));
+        memcpy(p.SSID.Ssid, ssid, p.SSID.SsidLength);
+        p.enumNetworkType = NETWORK_INFRASTRUCTURE;
+        p.enumAuthenMode = auth;
+        p.enumEncryStatus = ENCRY_AES;
+        strcpy(p.chPskKey, key);
+        QXWLAPI.QXWL_SetWLANProfile(&p);
+        sim.WaitIdle();
+    }
+    CLinkStatusDlg page;
+};
+}  // namespace
+
+TEST_F(LinkStatusTest, ShowsAConnectedWpa2Link)
+{
+    Connect("Quixen-WPA2", AUTH_WPA2_PSK, "quixen2024");
+    page.Refresh();
+    // Without the access point's address a name of more than ten characters is cut to ten.
+    EXPECT_EQ(0, page.m_strStatus.Find("Quixen-WPA.. <--> 00-1A-2B-44-71-"));
+    EXPECT_EQ(35, page.m_strStatus.GetLength());  // no trailing blank
+    EXPECT_STREQ("WPA2-PSK", page.m_strAuth);
+    EXPECT_STREQ("AES", page.m_strEncry);
+    EXPECT_STREQ("Infrastructure", page.m_strNetworkType);
+    EXPECT_STREQ("192.168.3.100", page.m_strIp);
+    EXPECT_STREQ("255.255.255.0", page.m_strMask);
+    EXPECT_STREQ("192.168.3.1", page.m_strGateway);
+    EXPECT_NE(-1, page.m_strChannel.Find(" <--> "));
+    EXPECT_NE(-1, page.m_strExtraInfo.Find(" [Tx Power:100%]"));
+    EXPECT_STREQ("n/a", page.m_strSnr0);  // not an 802.11n link
+}
+
+TEST_F(LinkStatusTest, ShowsAFortyMegahertzShortGuardLink)
+{
+    Connect("Quixen-N300", AUTH_WPA2_PSK, "quixen300");
+    page.Refresh();
+    EXPECT_STREQ("40", page.m_strBandwidth);
+    EXPECT_STREQ("short", page.m_strGuardInterval);
+    EXPECT_STREQ("15", page.m_strMcs);
+    EXPECT_STREQ("300.0 Mbps", page.m_strTxRate);
+    EXPECT_STREQ("31", page.m_strSnr0);
+    EXPECT_STREQ("25", page.m_strSnr2);
+}
+
+TEST_F(LinkStatusTest, ShowsTheDisconnectedAdapterPerSystem)
+{
+    // A link status of 0 reads as a driver that is not ready.
+    page.Refresh();
+    EXPECT_STREQ("Driver not ready", page.m_strStatus);
+    EXPECT_TRUE(page.m_strAuth.IsEmpty());
+    EXPECT_STREQ("n/a", page.m_strSnr2);
+    sim.Set("MSConfigService", 0);
+    page.Refresh();
+    EXPECT_STREQ("AutoConfig service is disable", page.m_strStatus);
+    sim.Set("OsCode", 9);
+    page.Refresh();
+    EXPECT_STREQ("Driver not ready", page.m_strStatus);
+}
+
+TEST(LinkThroughput, CountsBackwardsCountersAsZeroAndFormatsKbpsBelowOneMbps)
+{
+    EXPECT_DOUBLE_EQ(0.0, CLinkStatusDlg::ThroughputMbps(1000, 999));
+    EXPECT_DOUBLE_EQ(1.0, CLinkStatusDlg::ThroughputMbps(0, 250000));
+    EXPECT_DOUBLE_EQ(1.0, CLinkStatusDlg::ThroughputMbps(0xFFFFFFFFu - 250000, 0xFFFFFFFFu));
+    EXPECT_STREQ("999.500 Kbps", CLinkStatusDlg::ThroughputText(0.9995));
+    EXPECT_STREQ("1.000 Mbps", CLinkStatusDlg::ThroughputText(1.0));
+}
+
+TEST_F(LinkStatusTest, RatesOfTheTransmitSettingWord)
+{
+    EXPECT_DOUBLE_EQ(0.0, page.RateOfTransmitSetting((1u << 14) | 9));   // OFDM MCS 9
+    EXPECT_DOUBLE_EQ(5.5, page.RateOfTransmitSetting(10));               // CCK MCS 10
+    EXPECT_DOUBLE_EQ(54.0, page.RateOfTransmitSetting((1u << 14) | 7));
+    EXPECT_DOUBLE_EQ(72.2, page.RateOfTransmitSetting((2u << 14) | (1u << 8) | 7));
+    EXPECT_DOUBLE_EQ(0.0, page.RateOfTransmitSetting((3u << 14) | 40));
+}
