@@ -2,6 +2,8 @@
 #include "core/DebugLog.h"
 #include "core/LanguageTable.h"
 #include "core/QXWLLIB.h"
+#include "core/IeParseResult.h"
+#include "core/StationContract.h"
 
 #include <algorithm>
 #include <cstring>
@@ -358,6 +360,7 @@ void CLinkStatusDlg::ShowConnected(const WLAN_STATUS& status, BOOL bNotApplicabl
             if (!m_bHtNotApplicable && has11n) SetHtValues(word);
         }
     }
+    AppendCentralChannel(status, has11n);
     UpdateThroughput(status);
     SetBar(m_bars[0], status.linkQuality);
     const LONG rssi[3] = {status.rssi0, status.rssi1, status.rssi2};
@@ -383,6 +386,29 @@ void CLinkStatusDlg::ShowConnected(const WLAN_STATUS& status, BOOL bNotApplicabl
     else power.Format("%d%%", static_cast<int>(status.txPower));
     m_strExtraInfo.AppendFormat(" [%s:%s]", G_LangTable.IDS_PROF_TX_POWER.GetString(), power.GetString());
     UpdateData(FALSE);
+}
+
+void CLinkStatusDlg::AppendCentralChannel(const WLAN_STATUS& status, BOOL has11n)
+{
+    if (!has11n || m_strChannel.IsEmpty()) return;
+    ULONG wireless = 0;
+    QXWLAPI.QXWL_QueryWirelessMode(&wireless);
+    const REPOSIT_BSSID_LIST& repository = QXWLAPI.listRepositBssid;
+    if (wireless < kHtModeWirelessMin || !repository.pBssidList || repository.pBssidList->NumberOfItems == 0) return;
+    BssidListView entries(repository.pBssidList, repository.nBufferSize, "CLinkStatusDlg::Refresh");
+    for (size_t i = 0; i < entries.Count(); ++i) {
+        const NDIS_WLAN_BSSID_EX& entry = entries[i];
+        if (memcmp(entry.MacAddress, status.Bssid, sizeof status.Bssid) != 0) continue;
+        IE_PARSE_RESULT parsed{};
+        QXWLAPI.QXWL_ParseInfoElement(&entry, &parsed);
+        const ULONG mode = (status.htTransmitSetting & 0xFFFF) >> kModeShift;
+        const bool htMode = mode == kModeHtMixed || mode == kModeHtGreenfield;
+        const bool htInfrastructure = parsed.bHT && entry.InfrastructureMode == Ndis802_11Infrastructure;
+        if (htMode && (htInfrastructure || entry.InfrastructureMode == Ndis802_11IBSS))
+            m_strChannel.AppendFormat("; %s : %d", G_LangTable.IDS_LINKSTATUS_CENTRAL_CHANNEL.GetString(),
+                                      static_cast<int>(status.centralChannel));
+        return;
+    }
 }
 
 void CLinkStatusDlg::SetHtValues(ULONG word)

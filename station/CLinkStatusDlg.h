@@ -55,6 +55,8 @@ private:
     void SetNotApplicable(bool withSnr2);
     void UpdateSnr(BOOL bNotApplicable, ULONG snr0, ULONG snr1);
     void SetHtValues(ULONG word);
+    // "; <central channel> : n" after the channel, for an HT link to an access point of the repository.
+    void AppendCentralChannel(const WLAN_STATUS& status, BOOL has11n);
 
     CHTTable m_htTable;
     std::array<LinkMessage, 11> m_messages = {};

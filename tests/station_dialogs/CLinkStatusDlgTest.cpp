@@ -1,8 +1,11 @@
 // The link status page against the stand-in's links, and its throughput and rate rules.
 #include "StationDialogsFixture.h"
+#include "core/BssidRepository.h"
+#include "core/StationContract.h"
 #include "station/CLinkStatusDlg.h"
 
 #include <cstring>
+#include <vector>
 
 using station_dialogs_test::StationDialogsTest;
 
@@ -70,6 +73,23 @@ TEST_F(LinkStatusTest, ShowsAFortyMegahertzShortGuardLink)
     EXPECT_STREQ("300.0 Mbps", page.m_strTxRate);
     EXPECT_STREQ("31", page.m_strSnr0);
     EXPECT_STREQ("25", page.m_strSnr2);
+}
+
+TEST_F(LinkStatusTest, AnHtLinkToAKnownAccessPointShowsItsCentralChannel)
+{
+    G_LangTable.IDS_LINKSTATUS_CENTRAL_CHANNEL = "Central channel";
+    Connect("Quixen-N300", AUTH_WPA2_PSK, "quixen300");
+    page.Refresh();
+    EXPECT_EQ(-1, page.m_strChannel.Find("Central channel"));  // not seen in a scan yet
+
+    QXWLAPI.QXWL_SiteSurveyScan(nullptr);
+    sim.WaitIdle();
+    std::vector<BYTE> list;
+    ASSERT_TRUE(ReadSiteSurveyList(QXWLAPI.QXWL_SiteSurveyQuery, list, "test"));
+    UpdateRepositBssidList(QXWLAPI, list.data(), static_cast<ULONG>(list.size()));
+    page.Refresh();
+    EXPECT_NE(-1, page.m_strChannel.Find(" <--> "));
+    EXPECT_NE(-1, page.m_strChannel.Find("; Central channel : "));
 }
 
 TEST_F(LinkStatusTest, ShowsTheDisconnectedAdapterPerSystem)
