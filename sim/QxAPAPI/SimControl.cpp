@@ -9,14 +9,7 @@ using simap::SoftApWorld;
 
 #define SIM_EXPORT extern "C" __attribute__((dllexport))
 
-namespace {
-ULONG PutText(const std::string& text, LPSTR buffer, ULONG size)
-{
-    const ULONG needed = static_cast<ULONG>(text.size() + 1);
-    if (buffer && size >= needed) memcpy(buffer, text.c_str(), needed);
-    return needed;
-}
-}  // namespace
+using sim::PutText;
 
 SIM_EXPORT void WINAPI SIM_ResetWorld(void)
 {

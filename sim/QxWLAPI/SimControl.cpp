@@ -2,6 +2,8 @@
 #include "sim/QxWLAPI/SimApi.h"
 #include "sim/QxWLAPI/SimWorld.h"
 
+#include "sim/common/TextValues.h"
+
 #include <cstring>
 
 using sim::SimWorld;
@@ -40,10 +42,7 @@ SIM_EXPORT LONG WINAPI SIM_Get(LPCSTR key)
 
 SIM_EXPORT ULONG WINAPI SIM_GetJournal(LPSTR buffer, ULONG size)
 {
-    const std::string text = SimWorld::Get().JournalText();
-    const ULONG needed = static_cast<ULONG>(text.size() + 1);
-    if (buffer && size >= needed) memcpy(buffer, text.c_str(), needed);
-    return needed;
+    return sim::PutText(SimWorld::Get().JournalText(), buffer, size);
 }
 
 SIM_EXPORT void WINAPI SIM_ClearJournal(void)

@@ -1,6 +1,7 @@
 #include "sim/common/TextValues.h"
 
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 
 namespace sim {
@@ -32,6 +33,13 @@ bool ParseMac(const std::string& text, UCHAR (&mac)[6])
         return false;
     for (int i = 0; i < 6; ++i) mac[i] = static_cast<UCHAR>(b[i]);
     return true;
+}
+
+ULONG PutText(const std::string& text, LPSTR buffer, ULONG size)
+{
+    const ULONG needed = static_cast<ULONG>(text.size() + 1);
+    if (buffer && size >= needed) memcpy(buffer, text.c_str(), needed);
+    return needed;
 }
 
 }  // namespace sim

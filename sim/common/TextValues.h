@@ -11,5 +11,8 @@ std::string Trim(const std::string& s);
 bool ParseLong(const std::string& text, LONG& out);
 // "00:1A:2B:44:71:31" (any one-character separators).
 bool ParseMac(const std::string& text, UCHAR (&mac)[6]);
+// Copies text and its terminator into buffer when size holds them; answers the bytes needed
+// (the SIM_ exports' way of handing texts out).
+ULONG PutText(const std::string& text, LPSTR buffer, ULONG size);
 
 }  // namespace sim
