@@ -7,7 +7,10 @@
 #include "station/CHiddenSsidDlg.h"
 #include "station/CInvalidIDPW.h"
 #include "station/CLinkStatusDlg.h"
+#include "skin/KelvoPageSiteSurveyDlg.h"
 
+#include <algorithm>
+#include <cstring>
 #include <iterator>
 
 namespace {
@@ -67,6 +70,7 @@ namespace {
 // Classic dialog numbers of ShowClassicDialog and of the main window's requests.
 enum { kClassicLinkStatus = 0, kClassicAddBlockAck = 2, kClassicDeleteBlockAck = 3, kClassicHiddenSsid = 5 };
 constexpr WPARAM kRequestClosed = 0, kRequestShowFromPage = 3, kRequestShowHiddenSsid = 2, kRequestShowRelogin = 8;
+constexpr LPARAM kHiddenSsidConfirmed = 1;
 
 template <typename Dialog>
 Dialog* CreateClassic(CWnd* parent, const CRect& area)
@@ -168,10 +172,21 @@ LRESULT CKelvoPageUIDlg::OnDeleteBaDlg(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-LRESULT CKelvoPageUIDlg::OnHiddenSsidDlg(WPARAM wParam, LPARAM)
+LRESULT CKelvoPageUIDlg::OnHiddenSsidDlg(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam == kRequestShowHiddenSsid) ShowClassicDialog(kClassicHiddenSsid);
-    else if (wParam == kRequestClosed) Hide(m_pHiddenSsidDlg);
+    if (wParam == kRequestShowHiddenSsid) {
+        ShowClassicDialog(kClassicHiddenSsid);
+    } else if (wParam == kRequestClosed) {
+        if (lParam == kHiddenSsidConfirmed && m_pHiddenSsidDlg && m_pPageSiteSurveyDlg) {
+            // The prompt's edit takes 32 characters; a longer text never reaches the record.
+            const CString& name = m_pHiddenSsidDlg->m_strSSID;
+            NDIS_802_11_SSID& pending = m_pPageSiteSurveyDlg->m_PendingSsid;
+            pending = {};
+            pending.SsidLength = std::min<ULONG>(static_cast<ULONG>(name.GetLength()), kSsidMaxLength);
+            memcpy(pending.Ssid, name.GetString(), pending.SsidLength);
+        }
+        Hide(m_pHiddenSsidDlg);
+    }
     return 0;
 }
 
@@ -192,6 +207,9 @@ LRESULT CKelvoPageUIDlg::OnAuthenStatusDlg(WPARAM wParam, LPARAM)
     // OK of the status window, or a re-login that leaves the status window to its owner.
     if (wParam == 0) {
         Hide(m_pAuthenStatusDlg);
+        Hide(m_pInvalidIDPW);
+    } else if (wParam == CInvalidIDPW::kReloginWpaOrPlain) {
+        // The re-login was confirmed and the connect is under way: the dialog has done its part.
         Hide(m_pInvalidIDPW);
     }
     return 0;

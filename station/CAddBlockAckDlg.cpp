@@ -26,6 +26,7 @@ void CAddBlockAckDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_BA_TID_COMBO, m_comboTid);
     DDX_Control(pDX, IDC_CLASSIC_OK, m_btnConfirm);
     DDX_Control(pDX, IDC_CLASSIC_CANCEL, m_btnCancel);
+    DDX_Control(pDX, IDC_BA_WINDOW_SIZE, m_editWindowSize);
     DDX_Text(pDX, IDC_BA_WINDOW_SIZE, m_nWindowSize);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 #include "station/CClassicDlg.h"
 #include "ui/ComboBoxSuper.h"
+#include "ui/CSmartEdit.h"
 #include "res/resource.h"
 
 class CAddBlockAckDlg : public CClassicDlg {
@@ -27,6 +28,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    CSmartEdit m_editWindowSize;
     CListCtrl m_list;
     CComboBoxSuper m_comboTid;
     CShadeButtonST m_btnConfirm;

@@ -31,6 +31,7 @@ void CAuthenStatusDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_CLASSIC_OK, m_btnOK);
     DDX_Control(pDX, IDC_CLASSIC_CANCEL, m_btnCancel);
     DDX_Control(pDX, IDC_AUTH_STATUS_LIST, m_list);
+    DDX_Control(pDX, IDC_AUTH_SEPARATOR, m_separator);
     DDX_Text(pDX, IDC_AUTH_CARD_NAME, m_strCardName);
     DDX_Text(pDX, IDC_AUTH_PROFILE_NAME, m_strProfileName);
 }
@@ -47,8 +48,24 @@ BOOL CAuthenStatusDlg::OnInitDialog()
     m_list.InsertColumn(1, "Description", LVCFMT_LEFT, static_cast<int>(rc.Width() * kTextColumnShare));
     SkinButton(m_btnCancel, G_LangTable.IDS_CANCEL);
     SkinButton(m_btnOK, G_LangTable.IDS_OK);
+    CentreButtonsUnderList();
     ResetWindow();
     return TRUE;
+}
+
+void CAuthenStatusDlg::CentreButtonsUnderList()
+{
+    CRect list, ok, cancel;
+    m_list.GetWindowRect(&list);
+    m_btnOK.GetWindowRect(&ok);
+    m_btnCancel.GetWindowRect(&cancel);
+    ScreenToClient(&list);
+    ScreenToClient(&ok);
+    ScreenToClient(&cancel);
+    const int gap = cancel.left - ok.right;
+    const int left = list.left + (list.Width() - (ok.Width() + gap + cancel.Width())) / 2;
+    m_btnOK.SetWindowPos(HWND{}, left, ok.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_btnCancel.SetWindowPos(HWND{}, left + ok.Width() + gap, cancel.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CAuthenStatusDlg::ReadHeaderTexts()

@@ -3,6 +3,7 @@
 #pragma once
 #include "station/CClassicDlg.h"
 #include "ui/CQuickList.h"
+#include "ui/CSeparator.h"
 #include "core/AuthStatusMessages.h"
 #include "res/resource.h"
 
@@ -41,8 +42,11 @@ private:
     CShadeButtonST m_btnCancel;
     void ResetWindow();
     void ReadHeaderTexts();
+    // Places OK and Cancel side by side, keeping their gap, centred under the list.
+    void CentreButtonsUnderList();
     void AddEntry(const CString& text);
 
     std::vector<Entry> m_entries;
     CQuickList m_list;
+    CSeparator m_separator;
 };

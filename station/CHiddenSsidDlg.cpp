@@ -19,6 +19,7 @@ void CHiddenSsidDlg::DoDataExchange(CDataExchange* pDX)
     CClassicDlg::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_CLASSIC_OK, m_btnOK);
     DDX_Control(pDX, IDC_CLASSIC_CANCEL, m_btnCancel);
+    DDX_Control(pDX, IDC_HIDDEN_SSID_EDIT, m_editSSID);
     DDX_Text(pDX, IDC_HIDDEN_SSID_EDIT, m_strSSID);
     DDV_MaxChars(pDX, m_strSSID, static_cast<int>(kSsidMaxLength));
 }
@@ -28,8 +29,8 @@ BOOL CHiddenSsidDlg::OnInitDialog()
     CClassicDlg::OnInitDialog();
     SetDlgItemText(IDC_HIDDEN_SSID_PROMPT, G_LangTable.IDS_HIDDEN_TEXT);
     GetDlgItem(IDC_HIDDEN_SSID_PROMPT)->SetFont(&m_font);
-    GetDlgItem(IDC_HIDDEN_SSID_EDIT)->SetFont(&m_font);
-    SendDlgItemMessage(IDC_HIDDEN_SSID_EDIT, EM_LIMITTEXT, kSsidMaxLength, 0);
+    m_editSSID.SetFont(&m_font);
+    m_editSSID.LimitText(static_cast<int>(kSsidMaxLength));
     SkinButton(m_btnOK, G_LangTable.IDS_OK);
     SkinButton(m_btnCancel, G_LangTable.IDS_CANCEL);
     return TRUE;
@@ -42,7 +43,7 @@ void CHiddenSsidDlg::OnShowWindow(BOOL bShow, UINT nStatus)
         return;
     m_strSSID.Empty();
     UpdateData(FALSE);
-    GetDlgItem(IDC_HIDDEN_SSID_EDIT)->SetFocus();
+    m_editSSID.SetFocus();
 }
 
 void CHiddenSsidDlg::OnOK()

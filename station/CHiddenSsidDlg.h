@@ -1,6 +1,7 @@
 // Asks for the name of a network that does not broadcast it, before the connection goes on.
 #pragma once
 #include "station/CClassicDlg.h"
+#include "ui/CSmartEdit.h"
 #include "res/resource.h"
 
 class CHiddenSsidDlg : public CClassicDlg {
@@ -20,6 +21,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    CSmartEdit m_editSSID;
     CShadeButtonST m_btnOK;
     CShadeButtonST m_btnCancel;
 };

@@ -5,6 +5,8 @@
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageUIDlg.h"
 
+#include <cstring>
+
 namespace {
 constexpr ULONG kTextBytes = 128;
 constexpr char kMustInputIdentity[] = "Must input Identity";
@@ -121,6 +123,12 @@ void CInvalidIDPW::OnBtnOK()
 {
     UpdateData(TRUE);
     WLANPROFILE* prof = GetProfile();
+    if (prof && !m_bRejected) {
+        // After a time-out the fields are hidden and empty: the retry keeps the account in force.
+        m_strIdentity = CString(prof->chID, static_cast<int>(strnlen(prof->chID, sizeof prof->chID)));
+        m_strPassword = CString(prof->chPassword, static_cast<int>(strnlen(prof->chPassword, sizeof prof->chPassword)));
+        m_strDomain = CString(prof->chDomainName, static_cast<int>(strnlen(prof->chDomainName, sizeof prof->chDomainName)));
+    }
     if (prof) {
         if (m_strIdentity.IsEmpty()) {
             ShowProductMessageBox(kMustInputIdentity);

@@ -37,6 +37,7 @@ constexpr ULONG kModeCck = 0, kModeOfdm = 1, kModeHtMixed = 2, kModeHtGreenfield
 constexpr double kCckRates[] = {1.0, 2.0, 5.5, 11.0};
 constexpr double kOfdmRates[] = {6, 9, 12, 18, 24, 36, 48, 54};
 constexpr char kNotApplicable[] = "n/a";
+constexpr int kTipNameChars = 50;
 
 const CString CLanguageTable::*const kLinkMessageKeys[11] = {
     &CLanguageTable::IDS_GENERAL_LINK_UP, &CLanguageTable::IDS_GENERAL_LINK_DOWN, &CLanguageTable::IDS_HW_RADIO_OFF,
@@ -93,6 +94,8 @@ CString Ip(const UCHAR (&a)[4])
 BEGIN_MESSAGE_MAP(CLinkStatusDlg, CClassicDlg)
     ON_WM_SHOWWINDOW()
     ON_WM_TIMER()
+    ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
+    ON_NOTIFY_EX(TTN_NEEDTEXTW, 0, OnToolTipText)
 END_MESSAGE_MAP()
 
 CLinkStatusDlg::CLinkStatusDlg(CWnd* pParent) : CClassicDlg(IDD, pParent)
@@ -110,6 +113,8 @@ void CLinkStatusDlg::DoDataExchange(CDataExchange* pDX)
     for (int i = 0; i < 4; ++i) DDX_Control(pDX, bars[i], m_bars[i]);
     DDX_Control(pDX, IDC_LINK_TX_GRAPH, m_graphs[kTx]);
     DDX_Control(pDX, IDC_LINK_RX_GRAPH, m_graphs[kRx]);
+    DDX_Control(pDX, IDC_LINK_SEP_TX, m_separators[kTx]);
+    DDX_Control(pDX, IDC_LINK_SEP_RX, m_separators[kRx]);
     const struct { int id; CString CLinkStatusDlg::*text; } texts[] = {
         {IDC_LINK_STATUS_LINE, &CLinkStatusDlg::m_strStatus}, {IDC_LINK_AP_IP, &CLinkStatusDlg::m_strApIp},
         {IDC_LINK_EXTRA, &CLinkStatusDlg::m_strExtraInfo}, {IDC_LINK_CHANNEL, &CLinkStatusDlg::m_strChannel},
@@ -134,11 +139,20 @@ BOOL CLinkStatusDlg::OnInitDialog()
         {IDC_LINK_LBL_CHANNEL, &CLanguageTable::IDS_LINK_CHANNEL}, {IDC_LINK_LBL_AUTH, &CLanguageTable::IDS_LINK_AUTHEN},
         {IDC_LINK_LBL_ENCRY, &CLanguageTable::IDS_LINK_ENCRY}, {IDC_LINK_LBL_NETWORK, &CLanguageTable::IDS_NETWORK_TYPE},
         {IDC_LINK_LBL_IP, &CLanguageTable::IDS_LINK_IP_ADDR}, {IDC_LINK_LBL_MASK, &CLanguageTable::IDS_LINK_SUB_MASK},
-        {IDC_LINK_LBL_GATEWAY, &CLanguageTable::IDS_LINK_DEF_GATEWAY},
+        {IDC_LINK_LBL_GATEWAY, &CLanguageTable::IDS_LINK_DEF_GATEWAY}, {IDC_LINK_SEP_TX, &CLanguageTable::IDS_LINK_TRANSMIT},
+        {IDC_LINK_LBL_TXRATE, &CLanguageTable::IDS_LINK_TXRATE}, {IDC_LINK_LBL_TXTHROUGHPUT, &CLanguageTable::IDS_LINK_THROUGHT},
+        {IDC_LINK_LBL_RXRATE, &CLanguageTable::IDS_LINK_TXRATE}, {IDC_LINK_LBL_RXTHROUGHPUT, &CLanguageTable::IDS_LINK_THROUGHT},
+        {IDC_LINK_SEP_RX, &CLanguageTable::IDS_LINK_RECEIVE},
     };
     for (const auto& l : labels) {
         SetDlgItemText(l.id, G_LangTable.*l.key);
         GetDlgItem(l.id)->SetFont(&m_font);
+    }
+    for (int id : {IDC_LINK_STATUS_LINE, IDC_LINK_AP_IP, IDC_LINK_EXTRA, IDC_LINK_CHANNEL, IDC_LINK_AUTH, IDC_LINK_ENCRY,
+                   IDC_LINK_NETWORK_TYPE, IDC_LINK_IP, IDC_LINK_MASK, IDC_LINK_GATEWAY, IDC_LINK_TX_RATE,
+                   IDC_LINK_TX_THROUGHPUT, IDC_LINK_RX_RATE, IDC_LINK_RX_THROUGHPUT}) {
+        GetDlgItem(id)->SetFont(&m_font);
+        GetDlgItem(id)->ShowWindow(SW_SHOW);
     }
     const CString CLanguageTable::*captions[4] = {&CLanguageTable::IDS_LINK_QUALITY, &CLanguageTable::IDS_LINK_STRENGTH,
                                                   &CLanguageTable::IDS_LINK_STRENGTH2, &CLanguageTable::IDS_LINK_STRENGTH3};
@@ -155,9 +169,17 @@ BOOL CLinkStatusDlg::OnInitDialog()
         m_graphs[d].SetLabel(0, "Max");
         m_graphs[d].SetLabel(1, ThroughputText(0));
         m_graphs[d].SetBarColor(d == kTx ? kGreen : kRxGraph);
+        m_graphs[d].SetFont(&m_font);
         g_history[d].fill(0);
     }
+    for (int id : {IDC_LINK_LBL_HT, IDC_LINK_LBL_BW, IDC_LINK_LBL_GI, IDC_LINK_LBL_STBC, IDC_LINK_LBL_MCS,
+                   IDC_LINK_LBL_SNR0, IDC_LINK_LBL_SNR1, IDC_LINK_LBL_SNR2, IDC_LINK_HT_BW, IDC_LINK_HT_GI,
+                   IDC_LINK_HT_STBC, IDC_LINK_HT_MCS, IDC_LINK_SNR0, IDC_LINK_SNR1, IDC_LINK_SNR2}) {
+        GetDlgItem(id)->SetFont(&m_font);
+        GetDlgItem(id)->ShowWindow(SW_SHOW);
+    }
     UpdateAntennaBars();
+    EnableToolTips(TRUE);
     return TRUE;
 }
 
@@ -187,6 +209,39 @@ void CLinkStatusDlg::OnTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == kRefreshTimer)
         Refresh();
+}
+
+BOOL CLinkStatusDlg::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // The tool is the control itself (TTF_IDISHWND), or a plain control id.
+    const bool wide = pNMHDR->code == TTN_NEEDTEXTW;
+    auto* tipA = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
+    auto* tipW = reinterpret_cast<NMTTDISPINFOW*>(pNMHDR);
+    UINT_PTR id = pNMHDR->idFrom;
+    if ((wide ? tipW->uFlags : tipA->uFlags) & TTF_IDISHWND)
+        id = static_cast<UINT_PTR>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)));
+    if (id == 0)
+        return FALSE;
+    *pResult = 0;
+    if (id != IDC_LINK_STATUS_LINE)
+        return TRUE;
+    WLAN_STATUS status = {};
+    QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 1, 0, 0, 0});
+    if (status.status != QxStatus_Connected)
+        return TRUE;
+    CString name(reinterpret_cast<const char*>(status.Ssid.Ssid),
+                 static_cast<int>(std::min<ULONG>(status.Ssid.SsidLength, kSsidMaxLength)));
+    name = name.Left(kTipNameChars);
+    const UCHAR* b = status.Bssid;
+    CString text;
+    text.Format("%s <--> %02X-%02X-%02X-%02X-%02X-%02X", name.GetString(), b[0], b[1], b[2], b[3], b[4], b[5]);
+    if (wide) {
+        ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), -1, tipW->szText, static_cast<int>(std::size(tipW->szText)));
+        tipW->szText[std::size(tipW->szText) - 1] = L'\0';
+    } else {
+        lstrcpynA(tipA->szText, text.GetString(), static_cast<int>(sizeof tipA->szText));
+    }
+    return TRUE;
 }
 
 void CLinkStatusDlg::UpdateAntennaBars()

@@ -5,6 +5,7 @@
 #include "core/StationRecords.h"
 #include "ui/CMorviStaticHistogram.h"
 #include "ui/CProgressCtrlX.h"
+#include "ui/CSeparator.h"
 #include "res/resource.h"
 
 #include <array>
@@ -38,6 +39,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnTimer(UINT_PTR nIDEvent);
+    // The tooltip of the status line: the network name and the access point's address.
+    BOOL OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -65,4 +68,5 @@ private:
     BOOL m_bHtNotApplicable = FALSE;
     CProgressCtrlX m_bars[4];
     CMorviStaticHistogram m_graphs[2];
+    CSeparator m_separators[2];
 };

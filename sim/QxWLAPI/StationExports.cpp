@@ -51,6 +51,7 @@ constexpr char kDriverDescription[] = "Kelvo 802.11n USB Wireless LAN Card";
 constexpr char kDriverName[] = "kelvo4471.sys";
 constexpr char kNetCfgInstanceId[] = "{6E4F7A10-4471-4C2B-9D7E-2B1A00004471}";
 constexpr ULONG kDeviceModel = 5;  // an 802.11n model
+constexpr size_t kCredentialBytes = 128;  // identity, password and domain buffers
 constexpr LONG kChannels5GHz[] = {36, 40, 44, 48, 52, 56, 60, 64, 100, 104, 108, 112,
                                   116, 120, 124, 128, 132, 136, 140, 149, 153, 157, 161, 165};
 // The Block-Ack peer list: a u32 count, then 10-byte entries beginning with the MAC address.
@@ -598,6 +599,22 @@ LONG WINAPI QXWL_StopAuth(void)
     SimWorld& w = Enter("QXWL_StopAuth()");
     auto guard = w.Lock();
     w.LinkState.StopAuthentication();
+    return QXWL_ERROR_SUCCESS;
+}
+
+// The supplicant's account for the next 802.1X authentication. The journal names the
+// identity and the domain; a password shows only as whether one was given.
+LONG WINAPI QXWL_WriteIDnPasswd(LPCSTR identity, LPCSTR password)
+{
+    const std::string id = identity ? Text(identity, kCredentialBytes) : "";
+    const std::string secret = password ? Text(password, kCredentialBytes) : "";
+    Enter(Format("QXWL_WriteIDnPasswd(%s, %s)", id.c_str(), secret.empty() ? "no password" : "password"));
+    return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_WriteDomainName(LPCSTR domain)
+{
+    Enter(Format("QXWL_WriteDomainName(%s)", domain ? Text(domain, kCredentialBytes).c_str() : ""));
     return QXWL_ERROR_SUCCESS;
 }
 

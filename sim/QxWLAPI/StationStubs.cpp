@@ -91,8 +91,6 @@ SIM_STUB(LONG, QXWL_SetupX509ASCertificate, (const VN_BLOB_KEY* cert), (cert), Q
 SIM_STUB(LONG, QXWL_SetupX509UserCertificate, (const VN_BLOB_KEY* cert), (cert), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetWAPIMode, (ULONG mode), (mode), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_StartEapHostPeerInvokeConfigUI, (LPCSTR profileName, ULONG blobLength, const BYTE* blob), (profileName, blobLength, blob), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_WriteDomainName, (LPCSTR domain), (domain), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_WriteIDnPasswd, (LPCSTR identity, LPCSTR password), (identity, password), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WritePACList, (ULONG count, const BYTE* pacs, LPCSTR profileName), (count, pacs, profileName), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_ReadSSOStatus, (BYTE* status), (status), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_ResetSSOFeature, (void), (), QXWL_ERROR_SUCCESS)

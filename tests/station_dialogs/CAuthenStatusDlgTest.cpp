@@ -119,3 +119,25 @@ TEST_F(AuthenStatusDlgTest, OkTellsTheOwnerAndResets)
     EXPECT_EQ(0u, front.reports[0].wParam);
     EXPECT_TRUE(Calls("QXWL_StopAuth").empty());
 }
+
+TEST_F(AuthenStatusDlgTest, OkAndCancelSitCentredAsAPairUnderTheList)
+{
+    auto rectOf = [&](int id) {
+        RECT rc = {};
+        ::GetWindowRect(::GetDlgItem(dlg.GetSafeHwnd(), id), &rc);
+        return rc;
+    };
+    const RECT list = rectOf(IDC_AUTH_STATUS_LIST), ok = rectOf(IDC_CLASSIC_OK), cancel = rectOf(IDC_CLASSIC_CANCEL);
+    EXPECT_LT(ok.right, cancel.left);
+    EXPECT_NEAR((list.left + list.right) / 2.0, (ok.left + cancel.right) / 2.0, 1.0);
+    EXPECT_GE(ok.top, list.bottom);
+}
+
+TEST_F(AuthenStatusDlgTest, TheListIsHeadedByACaptionedSeparator)
+{
+    HWND separator = ::GetDlgItem(dlg.GetSafeHwnd(), IDC_AUTH_SEPARATOR);
+    EXPECT_NE(nullptr, dynamic_cast<CSeparator*>(CWnd::FromHandlePermanent(separator)));
+    char text[64] = {};
+    ::GetWindowTextA(separator, text, sizeof text);
+    EXPECT_STREQ("Authentication Status List", text);
+}

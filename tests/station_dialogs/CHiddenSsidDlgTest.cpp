@@ -2,6 +2,9 @@
 #include "StationDialogsFixture.h"
 #include "station/CHiddenSsidDlg.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "ui/CSmartEdit.h"
+
+#include <string>
 
 using station_dialogs_test::StationDialogsTest;
 
@@ -55,6 +58,15 @@ TEST_F(HiddenSsidDlgTest, ConfirmsAThirtyTwoCharacterNameOrBlanksUnchanged)
 TEST_F(HiddenSsidDlgTest, TheEditTakesNoMoreThanThirtyTwoCharacters)
 {
     EXPECT_EQ(32, ::SendMessageA(Edit(), EM_GETLIMITTEXT, 0, 0));
+}
+
+TEST_F(HiddenSsidDlgTest, TheSkinnedEditRefusesNoCharacterANameMayHold)
+{
+    ASSERT_NE(nullptr, dynamic_cast<CSmartEdit*>(CWnd::FromHandlePermanent(Edit())));
+    for (char c : std::string("Cafe_5G-2.4 #1!")) ::SendMessageA(Edit(), WM_CHAR, static_cast<BYTE>(c), 1);
+    char text[64] = {};
+    ::GetWindowTextA(Edit(), text, sizeof text);
+    EXPECT_STREQ("Cafe_5G-2.4 #1!", text);
 }
 
 TEST_F(HiddenSsidDlgTest, CancelReportsWithoutAName)

@@ -3,6 +3,8 @@
 #include "station/CInvalidIDPW.h"
 #include "skin/KelvoPageUIDlg.h"
 
+#include <cstring>
+
 using station_dialogs_test::StationDialogsTest;
 
 namespace {
@@ -49,6 +51,19 @@ TEST_F(InvalidIDPWTest, ATimeOutShowsTheMethodsMessageAndNoFields)
     EXPECT_FALSE(Shown(IDC_RELOGIN_PASSWORD));
     EXPECT_FALSE(Shown(IDC_RELOGIN_DOMAIN));
     EXPECT_FALSE(Shown(IDC_RELOGIN_IDENTITY_LABEL));
+}
+
+TEST_F(InvalidIDPWTest, OkAfterATimeOutRetriesWithTheAccountInForce)
+{
+    testing_support::MessageBoxCapture boxes;
+    strcpy(Profile().chID, "user");
+    strcpy(Profile().chPassword, "password");
+    Open(0, EAPMETHOD_PEAP);
+    Click(IDC_CLASSIC_OK);
+    EXPECT_EQ(0u, boxes.Count());  // no demand for fields the user cannot see
+    EXPECT_EQ(1u, Calls("QXWL_WriteIDnPasswd(user, password)").size());
+    EXPECT_EQ(1u, Calls("QXWL_SetWLANProfile").size());
+    EXPECT_STREQ("password", Profile().chPassword);
 }
 
 TEST_F(InvalidIDPWTest, ARejectionShowsTheFieldsTheMethodNeeds)

@@ -5,6 +5,7 @@
 #include "station/CLinkStatusDlg.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 using station_dialogs_test::StationDialogsTest;
@@ -20,6 +21,10 @@ protected:
         G_LangTable.IDS_DISCONNECTED = "Disconnected";
         G_LangTable.IDS_RADIOOFF = "Radio off";
         G_LangTable.IDS_PROF_TX_POWER = "Tx Power";
+        G_LangTable.IDS_LINK_TRANSMIT = "Transmit";
+        G_LangTable.IDS_LINK_RECEIVE = "Receive";
+        G_LangTable.IDS_LINK_TXRATE = "Link Speed";
+        G_LangTable.IDS_LINK_THROUGHT = "Throughput";
         front.ShowWindow(SW_SHOW);
         ASSERT_TRUE(page.Create(CLinkStatusDlg::IDD, &front));
         page.ShowWindow(SW_SHOW);
@@ -41,9 +46,54 @@ protected:
         QXWLAPI.QXWL_SetWLANProfile(&p);
         sim.WaitIdle();
     }
+    // The text the tooltip gets for the status line, asked the way the thread's tooltip asks.
+    std::string StatusLineTip(UINT code)
+    {
+        HWND line = ::GetDlgItem(page.GetSafeHwnd(), IDC_LINK_STATUS_LINE);
+        if (code == TTN_NEEDTEXTW) {
+            NMTTDISPINFOW info = {};
+            info.hdr = {page.GetSafeHwnd(), reinterpret_cast<UINT_PTR>(line), code};
+            info.uFlags = TTF_IDISHWND;
+            page.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+            char text[80] = {};
+            ::WideCharToMultiByte(CP_ACP, 0, info.szText, -1, text, sizeof text, nullptr, nullptr);
+            return text;
+        }
+        NMTTDISPINFOA info = {};
+        info.hdr = {page.GetSafeHwnd(), reinterpret_cast<UINT_PTR>(line), code};
+        info.uFlags = TTF_IDISHWND;
+        page.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        return info.szText;
+    }
+    std::string ItemText(int id)
+    {
+        char text[64] = {};
+        ::GetDlgItemTextA(page.GetSafeHwnd(), id, text, sizeof text);
+        return text;
+    }
     CLinkStatusDlg page;
 };
 }  // namespace
+
+TEST_F(LinkStatusTest, CaptionsTheTransmitAndReceiveColumnsFromTheLanguageTable)
+{
+    EXPECT_EQ("Transmit", ItemText(IDC_LINK_SEP_TX));
+    EXPECT_EQ("Receive", ItemText(IDC_LINK_SEP_RX));
+    for (int id : {IDC_LINK_LBL_TXRATE, IDC_LINK_LBL_RXRATE}) EXPECT_EQ("Link Speed", ItemText(id));
+    for (int id : {IDC_LINK_LBL_TXTHROUGHPUT, IDC_LINK_LBL_RXTHROUGHPUT}) EXPECT_EQ("Throughput", ItemText(id));
+}
+
+TEST_F(LinkStatusTest, StatusLineTipNamesTheWholeNetworkAndItsAccessPoint)
+{
+    EXPECT_EQ("", StatusLineTip(TTN_NEEDTEXTA));  // not connected: no text
+    Connect("Quixen-WPA2", AUTH_WPA2_PSK, "quixen2024");
+    page.Refresh();
+    // The status line cuts the name; its tip does not.
+    const std::string tip = StatusLineTip(TTN_NEEDTEXTA);
+    EXPECT_EQ(0u, tip.find("Quixen-WPA2 <--> 00-1A-2B-44-71-"));
+    EXPECT_EQ(34u, tip.size());
+    EXPECT_EQ(tip, StatusLineTip(TTN_NEEDTEXTW));
+}
 
 TEST_F(LinkStatusTest, ShowsAConnectedWpa2Link)
 {

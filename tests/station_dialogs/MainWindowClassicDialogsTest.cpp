@@ -7,6 +7,10 @@
 #include "station/CInvalidIDPW.h"
 #include "station/CLinkStatusDlg.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "skin/KelvoPageSiteSurveyDlg.h"
+
+#include <cstring>
+#include <string>
 
 using station_dialogs_test::StationDialogsTest;
 
@@ -90,4 +94,44 @@ TEST_F(MainWindowClassicTest, ClosingTheAccessPointDetailsShowsTheLinkStatus)
     EXPECT_TRUE(Visible(mainWindow.m_pLinkStatusDlg));
     mainWindow.ShowClassicDialog(2);
     EXPECT_FALSE(Visible(mainWindow.m_pLinkStatusDlg));
+}
+
+TEST_F(MainWindowClassicTest, ConfirmedHiddenNameGoesToTheSiteSurveyPageAndCancelLeavesIt)
+{
+    CKelvoPageSiteSurveyDlg survey;
+    mainWindow.m_pPageSiteSurveyDlg = &survey;
+    CHiddenSsidDlg& prompt = *mainWindow.m_pHiddenSsidDlg;
+    auto confirm = [&](const char* name, int button) {
+        mainWindow.SendMessage(MSG_HIDDEN_SSID_DLG, 2, 0);
+        ::SetDlgItemTextA(prompt.GetSafeHwnd(), IDC_HIDDEN_SSID_EDIT, name);
+        ClickButton(prompt, button);
+    };
+    auto pending = [&] {
+        return std::string(reinterpret_cast<const char*>(survey.m_PendingSsid.Ssid), survey.m_PendingSsid.SsidLength);
+    };
+
+    confirm("Quixen-Hidden", IDC_CLASSIC_OK);
+    EXPECT_EQ("Quixen-Hidden", pending());
+    EXPECT_FALSE(Visible(&prompt));
+    // A full-length name carries no terminator; nothing of the longer name before stays.
+    const char full[] = "0123456789abcdef0123456789ABCDEF";
+    confirm(full, IDC_CLASSIC_OK);
+    EXPECT_EQ(32u, survey.m_PendingSsid.SsidLength);
+    EXPECT_EQ(0, memcmp(full, survey.m_PendingSsid.Ssid, 32));
+    confirm("Cafe", IDC_CLASSIC_OK);
+    EXPECT_EQ("Cafe", pending());
+    EXPECT_EQ(0, survey.m_PendingSsid.Ssid[4]);
+
+    confirm("Other", IDC_CLASSIC_CANCEL);
+    EXPECT_EQ("Cafe", pending());
+    EXPECT_FALSE(Visible(&prompt));
+    mainWindow.m_pPageSiteSurveyDlg = nullptr;
+}
+
+TEST_F(MainWindowClassicTest, AConfirmedReloginForAWpaProfileLeavesTheDialog)
+{
+    mainWindow.SendMessage(MSG_INVALID_IDPW_DLG, 8, 0);
+    ASSERT_TRUE(Visible(mainWindow.m_pInvalidIDPW));
+    mainWindow.SendMessage(MSG_AUTHEN_STATUS_DLG, CInvalidIDPW::kReloginWpaOrPlain, 0);
+    EXPECT_FALSE(Visible(mainWindow.m_pInvalidIDPW));
 }

@@ -1,0 +1,98 @@
+// A rejected 802.1X account, corrected by the user in the re-login dialog, ends in a link.
+#include "FlowSupport.h"
+#include "station/CAuthenStatusDlg.h"
+#include "station/CInvalidIDPW.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using namespace hidedlg_testing;
+
+namespace {
+// The corporate network accepts "user"/"password" only; the stored profile holds another account.
+const char kStoredGuest[] =
+    "[Profile1]\nName=Quixen-Corp\nSsid=Quixen-Corp\nSecurity=WPA2\nActive=1\nIdentity=guest\nPassword=guess\n";
+
+class ReloginFlow : public FlowFixture {
+protected:
+    void TearDown() override
+    {
+        ::InterlockedExchange(&G_bReConnect, TRUE);
+        FlowFixture::TearDown();
+    }
+    static void Type(CWnd& dlg, int id, const char* text) { ::SetDlgItemTextA(dlg.GetSafeHwnd(), id, text); }
+    static void Click(CWnd& dlg, int id)
+    {
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.GetSafeHwnd(), id)));
+    }
+    static std::vector<std::string> Listed(const CAuthenStatusDlg& status)
+    {
+        std::vector<std::string> texts;
+        for (const auto& entry : status.GetEntries()) texts.push_back(entry.strText.GetString());
+        return texts;
+    }
+    // Shown by its own style: the main window around it may be hidden.
+    static bool Shown(const CWnd* dlg) { return (::GetWindowLongA(dlg->GetSafeHwnd(), GWL_STYLE) & WS_VISIBLE) != 0; }
+    static bool Has(const std::vector<std::string>& texts, const std::string& text)
+    {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+};
+}  // namespace
+
+TEST_F(ReloginFlow, RejectedIdentityIsCorrectedInTheReloginDialogAndTheConnectSucceeds)
+{
+    CHideDlg& d = Start(kStoredGuest);
+    ASSERT_NE(nullptr, d.m_pQxUI);
+    CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
+    CAuthenStatusDlg* status = d.m_pQxUI->m_pAuthenStatusDlg;
+    ASSERT_NE(nullptr, relogin);
+    ASSERT_NE(nullptr, status);
+
+    Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
+    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 5000));
+    EXPECT_FALSE(G_LangTable.IDS_INVALID_IDPW.IsEmpty());
+    EXPECT_STREQ(G_LangTable.IDS_INVALID_IDPW, relogin->m_strMessage);
+    EXPECT_TRUE(Has(Listed(*status), "Authentication failed - Identity or password is invalid."));
+    EXPECT_EQ(0, G_bReConnect);
+    Tick(TIMER_HIDE_DLG_RADIO);
+    EXPECT_FALSE(TrayShowsLinkTo("Quixen-Corp"));
+
+    sim.ClearJournal();
+    Type(*relogin, IDC_RELOGIN_IDENTITY, "user");
+    Type(*relogin, IDC_RELOGIN_PASSWORD, "password");
+    Click(*relogin, IDC_CLASSIC_OK);
+    Settle();
+
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_WriteIDnPasswd(user, password)").size());
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWLANProfile(Quixen-Corp").size());
+    EXPECT_STREQ("user", d.m_pProfData->chID);
+    EXPECT_STREQ("password", d.m_pProfData->chPassword);
+    EXPECT_EQ(1, G_bReConnect);
+    EXPECT_FALSE(Shown(relogin));
+
+    const std::vector<std::string> listed = Listed(*status);
+    ASSERT_FALSE(listed.empty());
+    EXPECT_EQ("Wireless client is authenticated.", listed.back());
+    Tick(TIMER_HIDE_DLG_RADIO);
+    EXPECT_TRUE(TrayShowsLinkTo("Quixen-Corp"));
+}
+
+TEST_F(ReloginFlow, CancelledReloginLeavesTheAdapterUnlinkedAndStopsReconnecting)
+{
+    CHideDlg& d = Start(kStoredGuest);
+    CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
+    ASSERT_NE(nullptr, relogin);
+    Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
+    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 5000));
+
+    sim.ClearJournal();
+    Click(*relogin, IDC_CLASSIC_CANCEL);
+    Settle();
+    EXPECT_FALSE(Shown(relogin));
+    EXPECT_TRUE(sim.JournalLines("QXWL_SetWLANProfile").empty());
+    EXPECT_EQ(0, G_bReConnect);
+    Tick(TIMER_HIDE_DLG_RADIO);
+    EXPECT_FALSE(TrayShowsLinkTo("Quixen-Corp"));
+}
