@@ -89,6 +89,13 @@ CString Ip(const UCHAR (&a)[4])
     text.Format("%d.%d.%d.%d", a[0], a[1], a[2], a[3]);
     return text;
 }
+
+// The record's network name, limited to its length.
+CString SsidText(const WLAN_STATUS& status)
+{
+    return CString(reinterpret_cast<const char*>(status.Ssid.Ssid),
+                   static_cast<int>(std::min<ULONG>(status.Ssid.SsidLength, kSsidMaxLength)));
+}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLinkStatusDlg, CClassicDlg)
@@ -225,16 +232,17 @@ BOOL CLinkStatusDlg::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     *pResult = 0;
     if (id != IDC_LINK_STATUS_LINE)
         return TRUE;
+    // A tip can be asked for while the station library is released (access-point mode).
+    if (!QXWLAPI.IsLoaded())
+        return TRUE;
     WLAN_STATUS status = {};
     QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 1, 0, 0, 0});
     if (status.status != QxStatus_Connected)
         return TRUE;
-    CString name(reinterpret_cast<const char*>(status.Ssid.Ssid),
-                 static_cast<int>(std::min<ULONG>(status.Ssid.SsidLength, kSsidMaxLength)));
-    name = name.Left(kTipNameChars);
     const UCHAR* b = status.Bssid;
     CString text;
-    text.Format("%s <--> %02X-%02X-%02X-%02X-%02X-%02X", name.GetString(), b[0], b[1], b[2], b[3], b[4], b[5]);
+    text.Format("%s <--> %02X-%02X-%02X-%02X-%02X-%02X", SsidText(status).Left(kTipNameChars).GetString(), b[0], b[1],
+                b[2], b[3], b[4], b[5]);
     if (wide) {
         ::MultiByteToWideChar(CP_ACP, 0, text.GetString(), -1, tipW->szText, static_cast<int>(std::size(tipW->szText)));
         tipW->szText[std::size(tipW->szText) - 1] = L'\0';
@@ -353,8 +361,7 @@ void CLinkStatusDlg::Refresh()
 void CLinkStatusDlg::ShowConnected(const WLAN_STATUS& status, BOOL bNotApplicable)
 {
     const LONG os = QXWLAPI.QXWL_GetWinOS();
-    const CString name(reinterpret_cast<const char*>(status.Ssid.Ssid),
-                       static_cast<int>(std::min<ULONG>(status.Ssid.SsidLength, kSsidMaxLength)));
+    const CString name = SsidText(status);
     const UCHAR* b = status.Bssid;
     BYTE ap[20] = {};
     const bool apKnown = QXWLAPI.QXWL_QueryAPIPAddress(ap) && (ap[0] | ap[1] | ap[2] | ap[3]);
