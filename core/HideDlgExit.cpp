@@ -1,6 +1,7 @@
 // The tray's exit, the hidden dialog's window going away and the object's end.
 #include "core/DebugLog.h"
 #include "core/HideDlg.h"
+#include "core/LanguageTable.h"
 #include "core/MainWindowClosing.h"
 #include "core/QXAPLIB.h"
 #include "core/QXWLLIB.h"

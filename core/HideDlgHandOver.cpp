@@ -26,9 +26,9 @@ constexpr DWORD kServiceStopPollMs = 50;
 constexpr char kNetworkTypeValue[] = "NetworkType";
 constexpr char kNetworkTypeInfrastructure[] = "1";
 constexpr ULONG kRegistryText = 1;  // REG_SZ, as the library's registry writer numbers it
-constexpr ULONG OID_802_11_INFRASTRUCTURE_MODE = 0x0D810108;
+constexpr ULONG kOidInfrastructureMode = 0x0D810108;
 constexpr ULONG kInfrastructureMode = 1;
-constexpr ULONG OID_SET_HT_PHYMODE = 0x0DF1013B;
+constexpr ULONG kOidSetHtPhyMode = 0x0DF1013B;
 // The HT phy record is the leading part of ADVANCE_OID, up to the protection word.
 constexpr ULONG kHtPhyModeBytes = offsetof(ADVANCE_OID, nBGProtection);
 static_assert(kHtPhyModeBytes == 12);
@@ -109,8 +109,8 @@ void CHideDlg::OnTraySwitchZeroConfig()
         DebugLog(3, "[QxUI] Write %s registry value as %s, return %d\n", kNetworkTypeValue, kNetworkTypeInfrastructure,
                  result);
         const ULONG mode = kInfrastructureMode;
-        result = QXWLAPI.QXWL_OIDSetInfo(OID_802_11_INFRASTRUCTURE_MODE, reinterpret_cast<const BYTE*>(&mode), sizeof mode);
-        DebugLog(3, "[QxUI] Set VN_OID_802_11_INFRASTRUCTURE_MODE as %d, return %d\n", mode, result);
+        result = QXWLAPI.QXWL_OIDSetInfo(kOidInfrastructureMode, reinterpret_cast<const BYTE*>(&mode), sizeof mode);
+        DebugLog(3, "[QxUI] Set VN_kOidInfrastructureMode as %d, return %d\n", mode, result);
 
         ADVANCE_CONFIG_DATA config{};
         if (QXWLAPI.QXWL_ReadConfigData(&config)) {
@@ -126,8 +126,8 @@ void CHideDlg::OnTraySwitchZeroConfig()
             phy.BW = kHtPhyModeBandwidth;
             phy.STBC = static_cast<UCHAR>(GetBits(word, ts::STBC));
             phy.SHORTGI = static_cast<UCHAR>(GetBits(word, ts::ShortGI));
-            result = QXWLAPI.QXWL_OIDSetInfo(OID_SET_HT_PHYMODE, reinterpret_cast<const BYTE*>(&phy), kHtPhyModeBytes);
-            DebugLog(3, "[QxUI] Set VN_OID_802_11_INFRASTRUCTURE_MODE, return %d\n", result);
+            result = QXWLAPI.QXWL_OIDSetInfo(kOidSetHtPhyMode, reinterpret_cast<const BYTE*>(&phy), kHtPhyModeBytes);
+            DebugLog(3, "[QxUI] Set VN_kOidInfrastructureMode, return %d\n", result);
         }
     }
 

@@ -118,9 +118,12 @@ TEST_F(Exit, FromStationModeLeavesNoThreadNoIconAndStoresTheMode)
     EXPECT_TRUE(Called("QXWL_BackupStationSetting"));
 }
 
-TEST_F(Exit, FromHostedNetworkAndWiFiDirectModesKeepsTheDriverInItsMode)
+TEST_F(Exit, FromHostedNetworkAndWiFiDirectModesLeavesTheDriverAlone)
 {
-    G_nSoftApMode = 1;  // the hosted-network variant of the access point
+    // The hosted-network variant of the access point; the shipped switch file is put back.
+    const std::string path = BinFolder() + "SoftApConfig.ini";
+    const std::string shipped = ReadWholeFile(path);
+    ScopedFile variant(path, "[Config]\nIDS_SOFTAP_MODE=1\n");
     for (int mode : {OP_MODE_APCLIENT, OP_MODE_STA_WIFI_DIRECT}) {
         SCOPED_TRACE(mode);
         const std::string world =
@@ -128,17 +131,20 @@ TEST_F(Exit, FromHostedNetworkAndWiFiDirectModesKeepsTheDriverInItsMode)
         const int baseline = BaselineThreads(world);
         CHideDlg& d = Start(world);
         ASSERT_EQ(mode, d.m_nOpMode);
+        const LONG driverMode = sim.Get("OpMode");
         ExitAndDestroy();
         PumpFor(kSettleMs);
 
         EXPECT_EQ(baseline, ThreadsOfThisProcess());
         EXPECT_TRUE(TrayIconRemovedLast());
-        EXPECT_EQ(mode, sim.Get("OpMode"));
+        EXPECT_EQ(driverMode, sim.Get("OpMode"));  // exit leaves the driver as it is
         const auto stored = ReadDataFile();
         ASSERT_TRUE(stored);
         EXPECT_EQ(static_cast<ULONG>(mode), stored->nOpMode);
         EXPECT_EQ(0u, stored->bZeroConfig);
     }
+    ScopedFile restore(path, shipped);
+    restore.Keep();
 }
 
 TEST_F(Exit, FromSoftApModeStoresModeOneAndHandsTheAdapterOver)
