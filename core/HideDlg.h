@@ -193,7 +193,7 @@ public:
     int PromptSsoBeforeConnect();
     // Power events; everything else goes on to the base procedure.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // Copies src over dst (zeroed first) unless both are the same record.
+    // Copies the whole of src over dst unless both are the same record.
     static void CopyProfileRecord(WLANPROFILE* dst, const WLANPROFILE* src);
     // FALSE, with the count reset to 0, once the count has reached its limit; TRUE before.
     static BOOL CheckRetryCount(int* pCount);
@@ -307,7 +307,6 @@ private:
     static UINT RetryTrayExitThread(LPVOID pParam);
     void StartRetryTrayExit();
     void StopRetryTrayExit();
-    bool TearDownMainWindowForExit();  // false while a child dialog of it still has to close
     void CloseHelpWindows(int attempts);
     void DestroyStation();
     void DestroySoftAp();

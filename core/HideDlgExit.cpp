@@ -130,13 +130,14 @@ void CHideDlg::OnDestroy()
     StopRetryTrayExit();
     delete m_pWiFiDirect;
     m_pWiFiDirect = nullptr;
+    // The workers that call the libraries end before the libraries are let go.
     CreateEventAndStartThread(kWiFiDirectWaiterStop);
+    JoinDhcpThread();
 
     if (m_nOpMode == OP_MODE_AP && G_nSoftApMode == 0) DestroySoftAp();
     else DestroyStation();
 
     StopShowUIEventWaiter();
-    JoinDhcpThread();
     CDialog::OnDestroy();
 }
 
