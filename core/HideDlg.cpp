@@ -42,7 +42,6 @@ constexpr char kShowUIEventAccess[] =
     "D:(A;OICI;0x00100002;;;BG)(A;OICI;0x00100002;;;AN)(A;OICI;GA;;;AU)(A;OICI;GA;;;BA)";
 constexpr int kInitStateRetries = 5;
 constexpr DWORD kInitStateWaitMs = 1000;
-constexpr DWORD kDhcpThreadJoinMs = 5000;
 constexpr size_t kWiFiDirectConfigBytes = 1464;
 constexpr size_t kWiFiDirectConfigModeOffset = 164;
 constexpr ULONG kWiFiDirectConfigIcsOn = 11;
@@ -64,7 +63,13 @@ BEGIN_MESSAGE_MAP(CHideDlg, CDialog)
     ON_MESSAGE(MSG_SCAN_LIST_CHANGED, OnScanListChanged)
     ON_MESSAGE(MSG_AUTH_STATUS_EVENT, OnAuthStatusEvent)
     ON_MESSAGE(MSG_AUTH_REQUEST, OnAuthRequest)
+    ON_MESSAGE(MSG_PRIVATE_DRIVER_EVENT, OnPrivateDriverEvent)
+    ON_MESSAGE(MSG_MEDIA_CONNECT, OnNdisStatusMediaConnectMessage)
     ON_COMMAND(ID_TRAY_LAUNCH, OnTrayLaunch)
+    ON_COMMAND(ID_TRAY_EXIT, OnTrayExit)
+    ON_COMMAND(ID_TRAY_EXIT_SHORT, OnTrayExit)
+    ON_COMMAND(ID_TRAY_EXIT_RETRY, OnTrayExit)
+    ON_COMMAND(ID_TRAY_SWITCH_CONFIG, OnTraySwitchConfig)
 END_MESSAGE_MAP()
 
 CHideDlg::CHideDlg(CWnd* pParent) : CDialog(IDD_HIDE_DIALOG, pParent)
@@ -73,21 +78,6 @@ CHideDlg::CHideDlg(CWnd* pParent) : CDialog(IDD_HIDE_DIALOG, pParent)
     G_pProfileBuffer = new (std::nothrow) WLANPROFILE{};
     G_pAuthRecord = new (std::nothrow) BYTE[kAuthRecordBytes]{};
     ::InterlockedExchange(&G_bReConnect, TRUE);
-}
-
-CHideDlg::~CHideDlg()
-{
-    StopShowUIEventWaiter();
-    if (m_pQxUI) {
-        m_pQxUI->DestroyWindow();
-        delete m_pQxUI;
-        m_pQxUI = nullptr;
-    }
-    delete m_pWiFiDirect;
-    m_pWiFiDirect = nullptr;
-    delete m_pProfData;
-    m_pProfData = nullptr;
-    if (G_pHideDlg == this) G_pHideDlg = nullptr;
 }
 
 BOOL CHideDlg::OnInitDialog()
@@ -454,12 +444,7 @@ void CHideDlg::InitCard()
 
 void CHideDlg::RestartDhcpThread()
 {
-    // The helper only calls the library; a running one is waited for, never killed.
-    if (m_hDhcpThread) {
-        ::WaitForSingleObject(m_hDhcpThread, kDhcpThreadJoinMs);
-        ::CloseHandle(m_hDhcpThread);
-        m_hDhcpThread = nullptr;
-    }
+    JoinDhcpThread();
     ::InterlockedExchange(&m_lDhcpThreadRunning, 1);
     CWinThread* thread = AfxBeginThread(EnableDHCPThread, const_cast<LONG*>(&m_lDhcpThreadRunning),
                                         THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
@@ -469,6 +454,15 @@ void CHideDlg::RestartDhcpThread()
                       DUPLICATE_SAME_ACCESS);
     thread->m_bAutoDelete = TRUE;
     thread->ResumeThread();
+}
+
+void CHideDlg::JoinDhcpThread()
+{
+    // The helper only calls the library; a running one is waited for, never killed.
+    if (!m_hDhcpThread) return;
+    ::WaitForSingleObject(m_hDhcpThread, kDhcpThreadJoinMs);
+    ::CloseHandle(m_hDhcpThread);
+    m_hDhcpThread = nullptr;
 }
 
 void CHideDlg::StartSteadyTimers()
@@ -501,17 +495,4 @@ void CHideDlg::OnPaint()
     // Never seen: hide instead of painting, every time.
     CPaintDC dc(this);
     ShowWindow(SW_HIDE);
-}
-
-
-void CHideDlg::OnDestroy()
-{
-    G_hHideDlgWnd = nullptr;
-    StopShowUIEventWaiter();
-    if (m_hDhcpThread) {
-        ::WaitForSingleObject(m_hDhcpThread, kDhcpThreadJoinMs);
-        ::CloseHandle(m_hDhcpThread);
-        m_hDhcpThread = nullptr;
-    }
-    CDialog::OnDestroy();
 }

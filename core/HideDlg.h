@@ -41,6 +41,7 @@ enum HIDE_DLG_TIMER : UINT_PTR {
     TIMER_HIDE_DLG_RADIO = 11,
     TIMER_HIDE_DLG_CHECK_INI_AFTER_RESUME = 13,
     TIMER_HIDE_DLG_RETRY_CON = 15,
+    TIMER_HIDE_DLG_MAIN_WINDOW = 18,  // lives as long as the skinned main window
     TIMER_HIDE_DLG_RESUME_CONNECT = 19,
     TIMER_HIDE_DLG_SESSION_ID = 20,
     TIMER_HIDE_DLG_CHECKINI_DEBUGMODE = 22,
@@ -60,6 +61,10 @@ constexpr UINT kCheckIniAfterResumeFirstMs = 1000;
 constexpr UINT kCheckIniAfterResumeRetryMs = 2000;
 constexpr UINT kResumeConnectTimerMs = 1000;
 constexpr UINT kMsPerSecond = 1000;
+constexpr DWORD kDhcpThreadJoinMs = 5000;
+
+// Top-level windows of the help files, closed with the main window.
+inline constexpr const char* kHelpWindowTitles[] = {"QXCONFIGENG", "QXCONFIGCHN", "HTML Help"};
 
 // Private messages of the hidden dialog. The 802.1X callback runs on the library's thread and
 // reaches the user-interface thread only through these; a record that lParam points to is
@@ -130,8 +135,16 @@ public:
     // The hand-over between the utility and the system's wireless service.
     void OnTraySwitchZeroConfig();
     void OnTraySwitchQxconfig();
+    void StopXpZeroConfig(BOOL bDemandStart);
+    void StartXpZeroConfig(BOOL bEnable);
+    // TRUE only while the system's "Wlansvc" service reports running.
+    BOOL IsWlansvcRunning();
     // The operation-mode switches.
     void LoadApApi();
+    void LeaveApMode();
+    LRESULT DefWindowProcAp(UINT message, WPARAM wParam, LPARAM lParam);
+    // The Wi-Fi Direct status waiter: action 0 creates the event and starts it, 1 stops it.
+    DWORD CreateEventAndStartThread(int action);
     void CheckConfigToolForXP();
     void RunQxSwap(int nOpMode);
     void OnTraySwitchWiFiDirectConcurrentMode();
@@ -178,6 +191,16 @@ public:
     // The 802.1X prompts and the window side of the status callback.
     int PromptPeapPassword();
     int PromptSsoBeforeConnect();
+    // Power events; everything else goes on to the base procedure.
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Copies the whole of src over dst unless both are the same record.
+    static void CopyProfileRecord(WLANPROFILE* dst, const WLANPROFILE* src);
+    // FALSE, with the count reset to 0, once the count has reached its limit; TRUE before.
+    static BOOL CheckRetryCount(int* pCount);
+    static constexpr int kRetryCountLimit = 200;
+    // Posts a mouse sweep to the notification area's toolbar so that it drops the icons of
+    // ended processes; stops at the first toolbar.
+    static BOOL CALLBACK EnumTrayToolbarProc(HWND hWnd, LPARAM lParam);
     void PostAuthStatusText(const char* text);
     void RunAuthRetry(UCHAR code);
 
@@ -246,6 +269,10 @@ protected:
     LRESULT OnScanListChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnAuthStatusEvent(WPARAM wParam, LPARAM lParam);
     LRESULT OnAuthRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPrivateDriverEvent(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNdisStatusMediaConnectMessage(WPARAM wParam, LPARAM lParam);
+    void OnTrayExit();
+    void OnTraySwitchConfig();
     void OnOK() override {}
     void OnCancel() override {}
     DECLARE_MESSAGE_MAP()
@@ -258,6 +285,10 @@ private:
     void DecideOperationMode();
     void WaitForDriverInitialized();
     void CreateWiFiDirectEngine();
+    // Closes the pages and destroys the skinned main window; when one of its child dialogs is
+    // still open, asks that one to close instead and answers false.
+    bool DestroyMainWindowUnlessChildOpen();
+    void JoinDhcpThread();
     void ApplySmallDesktopRule();
     void StartSteadyTimers();
     void RestartDhcpThread();
@@ -271,4 +302,18 @@ private:
     bool IsAdapterPresentForMode();
 
     CWinThread* m_pShowUIWaiter = nullptr;
+
+    // Exit and shutdown.
+    static UINT RetryTrayExitThread(LPVOID pParam);
+    void StartRetryTrayExit();
+    void StopRetryTrayExit();
+    void CloseHelpWindows(int attempts);
+    void DestroyStation();
+    void DestroySoftAp();
+    void OnPowerSuspend();
+    void OnPowerResume();
+    // Starts the scan timer the wireless mode asks for (23 below Vista, else 8).
+    void StartScanTimerForWirelessMode();
+    CWinThread* m_pRetryExitThread = nullptr;
+    HANDLE m_hRetryExitStop = nullptr;  // set to cancel the pending retry
 };

@@ -54,7 +54,7 @@ BOOL CHideDlg::InsertAction(ULONG type, const void* data)
             DebugLog(3, "[QxUI] <-- CHideDlg::InsertAction\n");
             return FALSE;
         }
-        if (data && data != m_pProfData) std::memcpy(m_pProfData, data, sizeof *m_pProfData);
+        CopyProfileRecord(m_pProfData, static_cast<const WLANPROFILE*>(data));
     }
     if (!aryActionData.Merge(type, data)) DebugLog(1, "[QxUI] InsertAction: no memory for the action's record\n");
 

@@ -3,16 +3,6 @@
 #include "core/DebugLog.h"
 #include "core/HideDlg.h"
 
-void CHideDlg::OnTraySwitchZeroConfig()
-{
-    DebugLog(3, "[QxUI] --> CHideDlg::OnTraySwitchZeroConfig\n");
-}
-
-void CHideDlg::OnTraySwitchQxconfig()
-{
-    DebugLog(3, "[QxUI] --> CHideDlg::OnTraySwitchQxconfig\n");
-}
-
 void CHideDlg::LoadApApi()
 {
     DebugLogIfEnabled("[ApUI][QxCfg] --> CHideDlg::LoadApApi\n");
@@ -41,10 +31,4 @@ void CHideDlg::OnTraySwitchWiFiDirectConcurrentMode()
 void CHideDlg::OnTraySwitchSTAMode()
 {
     DebugLog(3, "[QxUI] --> CHideDlg::OnTraySwitchSTAMode\n");
-}
-
-int CHideDlg::PromptSsoBeforeConnect()
-{
-    DebugLog(3, "[QxUI] --> CHideDlg::PromptSsoBeforeConnect\n");
-    return 0;
 }

@@ -17,13 +17,11 @@
 namespace {
 constexpr UINT kCheckCardTimerMs = 2000;
 constexpr UINT_PTR kLastKilledTimer = 16;  // KillAllTimer kills ids 0 to 16; 19 to 23 survive it
-constexpr UINT_PTR kTimer18 = 18;
 constexpr int kUnlinkedRescanTicks = 90;
 constexpr int kInitStateRetriesAfterResume = 5;
 constexpr size_t kIeParseResultBytes = 384;       // IE_PARSE_RESULT
 constexpr size_t kIeParseHiddenWordOffset = 376;  // non-zero for a network that hides its SSID
 constexpr size_t kDebugModeTextBytes = 64;
-const char* const kHelpWindowTitles[] = {"QXCONFIGENG", "QXCONFIGCHN", "HTML Help"};
 
 bool IsAllZero(const UCHAR (&bytes)[6])
 {
@@ -149,20 +147,7 @@ int CHideDlg::ProcDetectDeviceRemoval()
     DebugLog(4, "[QxUI] call QXWL_Release()\n");
     QXWLAPI.QXWL_Release();
 
-    if (m_pQxUI) {
-        if (m_pQxUI->IsWindow()) {
-            if (CWnd* open = m_pQxUI->GetOpenChildDialog()) {
-                open->SendMessage(WM_CLOSE);
-                return 2;  // the removal goes on at the next tick
-            }
-            G_bMainWindowClosing = TRUE;
-            m_pQxUI->ClosePages();
-            m_pQxUI->DestroyWindow();
-        }
-        delete m_pQxUI;
-        m_pQxUI = nullptr;
-        KillTimer(kTimer18);
-    }
+    if (!DestroyMainWindowUnlessChildOpen()) return 2;  // the removal goes on at the next tick
     delete m_pWiFiDirect;
     m_pWiFiDirect = nullptr;
 
@@ -219,6 +204,11 @@ void CHideDlg::CheckDriverReadyAfterResume()
         return;
     }
     m_nInitStateRetries = 0;
+    StartScanTimerForWirelessMode();
+}
+
+void CHideDlg::StartScanTimerForWirelessMode()
+{
     ADVANCE_CONFIG_DATA advance{};
     DebugLog(3, "[QxUI] call QXWL_ReadAdvanceCfgData()\n");
     QXWLAPI.QXWL_ReadAdvanceCfgData(&advance);

@@ -222,6 +222,11 @@ void CKelvoPageUIDlg::EnablePageControls(BOOL)
 
 CWnd* CKelvoPageUIDlg::GetOpenChildDialog() const
 {
+    const int first = m_bSoftAPMode ? kChildDialogs - 1 : 0;
+    for (int i = first; i < kChildDialogs; ++i) {
+        CWnd* child = m_pChildDialog[i];
+        if (child && child->IsWindow() && child->IsWindowVisible()) return child;
+    }
     return nullptr;
 }
 

@@ -60,6 +60,10 @@ public:
     // The first open one of the editor and status dialogs that must be closed (WM_CLOSE)
     // before the window may be destroyed; with the soft-AP pages only the last counts. Null when none.
     CWnd* GetOpenChildDialog() const;
+    // The editor and status dialogs of that rule, each registered by whoever opens it (null
+    // when none); open means alive and visible.
+    static constexpr int kChildDialogs = 5;
+    CWnd* m_pChildDialog[kChildDialogs] = {};
     // Closes the page container and destroys the pages; runs before the window is destroyed.
     void ClosePages();
     // The authentication-status window, for the status lines the hidden dialog posts; null

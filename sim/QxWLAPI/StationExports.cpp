@@ -359,6 +359,22 @@ SIM_SETTING_ANSWER(BOOL, QXWL_CheckMSConfigService, MSConfigService)
 SIM_SETTING_ANSWER(BOOL, QXWL_CheckBssidRepositTime, BssidRepositTime)
 SIM_SETTING_ANSWER(BOOL, QXWL_Is80211NSupport, Supports11n)
 SIM_SETTING_ANSWER(BOOL, QXWL_Is80211ASupport, Supports11a)
+SIM_SETTING_ANSWER(BOOL, QXWL_IsWow64, Wow64)
+
+// The single-sign-on record: u32, u32 enabled, u32, then the mode as text (1040 bytes in all).
+LONG WINAPI QXWL_ReadSSOStatus(BYTE* status)
+{
+    constexpr size_t kSsoStatusBytes = 1040, kSsoEnabledAt = 4, kSsoModeAt = 12;
+    SimWorld& w = Enter("QXWL_ReadSSOStatus()");
+    if (!status) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    memset(status, 0, kSsoStatusBytes);
+    const ULONG enabled = static_cast<ULONG>(w.Model.Settings.SsoEnabled);
+    memcpy(status + kSsoEnabledAt, &enabled, sizeof enabled);
+    const std::string mode = std::to_string(w.Model.Settings.SsoMode);
+    memcpy(status + kSsoModeAt, mode.data(), mode.size());
+    return QXWL_ERROR_SUCCESS;
+}
 SIM_SETTING_ANSWER(BOOL, QXWL_CheckIfAllowBW40InBGBand, Supports11n)
 SIM_SETTING_ANSWER(BOOL, QXWL_CheckIfAllowBW40InABand, Supports11n)
 #undef SIM_SETTING_ANSWER

@@ -15,7 +15,7 @@ const std::vector<SettingKey>& SettingKeys()
         SIM_KEY(CountryRegion), SIM_KEY(Supports11n), SIM_KEY(Supports11a), SIM_KEY(BssidRepositTime),
         SIM_KEY(WpsHwPbcPresses), SIM_KEY(WpsVersion), SIM_KEY(ScanDelayMs), SIM_KEY(ConnectDelayMs),
         SIM_KEY(HandshakeTimeoutMs), SIM_KEY(BlockAckPeers), SIM_KEY(BlockAckPeersFail),
-        SIM_KEY(BlockAckRequestFails),
+        SIM_KEY(BlockAckRequestFails), SIM_KEY(SsoEnabled), SIM_KEY(SsoMode), SIM_KEY(Wow64),
     };
 #undef SIM_KEY
     return keys;

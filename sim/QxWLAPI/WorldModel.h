@@ -40,6 +40,9 @@ struct WorldSettings {
     LONG BlockAckPeers = -1;       // the Block-Ack peer list: -1 the visible 802.11n networks, n made-up peers
     LONG BlockAckPeersFail = 0;    // the peer-list query answers failure
     LONG BlockAckRequestFails = 0; // adding or deleting a Block-Ack agreement answers failure
+    LONG SsoEnabled = 0;           // QXWL_ReadSSOStatus: single sign-on on (1)
+    LONG SsoMode = 0;              // QXWL_ReadSSOStatus: its mode, answered as decimal text ("2" asks first)
+    LONG Wow64 = 0;                // QXWL_IsWow64
 };
 
 struct SettingKey {

@@ -15,6 +15,7 @@
 #include "ui/DesktopMetrics.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,16 @@ protected:
         CDataFile file;
         file.CreateUserDataFolder(kDataFileName);
         ASSERT_EQ(1, file.WriteDataFile(&data, bytes));
+    }
+
+    // The data file's record, or nothing when the file does not hold exactly one.
+    std::optional<HIDE_DLG_DATA> ReadDataFile()
+    {
+        HIDE_DLG_DATA data{};
+        CDataFile file;
+        file.CreateUserDataFolder(kDataFileName);
+        if (file.ReadDataFile(&data, sizeof data) != sizeof data) return std::nullopt;
+        return data;
     }
 
     bool Called(const std::string& prefix) { return !sim.JournalLines(prefix).empty(); }

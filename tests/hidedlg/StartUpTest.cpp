@@ -93,8 +93,9 @@ TEST_F(StartUp, OperatingSystemGenerationDecidesTheHooksAndPaths)
     Start("[World]\nOsCode=8\n");
     EXPECT_EQ(8, G_nOSVersion);
     EXPECT_EQ(1, G_bNoDpiHook);
-    // The XP family takes the zero-configuration path instead of starting the card directly.
-    EXPECT_FALSE(Called("QXWL_RunOnceInitConfigTxBurst"));
+    // The XP family takes the adapter back from the system's service (the data file's flag is
+    // 0), which starts the card.
+    EXPECT_TRUE(Called("QXWL_RunOnceInitConfigTxBurst"));
     EXPECT_NE(nullptr, dlg->m_pQxUI);
     TearDown();
     SetUp();

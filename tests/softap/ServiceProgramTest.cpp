@@ -2,37 +2,15 @@
 // system's wireless services and the media server: started and stopped through the service
 // control manager.
 #include <gtest/gtest.h>
+#include "support/ServiceControl.h"
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
-
-constexpr DWORD kStateWaitMs = 15000;
-constexpr DWORD kPollMs = 50;
-
-struct ServiceHandleCloser {
-    void operator()(SC_HANDLE handle) const { ::CloseServiceHandle(handle); }
-};
-using ServiceHandle = std::unique_ptr<std::remove_pointer_t<SC_HANDLE>, ServiceHandleCloser>;
-
-DWORD State(SC_HANDLE service)
-{
-    SERVICE_STATUS status = {};
-    return ::QueryServiceStatus(service, &status) ? status.dwCurrentState : 0;
-}
-
-bool WaitForState(SC_HANDLE service, DWORD wanted)
-{
-    for (DWORD waited = 0; waited < kStateWaitMs; waited += kPollMs) {
-        if (State(service) == wanted) return true;
-        ::Sleep(kPollMs);
-    }
-    return State(service) == wanted;
-}
+using namespace testing_support;
 
 class ServiceProgram : public ::testing::TestWithParam<const char*> {
 protected:
@@ -50,14 +28,7 @@ protected:
     {
         if (service) Stop();
     }
-    void Stop()
-    {
-        SERVICE_STATUS status = {};
-        if (State(service.get()) != SERVICE_STOPPED) {
-            ::ControlService(service.get(), SERVICE_CONTROL_STOP, &status);
-            WaitForState(service.get(), SERVICE_STOPPED);
-        }
-    }
+    void Stop() { StopServiceAndWait(service.get()); }
 
     ServiceHandle manager;
     ServiceHandle service;
@@ -79,9 +50,9 @@ TEST_P(ServiceProgram, IsRegisteredForDemandStartOnTheStandIn)
 
 TEST_P(ServiceProgram, StartsAndStopsThroughTheServiceControlManager)
 {
-    ASSERT_EQ(static_cast<DWORD>(SERVICE_STOPPED), State(service.get()));
+    ASSERT_EQ(static_cast<DWORD>(SERVICE_STOPPED), ServiceState(service.get()));
     ASSERT_TRUE(::StartServiceA(service.get(), 0, nullptr)) << ::GetLastError();
-    ASSERT_TRUE(WaitForState(service.get(), SERVICE_RUNNING));
+    ASSERT_TRUE(WaitForServiceState(service.get(), SERVICE_RUNNING));
 
     SERVICE_STATUS status = {};
     ASSERT_TRUE(::ControlService(service.get(), SERVICE_CONTROL_INTERROGATE, &status)) << ::GetLastError();
@@ -89,7 +60,7 @@ TEST_P(ServiceProgram, StartsAndStopsThroughTheServiceControlManager)
     EXPECT_TRUE(status.dwControlsAccepted & SERVICE_ACCEPT_STOP);
 
     ASSERT_TRUE(::ControlService(service.get(), SERVICE_CONTROL_STOP, &status)) << ::GetLastError();
-    EXPECT_TRUE(WaitForState(service.get(), SERVICE_STOPPED));
+    EXPECT_TRUE(WaitForServiceState(service.get(), SERVICE_STOPPED));
 }
 
 TEST_P(ServiceProgram, StoppingAStoppedServiceIsRefused)

@@ -1,0 +1,243 @@
+// The tray's exit in each operation mode, the dialog's window going away and the object's end:
+// what stays behind (threads, tray icon, the driver's mode, the data file).
+#include "HideDlgFixture.h"
+#include "core/QXAPLIB.h"
+#include "softap/SoftApSim.h"
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+
+using namespace hidedlg_testing;
+
+namespace {
+
+int ThreadsOfThisProcess()
+{
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    int count = 0;
+    for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == ::GetCurrentProcessId()) ++count;
+    ::CloseHandle(snapshot);
+    return count;
+}
+
+// A visible top-level window standing in for an editor dialog of the main window; on WM_CLOSE
+// it notes whether the main window was still there, then goes.
+class ChildDialogStandIn {
+public:
+    ChildDialogStandIn()
+    {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "ExitTestChildDialog";
+        ::RegisterClassA(&wc);
+        HWND hwnd = ::CreateWindowExA(0, wc.lpszClassName, "child", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                      nullptr, wc.hInstance, nullptr);
+        window.Attach(hwnd);
+        s_self = this;
+    }
+    ~ChildDialogStandIn()
+    {
+        HWND hwnd = window.Detach();
+        if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
+        s_self = nullptr;
+    }
+    CWnd window;
+    int closes = 0;
+    bool mainWindowAliveAtClose = false;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_CLOSE && s_self) {
+            ++s_self->closes;
+            CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
+            s_self->mainWindowAliveAtClose = main && main->IsWindow();
+            ::DestroyWindow(hwnd);
+            return 0;
+        }
+        return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    static inline ChildDialogStandIn* s_self = nullptr;
+};
+
+class Exit : public HideDlgFixture {
+protected:
+    void TearDown() override
+    {
+        G_nSoftApMode = 0;
+        HideDlgFixture::TearDown();
+    }
+    // The menu's exit, then what the application's modal loop does once the dialog ended.
+    void ExitAndDestroy()
+    {
+        dlg->SendMessage(WM_COMMAND, ID_TRAY_EXIT);
+        dlg->DestroyWindow();
+        dlg.reset();
+    }
+    // Starts and ends a dialog once, so that the libraries' own threads exist before counting.
+    int BaselineThreads(const std::string& world)
+    {
+        Start(world);
+        ExitAndDestroy();
+        PumpFor(kSettleMs);
+        return ThreadsOfThisProcess();
+    }
+    bool TrayIconRemovedLast() { return !tray.empty() && tray.back().message == static_cast<DWORD>(NIM_DELETE); }
+    static constexpr DWORD kSettleMs = 100;
+};
+
+}  // namespace
+
+TEST_F(Exit, FromStationModeLeavesNoThreadNoIconAndStoresTheMode)
+{
+    const std::string world = "[World]\nOsCode=10\n";
+    const int baseline = BaselineThreads(world);
+    tray.clear();
+    Start(world);
+    sim.ClearJournal();
+    ExitAndDestroy();
+    PumpFor(kSettleMs);
+
+    EXPECT_EQ(baseline, ThreadsOfThisProcess());
+    EXPECT_TRUE(TrayIconRemovedLast());
+    const auto stored = ReadDataFile();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(static_cast<ULONG>(OP_MODE_STATION), stored->nOpMode);
+    EXPECT_EQ(0u, stored->bZeroConfig);
+    // The adapter is handed back, then the library is let go.
+    const auto journal = sim.Journal();
+    const auto stop = std::find(journal.begin(), journal.end(), "QXWL_StopAuth()");
+    const auto deinit = std::find(journal.begin(), journal.end(), "QXWL_DeInitial()");
+    EXPECT_TRUE(stop != journal.end() && deinit != journal.end() && stop < deinit);
+    EXPECT_TRUE(Called("QXWL_BackupStationSetting"));
+}
+
+TEST_F(Exit, FromHostedNetworkAndWiFiDirectModesLeavesTheDriverAlone)
+{
+    // The hosted-network variant of the access point; the shipped switch file is put back.
+    const std::string path = BinFolder() + "SoftApConfig.ini";
+    const std::string shipped = ReadWholeFile(path);
+    ScopedFile variant(path, "[Config]\nIDS_SOFTAP_MODE=1\n");
+    for (int mode : {OP_MODE_APCLIENT, OP_MODE_STA_WIFI_DIRECT}) {
+        SCOPED_TRACE(mode);
+        const std::string world =
+            "[World]\nOsCode=12\nOpMode=" + std::to_string(mode) + "\nStoredOpMode=" + std::to_string(mode) + "\n";
+        const int baseline = BaselineThreads(world);
+        CHideDlg& d = Start(world);
+        ASSERT_EQ(mode, d.m_nOpMode);
+        const LONG driverMode = sim.Get("OpMode");
+        ExitAndDestroy();
+        PumpFor(kSettleMs);
+
+        EXPECT_EQ(baseline, ThreadsOfThisProcess());
+        EXPECT_TRUE(TrayIconRemovedLast());
+        EXPECT_EQ(driverMode, sim.Get("OpMode"));  // exit leaves the driver as it is
+        const auto stored = ReadDataFile();
+        ASSERT_TRUE(stored);
+        EXPECT_EQ(static_cast<ULONG>(mode), stored->nOpMode);
+        EXPECT_EQ(0u, stored->bZeroConfig);
+    }
+    ScopedFile restore(path, shipped);
+    restore.Keep();
+}
+
+TEST_F(Exit, FromSoftApModeStoresModeOneAndHandsTheAdapterOver)
+{
+    CHideDlg& d = Start("[World]\nOsCode=10\n");
+    d.m_nOpMode = OP_MODE_AP;
+    sim.ClearJournal();
+    d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);
+
+    const auto stored = ReadDataFile();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(static_cast<ULONG>(OP_MODE_AP), stored->nOpMode);
+    EXPECT_EQ(0u, stored->bZeroConfig);
+    EXPECT_TRUE(Called("QXWL_StopAuth"));
+}
+
+TEST_F(Exit, DestroyedInSoftApModeShutsTheSoftApSideDownOnly)
+{
+    softap_test::SoftApSim ap;
+    ASSERT_TRUE(ap.Loaded());
+    ASSERT_TRUE(ap.Reset("[World]\nOsCode=10\n"));
+    CHideDlg& d = Start("[World]\nOsCode=10\n");
+    ASSERT_TRUE(QXAPAPI.LoadApi(softap_test::SoftApSim::LibraryPath().c_str()));
+    d.m_nOpMode = OP_MODE_AP;
+    ap.ClearJournal();
+    sim.ClearJournal();
+    d.DestroyWindow();
+
+    const auto journal = ap.Journal();
+    const auto dhcp = std::find(journal.begin(), journal.end(), "QXAP_DisableDhcpServer()");
+    const auto deinit = std::find(journal.begin(), journal.end(), "QXAP_DeInitial()");
+    EXPECT_TRUE(dhcp != journal.end() && deinit != journal.end() && dhcp < deinit);
+    EXPECT_FALSE(Called("QXWL_DeInitial"));
+}
+
+TEST_F(Exit, WhileTheSystemServiceOwnsTheAdapterStoresFlagOneAndDoesNotSwitchAgain)
+{
+    WriteDataFile(OP_MODE_STATION, 1);
+    Start("[World]\nOsCode=10\nZeroConfig=2\n");
+    sim.ClearJournal();
+    dlg->SendMessage(WM_COMMAND, ID_TRAY_EXIT_SHORT);
+
+    const auto stored = ReadDataFile();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(1u, stored->bZeroConfig);
+    EXPECT_FALSE(Called("QXWL_StopAuth"));
+    EXPECT_FALSE(dlg->IsWindowVisible());
+}
+
+TEST_F(Exit, IsIgnoredWhileAModalDialogRuns)
+{
+    CHideDlg& d = Start("[World]\nOsCode=10\n");
+    d.m_bDialogRunning = TRUE;
+    tray.clear();
+    d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);
+    EXPECT_FALSE(ReadDataFile());
+    EXPECT_TRUE(tray.empty());
+    EXPECT_NE(nullptr, d.m_pQxUI);
+    d.m_bDialogRunning = FALSE;
+}
+
+// The whole run as the application has it: the modal loop, the exit chosen while an editor of
+// the main window is open, the retry 200 ms later, the loop's end.
+TEST_F(Exit, WithAChildDialogOpenClosesTheChildFirstAndCompletesOnTheRetry)
+{
+    ASSERT_TRUE(sim.Reset("[World]\nOsCode=10\n"));
+    dlg = std::make_unique<CHideDlg>(nullptr);
+    app.m_pMainWnd = dlg.get();
+    std::unique_ptr<ChildDialogStandIn> child;
+    AfxSetModalDialogHook([&](CDialog& modal) {
+        if (&modal != dlg.get() || !dlg->m_pQxUI) return;
+        child = std::make_unique<ChildDialogStandIn>();
+        dlg->m_pQxUI->m_pChildDialog[2] = &child->window;
+        dlg->PostMessage(WM_COMMAND, ID_TRAY_EXIT);
+    });
+    EXPECT_EQ(1, dlg->DoModal());
+
+    ASSERT_TRUE(child);
+    EXPECT_EQ(1, child->closes);
+    EXPECT_TRUE(child->mainWindowAliveAtClose);
+    EXPECT_EQ(nullptr, CKelvoPageUIDlg::GetLive());
+    EXPECT_TRUE(ReadDataFile());
+}
+
+TEST_F(Exit, ShutdownWithoutTheMenuStillStopsTheRetryAndTheLibrary)
+{
+    CHideDlg& d = Start("[World]\nOsCode=10\n");
+    ChildDialogStandIn child;
+    d.m_pQxUI->m_pChildDialog[0] = &child.window;
+    d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);  // the retry is now pending
+    sim.ClearJournal();
+    dlg.reset();                               // the object goes before the retry fires
+    PumpFor(300);
+    EXPECT_TRUE(Called("QXWL_DeInitial"));
+    EXPECT_FALSE(ReadDataFile());
+}
