@@ -4,6 +4,7 @@
 #include "core/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "core/SecurityNames.h"
+#include "core/SharedEvent.h"
 #include "core/SelCardDlg.h"
 #include "core/StationContract.h"
 #include "core/StationHelpers.h"
@@ -15,7 +16,6 @@
 #include "ui/DpiHook.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 
-#include <sddl.h>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -36,10 +36,6 @@ namespace {
 constexpr char kShowUIEvent[] = "ShowUIEvent";
 constexpr char kHideDlgCaption[] = "Quixen Utility";
 constexpr char kStationLibrary[] = "QxWLAPI.dll";
-// Guests and anonymous logons may only wait on the event and set it; users and
-// administrators have full access.
-constexpr char kShowUIEventAccess[] =
-    "D:(A;OICI;0x00100002;;;BG)(A;OICI;0x00100002;;;AN)(A;OICI;GA;;;AU)(A;OICI;GA;;;BA)";
 constexpr int kInitStateRetries = 5;
 constexpr DWORD kInitStateWaitMs = 1000;
 constexpr DWORD kDhcpThreadJoinMs = 5000;
@@ -65,6 +61,9 @@ BEGIN_MESSAGE_MAP(CHideDlg, CDialog)
     ON_MESSAGE(MSG_AUTH_STATUS_EVENT, OnAuthStatusEvent)
     ON_MESSAGE(MSG_AUTH_REQUEST, OnAuthRequest)
     ON_COMMAND(ID_TRAY_LAUNCH, OnTrayLaunch)
+    ON_COMMAND(ID_TRAY_SWITCH_STA_MODE, OnTraySwitchSTAMode)
+    ON_COMMAND(ID_TRAY_SWITCH_AP_MODE, OnTraySwitchApMode)
+    ON_COMMAND(ID_TRAY_SWITCH_APCLIENT_MODE, OnTraySwitchAPClientMode)
 END_MESSAGE_MAP()
 
 CHideDlg::CHideDlg(CWnd* pParent) : CDialog(IDD_HIDE_DIALOG, pParent)
@@ -78,6 +77,7 @@ CHideDlg::CHideDlg(CWnd* pParent) : CDialog(IDD_HIDE_DIALOG, pParent)
 CHideDlg::~CHideDlg()
 {
     StopShowUIEventWaiter();
+    StopWiFiDirectWaiter();
     if (m_pQxUI) {
         m_pQxUI->DestroyWindow();
         delete m_pQxUI;
@@ -126,10 +126,7 @@ BOOL CHideDlg::OnInitDialog()
     if (!QXWLAPI.QXWL_IsSupportVistaSoftAP) G_nSoftApMode = 1;
 
     DecideOperationMode();
-    if (m_nOpMode == OP_MODE_AP && G_nSoftApMode != 1) {
-        LoadApApi();
-        return TRUE;
-    }
+    if (m_nOpMode == OP_MODE_AP && G_nSoftApMode != 1) return LoadApApi() ? TRUE : FALSE;
 
     if (IsSelectedAdapterPresent()) {
         WaitForDriverInitialized();
@@ -142,8 +139,7 @@ BOOL CHideDlg::OnInitDialog()
                 QXWLAPI.QXWL_DeInitial();
                 QXWLAPI.Release();
             }
-            LoadApApi();
-            return TRUE;
+            return LoadApApi() ? TRUE : FALSE;
         } else {
             m_nOpMode = OP_MODE_STATION;
             if (IsXpZeroConfigOs(G_nOSVersion)) {
@@ -173,14 +169,7 @@ BOOL CHideDlg::OnInitDialog()
 
 void CHideDlg::CreateShowUIEvent()
 {
-    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, FALSE};
-    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(kShowUIEventAccess, SDDL_REVISION_1,
-                                                                 &sa.lpSecurityDescriptor, nullptr)) {
-        DebugLog(1, "[QxUI] ConvertStringSecurityDescriptorToSecurityDescriptor() return FALSE, error code = %d\n",
-                 ::GetLastError());
-    }
-    G_hShowUIEvent = ::CreateEventA(sa.lpSecurityDescriptor ? &sa : nullptr, FALSE, FALSE, kShowUIEvent);
-    if (sa.lpSecurityDescriptor) ::LocalFree(sa.lpSecurityDescriptor);
+    G_hShowUIEvent = CreateSharedEvent(kShowUIEvent);
     if (!G_hShowUIEvent) {
         DebugLog(1, "[QxUI] CreateEvent \"ShowUIEvent\" fail\n");
         return;
@@ -446,7 +435,7 @@ void CHideDlg::InitCard()
         }
     }
 
-    StartWiFiDirectStatusWaiter(driverMode);
+    InitCardWiFiDirect(driverMode);
     DebugLog(3, "[QxUI] SetTimer(), TIMER_HIDE_DLG_WPS_HW_PBC, 1sec\n");
     SetTimer(TIMER_HIDE_DLG_WPS_HW_PBC, kWpsHwPbcTimerMs);
     DebugLog(3, "[QxUI] <-- CHideDlg::InitCard\n");
@@ -508,6 +497,7 @@ void CHideDlg::OnDestroy()
 {
     G_hHideDlgWnd = nullptr;
     StopShowUIEventWaiter();
+    StopWiFiDirectWaiter();
     if (m_hDhcpThread) {
         ::WaitForSingleObject(m_hDhcpThread, kDhcpThreadJoinMs);
         ::CloseHandle(m_hDhcpThread);

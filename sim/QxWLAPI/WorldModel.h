@@ -40,6 +40,10 @@ struct WorldSettings {
     LONG BlockAckPeers = -1;       // the Block-Ack peer list: -1 the visible 802.11n networks, n made-up peers
     LONG BlockAckPeersFail = 0;    // the peer-list query answers failure
     LONG BlockAckRequestFails = 0; // adding or deleting a Block-Ack agreement answers failure
+    LONG HostedNetworkSetupFails = 0;  // QXWL_HostedNetworkSetup answers failure
+    LONG StartWifiDirectGOFails = 0;   // QXWL_StartWifiDirectGO answers failure
+    LONG ConfigToolResult = 1;     // QXWL_RunOnceInitConfigTool's answer (1: nothing to do)
+    LONG ConfigToolSelect = 0;     // and the select value it gives
 };
 
 struct SettingKey {
