@@ -22,7 +22,8 @@ class ModeSwitch : public ModesFixture {};
 
 TEST_F(ModeSwitch, StationFromWiFiDirectStopsTheGroupOwnerBeforeDhcpAndMode)
 {
-    CHideDlg& d = StartStation("[World]\nOpMode=3\nStoredOpMode=3\n");
+    CHideDlg& d = StartStation("");
+    sim.Set("OpMode", 3);  // the tray's refresh at start-up writes the stored mode back to the driver
     d.m_bHideAPButton = FALSE;
     d.OnTraySwitchSTAMode();
     const std::vector<std::string> journal = sim.Journal();
@@ -39,7 +40,9 @@ TEST_F(ModeSwitch, StationFromWiFiDirectStopsTheGroupOwnerBeforeDhcpAndMode)
 
 TEST_F(ModeSwitch, StationFromHostedNetworkStopsIt)
 {
-    CHideDlg& d = StartStation("[World]\nOpMode=2\nStoredOpMode=2\n");
+    CHideDlg& d = StartStation("");
+    sim.Set("OpMode", 2);
+    sim.Set("StoredOpMode", 2);
     d.OnTraySwitchSTAMode();
     EXPECT_TRUE(Called("QXWL_HostedNetworkStopUsing"));
     EXPECT_FALSE(Called("QXWL_StopWifiDirectGO"));
@@ -299,7 +302,7 @@ protected:
 
 TEST_F(ApModeEntry, MissingSoftApLibraryEndsTheDialogAndPutsTheDriverBackInStationMode)
 {
-    ASSERT_TRUE(sim.Reset(""));
+    ASSERT_TRUE(sim.Reset("[World]\nOsCode=8\n"));
     CHideDlgWithoutSoftAp d;
     ASSERT_TRUE(d.Create(IDD_HIDE_DIALOG));
     ASSERT_TRUE(d.OnTraySwitchApMode());

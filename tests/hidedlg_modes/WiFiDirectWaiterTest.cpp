@@ -111,8 +111,10 @@ TEST_F(WiFiDirectWaiter, SystemsWithoutWiFiDirectMarkItUnavailable)
     }
     CHideDlg& d = Start("[World]\nOsCode=12\n");
     EXPECT_FALSE(d.m_bWiFiDirectUnavailable);
-    CHideDlg& hosted = Start("[World]\nOsCode=12\nOpMode=2\nStoredOpMode=2\n");
-    EXPECT_TRUE(hosted.m_bWiFiDirectUnavailable);  // only station and group-owner modes offer it
+    d.InitCardWiFiDirect(OP_MODE_APCLIENT);
+    EXPECT_TRUE(d.m_bWiFiDirectUnavailable);  // only station and group-owner modes offer it
+    d.InitCardWiFiDirect(OP_MODE_STA_WIFI_DIRECT);
+    EXPECT_FALSE(d.m_bWiFiDirectUnavailable);
 }
 
 }  // namespace
