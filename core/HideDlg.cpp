@@ -153,14 +153,7 @@ BOOL CHideDlg::OnInitDialog()
     }
 
     SetTaskBar();
-    if (IsXpZeroConfigOs(G_nOSVersion)) {
-        if (HMODULE wts = ::LoadLibraryA("wtsapi32.dll")) {
-            using PFN_Register = BOOL(WINAPI*)(HWND, DWORD);
-            if (auto reg = reinterpret_cast<PFN_Register>(::GetProcAddress(wts, "WTSRegisterSessionNotification")))
-                reg(m_hWnd, 0);
-            ::FreeLibrary(wts);
-        }
-    }
+    RegisterSessionNotificationOnXp();
     ModifyTaskBar(IDI_TRAY_LOST);
     StartSteadyTimers();
     DebugLog(3, "[QxUI] <-- CHideDlg::OnInitDialog()\n");
@@ -294,13 +287,7 @@ int CHideDlg::DetectAdapter()
     if (count == 1 && (noneStored || strncmp(selected.chName, adapters[0].chName, sizeof selected.chName) == 0)) {
         selected = adapters[0];
     } else {
-        CSelCardDlg chooser(this);
-        chooser.SetAdapterList(adapters.data(), count);
-        m_bDialogRunning = TRUE;
-        chooser.DoModal();
-        m_bDialogRunning = FALSE;
-        int index = chooser.m_nSelectedIndex;
-        selected = adapters[(index >= 0 && index < count) ? index : 0];
+        selected = adapters[ChooseAdapter(adapters)];
     }
 
     if (QXWLAPI.QXWL_AdapterSelect(&selected, rsCallBackFunc, m_hWnd) != QXWL_ERROR_SUCCESS) {
@@ -310,6 +297,29 @@ int CHideDlg::DetectAdapter()
     }
     DebugLog(3, "[QxUI] <-- CHideDlg::DetectAdapter\n");
     return count;
+}
+
+int CHideDlg::ChooseAdapter(std::vector<ADAPTER_ENTRY>& adapters)
+{
+    const int count = static_cast<int>(adapters.size());
+    CSelCardDlg chooser(this);
+    chooser.SetAdapterList(adapters.data(), count);
+    m_bDialogRunning = TRUE;
+    chooser.DoModal();
+    m_bDialogRunning = FALSE;
+    const int index = chooser.m_nSelectedIndex;
+    return (index >= 0 && index < count) ? index : 0;
+}
+
+void CHideDlg::RegisterSessionNotificationOnXp()
+{
+    if (!IsXpZeroConfigOs(G_nOSVersion)) return;
+    if (HMODULE wts = ::LoadLibraryA("wtsapi32.dll")) {
+        using PFN_Register = BOOL(WINAPI*)(HWND, DWORD);
+        if (auto reg = reinterpret_cast<PFN_Register>(::GetProcAddress(wts, "WTSRegisterSessionNotification")))
+            reg(m_hWnd, 0);
+        ::FreeLibrary(wts);
+    }
 }
 
 void CHideDlg::InitCard()

@@ -7,6 +7,7 @@
 #include "core/StationRecords.h"
 #include "core/ActionQueue.h"
 #include <atomic>
+#include <vector>
 
 class CKelvoPageUIDlg;
 class CAdvancedWiFiDirect;
@@ -314,6 +315,10 @@ private:
     // Steps 3 to 5 of the hosted-network and group-owner switches.
     void PrepareStationForSharedMode(LPCSTR noFlagLine, int noFlagLevel, LPCSTR deleteLine, LPCSTR noEngineFormat);
     void RevertToStationAfterApLoadFailure();
+    // Lets the user pick one of several adapters; answers the index taken.
+    int ChooseAdapter(std::vector<ADAPTER_ENTRY>& adapters);
+    // On the XP family the dialog hears of session changes of its own session.
+    void RegisterSessionNotificationOnXp();
     void StopWiFiDirectWaiter();
     static DWORD WINAPI WaitWiFiDirectEvent(LPVOID pParam);
     void ApplyApAccessControl();

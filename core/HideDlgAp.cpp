@@ -4,7 +4,6 @@
 #include "core/HideDlg.h"
 #include "core/IniFile.h"
 #include "core/QXAPLIB.h"
-#include "core/SelCardDlg.h"
 #include "core/StationContract.h"
 #include "core/TextChecks.h"
 #include "res/resource.h"
@@ -67,12 +66,7 @@ int CHideDlg::DetectAdapterAp()
         DebugLogIfEnabled("[ApUI] DetectAdapter(): ICS is bound by the pAvailableDevList->adapter[0]\n");
         current = adapters[0];
     } else {
-        CSelCardDlg chooser(this);
-        chooser.SetAdapterList(adapters.data(), count);
-        m_bDialogRunning = TRUE;
-        chooser.DoModal();
-        m_bDialogRunning = FALSE;
-        const int index = chooser.m_nSelectedIndex >= 0 && chooser.m_nSelectedIndex < count ? chooser.m_nSelectedIndex : 0;
+        const int index = ChooseAdapter(adapters);
         current = adapters[index];
         DebugLogIfEnabled("[ApUI] DetectAdapter(): selected Adapter from pAvailableDevList->adapter[%d]\n", index);
     }

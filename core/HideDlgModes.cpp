@@ -302,14 +302,7 @@ int CHideDlg::ReloadStationApi()
         InitCard();
     }
     SetTaskBar();
-    if (IsXpZeroConfigOs(G_nOSVersion)) {
-        if (HMODULE wts = ::LoadLibraryA("wtsapi32.dll")) {
-            using PFN_Register = BOOL(WINAPI*)(HWND, DWORD);
-            if (auto reg = reinterpret_cast<PFN_Register>(::GetProcAddress(wts, "WTSRegisterSessionNotification")))
-                reg(m_hWnd, 0);
-            ::FreeLibrary(wts);
-        }
-    }
+    RegisterSessionNotificationOnXp();
     ModifyTaskBar(IDI_TRAY_LOST);
     SetTimer(TIMER_HIDE_DLG_RADIO, kRadioTimerMs);
     if (G_nOSVersion >= kOsVista) {
