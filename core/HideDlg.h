@@ -326,5 +326,3 @@ private:
 
 // The soft-AP side's process-wide flag: the adapter went away while in soft-AP mode.
 extern BOOL G_bDeviceRemoved;
-// The station library was released by the soft-AP switch (shared with the WPS timer handlers).
-extern BOOL G_bStationReleased;
