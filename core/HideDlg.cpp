@@ -4,6 +4,7 @@
 #include "core/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "core/SecurityNames.h"
+#include "core/SharedEvent.h"
 #include "core/SelCardDlg.h"
 #include "core/StationContract.h"
 #include "core/StationHelpers.h"
@@ -15,7 +16,6 @@
 #include "ui/DpiHook.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 
-#include <sddl.h>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -36,10 +36,6 @@ namespace {
 constexpr char kShowUIEvent[] = "ShowUIEvent";
 constexpr char kHideDlgCaption[] = "Quixen Utility";
 constexpr char kStationLibrary[] = "QxWLAPI.dll";
-// Guests and anonymous logons may only wait on the event and set it; users and
-// administrators have full access.
-constexpr char kShowUIEventAccess[] =
-    "D:(A;OICI;0x00100002;;;BG)(A;OICI;0x00100002;;;AN)(A;OICI;GA;;;AU)(A;OICI;GA;;;BA)";
 constexpr int kInitStateRetries = 5;
 constexpr DWORD kInitStateWaitMs = 1000;
 constexpr size_t kWiFiDirectConfigBytes = 1464;
@@ -70,6 +66,9 @@ BEGIN_MESSAGE_MAP(CHideDlg, CDialog)
     ON_COMMAND(ID_TRAY_EXIT_SHORT, OnTrayExit)
     ON_COMMAND(ID_TRAY_EXIT_RETRY, OnTrayExit)
     ON_COMMAND(ID_TRAY_SWITCH_CONFIG, OnTraySwitchConfig)
+    ON_COMMAND(ID_TRAY_SWITCH_STA_MODE, OnTraySwitchSTAMode)
+    ON_COMMAND(ID_TRAY_SWITCH_AP_MODE, OnTraySwitchApMode)
+    ON_COMMAND(ID_TRAY_SWITCH_APCLIENT_MODE, OnTraySwitchAPClientMode)
 END_MESSAGE_MAP()
 
 CHideDlg::CHideDlg(CWnd* pParent) : CDialog(IDD_HIDE_DIALOG, pParent)
@@ -116,10 +115,7 @@ BOOL CHideDlg::OnInitDialog()
     if (!QXWLAPI.QXWL_IsSupportVistaSoftAP) G_nSoftApMode = 1;
 
     DecideOperationMode();
-    if (m_nOpMode == OP_MODE_AP && G_nSoftApMode != 1) {
-        LoadApApi();
-        return TRUE;
-    }
+    if (m_nOpMode == OP_MODE_AP && G_nSoftApMode != 1) return LoadApApi() ? TRUE : FALSE;
 
     if (IsSelectedAdapterPresent()) {
         WaitForDriverInitialized();
@@ -132,8 +128,7 @@ BOOL CHideDlg::OnInitDialog()
                 QXWLAPI.QXWL_DeInitial();
                 QXWLAPI.Release();
             }
-            LoadApApi();
-            return TRUE;
+            return LoadApApi() ? TRUE : FALSE;
         } else {
             m_nOpMode = OP_MODE_STATION;
             if (IsXpZeroConfigOs(G_nOSVersion)) {
@@ -147,14 +142,7 @@ BOOL CHideDlg::OnInitDialog()
     }
 
     SetTaskBar();
-    if (IsXpZeroConfigOs(G_nOSVersion)) {
-        if (HMODULE wts = ::LoadLibraryA("wtsapi32.dll")) {
-            using PFN_Register = BOOL(WINAPI*)(HWND, DWORD);
-            if (auto reg = reinterpret_cast<PFN_Register>(::GetProcAddress(wts, "WTSRegisterSessionNotification")))
-                reg(m_hWnd, 0);
-            ::FreeLibrary(wts);
-        }
-    }
+    RegisterSessionNotificationOnXp();
     ModifyTaskBar(IDI_TRAY_LOST);
     StartSteadyTimers();
     DebugLog(3, "[QxUI] <-- CHideDlg::OnInitDialog()\n");
@@ -163,14 +151,7 @@ BOOL CHideDlg::OnInitDialog()
 
 void CHideDlg::CreateShowUIEvent()
 {
-    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, FALSE};
-    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(kShowUIEventAccess, SDDL_REVISION_1,
-                                                                 &sa.lpSecurityDescriptor, nullptr)) {
-        DebugLog(1, "[QxUI] ConvertStringSecurityDescriptorToSecurityDescriptor() return FALSE, error code = %d\n",
-                 ::GetLastError());
-    }
-    G_hShowUIEvent = ::CreateEventA(sa.lpSecurityDescriptor ? &sa : nullptr, FALSE, FALSE, kShowUIEvent);
-    if (sa.lpSecurityDescriptor) ::LocalFree(sa.lpSecurityDescriptor);
+    G_hShowUIEvent = CreateSharedEvent(kShowUIEvent);
     if (!G_hShowUIEvent) {
         DebugLog(1, "[QxUI] CreateEvent \"ShowUIEvent\" fail\n");
         return;
@@ -295,13 +276,7 @@ int CHideDlg::DetectAdapter()
     if (count == 1 && (noneStored || strncmp(selected.chName, adapters[0].chName, sizeof selected.chName) == 0)) {
         selected = adapters[0];
     } else {
-        CSelCardDlg chooser(this);
-        chooser.SetAdapterList(adapters.data(), count);
-        m_bDialogRunning = TRUE;
-        chooser.DoModal();
-        m_bDialogRunning = FALSE;
-        int index = chooser.m_nSelectedIndex;
-        selected = adapters[(index >= 0 && index < count) ? index : 0];
+        selected = adapters[ChooseAdapter(adapters)];
     }
 
     if (QXWLAPI.QXWL_AdapterSelect(&selected, rsCallBackFunc, m_hWnd) != QXWL_ERROR_SUCCESS) {
@@ -311,6 +286,29 @@ int CHideDlg::DetectAdapter()
     }
     DebugLog(3, "[QxUI] <-- CHideDlg::DetectAdapter\n");
     return count;
+}
+
+int CHideDlg::ChooseAdapter(std::vector<ADAPTER_ENTRY>& adapters)
+{
+    const int count = static_cast<int>(adapters.size());
+    CSelCardDlg chooser(this);
+    chooser.SetAdapterList(adapters.data(), count);
+    m_bDialogRunning = TRUE;
+    chooser.DoModal();
+    m_bDialogRunning = FALSE;
+    const int index = chooser.m_nSelectedIndex;
+    return (index >= 0 && index < count) ? index : 0;
+}
+
+void CHideDlg::RegisterSessionNotificationOnXp()
+{
+    if (!IsXpZeroConfigOs(G_nOSVersion)) return;
+    if (HMODULE wts = ::LoadLibraryA("wtsapi32.dll")) {
+        using PFN_Register = BOOL(WINAPI*)(HWND, DWORD);
+        if (auto reg = reinterpret_cast<PFN_Register>(::GetProcAddress(wts, "WTSRegisterSessionNotification")))
+            reg(m_hWnd, 0);
+        ::FreeLibrary(wts);
+    }
 }
 
 void CHideDlg::InitCard()
@@ -436,7 +434,7 @@ void CHideDlg::InitCard()
         }
     }
 
-    StartWiFiDirectStatusWaiter(driverMode);
+    InitCardWiFiDirect(driverMode);
     DebugLog(3, "[QxUI] SetTimer(), TIMER_HIDE_DLG_WPS_HW_PBC, 1sec\n");
     SetTimer(TIMER_HIDE_DLG_WPS_HW_PBC, kWpsHwPbcTimerMs);
     DebugLog(3, "[QxUI] <-- CHideDlg::InitCard\n");

@@ -7,6 +7,7 @@
 #include "core/StationRecords.h"
 #include "core/ActionQueue.h"
 #include <atomic>
+#include <vector>
 
 class CKelvoPageUIDlg;
 class CAdvancedWiFiDirect;
@@ -135,28 +136,42 @@ public:
     // The hand-over between the utility and the system's wireless service.
     void OnTraySwitchZeroConfig();
     void OnTraySwitchQxconfig();
-    void StopXpZeroConfig(BOOL bDemandStart);
     void StartXpZeroConfig(BOOL bEnable);
-    // TRUE only while the system's "Wlansvc" service reports running.
-    BOOL IsWlansvcRunning();
-    // The operation-mode switches.
-    void LoadApApi();
-    void LeaveApMode();
-    LRESULT DefWindowProcAp(UINT message, WPARAM wParam, LPARAM lParam);
     // The Wi-Fi Direct status waiter: action 0 creates the event and starts it, 1 stops it.
     DWORD CreateEventAndStartThread(int action);
-    void CheckConfigToolForXP();
-    void RunQxSwap(int nOpMode);
-    void OnTraySwitchWiFiDirectConcurrentMode();
+    // The operation-mode switches. OnTraySwitchApMode answers FALSE when it refused (another
+    // user or process, radio off, the wireless service stopped): nothing was changed then.
     void OnTraySwitchSTAMode();
+    BOOL OnTraySwitchApMode();
+    void OnTraySwitchAPClientMode();
+    void OnTraySwitchWiFiDirectConcurrentMode();
+    void LeaveApMode();
+    int LoadApApi();         // 1 loaded; 0 failed, the dialog ends
+    int ReloadStationApi();  // 1 loaded; 0 failed, the dialog ends
+    void RunQxSwap(int nOpMode);
+    void CheckConfigToolForXP();
+    BOOL KillApModeTimers();
+    BOOL IsWlansvcRunning();
+    void StopXpZeroConfig(BOOL bDemandStart);
+
+    // The soft-AP side: the access-point twins of the station procedures.
+    int DetectAdapterAp();
+    void InitCardAp(BOOL bShowUI);
+    void SetOidFromReg_AP();
+    void SetApWindowsProfile(const CString& strSsid);
+    void OnTimerAp(UINT_PTR nIDEvent);
+    LRESULT DefWindowProcAp(UINT message, WPARAM wParam, LPARAM lParam);
+    // The tray icon for a signal quality of the access point (percent).
+    static UINT ApSignalIcon(LONG quality);
     // The card settings.
     void InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect);
     // The advanced settings record the card takes, built from the stored configuration.
     static ADVANCE_OID BuildAdvanceOid(const ADVANCE_CONFIG_DATA& config);
     // Reads the library's active stored profile into `stored`.
     void ReadActiveStoredProfile(WLANPROFILE& stored);
-    // The Wi-Fi Direct status waiter, started with the driver's mode.
-    void StartWiFiDirectStatusWaiter(int nDriverOpMode);
+    // The Wi-Fi Direct status event and its waiter: action 0 creates both, 1 stops them.
+    DWORD CreateEventAndStartThread(int action);
+    int InitCardWiFiDirect(int nDriverOpMode);  // always 1
 
     // Polling.
     void ProcDetectHardwareRadioOnOff(const WLAN_STATUS& status);
@@ -256,6 +271,17 @@ public:
     ULONG m_lRcvSnapshot[3] = {};         // status words at 216, 220 and 416; the last is m_lRcvOk
     ULONG m_bScanAfterAdvanceChange = 0;
     WPS_CREDENTIAL m_WpsCredential = {};  // the credential of the last WPS connect
+    // The soft-AP side.
+    ULONG m_ulApOpMode = 0;        // as QXAP_QueryOPMode answered
+    BOOL m_bApDeviceExist = FALSE;
+    UINT_PTR m_nApCheckCardTimer = 0;
+    ULONG m_nCountReconnect = 0;   // driver-ready polls of the soft-AP side
+    BOOL m_bApWindowsProfileSet = FALSE;
+    // The Wi-Fi Direct status event and its waiter.
+    HANDLE m_hWiFiDirectStatusEvent = nullptr;
+    volatile LONG m_lWiFiDirectStop = 0;
+    HANDLE m_hWiFiDirectThread = nullptr;
+    BOOL m_bWiFiDirectUnavailable = FALSE;
 
 protected:
     void OnPaint();
@@ -316,4 +342,27 @@ private:
     void StartScanTimerForWirelessMode();
     CWinThread* m_pRetryExitThread = nullptr;
     HANDLE m_hRetryExitStop = nullptr;  // set to cancel the pending retry
+
+protected:
+    // The soft-AP library's full path (a test may name a missing one).
+    virtual CString SoftApLibraryPath() const;
+
+private:
+    // Creates the Wi-Fi Direct engine when the main window's Wi-Fi Direct page is alive.
+    void EnsureWiFiDirectEngine();
+    // Switches Wi-Fi Direct off in the engine, or logs that there is none (two log formats).
+    void DisableWiFiDirectInEngine(LPCSTR noEngineFormat, int level);
+    // Steps 3 to 5 of the hosted-network and group-owner switches.
+    void PrepareStationForSharedMode(LPCSTR noFlagLine, int noFlagLevel, LPCSTR deleteLine, LPCSTR noEngineFormat);
+    void RevertToStationAfterApLoadFailure();
+    // Lets the user pick one of several adapters; answers the index taken.
+    int ChooseAdapter(std::vector<ADAPTER_ENTRY>& adapters);
+    // On the XP family the dialog hears of session changes of its own session.
+    void RegisterSessionNotificationOnXp();
+    void StopWiFiDirectWaiter();
+    static DWORD WINAPI WaitWiFiDirectEvent(LPVOID pParam);
+    void ApplyApAccessControl();
 };
+
+// The soft-AP side's process-wide flag: the adapter went away while in soft-AP mode.
+extern BOOL G_bDeviceRemoved;

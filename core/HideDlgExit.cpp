@@ -205,6 +205,7 @@ CHideDlg::~CHideDlg()
     if (HWND tray = ::FindWindowA(kTrayWindowClass, nullptr)) ::EnumChildWindows(tray, EnumTrayToolbarProc, 0);
     StopRetryTrayExit();
     StopShowUIEventWaiter();
+    StopWiFiDirectWaiter();
     JoinDhcpThread();
     if (m_pQxUI) {
         m_pQxUI->DestroyWindow();

@@ -4,6 +4,7 @@
 #include "core/IniFile.h"
 #include "core/LanguageTable.h"
 #include "core/MainWindowClosing.h"
+#include "core/QXAPLIB.h"
 #include "core/QXWLLIB.h"
 #include "core/StationContract.h"
 #include "core/StationHelpers.h"
@@ -34,7 +35,11 @@ bool IsAllZero(const UCHAR (&bytes)[6])
 void CHideDlg::OnTimer(UINT_PTR nIDEvent)
 {
     // In access-point mode the ticks belong to the access-point side.
-    if ((m_nOpMode == OP_MODE_AP && G_nSoftApMode == 0) || m_Data.nOpMode == OP_MODE_AP) return;
+    if (m_nOpMode == OP_MODE_AP) {
+        if (QXAPAPI.IsLoaded()) OnTimerAp(nIDEvent);
+        return;
+    }
+    if (m_Data.nOpMode == OP_MODE_AP) return;
     DebugLog(5, "[QxUI] --> CHideDlg::OnTimer\n");
 
     if (nIDEvent == TIMER_HIDE_DLG_CHECKINI_DEBUGMODE) {

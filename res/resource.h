@@ -25,6 +25,9 @@
 #define ID_TRAY_EXIT 32961
 #define ID_TRAY_EXIT_RETRY 32933  // the exit command again, once a child dialog of the main window closed
 #define ID_TRAY_SWITCH_CONFIG 32963
+#define ID_TRAY_SWITCH_AP_MODE 32934
+#define ID_TRAY_SWITCH_STA_MODE 32959
+#define ID_TRAY_SWITCH_APCLIENT_MODE 32960
 
 // Controls.
 #define IDC_SELCARD_COMBO 1244

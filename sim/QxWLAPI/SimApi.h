@@ -41,11 +41,14 @@ typedef BOOL(WINAPI* PFN_SIM_PostNotification)(UINT message);
 typedef BOOL(WINAPI* PFN_SIM_FireAuthStatus)(UCHAR status);
 // Waits until every scheduled event of the simulated world has run (at most timeoutMs).
 typedef BOOL(WINAPI* PFN_SIM_WaitIdle)(DWORD timeoutMs);
+// Sets the Wi-Fi Direct status event handed over by QXWL_InitWifiDirect; FALSE when there is none.
+typedef BOOL(WINAPI* PFN_SIM_SignalWifiDirectEvent)(void);
 }
 
 #define SIM_EXPORTS(X)                                                                                     \
     X(SIM_ResetWorld) X(SIM_UseWorldFile) X(SIM_LoadWorldText) X(SIM_Set) X(SIM_Get) X(SIM_GetJournal) \
-    X(SIM_ClearJournal) X(SIM_Misbehave) X(SIM_PostNotification) X(SIM_FireAuthStatus) X(SIM_WaitIdle)
+    X(SIM_ClearJournal) X(SIM_Misbehave) X(SIM_PostNotification) X(SIM_FireAuthStatus) X(SIM_WaitIdle)     \
+    X(SIM_SignalWifiDirectEvent)
 
 // The world file beside the program, unless the environment names another.
 inline constexpr char kSimWorldFileName[] = "QxSimWorld.ini";

@@ -69,3 +69,8 @@ SIM_EXPORT BOOL WINAPI SIM_WaitIdle(DWORD timeoutMs)
 {
     return SimWorld::Get().WaitIdle(timeoutMs) ? TRUE : FALSE;
 }
+
+SIM_EXPORT BOOL WINAPI SIM_SignalWifiDirectEvent(void)
+{
+    return SimWorld::Get().SignalWifiDirectEvent() ? TRUE : FALSE;
+}

@@ -70,6 +70,8 @@ void SimWorld::ResetDriverState()
     WpsProfile = {};
     WifiDirectFlag = 0;
     ExtAp = {};
+    if (WifiDirectEvent) ::CloseHandle(WifiDirectEvent);
+    WifiDirectEvent = nullptr;
     RegistryValues.clear();
     CurrentSetting = ConnectRequest();
     SelectedAdapter.clear();
@@ -297,6 +299,26 @@ bool SimWorld::FireAuthStatus(UCHAR code)
     }
     Schedule(0, [code](Effects& effects) { effects.AuthCodes.push_back(code); });
     return true;
+}
+
+}  // namespace sim
+
+namespace sim {
+
+bool SimWorld::SignalWifiDirectEvent()
+{
+    auto guard = Lock();
+    return WifiDirectEvent && ::SetEvent(WifiDirectEvent);
+}
+
+void SimWorld::TakeWifiDirectEvent(HANDLE event)
+{
+    HANDLE own = nullptr;
+    // A duplicate: the program closing its handle never leaves the library with a dead one.
+    if (event) ::DuplicateHandle(::GetCurrentProcess(), event, ::GetCurrentProcess(), &own, 0, FALSE, DUPLICATE_SAME_ACCESS);
+    auto guard = Lock();
+    if (WifiDirectEvent) ::CloseHandle(WifiDirectEvent);
+    WifiDirectEvent = own;
 }
 
 }  // namespace sim

@@ -39,6 +39,10 @@ public:
     void SetMisbehave(ULONG flags);
     bool PostNotification(UINT message);
     bool FireAuthStatus(UCHAR code);
+    // Sets the Wi-Fi Direct status event, as the driver does on a status change.
+    bool SignalWifiDirectEvent();
+    // Keeps a handle of its own to the event (replacing an earlier one); null forgets it.
+    void TakeWifiDirectEvent(HANDLE event);
     bool WaitIdle(DWORD timeoutMs) { return m_events.WaitIdle(timeoutMs); }
     std::string JournalText() const { return m_journal.Text(); }
     void ClearJournal() { m_journal.Clear(); }
@@ -77,6 +81,8 @@ public:
     WPS_PROFILE WpsProfile = {};
     ULONG WifiDirectFlag = 0;
     EXTAP_CONFIG ExtAp = {};
+    // The library's own handle of the program's Wi-Fi Direct status event (QXWL_InitWifiDirect).
+    HANDLE WifiDirectEvent = nullptr;
     std::map<std::string, std::vector<BYTE>> RegistryValues;
 
 private:

@@ -1079,6 +1079,37 @@ LONG WINAPI QXWL_WriteExtAPConfig(EXTAP_CONFIG config)
     return WriteStored(Format("QXWL_WriteExtAPConfig(%u)", config.SsidLength), config, &SimWorld::ExtAp);
 }
 
+LONG WINAPI QXWL_InitWifiDirect(HANDLE statusEvent)
+{
+    SimWorld& w = Enter(statusEvent ? "QXWL_InitWifiDirect(event)" : "QXWL_InitWifiDirect(null)");
+    w.TakeWifiDirectEvent(statusEvent);
+    return statusEvent ? QXWL_ERROR_SUCCESS : QXWL_ERROR_FAILURE;
+}
+
+LONG WINAPI QXWL_StartWifiDirectGO(void)
+{
+    SimWorld& w = Enter("QXWL_StartWifiDirectGO()");
+    auto guard = w.Lock();
+    return w.Model.Settings.StartWifiDirectGOFails ? QXWL_ERROR_FAILURE : QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_HostedNetworkSetup(EXTAP_CONFIG config)
+{
+    SimWorld& w = Enter(Format("QXWL_HostedNetworkSetup(%s)",
+                               std::string(reinterpret_cast<const char*>(config.Ssid),
+                                           std::min<ULONG>(config.SsidLength, sizeof config.Ssid)).c_str()));
+    auto guard = w.Lock();
+    return w.Model.Settings.HostedNetworkSetupFails ? QXWL_ERROR_FAILURE : QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_RunOnceInitConfigTool(ULONG* select)
+{
+    SimWorld& w = Enter("QXWL_RunOnceInitConfigTool()");
+    auto guard = w.Lock();
+    if (select) *select = static_cast<ULONG>(w.Model.Settings.ConfigToolSelect);
+    return w.Model.Settings.ConfigToolResult;
+}
+
 LONG WINAPI QXWL_ReadWifiDirectFlag(ULONG* enable)
 {
     return ReadStored("QXWL_ReadWifiDirectFlag()", enable, &SimWorld::WifiDirectFlag);

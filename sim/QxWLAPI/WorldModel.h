@@ -43,6 +43,10 @@ struct WorldSettings {
     LONG SsoEnabled = 0;           // QXWL_ReadSSOStatus: single sign-on on (1)
     LONG SsoMode = 0;              // QXWL_ReadSSOStatus: its mode, answered as decimal text ("2" asks first)
     LONG Wow64 = 0;                // QXWL_IsWow64
+    LONG HostedNetworkSetupFails = 0;  // QXWL_HostedNetworkSetup answers failure
+    LONG StartWifiDirectGOFails = 0;   // QXWL_StartWifiDirectGO answers failure
+    LONG ConfigToolResult = 1;     // QXWL_RunOnceInitConfigTool's answer (1: nothing to do)
+    LONG ConfigToolSelect = 0;     // and the select value it gives
 };
 
 struct SettingKey {

@@ -38,6 +38,7 @@ public:
     bool FireAuthStatus(UCHAR status) { return m_SIM_FireAuthStatus(status) != FALSE; }
     // Waits for the world's pending events (connect steps, scans, callbacks).
     bool WaitIdle(DWORD timeoutMs = 5000) { return m_SIM_WaitIdle(timeoutMs) != FALSE; }
+    bool SignalWifiDirectEvent() { return m_SIM_SignalWifiDirectEvent() != FALSE; }
 
     std::vector<std::string> Journal();
     void ClearJournal() { m_SIM_ClearJournal(); }
