@@ -137,8 +137,6 @@ public:
     void OnTraySwitchZeroConfig();
     void OnTraySwitchQxconfig();
     void StartXpZeroConfig(BOOL bEnable);
-    // The Wi-Fi Direct status waiter: action 0 creates the event and starts it, 1 stops it.
-    DWORD CreateEventAndStartThread(int action);
     // The operation-mode switches. OnTraySwitchApMode answers FALSE when it refused (another
     // user or process, radio off, the wireless service stopped): nothing was changed then.
     void OnTraySwitchSTAMode();

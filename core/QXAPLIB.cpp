@@ -19,6 +19,18 @@ QXAP_ENTRY_POINTS(QXAP_DEFINE_UNBOUND)
 
 }  // namespace
 
+QXAPLIB::QXAPLIB()
+{
+    BindUnbound();
+}
+
+void QXAPLIB::BindUnbound()
+{
+#define QXAP_BIND_UNBOUND(ret, name, params) name = &Unbound_##name;
+    QXAP_ENTRY_POINTS(QXAP_BIND_UNBOUND)
+#undef QXAP_BIND_UNBOUND
+}
+
 bool QXAPLIB::LoadApi(LPCSTR path)
 {
     ReadIni();

@@ -6,7 +6,7 @@
 
 class QXAPLIB {
 public:
-    QXAPLIB() = default;
+    QXAPLIB();  // every entry point answers failure until a library is loaded
     QXAPLIB(const QXAPLIB&) = delete;
     QXAPLIB& operator=(const QXAPLIB&) = delete;
 
@@ -44,8 +44,8 @@ public:
     CString SHORTCUT_FOLDER_NAME;
     CString SHORTCUT_UI_NAME;
 
-    // The entry points, one pointer each, named after the library's functions. Null before the
-    // first load; an entry point the library lacks is bound to a stub that logs the call and
+    // The entry points, one pointer each, named after the library's functions. Before the first
+    // load, and for an entry point the library lacks, each is a stub that logs the call and
     // answers failure (the program calls them all without testing).
 #define QXAP_DECLARE_MEMBER(ret, name, params) PFN_##name name = nullptr;
     QXAP_ENTRY_POINTS(QXAP_DECLARE_MEMBER)
@@ -53,6 +53,7 @@ public:
 
 private:
     void Bind(HMODULE module);
+    void BindUnbound();
 };
 
 extern QXAPLIB QXAPAPI;

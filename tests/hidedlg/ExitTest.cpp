@@ -241,3 +241,67 @@ TEST_F(Exit, ShutdownWithoutTheMenuStillStopsTheRetryAndTheLibrary)
     EXPECT_TRUE(Called("QXWL_DeInitial"));
     EXPECT_FALSE(ReadDataFile());
 }
+
+// Started in soft-AP mode, so the soft-AP library runs the adapter; the menu's exit leaves that
+// mode, stores it for the next start and lets the adapter go.
+TEST_F(Exit, FromARunningSoftApLeavesTheModeAndStoresModeOne)
+{
+    softap_test::SoftApSim ap;
+    ASSERT_TRUE(ap.Loaded());
+    const std::string world = "[World]\nOsCode=10\nOpMode=1\n";
+    WriteDataFile(OP_MODE_AP, 0);
+    ASSERT_TRUE(ap.Reset("[World]\nOsCode=10\n"));
+    const int baseline = BaselineThreads(world);
+
+    WriteDataFile(OP_MODE_AP, 0);
+    ASSERT_TRUE(ap.Reset("[World]\nOsCode=10\n"));
+    tray.clear();
+    CHideDlg& d = Start(world);
+    ASSERT_EQ(OP_MODE_AP, d.m_nOpMode);
+    ASSERT_TRUE(QXAPAPI.IsLoaded());
+    ASSERT_EQ(1, ap.Get("Running"));
+    ap.ClearJournal();
+    ExitAndDestroy();
+    PumpFor(kSettleMs);
+
+    const auto journal = ap.Journal();
+    auto first = [&](const std::string& prefix) {
+        return std::find_if(journal.begin(), journal.end(),
+                            [&](const std::string& line) { return line.compare(0, prefix.size(), prefix) == 0; });
+    };
+    const auto leave = first("QXAP_SetOPMode(0");
+    const auto restore = first("QXAP_RestoreStationSetting");
+    const auto deinit = first("QXAP_DeInitial");
+    ASSERT_NE(journal.end(), leave);
+    ASSERT_NE(journal.end(), restore);
+    ASSERT_NE(journal.end(), deinit);
+    EXPECT_LT(leave, restore);
+    EXPECT_LT(restore, deinit);
+    EXPECT_EQ(0, ap.Get("OpMode"));
+    EXPECT_EQ(0, ap.Get("DhcpRunning"));
+
+    const auto stored = ReadDataFile();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(static_cast<ULONG>(OP_MODE_AP), stored->nOpMode);
+    EXPECT_EQ(0u, stored->bZeroConfig);
+    EXPECT_TRUE(TrayIconRemovedLast());
+    EXPECT_EQ(baseline, ThreadsOfThisProcess());
+}
+
+// The Wi-Fi Direct status waiter runs from the card's start; the exit tells the driver nobody
+// waits any more and ends the waiter, which posts nothing on its way out.
+TEST_F(Exit, StopsTheWiFiDirectWaiterAndTellsTheDriver)
+{
+    const std::string world = "[World]\nOsCode=12\n";
+    const int baseline = BaselineThreads(world);
+    CHideDlg& d = Start(world);
+    ASSERT_TRUE(Called("QXWL_InitWifiDirect"));
+    EXPECT_GT(ThreadsOfThisProcess(), baseline);  // the waiter among them
+    sim.ClearJournal();
+    d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);
+    d.DestroyWindow();
+    EXPECT_TRUE(Called("QXWL_OIDSetInfo(0xFFF101D6"));
+    dlg.reset();
+    PumpFor(kSettleMs);
+    EXPECT_EQ(baseline, ThreadsOfThisProcess());
+}
