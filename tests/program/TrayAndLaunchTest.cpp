@@ -82,3 +82,23 @@ TEST_F(RealProgram, MissingStationLibraryNamesItsPathAndEnds)
     for (const char* file : {"KPL4471.exe", "KelvoIMG.dll"}) ::DeleteFileA((folder + file).c_str());
     ::RemoveDirectoryA(folder.c_str());
 }
+
+TEST_F(RealProgram, TrayExitEndsTheProgramAndTakesItsIconAway)
+{
+    FakeNotificationArea tray;
+    ASSERT_TRUE(tray.Exists());
+    World("[World]\nOsCode=12\n");
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND hidden = WaitForWindow("#32770", kHiddenCaption, program.Id(), kStartTimeoutMs);
+    ASSERT_TRUE(hidden);
+    ASSERT_TRUE(tray.WaitForRequest(NIM_ADD, kStartTimeoutMs));
+
+    constexpr WPARAM kTrayExit = 32961;
+    ::PostMessageA(hidden, WM_COMMAND, kTrayExit, 0);
+    DWORD exitCode = STILL_ACTIVE;
+    // The program's tray requests are sent to this thread: it pumps while it waits.
+    ASSERT_TRUE(PumpUntil([&] { return program.WaitForExit(0, &exitCode); }, kStartTimeoutMs));
+    EXPECT_EQ(0u, exitCode);
+    EXPECT_TRUE(tray.WaitForRequest(NIM_DELETE, kStartTimeoutMs));
+    EXPECT_EQ(0, CountTopLevelWindows(kHiddenCaption));
+}
