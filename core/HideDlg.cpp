@@ -198,9 +198,14 @@ UINT CHideDlg::WaitShowUIEventThread(LPVOID)
     return 0;
 }
 
+CString CHideDlg::StationLibraryPath() const
+{
+    return ProgramFolder() + kStationLibrary;
+}
+
 bool CHideDlg::LoadStationLibrary()
 {
-    CString path = ProgramFolder() + kStationLibrary;
+    CString path = StationLibraryPath();
     if (!QXWLAPI.LoadApi(path)) {
         DebugLog(1, "[QxUI] Load dll fail: %s", path.GetString());
         AfxShowMessageBox(nullptr, path, "Load dll fail", MB_OK);

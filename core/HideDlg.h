@@ -344,6 +344,7 @@ private:
 protected:
     // The soft-AP library's full path (a test may name a missing one).
     virtual CString SoftApLibraryPath() const;
+    virtual CString StationLibraryPath() const;
 
 private:
     // Creates the Wi-Fi Direct engine when the main window's Wi-Fi Direct page is alive.

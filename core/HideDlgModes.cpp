@@ -16,7 +16,6 @@
 #include <new>
 
 namespace {
-constexpr char kStationLibrary[] = "QxWLAPI.dll";
 constexpr char kSoftApLibrary[] = "QxAPAPI.dll";
 constexpr char kQxSwapProgram[] = "QxSwap.exe";
 // The device id of the system's virtual Wi-Fi miniport, which carries the hosted network.
@@ -257,14 +256,14 @@ int CHideDlg::LoadApApi()
 // library (loaded again when start-up had let it go) takes it back to station mode.
 void CHideDlg::RevertToStationAfterApLoadFailure()
 {
-    if (!QXWLAPI.IsLoaded()) QXWLAPI.LoadApi(ProgramFolder() + kStationLibrary);
+    if (!QXWLAPI.IsLoaded()) QXWLAPI.LoadApi(StationLibraryPath());
     if (QXWLAPI.IsLoaded()) QXWLAPI.QXWL_SetAndWriteOPMode(OP_MODE_STATION);
     m_nOpMode = OP_MODE_STATION;
 }
 
 int CHideDlg::ReloadStationApi()
 {
-    const CString path = ProgramFolder() + kStationLibrary;
+    const CString path = StationLibraryPath();
     if (!QXWLAPI.LoadApi(path)) {
         DebugLog(1, "[QxUI] Load dll fail: %s\n", path.GetString());
         AfxShowMessageBox(nullptr, path, "Load dll fail", MB_OK);

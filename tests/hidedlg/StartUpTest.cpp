@@ -184,3 +184,59 @@ TEST_F(StartUp, StationLibraryWithoutTheVistaSoftApEntryForcesTheHostedVariant)
     Start("");
     EXPECT_EQ(0, G_nSoftApMode);  // the stand-in offers QXWL_IsSupportVistaSoftAP
 }
+
+namespace {
+// A copy of the stand-in station library whose export of QXWL_IsSupportVistaSoftAP is renamed
+// in place (one letter, so the sorted name table stays sorted): a library built without it.
+std::string StationLibraryWithoutVistaSoftAp()
+{
+    const std::string folder = BinFolder() + "NoVistaSoftAp\\";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    std::string image = ReadWholeFile(testing_support::StationSim::LibraryPath());
+    const std::string name = std::string("QXWL_IsSupportVistaSoftAP") + '\0';
+    const size_t at = image.find(name);
+    if (image.empty() || at == std::string::npos) return "";
+    image[at + name.size() - 2] = 'X';
+    const std::string path = folder + "QxWLAPI.dll";
+    ScopedFile(path, image).Keep();
+    return path;
+}
+
+class CHideDlgOnStationLibrary : public CHideDlg {
+public:
+    explicit CHideDlgOnStationLibrary(std::string path) : m_path(std::move(path)) {}
+
+protected:
+    CString StationLibraryPath() const override { return CString(m_path.c_str()); }
+
+private:
+    std::string m_path;
+};
+}  // namespace
+
+TEST_F(StartUp, WindowsSevenLibraryWithoutTheVistaSoftApQueryRunsTheHostedNetworkVariant)
+{
+    const std::string path = StationLibraryWithoutVistaSoftAp();
+    ASSERT_FALSE(path.empty());
+    testing_support::StationSim copy(path);
+    ASSERT_TRUE(copy.Loaded());
+    ASSERT_EQ(nullptr, ::GetProcAddress(copy.Module(), "QXWL_IsSupportVistaSoftAP"));
+    ASSERT_TRUE(copy.Reset("[World]\nOsCode=12\nOpMode=2\nStoredOpMode=2\n"));
+
+    dlg = std::make_unique<CHideDlgOnStationLibrary>(path);
+    app.m_pMainWnd = dlg.get();
+    ASSERT_TRUE(dlg->Create(IDD_HIDE_DIALOG));
+    EXPECT_EQ(1, G_nSoftApMode);
+    EXPECT_EQ(OP_MODE_APCLIENT, dlg->m_nOpMode);
+    EXPECT_FALSE(dlg->m_bHideAPButton);
+    dlg.reset();
+    QXWLAPI.Release();
+    G_nSoftApMode = 0;
+}
+
+TEST_F(StartUp, WindowsSevenLibraryWithTheVistaSoftApQueryKeepsTheSoftApLibraryVariant)
+{
+    CHideDlg& d = Start("[World]\nOsCode=12\n");
+    EXPECT_EQ(0, G_nSoftApMode);
+    EXPECT_EQ(OP_MODE_STATION, d.m_nOpMode);
+}

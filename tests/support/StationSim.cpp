@@ -2,6 +2,7 @@
 #include "support/TestSupport.h"
 
 #include <sstream>
+#include <utility>
 
 namespace testing_support {
 
@@ -10,7 +11,9 @@ std::string StationSim::LibraryPath()
     return BinFolder() + "QxWLAPI.dll";
 }
 
-StationSim::StationSim()
+StationSim::StationSim() : StationSim(LibraryPath()) {}
+
+StationSim::StationSim(std::string path) : m_path(std::move(path))
 {
     Reload();
 }
@@ -24,7 +27,7 @@ void StationSim::Unload()
 bool StationSim::Reload()
 {
     Unload();
-    m_module = ::LoadLibraryA(LibraryPath().c_str());
+    m_module = ::LoadLibraryA(m_path.c_str());
     if (!m_module) return false;
 #define SIM_BIND(name)                                                                               \
     m_##name = reinterpret_cast<PFN_##name>(reinterpret_cast<void*>(::GetProcAddress(m_module, #name))); \

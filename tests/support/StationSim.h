@@ -12,6 +12,7 @@ namespace testing_support {
 class StationSim {
 public:
     StationSim();
+    explicit StationSim(std::string path);  // another copy of the stand-in
     ~StationSim();
     StationSim(const StationSim&) = delete;
     StationSim& operator=(const StationSim&) = delete;
@@ -23,6 +24,7 @@ public:
     bool Reload();
     HMODULE Module() const { return m_module; }
     static std::string LibraryPath();  // "<program's folder>QxWLAPI.dll"
+    const std::string& Path() const { return m_path; }
 
     // The built-in world with test timings, then the given world-file text.
     bool Reset(const std::string& worldText = "");
@@ -46,6 +48,7 @@ public:
     std::vector<std::string> JournalLines(const std::string& prefix);
 
 private:
+    std::string m_path;
     HMODULE m_module = nullptr;
 #define SIM_MEMBER(name) PFN_##name m_##name = nullptr;
     SIM_EXPORTS(SIM_MEMBER)
