@@ -97,7 +97,7 @@ TEST_F(ConnectFlow, AdapterPulledDuringAConnectRemovesTheIconAndPutBackRestoresI
 
 TEST_F(ConnectFlow, HardwarePushButtonRunStoresTheCredentialAndTheReconnectUsesIt)
 {
-    CHideDlg& d = Start("[World]\nWpsHwPbcPresses=1\n");
+    Start("[World]\nWpsHwPbcPresses=1\n");
     Tick(TIMER_HIDE_DLG_WPS_HW_PBC);
     EXPECT_TRUE(Called("QXWL_WriteWPSFlag(1)"));
     for (int i = 0; i < 4; ++i) Tick(TIMER_HIDE_DLG_WPS_STATUS);
