@@ -110,7 +110,7 @@ void CHideDlg::OnTraySwitchZeroConfig()
                  result);
         const ULONG mode = kInfrastructureMode;
         result = QXWLAPI.QXWL_OIDSetInfo(kOidInfrastructureMode, reinterpret_cast<const BYTE*>(&mode), sizeof mode);
-        DebugLog(3, "[QxUI] Set VN_kOidInfrastructureMode as %d, return %d\n", mode, result);
+        DebugLog(3, "[QxUI] Set VN_OID_802_11_INFRASTRUCTURE_MODE as %d, return %d\n", mode, result);
 
         ADVANCE_CONFIG_DATA config{};
         if (QXWLAPI.QXWL_ReadConfigData(&config)) {
@@ -127,7 +127,7 @@ void CHideDlg::OnTraySwitchZeroConfig()
             phy.STBC = static_cast<UCHAR>(GetBits(word, ts::STBC));
             phy.SHORTGI = static_cast<UCHAR>(GetBits(word, ts::ShortGI));
             result = QXWLAPI.QXWL_OIDSetInfo(kOidSetHtPhyMode, reinterpret_cast<const BYTE*>(&phy), kHtPhyModeBytes);
-            DebugLog(3, "[QxUI] Set VN_kOidInfrastructureMode, return %d\n", result);
+            DebugLog(3, "[QxUI] Set VN_OID_802_11_INFRASTRUCTURE_MODE, return %d\n", result);
         }
     }
 
@@ -186,10 +186,13 @@ void CHideDlg::StartXpZeroConfig(BOOL bEnable)
         return;
     }
     char instanceId[kInstanceIdBytes] = {};
-    QXWLAPI.QXWL_ReadNetCfgInstanceID(instanceId, sizeof instanceId);
+    const LONG idRead = QXWLAPI.QXWL_ReadNetCfgInstanceID(instanceId, sizeof instanceId);
     instanceId[sizeof instanceId - 1] = '\0';
+    // An empty id would name the parent of every adapter's key.
+    const bool haveId = idRead == QXWL_ERROR_SUCCESS && instanceId[0] != '\0';
+    if (!haveId) DebugLog(1, "[QxUI] QXWL_ReadNetCfgInstanceID() return %d\n", idRead);
     ServiceHandle manager;
-    ServiceHandle service = OpenZeroConfigService(manager);
+    ServiceHandle service = haveId ? OpenZeroConfigService(manager) : nullptr;
     DWORD state = 0;
     if (!service || !QueryState(service.get(), state)) {
         DebugLog(3, "[QxUI] <-- CHideDlg::StartXpZeroConfig\n");
@@ -207,12 +210,14 @@ void CHideDlg::StartXpZeroConfig(BOOL bEnable)
     DWORD flags = 0;
     DWORD type = 0;
     DWORD size = sizeof flags;
-    // Without a value of the right kind nothing is written: a flag word we could not read is
-    // not replaced.
-    const bool haveFlags = key && ::RegQueryValueExA(key, kControlFlagsValue, nullptr, &type,
-                                                     reinterpret_cast<BYTE*>(&flags), &size) == ERROR_SUCCESS &&
-                           type == REG_DWORD && size == sizeof flags;
-    if (key && !haveFlags) DebugLog(3, "[QxUI] RegQueryValueEx '%s' failed\n", kControlFlagsValue);
+    const LONG query = key ? ::RegQueryValueExA(key, kControlFlagsValue, nullptr, &type,
+                                                reinterpret_cast<BYTE*>(&flags), &size)
+                           : ERROR_INVALID_HANDLE;
+    const bool readFlags = query == ERROR_SUCCESS && type == REG_DWORD && size == sizeof flags;
+    if (key && !readFlags) DebugLog(3, "[QxUI] RegQueryValueEx '%s' failed\n", kControlFlagsValue);
+    // A missing value is an empty flag word and is written; one of another kind is left as it
+    // is rather than replaced by a word we could not read.
+    const bool haveFlags = readFlags || query == ERROR_FILE_NOT_FOUND;
     const bool configures = (flags & kControlFlagsServiceConfigures) != 0;
     if (haveFlags && (bEnable ? !configures : configures)) {
         // The service reads the flags when it starts: it must not run while they change.

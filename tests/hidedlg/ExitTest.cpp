@@ -66,6 +66,35 @@ private:
     static inline ChildDialogStandIn* s_self = nullptr;
 };
 
+// A help window that counts the requests to close and ignores them.
+class StubbornHelpWindow {
+public:
+    explicit StubbornHelpWindow(const char* title)
+    {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "ExitTestStubbornHelp";
+        ::RegisterClassA(&wc);
+        hwnd = ::CreateWindowExA(0, wc.lpszClassName, title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
+                                 nullptr);
+        s_closes = 0;
+    }
+    ~StubbornHelpWindow() { ::DestroyWindow(hwnd); }
+    HWND hwnd = nullptr;
+    static inline int s_closes = 0;
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_CLOSE) {
+            ++s_closes;
+            return 0;
+        }
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    }
+};
+
 class Exit : public HideDlgFixture {
 protected:
     void TearDown() override
@@ -304,4 +333,15 @@ TEST_F(Exit, StopsTheWiFiDirectWaiterAndTellsTheDriver)
     dlg.reset();
     PumpFor(kSettleMs);
     EXPECT_EQ(baseline, ThreadsOfThisProcess());
+}
+
+TEST_F(Exit, AHelpWindowThatWillNotCloseIsAskedFifteenTimesThenLeft)
+{
+    Start("[World]\nOsCode=10\n");
+    StubbornHelpWindow help("HTML Help");
+    ASSERT_TRUE(help.hwnd);
+    dlg->DestroyWindow();
+    PumpFor(kSettleMs);
+    EXPECT_EQ(15, StubbornHelpWindow::s_closes);
+    EXPECT_TRUE(::IsWindow(help.hwnd));
 }

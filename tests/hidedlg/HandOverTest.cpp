@@ -2,6 +2,7 @@
 // stand-in services registered in the prefix and the real registry.
 #include "HideDlgFixture.h"
 #include "core/DebugLog.h"
+#include "support/LogCapture.h"
 #include "support/ServiceControl.h"
 
 #include <string>
@@ -13,6 +14,7 @@ namespace {
 // The interface key of the stand-in adapter (its instance id as the station stand-in reports it).
 constexpr char kInterfaceKey[] =
     "SOFTWARE\\Microsoft\\WZCSVC\\Parameters\\Interfaces\\{6E4F7A10-4471-4C2B-9D7E-2B1A00004471}";
+constexpr char kInterfacesKey[] = "SOFTWARE\\Microsoft\\WZCSVC\\Parameters\\Interfaces";
 constexpr char kInterfacesParent[] = "SOFTWARE\\Microsoft\\WZCSVC";
 constexpr DWORD kServiceConfigures = 0x8000;
 constexpr DWORD kOtherFlags = 0x0002;
@@ -76,8 +78,12 @@ TEST_F(HandOver, TrayCommandOnXpGivesTheAdapterToTheServiceAndSetsItsInterfaceBi
     WriteFlags(kOtherFlags);
     CHideDlg& d = Start("[World]\nOsCode=8\n");
     sim.ClearJournal();
+    testing_support::LogCapture log(3);
     d.SendMessage(WM_COMMAND, ID_TRAY_SWITCH_CONFIG);
 
+    EXPECT_TRUE(log.Contains("[QxUI] Set VN_OID_802_11_INFRASTRUCTURE_MODE as 1, return "));
+    EXPECT_TRUE(log.Contains("[QxUI] QXWL_ReadConfigData() return TRUE\n"));
+    EXPECT_TRUE(log.Contains("[QxUI] Set VN_OID_802_11_INFRASTRUCTURE_MODE, return "));
     EXPECT_EQ(1u, d.m_Data.bZeroConfig);
     EXPECT_TRUE(ZeroConfigRunning());
     EXPECT_EQ(static_cast<DWORD>(SERVICE_AUTO_START), StartType(zeroConfig.get()));
@@ -141,6 +147,46 @@ TEST_F(HandOver, WithoutTheInterfaceKeyTheServiceIsStillStarted)
     EXPECT_TRUE(ZeroConfigRunning());
     HKEY key = nullptr;
     EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInterfaceKey, 0, KEY_READ, &key));
+}
+
+TEST_F(HandOver, WithoutTheAdapterInstanceIdNeitherKeysNorServiceAreTouched)
+{
+    WriteFlags(0);
+    CHideDlg& d = Start("[World]\nOsCode=8\n");
+    QXWLAPI.Release();  // every entry point now answers failure, the instance id too
+    d.StartXpZeroConfig(TRUE);
+    EXPECT_EQ(static_cast<DWORD>(SERVICE_STOPPED), ServiceState(zeroConfig.get()));
+    EXPECT_EQ(0u, Flags());
+    HKEY parent = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kInterfacesKey, 0, KEY_READ, &parent));
+    EXPECT_NE(ERROR_SUCCESS, ::RegQueryValueExA(parent, "ControlFlags", nullptr, nullptr, nullptr, nullptr));
+    ::RegCloseKey(parent);
+}
+
+// An interface key without its flag word counts as an empty word: handing over writes the bit,
+// taking back has nothing to clear. A word of another kind is never replaced.
+TEST_F(HandOver, InterfaceKeyWithoutItsFlagWordGetsTheBitAndAForeignValueIsKept)
+{
+    CHideDlg& d = Start("[World]\nOsCode=8\n");
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kInterfaceKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                               nullptr, &key, nullptr));
+    d.StartXpZeroConfig(FALSE);
+    EXPECT_NE(ERROR_SUCCESS, ::RegQueryValueExA(key, "ControlFlags", nullptr, nullptr, nullptr, nullptr));
+    d.StartXpZeroConfig(TRUE);
+    EXPECT_EQ(kServiceConfigures, Flags());
+
+    const char text[] = "32768";
+    ::RegSetValueExA(key, "ControlFlags", 0, REG_SZ, reinterpret_cast<const BYTE*>(text), sizeof text);
+    d.StartXpZeroConfig(TRUE);
+    char stored[16] = "";
+    DWORD type = 0, size = sizeof stored;
+    EXPECT_EQ(ERROR_SUCCESS,
+              ::RegQueryValueExA(key, "ControlFlags", nullptr, &type, reinterpret_cast<BYTE*>(stored), &size));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
+    EXPECT_STREQ(text, stored);
+    ::RegCloseKey(key);
+    EXPECT_TRUE(ZeroConfigRunning());
 }
 
 TEST_F(HandOver, FromVistaOnOnlyAuthenticationStopsAndTheAdapterIsReleased)
