@@ -320,7 +320,7 @@ void CHideDlg::InitCard()
 {
     DebugLog(3, "[QxUI] --> CHideDlg::InitCard\n");
     CheckConfigToolForXP();
-    if (G_nOSVersion < kOsVista && QXWLAPI.QXWL_IsZeroConfig() == 2 && QXWLAPI.QXWL_IsWpaCapable()) {
+    if (G_nOSVersion < kOsVista && QXWLAPI.QXWL_IsZeroConfig() == 2 && QXWLAPI.IsWpaCapable()) {
         DebugLog(3, "[QxUI] Is ZeroConfig, call QXWL_Release()\n");
         QXWLAPI.QXWL_Release();
     }
@@ -415,7 +415,7 @@ void CHideDlg::InitCard()
         }
         WLAN_STATUS status{};
         QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{1, 1, 1, 1, 1});
-        if (status.status != QxStatus_Connected || QXWLAPI.QXWL_IsWpaCapable() == 1) {
+        if (status.status != QxStatus_Connected || QXWLAPI.IsWpaCapable() == 1) {
             if (status.status != QxStatus_Connected)
                 DebugLog(3, "[QxUI] wLanStatus.status is not QxStatus_Connected\n");
             if (G_nOSVersion >= kOsVista) {

@@ -92,7 +92,7 @@ void CHideDlg::ActionExec()
             DebugLog(3, "[QxUI] ActionExec : ACTION TYPE is actionTypeProfile\n");
             QXWLAPI.QXWL_StopAuth();
             if (G_nOSVersion < kOsMfpBelow) {
-                if (QXWLAPI.QXWL_IsWpaCapable() && Is8021XProfile(p)) {
+                if (QXWLAPI.IsWpaCapable() && Is8021XProfile(p)) {
                     int result = 0;
                     if (NeedsTokenPrompt(p)) result = PromptPeapPassword();
                     if (result != 2 &&

@@ -72,7 +72,7 @@ void CHideDlg::ProcGetScanTable()
 
 void CHideDlg::ProcDetectWPACapNWindowsUtil()
 {
-    if (QXWLAPI.QXWL_IsZeroConfig() == 2 || QXWLAPI.QXWL_IsWpaCapable() != 0) return;
+    if (QXWLAPI.QXWL_IsZeroConfig() == 2 || QXWLAPI.IsWpaCapable() != 0) return;
     DebugLog(3, "[QxUI] call QXWL_AdapterSelect()\n");
     const LONG result = QXWLAPI.QXWL_AdapterSelect(&QXWLAPI.m_AdapterEntry, rsCallBackFunc, m_hWnd);
     if (result != QXWL_ERROR_SUCCESS)
@@ -207,7 +207,7 @@ void CHideDlg::ConnectAfterResume()
         const ULONG mode = p.enumAuthenMode;
         const bool needsWpa = p.enumAuthenProtocol == EAPMETHOD_LEAP || mode == AUTH_WPA || mode == AUTH_WPA_PSK ||
                               mode == AUTH_WPA2 || mode == AUTH_WPA2_PSK || mode == AUTH_WAPI_CERT || p.b8021X == 1;
-        if (!needsWpa || QXWLAPI.QXWL_IsWpaCapable()) {
+        if (!needsWpa || QXWLAPI.IsWpaCapable()) {
             DebugLog(3, "[QxUI] Insert profile type action!\n");
             const bool connectDialogBusy =
                 m_pQxUI && (!m_pQxUI->m_pConnectDlg || m_pQxUI->m_pConnectDlg->IsWindowVisible());
@@ -265,7 +265,7 @@ void CHideDlg::ProcDetectSessionIDChangedEx()
         DebugLog(3, "[QxUI] Set m_bSessionLock as TRUE\n");
         m_bSessionLock = TRUE;
         if (G_nOSVersion < kOsVista) {
-            if (QXWLAPI.QXWL_IsWpaCapable()) {
+            if (QXWLAPI.IsWpaCapable()) {
                 DebugLog(3, "[QxUI] call QXWL_Release()\n");
                 QXWLAPI.QXWL_Release();
             }

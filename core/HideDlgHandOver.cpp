@@ -131,7 +131,7 @@ void CHideDlg::OnTraySwitchZeroConfig()
         }
     }
 
-    if (QXWLAPI.QXWL_IsWpaCapable && QXWLAPI.QXWL_IsWpaCapable()) {
+    if (QXWLAPI.IsWpaCapable()) {
         DebugLog(3, "[QxUI] call QXWL_Release()\n");
         QXWLAPI.QXWL_Release();
     }
@@ -147,7 +147,7 @@ void CHideDlg::OnTraySwitchQxconfig()
     DebugLog(3, "[QxUI] --> CHideDlg::OnTraySwitchQxconfig\n");
     m_Data.bZeroConfig = 0;
     StopXpZeroConfig(TRUE);
-    if (QXWLAPI.QXWL_IsWpaCapable && QXWLAPI.QXWL_IsWpaCapable() == 0) {
+    if (QXWLAPI.IsWpaCapable() == 0) {
         DebugLog(3, "[QxUI] call QXWL_AdapterSelect()\n");
         if (QXWLAPI.QXWL_AdapterSelect(&QXWLAPI.m_AdapterEntry, rsCallBackFunc, m_hWnd) != QXWL_ERROR_SUCCESS)
             DebugLog(1, "[QxUI] QXWL_AdapterSelect() return not QXWL_ERROR_SUCCESS\n");

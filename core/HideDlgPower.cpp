@@ -28,7 +28,7 @@ LRESULT CHideDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 void CHideDlg::OnPowerSuspend()
 {
     DebugLog(3, "[QxUI] wParam: PBT_APMSUSPEND\n");
-    if (QXWLAPI.QXWL_IsWpaCapable && QXWLAPI.QXWL_IsWpaCapable()) {
+    if (QXWLAPI.IsWpaCapable()) {
         DebugLog(3, "[QxUI] call QXWL_Release()\n");
         QXWLAPI.QXWL_Release();
     }

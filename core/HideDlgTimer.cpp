@@ -247,9 +247,9 @@ bool CHideDlg::LinkMatchesProfile(const WLAN_STATUS& status) const
 bool CHideDlg::RetryNeeded(const WLAN_STATUS& status) const
 {
     const WLANPROFILE& p = *m_pProfData;
-    if (QXWLAPI.QXWL_IsWpaCapable() == 0) return false;
+    if (QXWLAPI.IsWpaCapable() == 0) return false;
     if (status.status == kStatusDisconnected) {
-        DebugLog(3, "[QxUI] wLanStatus.status is kStatusDisconnected, set bRetry as TRUE\n");
+        DebugLog(3, "[QxUI] wLanStatus.status is QxStatus_Disconnected, set bRetry as TRUE\n");
         return true;
     }
     if (IsAllZero(status.Bssid)) return true;

@@ -121,6 +121,8 @@ public:
 
     // The entry points the program tests for null before it calls them.
     static bool IsOptionalEntryPoint(LPCSTR name);
+    // QXWL_IsWpaCapable's answer; 0 (no supplicant of the library's own) when the library lacks it.
+    BOOL IsWpaCapable() const { return QXWL_IsWpaCapable ? QXWL_IsWpaCapable() : FALSE; }
 
 private:
     void BindStation(HMODULE module);

@@ -125,3 +125,21 @@ TEST_F(Power, MediaConnectSetsTheKeyOnlyForAStaticWepInfrastructureProfile)
         EXPECT_EQ(c.keySet, Called("QXWL_SetWEPKey"));
     }
 }
+
+// A station library without the WPA-capability query counts as having no supplicant of its own
+// everywhere the program asks: nothing calls through the missing entry point.
+TEST_F(Power, ALibraryWithoutTheWpaCapabilityQueryIsAskedNothingThroughIt)
+{
+    CHideDlg& d = Start("[World]\nOsCode=8\n");
+    QXWLAPI.QXWL_IsWpaCapable = nullptr;
+    sim.ClearJournal();
+    Broadcast(PBT_APMSUSPEND);
+    EXPECT_FALSE(Called("QXWL_Release"));
+    Broadcast(PBT_APMRESUMEAUTOMATIC);
+    for (UINT_PTR id : {TIMER_HIDE_DLG_CHECK_CARD, TIMER_HIDE_DLG_RESUME_CONNECT, TIMER_HIDE_DLG_XP_CONFIG,
+                        TIMER_HIDE_DLG_RECONNECT, TIMER_HIDE_DLG_RETRY_CON})
+        Tick(id);
+    d.OnTraySwitchZeroConfig();
+    d.OnTraySwitchQxconfig();
+    EXPECT_TRUE(Called("QXWL_AdapterSelect"));  // taken back with no supplicant: selected afresh
+}
