@@ -137,13 +137,14 @@ public:
     void OnTraySwitchZeroConfig();
     void OnTraySwitchQxconfig();
     void StartXpZeroConfig(BOOL bEnable);
-    // The operation-mode switches. OnTraySwitchApMode answers FALSE when it refused (another
-    // user or process, radio off, the wireless service stopped): nothing was changed then.
+    // The operation-mode switches. OnTraySwitchApMode and LeaveApMode answer FALSE when they
+    // refused (another user or process, radio off, the wireless service stopped): nothing was
+    // changed then, and the caller must not go on to load the other library.
     void OnTraySwitchSTAMode();
     BOOL OnTraySwitchApMode();
     void OnTraySwitchAPClientMode();
     void OnTraySwitchWiFiDirectConcurrentMode();
-    void LeaveApMode();
+    BOOL LeaveApMode();
     int LoadApApi();         // 1 loaded; 0 failed, the dialog ends
     int ReloadStationApi();  // 1 loaded; 0 failed, the dialog ends
     void RunQxSwap(int nOpMode);
@@ -349,8 +350,9 @@ protected:
 private:
     // Creates the Wi-Fi Direct engine when the main window's Wi-Fi Direct page is alive.
     void EnsureWiFiDirectEngine();
-    // Switches Wi-Fi Direct off in the engine, or logs that there is none (two log formats).
-    void DisableWiFiDirectInEngine(LPCSTR noEngineFormat, int level);
+    // Switches Wi-Fi Direct off in the engine, or logs that there is none: the format takes the
+    // page flag, after the main-window flag when namesMainWindow.
+    void DisableWiFiDirectInEngine(LPCSTR noEngineFormat, int level, bool namesMainWindow);
     // Steps 3 to 5 of the hosted-network and group-owner switches.
     void PrepareStationForSharedMode(LPCSTR noFlagLine, int noFlagLevel, LPCSTR deleteLine, LPCSTR noEngineFormat);
     void RevertToStationAfterApLoadFailure();
@@ -360,6 +362,7 @@ private:
     void RegisterSessionNotificationOnXp();
     void StopWiFiDirectWaiter();
     static DWORD WINAPI WaitWiFiDirectEvent(LPVOID pParam);
+    BOOL m_bCheckingConfigTool = FALSE;  // set while CheckConfigToolForXP runs
     void ApplyApAccessControl();
 };
 

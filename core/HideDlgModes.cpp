@@ -39,7 +39,7 @@ void CHideDlg::EnsureWiFiDirectEngine()
     if (m_pWiFiDirect) m_pWiFiDirect->SetHwnd(page->m_hWnd);
 }
 
-void CHideDlg::DisableWiFiDirectInEngine(LPCSTR noEngineFormat, int level)
+void CHideDlg::DisableWiFiDirectInEngine(LPCSTR noEngineFormat, int level, bool namesMainWindow)
 {
     if (m_pWiFiDirect) {
         m_pWiFiDirect->EnableOrDisableWiFiDirect(FALSE, FALSE, FALSE, FALSE);
@@ -47,8 +47,8 @@ void CHideDlg::DisableWiFiDirectInEngine(LPCSTR noEngineFormat, int level)
     }
     // The page pointer is logged as the engine's host (0 when there is none).
     const int page = m_pQxUI && m_pQxUI->m_pPageWlanP2PDlg ? 1 : 0;
-    if (level >= 0) DebugLog(level, noEngineFormat, m_pQxUI ? 1 : 0, page);
-    else DebugLogIfEnabled(noEngineFormat, page);
+    if (namesMainWindow) DebugLog(level, noEngineFormat, m_pQxUI ? 1 : 0, page);
+    else DebugLog(level, noEngineFormat, page);
 }
 
 void CHideDlg::OnTraySwitchSTAMode()
@@ -69,7 +69,8 @@ void CHideDlg::OnTraySwitchSTAMode()
     QXWLAPI.QXWL_ReadWifiDirectFlag(&wifiDirect);
     if (wifiDirect && mode == OP_MODE_STA_WIFI_DIRECT) {
         DisableWiFiDirectInEngine(
-            "[QxUI] CHideDlg::OnTraySwitchSTAMode: FormAdvanced = %d; FormAdvanced->FrameAdvancedWiFiDirect = %d!!\n", 1);
+            "[QxUI] CHideDlg::OnTraySwitchSTAMode: FormAdvanced = %d; FormAdvanced->FrameAdvancedWiFiDirect = %d!!\n", 1,
+            true);
     } else {
         DebugLog(3,
                  "[QxUI] CHideDlg::OnTraySwitchSTAMode: bWiFiDirect = %d; ulOpMode = %d!!Dont call "
@@ -134,7 +135,7 @@ void CHideDlg::PrepareStationForSharedMode(LPCSTR noFlagLine, int noFlagLevel, L
     }
     DebugLogIfEnabled(deleteLine);
     QXWLAPI.QXWL_WlanDeleteAllWindowsProfiles();
-    DisableWiFiDirectInEngine(noEngineFormat, -1);
+    DisableWiFiDirectInEngine(noEngineFormat, 3, false);
 }
 
 void CHideDlg::OnTraySwitchAPClientMode()
@@ -153,7 +154,9 @@ void CHideDlg::OnTraySwitchAPClientMode()
         PrepareStationForSharedMode("[QxUI]  TFormMain::OnTraySwitchAPClientMode bWiFiDirect = %d!!\n", 3,
                                     "[QxUI]  TFormMain::OnTraySwitchAPClientMode call QXWL_WlanDeleteAllWindowsProfiles()\n",
                                     "[QxUI] TFormMain::OnTraySwitchAPClientMode FormAdvanced->FrameAdvanceWiFiDirect  = %d!!\n");
-        if (QXWLAPI.QXWL_DetectUserAdmin()) {
+        // The DHCP entry point is optional (see the station switch); a library without it has no
+        // server to stop.
+        if (QXWLAPI.QXWL_DisableDhcpServer && QXWLAPI.QXWL_DetectUserAdmin()) {
             DebugLog(3, "[QxUI] TFormMain::OnTraySwitchAPClientMode --> QXWL_DisableDhcpServer()\n");
             QXWLAPI.QXWL_DisableDhcpServer();
         }
@@ -192,7 +195,7 @@ void CHideDlg::OnTraySwitchWiFiDirectConcurrentMode()
     PrepareStationForSharedMode("[QxUI]  CHideDlg::OnTraySwitchWiFiDirect bWiFiDirectFlag = FALSE!!\n", 1,
                                 "[QxUI]  CHideDlg::OnTraySwitchWiFiDirect call QXWL_WlanDeleteAllWindowsProfiles()\n",
                                 "[QxUI] CHideDlg::OnTraySwitchWiFiDirect FormAdvanced->FrameAdvanceWiFiDirect = %d!!\n");
-    if (QXWLAPI.QXWL_DetectUserAdmin()) {
+    if (QXWLAPI.QXWL_DisableDhcpServer && QXWLAPI.QXWL_DetectUserAdmin()) {
         DebugLog(3, "[QxUI] CHideDlg::OnTraySwitchWiFiDirect --> QXWL_DisableDhcpServer()\n");
         QXWLAPI.QXWL_DisableDhcpServer();
     }
@@ -211,17 +214,18 @@ void CHideDlg::OnTraySwitchWiFiDirectConcurrentMode()
     DebugLog(3, "[QxUI] <-- TFormMain::OnTraySwitchWiFiDirectConcurrentMode\n");
 }
 
-void CHideDlg::LeaveApMode()
+BOOL CHideDlg::LeaveApMode()
 {
     EnsureWiFiDirectEngine();
     if (QXAPAPI.QXAP_DetectMoreThanOneProcess()) {
         AfxShowMessageBox(m_hWnd, G_LangTable.IDS_UI_LOCKED, G_LangTable.IDS_APCONFIGMSG, MB_OK | MB_ICONEXCLAMATION);
-        return;
+        return FALSE;
     }
     QXAPAPI.QXAP_SetOPMode(OP_MODE_STATION);
     m_ulApOpMode = OP_MODE_STATION;
     QXAPAPI.QXAP_RestoreStationSetting();
     if (QXAPAPI.QXAP_GetWinOS() >= kOsVista) QXAPAPI.QXAP_DeleteVistaWindowsProfile();
+    return TRUE;
 }
 
 CString CHideDlg::SoftApLibraryPath() const
@@ -336,6 +340,10 @@ void CHideDlg::CheckConfigToolForXP()
 {
     DebugLog(3, "[QxUI] --> CHideDlg::CheckConfigToolForXP\n");
     if (G_nOSVersion < kOsXpFirst) return;
+    // The switch below runs InitCard, which runs this check again: a library that keeps giving
+    // the same answers would recurse without end, so the nested check does nothing.
+    if (m_bCheckingConfigTool) return;
+    m_bCheckingConfigTool = TRUE;
     ULONG select = 0;
     if (QXWLAPI.QXWL_RunOnceInitConfigTool(&select) != QXWL_ERROR_SUCCESS) {
         DebugLog(3, "[QxUI] QXWL_RunOnceInitConfigTool() return not QXWL_ERROR_SUCCESS\n");
@@ -351,6 +359,7 @@ void CHideDlg::CheckConfigToolForXP()
             OnTraySwitchQxconfig();
         }
     }
+    m_bCheckingConfigTool = FALSE;
     DebugLog(3, "[QxUI] <-- CHideDlg::CheckConfigToolForXP\n");
 }
 

@@ -76,7 +76,7 @@ DWORD CHideDlg::CreateEventAndStartThread(int action)
         DebugLog(4, "[QxUI] ---> dwResult = QXWL_ERROR_FAILURE\n");
         result = 0;
     }
-    DebugLog(4, "[QxUI] <--- TFormMain::CreateEventAndStartThread\n");
+    DebugLog(4, "[QxUI] ---> TFormMain::CreateEventAndStartThread\n");
     return result;
 }
 

@@ -62,6 +62,13 @@ protected:
         ::DeleteFileA(QxSwapLog().c_str());
     }
 
+    // A fresh dialog. The one before goes first: its destruction frees process-wide records
+    // that the new one's construction has just allocated.
+    CHideDlg& Start(const std::string& world)
+    {
+        dlg.reset();
+        return HideDlgFixture::Start(world);
+    }
     // The station start-up in the given world, with an empty journal afterwards.
     CHideDlg& StartStation(const std::string& world)
     {

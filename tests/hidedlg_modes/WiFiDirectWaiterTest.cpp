@@ -79,7 +79,12 @@ TEST_F(WiFiDirectWaiter, StopBeforeAnySignalEndsTheWaiterAtOnceAndLeavesNoThread
     ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), d.m_hWiFiDirectThread, ::GetCurrentProcess(), &thread,
                                   SYNCHRONIZE, FALSE, 0));
     sim.ClearJournal();
+    testing_support::LogCapture log(4);
     EXPECT_EQ(1u, d.CreateEventAndStartThread(1));
+    // Entry and exit are written with the same line.
+    EXPECT_EQ(2, std::count_if(log.Lines().begin(), log.Lines().end(), [](const std::string& line) {
+                  return line == "[QxUI] ---> TFormMain::CreateEventAndStartThread\n";
+              }));
     EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), ::WaitForSingleObject(thread, 0));
     ::CloseHandle(thread);
     EXPECT_EQ(nullptr, d.m_hWiFiDirectThread);
