@@ -62,6 +62,7 @@ protected:
     // Runs the start-up against the world; the dialog stays up for the test to look at.
     CHideDlg& Start(const std::string& world)
     {
+        dlg.reset();  // the old dialog frees the shared records before the new one makes its own
         EXPECT_TRUE(sim.Reset(world));
         dlg = std::make_unique<CHideDlg>(nullptr);
         app.m_pMainWnd = dlg.get();

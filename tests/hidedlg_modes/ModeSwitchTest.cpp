@@ -217,7 +217,8 @@ TEST_F(ModeSwitch, ConfigToolCheckFollowsTheSelectValue)
         if (c.line) {
             // Once: the switch runs the card start, whose own check must not switch again (the
             // library keeps giving the same answers).
-            EXPECT_EQ(1, std::count_if(log.Lines().begin(), log.Lines().end(), [&](const std::string& line) {
+            const std::vector<std::string> lines = log.Lines();
+            EXPECT_EQ(1, std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
                           return line.find(c.line) != std::string::npos;
                       }))
                 << c.line;

@@ -82,7 +82,8 @@ TEST_F(WiFiDirectWaiter, StopBeforeAnySignalEndsTheWaiterAtOnceAndLeavesNoThread
     testing_support::LogCapture log(4);
     EXPECT_EQ(1u, d.CreateEventAndStartThread(1));
     // Entry and exit are written with the same line.
-    EXPECT_EQ(2, std::count_if(log.Lines().begin(), log.Lines().end(), [](const std::string& line) {
+    const std::vector<std::string> lines = log.Lines();
+    EXPECT_EQ(2, std::count_if(lines.begin(), lines.end(), [](const std::string& line) {
                   return line == "[QxUI] ---> TFormMain::CreateEventAndStartThread\n";
               }));
     EXPECT_EQ(static_cast<DWORD>(WAIT_OBJECT_0), ::WaitForSingleObject(thread, 0));
