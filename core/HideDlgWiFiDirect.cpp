@@ -132,7 +132,8 @@ DWORD WINAPI CHideDlg::WaitWiFiDirectEvent(LPVOID pParam)
             DebugLog(1, "[QxUI] WiFiDirectDlgThread:: WaitForSingleObject() return %d\n", wait);
             if (wait == WAIT_FAILED) break;  // the handle is gone: waiting again would spin
         }
-        ::ResetEvent(start->event);
+        // No reset here: the wait has already taken the signal (auto-reset), and a reset would
+        // drop a status change the driver signalled while this one was being posted.
     }
     DebugLog(3, "[QxUI] WiFiDirectDlgThread:: <--- WaitWiFiDirectEvent() \n");
     delete start;
