@@ -30,6 +30,15 @@ CString SsidText(const NDIS_802_11_SSID& ssid)
     return CString(reinterpret_cast<const char*>(ssid.Ssid), length);
 }
 
+// The caption of transmit-power index 0 to 6.
+const CString& TxPowerText(int index)
+{
+    const CString* const texts[CPageSystemConfigDlg::kTxPowerLevels] = {
+        &G_LangTable.IDS_AUTO,      &G_LangTable.IDS_100PERCENT, &G_LangTable.IDS_75PERCENT, &G_LangTable.IDS_50PERCENT,
+        &G_LangTable.IDS_25PERCENT, &G_LangTable.IDS_10PERCENT,  &G_LangTable.IDS_LOWEST};
+    return *texts[index];
+}
+
 CString MacText(const UCHAR* mac)
 {
     CString text;
@@ -145,11 +154,7 @@ BOOL CPageSystemConfigDlg::OnInitDialog()
     DmMenuTexts network, power, preamble;
     network.SetAt(ID_NETTYPE_ADHOC, G_LangTable.IDS_ADHOC);
     network.SetAt(ID_NETTYPE_INFRA, G_LangTable.IDS_INFRA);
-    const CString* powerTexts[kTxPowerLevels] = {&G_LangTable.IDS_AUTO,        &G_LangTable.IDS_100PERCENT,
-                                                 &G_LangTable.IDS_75PERCENT,   &G_LangTable.IDS_50PERCENT,
-                                                 &G_LangTable.IDS_25PERCENT,   &G_LangTable.IDS_10PERCENT,
-                                                 &G_LangTable.IDS_LOWEST};
-    for (int i = 0; i < kTxPowerLevels; ++i) power.SetAt(ID_TXPOWER_FIRST + i, *powerTexts[i]);
+    for (int i = 0; i < kTxPowerLevels; ++i) power.SetAt(ID_TXPOWER_FIRST + i, TxPowerText(i));
     preamble.SetAt(ID_PREAMBLE_AUTO, G_LangTable.IDS_SYS_AUTO);
     preamble.SetAt(ID_PREAMBLE_LONG, G_LangTable.IDS_SYS_LONG);
     m_btnNetworkType.SetMenu(IDR_SYSCONFIG_NETTYPE, m_hWnd, TRUE, 0, std::move(network), 0, 0, 0);
@@ -293,13 +298,9 @@ LRESULT CPageSystemConfigDlg::OnNetworkMenuPopup(WPARAM wParam, LPARAM)
 
 void CPageSystemConfigDlg::SelectTxPower(ULONG index)
 {
-    static const CString* const texts[kTxPowerLevels] = {&G_LangTable.IDS_AUTO,      &G_LangTable.IDS_100PERCENT,
-                                                         &G_LangTable.IDS_75PERCENT, &G_LangTable.IDS_50PERCENT,
-                                                         &G_LangTable.IDS_25PERCENT, &G_LangTable.IDS_10PERCENT,
-                                                         &G_LangTable.IDS_LOWEST};
     if (index >= static_cast<ULONG>(kTxPowerLevels)) return;
     m_nTxPower = index;
-    m_btnTxPower.SetWindowText(*texts[index]);
+    m_btnTxPower.SetWindowText(TxPowerText(static_cast<int>(index)));
 }
 
 void CPageSystemConfigDlg::OnTxPowerCommand(UINT nID)
@@ -402,23 +403,22 @@ void CPageSystemConfigDlg::OnShowWindow(BOOL bShow, UINT)
 void CPageSystemConfigDlg::OnUseRts()
 {
     UpdateData(TRUE);
-    if (!m_bUseRts) {
-        m_nRtsThreshold = m_nRtsEdit = kRtsMax;
-        SetEditNumber(m_editRts, kRtsMax);
-        m_sliderRts.SetPos(kRtsMax);
-    }
+    if (!m_bUseRts) ResetThreshold(m_nRtsThreshold, m_nRtsEdit, m_editRts, m_sliderRts, kRtsMax);
     ApplyThresholdStates();
 }
 
 void CPageSystemConfigDlg::OnUseFrag()
 {
     UpdateData(TRUE);
-    if (!m_bUseFrag) {
-        m_nFragThreshold = m_nFragEdit = kFragMax;
-        SetEditNumber(m_editFrag, kFragMax);
-        m_sliderFrag.SetPos(kFragMax);
-    }
+    if (!m_bUseFrag) ResetThreshold(m_nFragThreshold, m_nFragEdit, m_editFrag, m_sliderFrag, kFragMax);
     ApplyThresholdStates();
+}
+
+void CPageSystemConfigDlg::ResetThreshold(int& threshold, int& editValue, CSmartEdit& edit, CLinkSlider& slider, int value)
+{
+    threshold = editValue = value;
+    SetEditNumber(edit, value);
+    slider.SetPos(value);
 }
 
 void CPageSystemConfigDlg::OnRtsEditChanged()

@@ -151,6 +151,11 @@ void CPeapSettingDlg::OnDestroy()
 
 int CPeapSettingDlg::RunModalLoop(DWORD flags)
 {
+    if (!IsWindow()) {
+        // Nobody could ever answer a prompt without a window.
+        ::InterlockedExchange(&G_nPeapPromptResult, kCancelled);
+        return kCancelled;
+    }
     ::InterlockedExchange(&G_nPeapPromptResult, kWaiting);
     ::InterlockedExchange(&m_bLoopRunning, 1);
     const LONG early = ::InterlockedExchange(&m_nEarlyAnswer, kWaiting);

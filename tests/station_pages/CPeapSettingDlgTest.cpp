@@ -193,3 +193,9 @@ TEST_F(PeapSettingDlgTest, QuitEndsTheLoopAndIsPostedAgain)
     ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(7u, msg.wParam);
 }
+
+TEST(PeapSettingDlgWithoutWindow, LoopOfAPromptNeverCreatedEndsCancelled)
+{
+    CPeapSettingDlg prompt;
+    EXPECT_EQ(IDCANCEL, prompt.RunModalLoop(MLF_SHOWONIDLE));
+}
