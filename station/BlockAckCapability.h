@@ -61,6 +61,7 @@ static_assert(offsetof(BA_TABLE, RecipientCount) == 3073);
 constexpr UCHAR kBaOriginator = 0, kBaRecipient = 1;
 constexpr int kBaListColumns = 1 + kBaTids;  // the MAC, then TID 0 to 7
 using BaListRow = std::array<CString, kBaListColumns>;
+static_assert(kBaListColumns == CPage80211nSettingDlg::kBaColumns);
 
 // One side of the table as list rows and per-TID records. Entries with an empty TID bitmap are
 // skipped; the walk stops once `count` entries were taken. Answers whether it got that far (the
