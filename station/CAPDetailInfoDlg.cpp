@@ -17,7 +17,7 @@ constexpr size_t kSsidShownWhole = 21, kSsidShortened = 20;
 constexpr LONG kVistaOsCode = 10;
 constexpr ULONG kInfrastructure = 1, kAdhoc = 0;
 constexpr int kRedBelow = 35, kYellowBelow = 70, kPercentMax = 100;
-constexpr COLORREF kRed = 0x0000FF, kYellow = 0x32E6FA, kGreen = 0x00FF00, kBarMiddle = 0xF0CAA6;
+constexpr COLORREF kRed = 0x0000FF, kYellow = 0x32E6FA, kGreen = kSignalBarGreen, kBarMiddle = kSignalBarMiddle;
 constexpr UCHAR kBasicRateBit = 0x80;
 constexpr double kRateUnitMbps = 0.5;
 constexpr size_t kSupportedRates = 16;

@@ -1,61 +1,248 @@
 #include "station/PeapSettingDlg.h"
+#include "core/LanguageTable.h"
+#include "core/ProductMessageBox.h"
+#include "core/QXWLLIB.h"
+#include "skin/KelvoPageUIDlg.h"
+
+#include <cstring>
+
+volatile LONG G_nPeapPromptResult = CPeapSettingDlg::kWaiting;
 
 namespace {
-constexpr UINT MSG_PEAP_ANSWER = WM_APP + 20;  // W: IDOK or IDCANCEL
-constexpr DWORD kPeapWindowStyle = WS_CHILD;
+constexpr UINT MSG_PEAP_ANSWER = WM_APP + 20;  // W: IDOK or IDCANCEL, a scripted answer
+constexpr UINT WM_KICKIDLE = 0x036A;           // the framework's idle message
+constexpr UINT WM_SYSTIMER = 0x0118;           // the caret's timer: shows a prompt still hidden
+// The loop also polls the answer, which a destroyed window may give without waking it.
+constexpr DWORD kPollMs = 100;
+constexpr size_t kCredentialBytes = 128;
+constexpr ULONG kIdentityFromMachine = 1;  // nIDModeIndex: the identity is the computer's own
+constexpr char kWindowText[] = "PeapSettingDlg";
+constexpr char kMustInputIdentity[] = "Must input Identity";
+constexpr char kMustInputPassword[] = "Must input Password";
+
+struct MethodTexts {
+    const char* caption;
+    const char* description;
+    const char* identityLabel;
+    const char* passwordLabel;
+};
+constexpr MethodTexts kPeapTexts = {"Peap Setting - One Time Password", "Description : Peap Setting - One Time Password",
+                                    "Tunnel Identity", "Tunnel Password"};
+constexpr MethodTexts kFastTexts = {"EapFast Setting - One Time Password",
+                                    "Description : EapFast Setting - One Time Password", "Tunnel Identity",
+                                    "Tunnel Password"};
+constexpr MethodTexts kNewPasswordTexts = {"Enter your new password", "Description : Enter your new password",
+                                           "Identity", "Password"};
+
+void CopyZeroFilled(char* dest, const CString& text)
+{
+    std::memset(dest, 0, kCredentialBytes);
+    std::strncpy(dest, text.GetString(), kCredentialBytes - 1);
+}
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CPeapSettingDlg, CWnd)
-    ON_MESSAGE(MSG_PEAP_ANSWER, OnAnswer)
+BEGIN_MESSAGE_MAP(CPeapSettingDlg, CClassicDlg)
+    ON_WM_SHOWWINDOW()
+    ON_WM_CLOSE()
     ON_WM_DESTROY()
+    ON_BN_CLICKED(IDC_CLASSIC_OK, OnBtnOK)
+    ON_BN_CLICKED(IDC_CLASSIC_CANCEL, OnBtnCancel)
+    ON_MESSAGE(MSG_PEAP_ANSWER, OnAnswer)
 END_MESSAGE_MAP()
 
-BOOL CPeapSettingDlg::Create(CWnd* pParent)
+CPeapSettingDlg::CPeapSettingDlg(CWnd* pParent) : CClassicDlg(IDD, pParent)
 {
-    return CreateEx(0, "STATIC", "", kPeapWindowStyle, CRect(0, 0, 0, 0), pParent, 0);
+    m_hWake = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    ::InterlockedExchange(&G_nPeapPromptResult, kWaiting);
 }
 
-int CPeapSettingDlg::RunModalLoop(DWORD)
+CPeapSettingDlg::~CPeapSettingDlg()
 {
-    if (!IsWindow()) return IDCANCEL;
-    if (m_nEarlyAnswer) {
-        const int early = m_nEarlyAnswer;
-        m_nEarlyAnswer = 0;
-        return early;
+    if (m_hWake) ::CloseHandle(m_hWake);
+}
+
+void CPeapSettingDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CClassicDlg::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_CLASSIC_OK, m_btnOK);
+    DDX_Control(pDX, IDC_CLASSIC_CANCEL, m_btnCancel);
+    DDX_Text(pDX, IDC_PEAP_IDENTITY, m_strIdentity);
+    DDX_Text(pDX, IDC_PEAP_PASSWORD, m_strPassword);
+}
+
+BOOL CPeapSettingDlg::OnInitDialog()
+{
+    CClassicDlg::OnInitDialog();
+    SetWindowText(kWindowText);
+    for (int id : {IDC_PEAP_DESCRIPTION, IDC_PEAP_IDENTITY_LABEL, IDC_PEAP_PASSWORD_LABEL, IDC_PEAP_IDENTITY,
+                   IDC_PEAP_PASSWORD})
+        ::SendMessageA(::GetDlgItem(m_hWnd, id), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.m_hObject), TRUE);
+    SetDlgItemText(IDC_PEAP_IDENTITY_LABEL, G_LangTable.IDS_TUNNEL_ID);
+    SetDlgItemText(IDC_PEAP_PASSWORD_LABEL, G_LangTable.IDS_TUNNEL_PASSWORD);
+    SkinButton(m_btnOK, G_LangTable.IDS_OK);
+    SkinButton(m_btnCancel, G_LangTable.IDS_CANCEL);
+    return TRUE;
+}
+
+void CPeapSettingDlg::OnShowWindow(BOOL bShow, UINT)
+{
+    Default();
+    if (!bShow) return;
+    ApplyMethodTexts();
+    // The password is one-time: the field shows what the owner left (normally nothing).
+    UpdateData(FALSE);
+    const BOOL passwordOpen = m_bPasswordLocked ? FALSE : TRUE;
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_PEAP_PASSWORD_LABEL), passwordOpen);
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_PEAP_PASSWORD), passwordOpen);
+}
+
+void CPeapSettingDlg::ApplyMethodTexts()
+{
+    const ULONG method = m_Profile.enumAuthenProtocol;
+    const MethodTexts& texts =
+        method == EAPMETHOD_PEAP ? kPeapTexts : method == EAPMETHOD_FAST ? kFastTexts : kNewPasswordTexts;
+    const bool tunnel = method == EAPMETHOD_PEAP || method == EAPMETHOD_FAST;
+    SetWindowText(texts.caption);
+    SetDlgItemText(IDC_PEAP_DESCRIPTION, texts.description);
+    SetDlgItemText(IDC_PEAP_IDENTITY_LABEL, texts.identityLabel);
+    SetDlgItemText(IDC_PEAP_PASSWORD_LABEL, texts.passwordLabel);
+    ::EnableWindow(::GetDlgItem(m_hWnd, IDC_PEAP_IDENTITY), tunnel ? TRUE : FALSE);
+    if (!tunnel) ::SetFocus(::GetDlgItem(m_hWnd, IDC_PEAP_PASSWORD));
+}
+
+void CPeapSettingDlg::OnBtnOK()
+{
+    UpdateData(TRUE);
+    if (m_strIdentity.IsEmpty()) {
+        ShowProductMessageBox(kMustInputIdentity);
+        return;
     }
-    m_nModalResult = IDCANCEL;
-    m_bInLoop = true;
-    const int result = CWnd::RunModalLoop();
-    m_bInLoop = false;
-    return result == IDOK ? IDOK : IDCANCEL;
-}
-
-void CPeapSettingDlg::PostConfirm(const CString& identity, const CString& password)
-{
-    m_strPendingIdentity = identity;
-    m_strPendingPassword = password;
-    PostMessage(MSG_PEAP_ANSWER, IDOK);
-}
-
-void CPeapSettingDlg::PostCancel()
-{
-    PostMessage(MSG_PEAP_ANSWER, IDCANCEL);
-}
-
-LRESULT CPeapSettingDlg::OnAnswer(WPARAM wParam, LPARAM)
-{
-    if (wParam == IDOK) {
-        m_strIdentity = m_strPendingIdentity;
-        m_strPassword = m_strPendingPassword;
+    if (!m_bPasswordLocked && m_strPassword.IsEmpty()) {
+        ShowProductMessageBox(kMustInputPassword);
+        return;
     }
-    const int result = wParam == IDOK ? IDOK : IDCANCEL;
-    if (m_bInLoop) EndModalLoop(result);
-    else m_nEarlyAnswer = result;
-    return 0;
+    if (m_Profile.nIDModeIndex != kIdentityFromMachine) CopyZeroFilled(m_Profile.chID, m_strIdentity);
+    CopyZeroFilled(m_Profile.chPassword, m_strPassword);
+    char identity[kCredentialBytes];
+    char password[kCredentialBytes];
+    CopyZeroFilled(identity, m_strIdentity);
+    CopyZeroFilled(password, m_strPassword);
+    QXWLAPI.QXWL_WriteIDnPasswd(identity, password);
+    EndModalLoop(kConfirmed);
+    SendToFrontWindow(MSG_PEAP_SETTING_DLG, 0, 0);
+}
+
+void CPeapSettingDlg::OnBtnCancel()
+{
+    EndModalLoop(kCancelled);
+    SendToFrontWindow(MSG_PEAP_SETTING_DLG, 0, 0);
+}
+
+void CPeapSettingDlg::OnClose()
+{
+    DestroyWindow();
 }
 
 void CPeapSettingDlg::OnDestroy()
 {
-    if (m_bInLoop) EndModalLoop(IDCANCEL);
-    CWnd::OnDestroy();
+    EndModalLoop(kCancelled);
+    Default();
+}
+
+int CPeapSettingDlg::RunModalLoop(DWORD flags)
+{
+    if (!IsWindow()) {
+        // Nobody could ever answer a prompt without a window.
+        ::InterlockedExchange(&G_nPeapPromptResult, kCancelled);
+        return kCancelled;
+    }
+    ::InterlockedExchange(&G_nPeapPromptResult, kWaiting);
+    ::InterlockedExchange(&m_bLoopRunning, 1);
+    const LONG early = ::InterlockedExchange(&m_nEarlyAnswer, kWaiting);
+    if (early != kWaiting && IsWindow()) PostMessage(MSG_PEAP_ANSWER, static_cast<WPARAM>(early));
+    bool showOnIdle = (flags & MLF_SHOWONIDLE) != 0 && IsWindow() && !IsWindowVisible();
+    bool idle = true;
+    int result = kLoopQuit;
+    for (;;) {
+        const LONG answer = G_nPeapPromptResult;
+        if (answer != kWaiting) {
+            result = answer;
+            break;
+        }
+        MSG msg;
+        if (idle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (showOnIdle) {
+                ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+                ::UpdateWindow(m_hWnd);
+                showOnIdle = false;
+            }
+            // Notified, not sent: the window may belong to another thread that waits on this one.
+            HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+            if (!(flags & MLF_NOIDLEMSG) && parent)
+                ::SendNotifyMessageA(parent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
+            if (!(flags & MLF_NOKICKIDLE) && m_hWnd) ::SendNotifyMessageA(m_hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, 0);
+            idle = false;
+            continue;
+        }
+        if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::MsgWaitForMultipleObjects(1, &m_hWake, FALSE, kPollMs, QS_ALLINPUT);
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (showOnIdle && (msg.message == WM_SYSTIMER || msg.message == WM_SYSKEYDOWN)) {
+            ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+            ::UpdateWindow(m_hWnd);
+            showOnIdle = false;
+        }
+        if (!AfxPreTranslateMessage(&msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        if (msg.message != WM_NULL && msg.message != WM_TIMER) idle = true;
+    }
+    ::InterlockedExchange(&m_bLoopRunning, 0);
+    return result;
+}
+
+void CPeapSettingDlg::EndModalLoop(int result)
+{
+    ::InterlockedExchange(&G_nPeapPromptResult, result);
+    if (::InterlockedExchange(&m_bLoopRunning, 0)) {
+        ::SetEvent(m_hWake);
+        if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+    }
+}
+
+void CPeapSettingDlg::PostConfirm(const CString& identity, const CString& password)
+{
+    m_strAnswerIdentity = identity;
+    m_strAnswerPassword = password;
+    PostMessage(MSG_PEAP_ANSWER, kConfirmed);
+}
+
+void CPeapSettingDlg::PostCancel()
+{
+    PostMessage(MSG_PEAP_ANSWER, kCancelled);
+}
+
+LRESULT CPeapSettingDlg::OnAnswer(WPARAM wParam, LPARAM)
+{
+    if (!m_bLoopRunning) {
+        ::InterlockedExchange(&m_nEarlyAnswer, static_cast<LONG>(wParam));
+        // A loop started meanwhile may have missed it: hand it over again.
+        if (m_bLoopRunning && ::InterlockedExchange(&m_nEarlyAnswer, kWaiting) != kWaiting)
+            PostMessage(MSG_PEAP_ANSWER, wParam);
+        return 0;
+    }
+    if (wParam == static_cast<WPARAM>(kConfirmed)) {
+        SetDlgItemText(IDC_PEAP_IDENTITY, m_strAnswerIdentity);
+        SetDlgItemText(IDC_PEAP_PASSWORD, m_strAnswerPassword);
+        OnBtnOK();
+    } else {
+        OnBtnCancel();
+    }
+    return 0;
 }

@@ -1,36 +1,65 @@
-// The PEAP and one-time-password prompt, as far as the connect queue and the 802.1X callback
-// use it: a hidden window of the skinned main window with the identity, the password and the
-// profile to prompt for. Its own dialog (template, controls) comes with the station dialogs.
+// The one-time password prompt: asks for the tunnel identity and a one-time password while a
+// PEAP or EAP-FAST authentication runs, or for a new password when the server demands one. Its
+// window belongs to the user-interface thread; the 802.1X worker waits on it in RunModalLoop.
 #pragma once
-#include "framework/Afx.h"
+#include "station/CClassicDlg.h"
 #include "core/StationRecords.h"
+#include "res/resource.h"
 
-class CPeapSettingDlg : public CWnd {
+// The prompt's answer, shared by the prompt and the loop waiting on it (possibly on another
+// thread): 0 while the prompt waits, 1 after OK, 2 after Cancel or destruction.
+extern volatile LONG G_nPeapPromptResult;
+
+class CPeapSettingDlg : public CClassicDlg {
 public:
-    CPeapSettingDlg() = default;
-    // Creates the prompt's window hidden, as a child of parent.
-    BOOL Create(CWnd* pParent);
-    // Runs a modal loop while the prompt is open. IDOK only when the user confirmed (the
-    // identity and password then hold the entries); IDCANCEL (2) for a cancel or a prompt
-    // closed any other way. Every caller passes mode 4.
-    int RunModalLoop(DWORD mode);
-    // The user's answer: confirm with these entries, or cancel. Ends a running modal loop; given
-    // before the loop starts, it ends the loop as soon as it runs.
+    enum { IDD = IDD_PEAP_SETTING };
+    static constexpr LONG kWaiting = 0, kConfirmed = IDOK, kCancelled = IDCANCEL;
+    static constexpr int kLoopQuit = -1;
+
+    explicit CPeapSettingDlg(CWnd* pParent = nullptr);
+    // Creates the prompt hidden, as a child of parent.
+    BOOL Create(CWnd* pParent) { return CClassicDlg::Create(IDD, pParent); }
+    using CClassicDlg::Create;
+
+    // Pumps the calling thread's messages until the answer is given and returns it (1 OK, 2
+    // cancelled or destroyed), or -1 when the application quits (the quit is posted again).
+    // Flags: MLF_SHOWONIDLE shows the prompt once the queue runs empty; without MLF_NOIDLEMSG the
+    // parent gets WM_ENTERIDLE, without MLF_NOKICKIDLE the prompt gets WM_KICKIDLE at each idle.
+    int RunModalLoop(DWORD flags);
+    // Stores the answer and wakes a running loop.
+    void EndModalLoop(int result);
+
+    // Answers the prompt as the user would: types the entries and presses OK, or presses Cancel.
+    // An answer given before the loop runs is kept and given again once it runs.
     void PostConfirm(const CString& identity, const CString& password);
     void PostCancel();
 
+    ULONG m_bPasswordLocked = 0;  // the password is fixed: its field is disabled, empty is accepted
     CString m_strIdentity;
     CString m_strPassword;
-    WLANPROFILE m_Profile = {};  // the profile to prompt for, filled by the caller
+    WLANPROFILE m_Profile = {};   // the prompt's own copy of the profile prompted for
 
 protected:
-    LRESULT OnAnswer(WPARAM wParam, LPARAM lParam);
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnBtnOK();
+    void OnBtnCancel();
+    void OnClose();
     void OnDestroy();
+    LRESULT OnAnswer(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
-    CString m_strPendingIdentity;
-    CString m_strPendingPassword;
-    bool m_bInLoop = false;
-    int m_nEarlyAnswer = 0;  // an answer that came before the loop ran
+    CShadeButtonST m_btnOK;
+    CShadeButtonST m_btnCancel;
+    HANDLE m_hWake = nullptr;
+    volatile LONG m_bLoopRunning = 0;
+    volatile LONG m_nEarlyAnswer = kWaiting;
+    CString m_strAnswerIdentity;
+    CString m_strAnswerPassword;
+    void ApplyMethodTexts();
+
+public:
+    ~CPeapSettingDlg() override;
 };
