@@ -230,8 +230,7 @@ void CPageAuthEncryDlg::ApplyModel()
     RunEncryHandler();
     for (int key = 0; key < kWepKeyCount; ++key) SetKeyFormat(key, m_nKeyFormat[key]);
     SetPskFormat(m_nPskFormat);
-    m_b8021X = b8021X;
-    CheckDlgButton(IDC_AUTH_8021X, m_b8021X ? BST_CHECKED : BST_UNCHECKED);
+    Set8021XFlag(b8021X);
     Refresh8021XTab();
     m_bShowPassword = 0;
     FillControls();
@@ -508,9 +507,22 @@ void CPageAuthEncryDlg::ForceDot1XForEnterprise()
 {
     m_editPsk.EnableWindow(FALSE);
     Show8021XBox(FALSE);
-    m_b8021X = 1;
-    CheckDlgButton(IDC_AUTH_8021X, BST_CHECKED);
+    Set8021XFlag(1);
     if (m_pHost && m_pHost->GetEapMethod() == EAPMETHOD_MD5) m_pHost->SetEapMethod(EAPMETHOD_PEAP);
+}
+
+void CPageAuthEncryDlg::Set8021XFlag(int b8021X)
+{
+    m_b8021X = b8021X;
+    CheckDlgButton(IDC_AUTH_8021X, b8021X ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void CPageAuthEncryDlg::LeaveDot1X(bool bPskEditable)
+{
+    m_editPsk.EnableWindow(bPskEditable);
+    Show8021XBox(FALSE);
+    if (bPskEditable) GetDlgItem(IDC_AUTH_8021X)->EnableWindow(FALSE);
+    Set8021XFlag(0);
 }
 
 void CPageAuthEncryDlg::OnAuthSelected()
@@ -567,17 +579,8 @@ void CPageAuthEncryDlg::OnAuthSelectedXp(bool adhoc)
     EnableWepKeyControls(FALSE);
     if (auth == AUTHIDX_WPA || auth == AUTHIDX_WPA2) {
         ForceDot1XForEnterprise();
-    } else if (auth == AUTHIDX_WAPI_CA) {
-        m_editPsk.EnableWindow(FALSE);
-        Show8021XBox(FALSE);
-        m_b8021X = 0;
-        CheckDlgButton(IDC_AUTH_8021X, BST_UNCHECKED);
     } else {
-        m_editPsk.EnableWindow(TRUE);
-        Show8021XBox(FALSE);
-        GetDlgItem(IDC_AUTH_8021X)->EnableWindow(FALSE);
-        m_b8021X = 0;
-        CheckDlgButton(IDC_AUTH_8021X, BST_UNCHECKED);
+        LeaveDot1X(auth != AUTHIDX_WAPI_CA);
     }
 }
 
@@ -627,18 +630,9 @@ void CPageAuthEncryDlg::OnAuthSelectedVista(bool adhoc)
     if (auth == AUTHIDX_WPA || auth == AUTHIDX_WPA2 || auth == AUTHIDX_CCKM || auth == AUTHIDX_RESERVED11) {
         ForceDot1XForEnterprise();
         if (m_pHost) m_pHost->Enable8021XTab(TRUE);
-    } else if (auth == AUTHIDX_WAPI_CA) {
-        m_editPsk.EnableWindow(FALSE);
-        Show8021XBox(FALSE);
-        m_b8021X = 0;
-        CheckDlgButton(IDC_AUTH_8021X, BST_UNCHECKED);
     } else {
-        m_editPsk.EnableWindow(TRUE);
-        Show8021XBox(FALSE);
-        GetDlgItem(IDC_AUTH_8021X)->EnableWindow(FALSE);
-        m_b8021X = 0;
-        CheckDlgButton(IDC_AUTH_8021X, BST_UNCHECKED);
-        if (m_pHost) m_pHost->Enable8021XTab(FALSE);
+        LeaveDot1X(auth != AUTHIDX_WAPI_CA);
+        if (auth != AUTHIDX_WAPI_CA && m_pHost) m_pHost->Enable8021XTab(FALSE);
     }
 }
 
@@ -683,13 +677,11 @@ void CPageAuthEncryDlg::OnEncryptionSelected()
             Show8021XBox(TRUE);
             GetDlgItem(IDC_AUTH_8021X)->EnableWindow(TRUE);
         } else if (m_nAuthIndex == AUTHIDX_SHARED) {
-            m_b8021X = 0;
-            CheckDlgButton(IDC_AUTH_8021X, BST_UNCHECKED);
+            Set8021XFlag(0);
             EnableWepKeyControls(TRUE);
             Show8021XBox(FALSE);
         } else if (m_nAuthIndex == AUTHIDX_CCKM) {
-            m_b8021X = 1;
-            CheckDlgButton(IDC_AUTH_8021X, BST_CHECKED);
+            Set8021XFlag(1);
             EnableWepKeyControls(FALSE);
             Show8021XBox(FALSE);
         } else {
@@ -697,15 +689,13 @@ void CPageAuthEncryDlg::OnEncryptionSelected()
         }
     } else {
         EnableWepKeyControls(FALSE);
-        m_b8021X = 0;
-        CheckDlgButton(IDC_AUTH_8021X, BST_UNCHECKED);
+        Set8021XFlag(0);
         Refresh8021XTab();
         Show8021XBox(FALSE);
     }
     if (HostNetworkIsAdhoc()) {
         m_nNetworkType = NETWORK_ADHOC;
-        m_b8021X = 0;
-        CheckDlgButton(IDC_AUTH_8021X, BST_UNCHECKED);
+        Set8021XFlag(0);
         Refresh8021XTab();
         Show8021XBox(FALSE);
     }
@@ -818,8 +808,7 @@ void CPageAuthEncryDlg::OnShowWindow(BOOL bShow, UINT nStatus)
     if (m_nHostFlag == kHostProfileEditor && m_pHost) {
         m_pHost->GetSystemNetworkType(&m_nNetworkType);
         if (NetworkIsAdhoc()) {
-            m_b8021X = 0;
-            CheckDlgButton(IDC_AUTH_8021X, BST_UNCHECKED);
+            Set8021XFlag(0);
             Show8021XBox(FALSE);
         }
     }

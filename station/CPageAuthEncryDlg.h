@@ -97,6 +97,10 @@ private:
     void OnAuthSelectedXp(bool adhoc);
     void OnAuthSelectedVista(bool adhoc);
     void ForceDot1XForEnterprise();
+    // The 802.1X flag and its box together.
+    void Set8021XFlag(int b8021X);
+    // Methods without 802.1X: box hidden and cleared; a key method also disables the box.
+    void LeaveDot1X(bool bPskEditable);
     void OnEncryptionSelected();
     void RefreshWepKeys();
     void RestrictToDefaultKey();
