@@ -12,12 +12,12 @@ if [ "$TARGET_ARCH" = i686 ]; then
   TOOLCHAIN="$ROOT/cmake/mingw-i686.cmake"
   export WINEARCH=win32
   WINE=/usr/lib/wine/wine
-  PACKAGES="cmake make g++-mingw-w64-i686-posix wine wine32:i386 googletest xvfb imagemagick x11-utils"
+  PACKAGES="cmake make g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine googletest xvfb imagemagick x11-utils"
 else
   TOOLCHAIN="$ROOT/cmake/mingw-x86_64.cmake"
   export WINEARCH=win64
   WINE=/usr/lib/wine/wine64
-  PACKAGES="cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest xvfb imagemagick x11-utils"
+  PACKAGES="cmake make g++-mingw-w64-x86-64-posix wine wine64 fonts-wine googletest xvfb imagemagick x11-utils"
 fi
 export WINELOADER="$WINE"
 export TARGET_ARCH
@@ -32,8 +32,13 @@ install_packages() {
   case "$missing" in *:i386*)
     dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
   esac
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  # An index update that fails in part (a mirror mid-sync) may still leave every package
+  # installable: go on, and fail only when the install itself fails.
+  apt-get update -qq || echo "apt-get update reported a failure; trying the install all the same" >&2
+  if ! DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null; then
+    echo "Could not install:$missing" >&2
+    return 1
+  fi
 }
 
 build_all() {
