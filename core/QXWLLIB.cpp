@@ -136,6 +136,12 @@ void QXWLLIB::ReadMediaServerIni()
     m_strMediaServerFriendlyName = ReadIniStringInExeDir("Device", "FriendlyName", "QxMediaServer.ini");
 }
 
+QXWLLIB::QXWLLIB()
+{
+    // A start-up that fails to load the library still shuts down through the entry points.
+    UnbindAll();
+}
+
 QXWLLIB::~QXWLLIB()
 {
     FreeRepository();

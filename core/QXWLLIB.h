@@ -19,7 +19,7 @@ struct REPOSIT_BSSID_LIST {
 
 class QXWLLIB {
 public:
-    QXWLLIB() = default;
+    QXWLLIB();  // every entry point answers failure until a library is loaded
     ~QXWLLIB();
     QXWLLIB(const QXWLLIB&) = delete;
     QXWLLIB& operator=(const QXWLLIB&) = delete;

@@ -91,10 +91,15 @@ ChildProcess::ChildProcess(const std::string& commandLine, const std::string& wo
     STARTUPINFOA si{};
     si.cb = sizeof si;
     std::string cmd = commandLine;
+    // Wine reads its debug channels from the environment the new process starts with.
+    char previous[256] = "";
+    const bool hadPrevious = ::GetEnvironmentVariableA("WINEDEBUG", previous, sizeof previous) > 0;
+    ::SetEnvironmentVariableA("WINEDEBUG", "-all,+seh");
     if (!::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           workDir.empty() ? nullptr : workDir.c_str(), &si, &m_info)) {
         m_info = PROCESS_INFORMATION{};
     }
+    ::SetEnvironmentVariableA("WINEDEBUG", hadPrevious ? previous : nullptr);
 }
 
 ChildProcess::~ChildProcess()

@@ -49,7 +49,10 @@ private:
 std::string ReadWholeFile(const std::string& path);
 bool FileExists(const std::string& path);
 
-// A started process of the build.
+// A started process of the build. It runs with Wine's exception trace on, which writes to the
+// test program's own error output: Wine lets an access violation inside a window callback pass
+// where Windows would end the program, and the test runner fails any run whose output shows
+// an exception of the error class.
 class ChildProcess {
 public:
     // commandLine is passed as the whole command line; workDir may be empty.
