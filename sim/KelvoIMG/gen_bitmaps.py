@@ -352,7 +352,7 @@ def draw_strip(c, rgb, text, opts):
     # middle ten twelfths of the row's height, so that a band copied from beside it erases it.
     captions = text.split("|") if text else []
     slot = w / 5
-    top, bottom = int(tab_row / 12) + 2, int(tab_row * 11 / 12) - 1
+    top, bottom = int(tab_row / 12) + 3, int(tab_row * 11 / 12) - 3
     for i, caption in enumerate(captions):
         if not caption:
             continue

@@ -6,6 +6,7 @@
 
 #include "ApWdPagesResource.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -63,14 +64,18 @@ void ExpectControls(HWND page, const std::vector<Expected>& controls)
     }
 }
 
-// The English text of a key of the shipped language file.
+// The English text of a key of the shipped language file, from whichever section holds it.
 std::string Lang(const char* key)
 {
     char path[MAX_PATH] = {};
     ::GetFullPathNameA("Languages\\Lang.ini", MAX_PATH, path, nullptr);
-    char text[256] = {};
-    ::GetPrivateProfileStringA("Strings", key, "", text, sizeof(text), path);
-    return text;
+    char sections[4096] = {};
+    ::GetPrivateProfileSectionNamesA(sections, sizeof(sections), path);
+    for (const char* section = sections; *section; section += strlen(section) + 1) {
+        char text[256] = {};
+        if (::GetPrivateProfileStringA(section, key, "", text, sizeof(text), path) > 0) return text;
+    }
+    return {};
 }
 
 }  // namespace
