@@ -2,7 +2,7 @@
 // one scan and one profile-group request (a profile or a WPS credential) wait at any time.
 // Reached from the user-interface thread only: other threads post their requests to it.
 #pragma once
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 #include <cstddef>
 #include <vector>
 

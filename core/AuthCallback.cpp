@@ -2,8 +2,8 @@
 // library's own thread: it touches no window, timer, queue or profile of the hidden dialog,
 // and hands everything that needs them to the user-interface thread by message.
 #include "core/AuthCallback.h"
-#include "core/DebugLog.h"
-#include "core/HideDlg.h"
+#include "base/DebugLog.h"
+#include "core/hidedlg/HideDlg.h"
 #include "core/QXWLLIB.h"
 
 #include <cstring>

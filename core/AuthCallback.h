@@ -1,6 +1,6 @@
 // What the 802.1X status callback (the library's thread) asks of the user-interface thread.
 #pragma once
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include <windows.h>
 #include <memory>
 

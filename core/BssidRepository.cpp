@@ -1,6 +1,6 @@
 #include "core/BssidRepository.h"
-#include "core/DebugLog.h"
-#include "core/StationContract.h"
+#include "base/DebugLog.h"
+#include "contract/StationContract.h"
 
 #include <algorithm>
 #include <bitset>

@@ -1,5 +1,5 @@
 #include "core/MessageBoxDlg.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 
 void CMessageBoxDlg::DoDataExchange(CDataExchange* pDX)
 {

@@ -1,5 +1,5 @@
 #include "core/ProductMessageBox.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 #include "framework/MessageBox.h"
 #include "skin/KelvoPageUIDlg.h"
 

@@ -1,8 +1,8 @@
 #include "core/QXAPLIB.h"
-#include "core/DebugLog.h"
-#include "core/IniFile.h"
+#include "base/DebugLog.h"
+#include "base/IniFile.h"
 #include "core/LibraryBinding.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 
 QXAPLIB QXAPAPI;
 

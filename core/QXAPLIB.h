@@ -2,7 +2,7 @@
 // soft-AP settings of the settings file.
 #pragma once
 #include "framework/Afx.h"
-#include "core/SoftApEntryPoints.h"
+#include "contract/SoftApEntryPoints.h"
 
 class QXAPLIB {
 public:

@@ -1,13 +1,23 @@
 #include "core/QXWLLIB.h"
-#include "core/DebugLog.h"
-#include "core/IniFile.h"
+#include "base/DebugLog.h"
+#include "base/IniFile.h"
+#include "base/StationLibraryView.h"
 #include "core/LibraryBinding.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 
 #include <cstdlib>
 #include <cstring>
 
 QXWLLIB QXWLAPI;
+
+namespace {
+LONG QueryWinOs()
+{
+    return QXWLAPI.QXWL_GetWinOS ? QXWLAPI.QXWL_GetWinOS() : 0;
+}
+// The debug log and the DPI layout read this object through the view, bound before main runs.
+[[maybe_unused]] const bool g_bStationViewBound = (BindStationLibraryView(&QXWLAPI.nDebugMode, QueryWinOs), true);
+}  // namespace
 
 namespace {
 constexpr int kDefaultRetryConnectSeconds = 60;

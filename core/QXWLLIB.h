@@ -3,7 +3,7 @@
 // settings of the settings file.
 #pragma once
 #include "framework/Afx.h"
-#include "core/StationEntryPoints.h"
+#include "contract/StationEntryPoints.h"
 
 // The repository of recently seen networks: one NDIS_802_11_BSSID_LIST_EX in a heap buffer and
 // the last-seen stamp of each entry (stamp i belongs to entry i).

@@ -1,6 +1,6 @@
 #include "core/QxUI2008App.h"
-#include "core/DebugLog.h"
-#include "core/HideDlg.h"
+#include "base/DebugLog.h"
+#include "core/hidedlg/HideDlg.h"
 
 HMODULE G_hKelvoImg = nullptr;
 

@@ -1,5 +1,5 @@
 #include "core/SelCardDlg.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 
 BEGIN_MESSAGE_MAP(CSelCardDlg, CDialog)
     ON_CBN_SELCHANGE(IDC_SELCARD_COMBO, OnSelChangeAdapter)

@@ -1,7 +1,7 @@
 // The adapter chooser: lets the user pick the adapter the utility will manage.
 #pragma once
 #include "framework/Afx.h"
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 #include "res/resource.h"
 #include "ui/ComboBoxSuper.h"
 

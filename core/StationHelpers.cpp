@@ -1,7 +1,7 @@
 #include "core/StationHelpers.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 #include "core/QXWLLIB.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 
 namespace {
 constexpr UINT kScanMsPerChannel = 150;

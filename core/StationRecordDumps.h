@@ -2,7 +2,7 @@
 // bracketed by "--> Dump..." / "struct ...:" and "<-- Dump...". No secret is written (WEP keys,
 // pass phrase, password, PIN, WPS key bytes); counts and lengths are clamped to the record.
 #pragma once
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 
 void DumpWlanProfile(const WLANPROFILE& profile);
 void DumpCCX2Ctrl(CCX2_CONTROL control);

@@ -1,7 +1,7 @@
 // The site-survey page of the main window: what the hidden main dialog uses of it.
 #pragma once
 #include "framework/Afx.h"
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 
 class CKelvoPageSiteSurveyDlg : public CDialog {
 public:

@@ -1,5 +1,5 @@
 #include "skin/KelvoPageUIDlg.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "station/CAPDetailInfoDlg.h"
 #include "station/CAddBlockAckDlg.h"
 #include "station/CAuthenStatusDlg.h"

@@ -1,5 +1,5 @@
 // The main window's page switch.
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "skin/KelvoPageUIDlg.h"
 
 void CKelvoPageUIDlg::ShowPageByIndex(UINT n)

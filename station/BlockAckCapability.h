@@ -1,7 +1,7 @@
 // The Block-Ack capability as the station library takes it (an 8-byte record and a packed
 // 32-bit word) and the Block-Ack agreement table it reports.
 #pragma once
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 #include "station/CPage80211nSettingDlg.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // The peer list of the Block-Ack dialogs: the driver's peers, the associated access point first.
 #pragma once
 #include "framework/Afx.h"
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 
 #include <array>
 #include <vector>

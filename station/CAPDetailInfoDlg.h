@@ -3,7 +3,7 @@
 #pragma once
 #include "station/CClassicDlg.h"
 #include "station/CHTTable.h"
-#include "core/IeParseResult.h"
+#include "contract/IeParseResult.h"
 #include "res/resource.h"
 
 #include <vector>

@@ -1,5 +1,5 @@
 #include "station/CAPDetailTabPages.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 
 #include <iterator>
 

@@ -1,10 +1,10 @@
 #include "station/CAddBlockAckDlg.h"
 #include "station/BlockAckPeerList.h"
 #include "station/BlockAckTids.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
 #include "core/QXWLLIB.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "skin/KelvoPageUIDlg.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "station/CClassicDlg.h"
-#include "core/HideDlg.h"
-#include "core/LanguageTable.h"
+#include "core/hidedlg/HideDlg.h"
+#include "base/LanguageTable.h"
 
 namespace {
 constexpr int kEtchedEdgeHeight = 2;

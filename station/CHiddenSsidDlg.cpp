@@ -1,6 +1,6 @@
 #include "station/CHiddenSsidDlg.h"
-#include "core/LanguageTable.h"
-#include "core/StationRecords.h"
+#include "base/LanguageTable.h"
+#include "contract/StationRecords.h"
 #include "core/ProductMessageBox.h"
 #include "skin/KelvoPageUIDlg.h"
 

@@ -1,6 +1,6 @@
 #include "station/CInvalidIDPW.h"
-#include "core/HideDlg.h"
-#include "core/LanguageTable.h"
+#include "core/hidedlg/HideDlg.h"
+#include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageUIDlg.h"

@@ -2,7 +2,7 @@
 // password and domain again, which are written to the library and connected with.
 #pragma once
 #include "station/CClassicDlg.h"
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 #include "res/resource.h"
 
 class CInvalidIDPW : public CClassicDlg {

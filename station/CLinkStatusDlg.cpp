@@ -1,9 +1,9 @@
 #include "station/CLinkStatusDlg.h"
-#include "core/DebugLog.h"
-#include "core/LanguageTable.h"
+#include "base/DebugLog.h"
+#include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
-#include "core/IeParseResult.h"
-#include "core/StationContract.h"
+#include "contract/IeParseResult.h"
+#include "contract/StationContract.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 #pragma once
 #include "station/CClassicDlg.h"
 #include "station/CHTTable.h"
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 #include "ui/CMorviStaticHistogram.h"
 #include "ui/CProgressCtrlX.h"
 #include "ui/CSeparator.h"

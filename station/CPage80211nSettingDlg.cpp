@@ -1,5 +1,5 @@
 #include "station/CPage80211nSettingDlg.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "station/BlockAckCapability.h"

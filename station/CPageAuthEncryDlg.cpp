@@ -1,8 +1,8 @@
 #include "station/CPageAuthEncryDlg.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "core/StationHelpers.h"
-#include "core/TextChecks.h"
+#include "base/TextChecks.h"
 
 namespace {
 constexpr LONG kVistaOsCode = 10;     // from here on the system's own supplicant rules

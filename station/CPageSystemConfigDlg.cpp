@@ -1,5 +1,5 @@
 #include "station/CPageSystemConfigDlg.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // diagnostics). It keeps the values; the editor reads them when it builds the profile record.
 #pragma once
 #include "station/CClassicDlg.h"
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 #include "res/resource.h"
 #include "ui/ButtonST.h"
 #include "ui/CLinkSlider.h"

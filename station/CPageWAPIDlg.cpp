@@ -1,5 +1,5 @@
 #include "station/CPageWAPIDlg.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "ui/TabDialog.h"
 
 CPageWAPIDlg::~CPageWAPIDlg()

@@ -1,5 +1,5 @@
 #include "station/CPageWPSProfile.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
 #include "core/QXWLLIB.h"
 

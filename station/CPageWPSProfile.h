@@ -3,7 +3,7 @@
 // OK and Cancel report to the front window with MSG_WPS_PROFILE_DLG.
 #pragma once
 #include "station/CClassicDlg.h"
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 #include "res/resource.h"
 #include "ui/CSmartEdit.h"
 

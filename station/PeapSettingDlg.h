@@ -3,7 +3,7 @@
 // window belongs to the user-interface thread; the 802.1X worker waits on it in RunModalLoop.
 #pragma once
 #include "station/CClassicDlg.h"
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 #include "res/resource.h"
 
 // The prompt's answer, shared by the prompt and the loop waiting on it (possibly on another

@@ -1,6 +1,6 @@
 #include "station/ProfileCodes.h"
-#include "core/LanguageTable.h"
-#include "core/TextChecks.h"
+#include "base/LanguageTable.h"
+#include "base/TextChecks.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // of a profile record uses these codes.
 #pragma once
 #include "framework/Afx.h"
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 
 // Authentication menu indexes of the authentication page.
 enum AuthIndex : int {

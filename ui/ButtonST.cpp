@@ -1,6 +1,6 @@
 #include "ui/ButtonST.h"
 #include "ui/TopDownDib.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 
 #include <algorithm>
 #include <cstring>

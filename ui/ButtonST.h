@@ -3,7 +3,7 @@
 // and an owner-drawn popup menu whose chosen command goes to an owner window.
 #pragma once
 #include "framework/Afx.h"
-#include "core/MainWindowClosing.h"
+#include "base/MainWindowClosing.h"
 #include "ui/DmMenu.h"
 
 #include <memory>

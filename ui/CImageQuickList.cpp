@@ -1,5 +1,5 @@
 #include "ui/CImageQuickList.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 
 IMPLEMENT_DYNAMIC(CImageQuickList, CQuickList)
 

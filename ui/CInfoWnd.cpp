@@ -1,5 +1,5 @@
 #include "ui/CInfoWnd.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 
 namespace {
 constexpr int kTextMargin = 2;

@@ -1,5 +1,5 @@
 #include "ui/CRussianFontComboBox.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 
 #include <algorithm>
 

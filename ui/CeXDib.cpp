@@ -1,5 +1,5 @@
 #include "ui/CeXDib.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 
 #include <algorithm>
 #include <cstring>

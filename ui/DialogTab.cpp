@@ -1,5 +1,5 @@
 #include "ui/DialogTab.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 
 CDialogTab::~CDialogTab()
 {

@@ -2,7 +2,7 @@
 #include "ui/DmMenuMemDC.h"
 #include "ui/DmMenuToolBar.h"
 #include "ui/TopDownDib.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
 #include "ui/DmMenuToolBar.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 
 namespace {
 #pragma pack(push, 1)

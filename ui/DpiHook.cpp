@@ -1,5 +1,5 @@
 #include "ui/DpiHook.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 
 #include <atomic>
 #include <cstdlib>

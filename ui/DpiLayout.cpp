@@ -3,9 +3,9 @@
 #include "ui/CPictureStatic.h"
 #include "ui/CSignalStatic.h"
 #include "ui/FloatButton.h"
-#include "core/DebugLog.h"
-#include "core/LanguageTable.h"
-#include "core/QXWLLIB.h"
+#include "base/DebugLog.h"
+#include "base/LanguageTable.h"
+#include "base/StationLibraryView.h"
 
 #include <cstdio>
 #include <cstring>
@@ -28,7 +28,7 @@ DpiLayoutConfig CurrentConfig()
 {
     if (g_configSource) return g_configSource();
     DpiLayoutConfig config;
-    config.nOsCode = QXWLAPI.QXWL_GetWinOS ? QXWLAPI.QXWL_GetWinOS() : 0;
+    config.nOsCode = StationWinOsCode();
     config.strBeUsed = G_LangTable.IDS_DPI_BE_USED;
     config.strReady = G_LangTable.IDS_DPI_READY;
     return config;

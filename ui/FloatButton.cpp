@@ -1,5 +1,5 @@
 #include "ui/FloatButton.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 
 IMPLEMENT_DYNAMIC(CFloatButton, CButton)
 

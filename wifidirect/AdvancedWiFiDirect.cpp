@@ -1,5 +1,5 @@
 #include "wifidirect/AdvancedWiFiDirect.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 
 namespace {
 volatile LONG g_p2pRequestAnswer = P2P_REQUEST_GO_ON;

@@ -1,7 +1,7 @@
 // The entry points of the soft-AP library, exported under their plain names with the prototypes
-// the program binds (core/SoftApEntryPoints.h): a definition that strays does not compile.
-#include "core/SoftApEntryPoints.h"
-#include "core/StationContract.h"
+// the program binds (contract/SoftApEntryPoints.h): a definition that strays does not compile.
+#include "contract/SoftApEntryPoints.h"
+#include "contract/StationContract.h"
 #include "sim/QxAPAPI/SoftApWorld.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 // The entry points the program does not rely on for the access point's behaviour: each is
 // journalled, clears the words it is given to fill, and answers success (a 32-bit host, both
 // bands allowed 40 MHz).
-#include "core/SoftApEntryPoints.h"
-#include "core/StationContract.h"
+#include "contract/SoftApEntryPoints.h"
+#include "contract/StationContract.h"
 #include "sim/QxAPAPI/SoftApWorld.h"
 #include "sim/common/StubOutputs.h"
 

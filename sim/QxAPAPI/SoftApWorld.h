@@ -3,7 +3,7 @@
 // stations in range and associated, the DHCP server and the Windows profile. One instance per
 // loaded library; entry points and SIM_ functions take its lock.
 #pragma once
-#include "core/SoftApRecords.h"
+#include "contract/SoftApRecords.h"
 #include "sim/common/CallJournal.h"
 
 #include <mutex>

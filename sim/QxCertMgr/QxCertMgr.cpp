@@ -1,6 +1,6 @@
 // The stand-in certificate library "QxCertMgr.dll": the program binds its entry points and
 // calls none of them yet; each answers from an empty certificate store.
-#include "core/StationEntryPoints.h"
+#include "contract/StationEntryPoints.h"
 
 #include <cstring>
 

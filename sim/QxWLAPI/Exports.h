@@ -1,8 +1,8 @@
 // Every entry point of the station library, exported under its plain name with the
-// prototype the program binds (core/StationEntryPoints.h): a definition that strays from
+// prototype the program binds (contract/StationEntryPoints.h): a definition that strays from
 // it does not compile.
 #pragma once
-#include "core/StationEntryPoints.h"
+#include "contract/StationEntryPoints.h"
 #include "sim/common/CallJournal.h"
 #include "sim/QxWLAPI/SimWorld.h"
 

@@ -1,6 +1,6 @@
 // Decodes a scan-table entry's information elements into the library's parse record.
 #pragma once
-#include "core/IeParseResult.h"
+#include "contract/IeParseResult.h"
 
 namespace sim {
 // The entry's IEs (after its fixed fields) must lie within ieLength bytes; a truncated element

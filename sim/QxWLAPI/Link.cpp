@@ -1,5 +1,5 @@
 #include "sim/QxWLAPI/Link.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
 #include "sim/QxWLAPI/SimWorld.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "sim/QxWLAPI/SimApi.h"
 #include "sim/QxWLAPI/WorldText.h"
 #include "sim/common/ModuleFiles.h"

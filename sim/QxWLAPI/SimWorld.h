@@ -2,7 +2,7 @@
 // driver state, the scan list, the link, the stored profiles, the journal and the library's
 // own thread. One instance per loaded library; entry points and SIM_ functions take its lock.
 #pragma once
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "sim/common/CallJournal.h"
 #include "sim/QxWLAPI/Link.h"
 #include "sim/QxWLAPI/ProfileStore.h"

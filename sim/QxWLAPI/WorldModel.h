@@ -2,7 +2,7 @@
 // networks in range and stored profiles. Parsed from world-file text (WorldText) and held by
 // SimWorld; nothing here knows about entry points.
 #pragma once
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 
 #include <string>
 #include <vector>

@@ -2,9 +2,9 @@
 // polling pass, and a minute of idle running with a connected link, beside a minute of a
 // minimal Win32 program (a window and its message loop) measured the same way. Reports times;
 // asserts none. POLLING_BENCHMARK_SECONDS shortens the minute.
-#include "core/DataFile.h"
-#include "core/HideDlg.h"
-#include "core/LanguageTable.h"
+#include "base/DataFile.h"
+#include "core/hidedlg/HideDlg.h"
+#include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "res/resource.h"
 #include "support/StationSim.h"

@@ -2,7 +2,7 @@
 // point by name, and one site-survey query of 1,000 networks through the too-small protocol.
 // Reports times; asserts none. Run as the README says (CTest label `benchmark`).
 #include "core/QXWLLIB.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "support/StationSim.h"
 #include "support/TestSupport.h"
 

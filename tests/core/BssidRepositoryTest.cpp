@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "core/BssidRepository.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "support/LogCapture.h"
 #include "support/ScanListBuilder.h"
 

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/ControlHelpers.h"
+#include "base/ControlHelpers.h"
 
 namespace {
 constexpr int kEditId = 1001;

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/DataFile.h"
+#include "base/DataFile.h"
 #include "support/LogCapture.h"
 #include "support/ScopedFolder.h"
 #include "support/TestSupport.h"

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 #include "core/QXWLLIB.h"
 #include "support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 // What the core relies on of the main window before its pages exist.
 #include <gtest/gtest.h>
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "support/TestSupport.h"
 

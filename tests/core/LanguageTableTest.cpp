@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "support/ScopedFolder.h"
 #include "support/TestSupport.h"
 

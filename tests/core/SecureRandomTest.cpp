@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/SecureRandom.h"
+#include "base/SecureRandom.h"
 
 #include <cstring>
 #include <set>

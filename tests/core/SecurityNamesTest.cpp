@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include "core/LanguageTable.h"
-#include "core/SecurityNames.h"
+#include "base/LanguageTable.h"
+#include "base/SecurityNames.h"
 
 TEST(SecurityNames, TakeTheLanguageTextsWhenFilledAfterTheLanguageFile)
 {

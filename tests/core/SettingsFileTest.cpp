@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/IniFile.h"
+#include "base/IniFile.h"
 #include "core/QXAPLIB.h"
 #include "core/QXWLLIB.h"
 #include "support/TestSupport.h"

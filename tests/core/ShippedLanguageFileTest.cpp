@@ -1,6 +1,6 @@
 // The language and switch files installed beside the program.
 #include <gtest/gtest.h>
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 
 #include <map>
 #include <regex>

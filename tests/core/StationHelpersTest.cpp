@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include "core/QXWLLIB.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "core/StationHelpers.h"
 #include "support/LogCapture.h"
 

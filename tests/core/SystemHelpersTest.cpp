@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
-#include "core/SystemHelpers.h"
+#include "base/SystemHelpers.h"
 #include "support/ScopedFolder.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "support/TestSupport.h"
 
 #include <string>

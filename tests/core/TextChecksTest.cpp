@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/TextChecks.h"
+#include "base/TextChecks.h"
 
 TEST(HexText, DigitsOfEitherCaseAndNothingElse)
 {

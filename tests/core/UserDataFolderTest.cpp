@@ -1,6 +1,6 @@
 // The data folder under the common documents folder, shared by every user of the machine.
 #include <gtest/gtest.h>
-#include "core/DataFile.h"
+#include "base/DataFile.h"
 
 #include <shlobj.h>
 #include <string>

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "core/MessageBoxDlg.h"
 #include "core/SelCardDlg.h"
 #include "support/TestSupport.h"

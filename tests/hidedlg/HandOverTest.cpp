@@ -1,7 +1,7 @@
 // The adapter handed between the utility and the system's wireless service, against the
 // stand-in services registered in the prefix and the real registry.
 #include "HideDlgFixture.h"
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 #include "support/LogCapture.h"
 #include "support/ServiceControl.h"
 

@@ -2,12 +2,12 @@
 // the desktop height and message boxes observed.
 #pragma once
 #include <gtest/gtest.h>
-#include "core/DataFile.h"
-#include "core/HideDlg.h"
-#include "core/LanguageTable.h"
+#include "base/DataFile.h"
+#include "core/hidedlg/HideDlg.h"
+#include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "core/SelCardDlg.h"
-#include "core/TrayIcon.h"
+#include "base/TrayIcon.h"
 #include "res/resource.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "support/StationSim.h"

@@ -3,10 +3,10 @@
 #pragma once
 #include "hidedlg/HideDlgFixture.h"
 #include "softap/SoftApSim.h"
-#include "core/IniFile.h"
+#include "base/IniFile.h"
 #include "core/ProductMessageBox.h"
 #include "core/QXAPLIB.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "support/LogCapture.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // the stubs that stand in for entry points a library lacks.
 #include <gtest/gtest.h>
 #include "core/QXAPLIB.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "softap/SoftApSim.h"
 #include "support/LogCapture.h"
 

@@ -3,7 +3,7 @@
 // list, the DHCP server, device removal, the stored configuration and the journal.
 #include <gtest/gtest.h>
 #include "core/QXAPLIB.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "softap/SoftApSim.h"
 #include "support/TestSupport.h"
 

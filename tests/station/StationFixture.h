@@ -3,7 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 #include "core/QXWLLIB.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "support/LogCapture.h"
 #include "support/StationSim.h"
 #include "support/TestSupport.h"

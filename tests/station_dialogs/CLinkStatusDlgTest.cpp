@@ -1,7 +1,7 @@
 // The link status page against the stand-in's links, and its throughput and rate rules.
 #include "StationDialogsFixture.h"
 #include "core/BssidRepository.h"
-#include "core/StationContract.h"
+#include "contract/StationContract.h"
 #include "station/CLinkStatusDlg.h"
 
 #include <cstring>

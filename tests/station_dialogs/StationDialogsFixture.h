@@ -3,8 +3,8 @@
 // stand-in with the built-in world, and a hidden dialog object for the profile copy.
 #pragma once
 #include <gtest/gtest.h>
-#include "core/HideDlg.h"
-#include "core/LanguageTable.h"
+#include "core/hidedlg/HideDlg.h"
+#include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "support/StationSim.h"
 #include "support/TestSupport.h"

@@ -1,6 +1,6 @@
 // The index/code translation of the security pages and the stored WEP key bytes.
 #include <gtest/gtest.h>
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "station/ProfileCodes.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 // Collects the program's debug lines at the given debug mode while alive; worker threads of the
 // program may log while the test reads.
 #pragma once
-#include "core/DebugLog.h"
+#include "base/DebugLog.h"
 #include "core/QXWLLIB.h"
 
 #include <mutex>

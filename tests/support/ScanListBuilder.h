@@ -1,6 +1,6 @@
 // Scan lists in the NDIS 802.11 layout, built the way the station library returns them.
 #pragma once
-#include "core/StationRecords.h"
+#include "contract/StationRecords.h"
 
 #include <cstring>
 #include <string>

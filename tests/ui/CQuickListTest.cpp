@@ -3,7 +3,7 @@
 #include "support/TestSupport.h"
 #include "ui/CImageQuickList.h"
 #include "ui/CQuickList.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "ListHost.h"
 #include "WindowCapture.h"
 

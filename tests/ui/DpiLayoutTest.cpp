@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include "framework/Afx.h"
-#include "core/DebugLog.h"
-#include "core/LanguageTable.h"
+#include "base/DebugLog.h"
+#include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "support/TestSupport.h"
 #include "ui/ControlsForm.h"

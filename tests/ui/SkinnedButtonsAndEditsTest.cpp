@@ -4,7 +4,7 @@
 #include "ui/CFingerStatic.h"
 #include "ui/CRadioButton.h"
 #include "ui/CRussianFontComboBox.h"
-#include "core/LanguageTable.h"
+#include "base/LanguageTable.h"
 #include "ui/CTransparentEdit.h"
 #include "ControlsHost.h"
 #include "WindowCapture.h"

@@ -1,0 +1,3 @@
+#include "base/MainWindowClosing.h"
+
+BOOL G_bMainWindowClosing = FALSE;

@@ -1,3 +1,0 @@
-#include "core/MainWindowClosing.h"
-
-BOOL G_bMainWindowClosing = FALSE;

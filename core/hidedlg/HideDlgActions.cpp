@@ -1,0 +1,309 @@
+// The hidden dialog's connect queue: every scan and connect request goes through it. Runs on
+// the user-interface thread only; the 802.1X callback posts its requests here.
+#include "base/DebugLog.h"
+#include "core/hidedlg/HideDlg.h"
+#include "core/QXWLLIB.h"
+#include "core/StationRecordDumps.h"
+#include "skin/KelvoPageProfileDlg.h"
+#include "skin/KelvoPageSiteSurveyDlg.h"
+#include "skin/KelvoPageUIDlg.h"
+#include "station/PeapSettingDlg.h"
+
+#include <cstring>
+
+volatile LONG G_bWpsRotate = 1;
+ULONG G_nWpsCurrentIndex = 0;
+ULONG G_nWpsNextIndex = 0;
+
+namespace {
+constexpr WPARAM SEND_BY_ADVANCE_DLG = 7;
+constexpr ULONG kRegTypeString = 1;
+constexpr ULONG kRegTypeDword = 4;
+constexpr ULONG kOidGenRcvOk = 0x00020102;  // OID_GEN_RCV_OK
+constexpr int kOsMfpBelow = kOsVista;  // management-frame protection is mapped by hand before Vista
+constexpr UCHAR WIFIDIRECTEVENT_SWITCH_OPMODE_CONCURRENT = 14;
+constexpr UCHAR WIFIDIRECTEVENT_SWITCH_OPMODE_STA = 15;
+
+bool Is8021XProfile(const WLANPROFILE& p)
+{
+    return p.enumAuthenMode == AUTH_WPA || p.enumAuthenMode == AUTH_WPA2 ||
+           ((p.enumAuthenMode == AUTH_OPEN || p.enumAuthenMode == AUTH_SHARED) && p.b8021X);
+}
+
+bool NeedsTokenPrompt(const WLANPROFILE& p)
+{
+    const bool peapGtc = p.enumAuthenProtocol == EAPMETHOD_PEAP && p.enumTunnel == RS_TunnelGTC;
+    const bool fastGtc = p.enumAuthenProtocol == EAPMETHOD_FAST &&
+                         (p.enumTunnel == RS_TunnelGTC || p.enumProvisioningTunnel == RS_TunnelGTC);
+    return (peapGtc || fastGtc) && p.nPasswordMode == 0;
+}
+}  // namespace
+
+void CHideDlg::InsertAndExec(ULONG type, const void* data)
+{
+    if (InsertAction(type, data)) ActionExec();
+}
+
+BOOL CHideDlg::InsertAction(ULONG type, const void* data)
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::InsertAction\n");
+    if (type == actionTypeProfile) {
+        m_bRetryBlock = 0;
+        if (!m_pProfData) {
+            DebugLog(3, "[QxUI] m_pProfData is NULL!\n");
+            DebugLog(3, "[QxUI] <-- CHideDlg::InsertAction\n");
+            return FALSE;
+        }
+        CopyProfileRecord(m_pProfData, static_cast<const WLANPROFILE*>(data));
+    }
+    if (!aryActionData.Merge(type, data)) DebugLog(1, "[QxUI] InsertAction: no memory for the action's record\n");
+
+    BOOL run = TRUE;
+    const int size = aryActionData.GetSize();
+    if (size == 0) {
+        DebugLog(3, "[QxUI] aryActionData.GetSize() is 0!\n");
+        run = FALSE;
+    } else if (size >= 2 && aryActionData[0].type == actionTypeBssidListScan) {
+        run = FALSE;
+    } else if (size >= 2 && aryActionData[0].type == actionTypeProfile &&
+               aryActionData[1].type == actionTypeBssidListScan && m_pProfData && m_pProfData->nPasswordMode == 0 &&
+               m_pProfData->enumTunnel == RS_TunnelGTC) {
+        DebugLog(3, "[QxUI] nPasswordMode is 0 and enumTunnel is RS_TunnelGTC\n");
+        run = FALSE;
+    } else if (m_pQxUI && m_pQxUI->m_pPeapSettingDlg && m_pQxUI->m_pPeapSettingDlg->IsWindow() &&
+               m_pQxUI->m_pPeapSettingDlg->IsWindowVisible()) {
+        DebugLog(3, "[QxUI] Peap Setting Dialog is open!\n");
+        run = FALSE;
+    }
+    DebugLog(3, "[QxUI] <-- CHideDlg::InsertAction\n");
+    return run;
+}
+
+void CHideDlg::ActionExec()
+{
+    DebugLog(3, "[QxUI] --> ActionExec\n");
+    while (aryActionData.GetSize() > 0) {
+        const _ACTION_DATA head = aryActionData[0];
+        BYTE* record = reinterpret_cast<BYTE*>(head.data);
+        switch (head.type) {
+        case actionTypeProfile: {
+            if (!record || !QXWLAPI.QXWL_ReadRadioStatus()) break;
+            WLANPROFILE& p = *reinterpret_cast<WLANPROFILE*>(record);
+            DebugLog(3, "[QxUI] ActionExec : ACTION TYPE is actionTypeProfile\n");
+            QXWLAPI.QXWL_StopAuth();
+            if (G_nOSVersion < kOsMfpBelow) {
+                if (QXWLAPI.IsWpaCapable() && Is8021XProfile(p)) {
+                    int result = 0;
+                    if (NeedsTokenPrompt(p)) result = PromptPeapPassword();
+                    if (result != 2 &&
+                        (p.enumAuthenProtocol == EAPMETHOD_LEAP || p.enumAuthenProtocol == EAPMETHOD_FAST))
+                        result = PromptSsoBeforeConnect();
+                    if (result == 2) {
+                        aryActionData.RemoveHead();
+                        DebugLog(3, "[QxUI] Peap Setting Dialog is open!\n");
+                        DebugLog(3, "[QxUI] <-- CHideDlg::ActionExec\n");
+                        return;
+                    }
+                    if (m_pProfData) {
+                        std::memcpy(p.chID, m_pProfData->chID, sizeof p.chID);
+                        std::memcpy(p.chPassword, m_pProfData->chPassword, sizeof p.chPassword);
+                    }
+                }
+                if (p.enumAuthenMode == AUTH_WAPI_CERT && m_pProfData) {
+                    std::memcpy(p.chUserCertPath, m_pProfData->chUserCertPath, sizeof p.chUserCertPath);
+                    std::memcpy(p.chASCertPath, m_pProfData->chASCertPath, sizeof p.chASCertPath);
+                }
+            }
+            DebugLog(3, "[QxUI] Action Execution enter ...\n");
+            bool mfp = false;
+            if (G_nOSVersion < kOsMfpBelow) {
+                if (p.enumEncryStatus == ENCRY_TKIP_MFP) {
+                    p.enumEncryStatus = ENCRY_TKIP;
+                    mfp = true;
+                } else if (p.enumEncryStatus == ENCRY_AES_MFP) {
+                    p.enumEncryStatus = ENCRY_AES;
+                    mfp = true;
+                }
+            }
+            DebugLog(3, "[QxUI] Before call QXWL_SetWLANProfile()...\n");
+            DumpWlanProfile(p);
+            DebugLog(3, "[QxUI] call QXWL_SetWLANProfile()\n");
+            QXWLAPI.QXWL_SetWLANProfile(&p);
+
+            CCX2_CONTROL ccx = 0;
+            if (QXWLAPI.QXWL_ReadCCX2Cont(&ccx)) {
+                if (G_nOSVersion < kOsMfpBelow) {
+                    ccx = SetBits(ccx, ccx2::MFP, mfp ? 1 : 0);
+                    QXWLAPI.QXWL_WriteRegValue("CCX2Control", kRegTypeDword, reinterpret_cast<const BYTE*>(&ccx),
+                                               sizeof ccx);
+                }
+                QXWLAPI.QXWL_SetCCXInfo(1, ccx);
+            }
+            m_bIcvError = 0;
+            if ((p.enumAuthenMode == AUTH_OPEN || p.enumAuthenMode == AUTH_SHARED) && p.enumEncryStatus == ENCRY_WEP &&
+                p.enumNetworkType == 1) {
+                m_bWepErrorDetect = TRUE;
+                WLAN_STATUS status{};
+                QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 0, 0, 1});
+                m_lRcvSnapshot[0] = status.xmitOkLow;
+                m_lRcvSnapshot[1] = status.xmitOkHigh;
+                m_lRcvSnapshot[2] = status.rcvOk;
+                SetTimer(TIMER_HIDE_DLG_WEP_ERROR, kWepErrorTimerMs);
+                DebugLog(3, "[QxUI] WepError Check: OID_GEN_RCV_OK Oid = %08x\n", kOidGenRcvOk);
+                DebugLog(3, "[QxUI] WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lRcvSnapshot[2]));
+            } else {
+                m_bWepErrorDetect = FALSE;
+            }
+            if (G_nOSVersion < kOsMfpBelow && m_bScanAfterAdvanceChange) {
+                DebugLog(3, "[QxUI] m_bScanAfterAdvanceChange is TRUE, reset it as FALSE\n");
+                m_bScanAfterAdvanceChange = 0;
+                DebugLog(3, "[QxUI] call SetTimer(), TIMER_HIDE_DLG_RESCAN, 1sec\n");
+                m_nRescanTimer = SetTimer(TIMER_HIDE_DLG_RESCAN, kRescanAfterAdvanceChangeMs);
+            }
+            const UINT retryMs = static_cast<UINT>(QXWLAPI.RetryConnectTimer) * kMsPerSecond;
+            DebugLog(3, "[QxUI] call SetTimer(), TIMER_HIDE_DLG_RETRY_CON, %dms\n", retryMs);
+            SetTimer(TIMER_HIDE_DLG_RETRY_CON, retryMs);
+            break;
+        }
+        case actionTypeWiFiDirectProfile:
+            if (record && QXWLAPI.QXWL_ReadRadioStatus()) {
+                const auto& r = *reinterpret_cast<const WIFIDIRECT_ACTION_RECORD*>(record);
+                DebugLog(3, "[QxUI] ACTION TYPE is actionTypeWiFiDirectProfile and SW Radio ON\n");
+                QXWLAPI.QXWL_ConnectWPSProfileWithWifiDirectWpse(r.Channel, &r.Credential);
+            }
+            break;
+        case actionTypeSsid:
+        case actionTypeBssid: {
+            if (!record) break;
+            m_bIcvError = 0;
+            if (head.type == actionTypeSsid) {
+                NDIS_802_11_SSID ssid;
+                std::memcpy(&ssid, record, sizeof ssid);
+                QXWLAPI.QXWL_SetSSID(ssid);
+            } else {
+                UCHAR bssid[kBssidBytes];
+                std::memcpy(bssid, record, sizeof bssid);
+                QXWLAPI.QXWL_SetBSSID(bssid);
+            }
+            CCX2_CONTROL ccx = 0;
+            const LONG read = QXWLAPI.QXWL_ReadCCX2Cont(&ccx);
+            if (head.type == actionTypeSsid ? read != 0 : read == 1) QXWLAPI.QXWL_SetCCXInfo(1, ccx);
+            if (m_bWepErrorDetect) {
+                WLAN_STATUS status{};
+                QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 0, 0, 1});
+                m_lRcvSnapshot[0] = status.xmitOkLow;
+                m_lRcvSnapshot[1] = status.xmitOkHigh;
+                m_lRcvSnapshot[2] = status.rcvOk;
+                DebugLog(3, "WepError Check: OID_GEN_RCV_OK Oid = %08x\n", kOidGenRcvOk);
+                DebugLog(3, "WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lRcvSnapshot[2]));
+            }
+            break;
+        }
+        case actionTypeBssidListScan:
+            DebugLog(3, "[QxUI] ACTION TYPE is actionTypeBssidListScan\n");
+            if (m_pQxUI && !m_pQxUI->m_bSoftAPMode && m_pQxUI->m_pPageSiteSurveyDlg &&
+                m_pQxUI->m_pPageSiteSurveyDlg->m_btnRescan.IsWindow())
+                m_pQxUI->m_pPageSiteSurveyDlg->m_btnRescan.SendMessage(BM_CLICK);
+            break;
+        case actionTypeWPSProfile:
+            // A stored WPS credential: connect with it as the WPS run would.
+            if (record && QXWLAPI.QXWL_ReadRadioStatus()) {
+                DebugLog(3, "[QxUI] ActionExec : ACTION TYPE is actionTypeWPSProfile\n");
+                m_bIcvError = 0;
+                QXWLAPI.QXWL_ConnectWPSProfile(reinterpret_cast<const WPS_CREDENTIAL*>(record));
+            }
+            break;
+        default:
+            break;
+        }
+        aryActionData.RemoveHead();
+    }
+    DebugLog(3, "[QxUI] <-- ActionExec\n");
+}
+
+void CHideDlg::ConnectWpsProfile()
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::ConnectWpsProfile\n");
+    WPS_MODE mode{};
+    WPS_PROFILE profile{};
+    DebugLog(3, "[QxUI] call QXWL_ReadWPSProfile()\n");
+    QXWLAPI.QXWL_ReadWPSProfile(&mode, &profile);
+    const ULONG count = profile.ProfileCnt > kWpsMaxCredentials ? kWpsMaxCredentials : profile.ProfileCnt;
+    if (count == 0) {
+        DebugLog(3, "[QxUI] Profile count is 0\n");
+        DebugLog(3, "[QxUI] <-- CHideDlg::ConnectWpsProfile\n");
+        return;
+    }
+    DebugLog(3, "[QxUI] call QXWL_StopAuth()\n");
+    QXWLAPI.QXWL_StopAuth();
+    QueueWpsCredential(profile);
+    DebugLog(3, "[QxUI] <-- CHideDlg::ConnectWpsProfile\n");
+}
+
+void CHideDlg::QueueWpsCredential(const WPS_PROFILE& profile)
+{
+    const ULONG count = profile.ProfileCnt > kWpsMaxCredentials ? kWpsMaxCredentials : profile.ProfileCnt;
+    if (count == 0) return;
+    if (G_bWpsRotate) G_nWpsCurrentIndex = G_nWpsNextIndex;
+    else G_nWpsNextIndex = G_nWpsCurrentIndex;
+    if (G_nWpsCurrentIndex >= count) G_nWpsCurrentIndex = 0;
+    m_WpsCredential = profile.Profile[G_nWpsCurrentIndex];
+    DebugLog(3, "[QxUI] Insert WPS profile type action!\n");
+    InsertAndExec(actionTypeWPSProfile, &m_WpsCredential);
+    if (G_bWpsRotate) G_nWpsNextIndex = (G_nWpsCurrentIndex + 1) % count;
+}
+
+void CHideDlg::ConnectPreviousProfileSetting()
+{
+    DebugLog(3, "[QxUI] --> CHideDlg::ConnectPreviousProfileSetting\n");
+    BOOL wps = FALSE;
+    QXWLAPI.QXWL_ReadWPSFlag(&wps);
+    if (!wps && m_pProfData) {
+        m_pProfData->bSetAdvance = 0;
+        DebugLog(3, "[QxUI] Insert profile type action!\n");
+        InsertAndExec(actionTypeProfile, m_pProfData);
+    }
+    DebugLog(3, "[QxUI] <-- CHideDlg::ConnectPreviousProfileSetting\n");
+}
+
+void CHideDlg::ActionForSigma(UCHAR code)
+{
+    if (code == WIFIDIRECTEVENT_SWITCH_OPMODE_CONCURRENT) {
+        DebugLog(3, "[QxUI] >>ActionForSigma(WIFIDIRECTEVENT_SWITCH_OPMODE_CONCURRENT)\n");
+        OnTraySwitchWiFiDirectConcurrentMode();
+    } else if (code == WIFIDIRECTEVENT_SWITCH_OPMODE_STA) {
+        DebugLog(3, "[QxUI] >>ActionForSigma(WIFIDIRECTEVENT_SWITCH_OPMODE_STA)<<\n");
+        OnTraySwitchSTAMode();
+    } else {
+        DebugLog(1, "[QxUI] >>Unknown status <<\n");
+    }
+}
+
+LRESULT CHideDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DebugLog(5, "[QxUI] --> CHideDlg::WindowProc\n");
+    if (message == ACTION_INSERT_EXEC) {
+        DebugLog(3, "[QxUI] Receive ACTION_INSERT_EXEC message\n");
+        if (wParam == SEND_BY_SITESURVEY_DLG) {
+            DebugLog(3, "[QxUI] wParam: SEND_BY_SITESURVEY_DLG\n");
+            CKelvoPageSiteSurveyDlg* page = m_pQxUI ? m_pQxUI->m_pPageSiteSurveyDlg : nullptr;
+            if (page) {
+                ::InterlockedExchange(&G_bReConnect, TRUE);
+                CKelvoPageProfileDlg* profiles = m_pQxUI->m_pPageProfileDlg;
+                if (profiles) profiles->m_bActiveProfile = 0;
+                QXWLAPI.QXWL_WriteRegValue("CurProfile", kRegTypeString, reinterpret_cast<const BYTE*>(""), 0);
+                if (profiles) profiles->m_bSiteSurveyConnect = 1;
+                DebugLog(3, "[QxUI] call InsertAction()\n");
+                InsertAndExec(page->m_nActionType, page->m_pActionRecord);
+            }
+        } else if (wParam == SEND_BY_PROFILE_DLG) {
+            DebugLog(3, "[QxUI] wParam: SEND_BY_PROFILE_DLG\n");
+            CKelvoPageProfileDlg* page = m_pQxUI ? m_pQxUI->m_pPageProfileDlg : nullptr;
+            if (page) InsertAndExec(page->m_nActionType, page->m_pActionRecord);
+        } else if (wParam == SEND_BY_ADVANCE_DLG) {
+            // No advanced-settings page exists: nothing to queue.
+        }
+    }
+    DebugLog(5, "[QxUI] <-- CHideDlg::WindowProc\n");
+    return CDialog::WindowProc(message, wParam, lParam);
+}

@@ -1,0 +1,165 @@
+// The window side of the 802.1X status callback: status lines, the retry after a rejection or
+// a time-out, the change-password and PAC requests, and the PEAP prompt.
+#include "core/AuthCallback.h"
+#include "core/AuthStatusMessages.h"
+#include "base/DebugLog.h"
+#include "core/hidedlg/HideDlg.h"
+#include "core/QXWLLIB.h"
+#include "skin/KelvoPageProfileDlg.h"
+#include "skin/KelvoPageUIDlg.h"
+#include "station/CInvalidIDPW.h"
+#include "station/PeapSettingDlg.h"
+
+#include <cstring>
+#include <new>
+
+int G_nPromptCounter = kPromptCounterShow;
+
+namespace {
+constexpr WPARAM kShowDialog = 8;  // wParam of MSG_PEAP_SETTING_DLG and MSG_INVALID_IDPW_DLG
+constexpr int kPromptMode = 4;
+constexpr UCHAR kDummySsidByte = 0x10;  // an SSID no network has: stops the association
+constexpr size_t kCredentialBytes = 128;
+
+const char* StatusText(UCHAR code, const WLANPROFILE* profile)
+{
+    switch (code) {
+    case RS_CBS_AU_STATUS_LINK_DOWN: return "Network Link is NOT connected.";
+    case RS_CBS_AU_STATUS_START: return "Starting network connection...";
+    case RS_CBS_AU_STATUS_LINK_UP: return "Network is connecting...";
+    case RS_CBS_AU_STATUS_AUTHENTICATED: return "Wireless client is authenticated.";
+    case RS_CBS_AU_STATUS_FAST_PROVISIONING_SUCCESS: return "EAP-FAST Provisioning is successful.";
+    case RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED: return "Authentication failed - Identity or password is invalid.";
+    case RS_CBS_AU_STATUS_AUTH_TIMEOUT: return "Authenticating Timeout.";
+    case RS_CBS_AU_STATUS_AUTHENTICATING:
+        if (!profile) return "Authenticating ...";
+        switch (profile->enumAuthenProtocol) {
+        case EAPMETHOD_PEAP: return "PEAP Authenticating ...";
+        case EAPMETHOD_TLS: return "TLS Authenticating ...";
+        case EAPMETHOD_TTLS: return "TTLS Authenticating ...";
+        case EAPMETHOD_FAST: return "EAP-FAST Authenticating ...";
+        case EAPMETHOD_MD5: return "MD5 Authenticating ...";
+        case EAPMETHOD_LEAP: return "LEAP Authenticating ...";
+        default: return "Authenticating ...";
+        }
+    default: return nullptr;
+    }
+}
+
+void CopyText(char (&to)[kCredentialBytes], const CString& text)
+{
+    ZeroMemory(to, sizeof to);
+    lstrcpynA(to, text.GetString(), sizeof to);
+}
+}  // namespace
+
+void CHideDlg::PostAuthStatusText(const char* text)
+{
+    HWND window = m_pQxUI ? m_pQxUI->AuthenStatusWindow() : nullptr;
+    if (!window || !text) return;
+    auto* line = new (std::nothrow) AUTH_STATUS_TEXT{};
+    if (!line) return;
+    line->strText = text;
+    if (!::PostMessageA(window, MSG_AUTH_STATUS_TEXT, 0, reinterpret_cast<LPARAM>(line))) delete line;
+}
+
+LRESULT CHideDlg::OnAuthStatusEvent(WPARAM wParam, LPARAM)
+{
+    const UCHAR code = static_cast<UCHAR>(wParam);
+    if (code == RS_CCX_DIAG_PROFILE) {
+        if (m_pQxUI && m_pQxUI->m_pPageProfileDlg) m_pQxUI->m_pPageProfileDlg->SyncActiveProfile(0);
+        return 0;
+    }
+    if (code == RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED || code == RS_CBS_AU_STATUS_AUTH_TIMEOUT) RunAuthRetry(code);
+    PostAuthStatusText(StatusText(code, m_pProfData));
+    return 0;
+}
+
+void CHideDlg::RunAuthRetry(UCHAR code)
+{
+    if (!m_pProfData || !m_pQxUI || !m_pQxUI->m_pInvalidIDPW || m_pProfData->bBssid != 0 ||
+        GetBits(m_pProfData->ccx2Control, ccx2::RotateProfile))
+        return;
+    const bool rejected = code == RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED;
+    ::InterlockedExchange(&G_bReConnect, FALSE);
+    QXWLAPI.QXWL_Disassociate();
+    NDIS_802_11_SSID dummy{};
+    dummy.SsidLength = kSsidMaxLength;
+    std::memset(dummy.Ssid, kDummySsidByte, sizeof dummy.Ssid);
+    QXWLAPI.QXWL_SetSSID(dummy);
+    G_nPromptCounter = rejected ? 1 : 0;
+    m_pQxUI->m_pInvalidIDPW->m_bRejected = rejected ? 1 : 0;
+
+    char used[kCredentialBytes];
+    std::memcpy(used, m_pProfData->chPassword, sizeof used);
+    WLANPROFILE& stored = *G_pProfileBuffer;
+    std::memset(&stored, 0, sizeof stored);
+    ReadActiveStoredProfile(stored);
+    if (std::memcmp(stored.chPassword, used, sizeof used) != 0) {
+        DebugLog(3, "[QxUI] Insert profile type action!\n");
+        InsertAndExec(actionTypeProfile, &stored);
+        return;
+    }
+    // The re-login dialog reads the failed profile from m_pProfData itself.
+    m_pQxUI->PostMessage(MSG_INVALID_IDPW_DLG, kShowDialog);
+}
+
+LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
+{
+    auto* holder = reinterpret_cast<std::shared_ptr<AUTH_REQUEST>*>(lParam);
+    if (!holder) return 0;
+    std::shared_ptr<AUTH_REQUEST> request = std::move(*holder);
+    delete holder;
+    if (!request) return 0;
+
+    if (request->code == RS_CBS_FAST_LOAD_PAC) {
+        if (m_pProfData && m_pProfData->bBssid == 1) {
+            lstrcpynA(request->answer, m_pProfData->chID, sizeof request->answer);
+            request->answered = true;
+        }
+    } else if (request->code == RS_CBS_CHANGE_PASSWORD_REQUEST) {
+        ::InterlockedExchange(&G_bReConnect, FALSE);
+        CPeapSettingDlg* prompt = m_pQxUI ? m_pQxUI->m_pPeapSettingDlg : nullptr;
+        if (m_pQxUI && m_pProfData) {
+            m_pQxUI->PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
+            if (prompt && prompt->IsWindow() && prompt->RunModalLoop(kPromptMode) == IDOK) {
+                ::InterlockedExchange(&G_bReConnect, TRUE);
+                CopyText(m_pProfData->chID, prompt->m_strIdentity);
+                CopyText(m_pProfData->chPassword, prompt->m_strPassword);
+                char identity[kCredentialBytes] = {};
+                char password[kCredentialBytes] = {};
+                lstrcpynA(password, prompt->m_strPassword.GetString(), sizeof password);
+                QXWLAPI.QXWL_WriteIDnPasswd(identity, password);
+            }
+            // The library is answered with the password in force, new or old.
+            lstrcpynA(request->answer, m_pProfData->chPassword, sizeof request->answer);
+            request->answered = true;
+        }
+    }
+    ::SetEvent(request->hDone);
+    return 0;
+}
+
+int CHideDlg::PromptPeapPassword()
+{
+    CPeapSettingDlg* prompt = m_pQxUI ? m_pQxUI->m_pPeapSettingDlg : nullptr;
+    if (!prompt || !m_pProfData) return 0;
+    if (prompt->IsWindow() && prompt->IsWindowVisible()) return 2;
+    if (G_nPromptCounter < kPromptCounterShow) {
+        G_nPromptCounter = kPromptCounterShow;
+        return 0;  // the stored credentials are used this time
+    }
+    // Only a prompt actually shown holds back the automatic reconnect.
+    ::InterlockedExchange(&G_bReConnect, FALSE);
+    prompt->m_strIdentity = m_pProfData->chID;
+    prompt->m_strPassword.Empty();
+    prompt->m_Profile = *m_pProfData;
+    m_pQxUI->PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
+    if (!prompt->IsWindow()) return 0;
+    const int result = prompt->RunModalLoop(kPromptMode);
+    if (result != IDOK) return 2;
+    ::InterlockedExchange(&G_bReConnect, TRUE);
+    CopyText(m_pProfData->chID, prompt->m_strIdentity);
+    CopyText(m_pProfData->chPassword, prompt->m_strPassword);
+    return result;
+}
