@@ -95,12 +95,12 @@ TEST_F(StationSettings, SigmaTestSetsBothTestFlags)
 {
     Read("[WiFiDirect]\nWiFiDirectSigmaTest=1\nUseDefaultRegPIN=3\nSupportWiFiDirect=0\n");
     EXPECT_EQ(1, QXWLAPI.WiFiDirectSigmaTest);
-    EXPECT_EQ(1, QXWLAPI.WiFiDirectTestFlag);
+    EXPECT_EQ(1, QXWLAPI.bWiFiDirectSigmaTest);
     EXPECT_EQ(3, QXWLAPI.UseDefaultRegPIN);
     EXPECT_EQ(0, QXWLAPI.SupportWiFiDirect);
     Read("[WiFiDirect]\nWiFiDirectSigmaTest=2\n");
     EXPECT_EQ(0, QXWLAPI.WiFiDirectSigmaTest);
-    EXPECT_EQ(0, QXWLAPI.WiFiDirectTestFlag);
+    EXPECT_EQ(0, QXWLAPI.bWiFiDirectSigmaTest);
 }
 
 TEST_F(StationSettings, OverLongTextsAreCutToTheirBuffers)
