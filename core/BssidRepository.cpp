@@ -143,19 +143,19 @@ void MergeRepositBssidList(REPOSIT_BSSID_LIST& repository, void* list, ULONG lis
     if (announced > 0) merged.CopyTo(list, listBytes);
 }
 
-void UpdateRepositBssidList(QXWLLIB& lib, void* list, ULONG listBytes)
+void QXWLLIB::UpdateRepositBssidList(void* list, ULONG listBytes)
 {
-    if (!lib.listRepositBssid.pBssidList) {
+    if (!listRepositBssid.pBssidList) {
         DebugLog(1, "[QxUI] %s: the station library is not loaded\n", kCaller);
         return;
     }
     ULONG wirelessMode = 0;
-    IsSuccess(lib.QXWL_QueryWirelessMode(&wirelessMode), "QXWL_QueryWirelessMode", kCaller);
+    IsSuccess(QXWL_QueryWirelessMode(&wirelessMode), "QXWL_QueryWirelessMode", kCaller);
     ULONG adhocMode = 0;
-    lib.QXWL_ConvertPhyModeToAdHocMode(wirelessMode, &adhocMode);
+    QXWL_ConvertPhyModeToAdHocMode(wirelessMode, &adhocMode);
     UCHAR channels[kMaxChannels] = {};
     ULONG channelCount = 0;
-    if (!IsSuccess(lib.QXWL_GetAvailableChannels(kInfrastructureNetwork, wirelessMode, adhocMode, channels,
+    if (!IsSuccess(QXWL_GetAvailableChannels(kInfrastructureNetwork, wirelessMode, adhocMode, channels,
                                                  &channelCount, 0),
                    "QXWL_GetAvailableChannels", kCaller)) {
         channelCount = 0;  // no channel known to be allowed: nothing absent is retained
@@ -171,9 +171,9 @@ void UpdateRepositBssidList(QXWLLIB& lib, void* list, ULONG listBytes)
 
     BssidMergeInput input;
     input.now = StampValue(stamp);
-    input.replace = lib.QXWL_CheckBssidRepositTime() != 0;
+    input.replace = QXWL_CheckBssidRepositTime() != 0;
     input.channels = channels;
     input.channelCount = channelCount;
-    input.frequencyToChannel = lib.QXWL_FrequencyToChannel;
-    MergeRepositBssidList(lib.listRepositBssid, list, listBytes, input);
+    input.frequencyToChannel = QXWL_FrequencyToChannel;
+    MergeRepositBssidList(listRepositBssid, list, listBytes, input);
 }

@@ -6,7 +6,7 @@
 // 15 seconds in FILETIME units (100 ns): how long an absent access point stays listed.
 constexpr ULONGLONG kRepositRetention = 150000000;
 
-// What a merge needs to know besides the two lists; UpdateRepositBssidList asks the library.
+// What a merge needs to know besides the two lists; QXWLLIB::UpdateRepositBssidList asks the library.
 struct BssidMergeInput {
     ULONGLONG now = 0;                  // the stamp of this merge (FILETIME, UTC)
     bool replace = false;               // repository-time mode: replace, retain nothing
@@ -23,6 +23,6 @@ struct BssidMergeInput {
 // listBytes, with its count set to them.
 void MergeRepositBssidList(REPOSIT_BSSID_LIST& repository, void* list, ULONG listBytes, const BssidMergeInput& input);
 
-// The same for the station library object: asks the library for the allowed channels and the
-// repository-time mode, takes the time, and merges into lib's repository.
-void UpdateRepositBssidList(QXWLLIB& lib, void* list, ULONG listBytes);
+// QXWLLIB::UpdateRepositBssidList (declared with the station object) is the same for the object:
+// it asks the library for the allowed channels and the repository-time mode, takes the time and
+// merges into its own repository.

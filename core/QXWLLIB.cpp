@@ -118,7 +118,7 @@ void QXWLLIB::ReadWiFiDirectIni()
     SupportPBC = ReadIniFlagNot0("WiFiDirect", "SupportPBC", "0");
     UseDefaultRegPIN = ReadIniInt("WiFiDirect", "UseDefaultRegPIN", 0);
     WiFiDirectSigmaTest = ReadIniFlagEquals1("WiFiDirect", "WiFiDirectSigmaTest", "0");
-    WiFiDirectTestFlag = WiFiDirectSigmaTest;
+    bWiFiDirectSigmaTest = WiFiDirectSigmaTest;
 }
 
 void QXWLLIB::ReadPersistentConnectIni()

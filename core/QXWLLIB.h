@@ -46,6 +46,10 @@ public:
     // All four, in the loader's order.
     void ReadSettings();
 
+    // Merges a fresh scan list (a buffer of listBytes) into the repository; when the fresh list
+    // announced entries, the buffer receives the merged list (see MergeRepositBssidList).
+    void UpdateRepositBssidList(void* list, ULONG listBytes);
+
     // Station feature flags and values of the settings file.
     int ShowCountryRegion = 0;
     int SupportWAPI = 0;
@@ -109,7 +113,13 @@ public:
     int SupportPBC = 0;
     int UseDefaultRegPIN = 0;
     int WiFiDirectSigmaTest = 0;
-    int WiFiDirectTestFlag = 0;  // set together with the sigma-test flag
+    // The certification-test mode in force: the settings switch at each read, turned on later by
+    // the Wi-Fi Direct engine when the driver reports that test mode.
+    int bWiFiDirectSigmaTest = 0;
+
+    // 1 once the scan the survey page started has finished (set on the library's thread by the
+    // page's scan callback; the pages clear it when they read the result).
+    volatile LONG bScanDone = 0;
 
     // The entry points, one pointer each, named after the library's functions. Null before the
     // first load; a library that lacks an entry point leaves it null when the program tests it

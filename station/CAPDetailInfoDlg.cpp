@@ -27,6 +27,8 @@ constexpr BYTE kTabGranularity = 8, kTabHighlight = 40, kTabColoring = 5;
 constexpr COLORREF kTabHotColor = 0xB4B4B4, kTabSelectedColor = 0x00FF00;
 constexpr BYTE kCloseGranularity = 8, kCloseHighlight = 10;
 constexpr int kCentredContent = 1;
+constexpr char kCckmSuffix[] = "+CCKM";
+constexpr int kCckmSuffixLength = sizeof kCckmSuffix - 1;
 
 struct TabDef {
     CString CLanguageTable::*caption;
@@ -217,30 +219,11 @@ void CAPDetailInfoDlg::FillGeneral(const IE_PARSE_RESULT& record)
 
     const int ssidLength = static_cast<int>(strnlen(reinterpret_cast<const char*>(e.Ssid.Ssid),
                                                     std::min<ULONG>(e.Ssid.SsidLength, kSsidMaxLength)));
-    CString ssid(reinterpret_cast<const char*>(e.Ssid.Ssid), ssidLength);
-    if (static_cast<size_t>(ssid.GetLength()) > kSsidShownWhole)
-        page.m_strSSID.Format("%s..", ssid.Left(static_cast<int>(kSsidShortened)).GetString());
-    else
-        page.m_strSSID = ssid;
+    page.m_strSSID = ShortenSsid(CString(reinterpret_cast<const char*>(e.Ssid.Ssid), ssidLength));
     const UCHAR* m = e.MacAddress;
     page.m_strMAC.Format("%02X-%02X-%02X-%02X-%02X-%02X", m[0], m[1], m[2], m[3], m[4], m[5]);
-
-    for (const MaskText& t : kAuthTexts)
-        if (t.mask == record.authMask)
-            page.m_strAuth = t.text;
-    if (record.bCckm == 1)
-        page.m_strAuth += "+CCKM";
-
-    if (record.cipherMask == 0) {
-        page.m_strEncry = e.Privacy ? "WEP" : "NONE";
-    } else {
-        page.m_strEncry.Empty();
-        for (const MaskText& t : kCipherTexts)
-            if (record.cipherMask & t.mask)
-                page.m_strEncry += t.text;
-        if (!page.m_strEncry.IsEmpty())
-            page.m_strEncry = page.m_strEncry.Left(page.m_strEncry.GetLength() - 1);
-    }
+    FormatAuthentication(page.m_strAuth, record.authMask, record.bCckm);
+    page.m_strEncry = FormatEncryption(record.cipherMask, e.Privacy);
 
     const ULONG frequency = e.Configuration.DSConfig;
     page.m_strChannel.Format("%u <--> %d MHz", static_cast<unsigned>(QXWLAPI.QXWL_FrequencyToChannel(frequency)),
@@ -262,43 +245,92 @@ void CAPDetailInfoDlg::FillGeneral(const IE_PARSE_RESULT& record)
     page.GetDlgItem(IDC_GEN_MDID_LABEL)->ShowWindow(mdShow);
     page.GetDlgItem(IDC_GEN_MDID)->ShowWindow(mdShow);
 
-    const int percent = QXWLAPI.QXWL_RssiToPercent(e.Rssi);
-    if (percent >= 0 && percent <= kPercentMax) {
-        const COLORREF c = percent < kRedBelow ? kRed : percent < kYellowBelow ? kYellow : kGreen;
-        page.m_progressSignal.SetColors(3, c, kBarMiddle, c);
-    }
-    page.m_progressSignal.SetPos(percent);
-    page.m_progressSignal.Invalidate(TRUE);
-
+    FillSignalBar(QXWLAPI.QXWL_RssiToPercent(e.Rssi));
     page.m_strSupportRates = SupportedRatesText(record);
     page.UpdateData(FALSE);
+}
+
+void CAPDetailInfoDlg::FillSignalBar(int percent)
+{
+    CProgressCtrlX& bar = m_pGeneral->m_progressSignal;
+    COLORREF c;
+    if (SignalBarColor(percent, &c))
+        bar.SetColors(3, c, kBarMiddle, c);
+    bar.SetPos(percent);
+    bar.Invalidate(TRUE);
 }
 
 CString CAPDetailInfoDlg::SupportedRatesText(const IE_PARSE_RESULT& record) const
 {
     const NDIS_WLAN_BSSID_EX* entry = GetBssEntry();
-    std::vector<double> rates;
-    for (size_t i = 0; entry && i < kSupportedRates; ++i) {
-        const double rate = (entry->SupportedRates[i] & ~kBasicRateBit) * kRateUnitMbps;
-        if (rate == 0)
-            break;
-        rates.push_back(rate);
-    }
-    std::sort(rates.begin(), rates.end());
-    CString text = G_LangTable.IDS_SUPPORT_RATE + ": ";
-    for (double rate : rates) {
-        if (static_cast<int>(rate * 10) % 10 == 0)
-            text.AppendFormat("%d, ", static_cast<int>(rate));
-        else
-            text.AppendFormat("%.1f, ", rate);
-    }
-    text = text.Left(text.GetLength() - 2);
+    CString text = FormatSupportedRates(G_LangTable.IDS_SUPPORT_RATE, entry ? entry->SupportedRates : nullptr,
+                                        entry ? kSupportedRates : 0);
     if (record.bHT == 1) {
         CString ht;
         FormatHtMaxRate(ht, record.bHighThroughput, record.bShortGi20, record.bShortGi40, record.mcsBitmap);
         text += ht;
     }
     return text;
+}
+
+void CAPDetailInfoDlg::FormatAuthentication(CString& text, ULONG authMask, ULONG bCckm)
+{
+    for (const MaskText& t : kAuthTexts)
+        if (t.mask == authMask)
+            text = t.text;
+    // A kept text may carry the suffix already: showing the dialog again must not repeat it.
+    if (bCckm && text.Right(kCckmSuffixLength) != kCckmSuffix)
+        text += kCckmSuffix;
+}
+
+CString CAPDetailInfoDlg::FormatEncryption(ULONG cipherMask, ULONG privacy)
+{
+    if (cipherMask == 0)
+        return privacy ? "WEP" : "NONE";
+    CString text;
+    for (const MaskText& t : kCipherTexts)
+        if (cipherMask & t.mask)
+            text += t.text;
+    if (!text.IsEmpty())
+        text = text.Left(text.GetLength() - 1);
+    return text;
+}
+
+CString CAPDetailInfoDlg::ShortenSsid(const CString& ssid)
+{
+    if (static_cast<size_t>(ssid.GetLength()) <= kSsidShownWhole)
+        return ssid;
+    CString text;
+    text.Format("%s..", ssid.Left(static_cast<int>(kSsidShortened)).GetString());
+    return text;
+}
+
+BOOL CAPDetailInfoDlg::SignalBarColor(int percent, COLORREF* color)
+{
+    if (percent > kPercentMax)
+        return FALSE;
+    *color = percent < kRedBelow ? kRed : percent < kYellowBelow ? kYellow : kGreen;
+    return TRUE;
+}
+
+CString CAPDetailInfoDlg::FormatSupportedRates(const CString& label, const UCHAR* rates, size_t count)
+{
+    std::vector<double> shown;
+    for (size_t i = 0; rates && i < count; ++i) {
+        const double rate = (rates[i] & ~kBasicRateBit) * kRateUnitMbps;
+        if (rate == 0)
+            break;
+        shown.push_back(rate);
+    }
+    std::sort(shown.begin(), shown.end());
+    CString text = label + ": ";
+    for (double rate : shown) {
+        if (static_cast<int>(rate * 10) % 10 == 0)
+            text.AppendFormat("%d, ", static_cast<int>(rate));
+        else
+            text.AppendFormat("%.1f, ", rate);
+    }
+    return text.Left(text.GetLength() - 2);
 }
 
 void CAPDetailInfoDlg::FormatHtMaxRate(CString& out, ULONG b40MHz, ULONG bShortGi20, ULONG bShortGi40,

@@ -25,6 +25,19 @@ public:
     BOOL SetBssEntry(const NDIS_WLAN_BSSID_EX* entry);
     const NDIS_WLAN_BSSID_EX* GetBssEntry() const;
 
+    // The General tab's texts. The authentication text follows the whole mask; a mask of no
+    // known combination keeps the text shown before. "+CCKM" is added once when CCKM is offered.
+    static void FormatAuthentication(CString& text, ULONG authMask, ULONG bCckm);
+    // The ciphers of the mask joined by "+"; without any, "WEP" or "NONE" by the privacy bit.
+    static CString FormatEncryption(ULONG cipherMask, ULONG privacy);
+    // The first 20 characters and ".." for a name longer than 21 characters.
+    static CString ShortenSsid(const CString& ssid);
+    // The signal bar's colour for a percentage: FALSE (colours kept) above 100.
+    static BOOL SignalBarColor(int percent, COLORREF* color);
+    // "<label>: " and the rates ascending, "%d" when whole, else "%.1f", comma-separated; only the
+    // label when there are none. A rate byte of 0 ends the list (its basic-rate bit ignored).
+    static CString FormatSupportedRates(const CString& label, const UCHAR* rates, size_t count);
+
     // The 802.11n rate text: two line feeds, the label, ": " and the largest rate of the bitmap.
     void FormatHtMaxRate(CString& out, ULONG b40MHz, ULONG bShortGi20, ULONG bShortGi40, const UCHAR* mcsBitmap) const;
 
@@ -47,6 +60,7 @@ private:
     void FillTabs();
     void FillGeneral(const IE_PARSE_RESULT& record);
     CString SupportedRatesText(const IE_PARSE_RESULT& record) const;
+    void FillSignalBar(int percent);
 
     std::vector<BYTE> m_entry;  // the entry and its IEs
     CPageGeneralDlg* m_pGeneral = nullptr;

@@ -11,7 +11,7 @@ constexpr BYTE kButtonGranularity = 8, kButtonHighlight = 10;
 
 BEGIN_MESSAGE_MAP(CClassicDlg, CResizeDlg)
     ON_WM_PAINT()
-    ON_WM_NCHITTEST()
+    ON_MESSAGE(WM_NCHITTEST, OnNcHitTestDragMainWindow)
 END_MESSAGE_MAP()
 
 BOOL CClassicDlg::OnInitDialog()
@@ -45,7 +45,7 @@ void CClassicDlg::OnPaint()
     Default();
 }
 
-LRESULT CClassicDlg::OnNcHitTest(CPoint)
+LRESULT CClassicDlg::OnNcHitTestDragMainWindow(WPARAM, LPARAM)
 {
     if (G_bHideTabIcon)
         return SendToFrontWindow(WM_NCLBUTTONDOWN, HTCAPTION, 0);

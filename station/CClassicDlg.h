@@ -17,7 +17,9 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void OnPaint();
-    LRESULT OnNcHitTest(CPoint point);
+    // The shared WM_NCHITTEST handler: on a small desktop a press anywhere on the dialog drags
+    // the front window; otherwise the default hit test.
+    LRESULT OnNcHitTestDragMainWindow(WPARAM wParam, LPARAM lParam);
     // Gives a bound button of the dialog its caption, the plain shading and the dialog font.
     void SkinButton(CShadeButtonST& button, LPCSTR caption);
     // The dialog font: height 16, the language table's character set and face name.

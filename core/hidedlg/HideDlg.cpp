@@ -98,6 +98,7 @@ BOOL CHideDlg::OnInitDialog()
     QXWLAPI.QXWL_Initial(kStationVendorText, m_hWnd);
 
     G_nOSVersion = QXWLAPI.QXWL_GetWinOS();
+    m_bSupportTTLS = G_nOSVersion < kOsVista ? TRUE : FALSE;
     if (G_nOSVersion >= kOsVista) {
         InstallDpiHook();
         G_bNoDpiHook = 0;

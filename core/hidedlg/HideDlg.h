@@ -244,6 +244,11 @@ public:
     CAdvancedWiFiDirect* m_pWiFiDirect = nullptr;
     HANDLE m_hDhcpThread = nullptr;
     volatile LONG m_lDhcpThreadRunning = 0;
+    // 1 below Vista, where the utility's own supplicant offers TTLS; the system's EAP host does not.
+    BOOL m_bSupportTTLS = FALSE;
+    // Set when the adapter's WPS button was pressed; the WPS page clears it when it starts a
+    // push-button run.
+    BOOL m_bHwPbcPressed = FALSE;
     BOOL m_bDriverOpModeKnown = FALSE;
     int m_nDriverOpMode = 0;
     BOOL m_bBW40InBGBand = FALSE;

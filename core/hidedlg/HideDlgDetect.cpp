@@ -100,6 +100,7 @@ void CHideDlg::ProcWPS_HWPBC()
     DebugLog(5, "[QxUI] call QXWL_QueryWPSHwPbc()\n");
     if (!QXWLAPI.QXWL_QueryWPSHwPbc()) return;
     DebugLog(3, "[QxUI] Detect HW PBC in hide dialog!\n");
+    m_bHwPbcPressed = TRUE;
     DebugLog(3, "[QxUI] call QXWLAPI.QXWL_WriteWPSFlag(TRUE)\n");
     QXWLAPI.QXWL_WriteWPSFlag(TRUE);
     if (G_nOSVersion >= kOsVista) {

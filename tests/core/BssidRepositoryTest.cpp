@@ -286,7 +286,7 @@ protected:
     std::vector<int> Update(const ScanList& scan)
     {
         std::vector<BYTE> list = scan.Build(kSiteSurveyBufferBytes);
-        UpdateRepositBssidList(*lib, list.data(), static_cast<ULONG>(list.size()));
+        lib->UpdateRepositBssidList(list.data(), static_cast<ULONG>(list.size()));
         return MacTails(list.data(), list.size());
     }
     std::unique_ptr<QXWLLIB> lib;
@@ -338,7 +338,7 @@ TEST_F(RepositoryOfTheLibrary, NotLoadedIsLoggedAndLeavesTheListAlone)
     std::vector<BYTE> list = Networks({1}).Build();
     const std::vector<BYTE> before = list;
     testing_support::LogCapture log(1);
-    UpdateRepositBssidList(unloaded, list.data(), static_cast<ULONG>(list.size()));
+    unloaded.UpdateRepositBssidList(list.data(), static_cast<ULONG>(list.size()));
     EXPECT_EQ(before, list);
     EXPECT_TRUE(log.Contains("not loaded"));
 }

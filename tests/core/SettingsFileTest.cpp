@@ -59,6 +59,33 @@ TEST_F(StationSettings, EqualsOneAndNotZeroTestsAreExact)
     EXPECT_EQ(0, QXWLAPI.LEAP);
 }
 
+TEST_F(StationSettings, PageSwitchesReadTwoAsOnOnlyWhereAnythingButZeroCounts)
+{
+    // "2" tells the two rules apart: on for anything but "0", off for anything but "1".
+    Read("[AuthEncry]\nSupportWAPI=2\nShowPassword=2\nWPA2PSKForAdhocXP=1\n"
+         "[Settings]\nProhibitWEPonHT=2\nProhibitTKIPonHT=1\n"
+         "[Advance]\nEAPFastEnhancement=2\nACKPolicy_CoexMode_11nPage=1\nActiveProfileIcon=2\n"
+         "[WiFiDirect]\nSupportAdvanceSettings=2\nUseDefaultRegPIN=7\n");
+    EXPECT_EQ(1, QXWLAPI.SupportWAPI);
+    EXPECT_EQ(0, QXWLAPI.ShowPassword);
+    EXPECT_EQ(1, QXWLAPI.WPA2PSKForAdhocXP);
+    EXPECT_EQ(0, QXWLAPI.ProhibitWEPonHT);
+    EXPECT_EQ(1, QXWLAPI.ProhibitTKIPonHT);
+    EXPECT_EQ(0, QXWLAPI.EAPFastEnhancement);
+    EXPECT_EQ(1, QXWLAPI.ACKPolicy_CoexMode_11nPage);
+    EXPECT_EQ(0, QXWLAPI.ActiveProfileIcon);
+    EXPECT_EQ(0, QXWLAPI.SupportAdvanceSettings);
+    EXPECT_EQ(7, QXWLAPI.UseDefaultRegPIN);
+
+    Read("[AuthEncry]\nSupportWAPI=0\n");
+    EXPECT_EQ(0, QXWLAPI.SupportWAPI);
+    EXPECT_EQ(0, QXWLAPI.WPA2PSKForAdhocXP);
+    EXPECT_EQ(0, QXWLAPI.EAPFastEnhancement);
+    EXPECT_EQ(0, QXWLAPI.ACKPolicy_CoexMode_11nPage);
+    EXPECT_EQ(0, QXWLAPI.UseDefaultRegPIN);
+    EXPECT_EQ(0, QXWLAPI.bWiFiDirectSigmaTest);
+}
+
 TEST_F(StationSettings, RetryConnectTimerFallsBackToSixtyWhenNotPositive)
 {
     for (const char* value : {"0", "-5", "abc", ""}) {
@@ -95,12 +122,12 @@ TEST_F(StationSettings, SigmaTestSetsBothTestFlags)
 {
     Read("[WiFiDirect]\nWiFiDirectSigmaTest=1\nUseDefaultRegPIN=3\nSupportWiFiDirect=0\n");
     EXPECT_EQ(1, QXWLAPI.WiFiDirectSigmaTest);
-    EXPECT_EQ(1, QXWLAPI.WiFiDirectTestFlag);
+    EXPECT_EQ(1, QXWLAPI.bWiFiDirectSigmaTest);
     EXPECT_EQ(3, QXWLAPI.UseDefaultRegPIN);
     EXPECT_EQ(0, QXWLAPI.SupportWiFiDirect);
     Read("[WiFiDirect]\nWiFiDirectSigmaTest=2\n");
     EXPECT_EQ(0, QXWLAPI.WiFiDirectSigmaTest);
-    EXPECT_EQ(0, QXWLAPI.WiFiDirectTestFlag);
+    EXPECT_EQ(0, QXWLAPI.bWiFiDirectSigmaTest);
 }
 
 TEST_F(StationSettings, OverLongTextsAreCutToTheirBuffers)
@@ -169,6 +196,19 @@ TEST(SoftApSettings, AnyValueButZeroIsOnAndSelect11nDialogSkipsTheRateKeys)
     EXPECT_EQ(1, QXAPAPI.HTSetting);
     EXPECT_EQ(0, QXAPAPI.ProhibitTKIPonHT);
     EXPECT_EQ(1, QXAPAPI.ProhibitWEPonHT);
+}
+
+TEST(SoftApSettings, PageSwitchesAreOnForAnythingButZero)
+{
+    ScopedFile file(OwnIniPath(), "[CountryRegion]\nEnableCountryRegion=0\n[AuthEncry]\nShowPasswordCheckBox=2\n"
+                                  "[Advance]\nBgProtection=x\nTxRate=0\nHT Setting=1\n");
+    QXAPAPI.ReadIni();
+    EXPECT_EQ(0, QXAPAPI.EnableCountryRegion);
+    EXPECT_EQ(1, QXAPAPI.ShowPasswordCheckBox);
+    EXPECT_EQ(1, QXAPAPI.BgProtection);
+    EXPECT_EQ(0, QXAPAPI.Select11nDialog);
+    EXPECT_EQ(0, QXAPAPI.TxRate);
+    EXPECT_EQ(1, QXAPAPI.HTSetting);
 }
 
 TEST(IniInteger, DecimalRule)

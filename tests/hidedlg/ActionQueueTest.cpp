@@ -102,6 +102,27 @@ TEST_F(Queue, ProfileWithTheRadioOffIsDroppedUnsent)
     EXPECT_EQ(0, d.aryActionData.GetSize());
 }
 
+TEST_F(Queue, WiFiDirectCredentialIsConnectedFromTheQueuesCopyAndOnlyWithTheRadioOn)
+{
+    CHideDlg& d = Start("");
+    WIFIDIRECT_ACTION_RECORD r{};
+    r.Channel = 11;
+    r.Credential = Credential("DIRECT-q1");
+    ASSERT_TRUE(d.InsertAction(actionTypeWiFiDirectProfile, &r));
+    r.Channel = 0;  // the caller's record may go away: the queue holds its own copy
+    EXPECT_EQ(11, reinterpret_cast<const WIFIDIRECT_ACTION_RECORD*>(d.aryActionData[0].data)->Channel);
+    sim.ClearJournal();
+    d.ActionExec();
+    EXPECT_TRUE(Called("QXWL_ConnectWPSProfileWithWifiDirectWpse"));
+    EXPECT_EQ(0, d.aryActionData.GetSize());
+
+    sim.Set("SwRadio", 0);
+    sim.ClearJournal();
+    d.InsertAndExec(actionTypeWiFiDirectProfile, &r);
+    EXPECT_FALSE(Called("QXWL_ConnectWPSProfileWithWifiDirectWpse"));
+    EXPECT_EQ(0, d.aryActionData.GetSize());
+}
+
 TEST_F(Queue, VistaPassesManagementFrameProtectionThroughAndOnlyTellsTheCcxWord)
 {
     CHideDlg& d = Start("[World]\nOsCode=12\n");

@@ -97,9 +97,11 @@ TEST_F(ConnectFlow, AdapterPulledDuringAConnectRemovesTheIconAndPutBackRestoresI
 
 TEST_F(ConnectFlow, HardwarePushButtonRunStoresTheCredentialAndTheReconnectUsesIt)
 {
-    Start("[World]\nWpsHwPbcPresses=1\n");
+    CHideDlg& d = Start("[World]\nWpsHwPbcPresses=1\n");
+    EXPECT_FALSE(d.m_bHwPbcPressed);
     Tick(TIMER_HIDE_DLG_WPS_HW_PBC);
     EXPECT_TRUE(Called("QXWL_WriteWPSFlag(1)"));
+    EXPECT_TRUE(d.m_bHwPbcPressed);  // the WPS page reads and clears it
     for (int i = 0; i < 4; ++i) Tick(TIMER_HIDE_DLG_WPS_STATUS);
     WPS_MODE mode{};
     WPS_PROFILE stored{};

@@ -93,6 +93,7 @@ TEST_F(StartUp, OperatingSystemGenerationDecidesTheHooksAndPaths)
     Start("[World]\nOsCode=8\n");
     EXPECT_EQ(8, G_nOSVersion);
     EXPECT_EQ(1, G_bNoDpiHook);
+    EXPECT_TRUE(dlg->m_bSupportTTLS);
     // The XP family takes the adapter back from the system's service (the data file's flag is
     // 0), which starts the card.
     EXPECT_TRUE(Called("QXWL_RunOnceInitConfigTxBurst"));
@@ -102,6 +103,7 @@ TEST_F(StartUp, OperatingSystemGenerationDecidesTheHooksAndPaths)
 
     Start("[World]\nOsCode=10\n");
     EXPECT_EQ(0, G_bNoDpiHook);
+    EXPECT_FALSE(dlg->m_bSupportTTLS);
     EXPECT_TRUE(Called("QXWL_RunOnceInitConfigTxBurst"));
     EXPECT_FALSE(Called("QXWL_ReadOpMode"));  // Vista does not compare the stored mode
     TearDown();

@@ -6,6 +6,7 @@
 #include "skin/KelvoPageUIDlg.h"
 
 #include <cstring>
+#include <utility>
 
 using station_dialogs_test::StationDialogsTest;
 
@@ -246,4 +247,85 @@ TEST_F(APDetailInfoTest, FormatsTheLargestHtRateOfTheBitmap)
     const UCHAR none[16] = {};
     dlg.FormatHtMaxRate(text, 1, 1, 1, none);
     EXPECT_STREQ("\n\n11n Max Rate: ", text);
+}
+
+TEST_F(APDetailInfoTest, OnASmallDesktopAPressAnywhereDragsTheFrontWindow)
+{
+    Watch(WM_NCLBUTTONDOWN);
+    G_bHideTabIcon = 0;
+    dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(front.reports.empty());
+    G_bHideTabIcon = 1;
+    dlg.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(5, 5));
+    G_bHideTabIcon = 0;
+    ASSERT_EQ(1u, front.reports.size());
+    EXPECT_EQ(static_cast<UINT>(WM_NCLBUTTONDOWN), front.reports.back().message);
+    EXPECT_EQ(static_cast<WPARAM>(HTCAPTION), front.reports.back().wParam);
+}
+
+TEST(APDetailTexts, AuthenticationFollowsTheWholeMaskAndAddsCckmOnce)
+{
+    CString text;
+    const std::pair<ULONG, const char*> known[] = {{0, "Open"}, {4, "WPA-NONE"}, {9, "WPA+WPA2"},
+                                                   {18, "WPA-PSK+WPA2-PSK"}, {32, "WPA2-NONE"}, {128, "WAPI-CERT"}};
+    for (const auto& [mask, expected] : known) {
+        CAPDetailInfoDlg::FormatAuthentication(text, mask, 0);
+        EXPECT_STREQ(expected, text) << mask;
+    }
+    // WPA and WPA-PSK together are no combination of the table: the text shown before stays.
+    CAPDetailInfoDlg::FormatAuthentication(text, 16, 0);
+    CAPDetailInfoDlg::FormatAuthentication(text, 3, 0);
+    EXPECT_STREQ("WPA2-PSK", text);
+    CAPDetailInfoDlg::FormatAuthentication(text, 8, 1);
+    EXPECT_STREQ("WPA2+CCKM", text);
+    CAPDetailInfoDlg::FormatAuthentication(text, 3, 1);
+    EXPECT_STREQ("WPA2+CCKM", text);
+    CAPDetailInfoDlg::FormatAuthentication(text, 3, 1);
+    EXPECT_STREQ("WPA2+CCKM", text);
+}
+
+TEST(APDetailTexts, EncryptionJoinsTheCiphersOrFallsBackToThePrivacyBit)
+{
+    EXPECT_STREQ("TKIP+AES", CAPDetailInfoDlg::FormatEncryption(6, 0));
+    EXPECT_STREQ("WEP+TKIP+AES+SMS", CAPDetailInfoDlg::FormatEncryption(15, 0));
+    EXPECT_STREQ("SMS", CAPDetailInfoDlg::FormatEncryption(8, 1));
+    EXPECT_STREQ("WEP", CAPDetailInfoDlg::FormatEncryption(0, 1));
+    EXPECT_STREQ("NONE", CAPDetailInfoDlg::FormatEncryption(0, 0));
+    EXPECT_STREQ("", CAPDetailInfoDlg::FormatEncryption(16, 1));  // no cipher the dialog knows
+}
+
+TEST(APDetailTexts, SsidIsCutOnlyAfterTwentyOneCharacters)
+{
+    EXPECT_STREQ("", CAPDetailInfoDlg::ShortenSsid(""));
+    EXPECT_STREQ("123456789012345678901", CAPDetailInfoDlg::ShortenSsid("123456789012345678901"));
+    EXPECT_STREQ("12345678901234567890..",
+                 CAPDetailInfoDlg::ShortenSsid("12345678901234567890123456789012"));
+}
+
+TEST(APDetailTexts, SignalBarIsRedYellowOrGreenAndKeepsItsColoursAboveAHundred)
+{
+    const std::pair<int, COLORREF> cases[] = {{-1, RGB(255, 0, 0)},  {0, RGB(255, 0, 0)},    {34, RGB(255, 0, 0)},
+                                              {35, 0x32E6FA},        {69, 0x32E6FA},         {70, RGB(0, 255, 0)},
+                                              {100, RGB(0, 255, 0)}};
+    for (const auto& [percent, expected] : cases) {
+        COLORREF c = 0x123456;
+        EXPECT_TRUE(CAPDetailInfoDlg::SignalBarColor(percent, &c)) << percent;
+        EXPECT_EQ(expected, c) << percent;
+    }
+    COLORREF kept = 0x123456;
+    EXPECT_FALSE(CAPDetailInfoDlg::SignalBarColor(101, &kept));
+    EXPECT_EQ(0x123456u, kept);
+}
+
+TEST(APDetailTexts, SupportedRatesAscendWholeOrWithOneDecimalAndEndAtTheFirstZero)
+{
+    const UCHAR rates[16] = {0x24, 0x82, 0x8B, 0x0C, 0x82, 0x6C, 0, 0x16};
+    EXPECT_STREQ("Rates: 1, 1, 5.5, 6, 18, 54", CAPDetailInfoDlg::FormatSupportedRates("Rates", rates, 16));
+    // A byte that is only the basic-rate bit is a rate of 0 and ends the list as well.
+    const UCHAR basicOnly[16] = {0x80, 0x82};
+    EXPECT_STREQ("Rates", CAPDetailInfoDlg::FormatSupportedRates("Rates", basicOnly, 16));
+    EXPECT_STREQ("Rates", CAPDetailInfoDlg::FormatSupportedRates("Rates", nullptr, 0));
+    const UCHAR full[16] = {2, 4, 11, 22, 12, 18, 24, 36, 48, 72, 96, 108, 3, 5, 7, 9};
+    EXPECT_STREQ("Rates: 1, 1.5, 2, 2.5, 3.5, 4.5, 5.5, 6, 9, 11, 12, 18, 24, 36, 48, 54",
+                 CAPDetailInfoDlg::FormatSupportedRates("Rates", full, 16));
 }

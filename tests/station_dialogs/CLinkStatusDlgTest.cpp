@@ -136,7 +136,7 @@ TEST_F(LinkStatusTest, AnHtLinkToAKnownAccessPointShowsItsCentralChannel)
     sim.WaitIdle();
     std::vector<BYTE> list;
     ASSERT_TRUE(ReadSiteSurveyList(QXWLAPI.QXWL_SiteSurveyQuery, list, "test"));
-    UpdateRepositBssidList(QXWLAPI, list.data(), static_cast<ULONG>(list.size()));
+    QXWLAPI.UpdateRepositBssidList(list.data(), static_cast<ULONG>(list.size()));
     page.Refresh();
     EXPECT_NE(-1, page.m_strChannel.Find(" <--> "));
     EXPECT_NE(-1, page.m_strChannel.Find("; Central channel : "));
