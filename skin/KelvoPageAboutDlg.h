@@ -1,0 +1,15 @@
+// The about dialog, run modally from the main window's about button. Until its own behaviour
+// is built it shows its template; any of its buttons ends it.
+#pragma once
+#include "framework/Afx.h"
+#include "res/StationPagesResource.h"
+
+class CKelvoPageAboutDlg : public CDialog {
+    DECLARE_DYNCREATE(CKelvoPageAboutDlg)
+public:
+    enum { IDD = IDD_KELVO_ABOUT };
+    explicit CKelvoPageAboutDlg(CWnd* pParent = nullptr) : CDialog(IDD, pParent) {}
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+};
