@@ -6,8 +6,8 @@ IMPLEMENT_DYNCREATE(CKelvoPageSiteSurveyDlg, CDialog)
 
 void CKelvoPageSiteSurveyDlg::RefreshSurveyList()
 {
-    // The list itself comes with the page's own work; until then there is nothing to refresh.
-    m_bScanDone = 1;
+    // The list comes with the page's own work; until then there is nothing to refresh.
+    DebugLog(3, "[QxUI] CKelvoPageSiteSurveyDlg::RefreshSurveyList is not built yet\n");
 }
 
 void CKelvoPageSiteSurveyDlg::StartSurveyScan()

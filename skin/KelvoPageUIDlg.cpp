@@ -150,7 +150,7 @@ CRect ItemRectInClient(const CWnd& parent, UINT id)
 template <typename Dialog>
 void DeleteDialog(Dialog*& dlg)
 {
-    if (dlg && dlg->m_hWnd) dlg->DestroyWindow();
+    if (dlg && dlg->IsWindow()) dlg->DestroyWindow();
     delete dlg;
     dlg = nullptr;
 }

@@ -348,6 +348,14 @@ void CKelvoPageUIDlg::OnWpsProfileDlg(WPARAM w)
     const CKelvoPageWpsAuthenDlg* page = m_pPageWpsAuthenDlg;
     if (!dlg || !page) return Missing("MSG_WPS_PROFILE_DLG", "the WPS credential dialog or the WPS page");
     dlg->m_bAsciiOffered = 0;
+    // The key fields of an earlier credential go first: the dialog would show a stale WEP key
+    // again for an open or WPA credential.
+    dlg->m_nKeyLength = 0;
+    dlg->m_strKeyLength.Empty();
+    dlg->m_strKeyIndex.Empty();
+    dlg->m_strKeyHex.Empty();
+    dlg->m_strKeyAscii.Empty();
+    dlg->m_strKeyMaterial.Empty();
     dlg->m_strSsid = page->m_strSsid;
     dlg->m_strBssid = page->m_strBssid;
     dlg->m_strAuth = page->m_strAuth;
@@ -371,8 +379,10 @@ void CKelvoPageUIDlg::OnWpsProfileDlg(WPARAM w)
                 dlg->m_bAsciiOffered = 1;
             } else {
                 const ULONG length = std::min<ULONG>(first.KeyLength, sizeof first.Key);
-                dlg->m_strKeyMaterial =
-                    CString(reinterpret_cast<const char*>(first.Key), static_cast<int>(strnlen(reinterpret_cast<const char*>(first.Key), length)));
+                const auto* key = reinterpret_cast<const char*>(first.Key);
+                dlg->m_strKeyMaterial = CString(key, static_cast<int>(strnlen(key, length)));
+                // Outside ASCII format the dialog shows its hexadecimal text: the same key.
+                dlg->m_strKeyHex = dlg->m_strKeyMaterial;
             }
         }
     }

@@ -25,7 +25,8 @@ int CDialogTab::CreatePageWindow(INT_PTR index)
 {
     CDialog* pPage = m_pages[index];
     if (pPage->m_hWnd) return 1;
-    if (!m_pHost || !m_pHost->m_hWnd) return 0;
+    // A page created at registration whose window was destroyed stays without one.
+    if (!m_bLateCreation || !m_pHost || !m_pHost->m_hWnd) return 0;
     // The page is created as it would have been at registration, with that resource module.
     HINSTANCE previous = AfxGetResourceHandle();
     AfxSetResourceHandle(m_resourceModules[index]);
