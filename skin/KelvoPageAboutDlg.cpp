@@ -2,12 +2,6 @@
 
 IMPLEMENT_DYNCREATE(CKelvoPageAboutDlg, CDialog)
 
-BOOL CKelvoPageAboutDlg::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    // The template's close button is the only button it has so far.
-    if (HIWORD(wParam) == BN_CLICKED && lParam) {
-        EndDialog(IDOK);
-        return TRUE;
-    }
-    return CDialog::OnCommand(wParam, lParam);
-}
+BEGIN_MESSAGE_MAP(CKelvoPageAboutDlg, CDialog)
+    ON_BN_CLICKED(IDC_ABOUT_CLOSE, OnClose)
+END_MESSAGE_MAP()

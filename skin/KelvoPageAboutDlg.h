@@ -1,5 +1,5 @@
 // The about dialog, run modally from the main window's about button. Until its own behaviour
-// is built it shows its template; any of its buttons ends it.
+// is built it shows its template; its close button ends it.
 #pragma once
 #include "framework/Afx.h"
 #include "res/StationPagesResource.h"
@@ -11,5 +11,6 @@ public:
     explicit CKelvoPageAboutDlg(CWnd* pParent = nullptr) : CDialog(IDD, pParent) {}
 
 protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnClose() { EndDialog(IDOK); }
+    DECLARE_MESSAGE_MAP()
 };

@@ -9,7 +9,7 @@ class CKelvoPageProfileDlg : public CDialog {
 public:
     enum { IDD = IDD_KELVO_PROFILE };
     // "Add", "Edit", "Delete" and "Apply": the buttons that change the adapter's configuration.
-    static constexpr UINT kConfigButtonIds[] = {1133, 1134, 1135, 1136};
+    static constexpr UINT kConfigButtonIds[] = {IDC_PROFILE_ADD, IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_APPLY};
     CKelvoPageProfileDlg() : CDialog(IDD) {}
 
     // Brings the list in line with the profile in use (0: without the advanced settings).

@@ -4,6 +4,16 @@
 
 IMPLEMENT_DYNCREATE(CKelvoPageSiteSurveyDlg, CDialog)
 
+BEGIN_MESSAGE_MAP(CKelvoPageSiteSurveyDlg, CDialog)
+    ON_BN_CLICKED(IDC_SURVEY_RESCAN, StartSurveyScan)
+END_MESSAGE_MAP()
+
+void CKelvoPageSiteSurveyDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SURVEY_RESCAN, m_btnRescan);
+}
+
 void CKelvoPageSiteSurveyDlg::RefreshSurveyList()
 {
     // The list comes with the page's own work; until then there is nothing to refresh.

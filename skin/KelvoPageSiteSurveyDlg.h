@@ -33,7 +33,7 @@ class CKelvoPageSiteSurveyDlg : public CDialog {
     DECLARE_DYNCREATE(CKelvoPageSiteSurveyDlg)
 public:
     enum { IDD = IDD_KELVO_SITE_SURVEY };
-    static constexpr UINT kConnectButtonId = 1016;
+    static constexpr UINT kConnectButtonId = IDC_SURVEY_CONNECT;
     CKelvoPageSiteSurveyDlg() : CDialog(IDD) {}
 
     // Refreshes the visible network list from the station library.
@@ -72,6 +72,8 @@ public:
     void* m_pActionRecord = nullptr;
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override {}
     void OnCancel() override {}
+    DECLARE_MESSAGE_MAP()
 };

@@ -59,6 +59,7 @@
 #include <shellapi.h>
 
 #include <iterator>
+#include <span>
 
 int G_bIsAdmin = 0;
 
@@ -730,16 +731,26 @@ struct PageControls {
 void CKelvoPageUIDlg::ApplyPageControlState(CDialog& page)
 {
     static constexpr UINT kSurveyIds[] = {CKelvoPageSiteSurveyDlg::kConnectButtonId};
+    static constexpr UINT kAdapterIds[] = {IDC_ADAPTER_WPS, IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE,
+                                           IDC_ADAPTER_WPS_PIN_AP, IDC_ADAPTER_SAVE};
+    static constexpr UINT kAdapterMethodIds[] = {IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE, IDC_ADAPTER_WPS_PIN_AP};
     static constexpr UINT kP2PIds[] = {CKelvoPageWlanP2PDlg::kConfigControlId};
-    // The adapter page's WPS controls and the access-point pages' SAVE/Cancel join this table
-    // with their templates' control ids.
-    const PageControls table[] = {
+    static constexpr UINT kApConfigIds[] = {IDC_KAPCFG_SAVE, IDC_KAPCFG_CANCEL};
+    static constexpr UINT kApMacFilterIds[] = {IDC_KAPMAC_SAVE, IDC_KAPMAC_CANCEL};
+    const PageControls station[] = {
         {m_pPageSiteSurveyDlg, kSurveyIds, std::size(kSurveyIds)},
         {m_pPageProfileDlg, CKelvoPageProfileDlg::kConfigButtonIds, std::size(CKelvoPageProfileDlg::kConfigButtonIds)},
+        {m_pPageAdapterDlg, kAdapterIds, std::size(kAdapterIds)},
         {m_pPageWlanP2PDlg, kP2PIds, std::size(kP2PIds)},
     };
-    if (m_bSoftAPMode || !page.m_hWnd) return;
-    for (const PageControls& entry : table) {
+    const PageControls accessPoint[] = {
+        {m_pPageApConfigDlg, kApConfigIds, std::size(kApConfigIds)},
+        {m_pPageApMacFilter, kApMacFilterIds, std::size(kApMacFilterIds)},
+        {m_pPageAdapterDlg, kAdapterMethodIds, std::size(kAdapterMethodIds)},
+    };
+    if (!page.m_hWnd) return;
+    for (const PageControls& entry : m_bSoftAPMode ? std::span<const PageControls>(accessPoint)
+                                                   : std::span<const PageControls>(station)) {
         if (entry.page != &page) continue;
         for (size_t i = 0; i < entry.count; ++i)
             if (HWND item = ::GetDlgItem(page.m_hWnd, static_cast<int>(entry.ids[i])))
@@ -751,7 +762,8 @@ void CKelvoPageUIDlg::EnablePageControls(BOOL bEnable)
 {
     m_bPageControlsEnabled = bEnable ? 1 : 0;
     for (CDialog* page : {static_cast<CDialog*>(m_pPageSiteSurveyDlg), static_cast<CDialog*>(m_pPageProfileDlg),
-                          static_cast<CDialog*>(m_pPageWlanP2PDlg)})
+                          static_cast<CDialog*>(m_pPageAdapterDlg), static_cast<CDialog*>(m_pPageWlanP2PDlg),
+                          static_cast<CDialog*>(m_pPageApConfigDlg), static_cast<CDialog*>(m_pPageApMacFilter)})
         if (page) ApplyPageControlState(*page);
 }
 

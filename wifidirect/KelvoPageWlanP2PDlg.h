@@ -8,7 +8,7 @@ class CKelvoPageWlanP2PDlg : public CDialog {
     DECLARE_DYNCREATE(CKelvoPageWlanP2PDlg)
 public:
     enum { IDD = IDD_KELVO_WLAN_P2P };
-    static constexpr UINT kConfigControlId = 1419;  // disabled while the system's service owns the adapter
+    static constexpr UINT kConfigControlId = IDC_WLANP2P_ENABLE;  // disabled while the system's service owns the adapter
     CKelvoPageWlanP2PDlg() : CDialog(IDD) {}
 
     int m_bConnecting = 0;  // 1 while a Wi-Fi Direct connection is being made

@@ -26,6 +26,7 @@
 #include "skin/KelvoPageWpsAuthenDlg.h"
 #include "station/CAddBlockAckDlg.h"
 #include "station/CLinkStatusDlg.h"
+#include "skin/KelvoPageAboutDlg.h"
 #include "wifidirect/KelvoPageP2PConnectMethodII.h"
 #include "wifidirect/KelvoPageWlanP2PDlg.h"
 
@@ -110,8 +111,11 @@ TEST_F(MainWindowTest, RegistersEveryPageByClassAndCreatesOnlyWhatItShows)
     for (CDialog* page : pages) {
         ASSERT_NE(nullptr, page);
         // Only the first page shown (link information) may have a window at start-up.
-        if (page != static_cast<CDialog*>(mainWindow.m_pPageLinkInfoDlg)) EXPECT_FALSE(HasWindow(page));
+        if (page != static_cast<CDialog*>(mainWindow.m_pPageLinkInfoDlg)) {
+            EXPECT_FALSE(HasWindow(page));
+        }
     }
+    EXPECT_TRUE(Visible(mainWindow.m_pPageLinkInfoDlg));
     // Built by their run-time classes, each the class its pointer names.
     EXPECT_TRUE(static_cast<CObject*>(mainWindow.m_pPageP2PConnectMethodII)->IsKindOf(RUNTIME_CLASS(CKelvoPageP2PConnectMethodII)));
     EXPECT_TRUE(static_cast<CObject*>(mainWindow.m_pPageWpsAuthenDlg)->IsKindOf(RUNTIME_CLASS(CKelvoPageWpsAuthenDlg)));
@@ -325,4 +329,23 @@ TEST_F(MainWindowTest, ClosedPagesLeaveNoPointerBehind)
     mainWindow.ShowSiteSurveyTab();
     mainWindow.EnablePageControls(FALSE);
     EXPECT_TRUE(mainWindow.IsWindow());
+}
+
+TEST_F(MainWindowTest, AboutRunsModallyFromTheSkinLibraryAndItsCloseButtonEndsIt)
+{
+    const HINSTANCE before = AfxGetResourceHandle();
+    HINSTANCE during = nullptr;
+    CString caption;
+    AfxSetModalDialogHook([&](CDialog& dlg) {
+        during = AfxGetResourceHandle();
+        caption = dlg.GetWindowText();
+        dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, IDC_ABOUT_CLOSE)));
+    });
+    Click(IDC_KELVO_ABOUT, STN_CLICKED);
+    AfxSetModalDialogHook(nullptr);
+    EXPECT_EQ(G_hKelvoImg, during);
+    EXPECT_STREQ("About", caption);
+    EXPECT_EQ(before, AfxGetResourceHandle());
+    EXPECT_EQ(nullptr, mainWindow.m_pAboutDlg);
 }
