@@ -338,7 +338,7 @@ void CKelvoPageUIDlg::InitFontsAndTabs()
     m_footer.SetTextFont(kFooterColor, &footerFont);
     m_footer.SetSkinText(G_LangTable.IDS_LAB_COPYRIGHT);
 
-    const LOGFONTA tabFont = MakeFont(nullptr, 15, 700);
+    const LOGFONTA tabFont = MakeFont("Tahoma", 15, 700);
     for (CFingerStatic* tab : {&m_tabLinkInfo, &m_tabSiteSurvey, &m_tabProfile, &m_tabAdapter, &m_tabWiFiDirect})
         tab->SetTextFont(&tabFont);
     m_tabLinkInfo.SetText(G_LangTable.IDS_LAB_LINKINFO_BTN);
@@ -865,7 +865,7 @@ HBRUSH CKelvoPageUIDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     // The dialog itself is transparent: the strip painted in OnPaint shows through.
     if (nCtlColor == CTLCOLOR_DLG) return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
-    return reinterpret_cast<HBRUSH>(Default());
+    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);  // the skinned controls answer for themselves
 }
 
 void CKelvoPageUIDlg::OnClose()
