@@ -1,5 +1,39 @@
 #include "skin/KelvoPageUIDlg.h"
+#include "base/DebugLog.h"
+#include "core/hidedlg/HideDlg.h"
 #include "base/LanguageTable.h"
+#include "core/ProductMessageBox.h"
+#include "core/QXWLLIB.h"
+#include "core/QxUI2008App.h"
+#include "skin/KelvoPageAboutDlg.h"
+#include "skin/KelvoPageAdapterDlg.h"
+#include "skin/KelvoPageLinkInfoDlg.h"
+#include "skin/KelvoPageProfileCtrlDlg.h"
+#include "skin/KelvoPageProfileDlg.h"
+#include "skin/KelvoPageSecurityConfirmDlg.h"
+#include "skin/KelvoPageSecurityPeapDlg.h"
+#include "skin/KelvoPageSecurityPskDlg.h"
+#include "skin/KelvoPageSecuritySercaDlg.h"
+#include "skin/KelvoPageSecuritySetOKDlg.h"
+#include "skin/KelvoPageSecurityTlsDlg.h"
+#include "skin/KelvoPageSecurityTtlsDlg.h"
+#include "skin/KelvoPageSecurityTypeDlg.h"
+#include "skin/KelvoPageSecurityWepDlg.h"
+#include "skin/KelvoPageSiteSurveyDlg.h"
+#include "skin/KelvoPageWirelessSettingDlg.h"
+#include "skin/KelvoPageWpsAuthenDlg.h"
+#include "skin/KelvoPageWpsLinkStatusDlg.h"
+#include "skin/KelvoPageWpsListViewDlg.h"
+#include "softap/AccessControlPage.h"
+#include "softap/AuthSecuDlg.h"
+#include "softap/ConfigPage.h"
+#include "softap/ExtAPMACTableDlg.h"
+#include "softap/KelvoPageApConfigDlg.h"
+#include "softap/KelvoPageApConfigXPVistaDlg.h"
+#include "softap/KelvoPageApLinkInfoDlg.h"
+#include "softap/KelvoPageApMacFilter.h"
+#include "softap/MacTablePage.h"
+#include "softap/PageExtAPDlg.h"
 #include "station/CAPDetailInfoDlg.h"
 #include "station/CAddBlockAckDlg.h"
 #include "station/CAuthenStatusDlg.h"
@@ -7,37 +41,166 @@
 #include "station/CHiddenSsidDlg.h"
 #include "station/CInvalidIDPW.h"
 #include "station/CLinkStatusDlg.h"
-#include "skin/KelvoPageSiteSurveyDlg.h"
+#include "station/CPage80211nSettingDlg.h"
+#include "station/CPageWPSProfile.h"
+#include "station/CProfileEditorDlg.h"
+#include "station/CSecurityEditorDlg.h"
+#include "station/PeapSettingDlg.h"
+#include "ui/DialogTab.h"
+#include "ui/DpiLayout.h"
+#include "wifidirect/KelvoPageP2PConnectMethod.h"
+#include "wifidirect/KelvoPageP2PConnectMethodII.h"
+#include "wifidirect/KelvoPageP2PLinkStatus.h"
+#include "wifidirect/KelvoPageWlanP2PDlg.h"
+#include "wifidirect/KelvoPageWlanP2PSecurityPskDlg.h"
+#include "wifidirect/KelvoPageWlanP2PSettingChannelDlg.h"
+#include "wifidirect/KelvoPageWlanP2PSettingNameDlg.h"
 
-#include <algorithm>
-#include <cstring>
+#include <shellapi.h>
+
 #include <iterator>
+#include <span>
+
+int G_bIsAdmin = 0;
 
 namespace {
 // One main window object at a time; the shared helpers find it here.
 CKelvoPageUIDlg* g_pLive = nullptr;
+TokenGroupsQuery g_tokenGroupsQuery;
+
+constexpr int kAppIconId = 128;
+constexpr UINT kModeButtonNormal = 12345, kModeButtonSelected = 12346;
+constexpr UINT kHelpNormal = 1033, kHelpHover = 1032, kAboutNormal = 1007, kAboutHover = 1006;
+constexpr COLORREF kModeTextColor = 0x5E1B33;
+constexpr COLORREF kFooterColor = 0x4F4F4F;
+constexpr int kDesktopTopGap = 10;
+constexpr char kHelpWindowClass[] = "HH Parent";
+constexpr char kHelpWindowCaption[] = "KPL4471";
+constexpr char kWiFiDirectTabText[] = "WLAN P2P";
+constexpr char kDpiFileStation[] = "_dpiFileStation";
+constexpr char kDpiFileSoftAP[] = "_dpiFileSoftAP";
+
+// The strip bitmaps of the skin library, loaded once per process and shared by every window.
+enum Strip { kStripLinkInfo, kStripSiteSurvey, kStripProfile, kStripAdapter, kStripWiFiDirect, kStripApLink,
+             kStripApConfig, kStripApMacFilter, kStripWizard, kStripWps, kStrips };
+constexpr UINT kStripIds[kStrips] = {1003, 1005, 1004, 1001, 1066, 12347, 12349, 12348, 1060, 7000};
+struct StripCache {
+    HMODULE module = nullptr;
+    HBITMAP bitmaps[kStrips] = {};
+    bool patched = false;
+};
+StripCache g_strips;
+
+HBITMAP StripBitmap(Strip strip)
+{
+    if (g_strips.module != G_hKelvoImg) {
+        g_strips = StripCache{};
+        g_strips.module = G_hKelvoImg;
+        for (int i = 0; G_hKelvoImg && i < kStrips; ++i)
+            g_strips.bitmaps[i] = ::LoadBitmapA(G_hKelvoImg, MAKEINTRESOURCEA(kStripIds[i]));
+    }
+    return g_strips.bitmaps[strip];
+}
+
+// While it lives, resources come from the skin library first (when it is loaded).
+class SkinResourceScope {
+public:
+    SkinResourceScope() : m_previous(AfxGetResourceHandle())
+    {
+        if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
+    }
+    ~SkinResourceScope() { AfxSetResourceHandle(m_previous); }
+    SkinResourceScope(const SkinResourceScope&) = delete;
+    SkinResourceScope& operator=(const SkinResourceScope&) = delete;
+
+private:
+    HINSTANCE m_previous;
+};
+
+BOOL QueryProcessTokenGroups(void* buffer, DWORD size, DWORD* needed)
+{
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) return FALSE;
+    const BOOL ok = ::GetTokenInformation(token, TokenGroups, buffer, size, needed);
+    const DWORD error = ::GetLastError();
+    ::CloseHandle(token);
+    ::SetLastError(error);
+    return ok;
+}
+
+LOGFONTA MakeFont(const char* face, LONG height, LONG weight)
+{
+    LOGFONTA lf{};
+    lf.lfHeight = height;
+    lf.lfWeight = weight;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    if (face) lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+    return lf;
+}
+
+CRect ItemRectInClient(const CWnd& parent, UINT id)
+{
+    CRect r;
+    if (HWND item = ::GetDlgItem(parent.m_hWnd, static_cast<int>(id))) {
+        ::GetWindowRect(item, &r);
+        ::MapWindowPoints(nullptr, parent.m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+    }
+    return r;
+}
+
+template <typename Dialog>
+void DeleteDialog(Dialog*& dlg)
+{
+    if (dlg && dlg->IsWindow()) dlg->DestroyWindow();
+    delete dlg;
+    dlg = nullptr;
+}
+
+#define REGISTER_PAGE(tab, member, Class, templateId)                                 \
+    do {                                                                              \
+        CDialog* registered = nullptr;                                                \
+        (tab).RegisterPage(&registered, (templateId), RUNTIME_CLASS(Class));          \
+        (member) = static_cast<Class*>(registered);                                   \
+    } while (0)
+}  // namespace
+
+void SetTokenGroupsQuery(TokenGroupsQuery query)
+{
+    g_tokenGroupsQuery = std::move(query);
 }
 
 BEGIN_MESSAGE_MAP(CKelvoPageUIDlg, CDialog)
     ON_WM_CLOSE()
-    ON_MESSAGE(ACTION_INSERT_EXEC, OnActionInsertExec)
-    ON_MESSAGE(MSG_APDETAIL_DLG, OnApDetailDlg)
-    ON_MESSAGE(MSG_ADD_BA_DLG, OnAddBaDlg)
-    ON_MESSAGE(MSG_DELETE_BA_DLG, OnDeleteBaDlg)
-    ON_MESSAGE(MSG_HIDDEN_SSID_DLG, OnHiddenSsidDlg)
-    ON_MESSAGE(MSG_INVALID_IDPW_DLG, OnInvalidIdpwDlg)
-    ON_MESSAGE(MSG_AUTHEN_STATUS_DLG, OnAuthenStatusDlg)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_CTLCOLOR()
+    ON_STN_CLICKED(IDC_KELVO_TAB_LINKINFO, ShowLinkInfoTab)
+    ON_STN_CLICKED(IDC_KELVO_TAB_SITESURVEY, ShowSiteSurveyTab)
+    ON_STN_CLICKED(IDC_KELVO_TAB_PROFILE, ShowProfileTab)
+    ON_STN_CLICKED(IDC_KELVO_TAB_ADAPTER, ShowAdapterTab)
+    ON_STN_CLICKED(IDC_KELVO_TAB_WIFIDIRECT, ShowWiFiDirectTab)
+    ON_STN_CLICKED(IDC_KELVO_HELP, OnHelp)
+    ON_STN_CLICKED(IDC_KELVO_ABOUT, OnAbout)
+    ON_BN_CLICKED(IDC_KELVO_MORE, OnMore)
+    ON_BN_CLICKED(IDC_KELVO_AP_MODE, OnSwitchToApMode)
+    ON_BN_CLICKED(IDC_KELVO_STATION_MODE, OnSwitchToStationMode)
+    // The Wi-Fi Direct event shares its value with MSG_DELETE_BA_DLG: WindowProc has run the
+    // classic-dialog half before the map gets here.
+    ON_MESSAGE(MSG_WIFIDIRECT_EVENET, OnWiFiDirectEventMessage)
 END_MESSAGE_MAP()
 
 CKelvoPageUIDlg::CKelvoPageUIDlg(CWnd* pOwner) : CDialog(IDD, pOwner), m_pOwner(pOwner)
 {
     g_pLive = this;
+    m_hIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(kAppIconId));
 }
 
 CKelvoPageUIDlg::~CKelvoPageUIDlg()
 {
     if (g_pLive == this) g_pLive = nullptr;
+    ClosePages();
     DestroyClassicDialogs();
+    DeleteDialog(m_pAboutDlg);
     if (IsWindow()) DestroyWindow();
 }
 
@@ -46,178 +209,669 @@ BOOL CKelvoPageUIDlg::Create()
     return CDialog::Create(IDD, m_pOwner);
 }
 
-BOOL CKelvoPageUIDlg::OnInitDialog()
+CKelvoPageUIDlg* CKelvoPageUIDlg::GetLive()
 {
-    CDialog::OnInitDialog();
-    // Other processes and the Wi-Fi Direct waiter find the window by this caption.
-    SetWindowText(G_LangTable.IDS_QUIXEN_CONFIG_TITLE);
-    CreateClassicDialogs();
-    return TRUE;
+    return g_pLive;
 }
 
 void CKelvoPageUIDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_KELVO_MORE_LESS, m_btnMoreLess);
+    DDX_Control(pDX, IDC_KELVO_TAB_LINKINFO, m_tabLinkInfo);
+    DDX_Control(pDX, IDC_KELVO_TAB_SITESURVEY, m_tabSiteSurvey);
+    DDX_Control(pDX, IDC_KELVO_TAB_PROFILE, m_tabProfile);
+    DDX_Control(pDX, IDC_KELVO_TAB_ADAPTER, m_tabAdapter);
+    DDX_Control(pDX, IDC_KELVO_TAB_WIFIDIRECT, m_tabWiFiDirect);
+    DDX_Control(pDX, IDC_KELVO_HELP, m_btnHelp);
+    DDX_Control(pDX, IDC_KELVO_ABOUT, m_btnAbout);
+    DDX_Control(pDX, IDC_KELVO_MORE, m_btnMore);
+    DDX_Control(pDX, IDC_KELVO_FOOTER, m_footer);
+    DDX_Control(pDX, IDC_KELVO_AP_MODE, m_btnApMode);
+    DDX_Control(pDX, IDC_KELVO_STATION_MODE, m_btnStationMode);
 }
 
-CKelvoPageUIDlg* CKelvoPageUIDlg::GetLive()
+BOOL CKelvoPageUIDlg::OnInitDialog()
 {
-    return g_pLive;
+    CDialog::OnInitDialog();
+    G_bIsAdmin = 0;
+    IsCurrentUserAdmin();
+
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    if (CWnd* app = AfxGetMainWnd(); app && app != this && app->m_hWnd)
+        app->SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    LoadSkinBitmaps();
+    m_bSoftAPMode = (G_pHideDlg && G_pHideDlg->m_nOpMode == OP_MODE_AP) ? 1 : 0;
+    InitFontsAndTabs();
+
+    if (G_nOSVersion >= kOsXpFirst && G_nOSVersion <= kOsXpLast && !m_bSoftAPMode && QXWLAPI.QXWL_IsZeroConfig)
+        EnablePageControls(QXWLAPI.QXWL_IsZeroConfig() != 2);
+
+    m_strDpiFile = m_bSoftAPMode ? kDpiFileSoftAP : kDpiFileStation;
+    ApplyDpiLayout(this, m_strDpiFile);
+    GetClientRect(&m_rcClient);
+
+    CRect window;
+    GetWindowRect(&window);
+    const int desktopWidth = ::GetSystemMetrics(SM_CXSCREEN);
+    SetWindowPos(static_cast<HWND>(nullptr), (desktopWidth - window.Width()) / 2, kDesktopTopGap, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(SW_SHOW);
+
+    m_btnMore.ShowWindow(SW_HIDE);
+    if (!G_bIsAdmin) {
+        m_btnApMode.ShowWindow(SW_HIDE);
+        m_btnStationMode.ShowWindow(SW_HIDE);
+    }
+    if (m_bSoftAPMode) {
+        m_tabWiFiDirect.EnableWindow(FALSE);
+        m_tabWiFiDirect.ShowWindow(SW_HIDE);
+    }
+    return TRUE;
+}
+
+void CKelvoPageUIDlg::LoadSkinBitmaps()
+{
+    m_btnApMode.LoadBitmaps(kModeButtonNormal, kModeButtonSelected, 0, G_hKelvoImg);
+    m_btnStationMode.LoadBitmaps(kModeButtonNormal, kModeButtonSelected, 0, G_hKelvoImg);
+    StripBitmap(kStripLinkInfo);  // loads all ten once
+    if (G_nOSVersion >= kOsWin7 && G_nSoftApMode == 1 && !g_strips.patched) {
+        PatchTabStripBitmap(g_strips.bitmaps[kStripApLink]);
+        PatchTabStripBitmap(g_strips.bitmaps[kStripApConfig]);
+        g_strips.patched = true;
+    }
+    SetTabStripBitmap(StripBitmap(kStripLinkInfo));
+    m_btnHelp.LoadBitmaps(kHelpNormal, kHelpHover, G_hKelvoImg);
+    m_btnHelp.EnableHover(true);
+    m_btnAbout.LoadBitmaps(kAboutNormal, kAboutHover, G_hKelvoImg);
+    m_btnAbout.EnableHover(true);
+}
+
+void CKelvoPageUIDlg::PatchTabStripBitmap(HBITMAP hBitmap)
+{
+    BITMAP info{};
+    if (!hBitmap || !::GetObjectA(hBitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight <= 0) return;
+    CRect client;
+    GetClientRect(&client);
+    const CRect tab = ItemRectInClient(*this, IDC_KELVO_TAB_PROFILE);
+    if (client.Width() <= 0 || client.Height() <= 0 || tab.IsRectEmpty()) return;
+    // Window to bitmap coordinates: the strip is stretched over the whole client area.
+    auto toX = [&](int x) { return MulDiv(x, info.bmWidth, client.Width()); };
+    auto toY = [&](int y) { return MulDiv(y, info.bmHeight, client.Height()); };
+    const int left = toX(tab.left), right = toX(tab.right);
+    const int top = toY(tab.top + tab.Height() / 12), bottom = toY(tab.top + tab.Height() * 11 / 12);
+    const int source = right + 1;
+    if (source >= info.bmWidth || bottom <= top) return;
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HGDIOBJ old = ::SelectObject(dc, hBitmap);
+    for (int x = left; x <= right; ++x) ::BitBlt(dc, x, top, 1, bottom - top, dc, source, top, SRCCOPY);
+    ::SelectObject(dc, old);
+    ::DeleteDC(dc);
+    ::ReleaseDC(nullptr, screen);
+}
+
+bool CKelvoPageUIDlg::IsHostedVariant() const
+{
+    return G_nOSVersion >= kOsWin7 && G_nSoftApMode == 1;
+}
+
+void CKelvoPageUIDlg::InitFontsAndTabs()
+{
+    SetWindowText(G_LangTable.IDS_QUIXEN_CONFIG_TITLE);
+
+    const LOGFONTA modeFont = MakeFont("Tahoma", -11, 800);
+    m_btnApMode.SetTextFont(kModeTextColor, &modeFont);
+    m_btnStationMode.SetTextFont(kModeTextColor, &modeFont);
+    m_btnApMode.SetText(G_LangTable.IDS_AP_AP_MODE);
+    m_btnStationMode.SetText(G_LangTable.IDS_AP_STATION_MODE);
+    if (!G_bIsAdmin) {
+        m_btnApMode.SetSelected(false);
+        m_btnStationMode.SetSelected(false);
+        m_btnApMode.ShowWindow(SW_HIDE);
+        m_btnStationMode.ShowWindow(SW_HIDE);
+    }
+
+    const LOGFONTA footerFont = MakeFont("Arial", 13, 300);
+    m_footer.SetTextFont(kFooterColor, &footerFont);
+    m_footer.SetSkinText(G_LangTable.IDS_LAB_COPYRIGHT);
+
+    const LOGFONTA tabFont = MakeFont("Tahoma", 15, 700);
+    for (CFingerStatic* tab : {&m_tabLinkInfo, &m_tabSiteSurvey, &m_tabProfile, &m_tabAdapter, &m_tabWiFiDirect})
+        tab->SetTextFont(&tabFont);
+    m_tabLinkInfo.SetText(G_LangTable.IDS_LAB_LINKINFO_BTN);
+
+    if (!m_bSoftAPMode) {
+        m_tabSiteSurvey.SetText(G_LangTable.IDS_LAB_SITESURVEY_BTN);
+        m_tabProfile.SetText(G_LangTable.IDS_LAB_PROFILE_BTN);
+        m_tabAdapter.SetText(G_LangTable.IDS_LAB_ADAPTER_BTN);
+        m_tabWiFiDirect.SetText(kWiFiDirectTabText);
+        RegisterStationPages();
+        CreateClassicDialogs();
+        SetTabStripBitmap(StripBitmap(kStripLinkInfo));
+        if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadProfileList();
+        m_btnStationMode.SetHighlight(1);
+        m_btnApMode.SetHighlight(0);
+    } else {
+        m_tabSiteSurvey.SetText(G_LangTable.IDS_AP_CONFIGURATION);
+        if (IsHostedVariant()) {
+            m_tabProfile.SetText("");
+            m_tabProfile.EnableWindow(FALSE);
+        } else {
+            m_tabProfile.SetText(G_LangTable.IDS_AP_MAC_FILTER);
+            m_tabProfile.EnableWindow(TRUE);
+        }
+        m_tabAdapter.SetText("");
+        m_tabAdapter.EnableWindow(FALSE);
+        RegisterApPages();
+        if (IsHostedVariant()) CreateHostedNetworkDialogs();
+        else RegisterSoftApClassicPages();
+        SetTabStripBitmap(StripBitmap(kStripApLink));
+        m_btnApMode.SetHighlight(1);
+        m_btnStationMode.SetHighlight(0);
+    }
+    SelectTab(m_tabLinkInfo);
+}
+
+CDialogTab* CKelvoPageUIDlg::NewContainer()
+{
+    auto* tab = new CDialogTab;
+    tab->SetHostWindow(this);
+    const CRect area = ItemRectInClient(*this, IDC_KELVO_PAGE_AREA);
+    tab->SetPageRect(area.left, area.top, area.right, area.bottom);
+    tab->SetLateCreation(true);
+    tab->SetPageCreatedHandler([this](CDialog& page) { OnPageCreated(page); });
+    return tab;
+}
+
+void CKelvoPageUIDlg::RegisterStationPages()
+{
+    delete m_pPageTab;
+    m_pPageTab = NewContainer();
+    CDialogTab& tab = *m_pPageTab;
+    {
+        SkinResourceScope skin;
+        REGISTER_PAGE(tab, m_pPageProfileDlg, CKelvoPageProfileDlg, 143);
+        REGISTER_PAGE(tab, m_pPageProfileCtrlDlg, CKelvoPageProfileCtrlDlg, 3249);
+        REGISTER_PAGE(tab, m_pPageSecurityConfirmDlg, CKelvoPageSecurityConfirmDlg, 3250);
+        REGISTER_PAGE(tab, m_pPageSecurityPeapDlg, CKelvoPageSecurityPeapDlg, 3251);
+        REGISTER_PAGE(tab, m_pPageSecurityPskDlg, CKelvoPageSecurityPskDlg, 3252);
+        REGISTER_PAGE(tab, m_pPageSecuritySercaDlg, CKelvoPageSecuritySercaDlg, 3253);
+        REGISTER_PAGE(tab, m_pPageSecuritySetOKDlg, CKelvoPageSecuritySetOKDlg, 3261);
+        REGISTER_PAGE(tab, m_pPageSecurityTlsDlg, CKelvoPageSecurityTlsDlg, 3260);
+        REGISTER_PAGE(tab, m_pPageSecurityTtlsDlg, CKelvoPageSecurityTtlsDlg, 3259);
+        REGISTER_PAGE(tab, m_pPageSecurityTypeDlg, CKelvoPageSecurityTypeDlg, 3258);
+        REGISTER_PAGE(tab, m_pPageSecurityWepDlg, CKelvoPageSecurityWepDlg, 3254);
+        REGISTER_PAGE(tab, m_pPageSiteSurveyDlg, CKelvoPageSiteSurveyDlg, 144);
+        REGISTER_PAGE(tab, m_pPageWirelessSettingDlg, CKelvoPageWirelessSettingDlg, 3257);
+        REGISTER_PAGE(tab, m_pPageWpsLinkStatusDlg, CKelvoPageWpsLinkStatusDlg, 3262);
+        REGISTER_PAGE(tab, m_pPageWpsListViewDlg, CKelvoPageWpsListViewDlg, 3264);
+        REGISTER_PAGE(tab, m_pPageWpsAuthenDlg, CKelvoPageWpsAuthenDlg, 101);
+        REGISTER_PAGE(tab, m_pPageAdapterDlg, CKelvoPageAdapterDlg, 3246);
+        REGISTER_PAGE(tab, m_pPageLinkInfoDlg, CKelvoPageLinkInfoDlg, 308);
+        REGISTER_PAGE(tab, m_pPageWlanP2PDlg, CKelvoPageWlanP2PDlg, 323);
+        REGISTER_PAGE(tab, m_pPageWlanP2PSecurityPskDlg, CKelvoPageWlanP2PSecurityPskDlg, 3252);
+        REGISTER_PAGE(tab, m_pPageWlanP2PSettingNameDlg, CKelvoPageWlanP2PSettingNameDlg, 3252);
+        REGISTER_PAGE(tab, m_pPageWlanP2PSettingChannelDlg, CKelvoPageWlanP2PSettingChannelDlg, 3252);
+        REGISTER_PAGE(tab, m_pPageP2PLinkStatus, CKelvoPageP2PLinkStatus, 326);
+        REGISTER_PAGE(tab, m_pPageP2PConnectMethod, CKelvoPageP2PConnectMethod, 324);
+        REGISTER_PAGE(tab, m_pPageP2PConnectMethodII, CKelvoPageP2PConnectMethodII, 324);
+    }
+    tab.ShowPage(m_pPageLinkInfoDlg);
+    ComputeGeometry();
+}
+
+void CKelvoPageUIDlg::ComputeGeometry()
+{
+    GetWindowRect(&m_rcFull);
+    CRect more;
+    if (CWnd* button = GetDlgItem(IDC_KELVO_MORE)) button->GetWindowRect(&more);
+    m_rcCompact = m_rcFull;
+    if (!more.IsRectEmpty() || more.bottom > m_rcFull.top) m_rcCompact.bottom = more.bottom;
+    m_bMore = 0;
+    SetWindowPos(static_cast<HWND>(nullptr), 0, 0, m_rcCompact.Width(), m_rcCompact.Height(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CKelvoPageUIDlg::RegisterApPages()
+{
+    delete m_pPageTab;
+    m_pPageTab = NewContainer();
+    CDialogTab& tab = *m_pPageTab;
+    {
+        SkinResourceScope skin;
+        if (IsHostedVariant()) REGISTER_PAGE(tab, m_pPageApConfigDlg, CKelvoPageApConfigDlg, 34517);
+        else REGISTER_PAGE(tab, m_pPageApConfigXPVistaDlg, CKelvoPageApConfigXPVistaDlg, 34517);
+        REGISTER_PAGE(tab, m_pPageApLinkInfoDlg, CKelvoPageApLinkInfoDlg, 34500);
+        REGISTER_PAGE(tab, m_pPageApMacFilter, CKelvoPageApMacFilter, 34649);
+    }
+    tab.ShowPage(m_pPageApLinkInfoDlg);
+    ComputeGeometry();
+}
+
+void CKelvoPageUIDlg::RegisterSoftApClassicPages()
+{
+    delete m_pApClassicTab;
+    m_pApClassicTab = NewContainer();
+    CDialogTab& tab = *m_pApClassicTab;
+    REGISTER_PAGE(tab, m_pMacTablePage, CMacTablePage, 1984);
+    REGISTER_PAGE(tab, m_pConfigPage, CConfigPage, 1986);
+    REGISTER_PAGE(tab, m_pAuthSecuDlg, CAuthSecuDlg, 1983);
+    REGISTER_PAGE(tab, m_pAccessControlPage, CAccessControlPage, 1985);
+}
+
+BOOL CKelvoPageUIDlg::CreateClassicDialogs()
+{
+    // The objects are built now, in this order; each gets its window when first shown.
+    m_pLinkStatusDlg = new CLinkStatusDlg(this);
+    m_pProfileEditorDlg = new CProfileEditorDlg(this);
+    m_pAPDetailInfoDlg = new CAPDetailInfoDlg(this);
+    m_pAddBlockAckDlg = new CAddBlockAckDlg(this);
+    m_pDeleteBlockAckDlg = new CDeleteBlockAckDlg(this);
+    m_pHiddenSsidDlg = new CHiddenSsidDlg(this);
+    m_pSecurityEditorDlg = new CSecurityEditorDlg(this);
+    m_pAuthenStatusDlg = new CAuthenStatusDlg(this);
+    m_pPageWPSProfile = new CPageWPSProfile(this);
+    m_pInvalidIDPW = new CInvalidIDPW(this);
+    m_pPeapSettingDlg = new CPeapSettingDlg(this);
+    m_pExtAPMACTableDlg = new CExtAPMACTableDlg(this);
+    m_pPage80211nSettingDlg = new CPage80211nSettingDlg(this);
+    return TRUE;
+}
+
+BOOL CKelvoPageUIDlg::CreateHostedNetworkDialogs()
+{
+    if (!m_pExtAPMACTableDlg) m_pExtAPMACTableDlg = new CExtAPMACTableDlg(this);
+    if (!m_pPageExtAPDlg) m_pPageExtAPDlg = new CPageExtAPDlg(this);
+    if (!EnsureClassicDialog(kExtApMacTable)) return FALSE;
+    m_pExtAPMACTableDlg->ShowWindow(SW_SHOW);
+    return TRUE;
+}
+
+CWnd* CKelvoPageUIDlg::ClassicDialog(int n) const
+{
+    CWnd* const dialogs[kClassicDialogs] = {
+        m_pLinkStatusDlg, m_pAPDetailInfoDlg, m_pAddBlockAckDlg,     m_pDeleteBlockAckDlg,
+        m_pProfileEditorDlg, m_pHiddenSsidDlg, m_pSecurityEditorDlg, m_pPeapSettingDlg,
+        m_pAuthenStatusDlg, m_pPageWPSProfile, m_pInvalidIDPW,       m_pExtAPMACTableDlg};
+    return n >= 0 && n < kClassicDialogs ? dialogs[n] : nullptr;
 }
 
 namespace {
-// Classic dialog numbers of ShowClassicDialog and of the main window's requests.
-enum { kClassicLinkStatus = 0, kClassicAddBlockAck = 2, kClassicDeleteBlockAck = 3, kClassicHiddenSsid = 5 };
-constexpr WPARAM kRequestClosed = 0, kRequestShowFromPage = 3, kRequestShowHiddenSsid = 2, kRequestShowRelogin = 8;
-constexpr LPARAM kHiddenSsidConfirmed = 1;
-
+// Creates a classic dialog's window hidden at the top of the classic-dialog area.
 template <typename Dialog>
-Dialog* CreateClassic(CWnd* parent, const CRect& area)
+bool CreateClassicWindow(Dialog* dlg, CWnd* parent, const CRect& area)
 {
-    auto* dlg = new Dialog(parent);
+    if (!dlg) return false;
+    if (dlg->m_hWnd) return true;
     if (!dlg->Create(Dialog::IDD, parent)) {
-        delete dlg;
-        return nullptr;
+        DebugLog(1, "[QxUI] CKelvoPageUIDlg: classic dialog %u could not be created\n", static_cast<UINT>(Dialog::IDD));
+        return false;
     }
     dlg->SetWindowPos(static_cast<const CWnd*>(nullptr), 0, area.top, area.Width(), area.Height(),
-                      SWP_NOZORDER | SWP_HIDEWINDOW);
-    return dlg;
-}
-
-template <typename Dialog>
-void DestroyClassic(Dialog*& dlg)
-{
-    if (dlg && dlg->IsWindow()) dlg->DestroyWindow();
-    delete dlg;
-    dlg = nullptr;
-}
-
-void Hide(CWnd* wnd)
-{
-    if (wnd && wnd->IsWindow()) wnd->ShowWindow(SW_HIDE);
+                      SWP_NOZORDER | SWP_HIDEWINDOW | SWP_NOACTIVATE);
+    return true;
 }
 }  // namespace
 
-void CKelvoPageUIDlg::CreateClassicDialogs()
+CWnd* CKelvoPageUIDlg::EnsureClassicDialog(int n)
 {
-    CRect area;
-    GetClientRect(&area);
-    m_pLinkStatusDlg = CreateClassic<CLinkStatusDlg>(this, area);
-    m_pAPDetailInfoDlg = CreateClassic<CAPDetailInfoDlg>(this, area);
-    m_pAddBlockAckDlg = CreateClassic<CAddBlockAckDlg>(this, area);
-    m_pDeleteBlockAckDlg = CreateClassic<CDeleteBlockAckDlg>(this, area);
-    m_pHiddenSsidDlg = CreateClassic<CHiddenSsidDlg>(this, area);
-    m_pAuthenStatusDlg = CreateClassic<CAuthenStatusDlg>(this, area);
-    m_pInvalidIDPW = CreateClassic<CInvalidIDPW>(this, area);
+    if (!m_hWnd) return nullptr;
+    const CRect area = ItemRectInClient(*this, IDC_KELVO_CLASSIC_AREA);
+    bool ok = false;
+    switch (n) {
+    case kLinkStatus: ok = CreateClassicWindow(m_pLinkStatusDlg, this, area); break;
+    case kApDetail: ok = CreateClassicWindow(m_pAPDetailInfoDlg, this, area); break;
+    case kAddBlockAck: ok = CreateClassicWindow(m_pAddBlockAckDlg, this, area); break;
+    case kDeleteBlockAck: ok = CreateClassicWindow(m_pDeleteBlockAckDlg, this, area); break;
+    case kProfileEditor: ok = CreateClassicWindow(m_pProfileEditorDlg, this, area); break;
+    case kHiddenSsid: ok = CreateClassicWindow(m_pHiddenSsidDlg, this, area); break;
+    case kSecurityEditor: ok = CreateClassicWindow(m_pSecurityEditorDlg, this, area); break;
+    case kPeapSetting: ok = CreateClassicWindow(m_pPeapSettingDlg, this, area); break;
+    case kAuthenStatus: ok = CreateClassicWindow(m_pAuthenStatusDlg, this, area); break;
+    case kWpsProfile: ok = CreateClassicWindow(m_pPageWPSProfile, this, area); break;
+    case kInvalidIdPw: ok = CreateClassicWindow(m_pInvalidIDPW, this, area); break;
+    case kExtApMacTable: ok = CreateClassicWindow(m_pExtAPMACTableDlg, this, area); break;
+    default: break;
+    }
+    return ok ? ClassicDialog(n) : nullptr;
 }
 
-void CKelvoPageUIDlg::DestroyClassicDialogs()
+BOOL CKelvoPageUIDlg::EnsurePage(CDialog* pPage)
 {
-    DestroyClassic(m_pLinkStatusDlg);
-    DestroyClassic(m_pAPDetailInfoDlg);
-    DestroyClassic(m_pAddBlockAckDlg);
-    DestroyClassic(m_pDeleteBlockAckDlg);
-    DestroyClassic(m_pHiddenSsidDlg);
-    DestroyClassic(m_pAuthenStatusDlg);
-    DestroyClassic(m_pInvalidIDPW);
+    if (!pPage) return FALSE;
+    if (pPage->m_hWnd) return TRUE;
+    for (CDialogTab* tab : {m_pPageTab, m_pApClassicTab})
+        if (tab && tab->EnsurePage(pPage)) return TRUE;
+    return FALSE;
 }
 
 void CKelvoPageUIDlg::HideClassicDialogs()
 {
-    Hide(m_pLinkStatusDlg);
-    Hide(m_pAPDetailInfoDlg);
-    Hide(m_pAddBlockAckDlg);
-    Hide(m_pDeleteBlockAckDlg);
-    Hide(m_pHiddenSsidDlg);
-    Hide(m_pAuthenStatusDlg);
-    Hide(m_pInvalidIDPW);
+    for (int n = 0; n < kClassicDialogs; ++n)
+        if (CWnd* dlg = ClassicDialog(n); dlg && dlg->m_hWnd) dlg->ShowWindow(SW_HIDE);
 }
 
 void CKelvoPageUIDlg::ShowClassicDialog(int n)
 {
-    CWnd* dialogs[] = {m_pLinkStatusDlg, m_pAPDetailInfoDlg, m_pAddBlockAckDlg, m_pDeleteBlockAckDlg, nullptr, m_pHiddenSsidDlg};
-    if (n < 0 || n >= static_cast<int>(std::size(dialogs)) || !dialogs[n]) return;
+    if (n < 1 || n >= kClassicDialogs) n = kLinkStatus;
+    if (n == kLinkStatus && m_pLinkStatusDlg && m_pLinkStatusDlg->m_hWnd && m_pLinkStatusDlg->IsWindowVisible())
+        return;
     HideClassicDialogs();
-    dialogs[n]->ShowWindow(SW_SHOW);
-}
-
-LRESULT CKelvoPageUIDlg::OnApDetailDlg(WPARAM wParam, LPARAM)
-{
-    if (wParam == kRequestClosed) ShowClassicDialog(kClassicLinkStatus);
-    return 0;
-}
-
-LRESULT CKelvoPageUIDlg::OnAddBaDlg(WPARAM wParam, LPARAM lParam)
-{
-    if (!m_pAddBlockAckDlg) return 0;
-    if (wParam == kRequestShowFromPage) {
-        m_pAddBlockAckDlg->m_bOriginator = lParam == 1 ? 1 : 0;
-        ShowClassicDialog(kClassicAddBlockAck);
-    } else if (wParam == kRequestClosed) {
-        Hide(m_pAddBlockAckDlg);
+    CWnd* dlg = EnsureClassicDialog(n);
+    if (!dlg) {
+        DebugLog(3, "[QxUI] ShowClassicDialog(%d): the dialog does not exist\n", n);
+        return;
     }
-    return 0;
+    dlg->ShowWindow(SW_SHOW);
+    if (n == kLinkStatus) dlg->UpdateWindow();
 }
 
-LRESULT CKelvoPageUIDlg::OnDeleteBaDlg(WPARAM wParam, LPARAM lParam)
+void CKelvoPageUIDlg::DestroyClassicDialogs()
 {
-    if (!m_pDeleteBlockAckDlg) return 0;
-    if (wParam == kRequestShowFromPage) {
-        m_pDeleteBlockAckDlg->SetVariant(lParam);
-        ShowClassicDialog(kClassicDeleteBlockAck);
-    } else if (wParam == kRequestClosed && lParam == 0) {
-        Hide(m_pDeleteBlockAckDlg);
+    DeleteDialog(m_pLinkStatusDlg);
+    DeleteDialog(m_pProfileEditorDlg);
+    DeleteDialog(m_pAPDetailInfoDlg);
+    DeleteDialog(m_pAddBlockAckDlg);
+    DeleteDialog(m_pDeleteBlockAckDlg);
+    DeleteDialog(m_pHiddenSsidDlg);
+    DeleteDialog(m_pSecurityEditorDlg);
+    DeleteDialog(m_pAuthenStatusDlg);
+    DeleteDialog(m_pPageWPSProfile);
+    DeleteDialog(m_pInvalidIDPW);
+    DeleteDialog(m_pPeapSettingDlg);
+    DeleteDialog(m_pExtAPMACTableDlg);
+    DeleteDialog(m_pPage80211nSettingDlg);
+    DeleteDialog(m_pPageExtAPDlg);
+}
+
+void CKelvoPageUIDlg::SetTabStripBitmap(HBITMAP hBitmap)
+{
+    // The strips are shared and live as long as the process: switching only changes the pointer.
+    m_hTabStrip = hBitmap;
+}
+
+void CKelvoPageUIDlg::SelectTab(CFingerStatic& selected)
+{
+    for (CFingerStatic* tab : {&m_tabLinkInfo, &m_tabSiteSurvey, &m_tabProfile, &m_tabAdapter, &m_tabWiFiDirect})
+        if (tab->m_hWnd) tab->SetTextColor(tab == &selected ? kTabTextSelected : kTabText);
+    if (m_bSoftAPMode && m_tabWiFiDirect.m_hWnd) {
+        m_tabWiFiDirect.EnableWindow(FALSE);
+        m_tabWiFiDirect.ShowWindow(SW_HIDE);
     }
-    return 0;
+    if (m_hWnd) Invalidate(TRUE);
 }
 
-LRESULT CKelvoPageUIDlg::OnHiddenSsidDlg(WPARAM wParam, LPARAM lParam)
+void CKelvoPageUIDlg::ShowLinkInfoTab()
 {
-    if (wParam == kRequestShowHiddenSsid) {
-        ShowClassicDialog(kClassicHiddenSsid);
-    } else if (wParam == kRequestClosed) {
-        if (lParam == kHiddenSsidConfirmed && m_pHiddenSsidDlg && m_pPageSiteSurveyDlg) {
-            // The prompt's edit takes 32 characters; a longer text never reaches the record.
-            const CString& name = m_pHiddenSsidDlg->m_strSSID;
-            NDIS_802_11_SSID& pending = m_pPageSiteSurveyDlg->m_PendingSsid;
-            pending = {};
-            pending.SsidLength = std::min<ULONG>(static_cast<ULONG>(name.GetLength()), kSsidMaxLength);
-            memcpy(pending.Ssid, name.GetString(), pending.SsidLength);
+    if (!m_bSoftAPMode) {
+        SetTabStripBitmap(StripBitmap(kStripLinkInfo));
+        if (m_pPageTab) {
+            m_pPageTab->ShowPage(m_pPageLinkInfoDlg);
+            m_pPageTab->ResetPageHistory();
         }
-        Hide(m_pHiddenSsidDlg);
+    } else {
+        SetTabStripBitmap(StripBitmap(kStripApLink));
+        if (m_pPageTab) m_pPageTab->ShowPage(m_pPageApLinkInfoDlg);
+        if (IsHostedVariant()) {
+            if (CWnd* table = EnsureClassicDialog(kExtApMacTable)) table->ShowWindow(SW_SHOW);
+            if (m_pPageExtAPDlg && m_pPageExtAPDlg->m_hWnd) m_pPageExtAPDlg->ShowWindow(SW_HIDE);
+        } else if (m_pApClassicTab) {
+            m_pApClassicTab->ShowPage(m_pMacTablePage);
+        }
     }
-    return 0;
+    SelectTab(m_tabLinkInfo);
 }
 
-LRESULT CKelvoPageUIDlg::OnInvalidIdpwDlg(WPARAM wParam, LPARAM)
+void CKelvoPageUIDlg::ShowSiteSurveyTab()
 {
-    if (!m_pInvalidIDPW) return 0;
-    if (wParam == kRequestShowRelogin) {
-        HideClassicDialogs();
-        m_pInvalidIDPW->ShowWindow(SW_SHOW);
-    } else if (wParam == kRequestClosed) {
-        Hide(m_pInvalidIDPW);
+    if (!m_bSoftAPMode) {
+        SetTabStripBitmap(StripBitmap(kStripSiteSurvey));
+        if (m_pPageTab) {
+            m_pPageTab->ShowPage(m_pPageSiteSurveyDlg);
+            m_pPageTab->ResetPageHistory();
+        }
+        if (m_pPageSiteSurveyDlg && m_pPageSiteSurveyDlg->m_hWnd) m_pPageSiteSurveyDlg->StartSurveyScan();
+    } else {
+        SetTabStripBitmap(StripBitmap(kStripApConfig));
+        if (IsHostedVariant()) {
+            if (m_pPageTab) m_pPageTab->ShowPage(m_pPageApConfigDlg);
+            if (m_pExtAPMACTableDlg && m_pExtAPMACTableDlg->m_hWnd) m_pExtAPMACTableDlg->ShowWindow(SW_HIDE);
+            if (m_pPageExtAPDlg) {
+                if (!m_pPageExtAPDlg->m_hWnd && m_pPageExtAPDlg->Create(CPageExtAPDlg::IDD, this)) {
+                    const CRect area = ItemRectInClient(*this, IDC_KELVO_CLASSIC_AREA);
+                    m_pPageExtAPDlg->SetWindowPos(static_cast<HWND>(nullptr), 0, area.top, area.Width(),
+                                                  area.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+                }
+                if (m_pPageExtAPDlg->m_hWnd) m_pPageExtAPDlg->ShowWindow(SW_SHOW);
+            }
+        } else {
+            if (m_pPageTab) m_pPageTab->ShowPage(m_pPageApConfigXPVistaDlg);
+            if (m_pApClassicTab) m_pApClassicTab->ShowPage(m_pConfigPage);
+        }
     }
-    return 0;
+    SelectTab(m_tabSiteSurvey);
 }
 
-LRESULT CKelvoPageUIDlg::OnAuthenStatusDlg(WPARAM wParam, LPARAM)
+void CKelvoPageUIDlg::ShowProfileTab()
 {
-    // OK of the status window, or a re-login that leaves the status window to its owner.
-    if (wParam == 0) {
-        Hide(m_pAuthenStatusDlg);
-        Hide(m_pInvalidIDPW);
-    } else if (wParam == CInvalidIDPW::kReloginWpaOrPlain) {
-        // The re-login was confirmed and the connect is under way: the dialog has done its part.
-        Hide(m_pInvalidIDPW);
+    if (!m_bSoftAPMode) {
+        SetTabStripBitmap(StripBitmap(kStripProfile));
+        if (m_pPageTab) {
+            m_pPageTab->ShowPage(m_pPageProfileDlg);
+            m_pPageTab->ResetPageHistory();
+        }
+    } else {
+        SetTabStripBitmap(StripBitmap(kStripApMacFilter));
+        if (m_pPageTab) m_pPageTab->ShowPage(m_pPageApMacFilter);
+        if (m_pApClassicTab) m_pApClassicTab->ShowPage(m_pAccessControlPage);
     }
-    return 0;
+    SelectTab(m_tabProfile);
 }
 
-void CKelvoPageUIDlg::EnablePageControls(BOOL)
+void CKelvoPageUIDlg::ShowAdapterTab()
 {
-    // No page is registered yet: no control to enable or disable.
+    if (m_bSoftAPMode) return;  // disabled, empty label
+    SetTabStripBitmap(StripBitmap(kStripAdapter));
+    if (m_pPageTab) {
+        m_pPageTab->ShowPage(m_pPageAdapterDlg);
+        m_pPageTab->ResetPageHistory();
+    }
+    SelectTab(m_tabAdapter);
+}
+
+void CKelvoPageUIDlg::ShowWiFiDirectTab()
+{
+    if (m_bSoftAPMode) return;
+    SetTabStripBitmap(StripBitmap(kStripWiFiDirect));
+    if (m_pPageTab) {
+        m_pPageTab->ShowPage(m_pPageWlanP2PDlg);
+        m_pPageTab->ResetPageHistory();
+    }
+    SelectTab(m_tabWiFiDirect);
+}
+
+void CKelvoPageUIDlg::IsCurrentUserAdmin()
+{
+    SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    if (!::AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0,
+                                    0, 0, 0, &administrators))
+        return;
+    const TokenGroupsQuery query = g_tokenGroupsQuery ? g_tokenGroupsQuery : TokenGroupsQuery(QueryProcessTokenGroups);
+    std::vector<BYTE> buffer(1024);
+    DWORD needed = 0;
+    BOOL ok = query(buffer.data(), static_cast<DWORD>(buffer.size()), &needed);
+    while (!ok && ::GetLastError() == ERROR_INSUFFICIENT_BUFFER && needed > buffer.size()) {
+        buffer.assign(needed, 0);
+        ok = query(buffer.data(), static_cast<DWORD>(buffer.size()), &needed);
+    }
+    if (ok) {
+        const auto* groups = reinterpret_cast<const TOKEN_GROUPS*>(buffer.data());
+        for (DWORD i = 0; i < groups->GroupCount; ++i) {
+            if (groups->Groups[i].Sid && ::EqualSid(groups->Groups[i].Sid, administrators)) {
+                G_bIsAdmin = 1;
+                break;
+            }
+        }
+    }
+    ::FreeSid(administrators);
+}
+
+namespace {
+struct PageControls {
+    CDialog* page;
+    const UINT* ids;
+    size_t count;
+};
+}  // namespace
+
+void CKelvoPageUIDlg::ApplyPageControlState(CDialog& page)
+{
+    static constexpr UINT kSurveyIds[] = {CKelvoPageSiteSurveyDlg::kConnectButtonId};
+    static constexpr UINT kAdapterIds[] = {IDC_ADAPTER_WPS, IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE,
+                                           IDC_ADAPTER_WPS_PIN_AP, IDC_ADAPTER_SAVE};
+    static constexpr UINT kAdapterMethodIds[] = {IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE, IDC_ADAPTER_WPS_PIN_AP};
+    static constexpr UINT kP2PIds[] = {CKelvoPageWlanP2PDlg::kConfigControlId};
+    static constexpr UINT kApConfigIds[] = {IDC_KAPCFG_SAVE, IDC_KAPCFG_CANCEL};
+    static constexpr UINT kApMacFilterIds[] = {IDC_KAPMAC_SAVE, IDC_KAPMAC_CANCEL};
+    const PageControls station[] = {
+        {m_pPageSiteSurveyDlg, kSurveyIds, std::size(kSurveyIds)},
+        {m_pPageProfileDlg, CKelvoPageProfileDlg::kConfigButtonIds, std::size(CKelvoPageProfileDlg::kConfigButtonIds)},
+        {m_pPageAdapterDlg, kAdapterIds, std::size(kAdapterIds)},
+        {m_pPageWlanP2PDlg, kP2PIds, std::size(kP2PIds)},
+    };
+    const PageControls accessPoint[] = {
+        {m_pPageApConfigDlg, kApConfigIds, std::size(kApConfigIds)},
+        {m_pPageApMacFilter, kApMacFilterIds, std::size(kApMacFilterIds)},
+        {m_pPageAdapterDlg, kAdapterMethodIds, std::size(kAdapterMethodIds)},
+    };
+    if (!page.m_hWnd) return;
+    for (const PageControls& entry : m_bSoftAPMode ? std::span<const PageControls>(accessPoint)
+                                                   : std::span<const PageControls>(station)) {
+        if (entry.page != &page) continue;
+        for (size_t i = 0; i < entry.count; ++i)
+            if (HWND item = ::GetDlgItem(page.m_hWnd, static_cast<int>(entry.ids[i])))
+                ::EnableWindow(item, m_bPageControlsEnabled);
+    }
+}
+
+void CKelvoPageUIDlg::EnablePageControls(BOOL bEnable)
+{
+    m_bPageControlsEnabled = bEnable ? 1 : 0;
+    for (CDialog* page : {static_cast<CDialog*>(m_pPageSiteSurveyDlg), static_cast<CDialog*>(m_pPageProfileDlg),
+                          static_cast<CDialog*>(m_pPageAdapterDlg), static_cast<CDialog*>(m_pPageWlanP2PDlg),
+                          static_cast<CDialog*>(m_pPageApConfigDlg), static_cast<CDialog*>(m_pPageApMacFilter)})
+        if (page) ApplyPageControlState(*page);
+}
+
+void CKelvoPageUIDlg::OnPageCreated(CDialog& page)
+{
+    ApplyPageControlState(page);
+    // The layout file covers the pages created so far: apply it again for this one.
+    if (!m_strDpiFile.IsEmpty()) ApplyDpiLayout(this, m_strDpiFile);
+}
+
+void CKelvoPageUIDlg::OnSwitchToApMode()
+{
+    DebugLog(1, "[QxUI] CKelvoPageUIDlg::OnSwitchToApMode is not built yet\n");
+}
+
+void CKelvoPageUIDlg::OnSwitchToStationMode()
+{
+    DebugLog(1, "[QxUI] CKelvoPageUIDlg::OnSwitchToStationMode is not built yet\n");
+}
+
+void CKelvoPageUIDlg::SwitchPageSet(int nMode)
+{
+    DebugLog(1, "[QxUI] CKelvoPageUIDlg::SwitchPageSet(%d) is not built yet\n", nMode);
+}
+
+void CKelvoPageUIDlg::OnHelp()
+{
+    if (HWND viewer = ::FindWindowA(kHelpWindowClass, kHelpWindowCaption)) {
+        ::ShowWindow(viewer, SW_SHOWNORMAL);
+        ::BringWindowToTop(viewer);
+        return;
+    }
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    CString file(path);
+    const int slash = file.ReverseFind('\\');
+    file = file.Left(slash + 1) + G_LangTable.IDS_HELP_FILE;
+    // The help file is not shipped: say so once rather than let the shell fail silently.
+    const bool present = !G_LangTable.IDS_HELP_FILE.IsEmpty() && ::GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES;
+    if (present &&
+        reinterpret_cast<INT_PTR>(::ShellExecuteA(m_hWnd, "open", file, nullptr, nullptr, SW_SHOWNORMAL)) > 32)
+        return;
+    DebugLog(1, "[QxUI] Help: cannot open \"%s\"\n", file.GetString());
+    CString text;
+    text.Format("The help file \"%s\" could not be opened.", file.GetString());
+    ShowProductMessageBox(text);
+}
+
+void CKelvoPageUIDlg::OnAbout()
+{
+    DeleteDialog(m_pAboutDlg);
+    {
+        SkinResourceScope skin;
+        m_pAboutDlg = new CKelvoPageAboutDlg(this);
+        if (m_pAboutDlg->DoModal() == -1) DebugLog(1, "[QxUI] The about dialog could not be created\n");
+    }
+    DeleteDialog(m_pAboutDlg);
+}
+
+void CKelvoPageUIDlg::OnMore()
+{
+    m_bMore = !m_bMore;
+    const CRect& size = m_bMore ? m_rcFull : m_rcCompact;
+    SetWindowPos(static_cast<HWND>(nullptr), 0, 0, size.Width(), size.Height(), SWP_NOMOVE | SWP_NOZORDER);
+}
+
+BOOL CKelvoPageUIDlg::OnEraseBkgnd(CDC*)
+{
+    return TRUE;  // OnPaint covers the whole client area
+}
+
+void CKelvoPageUIDlg::OnPaint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    CRect client;
+    GetClientRect(&client);
+    if (::IsIconic(m_hWnd)) {
+        ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+        const int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
+        if (m_hIcon) ::DrawIcon(dc, (client.Width() - cx + 1) / 2, (client.Height() - cy + 1) / 2, m_hIcon);
+    } else {
+        BITMAP info{};
+        if (m_hTabStrip && ::GetObjectA(m_hTabStrip, sizeof info, &info)) {
+            HDC memory = ::CreateCompatibleDC(dc);
+            HGDIOBJ old = ::SelectObject(memory, m_hTabStrip);
+            ::SetStretchBltMode(dc, COLORONCOLOR);
+            ::StretchBlt(dc, 0, 0, client.Width(), client.Height(), memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+            ::SelectObject(memory, old);
+            ::DeleteDC(memory);
+        } else {
+            ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+        }
+    }
+    ::EndPaint(m_hWnd, &ps);
+}
+
+HBRUSH CKelvoPageUIDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    // The dialog itself is transparent: the strip painted in OnPaint shows through.
+    if (nCtlColor == CTLCOLOR_DLG) return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);  // the skinned controls answer for themselves
+}
+
+void CKelvoPageUIDlg::OnClose()
+{
+    // Closing only hides the window; the tray or a second start shows it again.
+    ShowWindow(SW_HIDE);
 }
 
 CWnd* CKelvoPageUIDlg::GetOpenChildDialog() const
@@ -232,22 +886,51 @@ CWnd* CKelvoPageUIDlg::GetOpenChildDialog() const
 
 void CKelvoPageUIDlg::ClosePages()
 {
+    // The containers own the pages: clear every pointer that designated one of them.
+    for (CDialogTab** tab : {&m_pPageTab, &m_pApClassicTab}) {
+        if (!*tab) continue;
+        (*tab)->RemoveAllPages();
+        delete *tab;
+        *tab = nullptr;
+    }
+    m_pPageProfileCtrlDlg = nullptr;
+    m_pPageProfileDlg = nullptr;
+    m_pPageSecurityConfirmDlg = nullptr;
+    m_pPageSecurityPeapDlg = nullptr;
+    m_pPageSecurityPskDlg = nullptr;
+    m_pPageSecuritySercaDlg = nullptr;
+    m_pPageSecuritySetOKDlg = nullptr;
+    m_pPageSecurityTlsDlg = nullptr;
+    m_pPageSecurityTtlsDlg = nullptr;
+    m_pPageSecurityTypeDlg = nullptr;
+    m_pPageSecurityWepDlg = nullptr;
+    m_pPageSiteSurveyDlg = nullptr;
+    m_pPageWirelessSettingDlg = nullptr;
+    m_pPageWpsLinkStatusDlg = nullptr;
+    m_pPageWpsListViewDlg = nullptr;
+    m_pPageAdapterDlg = nullptr;
+    m_pPageWpsAuthenDlg = nullptr;
+    m_pPageLinkInfoDlg = nullptr;
+    m_pPageWlanP2PDlg = nullptr;
+    m_pPageP2PConnectMethod = nullptr;
+    m_pPageP2PConnectMethodII = nullptr;
+    m_pPageWlanP2PSecurityPskDlg = nullptr;
+    m_pPageWlanP2PSettingNameDlg = nullptr;
+    m_pPageWlanP2PSettingChannelDlg = nullptr;
+    m_pPageP2PLinkStatus = nullptr;
+    m_pPageApConfigDlg = nullptr;
+    m_pPageApConfigXPVistaDlg = nullptr;
+    m_pPageApLinkInfoDlg = nullptr;
+    m_pPageApMacFilter = nullptr;
+    m_pAccessControlPage = nullptr;
+    m_pAuthSecuDlg = nullptr;
+    m_pMacTablePage = nullptr;
+    m_pConfigPage = nullptr;
 }
 
-void CKelvoPageUIDlg::OnClose()
-{
-    // Closing only hides the window; the tray or a second start shows it again.
-    ShowWindow(SW_HIDE);
-}
-
-LRESULT CKelvoPageUIDlg::OnActionInsertExec(WPARAM wParam, LPARAM lParam)
-{
-    if (m_pOwner && m_pOwner->IsWindow()) m_pOwner->SendMessage(ACTION_INSERT_EXEC, wParam, lParam);
-    return 0;
-}
-
-HWND CKelvoPageUIDlg::AuthenStatusWindow() const
+HWND CKelvoPageUIDlg::AuthenStatusWindow()
 {
     if (m_hAuthenStatusWnd) return ::IsWindow(m_hAuthenStatusWnd) ? m_hAuthenStatusWnd : nullptr;
-    return (m_pAuthenStatusDlg && m_pAuthenStatusDlg->IsWindow()) ? m_pAuthenStatusDlg->m_hWnd : nullptr;
+    // The first status line creates the window (hidden) so that no line is lost.
+    return EnsureClassicDialog(kAuthenStatus) ? m_pAuthenStatusDlg->m_hWnd : nullptr;
 }

@@ -1,30 +1,56 @@
-// The skinned main window: what the hidden main dialog, the classic dialogs and the shared
-// helpers rely on. Created modeless by the hidden main dialog, owned by it, hidden on close.
+// The skinned main window: a row of tab statics over one page container, mode, help, about and
+// More buttons, a footer line, and the classic dialogs kept as hidden children below the
+// visible area. Created modeless by the hidden main dialog, owned by it, hidden on close.
+// Pages and classic dialogs are built at start-up but get their windows when first shown.
 #pragma once
 #include "framework/Afx.h"
 #include "res/resource.h"
+#include "skin/MainWindowMessages.h"
 #include "ui/ButtonST.h"
+#include "ui/CBitmapRadioButton.h"
+#include "ui/CFingerStatic.h"
+#include "ui/CFloatStatic.h"
+#include "ui/CTransparentStatic.h"
 
-// Requests sent or posted to the main window (W = wParam, L = lParam).
-constexpr UINT MSG_APDETAIL_DLG = WM_USER + 13;       // W 0: the access-point detail dialog closed
-constexpr UINT MSG_ADD_BA_DLG = WM_USER + 14;         // W 3: show the add dialog (L 1 originator); W 0: closed
-constexpr UINT MSG_DELETE_BA_DLG = WM_USER + 15;      // W 3: show the delete dialog (flags from L); W 0: closed
-// The Wi-Fi Direct status changed (W 0, L 0). Shares its value with MSG_DELETE_BA_DLG; the
-// main window runs both handlers for it.
-constexpr UINT MSG_WIFIDIRECT_EVENET = WM_USER + 15;
-constexpr UINT MSG_HIDDEN_SSID_DLG = WM_USER + 17;    // W 2: show the prompt; W 0: closed (L 1 OK, 0 Cancel)
-constexpr UINT MSG_PEAP_SETTING_DLG = WM_USER + 19;   // W 8: show the PEAP prompt
-constexpr UINT MSG_INVALID_IDPW_DLG = WM_USER + 20;   // W 8: show the re-login dialog; W 0: hide it
-constexpr UINT MSG_AUTHEN_STATUS_DLG = WM_USER + 21;  // W 0, 2, 3 or 10 from the authentication-status window
-// A page asks the hidden main dialog to queue and run its pending action; the main window
-// forwards it unchanged. W names the sending page.
-constexpr UINT ACTION_INSERT_EXEC = WM_USER + 160;
-constexpr WPARAM SEND_BY_SITESURVEY_DLG = 2;
-constexpr WPARAM SEND_BY_PROFILE_DLG = 6;
+#include <functional>
+#include <vector>
 
-class CKelvoPageSiteSurveyDlg;
+class CDialogTab;
+class CKelvoPageProfileCtrlDlg;
 class CKelvoPageProfileDlg;
+class CKelvoPageSecurityConfirmDlg;
+class CKelvoPageSecurityPeapDlg;
+class CKelvoPageSecurityPskDlg;
+class CKelvoPageSecuritySercaDlg;
+class CKelvoPageSecuritySetOKDlg;
+class CKelvoPageSecurityTlsDlg;
+class CKelvoPageSecurityTtlsDlg;
+class CKelvoPageSecurityTypeDlg;
+class CKelvoPageSecurityWepDlg;
+class CKelvoPageSiteSurveyDlg;
+class CKelvoPageWirelessSettingDlg;
+class CKelvoPageWpsLinkStatusDlg;
+class CKelvoPageWpsListViewDlg;
+class CKelvoPageAdapterDlg;
+class CKelvoPageWpsAuthenDlg;
+class CKelvoPageLinkInfoDlg;
+class CKelvoPageAboutDlg;
 class CKelvoPageWlanP2PDlg;
+class CKelvoPageP2PConnectMethod;
+class CKelvoPageP2PConnectMethodII;
+class CKelvoPageWlanP2PSecurityPskDlg;
+class CKelvoPageWlanP2PSettingNameDlg;
+class CKelvoPageWlanP2PSettingChannelDlg;
+class CKelvoPageP2PLinkStatus;
+class CKelvoPageApConfigDlg;
+class CKelvoPageApConfigXPVistaDlg;
+class CKelvoPageApLinkInfoDlg;
+class CKelvoPageApMacFilter;
+class CAccessControlPage;
+class CAuthSecuDlg;
+class CMacTablePage;
+class CConfigPage;
+class CPageExtAPDlg;
 class CLinkStatusDlg;
 class CProfileEditorDlg;
 class CAPDetailInfoDlg;
@@ -39,9 +65,26 @@ class CPeapSettingDlg;
 class CExtAPMACTableDlg;
 class CPage80211nSettingDlg;
 
+// 1 when the user belongs to the Administrators group; written only by IsCurrentUserAdmin.
+extern int G_bIsAdmin;
+
+// Reads the process token's group list (TOKEN_GROUPS) into the buffer, as GetTokenInformation
+// does: FALSE with the last error and the size needed when it fails. Tests replace it to run
+// with and without the Administrators group; an empty function restores the real token.
+using TokenGroupsQuery = std::function<BOOL(void* buffer, DWORD size, DWORD* needed)>;
+void SetTokenGroupsQuery(TokenGroupsQuery query);
+
 class CKelvoPageUIDlg : public CDialog {
 public:
     enum { IDD = IDD_KELVO_PAGE_UI };
+    // Classic dialog numbers of ShowClassicDialog.
+    enum ClassicDialog {
+        kLinkStatus = 0, kApDetail = 1, kAddBlockAck = 2, kDeleteBlockAck = 3, kProfileEditor = 4,
+        kHiddenSsid = 5, kSecurityEditor = 6, kPeapSetting = 7, kAuthenStatus = 8, kWpsProfile = 9,
+        kInvalidIdPw = 10, kExtApMacTable = 11, kClassicDialogs = 12
+    };
+    static constexpr COLORREF kTabTextSelected = RGB(255, 255, 255);
+    static constexpr COLORREF kTabText = 0x796450;
 
     explicit CKelvoPageUIDlg(CWnd* pOwner);
     ~CKelvoPageUIDlg() override;
@@ -52,33 +95,89 @@ public:
     // The main window object while one exists (its window may already be gone), else null.
     static CKelvoPageUIDlg* GetLive();
 
-    // Shows classic dialog n in place of the pages: 0 link status, 1 access-point details,
-    // 2 add Block-Ack, 3 delete Block-Ack, 5 hidden network name.
+    // Shows classic dialog n after hiding all; 0 or a number outside 1-11 shows the link status
+    // (nothing happens when it is already visible).
     void ShowClassicDialog(int n);
-    // Enables or disables the controls that change the adapter's configuration.
+    void HideClassicDialogs();
+    // The classic dialog of that number with its window created now if it had none; null when
+    // it does not exist or its window cannot be created.
+    CWnd* EnsureClassicDialog(int n);
+    // The classic dialog object of that number (its window may not exist yet).
+    CWnd* ClassicDialog(int n) const;
+    // Creates a page's window now if it has none (a registered page of either container).
+    BOOL EnsurePage(CDialog* pPage);
+
+    void SetTabStripBitmap(HBITMAP hBitmap);
+    void ShowLinkInfoTab();
+    void ShowSiteSurveyTab();
+    void ShowProfileTab();
+    void ShowAdapterTab();
+    void ShowWiFiDirectTab();
+
+    // Enables or disables the controls that change the adapter's configuration; a page created
+    // later takes the state when its window is made.
     void EnablePageControls(BOOL bEnable);
+    static void IsCurrentUserAdmin();
+
+    void OnSwitchToApMode();
+    void OnSwitchToStationMode();
+    void SwitchPageSet(int nMode);
+
     // The first open one of the editor and status dialogs that must be closed (WM_CLOSE)
     // before the window may be destroyed; with the soft-AP pages only the last counts. Null when none.
     CWnd* GetOpenChildDialog() const;
-    // The editor and status dialogs of that rule, each registered by whoever opens it (null
-    // when none); open means alive and visible.
     static constexpr int kChildDialogs = 5;
     CWnd* m_pChildDialog[kChildDialogs] = {};
-    // Closes the page container and destroys the pages; runs before the window is destroyed.
+    // Closes the page containers and destroys the pages; runs before the window is destroyed.
     void ClosePages();
     // The authentication-status window, for the status lines the hidden dialog posts; null
     // while there is none.
-    HWND AuthenStatusWindow() const;
+    HWND AuthenStatusWindow();
     HWND m_hAuthenStatusWnd = nullptr;  // when set, takes the status lines in place of m_pAuthenStatusDlg
 
-    int m_bSoftAPMode = 0;  // 1 while the soft-AP pages show instead of the station pages
+    int m_bSoftAPMode = 0;  // the access-point flag: 1 while the access-point pages show
+    int m_bMore = 0;        // 1 while the window has its full size
 
-    CKelvoPageSiteSurveyDlg* m_pPageSiteSurveyDlg = nullptr;
+    // Station pages.
+    CKelvoPageProfileCtrlDlg* m_pPageProfileCtrlDlg = nullptr;
     CKelvoPageProfileDlg* m_pPageProfileDlg = nullptr;
+    CKelvoPageSecurityConfirmDlg* m_pPageSecurityConfirmDlg = nullptr;
+    CKelvoPageSecurityPeapDlg* m_pPageSecurityPeapDlg = nullptr;
+    CKelvoPageSecurityPskDlg* m_pPageSecurityPskDlg = nullptr;
+    CKelvoPageSecuritySercaDlg* m_pPageSecuritySercaDlg = nullptr;
+    CKelvoPageSecuritySetOKDlg* m_pPageSecuritySetOKDlg = nullptr;
+    CKelvoPageSecurityTlsDlg* m_pPageSecurityTlsDlg = nullptr;
+    CKelvoPageSecurityTtlsDlg* m_pPageSecurityTtlsDlg = nullptr;
+    CKelvoPageSecurityTypeDlg* m_pPageSecurityTypeDlg = nullptr;
+    CKelvoPageSecurityWepDlg* m_pPageSecurityWepDlg = nullptr;
+    CKelvoPageSiteSurveyDlg* m_pPageSiteSurveyDlg = nullptr;
+    CKelvoPageWirelessSettingDlg* m_pPageWirelessSettingDlg = nullptr;
+    CKelvoPageWpsLinkStatusDlg* m_pPageWpsLinkStatusDlg = nullptr;
+    CKelvoPageWpsListViewDlg* m_pPageWpsListViewDlg = nullptr;
+    CKelvoPageAdapterDlg* m_pPageAdapterDlg = nullptr;
+    CKelvoPageWpsAuthenDlg* m_pPageWpsAuthenDlg = nullptr;
+    CKelvoPageLinkInfoDlg* m_pPageLinkInfoDlg = nullptr;
     CKelvoPageWlanP2PDlg* m_pPageWlanP2PDlg = nullptr;
+    CKelvoPageP2PConnectMethod* m_pPageP2PConnectMethod = nullptr;
+    CKelvoPageP2PConnectMethodII* m_pPageP2PConnectMethodII = nullptr;
+    CKelvoPageWlanP2PSecurityPskDlg* m_pPageWlanP2PSecurityPskDlg = nullptr;
+    CKelvoPageWlanP2PSettingNameDlg* m_pPageWlanP2PSettingNameDlg = nullptr;
+    CKelvoPageWlanP2PSettingChannelDlg* m_pPageWlanP2PSettingChannelDlg = nullptr;
+    CKelvoPageP2PLinkStatus* m_pPageP2PLinkStatus = nullptr;
     CDialog* m_pConnectDlg = nullptr;  // the site survey's connect dialog
 
-    // Classic dialogs, children of this window, shown one at a time in place of the pages.
+    // Access-point pages.
+    CKelvoPageApConfigDlg* m_pPageApConfigDlg = nullptr;
+    CKelvoPageApConfigXPVistaDlg* m_pPageApConfigXPVistaDlg = nullptr;
+    CKelvoPageApLinkInfoDlg* m_pPageApLinkInfoDlg = nullptr;
+    CKelvoPageApMacFilter* m_pPageApMacFilter = nullptr;
+    CAccessControlPage* m_pAccessControlPage = nullptr;
+    CAuthSecuDlg* m_pAuthSecuDlg = nullptr;
+    CMacTablePage* m_pMacTablePage = nullptr;
+    CConfigPage* m_pConfigPage = nullptr;
+    CPageExtAPDlg* m_pPageExtAPDlg = nullptr;
+
+    // Classic dialogs, children of this window, shown one at a time below the visible area.
     CLinkStatusDlg* m_pLinkStatusDlg = nullptr;
     CProfileEditorDlg* m_pProfileEditorDlg = nullptr;
     CAPDetailInfoDlg* m_pAPDetailInfoDlg = nullptr;
@@ -92,6 +191,16 @@ public:
     CPeapSettingDlg* m_pPeapSettingDlg = nullptr;
     CExtAPMACTableDlg* m_pExtAPMACTableDlg = nullptr;
     CPage80211nSettingDlg* m_pPage80211nSettingDlg = nullptr;
+    CKelvoPageAboutDlg* m_pAboutDlg = nullptr;  // alive only while it runs
+
+    CDialogTab* m_pPageTab = nullptr;     // the station or access-point page container
+    CDialogTab* m_pApClassicTab = nullptr;  // the classic access-point pages
+
+    CFingerStatic m_tabLinkInfo, m_tabSiteSurvey, m_tabProfile, m_tabAdapter, m_tabWiFiDirect;
+    CFloatStatic m_btnHelp, m_btnAbout;
+    CButton m_btnMore;
+    CTransparentStatic m_footer;
+    CBitmapRadioButton m_btnApMode, m_btnStationMode;
 
     // The page switch: page windows by slot (0 the main page, 11 the extended access-point page).
     static constexpr int kPageSlots = 12;
@@ -108,25 +217,64 @@ public:
     // Brings the window to its expanded height and hides every page.
     void HideAllPages();
 
+    // The geometry: the full window, the compact window (ending at the More button's bottom).
+    CRect m_rcFull, m_rcCompact, m_rcClient;
+    HBITMAP TabStripBitmap() const { return m_hTabStrip; }
+
+    // Registration and creation steps of the set-up, also used by the mode switch.
+    void LoadSkinBitmaps();
+    // Erases the third tab from a strip bitmap (hosted-network variant, where that tab is empty).
+    void PatchTabStripBitmap(HBITMAP hBitmap);
+    void InitFontsAndTabs();
+    void RegisterStationPages();
+    BOOL CreateClassicDialogs();
+    void RegisterApPages();
+    void RegisterSoftApClassicPages();
+    BOOL CreateHostedNetworkDialogs();
+    void OnWiFiDirectEvent();
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnOK() override {}
     void OnCancel() override {}
     void OnClose();
-    LRESULT OnActionInsertExec(WPARAM wParam, LPARAM lParam);
-    LRESULT OnApDetailDlg(WPARAM wParam, LPARAM lParam);
-    LRESULT OnAddBaDlg(WPARAM wParam, LPARAM lParam);
-    LRESULT OnDeleteBaDlg(WPARAM wParam, LPARAM lParam);
-    LRESULT OnHiddenSsidDlg(WPARAM wParam, LPARAM lParam);
-    LRESULT OnInvalidIdpwDlg(WPARAM wParam, LPARAM lParam);
-    LRESULT OnAuthenStatusDlg(WPARAM wParam, LPARAM lParam);
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnHelp();
+    void OnAbout();
+    void OnMore();
+    LRESULT OnWiFiDirectEventMessage(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Creates the classic dialogs hidden, as children over the page area.
-    void CreateClassicDialogs();
+    // The protocol's handlers (one per private message).
+    void OnSiteSurveyDone();
+    void OnProfileListChanged(WPARAM w);
+    void OnAddBaDlg(WPARAM w, LPARAM l);
+    void OnDeleteBaDlg(WPARAM w, LPARAM l);
+    void OnProfileEditorDlg(WPARAM w, LPARAM l);
+    void OnHiddenSsidDlg(WPARAM w, LPARAM l);
+    void OnSecurityEditorDlg(WPARAM w, LPARAM l);
+    void OnPeapSettingDlg(WPARAM w);
+    void OnAuthenStatusDlg(WPARAM w, LPARAM l);
+    void OnWpsProfileDlg(WPARAM w);
+    void OnProfileConnect(WPARAM w);
+    void CopySecurityEditorResult();
+
+    bool IsHostedVariant() const;
+    void SelectTab(CFingerStatic& selected);
+    void ApplyPageControlState(CDialog& page);
+    void OnPageCreated(CDialog& page);
+    void ComputeGeometry();
     void DestroyClassicDialogs();
-    void HideClassicDialogs();
+    CDialogTab* NewContainer();
+
     CWnd* m_pOwner;
+    HICON m_hIcon = nullptr;
+    HBITMAP m_hTabStrip = nullptr;  // the current strip, a copy this window owns
+    int m_bPageControlsEnabled = 1;
+    CString m_strDpiFile;
 };

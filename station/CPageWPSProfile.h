@@ -7,8 +7,7 @@
 #include "res/resource.h"
 #include "ui/CSmartEdit.h"
 
-// W 1: show the credential dialog; W 0: it closed (L 1 written, 0 not).
-constexpr UINT MSG_WPS_PROFILE_DLG = WM_USER + 22;
+#include "skin/MainWindowMessages.h"  // MSG_WPS_PROFILE_DLG: W 0 when it closed (L 1 written, 0 not)
 
 // 1 when the shown credential may be edited (the user chose the access point's PIN as WPS method).
 extern ULONG G_bWpsPinFromAp;

@@ -3,15 +3,51 @@
 
 CDialogTab::~CDialogTab()
 {
+    RemoveAllPages();
+}
+
+void CDialogTab::RemoveAllPages()
+{
     for (INT_PTR i = 0; i < m_pages.GetSize(); ++i) {
         CDialog*& pPage = m_pages[i];
         if (!pPage) continue;
-        pPage->DestroyWindow();
+        if (pPage->m_hWnd) pPage->DestroyWindow();
         delete pPage;
         pPage = nullptr;
     }
     m_pages.RemoveAll();
+    m_templates.RemoveAll();
+    m_resourceModules.RemoveAll();
     m_history.RemoveAll();
+}
+
+int CDialogTab::CreatePageWindow(INT_PTR index)
+{
+    CDialog* pPage = m_pages[index];
+    if (pPage->m_hWnd) return 1;
+    // A page created at registration whose window was destroyed stays without one.
+    if (!m_bLateCreation || !m_pHost || !m_pHost->m_hWnd) return 0;
+    // The page is created as it would have been at registration, with that resource module.
+    HINSTANCE previous = AfxGetResourceHandle();
+    AfxSetResourceHandle(m_resourceModules[index]);
+    const BOOL created = pPage->Create(m_templates[index], m_pHost);
+    AfxSetResourceHandle(previous);
+    if (!created) {
+        DebugLog(1, "[QxUI] CDialogTab: Create fail for template %u, error code = %d\n", m_templates[index],
+                 ::GetLastError());
+        return 0;
+    }
+    pPage->SetWindowPos(HWND{}, m_rcPage.left, m_rcPage.top, m_rcPage.Width(), m_rcPage.Height(),
+                        SWP_NOZORDER | SWP_HIDEWINDOW);
+    if (m_onPageCreated) m_onPageCreated(*pPage);
+    return 1;
+}
+
+int CDialogTab::EnsurePage(CDialog* pPage)
+{
+    for (INT_PTR i = 0; i < m_pages.GetSize(); ++i)
+        if (pPage && m_pages[i] == pPage) return CreatePageWindow(i);
+    return 0;
 }
 
 int CDialogTab::RegisterPage(CDialog** ppPage, UINT nIDTemplate, const CRuntimeClass* pPageClass)
@@ -26,6 +62,12 @@ int CDialogTab::RegisterPage(CDialog** ppPage, UINT nIDTemplate, const CRuntimeC
         return 0;
     }
     if (ppPage) *ppPage = pPage;
+    if (m_bLateCreation) {
+        m_pages.Add(pPage);
+        m_templates.Add(nIDTemplate);
+        m_resourceModules.Add(AfxGetResourceHandle());
+        return 1;
+    }
     if (!pPage->Create(nIDTemplate, m_pHost)) {
         DebugLog(1, "[QxUI] CDialogTab::RegisterPage() Create fail for template %u, error code = %d\n", nIDTemplate,
                  ::GetLastError());
@@ -36,11 +78,14 @@ int CDialogTab::RegisterPage(CDialog** ppPage, UINT nIDTemplate, const CRuntimeC
     pPage->SetWindowPos(HWND{}, m_rcPage.left, m_rcPage.top, m_rcPage.Width(), m_rcPage.Height(),
                         SWP_NOZORDER | SWP_HIDEWINDOW);
     m_pages.Add(pPage);
+    m_templates.Add(nIDTemplate);
+    m_resourceModules.Add(AfxGetResourceHandle());
     return 1;
 }
 
 int CDialogTab::ShowPage(CDialog* pPage)
 {
+    if (pPage && !EnsurePage(pPage)) pPage = nullptr;
     int found = 0;
     for (CDialog* pCandidate : m_pages) {
         if (!pCandidate || !pCandidate->m_hWnd) continue;

@@ -11,6 +11,11 @@ void CAdvancedWiFiDirect::EnableOrDisableWiFiDirect(BOOL bEnable, BOOL bStationS
              bGroupOwner, bForceOff);
 }
 
+void CAdvancedWiFiDirect::GetWiFiDirectWpseStatus()
+{
+    DebugLog(3, "[QxUI] CAdvancedWiFiDirect::GetWiFiDirectWpseStatus is not built yet\n");
+}
+
 void SetP2PRequestAnswer(LONG answer)
 {
     ::InterlockedExchange(&g_p2pRequestAnswer, answer);

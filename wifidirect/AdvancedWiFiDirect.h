@@ -23,6 +23,8 @@ public:
     HWND GetHwnd() const { return m_hWnd; }
     // Switches Wi-Fi Direct on or off in the station library.
     virtual void EnableOrDisableWiFiDirect(BOOL bEnable, BOOL bStationSide, BOOL bGroupOwner, BOOL bForceOff);
+    // Reads the engine's new status after the driver signalled a change.
+    virtual void GetWiFiDirectWpseStatus();
 
 private:
     HWND m_hWnd = nullptr;

@@ -119,7 +119,9 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
         }
     } else if (request->code == RS_CBS_CHANGE_PASSWORD_REQUEST) {
         ::InterlockedExchange(&G_bReConnect, FALSE);
-        CPeapSettingDlg* prompt = m_pQxUI ? m_pQxUI->m_pPeapSettingDlg : nullptr;
+        // The prompt's window is made on first use; the modal loop below needs it now.
+        CPeapSettingDlg* prompt =
+            m_pQxUI && m_pQxUI->EnsureClassicDialog(CKelvoPageUIDlg::kPeapSetting) ? m_pQxUI->m_pPeapSettingDlg : nullptr;
         if (m_pQxUI && m_pProfData) {
             m_pQxUI->PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
             if (prompt && prompt->IsWindow() && prompt->RunModalLoop(kPromptMode) == IDOK) {
@@ -143,6 +145,7 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
 int CHideDlg::PromptPeapPassword()
 {
     CPeapSettingDlg* prompt = m_pQxUI ? m_pQxUI->m_pPeapSettingDlg : nullptr;
+    if (prompt) m_pQxUI->EnsureClassicDialog(CKelvoPageUIDlg::kPeapSetting);
     if (!prompt || !m_pProfData) return 0;
     if (prompt->IsWindow() && prompt->IsWindowVisible()) return 2;
     if (G_nPromptCounter < kPromptCounterShow) {

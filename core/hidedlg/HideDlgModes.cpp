@@ -34,6 +34,8 @@ void CHideDlg::EnsureWiFiDirectEngine()
 {
     if (m_pWiFiDirect || !m_pQxUI || !m_pQxUI->IsWindow()) return;
     CKelvoPageWlanP2PDlg* page = m_pQxUI->m_pPageWlanP2PDlg;
+    // The page gets its window when first shown; the engine needs it now.
+    if (page) m_pQxUI->EnsurePage(page);
     if (!page || !page->IsWindow()) return;
     m_pWiFiDirect = new (std::nothrow) CAdvancedWiFiDirect;
     if (m_pWiFiDirect) m_pWiFiDirect->SetHwnd(page->m_hWnd);

@@ -37,6 +37,10 @@ protected:
 
 TEST_F(MainWindowClassicTest, CreatesItsClassicDialogsHiddenAsChildren)
 {
+    // Their windows are made on first use.
+    for (int n : {CKelvoPageUIDlg::kAddBlockAck, CKelvoPageUIDlg::kDeleteBlockAck, CKelvoPageUIDlg::kHiddenSsid,
+                  CKelvoPageUIDlg::kInvalidIdPw})
+        ASSERT_NE(nullptr, mainWindow.EnsureClassicDialog(n));
     for (CWnd* dlg : std::initializer_list<CWnd*>{
              mainWindow.m_pAddBlockAckDlg, mainWindow.m_pDeleteBlockAckDlg,
              mainWindow.m_pHiddenSsidDlg, mainWindow.m_pInvalidIDPW}) {

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageAdapterDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageAdapterDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageLinkInfoDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageLinkInfoDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageSecurityConfirmDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageSecurityConfirmDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageSecurityPeapDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageSecurityPeapDlg, CDialog)

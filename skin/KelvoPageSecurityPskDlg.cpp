@@ -1,0 +1,3 @@
+#include "skin/KelvoPageSecurityPskDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageSecurityPskDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageSecuritySercaDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageSecuritySercaDlg, CDialog)

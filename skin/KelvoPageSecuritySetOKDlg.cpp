@@ -1,0 +1,3 @@
+#include "skin/KelvoPageSecuritySetOKDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageSecuritySetOKDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageSecurityTlsDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageSecurityTlsDlg, CDialog)

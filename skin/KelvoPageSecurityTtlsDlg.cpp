@@ -1,0 +1,3 @@
+#include "skin/KelvoPageSecurityTtlsDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageSecurityTtlsDlg, CDialog)

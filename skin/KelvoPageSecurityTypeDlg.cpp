@@ -1,0 +1,3 @@
+#include "skin/KelvoPageSecurityTypeDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageSecurityTypeDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageSecurityWepDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageSecurityWepDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageWirelessSettingDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageWirelessSettingDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageWpsAuthenDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageWpsAuthenDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "skin/KelvoPageWpsLinkStatusDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageWpsLinkStatusDlg, CDialog)

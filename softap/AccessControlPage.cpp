@@ -1,0 +1,3 @@
+#include "softap/AccessControlPage.h"
+
+IMPLEMENT_DYNCREATE(CAccessControlPage, CDialog)

@@ -1,0 +1,3 @@
+#include "softap/AuthSecuDlg.h"
+
+IMPLEMENT_DYNCREATE(CAuthSecuDlg, CDialog)

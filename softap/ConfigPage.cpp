@@ -1,0 +1,3 @@
+#include "softap/ConfigPage.h"
+
+IMPLEMENT_DYNCREATE(CConfigPage, CDialog)

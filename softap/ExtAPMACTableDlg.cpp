@@ -1,0 +1,3 @@
+#include "softap/ExtAPMACTableDlg.h"
+
+IMPLEMENT_DYNCREATE(CExtAPMACTableDlg, CDialog)

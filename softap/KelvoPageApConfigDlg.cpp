@@ -1,0 +1,3 @@
+#include "softap/KelvoPageApConfigDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageApConfigDlg, CDialog)

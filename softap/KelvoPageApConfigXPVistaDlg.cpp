@@ -1,0 +1,3 @@
+#include "softap/KelvoPageApConfigXPVistaDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageApConfigXPVistaDlg, CDialog)

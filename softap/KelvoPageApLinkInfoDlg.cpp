@@ -1,0 +1,3 @@
+#include "softap/KelvoPageApLinkInfoDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageApLinkInfoDlg, CDialog)

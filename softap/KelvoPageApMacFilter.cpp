@@ -1,0 +1,3 @@
+#include "softap/KelvoPageApMacFilter.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageApMacFilter, CDialog)

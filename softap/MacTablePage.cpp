@@ -1,0 +1,3 @@
+#include "softap/MacTablePage.h"
+
+IMPLEMENT_DYNCREATE(CMacTablePage, CDialog)

@@ -1,0 +1,3 @@
+#include "softap/PageExtAPDlg.h"
+
+IMPLEMENT_DYNCREATE(CPageExtAPDlg, CDialog)

@@ -1,0 +1,3 @@
+#include "wifidirect/KelvoPageP2PConnectMethodII.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageP2PConnectMethodII, CDialog)

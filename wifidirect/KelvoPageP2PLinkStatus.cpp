@@ -1,0 +1,3 @@
+#include "wifidirect/KelvoPageP2PLinkStatus.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageP2PLinkStatus, CDialog)

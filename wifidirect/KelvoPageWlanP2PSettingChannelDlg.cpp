@@ -1,0 +1,3 @@
+#include "wifidirect/KelvoPageWlanP2PSettingChannelDlg.h"
+
+IMPLEMENT_DYNCREATE(CKelvoPageWlanP2PSettingChannelDlg, CDialog)

@@ -1,0 +1,17 @@
+// Wi-Fi Direct settings: the channel page.
+// Until its own behaviour is built it shows its template and changes nothing.
+#pragma once
+#include "framework/Afx.h"
+#include "res/StationPagesResource.h"
+
+class CKelvoPageWlanP2PSettingChannelDlg : public CDialog {
+    DECLARE_DYNCREATE(CKelvoPageWlanP2PSettingChannelDlg)
+public:
+    enum { IDD = IDD_KELVO_SECURITY_PSK };
+    CKelvoPageWlanP2PSettingChannelDlg() : CDialog(IDD) {}
+
+protected:
+    // A page never ends on Enter or Esc.
+    void OnOK() override {}
+    void OnCancel() override {}
+};
