@@ -1,0 +1,112 @@
+// The real program's main window as a user meets it: opened by the start-up, a second start and
+// a tray double-click, its tab row switching pages, and closed into the tray.
+#include <gtest/gtest.h>
+#include "support/FakeNotificationArea.h"
+#include "support/TestSupport.h"
+
+#include <string>
+
+using namespace testing_support;
+
+namespace {
+constexpr DWORD kTimeoutMs = 20000;
+constexpr UINT kTrayNotify = WM_USER + 100;  // the hidden main dialog's tray callback message
+// Tab statics of the main window.
+constexpr int kTabLinkInfo = 8004, kTabSiteSurvey = 8005, kTabProfile = 8006, kTabAdapter = 8007;
+// One control each page template alone carries.
+constexpr int kLinkInfoSsidLabel = 1102, kSurveyRescan = 1015, kProfileList = 1024;
+
+std::string ProgramCommand() { return "\"" + BinFolder() + "KPL4471.exe\""; }
+
+std::string EnglishText(const char* key)
+{
+    char text[256] = "";
+    ::GetPrivateProfileStringA("Strings", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
+    return text;
+}
+
+struct PageSearch {
+    HWND main;
+    int controlId;
+    HWND page;
+};
+
+BOOL CALLBACK FindPage(HWND child, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<PageSearch*>(lParam);
+    if (::GetAncestor(child, GA_PARENT) == search->main && ::GetDlgItem(child, search->controlId)) {
+        search->page = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The page of the main window that carries that control, or null while it has no window.
+HWND PageWith(HWND main, int controlId)
+{
+    PageSearch search{main, controlId, nullptr};
+    ::EnumChildWindows(main, FindPage, reinterpret_cast<LPARAM>(&search));
+    return search.page;
+}
+
+bool PageShown(HWND main, int controlId)
+{
+    HWND page = PageWith(main, controlId);
+    return page && ::IsWindowVisible(page);
+}
+
+// A user's click on a tab label.
+void ClickTab(HWND main, int tabId)
+{
+    HWND tab = ::GetDlgItem(main, tabId);
+    ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+class MainWindowEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override { ScopedFile(worldFile, "[World]\nOsCode=12\n").Keep(); }
+    void TearDown() override { ::DeleteFileA(worldFile.c_str()); }
+    std::string worldFile = BinFolder() + "QxSimWorld.ini";
+};
+}  // namespace
+
+TEST_F(MainWindowEndToEnd, OpenedFromEveryRoadSwitchedByItsTabsAndClosedIntoTheTray)
+{
+    FakeNotificationArea tray;
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
+    HWND hidden = WaitForWindow("#32770", "Quixen Utility", program.Id(), kTimeoutMs);
+    ASSERT_TRUE(main && hidden);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs));
+    // The adapter counts as present from the first polling tick on.
+    ASSERT_TRUE(PumpUntil([&] { return tray.Requests() >= 3; }, kTimeoutMs));
+
+    // The start shows the link information; each tab shows its own page and hides the others.
+    EXPECT_TRUE(PumpUntil([&] { return PageShown(main, kLinkInfoSsidLabel); }, kTimeoutMs));
+    ClickTab(main, kTabSiteSurvey);
+    EXPECT_TRUE(PumpUntil([&] { return PageShown(main, kSurveyRescan); }, kTimeoutMs));
+    EXPECT_FALSE(PageShown(main, kLinkInfoSsidLabel));
+    ClickTab(main, kTabProfile);
+    EXPECT_TRUE(PumpUntil([&] { return PageShown(main, kProfileList); }, kTimeoutMs));
+    EXPECT_FALSE(PageShown(main, kSurveyRescan));
+    ClickTab(main, kTabAdapter);
+    EXPECT_TRUE(PumpUntil([&] { return !PageShown(main, kProfileList); }, kTimeoutMs));
+    ClickTab(main, kTabLinkInfo);
+    EXPECT_TRUE(PumpUntil([&] { return PageShown(main, kLinkInfoSsidLabel); }, kTimeoutMs));
+
+    // Closing hides the window; the program stays in the tray, and a double-click brings it back.
+    ::SendMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindowVisible(main));
+    EXPECT_TRUE(::IsWindow(hidden));
+    ::PostMessageA(hidden, kTrayNotify, 0, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs));
+
+    // A further start of the program shows the same window and ends.
+    ::SendMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_FALSE(::IsWindowVisible(main));
+    ChildProcess again(ProgramCommand(), BinFolder());
+    EXPECT_TRUE(again.WaitForExit(kTimeoutMs));
+    EXPECT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs));
+    EXPECT_EQ(1, CountTopLevelWindows(EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str()));
+}
