@@ -604,14 +604,20 @@ void CKelvoPageUIDlg::SelectTab(CFingerStatic& selected)
     if (m_hWnd) Invalidate(TRUE);
 }
 
+void CKelvoPageUIDlg::ShowStationPage(int strip, CDialog* page)
+{
+    // A tab starts its road afresh: the back stack of wizard pages is dropped.
+    SetTabStripBitmap(StripBitmap(static_cast<Strip>(strip)));
+    if (m_pPageTab) {
+        m_pPageTab->ShowPage(page);
+        m_pPageTab->ResetPageHistory();
+    }
+}
+
 void CKelvoPageUIDlg::ShowLinkInfoTab()
 {
     if (!m_bSoftAPMode) {
-        SetTabStripBitmap(StripBitmap(kStripLinkInfo));
-        if (m_pPageTab) {
-            m_pPageTab->ShowPage(m_pPageLinkInfoDlg);
-            m_pPageTab->ResetPageHistory();
-        }
+        ShowStationPage(kStripLinkInfo, m_pPageLinkInfoDlg);
     } else {
         SetTabStripBitmap(StripBitmap(kStripApLink));
         if (m_pPageTab) m_pPageTab->ShowPage(m_pPageApLinkInfoDlg);
@@ -628,11 +634,7 @@ void CKelvoPageUIDlg::ShowLinkInfoTab()
 void CKelvoPageUIDlg::ShowSiteSurveyTab()
 {
     if (!m_bSoftAPMode) {
-        SetTabStripBitmap(StripBitmap(kStripSiteSurvey));
-        if (m_pPageTab) {
-            m_pPageTab->ShowPage(m_pPageSiteSurveyDlg);
-            m_pPageTab->ResetPageHistory();
-        }
+        ShowStationPage(kStripSiteSurvey, m_pPageSiteSurveyDlg);
         if (m_pPageSiteSurveyDlg && m_pPageSiteSurveyDlg->m_hWnd) m_pPageSiteSurveyDlg->StartSurveyScan();
     } else {
         SetTabStripBitmap(StripBitmap(kStripApConfig));
@@ -658,11 +660,7 @@ void CKelvoPageUIDlg::ShowSiteSurveyTab()
 void CKelvoPageUIDlg::ShowProfileTab()
 {
     if (!m_bSoftAPMode) {
-        SetTabStripBitmap(StripBitmap(kStripProfile));
-        if (m_pPageTab) {
-            m_pPageTab->ShowPage(m_pPageProfileDlg);
-            m_pPageTab->ResetPageHistory();
-        }
+        ShowStationPage(kStripProfile, m_pPageProfileDlg);
     } else {
         SetTabStripBitmap(StripBitmap(kStripApMacFilter));
         if (m_pPageTab) m_pPageTab->ShowPage(m_pPageApMacFilter);
@@ -674,22 +672,14 @@ void CKelvoPageUIDlg::ShowProfileTab()
 void CKelvoPageUIDlg::ShowAdapterTab()
 {
     if (m_bSoftAPMode) return;  // disabled, empty label
-    SetTabStripBitmap(StripBitmap(kStripAdapter));
-    if (m_pPageTab) {
-        m_pPageTab->ShowPage(m_pPageAdapterDlg);
-        m_pPageTab->ResetPageHistory();
-    }
+    ShowStationPage(kStripAdapter, m_pPageAdapterDlg);
     SelectTab(m_tabAdapter);
 }
 
 void CKelvoPageUIDlg::ShowWiFiDirectTab()
 {
     if (m_bSoftAPMode) return;
-    SetTabStripBitmap(StripBitmap(kStripWiFiDirect));
-    if (m_pPageTab) {
-        m_pPageTab->ShowPage(m_pPageWlanP2PDlg);
-        m_pPageTab->ResetPageHistory();
-    }
+    ShowStationPage(kStripWiFiDirect, m_pPageWlanP2PDlg);
     SelectTab(m_tabWiFiDirect);
 }
 

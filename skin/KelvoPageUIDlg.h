@@ -266,6 +266,8 @@ private:
 
     bool IsHostedVariant() const;
     void SelectTab(CFingerStatic& selected);
+    // Station mode: the tab's strip and page, with an empty back stack.
+    void ShowStationPage(int strip, CDialog* page);
     void ApplyPageControlState(CDialog& page);
     void OnPageCreated(CDialog& page);
     void ComputeGeometry();

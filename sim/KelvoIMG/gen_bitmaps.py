@@ -360,13 +360,11 @@ def draw_strip(c, rgb, text, opts):
         if i + 1 == chosen:
             c.rounded(x0 - 1, top - 1, x1 + 1, tab_row, 7, (20, 30, 50), corners="top")
             c.rounded(x0, top, x1, tab_row, 6, lighter(rgb, 70), lighter(rgb, 25), corners="top")
-            ink = lighter(rgb, 90)
         else:
             c.rounded(x0 - 1, top - 1, x1 + 1, bottom + 1, 7, (20, 30, 50))
             c.rounded(x0, top, x1, bottom, 6, TAB_TOP, TAB_BOTTOM)
-            ink = lighter(TAB_BOTTOM, -28)
-        # faint: the program writes the real caption over the lower part of the tab
-        c.centred_text((x0 + x1) / 2, top + (bottom - top) * 0.66, caption, ink)
+        # No caption: the program writes the tab's caption over it, and the strip is stretched
+        # over windows of different heights, where a second caption would stand beside the first.
 
     band_top, band_bottom = 2, 17  # in the page's dialog units
     bands = [0.0] + [float(v) for v in opts.get("bands", "").split(",") if v]
