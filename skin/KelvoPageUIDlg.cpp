@@ -87,18 +87,20 @@ constexpr UINT kStripIds[kStrips] = {1003, 1005, 1004, 1001, 1066, 12347, 12349,
 struct StripCache {
     HMODULE module = nullptr;
     HBITMAP bitmaps[kStrips] = {};
-    bool patched = false;
+    bool patched[kStrips] = {};
 };
 StripCache g_strips;
 
+// Each strip is loaded when first shown: a whole-window bitmap costs more to load than the
+// window takes to create, and most sessions never show most of them.
 HBITMAP StripBitmap(Strip strip)
 {
     if (g_strips.module != G_hKelvoImg) {
         g_strips = StripCache{};
         g_strips.module = G_hKelvoImg;
-        for (int i = 0; G_hKelvoImg && i < kStrips; ++i)
-            g_strips.bitmaps[i] = ::LoadBitmapA(G_hKelvoImg, MAKEINTRESOURCEA(kStripIds[i]));
     }
+    if (!g_strips.bitmaps[strip] && G_hKelvoImg)
+        g_strips.bitmaps[strip] = ::LoadBitmapA(G_hKelvoImg, MAKEINTRESOURCEA(kStripIds[strip]));
     return g_strips.bitmaps[strip];
 }
 
@@ -276,17 +278,23 @@ void CKelvoPageUIDlg::LoadSkinBitmaps()
 {
     m_btnApMode.LoadBitmaps(kModeButtonNormal, kModeButtonSelected, 0, G_hKelvoImg);
     m_btnStationMode.LoadBitmaps(kModeButtonNormal, kModeButtonSelected, 0, G_hKelvoImg);
-    StripBitmap(kStripLinkInfo);  // loads all ten once
-    if (G_nOSVersion >= kOsWin7 && G_nSoftApMode == 1 && !g_strips.patched) {
-        PatchTabStripBitmap(g_strips.bitmaps[kStripApLink]);
-        PatchTabStripBitmap(g_strips.bitmaps[kStripApConfig]);
-        g_strips.patched = true;
-    }
-    SetTabStripBitmap(StripBitmap(kStripLinkInfo));
+    SetTabStripBitmap(SkinStrip(kStripLinkInfo));
     m_btnHelp.LoadBitmaps(kHelpNormal, kHelpHover, G_hKelvoImg);
     m_btnHelp.EnableHover(true);
     m_btnAbout.LoadBitmaps(kAboutNormal, kAboutHover, G_hKelvoImg);
     m_btnAbout.EnableHover(true);
+}
+
+HBITMAP CKelvoPageUIDlg::SkinStrip(int strip)
+{
+    HBITMAP bitmap = StripBitmap(static_cast<Strip>(strip));
+    // The hosted network of Windows 7 has no third tab: its two strips lose it once.
+    const bool hostedStrip = strip == kStripApLink || strip == kStripApConfig;
+    if (bitmap && hostedStrip && G_nOSVersion >= kOsWin7 && G_nSoftApMode == 1 && !g_strips.patched[strip]) {
+        PatchTabStripBitmap(bitmap);
+        g_strips.patched[strip] = true;
+    }
+    return bitmap;
 }
 
 void CKelvoPageUIDlg::PatchTabStripBitmap(HBITMAP hBitmap)
@@ -350,7 +358,7 @@ void CKelvoPageUIDlg::InitFontsAndTabs()
         m_tabWiFiDirect.SetText(kWiFiDirectTabText);
         RegisterStationPages();
         CreateClassicDialogs();
-        SetTabStripBitmap(StripBitmap(kStripLinkInfo));
+        SetTabStripBitmap(SkinStrip(kStripLinkInfo));
         if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadProfileList();
         m_btnStationMode.SetHighlight(1);
         m_btnApMode.SetHighlight(0);
@@ -368,7 +376,7 @@ void CKelvoPageUIDlg::InitFontsAndTabs()
         RegisterApPages();
         if (IsHostedVariant()) CreateHostedNetworkDialogs();
         else RegisterSoftApClassicPages();
-        SetTabStripBitmap(StripBitmap(kStripApLink));
+        SetTabStripBitmap(SkinStrip(kStripApLink));
         m_btnApMode.SetHighlight(1);
         m_btnStationMode.SetHighlight(0);
     }
@@ -607,7 +615,7 @@ void CKelvoPageUIDlg::SelectTab(CFingerStatic& selected)
 void CKelvoPageUIDlg::ShowStationPage(int strip, CDialog* page)
 {
     // A tab starts its road afresh: the back stack of wizard pages is dropped.
-    SetTabStripBitmap(StripBitmap(static_cast<Strip>(strip)));
+    SetTabStripBitmap(SkinStrip(strip));
     if (m_pPageTab) {
         m_pPageTab->ShowPage(page);
         m_pPageTab->ResetPageHistory();
@@ -619,7 +627,7 @@ void CKelvoPageUIDlg::ShowLinkInfoTab()
     if (!m_bSoftAPMode) {
         ShowStationPage(kStripLinkInfo, m_pPageLinkInfoDlg);
     } else {
-        SetTabStripBitmap(StripBitmap(kStripApLink));
+        SetTabStripBitmap(SkinStrip(kStripApLink));
         if (m_pPageTab) m_pPageTab->ShowPage(m_pPageApLinkInfoDlg);
         if (IsHostedVariant()) {
             if (CWnd* table = EnsureClassicDialog(kExtApMacTable)) table->ShowWindow(SW_SHOW);
@@ -637,7 +645,7 @@ void CKelvoPageUIDlg::ShowSiteSurveyTab()
         ShowStationPage(kStripSiteSurvey, m_pPageSiteSurveyDlg);
         if (m_pPageSiteSurveyDlg && m_pPageSiteSurveyDlg->m_hWnd) m_pPageSiteSurveyDlg->StartSurveyScan();
     } else {
-        SetTabStripBitmap(StripBitmap(kStripApConfig));
+        SetTabStripBitmap(SkinStrip(kStripApConfig));
         if (IsHostedVariant()) {
             if (m_pPageTab) m_pPageTab->ShowPage(m_pPageApConfigDlg);
             if (m_pExtAPMACTableDlg && m_pExtAPMACTableDlg->m_hWnd) m_pExtAPMACTableDlg->ShowWindow(SW_HIDE);
@@ -662,7 +670,7 @@ void CKelvoPageUIDlg::ShowProfileTab()
     if (!m_bSoftAPMode) {
         ShowStationPage(kStripProfile, m_pPageProfileDlg);
     } else {
-        SetTabStripBitmap(StripBitmap(kStripApMacFilter));
+        SetTabStripBitmap(SkinStrip(kStripApMacFilter));
         if (m_pPageTab) m_pPageTab->ShowPage(m_pPageApMacFilter);
         if (m_pApClassicTab) m_pApClassicTab->ShowPage(m_pAccessControlPage);
     }

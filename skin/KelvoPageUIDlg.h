@@ -268,6 +268,8 @@ private:
     void SelectTab(CFingerStatic& selected);
     // Station mode: the tab's strip and page, with an empty back stack.
     void ShowStationPage(int strip, CDialog* page);
+    // The shared strip bitmap, loaded on first use (and patched for the hosted network).
+    HBITMAP SkinStrip(int strip);
     void ApplyPageControlState(CDialog& page);
     void OnPageCreated(CDialog& page);
     void ComputeGeometry();
