@@ -204,6 +204,7 @@ CKelvoPageUIDlg::~CKelvoPageUIDlg()
     DestroyClassicDialogs();
     DeleteDialog(m_pAboutDlg);
     if (IsWindow()) DestroyWindow();
+    if (m_hScaledStrip) ::DeleteObject(m_hScaledStrip);
 }
 
 BOOL CKelvoPageUIDlg::Create()
@@ -844,12 +845,12 @@ void CKelvoPageUIDlg::OnPaint()
         const int cx = ::GetSystemMetrics(SM_CXICON), cy = ::GetSystemMetrics(SM_CYICON);
         if (m_hIcon) ::DrawIcon(dc, (client.Width() - cx + 1) / 2, (client.Height() - cy + 1) / 2, m_hIcon);
     } else {
-        BITMAP info{};
-        if (m_hTabStrip && ::GetObjectA(m_hTabStrip, sizeof info, &info)) {
+        if (HBITMAP strip = ScaledStrip(dc, client.Size())) {
             HDC memory = ::CreateCompatibleDC(dc);
-            HGDIOBJ old = ::SelectObject(memory, m_hTabStrip);
-            ::SetStretchBltMode(dc, COLORONCOLOR);
-            ::StretchBlt(dc, 0, 0, client.Width(), client.Height(), memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+            HGDIOBJ old = ::SelectObject(memory, strip);
+            const RECT& area = ps.rcPaint;
+            ::BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
+                     area.top, SRCCOPY);
             ::SelectObject(memory, old);
             ::DeleteDC(memory);
         } else {
@@ -857,6 +858,29 @@ void CKelvoPageUIDlg::OnPaint()
         }
     }
     ::EndPaint(m_hWnd, &ps);
+}
+
+HBITMAP CKelvoPageUIDlg::ScaledStrip(HDC dc, CSize size)
+{
+    // Stretching the whole strip on every paint is what a show costs most: the strip is
+    // stretched once per strip and window size, and painting copies from that.
+    BITMAP info{};
+    if (!m_hTabStrip || size.cx <= 0 || size.cy <= 0 || !::GetObjectA(m_hTabStrip, sizeof info, &info)) return nullptr;
+    if (m_hScaledStrip && m_hScaledFrom == m_hTabStrip && m_scaledSize == size) return m_hScaledStrip;
+    if (m_hScaledStrip) ::DeleteObject(m_hScaledStrip);
+    m_hScaledStrip = ::CreateCompatibleBitmap(dc, size.cx, size.cy);
+    m_hScaledFrom = m_hScaledStrip ? m_hTabStrip : nullptr;
+    m_scaledSize = size;
+    if (!m_hScaledStrip) return nullptr;
+    HDC source = ::CreateCompatibleDC(dc), target = ::CreateCompatibleDC(dc);
+    HGDIOBJ oldSource = ::SelectObject(source, m_hTabStrip), oldTarget = ::SelectObject(target, m_hScaledStrip);
+    ::SetStretchBltMode(target, COLORONCOLOR);
+    ::StretchBlt(target, 0, 0, size.cx, size.cy, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    ::SelectObject(source, oldSource);
+    ::SelectObject(target, oldTarget);
+    ::DeleteDC(source);
+    ::DeleteDC(target);
+    return m_hScaledStrip;
 }
 
 HBRUSH CKelvoPageUIDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)

@@ -278,7 +278,12 @@ private:
 
     CWnd* m_pOwner;
     HICON m_hIcon = nullptr;
-    HBITMAP m_hTabStrip = nullptr;  // the current strip, a copy this window owns
+    HBITMAP m_hTabStrip = nullptr;  // the current strip (shared, never deleted here)
+    // The current strip stretched to the client size, owned; rebuilt when either changes.
+    HBITMAP ScaledStrip(HDC dc, CSize size);
+    HBITMAP m_hScaledStrip = nullptr;
+    HBITMAP m_hScaledFrom = nullptr;
+    CSize m_scaledSize;
     int m_bPageControlsEnabled = 1;
     CString m_strDpiFile;
 };
