@@ -97,7 +97,7 @@ BOOL CHideDlg::OnInitDialog()
     }
     QXWLAPI.QXWL_Initial(kStationVendorText, m_hWnd);
 
-    G_nOSVersion = QXWLAPI.QXWL_GetWinOS();
+    G_nOSVersion = QXWLAPI.WinOS();
     if (G_nOSVersion >= kOsVista) {
         InstallDpiHook();
         G_bNoDpiHook = 0;
@@ -234,10 +234,13 @@ void CHideDlg::ApplySmallDesktopRule()
 
 void CHideDlg::DecideOperationMode()
 {
+    // Only a file of exactly one record is taken: one byte more is read to tell a longer file.
+    BYTE bytes[sizeof(HIDE_DLG_DATA) + 1] = {};
+    const bool whole = m_DataFile.ReadDataFile(bytes, sizeof bytes) == sizeof(HIDE_DLG_DATA);
     HIDE_DLG_DATA stored{};
-    DWORD read = m_DataFile.ReadDataFile(&stored, sizeof stored);
-    if (read == sizeof stored) m_Data = stored;
-    if (read == sizeof stored && stored.nOpMode <= OP_MODE_STA_WIFI_DIRECT)
+    std::memcpy(&stored, bytes, sizeof stored);
+    if (whole) m_Data = stored;
+    if (whole && stored.nOpMode <= OP_MODE_STA_WIFI_DIRECT)
         m_nOpMode = static_cast<int>(stored.nOpMode);
     else
         m_nOpMode = QXWLAPI.QXWL_QueryOPMode();
@@ -384,7 +387,7 @@ void CHideDlg::InitCard()
             RestartDhcpThread();
             // The configuration record is the library's; only its configuration-mode word is ours.
             alignas(ULONG) BYTE config[kWiFiDirectConfigBytes] = {};
-            const ULONG configMode = QXWLAPI.QXWL_IsEnableICS() ? kWiFiDirectConfigIcsOn : kWiFiDirectConfigIcsOff;
+            const ULONG configMode = QXWLAPI.IsEnableICS() ? kWiFiDirectConfigIcsOn : kWiFiDirectConfigIcsOff;
             memcpy(config + kWiFiDirectConfigModeOffset, &configMode, sizeof configMode);
             LONG result = QXWLAPI.QXWL_SetWifiDirectWpseConfig(reinterpret_cast<WIFIDIRECT_WPSE_PROFILE*>(config));
             DebugLog(3, "[QxUI] EnableOrDisableWiFiDirect <-- set ConfigMode(%d) = %d\n", configMode, result);

@@ -10,6 +10,7 @@
 #include "station/PeapSettingDlg.h"
 
 #include <cstring>
+#include <memory>
 
 volatile LONG G_bWpsRotate = 1;
 ULONG G_nWpsCurrentIndex = 0;
@@ -83,9 +84,12 @@ void CHideDlg::ActionExec()
 {
     DebugLog(3, "[QxUI] --> ActionExec\n");
     while (aryActionData.GetSize() > 0) {
-        const _ACTION_DATA head = aryActionData[0];
-        BYTE* record = reinterpret_cast<BYTE*>(head.data);
-        switch (head.type) {
+        // Out of the queue before it runs: a prompt's message loop may merge a new action,
+        // which would free a record still in the queue.
+        ULONG type = 0;
+        const std::unique_ptr<BYTE[]> owned = aryActionData.TakeHead(type);
+        BYTE* record = owned.get();
+        switch (type) {
         case actionTypeProfile: {
             if (!record || !QXWLAPI.QXWL_ReadRadioStatus()) break;
             WLANPROFILE& p = *reinterpret_cast<WLANPROFILE*>(record);
@@ -99,7 +103,6 @@ void CHideDlg::ActionExec()
                         (p.enumAuthenProtocol == EAPMETHOD_LEAP || p.enumAuthenProtocol == EAPMETHOD_FAST))
                         result = PromptSsoBeforeConnect();
                     if (result == 2) {
-                        aryActionData.RemoveHead();
                         DebugLog(3, "[QxUI] Peap Setting Dialog is open!\n");
                         DebugLog(3, "[QxUI] <-- CHideDlg::ActionExec\n");
                         return;
@@ -176,7 +179,7 @@ void CHideDlg::ActionExec()
         case actionTypeBssid: {
             if (!record) break;
             m_bIcvError = 0;
-            if (head.type == actionTypeSsid) {
+            if (type == actionTypeSsid) {
                 NDIS_802_11_SSID ssid;
                 std::memcpy(&ssid, record, sizeof ssid);
                 QXWLAPI.QXWL_SetSSID(ssid);
@@ -187,7 +190,7 @@ void CHideDlg::ActionExec()
             }
             CCX2_CONTROL ccx = 0;
             const LONG read = QXWLAPI.QXWL_ReadCCX2Cont(&ccx);
-            if (head.type == actionTypeSsid ? read != 0 : read == 1) QXWLAPI.QXWL_SetCCXInfo(1, ccx);
+            if (type == actionTypeSsid ? read != 0 : read == 1) QXWLAPI.QXWL_SetCCXInfo(1, ccx);
             if (m_bWepErrorDetect) {
                 WLAN_STATUS status{};
                 QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 0, 0, 1});
@@ -216,7 +219,6 @@ void CHideDlg::ActionExec()
         default:
             break;
         }
-        aryActionData.RemoveHead();
     }
     DebugLog(3, "[QxUI] <-- ActionExec\n");
 }

@@ -216,7 +216,7 @@ void QXWLLIB::UnbindAll()
 void QXWLLIB::AllocateRepository()
 {
     ULONG size = kRepositBytes;
-    if (QXWL_GetWinOS && QXWL_GetWinOS() < kRepositLargeFromOsCode) size = kRepositBytesBeforeOs7;
+    if (QXWL_GetWinOS && WinOS() < kRepositLargeFromOsCode) size = kRepositBytesBeforeOs7;
     FreeRepository();
     listRepositBssid.pBssidList = static_cast<NDIS_802_11_BSSID_LIST_EX*>(calloc(1, size));
     if (listRepositBssid.pBssidList) {

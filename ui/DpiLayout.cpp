@@ -28,7 +28,7 @@ DpiLayoutConfig CurrentConfig()
 {
     if (g_configSource) return g_configSource();
     DpiLayoutConfig config;
-    config.nOsCode = QXWLAPI.QXWL_GetWinOS ? QXWLAPI.QXWL_GetWinOS() : 0;
+    config.nOsCode = QXWLAPI.WinOS();
     config.strBeUsed = G_LangTable.IDS_DPI_BE_USED;
     config.strReady = G_LangTable.IDS_DPI_READY;
     return config;

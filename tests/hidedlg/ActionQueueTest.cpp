@@ -2,6 +2,9 @@
 #include "FlowSupport.h"
 #include "station/PeapSettingDlg.h"
 
+#include <functional>
+#include <utility>
+
 using namespace hidedlg_testing;
 
 namespace {
@@ -185,4 +188,47 @@ TEST_F(Queue, LinkToAnotherAccessPointThanTheBoundOneCountsAsUnlinked)
     Tick(TIMER_HIDE_DLG_RADIO);
     Tick(TIMER_HIDE_DLG_RADIO);
     EXPECT_EQ(2, d.m_nUnlinkedTicks);
+}
+
+namespace {
+// Runs once, from a thread timer of the test thread: inside whatever message loop runs then.
+std::function<void()> g_onPromptTimer;
+void CALLBACK PromptTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    if (g_onPromptTimer) std::exchange(g_onPromptTimer, nullptr)();
+}
+}  // namespace
+
+TEST_F(Queue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOne)
+{
+    CHideDlg& d = Start("[World]\nOsCode=5\n");  // before Vista: the program prompts itself
+    CPeapSettingDlg prompt;
+    prompt.Create(d.m_pQxUI);
+    d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+    G_nPromptCounter = kPromptCounterShow;
+    WLANPROFILE token = EnterpriseProfile("Quixen-Corp", "user", "");
+    token.enumTunnel = RS_TunnelGTC;
+    token.nPasswordMode = 0;
+    const WLANPROFILE open = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
+    bool queuedDuringPrompt = false;
+    g_onPromptTimer = [&] {
+        queuedDuringPrompt = prompt.IsWindowVisible() != FALSE;
+        d.InsertAndExec(actionTypeProfile, &open);  // a page's connect while the user types
+        prompt.PostConfirm("user", "123456");
+    };
+    ::SetTimer(nullptr, 0, 200, PromptTimer);
+    sim.ClearJournal();
+    Connect(token);
+    PumpUntil([&] { return !g_onPromptTimer && d.aryActionData.GetSize() == 0; }, 5000);
+    Settle();
+
+    EXPECT_TRUE(queuedDuringPrompt);
+    const auto sent = sim.JournalLines("QXWL_SetWLANProfile(");
+    ASSERT_EQ(2u, sent.size());
+    EXPECT_EQ(0u, sent[0].find("QXWL_SetWLANProfile(Quixen-Corp")) << sent[0];
+    EXPECT_EQ(0u, sent[1].find("QXWL_SetWLANProfile(Quixen-Open")) << sent[1];
+    EXPECT_EQ(0, d.aryActionData.GetSize());
+    d.m_pQxUI->m_pPeapSettingDlg = nullptr;
+    ::InterlockedExchange(&G_bReConnect, TRUE);
 }
