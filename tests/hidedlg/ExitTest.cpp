@@ -1,6 +1,7 @@
 // The tray's exit in each operation mode, the dialog's window going away and the object's end:
 // what stays behind (threads, tray icon, the driver's mode, the data file).
 #include "HideDlgFixture.h"
+#include "core/MainWindowClosing.h"
 #include "core/QXAPLIB.h"
 #include "softap/SoftApSim.h"
 
@@ -256,6 +257,30 @@ TEST_F(Exit, WithAChildDialogOpenClosesTheChildFirstAndCompletesOnTheRetry)
     EXPECT_TRUE(child->mainWindowAliveAtClose);
     EXPECT_EQ(nullptr, CKelvoPageUIDlg::GetLive());
     EXPECT_TRUE(ReadDataFile());
+}
+
+TEST_F(Exit, RemovalHeldBackByAChildDialogLeavesAWorkingMainWindowWhenTheAdapterReturns)
+{
+    CHideDlg& d = Start("[World]\nOsCode=10\n");
+    ASSERT_NE(nullptr, d.m_pQxUI);
+    ChildDialogStandIn child;
+    d.m_pQxUI->m_pChildDialog[2] = &child.window;
+    sim.Set("DevicePresent", 0);
+    sim.WaitIdle();
+    d.SendMessage(WM_TIMER, CHideDlg::TIMER_HIDE_DLG_RADIO);
+    EXPECT_EQ(1, child.closes);
+    d.m_pQxUI->m_pChildDialog[2] = nullptr;
+    // Back before the next tick: the window stays, and its buttons must still act.
+    sim.Set("DevicePresent", 1);
+    sim.WaitIdle();
+    d.SendMessage(WM_TIMER, CHideDlg::TIMER_HIDE_DLG_RADIO);
+    ASSERT_NE(nullptr, d.m_pQxUI);
+    EXPECT_TRUE(d.m_pQxUI->IsWindow());
+    EXPECT_FALSE(G_bMainWindowClosing);
+    // Really destroyed: the flag is set.
+    d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);
+    EXPECT_TRUE(G_bMainWindowClosing);
+    G_bMainWindowClosing = FALSE;
 }
 
 TEST_F(Exit, ShutdownWithoutTheMenuStillStopsTheRetryAndTheLibrary)
