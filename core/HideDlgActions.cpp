@@ -142,18 +142,14 @@ void CHideDlg::ActionExec()
                 }
                 QXWLAPI.QXWL_SetCCXInfo(1, ccx);
             }
-            m_bIcvError = 0;
+            G_bWepError = FALSE;
             if ((p.enumAuthenMode == AUTH_OPEN || p.enumAuthenMode == AUTH_SHARED) && p.enumEncryStatus == ENCRY_WEP &&
                 p.enumNetworkType == 1) {
                 m_bWepErrorDetect = TRUE;
-                WLAN_STATUS status{};
-                QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 0, 0, 1});
-                m_lRcvSnapshot[0] = status.xmitOkLow;
-                m_lRcvSnapshot[1] = status.xmitOkHigh;
-                m_lRcvSnapshot[2] = status.rcvOk;
+                TakeWepBaselines();
                 SetTimer(TIMER_HIDE_DLG_WEP_ERROR, kWepErrorTimerMs);
                 DebugLog(3, "[QxUI] WepError Check: OID_GEN_RCV_OK Oid = %08x\n", kOidGenRcvOk);
-                DebugLog(3, "[QxUI] WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lRcvSnapshot[2]));
+                DebugLog(3, "[QxUI] WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lWepInP));
             } else {
                 m_bWepErrorDetect = FALSE;
             }
@@ -178,7 +174,7 @@ void CHideDlg::ActionExec()
         case actionTypeSsid:
         case actionTypeBssid: {
             if (!record) break;
-            m_bIcvError = 0;
+            G_bWepError = FALSE;
             if (type == actionTypeSsid) {
                 NDIS_802_11_SSID ssid;
                 std::memcpy(&ssid, record, sizeof ssid);
@@ -192,13 +188,9 @@ void CHideDlg::ActionExec()
             const LONG read = QXWLAPI.QXWL_ReadCCX2Cont(&ccx);
             if (type == actionTypeSsid ? read != 0 : read == 1) QXWLAPI.QXWL_SetCCXInfo(1, ccx);
             if (m_bWepErrorDetect) {
-                WLAN_STATUS status{};
-                QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 0, 0, 1});
-                m_lRcvSnapshot[0] = status.xmitOkLow;
-                m_lRcvSnapshot[1] = status.xmitOkHigh;
-                m_lRcvSnapshot[2] = status.rcvOk;
+                TakeWepBaselines();
                 DebugLog(3, "WepError Check: OID_GEN_RCV_OK Oid = %08x\n", kOidGenRcvOk);
-                DebugLog(3, "WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lRcvSnapshot[2]));
+                DebugLog(3, "WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lWepInP));
             }
             break;
         }
@@ -212,7 +204,7 @@ void CHideDlg::ActionExec()
             // A stored WPS credential: connect with it as the WPS run would.
             if (record && QXWLAPI.QXWL_ReadRadioStatus()) {
                 DebugLog(3, "[QxUI] ActionExec : ACTION TYPE is actionTypeWPSProfile\n");
-                m_bIcvError = 0;
+                G_bWepError = FALSE;
                 QXWLAPI.QXWL_ConnectWPSProfile(reinterpret_cast<const WPS_CREDENTIAL*>(record));
             }
             break;
@@ -221,6 +213,15 @@ void CHideDlg::ActionExec()
         }
     }
     DebugLog(3, "[QxUI] <-- ActionExec\n");
+}
+
+void CHideDlg::TakeWepBaselines()
+{
+    // The same counters the WEP check compares against on its next tick.
+    WLAN_STATUS status{};
+    QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 0, 0, 1});
+    m_lWepOutP = status.xmitOkLow;
+    m_lWepInP = status.rcvOk;
 }
 
 void CHideDlg::ConnectWpsProfile()
