@@ -37,7 +37,7 @@ void CHideDlg::OnTimer(UINT_PTR nIDEvent)
     // The ticks belong to the access-point side only while it runs. A stored or intended
     // access-point mode without its library (an older system, an adapter absent at start) polls
     // as a station, so that the link, the radio and a returning adapter are still noticed.
-    if (m_nOpMode == OP_MODE_AP && QXAPAPI.IsLoaded()) {
+    if (IsApSideRunning()) {
         OnTimerAp(nIDEvent);
         return;
     }

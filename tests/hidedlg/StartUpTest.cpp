@@ -1,6 +1,5 @@
 // The hidden dialog's start-up against the stand-in library's simulated world.
 #include "HideDlgFixture.h"
-#include "core/QXAPLIB.h"
 
 #include <memory>
 
@@ -270,7 +269,7 @@ protected:
     bool RadioTickPollsTheStation()
     {
         copy->ClearJournal();
-        dlg->SendMessage(WM_TIMER, CHideDlg::TIMER_HIDE_DLG_RADIO);
+        dlg->SendMessage(WM_TIMER, TIMER_HIDE_DLG_RADIO);
         return !copy->JournalLines("QXWL_QueryHWAndSWRadioState").empty() &&
                !copy->JournalLines("QXWL_QueryWLANStatus").empty();
     }
@@ -284,7 +283,7 @@ TEST_F(WithoutVistaSoftAp, StationLibraryWithoutTheVistaSoftApEntryForcesTheHost
     CHideDlg& d = StartOnCopy("[World]\nOsCode=10\n");
     EXPECT_EQ(1, G_nSoftApMode);
     EXPECT_EQ(OP_MODE_STATION, d.m_nOpMode);
-    EXPECT_FALSE(QXAPAPI.IsLoaded());
+    EXPECT_FALSE(d.m_bApSideLoaded);
     EXPECT_TRUE(QXWLAPI.IsLoaded());
 }
 
@@ -303,7 +302,7 @@ TEST_F(WithoutVistaSoftAp, AccessPointModeWithTheAdapterAbsentAtStartPollsUntilI
     WriteDataFile(OP_MODE_AP, 0);
     CHideDlg& d = StartOnCopy("[World]\nOsCode=10\nDevicePresent=0\n");
     ASSERT_EQ(OP_MODE_AP, d.m_nOpMode);
-    ASSERT_FALSE(QXAPAPI.IsLoaded());
+    ASSERT_FALSE(d.m_bApSideLoaded);
     EXPECT_TRUE(RadioTickPollsTheStation());
 }
 
