@@ -450,7 +450,11 @@ void CHideDlg::InitCard()
 
 void CHideDlg::RestartDhcpThread()
 {
-    JoinDhcpThread();
+    // One helper at a time: one still inside the library after the wait is left to finish.
+    if (!WaitDhcpThread(kDhcpThreadJoinMs)) {
+        DebugLog(1, "[QxUI] EnableDHCPThread still runs, no second one is started\n");
+        return;
+    }
     ::InterlockedExchange(&m_lDhcpThreadRunning, 1);
     CWinThread* thread = AfxBeginThread(EnableDHCPThread, const_cast<LONG*>(&m_lDhcpThreadRunning),
                                         THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
@@ -462,13 +466,22 @@ void CHideDlg::RestartDhcpThread()
     thread->ResumeThread();
 }
 
-void CHideDlg::JoinDhcpThread()
+bool CHideDlg::WaitDhcpThread(DWORD timeoutMs)
 {
-    // The helper only calls the library; a running one is waited for, never killed.
-    if (!m_hDhcpThread) return;
-    ::WaitForSingleObject(m_hDhcpThread, kDhcpThreadJoinMs);
+    if (!m_hDhcpThread) return true;
+    if (::WaitForSingleObject(m_hDhcpThread, timeoutMs) != WAIT_OBJECT_0) return false;
     ::CloseHandle(m_hDhcpThread);
     m_hDhcpThread = nullptr;
+    return true;
+}
+
+void CHideDlg::JoinDhcpThread()
+{
+    // Before the library goes: a helper not yet in it is cancelled, one inside it is waited
+    // for to the end (a library call cannot be cut short, and killing the thread is unsafe).
+    if (!m_hDhcpThread) return;
+    ::InterlockedCompareExchange(&m_lDhcpThreadRunning, kDhcpThreadCancelled, 1);
+    WaitDhcpThread(INFINITE);
 }
 
 void CHideDlg::StartSteadyTimers()
