@@ -252,7 +252,7 @@ TEST_F(LinkStatusCounters, StatesWithoutAMessageKeepTheLastOneAndTheTransmitPowe
     for (int tick = 0; tick < 3; ++tick) page.Refresh();
     const CString extra = page.m_strExtraInfo;
     EXPECT_EQ(0, extra.Find(" [Tx Power:100%]")) << extra.GetString();
-    EXPECT_EQ(-1, extra.Find("Tx Power", 1)) << extra.GetString();
+    EXPECT_EQ(-1, extra.Find("Tx Power", extra.Find("Tx Power") + 1)) << extra.GetString();
 }
 
 TEST_F(LinkStatusCounters, OlderSystemsMarkProtectedFramesFromTheWordEvenWhenTheSecondReadFails)
