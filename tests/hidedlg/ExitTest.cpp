@@ -305,7 +305,8 @@ TEST_F(Exit, DhcpHelperRunsOneAtATimeAndHasLeftTheLibraryBeforeTheDialogIsGone)
 {
     CHideDlg& d = Start("[World]\nOsCode=12\n");
     SlowDhcpStart::release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    SlowDhcpStart::calls = SlowDhcpStart::inside = 0;
+    SlowDhcpStart::calls = 0;
+    SlowDhcpStart::inside = 0;
     QXWLAPI.QXWL_EnableDhcpServer = &SlowDhcpStart::Enable;
     sim.Set("OpMode", OP_MODE_APCLIENT);
     sim.Set("StoredOpMode", OP_MODE_APCLIENT);
