@@ -91,7 +91,8 @@ CString TrimmedValue(const char* begin, const char* end)
 {
     while (begin < end && (*begin == ' ' || *begin == '\t')) ++begin;
     while (end > begin && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\r')) --end;
-    if (end - begin >= 2 && *begin == '"' && end[-1] == '"') {
+    // One pair of matching quotes goes, double or single, as the profile functions take it.
+    if (end - begin >= 2 && (*begin == '"' || *begin == '\'') && end[-1] == *begin) {
         ++begin;
         --end;
     }

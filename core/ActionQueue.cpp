@@ -55,6 +55,15 @@ void CActionQueue::RemoveHead()
     m_items.erase(m_items.begin());
 }
 
+std::unique_ptr<BYTE[]> CActionQueue::TakeHead(ULONG& type)
+{
+    if (m_items.empty()) return nullptr;
+    type = m_items.front().type;
+    std::unique_ptr<BYTE[]> record(reinterpret_cast<BYTE*>(m_items.front().data));
+    m_items.erase(m_items.begin());
+    return record;
+}
+
 void CActionQueue::Clear()
 {
     for (_ACTION_DATA& item : m_items) Release(item);

@@ -4,6 +4,7 @@
 #pragma once
 #include "contract/StationRecords.h"
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 enum ACTION_TYPE : ULONG {
@@ -51,6 +52,9 @@ public:
     const _ACTION_DATA& operator[](int i) const { return m_items[static_cast<size_t>(i)]; }
     // Removes the head and releases its record.
     void RemoveHead();
+    // Removes the head and hands its record to the caller, so that it outlives later merges;
+    // type is set to the head's type. Null (and the queue unchanged) when the queue is empty.
+    std::unique_ptr<BYTE[]> TakeHead(ULONG& type);
     void Clear();
 
 private:

@@ -13,7 +13,7 @@ QXWLLIB QXWLAPI;
 namespace {
 LONG QueryWinOs()
 {
-    return QXWLAPI.QXWL_GetWinOS ? QXWLAPI.QXWL_GetWinOS() : 0;
+    return QXWLAPI.WinOS();
 }
 // The debug log and the DPI layout read this object through the view, bound before main runs.
 [[maybe_unused]] const bool g_bStationViewBound = (BindStationLibraryView(&QXWLAPI.nDebugMode, QueryWinOs), true);
@@ -226,7 +226,7 @@ void QXWLLIB::UnbindAll()
 void QXWLLIB::AllocateRepository()
 {
     ULONG size = kRepositBytes;
-    if (QXWL_GetWinOS && QXWL_GetWinOS() < kRepositLargeFromOsCode) size = kRepositBytesBeforeOs7;
+    if (QXWL_GetWinOS && WinOS() < kRepositLargeFromOsCode) size = kRepositBytesBeforeOs7;
     FreeRepository();
     listRepositBssid.pBssidList = static_cast<NDIS_802_11_BSSID_LIST_EX*>(calloc(1, size));
     if (listRepositBssid.pBssidList) {

@@ -133,6 +133,10 @@ public:
     static bool IsOptionalEntryPoint(LPCSTR name);
     // QXWL_IsWpaCapable's answer; 0 (no supplicant of the library's own) when the library lacks it.
     BOOL IsWpaCapable() const { return QXWL_IsWpaCapable ? QXWL_IsWpaCapable() : FALSE; }
+    // QXWL_GetWinOS's code; 0 (an unknown, old system) when the library lacks it.
+    LONG WinOS() const { return QXWL_GetWinOS ? QXWL_GetWinOS() : 0; }
+    // QXWL_IsEnableICS's answer; FALSE when the library lacks it.
+    BOOL IsEnableICS() const { return QXWL_IsEnableICS ? QXWL_IsEnableICS() : FALSE; }
 
 private:
     void BindStation(HMODULE module);

@@ -31,16 +31,20 @@ BOOL IsOpModeOutsideBasic()
 UINT EnableDHCPThread(LPVOID pParam)
 {
     DebugLog(3, "[QxUI] --> EnableDHCPThread\n");
-    if (QXWLAPI.QXWL_IsEnableICS) {
+    auto* flag = static_cast<volatile LONG*>(pParam);
+    auto cancelled = [flag] { return flag && *flag == kDhcpThreadCancelled; };
+    if (cancelled()) {
+        DebugLog(3, "[QxUI] EnableDHCPThread is cancelled\n");
+    } else if (QXWLAPI.QXWL_IsEnableICS) {
         const BOOL ics = QXWLAPI.QXWL_IsEnableICS();
         DebugLog(3, "[QxUI] ICS is %s, call QXWL_EnableDhcpServer()\n", ics ? "enabled" : "disabled");
-        if (QXWLAPI.QXWL_EnableDhcpServer) {
+        if (QXWLAPI.QXWL_EnableDhcpServer && !cancelled()) {
             const LONG result = QXWLAPI.QXWL_EnableDhcpServer(ics);
             DebugLog(3, "[QxUI] EnableDHCPThread <-- %d = QXWL_EnableDhcpServer(%d) \n", static_cast<int>(result),
                      static_cast<int>(ics));
         }
     }
-    if (pParam) ::InterlockedExchange(static_cast<volatile LONG*>(pParam), 0);
+    if (flag) ::InterlockedExchange(flag, 0);
     DebugLog(3, "[QxUI] <-- EnableDHCPThread\n");
     return 0;
 }

@@ -8,5 +8,7 @@ UINT SetTimerForScanByChnList(ULONG wirelessMode);
 BOOL IsOpModeOutsideBasic();
 // Thread body (AfxBeginThread): starts the DHCP server of the access-point and Wi-Fi Direct modes
 // with the Internet connection sharing state. pParam, when given, is the starter's
-// "thread running" flag (a volatile LONG), cleared when the work is done.
+// "thread running" flag (a volatile LONG), cleared when the work is done; set to
+// kDhcpThreadCancelled it asks the helper to call the library no further.
 UINT EnableDHCPThread(LPVOID pParam);
+constexpr LONG kDhcpThreadCancelled = 2;

@@ -29,7 +29,7 @@ std::vector<MacAddress> QueryBlockAckPeers()
     std::vector<MacAddress> peers;
     BYTE buffer[kPeerListBytes] = {};
     ULONG written = 0;
-    const ULONG oid = QXWLAPI.QXWL_GetWinOS() >= kVistaOsCode ? OID_BA_PEER_LIST_VISTA : OID_BA_PEER_LIST_XP;
+    const ULONG oid = QXWLAPI.WinOS() >= kVistaOsCode ? OID_BA_PEER_LIST_VISTA : OID_BA_PEER_LIST_XP;
     if (!QXWLAPI.QXWL_OIDQueryInfo(oid, buffer, sizeof buffer, &written))
         return peers;
     ULONG count = 0;

@@ -231,7 +231,7 @@ void CAPDetailInfoDlg::FillGeneral(const IE_PARSE_RESULT& record)
     page.m_strNetworkType = e.InfrastructureMode == kInfrastructure ? G_LangTable.IDS_INFRA
                             : e.InfrastructureMode == kAdhoc        ? G_LangTable.IDS_IBSS
                                                                     : G_LangTable.IDS_UNKNOWN;
-    if (QXWLAPI.QXWL_GetWinOS() >= kVistaOsCode) {
+    if (QXWLAPI.WinOS() >= kVistaOsCode) {
         page.m_strBeacon.Format("%d", static_cast<int>(e.Configuration.BeaconPeriod));
     } else {
         IE_PARSE_RESULT second = {};

@@ -89,7 +89,7 @@ void CDeleteBlockAckDlg::OnConfirm()
     memcpy(request.PeerMac, m_PeerMac, sizeof request.PeerMac);
     request.TID = static_cast<UCHAR>(m_nTID);
     request.AllTids = static_cast<UCHAR>(m_bAllTids);
-    const ULONG oid = QXWLAPI.QXWL_GetWinOS() >= kVistaOsCode ? OID_BA_DELETE_VISTA : OID_BA_DELETE_XP;
+    const ULONG oid = QXWLAPI.WinOS() >= kVistaOsCode ? OID_BA_DELETE_VISTA : OID_BA_DELETE_XP;
     const LONG status = QXWLAPI.QXWL_OIDSetInfo(oid, reinterpret_cast<const BYTE*>(&request), sizeof request);
     if (!IsSuccess(status, "QXWL_OIDSetInfo", "CDeleteBlockAckDlg::OnConfirm")) {
         ShowProductMessageBox(kDeleteFailed);

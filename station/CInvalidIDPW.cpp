@@ -26,9 +26,18 @@ BEGIN_MESSAGE_MAP(CInvalidIDPW, CClassicDlg)
     ON_BN_CLICKED(IDC_CLASSIC_CANCEL, OnBtnCancel)
 END_MESSAGE_MAP()
 
-WLANPROFILE* CInvalidIDPW::GetProfile()
+void CInvalidIDPW::SetProfile(const WLANPROFILE& profile)
 {
-    return G_pHideDlg ? G_pHideDlg->m_pProfData : nullptr;
+    m_Profile = profile;
+    m_bHasProfile = true;
+}
+
+CString CInvalidIDPW::TypedIdentity() const
+{
+    if (!IsWindow()) return m_strIdentity;
+    char text[kTextBytes] = {};
+    ::GetDlgItemTextA(m_hWnd, IDC_RELOGIN_IDENTITY, text, sizeof text);
+    return text;
 }
 
 void CInvalidIDPW::DoDataExchange(CDataExchange* pDX)
@@ -153,6 +162,15 @@ void CInvalidIDPW::OnBtnOK()
     CopyZeroFilled(prof->chID, m_strIdentity);
     CopyZeroFilled(prof->chPassword, m_strPassword);
     CopyZeroFilled(prof->chDomainName, m_strDomain);
+    // The hidden dialog's record takes the account only while it still is this profile, so
+    // that its later retries use the corrected account and another profile is left alone.
+    WLANPROFILE* live = G_pHideDlg ? G_pHideDlg->m_pProfData : nullptr;
+    if (live && memcmp(live->strProfileName, prof->strProfileName, sizeof prof->strProfileName) == 0 &&
+        memcmp(&live->SSID, &prof->SSID, sizeof prof->SSID) == 0) {
+        memcpy(live->chID, prof->chID, sizeof live->chID);
+        memcpy(live->chPassword, prof->chPassword, sizeof live->chPassword);
+        memcpy(live->chDomainName, prof->chDomainName, sizeof live->chDomainName);
+    }
     ::InterlockedExchange(&G_bReConnect, 1);
     QXWLAPI.QXWL_SetWLANProfile(prof);
     const bool wpaOrPlain = prof->b8021X == 0 || prof->enumAuthenMode == AUTH_WPA || prof->enumAuthenMode == AUTH_WPA2;

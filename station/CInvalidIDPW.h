@@ -20,8 +20,12 @@ public:
     CString m_strPassword;
     CString m_strDomain;
 
-    // The profile that failed: the hidden dialog's copy of the last profile request.
-    static WLANPROFILE* GetProfile();
+    // The profile that failed, the dialog's own copy: a connect that replaces the hidden
+    // dialog's record while this dialog is open does not change what OK connects.
+    WLANPROFILE* GetProfile() { return m_bHasProfile ? &m_Profile : nullptr; }
+    void SetProfile(const WLANPROFILE& profile);
+    // The identity in the edit now, typed but not yet confirmed.
+    CString TypedIdentity() const;
 
     static constexpr WPARAM kReloginWpaOrPlain = 10;
     static constexpr WPARAM kReloginOther = 0;
@@ -35,6 +39,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    WLANPROFILE m_Profile = {};
+    bool m_bHasProfile = false;
     CShadeButtonST m_btnOK;
     CShadeButtonST m_btnCancel;
     void RefreshTexts();

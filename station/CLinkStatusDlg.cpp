@@ -10,9 +10,8 @@
 
 namespace {
 enum { kTx = 0, kRx = 1 };
-// The throughput histories outlive the page (process-wide), as does the first-refresh flag.
+// The throughput histories outlive the page (process-wide).
 std::array<double, CLinkStatusDlg::kHistory> g_history[2] = {};
-bool g_bFirstRefresh = true;
 
 constexpr LONG kVistaOsCode = 10;
 constexpr ULONG kHtModeWirelessMin = 5;
@@ -203,6 +202,9 @@ void CLinkStatusDlg::OnShowWindow(BOOL bShow, UINT nStatus)
                        &m_strRxRate, &m_strRxThroughput})
         s->Empty();
     m_maxThroughput[kTx] = m_maxThroughput[kRx] = 0;
+    // Bytes counted while the page was hidden are no throughput of the next two seconds.
+    m_bFirstRefresh = TRUE;
+    m_strLinkMessage.Empty();
     for (CMorviStaticHistogram& graph : m_graphs) {
         graph.SetLabel(1, "0.000 Mbps");
         graph.ClearValues();
@@ -331,15 +333,18 @@ void CLinkStatusDlg::Refresh()
     UpdateData(TRUE);
     WLAN_STATUS status = {};
     QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{1, 1, 1, 1, 0});
-    const LONG os = QXWLAPI.QXWL_GetWinOS();
+    const LONG os = QXWLAPI.WinOS();
 
     BOOL bRadioOff = FALSE;
+    // States without a message of their own keep the last message; the extra text is built
+    // afresh from it, never from the control, so the transmit power is appended once.
     if (status.linkState > kLinkStateMax) {
-        m_strExtraInfo.Empty();
+        m_strLinkMessage.Empty();
     } else if (status.linkState < m_messages.size()) {
-        m_strExtraInfo = m_messages[status.linkState].text;
+        m_strLinkMessage = m_messages[status.linkState].text;
         bRadioOff = status.linkState == LINK_STATE_HW_RADIO_OFF;
     }
+    m_strExtraInfo = m_strLinkMessage;
     const ULONG mode = (status.htTransmitSetting & 0xFFFF) >> kModeShift;
     BOOL bNotApplicable = !(mode == kModeHtMixed || mode == kModeHtGreenfield);
     if (!bNotApplicable && os >= kVistaOsCode) {
@@ -360,7 +365,7 @@ void CLinkStatusDlg::Refresh()
 
 void CLinkStatusDlg::ShowConnected(const WLAN_STATUS& status, BOOL bNotApplicable)
 {
-    const LONG os = QXWLAPI.QXWL_GetWinOS();
+    const LONG os = QXWLAPI.WinOS();
     const CString name = SsidText(status);
     const UCHAR* b = status.Bssid;
     BYTE ap[20] = {};
@@ -384,14 +389,12 @@ void CLinkStatusDlg::ShowConnected(const WLAN_STATUS& status, BOOL bNotApplicabl
     CCX2_CONTROL ccx = {};
     QXWLAPI.QXWL_ReadCCX2Cont(&ccx);
     if (os < kVistaOsCode) {
-        if (QXWLAPI.QXWL_QueryCCXInfo(&ccx)) {
-            ULONG word;
-            memcpy(&word, &ccx, sizeof word);
-            if (word & (1u << 1)) m_strAuth += "+CCKM";
-            if ((word & (1u << 26)) && (m_strEncry == "TKIP" || m_strEncry == "AES")) m_strEncry += "(MFP)";
-        } else {
-            DebugLog(1, "[QxUI]  Link Status: QXWL_QueryCCXInfo() return FALSE\n");
-        }
+        const BOOL queried = QXWLAPI.QXWL_QueryCCXInfo(&ccx);
+        ULONG word;
+        memcpy(&word, &ccx, sizeof word);
+        if (!queried) DebugLog(1, "[QxUI]  Link Status: QXWL_QueryCCXInfo() return FALSE\n");
+        else if (word & (1u << 1)) m_strAuth += "+CCKM";
+        if ((word & (1u << 26)) && (m_strEncry == "TKIP" || m_strEncry == "AES")) m_strEncry += "(MFP)";
     }
     const LONG channel = status.frequency ? QXWLAPI.QXWL_FrequencyToChannel(status.frequency) : -1;
     m_strChannel.Empty();
@@ -515,10 +518,10 @@ void CLinkStatusDlg::UpdateThroughput(const WLAN_STATUS& status)
     DebugLog(4, "[QxUI] LinkStatus.TxByteCount is %d\n", static_cast<int>(status.txBytes));
     DebugLog(4, "[QxUI] m_lTxCount is %d\n", static_cast<int>(m_lastBytes[kTx]));
     const ULONG current[2] = {status.txBytes, status.rxBytes};
-    if (g_bFirstRefresh) {
+    if (m_bFirstRefresh) {
         m_lastBytes[kTx] = current[kTx];
         m_lastBytes[kRx] = current[kRx];
-        g_bFirstRefresh = false;
+        m_bFirstRefresh = FALSE;
         return;
     }
     for (int d = kTx; d <= kRx; ++d) {
@@ -533,7 +536,7 @@ void CLinkStatusDlg::UpdateThroughput(const WLAN_STATUS& status)
 void CLinkStatusDlg::ShowDisconnected(BOOL bNotApplicable, BOOL bConnected, BOOL bRadioOff)
 {
     CString line;
-    if (QXWLAPI.QXWL_GetWinOS() >= kVistaOsCode) {
+    if (QXWLAPI.WinOS() >= kVistaOsCode) {
         if (bRadioOff) line = G_LangTable.IDS_RADIOOFF;
         else if (!bConnected)
             line = QXWLAPI.QXWL_CheckMSConfigService() ? G_LangTable.IDS_DRIVER_NOTOK : CString("AutoConfig service is disable");
@@ -556,6 +559,7 @@ void CLinkStatusDlg::ShowDisconnected(BOOL bNotApplicable, BOOL bConnected, BOOL
                        &m_strRxThroughput})
         s->Empty();
     m_strStatus = line;
+    m_bFirstRefresh = TRUE;  // the next link's counters start a new baseline
     for (CProgressCtrlX& bar : m_bars) bar.SetPos(0);
     if (!(bNotApplicable && m_bHtNotApplicable) && QXWLAPI.QXWL_Is80211NSupport())
         SetNotApplicable(true);

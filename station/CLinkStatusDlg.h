@@ -65,6 +65,8 @@ private:
     std::array<LinkMessage, 11> m_messages = {};
     double m_maxThroughput[2] = {};
     ULONG m_lastBytes[2] = {};
+    BOOL m_bFirstRefresh = TRUE;  // the next connected refresh only takes the byte counters
+    CString m_strLinkMessage;     // the last link-state message, without the transmit power
     BOOL m_bHtNotApplicable = FALSE;
     CProgressCtrlX m_bars[4];
     CMorviStaticHistogram m_graphs[2];

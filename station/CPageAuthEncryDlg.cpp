@@ -42,7 +42,7 @@ const UINT kEncryCommand[kEncryIndexCount] = {
     ID_ENCRY_NONE, ID_ENCRY_WEP, ID_ENCRY_TKIP, ID_ENCRY_AES, ID_ENCRY_SMS4, ID_ENCRY_TKIP_MFP, ID_ENCRY_AES_MFP,
 };
 
-LONG OsCode() { return QXWLAPI.QXWL_GetWinOS(); }
+LONG OsCode() { return QXWLAPI.WinOS(); }
 bool WapiSupported() { return QXWLAPI.SupportWAPI && IsOpModeOutsideBasic(); }
 bool IsWpaFamily(int auth)
 {

@@ -97,7 +97,7 @@ BOOL CHideDlg::OnInitDialog()
     }
     QXWLAPI.QXWL_Initial(kStationVendorText, m_hWnd);
 
-    G_nOSVersion = QXWLAPI.QXWL_GetWinOS();
+    G_nOSVersion = QXWLAPI.WinOS();
     m_bSupportTTLS = G_nOSVersion < kOsVista ? TRUE : FALSE;
     if (G_nOSVersion >= kOsVista) {
         InstallDpiHook();
@@ -235,10 +235,13 @@ void CHideDlg::ApplySmallDesktopRule()
 
 void CHideDlg::DecideOperationMode()
 {
+    // Only a file of exactly one record is taken: one byte more is read to tell a longer file.
+    BYTE bytes[sizeof(HIDE_DLG_DATA) + 1] = {};
+    const bool whole = m_DataFile.ReadDataFile(bytes, sizeof bytes) == sizeof(HIDE_DLG_DATA);
     HIDE_DLG_DATA stored{};
-    DWORD read = m_DataFile.ReadDataFile(&stored, sizeof stored);
-    if (read == sizeof stored) m_Data = stored;
-    if (read == sizeof stored && stored.nOpMode <= OP_MODE_STA_WIFI_DIRECT)
+    std::memcpy(&stored, bytes, sizeof stored);
+    if (whole) m_Data = stored;
+    if (whole && stored.nOpMode <= OP_MODE_STA_WIFI_DIRECT)
         m_nOpMode = static_cast<int>(stored.nOpMode);
     else
         m_nOpMode = QXWLAPI.QXWL_QueryOPMode();
@@ -385,7 +388,7 @@ void CHideDlg::InitCard()
             RestartDhcpThread();
             // The configuration record is the library's; only its configuration-mode word is ours.
             alignas(ULONG) BYTE config[kWiFiDirectConfigBytes] = {};
-            const ULONG configMode = QXWLAPI.QXWL_IsEnableICS() ? kWiFiDirectConfigIcsOn : kWiFiDirectConfigIcsOff;
+            const ULONG configMode = QXWLAPI.IsEnableICS() ? kWiFiDirectConfigIcsOn : kWiFiDirectConfigIcsOff;
             memcpy(config + kWiFiDirectConfigModeOffset, &configMode, sizeof configMode);
             LONG result = QXWLAPI.QXWL_SetWifiDirectWpseConfig(reinterpret_cast<WIFIDIRECT_WPSE_PROFILE*>(config));
             DebugLog(3, "[QxUI] EnableOrDisableWiFiDirect <-- set ConfigMode(%d) = %d\n", configMode, result);
@@ -448,7 +451,11 @@ void CHideDlg::InitCard()
 
 void CHideDlg::RestartDhcpThread()
 {
-    JoinDhcpThread();
+    // One helper at a time: one still inside the library after the wait is left to finish.
+    if (!WaitDhcpThread(kDhcpThreadJoinMs)) {
+        DebugLog(1, "[QxUI] EnableDHCPThread still runs, no second one is started\n");
+        return;
+    }
     ::InterlockedExchange(&m_lDhcpThreadRunning, 1);
     CWinThread* thread = AfxBeginThread(EnableDHCPThread, const_cast<LONG*>(&m_lDhcpThreadRunning),
                                         THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
@@ -460,13 +467,22 @@ void CHideDlg::RestartDhcpThread()
     thread->ResumeThread();
 }
 
-void CHideDlg::JoinDhcpThread()
+bool CHideDlg::WaitDhcpThread(DWORD timeoutMs)
 {
-    // The helper only calls the library; a running one is waited for, never killed.
-    if (!m_hDhcpThread) return;
-    ::WaitForSingleObject(m_hDhcpThread, kDhcpThreadJoinMs);
+    if (!m_hDhcpThread) return true;
+    if (::WaitForSingleObject(m_hDhcpThread, timeoutMs) != WAIT_OBJECT_0) return false;
     ::CloseHandle(m_hDhcpThread);
     m_hDhcpThread = nullptr;
+    return true;
+}
+
+void CHideDlg::JoinDhcpThread()
+{
+    // Before the library goes: a helper not yet in it is cancelled, one inside it is waited
+    // for to the end (a library call cannot be cut short, and killing the thread is unsafe).
+    if (!m_hDhcpThread) return;
+    ::InterlockedCompareExchange(&m_lDhcpThreadRunning, kDhcpThreadCancelled, 1);
+    WaitDhcpThread(INFINITE);
 }
 
 void CHideDlg::StartSteadyTimers()

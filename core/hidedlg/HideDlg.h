@@ -193,6 +193,8 @@ public:
     // The connect queue.
     BOOL InsertAction(ULONG type, const void* data);
     void ActionExec();
+    // The WEP check's baselines from a fresh status, taken when a connect is sent.
+    void TakeWepBaselines();
     void ConnectWpsProfile();
     void ConnectPreviousProfileSetting();
     void ActionForSigma(UCHAR code);
@@ -271,13 +273,12 @@ public:
     // The connect queue and its state.
     CActionQueue aryActionData;
     ULONG m_bRetryBlock = 0;
-    ULONG m_bIcvError = 0;
-    ULONG m_lRcvSnapshot[3] = {};         // status words at 216, 220 and 416; the last is m_lRcvOk
     ULONG m_bScanAfterAdvanceChange = 0;
     WPS_CREDENTIAL m_WpsCredential = {};  // the credential of the last WPS connect
     // The soft-AP side.
     ULONG m_ulApOpMode = 0;        // as QXAP_QueryOPMode answered
     BOOL m_bApDeviceExist = FALSE;
+    BOOL m_bApSideLoaded = FALSE;  // this dialog loaded and started the soft-AP library
     UINT_PTR m_nApCheckCardTimer = 0;
     ULONG m_nCountReconnect = 0;   // driver-ready polls of the soft-AP side
     BOOL m_bApWindowsProfileSet = FALSE;
@@ -318,7 +319,10 @@ private:
     // Closes the pages and destroys the skinned main window; when one of its child dialogs is
     // still open, asks that one to close instead and answers false.
     bool DestroyMainWindowUnlessChildOpen();
+    // Cancels the DHCP helper and waits for its end, without limit.
     void JoinDhcpThread();
+    // True when no helper runs or it ended within timeoutMs (its handle is then closed).
+    bool WaitDhcpThread(DWORD timeoutMs);
     void ApplySmallDesktopRule();
     void StartSteadyTimers();
     void RestartDhcpThread();
@@ -330,6 +334,8 @@ private:
     UINT AdjustIconForMode(UINT nIconId);
     void CreateMainWindow(bool firstTime);
     bool IsAdapterPresentForMode();
+    // The access-point side runs: soft-AP mode with its library loaded.
+    bool IsApSideRunning() const;
 
     CWinThread* m_pShowUIWaiter = nullptr;
 

@@ -10,6 +10,7 @@
 #include "station/PeapSettingDlg.h"
 
 #include <cstring>
+#include <memory>
 
 volatile LONG G_bWpsRotate = 1;
 ULONG G_nWpsCurrentIndex = 0;
@@ -83,9 +84,12 @@ void CHideDlg::ActionExec()
 {
     DebugLog(3, "[QxUI] --> ActionExec\n");
     while (aryActionData.GetSize() > 0) {
-        const _ACTION_DATA head = aryActionData[0];
-        BYTE* record = reinterpret_cast<BYTE*>(head.data);
-        switch (head.type) {
+        // Out of the queue before it runs: a prompt's message loop may merge a new action,
+        // which would free a record still in the queue.
+        ULONG type = 0;
+        const std::unique_ptr<BYTE[]> owned = aryActionData.TakeHead(type);
+        BYTE* record = owned.get();
+        switch (type) {
         case actionTypeProfile: {
             if (!record || !QXWLAPI.QXWL_ReadRadioStatus()) break;
             WLANPROFILE& p = *reinterpret_cast<WLANPROFILE*>(record);
@@ -99,7 +103,6 @@ void CHideDlg::ActionExec()
                         (p.enumAuthenProtocol == EAPMETHOD_LEAP || p.enumAuthenProtocol == EAPMETHOD_FAST))
                         result = PromptSsoBeforeConnect();
                     if (result == 2) {
-                        aryActionData.RemoveHead();
                         DebugLog(3, "[QxUI] Peap Setting Dialog is open!\n");
                         DebugLog(3, "[QxUI] <-- CHideDlg::ActionExec\n");
                         return;
@@ -139,18 +142,14 @@ void CHideDlg::ActionExec()
                 }
                 QXWLAPI.QXWL_SetCCXInfo(1, ccx);
             }
-            m_bIcvError = 0;
+            G_bWepError = FALSE;
             if ((p.enumAuthenMode == AUTH_OPEN || p.enumAuthenMode == AUTH_SHARED) && p.enumEncryStatus == ENCRY_WEP &&
                 p.enumNetworkType == 1) {
                 m_bWepErrorDetect = TRUE;
-                WLAN_STATUS status{};
-                QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 0, 0, 1});
-                m_lRcvSnapshot[0] = status.xmitOkLow;
-                m_lRcvSnapshot[1] = status.xmitOkHigh;
-                m_lRcvSnapshot[2] = status.rcvOk;
+                TakeWepBaselines();
                 SetTimer(TIMER_HIDE_DLG_WEP_ERROR, kWepErrorTimerMs);
                 DebugLog(3, "[QxUI] WepError Check: OID_GEN_RCV_OK Oid = %08x\n", kOidGenRcvOk);
-                DebugLog(3, "[QxUI] WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lRcvSnapshot[2]));
+                DebugLog(3, "[QxUI] WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lWepInP));
             } else {
                 m_bWepErrorDetect = FALSE;
             }
@@ -175,8 +174,8 @@ void CHideDlg::ActionExec()
         case actionTypeSsid:
         case actionTypeBssid: {
             if (!record) break;
-            m_bIcvError = 0;
-            if (head.type == actionTypeSsid) {
+            G_bWepError = FALSE;
+            if (type == actionTypeSsid) {
                 NDIS_802_11_SSID ssid;
                 std::memcpy(&ssid, record, sizeof ssid);
                 QXWLAPI.QXWL_SetSSID(ssid);
@@ -187,15 +186,11 @@ void CHideDlg::ActionExec()
             }
             CCX2_CONTROL ccx = 0;
             const LONG read = QXWLAPI.QXWL_ReadCCX2Cont(&ccx);
-            if (head.type == actionTypeSsid ? read != 0 : read == 1) QXWLAPI.QXWL_SetCCXInfo(1, ccx);
+            if (type == actionTypeSsid ? read != 0 : read == 1) QXWLAPI.QXWL_SetCCXInfo(1, ccx);
             if (m_bWepErrorDetect) {
-                WLAN_STATUS status{};
-                QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 0, 0, 1});
-                m_lRcvSnapshot[0] = status.xmitOkLow;
-                m_lRcvSnapshot[1] = status.xmitOkHigh;
-                m_lRcvSnapshot[2] = status.rcvOk;
+                TakeWepBaselines();
                 DebugLog(3, "WepError Check: OID_GEN_RCV_OK Oid = %08x\n", kOidGenRcvOk);
-                DebugLog(3, "WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lRcvSnapshot[2]));
+                DebugLog(3, "WepError Check: m_lRcvOk=%d\n", static_cast<int>(m_lWepInP));
             }
             break;
         }
@@ -209,16 +204,24 @@ void CHideDlg::ActionExec()
             // A stored WPS credential: connect with it as the WPS run would.
             if (record && QXWLAPI.QXWL_ReadRadioStatus()) {
                 DebugLog(3, "[QxUI] ActionExec : ACTION TYPE is actionTypeWPSProfile\n");
-                m_bIcvError = 0;
+                G_bWepError = FALSE;
                 QXWLAPI.QXWL_ConnectWPSProfile(reinterpret_cast<const WPS_CREDENTIAL*>(record));
             }
             break;
         default:
             break;
         }
-        aryActionData.RemoveHead();
     }
     DebugLog(3, "[QxUI] <-- ActionExec\n");
+}
+
+void CHideDlg::TakeWepBaselines()
+{
+    // The same counters the WEP check compares against on its next tick.
+    WLAN_STATUS status{};
+    QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 0, 0, 1});
+    m_lWepOutP = status.xmitOkLow;
+    m_lWepInP = status.rcvOk;
 }
 
 void CHideDlg::ConnectWpsProfile()

@@ -100,7 +100,8 @@ void CHideDlg::RunAuthRetry(UCHAR code)
         InsertAndExec(actionTypeProfile, &stored);
         return;
     }
-    // The re-login dialog reads the failed profile from m_pProfData itself.
+    // The re-login dialog works on its own copy of the failed profile.
+    m_pQxUI->m_pInvalidIDPW->SetProfile(*m_pProfData);
     m_pQxUI->PostMessage(MSG_INVALID_IDPW_DLG, kShowDialog);
 }
 
@@ -113,6 +114,12 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
     if (!request) return 0;
 
     if (request->code == RS_CBS_FAST_LOAD_PAC) {
+        // An identity typed into the open re-login dialog is the one the PAC is loaded for.
+        CInvalidIDPW* relogin = m_pQxUI ? m_pQxUI->m_pInvalidIDPW : nullptr;
+        if (m_pProfData && relogin && relogin->GetProfile()) {
+            const CString typed = relogin->TypedIdentity();
+            if (!typed.IsEmpty()) CopyText(m_pProfData->chID, typed);
+        }
         if (m_pProfData && m_pProfData->bBssid == 1) {
             lstrcpynA(request->answer, m_pProfData->chID, sizeof request->answer);
             request->answered = true;

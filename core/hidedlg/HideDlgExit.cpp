@@ -67,12 +67,13 @@ void CHideDlg::OnTrayExit()
 bool CHideDlg::DestroyMainWindowUnlessChildOpen()
 {
     if (!m_pQxUI) return true;
-    G_bMainWindowClosing = TRUE;
     if (m_pQxUI->IsWindow()) {
         if (CWnd* open = m_pQxUI->GetOpenChildDialog()) {
+            // The window stays and may be kept (the adapter can return first): it is not closing.
             open->SendMessage(WM_CLOSE);
             return false;
         }
+        G_bMainWindowClosing = TRUE;
         m_pQxUI->ClosePages();
         m_pQxUI->DestroyWindow();
     }

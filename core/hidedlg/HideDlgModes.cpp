@@ -246,6 +246,7 @@ int CHideDlg::LoadApApi()
         return 0;
     }
     m_nOpMode = OP_MODE_AP;
+    m_bApSideLoaded = TRUE;
     QXAPAPI.QXAP_Initial(kStationVendorText, m_hWnd);
     DetectAdapterAp();
     m_bApDeviceExist = QXAPAPI.QXAP_IsDeviceExist(QXAPAPI.m_AdapterEntry.chName);

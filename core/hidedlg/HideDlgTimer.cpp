@@ -34,12 +34,14 @@ bool IsAllZero(const UCHAR (&bytes)[6])
 
 void CHideDlg::OnTimer(UINT_PTR nIDEvent)
 {
-    // In access-point mode the ticks belong to the access-point side.
-    if (m_nOpMode == OP_MODE_AP) {
-        if (QXAPAPI.IsLoaded()) OnTimerAp(nIDEvent);
+    // The ticks belong to the access-point side only while it runs. A stored or intended
+    // access-point mode without its library (an older system, an adapter absent at start) polls
+    // as a station, so that the link, the radio and a returning adapter are still noticed.
+    if (IsApSideRunning()) {
+        OnTimerAp(nIDEvent);
         return;
     }
-    if (m_Data.nOpMode == OP_MODE_AP) return;
+    if (!QXWLAPI.IsLoaded()) return;  // neither library: nothing to poll
     DebugLog(5, "[QxUI] --> CHideDlg::OnTimer\n");
 
     if (nIDEvent == TIMER_HIDE_DLG_CHECKINI_DEBUGMODE) {

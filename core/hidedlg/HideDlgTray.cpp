@@ -1,6 +1,7 @@
 // The hidden dialog's notification-area icon, its menu and the opening of the main window.
 #include "base/DebugLog.h"
 #include "core/hidedlg/HideDlg.h"
+#include "core/QXAPLIB.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "contract/StationContract.h"
@@ -180,7 +181,8 @@ LRESULT CHideDlg::OnTrayNotify(WPARAM, LPARAM lParam)
 
 void CHideDlg::OnTrayLaunch()
 {
-    if (!m_bDialogRunning && m_bDeviceExist && IsAdapterPresentForMode()) ShowConfigUI();
+    const BOOL present = IsApSideRunning() ? m_bApDeviceExist : m_bDeviceExist;
+    if (!m_bDialogRunning && present && IsAdapterPresentForMode()) ShowConfigUI();
 }
 
 void CHideDlg::ShowTrayMenu()
@@ -266,6 +268,12 @@ void CHideDlg::CreateMainWindow(bool firstTime)
 
 bool CHideDlg::IsAdapterPresentForMode()
 {
-    // In soft-AP mode the soft-AP library answers for the adapter; it joins with that mode.
+    // In soft-AP mode the station library may have been released: the soft-AP library answers.
+    if (IsApSideRunning()) return QXAPAPI.QXAP_IsDeviceExist(QXAPAPI.m_AdapterEntry.chName) != FALSE;
     return IsSelectedAdapterPresent();
+}
+
+bool CHideDlg::IsApSideRunning() const
+{
+    return m_nOpMode == OP_MODE_AP && m_bApSideLoaded && QXAPAPI.IsLoaded();
 }

@@ -223,11 +223,12 @@ TEST(IniInteger, DecimalRule)
 TEST(IniSectionReading, AnswersWhatAReadPerKeyWouldAnswer)
 {
     const std::string path = testing_support::BinFolder() + "section_test.ini";
-    ScopedFile file(path, "[Strings]\nPLAIN=Hello\n  SPACED  =   padded value   \nQUOTED=\"Status: \"\nDUP=first\n"
+    ScopedFile file(path, "[Strings]\nPLAIN=Hello\n  SPACED  =   padded value   \nQUOTED=\"Status: \"\nSINGLE='Status: '\n"
+                          "MIXED='half\"\nLONE='\nDUP=first\n"
                           "DUP=second\nlower=Case\nEMPTY=\n; a comment\nNOEQUALS\n[Other]\nPLAIN=elsewhere\n");
     IniSection section;
     ASSERT_TRUE(section.Load(path.c_str(), "Strings"));
-    for (const char* key : {"PLAIN", "SPACED", "QUOTED", "DUP", "LOWER", "EMPTY"}) {
+    for (const char* key : {"PLAIN", "SPACED", "QUOTED", "SINGLE", "MIXED", "LONE", "DUP", "LOWER", "EMPTY"}) {
         char expected[256];
         ::GetPrivateProfileStringA("Strings", key, "<none>", expected, sizeof expected, path.c_str());
         const CString* got = section.Find(key);

@@ -2,6 +2,9 @@
 #include "FlowSupport.h"
 #include "station/PeapSettingDlg.h"
 
+#include <functional>
+#include <utility>
+
 using namespace hidedlg_testing;
 
 namespace {
@@ -125,12 +128,17 @@ TEST_F(Queue, WiFiDirectCredentialIsConnectedFromTheQueuesCopyAndOnlyWithTheRadi
 
 TEST_F(Queue, VistaPassesManagementFrameProtectionThroughAndOnlyTellsTheCcxWord)
 {
-    CHideDlg& d = Start("[World]\nOsCode=12\n");
+    Start("[World]\nOsCode=12\n");
+    const CCX2_CONTROL stored = 0x5;  // CCX on, CCKM: no protection bit
+    QXWLAPI.QXWL_SetCCXInfo(1, stored);
     sim.ClearJournal();
     Connect(Profile("Quixen-WPA2", AUTH_WPA2_PSK, ENCRY_AES_MFP, "quixen2024"));
     EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-WPA2, ssid=Quixen-WPA2, auth=7, encry=11"));
     EXPECT_FALSE(Called("QXWL_WriteRegValue(CCX2Control"));
-    (void)d;
+    // The driver is told the stored word as it stands, after the profile.
+    const auto told = sim.JournalLines("QXWL_SetCCXInfo(");
+    ASSERT_EQ(1u, told.size());
+    EXPECT_EQ("QXWL_SetCCXInfo(1, 0x5)", told[0]);
 }
 
 TEST_F(Queue, RotationWalksTheStoredCredentialsInTurn)
@@ -206,4 +214,88 @@ TEST_F(Queue, LinkToAnotherAccessPointThanTheBoundOneCountsAsUnlinked)
     Tick(TIMER_HIDE_DLG_RADIO);
     Tick(TIMER_HIDE_DLG_RADIO);
     EXPECT_EQ(2, d.m_nUnlinkedTicks);
+}
+
+namespace {
+// Runs once, from a thread timer of the test thread: inside whatever message loop runs then.
+std::function<void()> g_onPromptTimer;
+void CALLBACK PromptTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    if (g_onPromptTimer) std::exchange(g_onPromptTimer, nullptr)();
+}
+}  // namespace
+
+TEST_F(Queue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOne)
+{
+    CHideDlg& d = Start("[World]\nOsCode=5\n");  // before Vista: the program prompts itself
+    CPeapSettingDlg prompt;
+    prompt.Create(d.m_pQxUI);
+    d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+    G_nPromptCounter = kPromptCounterShow;
+    WLANPROFILE token = EnterpriseProfile("Quixen-Corp", "user", "");
+    token.enumTunnel = RS_TunnelGTC;
+    token.nPasswordMode = 0;
+    const WLANPROFILE open = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
+    bool queuedDuringPrompt = false;
+    g_onPromptTimer = [&] {
+        queuedDuringPrompt = prompt.IsWindowVisible() != FALSE;
+        d.InsertAndExec(actionTypeProfile, &open);  // a page's connect while the user types
+        prompt.PostConfirm("user", "123456");
+    };
+    ::SetTimer(nullptr, 0, 200, PromptTimer);
+    sim.ClearJournal();
+    Connect(token);
+    PumpUntil([&] { return !g_onPromptTimer && d.aryActionData.GetSize() == 0; }, 5000);
+    Settle();
+
+    EXPECT_TRUE(queuedDuringPrompt);
+    const auto sent = sim.JournalLines("QXWL_SetWLANProfile(");
+    ASSERT_EQ(2u, sent.size());
+    EXPECT_EQ(0u, sent[0].find("QXWL_SetWLANProfile(Quixen-Corp")) << sent[0];
+    EXPECT_EQ(0u, sent[1].find("QXWL_SetWLANProfile(Quixen-Open")) << sent[1];
+    EXPECT_EQ(0, d.aryActionData.GetSize());
+    d.m_pQxUI->m_pPeapSettingDlg = nullptr;
+    ::InterlockedExchange(&G_bReConnect, TRUE);
+}
+
+namespace {
+// Fixed packet counters in every status that asks for the totals.
+struct FixedCounters {
+    static inline PFN_QXWL_QueryWLANStatus real = nullptr;
+    static inline ULONG sent = 0, received = 0;
+    static LONG WINAPI Query(WLAN_STATUS* status, WLAN_STATUS_QUERY query)
+    {
+        const LONG result = real(status, query);
+        status->xmitOkLow = sent;
+        status->rcvOk = received;
+        return result;
+    }
+};
+}  // namespace
+
+TEST_F(Queue, WepConnectsClearTheIcvMarkAndSetTheBaselinesTheCheckComparesWith)
+{
+    CHideDlg& d = Start("[World]\nOsCode=5\n");
+    FixedCounters::real = QXWLAPI.QXWL_QueryWLANStatus;
+    QXWLAPI.QXWL_QueryWLANStatus = &FixedCounters::Query;
+    FixedCounters::sent = 777;
+    FixedCounters::received = 4242;
+    G_bWepError = TRUE;  // left from the last link
+    Connect(Profile("Quixen-WEP", AUTH_OPEN, ENCRY_WEP, "12345"));
+    EXPECT_FALSE(G_bWepError);
+    EXPECT_TRUE(d.m_bWepErrorDetect);
+    EXPECT_EQ(777u, d.m_lWepOutP);
+    EXPECT_EQ(4242u, d.m_lWepInP);
+
+    // A connect by network name refreshes the same baselines while the check runs.
+    G_bWepError = TRUE;
+    FixedCounters::sent = 1000;
+    FixedCounters::received = 5000;
+    NDIS_802_11_SSID ssid{10, "Quixen-WEP"};
+    d.InsertAndExec(actionTypeSsid, &ssid);
+    QXWLAPI.QXWL_QueryWLANStatus = FixedCounters::real;
+    EXPECT_FALSE(G_bWepError);
+    EXPECT_EQ(1000u, d.m_lWepOutP);
+    EXPECT_EQ(5000u, d.m_lWepInP);
 }

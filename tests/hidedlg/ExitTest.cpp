@@ -1,12 +1,15 @@
 // The tray's exit in each operation mode, the dialog's window going away and the object's end:
 // what stays behind (threads, tray icon, the driver's mode, the data file).
 #include "HideDlgFixture.h"
+#include "base/MainWindowClosing.h"
 #include "core/QXAPLIB.h"
+#include "contract/StationContract.h"
 #include "softap/SoftApSim.h"
 
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <thread>
 
 using namespace hidedlg_testing;
 
@@ -256,6 +259,72 @@ TEST_F(Exit, WithAChildDialogOpenClosesTheChildFirstAndCompletesOnTheRetry)
     EXPECT_TRUE(child->mainWindowAliveAtClose);
     EXPECT_EQ(nullptr, CKelvoPageUIDlg::GetLive());
     EXPECT_TRUE(ReadDataFile());
+}
+
+TEST_F(Exit, RemovalHeldBackByAChildDialogLeavesAWorkingMainWindowWhenTheAdapterReturns)
+{
+    CHideDlg& d = Start("[World]\nOsCode=10\n");
+    ASSERT_NE(nullptr, d.m_pQxUI);
+    ChildDialogStandIn child;
+    d.m_pQxUI->m_pChildDialog[2] = &child.window;
+    sim.Set("DevicePresent", 0);
+    sim.WaitIdle();
+    d.SendMessage(WM_TIMER, TIMER_HIDE_DLG_RADIO);
+    EXPECT_EQ(1, child.closes);
+    d.m_pQxUI->m_pChildDialog[2] = nullptr;
+    // Back before the next tick: the window stays, and its buttons must still act.
+    sim.Set("DevicePresent", 1);
+    sim.WaitIdle();
+    d.SendMessage(WM_TIMER, TIMER_HIDE_DLG_RADIO);
+    ASSERT_NE(nullptr, d.m_pQxUI);
+    EXPECT_TRUE(d.m_pQxUI->IsWindow());
+    EXPECT_FALSE(G_bMainWindowClosing);
+    // Really destroyed: the flag is set.
+    d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);
+    EXPECT_TRUE(G_bMainWindowClosing);
+    G_bMainWindowClosing = FALSE;
+}
+
+namespace {
+// A DHCP start that stays inside the library until the test lets it go.
+struct SlowDhcpStart {
+    static inline HANDLE release = nullptr;
+    static inline volatile LONG calls = 0, inside = 0;
+    static LONG WINAPI Enable(BOOL)
+    {
+        ::InterlockedIncrement(&calls);
+        ::InterlockedIncrement(&inside);
+        ::WaitForSingleObject(release, 30000);
+        ::InterlockedDecrement(&inside);
+        return QXWL_ERROR_SUCCESS;
+    }
+};
+}  // namespace
+
+TEST_F(Exit, DhcpHelperRunsOneAtATimeAndHasLeftTheLibraryBeforeTheDialogIsGone)
+{
+    CHideDlg& d = Start("[World]\nOsCode=12\n");
+    SlowDhcpStart::release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    SlowDhcpStart::calls = 0;
+    SlowDhcpStart::inside = 0;
+    QXWLAPI.QXWL_EnableDhcpServer = &SlowDhcpStart::Enable;
+    sim.Set("OpMode", OP_MODE_APCLIENT);
+    sim.Set("StoredOpMode", OP_MODE_APCLIENT);
+    d.InitCard();
+    ASSERT_TRUE(PumpUntil([] { return SlowDhcpStart::inside == 1; }, 5000));
+    d.InitCard();  // set up again while the first helper is still inside the library
+    EXPECT_EQ(1, SlowDhcpStart::calls);
+
+    // The library answers only after the bounded waits of the old shutdown had run out.
+    std::thread library([] {
+        ::Sleep(kDhcpThreadJoinMs + 1000);
+        ::SetEvent(SlowDhcpStart::release);
+    });
+    dlg.reset();
+    EXPECT_EQ(0, SlowDhcpStart::inside);
+    library.join();
+    EXPECT_EQ(1, SlowDhcpStart::calls);
+    ::CloseHandle(SlowDhcpStart::release);
 }
 
 TEST_F(Exit, ShutdownWithoutTheMenuStillStopsTheRetryAndTheLibrary)

@@ -1,9 +1,12 @@
 // A rejected 802.1X account, corrected by the user in the re-login dialog, ends in a link.
 #include "FlowSupport.h"
+#include "core/AuthCallback.h"
 #include "station/CAuthenStatusDlg.h"
 #include "station/CInvalidIDPW.h"
 
 #include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,4 +98,34 @@ TEST_F(ReloginFlow, CancelledReloginLeavesTheAdapterUnlinkedAndStopsReconnecting
     EXPECT_EQ(0, G_bReConnect);
     Tick(TIMER_HIDE_DLG_RADIO);
     EXPECT_FALSE(TrayShowsLinkTo("Quixen-Corp"));
+}
+
+TEST_F(ReloginFlow, AnotherConnectWhileTheDialogIsOpenKeepsTheCorrectedAccountOnTheFailedProfile)
+{
+    CHideDlg& d = Start(kStoredGuest);
+    CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
+    ASSERT_NE(nullptr, relogin);
+    Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
+    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 5000));
+
+    // A page connects another network while the user types.
+    Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
+    ASSERT_EQ(0, memcmp(d.m_pProfData->SSID.Ssid, "Quixen-Open", 11));
+    Type(*relogin, IDC_RELOGIN_IDENTITY, "user");
+
+    // A PAC load asked for meanwhile takes the identity typed so far.
+    auto request = std::make_shared<AUTH_REQUEST>();
+    request->code = RS_CBS_FAST_LOAD_PAC;
+    d.SendMessage(MSG_AUTH_REQUEST, 0, reinterpret_cast<LPARAM>(new std::shared_ptr<AUTH_REQUEST>(request)));
+    EXPECT_STREQ("user", d.m_pProfData->chID);
+
+    sim.ClearJournal();
+    Type(*relogin, IDC_RELOGIN_PASSWORD, "password");
+    Click(*relogin, IDC_CLASSIC_OK);
+    Settle();
+    const auto sent = sim.JournalLines("QXWL_SetWLANProfile(");
+    ASSERT_EQ(1u, sent.size());
+    EXPECT_EQ(0u, sent[0].find("QXWL_SetWLANProfile(Quixen-Corp")) << sent[0];
+    EXPECT_STREQ("", d.m_pProfData->chPassword);  // the open network's record got no password
+    EXPECT_EQ(0, memcmp(d.m_pProfData->SSID.Ssid, "Quixen-Open", 11));
 }

@@ -1,6 +1,8 @@
 // The hidden dialog's start-up against the stand-in library's simulated world.
 #include "HideDlgFixture.h"
 
+#include <memory>
+
 using namespace hidedlg_testing;
 
 namespace {
@@ -158,6 +160,16 @@ TEST_F(StartUp, DataFileOfAnotherLengthOrAnUnknownModeFallsBackToTheDriver)
     WriteDataFile(9, 0);
     CHideDlg& e = Start("[World]\nOpMode=0\n");
     EXPECT_EQ(OP_MODE_STATION, e.m_nOpMode);
+    TearDown();
+    SetUp();
+    // A record of access-point mode followed by more bytes is no record either.
+    const HIDE_DLG_DATA longer[2] = {{OP_MODE_AP, 0}, {OP_MODE_AP, 0}};
+    CDataFile file;
+    file.CreateUserDataFolder(kDataFileName);
+    ASSERT_EQ(1, file.WriteDataFile(longer, sizeof longer));
+    CHideDlg& f = Start("[World]\nOpMode=0\n");
+    EXPECT_EQ(OP_MODE_STATION, f.m_nOpMode);
+    EXPECT_EQ(0u, f.m_Data.nOpMode);
 }
 
 TEST_F(StartUp, DriverNotReadyIsAskedAgainOnceASecond)
@@ -179,12 +191,6 @@ TEST_F(StartUp, SmallDesktopMakesTheDialogAToolWindow)
     Start("");
     EXPECT_EQ(0, G_bHideTabIcon);
     EXPECT_FALSE(dlg->GetExStyle() & WS_EX_TOOLWINDOW);
-}
-
-TEST_F(StartUp, StationLibraryWithoutTheVistaSoftApEntryForcesTheHostedVariant)
-{
-    Start("");
-    EXPECT_EQ(0, G_nSoftApMode);  // the stand-in offers QXWL_IsSupportVistaSoftAP
 }
 
 namespace {
@@ -234,6 +240,72 @@ TEST_F(StartUp, WindowsSevenLibraryWithoutTheVistaSoftApQueryRunsTheHostedNetwor
     dlg.reset();
     QXWLAPI.Release();
     G_nSoftApMode = 0;
+}
+
+namespace {
+// Start-up against the copy without the Vista soft-AP query, in the world given.
+class WithoutVistaSoftAp : public HideDlgFixture {
+protected:
+    void TearDown() override
+    {
+        dlg.reset();
+        QXWLAPI.Release();
+        G_nSoftApMode = 0;
+        copy.reset();
+        HideDlgFixture::TearDown();
+    }
+    CHideDlg& StartOnCopy(const std::string& world)
+    {
+        const std::string path = StationLibraryWithoutVistaSoftAp();
+        EXPECT_FALSE(path.empty());
+        copy = std::make_unique<testing_support::StationSim>(path);
+        EXPECT_TRUE(copy->Loaded());
+        EXPECT_EQ(nullptr, ::GetProcAddress(copy->Module(), "QXWL_IsSupportVistaSoftAP"));
+        EXPECT_TRUE(copy->Reset(world));
+        dlg = std::make_unique<CHideDlgOnStationLibrary>(path);
+        app.m_pMainWnd = dlg.get();
+        EXPECT_TRUE(dlg->Create(IDD_HIDE_DIALOG));
+        return *dlg;
+    }
+    // Whether one radio tick polled the station library.
+    bool RadioTickPollsTheStation()
+    {
+        copy->ClearJournal();
+        dlg->SendMessage(WM_TIMER, TIMER_HIDE_DLG_RADIO);
+        return !copy->JournalLines("QXWL_QueryHWAndSWRadioState").empty() &&
+               !copy->JournalLines("QXWL_QueryWLANStatus").empty();
+    }
+    std::unique_ptr<testing_support::StationSim> copy;
+};
+}  // namespace
+
+TEST_F(WithoutVistaSoftAp, StationLibraryWithoutTheVistaSoftApEntryForcesTheHostedVariant)
+{
+    // Before Windows 7 the hosted variant has no client mode to run: the station runs.
+    CHideDlg& d = StartOnCopy("[World]\nOsCode=10\n");
+    EXPECT_EQ(1, G_nSoftApMode);
+    EXPECT_EQ(OP_MODE_STATION, d.m_nOpMode);
+    EXPECT_FALSE(d.m_bApSideLoaded);
+    EXPECT_TRUE(QXWLAPI.IsLoaded());
+}
+
+TEST_F(WithoutVistaSoftAp, StoredAccessPointModeWithoutTheAccessPointSideStillPolls)
+{
+    // A session that ended in soft-AP mode, then a station run.
+    WriteDataFile(OP_MODE_AP, 0);
+    CHideDlg& d = StartOnCopy("[World]\nOsCode=10\n");
+    ASSERT_EQ(OP_MODE_STATION, d.m_nOpMode);
+    ASSERT_EQ(static_cast<ULONG>(OP_MODE_AP), d.m_Data.nOpMode);
+    EXPECT_TRUE(RadioTickPollsTheStation());
+}
+
+TEST_F(WithoutVistaSoftAp, AccessPointModeWithTheAdapterAbsentAtStartPollsUntilItComes)
+{
+    WriteDataFile(OP_MODE_AP, 0);
+    CHideDlg& d = StartOnCopy("[World]\nOsCode=10\nDevicePresent=0\n");
+    ASSERT_EQ(OP_MODE_AP, d.m_nOpMode);
+    ASSERT_FALSE(d.m_bApSideLoaded);
+    EXPECT_TRUE(RadioTickPollsTheStation());
 }
 
 TEST_F(StartUp, WindowsSevenLibraryWithTheVistaSoftApQueryKeepsTheSoftApLibraryVariant)

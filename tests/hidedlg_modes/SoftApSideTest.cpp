@@ -22,6 +22,28 @@ protected:
     void Tick(UINT_PTR id) { dlg->SendMessage(WM_TIMER, id); }
 };
 
+TEST_F(SoftApSide, WindowClosedOnTheRoadThatReleasedTheStationLibraryOpensAgain)
+{
+    // The driver found in access-point mode after a station session: the station library goes.
+    WriteDataFile(OP_MODE_STATION, 0);
+    CHideDlg& d = Start("[World]\nOpMode=1\nOsCode=10\n");
+    ASSERT_EQ(OP_MODE_AP, d.m_nOpMode);
+    ASSERT_FALSE(QXWLAPI.IsLoaded());
+    auto windowShown = [&] { return d.m_pQxUI && d.m_pQxUI->IsWindow() && d.m_pQxUI->IsWindowVisible(); };
+    auto closeWindow = [&] {
+        if (d.m_pQxUI && d.m_pQxUI->IsWindow()) d.m_pQxUI->DestroyWindow();
+    };
+
+    closeWindow();
+    d.SendMessage(MSG_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(windowShown());
+
+    closeWindow();
+    d.SendMessage(WM_COMMAND, ID_TRAY_LAUNCH);  // a second start of the program
+    EXPECT_TRUE(windowShown());
+    closeWindow();
+}
+
 TEST_F(SoftApSide, FactorySsidWithTwoHexDigitsIsWrittenWithoutTheSuffix)
 {
     CHideDlg& d = StartAp("[World]\nOsCode=10\n");

@@ -107,3 +107,75 @@ TEST(DebugSwitch, OnlyAWholeCommandLineOfMinusDOpensTheLogFile)
     EXPECT_FALSE(CreatesLogFile(" /d"));
     EXPECT_FALSE(CreatesLogFile(""));
 }
+
+namespace {
+// A program folder of its own holding the program, the skin library and, when given, stationLibrary
+// copied in as "QxWLAPI.dll".
+class BrokenStationLibrary : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        folder = std::string(temp) + "kpl_badstation\\";
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+        ASSERT_TRUE(Copy("KPL4471.exe", "KPL4471.exe"));
+        ASSERT_TRUE(Copy("KelvoIMG.dll", "KelvoIMG.dll"));
+    }
+    void TearDown() override
+    {
+        for (const char* name : {"KPL4471.exe", "KelvoIMG.dll", "QxWLAPI.dll"})
+            ::DeleteFileA((folder + name).c_str());
+        ::RemoveDirectoryA(folder.c_str());
+    }
+    bool Copy(const char* from, const char* to)
+    {
+        return ::CopyFileA((BinFolder() + from).c_str(), (folder + to).c_str(), FALSE) != FALSE;
+    }
+    // The load fails: one box naming the library's path, then a clean end once it is answered.
+    void ExpectLoadFailureBoxThenCleanEnd()
+    {
+        ChildProcess program("\"" + folder + "KPL4471.exe\"", folder);
+        HWND box = WaitForWindow("#32770", "Load dll fail", program.Id(), kStartTimeoutMs);
+        ASSERT_TRUE(box);
+        char text[MAX_PATH] = "";
+        ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        EXPECT_EQ(folder + "QxWLAPI.dll", text);
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        DWORD code = STILL_ACTIVE;
+        EXPECT_TRUE(program.WaitForExit(kStartTimeoutMs, &code));
+        EXPECT_NE(STILL_ACTIVE, code);
+    }
+    std::string folder;
+};
+}  // namespace
+
+// Each run's output is checked for an exception Wine let pass (the trace of started programs).
+TEST_F(BrokenStationLibrary, MissingLibraryShowsItsPathAndEndsWithoutAFault)
+{
+    ExpectLoadFailureBoxThenCleanEnd();
+}
+
+TEST_F(BrokenStationLibrary, FileOfRandomBytesShowsItsPathAndEndsWithoutAFault)
+{
+    std::string bytes(4096, '\0');
+    unsigned seed = 12345;
+    for (char& c : bytes) c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    bytes[0] = 'M';
+    bytes[1] = 'Z';  // looks like an executable at first sight
+    ScopedFile(folder + "QxWLAPI.dll", bytes).Keep();
+    ExpectLoadFailureBoxThenCleanEnd();
+}
+
+TEST_F(BrokenStationLibrary, LibraryWithoutExportsRunsAndExitsWithoutAFault)
+{
+    // No QXWL_GetWinOS, QXWL_IsEnableICS nor any other entry point.
+    ASSERT_TRUE(Copy("NoExportsLib.dll", "QxWLAPI.dll"));
+    ChildProcess program("\"" + folder + "KPL4471.exe\"", folder);
+    HWND hidden = WaitForWindow("#32770", kCaption, program.Id(), kStartTimeoutMs);
+    ASSERT_TRUE(hidden);
+    ::Sleep(1500);  // a few ticks of the timers
+    constexpr WPARAM kTrayExit = 32961;
+    ::PostMessageA(hidden, WM_COMMAND, kTrayExit, 0);
+    EXPECT_TRUE(PumpUntil([&] { return program.WaitForExit(0); }, kStartTimeoutMs));
+}

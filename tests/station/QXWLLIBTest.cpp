@@ -117,6 +117,9 @@ TEST(StationBinding, LibraryWithoutExportsLoadsAndKeepsOnlyTheTestedEntryPointsE
     EXPECT_EQ(nullptr, lib->QXWL_IsSupportVistaSoftAP);
     EXPECT_EQ(nullptr, lib->QXWL_DeInitial);
     EXPECT_EQ(nullptr, lib->QXWL_WriteAckPolicy);
+    // and their wrappers answer an unknown system and no connection sharing.
+    EXPECT_EQ(0, lib->WinOS());
+    EXPECT_FALSE(lib->IsEnableICS());
     // Those called without a test answer failure instead of jumping to address 0.
     ASSERT_NE(nullptr, lib->QXWL_Initial);
     EXPECT_TRUE(log.Contains("[QxUI] QxWLAPI.dll has no entry point QXWL_Initial\n"));

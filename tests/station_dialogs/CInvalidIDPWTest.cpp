@@ -30,6 +30,7 @@ protected:
     void Open(ULONG rejected, ULONG protocol)
     {
         Profile().enumAuthenProtocol = protocol;
+        dlg.SetProfile(Profile());  // as the re-login worker fills it
         dlg.m_bRejected = rejected;
         dlg.ShowWindow(SW_HIDE);
         dlg.ShowWindow(SW_SHOW);

@@ -174,3 +174,98 @@ TEST_F(LinkStatusTest, RatesOfTheTransmitSettingWord)
     EXPECT_DOUBLE_EQ(72.2, page.RateOfTransmitSetting((2u << 14) | (1u << 8) | 7));
     EXPECT_DOUBLE_EQ(0.0, page.RateOfTransmitSetting((3u << 14) | 40));
 }
+
+namespace {
+// The stand-in's status with the counters and link state a test sets; the rest is the real link.
+struct StatusOverride {
+    static inline PFN_QXWL_QueryWLANStatus real = nullptr;
+    static inline ULONG txBytes = 0, rxBytes = 0, linkState = 0;
+    static inline bool disconnected = false;
+    static LONG WINAPI Query(WLAN_STATUS* status, WLAN_STATUS_QUERY query)
+    {
+        const LONG result = real(status, query);
+        status->txBytes = txBytes;
+        status->rxBytes = rxBytes;
+        status->linkState = linkState;
+        if (disconnected) status->status = 0;
+        return result;
+    }
+    static BOOL WINAPI FailCcxQuery(CCX2_CONTROL*) { return FALSE; }
+};
+
+class LinkStatusCounters : public LinkStatusTest {
+protected:
+    void SetUp() override
+    {
+        LinkStatusTest::SetUp();
+        StatusOverride::real = QXWLAPI.QXWL_QueryWLANStatus;
+        QXWLAPI.QXWL_QueryWLANStatus = &StatusOverride::Query;
+        StatusOverride::txBytes = StatusOverride::rxBytes = 0;
+        StatusOverride::linkState = LINK_STATE_UP;
+        StatusOverride::disconnected = false;
+        Connect("Quixen-WPA2", AUTH_WPA2_PSK, "quixen2024");
+    }
+    void TearDown() override
+    {
+        QXWLAPI.QXWL_QueryWLANStatus = StatusOverride::real;
+        LinkStatusTest::TearDown();
+    }
+    // One refresh after the counters moved by this many bytes (250,000 bytes in 2 s: 1 Mbps).
+    CString RefreshAfter(ULONG bytes, CLinkStatusDlg& on)
+    {
+        StatusOverride::txBytes += bytes;
+        on.Refresh();
+        return on.m_strTxThroughput;
+    }
+};
+}  // namespace
+
+TEST_F(LinkStatusCounters, ThroughputStartsAFreshBaselineAfterHideDisconnectAndANewPage)
+{
+    const char* kSpike = "2000.000 Mbps";  // 500,000,000 bytes taken as two seconds' worth
+    RefreshAfter(0, page);  // the first refresh only takes the counters
+    EXPECT_STREQ("1.000 Mbps", RefreshAfter(250000, page));
+
+    // Minutes of traffic while hidden are not a spike of the first refresh after showing.
+    page.ShowWindow(SW_HIDE);
+    page.ShowWindow(SW_SHOW);
+    EXPECT_STRNE(kSpike, RefreshAfter(500000000, page));
+    EXPECT_STREQ("2.000 Mbps", RefreshAfter(500000, page));
+
+    StatusOverride::disconnected = true;
+    page.Refresh();
+    StatusOverride::disconnected = false;
+    EXPECT_STRNE(kSpike, RefreshAfter(500000000, page));
+    EXPECT_STREQ("1.000 Mbps", RefreshAfter(250000, page));
+
+    // A page made again does not take the old page's counters as its baseline.
+    CLinkStatusDlg second;
+    ASSERT_TRUE(second.Create(CLinkStatusDlg::IDD, &front));
+    EXPECT_TRUE(RefreshAfter(500000000, second).IsEmpty());
+    EXPECT_STREQ("1.000 Mbps", RefreshAfter(250000, second));
+    second.DestroyWindow();
+}
+
+TEST_F(LinkStatusCounters, StatesWithoutAMessageKeepTheLastOneAndTheTransmitPowerOnce)
+{
+    StatusOverride::linkState = 12;
+    for (int tick = 0; tick < 3; ++tick) page.Refresh();
+    const CString extra = page.m_strExtraInfo;
+    EXPECT_EQ(0, extra.Find(" [Tx Power:100%]")) << extra.GetString();
+    EXPECT_EQ(-1, extra.Find("Tx Power", extra.Find("Tx Power") + 1)) << extra.GetString();
+}
+
+TEST_F(LinkStatusCounters, OlderSystemsMarkProtectedFramesFromTheWordEvenWhenTheSecondReadFails)
+{
+    sim.Set("OsCode", 9);
+    CCX2_CONTROL mfp = 1u << 26;
+    QXWLAPI.QXWL_SetCCXInfo(1, mfp);
+    const PFN_QXWL_QueryCCXInfo query = QXWLAPI.QXWL_QueryCCXInfo;
+    page.Refresh();
+    EXPECT_STREQ("AES(MFP)", page.m_strEncry);
+    QXWLAPI.QXWL_QueryCCXInfo = &StatusOverride::FailCcxQuery;
+    page.Refresh();
+    QXWLAPI.QXWL_QueryCCXInfo = query;
+    EXPECT_STREQ("AES(MFP)", page.m_strEncry);
+    EXPECT_STREQ("WPA2-PSK", page.m_strAuth);
+}

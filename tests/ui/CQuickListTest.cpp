@@ -598,8 +598,33 @@ TEST(ImageHeader, ColumnsCannotBeResizedInEitherCharacterSet)
         notice.iItem = 0;
         EXPECT_EQ(1, host.List().SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice))) << code;
     }
-    const int before = host.List().GetColumnWidth(0);
-    EXPECT_EQ(70, before);
+    // A user's drag of the first divider and a double-click on it, as the header sees them.
+    auto dragDivider = [](HWND headerWindow) {
+        RECT item{};
+        ::SendMessageA(headerWindow, HDM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+        const int y = (item.top + item.bottom) / 2;
+        ::SendMessageA(headerWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(item.right, y));
+        ::SendMessageA(headerWindow, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(item.right + 60, y));
+        ::SendMessageA(headerWindow, WM_LBUTTONUP, 0, MAKELPARAM(item.right + 60, y));
+        ::SendMessageA(headerWindow, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(item.right, y));
+        ::SendMessageA(headerWindow, WM_LBUTTONUP, 0, MAKELPARAM(item.right, y));
+    };
+    dragDivider(header);
+    EXPECT_EQ(70, host.List().GetColumnWidth(0));
+    EXPECT_EQ(90, host.List().GetColumnWidth(1));
+
+    // The same gestures do resize a plain list: they reach the header as a user's would.
+    HWND plain = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 300, 200,
+                                   ::GetParent(host.List().m_hWnd), nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(plain);
+    LVCOLUMNA column{};
+    column.mask = LVCF_WIDTH | LVCF_TEXT;
+    column.cx = 70;
+    column.pszText = const_cast<char*>("A");
+    ::SendMessageA(plain, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    dragDivider(reinterpret_cast<HWND>(::SendMessageA(plain, LVM_GETHEADER, 0, 0)));
+    EXPECT_NE(70, static_cast<int>(::SendMessageA(plain, LVM_GETCOLUMNWIDTH, 0, 0)));
+    ::DestroyWindow(plain);
 }
 
 TEST(ImageHeader, RussianLanguageGivesTheListACyrillicFont)
