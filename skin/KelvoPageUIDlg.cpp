@@ -186,8 +186,6 @@ BEGIN_MESSAGE_MAP(CKelvoPageUIDlg, CDialog)
     ON_BN_CLICKED(IDC_KELVO_MORE, OnMore)
     ON_BN_CLICKED(IDC_KELVO_AP_MODE, OnSwitchToApMode)
     ON_BN_CLICKED(IDC_KELVO_STATION_MODE, OnSwitchToStationMode)
-    // The Wi-Fi Direct event shares its value with MSG_DELETE_BA_DLG: WindowProc has run the
-    // classic-dialog half before the map gets here.
     ON_MESSAGE(MSG_WIFIDIRECT_EVENET, OnWiFiDirectEventMessage)
 END_MESSAGE_MAP()
 

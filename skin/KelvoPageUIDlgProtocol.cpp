@@ -81,7 +81,7 @@ LRESULT CKelvoPageUIDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case MSG_ADD_BA_DLG:
         OnAddBaDlg(wParam, lParam);
         break;
-    case MSG_DELETE_BA_DLG:  // also MSG_WIFIDIRECT_EVENET; the message map runs its handler after this
+    case MSG_DELETE_BA_DLG:
         OnDeleteBaDlg(wParam, lParam);
         break;
     case MSG_PROFILE_EDITOR_DLG:

@@ -7,9 +7,9 @@
 constexpr UINT MSG_APDETAIL_DLG = WM_USER + 13;      // W 0: the access-point detail dialog closed
 constexpr UINT MSG_ADD_BA_DLG = WM_USER + 14;        // W 3: show the add dialog (L 1 originator); W 0: closed
 constexpr UINT MSG_DELETE_BA_DLG = WM_USER + 15;     // W 3: show the delete dialog (flags from L 1-4); W 0: closed
-// The Wi-Fi Direct status changed (W 0, L 0), posted by the status waiter. Shares its value
-// with MSG_DELETE_BA_DLG: the main window runs both handlers for it.
-constexpr UINT MSG_WIFIDIRECT_EVENET = WM_USER + 15;
+// The Wi-Fi Direct status changed (W 0, L 0), posted by the status waiter. A value of its own:
+// sharing the delete dialog's, every status change closed that dialog under the user's hands.
+constexpr UINT MSG_WIFIDIRECT_EVENET = WM_USER + 163;
 constexpr UINT MSG_PROFILE_EDITOR_DLG = WM_USER + 16;  // W 2 from the survey, 4 add, 5 edit row L; W 0: closed
 constexpr UINT MSG_HIDDEN_SSID_DLG = WM_USER + 17;     // W 2: show the prompt; W 0: closed (L 1 OK, 0 Cancel)
 constexpr UINT MSG_SECURITY_EDITOR_DLG = WM_USER + 18; // W 2: fill and show (L 1: the survey's own reset); W 0: closed (L 2 OK)

@@ -77,6 +77,9 @@ BOOL CPeapSettingDlg::OnInitDialog()
     for (int id : {IDC_PEAP_DESCRIPTION, IDC_PEAP_IDENTITY_LABEL, IDC_PEAP_PASSWORD_LABEL, IDC_PEAP_IDENTITY,
                    IDC_PEAP_PASSWORD})
         ::SendMessageA(::GetDlgItem(m_hWnd, id), WM_SETFONT, reinterpret_cast<WPARAM>(m_font.m_hObject), TRUE);
+    // What the record holds and no more: a longer entry would be cut without a word.
+    for (int id : {IDC_PEAP_IDENTITY, IDC_PEAP_PASSWORD})
+        ::SendMessageA(::GetDlgItem(m_hWnd, id), EM_LIMITTEXT, kCredentialBytes - 1, 0);
     SetDlgItemText(IDC_PEAP_IDENTITY_LABEL, G_LangTable.IDS_TUNNEL_ID);
     SetDlgItemText(IDC_PEAP_PASSWORD_LABEL, G_LangTable.IDS_TUNNEL_PASSWORD);
     SkinButton(m_btnOK, G_LangTable.IDS_OK);

@@ -132,6 +132,9 @@ TEST_F(PeapSettingDlgTest, MachineIdentityModeKeepsTheProfileIdentityButSendsThe
 TEST_F(PeapSettingDlgTest, AnOverlongEntryIsCutToTheRecordsField)
 {
     Open(EAPMETHOD_PEAP);
+    // Typing stops where the record's field ends.
+    for (int id : {IDC_PEAP_IDENTITY, IDC_PEAP_PASSWORD})
+        EXPECT_EQ(static_cast<LRESULT>(sizeof dlg.m_Profile.chID - 1), ::SendMessageA(Item(id), EM_GETLIMITTEXT, 0, 0));
     const std::string identity(300, 'i');
     Ok(identity.c_str(), "p");
     EXPECT_EQ(sizeof dlg.m_Profile.chID - 1, strnlen(dlg.m_Profile.chID, sizeof dlg.m_Profile.chID));
