@@ -10,6 +10,9 @@ public:
     enum { IDD = IDD_KELVO_WPS_LINK_STATUS };
     CKelvoPageWpsLinkStatusDlg() : CDialog(IDD) {}
 
+    int nMethod = 0;      // 0 push button, 1 the access point's PIN, 2 this device's PIN
+    int bAutoSelect = 0;  // 1: the PIN run tries the listed access points one after another
+
 protected:
     // A page never ends on Enter or Esc.
     void OnOK() override {}

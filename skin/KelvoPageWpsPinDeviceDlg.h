@@ -1,0 +1,12 @@
+// The WPS this device's PIN dialog, run modally by the adapter page: 0 after Start, 1 after close.
+// Until its own behaviour is built, running it does nothing and answers 1 (closed).
+#pragma once
+#include "framework/Afx.h"
+#include "res/StationPagesResource.h"
+
+class CKelvoPageWpsPinDeviceDlg : public CDialog {
+public:
+    enum { IDD = IDD_KELVO_WPS_PIN_DEVICE };
+    explicit CKelvoPageWpsPinDeviceDlg(CWnd* pParent = nullptr) : CDialog(IDD, pParent) {}
+    INT_PTR DoModal() override;
+};
