@@ -6,6 +6,7 @@
 #include "core/QxUI2008App.h"
 #include "core/hidedlg/HideDlg.h"
 #include "ui/DpiLayout.h"
+#include "ui/LogFont.h"
 
 #include <vector>
 
@@ -17,16 +18,6 @@ constexpr COLORREF kTextColor = RGB(0x4F, 0x4F, 0x4F);
 constexpr char kDpiFileAbout[] = "_dpiFileAbout";
 constexpr ULONG kDriverNameBytes = 260;
 constexpr int kOsWin8Code = 8;
-
-LOGFONTA MakeFont(const char* face, LONG height, LONG weight)
-{
-    LOGFONTA lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-    return lf;
-}
 
 // A 32-bit program on a 64-bit system reads the real system folder only with redirection off;
 // on systems without the switch there is nothing to turn.
@@ -73,9 +64,9 @@ void CKelvoPageAboutDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CKelvoPageAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const LOGFONTA valueFont = MakeFont("Tahoma", -11, 600);
-    const LOGFONTA textFont = MakeFont("Tahoma", -11, 300);
-    const LOGFONTA titleFont = MakeFont("Arial", -15, 1000);
+    const LOGFONTA valueFont = MakeLogFont("Tahoma", -11, 600);
+    const LOGFONTA textFont = MakeLogFont("Tahoma", -11, 300);
+    const LOGFONTA titleFont = MakeLogFont("Arial", -15, 1000);
     m_driverValue.SetTextFont(kValueColor, &valueFont);
     m_utilityValue.SetTextFont(kValueColor, &valueFont);
     for (CTransparentStatic* text : {&m_notice1, &m_notice2, &m_driverLabel, &m_utilityLabel})

@@ -12,6 +12,7 @@
 #include "skin/KelvoPageWpsPinDeviceDlg.h"
 #include "station/CPageWPSProfile.h"
 #include "ui/DialogTab.h"
+#include "ui/LogFont.h"
 
 #include <algorithm>
 #include <cstring>
@@ -32,16 +33,6 @@ constexpr UINT kMethodIds[] = {IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE, 
 // Encryption states of a link that uses TKIP or AES (NDIS numbering).
 constexpr ULONG kTkipAesStates[] = {4, 5, 6, 7, 10, 11};
 constexpr ULONG kZeroConfigManaged = 2;
-
-LOGFONTA MakeFont(const char* face, LONG height, LONG weight)
-{
-    LOGFONTA lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-    return lf;
-}
 
 // Ends and deletes a WPS dialog left from an earlier run.
 template <typename Dialog>
@@ -110,8 +101,8 @@ void CKelvoPageAdapterDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CKelvoPageAdapterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const LOGFONTA titleFont = MakeFont("Arial", 12, 800);
-    const LOGFONTA labelFont = MakeFont("Tahoma", 11, 800);
+    const LOGFONTA titleFont = MakeLogFont("Arial", 12, 800);
+    const LOGFONTA labelFont = MakeLogFont("Tahoma", 11, 800);
     m_title.SetTextFont(kTitleColor, &titleFont);
     m_title.SetSkinText(G_LangTable.IDS_LAB_ADAPTER_ADAPTERSETTING);
     m_labelPsm.SetTextFont(kLabelColor, &labelFont);

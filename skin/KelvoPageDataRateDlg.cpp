@@ -3,6 +3,7 @@
 #include "core/QXWLLIB.h"
 #include "core/QxUI2008App.h"
 #include "ui/DpiLayout.h"
+#include "ui/LogFont.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,15 +17,6 @@ constexpr UINT kScaleIds[] = {IDC_DATARATE_SCALE_1000000, IDC_DATARATE_SCALE_100
                               IDC_DATARATE_SCALE_1000,    IDC_DATARATE_SCALE_100,    IDC_DATARATE_SCALE_10,
                               IDC_DATARATE_SCALE_0};
 
-LOGFONTA MakeFont(const char* face, LONG height, LONG weight)
-{
-    LOGFONTA lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-    return lf;
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CKelvoPageDatarateDlg, CDialog)
@@ -77,8 +69,8 @@ void CKelvoPageDatarateDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CKelvoPageDatarateDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const LOGFONTA titleFont = MakeFont("Arial", -12, FW_NORMAL);
-    const LOGFONTA labelFont = MakeFont("Tahoma", -11, 800);
+    const LOGFONTA titleFont = MakeLogFont("Arial", -12, FW_NORMAL);
+    const LOGFONTA labelFont = MakeLogFont("Tahoma", -11, 800);
     m_title.SetTextFont(kTitleColor, &titleFont);
     m_title.SetSkinText(G_LangTable.IDS_LAB_DATARATE_TITLE);
     for (CTransparentStatic* label : {&m_labelTransmit, &m_labelReceive, &m_unitTransmit, &m_unitReceive})

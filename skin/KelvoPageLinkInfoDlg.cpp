@@ -6,6 +6,7 @@
 #include "skin/KelvoPageDataRateDlg.h"
 #include "skin/KelvoPageProfileDlg.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "ui/LogFont.h"
 
 #include <algorithm>
 #include <cstring>
@@ -29,16 +30,6 @@ constexpr UINT kLabelIds[] = {IDC_LINKINFO_PROFILE_LABEL, IDC_LINKINFO_SSID_LABE
                               IDC_LINKINFO_SECURITY_LABEL, IDC_LINKINFO_CHANNEL_LABEL, IDC_LINKINFO_TXRATE_LABEL,
                               IDC_LINKINFO_RXRATE_LABEL,  IDC_LINKINFO_AUTH_LABEL,     IDC_LINKINFO_NETMODE_LABEL,
                               IDC_LINKINFO_TOTALTX_LABEL, IDC_LINKINFO_TOTALRX_LABEL,  IDC_LINKINFO_QUALITY_LABEL};
-
-LOGFONTA MakeFont(const char* face, LONG height, LONG weight)
-{
-    LOGFONTA lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-    return lf;
-}
 
 // The unit texts, with their own names while the language file has none.
 const CString& Mbps()
@@ -94,10 +85,10 @@ void CKelvoPageLinkInfoDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CKelvoPageLinkInfoDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const LOGFONTA valueFont = MakeFont("Tahoma", -11, 300);
-    const LOGFONTA labelFont = MakeFont("Tahoma", -11, 800);
-    const LOGFONTA titleFont = MakeFont("Arial", -12, 800);
-    const LOGFONTA barFont = MakeFont("Arial", -11, 800);
+    const LOGFONTA valueFont = MakeLogFont("Tahoma", -11, 300);
+    const LOGFONTA labelFont = MakeLogFont("Tahoma", -11, 800);
+    const LOGFONTA titleFont = MakeLogFont("Arial", -12, 800);
+    const LOGFONTA barFont = MakeLogFont("Arial", -11, 800);
     const CString* const labels[kValues] = {
         &G_LangTable.IDS_LAB_PROFILE_NAME,  &G_LangTable.IDS_LAB_NETWORK_NAME,   &G_LangTable.IDS_LAB_APMAC,
         &G_LangTable.IDS_LAB_NETWORK_TYPE,  &G_LangTable.IDS_LAB_TRANS_SPEED,    &G_LangTable.IDS_LAB_RECV_SPEED,

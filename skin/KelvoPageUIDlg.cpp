@@ -55,6 +55,7 @@
 #include "wifidirect/KelvoPageWlanP2PSecurityPskDlg.h"
 #include "wifidirect/KelvoPageWlanP2PSettingChannelDlg.h"
 #include "wifidirect/KelvoPageWlanP2PSettingNameDlg.h"
+#include "ui/LogFont.h"
 
 #include <shellapi.h>
 
@@ -128,16 +129,6 @@ BOOL QueryProcessTokenGroups(void* buffer, DWORD size, DWORD* needed)
     ::CloseHandle(token);
     ::SetLastError(error);
     return ok;
-}
-
-LOGFONTA MakeFont(const char* face, LONG height, LONG weight)
-{
-    LOGFONTA lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = weight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    if (face) lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
-    return lf;
 }
 
 CRect ItemRectInClient(const CWnd& parent, UINT id)
@@ -329,7 +320,7 @@ void CKelvoPageUIDlg::InitFontsAndTabs()
 {
     SetWindowText(G_LangTable.IDS_QUIXEN_CONFIG_TITLE);
 
-    const LOGFONTA modeFont = MakeFont("Tahoma", -11, 800);
+    const LOGFONTA modeFont = MakeLogFont("Tahoma", -11, 800);
     m_btnApMode.SetTextFont(kModeTextColor, &modeFont);
     m_btnStationMode.SetTextFont(kModeTextColor, &modeFont);
     m_btnApMode.SetText(G_LangTable.IDS_AP_AP_MODE);
@@ -341,11 +332,11 @@ void CKelvoPageUIDlg::InitFontsAndTabs()
         m_btnStationMode.ShowWindow(SW_HIDE);
     }
 
-    const LOGFONTA footerFont = MakeFont("Arial", 13, 300);
+    const LOGFONTA footerFont = MakeLogFont("Arial", 13, 300);
     m_footer.SetTextFont(kFooterColor, &footerFont);
     m_footer.SetSkinText(G_LangTable.IDS_LAB_COPYRIGHT);
 
-    const LOGFONTA tabFont = MakeFont("Tahoma", 15, 700);
+    const LOGFONTA tabFont = MakeLogFont("Tahoma", 15, 700);
     for (CFingerStatic* tab : {&m_tabLinkInfo, &m_tabSiteSurvey, &m_tabProfile, &m_tabAdapter, &m_tabWiFiDirect})
         tab->SetTextFont(&tabFont);
     m_tabLinkInfo.SetText(G_LangTable.IDS_LAB_LINKINFO_BTN);

@@ -1,5 +1,6 @@
 #include "ui/CTransparentStatic.h"
 #include "ui/TransparentText.h"
+#include "ui/LogFont.h"
 
 IMPLEMENT_DYNAMIC(CTransparentStatic, CStatic)
 
@@ -12,12 +13,7 @@ constexpr int kFontWeight = 600;
 
 LOGFONTA ArialFont(int height)
 {
-    LOGFONTA lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = kFontWeight;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, kFontFace, LF_FACESIZE);
-    return lf;
+    return MakeLogFont(kFontFace, height, kFontWeight);
 }
 }  // namespace
 
