@@ -60,7 +60,9 @@ void ExpectControls(HWND page, const std::vector<Expected>& controls)
         HWND item = ::GetDlgItem(page, c.id);
         ASSERT_NE(nullptr, item) << "control " << c.id;
         EXPECT_STRCASEEQ(c.cls, ClassOf(item).c_str()) << "control " << c.id;
-        if (c.kind) EXPECT_EQ(c.kind, static_cast<DWORD>(::GetWindowLongA(item, GWL_STYLE)) & BS_TYPEMASK) << "control " << c.id;
+        if (c.kind) {
+            EXPECT_EQ(c.kind, static_cast<DWORD>(::GetWindowLongA(item, GWL_STYLE)) & BS_TYPEMASK) << "control " << c.id;
+        }
     }
 }
 
@@ -257,8 +259,9 @@ TEST_F(SkinBitmaps, EveryStripCoversTheWholeWindowAndEveryButtonPairMatches)
         EXPECT_EQ(normal.cx, hover.cx) << pair[0];
         EXPECT_EQ(normal.cy, hover.cy) << pair[0];
         // Hovering must show: the faces differ beside the caption, at the left edge's middle.
-        if (pair[0] != 12345 && pair[0] != 147)
+        if (pair[0] != 12345 && pair[0] != 147) {
             EXPECT_NE(At(pair[0], 3, normal.cy / 2), At(pair[1], 3, normal.cy / 2)) << pair[0];
+        }
     }
     for (int other : {1000, 1002, 1048, 314, 320, 101, 102, 103}) EXPECT_NE(nullptr, Load(other)) << other;
     EXPECT_EQ(0, SizeOf(314).cx % 45);  // list images are 45 pixels wide
