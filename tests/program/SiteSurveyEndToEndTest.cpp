@@ -129,7 +129,10 @@ TEST_F(SiteSurveyEndToEnd, ListsTheDefaultWorldAndConnectsTheChosenOpenNetwork)
 {
     FakeNotificationArea tray;
     const DWORD started = ::GetTickCount();
-    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    std::string command = "\"";
+    command += BinFolder();
+    command += "KPL4471.exe\"";
+    ChildProcess program(command, BinFolder());
     HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
     ASSERT_TRUE(main);
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs));

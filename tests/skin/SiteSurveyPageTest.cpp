@@ -84,7 +84,9 @@ protected:
     // Opens the tab (its scans run at once in the test world) and waits for the list.
     CKelvoPageSiteSurveyDlg& Open(const char* world = nullptr)
     {
-        if (world) EXPECT_TRUE(sim.Load(world));
+        if (world) {
+            EXPECT_TRUE(sim.Load(world));
+        }
         mainWindow.ShowSiteSurveyTab();
         Settle();
         return *mainWindow.m_pPageSiteSurveyDlg;
