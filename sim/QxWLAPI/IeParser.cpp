@@ -5,7 +5,7 @@
 
 namespace sim {
 namespace {
-constexpr BYTE kIeMobilityDomain = 54, kIeHtCapabilities = 45, kIeRsn = 48, kIeSecondaryChannelOffset = 62,
+constexpr BYTE kIeWapi = 68, kIeMobilityDomain = 54, kIeHtCapabilities = 45, kIeRsn = 48, kIeSecondaryChannelOffset = 62,
                kIeHtOperation = 61, kIeExtendedCapabilities = 127, kIeVendor = 221;
 constexpr size_t kFixedFields = 12;  // timestamp, beacon interval, capabilities
 constexpr BYTE kOuiIeee[3] = {0x00, 0x0F, 0xAC};
@@ -61,6 +61,27 @@ void ParseSecurity(const BYTE* body, size_t size, const BYTE (&oui)[3], bool rsn
         if (body[at + 3] == kAkm8021X) out.authMask |= rsn ? IE_AUTH_WPA2 : IE_AUTH_WPA;
         if (body[at + 3] == kAkmPsk) out.authMask |= rsn ? IE_AUTH_WPA2_PSK : IE_AUTH_WPA_PSK;
     }
+}
+
+// WAPI body: version, AKM suites, unicast suites, multicast suite (OUI 00-14-72).
+void ParseWapi(const BYTE* body, size_t size, IE_PARSE_RESULT& out)
+{
+    static constexpr BYTE kOuiWapi[3] = {0x00, 0x14, 0x72};
+    static constexpr BYTE kAkmCert = 1, kAkmPskWapi = 2, kSuiteSms4 = 1;
+    size_t at = 2;
+    if (at + 2 > size) return;
+    const USHORT akms = Le16(body + at);
+    at += 2;
+    for (USHORT i = 0; i < akms && at + 4 <= size; ++i, at += 4) {
+        if (memcmp(body + at, kOuiWapi, 3) != 0) continue;
+        if (body[at + 3] == kAkmCert) out.authMask |= IE_AUTH_WAPI_CERT;
+        if (body[at + 3] == kAkmPskWapi) out.authMask |= IE_AUTH_WAPI_PSK;
+    }
+    if (at + 2 > size) return;
+    const USHORT unicast = Le16(body + at);
+    at += 2;
+    for (USHORT i = 0; i < unicast && at + 4 <= size; ++i, at += 4)
+        if (memcmp(body + at, kOuiWapi, 3) == 0 && body[at + 3] == kSuiteSms4) out.cipherMask |= IE_CIPHER_SMS4;
 }
 
 void ParseWps(const BYTE* body, size_t size, IE_PARSE_RESULT& out)
@@ -177,6 +198,7 @@ void ParseInformationElements(const NDIS_WLAN_BSSID_EX& entry, const BYTE* ies, 
         if (at + 2 + length > ieLength) break;
         switch (id) {
         case kIeRsn: ParseSecurity(body, length, kOuiIeee, true, out); break;
+        case kIeWapi: ParseWapi(body, length, out); break;
         case kIeHtCapabilities: ParseHtCapabilities(body, length, out); break;
         case kIeHtOperation: ParseHtOperation(body, length, out); break;
         case kIeSecondaryChannelOffset: if (length >= 1) out.secondaryChannelOffset = body[0]; break;

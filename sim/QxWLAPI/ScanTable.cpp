@@ -7,7 +7,7 @@
 namespace sim {
 namespace {
 
-constexpr BYTE kIeSsid = 0, kIeRates = 1, kIeDsParameter = 3, kIeHtCapabilities = 45, kIeRsn = 48,
+constexpr BYTE kIeWapi = 68, kIeSsid = 0, kIeRates = 1, kIeDsParameter = 3, kIeHtCapabilities = 45, kIeRsn = 48,
                kIeExtendedRates = 50, kIeHtOperation = 61, kIeVendor = 221;
 constexpr BYTE kOuiIeee[3] = {0x00, 0x0F, 0xAC};
 constexpr BYTE kOuiWfa[3] = {0x00, 0x50, 0xF2};
@@ -80,6 +80,22 @@ std::vector<BYTE> SecurityBody(const SimNetwork& n, const BYTE (&oui)[3])
     return body;
 }
 
+// WAPI body: version 1, one AKM (1 certificate, 2 PSK), SMS4 unicast and multicast, capabilities.
+std::vector<BYTE> WapiBody(const SimNetwork& n)
+{
+    static constexpr BYTE kOuiWapi[3] = {0x00, 0x14, 0x72};
+    static constexpr BYTE kAkmCert = 1, kAkmPskWapi = 2, kSuiteSms4 = 1;
+    std::vector<BYTE> body;
+    Put16(body, 1);
+    Put16(body, 1);
+    PutSuite(body, kOuiWapi, n.AuthMode == AUTH_WAPI_CERT ? kAkmCert : kAkmPskWapi);
+    Put16(body, 1);
+    PutSuite(body, kOuiWapi, kSuiteSms4);
+    PutSuite(body, kOuiWapi, kSuiteSms4);
+    Put16(body, 0);
+    return body;
+}
+
 std::vector<BYTE> WpsBody(const SimNetwork& n)
 {
     std::vector<BYTE> body;
@@ -147,6 +163,8 @@ std::vector<BYTE> ScanTable::InformationElements(const SimNetwork& n)
         const std::vector<BYTE> body = SecurityBody(n, kOuiWfa);
         Put(wpa, body.data(), body.size());
         Element(ies, kIeVendor, wpa);
+    } else if (n.AuthMode == AUTH_WAPI_PSK || n.AuthMode == AUTH_WAPI_CERT) {
+        Element(ies, kIeWapi, WapiBody(n));
     }
     if (n.WPS) Element(ies, kIeVendor, WpsBody(n));
     if (n.HT) {

@@ -15,7 +15,7 @@ enum : ULONG {
     SIM_MISBEHAVE_COUNT_OVER = 1u << 2,         // counts claim more than the buffer holds
     SIM_MISBEHAVE_SSID_TOO_LONG = 1u << 3,      // SSID lengths of 40
     SIM_MISBEHAVE_UNTERMINATED = 1u << 4,       // texts fill their buffer without a terminator
-    SIM_MISBEHAVE_LIST_GROWS = 1u << 5,         // the adapter list grows between the too-small calls
+    SIM_MISBEHAVE_LIST_GROWS = 1u << 5,         // the scan list grows after each too-small answer
 };
 
 extern "C" {

@@ -128,7 +128,9 @@ void SimWorld::Schedule(DWORD delayMs, std::function<void(Effects&)> step)
 void SimWorld::Rescan(Effects& effects)
 {
     std::vector<SimNetwork> now;
-    if (AdapterUsable() && RadioOn()) now = Model.Networks;
+    if (AdapterUsable() && RadioOn())
+        for (const SimNetwork& n : Model.Networks)
+            if (n.InRangeAtScan(ScansDone)) now.push_back(n);
     const bool changed = !SameScan(now, Visible);
     Visible = std::move(now);
     Scan.Rebuild(Visible, Misbehave);
@@ -141,6 +143,7 @@ void SimWorld::StartScan(QXWL_SCAN_CALLBACK onDone)
     const ULONG session = Session;
     Schedule(static_cast<DWORD>(std::max(0L, Model.Settings.ScanDelayMs)), [this, onDone, session](Effects& effects) {
         if (session != Session) return;
+        ++ScansDone;
         Rescan(effects);
         if (onDone) {
             // The callback runs after the lock is given up, like every call into the program.
@@ -170,6 +173,7 @@ void SimWorld::Reset()
     m_worldFile.clear();
     m_worldFileSeen = false;
     Misbehave = 0;
+    ScansDone = 0;
     ++Session;
     NotifyWindow = nullptr;
     AuthCallback = nullptr;

@@ -63,6 +63,7 @@ public:
     ScanTable Scan;
     std::vector<SimNetwork> Visible;  // the networks of the last scan
     ULONG Misbehave = 0;
+    ULONG ScansDone = 0;  // scans the program started that have completed
     HWND NotifyWindow = nullptr;
     QXWL_AUTH_CALLBACK AuthCallback = nullptr;
     std::string SelectedAdapter;

@@ -428,6 +428,15 @@ LONG WINAPI QXWL_SiteSurveyQuery(NDIS_802_11_BSSID_LIST_EX* list, ULONG* size)
     if (!list || *size < needed) {
         if (list && *size >= sizeof(ULONG)) list->NumberOfItems = 0;  // a caller that ignores -10 sees no list
         *size = needed;
+        if (w.Misbehave & SIM_MISBEHAVE_LIST_GROWS) {
+            // A network comes into range before the caller asks again with the size it was told.
+            SimNetwork late;
+            late.Ssid = Format("Quixen-Late-%u", static_cast<unsigned>(w.Visible.size()));
+            const UCHAR bssid[6] = {0x02, 0x00, 0x4C, 0x41, 0x54, static_cast<UCHAR>(w.Visible.size())};
+            memcpy(late.Bssid, bssid, sizeof bssid);
+            w.Visible.push_back(late);
+            w.Scan.Rebuild(w.Visible, w.Misbehave);
+        }
         return QXWL_ERROR_BUFFER_TOO_SMALL;
     }
     memcpy(list, bytes.data(), needed);

@@ -84,6 +84,10 @@ struct SimNetwork {
     bool HT40 = false;
     bool WPS = false;
     ULONG BeaconInterval = 100;
+    // Scans the program started that miss it before it appears, and the number of scans after
+    // which it has left (0: it never leaves). Before any scan it is in range unless it appears later.
+    LONG AppearAfterScans = 0;
+    LONG LeaveAfterScans = 0;
     // 802.1X: the method the authentication server runs and the one account it accepts.
     ULONG EapMethod = EAPMETHOD_PEAP;
     std::string Identity;
@@ -93,6 +97,12 @@ struct SimNetwork {
     bool IsPsk() const { return AuthMode == AUTH_WPA_PSK || AuthMode == AUTH_WPA2_PSK; }
     bool UsesWep() const { return Encryption == ENCRY_WEP; }
     ULONG FrequencyKHz() const;
+    // In range at the scan of that number (1 the first the program started, 0 before any).
+    bool InRangeAtScan(ULONG scan) const
+    {
+        return static_cast<LONG>(scan) >= AppearAfterScans + (AppearAfterScans > 0 ? 1 : 0) &&
+               (LeaveAfterScans <= 0 || static_cast<LONG>(scan) <= LeaveAfterScans);
+    }
 };
 
 // A stored profile given by the world file (the program stores its own through the library).

@@ -206,6 +206,8 @@ private:
         } else if (Is(key, "EapMethod")) return ParseNamed(value, kEapMethods, std::size(kEapMethods), n.EapMethod);
         else if (Is(key, "Identity")) n.Identity = value;
         else if (Is(key, "Password")) n.Password = value;
+        else if (Is(key, "AppearAfterScans")) return ParseLong(value, n.AppearAfterScans) && n.AppearAfterScans >= 0;
+        else if (Is(key, "LeaveAfterScans")) return ParseLong(value, n.LeaveAfterScans) && n.LeaveAfterScans >= 0;
         else return false;
         return true;
     }
