@@ -350,20 +350,3 @@ TEST_F(ProfilePageTest, TheAnyNetworkProfileTakesTheFirstNetworkOfItsSecurity)
     EXPECT_FALSE(log.Contains("ACTION_INSERT_EXEC"));
     EXPECT_TRUE(IsAnyNetworkSsid(Pending(page).SSID));
 }
-
-TEST_F(ProfilePageTest, AuthModeTextNamesTheSecurityOfEveryProfile)
-{
-    WLANPROFILE p = {};
-    const auto text = [&](ULONG auth, ULONG encry, ULONG dot1x) {
-        p.enumAuthenMode = auth;
-        p.enumEncryStatus = encry;
-        p.b8021X = dot1x;
-        return std::string(CKelvoPageProfileDlg::AuthModeText(p).GetString());
-    };
-    EXPECT_EQ("WPA-PSK", text(AUTH_WPA_NONE, ENCRY_TKIP, 0));
-    EXPECT_EQ("WAPI-CertAuth", text(AUTH_WAPI_CERT, ENCRY_SMS4, 0));
-    EXPECT_EQ("WEP 802.1X", text(AUTH_SHARED, ENCRY_WEP, 1));
-    EXPECT_EQ("WEP", text(AUTH_OPEN, ENCRY_WEP, 0));
-    EXPECT_EQ("802.1X", text(AUTH_OPEN, ENCRY_NONE, 1));
-    EXPECT_EQ("Disable", text(AUTH_OPEN, ENCRY_NONE, 0));
-}
