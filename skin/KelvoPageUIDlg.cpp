@@ -349,7 +349,7 @@ void CKelvoPageUIDlg::InitFontsAndTabs()
         RegisterStationPages();
         CreateClassicDialogs();
         SetTabStripBitmap(SkinStrip(kStripLinkInfo));
-        if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadProfileList();
+        if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadActiveProfile();
         m_btnStationMode.SetHighlight(1);
         m_btnApMode.SetHighlight(0);
     } else {
@@ -742,7 +742,8 @@ void CKelvoPageUIDlg::ApplyPageControlState(CDialog& page)
         if (entry.page != &page) continue;
         for (size_t i = 0; i < entry.count; ++i)
             if (HWND item = ::GetDlgItem(page.m_hWnd, static_cast<int>(entry.ids[i])))
-                ::EnableWindow(item, m_bPageControlsEnabled);
+                // Never enabled for a user who is not an administrator: the pages keep them off.
+                ::EnableWindow(item, m_bPageControlsEnabled && G_bIsAdmin);
     }
 }
 

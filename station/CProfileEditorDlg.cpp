@@ -17,3 +17,9 @@ void CProfileEditorDlg::FreeProfileBuffer()
     delete[] m_pProfileBuffer;
     m_pProfileBuffer = nullptr;
 }
+
+void CProfileEditorDlg::OnOK()
+{
+    // Nothing is stored, and the editor stays as it is.
+    DebugLog(1, "[QxUI] CProfileEditorDlg::OnOK is not built yet\n");
+}

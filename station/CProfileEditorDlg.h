@@ -17,6 +17,8 @@ public:
 
     // Reads the stored profile of that name into the pages; FALSE when nothing was loaded.
     BOOL LoadProfile(const CString& strProfileName);
+    // Validates and stores the profile of the pages (the profile pages call it, as a click on OK).
+    void OnOK() override;
     // Frees the profile buffer kept from an earlier load.
     void FreeProfileBuffer();
 

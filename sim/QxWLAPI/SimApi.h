@@ -16,11 +16,13 @@ enum : ULONG {
     SIM_MISBEHAVE_SSID_TOO_LONG = 1u << 3,      // SSID lengths of 40
     SIM_MISBEHAVE_UNTERMINATED = 1u << 4,       // texts fill their buffer without a terminator
     SIM_MISBEHAVE_LIST_GROWS = 1u << 5,         // the scan list grows after each too-small answer
+    SIM_MISBEHAVE_STORE_DISK_FULL = 1u << 6,    // writing the profile store stops early, as on a full disk
 };
 
 extern "C" {
-// Back to the built-in default world: no world file, empty journal, no misbehaviour, link
-// down, no notification window, test timings (every delay 0).
+// Back to the built-in default world: no world file, profiles kept in memory only (no store
+// file), empty journal, no misbehaviour, link down, no notification window, test timings
+// (every delay 0).
 typedef void(WINAPI* PFN_SIM_ResetWorld)(void);
 // Reads the world file at path now and again whenever it changes; null stops watching.
 typedef BOOL(WINAPI* PFN_SIM_UseWorldFile)(LPCSTR path);
@@ -43,12 +45,15 @@ typedef BOOL(WINAPI* PFN_SIM_FireAuthStatus)(UCHAR status);
 typedef BOOL(WINAPI* PFN_SIM_WaitIdle)(DWORD timeoutMs);
 // Sets the Wi-Fi Direct status event handed over by QXWL_InitWifiDirect; FALSE when there is none.
 typedef BOOL(WINAPI* PFN_SIM_SignalWifiDirectEvent)(void);
+// Keeps the stored profiles in the file at path (null: in memory only, as after a reset) and
+// takes what the file holds; FALSE when it holds no whole store.
+typedef BOOL(WINAPI* PFN_SIM_UseStoreFile)(LPCSTR path);
 }
 
 #define SIM_EXPORTS(X)                                                                                     \
     X(SIM_ResetWorld) X(SIM_UseWorldFile) X(SIM_LoadWorldText) X(SIM_Set) X(SIM_Get) X(SIM_GetJournal) \
     X(SIM_ClearJournal) X(SIM_Misbehave) X(SIM_PostNotification) X(SIM_FireAuthStatus) X(SIM_WaitIdle)     \
-    X(SIM_SignalWifiDirectEvent)
+    X(SIM_SignalWifiDirectEvent) X(SIM_UseStoreFile)
 
 // The world file beside the program, unless the environment names another.
 inline constexpr char kSimWorldFileName[] = "QxSimWorld.ini";

@@ -74,3 +74,8 @@ SIM_EXPORT BOOL WINAPI SIM_SignalWifiDirectEvent(void)
 {
     return SimWorld::Get().SignalWifiDirectEvent() ? TRUE : FALSE;
 }
+
+SIM_EXPORT BOOL WINAPI SIM_UseStoreFile(LPCSTR path)
+{
+    return SimWorld::Get().UseStoreFile(path ? path : "") ? TRUE : FALSE;
+}

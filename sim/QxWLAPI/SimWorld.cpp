@@ -1,6 +1,7 @@
 #include "sim/QxWLAPI/SimWorld.h"
 #include "contract/StationContract.h"
 #include "sim/QxWLAPI/SimApi.h"
+#include "sim/QxWLAPI/StoreFile.h"
 #include "sim/QxWLAPI/WorldText.h"
 #include "sim/common/ModuleFiles.h"
 
@@ -55,6 +56,39 @@ SimWorld::SimWorld()
     ResetDriverState();
     m_worldFile = WorldFilePath(kSimWorldFileVariable, kSimWorldFileName);
     ReloadWorldFile(ignored);
+    // What the library stored in an earlier run outlives the world's description of it.
+    m_storeFile = WorldFilePath(kStoreFileVariable, kStoreFileName);
+    LoadStore();
+}
+
+bool SimWorld::LoadStore()
+{
+    std::string bytes, payload, error;
+    if (m_storeFile.empty() || !ReadWholeFile(m_storeFile, bytes)) return false;
+    if (!UnframeStore(bytes, payload, error) || !Profiles.Restore(payload, error)) {
+        // A store that is not whole is left alone: the profiles are what they were.
+        Note("SIM profile store " + m_storeFile + " not read: " + error);
+        return false;
+    }
+    return true;
+}
+
+bool SimWorld::UseStoreFile(const std::string& path)
+{
+    auto guard = Lock();
+    m_storeFile = path;
+    return LoadStore();
+}
+
+bool SimWorld::CommitProfiles(const ProfileStore& before)
+{
+    if (m_storeFile.empty()) return true;
+    const size_t failAfter = (Misbehave & SIM_MISBEHAVE_STORE_DISK_FULL) ? 16 : std::string::npos;
+    std::string error;
+    if (SaveStoreFile(m_storeFile, FrameStore(Profiles.Serialize()), failAfter, error)) return true;
+    Note("SIM profile store " + m_storeFile + " not written: " + error);
+    Profiles = before;
+    return false;
 }
 
 void SimWorld::ResetDriverState()
@@ -84,7 +118,11 @@ void SimWorld::ApplyWorld(const sim::World& world, bool takeProfiles, Effects& e
     const std::vector<StoredProfile> profiles = world.Profiles;
     Model = world;
     m_journal.SetFile(Model.JournalFile);
-    if (takeProfiles) Profiles.Load(profiles);
+    if (takeProfiles) {
+        const ProfileStore before = Profiles;
+        Profiles.Load(profiles);
+        CommitProfiles(before);
+    }
     SettingsChanged(before, effects);
 }
 
@@ -172,6 +210,7 @@ void SimWorld::Reset()
     auto guard = Lock();
     m_worldFile.clear();
     m_worldFileSeen = false;
+    m_storeFile.clear();
     Misbehave = 0;
     ScansDone = 0;
     ++Session;

@@ -44,6 +44,14 @@ public:
     // Keeps a handle of its own to the event (replacing an earlier one); null forgets it.
     void TakeWifiDirectEvent(HANDLE event);
     bool WaitIdle(DWORD timeoutMs) { return m_events.WaitIdle(timeoutMs); }
+    // Keeps the profiles in the file at path from now on, taking what it holds when it holds a
+    // whole store; an empty path keeps them in memory only. False when nothing was taken.
+    bool UseStoreFile(const std::string& path);
+
+    // Under the lock: writes the profiles to the store file (when there is one). A store that
+    // could not be written is journalled and the profiles go back to `before`, so what the
+    // program is told it stored is what the file holds.
+    bool CommitProfiles(const ProfileStore& before);
     std::string JournalText() const { return m_journal.Text(); }
     void ClearJournal() { m_journal.Clear(); }
 
@@ -91,11 +99,13 @@ private:
     void ApplyWorld(const sim::World& world, bool takeProfiles, Effects& effects);
     void ResetDriverState();
     void ReloadWorldFile(Effects& effects);
+    bool LoadStore();
 
     std::mutex m_lock;
     CallJournal m_journal;
     Scheduler m_events;
     std::string m_worldFile;
+    std::string m_storeFile;  // empty: the profiles live in memory only
     FILETIME m_worldFileStamp = {};
     ULONGLONG m_worldFileSize = 0;
     bool m_worldFileSeen = false;

@@ -549,7 +549,11 @@ LONG WINAPI QXWL_SetWLANProfile(const WLANPROFILE* profile)
         auto guard = w.Lock();
         w.CurrentSetting = request;
         const std::string name = Text(profile->strProfileName, sizeof profile->strProfileName);
-        if (!name.empty()) w.Profiles.SetActive(name);
+        if (!name.empty() && _stricmp(name.c_str(), w.Profiles.ActiveName().c_str()) != 0) {
+            const ProfileStore before = w.Profiles;
+            w.Profiles.SetActive(name);
+            w.CommitProfiles(before);
+        }
     }
     ConnectWith(w, request);
     return QXWL_ERROR_SUCCESS;
@@ -749,8 +753,9 @@ LONG WINAPI QXWL_WriteProfile(LPCSTR storedName, const WLANPROFILE* profile)
                                profile ? Text(profile->strProfileName, sizeof profile->strProfileName).c_str() : ""));
     if (!profile) return QXWL_ERROR_FAILURE;
     auto guard = w.Lock();
+    const ProfileStore before = w.Profiles;
     w.Profiles.Write(name, *profile);
-    return QXWL_ERROR_SUCCESS;
+    return w.CommitProfiles(before) ? QXWL_ERROR_SUCCESS : QXWL_ERROR_FAILURE;
 }
 
 LONG WINAPI QXWL_DeleteProfile(LPCSTR profileName, BOOL disconnect)
@@ -759,7 +764,10 @@ LONG WINAPI QXWL_DeleteProfile(LPCSTR profileName, BOOL disconnect)
     SimWorld& w = Enter(Format("QXWL_DeleteProfile(%s, %d)", name.c_str(), disconnect ? 1 : 0));
     {
         auto guard = w.Lock();
+        const ProfileStore before = w.Profiles;
         if (!w.Profiles.Delete(name)) return QXWL_ERROR_FAILURE;
+        w.Profiles.SetPacList(name, {});
+        if (!w.CommitProfiles(before)) return QXWL_ERROR_FAILURE;
     }
     if (disconnect) DropLink(w, LINK_STATE_DOWN);
     return QXWL_ERROR_SUCCESS;
@@ -785,8 +793,10 @@ LONG WINAPI QXWL_CopyProfileToCurrentSetting(LPCSTR profileName)
     auto guard = w.Lock();
     const WLANPROFILE* stored = w.Profiles.Find(name);
     if (!stored) return QXWL_ERROR_FAILURE;
-    w.CurrentSetting = RequestFromProfile(*stored);
+    const ProfileStore before = w.Profiles;
     w.Profiles.SetActive(name);
+    if (!w.CommitProfiles(before)) return QXWL_ERROR_FAILURE;
+    w.CurrentSetting = RequestFromProfile(*stored);
     return QXWL_ERROR_SUCCESS;
 }
 
@@ -795,8 +805,46 @@ LONG WINAPI QXWL_ResetToDefaultConnecctionSetting(void)
     SimWorld& w = Enter("QXWL_ResetToDefaultConnecctionSetting()");
     auto guard = w.Lock();
     w.CurrentSetting = ConnectRequest();
+    const ProfileStore before = w.Profiles;
     w.Profiles.SetActive("");
+    return w.CommitProfiles(before) ? QXWL_ERROR_SUCCESS : QXWL_ERROR_FAILURE;
+}
+
+// PAC lists: count x 516-byte entries per profile name; the count first (null array), then the
+// entries into room for *count, or -10 with the count needed.
+LONG WINAPI QXWL_ReadPACList(ULONG* count, BYTE* pacs, LPCSTR profileName)
+{
+    const std::string name = Text(profileName, kProfileNameBytes);
+    SimWorld& w = Enter(Format("QXWL_ReadPACList(%u, %s)", count ? *count : 0, name.c_str()));
+    if (!count) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    const std::vector<ProfileStore::PacEntry>& list = w.Profiles.PacList(name);
+    const ULONG n = static_cast<ULONG>(list.size());
+    if (!pacs) {
+        *count = n;
+        return QXWL_ERROR_SUCCESS;
+    }
+    if (*count < n) {
+        *count = n;
+        return QXWL_ERROR_BUFFER_TOO_SMALL;
+    }
+    for (ULONG i = 0; i < n; ++i) memcpy(pacs + i * ProfileStore::kPacEntryBytes, list[i].data(), ProfileStore::kPacEntryBytes);
+    *count = n;
     return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_WritePACList(ULONG count, const BYTE* pacs, LPCSTR profileName)
+{
+    const std::string name = Text(profileName, kProfileNameBytes);
+    SimWorld& w = Enter(Format("QXWL_WritePACList(%u, %s)", count, name.c_str()));
+    constexpr ULONG kMaxPacs = 50;
+    if ((count && !pacs) || count > kMaxPacs) return QXWL_ERROR_FAILURE;
+    std::vector<ProfileStore::PacEntry> entries(count);
+    for (ULONG i = 0; i < count; ++i) memcpy(entries[i].data(), pacs + i * ProfileStore::kPacEntryBytes, ProfileStore::kPacEntryBytes);
+    auto guard = w.Lock();
+    const ProfileStore before = w.Profiles;
+    w.Profiles.SetPacList(name, std::move(entries));
+    return w.CommitProfiles(before) ? QXWL_ERROR_SUCCESS : QXWL_ERROR_FAILURE;
 }
 
 LONG WINAPI QXWL_CheckDuplicatedProfileName(LPCSTR profileName)

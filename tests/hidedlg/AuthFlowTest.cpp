@@ -52,6 +52,7 @@ TEST_F(AuthFlow, RejectedIdentityAsksTheMainWindowForTheReLoginDialog)
 {
     CHideDlg& d = Start(StoredCorp("typo"));
     ASSERT_NE(nullptr, d.m_pQxUI);
+    Settle();  // the start-up's own reconnect of the active profile is rejected first
     MainWindowTap tap(d.m_pQxUI->m_hWnd);
     Connect(EnterpriseProfile("Quixen-Corp", "user", "typo"));
     ASSERT_EQ(1u, tap.seen.size());

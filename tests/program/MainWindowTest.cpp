@@ -65,8 +65,16 @@ void ClickTab(HWND main, int tabId)
 
 class MainWindowEndToEnd : public ::testing::Test {
 protected:
-    void SetUp() override { ScopedFile(worldFile, "[World]\nOsCode=12\n").Keep(); }
-    void TearDown() override { ::DeleteFileA(worldFile.c_str()); }
+    void SetUp() override
+    {
+        ForgetProfileStore();
+        ScopedFile(worldFile, "[World]\nOsCode=12\n").Keep();
+    }
+    void TearDown() override
+    {
+        ::DeleteFileA(worldFile.c_str());
+        ForgetProfileStore();
+    }
     std::string worldFile = BinFolder() + "QxSimWorld.ini";
 };
 }  // namespace

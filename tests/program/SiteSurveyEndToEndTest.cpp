@@ -112,6 +112,7 @@ class SiteSurveyEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ForgetProfileStore();
         ::DeleteFileA(journal.c_str());
         ScopedFile(worldFile, "[World]\nOsCode=12\nJournal=" + journal + "\n").Keep();
     }
@@ -119,6 +120,7 @@ protected:
     {
         ::DeleteFileA(worldFile.c_str());
         ::DeleteFileA(journal.c_str());
+        ForgetProfileStore();
     }
     std::string worldFile = BinFolder() + "QxSimWorld.ini";
     std::string journal = BinFolder() + "SurveyJournal.txt";

@@ -24,7 +24,12 @@ std::string EnglishText(const char* key)
 
 class RealProgram : public ::testing::Test {
 protected:
-    void TearDown() override { ::DeleteFileA(worldFile.c_str()); }
+    void SetUp() override { ForgetProfileStore(); }
+    void TearDown() override
+    {
+        ::DeleteFileA(worldFile.c_str());
+        ForgetProfileStore();
+    }
     void World(const std::string& text) { ScopedFile(worldFile, text).Keep(); }
     std::string worldFile = BinFolder() + "QxSimWorld.ini";
 };

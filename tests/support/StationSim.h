@@ -33,6 +33,12 @@ public:
     {
         return m_SIM_UseWorldFile(path.empty() ? nullptr : path.c_str()) != FALSE;
     }
+    // Keeps the stand-in's profiles in that file (empty: in memory only); false when the file
+    // held no whole store to take.
+    bool UseStoreFile(const std::string& path)
+    {
+        return m_SIM_UseStoreFile(path.empty() ? nullptr : path.c_str()) != FALSE;
+    }
     bool Set(const char* key, LONG value) { return m_SIM_Set(key, value) != FALSE; }
     LONG Get(const char* key) { return m_SIM_Get(key); }
     void Misbehave(ULONG flags) { m_SIM_Misbehave(flags); }

@@ -81,6 +81,13 @@ std::string ReadWholeFile(const std::string& path)
     return ss.str();
 }
 
+void ForgetProfileStore()
+{
+    const std::string store = BinFolder() + "QxWLProfiles.dat";
+    ::DeleteFileA(store.c_str());
+    ::DeleteFileA((store + ".new").c_str());
+}
+
 bool FileExists(const std::string& path)
 {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -47,6 +47,9 @@ private:
 };
 
 std::string ReadWholeFile(const std::string& path);
+// Removes the station library stand-in's profile store from the program's folder, so that a run
+// of the real program starts from its world file alone.
+void ForgetProfileStore();
 bool FileExists(const std::string& path);
 
 // A started process of the build. It runs with Wine's exception trace on, which writes to the
