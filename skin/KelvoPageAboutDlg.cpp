@@ -104,7 +104,7 @@ CString CKelvoPageAboutDlg::StationDriverPath(bool* wow64)
     char name[kDriverNameBytes] = {};
     QXWLAPI.QXWL_ReadDriverName(name, sizeof name);
     name[sizeof name - 1] = '\0';
-    *wow64 = NeedsRedirectionOff(QXWLAPI.QXWL_IsWow64(), static_cast<int>(QXWLAPI.QXWL_GetWinOS()));
+    *wow64 = NeedsRedirectionOff(QXWLAPI.QXWL_IsWow64(), static_cast<int>(QXWLAPI.WinOS()));
     if (!name[0]) return CString();
     char folder[MAX_PATH] = {};
     ::GetSystemDirectoryA(folder, MAX_PATH);

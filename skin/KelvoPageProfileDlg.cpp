@@ -1,4 +1,5 @@
 #include "skin/KelvoPageProfileDlg.h"
+#include "skin/SurveyListEntry.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "contract/IeParseResult.h"
@@ -58,38 +59,6 @@ struct NameBuffer {
     explicit NameBuffer(const CString& name) { lstrcpynA(text, name.GetString(), sizeof text); }
     char text[kProfileNameBytes] = {};
 };
-
-// The survey's authentication code of an authentication bit mask.
-ULONG AuthBitsToProfileAuth(ULONG bits)
-{
-    if (bits == IE_AUTH_WPA_NONE) return 3;
-    if (bits == IE_AUTH_WPA || bits == IE_AUTH_WPA_PSK) return bits;
-    if (bits == IE_AUTH_WPA2) return 4;
-    if ((bits & IE_AUTH_WPA) && (bits & IE_AUTH_WPA2)) return 4;
-    if (bits == IE_AUTH_WPA2_PSK || bits == IE_AUTH_WPA2_NONE) return 5;
-    if ((bits & IE_AUTH_WPA_PSK) && (bits & IE_AUTH_WPA2_PSK)) return 5;
-    if (bits == IE_AUTH_WAPI_PSK) return 6;
-    if (bits == IE_AUTH_WAPI_CERT) return 7;
-    return 0;
-}
-
-// The security text of a scan record as the site survey shows it.
-CString SurveySecurityText(const NDIS_WLAN_BSSID_EX& entry, const IE_PARSE_RESULT& ie, LONG osCode)
-{
-    const ULONG code = (ie.bCckm && osCode >= kOsCodeSystemService) ? 8 : AuthBitsToProfileAuth(ie.authMask);
-    switch (code) {
-    case 1: return "WPA";
-    case 2:
-    case 3: return "WPA-PSK";
-    case 4: return "WPA2";
-    case 5: return "WPA2-PSK";
-    case 6: return "WAPI-PSK";
-    case 7: return "WAPI-CA";
-    default: break;
-    }
-    const bool secured = entry.Privacy != 0 || ie.authMask != 0 || ie.cipherMask != 0;
-    return secured ? CString("WEP") : G_LangTable.IDS_VAL_DISABLE;
-}
 
 // A pre-shared-key profile fits a network that offers its cipher; other encryptions fit any.
 bool CipherFits(ULONG encryption, ULONG cipherMask)
@@ -210,7 +179,7 @@ bool CKelvoPageProfileDlg::MayChangeProfiles()
 
 bool CKelvoPageProfileDlg::ServiceBlocksChanges()
 {
-    return QXWLAPI.QXWL_GetWinOS() >= kOsCodeSystemService && !QXWLAPI.QXWL_CheckMSConfigService();
+    return QXWLAPI.WinOS() >= kOsCodeSystemService && !QXWLAPI.QXWL_CheckMSConfigService();
 }
 
 CString CKelvoPageProfileDlg::ReadActiveName()
@@ -325,7 +294,7 @@ void CKelvoPageProfileDlg::OnApply()
     }
     const int row = ChosenRow();
     if (row < 0) return;
-    if (QXWLAPI.QXWL_GetWinOS() < kOsCodeSystemService) QXWLAPI.QXWL_WriteSSOReleaseSUP();
+    if (QXWLAPI.WinOS() < kOsCodeSystemService) QXWLAPI.QXWL_WriteSSOReleaseSUP();
     m_strAppliedSsid = m_entries[row].strText3;
     ConnectProfile(row);
     if (CWnd* owner = Owner()) owner->SendMessage(MSG_DELETE_BA_DLG, 0, 0);  // W 0: the link status comes back
@@ -342,7 +311,7 @@ void CKelvoPageProfileDlg::ConnectProfile(int row)
     if (MayChangeProfiles()) m_strAppliedName = name;
     QXWLAPI.QXWL_WriteWPSFlag(FALSE);
     m_bConnectPending = 1;
-    if (QXWLAPI.QXWL_GetWinOS() < kOsCodeSystemService) CheckSsoProfile();
+    if (QXWLAPI.WinOS() < kOsCodeSystemService) CheckSsoProfile();
     NameBuffer buffer(name);
     const LONG result = QXWLAPI.QXWL_CopyProfileToCurrentSetting(buffer.text);
     if (result != QXWL_ERROR_SUCCESS)
@@ -430,14 +399,14 @@ bool CKelvoPageProfileDlg::ResolveAnyProfile(WLANPROFILE& profile, const void* l
     if (!IsAnyNetworkSsid(profile.SSID) || !list || listBytes == 0) return false;
     const CString wanted = AuthModeText(profile);
     const bool pskText = wanted == "WPA-PSK" || wanted == "WPA2-PSK";
-    const LONG osCode = QXWLAPI.QXWL_GetWinOS();
+    const LONG osCode = QXWLAPI.WinOS();
     const BssidListView view(list, listBytes, "CKelvoPageProfileDlg::ResolveAnyProfile");
     for (size_t i = 0; i < view.Count(); ++i) {
         const NDIS_WLAN_BSSID_EX& entry = view[i];
         if (entry.InfrastructureMode != profile.enumNetworkType) continue;
         IE_PARSE_RESULT ie = {};
         QXWLAPI.QXWL_ParseInfoElement(&entry, &ie);
-        if (SurveySecurityText(entry, ie, osCode) != wanted) continue;
+        if (SurveySecurityText(SurveyAuthCode(ie, osCode), IsSecuredRecord(entry, ie)) != wanted) continue;
         if (pskText && !CipherFits(profile.enumEncryStatus, ie.cipherMask)) continue;
         profile.SSID = {};
         profile.SSID.SsidLength = std::min<ULONG>(entry.Ssid.SsidLength, kSsidMaxLength);
@@ -508,7 +477,7 @@ void CKelvoPageProfileDlg::OnDelete()
         m_strProfile.Empty();
         BOOL wps = FALSE;
         QXWLAPI.QXWL_ReadWPSFlag(&wps);
-        resync = !wps && QXWLAPI.QXWL_GetWinOS() < kOsCodeSystemService;
+        resync = !wps && QXWLAPI.WinOS() < kOsCodeSystemService;
     }
     WLAN_STATUS status = {};
     WLAN_STATUS_QUERY query = {};
@@ -538,7 +507,7 @@ void CKelvoPageProfileDlg::OnTimer(UINT_PTR nIDEvent)
     QXWLAPI.QXWL_QueryWLANStatus(&status, query);
     BOOL wps = FALSE;
     QXWLAPI.QXWL_ReadWPSFlag(&wps);
-    const bool showMarks = QXWLAPI.QXWL_GetWinOS() < kOsCodeSystemService || QXWLAPI.ActiveProfileIcon;
+    const bool showMarks = QXWLAPI.WinOS() < kOsCodeSystemService || QXWLAPI.ActiveProfileIcon;
     MarkRow(showMarks ? row : -1);
 }
 

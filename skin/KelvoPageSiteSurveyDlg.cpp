@@ -1,4 +1,5 @@
 #include "skin/KelvoPageSiteSurveyDlg.h"
+#include "skin/KelvoPageProfileDlg.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "base/TextChecks.h"
@@ -73,7 +74,7 @@ void CopyBlob(VN_BLOB_KEY& blob, const CString& text)
 
 LONG OsCode()
 {
-    return QXWLAPI.QXWL_GetWinOS ? QXWLAPI.QXWL_GetWinOS() : 0;
+    return QXWLAPI.QXWL_GetWinOS ? QXWLAPI.WinOS() : 0;
 }
 
 bool SystemServiceOwnsAdapter()
@@ -547,7 +548,11 @@ void CKelvoPageSiteSurveyDlg::OnConnect()
         return;
     }
     if (owner) owner->SendMessage(MSG_AUTHEN_STATUS_DLG, 0, 0);
-    DebugLog(3, "[QxUI] CKelvoPageSiteSurveyDlg::OnConnect: the profile page's pending profile is its own to forget\n");
+    if (main && main->m_pPageProfileDlg) {
+        // A profile applied earlier from the profile page is no longer what the user connects.
+        main->m_pPageProfileDlg->m_strAppliedName.Empty();
+        main->m_pPageProfileDlg->m_strAppliedSsid.Empty();
+    }
     if (main) main->ShowLinkInfoTab();
     ConnectSelected();
 }
@@ -696,7 +701,8 @@ void CKelvoPageSiteSurveyDlg::ConnectSelected()
         const ULONG blobLength = std::min<ULONG>(p.dwLenEapFastConfigBlob, kEapFastBlobBytes);
         QXWLAPI.QXWL_StartEapHostPeerInvokeConfigUI("", blobLength, p.pEapFastConfigBlob);
     }
-    DebugLog(3, "[QxUI] CKelvoPageSiteSurveyDlg::ConnectSelected: the profile page's pending flag is its own to clear\n");
+    if (CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive(); main && main->m_pPageProfileDlg)
+        main->m_pPageProfileDlg->m_bConnectPending = 0;
     CWnd* owner = Owner();
     if (owner) owner->SendMessage(MSG_PROFILE_EDITOR_DLG, kClosed, 0);
     QXWLAPI.QXWL_ResetToDefaultConnecctionSetting();
