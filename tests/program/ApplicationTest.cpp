@@ -11,11 +11,6 @@ namespace {
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr char kCaption[] = "Quixen Utility";
 
-std::string ProgramCommand(const std::string& arguments = "")
-{
-    return "\"" + BinFolder() + "KPL4471.exe\"" + arguments;
-}
-
 std::string DesktopLogPath()
 {
     char desktop[MAX_PATH] = "";

@@ -16,15 +16,6 @@ constexpr int kTabLinkInfo = 8004, kTabSiteSurvey = 8005, kTabProfile = 8006, kT
 // One control each page template alone carries.
 constexpr int kLinkInfoSsidLabel = 1102, kSurveyRescan = 1015, kProfileList = 1024;
 
-std::string ProgramCommand() { return "\"" + BinFolder() + "KPL4471.exe\""; }
-
-std::string EnglishText(const char* key)
-{
-    char text[256] = "";
-    ::GetPrivateProfileStringA("Strings", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
-    return text;
-}
-
 struct PageSearch {
     HWND main;
     int controlId;

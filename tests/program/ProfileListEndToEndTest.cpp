@@ -14,15 +14,6 @@ constexpr DWORD kTimeoutMs = 20000;
 constexpr WPARAM kTrayExit = 32961;  // the tray menu's Exit
 constexpr int kTabProfile = 8006, kProfileList = 1024, kProfileDelete = 1135;
 
-std::string ProgramCommand() { return "\"" + BinFolder() + "KPL4471.exe\""; }
-
-std::string EnglishText(const char* key)
-{
-    char text[256] = "";
-    ::GetPrivateProfileStringA("Strings", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
-    return text;
-}
-
 struct ListSearch {
     HWND main;
     HWND list;

@@ -21,13 +21,6 @@ constexpr int kSsidColumn = 1;
 constexpr LONG kStartUpReconnectMs = 5000;
 constexpr int kLinkStatusLine = 1212;  // of the link-status dialog in the main window's classic area
 
-std::string EnglishText(const char* key)
-{
-    char text[256] = "";
-    ::GetPrivateProfileStringA("Strings", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
-    return text;
-}
-
 struct ControlSearch {
     int id;
     bool visible;

@@ -13,15 +13,6 @@ namespace {
 constexpr DWORD kStartTimeoutMs = 20000;
 constexpr char kHiddenCaption[] = "Quixen Utility";
 
-std::string ProgramCommand() { return "\"" + BinFolder() + "KPL4471.exe\""; }
-
-std::string EnglishText(const char* key)
-{
-    char text[256] = "";
-    ::GetPrivateProfileStringA("Strings", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
-    return text;
-}
-
 class RealProgram : public ::testing::Test {
 protected:
     void SetUp() override { ForgetProfileStore(); }

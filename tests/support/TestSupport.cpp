@@ -81,6 +81,18 @@ std::string ReadWholeFile(const std::string& path)
     return ss.str();
 }
 
+std::string ProgramCommand(const std::string& arguments)
+{
+    return "\"" + BinFolder() + "KPL4471.exe\"" + arguments;
+}
+
+std::string EnglishText(const char* key)
+{
+    char text[256] = "";
+    ::GetPrivateProfileStringA("Strings", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
+    return text;
+}
+
 void ForgetProfileStore()
 {
     const std::string store = BinFolder() + "QxWLProfiles.dat";

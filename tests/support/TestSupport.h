@@ -47,6 +47,9 @@ private:
 };
 
 std::string ReadWholeFile(const std::string& path);
+// The real program's command line, and a text of its English language file ("Strings" section).
+std::string ProgramCommand(const std::string& arguments = "");
+std::string EnglishText(const char* key);
 // Removes the station library stand-in's profile store from the program's folder, so that a run
 // of the real program starts from its world file alone.
 void ForgetProfileStore();
