@@ -109,10 +109,9 @@ void CTransparentStatic::SetTextFont(COLORREF color, const LOGFONTA* lf)
 
 void CTransparentStatic::SetOwnFont(const LOGFONTA& lf, BOOL bRedraw)
 {
-    CFont font;
-    if (!font.CreateFontIndirect(&lf)) return;
-    SetFont(&font, bRedraw);
-    m_font.Attach(font.Detach());  // the font the control uses stays alive with it
+    // Shared: a page's labels come in a few fonts, and creating one per label is what made
+    // a page slow to create.
+    if (HFONT font = SharedFont(lf)) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), bRedraw);
 }
 
 void CTransparentStatic::SetBackColor(COLORREF color)

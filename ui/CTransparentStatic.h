@@ -46,5 +46,4 @@ private:
     void InvalidateAncestors();
 
     CString m_strToolTipText;
-    CFont m_font;
 };
