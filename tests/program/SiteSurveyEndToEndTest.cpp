@@ -167,5 +167,9 @@ TEST_F(SiteSurveyEndToEnd, ListsTheDefaultWorldAndConnectsTheChosenOpenNetwork)
         if (statusLine) ::GetWindowTextA(statusLine, text, sizeof text);
         return std::string(text).rfind("Quixen-Ope.. <--> 00-1A-2B-44-71-01", 0) == 0;
     }, kTimeoutMs));
+    // The tray tip names the network the program is linked to.
+    char tip[128] = "";
+    snprintf(tip, sizeof tip, EnglishText("IDS_QUIXEN_GOOD").c_str(), "Quixen-Open");
+    EXPECT_TRUE(tray.WaitForTip(NIM_MODIFY, tip, kTimeoutMs)) << tip;
     if (HasFailure()) printf("Calls after Connect:\n%s\n", ReadWholeFile(journal).substr(journalBefore).c_str());
 }
