@@ -24,6 +24,14 @@ protected:
         ::InterlockedExchange(&G_bReConnect, TRUE);
         FlowFixture::TearDown();
     }
+    // Started with the stored account, without the start-up reconnect: four seconds after the
+    // start it would connect the stored account again in the middle of a slow run.
+    CHideDlg& StartWithStoredGuest()
+    {
+        CHideDlg& d = Start(kStoredGuest);
+        d.KillTimer(TIMER_HIDE_DLG_RECONNECT);
+        return d;
+    }
     static void Type(CWnd& dlg, int id, const char* text) { ::SetDlgItemTextA(dlg.GetSafeHwnd(), id, text); }
     static void Click(CWnd& dlg, int id)
     {
@@ -46,7 +54,7 @@ protected:
 
 TEST_F(ReloginFlow, RejectedIdentityIsCorrectedInTheReloginDialogAndTheConnectSucceeds)
 {
-    CHideDlg& d = Start(kStoredGuest);
+    CHideDlg& d = StartWithStoredGuest();
     ASSERT_NE(nullptr, d.m_pQxUI);
     CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
     CAuthenStatusDlg* status = d.m_pQxUI->m_pAuthenStatusDlg;
@@ -84,7 +92,7 @@ TEST_F(ReloginFlow, RejectedIdentityIsCorrectedInTheReloginDialogAndTheConnectSu
 
 TEST_F(ReloginFlow, CancelledReloginLeavesTheAdapterUnlinkedAndStopsReconnecting)
 {
-    CHideDlg& d = Start(kStoredGuest);
+    CHideDlg& d = StartWithStoredGuest();
     CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
     ASSERT_NE(nullptr, relogin);
     Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
@@ -102,7 +110,7 @@ TEST_F(ReloginFlow, CancelledReloginLeavesTheAdapterUnlinkedAndStopsReconnecting
 
 TEST_F(ReloginFlow, AnotherConnectWhileTheDialogIsOpenKeepsTheCorrectedAccountOnTheFailedProfile)
 {
-    CHideDlg& d = Start(kStoredGuest);
+    CHideDlg& d = StartWithStoredGuest();
     CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
     ASSERT_NE(nullptr, relogin);
     Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
