@@ -106,7 +106,12 @@ void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
                  page->m_bActiveProfile, page->m_strProfile.GetString());
     }
     stored.bSetAdvance = bSetAdvance ? 1 : 0;
-    if (bConnect) {
+    // No active profile (no name, no network name): connecting its empty record would only drop
+    // a link the user made meanwhile.
+    const bool nothingStored = stored.SSID.SsidLength == 0 && stored.strProfileName[0] == '\0';
+    if (bConnect && nothingStored) {
+        DebugLog(3, "[QxUI] bConnect is TRUE, but no profile is active: nothing to connect\n");
+    } else if (bConnect) {
         DebugLog(3, "[QxUI] bConnect is TRUE\n");
         DebugLog(3, "[QxUI] Insert profile type action!\n");
         InsertAndExec(actionTypeProfile, &stored);

@@ -19,6 +19,17 @@ TEST_F(ConnectFlow, OpenNetworkLinksAndTheTooltipNamesIt)
     EXPECT_TRUE(TrayShowsLinkTo("Quixen-Open"));
 }
 
+TEST_F(ConnectFlow, TheStartUpReconnectWithNoActiveProfileLeavesALinkMadeMeanwhile)
+{
+    Start("");
+    Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
+    sim.ClearJournal();
+    Tick(TIMER_HIDE_DLG_RECONNECT);
+    EXPECT_TRUE(sim.JournalLines("QXWL_SetWLANProfile(").empty());
+    Tick(TIMER_HIDE_DLG_RADIO);
+    EXPECT_TRUE(TrayShowsLinkTo("Quixen-Open"));
+}
+
 TEST_F(ConnectFlow, WepNetworkWithItsKeyLinks)
 {
     Start("");
