@@ -7,6 +7,7 @@
 #include "core/hidedlg/HideDlg.h"
 #include "ui/DpiLayout.h"
 #include "ui/LogFont.h"
+#include "ui/StretchBitmap.h"
 
 #include <vector>
 
@@ -81,11 +82,6 @@ BOOL CKelvoPageAboutDlg::OnInitDialog()
     m_btnClose.LoadBitmaps(kCloseHoverId, kCloseNormalId, G_hKelvoImg, CFloatButton::kModeFocusPressed);
     if (G_hKelvoImg) {
         m_hBackground = static_cast<HBITMAP>(::LoadImageA(G_hKelvoImg, MAKEINTRESOURCEA(kBackgroundId), IMAGE_BITMAP, 0, 0, 0));
-        BITMAP info{};
-        if (m_hBackground && ::GetObjectA(m_hBackground, sizeof info, &info)) {
-            m_nBackgroundWidth = info.bmWidth;
-            m_nBackgroundHeight = info.bmHeight;
-        }
     }
     ApplyDpiLayout(this, kDpiFileAbout);
     GetClientRect(&m_rcClient);
@@ -166,15 +162,7 @@ void CKelvoPageAboutDlg::OnPaint()
 {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(m_hWnd, &ps);
-    if (m_hBackground) {
-        HDC memory = ::CreateCompatibleDC(dc);
-        HGDIOBJ old = ::SelectObject(memory, m_hBackground);
-        ::SetStretchBltMode(dc, COLORONCOLOR);
-        ::StretchBlt(dc, 0, 0, m_rcClient.Width(), m_rcClient.Height(), memory, 0, 0, m_nBackgroundWidth,
-                     m_nBackgroundHeight, SRCCOPY);
-        ::SelectObject(memory, old);
-        ::DeleteDC(memory);
-    }
+    StretchBitmapOver(dc, m_hBackground, m_rcClient);
     ::EndPaint(m_hWnd, &ps);
 }
 

@@ -40,6 +40,5 @@ private:
     CTransparentStatic m_title, m_notice1, m_notice2, m_driverLabel, m_driverValue, m_utilityLabel, m_utilityValue;
     CFloatButton m_btnClose;
     HBITMAP m_hBackground = nullptr;
-    int m_nBackgroundWidth = 0, m_nBackgroundHeight = 0;
     CRect m_rcClient;
 };

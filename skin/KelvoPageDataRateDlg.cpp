@@ -4,6 +4,7 @@
 #include "core/QxUI2008App.h"
 #include "ui/DpiLayout.h"
 #include "ui/LogFont.h"
+#include "ui/StretchBitmap.h"
 
 #include <algorithm>
 #include <cstring>
@@ -88,9 +89,6 @@ BOOL CKelvoPageDatarateDlg::OnInitDialog()
     m_barReceive.LoadBitmap(kBarPictureId, G_hKelvoImg);
     if (G_hKelvoImg) {
         m_hBackground = static_cast<HBITMAP>(::LoadImageA(G_hKelvoImg, MAKEINTRESOURCEA(kBackgroundId), IMAGE_BITMAP, 0, 0, 0));
-        BITMAP info{};
-        if (m_hBackground && ::GetObjectA(m_hBackground, sizeof info, &info))
-            m_sizeBackground = CSize(info.bmWidth, info.bmHeight);
     }
     ApplyDpiLayout(this, kDpiFileDataRate);
     m_barTransmit.Relayout();
@@ -142,15 +140,7 @@ void CKelvoPageDatarateDlg::OnPaint()
     HDC dc = ::BeginPaint(m_hWnd, &ps);
     CRect client;
     GetClientRect(&client);
-    if (m_hBackground) {
-        HDC memory = ::CreateCompatibleDC(dc);
-        HGDIOBJ old = ::SelectObject(memory, m_hBackground);
-        ::SetStretchBltMode(dc, COLORONCOLOR);
-        ::StretchBlt(dc, 0, 0, client.Width(), client.Height(), memory, 0, 0, m_sizeBackground.cx,
-                     m_sizeBackground.cy, SRCCOPY);
-        ::SelectObject(memory, old);
-        ::DeleteDC(memory);
-    }
+    StretchBitmapOver(dc, m_hBackground, client);
     ::EndPaint(m_hWnd, &ps);
 }
 

@@ -56,5 +56,4 @@ private:
     CTransparentEdit m_editTransmit, m_editReceive;
     CFloatButton m_btnClose;
     HBITMAP m_hBackground = nullptr;
-    CSize m_sizeBackground;
 };

@@ -191,34 +191,9 @@ CString CKelvoPageLinkInfoDlg::ThroughputText(ULONG bytesInPeriod)
     return text;
 }
 
-CString CKelvoPageLinkInfoDlg::ProfileAuthText(const WLANPROFILE& profile)
-{
-    const bool dot1x = profile.b8021X != 0;
-    switch (profile.enumAuthenMode) {
-    case 1: return dot1x ? "WEP 802.1X" : "WEP";
-    case 3: return "WPA";
-    case 4:
-    case 5: return "WPA-PSK";
-    case 6: return "WPA2";
-    case 7: return "WPA2-PSK";
-    case 10: return "WAPI-PSK";
-    case 11: return "WAPI-CertAuth";
-    case 13: return "CCKM";
-    default: break;
-    }
-    if (profile.enumEncryStatus == kNdisWepEnabled) return dot1x ? "WEP 802.1X" : "WEP";
-    return dot1x ? CString("802.1X") : G_LangTable.IDS_VAL_DISABLE;
-}
-
-bool CKelvoPageLinkInfoDlg::NamesAuthMode(ULONG authMode)
-{
-    switch (authMode) {
-    case 1: case 3: case 4: case 5: case 6: case 7: case 10: case 11: case 13: return true;
-    default: return false;
-    }
-}
-
-CString CKelvoPageLinkInfoDlg::SecurityText(ULONG authMode, ULONG encryStatus, const WLANPROFILE* profile)
+namespace {
+// The name of an authentication code that names its security by itself, else null.
+const char* AuthModeName(ULONG authMode)
 {
     switch (authMode) {
     case 1: return "WEP";
@@ -230,8 +205,29 @@ CString CKelvoPageLinkInfoDlg::SecurityText(ULONG authMode, ULONG encryStatus, c
     case 10: return "WAPI-PSK";
     case 11: return "WAPI-CertAuth";
     case 13: return "CCKM";
-    default: break;
+    default: return nullptr;
     }
+}
+}  // namespace
+
+CString CKelvoPageLinkInfoDlg::ProfileAuthText(const WLANPROFILE& profile)
+{
+    const bool dot1x = profile.b8021X != 0;
+    const bool wep = profile.enumAuthenMode == 1 ||
+                     (!AuthModeName(profile.enumAuthenMode) && profile.enumEncryStatus == kNdisWepEnabled);
+    if (wep) return dot1x ? "WEP 802.1X" : "WEP";
+    if (const char* name = AuthModeName(profile.enumAuthenMode)) return name;
+    return dot1x ? CString("802.1X") : G_LangTable.IDS_VAL_DISABLE;
+}
+
+bool CKelvoPageLinkInfoDlg::NamesAuthMode(ULONG authMode)
+{
+    return AuthModeName(authMode) != nullptr;
+}
+
+CString CKelvoPageLinkInfoDlg::SecurityText(ULONG authMode, ULONG encryStatus, const WLANPROFILE* profile)
+{
+    if (const char* name = AuthModeName(authMode)) return name;
     if (encryStatus != kNdisWepEnabled) return G_LangTable.IDS_VAL_DISABLE;
     return profile ? ProfileAuthText(*profile) : CString("WEP");
 }
