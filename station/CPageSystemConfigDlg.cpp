@@ -141,10 +141,10 @@ BOOL CPageSystemConfigDlg::OnInitDialog()
     };
     for (const auto& label : labels) {
         SetDlgItemText(label.id, label.text);
-        GetDlgItem(label.id)->SetFont(&m_font);
+        ::SendDlgItemMessageA(m_hWnd, label.id, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), FALSE);
     }
     for (int id : {IDC_SYS_PROFILE, IDC_SYS_PROFILE_ID, IDC_SYS_RTS_EDIT, IDC_SYS_FRAG_EDIT})
-        GetDlgItem(id)->SetFont(&m_font);
+        ::SendDlgItemMessageA(m_hWnd, id, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), FALSE);
     ::SendDlgItemMessageA(m_hWnd, IDC_SYS_PROFILE, EM_LIMITTEXT, kProfileNameLimit, 0);
     ::SendDlgItemMessageA(m_hWnd, IDC_SYS_PROFILE_ID, EM_LIMITTEXT, kProfileIdLimit, 0);
 
