@@ -84,8 +84,9 @@ void CComboBoxSuper::SetItemImage(int item, int image)
 
 void CComboBoxSuper::DeleteItem(LPDELETEITEMSTRUCT dis)
 {
+    // No Default(): the combo hands WM_DELETEITEM back to its parent, which would reflect it
+    // here again and free the record over and over.
     delete reinterpret_cast<ItemRecord*>(dis->itemData);
-    Default();
 }
 
 void CComboBoxSuper::DrawItem(LPDRAWITEMSTRUCT dis)

@@ -3,6 +3,17 @@
 #include "ui/ComboBoxSuper.h"
 
 namespace {
+// A parent that counts the item deletions reaching it.
+class CountingParent : public CWnd {
+public:
+    int deletions = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_DELETEITEM) ++deletions;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
 class MultiColumnCombo : public ::testing::Test {
 protected:
     void SetUp() override
@@ -42,7 +53,7 @@ protected:
         return n;
     }
 
-    CWnd parent;
+    CountingParent parent;
     CComboBoxSuper combo;
 };
 }  // namespace
@@ -89,4 +100,7 @@ TEST_F(MultiColumnCombo, DeletingAnItemFreesItsRecordAndLeavesTheRest)
     combo.DeleteString(0);
     EXPECT_EQ(1, combo.GetCount());
     EXPECT_STREQ("y", combo.GetItemText(0, 1));
+    // Each record is freed once: the deletion is not bounced back to the parent again.
+    combo.ResetContent();
+    EXPECT_EQ(2, parent.deletions);
 }
