@@ -139,7 +139,12 @@ BOOL CPageSystemConfigDlg::OnInitDialog()
         {IDC_SYS_PREAMBLE_LABEL, G_LangTable.IDS_SYS_PREAMBLE},    {IDC_SYS_CHANNEL_LABEL, G_LangTable.IDS_PROF_CHANNEL},
         {IDC_SYS_DIAGNOSTIC, G_LangTable.IDS_PROF_DIAGNOSTIC_CAP},
     };
-    for (const auto& label : labels) SetDlgItemText(label.id, label.text);
+    for (const auto& label : labels) {
+        SetDlgItemText(label.id, label.text);
+        ::SendDlgItemMessageA(m_hWnd, label.id, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), FALSE);
+    }
+    for (int id : {IDC_SYS_PROFILE, IDC_SYS_PROFILE_ID, IDC_SYS_RTS_EDIT, IDC_SYS_FRAG_EDIT})
+        ::SendDlgItemMessageA(m_hWnd, id, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.GetSafeHandle()), FALSE);
     ::SendDlgItemMessageA(m_hWnd, IDC_SYS_PROFILE, EM_LIMITTEXT, kProfileNameLimit, 0);
     ::SendDlgItemMessageA(m_hWnd, IDC_SYS_PROFILE_ID, EM_LIMITTEXT, kProfileIdLimit, 0);
 
@@ -319,14 +324,6 @@ void CPageSystemConfigDlg::OnPreambleCommand(UINT nID)
     SelectPreamble(nID == ID_PREAMBLE_AUTO ? kPreambleAuto : kPreambleLong);
 }
 
-void CPageSystemConfigDlg::RefreshControls()
-{
-    CString ssid;
-    m_comboSsid.GetWindowText(ssid);
-    UpdateData(FALSE);
-    if (m_comboSsid.GetCurSel() < 0) m_comboSsid.SetWindowText(ssid);
-}
-
 void CPageSystemConfigDlg::FillSsidFromScanTable(const NDIS_WLAN_BSSID_EX* entry, LPCSTR profileName, LPCSTR profileId)
 {
     ResetToDefaults();
@@ -428,7 +425,8 @@ void CPageSystemConfigDlg::OnRtsEditChanged()
     if (m_nRtsEdit > kRtsMax) m_nRtsThreshold = m_nRtsEdit = kRtsMax;
     else m_nRtsThreshold = std::max(m_nRtsEdit, kRtsMin);
     m_sliderRts.SetPos(m_nRtsThreshold);
-    RefreshControls();
+    // Only the pair being edited: the other fields may hold changes not read back yet.
+    SetEditNumber(m_editRts, m_nRtsEdit);
 }
 
 void CPageSystemConfigDlg::OnFragEditChanged()
@@ -438,7 +436,7 @@ void CPageSystemConfigDlg::OnFragEditChanged()
     if (m_nFragEdit > kFragMax) m_nFragThreshold = m_nFragEdit = kFragMax;
     else m_nFragThreshold = std::max(m_nFragEdit, kFragMin);
     m_sliderFrag.SetPos(m_nFragThreshold);
-    if (m_bCreated) RefreshControls();
+    if (m_bCreated) SetEditNumber(m_editFrag, m_nFragEdit);
 }
 
 void CPageSystemConfigDlg::OnPowerSaveRadio()

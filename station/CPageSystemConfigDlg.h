@@ -101,7 +101,6 @@ private:
     void SelectTxPower(ULONG index);
     void SelectPreamble(ULONG index);
     void ApplyThresholdStates();
-    void RefreshControls();
     void SetEditNumber(CSmartEdit& edit, int value);
     void ResetThreshold(int& threshold, int& editValue, CSmartEdit& edit, CLinkSlider& slider, int value);
     static int EditNumber(const CSmartEdit& edit);

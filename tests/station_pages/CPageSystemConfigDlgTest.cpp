@@ -247,3 +247,30 @@ TEST_F(SystemConfigTest, PowerSaveRadioClicksThePagesTab)
     EXPECT_EQ(1, host.powerSaveClicks);
     EXPECT_EQ(1u, page.m_nPowerSaveMode);
 }
+
+TEST_F(SystemConfigTest, TypingAThresholdKeepsOtherUnsavedChangesAndThePageUsesTheLanguageFont)
+{
+    page.LoadFromScanEntry("Profile 1", "1");
+    Click(IDC_SYS_USE_RTS);
+    Click(IDC_SYS_USE_FRAG);
+    Type(IDC_SYS_PROFILE, "Office");
+    Click(IDC_SYS_DIAGNOSTIC);
+    Type(IDC_SYS_RTS_EDIT, "500");
+    Type(IDC_SYS_FRAG_EDIT, "1000");
+    EXPECT_EQ("Office", Text(IDC_SYS_PROFILE));
+    EXPECT_EQ(BST_CHECKED, ::IsDlgButtonChecked(page.GetSafeHwnd(), IDC_SYS_DIAGNOSTIC));
+    EXPECT_EQ(500, SliderPos(IDC_SYS_RTS_SLIDER));
+    EXPECT_EQ(1000, SliderPos(IDC_SYS_FRAG_SLIDER));
+
+    CFont expected;
+    ASSERT_TRUE(G_LangTable.CreatePageFont(expected));
+    LOGFONTA want{};
+    ::GetObjectA(static_cast<HFONT>(expected.GetSafeHandle()), sizeof want, &want);
+    for (int id : {IDC_SYS_PROFILE_LABEL, IDC_SYS_DIAGNOSTIC, IDC_SYS_PROFILE, IDC_SYS_RTS_EDIT}) {
+        const auto font = reinterpret_cast<HFONT>(::SendMessageA(Item(id), WM_GETFONT, 0, 0));
+        LOGFONTA got{};
+        ASSERT_NE(0, ::GetObjectA(font, sizeof got, &got)) << id;
+        EXPECT_EQ(want.lfHeight, got.lfHeight) << id;
+        EXPECT_STREQ(want.lfFaceName, got.lfFaceName) << id;
+    }
+}
