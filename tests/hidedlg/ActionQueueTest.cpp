@@ -246,7 +246,7 @@ TEST_F(Queue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOne)
     ::SetTimer(nullptr, 0, 200, PromptTimer);
     sim.ClearJournal();
     Connect(token);
-    PumpUntil([&] { return !g_onPromptTimer && d.aryActionData.GetSize() == 0; }, 5000);
+    PumpUntil([&] { return !g_onPromptTimer && d.aryActionData.GetSize() == 0; }, 30000);
     Settle();
 
     EXPECT_TRUE(queuedDuringPrompt);

@@ -311,7 +311,7 @@ TEST_F(Exit, DhcpHelperRunsOneAtATimeAndHasLeftTheLibraryBeforeTheDialogIsGone)
     sim.Set("OpMode", OP_MODE_APCLIENT);
     sim.Set("StoredOpMode", OP_MODE_APCLIENT);
     d.InitCard();
-    ASSERT_TRUE(PumpUntil([] { return SlowDhcpStart::inside == 1; }, 5000));
+    ASSERT_TRUE(PumpUntil([] { return SlowDhcpStart::inside == 1; }, 30000));
     d.InitCard();  // set up again while the first helper is still inside the library
     EXPECT_EQ(1, SlowDhcpStart::calls);
 

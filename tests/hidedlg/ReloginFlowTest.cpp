@@ -62,7 +62,7 @@ TEST_F(ReloginFlow, RejectedIdentityIsCorrectedInTheReloginDialogAndTheConnectSu
     ASSERT_NE(nullptr, status);
 
     Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
-    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 30000));
     EXPECT_FALSE(G_LangTable.IDS_INVALID_IDPW.IsEmpty());
     EXPECT_STREQ(G_LangTable.IDS_INVALID_IDPW, relogin->m_strMessage);
     EXPECT_TRUE(Has(Listed(*status), "Authentication failed - Identity or password is invalid."));
@@ -96,7 +96,7 @@ TEST_F(ReloginFlow, CancelledReloginLeavesTheAdapterUnlinkedAndStopsReconnecting
     CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
     ASSERT_NE(nullptr, relogin);
     Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
-    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 30000));
 
     sim.ClearJournal();
     Click(*relogin, IDC_CLASSIC_CANCEL);
@@ -114,7 +114,7 @@ TEST_F(ReloginFlow, AnotherConnectWhileTheDialogIsOpenKeepsTheCorrectedAccountOn
     CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
     ASSERT_NE(nullptr, relogin);
     Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
-    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 30000));
 
     // A page connects another network while the user types.
     Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
