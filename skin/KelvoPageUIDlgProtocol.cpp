@@ -8,6 +8,8 @@
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/KelvoPageWpsAuthenDlg.h"
+#include "skin/SecurityWizard.h"
+#include "ui/DialogTab.h"
 #include "skin/KelvoPageWpsListViewDlg.h"
 #include "station/CAddBlockAckDlg.h"
 #include "station/CDeleteBlockAckDlg.h"
@@ -140,6 +142,7 @@ void CKelvoPageUIDlg::OnSiteSurveyDone()
 void CKelvoPageUIDlg::OnProfileListChanged(WPARAM w)
 {
     if (w != 0) return;
+    ++m_nEditorOkReports;
     if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadProfileList();
     else Missing("MSG_PROFILE_LIST_CHANGED", "the profile page");
 }
@@ -218,6 +221,13 @@ void CKelvoPageUIDlg::OnProfileEditorDlg(WPARAM w, LPARAM l)
         editor->m_bEditing = 1;
         editor->FreeProfileBuffer();
     }
+    // Add and Edit of the visible profile list go on in the profile control page, the first
+    // page of the profile road.
+    if ((w == kAddFromProfilePage || w == kEditFromProfilePage) && Visible(m_pPageProfileDlg) && m_pPageTab &&
+        m_pPageProfileCtrlDlg) {
+        m_pPageTab->ResetPageHistory();
+        m_pPageTab->ShowPage(m_pPageProfileCtrlDlg);
+    }
 }
 
 void CKelvoPageUIDlg::OnHiddenSsidDlg(WPARAM w, LPARAM l)
@@ -239,6 +249,7 @@ void CKelvoPageUIDlg::OnHiddenSsidDlg(WPARAM w, LPARAM l)
     memcpy(pending.Ssid, name.GetString(), pending.SsidLength);
     if (survey->m_bSecured) {
         survey->FillSecurityEditor();
+        WizardEnterFromSurvey(*this);
     } else {
         survey->ConnectSelected();
         ShowClassicDialog(kLinkStatus);
@@ -266,6 +277,7 @@ void CKelvoPageUIDlg::OnSecurityEditorDlg(WPARAM w, LPARAM l)
     }
     if (w != kClosed) return;
     if (l == kEditorOk) {
+        ++m_nEditorOkReports;
         if (!survey || !m_pSecurityEditorDlg) {
             Missing("MSG_SECURITY_EDITOR_DLG", "the site-survey page or the security editor");
         } else {
