@@ -176,6 +176,8 @@ void CKelvoPageUIDlg::OnProfileEditorDlg(WPARAM w, LPARAM l)
     CProfileEditorDlg* editor = m_pProfileEditorDlg;
     if (!editor) return Missing("MSG_PROFILE_EDITOR_DLG", "the profile editor");
     if (!m_pPageProfileDlg) return Missing("MSG_PROFILE_EDITOR_DLG", "the profile page");
+    // Read before the editor's window is made: a user's Add or Edit comes from the visible list.
+    const bool fromProfileList = Visible(m_pPageProfileDlg);
     // The editor's pages exist once its window does; each step skips a page that is not there.
     ShowClassicDialog(kProfileEditor);
     CPageSystemConfigDlg* system = Alive(editor->m_pPageSystemConfig) ? editor->m_pPageSystemConfig : nullptr;
@@ -223,7 +225,7 @@ void CKelvoPageUIDlg::OnProfileEditorDlg(WPARAM w, LPARAM l)
     }
     // Add and Edit of the visible profile list go on in the profile control page, the first
     // page of the profile road.
-    if ((w == kAddFromProfilePage || w == kEditFromProfilePage) && Visible(m_pPageProfileDlg) && m_pPageTab &&
+    if ((w == kAddFromProfilePage || w == kEditFromProfilePage) && fromProfileList && m_pPageTab &&
         m_pPageProfileCtrlDlg) {
         m_pPageTab->ResetPageHistory();
         m_pPageTab->ShowPage(m_pPageProfileCtrlDlg);

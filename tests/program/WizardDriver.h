@@ -28,23 +28,28 @@ constexpr int kHiddenSsidEdit = 1245;      // the hidden-network prompt's name e
 struct Search {
     int id;
     bool visible;
+    RECT area;  // the main window's rectangle: the classic dialogs below it do not count as seen
     HWND found;
 };
 
 inline BOOL CALLBACK FindChild(HWND child, LPARAM lParam)
 {
     auto* search = reinterpret_cast<Search*>(lParam);
-    if (::GetDlgCtrlID(child) == search->id && (!search->visible || ::IsWindowVisible(child))) {
+    if (::GetDlgCtrlID(child) != search->id) return TRUE;
+    RECT rc{}, common{};
+    ::GetWindowRect(child, &rc);
+    if (!search->visible || (::IsWindowVisible(child) && ::IntersectRect(&common, &rc, &search->area))) {
         search->found = child;
         return FALSE;
     }
     return TRUE;
 }
 
-// The first (visible) control of that id anywhere in the window.
+// The first control of that id in the window; with visible, only one the user can see.
 inline HWND Control(HWND main, int id, bool visible = true)
 {
-    Search search{id, visible, nullptr};
+    Search search{id, visible, {}, nullptr};
+    ::GetWindowRect(main, &search.area);
     ::EnumChildWindows(main, FindChild, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -56,12 +61,12 @@ inline HWND WaitControl(HWND main, int id)
     return found;
 }
 
-// A button press as the button reports it to its page.
+// A click of the button: it reports itself to its page.
 inline bool Press(HWND main, int id)
 {
     HWND button = WaitControl(main, id);
     if (!button) return false;
-    ::PostMessageA(::GetParent(button), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    ::PostMessageA(button, BM_CLICK, 0, 0);
     return true;
 }
 
