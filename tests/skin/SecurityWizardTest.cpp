@@ -350,3 +350,82 @@ TEST_F(SecurityWizardTest, DonePageActivatesNowOrLater)
     EXPECT_TRUE(Visible(mainWindow.m_pPageLinkInfoDlg));
     EXPECT_FALSE(Calls("QXWL_CopyProfileToCurrentSetting").empty());
 }
+
+TEST_F(SecurityWizardTest, EapPagesSwitchByTypeCheckTheirEntriesAndPeapLeadsToTheServerCertificate)
+{
+    G_LangTable.IDS_MSG_LOGINNAME_EMPTY = "No login";
+    G_LangTable.IDS_MSG_PASSWORD_EMPTY = "No password";
+    G_LangTable.IDS_MSG_USERCA_EMPTY = "No certificate";
+    G_LangTable.IDS_MSG_SERVNAME_EMPTY = "No server";
+    EnterFromSurvey("Home-WPA2");
+    ChooseType(WIZSEC_WPA2);
+    CKelvoPageSecurityPeapDlg& peap = *mainWindow.m_pPageSecurityPeapDlg;
+    ASSERT_TRUE(Visible(&peap));
+    const INT_PTR depth = Tab().GetHistoryCount();
+    // Another EAP type shows its page at once, unchecked and without a step on the back stack.
+    peap.m_comboType.SetCurSel(0);
+    peap.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WIZEAP_TYPE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(peap.m_comboType.m_hWnd));
+    CKelvoPageSecurityTlsDlg& tls = *mainWindow.m_pPageSecurityTlsDlg;
+    ASSERT_TRUE(Visible(&tls));
+    EXPECT_EQ(depth, Tab().GetHistoryCount());
+    tls.m_comboType.SetCurSel(1);
+    tls.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WIZEAP_TYPE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(tls.m_comboType.m_hWnd));
+    ASSERT_TRUE(Visible(&peap));
+
+    MessageBoxCapture boxes;
+    peap.SetDlgItemText(IDC_WIZEAP_LOGIN, "user");
+    peap.m_comboInner.SetCurSel(CKelvoPageSecurityPeapDlg::kInnerTls);
+    peap.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WIZPEAP_INNER, CBN_SELCHANGE), reinterpret_cast<LPARAM>(peap.m_comboInner.m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(peap.m_comboCert.m_hWnd));
+    EXPECT_FALSE(::IsWindowVisible(peap.GetDlgItem(IDC_WIZPEAP_PASSWORD)->m_hWnd));
+    peap.SetDlgItemText(IDC_WIZEAP_LOGIN, "user");
+    ClickButton(peap, IDC_WIZARD_NEXT);  // a login, but no certificate to choose
+    peap.m_comboInner.SetCurSel(CKelvoPageSecurityPeapDlg::kInnerMsChapV2);
+    peap.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WIZPEAP_INNER, CBN_SELCHANGE), reinterpret_cast<LPARAM>(peap.m_comboInner.m_hWnd));
+    EXPECT_TRUE(::IsWindowVisible(peap.GetDlgItem(IDC_WIZPEAP_PASSWORD)->m_hWnd));
+    peap.SetDlgItemText(IDC_WIZEAP_LOGIN, "user");
+    peap.SetDlgItemText(IDC_WIZPEAP_PASSWORD, "");
+    ClickButton(peap, IDC_WIZARD_NEXT);
+    peap.SetDlgItemText(IDC_WIZEAP_LOGIN, "");
+    ClickButton(peap, IDC_WIZARD_NEXT);
+    ASSERT_EQ(3u, boxes.Count());
+    EXPECT_EQ("No certificate", boxes.Boxes()[0].text);
+    EXPECT_EQ("No password", boxes.Boxes()[1].text);
+    EXPECT_EQ("No login", boxes.Boxes()[2].text);
+    EXPECT_EQ(depth, Tab().GetHistoryCount());
+
+    // With the server's certificate checked, its page comes next; without, the summary.
+    peap.SetDlgItemText(IDC_WIZEAP_LOGIN, "user");
+    peap.SetDlgItemText(IDC_WIZPEAP_PASSWORD, "password");
+    peap.CheckDlgButton(IDC_WIZEAP_VALIDATE, BST_CHECKED);
+    ClickButton(peap, IDC_WIZARD_NEXT);
+    CKelvoPageSecuritySercaDlg& serca = *mainWindow.m_pPageSecuritySercaDlg;
+    ASSERT_TRUE(Visible(&serca));
+    serca.SetDlgItemText(IDC_WIZSERCA_SERVER, "");
+    ClickButton(serca, IDC_WIZARD_NEXT);
+    ASSERT_EQ(4u, boxes.Count());
+    EXPECT_EQ("No server", boxes.Boxes()[3].text);
+    ClickButton(serca, IDC_WIZARD_BACK);
+    ASSERT_TRUE(Visible(&peap));
+    peap.SetDlgItemText(IDC_WIZEAP_LOGIN, "user");
+    peap.SetDlgItemText(IDC_WIZPEAP_PASSWORD, "password");
+    peap.CheckDlgButton(IDC_WIZEAP_VALIDATE, BST_UNCHECKED);
+    ClickButton(peap, IDC_WIZARD_NEXT);
+    EXPECT_TRUE(Visible(mainWindow.m_pPageSecurityConfirmDlg));
+    ClickButton(*mainWindow.m_pPageSecurityConfirmDlg, IDC_WIZARD_BACK);
+    EXPECT_TRUE(Visible(&peap));
+}
+
+TEST_F(SecurityWizardTest, SaveThatTheEditorRefusesKeepsTheSummary)
+{
+    EnterFromSurvey("Home-WPA2");
+    ChooseType(WIZSEC_NONE);
+    CKelvoPageSecurityConfirmDlg& confirm = *mainWindow.m_pPageSecurityConfirmDlg;
+    ASSERT_TRUE(Visible(&confirm));
+    const int reports = mainWindow.m_nEditorOkReports;
+    // An editor that reports no finished OK has stored nothing: the user stays to correct it.
+    ClickButton(confirm, IDC_WIZARD_NEXT);
+    EXPECT_EQ(reports, mainWindow.m_nEditorOkReports);
+    EXPECT_TRUE(Visible(&confirm));
+    EXPECT_FALSE(Visible(mainWindow.m_pPageLinkInfoDlg));
+}
