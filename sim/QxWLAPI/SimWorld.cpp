@@ -133,6 +133,7 @@ void SimWorld::Fire(const Effects& effects)
         auto guard = Lock();
         window = NotifyWindow;
     }
+    for (const std::string& line : effects.Journal) m_journal.Add(line);
     for (UINT message : effects.Messages)
         if (window) PostMessageA(window, message, 0, 0);
     if (effects.AuthCodes.empty()) return;

@@ -90,6 +90,8 @@ struct SimNetwork {
     LONG LeaveAfterScans = 0;
     // 802.1X: the method the authentication server runs and the one account it accepts.
     ULONG EapMethod = EAPMETHOD_PEAP;
+    ULONG Tunnel = 0;              // the inner method it insists on (EAP type number); 0: any
+    bool OneTimePassword = false;  // a password it accepted once is refused from then on
     std::string Identity;
     std::string Password;
 
@@ -114,6 +116,8 @@ struct StoredProfile {
     std::string Key;
     std::string Identity;  // 802.1X account
     std::string Password;
+    ULONG EapMethod = EAPMETHOD_PEAP;
+    ULONG Tunnel = 0;      // inner method (EAP type number)
     bool Active = false;
 };
 

@@ -49,6 +49,8 @@ constexpr Name kCiphers[] = {{"None", ENCRY_NONE}, {"WEP", ENCRY_WEP}, {"TKIP", 
 constexpr Name kEapMethods[] = {{"PEAP", EAPMETHOD_PEAP}, {"TLS", EAPMETHOD_TLS}, {"TTLS", EAPMETHOD_TTLS},
                                 {"FAST", EAPMETHOD_FAST}, {"EAP-FAST", EAPMETHOD_FAST}, {"MD5", EAPMETHOD_MD5},
                                 {"LEAP", EAPMETHOD_LEAP}};
+constexpr Name kTunnels[] = {{"GTC", RS_TunnelGTC}, {"MSCHAPV2", TUNNEL_MSCHAPV2}, {"TLS", TUNNEL_TLS},
+                             {"MD5", TUNNEL_EAP_MD5}, {"MSCHAP", TUNNEL_MSCHAP}};
 
 ULONG DefaultCipher(ULONG auth, bool wepNamed)
 {
@@ -204,6 +206,8 @@ private:
             if (!ParseLong(value, number) || number <= 0) return false;
             n.BeaconInterval = static_cast<ULONG>(number);
         } else if (Is(key, "EapMethod")) return ParseNamed(value, kEapMethods, std::size(kEapMethods), n.EapMethod);
+        else if (Is(key, "Tunnel")) return ParseNamed(value, kTunnels, std::size(kTunnels), n.Tunnel);
+        else if (Is(key, "OneTimePassword")) return ParseBool(value, n.OneTimePassword);
         else if (Is(key, "Identity")) n.Identity = value;
         else if (Is(key, "Password")) n.Password = value;
         else if (Is(key, "AppearAfterScans")) return ParseLong(value, n.AppearAfterScans) && n.AppearAfterScans >= 0;
@@ -222,6 +226,8 @@ private:
         else if (Is(key, "Key")) p.Key = value;
         else if (Is(key, "Identity")) p.Identity = value;
         else if (Is(key, "Password")) p.Password = value;
+        else if (Is(key, "EapMethod")) return ParseNamed(value, kEapMethods, std::size(kEapMethods), p.EapMethod);
+        else if (Is(key, "Tunnel")) return ParseNamed(value, kTunnels, std::size(kTunnels), p.Tunnel);
         else if (Is(key, "Active")) return ParseBool(value, p.Active);
         else return false;
         return true;
