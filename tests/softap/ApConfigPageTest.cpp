@@ -157,3 +157,30 @@ TEST_F(HostedConfigPage, BindingRunsTheBridgeProgramAndItsFailureIsTold)
     PumpFor(500);
     EXPECT_EQ(Binds(), 1u);
 }
+
+TEST_F(HostedConfigPage, ModeSwitchRebindsAfterEnteringAndUnbindsOnLeaving)
+{
+    BridgeWorld(1);
+    EXTAP_CONFIG bridged = Stored();
+    bridged.Reserved112 = HostedBridgeWord("Wired LAN", true);
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteExtAPConfig(bridged));
+    page.RefreshStatus();
+    EXPECT_EQ(page.SendDlgItemMessage(IDC_KAPCFG_BRIDGE, BM_GETCHECK), BST_CHECKED);
+
+    // Entering: 1.5 s later the page binds what it shows again.
+    page.UnbindAndArmApply(1);
+    PumpFor(kApConfigApplyMs / 2);
+    EXPECT_EQ(Binds(), 0u);
+    EXPECT_TRUE(PumpUntil([&] { return Binds() == 1; }, 5000));
+    PumpFor(kHoldMs + 300);
+    // Leaving with a bridged word stored: everything is unbound.
+    page.UnbindAndArmApply(0);
+    EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(Log()).find("UNBINDALL+") != std::string::npos; }, 5000));
+
+    // A user who is not an administrator only has the page reloaded.
+    ::DeleteFileA(Log().c_str());
+    G_bIsAdmin = 0;
+    page.UnbindAndArmApply(0);
+    PumpFor(kApConfigApplyMs + 1000);
+    EXPECT_FALSE(FileExists(Log()));
+}
