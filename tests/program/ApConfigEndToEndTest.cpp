@@ -60,7 +60,10 @@ protected:
 TEST_F(ApConfigEndToEnd, SoftApPageRefusesAShortKeyAndWritesNothing)
 {
     FakeNotificationArea tray;
-    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    std::string command = "\"";
+    command += BinFolder();
+    command += "KPL4471.exe\"";
+    ChildProcess program(command, BinFolder());
     HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
     ASSERT_TRUE(main);
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs));
