@@ -14,4 +14,11 @@ protected:
     // A page never ends on Enter or Esc.
     void OnOK() override {}
     void OnCancel() override {}
+
+    // ---- Called by the skinned configuration page; declared here, not built yet ----
+public:
+    // The authentication change: rebuilds the encryption list for the selected code.
+    void OnSelchangeAuthMode();
+    // OK's checks and the copy back into the configuration page; FALSE when refused.
+    BOOL ValidateAndCopyBack();
 };

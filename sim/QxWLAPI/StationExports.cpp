@@ -1159,6 +1159,30 @@ LONG WINAPI QXWL_HostedNetworkSetup(EXTAP_CONFIG config)
     return w.Model.Settings.HostedNetworkSetupFails ? QXWL_ERROR_FAILURE : QXWL_ERROR_SUCCESS;
 }
 
+// The hosted network runs once it has a configuration with an SSID; its channel is the stored
+// one when that is a 2.4 GHz channel, else 6.
+LONG WINAPI QXWL_HostedNetworkQueryStatus(HOSTEDNETWORK_STATUS* status)
+{
+    SimWorld& w = Enter("QXWL_HostedNetworkQueryStatus()");
+    if (!status) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    *status = {};
+    if (w.ExtAp.SsidLength == 0) return QXWL_ERROR_SUCCESS;
+    status->State = 1;
+    const UCHAR bssid[6] = {0x02, 0x4B, 0x45, 0x4C, 0x56, 0x4F};
+    memcpy(status->Bssid, bssid, sizeof bssid);
+    status->Channel = w.ExtAp.Channel >= 1 && w.ExtAp.Channel <= 14 ? w.ExtAp.Channel : 6;
+    const LONG count = std::clamp<LONG>(w.Model.Settings.HostedStations, 0, HOSTEDNETWORK_STATUS::kMaxStations);
+    status->StationCount = static_cast<ULONG>(count);
+    for (LONG i = 0; i < count; ++i) {
+        HOSTEDNETWORK_STATION& station = status->Stations[i];
+        station.Mac[0] = 0x02;
+        station.Mac[5] = static_cast<UCHAR>(i + 1);
+        station.AuthState = i >= count - w.Model.Settings.HostedUnauthenticated ? 0 : 1;
+    }
+    return QXWL_ERROR_SUCCESS;
+}
+
 LONG WINAPI QXWL_RunOnceInitConfigTool(ULONG* select)
 {
     SimWorld& w = Enter("QXWL_RunOnceInitConfigTool()");

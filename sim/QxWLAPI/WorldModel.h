@@ -44,6 +44,8 @@ struct WorldSettings {
     LONG SsoMode = 0;              // QXWL_ReadSSOStatus: its mode, answered as decimal text ("2" asks first)
     LONG Wow64 = 0;                // QXWL_IsWow64
     LONG HostedNetworkSetupFails = 0;  // QXWL_HostedNetworkSetup answers failure
+    LONG HostedStations = 0;           // stations on the hosted network (made-up addresses 02-00-00-00-00-n)
+    LONG HostedUnauthenticated = 0;    // of them, the last this many are not authenticated
     LONG StartWifiDirectGOFails = 0;   // QXWL_StartWifiDirectGO answers failure
     LONG ConfigToolResult = 1;     // QXWL_RunOnceInitConfigTool's answer (1: nothing to do)
     LONG ConfigToolSelect = 0;     // and the select value it gives
