@@ -106,6 +106,7 @@ void CKelvoPageWpsListViewDlg::StartScan()
 
 void CKelvoPageWpsListViewDlg::RefreshWpsList()
 {
+    DebugLog(3, "[QxUI] --> CKelvoPageWpsListViewDlg::RefreshWpsList\n");
     if (CKelvoPageWpsLinkStatusDlg* link = LinkPage()) {
         // The link page reads the table only once its window (and scan buffer) exists.
         if (CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive(); main && !link->m_hWnd) main->EnsurePage(link);
