@@ -140,6 +140,13 @@ TEST_F(WpsPagesTest, PushButtonRunSucceedsWithTheAccessPointsCredentialWithinThe
     ASSERT_EQ(1u, stored.ProfileCnt);
     EXPECT_EQ(11, mode.Channel);
     EXPECT_EQ("quixen2024", std::string(reinterpret_cast<const char*>(stored.Profile[0].Key), stored.Profile[0].KeyLength));
+    // The result check: still running until the link carries the received settings.
+    link.CheckResult();
+    EXPECT_EQ(1, G_bWpsRunning);
+    QXWLAPI.QXWL_ConnectWPSProfile(&stored.Profile[0]);
+    sim.WaitIdle();
+    link.CheckResult();
+    EXPECT_EQ(0, G_bWpsRunning);
     link.ShowWindow(SW_HIDE);
     EXPECT_TRUE(::IsWindowEnabled(mainWindow.m_tabProfile.m_hWnd));
 }
@@ -262,6 +269,11 @@ TEST_F(WpsPagesTest, PinDialogsKeepABadPinOutAndHandTheirChoiceToTheRunPage)
     EXPECT_STREQ("01234565", link->strPin);
     EXPECT_EQ(1, link->nMethod);
     EXPECT_EQ(0, link->bAutoSelect);
+    // Stored with the credential, the PIN keeps its eight digits.
+    link->WriteProfileToLibrary();
+    WPS_MODE mode{};
+    QXWLAPI.QXWL_ReadWPSProfile(&mode, nullptr);
+    EXPECT_EQ("01234565", std::string(mode.PIN, sizeof mode.PIN));
 
     // This device's PIN: eight digits with its checksum; the box chooses the automatic walk.
     AfxSetModalDialogHook([](CDialog& dlg) {
