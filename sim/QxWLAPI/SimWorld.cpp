@@ -21,7 +21,8 @@ bool SameScan(const std::vector<SimNetwork>& a, const std::vector<SimNetwork>& b
         const SimNetwork& y = b[i];
         if (memcmp(x.Bssid, y.Bssid, 6) != 0 || x.Ssid != y.Ssid || x.Channel != y.Channel || x.Rssi != y.Rssi ||
             x.AuthMode != y.AuthMode || x.Encryption != y.Encryption || x.Hidden != y.Hidden || x.HT != y.HT ||
-            x.HT40 != y.HT40 || x.WPS != y.WPS || x.Adhoc != y.Adhoc)
+            x.HT40 != y.HT40 || x.WPS != y.WPS || x.WpsPbc != y.WpsPbc || x.WpsConfigured != y.WpsConfigured ||
+            x.Adhoc != y.Adhoc)
             return false;
     }
     return true;
@@ -33,6 +34,7 @@ void UseTestTimings(WorldSettings& s)
     s.ScanDelayMs = 0;
     s.ConnectDelayMs = 0;
     s.HandshakeTimeoutMs = 0;
+    s.WpsStepMs = 0;
 }
 }  // namespace
 
@@ -102,6 +104,8 @@ void SimWorld::ResetDriverState()
     WpsFlag = FALSE;
     WpsMode = {};
     WpsProfile = {};
+    Wps.Stop();
+    WpsSentProfile = {};
     WifiDirectFlag = 0;
     ExtAp = {};
     if (WifiDirectEvent) ::CloseHandle(WifiDirectEvent);

@@ -8,6 +8,7 @@
 #include "sim/QxWLAPI/ProfileStore.h"
 #include "sim/QxWLAPI/ScanTable.h"
 #include "sim/QxWLAPI/Scheduler.h"
+#include "sim/QxWLAPI/WpsRegistrar.h"
 #include "sim/QxWLAPI/WorldModel.h"
 
 #include <map>
@@ -88,6 +89,9 @@ public:
     LONG WpsPollsLeft = 0;
     WPS_MODE WpsMode = {};
     WPS_PROFILE WpsProfile = {};
+    // The exchange started by QXWL_SetWPSMode and the credential the program offers as registrar.
+    WpsRegistrar Wps;
+    WPS_PROFILE WpsSentProfile = {};
     ULONG WifiDirectFlag = 0;
     EXTAP_CONFIG ExtAp = {};
     // The library's own handle of the program's Wi-Fi Direct status event (QXWL_InitWifiDirect).

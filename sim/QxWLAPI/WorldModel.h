@@ -34,6 +34,8 @@ struct WorldSettings {
     LONG BssidRepositTime = 0;     // QXWL_CheckBssidRepositTime
     LONG WpsHwPbcPresses = 0;      // hardware push-button presses still to report
     LONG WpsVersion = 32;
+    LONG WpsStepMs = 400;          // each step of a WPS exchange (0: one step per status poll)
+    LONG WpsTimeoutMs = 120000;    // a WPS exchange nobody answers ends after this long
     LONG ScanDelayMs = 1500;       // from QXWL_SiteSurveyScan to its callback
     LONG ConnectDelayMs = 800;     // association (and, for 802.1X, each authentication step)
     LONG HandshakeTimeoutMs = 2000;  // a key handshake that gets no answer ends after this long
@@ -85,6 +87,9 @@ struct SimNetwork {
     bool HT = false;          // 802.11n
     bool HT40 = false;
     bool WPS = false;
+    bool WpsPbc = false;         // its push button is pressed: it announces push-button mode
+    bool WpsConfigured = true;   // it announces the configured state
+    std::string WpsPin;          // its eight-digit PIN
     ULONG BeaconInterval = 100;
     // Scans the program started that miss it before it appears, and the number of scans after
     // which it has left (0: it never leaves). Before any scan it is in range unless it appears later.

@@ -202,6 +202,12 @@ private:
             if (n.HT40) n.HT = true;
         }
         else if (Is(key, "WPS")) return ParseBool(value, n.WPS);
+        else if (Is(key, "WpsPbc")) return ParseBool(value, n.WpsPbc);
+        else if (Is(key, "WpsConfigured")) return ParseBool(value, n.WpsConfigured);
+        else if (Is(key, "WpsPin")) {
+            if (value.size() != 8 || value.find_first_not_of("0123456789") != std::string::npos) return false;
+            n.WpsPin = value;
+        }
         else if (Is(key, "BeaconInterval")) {
             if (!ParseLong(value, number) || number <= 0) return false;
             n.BeaconInterval = static_cast<ULONG>(number);
