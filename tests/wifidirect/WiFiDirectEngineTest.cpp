@@ -152,6 +152,8 @@ TEST_F(WiFiDirectEngineTest, SwitchingOnTellsTheDriverAndOffResetsAllButTheAddre
     EXPECT_EQ(9, engine->m_nDefaultIntentIndex);
     EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWifiDirectWpseConfig(1)").size());
     EXPECT_EQ(1u, sim.JournalLines("QXWL_WriteWifiDirectFlag(1)").size());
+    // The media server beside the program and its registered service.
+    EXPECT_TRUE(engine->m_bMediaServerPresent);
 
     sim.ClearJournal();
     engine->DisableWiFiDirect();
