@@ -1,4 +1,5 @@
 #include "sim/QxWLAPI/SimWorld.h"
+#include "contract/WiFiDirectRecords.h"
 #include "contract/StationContract.h"
 #include "sim/QxWLAPI/SimApi.h"
 #include "sim/QxWLAPI/StoreFile.h"
@@ -107,6 +108,11 @@ void SimWorld::ResetDriverState()
     Wps.Stop();
     WpsSentProfile = {};
     WifiDirectFlag = 0;
+    WifiDirectStatus.clear();
+    WifiDirectDeviceName = "Quixen-PC";
+    WifiDirectNegotiating = -1;
+    WifiDirectOwner = false;
+    WifiDirectGroupPeer = -1;
     ExtAp = {};
     if (WifiDirectEvent) ::CloseHandle(WifiDirectEvent);
     WifiDirectEvent = nullptr;
@@ -352,6 +358,13 @@ bool SimWorld::FireAuthStatus(UCHAR code)
 }  // namespace sim
 
 namespace sim {
+
+void SimWorld::QueueWifiDirectStatus(std::vector<BYTE> block)
+{
+    block.resize(kWiFiDirectStatusBytes);
+    WifiDirectStatus.push_back(std::move(block));
+    if (WifiDirectEvent) ::SetEvent(WifiDirectEvent);
+}
 
 bool SimWorld::SignalWifiDirectEvent()
 {

@@ -11,6 +11,7 @@
 #include "sim/QxWLAPI/WpsRegistrar.h"
 #include "sim/QxWLAPI/WorldModel.h"
 
+#include <deque>
 #include <map>
 #include <mutex>
 #include <string>
@@ -96,6 +97,15 @@ public:
     EXTAP_CONFIG ExtAp = {};
     // The library's own handle of the program's Wi-Fi Direct status event (QXWL_InitWifiDirect).
     HANDLE WifiDirectEvent = nullptr;
+    // Wi-Fi Direct: the status blocks not yet read, this device's name, the peer a negotiation
+    // runs with (-1 none) and whether this device owns the group, the group this device is in.
+    std::deque<std::vector<BYTE>> WifiDirectStatus;
+    std::string WifiDirectDeviceName = "Quixen-PC";
+    LONG WifiDirectNegotiating = -1;
+    bool WifiDirectOwner = false;
+    LONG WifiDirectGroupPeer = -1;
+    // Queues a status block and sets the status event, as the driver does.
+    void QueueWifiDirectStatus(std::vector<BYTE> block);
     std::map<std::string, std::vector<BYTE>> RegistryValues;
 
 private:

@@ -17,7 +17,7 @@ const std::vector<SettingKey>& SettingKeys()
         SIM_KEY(HandshakeTimeoutMs), SIM_KEY(BlockAckPeers), SIM_KEY(BlockAckPeersFail),
         SIM_KEY(BlockAckRequestFails), SIM_KEY(SsoEnabled), SIM_KEY(SsoMode), SIM_KEY(Wow64),
         SIM_KEY(BlockAckRequestFails), SIM_KEY(HostedNetworkSetupFails), SIM_KEY(HostedStations), SIM_KEY(HostedUnauthenticated), SIM_KEY(StartWifiDirectGOFails),
-        SIM_KEY(ConfigToolResult), SIM_KEY(ConfigToolSelect),
+        SIM_KEY(ConfigToolResult), SIM_KEY(ConfigToolSelect), SIM_KEY(WifiDirectIntent), SIM_KEY(IcsNeverFlips),
     };
 #undef SIM_KEY
     return keys;

@@ -51,6 +51,8 @@ struct WorldSettings {
     LONG StartWifiDirectGOFails = 0;   // QXWL_StartWifiDirectGO answers failure
     LONG ConfigToolResult = 1;     // QXWL_RunOnceInitConfigTool's answer (1: nothing to do)
     LONG ConfigToolSelect = 0;     // and the select value it gives
+    LONG WifiDirectIntent = 7;     // this device's group-owner intent (0-15), bits 4-7 of the control word
+    LONG IcsNeverFlips = 0;        // connection sharing stays as it is whatever "QxSwap.exe" asks
 };
 
 struct SettingKey {
@@ -128,11 +130,25 @@ struct StoredProfile {
     bool Active = false;
 };
 
+// A Wi-Fi Direct peer in range. Accept says which connections it takes: "PBC", "PIN", "Any" or
+// "None" (it refuses). A peer with an Owner address is a client of that owner's group.
+struct SimPeer {
+    std::string Name;
+    UCHAR Address[6] = {};
+    ULONG Role = 2;          // 1 group owner, 2 device
+    LONG Intent = 7;         // group-owner intent 0-15
+    std::string Accept = "Any";
+    UCHAR Owner[6] = {};     // all zero: not in another group
+    bool Invites = false;    // asks to connect to us once Wi-Fi Direct is switched on
+    ULONG ConfigMethods = 0x0188;
+};
+
 struct World {
     WorldSettings Settings;
     std::vector<SimAdapter> Adapters;
     std::vector<SimNetwork> Networks;
     std::vector<StoredProfile> Profiles;
+    std::vector<SimPeer> Peers;
     std::string JournalFile;  // when set, every journal line is appended to it too
 };
 

@@ -63,7 +63,7 @@ ULONG DefaultCipher(ULONG auth, bool wepNamed)
     }
 }
 
-enum class Kind { None, World, Adapter, Network, Profile };
+enum class Kind { None, World, Adapter, Network, Profile, Peer };
 
 class Parser {
 public:
@@ -89,6 +89,7 @@ public:
         case Kind::Adapter: ok = AdapterKey(key, value); break;
         case Kind::Network: ok = NetworkKey(key, value); break;
         case Kind::Profile: ok = ProfileKey(key, value); break;
+        case Kind::Peer: ok = PeerKey(key, value); break;
         }
         return ok ? true : Fail(error, "key or value not understood");
     }
@@ -103,6 +104,8 @@ public:
         } else if (m_kind == Kind::Profile) {
             if (!m_cipherGiven) m_profile.Encryption = DefaultCipher(m_profile.AuthMode, m_wepNamed);
             m_patch.Profiles.push_back(m_profile);
+        } else if (m_kind == Kind::Peer) {
+            m_patch.Peers.push_back(m_peer);
         }
         m_kind = Kind::None;
     }
@@ -131,6 +134,13 @@ private:
                                     static_cast<UCHAR>(m_patch.Networks.size())};
             memcpy(m_network.Bssid, bssid, sizeof bssid);
             m_patch.HasNetworks = true;
+        } else if (StartsWith(name, "Peer")) {
+            m_kind = Kind::Peer;
+            m_peer = SimPeer();
+            const UCHAR address[6] = {0x02, 0x50, 0x32, 0x50, 0x00, static_cast<UCHAR>(m_patch.Peers.size() + 1)};
+            memcpy(m_peer.Address, address, sizeof address);
+            m_peer.Name = "Peer" + std::to_string(m_patch.Peers.size() + 1);
+            m_patch.HasPeers = true;
         } else if (StartsWith(name, "Profile")) {
             m_kind = Kind::Profile;
             m_profile = StoredProfile();
@@ -239,8 +249,33 @@ private:
         return true;
     }
 
+    bool PeerKey(const std::string& key, const std::string& value)
+    {
+        SimPeer& p = m_peer;
+        LONG number;
+        if (Is(key, "Name")) p.Name = value.substr(0, 32);
+        else if (Is(key, "Address")) return ParseMac(value, p.Address);
+        else if (Is(key, "Owner")) return ParseMac(value, p.Owner);
+        else if (Is(key, "Role")) {
+            if (!ParseLong(value, number) || (number != 1 && number != 2)) return false;
+            p.Role = static_cast<ULONG>(number);
+        } else if (Is(key, "Intent")) {
+            if (!ParseLong(value, number) || number < 0 || number > 15) return false;
+            p.Intent = number;
+        } else if (Is(key, "Accept")) {
+            if (!Is(value, "PBC") && !Is(value, "PIN") && !Is(value, "Any") && !Is(value, "None")) return false;
+            p.Accept = value;
+        } else if (Is(key, "Invites")) return ParseBool(value, p.Invites);
+        else if (Is(key, "ConfigMethods")) {
+            if (!ParseLong(value, number)) return false;
+            p.ConfigMethods = static_cast<ULONG>(number);
+        } else return false;
+        return true;
+    }
+
     WorldPatch& m_patch;
     Kind m_kind = Kind::None;
+    SimPeer m_peer;
     SimAdapter m_adapter;
     SimNetwork m_network;
     StoredProfile m_profile;
@@ -278,6 +313,7 @@ void ApplyWorldPatch(const WorldPatch& patch, World& world)
     if (patch.HasAdapters) world.Adapters = patch.Adapters;
     if (patch.HasNetworks) world.Networks = patch.Networks;
     if (patch.HasProfiles) world.Profiles = patch.Profiles;
+    if (patch.HasPeers) world.Peers = patch.Peers;
 }
 
 }  // namespace sim
