@@ -4,6 +4,7 @@
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "base/TextChecks.h"
+#include "contract/StationContract.h"
 #include "core/QXAPLIB.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"

@@ -131,3 +131,7 @@ private:
 std::string SsidText(const NDIS_802_11_SSID& ssid);
 
 }  // namespace sim
+
+// Hands a WPS mode to the Wi-Fi Direct negotiation in progress; false when none is, and the
+// station's own WPS exchange takes it.
+bool WifiDirectTakesWpsMode(sim::SimWorld& w, const WPS_MODE& mode);

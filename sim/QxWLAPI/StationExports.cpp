@@ -1060,6 +1060,8 @@ LONG WINAPI QXWL_SetWPSMode(WPS_MODE mode)
     SimWorld& w = Enter(Format("QXWL_SetWPSMode(0x%X, %s, %s, %u)", mode.WpsMode, SsidText(mode.WpsSSID).c_str(),
                                pin.c_str(), mode.ConfigMode));
     auto guard = w.Lock();
+    // A Wi-Fi Direct negotiation in progress takes the mode for its own exchange with the peer.
+    if (WifiDirectTakesWpsMode(w, mode)) return QXWL_ERROR_SUCCESS;
     w.WpsRunning = false;
     w.Wps.Start(mode, w.Visible, ::GetTickCount64());
     return QXWL_ERROR_SUCCESS;

@@ -256,13 +256,12 @@ LONG WINAPI QXWL_SetWifiDirectWpseConfig(WIFIDIRECT_WPSE_PROFILE* config)
     return QXWL_ERROR_SUCCESS;
 }
 
-LONG WINAPI QXWL_SetWPSMode(WPS_MODE mode)
+bool WifiDirectTakesWpsMode(SimWorld& w, const WPS_MODE& mode)
 {
-    SimWorld& w = Enter(Format("QXWL_SetWPSMode(0x%X, %u)", mode.WpsMode, mode.ConfigMode));
-    auto guard = w.Lock();
     w.WpsMode = mode;
-    if (w.WifiDirectNegotiating >= 0 && static_cast<size_t>(w.WifiDirectNegotiating) < w.Model.Peers.size()) FinishWps(w);
-    return QXWL_ERROR_SUCCESS;
+    if (w.WifiDirectNegotiating < 0 || static_cast<size_t>(w.WifiDirectNegotiating) >= w.Model.Peers.size()) return false;
+    FinishWps(w);
+    return true;
 }
 
 LONG WINAPI QXWL_ReadWifiDirectControl(BYTE* control)
