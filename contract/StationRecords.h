@@ -546,6 +546,29 @@ static_assert(offsetof(EXTAP_CONFIG, KeyLength) == 104);
 static_assert(offsetof(EXTAP_CONFIG, MaxPeers) == 108);
 static_assert(offsetof(EXTAP_CONFIG, IpAddress) == 116);
 
+// `HOSTEDNETWORK_STATUS`: the hosted network's state and its stations.
+struct HOSTEDNETWORK_STATION {
+    UCHAR Mac[6];
+    UCHAR Reserved6[2];
+    ULONG AuthState;  // 1 authenticated
+};
+static_assert(sizeof(HOSTEDNETWORK_STATION) == 12);
+struct HOSTEDNETWORK_STATUS {
+    static constexpr ULONG kMaxStations = 50;
+    ULONG State;  // 1 the hosted network is up
+    UCHAR Reserved4[16];
+    UCHAR Bssid[6];
+    UCHAR Reserved26[6];
+    ULONG Channel;
+    ULONG StationCount;  // may exceed kMaxStations: readers clamp
+    HOSTEDNETWORK_STATION Stations[kMaxStations];
+};
+static_assert(sizeof(HOSTEDNETWORK_STATUS) == 640);
+static_assert(offsetof(HOSTEDNETWORK_STATUS, Bssid) == 20);
+static_assert(offsetof(HOSTEDNETWORK_STATUS, Channel) == 32);
+static_assert(offsetof(HOSTEDNETWORK_STATUS, StationCount) == 36);
+static_assert(offsetof(HOSTEDNETWORK_STATUS, Stations) == 40);
+
 // `BA_REQUEST`: a Block-Ack request, byte-packed.
 #pragma pack(push, 1)
 struct BA_REQUEST {
@@ -566,6 +589,5 @@ static_assert(offsetof(BA_REQUEST, AllTids) == 12);
 
 // Records of the library that other parts of the program define.
 struct IE_PARSE_RESULT;        // 384 bytes, QXWL_ParseInfoElement
-struct HOSTEDNETWORK_STATUS;   // 640 bytes, QXWL_HostedNetworkQueryStatus
 struct WIFIDIRECT_WPSE_PROFILE;  // 1464 bytes, the Wi-Fi Direct configuration
 struct BA_TABLE;               // 3076 bytes, QXWL_QueryBATable

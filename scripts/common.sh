@@ -75,6 +75,20 @@ prepare_prefix() {
     cp -n /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
   fi
   register_services "$prefix"
+  install_driver_file "$prefix"
+}
+
+# The stand-in driver file of the build (a version resource and nothing else) in the prefix's
+# system folders, under the name the station stand-in reports for its driver, so that the about
+# box has a version to read. Copied again when the build made a newer one.
+STATION_DRIVER_NAME="kelvo4471.sys"
+install_driver_file() {
+  local prefix="$1" file="$BIN/DriverFixture.sys" folder
+  [ -f "$file" ] || return 0
+  for folder in "$prefix/drive_c/windows/system32" "$prefix/drive_c/windows/syswow64"; do
+    [ -d "$folder" ] && cp -u "$file" "$folder/$STATION_DRIVER_NAME"
+  done
+  return 0
 }
 
 # The system services the program asks for, which a Wine prefix lacks, served by the stand-in

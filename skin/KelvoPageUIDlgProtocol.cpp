@@ -338,6 +338,12 @@ void CKelvoPageUIDlg::OnPeapSettingDlg(WPARAM w)
         if (profile) m_pPeapSettingDlg->m_strIdentity.Format("%s", CString(profile->chID, static_cast<int>(strnlen(profile->chID, sizeof profile->chID))).GetString());
         m_pPeapSettingDlg->m_strPassword.Empty();
         ShowClassicDialog(kPeapSetting);
+        // The prompt lives in this window and its caller waits for the answer: a window still
+        // hidden (in the tray, or not yet shown by the start-up) would leave it waiting unseen.
+        if (!IsWindowVisible()) {
+            ShowWindow(SW_SHOWNORMAL);
+            SetForegroundWindow();
+        }
     } else if (w == kClosed) {
         BYTE status[kSsoStatusBytes] = {};
         if (QXWLAPI.QXWL_ReadSSOStatus) QXWLAPI.QXWL_ReadSSOStatus(status);

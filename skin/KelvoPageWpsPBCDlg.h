@@ -1,12 +1,13 @@
 // The WPS push-button dialog, run modally by the adapter page: 0 after Start, 1 after close.
-// Until its own behaviour is built, running it does nothing and answers 1 (closed).
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "skin/WpsSkinDialog.h"
 
-class CKelvoPageWpsPBCDlg : public CDialog {
+class CKelvoPageWpsPBCDlg : public CWpsSkinDialog {
 public:
     enum { IDD = IDD_KELVO_WPS_PBC };
-    explicit CKelvoPageWpsPBCDlg(CWnd* pParent = nullptr) : CDialog(IDD, pParent) {}
-    INT_PTR DoModal() override;
+    explicit CKelvoPageWpsPBCDlg(CWnd* pParent = nullptr) : CWpsSkinDialog(IDD, "_dpiFileWpsPBC", pParent) {}
+    bool OnStart() override;
+
+protected:
+    BOOL OnInitDialog() override;
 };

@@ -1,12 +1,14 @@
-// The WPS dialog for the access point's PIN, run modally by the adapter page: 0 after Start, 1 after close.
-// Until its own behaviour is built, running it does nothing and answers 1 (closed).
+// The WPS dialog for the access point's PIN, run modally by the adapter page: 0 after Start,
+// 1 after close. Start checks the PIN typed and keeps the dialog open when it is not valid.
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "skin/WpsSkinDialog.h"
 
-class CKelvoPageWpsPinApDlg : public CDialog {
+class CKelvoPageWpsPinApDlg : public CWpsSkinDialog {
 public:
     enum { IDD = IDD_KELVO_WPS_PIN_AP };
-    explicit CKelvoPageWpsPinApDlg(CWnd* pParent = nullptr) : CDialog(IDD, pParent) {}
-    INT_PTR DoModal() override;
+    explicit CKelvoPageWpsPinApDlg(CWnd* pParent = nullptr) : CWpsSkinDialog(IDD, "_dpiFilePinAP", pParent) {}
+    bool OnStart() override;
+
+protected:
+    BOOL OnInitDialog() override;
 };

@@ -1,12 +1,17 @@
-// The WPS this device's PIN dialog, run modally by the adapter page: 0 after Start, 1 after close.
-// Until its own behaviour is built, running it does nothing and answers 1 (closed).
+// The WPS dialog that shows this device's PIN, run modally by the adapter page: 0 after Start,
+// 1 after close. The PIN is drawn when the dialog opens.
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "skin/WpsSkinDialog.h"
 
-class CKelvoPageWpsPinDeviceDlg : public CDialog {
+class CKelvoPageWpsPinDeviceDlg : public CWpsSkinDialog {
 public:
     enum { IDD = IDD_KELVO_WPS_PIN_DEVICE };
-    explicit CKelvoPageWpsPinDeviceDlg(CWnd* pParent = nullptr) : CDialog(IDD, pParent) {}
-    INT_PTR DoModal() override;
+    explicit CKelvoPageWpsPinDeviceDlg(CWnd* pParent = nullptr) : CWpsSkinDialog(IDD, "_dpiFilePinDevice", pParent) {}
+    bool OnStart() override;
+
+    ULONG m_nPin = 0;
+    CString m_strPin;  // "%08lu": leading zeros shown
+
+protected:
+    BOOL OnInitDialog() override;
 };

@@ -1,3 +1,541 @@
 #include "softap/KelvoPageApConfigXPVistaDlg.h"
+#include "base/DebugLog.h"
+#include "base/LanguageTable.h"
+#include "contract/StationContract.h"
+#include "core/ProductMessageBox.h"
+#include "core/QXAPLIB.h"
+#include "core/hidedlg/HideDlg.h"
+#include "skin/KelvoPageUIDlg.h"
+#include "softap/AuthSecuDlg.h"
+#include "softap/BridgeBinding.h"
+#include "softap/ConfigPage.h"
+#include "softap/KelvoPageApConfigDlg.h"
+#include "softap/NetAdapterDevice.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
 
 IMPLEMENT_DYNCREATE(CKelvoPageApConfigXPVistaDlg, CDialog)
+
+namespace {
+constexpr int kWep64PassPhraseChars = 40, kWep128PassPhraseChars = 64;
+constexpr int kWep64Bytes = 5, kWep64KeyBytes = 20, kWep128KeyBytes = 13, kWep128DigestBytes = 16;
+constexpr int kOsVistaFirst = 10, kOsVistaLast = 11;
+constexpr ULONG kAuthOpen = 0, kAuthShared = 1, kAuthWpaPsk = 4, kAuthWpa2Psk = 7, kAuthMixed = 9;
+constexpr ULONG kEncWep = 0, kEncNone = 1, kEncTkip = 4, kEncAes = 6, kEncBoth = 8;
+constexpr ULONG kHtBridgeShift = 21;
+
+CComboBox* Combo(CWnd& page, int id)
+{
+    return static_cast<CComboBox*>(page.GetDlgItem(id));
+}
+
+bool IsChecked(CWnd& page, int id)
+{
+    return page.SendDlgItemMessage(id, BM_GETCHECK) == BST_CHECKED;
+}
+
+void SetCheck(CWnd& page, int id, bool checked)
+{
+    page.SendDlgItemMessage(id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+CString ItemText(CWnd& page, int id)
+{
+    CString text;
+    if (CWnd* control = page.GetDlgItem(id)) control->GetWindowText(text);
+    return text;
+}
+
+void Enable(CWnd& page, int id, bool enable)
+{
+    if (CWnd* control = page.GetDlgItem(id)) control->EnableWindow(enable);
+}
+
+// Copies the entries and the selection of a classic combo into a skinned one.
+void CopyCombo(CWnd& from, int fromId, CWnd& to, int toId)
+{
+    CComboBox* source = Combo(from, fromId);
+    CComboBox* target = Combo(to, toId);
+    if (!target) return;
+    target->ResetContent();
+    if (!source || !source->m_hWnd) return;
+    for (int i = 0; i < source->GetCount(); ++i) {
+        CString text;
+        source->GetLBText(i, text);
+        target->AddString(text);
+    }
+    target->SetCurSel(source->GetCurSel());
+}
+
+CString HexText(const BYTE* bytes, int count)
+{
+    CString text;
+    for (int i = 0; i < count; ++i) {
+        CString pair;
+        pair.Format("%02X", bytes[i]);
+        text += pair;
+    }
+    return text;
+}
+
+bool AllZero(const BYTE* bytes, int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (bytes[i]) return false;
+    return true;
+}
+}  // namespace
+
+ApSecurityChoice SecurityChoiceFromCodes(const ApSecurityCodes& codes)
+{
+    ApSecurityChoice choice;
+    const int wpaEncryption = codes.Encryption == kEncTkip ? 0 : 1;
+    switch (codes.Auth) {
+    case kAuthOpen:
+        choice.SecurityType = codes.Encryption == kEncWep ? 1 : 0;
+        break;
+    case kAuthShared:
+        choice.SecurityType = 1;
+        choice.AuthType = 1;
+        break;
+    case kAuthWpaPsk:
+        choice.SecurityType = 2;
+        choice.EncryptionType = wpaEncryption;
+        break;
+    case kAuthWpa2Psk:
+    case kAuthMixed:  // shown as WPA2-PSK, its stronger half
+        choice.SecurityType = 3;
+        choice.EncryptionType = wpaEncryption;
+        break;
+    default: break;
+    }
+    return choice;
+}
+
+ApSecurityCodes SecurityCodesFromChoice(const ApSecurityChoice& choice)
+{
+    ApSecurityCodes codes;
+    switch (choice.SecurityType) {
+    case 1:
+        codes.Auth = choice.AuthType == 1 ? kAuthShared : kAuthOpen;
+        codes.Encryption = kEncWep;
+        break;
+    case 2:
+    case 3:
+        codes.Auth = choice.SecurityType == 2 ? kAuthWpaPsk : kAuthWpa2Psk;
+        codes.Encryption = choice.EncryptionType == 0 ? kEncTkip : kEncAes;
+        break;
+    default:
+        codes.Auth = kAuthOpen;
+        codes.Encryption = kEncNone;
+        break;
+    }
+    return codes;
+}
+
+int FindComboCode(HWND combo, ULONG code)
+{
+    const int count = static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        if (static_cast<ULONG>(::SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == code) return i;
+    return CB_ERR;
+}
+
+BEGIN_MESSAGE_MAP(CKelvoPageApConfigXPVistaDlg, CDialog)
+    ON_WM_SHOWWINDOW()
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+    ON_BN_CLICKED(IDC_KAPCFG_SAVE, OnBtnSave)
+    ON_BN_CLICKED(IDC_KAPCFG_CANCEL, OnBtnCancel)
+    ON_BN_CLICKED(IDC_KAPCFG_PASSPHRASE_RADIO, OnKeySourceRadio)
+    ON_BN_CLICKED(IDC_KAPCFG_KEY_RADIO, OnKeySourceRadio)
+    ON_CBN_SELCHANGE(IDC_KAPCFG_SECTYPE, OnSecurityTypeChange)
+    ON_CBN_SELCHANGE(IDC_KAPCFG_TXKEY, OnTransmitKeyChange)
+    ON_CBN_SELCHANGE(IDC_KAPCFG_WEPSIZE, OnWepSizeChange)
+    ON_EN_CHANGE(IDC_KAPCFG_PASSPHRASE, OnPassPhraseChange)
+    ON_MESSAGE(MSG_BIND_RESULT, OnBindResult)
+END_MESSAGE_MAP()
+
+CKelvoPageApConfigXPVistaDlg::CKelvoPageApConfigXPVistaDlg() : CDialog(IDD) {}
+
+CKelvoPageApConfigXPVistaDlg::~CKelvoPageApConfigXPVistaDlg()
+{
+    CBindResultWaiter::Get().Stop(m_hWnd);
+}
+
+CConfigPage* CKelvoPageApConfigXPVistaDlg::ConfigPage() const
+{
+    CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
+    if (!main || !main->m_pConfigPage) return nullptr;
+    main->EnsurePage(main->m_pConfigPage);
+    return main->m_pConfigPage->m_hWnd ? main->m_pConfigPage : nullptr;
+}
+
+CAuthSecuDlg* CKelvoPageApConfigXPVistaDlg::SecurityDialog() const
+{
+    CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
+    if (!main || !main->m_pAuthSecuDlg) return nullptr;
+    main->EnsurePage(main->m_pAuthSecuDlg);
+    return main->m_pAuthSecuDlg->m_hWnd ? main->m_pAuthSecuDlg : nullptr;
+}
+
+BOOL CKelvoPageApConfigXPVistaDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    InitApConfigPage(*this, false);
+    if (G_nOSVersion >= kOsVistaFirst && G_nOSVersion <= kOsVistaLast) {
+        m_DataFile.CreateUserDataFolder(kDataFile2Name);
+        m_bUseDataFile = 1;
+    } else {
+        m_bUseDataFile = 0;
+    }
+    FillApSecurityTypes(*this);
+    Combo(*this, IDC_KAPCFG_SECTYPE)->SetCurSel(0);
+    CComboBox& encryption = *Combo(*this, IDC_KAPCFG_ENCTYPE);
+    encryption.ResetContent();
+    encryption.AddString("TKIP");
+    encryption.AddString("AES");
+    encryption.SetCurSel(0);
+    CComboBox& auth = *Combo(*this, IDC_KAPCFG_AUTH);
+    auth.ResetContent();
+    auth.AddString(G_LangTable.IDS_AP_OPEN_SYSTEM.IsEmpty() ? "Open System" : static_cast<LPCSTR>(G_LangTable.IDS_AP_OPEN_SYSTEM));
+    auth.AddString(G_LangTable.IDS_AP_SHARED_KEY.IsEmpty() ? "Shared Key" : static_cast<LPCSTR>(G_LangTable.IDS_AP_SHARED_KEY));
+    auth.SetCurSel(0);
+    ShowApSecurityControls(*this, 0);
+    return TRUE;
+}
+
+void CKelvoPageApConfigXPVistaDlg::LoadFromClassicPages()
+{
+    if (!m_hWnd) return;
+    CConfigPage* config = ConfigPage();
+    CAuthSecuDlg* security = SecurityDialog();
+    if (config) {
+        config->UpdateData(TRUE);
+        CopyCombo(*config, IDC_APCFG_CHANNEL, *this, IDC_KAPCFG_CHANNEL);
+        CopyCombo(*config, IDC_APCFG_TXRATE, *this, IDC_KAPCFG_POWER);
+        CopyCombo(*config, IDC_APCFG_MODE, *this, IDC_KAPCFG_MODE);
+        SetDlgItemText(IDC_KAPCFG_SSID, ItemText(*config, IDC_APCFG_SSID));
+        SetCheck(*this, IDC_KAPCFG_HIDE_SSID, IsChecked(*config, IDC_APCFG_HIDE_SSID));
+    }
+    // The dialog's choice by its codes: its list positions shift when WEP or TKIP is barred.
+    ApSecurityCodes codes;
+    int defaultKey = 0;
+    if (security) {
+        security->UpdateData(TRUE);
+        for (auto [id, code] : {std::pair{IDC_APSEC_AUTH, &codes.Auth}, std::pair{IDC_APSEC_ENCRY, &codes.Encryption}}) {
+            CComboBox* combo = Combo(*security, id);
+            const int selected = combo ? combo->GetCurSel() : CB_ERR;
+            if (selected != CB_ERR) *code = static_cast<ULONG>(combo->GetItemData(selected));
+        }
+        for (int k = 0; k < 4; ++k)
+            if (IsChecked(*security, IDC_APSEC_KEY1_RADIO + k)) defaultKey = k;
+    }
+    const ApSecurityChoice choice = SecurityChoiceFromCodes(codes);
+    Combo(*this, IDC_KAPCFG_SECTYPE)->SetCurSel(choice.SecurityType);
+    Combo(*this, IDC_KAPCFG_AUTH)->SetCurSel(choice.AuthType);
+    Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(choice.EncryptionType);
+    // Only the controls follow the type here: presets would override what was just loaded.
+    ShowApSecurityControls(*this, choice.SecurityType);
+
+    Combo(*this, IDC_KAPCFG_TXKEY)->SetCurSel(defaultKey);
+    CString caption;
+    caption.Format("%s %d", static_cast<LPCSTR>(G_LangTable.IDS_LAB_KEY), defaultKey + 1);
+    SetDlgItemText(IDC_KAPCFG_KEY_RADIO, caption);
+    FillApWepSizes(*this);
+    SetDlgItemText(IDC_KAPCFG_PASSPHRASE, "");
+    m_strPassPhrase.Empty();
+
+    if (security) {
+        const CString key = ItemText(*security, IDC_APSEC_KEY1 + defaultKey);
+        CComboBox* format = Combo(*security, IDC_APSEC_KEY1_FORMAT + defaultKey);
+        const int hex = format && format->GetCurSel() == 0;
+        const int ascii = format && format->GetCurSel() == 1;
+        if (hex || ascii) {
+            const bool is64 = key.GetLength() == (hex ? 10 : 5);
+            Combo(*this, IDC_KAPCFG_WEPSIZE)->SetCurSel(is64 ? 0 : 1);
+            SetDlgItemText(IDC_KAPCFG_KEY, key);
+        }
+        SetDlgItemText(IDC_KAPCFG_PSK, ItemText(*security, IDC_APSEC_PSK));
+    }
+    const int size = Combo(*this, IDC_KAPCFG_WEPSIZE)->GetCurSel();
+    SendDlgItemMessage(IDC_KAPCFG_PASSPHRASE, EM_LIMITTEXT, size == 0 ? kWep64PassPhraseChars : kWep128PassPhraseChars);
+    SetCheck(*this, IDC_KAPCFG_PASSPHRASE_RADIO, false);
+    SetCheck(*this, IDC_KAPCFG_KEY_RADIO, true);
+    Enable(*this, IDC_KAPCFG_PASSPHRASE, false);
+    Enable(*this, IDC_KAPCFG_KEY, true);
+    if (G_bIsAdmin) FillBridgeList();
+}
+
+void CKelvoPageApConfigXPVistaDlg::FillBridgeList()
+{
+    std::vector<CString> names;
+    m_szOwnAdapterName[0] = '\0';
+    FindNetAdapterDevice(names, QXAPAPI.m_AdapterEntry.chName, m_szOwnAdapterName);
+    CComboBox& list = *Combo(*this, IDC_KAPCFG_BRIDGE_ADAPTER);
+    list.ResetContent();
+    for (const CString& name : names) list.AddString(name);
+    const int index = FindStoredBridgeAdapter(names);
+    list.SetCurSel(index >= 0 ? index : 0);
+    SetCheck(*this, IDC_KAPCFG_BRIDGE, index >= 0);
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnSecurityTypeChange()
+{
+    const int type = Combo(*this, IDC_KAPCFG_SECTYPE)->GetCurSel();
+    ShowApSecurityControls(*this, type);
+    if (type == 1) {
+        Combo(*this, IDC_KAPCFG_AUTH)->SetCurSel(0);
+        Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(0);
+    } else if (type == 2) {
+        Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(0);
+    } else if (type == 3) {
+        Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(1);
+    }
+    if (CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive(); main && main->m_hWnd) main->Invalidate(TRUE);
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnKeySourceRadio()
+{
+    const bool passPhrase = IsChecked(*this, IDC_KAPCFG_PASSPHRASE_RADIO);
+    Enable(*this, IDC_KAPCFG_PASSPHRASE, passPhrase);
+    Enable(*this, IDC_KAPCFG_KEY, !passPhrase);
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnWepSizeChange()
+{
+    if (Combo(*this, IDC_KAPCFG_WEPSIZE)->GetCurSel() == 0) {
+        SendDlgItemMessage(IDC_KAPCFG_PASSPHRASE, EM_LIMITTEXT, kWep64PassPhraseChars);
+        const CString text = ItemText(*this, IDC_KAPCFG_PASSPHRASE);
+        if (text.GetLength() > kWep64PassPhraseChars) SetDlgItemText(IDC_KAPCFG_PASSPHRASE, text.Left(kWep64PassPhraseChars));
+    } else {
+        SendDlgItemMessage(IDC_KAPCFG_PASSPHRASE, EM_LIMITTEXT, kWep128PassPhraseChars);
+    }
+    OnPassPhraseChange();
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnPassPhraseChange()
+{
+    m_strPassPhrase = ItemText(*this, IDC_KAPCFG_PASSPHRASE);
+    if (m_strPassPhrase.IsEmpty()) {
+        SetDlgItemText(IDC_KAPCFG_KEY, "");
+        return;
+    }
+    for (CString& key : m_strKeyTable) key.Empty();
+    if (Combo(*this, IDC_KAPCFG_WEPSIZE)->GetCurSel() == 0) {
+        BYTE keys[kWep64KeyBytes] = {};
+        GenerateWep64Keys(m_strPassPhrase, keys);
+        // Nothing generated gives no keys, never a key of zeros.
+        if (!AllZero(keys, kWep64KeyBytes))
+            for (int k = 0; k < 4; ++k) m_strKeyTable[k] = HexText(keys + k * kWep64Bytes, kWep64Bytes);
+    } else {
+        BYTE digest[kWep128DigestBytes] = {};
+        GenerateWep128Key(m_strPassPhrase, digest);
+        if (!AllZero(digest, kWep128DigestBytes))
+            for (CString& key : m_strKeyTable) key = HexText(digest, kWep128KeyBytes);
+    }
+    ShowKeyForTransmitKey();
+}
+
+void CKelvoPageApConfigXPVistaDlg::ShowKeyForTransmitKey()
+{
+    const int k = Combo(*this, IDC_KAPCFG_TXKEY)->GetCurSel();
+    const int first = m_strKeyTable[0].GetLength();
+    const bool generated = first == 10 || first == 26;
+    SetDlgItemText(IDC_KAPCFG_KEY, generated && k >= 0 && k < 4 ? static_cast<LPCSTR>(m_strKeyTable[k]) : "");
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnTransmitKeyChange()
+{
+    CString caption;
+    caption.Format("%s %d", static_cast<LPCSTR>(G_LangTable.IDS_LAB_KEY), Combo(*this, IDC_KAPCFG_TXKEY)->GetCurSel() + 1);
+    SetDlgItemText(IDC_KAPCFG_KEY_RADIO, caption);
+    ShowKeyForTransmitKey();
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CDialog::OnShowWindow(bShow, nStatus);
+    if (bShow) LoadFromClassicPages();
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != TIMER_APCONFIG_APPLY) return;
+    KillTimer(TIMER_APCONFIG_APPLY);
+    LoadFromClassicPages();
+    if (G_bIsAdmin && IsChecked(*this, IDC_KAPCFG_BRIDGE) && Combo(*this, IDC_KAPCFG_BRIDGE_ADAPTER)->GetCurSel() >= 0)
+        BindBridge(ItemText(*this, IDC_KAPCFG_BRIDGE_ADAPTER));
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnDestroy()
+{
+    CBindResultWaiter::Get().Stop(m_hWnd);
+    CDialog::OnDestroy();
+}
+
+int CKelvoPageApConfigXPVistaDlg::ValidateSecurity()
+{
+    const int type = Combo(*this, IDC_KAPCFG_SECTYPE)->GetCurSel();
+    const int wepSize = Combo(*this, IDC_KAPCFG_WEPSIZE)->GetCurSel();
+    if (const CString* refusal = CheckApSecurity(type, wepSize, ItemText(*this, IDC_KAPCFG_KEY),
+                                                 ItemText(*this, IDC_KAPCFG_PSK))) {
+        ShowProductMessageBox(*refusal);
+        return 0;
+    }
+    return 1;
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnBtnSave()
+{
+    if (!ValidateSecurity()) return;
+    if (!ApplySettings()) return;
+    if (CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive()) main->ShowLinkInfoTab();
+}
+
+void CKelvoPageApConfigXPVistaDlg::OnBtnCancel()
+{
+    LoadFromClassicPages();
+}
+
+BOOL CKelvoPageApConfigXPVistaDlg::ApplySettings()
+{
+    CConfigPage* config = ConfigPage();
+    CAuthSecuDlg* security = SecurityDialog();
+    if (!config || !security) {
+        DebugLog(1, "[QxUI] CKelvoPageApConfigXPVistaDlg::ApplySettings: the classic pages are missing\n");
+        return FALSE;
+    }
+    // The configuration page: the skinned choices into its controls, then into its members.
+    for (auto [from, to] : {std::pair{IDC_KAPCFG_CHANNEL, IDC_APCFG_CHANNEL}, std::pair{IDC_KAPCFG_POWER, IDC_APCFG_TXRATE},
+                            std::pair{IDC_KAPCFG_MODE, IDC_APCFG_MODE}})
+        if (CComboBox* target = Combo(*config, to)) target->SetCurSel(Combo(*this, from)->GetCurSel());
+    config->SetDlgItemText(IDC_APCFG_SSID, ItemText(*this, IDC_KAPCFG_SSID));
+    SetCheck(*config, IDC_APCFG_HIDE_SSID, IsChecked(*this, IDC_KAPCFG_HIDE_SSID));
+    config->UpdateData(TRUE);
+
+    // The security dialog, by its codes.
+    ApSecurityChoice choice;
+    choice.SecurityType = Combo(*this, IDC_KAPCFG_SECTYPE)->GetCurSel();
+    choice.AuthType = Combo(*this, IDC_KAPCFG_AUTH)->GetCurSel();
+    choice.EncryptionType = Combo(*this, IDC_KAPCFG_ENCTYPE)->GetCurSel();
+    const ApSecurityCodes codes = SecurityCodesFromChoice(choice);
+    CComboBox* auth = Combo(*security, IDC_APSEC_AUTH);
+    const int authIndex = auth ? FindComboCode(auth->m_hWnd, codes.Auth) : CB_ERR;
+    if (authIndex == CB_ERR) {
+        DebugLog(1, "[QxUI] SAVE: the security dialog does not offer authentication %lu\n", codes.Auth);
+        return FALSE;
+    }
+    auth->SetCurSel(authIndex);
+    security->OnSelchangeAuthMode();
+    CComboBox* encryption = Combo(*security, IDC_APSEC_ENCRY);
+    const int encIndex = encryption ? FindComboCode(encryption->m_hWnd, codes.Encryption) : CB_ERR;
+    if (encIndex == CB_ERR) {
+        DebugLog(1, "[QxUI] SAVE: the security dialog does not offer encryption %lu\n", codes.Encryption);
+        return FALSE;
+    }
+    encryption->SetCurSel(encIndex);
+    const int k = std::max(0, Combo(*this, IDC_KAPCFG_TXKEY)->GetCurSel());
+    for (int n = 0; n < 4; ++n) SetCheck(*security, IDC_APSEC_KEY1_RADIO + n, n == k);
+    const CString key = ItemText(*this, IDC_KAPCFG_KEY);
+    security->SetDlgItemText(IDC_APSEC_KEY1 + k, key);
+    if (CComboBox* format = Combo(*security, IDC_APSEC_KEY1_FORMAT + k))
+        format->SetCurSel(key.GetLength() == 5 || key.GetLength() == 13 ? 1 : 0);
+    security->SetDlgItemText(IDC_APSEC_PSK, ItemText(*this, IDC_KAPCFG_PSK));
+    security->UpdateData(TRUE);
+    if (!security->ValidateAndCopyBack()) return FALSE;
+
+    const bool bridged = IsChecked(*this, IDC_KAPCFG_BRIDGE);
+    const int index = Combo(*this, IDC_KAPCFG_BRIDGE_ADAPTER)->GetCurSel();
+    const CString adapter = index >= 0 ? ItemText(*this, IDC_KAPCFG_BRIDGE_ADAPTER) : CString();
+    if (index >= 0) StoreBridgeWord(adapter, bridged);
+    config->SetBridgeWord(m_nBridgeWord);
+    // APPLY, not the bare write: its checks and the Windows profile come with it.
+    if (!config->OnApply()) return FALSE;
+    if (static_cast<ULONG>(bridged) != m_bBridged || index != m_nBridgeIndex) {
+        if (bridged) BindBridge(adapter);
+        else UnbindAllBridges();
+        m_bBridged = bridged ? 1 : 0;
+        m_nBridgeIndex = index;
+    }
+    return TRUE;
+}
+
+void CKelvoPageApConfigXPVistaDlg::StoreBridgeWord(LPCSTR adapterName, bool bridged)
+{
+    m_nBridgeWord = SoftApBridgeWord(adapterName, bridged);
+    if (m_bUseDataFile) {
+        if (!m_DataFile.WriteDataFile(&m_nBridgeWord, sizeof m_nBridgeWord))
+            DebugLog(1, "[QxUI] the bridge word could not be written to %s\n", static_cast<LPCSTR>(m_DataFile.Path()));
+        m_nBridgeWord = 0;
+        return;
+    }
+    m_ApConfig = {};
+    QXAPAPI.QXAP_ReadConfigData(&m_ApConfig);
+}
+
+int CKelvoPageApConfigXPVistaDlg::FindStoredBridgeAdapter(const std::vector<CString>& names)
+{
+    ULONG word = 0;
+    if (m_bUseDataFile) {
+        ULONG stored = 0;
+        if (m_DataFile.ReadDataFile(&stored, sizeof stored) == sizeof stored) word = stored;
+    } else {
+        m_ApConfig = {};
+        QXAPAPI.QXAP_ReadConfigData(&m_ApConfig);
+        word = (m_ApConfig.HT_PhyMode >> kHtBridgeShift) & (kSoftApBridgedBit | kSoftApSumMask);
+    }
+    m_bBridged = 0;
+    m_nBridgeIndex = -1;
+    if (!(word & kSoftApBridgedBit)) return -1;
+    const int index = FindBridgeAdapterIndex(names, word, kSoftApBridgedBit, kSoftApSumMask);
+    m_bBridged = 1;
+    m_nBridgeIndex = index;
+    return index;
+}
+
+void CKelvoPageApConfigXPVistaDlg::BindBridge(LPCSTR adapterName)
+{
+    CString parameters;
+    if (!BuildBindCommand(parameters, QXAPAPI.m_AdapterEntry.chSoftApName, adapterName, m_hWnd)) {
+        ShowProductMessageBox(G_LangTable.IDS_AP_BIND_ERROR);
+        return;
+    }
+    if (!StartBridgeProgram(parameters)) {
+        LoadFromClassicPages();
+        return;
+    }
+    CBindResultWaiter::Get().Start(m_hWnd);
+}
+
+void CKelvoPageApConfigXPVistaDlg::UnbindAllBridges()
+{
+    StartBridgeProgram(BuildUnbindAllCommand());
+}
+
+void CKelvoPageApConfigXPVistaDlg::UnbindAndArmApply(int entering)
+{
+    if (G_bIsAdmin && !entering) {
+        if (m_bBridged == 1) UnbindAllBridges();
+        return;
+    }
+    if (m_hWnd) SetTimer(TIMER_APCONFIG_APPLY, kApConfigApplyMs, nullptr);
+}
+
+LRESULT CKelvoPageApConfigXPVistaDlg::OnBindResult(WPARAM, LPARAM)
+{
+    return HandleBindResult();
+}
+
+// ---- Pass-phrase WEP key generation: not built yet; the generators replace these ----
+void GenerateWep64Keys(LPCSTR, BYTE*)
+{
+    DebugLog(1, "[QxUI] GenerateWep64Keys is not built yet\n");
+}
+
+void GenerateWep128Key(LPCSTR, BYTE*)
+{
+    DebugLog(1, "[QxUI] GenerateWep128Key is not built yet\n");
+}

@@ -1,7 +1,14 @@
-// The Wi-Fi Direct engine: owned by the hidden main dialog, its pages live in the skinned main
-// window. This is what the core calls; the engine's own behaviour grows behind it.
+// The Wi-Fi Direct engine: the root form, owned by the hidden main dialog for the life of the
+// program. It reads the driver's status block after each status event, keeps the device
+// topology the pages list, and switches, scans, connects, disconnects and shares the
+// connection through the station library. Its timers run on the main Wi-Fi Direct page.
 #pragma once
-#include <windows.h>
+#include "wifidirect/BCBBasicForm.h"
+#include "wifidirect/WiFiDirectForms.h"
+#include "contract/WiFiDirectRecords.h"
+#include "framework/Afx.h"
+
+#include <vector>
 
 // Answers to a pending Wi-Fi Direct connection request.
 enum P2P_REQUEST_ANSWER : LONG {
@@ -11,23 +18,139 @@ enum P2P_REQUEST_ANSWER : LONG {
     P2P_REQUEST_DONE = 2,
 };
 
-class CAdvancedWiFiDirect {
-public:
-    CAdvancedWiFiDirect() = default;
-    CAdvancedWiFiDirect(const CAdvancedWiFiDirect&) = delete;
-    CAdvancedWiFiDirect& operator=(const CAdvancedWiFiDirect&) = delete;
-    virtual ~CAdvancedWiFiDirect() = default;
+constexpr UINT_PTR TIMER_WIFIDIRECT_CONNECT_STATUS = 8209;
+constexpr UINT_PTR TIMER_WIFIDIRECT_PROGRESS_BAR = 8210;
+constexpr UINT_PTR TIMER_POP_SETTING = 8211;
+constexpr UINT_PTR TIMER_WIFIDIRECT_ONESHOT = 8212;
+constexpr UINT_PTR TIMER_WIFIDIRECT_ICS = 8213;
 
-    // The window of the main window's Wi-Fi Direct page, which receives the engine's notifications.
-    virtual void SetHwnd(HWND hWnd) { m_hWnd = hWnd; }
-    HWND GetHwnd() const { return m_hWnd; }
-    // Switches Wi-Fi Direct on or off in the station library.
-    virtual void EnableOrDisableWiFiDirect(BOOL bEnable, BOOL bStationSide, BOOL bGroupOwner, BOOL bForceOff);
-    // Reads the engine's new status after the driver signalled a change.
-    virtual void GetWiFiDirectWpseStatus();
+// A listed device and, for a group, its members.
+struct WIFIDIRECT_TOPOLOGY_ITEM {
+    WIFIDIRECT_DEVICE_ENTRY Device = {};
+    std::vector<WIFIDIRECT_DEVICE_ENTRY> vecSubDeviceList;
+};
+
+class CAdvancedWiFiDirect : public CBCBBasicForm {
+public:
+    CAdvancedWiFiDirect();
+    ~CAdvancedWiFiDirect() override;
+
+    static constexpr int kRequestWindowSeconds = 15;
+    static constexpr DWORD kConnectProgressMs = 50000;
+    // The sharing state is awaited this many ticks of the sharing timer, then given up.
+    static constexpr int kIcsWaitTicks = 30;
+    static constexpr char kQxSwapProgram[] = "QxSwap.exe";
+    static constexpr char kMediaServerProgram[] = "QxMediaServer.exe";
+    static constexpr char kVirtualMiniport[] = "{5D624F94-8850-40C3-A3FA-A4FD2080BAF3}\\VWIFIMP";
+
+    // Framework.
+    void SetHwnd(HWND hWnd) override;
+    void EnableDisableTimer(UINT_PTR nIDEvent, BOOL enable);
+    int OnTimer(UINT_PTR nIDEvent) override;
+    // The host page's chain after its own timer: engine, profile form, settings wizard,
+    // progress form, media-sharing form. -1 when none took the id.
+    int RouteTimer(UINT_PTR nIDEvent);
+
+    // Status and topology.
+    void GetWiFiDirectWpseStatus();
+    void UpdateTopologyData();
+    void ShowMyInfo();
+    // The text of an error event's code (its value and configuration methods where they count).
+    static CString ErrorCodeText(ULONG code, ULONG value, USHORT configMethods);
+
+    // Switching, scanning, connecting, sharing.
+    virtual void EnableOrDisableWiFiDirect(BOOL bOn, BOOL bReadControl, BOOL bForceNamePage, BOOL bWriteFlag);
+    void EnableWiFiDirect() { EnableOrDisableWiFiDirect(1, 1, 1, 1); }
+    void DisableWiFiDirect() { EnableOrDisableWiFiDirect(0, 0, 0, 1); }
+    void InitializeVariablesAndStatus(BOOL flag = FALSE);
+    void OnScan();
+    void OnConnectDevice(void (*callback)(void*) = nullptr, void* argument = nullptr);
+    void OnDisconnect();
+    void TriggerWPS();
+    void ConnectWiFiDirectCredential();
+    void GenerateSeudoWiFiDirectProfile();
+    void PopMsgAndInitSetting();
+    void OnPopupConnectSetting();
+    void BtnWPSConnectClick();
+    void DisplayPin();
+    void StartWiFiDirectProgress(bool start, DWORD durationMs);
+    void RunQxSwapToControlICS(bool on);
+    void GetAndSetMyIP();
+    // Timer handlers.
+    void TimerCheckConnectStatusTimer();
+    void TimerPopMsgTimer();
+    void TimerCheckICSTimer();
+    // The incoming-request callback of the main page and its argument.
+    void SetCallback(void (*callback)(void*), void* argument)
+    {
+        m_pfnRequestCallback = callback;
+        m_pRequestArgument = argument;
+    }
+
+    // Framework fields: timers 8213, 8212, 8211, 8210, 8209 in that order.
+    BOOL m_bTimerRunning[5] = {};
+    UINT m_nTimerInterval[5] = {1000, 5000, 1000, 1000, 1000};
+    CWiFiDirectSetting* m_pSetting = nullptr;
+    CWiFiDirectProfile* m_pProfile = nullptr;
+    CProgressMsg* m_pProgressMsg = nullptr;
+    CWiFiDirectMediaSharing* m_pMediaSharing = nullptr;
+
+    // Status and topology.
+    alignas(ULONG) BYTE m_WiFiDirectStatus[kWiFiDirectStatusBytes] = {};
+    BOOL m_bEnableWiFiDirect = FALSE;
+    int m_nDefaultIntentIndex = 0;
+    int m_nReserved1 = 0;
+    CString m_strVenderSSID;
+    CString m_strMyDeviceName;
+    CString m_strMyMacAddress;
+    CString m_strReserved1;
+    ULONG m_ulMyRule = 2;
+    CString m_strMykey;
+    WIFIDIRECT_DEVICE_ENTRY MyDeviceData = {};
+    std::vector<WIFIDIRECT_TOPOLOGY_ITEM> m_vecTopology;
+    int n1stOrderDeviceNum = 0;
+    int m_nIndexInVecForDevice0 = 0;
+    int m_nReserved2 = 0;
+    CString m_strErrorText;  // the text of the last error event shown to the user
+
+    // Connection.
+    CString m_strGroupSSID;
+    WIFIDIRECT_DEVICE_ENTRY m_SeleteDeviceEntry = {};
+    CString m_strConnectMac;
+    BOOL m_bPopWiFiDirectSettingWindows = FALSE;
+    int m_nPopWiFiDirectSettingWindows = 0;
+    int m_nReserved3 = 3;
+    int m_nReserved4 = 3;
+    BOOL m_bDeviceNameReady = FALSE;
+    int m_nReserved5 = 0;
+    int m_nReserved6 = 0;
+    BOOL m_bEnableICSEvent = FALSE;
+    BOOL m_bEnableAutonomousGO = FALSE;
+    CString m_strMyWiFiDirectIPAddress = "0.0.0.0";
+    int m_nNumOfMyGroup = 0;
+    BOOL m_bProfileFormGone = FALSE;
+    BOOL m_bMediaServerPresent = FALSE;
+    CString m_strReserved2;
+    CString m_strProgressText;
+    BOOL m_bScanning = FALSE;
+    int m_ConnectStatus = 2;
+    void (*m_pfnRequestCallback)(void*) = nullptr;
+    void* m_pRequestArgument = nullptr;
+    // What the main page shows of the connection check: its status text and whether its WPS
+    // button is offered.
+    CString m_strLinkStatusText;
+    BOOL m_bP2PPanelShown = FALSE;
+    // Sharing: the state awaited, and the ticks left before the wait is given up.
+    int m_nIcsTicksLeft = 0;
+    BOOL m_bIcsAwaitedOn = FALSE;
 
 private:
-    HWND m_hWnd = nullptr;
+    int TimerSlot(UINT_PTR nIDEvent) const;
+    void SendConfigMode(ULONG mode, bool withName);
+    void HandleDisconnectEvent();
+    void HandleErrorEvent();
+    void RestartDhcpWorker();
+    bool ReadStoredFlag(ULONG& flag);
 };
 
 // The answer to a pending connection request (shared with the engine's worker).

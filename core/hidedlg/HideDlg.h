@@ -326,6 +326,7 @@ private:
     void ApplySmallDesktopRule();
     void StartSteadyTimers();
     void RestartDhcpThread();
+    friend class CAdvancedWiFiDirect;  // restarts the DHCP worker on the driver's request
     bool IsSelectedAdapterPresent();
     // The network name of the current link (empty when not linked or in soft-AP mode).
     CString CurrentNetworkName();

@@ -476,3 +476,53 @@ LONG WINAPI QXAP_DisableDhcpServer(void)
     w.Refresh();
     return QXWL_ERROR_SUCCESS;
 }
+
+BOOL WINAPI QXAP_CheckIEEE80211H(void)
+{
+    SoftApWorld& w = Enter("QXAP_CheckIEEE80211H()");
+    auto guard = w.Lock();
+    return w.S.Ieee80211H != 0;
+}
+
+LONG WINAPI QXAP_QueryCountryRegion(ULONG* region, ULONG* has5GHz, ULONG* has24GHz)
+{
+    SoftApWorld& w = Enter("QXAP_QueryCountryRegion()");
+    auto guard = w.Lock();
+    if (region) *region = (static_cast<ULONG>(w.S.MaxRegion24 & 0xFF) << 16) | (static_cast<ULONG>(w.S.MaxRegion5 & 0xFF) << 24);
+    if (has5GHz) *has5GHz = w.S.Supports11a ? 1 : 0;
+    if (has24GHz) *has24GHz = w.S.Has24GHz ? 1 : 0;
+    return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXAP_GetCountryChannel(UCHAR* channels5GHz, UCHAR* channels24GHz, ULONG* count24GHz, ULONG* count5GHz,
+                                   ULONG region24GHz, ULONG region5GHz)
+{
+    SoftApWorld& w = Enter(Format("QXAP_GetCountryChannel(%lu, %lu)", region24GHz, region5GHz));
+    auto guard = w.Lock();
+    UCHAR list[32] = {};
+    const ULONG n24 = simap::RegionChannels(false, region24GHz, w.S, list);
+    if (channels24GHz) memcpy(channels24GHz, list, sizeof list);
+    if (count24GHz) *count24GHz = w.S.Has24GHz ? n24 : 0;
+    memset(list, 0, sizeof list);
+    const ULONG n5 = simap::RegionChannels(true, region5GHz, w.S, list);
+    if (channels5GHz) memcpy(channels5GHz, list, sizeof list);
+    if (count5GHz) *count5GHz = w.S.Supports11a ? n5 : 0;
+    return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXAP_GetSideBandParaFromE2PROM_BG(ULONG* flag)
+{
+    SoftApWorld& w = Enter("QXAP_GetSideBandParaFromE2PROM_BG()");
+    auto guard = w.Lock();
+    if (flag) *flag = static_cast<ULONG>(w.S.SideBand);
+    return QXWL_ERROR_SUCCESS;
+}
+
+BOOL WINAPI QXAP_CheckAllowBW40ForBand(ULONG* bands)
+{
+    SoftApWorld& w = Enter("QXAP_CheckAllowBW40ForBand()");
+    auto guard = w.Lock();
+    if (!bands) return FALSE;
+    *bands &= static_cast<ULONG>(w.S.Bw40Bands);
+    return TRUE;
+}

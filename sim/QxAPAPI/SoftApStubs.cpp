@@ -28,14 +28,10 @@ SIM_STUB(LONG, QXAP_GetNetConfig, (BYTE* config, ULONG size), (config, size), QX
 SIM_STUB(LONG, QXAP_GetEEPROMVer, (ULONG* version), (version), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXAP_GetFirmwareVer, (LPSTR version, ULONG size), (version, size), QXWL_ERROR_SUCCESS)
 SIM_STUB(BOOL, QXAP_IsWow64, (void), (), FALSE)
-SIM_STUB(BOOL, QXAP_CheckIEEE80211H, (void), (), TRUE)
 SIM_STUB(LONG, QXAP_ResetStatisticsCounter, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXAP_QueryHTStatus, (ULONG* htStatus), (htStatus), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXAP_QueryApWLANStatus, (ULONG* status), (status), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXAP_QuerySTAConfig, (VN_802_11_STA_CONFIG* config), (config), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXAP_QueryCountryRegion, (ULONG* region, ULONG* has5GHz, ULONG* has24GHz), (region, has5GHz, has24GHz), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXAP_GetCountryChannel, (UCHAR* channels5GHz , UCHAR* channels24GHz , ULONG* count24GHz, ULONG* count5GHz, ULONG region24GHz, ULONG region5GHz), (channels5GHz, channels24GHz, count24GHz, count5GHz, region24GHz, region5GHz), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXAP_GetSideBandParaFromE2PROM_BG, (ULONG* flag), (flag), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXAP_Query80211CONFIGURATION, (BYTE* configuration, ULONG size), (configuration, size), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXAP_QueryEventTable, (BYTE* table, ULONG size), (table, size), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXAP_QueryAIRONETIP, (BYTE* info, ULONG size), (info, size), QXWL_ERROR_SUCCESS)
@@ -52,5 +48,4 @@ SIM_STUB(LONG, QXAP_QueryBACap, (ULONG* capability), (capability), QXWL_ERROR_SU
 SIM_STUB(LONG, QXAP_SetBACap, (ULONG capabilityLow, ULONG capabilityHigh), (capabilityLow, capabilityHigh), QXWL_ERROR_SUCCESS)
 SIM_STUB(BOOL, QXAP_QueryBATable, (BA_TABLE* table), (table), TRUE)
 SIM_STUB(LONG, QXAP_QuerySWRadioState, (ULONG* swRadio), (swRadio), QXWL_ERROR_SUCCESS)
-SIM_STUB(BOOL, QXAP_CheckAllowBW40ForBand, (ULONG* bands), (), TRUE)  // both bands may use 40 MHz
 // clang-format on

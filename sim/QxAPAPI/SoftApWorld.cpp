@@ -48,7 +48,17 @@ constexpr Key kKeys[] = {
     {"DeviceModel", &Settings::DeviceModel},
     {"Rssi", &Settings::Rssi},
     {"DriverAuthMode", &Settings::DriverAuthMode},
+    {"MaxRegion24", &Settings::MaxRegion24},
+    {"MaxRegion5", &Settings::MaxRegion5},
+    {"Has24GHz", &Settings::Has24GHz},
+    {"Custom24", &Settings::Custom24},
+    {"Custom5", &Settings::Custom5},
+    {"Ieee80211H", &Settings::Ieee80211H},
+    {"Bw40Bands", &Settings::Bw40Bands},
+    {"SideBand", &Settings::SideBand},
+    {"StoredConfig", &Settings::StoredConfig},
 };
+constexpr char kPlaceholderSsid[] = "*Quixen*Any*Network*SSID";
 const Key* FindKey(const std::string& name)
 {
     for (const Key& key : kKeys)
@@ -220,6 +230,7 @@ void SoftApWorld::Reset()
     InRange.clear();
     Associated.clear();
     LeaseOf.clear();
+    Refused.clear();
     Stored = DefaultConfig();
     Applied = {};
     Advance = {};
@@ -238,7 +249,10 @@ void SoftApWorld::Reset()
 
 void SoftApWorld::Apply(const WorldText& text)
 {
-    for (const auto& [name, value] : text.Settings) S.*(FindKey(name)->member) = value;
+    for (const auto& [name, value] : text.Settings) {
+        S.*(FindKey(name)->member) = value;
+        if (FindKey(name)->member == &Settings::StoredConfig) ReplaceStored(value);
+    }
     NotReadyLeft = S.InitNotReadyPolls;
     if (text.HasJournalFile) m_journal.SetFile(text.JournalFile);
     if (text.HasAdapters) Adapters = text.Adapters;
@@ -291,6 +305,7 @@ bool SoftApWorld::SetValue(const std::string& key, LONG value)
     auto guard = Lock();
     S.*(found->member) = value;
     if (found->member == &Settings::InitNotReadyPolls) NotReadyLeft = value;
+    if (found->member == &Settings::StoredConfig) ReplaceStored(value);
     if (!S.DevicePresent) DeviceGone();
     Refresh();
     return true;
@@ -307,6 +322,50 @@ bool SoftApWorld::GetValue(const std::string& key, LONG& value)
     if (!found) return false;
     value = S.*(found->member);
     return true;
+}
+
+void SoftApWorld::ReplaceStored(LONG kind)
+{
+    Stored = kind == 1 ? AP_CONFIG_DATA{} : DefaultConfig();
+    if (kind == 2) {
+        Stored.Ssid.SsidLength = sizeof kPlaceholderSsid - 1;
+        memcpy(Stored.Ssid.Ssid, kPlaceholderSsid, Stored.Ssid.SsidLength);
+    }
+}
+
+ULONG RegionChannels(bool fiveGHz, ULONG region, const Settings& s, UCHAR (&channels)[32])
+{
+    ULONG n = 0;
+    const auto add = [&](int first, int last, int step) {
+        for (int c = first; c <= last && n < 32; c += step) channels[n++] = static_cast<UCHAR>(c);
+    };
+    if (!fiveGHz) {
+        static const int kRanges[8][2] = {{1, 11}, {1, 13}, {10, 11}, {10, 13}, {14, 14}, {1, 14}, {3, 9}, {5, 13}};
+        if (region < 8) add(kRanges[region][0], kRanges[region][1], 1);
+        else if (region == 30) add(1, static_cast<int>(s.Custom24), 1);
+        return n;
+    }
+    switch (region) {
+    case 0: add(36, 64, 4), add(149, 165, 4); break;
+    case 1: case 12: add(36, 64, 4), add(100, 140, 4); break;
+    case 2: add(36, 64, 4); break;
+    case 3: add(52, 64, 4), add(149, 161, 4); break;
+    case 4: add(149, 165, 4); break;
+    case 5: add(149, 161, 4); break;
+    case 6: add(36, 48, 4); break;
+    case 7: add(36, 64, 4), add(100, 140, 4), add(149, 165, 4); break;
+    case 8: add(52, 64, 4); break;
+    case 9: add(36, 64, 4), add(100, 116, 4), add(132, 140, 4), add(149, 165, 4); break;
+    case 10: add(36, 48, 4), add(149, 165, 4); break;
+    case 11: add(36, 64, 4), add(100, 120, 4), add(149, 161, 4); break;
+    case 13: add(52, 64, 4), add(100, 140, 4), add(149, 161, 4); break;
+    case 14: add(36, 64, 4), add(100, 116, 4), add(136, 140, 4), add(149, 165, 4); break;
+    case 15: add(149, 173, 4); break;
+    case 16: add(36, 64, 4), add(100, 140, 4), add(149, 173, 4); break;
+    case 30: if (s.Custom5) add(36, 48, 4); break;
+    default: break;
+    }
+    return n;
 }
 
 void SoftApWorld::DeviceGone()
@@ -331,9 +390,16 @@ void SoftApWorld::Refresh()
 {
     std::vector<Station> now;
     std::vector<std::string> leases;
+    std::vector<std::string> refused;
     if (Running()) {
         for (const Station& station : InRange) {
-            if (!Admits(station) || now.size() >= static_cast<size_t>(kApMacTableMaxEntries)) continue;
+            if (!Admits(station)) {
+                refused.push_back(MacText(station.Mac));
+                if (std::find(Refused.begin(), Refused.end(), refused.back()) == Refused.end())
+                    m_journal.Add("SIM station refused " + refused.back());
+                continue;
+            }
+            if (now.size() >= static_cast<size_t>(kApMacTableMaxEntries)) continue;
             std::string lease;
             for (size_t i = 0; i < Associated.size(); ++i)
                 if (memcmp(Associated[i].Mac, station.Mac, 6) == 0) lease = LeaseOf[i];
@@ -362,6 +428,7 @@ void SoftApWorld::Refresh()
     }
     Associated = std::move(now);
     LeaseOf = std::move(leases);
+    Refused = std::move(refused);
 }
 
 bool SoftApWorld::StationJoin(const UCHAR (&mac)[6])

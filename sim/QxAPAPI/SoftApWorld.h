@@ -26,6 +26,20 @@ struct Settings {
     LONG DeviceModel = 4;         // QXAP_GetCurrentDeviceModel: 2-3 without 802.11n tables, 4-8 with
     LONG Rssi = -45;              // QXAP_QuerySignalStrength, dBm
     LONG DriverAuthMode = -1;     // QXAP_QueryAuthMode; -1: the applied configuration's
+    // Country regions: QXAP_QueryCountryRegion puts the highest accepted region of each band in
+    // byte 2 (2.4 GHz) and byte 3 (5 GHz) of its word; QXAP_GetCountryChannel answers region 30
+    // with channels 1 to Custom24 (0: no list of its own) and, with Custom5 on, 36 to 48.
+    LONG MaxRegion24 = 7;
+    LONG MaxRegion5 = 16;
+    LONG Has24GHz = 1;
+    LONG Custom24 = 0;
+    LONG Custom5 = 0;
+    LONG Ieee80211H = 0;          // QXAP_CheckIEEE80211H
+    LONG Bw40Bands = 3;           // what QXAP_CheckAllowBW40ForBand leaves: bit 0 2.4 GHz, bit 1 5 GHz
+    LONG SideBand = 1;            // QXAP_GetSideBandParaFromE2PROM_BG
+    // Setting it replaces the stored configuration: 0 the factory one, 1 an empty record,
+    // 2 the factory one under the library's placeholder SSID.
+    LONG StoredConfig = 0;
 };
 
 struct Adapter {
@@ -85,6 +99,7 @@ public:
     std::vector<Station> InRange;
     std::vector<Station> Associated;
     std::vector<std::string> LeaseOf;  // parallel to Associated: the leased address, or ""
+    std::vector<std::string> Refused;  // stations in range the access list keeps out (MacText)
     AP_CONFIG_DATA Stored = {};        // QXAP_ReadConfigData / QXAP_WriteandSetConfigData
     AP_CONFIG_DATA Applied = {};       // what the driver runs
     AP_ADVANCE_DATA Advance = {};
@@ -101,6 +116,7 @@ public:
 private:
     SoftApWorld();
     void Apply(const WorldText& text);
+    void ReplaceStored(LONG kind);
     void DeviceGone();
     void ReloadWorldFile();
 
@@ -114,6 +130,8 @@ private:
 
 // The factory configuration: SSID "Kelvo_WLAN", channel 6, 802.11b/g/n, WPA2-PSK.
 AP_CONFIG_DATA DefaultConfig();
+// The channels of a country region (30: the library's own list); count 0 for an unknown region.
+ULONG RegionChannels(bool fiveGHz, ULONG region, const Settings& s, UCHAR (&channels)[32]);
 ULONG ChannelToFrequencyKHz(LONG channel);
 LONG FrequencyKHzToChannel(ULONG frequencyKHz);
 

@@ -102,7 +102,12 @@ void ParseWps(const BYTE* body, size_t size, IE_PARSE_RESULT& out)
             if (length >= 2) { std::snprintf(text, sizeof text, "0x%04X", Be16(value)); Text(out.wpsConfigMethods, text); }
             break;
         case kWpsDevicePasswordId:
-            if (length >= 2) Text(out.wpsDevicePasswordId, Be16(value) == 0 ? "PIN" : Be16(value) == 4 ? "PBC" : "Unknown");
+            // The defined identifiers (0 PIN to 5 registrar-specified) as the driver writes them;
+            // 0x0004 is push button.
+            if (length >= 2) {
+                if (Be16(value) <= 5) { std::snprintf(text, sizeof text, "0x%04X", Be16(value)); Text(out.wpsDevicePasswordId, text); }
+                else Text(out.wpsDevicePasswordId, "Unknown");
+            }
             break;
         case kWpsSelectedRegistrar:
             if (length >= 1) Text(out.wpsSelectedRegistrar, value[0] ? "TRUE" : "FALSE");

@@ -63,6 +63,7 @@ ConnectRequest RequestFromProfile(const WLANPROFILE& p)
     r.Eap = p.b8021X == 1 || p.enumAuthenMode == AUTH_WPA || p.enumAuthenMode == AUTH_WPA2 ||
             p.enumAuthenMode == AUTH_CCKM;
     r.EapMethod = p.enumAuthenProtocol;
+    r.Tunnel = p.enumTunnel;
     r.Identity = Text(p.chID, sizeof p.chID);
     r.Password = Text(p.chPassword, sizeof p.chPassword);
     return r;
@@ -81,6 +82,7 @@ Link::Verdict Link::Judge(const SimNetwork& n, const ConnectRequest& r)
     if (r.AuthMode != n.AuthMode || !SameEncryption(r.Encryption, n.Encryption)) return Verdict::Mismatch;
     if (n.IsPsk()) return r.PassPhrase == n.Key ? Verdict::Connect : Verdict::HandshakeFails;
     if (!r.Eap || r.EapMethod != n.EapMethod) return Verdict::EapNoAnswer;
+    if (n.Tunnel != 0 && r.Tunnel != n.Tunnel) return Verdict::EapReject;
     return (r.Identity == n.Identity && r.Password == n.Password) ? Verdict::EapAccept : Verdict::EapReject;
 }
 
@@ -99,7 +101,16 @@ void Link::Up(Effects& effects)
     m_authenticating = false;
     m_upSince = GetTickCount64();
     effects.AuthCodes.push_back(RS_CBS_AU_STATUS_MEDIA_CONNECT);
+    effects.Journal.push_back("SIM link up " + m_network.Ssid);
     if (m_wepMismatch) effects.AuthCodes.push_back(RS_CBS_ICV_ERROR);
+}
+
+void Link::Reject(Effects& effects)
+{
+    m_authenticating = false;
+    m_linkState = LINK_STATE_AUTH_FAIL;
+    effects.AuthCodes.push_back(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED);
+    effects.Journal.push_back("SIM authentication rejected " + m_network.Ssid);
 }
 
 void Link::Connect(const ConnectRequest& request, const std::vector<SimNetwork>& visible,
@@ -144,17 +155,16 @@ void Link::Connect(const ConnectRequest& request, const std::vector<SimNetwork>&
             e.AuthCodes.push_back(RS_CBS_AU_STATUS_AUTHENTICATING);
         });
         if (verdict == Verdict::EapAccept) {
-            Step(2 * delay, [this](Effects& e) {
+            Step(2 * delay, [this, password = request.Password](Effects& e) {
+                // The server spends a one-time password when it accepts it.
+                if (m_network.OneTimePassword && !m_spentPasswords.insert(m_network.Ssid + '\n' + password).second)
+                    return Reject(e);
                 e.AuthCodes.push_back(RS_CBS_AU_STATUS_AUTHENTICATED);
                 e.AuthCodes.push_back(RS_CBS_PORT_SECURED);
                 Up(e);
             });
         } else if (verdict == Verdict::EapReject) {
-            Step(2 * delay, [this](Effects& e) {
-                m_authenticating = false;
-                m_linkState = LINK_STATE_AUTH_FAIL;
-                e.AuthCodes.push_back(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED);
-            });
+            Step(2 * delay, [this](Effects& e) { Reject(e); });
         } else {
             Step(delay + handshake, [this](Effects& e) {
                 m_authenticating = false;

@@ -8,6 +8,7 @@
 #include "sim/QxWLAPI/WorldModel.h"
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ namespace sim {
 struct Effects {
     std::vector<UCHAR> AuthCodes;  // 802.1X callback codes, in order
     std::vector<UINT> Messages;    // messages for the notification window, in order
+    std::vector<std::string> Journal;  // lines for the journal ("SIM link up <ssid>")
 };
 
 // The security settings a connect request carries.
@@ -30,6 +32,7 @@ struct ConnectRequest {
     std::string WepKey;
     bool Eap = false;
     ULONG EapMethod = EAPMETHOD_PEAP;
+    ULONG Tunnel = 0;
     std::string Identity;
     std::string Password;
 };
@@ -62,6 +65,7 @@ private:
                          EapReject, EapNoAnswer };
     static Verdict Judge(const SimNetwork& network, const ConnectRequest& request);
     void Up(Effects& effects);
+    void Reject(Effects& effects);
     void Step(DWORD delayMs, std::function<void(Effects&)> step);
 
     StepScheduler m_schedule;
@@ -72,6 +76,8 @@ private:
     bool m_wepMismatch = false;
     SimNetwork m_network;
     ULONGLONG m_upSince = 0;
+    // One-time passwords spent, as "<ssid>\n<password>": the server takes each only once.
+    std::set<std::string> m_spentPasswords;
 };
 
 // Signal strength in percent for an RSSI in dBm.

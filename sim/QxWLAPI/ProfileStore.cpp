@@ -90,6 +90,8 @@ void ProfileStore::Load(const std::vector<StoredProfile>& entries)
         strncpy(p.chID, entry.Identity.c_str(), sizeof p.chID - 1);
         strncpy(p.chPassword, entry.Password.c_str(), sizeof p.chPassword - 1);
         p.b8021X = (entry.AuthMode == AUTH_WPA || entry.AuthMode == AUTH_WPA2) ? 1 : 0;
+        p.enumAuthenProtocol = entry.EapMethod;
+        p.enumTunnel = entry.Tunnel;
         p.nProfileID = NextId();
         Write(entry.Name, p);
         if (entry.Active) m_active = entry.Name;

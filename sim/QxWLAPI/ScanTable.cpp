@@ -101,7 +101,10 @@ std::vector<BYTE> WpsBody(const SimNetwork& n)
     std::vector<BYTE> body;
     PutSuite(body, kOuiWfa, kWfaTypeWps);
     PutAttribute(body, 0x104A, 0x10);  // version 1.0
-    PutAttribute(body, 0x1044, 0x02);  // configured
+    PutAttribute(body, 0x1044, n.WpsConfigured ? 0x02 : 0x01);
+    PutBE16(body, 0x1012);  // device password id: push button or PIN
+    PutBE16(body, 2);
+    PutBE16(body, n.WpsPbc ? 0x0004 : 0x0000);
     PutBE16(body, 0x1047);             // UUID-E, made from the BSSID
     PutBE16(body, 16);
     for (int i = 0; i < 16; ++i) body.push_back(n.Bssid[i % 6] ^ static_cast<BYTE>(i));

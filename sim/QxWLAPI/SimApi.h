@@ -48,12 +48,15 @@ typedef BOOL(WINAPI* PFN_SIM_SignalWifiDirectEvent)(void);
 // Keeps the stored profiles in the file at path (null: in memory only, as after a reset) and
 // takes what the file holds; FALSE when it holds no whole store.
 typedef BOOL(WINAPI* PFN_SIM_UseStoreFile)(LPCSTR path);
+// Queues a Wi-Fi Direct status block of size bytes (at most 1808, the rest zero) for
+// QXWL_QueryWifiDirectStatus and sets the status event.
+typedef BOOL(WINAPI* PFN_SIM_QueueWifiDirectStatus)(const BYTE* block, ULONG size);
 }
 
 #define SIM_EXPORTS(X)                                                                                     \
     X(SIM_ResetWorld) X(SIM_UseWorldFile) X(SIM_LoadWorldText) X(SIM_Set) X(SIM_Get) X(SIM_GetJournal) \
     X(SIM_ClearJournal) X(SIM_Misbehave) X(SIM_PostNotification) X(SIM_FireAuthStatus) X(SIM_WaitIdle)     \
-    X(SIM_SignalWifiDirectEvent) X(SIM_UseStoreFile)
+    X(SIM_SignalWifiDirectEvent) X(SIM_UseStoreFile) X(SIM_QueueWifiDirectStatus)
 
 // The world file beside the program, unless the environment names another.
 inline constexpr char kSimWorldFileName[] = "QxSimWorld.ini";

@@ -1,4 +1,5 @@
 #include "sim/QxWLAPI/SimWorld.h"
+#include "contract/WiFiDirectRecords.h"
 #include "contract/StationContract.h"
 #include "sim/QxWLAPI/SimApi.h"
 #include "sim/QxWLAPI/StoreFile.h"
@@ -21,7 +22,8 @@ bool SameScan(const std::vector<SimNetwork>& a, const std::vector<SimNetwork>& b
         const SimNetwork& y = b[i];
         if (memcmp(x.Bssid, y.Bssid, 6) != 0 || x.Ssid != y.Ssid || x.Channel != y.Channel || x.Rssi != y.Rssi ||
             x.AuthMode != y.AuthMode || x.Encryption != y.Encryption || x.Hidden != y.Hidden || x.HT != y.HT ||
-            x.HT40 != y.HT40 || x.WPS != y.WPS || x.Adhoc != y.Adhoc)
+            x.HT40 != y.HT40 || x.WPS != y.WPS || x.WpsPbc != y.WpsPbc || x.WpsConfigured != y.WpsConfigured ||
+            x.Adhoc != y.Adhoc)
             return false;
     }
     return true;
@@ -33,6 +35,7 @@ void UseTestTimings(WorldSettings& s)
     s.ScanDelayMs = 0;
     s.ConnectDelayMs = 0;
     s.HandshakeTimeoutMs = 0;
+    s.WpsStepMs = 0;
 }
 }  // namespace
 
@@ -102,7 +105,14 @@ void SimWorld::ResetDriverState()
     WpsFlag = FALSE;
     WpsMode = {};
     WpsProfile = {};
+    Wps.Stop();
+    WpsSentProfile = {};
     WifiDirectFlag = 0;
+    WifiDirectStatus.clear();
+    WifiDirectDeviceName = "Quixen-PC";
+    WifiDirectNegotiating = -1;
+    WifiDirectOwner = false;
+    WifiDirectGroupPeer = -1;
     ExtAp = {};
     if (WifiDirectEvent) ::CloseHandle(WifiDirectEvent);
     WifiDirectEvent = nullptr;
@@ -133,6 +143,7 @@ void SimWorld::Fire(const Effects& effects)
         auto guard = Lock();
         window = NotifyWindow;
     }
+    for (const std::string& line : effects.Journal) m_journal.Add(line);
     for (UINT message : effects.Messages)
         if (window) PostMessageA(window, message, 0, 0);
     if (effects.AuthCodes.empty()) return;
@@ -347,6 +358,13 @@ bool SimWorld::FireAuthStatus(UCHAR code)
 }  // namespace sim
 
 namespace sim {
+
+void SimWorld::QueueWifiDirectStatus(std::vector<BYTE> block)
+{
+    block.resize(kWiFiDirectStatusBytes);
+    WifiDirectStatus.push_back(std::move(block));
+    if (WifiDirectEvent) ::SetEvent(WifiDirectEvent);
+}
 
 bool SimWorld::SignalWifiDirectEvent()
 {

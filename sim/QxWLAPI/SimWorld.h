@@ -8,8 +8,10 @@
 #include "sim/QxWLAPI/ProfileStore.h"
 #include "sim/QxWLAPI/ScanTable.h"
 #include "sim/QxWLAPI/Scheduler.h"
+#include "sim/QxWLAPI/WpsRegistrar.h"
 #include "sim/QxWLAPI/WorldModel.h"
 
+#include <deque>
 #include <map>
 #include <mutex>
 #include <string>
@@ -88,10 +90,22 @@ public:
     LONG WpsPollsLeft = 0;
     WPS_MODE WpsMode = {};
     WPS_PROFILE WpsProfile = {};
+    // The exchange started by QXWL_SetWPSMode and the credential the program offers as registrar.
+    WpsRegistrar Wps;
+    WPS_PROFILE WpsSentProfile = {};
     ULONG WifiDirectFlag = 0;
     EXTAP_CONFIG ExtAp = {};
     // The library's own handle of the program's Wi-Fi Direct status event (QXWL_InitWifiDirect).
     HANDLE WifiDirectEvent = nullptr;
+    // Wi-Fi Direct: the status blocks not yet read, this device's name, the peer a negotiation
+    // runs with (-1 none) and whether this device owns the group, the group this device is in.
+    std::deque<std::vector<BYTE>> WifiDirectStatus;
+    std::string WifiDirectDeviceName = "Quixen-PC";
+    LONG WifiDirectNegotiating = -1;
+    bool WifiDirectOwner = false;
+    LONG WifiDirectGroupPeer = -1;
+    // Queues a status block and sets the status event, as the driver does.
+    void QueueWifiDirectStatus(std::vector<BYTE> block);
     std::map<std::string, std::vector<BYTE>> RegistryValues;
 
 private:
@@ -117,3 +131,7 @@ private:
 std::string SsidText(const NDIS_802_11_SSID& ssid);
 
 }  // namespace sim
+
+// Hands a WPS mode to the Wi-Fi Direct negotiation in progress; false when none is, and the
+// station's own WPS exchange takes it.
+bool WifiDirectTakesWpsMode(sim::SimWorld& w, const WPS_MODE& mode);

@@ -1045,7 +1045,7 @@ BOOL WINAPI QXWL_QueryWPSHwPbc(void)
 
 namespace {
 // The network a push-button run registers with: the first one in range that offers WPS.
-const SimNetwork* WpsRegistrar(const SimWorld& w)
+const SimNetwork* FirstWpsNetwork(const SimWorld& w)
 {
     for (const SimNetwork& n : w.Visible)
         if (n.WPS) return &n;
@@ -1053,13 +1053,75 @@ const SimNetwork* WpsRegistrar(const SimWorld& w)
 }
 }  // namespace
 
-// A push-button run: in progress for a few polls, then success with the registrar's
+// Starts the exchange the mode asks for against the networks of the last scan.
+LONG WINAPI QXWL_SetWPSMode(WPS_MODE mode)
+{
+    const std::string pin(mode.PIN, strnlen(mode.PIN, sizeof mode.PIN));
+    SimWorld& w = Enter(Format("QXWL_SetWPSMode(0x%X, %s, %s, %u)", mode.WpsMode, SsidText(mode.WpsSSID).c_str(),
+                               pin.c_str(), mode.ConfigMode));
+    auto guard = w.Lock();
+    // A Wi-Fi Direct negotiation in progress takes the mode for its own exchange with the peer.
+    if (WifiDirectTakesWpsMode(w, mode)) return QXWL_ERROR_SUCCESS;
+    w.WpsRunning = false;
+    w.Wps.Start(mode, w.Visible, ::GetTickCount64());
+    return QXWL_ERROR_SUCCESS;
+}
+
+// The credential a registrar run hands to the access point.
+LONG WINAPI QXWL_SetWPSProfile(WPS_PROFILE profile)
+{
+    SimWorld& w = Enter(Format("QXWL_SetWPSProfile(%u)", profile.ProfileCnt));
+    auto guard = w.Lock();
+    w.WpsSentProfile = profile;
+    return QXWL_ERROR_SUCCESS;
+}
+
+// Ends the exchange; the status reads idle again.
+LONG WINAPI QXWL_WPSDisconnect(void)
+{
+    SimWorld& w = Enter("QXWL_WPSDisconnect()");
+    auto guard = w.Lock();
+    w.Wps.Stop();
+    w.WpsRunning = false;
+    return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_QueryWPSAPChannel(UCHAR* channel)
+{
+    SimWorld& w = Enter("QXWL_QueryWPSAPChannel()");
+    if (!channel) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    *channel = w.Wps.HasPeer() ? static_cast<UCHAR>(w.Wps.Peer().Channel) : 0;
+    return QXWL_ERROR_SUCCESS;
+}
+
+namespace {
+// A registrar run that succeeded: the access point takes the first credential offered.
+void AdoptOfferedCredential(SimWorld& w)
+{
+    if (w.WpsSentProfile.ProfileCnt == 0) return;
+    const WPS_CREDENTIAL& offered = w.WpsSentProfile.Profile[0];
+    const SimNetwork& peer = w.Wps.Peer();
+    for (std::vector<SimNetwork>* list : {&w.Model.Networks, &w.Visible})
+        for (SimNetwork& n : *list)
+            if (memcmp(n.Bssid, peer.Bssid, sizeof n.Bssid) == 0) ApplyWscCredential(offered, n);
+}
+}  // namespace
+
+// An exchange started by QXWL_SetWPSMode walks its steps (sim/QxWLAPI/WpsRegistrar.h); a
+// hardware push-button run is in progress for a few polls, then succeeds with the registrar's
 // credential, or "no registrar" when none is in range. The high bits carry flags.
 LONG WINAPI QXWL_QueryWPSStatus(ULONG* statusCode)
 {
     SimWorld& w = Enter("QXWL_QueryWPSStatus()");
     if (!statusCode) return QXWL_ERROR_FAILURE;
     auto guard = w.Lock();
+    if (w.Wps.Active() || w.Wps.Mode().WpsMode != 0) {
+        const bool wasActive = w.Wps.Active();
+        *statusCode = w.Wps.Poll(::GetTickCount64(), w.Model.Settings.WpsStepMs, w.Model.Settings.WpsTimeoutMs);
+        if (wasActive && w.Wps.Succeeded() && w.Wps.Registrar()) AdoptOfferedCredential(w);
+        return QXWL_ERROR_SUCCESS;
+    }
     ULONG code = kWpsStatusIdle;
     if (w.WpsRunning) {
         if (w.WpsPollsLeft > 0) {
@@ -1067,7 +1129,7 @@ LONG WINAPI QXWL_QueryWPSStatus(ULONG* statusCode)
             code = kWpsStatusInProgress;
         } else {
             w.WpsRunning = false;
-            code = WpsRegistrar(w) ? kWpsStatusSuccess : kWpsStatusNoRegistrar;
+            code = FirstWpsNetwork(w) ? kWpsStatusSuccess : kWpsStatusNoRegistrar;
         }
     }
     *statusCode = code | kWpsStatusFlagBits;
@@ -1080,14 +1142,25 @@ LONG WINAPI QXWL_QueryWPSProfile(WPS_PROFILE* profile)
     if (!profile) return QXWL_ERROR_FAILURE;
     memset(profile, 0, sizeof *profile);
     auto guard = w.Lock();
-    const SimNetwork* n = WpsRegistrar(w);
+    // After an exchange started by the program only its access point's credential counts.
+    SimNetwork adopted;
+    const SimNetwork* n = nullptr;
+    if (w.Wps.Mode().WpsMode != 0) {
+        if (!w.Wps.Succeeded()) return QXWL_ERROR_SUCCESS;
+        adopted = w.Wps.Peer();
+        for (const SimNetwork& each : w.Model.Networks)
+            if (memcmp(each.Bssid, adopted.Bssid, sizeof each.Bssid) == 0) adopted = each;
+        n = &adopted;
+    } else {
+        n = FirstWpsNetwork(w);
+    }
     if (!n) return QXWL_ERROR_SUCCESS;
     profile->ProfileCnt = 1;
     WPS_CREDENTIAL& c = profile->Profile[0];
     c.SSID.SsidLength = static_cast<ULONG>(std::min<size_t>(n->Ssid.size(), kSsidMaxLength));
     memcpy(c.SSID.Ssid, n->Ssid.data(), c.SSID.SsidLength);
-    c.AuthType = n->AuthMode == AUTH_WPA2_PSK ? kWscAuthWpa2Psk : kWscAuthOpen;
-    c.EncrType = n->Encryption == ENCRY_AES ? kWscEncrAes : kWscEncrNone;
+    c.AuthType = WscAuthOf(*n);
+    c.EncrType = WscEncrOf(*n);
     c.KeyLength = static_cast<ULONG>(std::min<size_t>(n->Key.size(), kWpsKeyMaxBytes));
     memcpy(c.Key, n->Key.data(), c.KeyLength);
     memcpy(c.MacAddr, n->Bssid, sizeof c.MacAddr);
@@ -1157,6 +1230,30 @@ LONG WINAPI QXWL_HostedNetworkSetup(EXTAP_CONFIG config)
                                            std::min<ULONG>(config.SsidLength, sizeof config.Ssid)).c_str()));
     auto guard = w.Lock();
     return w.Model.Settings.HostedNetworkSetupFails ? QXWL_ERROR_FAILURE : QXWL_ERROR_SUCCESS;
+}
+
+// The hosted network runs once it has a configuration with an SSID; its channel is the stored
+// one when that is a 2.4 GHz channel, else 6.
+LONG WINAPI QXWL_HostedNetworkQueryStatus(HOSTEDNETWORK_STATUS* status)
+{
+    SimWorld& w = Enter("QXWL_HostedNetworkQueryStatus()");
+    if (!status) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    *status = {};
+    if (w.ExtAp.SsidLength == 0) return QXWL_ERROR_SUCCESS;
+    status->State = 1;
+    const UCHAR bssid[6] = {0x02, 0x4B, 0x45, 0x4C, 0x56, 0x4F};
+    memcpy(status->Bssid, bssid, sizeof bssid);
+    status->Channel = w.ExtAp.Channel >= 1 && w.ExtAp.Channel <= 14 ? w.ExtAp.Channel : 6;
+    const LONG count = std::clamp<LONG>(w.Model.Settings.HostedStations, 0, HOSTEDNETWORK_STATUS::kMaxStations);
+    status->StationCount = static_cast<ULONG>(count);
+    for (LONG i = 0; i < count; ++i) {
+        HOSTEDNETWORK_STATION& station = status->Stations[i];
+        station.Mac[0] = 0x02;
+        station.Mac[5] = static_cast<UCHAR>(i + 1);
+        station.AuthState = i >= count - w.Model.Settings.HostedUnauthenticated ? 0 : 1;
+    }
+    return QXWL_ERROR_SUCCESS;
 }
 
 LONG WINAPI QXWL_RunOnceInitConfigTool(ULONG* select)

@@ -23,17 +23,12 @@ SIM_STUB(LONG, QXWL_CheckDuplicatedWifiDirectWpseSsid, (LPCSTR ssid), (ssid), QX
 SIM_STUB(LONG, QXWL_DeleteWifiDirectWpseProfile, (LPCSTR profileName), (profileName), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_ReadWifiDirectWpseProfile, (LPCSTR profileName, WIFIDIRECT_WPSE_PROFILE* profile), (profileName, profile), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_ReadWifiDirectWpseProfileList, (WIFIDIRECT_WPSE_PROFILE* profiles, ULONG* count), (profiles, count), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_SetWifiDirectWpseConfig, (WIFIDIRECT_WPSE_PROFILE* config), (config), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteActiveWifiDirectWpseProfileName, (LPCSTR profileName), (profileName), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteWifiDirectWpseProfile, (LPCSTR profileName, const WIFIDIRECT_WPSE_PROFILE* profile), (profileName, profile), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_ConnectWPSProfileWithWifiDirectWpse, (ULONG channel, const WPS_CREDENTIAL* credential), (channel, credential), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_QueryWifiDirectStatus, (BYTE* statusBlock), (statusBlock), QXWL_ERROR_FAILURE)
-SIM_STUB(LONG, QXWL_ReadWifiDirectControl, (BYTE* control), (control), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_StopWifiDirectGO, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_DisableWifiDirect, (void), (), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_GetWifiDirectIP, (BYTE* ipRecord), (ipRecord), QXWL_ERROR_WIFIDIRECT_NO_IP)
 SIM_STUB(LONG, QXWL_SetWifiDirectIP, (const UCHAR* ipAddress), (ipAddress), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_WriteWiFiDirectDeviceName, (LPCSTR deviceName), (deviceName), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_DeleteWifiDirectWpsePerstEntry, (const BYTE* entry), (entry), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_ReadWiFiDirectDefaultWPAPSK, (BYTE* keyRecord), (keyRecord), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetMediaServerStartupType, (ULONG startType), (startType), QXWL_ERROR_SUCCESS)
@@ -45,13 +40,11 @@ SIM_STUB(LONG, QXWL_BackupStationSetting, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_DisableDhcpServer, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_EnableDhcpServer, (BOOL ics), (ics), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_InitAPSetting, (void), (), QXWL_ERROR_SUCCESS)
-SIM_STUB(BOOL, QXWL_IsEnableICS, (void), (), FALSE)
 SIM_STUB(BOOL, QXWL_IsSupportAPMode, (void), (), TRUE)
 SIM_STUB(BOOL, QXWL_QueryAPIPAddress, (BYTE* apAddress), (apAddress), FALSE)
 SIM_STUB(LONG, QXWL_RestoreApSetting, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_HostedNetworkStopUsing, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_HostedNetworkStopUsingAndSetup, (EXTAP_CONFIG config), (config), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_HostedNetworkQueryStatus, (HOSTEDNETWORK_STATUS* status), (status), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_HostedNetworkStartICS, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_HostedNetworkStopICS, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(BOOL, QXWL_IsSupportVistaSoftAP, (void), (), TRUE)
@@ -94,16 +87,12 @@ SIM_STUB(LONG, QXWL_WriteSSOReleaseSUP, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteSSOSavePassword, (BOOL save), (save), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteSSOSetting, (const BYTE* setting, ULONG size), (setting, size), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_WriteSSOProfileAndFunc, (LPCSTR profileName, ULONG function), (profileName, function), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_QueryWPSAPChannel, (UCHAR* channel), (channel), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetPreferWPSAPPhyType, (ULONG phyType), (phyType), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetWPSAssociateIE, (BOOL enable), (enable), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetWPSAutoSelect, (BOOL enable), (enable), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_SetWPSMode, (WPS_MODE mode), (mode), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetWPSProbeReqIE, (BOOL enable), (enable), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_SetWPSProfile, (WPS_PROFILE profile), (profile), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_StartExtregWPS, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_StopExtregWPS, (void), (), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_WPSDisconnect, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_ExportProfile, (LPCSTR profileName, LPCSTR path), (profileName, path), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_ImportProfile, (LPCSTR path), (path), QXWL_ERROR_SUCCESS)
 SIM_STUB(BOOL, QXWL_IsAllowStandardUserSetProfile, (void), (), TRUE)
@@ -186,13 +175,6 @@ LONG WINAPI QXWL_ReadActiveWifiDirectWpseProfileName(LPSTR profileName /* 128 */
     return QXWL_ERROR_SUCCESS;
 }
 
-LONG WINAPI QXWL_ReadWiFiDirectDeviceName(LPSTR deviceName /* 64 */)
-{
-    Enter("QXWL_ReadWiFiDirectDeviceName()");
-    constexpr size_t kDeviceNameBytes = 64;
-    if (deviceName) PutText(deviceName, kDeviceNameBytes, "");
-    return QXWL_ERROR_SUCCESS;
-}
 
 LONG WINAPI QXWL_ReadWiFiDirectGOssid(NDIS_802_11_SSID* ssid)
 {

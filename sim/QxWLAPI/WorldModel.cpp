@@ -13,11 +13,11 @@ const std::vector<SettingKey>& SettingKeys()
         SIM_KEY(InitNotReadyPolls), SIM_KEY(HwRadio), SIM_KEY(SwRadio), SIM_KEY(DevicePresent),
         SIM_KEY(AdapterSelectResult), SIM_KEY(GrowAdaptersAfterTooSmall), SIM_KEY(WirelessMode),
         SIM_KEY(CountryRegion), SIM_KEY(Supports11n), SIM_KEY(Supports11a), SIM_KEY(BssidRepositTime),
-        SIM_KEY(WpsHwPbcPresses), SIM_KEY(WpsVersion), SIM_KEY(ScanDelayMs), SIM_KEY(ConnectDelayMs),
+        SIM_KEY(WpsHwPbcPresses), SIM_KEY(WpsVersion), SIM_KEY(WpsStepMs), SIM_KEY(WpsTimeoutMs), SIM_KEY(ScanDelayMs), SIM_KEY(ConnectDelayMs),
         SIM_KEY(HandshakeTimeoutMs), SIM_KEY(BlockAckPeers), SIM_KEY(BlockAckPeersFail),
         SIM_KEY(BlockAckRequestFails), SIM_KEY(SsoEnabled), SIM_KEY(SsoMode), SIM_KEY(Wow64),
-        SIM_KEY(BlockAckRequestFails), SIM_KEY(HostedNetworkSetupFails), SIM_KEY(StartWifiDirectGOFails),
-        SIM_KEY(ConfigToolResult), SIM_KEY(ConfigToolSelect),
+        SIM_KEY(BlockAckRequestFails), SIM_KEY(HostedNetworkSetupFails), SIM_KEY(HostedStations), SIM_KEY(HostedUnauthenticated), SIM_KEY(StartWifiDirectGOFails),
+        SIM_KEY(ConfigToolResult), SIM_KEY(ConfigToolSelect), SIM_KEY(WifiDirectIntent), SIM_KEY(IcsNeverFlips),
     };
 #undef SIM_KEY
     return keys;
@@ -85,6 +85,8 @@ World DefaultWorld()
     world.Networks.push_back(Network("Quixen-WEP", 0x02, 6, -62, AUTH_OPEN, ENCRY_WEP, "12345"));
     SimNetwork wpa2 = Network("Quixen-WPA2", 0x03, 11, -52, AUTH_WPA2_PSK, ENCRY_AES, "quixen2024");
     wpa2.WPS = true;
+    wpa2.WpsPbc = true;
+    wpa2.WpsPin = "12345670";
     world.Networks.push_back(wpa2);
     SimNetwork corp = Network("Quixen-Corp", 0x04, 36, -67, AUTH_WPA2, ENCRY_AES, "");
     corp.EapMethod = EAPMETHOD_PEAP;

@@ -34,6 +34,8 @@ struct WorldSettings {
     LONG BssidRepositTime = 0;     // QXWL_CheckBssidRepositTime
     LONG WpsHwPbcPresses = 0;      // hardware push-button presses still to report
     LONG WpsVersion = 32;
+    LONG WpsStepMs = 400;          // each step of a WPS exchange (0: one step per status poll)
+    LONG WpsTimeoutMs = 120000;    // a WPS exchange nobody answers ends after this long
     LONG ScanDelayMs = 1500;       // from QXWL_SiteSurveyScan to its callback
     LONG ConnectDelayMs = 800;     // association (and, for 802.1X, each authentication step)
     LONG HandshakeTimeoutMs = 2000;  // a key handshake that gets no answer ends after this long
@@ -44,9 +46,13 @@ struct WorldSettings {
     LONG SsoMode = 0;              // QXWL_ReadSSOStatus: its mode, answered as decimal text ("2" asks first)
     LONG Wow64 = 0;                // QXWL_IsWow64
     LONG HostedNetworkSetupFails = 0;  // QXWL_HostedNetworkSetup answers failure
+    LONG HostedStations = 0;           // stations on the hosted network (made-up addresses 02-00-00-00-00-n)
+    LONG HostedUnauthenticated = 0;    // of them, the last this many are not authenticated
     LONG StartWifiDirectGOFails = 0;   // QXWL_StartWifiDirectGO answers failure
     LONG ConfigToolResult = 1;     // QXWL_RunOnceInitConfigTool's answer (1: nothing to do)
     LONG ConfigToolSelect = 0;     // and the select value it gives
+    LONG WifiDirectIntent = 7;     // this device's group-owner intent (0-15), bits 4-7 of the control word
+    LONG IcsNeverFlips = 0;        // connection sharing stays as it is whatever "QxSwap.exe" asks
 };
 
 struct SettingKey {
@@ -83,6 +89,9 @@ struct SimNetwork {
     bool HT = false;          // 802.11n
     bool HT40 = false;
     bool WPS = false;
+    bool WpsPbc = false;         // its push button is pressed: it announces push-button mode
+    bool WpsConfigured = true;   // it announces the configured state
+    std::string WpsPin;          // its eight-digit PIN
     ULONG BeaconInterval = 100;
     // Scans the program started that miss it before it appears, and the number of scans after
     // which it has left (0: it never leaves). Before any scan it is in range unless it appears later.
@@ -90,6 +99,8 @@ struct SimNetwork {
     LONG LeaveAfterScans = 0;
     // 802.1X: the method the authentication server runs and the one account it accepts.
     ULONG EapMethod = EAPMETHOD_PEAP;
+    ULONG Tunnel = 0;              // the inner method it insists on (EAP type number); 0: any
+    bool OneTimePassword = false;  // a password it accepted once is refused from then on
     std::string Identity;
     std::string Password;
 
@@ -114,7 +125,22 @@ struct StoredProfile {
     std::string Key;
     std::string Identity;  // 802.1X account
     std::string Password;
+    ULONG EapMethod = EAPMETHOD_PEAP;
+    ULONG Tunnel = 0;      // inner method (EAP type number)
     bool Active = false;
+};
+
+// A Wi-Fi Direct peer in range. Accept says which connections it takes: "PBC", "PIN", "Any" or
+// "None" (it refuses). A peer with an Owner address is a client of that owner's group.
+struct SimPeer {
+    std::string Name;
+    UCHAR Address[6] = {};
+    ULONG Role = 2;          // 1 group owner, 2 device
+    LONG Intent = 7;         // group-owner intent 0-15
+    std::string Accept = "Any";
+    UCHAR Owner[6] = {};     // all zero: not in another group
+    bool Invites = false;    // asks to connect to us once Wi-Fi Direct is switched on
+    ULONG ConfigMethods = 0x0188;
 };
 
 struct World {
@@ -122,6 +148,7 @@ struct World {
     std::vector<SimAdapter> Adapters;
     std::vector<SimNetwork> Networks;
     std::vector<StoredProfile> Profiles;
+    std::vector<SimPeer> Peers;
     std::string JournalFile;  // when set, every journal line is appended to it too
 };
 

@@ -49,6 +49,8 @@ constexpr Name kCiphers[] = {{"None", ENCRY_NONE}, {"WEP", ENCRY_WEP}, {"TKIP", 
 constexpr Name kEapMethods[] = {{"PEAP", EAPMETHOD_PEAP}, {"TLS", EAPMETHOD_TLS}, {"TTLS", EAPMETHOD_TTLS},
                                 {"FAST", EAPMETHOD_FAST}, {"EAP-FAST", EAPMETHOD_FAST}, {"MD5", EAPMETHOD_MD5},
                                 {"LEAP", EAPMETHOD_LEAP}};
+constexpr Name kTunnels[] = {{"GTC", RS_TunnelGTC}, {"MSCHAPV2", TUNNEL_MSCHAPV2}, {"TLS", TUNNEL_TLS},
+                             {"MD5", TUNNEL_EAP_MD5}, {"MSCHAP", TUNNEL_MSCHAP}};
 
 ULONG DefaultCipher(ULONG auth, bool wepNamed)
 {
@@ -61,7 +63,7 @@ ULONG DefaultCipher(ULONG auth, bool wepNamed)
     }
 }
 
-enum class Kind { None, World, Adapter, Network, Profile };
+enum class Kind { None, World, Adapter, Network, Profile, Peer };
 
 class Parser {
 public:
@@ -87,6 +89,7 @@ public:
         case Kind::Adapter: ok = AdapterKey(key, value); break;
         case Kind::Network: ok = NetworkKey(key, value); break;
         case Kind::Profile: ok = ProfileKey(key, value); break;
+        case Kind::Peer: ok = PeerKey(key, value); break;
         }
         return ok ? true : Fail(error, "key or value not understood");
     }
@@ -101,6 +104,8 @@ public:
         } else if (m_kind == Kind::Profile) {
             if (!m_cipherGiven) m_profile.Encryption = DefaultCipher(m_profile.AuthMode, m_wepNamed);
             m_patch.Profiles.push_back(m_profile);
+        } else if (m_kind == Kind::Peer) {
+            m_patch.Peers.push_back(m_peer);
         }
         m_kind = Kind::None;
     }
@@ -129,6 +134,13 @@ private:
                                     static_cast<UCHAR>(m_patch.Networks.size())};
             memcpy(m_network.Bssid, bssid, sizeof bssid);
             m_patch.HasNetworks = true;
+        } else if (StartsWith(name, "Peer")) {
+            m_kind = Kind::Peer;
+            m_peer = SimPeer();
+            const UCHAR address[6] = {0x02, 0x50, 0x32, 0x50, 0x00, static_cast<UCHAR>(m_patch.Peers.size() + 1)};
+            memcpy(m_peer.Address, address, sizeof address);
+            m_peer.Name = "Peer" + std::to_string(m_patch.Peers.size() + 1);
+            m_patch.HasPeers = true;
         } else if (StartsWith(name, "Profile")) {
             m_kind = Kind::Profile;
             m_profile = StoredProfile();
@@ -200,10 +212,18 @@ private:
             if (n.HT40) n.HT = true;
         }
         else if (Is(key, "WPS")) return ParseBool(value, n.WPS);
+        else if (Is(key, "WpsPbc")) return ParseBool(value, n.WpsPbc);
+        else if (Is(key, "WpsConfigured")) return ParseBool(value, n.WpsConfigured);
+        else if (Is(key, "WpsPin")) {
+            if (value.size() != 8 || value.find_first_not_of("0123456789") != std::string::npos) return false;
+            n.WpsPin = value;
+        }
         else if (Is(key, "BeaconInterval")) {
             if (!ParseLong(value, number) || number <= 0) return false;
             n.BeaconInterval = static_cast<ULONG>(number);
         } else if (Is(key, "EapMethod")) return ParseNamed(value, kEapMethods, std::size(kEapMethods), n.EapMethod);
+        else if (Is(key, "Tunnel")) return ParseNamed(value, kTunnels, std::size(kTunnels), n.Tunnel);
+        else if (Is(key, "OneTimePassword")) return ParseBool(value, n.OneTimePassword);
         else if (Is(key, "Identity")) n.Identity = value;
         else if (Is(key, "Password")) n.Password = value;
         else if (Is(key, "AppearAfterScans")) return ParseLong(value, n.AppearAfterScans) && n.AppearAfterScans >= 0;
@@ -222,13 +242,40 @@ private:
         else if (Is(key, "Key")) p.Key = value;
         else if (Is(key, "Identity")) p.Identity = value;
         else if (Is(key, "Password")) p.Password = value;
+        else if (Is(key, "EapMethod")) return ParseNamed(value, kEapMethods, std::size(kEapMethods), p.EapMethod);
+        else if (Is(key, "Tunnel")) return ParseNamed(value, kTunnels, std::size(kTunnels), p.Tunnel);
         else if (Is(key, "Active")) return ParseBool(value, p.Active);
         else return false;
         return true;
     }
 
+    bool PeerKey(const std::string& key, const std::string& value)
+    {
+        SimPeer& p = m_peer;
+        LONG number;
+        if (Is(key, "Name")) p.Name = value.substr(0, 32);
+        else if (Is(key, "Address")) return ParseMac(value, p.Address);
+        else if (Is(key, "Owner")) return ParseMac(value, p.Owner);
+        else if (Is(key, "Role")) {
+            if (!ParseLong(value, number) || (number != 1 && number != 2)) return false;
+            p.Role = static_cast<ULONG>(number);
+        } else if (Is(key, "Intent")) {
+            if (!ParseLong(value, number) || number < 0 || number > 15) return false;
+            p.Intent = number;
+        } else if (Is(key, "Accept")) {
+            if (!Is(value, "PBC") && !Is(value, "PIN") && !Is(value, "Any") && !Is(value, "None")) return false;
+            p.Accept = value;
+        } else if (Is(key, "Invites")) return ParseBool(value, p.Invites);
+        else if (Is(key, "ConfigMethods")) {
+            if (!ParseLong(value, number)) return false;
+            p.ConfigMethods = static_cast<ULONG>(number);
+        } else return false;
+        return true;
+    }
+
     WorldPatch& m_patch;
     Kind m_kind = Kind::None;
+    SimPeer m_peer;
     SimAdapter m_adapter;
     SimNetwork m_network;
     StoredProfile m_profile;
@@ -266,6 +313,7 @@ void ApplyWorldPatch(const WorldPatch& patch, World& world)
     if (patch.HasAdapters) world.Adapters = patch.Adapters;
     if (patch.HasNetworks) world.Networks = patch.Networks;
     if (patch.HasProfiles) world.Profiles = patch.Profiles;
+    if (patch.HasPeers) world.Peers = patch.Peers;
 }
 
 }  // namespace sim

@@ -9,6 +9,9 @@
 //                        Cipher (None|WEP|TKIP|AES or a code), Key, Hidden, HT, HT40, WPS,
 //                        BeaconInterval, EapMethod (PEAP|TLS|TTLS|FAST|MD5|LEAP), Identity, Password
 //   [Profile1]           Name, Ssid, Security, Cipher, Key, Active
+//   [Peer1]              Wi-Fi Direct peer: Name, Address, Role (1|2), Intent (0-15),
+//                        Accept (PBC|PIN|Any|None), Owner (its group owner's address), Invites,
+//                        ConfigMethods
 //
 // Section names are matched by prefix ("Network", "Network2", "NetworkCafe" are all networks).
 // Any [Adapter*], [Network*] or [Profile*] section replaces all of its kind; [World] keys
@@ -31,6 +34,8 @@ struct WorldPatch {
     bool HasNetworks = false;
     std::vector<SimNetwork> Networks;
     bool HasProfiles = false;
+    bool HasPeers = false;
+    std::vector<SimPeer> Peers;
     std::vector<StoredProfile> Profiles;
 };
 

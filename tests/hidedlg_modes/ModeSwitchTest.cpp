@@ -1,6 +1,7 @@
 // The switches between station, soft-AP, station plus hosted network and station plus Wi-Fi
 // Direct group owner, with their refusals and fall-backs.
 #include "ModesFixture.h"
+#include "wifidirect/AdvancedWiFiDirect.h"
 
 namespace hidedlg_testing {
 namespace {

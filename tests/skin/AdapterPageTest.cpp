@@ -62,6 +62,7 @@ protected:
     }
     void TearDown() override
     {
+        AfxSetModalDialogHook(nullptr);
         G_nOSVersion = m_savedOs;
         G_bIsAdmin = m_savedAdmin;
         MainWindowTest::TearDown();
@@ -221,6 +222,8 @@ TEST_F(AdapterPageTest, TheWpsBoxEnablesTheMethodsAndAClosedMethodDialogStaysOnT
     Press(IDC_ADAPTER_WPS);
     for (UINT id : {IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE, IDC_ADAPTER_WPS_PIN_AP}) EXPECT_TRUE(Enabled(id));
 
+    // Each method dialog is closed as soon as it runs.
+    AfxSetModalDialogHook([](CDialog& dlg) { dlg.PostMessage(WM_CLOSE); });
     Check(IDC_ADAPTER_WPS_PIN_AP, true);
     Press(IDC_ADAPTER_WPS_PIN_AP);
     EXPECT_EQ(1u, G_bWpsPinFromAp);

@@ -209,6 +209,26 @@ TEST_F(ConnectStateMachine, EnterpriseWithAWrongPasswordIsRejected)
     EXPECT_EQ(LINK_STATE_AUTH_FAIL, status.linkState);
 }
 
+TEST_F(ConnectStateMachine, OneTimePasswordIsTakenOnceAndOnlyThroughTheServersInnerMethod)
+{
+    ASSERT_TRUE(sim.Load("[Network1]\nSsid=Token\nSecurity=WPA2\nEapMethod=PEAP\nTunnel=GTC\nIdentity=alice\n"
+                         "Password=739104\nOneTimePassword=1\n"));
+    WLANPROFILE profile = EnterpriseProfile("Token", "alice", "739104");
+    // The right password through another inner method is refused, and not spent by it.
+    lib->QXWL_SetWLANProfile(&profile);
+    EXPECT_EQ(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED, AuthCodes().back());
+    profile.enumTunnel = RS_TunnelGTC;
+    lib->QXWL_SetWLANProfile(&profile);
+    EXPECT_EQ(RS_CBS_AU_STATUS_MEDIA_CONNECT, AuthCodes().back());
+    EXPECT_EQ(QxStatus_Connected, Status().status);
+    EXPECT_EQ(1u, sim.JournalLines("SIM link up Token").size());
+    // Spent: the same password again is refused.
+    lib->QXWL_SetWLANProfile(&profile);
+    EXPECT_EQ(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED, AuthCodes().back());
+    EXPECT_EQ(kStatusNotConnected, Status().status);
+    EXPECT_EQ(2u, sim.JournalLines("SIM authentication rejected Token").size());
+}
+
 TEST_F(ConnectStateMachine, SsidAndBssidConnectsUseTheSecurityInForce)
 {
     lib->QXWL_SetSSID(Ssid("Quixen-Open"));

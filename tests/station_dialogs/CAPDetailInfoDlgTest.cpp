@@ -138,7 +138,7 @@ TEST_F(APDetailInfoTest, ShowsTheWpsAndCcxFields)
     EXPECT_STREQ("WPA2-PSK", wps.m_strAuth);
     EXPECT_STREQ("TKIP+AES", wps.m_strEncry);
     EXPECT_STREQ("0x0188", wps.m_strConfigMethods);
-    EXPECT_STREQ("PBC", wps.m_strDevicePasswordId);
+    EXPECT_STREQ("0x0004", wps.m_strDevicePasswordId);
     EXPECT_STREQ("TRUE", wps.m_strSelectedRegistrar);
     EXPECT_STREQ("Configured", wps.m_strState);
     EXPECT_STREQ("1.0", wps.m_strVersion);

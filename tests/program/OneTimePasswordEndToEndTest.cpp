@@ -1,0 +1,89 @@
+// The real program on a network whose authentication server asks for a one-time password: the
+// main window shows its password prompt for the profile in use, and the password typed there
+// is the one the connection authenticates with.
+#include <gtest/gtest.h>
+#include "program/ProgramWindows.h"
+#include "support/FakeNotificationArea.h"
+#include "support/TestSupport.h"
+
+#include <string>
+
+using namespace testing_support;
+using namespace program_windows;
+
+namespace {
+constexpr DWORD kTimeoutMs = 20000;
+constexpr int kPromptIdentity = 2403, kPromptPassword = 2405, kPromptOk = 1331;
+constexpr LRESULT kCredentialChars = 127;
+constexpr int kMostPrompts = 5;  // what the profile record holds, without its terminator
+
+class OneTimePasswordEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ForgetProfileStore();
+        ::DeleteFileA(journal.c_str());
+        // The prompt belongs to the systems before Vista, whose supplicant is the utility's own.
+        ScopedFile(worldFile, "[World]\nOsCode=9\nConnectDelayMs=200\nJournal=" + journal + "\n"
+                              "[Network1]\nSsid=Quixen-Token\nBssid=00:1A:2B:44:71:21\nChannel=6\nSecurity=WPA2\n"
+                              "EapMethod=PEAP\nTunnel=GTC\nIdentity=alice\nPassword=739104\nOneTimePassword=1\n"
+                              "[Profile1]\nName=Token\nSsid=Quixen-Token\nSecurity=WPA2\nEapMethod=PEAP\nTunnel=GTC\n"
+                              "Identity=alice\nActive=1\n")
+            .Keep();
+    }
+    void TearDown() override
+    {
+        ::DeleteFileA(worldFile.c_str());
+        ::DeleteFileA(journal.c_str());
+        ForgetProfileStore();
+    }
+    bool Journalled(const std::string& line) { return ReadWholeFile(journal).find(line) != std::string::npos; }
+
+    std::string worldFile = BinFolder() + "QxSimWorld.ini";
+    std::string journal = BinFolder() + "TokenJournal.txt";
+};
+}  // namespace
+
+TEST_F(OneTimePasswordEndToEnd, PromptOfTheMainWindowTakesThePasswordAndTheLinkComesUp)
+{
+    FakeNotificationArea tray;
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
+    ASSERT_TRUE(main);
+
+    // The start-up's connect of the profile in use asks first, in the main window's own area,
+    // and brings that window up: a prompt in a hidden window would wait unseen.
+    HWND prompt = nullptr;
+    ASSERT_TRUE(PumpUntil([&] {
+        prompt = WindowWith(main, 0, kPromptPassword);
+        return prompt && ItemText(prompt, kPromptIdentity) == "alice";
+    }, kTimeoutMs)) << ReadWholeFile(journal);
+    EXPECT_TRUE(::IsWindowVisible(main));
+    EXPECT_EQ("", ItemText(prompt, kPromptPassword));
+    for (int id : {kPromptIdentity, kPromptPassword})
+        EXPECT_EQ(kCredentialChars, ::SendMessageA(::GetDlgItem(prompt, id), EM_GETLIMITTEXT, 0, 0));
+    // Nothing is sent to the network while the prompt waits.
+    PumpFor(500);
+    EXPECT_FALSE(Journalled("QXWL_SetWLANProfile(Token"));
+
+    // Before Vista the start-up connects the profile more than once (its main window, then the
+    // card set-up), and each connect stops the authentication before it and asks again; the
+    // token, spent only when the server accepts it, is typed again each time.
+    int prompts = 0;
+    bool up = false;
+    while (!up && prompts < kMostPrompts) {
+        ++prompts;
+        ::SetDlgItemTextA(prompt, kPromptPassword, "739104");
+        PressButton(prompt, kPromptOk);
+        PumpUntil([&] { return !::IsWindowVisible(prompt); }, kTimeoutMs);
+        PumpUntil([&] {
+            up = Journalled("SIM link up Quixen-Token");
+            return up || (::IsWindowVisible(prompt) && ItemText(prompt, kPromptIdentity) == "alice");
+        }, kTimeoutMs);
+    }
+    EXPECT_TRUE(up) << prompts << " prompts\n" << ReadWholeFile(journal);
+    EXPECT_TRUE(Journalled("QXWL_WriteIDnPasswd(alice, password)"));
+    EXPECT_FALSE(Journalled("SIM authentication rejected"));
+    PumpFor(1000);
+    EXPECT_FALSE(::IsWindowVisible(prompt));
+}

@@ -1,0 +1,186 @@
+// The skinned hosted-network configuration page in a live main window, against the stand-in
+// station library and the stand-in bridge program: SAVE through the settings page, refusals
+// that write nothing, and the bridge binding with its failure told to the user.
+#include <gtest/gtest.h>
+#include "contract/StationContract.h"
+#include "skin/MainWindowFixture.h"
+#include "softap/BridgeBinding.h"
+#include "softap/KelvoPageApConfigDlg.h"
+#include "softap/NetAdapterDevice.h"
+#include "softap/PageExtAPDlg.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+using namespace testing_support;
+
+namespace {
+class HostedConfigPage : public skin_test::MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        m_savedAdmin = G_bIsAdmin;
+        G_bIsAdmin = 1;
+        SetNetDeviceSource([](std::vector<NetDeviceRecord>& out) {
+            NetDeviceRecord wired;
+            wired.StatusRead = wired.KeyOpened = wired.HasMatchingId = true;
+            wired.Name = "Wired LAN";
+            wired.MatchingId = "PCI\\VEN_8086&DEV_100E";
+            out.push_back(wired);
+            return true;
+        });
+        EXTAP_CONFIG stored{};
+        memcpy(stored.Ssid, "Kelvo_Hosted", 12);
+        stored.SsidLength = 12;
+        memcpy(stored.Key, "oldpassword", 11);
+        stored.KeyLength = 11;
+        stored.Channel = 11;
+        stored.MaxPeers = 20;
+        ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteExtAPConfig(stored));
+        settings = new CPageExtAPDlg(&mainWindow);  // the main window deletes it
+        mainWindow.m_pPageExtAPDlg = settings;
+        ASSERT_TRUE(page.Create(CKelvoPageApConfigDlg::IDD, &mainWindow));
+        page.ShowWindow(SW_SHOW);
+        ::DeleteFileA(Log().c_str());
+        sim.ClearJournal();
+    }
+    void TearDown() override
+    {
+        page.DestroyWindow();
+        CBindResultWaiter::Get().Stop();
+        SetNetDeviceSource({});
+        G_bIsAdmin = m_savedAdmin;
+        m_world.reset();
+        PumpFor(kHoldMs + 300);  // the bridge program's objects go before the next case
+        MainWindowTest::TearDown();
+    }
+    static std::string Log() { return BinFolder() + "VarodiVevovi.log"; }
+    void BridgeWorld(int succeeds)
+    {
+        m_world.reset();
+        m_world = std::make_unique<ScopedFile>(BinFolder() + "VarodiVevoviWorld.ini",
+                                               "[Bind]\r\nSucceeds=" + std::to_string(succeeds) +
+                                                   "\r\nHoldMs=" + std::to_string(kHoldMs) + "\r\n");
+    }
+    void Type(int id, LPCSTR text) { page.SetDlgItemText(id, text); }
+    void Save() { ClickButton(page, IDC_KAPCFG_SAVE); }
+    EXTAP_CONFIG Stored()
+    {
+        EXTAP_CONFIG config{};
+        QXWLAPI.QXWL_ReadExtAPConfig(&config);
+        return config;
+    }
+    size_t Binds() const
+    {
+        const std::string log = ReadWholeFile(Log());
+        size_t n = 0;
+        for (size_t at = log.find("BINDWIN7+"); at != std::string::npos; at = log.find("BINDWIN7+", at + 1)) ++n;
+        return n;
+    }
+
+    static constexpr DWORD kHoldMs = 1500;
+    CKelvoPageApConfigDlg page;
+    CPageExtAPDlg* settings = nullptr;
+    int m_savedAdmin = 0;
+    std::unique_ptr<ScopedFile> m_world;
+};
+}  // namespace
+
+TEST_F(HostedConfigPage, SaveWritesTheSsidAndKeyThroughTheSettingsPageKeepingTheChannel)
+{
+    CString ssid;
+    page.GetDlgItemText(IDC_KAPCFG_SSID, ssid);
+    EXPECT_STREQ(ssid, "Kelvo_Hosted");
+    Type(IDC_KAPCFG_SSID, "Lab AP");
+    Type(IDC_KAPCFG_PSK, "correct horse");
+    MessageBoxCapture boxes;
+    Save();
+    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_EQ(Calls("QXWL_HostedNetworkSetup"), std::vector<std::string>{"QXWL_HostedNetworkSetup(Lab AP)"});
+    const EXTAP_CONFIG stored = Stored();
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(stored.Ssid), stored.SsidLength), "Lab AP");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(stored.Key), stored.KeyLength), "correct horse");
+    EXPECT_EQ(stored.Channel, 11u);
+}
+
+TEST_F(HostedConfigPage, RefusedKeysAndSettingsWriteNothingAndBindNothing)
+{
+    SendMessage(page.GetDlgItem(IDC_KAPCFG_BRIDGE)->m_hWnd, BM_SETCHECK, BST_CHECKED, 0);
+    Type(IDC_KAPCFG_PSK, "short");
+    {
+        MessageBoxCapture boxes;
+        Save();
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_MSG_PREKEY_ERROR);
+    }
+    // The settings page refuses what the skinned page does not check: SAVE stops there too.
+    Type(IDC_KAPCFG_PSK, "long enough");
+    settings->m_strMaxPeers = "99";
+    {
+        MessageBoxCapture boxes;
+        Save();
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_MSG_INVALID_MAXCLIENT);
+    }
+    EXPECT_TRUE(Calls("QXWL_WriteExtAPConfig").empty());
+    EXPECT_TRUE(Calls("QXWL_HostedNetworkSetup").empty());
+    PumpFor(300);
+    EXPECT_EQ(Binds(), 0u);
+    EXPECT_EQ(Stored().KeyLength, 11u);
+}
+
+TEST_F(HostedConfigPage, BindingRunsTheBridgeProgramAndItsFailureIsTold)
+{
+    BridgeWorld(0);
+    CString adapter;
+    page.GetDlgItemText(IDC_KAPCFG_BRIDGE_ADAPTER, adapter);
+    ASSERT_STREQ(adapter, "Wired LAN");
+    SendMessage(page.GetDlgItem(IDC_KAPCFG_BRIDGE)->m_hWnd, BM_SETCHECK, BST_CHECKED, 0);
+    Type(IDC_KAPCFG_PSK, "long enough");
+    MessageBoxCapture boxes;
+    Save();
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Count() > 0; }, 10000));
+    EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_AP_BIND_ERROR);
+    char expected[128];
+    snprintf(expected, sizeof expected, "\"BINDWIN7+02:4B:45:4C:56:4F+Wired LAN+%u+\"",
+             static_cast<unsigned>(reinterpret_cast<UINT_PTR>(page.m_hWnd)));
+    EXPECT_NE(ReadWholeFile(Log()).find(expected), std::string::npos) << ReadWholeFile(Log());
+    // The bridge word has its own field: the channel stays.
+    const EXTAP_CONFIG stored = Stored();
+    EXPECT_EQ(stored.Channel, 11u);
+    EXPECT_EQ(stored.Reserved112, HostedBridgeWord("Wired LAN", true));
+    // The same state again starts nothing.
+    PumpFor(kHoldMs + 300);
+    Save();
+    PumpFor(500);
+    EXPECT_EQ(Binds(), 1u);
+}
+
+TEST_F(HostedConfigPage, ModeSwitchRebindsAfterEnteringAndUnbindsOnLeaving)
+{
+    BridgeWorld(1);
+    EXTAP_CONFIG bridged = Stored();
+    bridged.Reserved112 = HostedBridgeWord("Wired LAN", true);
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteExtAPConfig(bridged));
+    page.RefreshStatus();
+    EXPECT_EQ(page.SendDlgItemMessage(IDC_KAPCFG_BRIDGE, BM_GETCHECK), BST_CHECKED);
+
+    // Entering: 1.5 s later the page binds what it shows again.
+    page.UnbindAndArmApply(1);
+    PumpFor(kApConfigApplyMs / 2);
+    EXPECT_EQ(Binds(), 0u);
+    EXPECT_TRUE(PumpUntil([&] { return Binds() == 1; }, 5000));
+    PumpFor(kHoldMs + 300);
+    // Leaving with a bridged word stored: everything is unbound.
+    page.UnbindAndArmApply(0);
+    EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(Log()).find("UNBINDALL+") != std::string::npos; }, 5000));
+
+    // A user who is not an administrator only has the page reloaded.
+    ::DeleteFileA(Log().c_str());
+    G_bIsAdmin = 0;
+    page.UnbindAndArmApply(0);
+    PumpFor(kApConfigApplyMs + 1000);
+    EXPECT_FALSE(FileExists(Log()));
+}
