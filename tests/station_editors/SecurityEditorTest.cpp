@@ -1,0 +1,105 @@
+// The security editor: what it tells its owner when shown and on OK, the keys it converts, and
+// a refused OK that reports nothing.
+#include "../station_dialogs/StationDialogsFixture.h"
+#include "station/CPage8021XDlg.h"
+#include "station/CPageAuthEncryDlg.h"
+#include "station/CSecurityEditorDlg.h"
+#include "skin/MainWindowMessages.h"
+
+using station_dialogs_test::StationDialogsTest;
+
+namespace {
+class SecurityEditorTest : public StationDialogsTest {
+protected:
+    void SetUp() override
+    {
+        StationDialogsTest::SetUp();
+        front.ShowWindow(SW_SHOW);
+        Watch(MSG_SECURITY_EDITOR_DLG);
+        ASSERT_TRUE(editor.Create(CSecurityEditorDlg::IDD, &front));
+        ASSERT_NE(nullptr, editor.m_pPageAuthEncry);
+    }
+    void TearDown() override
+    {
+        editor.DestroyWindow();
+        StationDialogsTest::TearDown();
+    }
+    CPageAuthEncryDlg& Auth() { return *editor.m_pPageAuthEncry; }
+
+    CSecurityEditorDlg editor{&front};
+};
+}  // namespace
+
+TEST_F(SecurityEditorTest, ShowingTellsTheOwnerAndBringsTheFirstTabToTheFront)
+{
+    // Another tab was in front when the editor was last hidden.
+    editor.GetTabButton(CSecurityEditorDlg::kTab8021X)->EnableWindow(TRUE);
+    editor.GetTabButton(CSecurityEditorDlg::kTab8021X)->SendMessage(BM_CLICK);
+    ASSERT_FALSE(Auth().IsWindowVisible());
+    editor.ShowWindow(SW_SHOW);
+    ASSERT_EQ(1u, front.reports.size());
+    EXPECT_EQ(2u, front.reports[0].wParam);
+    EXPECT_EQ(1, front.reports[0].lParam);
+    EXPECT_TRUE(Auth().IsWindowVisible());
+    EXPECT_FALSE(editor.m_pPage8021X->IsWindowVisible());
+}
+
+TEST_F(SecurityEditorTest, OkHandsThePersonalSettingsToTheOwner)
+{
+    editor.ShowWindow(SW_SHOW);
+    front.reports.clear();
+    Auth().OnAuthWpa2Psk();
+    Auth().OnEncryAes();
+    ::SetDlgItemTextA(Auth().GetSafeHwnd(), IDC_AUTH_PSK_EDIT, "quixen2024");
+    editor.OnOK();
+    ASSERT_EQ(1u, front.reports.size());
+    EXPECT_EQ(0u, front.reports[0].wParam);
+    EXPECT_EQ(2, front.reports[0].lParam);
+    EXPECT_EQ(AUTHIDX_WPA2_PSK, editor.m_nAuthIndex);
+    EXPECT_EQ(ENCRIDX_AES, editor.m_nEncryIndex);
+    EXPECT_EQ(1, editor.m_nDefaultKey);
+    EXPECT_STREQ("quixen2024", editor.m_model.strPsk);
+    // No 802.1X settings were collected, so no PAC list was written.
+    EXPECT_TRUE(Calls("QXWL_WritePACList").empty());
+
+    // Shared WEP: the keys become bytes, hexadecimal pairs or characters (on the XP line, where
+    // every key stays editable).
+    ASSERT_TRUE(sim.Set("OsCode", 8));
+    front.reports.clear();
+    Auth().OnAuthShared();
+    Auth().m_nDefaultKey = 1;
+    Auth().m_strWepKey[0] = "A1B2C3D4E5";
+    Auth().m_strWepKey[1] = "abcde";
+    Auth().FillControls();
+    Auth().SetKeyFormat(0, KEYFMT_HEX);
+    Auth().SetKeyFormat(1, KEYFMT_ASCII);
+    editor.OnOK();
+    ASSERT_EQ(1u, front.reports.size());
+    EXPECT_EQ(2, editor.m_nDefaultKey);
+    EXPECT_EQ(5u, editor.m_model.nKeyLength[0]);
+    EXPECT_EQ(0xA1, editor.m_model.WepKey[0][0]);
+    EXPECT_EQ(0xE5, editor.m_model.WepKey[0][4]);
+    EXPECT_EQ(0, editor.m_model.WepKey[0][5]);
+    EXPECT_EQ(5u, editor.m_model.nKeyLength[1]);
+    EXPECT_EQ(0, memcmp(editor.m_model.WepKey[1], "abcde", 6));
+}
+
+TEST_F(SecurityEditorTest, ARefusedOkReportsNothingAndKeepsTheLastResult)
+{
+    editor.ShowWindow(SW_SHOW);
+    editor.m_nAuthIndex = AUTHIDX_WPA_PSK;
+    front.reports.clear();
+    testing_support::MessageBoxCapture boxes;
+    Auth().OnAuthWpa2Psk();
+    Auth().OnEncryAes();
+    ::SetDlgItemTextA(Auth().GetSafeHwnd(), IDC_AUTH_PSK_EDIT, "short");
+    editor.OnOK();
+    EXPECT_TRUE(front.reports.empty());
+    EXPECT_EQ(AUTHIDX_WPA_PSK, editor.m_nAuthIndex);
+
+    // WPA2 enterprise waits for the 802.1X page's checks.
+    Auth().OnAuthWpa2();
+    editor.OnOK();
+    EXPECT_TRUE(front.reports.empty());
+    EXPECT_TRUE(Calls("QXWL_WritePACList").empty());
+}
