@@ -62,7 +62,7 @@ protected:
 
 TEST_F(PacListTest, AFolderOfSixtyListsFiftyOneAndThenRefusesImportsWithTheLanguageText)
 {
-    for (int i = 0; i < 60; ++i) MakePac("p" + std::to_string(i) + ".pac");
+    for (int i = 0; i < 60; ++i) MakePac(std::to_string(i) + "p.pac");
     MakePac("notes.txt");
     page.ResetToDefaults();  // the reset rebuilds the list from the folder
     ASSERT_EQ(51u, Fast().m_pacList.size());
