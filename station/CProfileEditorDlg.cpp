@@ -1,6 +1,7 @@
 #include "station/CProfileEditorDlg.h"
 #include "station/CPage8021XDlg.h"
 #include "station/CPageAuthEncryDlg.h"
+#include "station/Dot1XEditorLink.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
@@ -132,6 +133,7 @@ BOOL CProfileEditorDlg::CreatePages()
     m_pPageAuthEncry = new CPageAuthEncryDlg(m_pTabHost);
     m_pPageAuthEncry->SetHost(this, CPageAuthEncryDlg::kHostProfileEditor);
     m_pPage8021X = new CPage8021XDlg(m_pTabHost);
+    m_pPage8021X->SetHost(this);
     m_pPage8021X->bInProfileEditor = 1;
     CDialog* pages[kTabCount] = {m_pPageSystemConfig, m_pPageAuthEncry, m_pPage8021X, nullptr};
     const UINT templates[kTabCount] = {CPageSystemConfigDlg::IDD, CPageAuthEncryDlg::IDD, CPage8021XDlg::IDD, 0};
@@ -202,6 +204,17 @@ void CProfileEditorDlg::SetEapMethod(int method)
 {
     m_model.Eap.nEapMethod = method;
     if (m_pPage8021X) m_pPage8021X->nEapMethod = method;
+}
+
+const Dot1XStoredSettings* CProfileEditorDlg::GetStored8021XSettings()
+{
+    StoredSettingsFromModel(m_model, m_stored8021X);
+    return &m_stored8021X;
+}
+
+CString CProfileEditorDlg::GetProfileName()
+{
+    return m_pPageSystemConfig ? m_pPageSystemConfig->m_strProfileName : CString();
 }
 
 void CProfileEditorDlg::OnAdhocChosen()
@@ -312,6 +325,7 @@ void CProfileEditorDlg::OnOK()
             front->SendMessage(MSG_PROFILE_LIST_CHANGED, 1, 0);
         return;
     }
+    Read8021XControls(*m_pPage8021X);
     if (Needs8021XCheck() && !m_pPage8021X->ValidateSettings()) return;
     if (!auth.ValidateSettings()) return;
     CollectSecurity();
@@ -357,14 +371,7 @@ void CProfileEditorDlg::CollectSecurity()
 
 void CProfileEditorDlg::CollectEapSettings()
 {
-    const CPage8021XDlg& page = *m_pPage8021X;
-    StringRecord7& eap = m_model.Eap;
-    eap.nEapMethod = page.nEapMethod;
-    eap.nPeapInner = PeapInnerToEapType(page.nPeapTunnel);
-    eap.nTtlsInner = TtlsInnerToEapType(page.nTtlsTunnel);
-    eap.nSessionResumption = static_cast<ULONG>(page.bSessionResumption);
-    // The child pages give the rest: names, certificates, PAC settings and list, provisioning.
-    m_pPage8021X->CollectInto(m_model);
+    Collect8021XSettings(*m_pPage8021X, m_model);
 }
 
 // --- The record ----------------------------------------------------------------------------------
@@ -561,6 +568,7 @@ void CProfileEditorDlg::LoadRecordIntoPages(const WLANPROFILE& record)
     m_model.nIdModeIndex = record.nIDModeIndex;
     m_model.bCacheUserInfo = record.bCacheUserInfo;
     m_model.SsoInfo = record.ssoInfo & kSsoBits;
+    if (m_pPage8021X) LoadSsoBoxes(*m_pPage8021X, m_model.SsoInfo);
     m_model.strUserCertPath = FieldText(record.chUserCertPath);
     m_model.strAsCertPath = FieldText(record.chASCertPath);
     if (m_model.nAuthIndex >= AUTHIDX_WPA && m_model.nAuthIndex <= AUTHIDX_WAPI_PSK && m_pPageAuthEncry) {

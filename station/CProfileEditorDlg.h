@@ -4,20 +4,21 @@
 // writes the profile through the station library.
 #pragma once
 #include "station/CClassicDlg.h"
+#include "station/CPage8021XDlg.h"
 #include "station/CPageSystemConfigDlg.h"
 #include "station/EditorSecurityModel.h"
 #include "station/SecurityPageHost.h"
 #include "res/StationPagesResource.h"
 
 class CPageAuthEncryDlg;
-class CPage8021XDlg;
 class CTabDialog;
 
 // 1 once the editor declined to store a profile with no channel (the profile pages read and clear
 // it); it starts at 1, which the profile page also reads as "create the default profile".
 extern int G_bProfileRetry;
 
-class CProfileEditorDlg : public CClassicDlg, public CSecurityPageHost, public ISystemConfigHost {
+class CProfileEditorDlg : public CClassicDlg, public CSecurityPageHost, public ISystemConfigHost,
+                          public C8021XPageHost {
 public:
     enum { IDD = IDD_PROFILE_EDITOR };
     enum { kTabSystem, kTabAuth, kTab8021X, kTabWapi, kTabCount };
@@ -49,7 +50,9 @@ public:
     void ClickAuthTab() override;
     int GetEapMethod() override;
     void SetEapMethod(int method) override;
-    EditorSecurityModel* GetSecurityModel() override { return &m_model; }
+    const Dot1XStoredSettings* GetStored8021XSettings() override;
+    CPageAuthEncryDlg* GetAuthPage() override { return m_pPageAuthEncry; }
+    CString GetProfileName() override;
     void OnAdhocChosen() override;
     void OnPowerSaveClicked() override;
 
@@ -66,6 +69,7 @@ public:
     int m_bAuthPageLoaded = 0;   // the authentication page holds the settings it was preset with
     int m_bAuthPageLoading = 0;  // the authentication page is being loaded from a stored profile
     BYTE* m_pProfileBuffer = nullptr;
+    Dot1XStoredSettings m_stored8021X;  // the model as the 802.1X page last loaded it
 
 protected:
     BOOL OnInitDialog() override;

@@ -2,6 +2,7 @@
 #include "station/CPage8021XDlg.h"
 #include "station/CPageAuthEncryDlg.h"
 #include "station/CPageWAPIDlg.h"
+#include "station/Dot1XEditorLink.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
@@ -100,6 +101,7 @@ BOOL CSecurityEditorDlg::CreatePages()
     m_pPageAuthEncry = new CPageAuthEncryDlg(m_pTabHost);
     m_pPageAuthEncry->SetHost(this, CPageAuthEncryDlg::kHostSecurityEditor);
     m_pPage8021X = new CPage8021XDlg(m_pTabHost);
+    m_pPage8021X->SetHost(this);
     m_pPage8021X->bInProfileEditor = 0;
     m_pPageWapi = new CPageWAPIDlg(m_pTabHost);
     CDialog* pages[kTabCount] = {m_pPageAuthEncry, m_pPage8021X, m_pPageWapi};
@@ -167,6 +169,12 @@ void CSecurityEditorDlg::SetEapMethod(int method)
     if (m_pPage8021X) m_pPage8021X->nEapMethod = method;
 }
 
+const Dot1XStoredSettings* CSecurityEditorDlg::GetStored8021XSettings()
+{
+    StoredSettingsFromModel(m_model, m_stored8021X);
+    return &m_stored8021X;
+}
+
 void CSecurityEditorDlg::OnOK()
 {
     if (!Alive(m_pPageAuthEncry) || !Alive(m_pPage8021X)) {
@@ -175,6 +183,7 @@ void CSecurityEditorDlg::OnOK()
     }
     CPageAuthEncryDlg& auth = *m_pPageAuthEncry;
     if (!UpdateData(TRUE) || !auth.UpdateData(TRUE)) return;
+    Read8021XControls(*m_pPage8021X);
     const int method = auth.m_nAuthIndex;
     const bool infra = auth.m_nNetworkType == NETWORK_INFRASTRUCTURE;
     const bool wpa = method == AUTHIDX_WPA || method == AUTHIDX_WPA2;
@@ -188,12 +197,7 @@ void CSecurityEditorDlg::OnOK()
 
     const bool wpaCapable = QXWLAPI.IsWpaCapable() != FALSE;
     if (wpaCapable && ((infra && (wpa || method == AUTHIDX_CCKM)) || (IsOpenOrShared(method) && m_b8021X))) {
-        const CPage8021XDlg& page = *m_pPage8021X;
-        m_model.Eap.nEapMethod = page.nEapMethod;
-        m_model.Eap.nPeapInner = PeapInnerToEapType(page.nPeapTunnel);
-        m_model.Eap.nTtlsInner = TtlsInnerToEapType(page.nTtlsTunnel);
-        m_model.Eap.nSessionResumption = static_cast<ULONG>(page.bSessionResumption);
-        m_pPage8021X->CollectInto(m_model);
+        Collect8021XSettings(*m_pPage8021X, m_model);
         m_Eap = m_model.Eap;
         m_strClientCert = BlobText(m_model.UserCert);
         m_strServerCert = BlobText(m_model.CaCert);

@@ -3,17 +3,17 @@
 // stores no profile: its OK hands the model to its owner, which builds the connection itself.
 #pragma once
 #include "station/CClassicDlg.h"
+#include "station/CPage8021XDlg.h"
 #include "station/EditorSecurityModel.h"
 #include "station/ProfileCodes.h"
 #include "station/SecurityPageHost.h"
 #include "res/StationPagesResource.h"
 
 class CPageAuthEncryDlg;
-class CPage8021XDlg;
 class CPageWAPIDlg;
 class CTabDialog;
 
-class CSecurityEditorDlg : public CClassicDlg, public CSecurityPageHost {
+class CSecurityEditorDlg : public CClassicDlg, public CSecurityPageHost, public C8021XPageHost {
 public:
     enum { IDD = IDD_SECURITY_EDITOR };
     enum { kTabAuth, kTab8021X, kTabWapi, kTabCount };
@@ -37,7 +37,9 @@ public:
     void ClickAuthTab() override;
     int GetEapMethod() override;
     void SetEapMethod(int method) override;
-    EditorSecurityModel* GetSecurityModel() override { return &m_model; }
+    const Dot1XStoredSettings* GetStored8021XSettings() override;
+    CPageAuthEncryDlg* GetAuthPage() override { return m_pPageAuthEncry; }
+    CString GetProfileName() override { return CString(); }
 
     CPageAuthEncryDlg* m_pPageAuthEncry = nullptr;
     CPage8021XDlg* m_pPage8021X = nullptr;
@@ -55,6 +57,7 @@ public:
     CString m_strServerCert;  // at most 150 characters
     CString m_strCertificate[2];  // the two WAPI certificate texts
     int m_bAuthPageLoaded = 0;
+    Dot1XStoredSettings m_stored8021X;  // the model as the 802.1X page last loaded it
 
 protected:
     BOOL OnInitDialog() override;

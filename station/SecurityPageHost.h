@@ -17,6 +17,4 @@ public:
     virtual int GetEapMethod() = 0;
     // Sets the 802.1X page's EAP method and lets the page re-apply it.
     virtual void SetEapMethod(int method) = 0;
-    // The editor's copy of the security settings, which the 802.1X page loads from.
-    virtual struct EditorSecurityModel* GetSecurityModel() { return nullptr; }
 };

@@ -47,6 +47,11 @@ struct WorldSettings {
     LONG StartWifiDirectGOFails = 0;   // QXWL_StartWifiDirectGO answers failure
     LONG ConfigToolResult = 1;     // QXWL_RunOnceInitConfigTool's answer (1: nothing to do)
     LONG ConfigToolSelect = 0;     // and the select value it gives
+    LONG EapHost = 1;              // QXWL_IsEapHostInstalled
+    LONG CertStores = 1;           // 1: the built-in "MY" and "ROOT" certificates, 0: both stores empty
+    LONG CertStoreGrows = 0;       // one certificate more appears after each count-only QXWL_EnumCert
+    LONG CertArraysOut = 0;        // read only: certificate arrays filled and not yet freed
+    LONG CertFreeFaults = 0;       // read only: QXWL_FreeCertArray calls for an array not (or no longer) filled
 };
 
 struct SettingKey {
