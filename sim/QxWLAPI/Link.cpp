@@ -98,6 +98,7 @@ void Link::Up(Effects& effects)
     m_linkState = LINK_STATE_UP;
     m_authenticating = false;
     m_upSince = GetTickCount64();
+    effects.Notes.push_back("SIM link up " + m_network.Ssid);
     effects.AuthCodes.push_back(RS_CBS_AU_STATUS_MEDIA_CONNECT);
     if (m_wepMismatch) effects.AuthCodes.push_back(RS_CBS_ICV_ERROR);
 }

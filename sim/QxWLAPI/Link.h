@@ -17,6 +17,7 @@ namespace sim {
 struct Effects {
     std::vector<UCHAR> AuthCodes;  // 802.1X callback codes, in order
     std::vector<UINT> Messages;    // messages for the notification window, in order
+    std::vector<std::string> Notes;  // lines for the journal
 };
 
 // The security settings a connect request carries.

@@ -132,6 +132,7 @@ void SimWorld::Fire(const Effects& effects)
     {
         auto guard = Lock();
         window = NotifyWindow;
+        for (const std::string& line : effects.Notes) Note(line);
     }
     for (UINT message : effects.Messages)
         if (window) PostMessageA(window, message, 0, 0);

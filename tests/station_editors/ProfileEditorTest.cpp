@@ -1,9 +1,14 @@
 // The profile editor: its checks refuse with their own message and write nothing; a profile of
 // each personal security kind is written as the code tables give it and survives a reload and
-// a second save byte for byte; renames and the empty channel.
+// a second save byte for byte, and so is each enterprise kind with the 802.1X page's entries;
+// renames and the empty channel.
 #include "../station_dialogs/StationDialogsFixture.h"
 #include "station/CPage8021XDlg.h"
 #include "station/CPageAuthEncryDlg.h"
+#include "station/CPageClientCertificationDlg.h"
+#include "station/CPageEAPFastDlg.h"
+#include "station/CPageNamePasswordDlg.h"
+#include "station/CPageServerCertificationDlg.h"
 #include "station/CProfileEditorDlg.h"
 #include "skin/MainWindowMessages.h"
 #include "contract/StationContract.h"
@@ -404,4 +409,173 @@ TEST_F(ProfileEditorTest, EnterpriseProfilesWaitForThe8021XChecks)
     editor.OnOK();
     EXPECT_EQ(0u, Writes());
     EXPECT_FALSE(Stored("Corp"));
+
+    // A name without its password is refused with the page's own message; the PAC list is untouched.
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "user");
+    const size_t before = boxes.Count();
+    editor.OnOK();
+    ASSERT_EQ(before + 1, boxes.Count());
+    EXPECT_STREQ(G_LangTable.IDS_PWDREQUIRED, boxes.Boxes().back().text);
+    EXPECT_EQ(0u, Writes());
+    EXPECT_TRUE(Calls("QXWL_WritePACList").empty());
+
+    // Once the password is typed the same editor stores it.
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    editor.OnOK();
+    WLANPROFILE stored = {};
+    ASSERT_TRUE(Stored("Corp", &stored));
+    EXPECT_STREQ("user", stored.chID);
+    EXPECT_STREQ("password", stored.chPassword);
+}
+
+TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteForByte)
+{
+    ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    auto type = [&](const char* identity, const char* password) {
+        page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, identity);
+        page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, password);
+    };
+    auto chooseRow = [](CComboBoxSuper& combo, int row, auto& certPage) {
+        combo.SetCurSel(row);
+        certPage.OnSelectionChange();
+    };
+    struct Kind {
+        const char* name;
+        std::function<void()> choose;
+        std::function<void(const WLANPROFILE&)> check;
+    };
+    const Kind kinds[] = {
+        {"Peap", [&] {
+             Auth().OnAuthWpa2();
+             Auth().OnEncryAes();
+             page.OnEapPeap();
+             page.OnPeapTunnelGtc();
+             type("user", "password");
+             CPageServerCertificationDlg& server = *page.m_pPageServerCert;
+             server.bUseServerCert = 1;
+             server.nServerNameRule = CPageServerCertificationDlg::kNameDomainEnd;
+             server.strServerName = "quixen.example";
+             server.EnableControls();
+             server.FillControls();
+         },
+         [](const WLANPROFILE& r) {
+             EXPECT_EQ(ULONG{EAPMETHOD_PEAP}, r.enumAuthenProtocol);
+             EXPECT_EQ(ULONG{RS_TunnelGTC}, r.enumTunnel);
+             EXPECT_STREQ("user", r.chID);
+             EXPECT_EQ(1u, r.bServerCert);
+             EXPECT_EQ(1u, r.nServerNameRule);
+             EXPECT_STREQ("quixen.example", r.chServerName);
+             EXPECT_EQ(0u, r.CA_cert.BlobLength);  // any trusted authority
+         }},
+        {"TtlsPap", [&] {
+             Auth().OnAuthWpa();
+             Auth().OnEncryTkip();
+             page.OnEapTtls();
+             page.OnTtlsTunnelPap();
+             type("ttls-user", "secret");
+         },
+         [](const WLANPROFILE& r) {
+             EXPECT_EQ(ULONG{EAPMETHOD_TTLS}, r.enumAuthenProtocol);
+             EXPECT_EQ(ULONG{TUNNEL_PAP}, r.enumTunnel);  // the TTLS number, not the PEAP one
+             EXPECT_STREQ("secret", r.chPassword);
+         }},
+        {"Tls", [&] {
+             Auth().OnAuthWpa2();
+             Auth().OnEncryAes();
+             page.OnEapTls();
+             type("alice", "");
+             chooseRow(page.m_pPageClientCert->Combo(), 0, *page.m_pPageClientCert);
+             CPageServerCertificationDlg& server = *page.m_pPageServerCert;
+             server.bUseServerCert = 1;
+             server.strServerName = "radius.quixen.example";
+             server.EnableControls();
+             server.FillControls();
+             chooseRow(server.Combo(), 2, server);
+         },
+         [](const WLANPROFILE& r) {
+             EXPECT_EQ(ULONG{EAPMETHOD_TLS}, r.enumAuthenProtocol);
+             EXPECT_EQ(1u, r.bClientCert);
+             ASSERT_EQ(48u, r.user_cert.BlobLength);
+             EXPECT_EQ(0, memcmp(r.user_cert.BlobData, "CERT-MY-00", 10));
+             ASSERT_EQ(48u, r.CA_cert.BlobLength);
+             EXPECT_EQ(0, memcmp(r.CA_cert.BlobData, "CERT-ROOT-01", 12));
+         }},
+        {"Leap", [&] {
+             Auth().OnAuthWpa2();
+             Auth().OnEncryAes();
+             page.OnEapLeap();
+             type("leap-user", "leap-pass");
+         },
+         [](const WLANPROFILE& r) {
+             EXPECT_EQ(ULONG{EAPMETHOD_LEAP}, r.enumAuthenProtocol);
+             EXPECT_STREQ("leap-pass", r.chPassword);
+         }},
+        {"Fast", [&] {
+             Auth().OnAuthWpa2();
+             Auth().OnEncryAes();
+             page.OnEapFast();
+             type("fast-user", "fast-pass");
+             CPageEAPFastDlg& fast = *page.m_pPageEAPFast;
+             fast.m_pacList = {{1, "office.pac", "C:\\pacs\\office.pac"}, {0, "lab.pac", "C:\\pacs\\lab.pac"}};
+             fast.UpdatePacListCount();
+         },
+         [](const WLANPROFILE& r) {
+             EXPECT_EQ(ULONG{EAPMETHOD_FAST}, r.enumAuthenProtocol);
+             // Without the enhancement the provisioning button reads Generic Token Card.
+             EXPECT_EQ(ULONG{RS_TunnelGTC}, r.enumProvisioningTunnel);
+             EXPECT_EQ(1u, r.bPAC);
+         }},
+        {"Md5", [&] {
+             Auth().OnAuthOpen();
+             Auth().OnEncryNone();
+             Auth().CheckDlgButton(IDC_AUTH_8021X, BST_CHECKED);
+             Auth().OnCheck8021X();
+             page.OnEapMd5();
+             type("md5-user", "md5-pass");
+         },
+         [](const WLANPROFILE& r) {
+             EXPECT_EQ(ULONG{AUTH_OPEN}, r.enumAuthenMode);
+             EXPECT_EQ(1u, r.b8021X);
+             EXPECT_EQ(ULONG{EAPMETHOD_MD5}, r.enumAuthenProtocol);
+         }},
+    };
+    auto pacList = [](const char* name) {
+        char buffer[kProfileNameBytes] = {};
+        strncpy(buffer, name, sizeof buffer - 1);
+        ULONG count = 0;
+        QXWLAPI.QXWL_ReadPACList(&count, nullptr, buffer);
+        std::vector<PAC_ENTRY> entries(count);
+        if (count) QXWLAPI.QXWL_ReadPACList(&count, reinterpret_cast<BYTE*>(entries.data()), buffer);
+        return entries;
+    };
+    int id = 30;
+    for (const Kind& kind : kinds) {
+        SCOPED_TRACE(kind.name);
+        testing_support::MessageBoxCapture boxes;
+        StartNew(kind.name, std::to_string(++id).c_str(), "Quixen-Corp");
+        kind.choose();
+        editor.OnOK();
+        EXPECT_EQ(0u, boxes.Count()) << (boxes.Count() ? boxes.Boxes()[0].text.GetString() : "");
+        WLANPROFILE first = {}, second = {};
+        ASSERT_TRUE(Stored(kind.name, &first));
+        kind.check(first);
+        const std::vector<PAC_ENTRY> pacsFirst = pacList(kind.name);
+
+        StartEdit(kind.name);
+        editor.OnOK();
+        ASSERT_TRUE(Stored(kind.name, &second));
+        EXPECT_EQ(-1, FirstDifference(first, second));
+        const std::vector<PAC_ENTRY> pacsSecond = pacList(kind.name);
+        ASSERT_EQ(pacsFirst.size(), pacsSecond.size());
+        for (size_t i = 0; i < pacsFirst.size(); ++i)
+            EXPECT_EQ(0, memcmp(&pacsFirst[i], &pacsSecond[i], sizeof(PAC_ENTRY))) << "PAC entry " << i;
+        if (std::string(kind.name) == "Fast") {
+            ASSERT_EQ(2u, pacsSecond.size());
+            EXPECT_EQ(1u, pacsSecond[0].dwValue);
+            EXPECT_STREQ("lab.pac", pacsSecond[1].szText1);
+            EXPECT_STREQ("C:\\pacs\\lab.pac", pacsSecond[1].szText2);
+        }
+    }
 }
