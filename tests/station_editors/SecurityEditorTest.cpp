@@ -1,8 +1,11 @@
-// The security editor: what it tells its owner when shown and on OK, the keys it converts, and
-// a refused OK that reports nothing.
+// The security editor: what it tells its owner when shown and on OK, the keys it converts, the
+// 802.1X settings it collects, and a refused OK that reports nothing.
 #include "../station_dialogs/StationDialogsFixture.h"
 #include "station/CPage8021XDlg.h"
 #include "station/CPageAuthEncryDlg.h"
+#include "station/CPageClientCertificationDlg.h"
+#include "station/CPageEAPFastDlg.h"
+#include "station/CPageNamePasswordDlg.h"
 #include "station/CSecurityEditorDlg.h"
 #include "skin/MainWindowMessages.h"
 
@@ -82,6 +85,46 @@ TEST_F(SecurityEditorTest, OkHandsThePersonalSettingsToTheOwner)
     EXPECT_EQ(0, editor.m_model.WepKey[0][5]);
     EXPECT_EQ(5u, editor.m_model.nKeyLength[1]);
     EXPECT_EQ(0, memcmp(editor.m_model.WepKey[1], "abcde", 6));
+}
+
+TEST_F(SecurityEditorTest, OkHandsTheEnterpriseSettingsToTheOwnerAndWritesThePacListUnnamed)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 8));
+    editor.ShowWindow(SW_SHOW);
+    front.reports.clear();
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.OnEapTtls();
+    page.OnTtlsTunnelMsChapV2();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "user");
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    CPageClientCertificationDlg& client = *page.m_pPageClientCert;
+    client.bUseClientCert = 1;
+    client.FillControls();
+    client.FillCertificateList();
+    client.EnableControls(TRUE);
+    client.Combo().SetCurSel(0);
+    client.OnSelectionChange();
+    page.m_pPageEAPFast->m_pacList = {{1, "office.pac", "C:\\pacs\\office.pac"}};
+    editor.OnOK();
+
+    ASSERT_EQ(1u, front.reports.size());
+    EXPECT_EQ(2, front.reports[0].lParam);
+    StringRecord7 eap;
+    CString clientText, serverText;
+    editor.CopyEapSettings(eap, clientText, serverText);
+    EXPECT_EQ(static_cast<int>(EAPMETHOD_TTLS), eap.nEapMethod);
+    EXPECT_EQ(ULONG{TUNNEL_MSCHAPV2}, eap.nTtlsInner);  // menu index 2 as its EAP type number
+    EXPECT_STREQ("user", eap.strIdentity);
+    EXPECT_STREQ("password", eap.strPassword);
+    EXPECT_EQ(1u, eap.bClientCert);
+    EXPECT_EQ(48, clientText.GetLength());
+    EXPECT_EQ(0, strncmp(clientText, "CERT-MY-00", 10));
+    EXPECT_TRUE(serverText.IsEmpty());
+    // Collected settings always write the PAC list, under no profile name; the editor keeps no copy.
+    EXPECT_EQ(std::vector<std::string>{"QXWL_WritePACList(1, )"}, Calls("QXWL_WritePACList"));
+    EXPECT_TRUE(editor.m_model.Pacs.empty());
 }
 
 TEST_F(SecurityEditorTest, ARefusedOkReportsNothingAndKeepsTheLastResult)
