@@ -858,6 +858,8 @@ void CPage8021XDlg::ResetToDefaults()
     m_pPageSSO->bUseSso = 0;
     m_pPageSSO->bAllowMachineAuth = 0;
     m_pPageSSO->nLogonType = 0;
+    // The editors read the boxes back on OK: they must not keep the last profile's ticks.
+    if (m_pPageSSO->m_hWnd) m_pPageSSO->UpdateData(FALSE);
 }
 
 void CPage8021XDlg::OnShowWindow(BOOL bShow, UINT)

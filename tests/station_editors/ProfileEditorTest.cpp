@@ -8,6 +8,7 @@
 #include "station/CPageClientCertificationDlg.h"
 #include "station/CPageEAPFastDlg.h"
 #include "station/CPageNamePasswordDlg.h"
+#include "station/CPageProfileSSODlg.h"
 #include "station/CPageServerCertificationDlg.h"
 #include "station/CProfileEditorDlg.h"
 #include "skin/MainWindowMessages.h"
@@ -578,4 +579,46 @@ TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteFor
             EXPECT_STREQ("C:\\pacs\\lab.pac", pacsSecond[1].szText2);
         }
     }
+}
+
+TEST_F(ProfileEditorTest, SingleSignOnBoxesTravelAsTheirBitsAndComeBackOnReload)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 12));
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    StartNew("Sso", "40", "Quixen-Corp");
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.OnEapPeap();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "user");
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    // As clicked: single sign-on on, machine authentication off, after the user logs on.
+    CPageProfileSSODlg& sso = *page.m_pPageSSO;
+    sso.CheckDlgButton(IDC_SSO_ENABLE, BST_CHECKED);
+    sso.OnEnableSso();
+    sso.CheckRadioButton(IDC_SSO_PRE_LOGON, IDC_SSO_POST_LOGON, IDC_SSO_POST_LOGON);
+    editor.OnOK();
+    WLANPROFILE first = {}, second = {};
+    ASSERT_TRUE(Stored("Sso", &first));
+    EXPECT_EQ(0x5u, first.ssoInfo);
+
+    // A new profile starts with the boxes cleared, not with the last profile's ticks.
+    StartNew("Other", "41", "Quixen-Corp");
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.OnEapPeap();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "user");
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    editor.OnOK();
+    WLANPROFILE other = {};
+    ASSERT_TRUE(Stored("Other", &other));
+    EXPECT_EQ(0u, other.ssoInfo);
+
+    // The reload brings this profile's boxes back.
+    StartEdit("Sso");
+    EXPECT_EQ(1, sso.bUseSso);
+    EXPECT_EQ(0, sso.bAllowMachineAuth);
+    EXPECT_EQ(CPageProfileSSODlg::kPostLogon, sso.nLogonType);
+    editor.OnOK();
+    ASSERT_TRUE(Stored("Sso", &second));
+    EXPECT_EQ(-1, FirstDifference(first, second));
 }
