@@ -155,6 +155,30 @@ struct VN_BLOB_KEY {
 constexpr ULONG kBlobDataBytes = 152;
 static_assert(sizeof(VN_BLOB_KEY) == 156);
 
+// `CERT_INFO`: one certificate of a store as QXWL_EnumCert describes it. The blob belongs to
+// the library's array until QXWL_FreeCertArray. The blob address is the one pointer in these
+// records: 4 bytes at 1028 in the 32-bit build, 8 in a 64-bit build, the record 1040 bytes in
+// both. In a namespace of its own: the platform's crypto header has a record of the same name.
+namespace qxwl {
+#pragma pack(push, 4)
+struct CERT_INFO {
+    char szIssuedTo[256];
+    char szIssuedBy[256];
+    char szExpiration[256];  // year, month and day separated by "/"
+    char szFriendlyName[256];
+    ULONG BlobLength;        // 0: no certificate
+    BYTE* pBlob;
+    BYTE Reserved[12 - sizeof(BYTE*)];
+};
+#pragma pack(pop)
+static_assert(sizeof(CERT_INFO) == 1040);
+static_assert(offsetof(CERT_INFO, szExpiration) == 512);
+static_assert(offsetof(CERT_INFO, BlobLength) == 1024);
+static_assert(offsetof(CERT_INFO, pBlob) == 1028);
+}  // namespace qxwl
+constexpr char kCertStoreUser[] = "MY";
+constexpr char kCertStoreRoot[] = "ROOT";
+
 constexpr ULONG kEapFastBlobBytes = 3000;
 constexpr size_t kProfileNameBytes = 128;  // strProfileName, and every profile-name buffer of the library
 

@@ -354,6 +354,28 @@
 #define IDC_8021X_SLOT3 1310
 #define IDC_8021X_SLOT4 1311
 #define IDC_8021X_SLOT5 1312
+// 802.1X page menus: EAP methods (before and from the system's EAP host), the PEAP and
+// EAP-FAST inner methods, the TTLS inner methods, the EAP-FAST provisioning tunnel with the
+// system's EAP host.
+#define IDR_MENU_EAP_XP 204
+#define IDR_MENU_PEAP_TUNNEL 205
+#define IDR_MENU_PROVISION_VISTA 206
+#define IDR_MENU_TTLS_TUNNEL 207
+#define IDR_MENU_EAP_VISTA 208
+#define ID_EAP_PEAP 32882
+#define ID_EAP_TLS 32883
+#define ID_EAP_TTLS 32884
+#define ID_EAP_FAST 32885
+#define ID_EAP_MD5 32886
+#define ID_EAP_LEAP 32887
+#define ID_TUNNEL_MSCHAPV2 32891
+#define ID_TUNNEL_TLS 32892
+#define ID_TUNNEL_GTC 32893
+#define ID_TTLS_CHAP 32901
+#define ID_TTLS_MSCHAP 32902
+#define ID_TTLS_MSCHAPV2 32903
+#define ID_TTLS_PAP 32904
+#define ID_TTLS_EAP_MD5 32905
 
 // Name and password page (Windows Logon, Prompt User and the cache pair are hidden at start).
 #define IDC_NAMEPW_SEPARATOR 1320

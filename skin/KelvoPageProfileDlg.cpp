@@ -20,8 +20,6 @@
 
 IMPLEMENT_DYNCREATE(CKelvoPageProfileDlg, CDialog)
 
-int G_bCreateDefaultProfile = 1;
-
 namespace {
 constexpr ULONG kActionTypeProfile = 1;
 constexpr LONG kOsCodeSystemService = 10;  // from this code on the system's service may own the adapter
@@ -453,8 +451,11 @@ void CKelvoPageProfileDlg::ReloadActiveProfile()
             system->m_strProfileName = G_LangTable.IDS_VAL_DEFAULT;
             system->m_strSsid = kAnyNetworkSsid;
         }
+        // The name and SSID set here must reach the page's controls, which the editor's OK reads.
+        if (CPageSystemConfigDlg* system = editor->m_pPageSystemConfig; system && system->m_hWnd)
+            system->LoadFromScanEntryEx();
         editor->OnOK();
-        // The editor's save sets the switch back to 1 once it stored the profile.
+        // The editor sets the switch back to 1 when it declined to store the profile.
         if (G_bCreateDefaultProfile == 1) return;
         RebuildProfileList(TRUE);
     }

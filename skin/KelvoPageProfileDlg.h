@@ -17,8 +17,9 @@ static_assert(sizeof kAnyNetworkSsid - 1 == 24);
 bool IsAnyNetworkSsid(const NDIS_802_11_SSID& ssid);
 
 // 1 until the first start-up has had its chance to create the default profile; the profile
-// editor's save writes it.
-extern int G_bCreateDefaultProfile;
+// editor sets it again when it declined to store a profile (it is the editor's retry flag).
+extern int G_bProfileRetry;
+inline int& G_bCreateDefaultProfile = G_bProfileRetry;
 
 class CKelvoPageProfileDlg : public CDialog {
     DECLARE_DYNCREATE(CKelvoPageProfileDlg)

@@ -1,4 +1,5 @@
 #include "softap/KelvoPageApConfigXPVistaDlg.h"
+#include "station/WepKeyGeneration.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "contract/StationContract.h"
@@ -20,7 +21,6 @@ IMPLEMENT_DYNCREATE(CKelvoPageApConfigXPVistaDlg, CDialog)
 
 namespace {
 constexpr int kWep64PassPhraseChars = 40, kWep128PassPhraseChars = 64;
-constexpr int kWep64Bytes = 5, kWep64KeyBytes = 20, kWep128KeyBytes = 13, kWep128DigestBytes = 16;
 constexpr int kOsVistaFirst = 10, kOsVistaLast = 11;
 constexpr ULONG kAuthOpen = 0, kAuthShared = 1, kAuthWpaPsk = 4, kAuthWpa2Psk = 7, kAuthMixed = 9;
 constexpr ULONG kEncWep = 0, kEncNone = 1, kEncTkip = 4, kEncAes = 6, kEncBoth = 8;
@@ -69,23 +69,6 @@ void CopyCombo(CWnd& from, int fromId, CWnd& to, int toId)
     target->SetCurSel(source->GetCurSel());
 }
 
-CString HexText(const BYTE* bytes, int count)
-{
-    CString text;
-    for (int i = 0; i < count; ++i) {
-        CString pair;
-        pair.Format("%02X", bytes[i]);
-        text += pair;
-    }
-    return text;
-}
-
-bool AllZero(const BYTE* bytes, int count)
-{
-    for (int i = 0; i < count; ++i)
-        if (bytes[i]) return false;
-    return true;
-}
 }  // namespace
 
 ApSecurityChoice SecurityChoiceFromCodes(const ApSecurityCodes& codes)
@@ -325,16 +308,15 @@ void CKelvoPageApConfigXPVistaDlg::OnPassPhraseChange()
     }
     for (CString& key : m_strKeyTable) key.Empty();
     if (Combo(*this, IDC_KAPCFG_WEPSIZE)->GetCurSel() == 0) {
-        BYTE keys[kWep64KeyBytes] = {};
-        GenerateWep64Keys(m_strPassPhrase, keys);
+        BYTE keys[kWep64OutputBytes] = {};
         // Nothing generated gives no keys, never a key of zeros.
-        if (!AllZero(keys, kWep64KeyBytes))
-            for (int k = 0; k < 4; ++k) m_strKeyTable[k] = HexText(keys + k * kWep64Bytes, kWep64Bytes);
+        if (GenerateWep64Keys(m_strPassPhrase, keys))
+            for (int k = 0; k < kWep64KeyCount; ++k)
+                m_strKeyTable[k] = WepKeyHexText(keys + k * kWep64KeyBytes, kWep64KeyBytes);
     } else {
         BYTE digest[kWep128DigestBytes] = {};
-        GenerateWep128Key(m_strPassPhrase, digest);
-        if (!AllZero(digest, kWep128DigestBytes))
-            for (CString& key : m_strKeyTable) key = HexText(digest, kWep128KeyBytes);
+        if (GenerateWep128Key(m_strPassPhrase, digest))
+            for (CString& key : m_strKeyTable) key = WepKeyHexText(digest, kWep128KeyBytes);
     }
     ShowKeyForTransmitKey();
 }
@@ -527,15 +509,4 @@ void CKelvoPageApConfigXPVistaDlg::UnbindAndArmApply(int entering)
 LRESULT CKelvoPageApConfigXPVistaDlg::OnBindResult(WPARAM, LPARAM)
 {
     return HandleBindResult();
-}
-
-// ---- Pass-phrase WEP key generation: not built yet; the generators replace these ----
-void GenerateWep64Keys(LPCSTR, BYTE*)
-{
-    DebugLog(1, "[QxUI] GenerateWep64Keys is not built yet\n");
-}
-
-void GenerateWep128Key(LPCSTR, BYTE*)
-{
-    DebugLog(1, "[QxUI] GenerateWep128Key is not built yet\n");
 }

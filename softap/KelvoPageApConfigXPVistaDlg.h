@@ -82,6 +82,3 @@ private:
     void ShowKeyForTransmitKey();
 };
 
-// ---- Pass-phrase WEP key generation, declared here until the generators are merged ----
-void GenerateWep64Keys(LPCSTR passPhrase, BYTE* out /* 20 bytes */);
-void GenerateWep128Key(LPCSTR passPhrase, BYTE* out /* 16 bytes */);

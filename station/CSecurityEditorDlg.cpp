@@ -1,8 +1,232 @@
 #include "station/CSecurityEditorDlg.h"
+#include "station/CPage8021XDlg.h"
+#include "station/CPageAuthEncryDlg.h"
+#include "station/CPageWAPIDlg.h"
+#include "station/Dot1XEditorLink.h"
+#include "base/DebugLog.h"
+#include "base/LanguageTable.h"
+#include "core/QXWLLIB.h"
+#include "core/StationHelpers.h"
+#include "skin/MainWindowMessages.h"
+#include "ui/TabDialog.h"
+
+#include <algorithm>
+
+namespace {
+constexpr WPARAM kReportClosed = 0, kReportShown = 2;
+constexpr LPARAM kReportOk = 2, kReportShownFlag = 1;
+constexpr int kTabShade = CShadeButtonST::SHS_VBUMP;
+constexpr BYTE kTabGranularity = 8, kTabHighlight = 40, kTabColoring = 5;
+constexpr COLORREF kTabHotColor = 0xB4B4B4, kTabSelectedColor = 0x00FF00;
+constexpr int kCentredContent = 1;
+constexpr int kCertTextMax = 150;
+
+struct TabDef {
+    CString CLanguageTable::*caption;
+    int placeholder;
+};
+const TabDef kTabs[CSecurityEditorDlg::kTabCount] = {
+    {&CLanguageTable::IDS_AUTH_ENCRY, IDC_SECED_TAB_AUTH},
+    {&CLanguageTable::IDS_TAB8021X, IDC_SECED_TAB_8021X},
+    {&CLanguageTable::IDS_TAB_WAPI, IDC_SECED_TAB_WAPI},
+};
+
+bool IsOpenOrShared(int auth) { return auth == AUTHIDX_OPEN || auth == AUTHIDX_SHARED; }
+
+// A certificate blob as the owner's connect record takes it: its bytes as a text of at most 150.
+CString BlobText(const VN_BLOB_KEY& blob)
+{
+    const int length = static_cast<int>(std::min<ULONG>(blob.BlobLength, kCertTextMax));
+    return CString(reinterpret_cast<const char*>(blob.BlobData), length);
+}
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CSecurityEditorDlg, CClassicDlg)
+    ON_WM_SHOWWINDOW()
+    ON_BN_CLICKED(IDC_SECED_OK, OnBtnOk)
+    ON_BN_CLICKED(IDC_SECED_CANCEL, OnBtnCancel)
+END_MESSAGE_MAP()
+
+CSecurityEditorDlg::CSecurityEditorDlg(CWnd* pParent) : CClassicDlg(IDD, pParent)
+{
+    m_model.Reset();
+    m_Eap = m_model.Eap;
+}
+
+CSecurityEditorDlg::~CSecurityEditorDlg()
+{
+    for (CShadeButtonST*& button : m_pTabButtons) {
+        delete button;
+        button = nullptr;
+    }
+    delete m_pPageAuthEncry;
+    delete m_pPage8021X;
+    delete m_pPageWapi;
+    m_pPageAuthEncry = nullptr;
+    m_pPage8021X = nullptr;
+    m_pPageWapi = nullptr;
+    delete m_pTabHost;
+    m_pTabHost = nullptr;
+}
 
 void CSecurityEditorDlg::CopyEapSettings(StringRecord7& out, CString& strClientCert, CString& strServerCert) const
 {
     out = m_Eap;
     strClientCert = m_strClientCert;
     strServerCert = m_strServerCert;
+}
+
+BOOL CSecurityEditorDlg::OnInitDialog()
+{
+    CClassicDlg::OnInitDialog();
+    m_btnOk.SubclassDlgItem(IDC_SECED_OK, this);
+    m_btnCancel.SubclassDlgItem(IDC_SECED_CANCEL, this);
+    m_pTabHost = new CTabDialog(IDD_AP_TAB, this);
+    if (!m_pTabHost->Create(IDD_AP_TAB, this)) return FALSE;
+    if (!CreatePages()) return FALSE;
+    CRect dlg, area;
+    GetClientRect(&dlg);
+    GetDlgItem(IDC_SECED_TAB_AREA)->GetWindowRect(&area);
+    ScreenToClient(&area);
+    m_pTabHost->SetWindowPos(static_cast<const CWnd*>(nullptr), 0, 0, dlg.Width(), area.bottom,
+                             SWP_NOZORDER | SWP_SHOWWINDOW);
+    m_pTabHost->PlacePages(area.left, area.top, area.right, area.bottom, 0, 0, kTabAuth);
+    SkinButton(m_btnOk, G_LangTable.IDS_OK);
+    SkinButton(m_btnCancel, G_LangTable.IDS_CANCEL);
+    return TRUE;
+}
+
+BOOL CSecurityEditorDlg::CreatePages()
+{
+    m_pPageAuthEncry = new CPageAuthEncryDlg(m_pTabHost);
+    m_pPageAuthEncry->SetHost(this, CPageAuthEncryDlg::kHostSecurityEditor);
+    m_pPage8021X = new CPage8021XDlg(m_pTabHost);
+    m_pPage8021X->SetHost(this);
+    m_pPage8021X->bInProfileEditor = 0;
+    m_pPageWapi = new CPageWAPIDlg(m_pTabHost);
+    CDialog* pages[kTabCount] = {m_pPageAuthEncry, m_pPage8021X, m_pPageWapi};
+    const UINT templates[kTabCount] = {CPageAuthEncryDlg::IDD, CPage8021XDlg::IDD, CPageWAPIDlg::IDD};
+    for (int tab = 0; tab < kTabCount; ++tab) {
+        CWnd* placeholder = GetDlgItem(kTabs[tab].placeholder);
+        CRect rc;
+        placeholder->GetWindowRect(&rc);
+        ScreenToClient(&rc);
+        placeholder->ShowWindow(SW_HIDE);
+        auto* button = new CShadeButtonST();
+        m_pTabButtons[tab] = button;
+        if (!button->Create(G_LangTable.*(kTabs[tab].caption), WS_CHILD | WS_VISIBLE | WS_TABSTOP, rc, m_pTabHost,
+                            kTabs[tab].placeholder))
+            return FALSE;
+        button->SetFont(&m_font, TRUE);
+        button->SetShade(kTabShade, kTabGranularity, kTabHighlight, kTabColoring, 0, kTabHotColor, kTabSelectedColor);
+        button->SetFlat(FALSE);
+        button->SetContentAlign(kCentredContent, TRUE);
+        if (!pages[tab]->Create(templates[tab], m_pTabHost)) {
+            DebugLog(1, "[QxUI] CSecurityEditorDlg::CreatePages: page %d could not be created\n", tab);
+            return FALSE;
+        }
+        m_pTabHost->AddPage(pages[tab], button);
+    }
+    m_pTabButtons[kTab8021X]->EnableWindow(FALSE);
+    m_pTabButtons[kTabWapi]->EnableWindow(FALSE);
+    if (!(QXWLAPI.SupportWAPI && IsOpModeOutsideBasic())) m_pTabButtons[kTabWapi]->ShowWindow(SW_HIDE);
+    return TRUE;
+}
+
+void CSecurityEditorDlg::OnShowWindow(BOOL bShow, UINT)
+{
+    Default();
+    if (!bShow) return;
+    // The owner hears of it before the first tab comes to the front.
+    SendToFrontWindow(MSG_SECURITY_EDITOR_DLG, kReportShown, kReportShownFlag);
+    if (Alive(m_pTabButtons[kTabAuth])) m_pTabButtons[kTabAuth]->SendMessage(BM_CLICK);
+}
+
+void CSecurityEditorDlg::Enable8021XTab(BOOL bEnable)
+{
+    if (Alive(m_pTabButtons[kTab8021X])) m_pTabButtons[kTab8021X]->EnableWindow(bEnable);
+}
+
+void CSecurityEditorDlg::EnableWapiTab(BOOL bEnable)
+{
+    if (Alive(m_pTabButtons[kTabWapi])) m_pTabButtons[kTabWapi]->EnableWindow(bEnable);
+}
+
+void CSecurityEditorDlg::ClickAuthTab()
+{
+    if (Alive(m_pTabButtons[kTabAuth])) m_pTabButtons[kTabAuth]->SendMessage(BM_CLICK);
+}
+
+int CSecurityEditorDlg::GetEapMethod()
+{
+    return m_pPage8021X ? m_pPage8021X->nEapMethod : m_Eap.nEapMethod;
+}
+
+void CSecurityEditorDlg::SetEapMethod(int method)
+{
+    m_Eap.nEapMethod = method;
+    m_model.Eap.nEapMethod = method;
+    if (m_pPage8021X) m_pPage8021X->nEapMethod = method;
+}
+
+const Dot1XStoredSettings* CSecurityEditorDlg::GetStored8021XSettings()
+{
+    StoredSettingsFromModel(m_model, m_stored8021X);
+    return &m_stored8021X;
+}
+
+void CSecurityEditorDlg::OnOK()
+{
+    if (!Alive(m_pPageAuthEncry) || !Alive(m_pPage8021X)) {
+        DebugLog(1, "[QxUI] CSecurityEditorDlg::OnOK: the editor's pages do not exist; nothing reported\n");
+        return;
+    }
+    CPageAuthEncryDlg& auth = *m_pPageAuthEncry;
+    if (!UpdateData(TRUE) || !auth.UpdateData(TRUE)) return;
+    Read8021XControls(*m_pPage8021X);
+    const int method = auth.m_nAuthIndex;
+    const bool infra = auth.m_nNetworkType == NETWORK_INFRASTRUCTURE;
+    const bool wpa = method == AUTHIDX_WPA || method == AUTHIDX_WPA2;
+    if (((IsOpenOrShared(method) && auth.m_b8021X) || (wpa && infra)) && !m_pPage8021X->ValidateSettings()) return;
+    if (!auth.ValidateSettings()) return;
+
+    m_nAuthIndex = m_model.nAuthIndex = method;
+    m_nEncryIndex = m_model.nEncryIndex = auth.m_nEncryIndex;
+    m_nDefaultKey = m_model.nDefaultKey = auth.m_nDefaultKey + 1;
+    m_b8021X = m_model.b8021X = auth.m_b8021X;
+
+    const bool wpaCapable = QXWLAPI.IsWpaCapable() != FALSE;
+    if (wpaCapable && ((infra && (wpa || method == AUTHIDX_CCKM)) || (IsOpenOrShared(method) && m_b8021X))) {
+        Collect8021XSettings(*m_pPage8021X, m_model);
+        m_Eap = m_model.Eap;
+        m_strClientCert = BlobText(m_model.UserCert);
+        m_strServerCert = BlobText(m_model.CaCert);
+        char noName[kProfileNameBytes] = {};
+        QXWLAPI.QXWL_WritePACList(static_cast<ULONG>(m_model.Pacs.size()),
+                                  m_model.Pacs.empty() ? nullptr : reinterpret_cast<const BYTE*>(m_model.Pacs.data()),
+                                  noName);
+    }
+    // No WAPI certificate page exists: the two texts stay empty rather than read a missing page.
+    if (method == AUTHIDX_WAPI_CA && infra && wpaCapable) {
+        m_strCertificate[0].Empty();
+        m_strCertificate[1].Empty();
+    }
+    const bool keysOnly = !m_b8021X || m_Eap.nEapMethod == static_cast<int>(EAPMETHOD_MD5);
+    if (keysOnly && (method == AUTHIDX_SHARED || (method == AUTHIDX_OPEN && m_nEncryIndex == ENCRIDX_WEP)))
+        for (int key = 0; key < EditorSecurityModel::kWepKeys; ++key)
+            m_model.nKeyLength[key] = WepKeyToBytes(auth.m_strWepKey[key], auth.m_nKeyFormat[key], m_model.WepKey[key]);
+    if (method >= AUTHIDX_WPA && method <= AUTHIDX_WAPI_PSK) {
+        m_model.strPsk = auth.m_strPsk;
+        m_model.nPskFormat = auth.m_nPskFormat;
+    }
+    SendToFrontWindow(MSG_SECURITY_EDITOR_DLG, kReportClosed, kReportOk);
+    m_model.Pacs.clear();
+    if (UpdateData(TRUE)) EndDialog(IDOK);
+}
+
+void CSecurityEditorDlg::OnCancel()
+{
+    if (CWnd* front = GetFrontWindow(); front && front->IsWindow())
+        front->PostMessage(MSG_SECURITY_EDITOR_DLG, kReportClosed, 0);
+    EndDialog(IDCANCEL);
 }

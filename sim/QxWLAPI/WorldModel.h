@@ -53,6 +53,11 @@ struct WorldSettings {
     LONG ConfigToolSelect = 0;     // and the select value it gives
     LONG WifiDirectIntent = 7;     // this device's group-owner intent (0-15), bits 4-7 of the control word
     LONG IcsNeverFlips = 0;        // connection sharing stays as it is whatever "QxSwap.exe" asks
+    LONG EapHost = 1;              // QXWL_IsEapHostInstalled
+    LONG CertStores = 1;           // 1: the built-in "MY" and "ROOT" certificates, 0: both stores empty
+    LONG CertStoreGrows = 0;       // one certificate more appears after each count-only QXWL_EnumCert
+    LONG CertArraysOut = 0;        // read only: certificate arrays filled and not yet freed
+    LONG CertFreeFaults = 0;       // read only: QXWL_FreeCertArray calls for an array not (or no longer) filled
 };
 
 struct SettingKey {

@@ -1,5 +1,6 @@
 // What the core relies on of the main window before its pages exist.
 #include <gtest/gtest.h>
+#include "skin/KelvoPageProfileDlg.h"
 #include "base/LanguageTable.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "support/TestSupport.h"
@@ -29,6 +30,7 @@ TEST(MainWindow, CreatedFromItsTemplateCaptionedWithTheLanguageText)
 {
     G_LangTable.IDS_QUIXEN_CONFIG_TITLE = "Wireless Utility Test";
     CKelvoPageUIDlg mainWindow(nullptr);
+    G_bCreateDefaultProfile = 0;  // no default profile at start-up
     ASSERT_TRUE(mainWindow.Create());
     EXPECT_STREQ("Wireless Utility Test", mainWindow.GetWindowText());
     EXPECT_TRUE(mainWindow.GetDlgItem(CKelvoPageUIDlg::kExpandedMarkerId) != nullptr);
@@ -42,6 +44,7 @@ TEST(MainWindow, IsKnownWhileTheObjectLives)
     {
         CKelvoPageUIDlg mainWindow(nullptr);
         EXPECT_EQ(&mainWindow, CKelvoPageUIDlg::GetLive());
+        G_bCreateDefaultProfile = 0;  // no default profile at start-up
         ASSERT_TRUE(mainWindow.Create());
         mainWindow.DestroyWindow();
         EXPECT_EQ(&mainWindow, CKelvoPageUIDlg::GetLive());  // the object outlives its window
@@ -52,6 +55,7 @@ TEST(MainWindow, IsKnownWhileTheObjectLives)
 TEST(MainWindow, ClosingOnlyHidesIt)
 {
     CKelvoPageUIDlg mainWindow(nullptr);
+    G_bCreateDefaultProfile = 0;  // no default profile at start-up
     ASSERT_TRUE(mainWindow.Create());
     mainWindow.ShowWindow(SW_SHOW);
     mainWindow.SendMessage(WM_CLOSE);
@@ -64,6 +68,7 @@ TEST(MainWindow, ForwardsActionRequestsUnchangedToItsOwner)
     OwnerWindow owner;
     ASSERT_TRUE(owner.CreateEx(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     CKelvoPageUIDlg mainWindow(&owner);
+    G_bCreateDefaultProfile = 0;  // no default profile at start-up
     ASSERT_TRUE(mainWindow.Create());
     EXPECT_EQ(owner.GetSafeHwnd(), ::GetWindow(mainWindow.GetSafeHwnd(), GW_OWNER));
     mainWindow.SendMessage(ACTION_INSERT_EXEC, SEND_BY_SITESURVEY_DLG, 77);

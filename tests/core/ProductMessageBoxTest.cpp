@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "skin/KelvoPageProfileDlg.h"
 #include "core/ProductMessageBox.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "support/TestSupport.h"
@@ -21,6 +22,7 @@ TEST(ProductMessageBox, CaptionedWithTheProductNameAndOwnedByNobodyWithoutMainWi
 TEST(ProductMessageBox, OwnedByTheMainWindowWhileItsWindowLives)
 {
     CKelvoPageUIDlg mainWindow(nullptr);
+    G_bCreateDefaultProfile = 0;  // no default profile at start-up
     ASSERT_TRUE(mainWindow.Create());
     MessageBoxCapture boxes(IDCANCEL);
     EXPECT_EQ(IDCANCEL, ShowProductMessageBoxEx("Continue?", 1));
@@ -38,6 +40,7 @@ TEST(ProductMessageBox, OwnedByTheMainWindowWhileItsWindowLives)
 TEST(ProductMessageBox, NothingShownAndNoAgreementOnceTheMainWindowIsGone)
 {
     CKelvoPageUIDlg mainWindow(nullptr);
+    G_bCreateDefaultProfile = 0;  // no default profile at start-up
     ASSERT_TRUE(mainWindow.Create());
     mainWindow.DestroyWindow();
     MessageBoxCapture boxes(IDOK);

@@ -1,6 +1,7 @@
 // A main window on the stand-in station library and the skin library, with the helpers its
 // tests share: a page given a window from a template built in memory, visibility, clicks.
 #pragma once
+#include "skin/KelvoPageProfileDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "station_dialogs/StationDialogsFixture.h"
 #include "core/QxUI2008App.h"
@@ -66,6 +67,8 @@ protected:
         G_hKelvoImg = ::LoadLibraryA((testing_support::BinFolder() + "KelvoIMG.dll").c_str());
         ASSERT_NE(nullptr, G_hKelvoImg);
         G_LangTable.IDS_HELP_FILE = "KPL-880Q.chm";
+        // No default profile at start-up: the tests that want one ask for it.
+        G_bCreateDefaultProfile = 0;
         ASSERT_TRUE(mainWindow.Create());
         app.m_pMainWnd = &mainWindow;  // the classic dialogs report to it
     }

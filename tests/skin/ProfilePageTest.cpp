@@ -287,16 +287,17 @@ TEST_F(ProfilePageTest, FirstStartWithNoProfileAsksTheEditorForTheDefaultOnce)
     CKelvoPageProfileDlg& page = Page("[Profile1]\nName=Gone\nSsid=A\n");
     QXWLAPI.QXWL_DeleteProfile("Gone", FALSE);
     G_bCreateDefaultProfile = 1;
-    LogCapture log;
+    G_LangTable.IDS_VAL_DEFAULT = "Default";
     page.ReloadActiveProfile();
-    EXPECT_EQ(std::vector<int>{CKelvoPageUIDlg::kProfileEditor}, VisibleClassic());
-    EXPECT_TRUE(log.Contains("CProfileEditorDlg::OnOK"));
     EXPECT_EQ(0, G_bCreateDefaultProfile);
-    // The editor stored nothing: nothing is connected.
-    EXPECT_TRUE(Calls("QXWL_CopyProfileToCurrentSetting").empty());
+    // The editor stored the default profile for any network, and it is connected.
+    EXPECT_EQ(std::vector<std::string>{"QXWL_WriteProfile(Default, Default)"}, Calls("QXWL_WriteProfile"));
+    EXPECT_EQ(std::vector<std::string>{"QXWL_CopyProfileToCurrentSetting(Default)"}, Calls("QXWL_CopyProfileToCurrentSetting"));
+    sim.ClearJournal();
     mainWindow.ShowClassicDialog(CKelvoPageUIDlg::kLinkStatus);
     page.ReloadActiveProfile();
     EXPECT_EQ(std::vector<int>{CKelvoPageUIDlg::kLinkStatus}, VisibleClassic());
+    EXPECT_TRUE(Calls("QXWL_WriteProfile").empty());
 }
 
 TEST_F(ProfilePageTest, FirstStartWithProfilesButNoneActiveConnectsTheFirst)

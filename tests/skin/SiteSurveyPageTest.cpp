@@ -2,6 +2,7 @@
 // network, how Connect prepares the connection for open, hidden and protected networks, and
 // how bad scan answers are survived.
 #include "MainWindowFixture.h"
+#include "skin/KelvoPageProfileDlg.h"
 #include "contract/StationContract.h"
 #include "skin/KelvoPageLinkInfoDlg.h"
 #include "skin/KelvoPageSecurityTypeDlg.h"
@@ -68,6 +69,7 @@ protected:
         G_LangTable.IDS_VAL_SEARCHING = "Searching...";
         G_LangTable.IDS_NOSELECTEDITEM = "Please select an item first.";
         G_LangTable.IDS_VAL_INFRA = "Infrastructure";
+        G_bCreateDefaultProfile = 0;  // no default profile at start-up
         ASSERT_TRUE(mainWindow.Create());
         app.m_pMainWnd = &mainWindow;
         Watch(ACTION_INSERT_EXEC);

@@ -1,6 +1,7 @@
 // The main window shows its classic dialogs on the requests of the pages and hides them on
 // the dialogs' reports.
 #include "StationDialogsFixture.h"
+#include "skin/KelvoPageProfileDlg.h"
 #include "station/CAddBlockAckDlg.h"
 #include "station/CDeleteBlockAckDlg.h"
 #include "station/CHiddenSsidDlg.h"
@@ -20,6 +21,7 @@ protected:
     void SetUp() override
     {
         StationDialogsTest::SetUp();
+        G_bCreateDefaultProfile = 0;  // no default profile at start-up
         ASSERT_TRUE(mainWindow.Create());
         mainWindow.ShowWindow(SW_SHOW);
         app.m_pMainWnd = &mainWindow;

@@ -113,7 +113,7 @@ ChildProcess::ChildProcess(const std::string& commandLine, const std::string& wo
     // Wine reads its debug channels from the environment the new process starts with.
     char previous[256] = "";
     const bool hadPrevious = ::GetEnvironmentVariableA("WINEDEBUG", previous, sizeof previous) > 0;
-    ::SetEnvironmentVariableA("WINEDEBUG", "-all,+seh");
+    ::SetEnvironmentVariableA("WINEDEBUG", (::getenv("QX_CHILD_WINEDEBUG") ? ::getenv("QX_CHILD_WINEDEBUG") : "-all,+seh"));
     if (!::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           workDir.empty() ? nullptr : workDir.c_str(), &si, &m_info)) {
         m_info = PROCESS_INFORMATION{};

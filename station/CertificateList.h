@@ -1,0 +1,31 @@
+// An array of certificates enumerated from one store of the station library: filled with the
+// two-call protocol, released through the library exactly once (before a new enumeration,
+// and when the list goes).
+#pragma once
+#include "framework/Afx.h"
+#include "contract/StationRecords.h"
+
+#include <vector>
+
+class CCertificateList {
+public:
+    CCertificateList() = default;
+    ~CCertificateList() { Release(); }
+    CCertificateList(const CCertificateList&) = delete;
+    CCertificateList& operator=(const CCertificateList&) = delete;
+
+    // Releases the previous array, then enumerates the store; the number of certificates.
+    int Enumerate(LPCSTR store);
+    void Release();
+    int Count() const { return static_cast<int>(m_count); }
+    const qxwl::CERT_INFO& At(int i) const { return m_entries[static_cast<size_t>(i)]; }
+    // The first entry with these four texts (issued to, by, expiration, friendly name), or
+    // with this issued-to text alone when the others are null; -1 when none.
+    int FindByTexts(LPCSTR issuedTo, LPCSTR issuedBy, LPCSTR expiration, LPCSTR friendlyName) const;
+    // The first entry whose blob has this length and these bytes; -1 when none.
+    int FindByBlob(const BYTE* blob, ULONG length) const;
+
+private:
+    std::vector<qxwl::CERT_INFO> m_entries;
+    ULONG m_count = 0;
+};

@@ -1,0 +1,121 @@
+#include "station/Dot1XEditorLink.h"
+#include "station/CPageClientCertificationDlg.h"
+#include "station/CPageEAPFastDlg.h"
+#include "station/CPageNamePasswordDlg.h"
+#include "station/CPageProfileSSODlg.h"
+#include "station/CPageServerCertificationDlg.h"
+#include "base/DebugLog.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+constexpr ULONG kSsoUse = 1u << 0, kSsoMachine = 1u << 1, kSsoPostLogon = 1u << 2;
+
+// The chosen certificate's bytes; a blob longer than the record holds is not stored cut short.
+VN_BLOB_KEY BlobOf(const qxwl::CERT_INFO& cert)
+{
+    VN_BLOB_KEY blob = {};
+    if (!cert.pBlob || cert.BlobLength == 0) return blob;
+    if (cert.BlobLength > kBlobDataBytes) {
+        DebugLog(1, "[QxUI] 802.1X: a certificate of %lu bytes does not fit the profile; none is stored\n",
+                 static_cast<unsigned long>(cert.BlobLength));
+        return blob;
+    }
+    blob.BlobLength = cert.BlobLength;
+    std::memcpy(blob.BlobData, cert.pBlob, cert.BlobLength);
+    return blob;
+}
+
+template <size_t N>
+void PutText(char (&field)[N], const CString& text)
+{
+    std::memset(field, 0, N);
+    std::memcpy(field, text.GetString(), std::min<size_t>(static_cast<size_t>(text.GetLength()), N - 1));
+}
+}  // namespace
+
+void Read8021XControls(CPage8021XDlg& page)
+{
+    if (!page.m_pPageNamePassword || !page.m_pPageNamePassword->m_hWnd) return;
+    page.m_pPageClientCert->UpdateData(TRUE);
+    page.m_pPageNamePassword->UpdatePage(TRUE);
+    page.m_pPageNamePassword->RefreshPasswordDisplay();
+    page.m_pPageServerCert->UpdateData(TRUE);
+    page.m_pPageEAPFast->UpdateData(TRUE);
+    page.m_pPageSSO->UpdateData(TRUE);
+}
+
+void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model)
+{
+    StringRecord7& eap = model.Eap;
+    eap.nEapMethod = page.nEapMethod;
+    eap.nPeapInner = PeapInnerToEapType(page.nPeapTunnel);
+    eap.nTtlsInner = TtlsInnerToEapType(page.nTtlsTunnel);
+    eap.nSessionResumption = static_cast<ULONG>(page.bSessionResumption);
+    if (!page.m_pPageNamePassword || !page.m_pPageNamePassword->m_hWnd) {
+        DebugLog(1, "[QxUI] 802.1X: the page's child pages do not exist; only the method is collected\n");
+        return;
+    }
+
+    const CPageNamePasswordDlg& id = *page.m_pPageNamePassword;
+    eap.strIdentity = id.strIdentity;
+    eap.strPassword = id.strPassword;
+    eap.strDomain = id.strDomain;
+    eap.nPasswordMode = static_cast<ULONG>(id.nPasswordMode);
+    model.bCacheUserInfo = id.bCacheUserInfo ? 1 : 0;
+    model.nIdModeIndex = static_cast<ULONG>(id.GetIdentityMode());
+
+    const CPageClientCertificationDlg& client = *page.m_pPageClientCert;
+    eap.bClientCert = client.bUseClientCert ? 1 : 0;
+    model.bClientCertInSmartCard = client.nCertSource == CPageClientCertificationDlg::kCertOnSmartCard ? 1 : 0;
+    model.UserCert = BlobOf(client.certChosen);
+
+    const CPageServerCertificationDlg& server = *page.m_pPageServerCert;
+    eap.bServerCert = server.bUseServerCert ? 1 : 0;
+    eap.bIntermediateCert = server.bAllowIntermediate ? 1 : 0;
+    model.nServerNameRule = static_cast<ULONG>(server.nServerNameRule);
+    eap.strServerName = server.strServerName;
+    model.CaCert = BlobOf(server.certChosen);
+
+    CPageEAPFastDlg& fast = *page.m_pPageEAPFast;
+    eap.bPAC = fast.bUsePac ? 1 : 0;
+    eap.bProvision = fast.bAllowProvision ? 1 : 0;
+    eap.strPacFilePath = fast.strPacFilePath;
+    eap.nProvisioningInner = ProvisioningToEapType(ProvisioningIndexFromCaption(fast.GetProvisioningCaption()));
+    model.Pacs.clear();
+    model.Pacs.reserve(fast.m_pacList.size());
+    for (const CPageEAPFastDlg::PacEntry& row : fast.m_pacList) {
+        PAC_ENTRY entry = {};
+        entry.dwValue = static_cast<ULONG>(row.bSelected);
+        PutText(entry.szText1, row.strFileName);
+        PutText(entry.szText2, row.strFilePath);
+        model.Pacs.push_back(entry);
+    }
+
+    const CPageProfileSSODlg& sso = *page.m_pPageSSO;
+    model.SsoInfo = ((sso.bUseSso & 1) ? kSsoUse : 0) | ((sso.bAllowMachineAuth & 1) ? kSsoMachine : 0) |
+                    ((sso.nLogonType & 1) ? kSsoPostLogon : 0);
+}
+
+void StoredSettingsFromModel(const EditorSecurityModel& model, Dot1XStoredSettings& stored)
+{
+    stored.eap = model.Eap;
+    stored.nServerNameRule = model.nServerNameRule;
+    stored.caCert = model.CaCert;
+    stored.userCert = model.UserCert;
+    stored.nSmartCard = model.bClientCertInSmartCard;
+    stored.nIDModeIndex = model.nIdModeIndex;
+    stored.bCacheUserInfo = model.bCacheUserInfo;
+    stored.pacList = model.Pacs;
+}
+
+void LoadSsoBoxes(CPage8021XDlg& page, ULONG ssoInfo)
+{
+    CPageProfileSSODlg* sso = page.m_pPageSSO;
+    if (!sso) return;
+    sso->bUseSso = (ssoInfo & kSsoUse) ? 1 : 0;
+    sso->bAllowMachineAuth = (ssoInfo & kSsoMachine) ? 1 : 0;
+    sso->nLogonType = (ssoInfo & kSsoPostLogon) ? CPageProfileSSODlg::kPostLogon : CPageProfileSSODlg::kPreLogon;
+    if (sso->m_hWnd) sso->UpdateData(FALSE);
+}

@@ -1,0 +1,17 @@
+// What the profile and security editors exchange with the 802.1X page: the page's entries read
+// into the editor's model, the model handed to the page as its stored settings, and the
+// single-sign-on boxes of a loaded profile.
+#pragma once
+#include "station/CPage8021XDlg.h"
+#include "station/EditorSecurityModel.h"
+
+// Reads the controls of the child pages the editors take entries from (client certificate,
+// identity with its password refresh, server certificate, EAP-FAST, single sign-on).
+void Read8021XControls(CPage8021XDlg& page);
+// Copies the page's method, inner methods (as EAP type numbers), identity, certificates,
+// EAP-FAST settings with the PAC list, and single sign-on into the model.
+void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model);
+// The model as the page loads it.
+void StoredSettingsFromModel(const EditorSecurityModel& model, Dot1XStoredSettings& stored);
+// The single-sign-on boxes from the record's bits.
+void LoadSsoBoxes(CPage8021XDlg& page, ULONG ssoInfo);
