@@ -17,10 +17,14 @@
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/KelvoPageWirelessSettingDlg.h"
 #include "station/CPage8021XDlg.h"
+#include "station/CPageClientCertificationDlg.h"
+#include "station/CPageNamePasswordDlg.h"
+#include "station/CPageServerCertificationDlg.h"
 #include "station/CPageAuthEncryDlg.h"
 #include "station/CPageSystemConfigDlg.h"
 #include "station/CProfileEditorDlg.h"
 #include "station/CSecurityEditorDlg.h"
+#include "station/WepKeyGeneration.h"
 #include "ui/DialogTab.h"
 
 #include <map>
@@ -36,9 +40,10 @@ void Repaint(CKelvoPageUIDlg& main)
     if (main.m_hWnd) main.Invalidate(TRUE);
 }
 
-void NotBuilt(const char* what)
+// The editor's window or child page is gone (never made, or destroyed): nothing is written.
+void Missing(const char* what)
 {
-    DebugLog(3, "[QxUI] security wizard: %s is not built yet\n", what);
+    DebugLog(1, "[QxUI] security wizard: the editor has no %s; nothing written\n", what);
 }
 }  // namespace
 
@@ -200,94 +205,161 @@ WizardEditor GetWizardEditor(bool profileRoad)
 // ---------------------------------------------------------------------------------------------
 // The 802.1X page and its child pages.
 
-int WizardEapMethodOf(const WizardEditor&)
+namespace {
+CPageNamePasswordDlg* IdentityPage(const WizardEditor& e)
 {
-    NotBuilt("reading the 802.1X method");
-    return WIZEAP_PEAP;
+    return e.dot1x && Alive(e.dot1x->m_pPageNamePassword) ? e.dot1x->m_pPageNamePassword : nullptr;
 }
 
-int WizardPeapInnerOf(const WizardEditor&)
+CPageClientCertificationDlg* ClientCertPage(const WizardEditor& e)
 {
-    NotBuilt("reading the PEAP inner method");
-    return 0;
+    return e.dot1x && Alive(e.dot1x->m_pPageClientCert) ? e.dot1x->m_pPageClientCert : nullptr;
 }
 
-int WizardTtlsInnerOf(const WizardEditor&)
+CPageServerCertificationDlg* ServerCertPage(const WizardEditor& e)
 {
-    NotBuilt("reading the TTLS inner method");
-    return 0;
+    return e.dot1x && Alive(e.dot1x->m_pPageServerCert) ? e.dot1x->m_pPageServerCert : nullptr;
+}
+}  // namespace
+
+int WizardEapMethodOf(const WizardEditor& e)
+{
+    return e.dot1x ? e.dot1x->nEapMethod : WIZEAP_PEAP;
 }
 
-void WizardSelectEapMethod(const WizardEditor&, int)
+int WizardPeapInnerOf(const WizardEditor& e)
 {
-    NotBuilt("choosing the 802.1X method");
+    return e.dot1x ? e.dot1x->nPeapTunnel : 0;
 }
 
-void WizardSelectPeapInner(const WizardEditor&, int)
+int WizardTtlsInnerOf(const WizardEditor& e)
 {
-    NotBuilt("choosing the PEAP inner method");
+    return e.dot1x ? e.dot1x->nTtlsTunnel : 0;
 }
 
-void WizardSelectTtlsInner(const WizardEditor&, int)
+void WizardSelectEapMethod(const WizardEditor& e, int method)
 {
-    NotBuilt("choosing the TTLS inner method");
+    if (!e.dot1x) return Missing("the 802.1X page");
+    if (method == WIZEAP_TLS) e.dot1x->OnEapTls();
+    else if (method == WIZEAP_TTLS) e.dot1x->OnEapTtls();
+    else e.dot1x->OnEapPeap();
 }
 
-CString WizardIdentity(const WizardEditor&)
+void WizardSelectPeapInner(const WizardEditor& e, int inner)
 {
-    return CString();
+    if (!e.dot1x) return Missing("the 802.1X page");
+    if (inner == 1) e.dot1x->OnPeapTunnelTls();
+    else e.dot1x->OnPeapTunnelMschapV2();
 }
 
-CString WizardPassword(const WizardEditor&)
+void WizardSelectTtlsInner(const WizardEditor& e, int inner)
 {
-    return CString();
+    if (!e.dot1x) return Missing("the 802.1X page");
+    switch (inner) {
+    case 0: e.dot1x->OnTtlsTunnelChap(); break;
+    case 1: e.dot1x->OnTtlsTunnelMsChap(); break;
+    case 2: e.dot1x->OnTtlsTunnelMsChapV2(); break;
+    default: e.dot1x->OnTtlsTunnelPap(); break;
+    }
 }
 
-void WizardSetIdentity(const WizardEditor&, const CString&)
+CString WizardIdentity(const WizardEditor& e)
 {
-    NotBuilt("writing the identity");
+    CPageNamePasswordDlg* page = IdentityPage(e);
+    if (!page) return CString();
+    page->UpdatePage(TRUE);
+    return page->strIdentity;
 }
 
-void WizardSetPassword(const WizardEditor&, const CString&)
+CString WizardPassword(const WizardEditor& e)
 {
-    NotBuilt("writing the password");
+    CPageNamePasswordDlg* page = IdentityPage(e);
+    if (!page) return CString();
+    page->UpdatePage(TRUE);
+    return page->strPassword;
 }
 
-std::vector<WizardCertificate> WizardClientCertificates(const WizardEditor&, int* selected)
+void WizardSetIdentity(const WizardEditor& e, const CString& identity)
 {
+    CPageNamePasswordDlg* page = IdentityPage(e);
+    if (!page) return Missing("the identity page");
+    page->UpdatePage(TRUE);
+    page->strIdentity = identity;
+    page->UpdatePage(FALSE);
+}
+
+void WizardSetPassword(const WizardEditor& e, const CString& password)
+{
+    CPageNamePasswordDlg* page = IdentityPage(e);
+    if (!page) return Missing("the identity page");
+    page->UpdatePage(TRUE);
+    page->strPassword = password;
+    page->UpdatePage(FALSE);
+}
+
+std::vector<WizardCertificate> WizardClientCertificates(const WizardEditor& e, int* selected)
+{
+    std::vector<WizardCertificate> certs;
     if (selected) *selected = -1;
-    return {};
+    CPageClientCertificationDlg* page = ClientCertPage(e);
+    if (!page) return certs;
+    CComboBoxSuper& combo = page->Combo();
+    for (int row = 0; row < combo.GetCount(); ++row)
+        certs.push_back({combo.GetItemText(row, 0), combo.GetItemText(row, 2)});
+    if (selected) *selected = combo.GetCurSel();
+    return certs;
 }
 
-void WizardSelectClientCertificate(const WizardEditor&, int)
+void WizardSelectClientCertificate(const WizardEditor& e, int index)
 {
-    NotBuilt("choosing the client certificate");
+    CPageClientCertificationDlg* page = ClientCertPage(e);
+    if (!page) return Missing("the client-certificate page");
+    page->Combo().SetCurSel(index);
+    page->OnSelectionChange();
 }
 
-bool WizardUsesServerCertificate(const WizardEditor&)
+bool WizardUsesServerCertificate(const WizardEditor& e)
 {
-    return false;
+    CPageServerCertificationDlg* page = ServerCertPage(e);
+    return page && page->bUseServerCert == 1;
 }
 
-void WizardSetUseServerCertificate(const WizardEditor&, bool)
+void WizardSetUseServerCertificate(const WizardEditor& e, bool use)
 {
-    NotBuilt("writing the server-certificate switch");
+    CPageServerCertificationDlg* page = ServerCertPage(e);
+    if (!page) return Missing("the server-certificate page");
+    page->bUseServerCert = use ? 1 : 0;
+    page->FillControls();
+    page->OnUseServerCert();
 }
 
-std::vector<CString> WizardCertificateAuthorities(const WizardEditor&, int* selected)
+std::vector<CString> WizardCertificateAuthorities(const WizardEditor& e, int* selected)
 {
+    std::vector<CString> names;
     if (selected) *selected = -1;
-    return {};
+    CPageServerCertificationDlg* page = ServerCertPage(e);
+    if (!page) return names;
+    CComboBoxSuper& combo = page->Combo();
+    for (int row = 0; row < combo.GetCount(); ++row) names.push_back(combo.GetItemText(row, 0));
+    if (selected) *selected = combo.GetCurSel();
+    return names;
 }
 
-CString WizardServerName(const WizardEditor&)
+CString WizardServerName(const WizardEditor& e)
 {
-    return CString();
+    CPageServerCertificationDlg* page = ServerCertPage(e);
+    return page ? page->strServerName : CString();
 }
 
-void WizardSetServerCa(const WizardEditor&, const CString&, int)
+void WizardSetServerCa(const WizardEditor& e, const CString& serverName, int caIndex)
 {
-    NotBuilt("writing the server certificate");
+    CPageServerCertificationDlg* page = ServerCertPage(e);
+    if (!page) return Missing("the server-certificate page");
+    page->UpdateData(TRUE);
+    page->strServerName = serverName;
+    page->FillControls();
+    page->Combo().SetCurSel(caIndex);
+    page->OnSelectionChange();
 }
 
 CString WizardCertificateText(const WizardCertificate& cert)
@@ -350,10 +422,19 @@ void WizardFillCertificateList(CComboBox& combo, const WizardEditor& e)
     combo.SetCurSel(selected);
 }
 
-bool WizardMakeWepKeys(const CString&, bool, CString (&)[4])
+bool WizardMakeWepKeys(const CString& passPhrase, bool bits128, CString (&keys)[4])
 {
-    NotBuilt("WEP key generation");
-    return false;
+    if (bits128) {
+        BYTE digest[kWep128DigestBytes] = {};
+        if (!GenerateWep128Key(passPhrase.GetString(), digest)) return false;
+        const CString key = WepKeyHexText(digest, kWep128KeyBytes);
+        for (CString& k : keys) k = key;
+        return true;
+    }
+    BYTE bytes[kWep64OutputBytes] = {};
+    if (!GenerateWep64Keys(passPhrase.GetString(), bytes)) return false;
+    for (int k = 0; k < kWep64KeyCount; ++k) keys[k] = WepKeyHexText(bytes + k * kWep64KeyBytes, kWep64KeyBytes);
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------

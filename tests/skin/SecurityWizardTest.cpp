@@ -20,6 +20,7 @@
 #include "station/CPageAuthEncryDlg.h"
 #include "station/CPageSystemConfigDlg.h"
 #include "station/CProfileEditorDlg.h"
+#include "station/WepKeyGeneration.h"
 #include "ui/DialogTab.h"
 
 #include <string>
@@ -268,6 +269,53 @@ TEST_F(SecurityWizardTest, WepOnAnAdhocNetworkOffersOpenAndKeyOneAndChecksTheKey
     wep.SetDlgItemText(IDC_WIZWEP_KEY, "0123456789abcdef0123456789");
     ClickButton(wep, IDC_WIZARD_NEXT);
     EXPECT_TRUE(Visible(mainWindow.m_pPageSecurityConfirmDlg));
+    // The key went into the security editor's authentication page as key 1 of an open WEP network.
+    const WizardEditor e = GetWizardEditor(false);
+    ASSERT_TRUE(e.auth);
+    EXPECT_EQ(ENCRIDX_WEP, e.auth->m_nEncryIndex);
+    EXPECT_EQ(AUTHIDX_OPEN, e.auth->m_nAuthIndex);
+    EXPECT_EQ(0, e.auth->m_nDefaultKey);
+    EXPECT_STRCASEEQ("0123456789abcdef0123456789", e.auth->m_strWepKey[0].GetString());
+}
+
+TEST_F(SecurityWizardTest, WepPassPhraseMakesTheChosenKeyOfEachLengthAndClearingItFreesTheKey)
+{
+    EnterFromSurvey("Office-WEP");
+    ChooseType(WIZSEC_WEP);
+    CKelvoPageSecurityWepDlg& wep = *mainWindow.m_pPageSecurityWepDlg;
+    ASSERT_TRUE(Visible(&wep));
+    auto choose = [&](CComboBox& combo, UINT id, int entry) {
+        combo.SetCurSel(entry);
+        wep.SendMessage(WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo.m_hWnd));
+    };
+    auto key = [&] { CString text; wep.GetDlgItemText(IDC_WIZWEP_KEY, text); return std::string(text.GetString()); };
+    BYTE keys64[kWep64OutputBytes] = {};
+    BYTE digest[kWep128DigestBytes] = {};
+    ASSERT_TRUE(GenerateWep64Keys("quixen", keys64));
+    ASSERT_TRUE(GenerateWep128Key("quixen", digest));
+
+    choose(wep.m_comboLength, IDC_WIZWEP_LENGTH, CKelvoPageSecurityWepDlg::kLength64);
+    choose(wep.m_comboTxKey, IDC_WIZWEP_TXKEY, 2);
+    wep.SetDlgItemText(IDC_WIZWEP_PASSPHRASE, "quixen");
+    // Key 3 is the generator's third five bytes; the user cannot type over a made key.
+    EXPECT_EQ(WepKeyHexText(keys64 + 2 * kWep64KeyBytes, kWep64KeyBytes).GetString(), key());
+    EXPECT_FALSE(wep.GetDlgItem(IDC_WIZWEP_KEY)->IsWindowEnabled());
+    choose(wep.m_comboLength, IDC_WIZWEP_LENGTH, CKelvoPageSecurityWepDlg::kLength128);
+    const std::string key128 = WepKeyHexText(digest, kWep128KeyBytes).GetString();
+    EXPECT_EQ(key128, key());
+    choose(wep.m_comboTxKey, IDC_WIZWEP_TXKEY, 0);
+    EXPECT_EQ(key128, key());
+    // No phrase: the made key goes and the user types one again.
+    wep.SetDlgItemText(IDC_WIZWEP_PASSPHRASE, "");
+    EXPECT_EQ("", key());
+    EXPECT_TRUE(wep.GetDlgItem(IDC_WIZWEP_KEY)->IsWindowEnabled());
+
+    wep.SetDlgItemText(IDC_WIZWEP_PASSPHRASE, "quixen");
+    ClickButton(wep, IDC_WIZARD_NEXT);
+    ASSERT_TRUE(Visible(mainWindow.m_pPageSecurityConfirmDlg));
+    const WizardEditor e = GetWizardEditor(false);
+    ASSERT_TRUE(e.auth);
+    EXPECT_EQ(key128, e.auth->m_strWepKey[0].GetString());
 }
 
 TEST_F(SecurityWizardTest, ProfileControlPageChecksNameAndSsidAndStoresTheAnyText)
@@ -298,6 +346,11 @@ TEST_F(SecurityWizardTest, ProfileControlPageChecksNameAndSsidAndStoresTheAnyTex
     ClickButton(ctrl, IDC_PROFCTRL_NEXT);
     EXPECT_TRUE(Visible(mainWindow.m_pPageSecurityTypeDlg));
     EXPECT_EQ(1, mainWindow.m_pPageSecurityTypeDlg->bUseProfileEditor);
+    // The shown "Any" is stored as the any-network marker, never as a network named "Any".
+    const WizardEditor e = GetWizardEditor(true);
+    ASSERT_TRUE(e.system);
+    EXPECT_STREQ(kAnyNetworkSsid, e.system->m_strSsid.GetString());
+    EXPECT_STREQ("Travel", e.system->m_strProfileName.GetString());
     EXPECT_EQ(WizardStripBitmap(kStripBitmapWizard), mainWindow.TabStripBitmap());
 }
 
@@ -378,8 +431,14 @@ TEST_F(SecurityWizardTest, EapPagesSwitchByTypeCheckTheirEntriesAndPeapLeadsToTh
     peap.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WIZPEAP_INNER, CBN_SELCHANGE), reinterpret_cast<LPARAM>(peap.m_comboInner.m_hWnd));
     EXPECT_TRUE(::IsWindowVisible(peap.m_comboCert.m_hWnd));
     EXPECT_FALSE(::IsWindowVisible(peap.GetDlgItem(IDC_WIZPEAP_PASSWORD)->m_hWnd));
+    // The user's certificates as the client-certificate sub-page lists them, the first chosen.
+    ASSERT_GE(peap.m_comboCert.GetCount(), 3);
+    EXPECT_EQ("alice [Expired on: 2037-06-30]", Entries(peap.m_comboCert)[0]);
+    EXPECT_EQ("bob [Expired on: 2019-03-01]", Entries(peap.m_comboCert)[2]);
+    EXPECT_EQ(0, peap.m_comboCert.GetCurSel());
+    peap.m_comboCert.SetCurSel(-1);
     peap.SetDlgItemText(IDC_WIZEAP_LOGIN, "user");
-    ClickButton(peap, IDC_WIZARD_NEXT);  // a login, but no certificate to choose
+    ClickButton(peap, IDC_WIZARD_NEXT);  // a login, but no certificate chosen
     peap.m_comboInner.SetCurSel(CKelvoPageSecurityPeapDlg::kInnerMsChapV2);
     peap.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WIZPEAP_INNER, CBN_SELCHANGE), reinterpret_cast<LPARAM>(peap.m_comboInner.m_hWnd));
     EXPECT_TRUE(::IsWindowVisible(peap.GetDlgItem(IDC_WIZPEAP_PASSWORD)->m_hWnd));
@@ -412,6 +471,14 @@ TEST_F(SecurityWizardTest, EapPagesSwitchByTypeCheckTheirEntriesAndPeapLeadsToTh
     peap.CheckDlgButton(IDC_WIZEAP_VALIDATE, BST_UNCHECKED);
     ClickButton(peap, IDC_WIZARD_NEXT);
     EXPECT_TRUE(Visible(mainWindow.m_pPageSecurityConfirmDlg));
+    // The entries reached the security editor's 802.1X page and its identity page.
+    const WizardEditor e = GetWizardEditor(false);
+    ASSERT_TRUE(e.dot1x);
+    EXPECT_EQ(WIZEAP_PEAP, WizardEapMethodOf(e));
+    EXPECT_EQ(0, WizardPeapInnerOf(e));
+    EXPECT_EQ("user", std::string(WizardIdentity(e).GetString()));
+    EXPECT_EQ("password", std::string(WizardPassword(e).GetString()));
+    EXPECT_FALSE(WizardUsesServerCertificate(e));
     ClickButton(*mainWindow.m_pPageSecurityConfirmDlg, IDC_WIZARD_BACK);
     EXPECT_TRUE(Visible(&peap));
 }
@@ -419,9 +486,18 @@ TEST_F(SecurityWizardTest, EapPagesSwitchByTypeCheckTheirEntriesAndPeapLeadsToTh
 TEST_F(SecurityWizardTest, SaveThatTheEditorRefusesKeepsTheSummary)
 {
     EnterFromSurvey("Home-WPA2");
-    ChooseType(WIZSEC_NONE);
+    ChooseType(WIZSEC_WPA2_PSK);
+    CKelvoPageSecurityPskDlg& psk = *mainWindow.m_pPageSecurityPskDlg;
+    ASSERT_TRUE(Visible(&psk));
+    psk.SetDlgItemText(IDC_WIZPSK_KEY, "quixen2024");
+    ClickButton(psk, IDC_WIZARD_NEXT);
     CKelvoPageSecurityConfirmDlg& confirm = *mainWindow.m_pPageSecurityConfirmDlg;
     ASSERT_TRUE(Visible(&confirm));
+    // The editor's own check refuses a key its page holds that is too short.
+    const WizardEditor e = GetWizardEditor(false);
+    ASSERT_TRUE(e.auth);
+    e.auth->m_strPsk = "short";
+    e.auth->FillControls();
     const int reports = mainWindow.m_nEditorOkReports;
     // An editor that reports no finished OK has stored nothing: the user stays to correct it.
     ClickButton(confirm, IDC_WIZARD_NEXT);
