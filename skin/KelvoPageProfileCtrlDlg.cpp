@@ -362,7 +362,8 @@ void CKelvoPageProfileCtrlDlg::OnNext()
         if (infra) system->OnInfrastructureMode();
         else system->OnAdhocMode();
         system->m_nNetworkType = infra ? CPageSystemConfigDlg::kInfrastructure : CPageSystemConfigDlg::kAdhoc;
-        system->UpdateData(FALSE);
+        // Into the page's controls too: the editor's OK reads the SSID back from its combo.
+        system->LoadFromScanEntryEx();
     } else {
         DebugLog(1, "[QxUI] CKelvoPageProfileCtrlDlg::OnNext: the profile editor has no system-configuration page\n");
     }

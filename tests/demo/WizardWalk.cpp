@@ -13,17 +13,11 @@ namespace {
 constexpr int kTypeWep = 1, kTypePsk = 3, kTypeWpa2 = 5;
 constexpr int kEapTypeList = 1513;
 constexpr int kEapTls = 0, kEapTtls = 2;
-constexpr UINT kProfileEditorRequest = WM_USER + 16;
-constexpr WPARAM kAddProfile = 4;
 
 bool Walk(HWND main, const std::string& page)
 {
     if (page == "control" || page == "wireless" || page == "done") {
-        ClickTab(main, kTabProfile);
-        WaitControl(main, kProfileAdd);
-        // The list's Add as the main window receives it (a click of the button does not reach
-        // the main window yet).
-        ::SendMessageA(main, kProfileEditorRequest, kAddProfile, 0);
+        if (!AddProfileFromList(main)) return false;
         PumpFor(500);
         if (page == "control") return true;
         Type(main, kCtrlName, "Travel");

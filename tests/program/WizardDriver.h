@@ -20,7 +20,7 @@ constexpr int kTypeList = 1511;            // the security-type page's list
 constexpr int kPskKey = 1513;              // the pre-shared key page's key edit
 constexpr int kEapLogin = 1515, kPeapPassword = 1517, kValidate = 1518;
 constexpr int kConfirmName = 1511;         // the summary's network name
-constexpr int kProfileAdd = 1133;
+constexpr int kProfileList = 1024, kProfileAdd = 1133;
 constexpr int kCtrlName = 1404, kCtrlSsid = 1405, kCtrlInfra = 1401, kCtrlAdhoc = 1402, kCtrlNext = 1407;
 constexpr int kDoneNow = 1511, kDoneLater = 1512;
 constexpr int kHiddenSsidEdit = 1245;      // the hidden-network prompt's name edit
@@ -156,6 +156,19 @@ private:
     HANDLE m_process = nullptr;
     BYTE* m_remote = nullptr;
 };
+
+// The profile tab, then its list page's Add. Control ids repeat from page to page (the link page
+// has a static of the Add button's id), so the button is taken from the list's own page once the
+// tab switch has shown it, never from whichever page was still showing.
+inline bool AddProfileFromList(HWND main)
+{
+    ClickTab(main, kTabProfile);
+    HWND list = WaitControl(main, kProfileList);
+    HWND add = list ? ::GetDlgItem(::GetParent(list), kProfileAdd) : nullptr;
+    if (!add) return false;
+    ::PostMessageA(add, BM_CLICK, 0, 0);
+    return true;
+}
 
 // The survey tab, its scan finished, the named network chosen and Connect pressed.
 inline bool ConnectFromSurvey(HWND main, const std::string& ssid)

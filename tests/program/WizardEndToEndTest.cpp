@@ -65,6 +65,14 @@ protected:
         ASSERT_TRUE(Press(main, kWizardNext));  // Save
     }
     size_t JournalSize() { return ReadWholeFile(journal).size(); }
+    static std::string Printable(const std::string& bytes)
+    {
+        std::string text;
+        for (char c : bytes)
+            if (c >= 32 && c < 127) text += c;
+            else if (!text.empty() && text.back() != ' ') text += ' ';
+        return text;
+    }
 
     std::string worldFile = BinFolder() + "QxSimWorld.ini";
     std::string journal = BinFolder() + "WizardJournal.txt";
@@ -125,4 +133,31 @@ TEST_F(WizardEndToEnd, HiddenNetworkThroughTheNamePromptAndTheWizard)
     EXPECT_TRUE(JournalHas("ssid=Quixen-Hidden", before));
     EXPECT_TRUE(LinkedTo("Quixen-Hid..", kTimeoutMs));
     if (HasFailure()) printf("Calls:\n%s\n", ReadWholeFile(journal).substr(before).c_str());
+}
+
+TEST_F(WizardEndToEnd, ProfileRoadStoresTheProfileAndActivateLaterLeavesTheLinkAlone)
+{
+    const std::string store = BinFolder() + "QxWLProfiles.dat";
+    char linkBefore[128] = "";
+    if (HWND line = Control(main, kLinkStatusLine, false)) ::GetWindowTextA(line, linkBefore, sizeof linkBefore);
+    const size_t before = JournalSize();
+    // The list's own Add button, as a user clicks it.
+    ASSERT_TRUE(AddProfileFromList(main));
+    ASSERT_TRUE(Type(main, kCtrlName, "Travel"));
+    ASSERT_TRUE(Type(main, kCtrlSsid, "Quixen-WPA2"));
+    ASSERT_TRUE(Press(main, kCtrlInfra));
+    PumpFor(300);
+    ASSERT_TRUE(Press(main, kCtrlNext));
+    SavePsk(kTypeWpa2Psk, "quixen2024");
+    ASSERT_TRUE(Press(main, kDoneLater));
+    EXPECT_TRUE(PumpUntil([&] {
+        const std::string bytes = FileExists(store) ? ReadWholeFile(store) : std::string();
+        return bytes.find("Travel") != std::string::npos && bytes.find("quixen2024") != std::string::npos;
+    }, kTimeoutMs)) << Printable(FileExists(store) ? ReadWholeFile(store) : std::string());
+    // Later: nothing joins the new network, and the link shown before is still shown.
+    PumpFor(3000);
+    EXPECT_EQ(std::string::npos, ReadWholeFile(journal).find("ssid=Quixen-WPA2", before)) << ReadWholeFile(journal).substr(before);
+    char linkAfter[128] = "";
+    if (HWND line = Control(main, kLinkStatusLine, false)) ::GetWindowTextA(line, linkAfter, sizeof linkAfter);
+    EXPECT_STREQ(linkBefore, linkAfter);
 }

@@ -349,6 +349,8 @@ TEST_F(SecurityWizardTest, ProfileControlPageChecksNameAndSsidAndStoresTheAnyTex
     // The shown "Any" is stored as the any-network marker, never as a network named "Any".
     const WizardEditor e = GetWizardEditor(true);
     ASSERT_TRUE(e.system);
+    // As the editor's OK reads them: from the page's controls.
+    e.system->UpdateData(TRUE);
     EXPECT_STREQ(kAnyNetworkSsid, e.system->m_strSsid.GetString());
     EXPECT_STREQ("Travel", e.system->m_strProfileName.GetString());
     EXPECT_EQ(WizardStripBitmap(kStripBitmapWizard), mainWindow.TabStripBitmap());
