@@ -13,6 +13,7 @@ public:
     CString m_strProfileName;  // the profile being saved (profile road)
 
 protected:
+    bool SavesOnNext() const override { return true; }
     void SetUpPage() override;
     void OnShowPage() override;
 };

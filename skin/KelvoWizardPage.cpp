@@ -5,14 +5,25 @@
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/SecurityWizard.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 constexpr COLORREF kTitleColor = RGB(255, 255, 255);
 constexpr COLORREF kLabelColor = RGB(79, 79, 79);
+// The white title sits on a band in the skin's blue: on the light page alone it cannot be read.
+constexpr COLORREF kTitleBandColor = RGB(40, 100, 170);
+constexpr int kTitleBandMargin = 3;
+
+HBRUSH TitleBandBrush()
+{
+    static HBRUSH band = ::CreateSolidBrush(kTitleBandColor);  // kept for the process
+    return band;
+}
 constexpr LONG kTitleHeight = 12, kLabelHeight = 11, kBold = 800;
 constexpr UINT kBackNormal = 1017, kBackHover = 1016, kNextNormal = 1035, kNextHover = 1034;
 constexpr UINT kExitNormal = 1031, kExitHover = 1030;
+constexpr UINT kSaveNormal = 1039, kSaveHover = 1038;
 
 void MakeFont(CFont& font, LPCSTR face, LONG height)
 {
@@ -28,6 +39,7 @@ void MakeFont(CFont& font, LPCSTR face, LONG height)
 BEGIN_MESSAGE_MAP(CKelvoWizardPage, CDialog)
     ON_WM_SHOWWINDOW()
     ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_WIZARD_BACK, OnBackClicked)
     ON_BN_CLICKED(IDC_WIZARD_NEXT, OnNextClicked)
     ON_BN_CLICKED(IDC_WIZARD_EXIT, OnExitClicked)
@@ -54,7 +66,8 @@ BOOL CKelvoWizardPage::OnInitDialog()
         CFloatButton& button;
         UINT id, normal, hover;
     } skins[] = {{m_btnBack, IDC_WIZARD_BACK, kBackNormal, kBackHover},
-                 {m_btnNext, IDC_WIZARD_NEXT, kNextNormal, kNextHover},
+                 {m_btnNext, IDC_WIZARD_NEXT, SavesOnNext() ? kSaveNormal : kNextNormal,
+                  SavesOnNext() ? kSaveHover : kNextHover},
                  {m_btnExit, IDC_WIZARD_EXIT, kExitNormal, kExitHover}};
     for (Skin& s : skins) {
         if (!GetDlgItem(s.id)) continue;
@@ -87,9 +100,31 @@ void CKelvoWizardPage::OnShowWindow(BOOL bShow, UINT)
 HBRUSH CKelvoWizardPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     HBRUSH brush = reinterpret_cast<HBRUSH>(Default());
-    if (nCtlColor == CTLCOLOR_STATIC && pWnd)
-        pDC->SetTextColor(pWnd->GetDlgCtrlID() == IDC_WIZARD_TITLE ? kTitleColor : kLabelColor);
+    if (nCtlColor != CTLCOLOR_STATIC || !pWnd) return brush;
+    if (pWnd->GetDlgCtrlID() == IDC_WIZARD_TITLE) {
+        pDC->SetTextColor(kTitleColor);
+        pDC->SetBkMode(TRANSPARENT);
+        return TitleBandBrush();
+    }
+    pDC->SetTextColor(kLabelColor);
     return brush;
+}
+
+BOOL CKelvoWizardPage::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    CWnd* title = GetDlgItem(IDC_WIZARD_TITLE);
+    if (!pDC || !title || !title->IsWindowVisible()) return erased;
+    CRect band, client;
+    title->GetWindowRect(&band);
+    ScreenToClient(&band);
+    GetClientRect(&client);
+    band.left = client.left;
+    band.right = client.right;
+    band.top = std::max(client.top, band.top - kTitleBandMargin);
+    band.bottom += kTitleBandMargin;
+    ::FillRect(pDC->m_hDC, &band, TitleBandBrush());
+    return TRUE;
 }
 
 void CKelvoWizardPage::TakeRoadFlags()

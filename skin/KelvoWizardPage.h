@@ -25,12 +25,15 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override {}
+    // True where Next stores (the summary): the button shows the skin's Save bitmaps.
+    virtual bool SavesOnNext() const { return false; }
     // Controls and texts of the page, once.
     virtual void SetUpPage() {}
     // Each time the page becomes visible: its controls from the editor.
     virtual void OnShowPage() {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnBackClicked() { OnBack(); }
     void OnNextClicked() { OnNext(); }
     void OnExitClicked() { OnExit(); }
