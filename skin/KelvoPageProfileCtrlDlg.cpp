@@ -1,4 +1,5 @@
 #include "skin/KelvoPageProfileCtrlDlg.h"
+#include "skin/KelvoWizardPage.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "contract/StationContract.h"
@@ -127,8 +128,13 @@ HBRUSH CKelvoPageProfileCtrlDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor
     HBRUSH brush = reinterpret_cast<HBRUSH>(Default());
     if (nCtlColor != CTLCOLOR_STATIC || !pWnd) return brush;
     const int id = pWnd->GetDlgCtrlID();
-    if (id == IDC_PROFCTRL_TITLE || id == IDC_PROFCTRL_SCAN_TITLE) pDC->SetTextColor(kTitleColor);
-    else if (id == IDC_PROFCTRL_INFRA_TEXT || id == IDC_PROFCTRL_ADHOC_TEXT) pDC->SetTextColor(kHintColor);
+    if (id == IDC_PROFCTRL_TITLE || id == IDC_PROFCTRL_SCAN_TITLE) {
+        // White titles on the band of the wizard pages: on the light page alone they vanish.
+        pDC->SetTextColor(kTitleColor);
+        pDC->SetBkMode(TRANSPARENT);
+        return TitleBandBrush();
+    }
+    if (id == IDC_PROFCTRL_INFRA_TEXT || id == IDC_PROFCTRL_ADHOC_TEXT) pDC->SetTextColor(kHintColor);
     else pDC->SetTextColor(kLabelColor);
     return brush;
 }

@@ -15,11 +15,6 @@ constexpr COLORREF kLabelColor = RGB(79, 79, 79);
 constexpr COLORREF kTitleBandColor = RGB(40, 100, 170);
 constexpr int kTitleBandMargin = 3;
 
-HBRUSH TitleBandBrush()
-{
-    static HBRUSH band = ::CreateSolidBrush(kTitleBandColor);  // kept for the process
-    return band;
-}
 constexpr LONG kTitleHeight = 12, kLabelHeight = 11, kBold = 800;
 constexpr UINT kBackNormal = 1017, kBackHover = 1016, kNextNormal = 1035, kNextHover = 1034;
 constexpr UINT kExitNormal = 1031, kExitHover = 1030;
@@ -44,6 +39,12 @@ BEGIN_MESSAGE_MAP(CKelvoWizardPage, CDialog)
     ON_BN_CLICKED(IDC_WIZARD_NEXT, OnNextClicked)
     ON_BN_CLICKED(IDC_WIZARD_EXIT, OnExitClicked)
 END_MESSAGE_MAP()
+
+HBRUSH TitleBandBrush()
+{
+    static HBRUSH band = ::CreateSolidBrush(kTitleBandColor);  // kept for the process
+    return band;
+}
 
 CString SelectedText(const CComboBox& combo)
 {

@@ -48,5 +48,8 @@ protected:
     CFloatButton m_btnBack, m_btnNext, m_btnExit;
 };
 
+// The band behind the pages' white titles (the skin's blue), kept for the process.
+HBRUSH TitleBandBrush();
+
 // Text of a combo's selected entry, empty when none is selected.
 CString SelectedText(const CComboBox& combo);
