@@ -763,21 +763,6 @@ void CKelvoPageUIDlg::OnPageCreated(CDialog& page)
     if (!m_strDpiFile.IsEmpty()) ApplyDpiLayout(this, m_strDpiFile);
 }
 
-void CKelvoPageUIDlg::OnSwitchToApMode()
-{
-    DebugLog(1, "[QxUI] CKelvoPageUIDlg::OnSwitchToApMode is not built yet\n");
-}
-
-void CKelvoPageUIDlg::OnSwitchToStationMode()
-{
-    DebugLog(1, "[QxUI] CKelvoPageUIDlg::OnSwitchToStationMode is not built yet\n");
-}
-
-void CKelvoPageUIDlg::SwitchPageSet(int nMode)
-{
-    DebugLog(1, "[QxUI] CKelvoPageUIDlg::SwitchPageSet(%d) is not built yet\n", nMode);
-}
-
 void CKelvoPageUIDlg::OnHelp()
 {
     if (HWND viewer = ::FindWindowA(kHelpWindowClass, kHelpWindowCaption)) {
