@@ -86,6 +86,12 @@ protected:
     {
         ScopedFile(apWorld, "[World]\nJournal=" + apJournal + "\n" + stations).Keep();
     }
+    // The first word of the operation-mode record; -1 without a whole record.
+    static int StoredMode()
+    {
+        const std::string bytes = ReadWholeFile(DataFilePath());
+        return bytes.size() == 8 ? static_cast<unsigned char>(bytes[0]) : -1;
+    }
     static std::string Command() { return "\"" + BinFolder() + "KPL4471.exe\""; }
     HWND MainWindow(const ChildProcess& program)
     {
@@ -177,6 +183,7 @@ TEST_F(ApModeEndToEnd, TheModeInForceAtTheEndIsTheModeOfTheNextStart)
         ASSERT_TRUE(Control(main, kStationSsid));
         PressButton(main, kApModeButton);
         ASSERT_TRUE(PumpUntil([&] { return WindowWith(main, 0, kApSsid) != nullptr; }, kTimeoutMs));
+        EXPECT_EQ(1, StoredMode()) << "stored once the adapter had switched";
         ASSERT_TRUE(Ends(program));
     }
     {
@@ -187,6 +194,7 @@ TEST_F(ApModeEndToEnd, TheModeInForceAtTheEndIsTheModeOfTheNextStart)
         PressButton(main, kStationModeButton);
         ASSERT_TRUE(PumpUntil([&] { return WindowWith(main, 0, kStationSsid) != nullptr; }, kTimeoutMs));
         ASSERT_TRUE(Ends(program));
+        EXPECT_EQ(0, StoredMode());
     }
     ChildProcess program(Command(), BinFolder());
     HWND main = MainWindow(program);
