@@ -453,6 +453,10 @@ void CKelvoPageUIDlg::RegisterSoftApClassicPages()
 {
     delete m_pApClassicTab;
     m_pApClassicTab = NewContainer();
+    // The classic pages work behind the skinned ones, hidden below the visible area like the
+    // other classic dialogs; over the page area they would cover the skinned pages.
+    const CRect classic = ItemRectInClient(*this, IDC_KELVO_CLASSIC_AREA);
+    m_pApClassicTab->SetPageRect(0, classic.top, classic.Width(), classic.bottom);
     CDialogTab& tab = *m_pApClassicTab;
     REGISTER_PAGE(tab, m_pMacTablePage, CMacTablePage, 1984);
     REGISTER_PAGE(tab, m_pConfigPage, CConfigPage, 1986);
