@@ -593,6 +593,9 @@ bool CKelvoPageWpsLinkStatusDlg::SaveAsProfile()
     if (system) {
         system->m_strSsid = CredentialSsid(c);
         system->m_strProfileName = name;
+        system->m_nNetworkType = CPageSystemConfigDlg::kInfrastructure;
+        // The editor's OK reads its controls: they must show the credential's name and SSID.
+        if (system->m_hWnd) system->LoadFromScanEntryEx();
     }
     if (auth) {
         auth->ResetToOpen();
@@ -610,6 +613,13 @@ bool CKelvoPageWpsLinkStatusDlg::SaveAsProfile()
         DebugLog(3, "[QxUI] WPS: the profile editor's authentication page is not built yet\n");
     }
     editor->OnOK();
+    // The editor's OK can rebuild the window's pages: take the profile page afresh.
+    main = Main();
+    profilePage = main ? main->m_pPageProfileDlg : nullptr;
+    if (!profilePage) {
+        DebugLog(1, "[QxUI] WPS: the profile page went away while saving, %s not connected\n", name.GetString());
+        return false;
+    }
     profilePage->RebuildProfileList(FALSE);
     profilePage->ConnectProfileByName(name);
     return true;
