@@ -453,6 +453,10 @@ void CKelvoPageUIDlg::RegisterSoftApClassicPages()
 {
     delete m_pApClassicTab;
     m_pApClassicTab = NewContainer();
+    // The classic pages work behind the skinned ones, hidden below the visible area like the
+    // other classic dialogs; over the page area they would cover the skinned pages.
+    const CRect classic = ItemRectInClient(*this, IDC_KELVO_CLASSIC_AREA);
+    m_pApClassicTab->SetPageRect(0, classic.top, classic.Width(), classic.bottom);
     CDialogTab& tab = *m_pApClassicTab;
     REGISTER_PAGE(tab, m_pMacTablePage, CMacTablePage, 1984);
     REGISTER_PAGE(tab, m_pConfigPage, CConfigPage, 1986);
@@ -761,21 +765,6 @@ void CKelvoPageUIDlg::OnPageCreated(CDialog& page)
     ApplyPageControlState(page);
     // The layout file covers the pages created so far: apply it again for this one.
     if (!m_strDpiFile.IsEmpty()) ApplyDpiLayout(this, m_strDpiFile);
-}
-
-void CKelvoPageUIDlg::OnSwitchToApMode()
-{
-    DebugLog(1, "[QxUI] CKelvoPageUIDlg::OnSwitchToApMode is not built yet\n");
-}
-
-void CKelvoPageUIDlg::OnSwitchToStationMode()
-{
-    DebugLog(1, "[QxUI] CKelvoPageUIDlg::OnSwitchToStationMode is not built yet\n");
-}
-
-void CKelvoPageUIDlg::SwitchPageSet(int nMode)
-{
-    DebugLog(1, "[QxUI] CKelvoPageUIDlg::SwitchPageSet(%d) is not built yet\n", nMode);
 }
 
 void CKelvoPageUIDlg::OnHelp()

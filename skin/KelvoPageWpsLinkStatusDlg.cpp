@@ -593,6 +593,9 @@ bool CKelvoPageWpsLinkStatusDlg::SaveAsProfile()
     if (system) {
         system->m_strSsid = CredentialSsid(c);
         system->m_strProfileName = name;
+        system->m_nNetworkType = CPageSystemConfigDlg::kInfrastructure;
+        // The editor's OK reads its controls: they must show the credential's name and SSID.
+        if (system->m_hWnd) system->LoadFromScanEntryEx();
     }
     if (auth) {
         auth->ResetToOpen();
@@ -610,6 +613,13 @@ bool CKelvoPageWpsLinkStatusDlg::SaveAsProfile()
         DebugLog(3, "[QxUI] WPS: the profile editor's authentication page is not built yet\n");
     }
     editor->OnOK();
+    // The editor's OK can rebuild the window's pages: take the profile page afresh.
+    main = Main();
+    profilePage = main ? main->m_pPageProfileDlg : nullptr;
+    if (!profilePage) {
+        DebugLog(1, "[QxUI] WPS: the profile page went away while saving, %s not connected\n", name.GetString());
+        return false;
+    }
     profilePage->RebuildProfileList(FALSE);
     profilePage->ConnectProfileByName(name);
     return true;
@@ -656,14 +666,15 @@ void CKelvoPageWpsLinkStatusDlg::CheckResult()
     BOOL flag = FALSE;
     QXWLAPI.QXWL_ReadWPSFlag(&flag);
     const bool matches = LinkMatchesCredential();
+    // A link carrying the received settings ends the run, also once they are saved as a profile
+    // (whose connect clears the WPS flag).
+    if (matches) G_bWpsRunning = 0;
     if (!flag) {
         SetStatusText("");
         SetProgress(0);
         return;
     }
-    if (matches) {
-        G_bWpsRunning = 0;
-    } else {
+    if (!matches) {
         if (QXWLAPI.QXWL_IsZeroConfig() != kZeroConfigManaged) G_bWpsRunning = 1;
         if (nCheckCount % 5 == 0 && G_bWpsRunning == 1) PostNotify(0);
     }

@@ -526,3 +526,18 @@ BOOL WINAPI QXAP_CheckAllowBW40ForBand(ULONG* bands)
     *bands &= static_cast<ULONG>(w.S.Bw40Bands);
     return TRUE;
 }
+
+BOOL WINAPI QXAP_OIDQueryInfo(ULONG oid, BYTE* buffer, ULONG length, ULONG* written)
+{
+    SoftApWorld& w = Enter(Format("QXAP_OIDQueryInfo(0x%lx)", oid));
+    constexpr ULONG kOidGenLinkSpeed = 0x00010107;
+    if (written) *written = 0;
+    if (buffer) memset(buffer, 0, length);
+    auto guard = w.Lock();
+    // Only the link speed is known; any other query fails as a driver without it would.
+    if (oid != kOidGenLinkSpeed || !buffer || length < sizeof(ULONG) || !w.Running() || w.S.LinkSpeedFails) return FALSE;
+    const ULONG speed = static_cast<ULONG>(w.S.LinkSpeed);
+    memcpy(buffer, &speed, sizeof speed);
+    if (written) *written = sizeof speed;
+    return TRUE;
+}

@@ -20,7 +20,6 @@ QXAP_ENTRY_POINTS(SIM_DECLARE_EXPORT)
 
 // clang-format off
 SIM_STUB(LONG, QXAP_GetDriverPath, (const ADAPTER_ENTRY* adapter, LPSTR path), (adapter, path), QXWL_ERROR_SUCCESS)
-SIM_STUB(BOOL, QXAP_OIDQueryInfo, (ULONG oid, BYTE* buffer, ULONG length, ULONG* written), (oid, buffer, length, written), TRUE)
 SIM_STUB(LONG, QXAP_OIDSetInfo, (ULONG oid, const BYTE* buffer, ULONG length), (oid, buffer, length), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXAP_ReadRegValue, (LPCSTR valueName, BYTE* data, ULONG* length), (valueName, data, length), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXAP_WriteRegValue, (LPCSTR valueName, ULONG type, const BYTE* data, ULONG length), (valueName, type, data, length), QXWL_ERROR_SUCCESS)

@@ -57,6 +57,8 @@ constexpr Key kKeys[] = {
     {"Bw40Bands", &Settings::Bw40Bands},
     {"SideBand", &Settings::SideBand},
     {"StoredConfig", &Settings::StoredConfig},
+    {"LinkSpeed", &Settings::LinkSpeed},
+    {"LinkSpeedFails", &Settings::LinkSpeedFails},
 };
 constexpr char kPlaceholderSsid[] = "*Quixen*Any*Network*SSID";
 const Key* FindKey(const std::string& name)

@@ -40,6 +40,10 @@ struct Settings {
     // Setting it replaces the stored configuration: 0 the factory one, 1 an empty record,
     // 2 the factory one under the library's placeholder SSID.
     LONG StoredConfig = 0;
+    // OID_GEN_LINK_SPEED of the running access point, in units of 100 bit/s; the query fails
+    // while the access point is down or when LinkSpeedFails is set.
+    LONG LinkSpeed = 3000000;
+    LONG LinkSpeedFails = 0;
 };
 
 struct Adapter {
