@@ -255,9 +255,7 @@ LRESULT CKelvoPageProfileCtrlDlg::OnGetItemData(WPARAM, LPARAM lParam)
     if (row < 0 || row >= static_cast<int>(m_Entries.size())) return 0;
     const SURVEY_LIST_ENTRY& entry = m_Entries[row];
     if (column == kColumnIcon) {
-        const bool adhoc = entry.nNetworkMode != 1;
-        cell->m_nImage = adhoc ? (entry.bSecured ? CKelvoPageSiteSurveyDlg::kImageAdhocSecured : CKelvoPageSiteSurveyDlg::kImageAdhocOpen)
-                               : (entry.bSecured ? CKelvoPageSiteSurveyDlg::kImageInfraSecured : CKelvoPageSiteSurveyDlg::kImageInfraOpen);
+        cell->m_nImage = CKelvoPageSiteSurveyDlg::ImageOf(entry);
     } else if (column == kColumnSsid) {
         cell->m_strText.Format("%s", entry.strSsid.GetString());
     }

@@ -401,12 +401,9 @@ LRESULT CKelvoPageSiteSurveyDlg::OnGetItemData(WPARAM, LPARAM lParam)
     if (row < 0 || row >= static_cast<int>(m_Entries.size())) return 0;
     const SURVEY_LIST_ENTRY& entry = m_Entries[row];
     switch (column) {
-    case kColumnIcon: {
-        const bool adhoc = entry.nNetworkMode != kInfrastructure;
-        cell->m_nImage = adhoc ? (entry.bSecured ? kImageAdhocSecured : kImageAdhocOpen)
-                               : (entry.bSecured ? kImageInfraSecured : kImageInfraOpen);
+    case kColumnIcon:
+        cell->m_nImage = ImageOf(entry);
         break;
-    }
     case kColumnSsid:
         cell->m_strText = entry.strSsid.IsEmpty() ? G_LangTable.IDS_HIDDENSSID : entry.strSsid;
         break;
@@ -421,6 +418,12 @@ LRESULT CKelvoPageSiteSurveyDlg::OnGetItemData(WPARAM, LPARAM lParam)
     }
     if (entry.bConnected) cell->m_crBack = kConnectedRowBack;
     return 0;
+}
+
+int CKelvoPageSiteSurveyDlg::ImageOf(const SURVEY_LIST_ENTRY& entry)
+{
+    if (entry.nNetworkMode != kInfrastructure) return entry.bSecured ? kImageAdhocSecured : kImageAdhocOpen;
+    return entry.bSecured ? kImageInfraSecured : kImageInfraOpen;
 }
 
 int CKelvoPageSiteSurveyDlg::SelectedRow() const

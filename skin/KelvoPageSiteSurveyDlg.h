@@ -53,6 +53,8 @@ public:
     enum Column { kColumnIcon = 0, kColumnSsid = 1, kColumnChannel = 2, kColumnSignal = 3, kColumns = 4 };
     // Images of bitmap 314, 45 pixels each.
     enum Image { kImageInfraOpen = 0, kImageInfraSecured = 1, kImageAdhocOpen = 2, kImageAdhocSecured = 3 };
+    // The row picture of a network: its kind and whether it is secured.
+    static int ImageOf(const SURVEY_LIST_ENTRY& entry);
 
     CKelvoPageSiteSurveyDlg();
     ~CKelvoPageSiteSurveyDlg() override;
