@@ -74,6 +74,10 @@ TEST_F(ApClassicPagesEndToEnd, ConfigurationAndItsSecurityReachTheAccessPointWit
     ASSERT_TRUE(auth);
     HWND security = ::GetParent(auth);
     EXPECT_FALSE(::IsWindowVisible(config)) << "the security dialog takes the configuration page's place";
+    // It opens on the stored security.
+    const LRESULT storedAuth = ::SendMessageA(auth, CB_GETCURSEL, 0, 0);
+    EXPECT_EQ(kAuthWpa2Psk, ::SendMessageA(auth, CB_GETITEMDATA, static_cast<WPARAM>(storedAuth), 0));
+    EXPECT_EQ("12345678", ItemText(security, kSecurityPsk));
     ASSERT_TRUE(ChooseComboData(auth, kAuthWpa2Psk));
     ASSERT_TRUE(ChooseComboData(::GetDlgItem(security, kSecurityEncryption), kEncryptionAes));
     ::SendMessageA(::GetDlgItem(security, kSecurityPsk), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("classic-secret"));
