@@ -34,6 +34,15 @@ std::string SsidOf(const AP_CONFIG_DATA& config)
     return std::string(reinterpret_cast<const char*>(config.Ssid.Ssid), length);
 }
 
+// What the driver now runs, so that a test in another process can read it from the journal.
+void NoteApplied(SoftApWorld& w, const AP_CONFIG_DATA& config)
+{
+    const ULONG keyLength = std::min<ULONG>(config.nPskKeyLen, sizeof config.chPskKey);
+    w.Note(Format("SIM access point runs %s on channel %ld, auth %lu, encry %lu, key %s", SsidOf(config).c_str(),
+                  simap::FrequencyKHzToChannel(config.lFreq), config.enumAuthenMode, config.enumEncryStatus,
+                  std::string(reinterpret_cast<const char*>(config.chPskKey), keyLength).c_str()));
+}
+
 void Copy(char* out, size_t capacity, const std::string& text)
 {
     if (out && capacity) lstrcpynA(out, text.c_str(), static_cast<int>(capacity));
@@ -333,7 +342,10 @@ LONG WINAPI QXAP_WriteandSetConfigData(AP_CONFIG_DATA config, AP_ADVANCE_DATA ad
     auto guard = w.Lock();
     w.Stored = config;
     w.Advance = advance;
-    if (w.S.DevicePresent) w.Applied = config;
+    if (w.S.DevicePresent) {
+        w.Applied = config;
+        NoteApplied(w, config);
+    }
     return QXWL_ERROR_SUCCESS;
 }
 
@@ -345,6 +357,7 @@ LONG WINAPI QXAP_SetConfigData(const AP_CONFIG_DATA* config, const AP_ADVANCE_DA
     if (!w.S.DevicePresent) return QXWL_ERROR_FAILURE;
     w.Applied = *config;
     w.Advance = *advance;
+    NoteApplied(w, *config);
     return QXWL_ERROR_SUCCESS;
 }
 

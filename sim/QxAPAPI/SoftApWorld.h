@@ -90,6 +90,8 @@ public:
     std::string WindowsProfile();
     std::string JournalText() const { return m_journal.Text(); }
     void ClearJournal() { m_journal.Clear(); }
+    // A line of the simulated access point's own, not a call.
+    void Note(const std::string& line) { m_journal.Add(line); }
 
     // Everything below is read and written under the lock.
     // The access point beacons: the driver is in soft-AP mode, present and set up.

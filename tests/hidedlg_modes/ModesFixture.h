@@ -6,6 +6,7 @@
 #include "base/IniFile.h"
 #include "core/ProductMessageBox.h"
 #include "core/QXAPLIB.h"
+#include "program/ProgramWindows.h"
 #include "contract/StationContract.h"
 #include "support/LogCapture.h"
 
@@ -25,26 +26,7 @@ inline int FirstLine(const std::vector<std::string>& journal, const std::string&
 }
 
 // Starts or stops the stand-in service registered under a system service's name.
-inline bool SetServiceRunning(const char* name, bool running)
-{
-    SC_HANDLE manager = ::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-    if (!manager) return false;
-    SC_HANDLE service = ::OpenServiceA(manager, name, SERVICE_START | SERVICE_STOP | SERVICE_QUERY_STATUS);
-    bool reached = false;
-    if (service) {
-        SERVICE_STATUS status{};
-        if (running) ::StartServiceA(service, 0, nullptr);
-        else ::ControlService(service, SERVICE_CONTROL_STOP, &status);
-        const DWORD wanted = running ? SERVICE_RUNNING : SERVICE_STOPPED;
-        for (int i = 0; i < 300 && !reached; ++i) {
-            reached = ::QueryServiceStatus(service, &status) && status.dwCurrentState == wanted;
-            if (!reached) ::Sleep(50);
-        }
-        ::CloseServiceHandle(service);
-    }
-    ::CloseServiceHandle(manager);
-    return reached;
-}
+using program_windows::SetServiceRunning;
 
 class ModesFixture : public HideDlgFixture {
 protected:

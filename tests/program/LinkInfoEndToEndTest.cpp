@@ -61,10 +61,9 @@ TEST_F(LinkInfoEndToEnd, ShowsTheLinkAsTheWorldDescribesItAndOpensTheTrendChartA
 {
     FakeNotificationArea tray;
     ChildProcess program(ProgramCommand(), BinFolder());
-    HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
-    HWND hidden = WaitForWindow("#32770", "Quixen Utility", program.Id(), kTimeoutMs);
-    ASSERT_TRUE(main && hidden);
-    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs));
+    HWND hidden = nullptr;
+    HWND main = WaitForMainWindow(program.Id(), &hidden);
+    ASSERT_TRUE(main);
     // Into the tray, and back by a double-click on its icon.
     ::SendMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_FALSE(::IsWindowVisible(main));

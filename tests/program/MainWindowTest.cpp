@@ -1,12 +1,14 @@
 // The real program's main window as a user meets it: opened by the start-up, a second start and
 // a tray double-click, its tab row switching pages, and closed into the tray.
 #include <gtest/gtest.h>
+#include "program/ProgramWindows.h"
 #include "support/FakeNotificationArea.h"
 #include "support/TestSupport.h"
 
 #include <string>
 
 using namespace testing_support;
+using namespace program_windows;
 
 namespace {
 constexpr DWORD kTimeoutMs = 20000;
@@ -16,28 +18,10 @@ constexpr int kTabLinkInfo = 8004, kTabSiteSurvey = 8005, kTabProfile = 8006, kT
 // One control each page template alone carries.
 constexpr int kLinkInfoSsidLabel = 1102, kSurveyRescan = 1015, kProfileList = 1024;
 
-struct PageSearch {
-    HWND main;
-    int controlId;
-    HWND page;
-};
-
-BOOL CALLBACK FindPage(HWND child, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<PageSearch*>(lParam);
-    if (::GetAncestor(child, GA_PARENT) == search->main && ::GetDlgItem(child, search->controlId)) {
-        search->page = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The page of the main window that carries that control, or null while it has no window.
 HWND PageWith(HWND main, int controlId)
 {
-    PageSearch search{main, controlId, nullptr};
-    ::EnumChildWindows(main, FindPage, reinterpret_cast<LPARAM>(&search));
-    return search.page;
+    return WindowWith(main, 0, controlId, false);
 }
 
 bool PageShown(HWND main, int controlId)
@@ -74,10 +58,9 @@ TEST_F(MainWindowEndToEnd, OpenedFromEveryRoadSwitchedByItsTabsAndClosedIntoTheT
 {
     FakeNotificationArea tray;
     ChildProcess program(ProgramCommand(), BinFolder());
-    HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
-    HWND hidden = WaitForWindow("#32770", "Quixen Utility", program.Id(), kTimeoutMs);
-    ASSERT_TRUE(main && hidden);
-    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs));
+    HWND hidden = nullptr;
+    HWND main = WaitForMainWindow(program.Id(), &hidden);
+    ASSERT_TRUE(main);
     // The adapter counts as present from the first polling tick on.
     ASSERT_TRUE(PumpUntil([&] { return tray.Requests() >= 3; }, kTimeoutMs));
 

@@ -1,35 +1,17 @@
 // The real program's profile list driven through its windows: the stored profiles listed, the
 // one in use deleted after the confirmation, and what remains still there after a restart.
 #include <gtest/gtest.h>
+#include "program/ProgramWindows.h"
 #include "support/TestSupport.h"
-
-#include <commctrl.h>
 
 #include <string>
 
 using namespace testing_support;
+using namespace program_windows;
 
 namespace {
 constexpr DWORD kTimeoutMs = 20000;
-constexpr WPARAM kTrayExit = 32961;  // the tray menu's Exit
 constexpr int kTabProfile = 8006, kProfileList = 1024, kProfileDelete = 1135;
-
-struct ListSearch {
-    HWND main;
-    HWND list;
-};
-
-BOOL CALLBACK FindList(HWND child, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<ListSearch*>(lParam);
-    HWND page = ::GetAncestor(child, GA_PARENT);
-    if (page && ::GetAncestor(page, GA_PARENT) == search->main && ::GetDlgCtrlID(child) == kProfileList &&
-        ::IsWindowVisible(page)) {
-        search->list = child;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 class ProfileListEndToEnd : public ::testing::Test {
 protected:
@@ -46,27 +28,14 @@ protected:
         ForgetProfileStore();
     }
     // Starts the program and opens its profile list; the list control, or null.
-    HWND OpenProfileList(ChildProcess& program, HWND& hidden)
+    static HWND OpenProfileList(ChildProcess& program)
     {
-        HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
-        hidden = WaitForWindow("#32770", "Quixen Utility", program.Id(), kTimeoutMs);
-        if (!main || !hidden) return nullptr;
-        PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs);
-        HWND tab = ::GetDlgItem(main, kTabProfile);
-        ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-        ListSearch search{main, nullptr};
-        PumpUntil([&] {
-            ::EnumChildWindows(main, FindList, reinterpret_cast<LPARAM>(&search));
-            return search.list != nullptr;
-        }, kTimeoutMs);
-        return search.list;
-    }
-    static int Rows(HWND list) { return static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
-    void Exit(ChildProcess& program, HWND hidden)
-    {
-        ::PostMessageA(hidden, WM_COMMAND, kTrayExit, 0);
-        EXPECT_TRUE(PumpUntil([&] { return program.WaitForExit(0); }, kTimeoutMs));
+        HWND main = WaitForMainWindow(program.Id());
+        if (!main) return nullptr;
+        Click(::GetDlgItem(main, kTabProfile));
+        HWND list = nullptr;
+        PumpUntil([&] { return (list = FindControl(main, kProfileList)) != nullptr; }, kTimeoutMs);
+        return list;
     }
 
     std::string worldFile = BinFolder() + "QxSimWorld.ini";
@@ -78,10 +47,9 @@ TEST_F(ProfileListEndToEnd, DeletedAfterTheConfirmationAndTheRestKeptAcrossARest
 {
     {
         ChildProcess program(ProgramCommand(), BinFolder());
-        HWND hidden = nullptr;
-        HWND list = OpenProfileList(program, hidden);
+        HWND list = OpenProfileList(program);
         ASSERT_NE(nullptr, list);
-        ASSERT_TRUE(PumpUntil([&] { return Rows(list) == 2; }, kTimeoutMs));
+        ASSERT_TRUE(PumpUntil([&] { return ItemCount(list) == 2; }, kTimeoutMs));
         // The start reconnected the profile in use, so it is stored as the active one.
         EXPECT_TRUE(PumpUntil([&] { return FileExists(store); }, kTimeoutMs));
 
@@ -89,17 +57,16 @@ TEST_F(ProfileListEndToEnd, DeletedAfterTheConfirmationAndTheRestKeptAcrossARest
         ::PostMessageA(::GetDlgItem(::GetParent(list), kProfileDelete), BM_CLICK, 0, 0);
         HWND box = WaitForWindow("#32770", "KPL4471", program.Id(), kTimeoutMs);
         ASSERT_NE(nullptr, box);
-        EXPECT_EQ(2, Rows(list));  // nothing deleted while the question is open
+        EXPECT_EQ(2, ItemCount(list));  // nothing deleted while the question is open
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(PumpUntil([&] { return Rows(list) == 1; }, kTimeoutMs));
-        Exit(program, hidden);
+        EXPECT_TRUE(PumpUntil([&] { return ItemCount(list) == 1; }, kTimeoutMs));
+        EXPECT_TRUE(ExitFromTray(program));
     }
     // The world file still describes both profiles: the store the library kept wins.
     ChildProcess again(ProgramCommand(), BinFolder());
-    HWND hidden = nullptr;
-    HWND list = OpenProfileList(again, hidden);
+    HWND list = OpenProfileList(again);
     ASSERT_NE(nullptr, list);
-    PumpUntil([&] { return Rows(list) == 1; }, 3000);
-    EXPECT_EQ(1, Rows(list));
-    Exit(again, hidden);
+    PumpUntil([&] { return ItemCount(list) == 1; }, 3000);
+    EXPECT_EQ(1, ItemCount(list));
+    EXPECT_TRUE(ExitFromTray(again));
 }

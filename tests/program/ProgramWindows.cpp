@@ -1,5 +1,8 @@
 #include "program/ProgramWindows.h"
+#include "support/ServiceControl.h"
 #include "support/TestSupport.h"
+
+#include <functional>
 
 namespace program_windows {
 namespace {
@@ -40,6 +43,53 @@ HWND WaitForWindowWith(HWND parent, DWORD pid, int controlId, DWORD timeoutMs)
     return found;
 }
 
+namespace {
+struct ControlSearch {
+    int id;
+    bool visible;
+    HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND child, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<ControlSearch*>(lParam);
+    if (::GetDlgCtrlID(child) != search->id || (search->visible && !::IsWindowVisible(child))) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+constexpr char kHiddenCaption[] = "Quixen Utility";
+constexpr WPARAM kTrayExit = 32961;  // the tray menu's Exit
+}  // namespace
+
+HWND FindControl(HWND parent, int id, bool visible)
+{
+    ControlSearch search{id, visible, nullptr};
+    if (parent) ::EnumChildWindows(parent, MatchControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForMainWindow(DWORD pid, HWND* hidden, DWORD timeoutMs)
+{
+    using namespace testing_support;
+    HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), pid, timeoutMs);
+    if (hidden) {
+        *hidden = WaitForWindow("#32770", kHiddenCaption, pid, timeoutMs);
+        if (!*hidden) return nullptr;
+    }
+    if (!main || !PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, timeoutMs)) return nullptr;
+    return main;
+}
+
+bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
+{
+    using namespace testing_support;
+    HWND hidden = WaitForWindow("#32770", kHiddenCaption, program.Id(), timeoutMs);
+    if (!hidden) return false;
+    ::PostMessageA(hidden, WM_COMMAND, kTrayExit, 0);
+    return PumpUntil([&] { return program.WaitForExit(0); }, timeoutMs);
+}
+
 std::string Text(HWND window)
 {
     // Asked of the control itself: across processes the platform answers an edit control's
@@ -67,6 +117,119 @@ void Click(HWND control)
 void PressButton(HWND dialog, int id)
 {
     ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+namespace {
+bool ChooseCombo(HWND combo, const std::function<bool(int)>& matches)
+{
+    const int count = combo ? static_cast<int>(::SendMessageA(combo, CB_GETCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        if (!matches(i)) continue;
+        ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(combo), CBN_SELCHANGE),
+                              reinterpret_cast<LPARAM>(combo), SMTO_ABORTIFHUNG, 5000, &result);
+        return true;
+    }
+    return false;
+}
+}  // namespace
+
+bool ChooseComboText(HWND combo, const std::string& text)
+{
+    // The entry's text is read through the selection: the list's own texts stay in its process.
+    const int was = combo ? static_cast<int>(::SendMessageA(combo, CB_GETCURSEL, 0, 0)) : CB_ERR;
+    const bool found = ChooseCombo(combo, [&](int i) {
+        ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        return Text(combo) == text;
+    });
+    if (!found && combo) ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(was), 0);
+    return found;
+}
+
+bool ChooseComboData(HWND combo, LPARAM data)
+{
+    return ChooseCombo(combo, [&](int i) { return ::SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == data; });
+}
+
+int ItemCount(HWND list)
+{
+    return list ? static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) : -1;
+}
+
+bool SetServiceRunning(const char* name, bool running)
+{
+    using namespace testing_support;
+    ServiceHandle manager(::OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
+    if (!manager) return false;
+    ServiceHandle service(::OpenServiceA(manager.get(), name, SERVICE_START | SERVICE_STOP | SERVICE_QUERY_STATUS));
+    if (!service) return false;
+    // A start or stop that finds the service already there fails; the state is what counts.
+    if (running) ::StartServiceA(service.get(), 0, nullptr);
+    else StopServiceAndWait(service.get());
+    return WaitForServiceState(service.get(), running ? SERVICE_RUNNING : SERVICE_STOPPED);
+}
+
+namespace {
+constexpr size_t kRemoteBytes = 4096;
+constexpr int kRemoteTextChars = 256;
+}  // namespace
+
+RemoteList::RemoteList(HWND list) : m_list(list)
+{
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(list, &pid);
+    m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (m_process)
+        m_remote = static_cast<BYTE*>(::VirtualAllocEx(m_process, nullptr, kRemoteBytes, MEM_COMMIT, PAGE_READWRITE));
+}
+
+RemoteList::~RemoteList()
+{
+    if (m_remote) ::VirtualFreeEx(m_process, m_remote, 0, MEM_RELEASE);
+    if (m_process) ::CloseHandle(m_process);
+}
+
+std::string RemoteList::Text(int row, int column)
+{
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<char*>(m_remote + sizeof item);
+    item.cchTextMax = kRemoteTextChars;
+    char text[kRemoteTextChars] = "";
+    if (!m_remote || !::WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr) ||
+        !::WriteProcessMemory(m_process, m_remote + sizeof item, text, sizeof text, nullptr))
+        return std::string();
+    ::SendMessageA(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote));
+    ::ReadProcessMemory(m_process, m_remote + sizeof item, text, sizeof text, nullptr);
+    text[kRemoteTextChars - 1] = '\0';
+    return text;
+}
+
+std::vector<std::string> RemoteList::Column(int column)
+{
+    std::vector<std::string> texts;
+    for (int row = 0; row < Count(); ++row) texts.push_back(Text(row, column));
+    return texts;
+}
+
+int RemoteList::Find(const std::string& text, int columns)
+{
+    const int rows = Count();
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            if (Text(row, column) == text) return row;
+    return -1;
+}
+
+void RemoteList::Select(int row)
+{
+    if (!m_remote) return;
+    LVITEMA item{};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr);
+    ::SendMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote));
 }
 
 }  // namespace program_windows

@@ -1,10 +1,18 @@
 // Finding and driving the real program's windows from the test process, as a user reaches them.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
+#include <vector>
+
+namespace testing_support {
+class ChildProcess;
+}
 
 namespace program_windows {
+
+constexpr DWORD kProgramTimeoutMs = 20000;
 
 // A window of the process's own that carries a control of that id (a page, a classic dialog or a
 // top-level box): searched among the children of `parent` (all levels), or among the top-level
@@ -12,6 +20,14 @@ namespace program_windows {
 HWND WindowWith(HWND parent, DWORD pid, int controlId, bool visible = true);
 // Polls WindowWith for up to timeoutMs, pumping this thread's messages meanwhile.
 HWND WaitForWindowWith(HWND parent, DWORD pid, int controlId, DWORD timeoutMs);
+// The first control of that id among all descendants of parent (only a visible one when `visible`).
+HWND FindControl(HWND parent, int id, bool visible = true);
+
+// The started program's main window once it shows; null when it does not. Its hidden dialog (the
+// tray's owner) goes to `hidden` when asked for, and must be there too.
+HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kProgramTimeoutMs);
+// Exit from the tray menu; true once the program has ended.
+bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
@@ -19,5 +35,37 @@ std::string ItemText(HWND dialog, int id);
 void Click(HWND control);
 // A button's click as the dialog's keyboard interface sends it.
 void PressButton(HWND dialog, int id);
+// A user's choice in a drop-down list, by the entry's text or by the value it carries; the
+// dialog hears of it as of a choice made with the mouse. False when no entry matches.
+bool ChooseComboText(HWND combo, const std::string& text);
+bool ChooseComboData(HWND combo, LPARAM data);
+// Rows of a list view; -1 without the list.
+int ItemCount(HWND list);
+
+// Starts or stops a registered service and waits until it is in that state.
+bool SetServiceRunning(const char* name, bool running);
+
+// A list view of another process, read and driven through memory in that process: the list
+// takes its item records by address.
+class RemoteList {
+public:
+    explicit RemoteList(HWND list);
+    ~RemoteList();
+    RemoteList(const RemoteList&) = delete;
+    RemoteList& operator=(const RemoteList&) = delete;
+    bool Usable() const { return m_remote != nullptr; }
+    int Count() const { return ItemCount(m_list); }
+    std::string Text(int row, int column);
+    std::vector<std::string> Column(int column);
+    // The first row with this text in any of its first `columns` columns; -1 when none.
+    int Find(const std::string& text, int columns = 4);
+    // A user's click on the row: it becomes the selected and focused one.
+    void Select(int row);
+
+private:
+    HWND m_list;
+    HANDLE m_process = nullptr;
+    BYTE* m_remote = nullptr;
+};
 
 }  // namespace program_windows

@@ -2,6 +2,7 @@
 // the push-button and PIN dialogs, the access-point list and the run page, against the
 // stand-in's access points in the world file; its journal shows what the library was asked.
 #include <gtest/gtest.h>
+#include "program/ProgramWindows.h"
 #include "support/TestSupport.h"
 
 #include <commctrl.h>
@@ -10,10 +11,10 @@
 #include <string>
 
 using namespace testing_support;
+using namespace program_windows;
 
 namespace {
 constexpr DWORD kTimeoutMs = 20000;
-constexpr WPARAM kTrayExit = 32961;
 constexpr int kPageArea = 8002, kTabAdapter = 8007;
 constexpr int kAdapterWps = 1212, kAdapterPbc = 1213, kAdapterPinAp = 1215;
 constexpr int kDialogStart = 1742, kPinApEdit = 1752;
@@ -65,13 +66,9 @@ protected:
         ScopedFile(worldFile, "[World]\nOsCode=12\nScanDelayMs=100\nWpsStepMs=" + std::to_string(stepMs) + "\nJournal=" + journalFile +
                                   "\n" + extraWorld).Keep();
         program = std::make_unique<ChildProcess>(ProgramCommand(), BinFolder());
-        main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program->Id(), kTimeoutMs);
-        hidden = WaitForWindow("#32770", "Quixen Utility", program->Id(), kTimeoutMs);
-        ASSERT_TRUE(main && hidden);
-        PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs);
-        HWND tab = ::GetDlgItem(main, kTabAdapter);
-        ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        main = WaitForMainWindow(program->Id());
+        ASSERT_TRUE(main);
+        Click(::GetDlgItem(main, kTabAdapter));
         HWND wps = Control(kAdapterWps);
         ASSERT_NE(nullptr, wps);
         ::SendMessageA(wps, BM_CLICK, 0, 0);  // WPS on: the method buttons come alive
@@ -120,14 +117,13 @@ protected:
     std::string Journal() { return ReadWholeFile(journalFile); }
     void Exit()
     {
-        ::PostMessageA(hidden, WM_COMMAND, kTrayExit, 0);
-        EXPECT_TRUE(PumpUntil([&] { return program->WaitForExit(0); }, kTimeoutMs));
+        EXPECT_TRUE(ExitFromTray(*program));
     }
 
     std::string worldFile = BinFolder() + "QxSimWorld.ini";
     std::string journalFile = BinFolder() + "WpsJournal.txt";
     std::unique_ptr<ChildProcess> program;
-    HWND main = nullptr, hidden = nullptr;
+    HWND main = nullptr;
 };
 }  // namespace
 

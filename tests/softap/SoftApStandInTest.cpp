@@ -268,6 +268,35 @@ TEST_F(SoftApStandIn, StoredConfigurationStartsAsTheFactoryOneAndKeepsWhatIsWrit
     EXPECT_EQ(10u, factory.Ssid.SsidLength);
 }
 
+TEST_F(SoftApStandIn, WhatTheDriverRunsIsJournalledOnlyWhenItTakesTheConfiguration)
+{
+    AP_CONFIG_DATA config = {};
+    lib->QXAP_ReadConfigData(&config);
+    config.Ssid.SsidLength = 4;
+    memcpy(config.Ssid.Ssid, "Cafe", 4);
+    config.lFreq = static_cast<ULONG>(lib->QXAP_ChannelToFrequency(11));
+    config.enumAuthenMode = 7;
+    config.enumEncryStatus = 6;
+    config.nPskKeyLen = 8;
+    memcpy(config.chPskKey, "espresso-and-more", 17);
+    const std::string runs = "SIM access point runs Cafe on channel 11, auth 7, encry 6, key espresso";
+    const auto journalled = [&] {
+        const std::vector<std::string> journal = sim.Journal();
+        return std::count(journal.begin(), journal.end(), runs);
+    };
+    // Stored only: without the device the driver runs nothing new.
+    ASSERT_TRUE(sim.Set("DevicePresent", 0));
+    sim.ClearJournal();
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXAP_WriteandSetConfigData(config, AP_ADVANCE_DATA{}));
+    EXPECT_EQ(0, journalled());
+    ASSERT_TRUE(sim.Set("DevicePresent", 1));
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXAP_WriteandSetConfigData(config, AP_ADVANCE_DATA{}));
+    EXPECT_EQ(1, journalled()) << "the key is cut to its length";
+    const AP_ADVANCE_DATA advance{};
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXAP_SetConfigData(&config, &advance));
+    EXPECT_EQ(2, journalled());
+}
+
 TEST_F(SoftApStandIn, DriverAuthenticationModeDiffersFromTheStoredOneUntilApplied)
 {
     AP_CONFIG_DATA config = {};
