@@ -2,6 +2,7 @@
 // a row chosen in a list, entries typed, list entries chosen and buttons pressed, each sent to
 // the program's own controls.
 #pragma once
+#include "program/ProgramWindows.h"
 #include "support/TestSupport.h"
 
 #include <windows.h>
@@ -61,20 +62,28 @@ inline HWND WaitControl(HWND main, int id)
     return found;
 }
 
+// Sends a message and waits until the program has handled it, so that the next step finds the
+// page it led to; a box the handler opens (a modal loop) ends the wait after a while instead.
+inline void SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 5000, &result);
+}
+
 // A click of the button: it reports itself to its page.
 inline bool Press(HWND main, int id)
 {
     HWND button = WaitControl(main, id);
     if (!button) return false;
-    ::PostMessageA(button, BM_CLICK, 0, 0);
+    SendAndWait(button, BM_CLICK, 0, 0);
     return true;
 }
 
 inline void ClickTab(HWND main, int id)
 {
     HWND tab = ::GetDlgItem(main, id);
-    ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SendAndWait(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendAndWait(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
 }
 
 inline bool Type(HWND main, int id, const char* text)
@@ -96,66 +105,11 @@ inline bool Choose(HWND main, int id, int entry)
     HWND combo = WaitControl(main, id);
     if (!combo) return false;
     ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-    ::PostMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    SendAndWait(::GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
     return true;
 }
 
-// A list view of another process, read and driven through memory in that process.
-class RemoteList {
-public:
-    explicit RemoteList(HWND list) : m_list(list)
-    {
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(list, &pid);
-        m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (m_process) m_remote = static_cast<BYTE*>(::VirtualAllocEx(m_process, nullptr, kBytes, MEM_COMMIT, PAGE_READWRITE));
-    }
-    ~RemoteList()
-    {
-        if (m_remote) ::VirtualFreeEx(m_process, m_remote, 0, MEM_RELEASE);
-        if (m_process) ::CloseHandle(m_process);
-    }
-    RemoteList(const RemoteList&) = delete;
-    RemoteList& operator=(const RemoteList&) = delete;
-    bool Usable() const { return m_remote != nullptr; }
-    int Count() const { return static_cast<int>(::SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0)); }
-    std::string Text(int row, int column)
-    {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iSubItem = column;
-        item.pszText = reinterpret_cast<char*>(m_remote + sizeof item);
-        item.cchTextMax = kTextChars;
-        char text[kTextChars] = "";
-        if (!::WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr) ||
-            !::WriteProcessMemory(m_process, m_remote + sizeof item, text, sizeof text, nullptr))
-            return std::string();
-        ::SendMessageA(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote));
-        ::ReadProcessMemory(m_process, m_remote + sizeof item, text, sizeof text, nullptr);
-        text[kTextChars - 1] = '\0';
-        return text;
-    }
-    int Find(const std::string& text, int column)
-    {
-        for (int row = 0; row < Count(); ++row)
-            if (Text(row, column) == text) return row;
-        return -1;
-    }
-    void Select(int row)
-    {
-        LVITEMA item{};
-        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr);
-        ::SendMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote));
-    }
-
-private:
-    static constexpr size_t kBytes = 4096;
-    static constexpr int kTextChars = 256;
-    HWND m_list;
-    HANDLE m_process = nullptr;
-    BYTE* m_remote = nullptr;
-};
+using program_windows::RemoteList;
 
 // The profile tab, then its list page's Add. Control ids repeat from page to page (the link page
 // has a static of the Add button's id), so the button is taken from the list's own page once the
@@ -166,7 +120,7 @@ inline bool AddProfileFromList(HWND main)
     HWND list = WaitControl(main, kProfileList);
     HWND add = list ? ::GetDlgItem(::GetParent(list), kProfileAdd) : nullptr;
     if (!add) return false;
-    ::PostMessageA(add, BM_CLICK, 0, 0);
+    SendAndWait(add, BM_CLICK, 0, 0);
     return true;
 }
 
@@ -178,7 +132,7 @@ inline bool ConnectFromSurvey(HWND main, const std::string& ssid)
     if (!list) return false;
     RemoteList rows(list);
     int row = -1;
-    testing_support::PumpUntil([&] { return (row = rows.Find(ssid, kSsidColumn)) >= 0; }, kTimeoutMs);
+    testing_support::PumpUntil([&] { return (row = rows.Find(ssid, kSsidColumn + 1)) >= 0; }, kTimeoutMs);
     if (row < 0) return false;
     rows.Select(row);
     return Press(main, kSurveyConnect);

@@ -127,7 +127,7 @@ TEST_F(WizardEndToEnd, HiddenNetworkThroughTheNamePromptAndTheWizard)
     ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Quixen-Hidden"));
     HWND ok = ::GetDlgItem(::GetParent(name), kHiddenOk);
     ASSERT_TRUE(ok);
-    ::PostMessageA(ok, BM_CLICK, 0, 0);
+    SendAndWait(ok, BM_CLICK, 0, 0);
     const size_t before = JournalSize();
     SavePsk(kTypeWpa2Psk, "hiddenpass");
     EXPECT_TRUE(JournalHas("ssid=Quixen-Hidden", before));
