@@ -324,8 +324,16 @@ void CKelvoPageApConfigDlg::ApplySettings()
         settings->SetDlgItemText(IDC_EXTAP_SSID, settings->m_strSSID);
         settings->SetDlgItemText(IDC_EXTAP_KEY, settings->m_strKey);
     }
+    // A refused apply puts the settings page back to what is stored, so that a reload of this
+    // page shows no refused entry as the hosted network's settings.
+    const auto apply = [settings] {
+        if (settings->OnApply()) return true;
+        settings->LoadConfig();
+        if (settings->m_hWnd) settings->UpdateData(FALSE);
+        return false;
+    };
     if (!G_bIsAdmin) {
-        settings->OnApply();
+        apply();
         return;
     }
     const bool bridged = IsChecked(*this, IDC_KAPCFG_BRIDGE);
@@ -336,7 +344,7 @@ void CKelvoPageApConfigDlg::ApplySettings()
     else StoreBridgeWord("", false);
     settings->m_nBridgeWord = m_nBridgeWord;
     // A refused apply changes nothing else: no binding, no remembered state.
-    if (!settings->OnApply()) return;
+    if (!apply()) return;
     if (static_cast<ULONG>(bridged) != m_bBridged || index != m_nBridgeIndex) {
         if (bridged) BindBridge(adapter, m_strMacAddr);
         else UnbindAllBridges();
