@@ -1,7 +1,8 @@
 // The real program in access-point mode, both variants, driven through its windows. The hosted
 // network of Windows 7 (switch file set): it starts in station mode, its access-point button
-// starts the hosted network, the skinned page saves SSID and WPA2 pass phrase through the library
-// and refuses a bad key, and the hosted network the driver keeps running outlives the program.
+// starts the hosted network, the skinned page saves SSID and WPA2 pass phrase through the library,
+// bridges, and refuses a bad key, and the hosted network the driver keeps running outlives the
+// program.
 // The soft-AP library (Vista): the skinned page saves SSID, WPA2-PSK and channel through the
 // classic pages, a SAVE a classic page refuses leaves nothing behind, the bridge box lists the
 // machine's adapters that can be bridged, and a binding the companion program fails is told.
@@ -152,13 +153,13 @@ protected:
         ForgetProfileStore();
         m_savedSwitch = ReadWholeFile(switchFile);
         ScopedFile(switchFile, "[Config]\r\nIDS_SOFTAP_MODE=1\r\n").Keep();
-        for (const std::string& file : {journal, swapLog}) ::DeleteFileA(file.c_str());
+        for (const std::string& file : {journal, swapLog, bridgeLog}) ::DeleteFileA(file.c_str());
         WriteWorld(0);
     }
     void TearDown() override
     {
         ScopedFile(switchFile, m_savedSwitch).Keep();
-        for (const std::string& file : {world, journal, swapLog}) ::DeleteFileA(file.c_str());
+        for (const std::string& file : {world, journal, swapLog, bridgeLog}) ::DeleteFileA(file.c_str());
         ForgetProfileStore();
     }
     // Windows 7; the driver in the given operation mode, as it was left; three more network
@@ -200,6 +201,7 @@ protected:
     std::string journal = BinFolder() + "HostedJournal.txt";
     std::string switchFile = BinFolder() + "SoftApConfig.ini";
     std::string swapLog = BinFolder() + "QxSwap.log";
+    std::string bridgeLog = BinFolder() + "VarodiVevovi.log";
     std::string dataFile = DataFolder() + "BinaryReg.Orz";
 
 private:
@@ -287,10 +289,17 @@ TEST_F(HostedNetworkEndToEnd, SkinnedPageSavesSsidAndPassPhraseAndRefusesABadKey
     EXPECT_FALSE(Journalled("QXWL_HostedNetworkSetup", before));
 
     Type(page, kPreSharedKey, "garden-party-24");
+    Click(::GetDlgItem(page, kBridge));
+    ASSERT_TRUE(PumpUntil([&] { return Checked(page, kBridge); }, kTimeoutMs));
     PressButton(page, kSave);
     // A hosted network never configured before takes the default peer count.
     EXPECT_TRUE(PumpUntil([&] { return Journalled("QXWL_HostedNetworkSetup(Garden-Hosted)", before); }, kTimeoutMs));
     EXPECT_TRUE(Journalled("SIM hosted configuration Garden-Hosted key garden-party-24 peers 20", before));
+    // Bridged with the address of the hosted network the SAVE brought up.
+    const std::string command = "\"BINDWIN7+02:4B:45:4C:56:4F+Office Ethernet+" +
+                                std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\"";
+    EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(bridgeLog).find(command) != std::string::npos; }, kTimeoutMs))
+        << ReadWholeFile(bridgeLog);
     EXPECT_EQ(nullptr, WaitForWindow("#32770", "KPL4471", program.Id(), 500)) << "no refusal";
     EXPECT_TRUE(Ends(program));
 }
