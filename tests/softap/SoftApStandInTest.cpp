@@ -312,7 +312,10 @@ TEST_F(SoftApStandIn, WorldTextWithAnUnreadableLineChangesNothing)
 TEST_F(SoftApStandIn, MachinesNetworkAdaptersComeAfterItsOwnAndMayOutgrowAFirstAsk)
 {
     std::string text = "[Adapter1]\nName=Own Card\nDeviceID=USB\\VID_148F&PID_3572\\1.0\n";
-    for (int i = 1; i <= 8; ++i) text += "[NetAdapter" + std::to_string(i) + "]\nName=Wired " + std::to_string(i) + "\n";
+    for (char n = '1'; n <= '8'; ++n) {
+        const std::string number(1, n);
+        text.append("[NetAdapter").append(number).append("]\nName=Wired ").append(number).append("\n");
+    }
     text += "[NetAdapter9]\nName=Tether\nKind=Bluetooth\nProblem=1\nHidden=1\n";
     ASSERT_TRUE(sim.Load(text));
     std::vector<NetDeviceRecord> devices;
