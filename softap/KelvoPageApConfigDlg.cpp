@@ -44,6 +44,17 @@ void SetCheck(CWnd& page, int id, bool checked)
     page.SendDlgItemMessage(id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
+// The hosted network's address as the bridge program takes it.
+CString HostedMacText()
+{
+    HOSTEDNETWORK_STATUS status{};
+    QXWLAPI.QXWL_HostedNetworkQueryStatus(&status);
+    CString text;
+    text.Format("%02X:%02X:%02X:%02X:%02X:%02X", status.Bssid[0], status.Bssid[1], status.Bssid[2], status.Bssid[3],
+                status.Bssid[4], status.Bssid[5]);
+    return text;
+}
+
 CString ItemText(CWnd& page, int id)
 {
     CString text;
@@ -324,8 +335,16 @@ void CKelvoPageApConfigDlg::ApplySettings()
         settings->SetDlgItemText(IDC_EXTAP_SSID, settings->m_strSSID);
         settings->SetDlgItemText(IDC_EXTAP_KEY, settings->m_strKey);
     }
+    // A refused apply puts the settings page back to what is stored, so that a reload of this
+    // page shows no refused entry as the hosted network's settings.
+    const auto apply = [settings] {
+        if (settings->OnApply()) return true;
+        settings->LoadConfig();
+        if (settings->m_hWnd) settings->UpdateData(FALSE);
+        return false;
+    };
     if (!G_bIsAdmin) {
-        settings->OnApply();
+        apply();
         return;
     }
     const bool bridged = IsChecked(*this, IDC_KAPCFG_BRIDGE);
@@ -336,10 +355,16 @@ void CKelvoPageApConfigDlg::ApplySettings()
     else StoreBridgeWord("", false);
     settings->m_nBridgeWord = m_nBridgeWord;
     // A refused apply changes nothing else: no binding, no remembered state.
-    if (!settings->OnApply()) return;
+    if (!apply()) return;
     if (static_cast<ULONG>(bridged) != m_bBridged || index != m_nBridgeIndex) {
-        if (bridged) BindBridge(adapter, m_strMacAddr);
-        else UnbindAllBridges();
+        // The apply may just have brought the hosted network up: its address is asked afresh,
+        // not taken from before, when it may have had none.
+        if (bridged) {
+            m_strMacAddr = HostedMacText();
+            BindBridge(adapter, m_strMacAddr);
+        } else {
+            UnbindAllBridges();
+        }
         m_bBridged = bridged ? 1 : 0;
         m_nBridgeIndex = index;
     }

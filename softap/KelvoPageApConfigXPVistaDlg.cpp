@@ -390,6 +390,12 @@ BOOL CKelvoPageApConfigXPVistaDlg::ApplySettings()
         DebugLog(1, "[QxUI] CKelvoPageApConfigXPVistaDlg::ApplySettings: the classic pages are missing\n");
         return FALSE;
     }
+    // A refusal from here on puts the classic pages back to what is stored: a later reload must
+    // not show the refused entries as the access point's settings.
+    const auto refuse = [config] {
+        config->OnCancelButton();
+        return FALSE;
+    };
     // The configuration page: the skinned choices into its controls, then into its members.
     for (auto [from, to] : {std::pair{IDC_KAPCFG_CHANNEL, IDC_APCFG_CHANNEL}, std::pair{IDC_KAPCFG_POWER, IDC_APCFG_TXRATE},
                             std::pair{IDC_KAPCFG_MODE, IDC_APCFG_MODE}})
@@ -408,7 +414,7 @@ BOOL CKelvoPageApConfigXPVistaDlg::ApplySettings()
     const int authIndex = auth ? FindComboCode(auth->m_hWnd, codes.Auth) : CB_ERR;
     if (authIndex == CB_ERR) {
         DebugLog(1, "[QxUI] SAVE: the security dialog does not offer authentication %lu\n", codes.Auth);
-        return FALSE;
+        return refuse();
     }
     auth->SetCurSel(authIndex);
     security->OnSelchangeAuthMode();
@@ -416,7 +422,7 @@ BOOL CKelvoPageApConfigXPVistaDlg::ApplySettings()
     const int encIndex = encryption ? FindComboCode(encryption->m_hWnd, codes.Encryption) : CB_ERR;
     if (encIndex == CB_ERR) {
         DebugLog(1, "[QxUI] SAVE: the security dialog does not offer encryption %lu\n", codes.Encryption);
-        return FALSE;
+        return refuse();
     }
     encryption->SetCurSel(encIndex);
     const int k = std::max(0, Combo(*this, IDC_KAPCFG_TXKEY)->GetCurSel());
@@ -427,15 +433,18 @@ BOOL CKelvoPageApConfigXPVistaDlg::ApplySettings()
         format->SetCurSel(key.GetLength() == 5 || key.GetLength() == 13 ? 1 : 0);
     security->SetDlgItemText(IDC_APSEC_PSK, ItemText(*this, IDC_KAPCFG_PSK));
     security->UpdateData(TRUE);
-    if (!security->ValidateAndCopyBack()) return FALSE;
+    if (!security->ValidateAndCopyBack()) return refuse();
 
     const bool bridged = IsChecked(*this, IDC_KAPCFG_BRIDGE);
     const int index = Combo(*this, IDC_KAPCFG_BRIDGE_ADAPTER)->GetCurSel();
     const CString adapter = index >= 0 ? ItemText(*this, IDC_KAPCFG_BRIDGE_ADAPTER) : CString();
-    if (index >= 0) StoreBridgeWord(adapter, bridged);
-    config->SetBridgeWord(m_nBridgeWord);
+    // The data file takes the word only once the configuration is written: a refused SAVE must
+    // not leave the page showing a bridge that was never bound.
+    if (index >= 0 && !m_bUseDataFile) StoreBridgeWord(adapter, bridged);
+    config->SetBridgeWord(m_bUseDataFile ? 0 : m_nBridgeWord);
     // APPLY, not the bare write: its checks and the Windows profile come with it.
-    if (!config->OnApply()) return FALSE;
+    if (!config->OnApply()) return refuse();
+    if (index >= 0 && m_bUseDataFile) StoreBridgeWord(adapter, bridged);
     if (static_cast<ULONG>(bridged) != m_bBridged || index != m_nBridgeIndex) {
         if (bridged) BindBridge(adapter);
         else UnbindAllBridges();

@@ -1,11 +1,16 @@
 #include "softap/NetAdapterDevice.h"
 #include "base/DebugLog.h"
+#include "contract/NetDeviceRecords.h"
+#include "contract/StationContract.h"
+#include "core/QXAPLIB.h"
+#include "core/QXWLLIB.h"
 
 #include <cfgmgr32.h>
 #include <setupapi.h>
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 constexpr char kNetClass[] = "NET";
@@ -113,6 +118,53 @@ bool ReadPlatformNetDevices(std::vector<NetDeviceRecord>& records)
     return true;
 }
 
+bool ReadLibraryNetDevices(HMODULE library, std::vector<NetDeviceRecord>& records)
+{
+    const auto query =
+        library ? reinterpret_cast<PFN_QXSIM_GetNetDevices>(::GetProcAddress(library, kNetDevicesEntryPoint)) : nullptr;
+    if (!query) return false;
+    std::vector<NET_DEVICE_ENTRY> entries(8);
+    ULONG count = static_cast<ULONG>(entries.size());
+    LONG status = query(entries.data(), &count);
+    if (status == QXWL_ERROR_BUFFER_TOO_SMALL) {
+        // Asked once more with the room the library named; a list that grows again is refused.
+        entries.resize(count);
+        status = query(entries.data(), &count);
+    }
+    if (status != QXWL_ERROR_SUCCESS || count > entries.size()) {
+        SetError("Get Class device handle fail.");
+        return false;
+    }
+    const auto text = [](const char (&field)[kNetDeviceEntryTextBytes]) {
+        return CString(std::string(field, strnlen(field, sizeof field)).c_str());
+    };
+    for (ULONG i = 0; i < count; ++i) {
+        const NET_DEVICE_ENTRY& e = entries[i];
+        NetDeviceRecord record;
+        record.StatusRead = e.StatusRead != 0;
+        record.Status = e.Status;
+        record.Problem = e.Problem;
+        record.Name = text(e.Name);
+        record.KeyOpened = e.KeyOpened != 0;
+        record.InstanceId = text(e.InstanceId);
+        record.HasMatchingId = e.HasMatchingId != 0;
+        record.MatchingId = text(e.MatchingId);
+        records.push_back(record);
+    }
+    return true;
+}
+
+bool ReadNetDevices(std::vector<NetDeviceRecord>& devices)
+{
+    if (Source()) return Source()(devices);
+    // An adapter library that knows the machine's adapters itself answers for the device tree
+    // (the soft-AP library's first, in access-point mode both may be loaded).
+    for (HMODULE library : {QXAPAPI.m_hQxAPAPI, QXWLAPI.m_hQxWLAPI}) {
+        if (library && ::GetProcAddress(library, kNetDevicesEntryPoint)) return ReadLibraryNetDevices(library, devices);
+    }
+    return ReadPlatformNetDevices(devices);
+}
+
 bool IsBridgeableNetDevice(const NetDeviceRecord& device)
 {
     CString id = device.MatchingId;
@@ -126,8 +178,7 @@ void FindNetAdapterDevice(std::vector<CString>& list, LPCSTR ownInstanceId, char
 {
     list.clear();
     std::vector<NetDeviceRecord> devices;
-    const bool found = Source() ? Source()(devices) : ReadPlatformNetDevices(devices);
-    if (!found) return;
+    if (!ReadNetDevices(devices)) return;
     for (const NetDeviceRecord& device : devices) {
         // A device whose status cannot be read is passed over, not the end of the walk.
         if (!device.StatusRead) continue;

@@ -21,10 +21,17 @@ struct NetDeviceRecord {
 };
 
 // Fills the records of the class "NET" in enumeration order; false when the class or its device
-// list cannot be had. The platform's walk, unless a test or the simulated world set another.
+// list cannot be had. A source a test sets wins; else an adapter library that lists the
+// machine's adapters itself (the simulated one does, as Wine's device tree holds none);
+// else the platform's walk.
 using NetDeviceSource = std::function<bool(std::vector<NetDeviceRecord>&)>;
-void SetNetDeviceSource(NetDeviceSource source);  // empty: the platform's walk again
+void SetNetDeviceSource(NetDeviceSource source);  // empty: the default choice again
 bool ReadPlatformNetDevices(std::vector<NetDeviceRecord>& devices);
+// The list of a library with the entry point kNetDevicesEntryPoint; false without it or when it
+// fails.
+bool ReadLibraryNetDevices(HMODULE library, std::vector<NetDeviceRecord>& devices);
+// What FindNetAdapterDevice walks, by the choice above.
+bool ReadNetDevices(std::vector<NetDeviceRecord>& devices);
 
 // list: emptied, then the names of the adapters that can be bridged. ownInstanceId: the
 // utility's adapter (letter case ignored); its name goes to ownName (kNetDeviceTextBytes).

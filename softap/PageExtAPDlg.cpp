@@ -100,7 +100,9 @@ void CPageExtAPDlg::LoadConfig()
     m_strSSID = BytesText(config.Ssid, config.SsidLength, sizeof config.Ssid);
     m_strKey = BytesText(config.Key, config.KeyLength, sizeof config.Key);
     m_strChannel.Format("%u", config.Channel);
-    m_strMaxPeers.Format("%u", config.MaxPeers);
+    // A hosted network never set up holds no peer count: the page's default stays, or SAVE on
+    // the skinned page, which has no such field, would be refused for good.
+    if (config.MaxPeers != 0) m_strMaxPeers.Format("%lu", config.MaxPeers);
     m_strIpAddr = ExtApIpText(config);
     m_nBridgeWord = config.Reserved112;
     m_bLoaded = 1;

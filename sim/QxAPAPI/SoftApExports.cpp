@@ -339,6 +339,12 @@ LONG WINAPI QXAP_ReadConfigData(AP_CONFIG_DATA* config)
 LONG WINAPI QXAP_WriteandSetConfigData(AP_CONFIG_DATA config, AP_ADVANCE_DATA advance)
 {
     SoftApWorld& w = Enter("QXAP_WriteandSetConfigData(" + SsidOf(config) + ")");
+    // What the record holds, for tests that can only read the journal.
+    const std::string key(reinterpret_cast<const char*>(config.chPskKey),
+                          std::min<size_t>(config.nPskKeyLen, sizeof config.chPskKey));
+    w.Enter(Format("SIM stored %s channel %ld auth %lu encryption %lu key %s", SsidOf(config).c_str(),
+                   simap::FrequencyKHzToChannel(config.lFreq), config.enumAuthenMode, config.enumEncryStatus,
+                   key.c_str()));
     auto guard = w.Lock();
     w.Stored = config;
     w.Advance = advance;
@@ -553,4 +559,17 @@ BOOL WINAPI QXAP_OIDQueryInfo(ULONG oid, BYTE* buffer, ULONG length, ULONG* writ
     memcpy(buffer, &speed, sizeof speed);
     if (written) *written = sizeof speed;
     return TRUE;
+}
+
+// Not an entry point of the maker's library: the simulated machine's network adapters, which
+// the program takes in place of the device tree when the library offers them.
+extern "C" __attribute__((dllexport)) LONG WINAPI QXSIM_GetNetDevices(NET_DEVICE_ENTRY* entries, ULONG* count)
+{
+    SoftApWorld& w = Enter(Format("QXSIM_GetNetDevices(%lu)", count ? *count : 0));
+    auto guard = w.Lock();
+    std::vector<NET_DEVICE_ENTRY> all;
+    if (w.S.DevicePresent)
+        for (const simap::Adapter& a : w.Adapters) all.push_back(sim::OwnAdapterEntry(a.Name, a.Description, a.DeviceID));
+    for (size_t i = 0; i < w.NetDevices.size(); ++i) all.push_back(sim::NetDeviceEntry(w.NetDevices[i], i));
+    return sim::HandOutNetDevices(all, entries, count);
 }

@@ -84,7 +84,7 @@ std::string MacText(const UCHAR* mac)
 bool ParseWorldText(const std::string& text, WorldText& out, std::string& error)
 {
     out = WorldText();
-    enum class Kind { None, World, Adapter, Station } kind = Kind::None;
+    enum class Kind { None, World, Adapter, Station, NetAdapter } kind = Kind::None;
     int number = 0;
     for (size_t start = 0; start <= text.size();) {
         size_t end = text.find('\n', start);
@@ -102,6 +102,10 @@ bool ParseWorldText(const std::string& text, WorldText& out, std::string& error)
             const std::string name = Trim(line.substr(1, line.size() - 2));
             if (_stricmp(name.c_str(), "World") == 0) {
                 kind = Kind::World;
+            } else if (_strnicmp(name.c_str(), "NetAdapter", 10) == 0) {
+                kind = Kind::NetAdapter;
+                out.HasNetDevices = true;
+                out.NetDevices.emplace_back();
             } else if (_strnicmp(name.c_str(), "Adapter", 7) == 0) {
                 kind = Kind::Adapter;
                 out.HasAdapters = true;
@@ -149,6 +153,7 @@ bool ParseWorldText(const std::string& text, WorldText& out, std::string& error)
             else ok = false;
             break;
         }
+        case Kind::NetAdapter: ok = sim::NetDeviceKey(out.NetDevices.back(), key, value); break;
         }
         if (!ok) return fail("key or value not understood");
     }
@@ -230,6 +235,7 @@ void SoftApWorld::Reset()
     S = Settings();
     Adapters = DefaultAdapters();
     InRange.clear();
+    NetDevices.clear();
     Associated.clear();
     LeaseOf.clear();
     Refused.clear();
@@ -259,6 +265,7 @@ void SoftApWorld::Apply(const WorldText& text)
     if (text.HasJournalFile) m_journal.SetFile(text.JournalFile);
     if (text.HasAdapters) Adapters = text.Adapters;
     if (text.HasStations) InRange = text.Stations;
+    if (text.HasNetDevices) NetDevices = text.NetDevices;
     if (!S.DevicePresent) DeviceGone();
     Refresh();
 }

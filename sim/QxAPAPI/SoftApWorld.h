@@ -5,6 +5,7 @@
 #pragma once
 #include "contract/SoftApRecords.h"
 #include "sim/common/CallJournal.h"
+#include "sim/common/NetDevices.h"
 
 #include <mutex>
 #include <string>
@@ -66,6 +67,8 @@ struct WorldText {
     std::vector<Adapter> Adapters;
     bool HasStations = false;
     std::vector<Station> Stations;
+    bool HasNetDevices = false;
+    std::vector<sim::NetDevice> NetDevices;
 };
 // False (with the faulty line in `error`) when a line, section, key or value is not understood.
 bool ParseWorldText(const std::string& text, WorldText& out, std::string& error);
@@ -104,6 +107,7 @@ public:
     std::vector<Adapter> Adapters;
     std::vector<Station> InRange;
     std::vector<Station> Associated;
+    std::vector<sim::NetDevice> NetDevices;  // the machine's other network adapters
     std::vector<std::string> LeaseOf;  // parallel to Associated: the leased address, or ""
     std::vector<std::string> Refused;  // stations in range the access list keeps out (MacText)
     AP_CONFIG_DATA Stored = {};        // QXAP_ReadConfigData / QXAP_WriteandSetConfigData

@@ -1206,6 +1206,11 @@ LONG WINAPI QXWL_ReadExtAPConfig(EXTAP_CONFIG* config)
 
 LONG WINAPI QXWL_WriteExtAPConfig(EXTAP_CONFIG config)
 {
+    // What the record holds, for tests that can only read the journal.
+    Enter(Format("SIM hosted configuration %s key %s peers %lu",
+                 std::string(reinterpret_cast<const char*>(config.Ssid), std::min<ULONG>(config.SsidLength, sizeof config.Ssid)).c_str(),
+                 std::string(reinterpret_cast<const char*>(config.Key), std::min<ULONG>(config.KeyLength, sizeof config.Key)).c_str(),
+                 config.MaxPeers));
     return WriteStored(Format("QXWL_WriteExtAPConfig(%u)", config.SsidLength), config, &SimWorld::ExtAp);
 }
 
@@ -1309,4 +1314,17 @@ LONG WINAPI QXWL_StrToIPData(LPCSTR text, UCHAR* ip)
         ip[i] = static_cast<UCHAR>(parts[i]);
     }
     return QXWL_ERROR_SUCCESS;
+}
+
+// Not an entry point of the maker's library: the simulated machine's network adapters, which
+// the program takes in place of the device tree when the library offers them.
+extern "C" __attribute__((dllexport)) LONG WINAPI QXSIM_GetNetDevices(NET_DEVICE_ENTRY* entries, ULONG* count)
+{
+    SimWorld& w = Enter(Format("QXSIM_GetNetDevices(%lu)", count ? *count : 0));
+    auto guard = w.Lock();
+    std::vector<NET_DEVICE_ENTRY> all;
+    if (w.AdapterUsable())
+        for (const SimAdapter& a : w.Model.Adapters) all.push_back(OwnAdapterEntry(a.Name, a.Description, a.DeviceID));
+    for (size_t i = 0; i < w.Model.NetDevices.size(); ++i) all.push_back(NetDeviceEntry(w.Model.NetDevices[i], i));
+    return HandOutNetDevices(all, entries, count);
 }

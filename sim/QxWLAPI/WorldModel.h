@@ -3,6 +3,7 @@
 // SimWorld; nothing here knows about entry points.
 #pragma once
 #include "contract/StationRecords.h"
+#include "sim/common/NetDevices.h"
 
 #include <string>
 #include <vector>
@@ -154,6 +155,7 @@ struct World {
     std::vector<SimNetwork> Networks;
     std::vector<StoredProfile> Profiles;
     std::vector<SimPeer> Peers;
+    std::vector<NetDevice> NetDevices;  // the machine's other network adapters
     std::string JournalFile;  // when set, every journal line is appended to it too
 };
 

@@ -63,7 +63,7 @@ ULONG DefaultCipher(ULONG auth, bool wepNamed)
     }
 }
 
-enum class Kind { None, World, Adapter, Network, Profile, Peer };
+enum class Kind { None, World, Adapter, Network, Profile, Peer, NetAdapter };
 
 class Parser {
 public:
@@ -90,6 +90,7 @@ public:
         case Kind::Network: ok = NetworkKey(key, value); break;
         case Kind::Profile: ok = ProfileKey(key, value); break;
         case Kind::Peer: ok = PeerKey(key, value); break;
+        case Kind::NetAdapter: ok = NetDeviceKey(m_patch.NetDevices.back(), key, value); break;
         }
         return ok ? true : Fail(error, "key or value not understood");
     }
@@ -122,6 +123,10 @@ private:
         m_cipherGiven = m_wepNamed = false;
         if (Is(name, "World")) {
             m_kind = Kind::World;
+        } else if (StartsWith(name, "NetAdapter")) {
+            m_kind = Kind::NetAdapter;
+            m_patch.NetDevices.emplace_back();
+            m_patch.HasNetDevices = true;
         } else if (StartsWith(name, "Adapter")) {
             m_kind = Kind::Adapter;
             m_adapter = SimAdapter();
@@ -314,6 +319,7 @@ void ApplyWorldPatch(const WorldPatch& patch, World& world)
     if (patch.HasNetworks) world.Networks = patch.Networks;
     if (patch.HasProfiles) world.Profiles = patch.Profiles;
     if (patch.HasPeers) world.Peers = patch.Peers;
+    if (patch.HasNetDevices) world.NetDevices = patch.NetDevices;
 }
 
 }  // namespace sim

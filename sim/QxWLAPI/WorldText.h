@@ -37,6 +37,8 @@ struct WorldPatch {
     bool HasPeers = false;
     std::vector<SimPeer> Peers;
     std::vector<StoredProfile> Profiles;
+    bool HasNetDevices = false;
+    std::vector<NetDevice> NetDevices;
 };
 
 // False (with the first faulty line in `error`) when a line, section, key or value is not understood.

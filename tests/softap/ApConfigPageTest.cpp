@@ -105,6 +105,19 @@ TEST_F(HostedConfigPage, SaveWritesTheSsidAndKeyThroughTheSettingsPageKeepingThe
     EXPECT_EQ(stored.Channel, 11u);
 }
 
+TEST_F(HostedConfigPage, AHostedNetworkNeverSetUpSavesWithTheDefaultPeerCount)
+{
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteExtAPConfig(EXTAP_CONFIG{}));
+    settings->LoadConfig();
+    EXPECT_STREQ(settings->m_strMaxPeers, "20");
+    Type(IDC_KAPCFG_SSID, "Fresh AP");
+    Type(IDC_KAPCFG_PSK, "fresh password");
+    MessageBoxCapture boxes;
+    Save();
+    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_EQ(Stored().MaxPeers, 20u);
+}
+
 TEST_F(HostedConfigPage, RefusedKeysAndSettingsWriteNothingAndBindNothing)
 {
     SendMessage(page.GetDlgItem(IDC_KAPCFG_BRIDGE)->m_hWnd, BM_SETCHECK, BST_CHECKED, 0);
@@ -129,6 +142,12 @@ TEST_F(HostedConfigPage, RefusedKeysAndSettingsWriteNothingAndBindNothing)
     PumpFor(300);
     EXPECT_EQ(Binds(), 0u);
     EXPECT_EQ(Stored().KeyLength, 11u);
+    // Cancel shows what is stored, not the refused entries.
+    ClickButton(page, IDC_KAPCFG_CANCEL);
+    CString key;
+    page.GetDlgItemText(IDC_KAPCFG_PSK, key);
+    EXPECT_STREQ(key, "oldpassword");
+    EXPECT_STREQ(settings->m_strMaxPeers, "20");
 }
 
 TEST_F(HostedConfigPage, BindingRunsTheBridgeProgramAndItsFailureIsTold)

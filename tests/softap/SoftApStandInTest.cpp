@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include "core/QXAPLIB.h"
 #include "contract/StationContract.h"
+#include "softap/NetAdapterDevice.h"
 #include "softap/SoftApSim.h"
 #include "support/TestSupport.h"
 
@@ -335,6 +336,35 @@ TEST_F(SoftApStandIn, WorldTextWithAnUnreadableLineChangesNothing)
     EXPECT_FALSE(sim.Load("[Station1]\nMac=not-an-address\n"));
     EXPECT_TRUE(sim.Load("[World]\nOsCode=7\n"));
     EXPECT_EQ(7, lib->QXAP_GetWinOS());
+}
+
+TEST_F(SoftApStandIn, MachinesNetworkAdaptersComeAfterItsOwnAndMayOutgrowAFirstAsk)
+{
+    std::string text = "[Adapter1]\nName=Own Card\nDeviceID=USB\\VID_148F&PID_3572\\1.0\n";
+    for (char n = '1'; n <= '8'; ++n) {
+        const std::string number(1, n);
+        text.append("[NetAdapter").append(number).append("]\nName=Wired ").append(number).append("\n");
+    }
+    text += "[NetAdapter9]\nName=Tether\nKind=Bluetooth\nProblem=1\nHidden=1\n";
+    ASSERT_TRUE(sim.Load(text));
+    std::vector<NetDeviceRecord> devices;
+    ASSERT_TRUE(ReadLibraryNetDevices(lib->m_hQxAPAPI, devices));
+    ASSERT_EQ(devices.size(), 10u);
+    EXPECT_STREQ(devices[0].InstanceId, "Own Card");
+    EXPECT_STREQ(devices[0].MatchingId, "usb\\vid_148f&pid_3572\\1.0");
+    EXPECT_STREQ(devices[8].Name, "Wired 8");
+    EXPECT_TRUE(IsBridgeableNetDevice(devices[8]));
+    EXPECT_STRNE(devices[8].InstanceId, devices[7].InstanceId);
+    const NetDeviceRecord& tether = devices[9];
+    EXPECT_FALSE(IsBridgeableNetDevice(tether));
+    EXPECT_EQ(tether.Status & 0x40000400u, 0x40000400u);
+    // A kind the machine does not know is refused with its whole text.
+    EXPECT_FALSE(sim.Load("[NetAdapter1]\nName=Odd\nKind=Infrared\n"));
+    devices.clear();
+    ASSERT_TRUE(ReadLibraryNetDevices(lib->m_hQxAPAPI, devices));
+    EXPECT_EQ(devices.size(), 10u);
+    // A library without the entry point lists nothing: the program walks the device tree.
+    EXPECT_FALSE(ReadLibraryNetDevices(::GetModuleHandleA("kernel32.dll"), devices));
 }
 
 TEST_F(SoftApStandIn, WorldFileIsReadAndReadAgainWhenItChanges)
