@@ -23,8 +23,6 @@ using namespace program_windows;
 
 namespace {
 constexpr DWORD kTimeoutMs = 20000;
-constexpr char kHiddenCaption[] = "Quixen Utility";
-constexpr WPARAM kTrayExit = 32961;
 constexpr int kApModeButton = 8012;
 constexpr int kTabConfiguration = 8005, kTabThird = 8006;
 constexpr int kStationSsid = 1112, kApLinkSsid = 2752;
@@ -32,13 +30,6 @@ constexpr int kSsid = 2704, kChannel = 2711, kBridge = 2715, kBridgeAdapter = 27
 constexpr int kPreSharedKey = 2739, kSave = 2740, kCancel = 2741;
 constexpr int kMessageBoxText = 0xFFFF;
 constexpr char kOwnAdapter[] = "Kelvo Wireless LAN Card";
-
-std::string DataFolder()
-{
-    char documents[MAX_PATH] = {};
-    ::SHGetSpecialFolderPathA(nullptr, documents, CSIDL_COMMON_DOCUMENTS, FALSE);
-    return std::string(documents) + "\\Kelvo4471_F7284002-4AEB-4653-B388-54344DC694ED\\";
-}
 
 // A text of the language file's access-point section.
 std::string ApText(const char* key)
@@ -62,18 +53,10 @@ std::vector<std::string> ComboEntries(HWND combo)
     return entries;
 }
 
-// Selects the entry whose text is `wanted`, as the user picks it, and tells the page.
-bool Choose(HWND page, int id, const std::string& wanted)
+// Selects the entry whose text is `wanted` in the page's drop-down list, as the user picks it.
+bool ChooseText(HWND page, int id, const std::string& wanted)
 {
-    HWND combo = ::GetDlgItem(page, id);
-    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-        if (Text(combo) != wanted) continue;
-        ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-        return true;
-    }
-    return false;
+    return ChooseComboText(::GetDlgItem(page, id), wanted);
 }
 
 void Type(HWND page, int id, const char* text)
@@ -86,25 +69,10 @@ bool Checked(HWND page, int id)
     return ::SendMessageA(::GetDlgItem(page, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-HWND MainWindow(const ChildProcess& program)
-{
-    HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
-    if (main) PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs);
-    return main;
-}
-
 HWND Control(HWND main, int id)
 {
     HWND page = WaitForWindowWith(main, 0, id, kTimeoutMs);
     return page ? ::GetDlgItem(page, id) : nullptr;
-}
-
-bool Ends(ChildProcess& program)
-{
-    HWND hidden = WaitForWindow("#32770", kHiddenCaption, program.Id(), kTimeoutMs);
-    if (!hidden) return false;
-    ::PostMessageA(hidden, WM_COMMAND, kTrayExit, 0);
-    return PumpUntil([&] { return program.WaitForExit(0); }, kTimeoutMs);
 }
 
 // Dismisses the message box of that caption and answers its text; empty when none came.
@@ -234,7 +202,7 @@ protected:
     // The skinned configuration page, shown from its tab.
     static HWND ConfigurationPage(const ChildProcess& program)
     {
-        HWND main = MainWindow(program);
+        HWND main = WaitForMainWindow(program.Id());
         if (!main) return nullptr;
         Click(::GetDlgItem(main, kTabConfiguration));
         return WaitForWindowWith(main, 0, kSsid, kTimeoutMs);
@@ -260,7 +228,7 @@ TEST_F(HostedNetworkEndToEnd, SkinnedPageSavesSsidAndPassPhraseAndRefusesABadKey
 {
     FakeNotificationArea tray;
     ChildProcess program(ProgramCommand(), BinFolder());
-    HWND main = MainWindow(program);
+    HWND main = WaitForMainWindow(program.Id());
     ASSERT_TRUE(main);
     ASSERT_TRUE(Control(main, kStationSsid)) << "starts in station mode";
     ASSERT_TRUE(StartHostedNetwork(main));
@@ -301,7 +269,7 @@ TEST_F(HostedNetworkEndToEnd, SkinnedPageSavesSsidAndPassPhraseAndRefusesABadKey
     EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(bridgeLog).find(command) != std::string::npos; }, kTimeoutMs))
         << ReadWholeFile(bridgeLog);
     EXPECT_EQ(nullptr, WaitForWindow("#32770", "KPL4471", program.Id(), 500)) << "no refusal";
-    EXPECT_TRUE(Ends(program));
+    EXPECT_TRUE(ExitFromTray(program));
 }
 
 TEST_F(HostedNetworkEndToEnd, TheHostedNetworkTheDriverKeepsOutlivesTheProgram)
@@ -309,10 +277,10 @@ TEST_F(HostedNetworkEndToEnd, TheHostedNetworkTheDriverKeepsOutlivesTheProgram)
     FakeNotificationArea tray;
     {
         ChildProcess program(ProgramCommand(), BinFolder());
-        HWND main = MainWindow(program);
+        HWND main = WaitForMainWindow(program.Id());
         ASSERT_TRUE(main);
         ASSERT_TRUE(StartHostedNetwork(main));
-        ASSERT_TRUE(Ends(program));
+        ASSERT_TRUE(ExitFromTray(program));
     }
     // Ending the program leaves the hosted network up: the driver keeps the mode it was last given.
     EXPECT_FALSE(Journalled("QXWL_HostedNetworkStopUsing"));
@@ -322,7 +290,7 @@ TEST_F(HostedNetworkEndToEnd, TheHostedNetworkTheDriverKeepsOutlivesTheProgram)
     for (const std::string& file : {journal, swapLog}) ::DeleteFileA(file.c_str());
 
     ChildProcess program(ProgramCommand(), BinFolder());
-    HWND main = MainWindow(program);
+    HWND main = WaitForMainWindow(program.Id());
     ASSERT_TRUE(main);
     // The program takes the running hosted network as it is: nothing stops it, nothing swaps
     // the connection sharing off, and only the soft-AP mode brings the access-point pages up.
@@ -336,7 +304,7 @@ TEST_F(HostedNetworkEndToEnd, TheHostedNetworkTheDriverKeepsOutlivesTheProgram)
     ASSERT_TRUE(StartHostedNetwork(main));
     EXPECT_FALSE(Journalled("QXWL_HostedNetworkSetup"));
     EXPECT_FALSE(Journalled("QXWL_HostedNetworkStopUsing"));
-    ASSERT_TRUE(Ends(program));
+    ASSERT_TRUE(ExitFromTray(program));
     EXPECT_EQ(2, StoredMode()) << "the program ran with the hosted network throughout";
 }
 
@@ -351,9 +319,9 @@ TEST_F(SoftApSaveEndToEnd, ARefusedSaveLeavesNothingBehindAndAGoodOneReachesTheL
     // The configuration page refuses an empty SSID, after the security dialog took its part.
     Click(::GetDlgItem(page, kBridge));
     ASSERT_TRUE(PumpUntil([&] { return Checked(page, kBridge); }, kTimeoutMs));
-    ASSERT_TRUE(Choose(page, kBridgeAdapter, "Travel Dongle"));
+    ASSERT_TRUE(ChooseText(page, kBridgeAdapter, "Travel Dongle"));
     Type(page, kSsid, "");
-    ASSERT_TRUE(Choose(page, kSecurityType, "WPA2-PSK"));
+    ASSERT_TRUE(ChooseText(page, kSecurityType, "WPA2-PSK"));
     Type(page, kPreSharedKey, "meadow-lark-77");
     const size_t before = ReadWholeFile(journal).size();
     PressButton(page, kSave);
@@ -367,9 +335,9 @@ TEST_F(SoftApSaveEndToEnd, ARefusedSaveLeavesNothingBehindAndAGoodOneReachesTheL
     EXPECT_FALSE(FileExists(DataFolder() + "BinaryReg2.Orz"));
 
     Type(page, kSsid, "Meadow-AP");
-    ASSERT_TRUE(Choose(page, kSecurityType, "WPA2-PSK"));
+    ASSERT_TRUE(ChooseText(page, kSecurityType, "WPA2-PSK"));
     Type(page, kPreSharedKey, "meadow-lark-77");
-    ASSERT_TRUE(Choose(page, kChannel, "11"));
+    ASSERT_TRUE(ChooseText(page, kChannel, "11"));
     PressButton(page, kSave);
     // WPA2-PSK is authentication mode 7 with AES (encryption status 6).
     EXPECT_TRUE(PumpUntil([&] {
@@ -378,7 +346,7 @@ TEST_F(SoftApSaveEndToEnd, ARefusedSaveLeavesNothingBehindAndAGoodOneReachesTheL
     }, kTimeoutMs)) << JournalFrom(before);
     EXPECT_EQ(nullptr, WaitForWindow("#32770", ApText("IDS_APCONFIGMSG").c_str(), program.Id(), 500));
     EXPECT_EQ(nullptr, WaitForWindow("#32770", "KPL4471", program.Id(), 0));
-    EXPECT_TRUE(Ends(program));
+    EXPECT_TRUE(ExitFromTray(program));
 }
 
 TEST_F(SoftApSaveEndToEnd, TheMachinesAdaptersAreOfferedAndAFailedBindingIsToldToTheUser)
@@ -394,7 +362,7 @@ TEST_F(SoftApSaveEndToEnd, TheMachinesAdaptersAreOfferedAndAFailedBindingIsToldT
 
     Click(::GetDlgItem(page, kBridge));
     ASSERT_TRUE(PumpUntil([&] { return Checked(page, kBridge); }, kTimeoutMs));
-    ASSERT_TRUE(Choose(page, kBridgeAdapter, "Travel Dongle"));
+    ASSERT_TRUE(ChooseText(page, kBridgeAdapter, "Travel Dongle"));
     PressButton(page, kSave);
     const std::string command = "\"BIND+" + std::string(kOwnAdapter) + "+Travel Dongle+" +
                                 std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\"";
@@ -402,5 +370,5 @@ TEST_F(SoftApSaveEndToEnd, TheMachinesAdaptersAreOfferedAndAFailedBindingIsToldT
         << ReadWholeFile(bridgeLog);
     // The companion program answers that the binding failed.
     EXPECT_EQ(ApText("IDS_AP_BIND_ERROR"), Answer(program, "KPL4471"));
-    EXPECT_TRUE(Ends(program));
+    EXPECT_TRUE(ExitFromTray(program));
 }

@@ -18,12 +18,7 @@ protected:
     static constexpr int kTabLink = 8004, kTabConfiguration = 8005, kTabFilter = 8006;
     static constexpr int kApSsid = 2752;  // on the skinned status page
 
-    static std::string DataFilePath()
-    {
-        char documents[MAX_PATH] = {};
-        ::SHGetSpecialFolderPathA(nullptr, documents, CSIDL_COMMON_DOCUMENTS, FALSE);
-        return std::string(documents) + "\\Kelvo4471_F7284002-4AEB-4653-B388-54344DC694ED\\BinaryReg.Orz";
-    }
+    static std::string DataFilePath() { return program_windows::DataFolder() + "BinaryReg.Orz"; }
     void SetUp() override
     {
         using namespace testing_support;

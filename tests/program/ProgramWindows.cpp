@@ -2,6 +2,8 @@
 #include "support/ServiceControl.h"
 #include "support/TestSupport.h"
 
+#include <shlobj.h>
+
 #include <functional>
 
 namespace program_windows {
@@ -61,6 +63,13 @@ BOOL CALLBACK MatchControl(HWND child, LPARAM lParam)
 constexpr char kHiddenCaption[] = "Quixen Utility";
 constexpr WPARAM kTrayExit = 32961;  // the tray menu's Exit
 }  // namespace
+
+std::string DataFolder()
+{
+    char documents[MAX_PATH] = {};
+    ::SHGetSpecialFolderPathA(nullptr, documents, CSIDL_COMMON_DOCUMENTS, FALSE);
+    return std::string(documents) + "\\Kelvo4471_F7284002-4AEB-4653-B388-54344DC694ED\\";
+}
 
 HWND FindControl(HWND parent, int id, bool visible)
 {

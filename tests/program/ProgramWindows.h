@@ -14,6 +14,9 @@ namespace program_windows {
 
 constexpr DWORD kProgramTimeoutMs = 20000;
 
+// The program's data folder in the shared documents, with its closing backslash.
+std::string DataFolder();
+
 // A window of the process's own that carries a control of that id (a page, a classic dialog or a
 // top-level box): searched among the children of `parent` (all levels), or among the top-level
 // windows of process `pid` when parent is null. Only visible ones when `visible`.
