@@ -21,7 +21,6 @@ using namespace sim;
 SIM_STUB(LONG, QXWL_CheckDuplicatedWifiDirectWpseProfileName, (LPCSTR profileName), (profileName), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_CheckDuplicatedWifiDirectWpseSsid, (LPCSTR ssid), (ssid), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_DeleteWifiDirectWpseProfile, (LPCSTR profileName), (profileName), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_ConnectWPSProfileWithWifiDirectWpse, (ULONG channel, const WPS_CREDENTIAL* credential), (channel, credential), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_StopWifiDirectGO, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_DisableWifiDirect, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetWifiDirectIP, (const UCHAR* ipAddress), (ipAddress), QXWL_ERROR_SUCCESS)

@@ -226,6 +226,8 @@ LONG WINAPI QXWL_QueryWifiDirectStatus(BYTE* statusBlock)
     if (!statusBlock || w.WifiDirectStatus.empty()) return QXWL_ERROR_FAILURE;
     std::memcpy(statusBlock, w.WifiDirectStatus.front().data(), kWiFiDirectStatusBytes);
     w.WifiDirectStatus.pop_front();
+    // As the driver does, the event stays set while blocks wait: a burst is never cut short.
+    if (!w.WifiDirectStatus.empty() && w.WifiDirectEvent) ::SetEvent(w.WifiDirectEvent);
     return QXWL_ERROR_SUCCESS;
 }
 
@@ -405,5 +407,40 @@ LONG WINAPI QXWL_ReadWifiDirectWpseProfileList(WIFIDIRECT_WPSE_PROFILE* profiles
     const ULONG n = std::min(*count, stored);
     for (ULONG i = 0; i < n; ++i) std::memcpy(profiles + i, w.WifiDirectProfiles[i].data(), sizeof *profiles);
     *count = n;
+    return QXWL_ERROR_SUCCESS;
+}
+
+// The group's credential: the station link comes up on the group, whose owner is the peer of
+// the last WPS run (or this device), on the group's channel.
+LONG WINAPI QXWL_ConnectWPSProfileWithWifiDirectWpse(ULONG channel, const WPS_CREDENTIAL* credential)
+{
+    if (!credential) {
+        Enter("QXWL_ConnectWPSProfileWithWifiDirectWpse(null)");
+        return QXWL_ERROR_FAILURE;
+    }
+    SimNetwork group;
+    group.Ssid.assign(reinterpret_cast<const char*>(credential->SSID.Ssid),
+                      std::min<ULONG>(credential->SSID.SsidLength, sizeof credential->SSID.Ssid));
+    std::memcpy(group.Bssid, credential->MacAddr, sizeof group.Bssid);
+    group.Channel = channel ? static_cast<LONG>(channel) : kGroupChannel;
+    group.AuthMode = AUTH_WPA2_PSK;
+    group.Encryption = ENCRY_AES;
+    group.Key.assign(reinterpret_cast<const char*>(credential->Key), std::min<ULONG>(credential->KeyLength, sizeof credential->Key));
+    ConnectRequest request;
+    request.Ssid = group.Ssid;
+    request.AuthMode = group.AuthMode;
+    request.Encryption = group.Encryption;
+    request.PassPhrase = group.Key;
+    SimWorld& w = Enter(Format("QXWL_ConnectWPSProfileWithWifiDirectWpse(%u, %s)", channel, group.Ssid.c_str()));
+    Effects effects;
+    {
+        auto guard = w.Lock();
+        if (w.WifiDirectGroupPeer < 0) return QXWL_ERROR_FAILURE;  // no group to join
+        // The group is in range for as long as it lasts.
+        w.Visible.push_back(group);
+        w.CurrentSetting = request;
+        if (w.AdapterUsable() && w.RadioOn()) w.LinkState.Connect(request, w.Visible, w.Model.Settings, effects);
+    }
+    w.Fire(effects);
     return QXWL_ERROR_SUCCESS;
 }

@@ -254,6 +254,15 @@ TEST_F(WiFiDirectPagesTest, LinkStatusJudgesEachAttemptOnItsOwn)
     EXPECT_EQ(100, link.m_nPercent);
     EXPECT_EQ(tryAgain, std::string(link.StatusText().GetString()));
 
+    // The connect-method page shows its own PIN with eight digits.
+    method.m_bIncoming = 0;
+    mainWindow.ShowWiFiDirectPage(&method);
+    method.m_nShowPin = 1234567;
+    method.CheckRadioButton(IDC_P2PCM_PBC, IDC_P2PCM_PIN_ENTERED, IDC_P2PCM_PIN_SHOWN);
+    ClickButton(method, IDC_P2PCM_PIN_SHOWN);
+    EXPECT_EQ("01234567", Text(method, IDC_P2PCM_PIN));
+    mainWindow.ShowWiFiDirectPage(&link);
+
     // A PIN attempt shows its PIN with eight digits.
     method.m_nMethod = 1;
     method.m_bIncoming = 0;
