@@ -113,6 +113,8 @@ void SimWorld::ResetDriverState()
     WifiDirectNegotiating = -1;
     WifiDirectOwner = false;
     WifiDirectGroupPeer = -1;
+    WifiDirectProfiles.clear();
+    WifiDirectActiveProfile.clear();
     ExtAp = {};
     if (WifiDirectEvent) ::CloseHandle(WifiDirectEvent);
     WifiDirectEvent = nullptr;

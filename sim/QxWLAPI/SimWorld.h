@@ -104,6 +104,9 @@ public:
     LONG WifiDirectNegotiating = -1;
     bool WifiDirectOwner = false;
     LONG WifiDirectGroupPeer = -1;
+    // The stored Wi-Fi Direct profiles (whole records, by name) and the active one's name.
+    std::vector<std::vector<BYTE>> WifiDirectProfiles;
+    std::string WifiDirectActiveProfile;
     // Queues a status block and sets the status event, as the driver does.
     void QueueWifiDirectStatus(std::vector<BYTE> block);
     std::map<std::string, std::vector<BYTE>> RegistryValues;
