@@ -666,14 +666,15 @@ void CKelvoPageWpsLinkStatusDlg::CheckResult()
     BOOL flag = FALSE;
     QXWLAPI.QXWL_ReadWPSFlag(&flag);
     const bool matches = LinkMatchesCredential();
+    // A link carrying the received settings ends the run, also once they are saved as a profile
+    // (whose connect clears the WPS flag).
+    if (matches) G_bWpsRunning = 0;
     if (!flag) {
         SetStatusText("");
         SetProgress(0);
         return;
     }
-    if (matches) {
-        G_bWpsRunning = 0;
-    } else {
+    if (!matches) {
         if (QXWLAPI.QXWL_IsZeroConfig() != kZeroConfigManaged) G_bWpsRunning = 1;
         if (nCheckCount % 5 == 0 && G_bWpsRunning == 1) PostNotify(0);
     }
