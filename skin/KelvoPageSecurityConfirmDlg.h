@@ -1,17 +1,19 @@
-// Security wizard: the confirmation page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Security wizard: the summary page; its Next is Save.
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "skin/KelvoWizardPage.h"
 
-class CKelvoPageSecurityConfirmDlg : public CDialog {
+class CKelvoPageSecurityConfirmDlg : public CKelvoWizardPage {
     DECLARE_DYNCREATE(CKelvoPageSecurityConfirmDlg)
 public:
     enum { IDD = IDD_KELVO_SECURITY_CONFIRM };
-    CKelvoPageSecurityConfirmDlg() : CDialog(IDD) {}
+    CKelvoPageSecurityConfirmDlg() : CKelvoWizardPage(IDD) {}
+    // Save: runs the editor's OK; a refusal keeps the page with the editor's message.
+    void OnNext() override;
+
+    CString m_strProfileName;  // the profile being saved (profile road)
 
 protected:
-    // A page never ends on Enter or Esc.
-    void OnOK() override {}
-    void OnCancel() override {}
+    bool SavesOnNext() const override { return true; }
+    void SetUpPage() override;
+    void OnShowPage() override;
 };

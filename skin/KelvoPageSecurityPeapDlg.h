@@ -1,17 +1,27 @@
-// Security wizard: the PEAP page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Security wizard: 802.1X with PEAP: login, then a password (inner MS-CHAP v2) or a client
+// certificate (inner TLS) in one place, and whether the server's certificate is checked.
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "skin/KelvoWizardPage.h"
 
-class CKelvoPageSecurityPeapDlg : public CDialog {
+class CKelvoPageSecurityPeapDlg : public CKelvoWizardPage {
     DECLARE_DYNCREATE(CKelvoPageSecurityPeapDlg)
 public:
     enum { IDD = IDD_KELVO_SECURITY_PEAP };
-    CKelvoPageSecurityPeapDlg() : CDialog(IDD) {}
+    enum { kInnerMsChapV2 = 0, kInnerTls = 1 };
+    CKelvoPageSecurityPeapDlg() : CKelvoWizardPage(IDD) {}
+    void OnNext() override;
+
+    CComboBox m_comboCipher, m_comboType, m_comboInner, m_comboCert;
+    CString m_strLogin, m_strPassword;
 
 protected:
-    // A page never ends on Enter or Esc.
-    void OnOK() override {}
-    void OnCancel() override {}
+    void DoDataExchange(CDataExchange* pDX) override;
+    void SetUpPage() override;
+    void OnShowPage() override;
+    void OnTypeChanged();
+    void OnInnerChanged();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowLayout(int inner);
 };

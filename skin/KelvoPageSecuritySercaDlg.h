@@ -1,17 +1,19 @@
-// Security wizard: the server certificate page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Security wizard: the server certificate page (issuer and server name).
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "skin/KelvoWizardPage.h"
 
-class CKelvoPageSecuritySercaDlg : public CDialog {
+class CKelvoPageSecuritySercaDlg : public CKelvoWizardPage {
     DECLARE_DYNCREATE(CKelvoPageSecuritySercaDlg)
 public:
     enum { IDD = IDD_KELVO_SECURITY_SERCA };
-    CKelvoPageSecuritySercaDlg() : CDialog(IDD) {}
+    CKelvoPageSecuritySercaDlg() : CKelvoWizardPage(IDD) {}
+    void OnNext() override;
+
+    CComboBox m_comboIssuer;
+    CString m_strServerName;
 
 protected:
-    // A page never ends on Enter or Esc.
-    void OnOK() override {}
-    void OnCancel() override {}
+    void DoDataExchange(CDataExchange* pDX) override;
+    void SetUpPage() override;
+    void OnShowPage() override;
 };

@@ -1,17 +1,21 @@
-// Security wizard: the TLS page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Security wizard: 802.1X with EAP-TLS: login name and client certificate.
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "skin/KelvoWizardPage.h"
 
-class CKelvoPageSecurityTlsDlg : public CDialog {
+class CKelvoPageSecurityTlsDlg : public CKelvoWizardPage {
     DECLARE_DYNCREATE(CKelvoPageSecurityTlsDlg)
 public:
     enum { IDD = IDD_KELVO_SECURITY_TLS };
-    CKelvoPageSecurityTlsDlg() : CDialog(IDD) {}
+    CKelvoPageSecurityTlsDlg() : CKelvoWizardPage(IDD) {}
+    void OnNext() override;
+
+    CComboBox m_comboCipher, m_comboType, m_comboCert;
+    CString m_strLogin;
 
 protected:
-    // A page never ends on Enter or Esc.
-    void OnOK() override {}
-    void OnCancel() override {}
+    void DoDataExchange(CDataExchange* pDX) override;
+    void SetUpPage() override;
+    void OnShowPage() override;
+    void OnTypeChanged();
+    DECLARE_MESSAGE_MAP()
 };

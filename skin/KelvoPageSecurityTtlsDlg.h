@@ -1,17 +1,21 @@
-// Security wizard: the TTLS page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Security wizard: 802.1X with EAP-TTLS: login, password and the inner protocol.
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "skin/KelvoWizardPage.h"
 
-class CKelvoPageSecurityTtlsDlg : public CDialog {
+class CKelvoPageSecurityTtlsDlg : public CKelvoWizardPage {
     DECLARE_DYNCREATE(CKelvoPageSecurityTtlsDlg)
 public:
     enum { IDD = IDD_KELVO_SECURITY_TTLS };
-    CKelvoPageSecurityTtlsDlg() : CDialog(IDD) {}
+    CKelvoPageSecurityTtlsDlg() : CKelvoWizardPage(IDD) {}
+    void OnNext() override;
+
+    CComboBox m_comboCipher, m_comboType, m_comboProtocol;
+    CString m_strLogin, m_strPassword;
 
 protected:
-    // A page never ends on Enter or Esc.
-    void OnOK() override {}
-    void OnCancel() override {}
+    void DoDataExchange(CDataExchange* pDX) override;
+    void SetUpPage() override;
+    void OnShowPage() override;
+    void OnTypeChanged();
+    DECLARE_MESSAGE_MAP()
 };

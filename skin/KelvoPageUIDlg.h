@@ -141,6 +141,9 @@ public:
 
     int m_bSoftAPMode = 0;  // the access-point flag: 1 while the access-point pages show
     int m_bMore = 0;        // 1 while the window has its full size
+    // Counts the editors' reports of a finished OK (the profile list changed, the security
+    // editor's settings handed over): the wizard's Save tells success from a refused check by it.
+    int m_nEditorOkReports = 0;
 
     // Station pages.
     CKelvoPageProfileCtrlDlg* m_pPageProfileCtrlDlg = nullptr;

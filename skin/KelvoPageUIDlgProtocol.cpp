@@ -8,6 +8,8 @@
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/KelvoPageWpsAuthenDlg.h"
+#include "skin/SecurityWizard.h"
+#include "ui/DialogTab.h"
 #include "skin/KelvoPageWpsListViewDlg.h"
 #include "station/CAddBlockAckDlg.h"
 #include "station/CDeleteBlockAckDlg.h"
@@ -140,6 +142,7 @@ void CKelvoPageUIDlg::OnSiteSurveyDone()
 void CKelvoPageUIDlg::OnProfileListChanged(WPARAM w)
 {
     if (w != 0) return;
+    ++m_nEditorOkReports;
     if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadProfileList();
     else Missing("MSG_PROFILE_LIST_CHANGED", "the profile page");
 }
@@ -173,6 +176,8 @@ void CKelvoPageUIDlg::OnProfileEditorDlg(WPARAM w, LPARAM l)
     CProfileEditorDlg* editor = m_pProfileEditorDlg;
     if (!editor) return Missing("MSG_PROFILE_EDITOR_DLG", "the profile editor");
     if (!m_pPageProfileDlg) return Missing("MSG_PROFILE_EDITOR_DLG", "the profile page");
+    // Read before the editor's window is made: a user's Add or Edit comes from the visible list.
+    const bool fromProfileList = Visible(m_pPageProfileDlg);
     // The editor's pages exist once its window does; each step skips a page that is not there.
     ShowClassicDialog(kProfileEditor);
     CPageSystemConfigDlg* system = Alive(editor->m_pPageSystemConfig) ? editor->m_pPageSystemConfig : nullptr;
@@ -218,6 +223,13 @@ void CKelvoPageUIDlg::OnProfileEditorDlg(WPARAM w, LPARAM l)
         editor->m_bEditing = 1;
         editor->FreeProfileBuffer();
     }
+    // Add and Edit of the visible profile list go on in the profile control page, the first
+    // page of the profile road.
+    if ((w == kAddFromProfilePage || w == kEditFromProfilePage) && fromProfileList && m_pPageTab &&
+        m_pPageProfileCtrlDlg) {
+        m_pPageTab->ResetPageHistory();
+        m_pPageTab->ShowPage(m_pPageProfileCtrlDlg);
+    }
 }
 
 void CKelvoPageUIDlg::OnHiddenSsidDlg(WPARAM w, LPARAM l)
@@ -239,6 +251,7 @@ void CKelvoPageUIDlg::OnHiddenSsidDlg(WPARAM w, LPARAM l)
     memcpy(pending.Ssid, name.GetString(), pending.SsidLength);
     if (survey->m_bSecured) {
         survey->FillSecurityEditor();
+        WizardEnterFromSurvey(*this);
     } else {
         survey->ConnectSelected();
         ShowClassicDialog(kLinkStatus);
@@ -266,6 +279,7 @@ void CKelvoPageUIDlg::OnSecurityEditorDlg(WPARAM w, LPARAM l)
     }
     if (w != kClosed) return;
     if (l == kEditorOk) {
+        ++m_nEditorOkReports;
         if (!survey || !m_pSecurityEditorDlg) {
             Missing("MSG_SECURITY_EDITOR_DLG", "the site-survey page or the security editor");
         } else {

@@ -1,17 +1,17 @@
-// Security wizard: the wireless settings page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Security wizard: the wireless settings page, the channel of an ad hoc network (profile road).
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "skin/KelvoWizardPage.h"
 
-class CKelvoPageWirelessSettingDlg : public CDialog {
+class CKelvoPageWirelessSettingDlg : public CKelvoWizardPage {
     DECLARE_DYNCREATE(CKelvoPageWirelessSettingDlg)
 public:
     enum { IDD = IDD_KELVO_WIRELESS_SETTING };
-    CKelvoPageWirelessSettingDlg() : CDialog(IDD) {}
+    CKelvoPageWirelessSettingDlg() : CKelvoWizardPage(IDD) {}
+    void OnNext() override;
+    CComboBox m_comboChannel;
 
 protected:
-    // A page never ends on Enter or Esc.
-    void OnOK() override {}
-    void OnCancel() override {}
+    void DoDataExchange(CDataExchange* pDX) override;
+    void SetUpPage() override;
+    void OnShowPage() override;
 };

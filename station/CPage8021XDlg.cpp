@@ -417,6 +417,22 @@ void CPage8021XDlg::ResetIdentityMode()
     m_pPageNamePassword->SetIdentityMode(CPageNamePasswordDlg::kUserIdentity);
 }
 
+// TTLS and MD5 ask a name and password but no domain; the EAP host decides its own fields.
+void CPage8021XDlg::ApplyPasswordIdentityRules()
+{
+    CPageNamePasswordDlg& id = *m_pPageNamePassword;
+    ResetIdentityMode();
+    if (EapHostGeneration()) {
+        id.ApplyEapHostRules();
+        return;
+    }
+    id.EnableItem(IDC_NAMEPW_PASSWORD_LABEL, true);
+    id.EnableItem(IDC_NAMEPW_PASSWORD, true);
+    id.EnableItem(IDC_NAMEPW_DOMAIN_LABEL, false);
+    id.EnableItem(IDC_NAMEPW_DOMAIN, false);
+    for (int item : {IDC_NAMEPW_MODE_LABEL, IDC_NAMEPW_MODE_TOKEN, IDC_NAMEPW_MODE_STATIC}) id.ShowItem(item, false);
+}
+
 void CPage8021XDlg::OnEapPeap()
 {
     if (!m_pTabHost) return;  // not created yet
@@ -471,17 +487,7 @@ void CPage8021XDlg::OnEapTtls()
     GetDlgItem(IDC_8021X_TUNNEL_LABEL)->EnableWindow(TRUE);
     m_btnTunnel.EnableWindow(TRUE);
     SetTunnelMenu(true);
-    CPageNamePasswordDlg& id = *m_pPageNamePassword;
-    ResetIdentityMode();
-    if (EapHostGeneration()) {
-        id.ApplyEapHostRules();
-    } else {
-        id.EnableItem(IDC_NAMEPW_PASSWORD_LABEL, true);
-        id.EnableItem(IDC_NAMEPW_PASSWORD, true);
-        id.EnableItem(IDC_NAMEPW_DOMAIN_LABEL, false);
-        id.EnableItem(IDC_NAMEPW_DOMAIN, false);
-        for (int item : {IDC_NAMEPW_MODE_LABEL, IDC_NAMEPW_MODE_TOKEN, IDC_NAMEPW_MODE_STATIC}) id.ShowItem(item, false);
-    }
+    ApplyPasswordIdentityRules();
     CPageClientCertificationDlg& client = *m_pPageClientCert;
     client.UpdateData(TRUE);
     client.EnableItem(IDC_CLICERT_USE_LABEL, true);
@@ -497,17 +503,7 @@ void CPage8021XDlg::OnEapMd5()
     nEapMethod = EAPMETHOD_MD5;
     SetEapCaption(nEapMethod);
     DisableTunnelButton();
-    CPageNamePasswordDlg& id = *m_pPageNamePassword;
-    ResetIdentityMode();
-    if (EapHostGeneration()) {
-        id.ApplyEapHostRules();
-    } else {
-        id.EnableItem(IDC_NAMEPW_PASSWORD_LABEL, true);
-        id.EnableItem(IDC_NAMEPW_PASSWORD, true);
-        id.EnableItem(IDC_NAMEPW_DOMAIN_LABEL, false);
-        id.EnableItem(IDC_NAMEPW_DOMAIN, false);
-        for (int item : {IDC_NAMEPW_MODE_LABEL, IDC_NAMEPW_MODE_TOKEN, IDC_NAMEPW_MODE_STATIC}) id.ShowItem(item, false);
-    }
+    ApplyPasswordIdentityRules();
     m_pPageClientCert->bUseClientCert = 0;
     m_pPageClientCert->SetItemCheck(IDC_CLICERT_USE, false);
     m_pPageClientCert->EnableItem(IDC_CLICERT_USE, true);

@@ -131,6 +131,7 @@ private:
     void AfterPeapInner();
     void ClientCertForInner();
     void ResetIdentityMode();
+    void ApplyPasswordIdentityRules();
     bool IdentityModeIsUser();
     bool NoEapHost();
     BOOL ValidateClassic();

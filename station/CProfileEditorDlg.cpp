@@ -2,6 +2,7 @@
 #include "station/CPage8021XDlg.h"
 #include "station/CPageAuthEncryDlg.h"
 #include "station/Dot1XEditorLink.h"
+#include "station/EditorTabStrip.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
@@ -22,21 +23,7 @@ constexpr LONG kDuplicatedName = -16;
 constexpr LONG kProfileIdTaken = 0, kProfileIdOverflow = 3;
 constexpr ULONG kCckmBit = 1u << 1;
 constexpr ULONG kSsoBits = 0x7;
-constexpr int kTabShade = CShadeButtonST::SHS_VBUMP;
-constexpr BYTE kTabGranularity = 8, kTabHighlight = 40, kTabColoring = 5;
-constexpr COLORREF kTabHotColor = 0xB4B4B4, kTabSelectedColor = 0x00FF00;
-constexpr int kCentredContent = 1;
 
-struct TabDef {
-    CString CLanguageTable::*caption;
-    int placeholder;
-};
-const TabDef kTabs[CProfileEditorDlg::kTabCount] = {
-    {&CLanguageTable::IDS_TAB_SYSCONFIG, IDC_PROFED_TAB_SYSCONFIG},
-    {&CLanguageTable::IDS_AUTH_ENCRY, IDC_PROFED_TAB_AUTH},
-    {&CLanguageTable::IDS_TAB8021X, IDC_PROFED_TAB_8021X},
-    {&CLanguageTable::IDS_TAB_WAPI, IDC_PROFED_TAB_WAPI},
-};
 
 // A name in the library's zero-filled 128-byte form (a longer name is cut).
 struct NameBuffer {
@@ -114,13 +101,7 @@ BOOL CProfileEditorDlg::OnInitDialog()
     m_pTabHost = new CTabDialog(IDD_AP_TAB, this);
     if (!m_pTabHost->Create(IDD_AP_TAB, this)) return FALSE;
     if (!CreatePages()) return FALSE;
-    CRect dlg, area;
-    GetClientRect(&dlg);
-    GetDlgItem(IDC_PROFED_TAB_AREA)->GetWindowRect(&area);
-    ScreenToClient(&area);
-    m_pTabHost->SetWindowPos(static_cast<const CWnd*>(nullptr), 0, 0, dlg.Width(), area.bottom,
-                             SWP_NOZORDER | SWP_SHOWWINDOW);
-    m_pTabHost->PlacePages(area.left, area.top, area.right, area.bottom, 0, 0, kTabSystem);
+    PlaceEditorTabs(*this, *m_pTabHost, IDC_PROFED_TAB_AREA, kTabSystem);
     SkinButton(m_btnOk, G_LangTable.IDS_OK);
     SkinButton(m_btnCancel, G_LangTable.IDS_CANCEL);
     return TRUE;
@@ -135,29 +116,13 @@ BOOL CProfileEditorDlg::CreatePages()
     m_pPage8021X = new CPage8021XDlg(m_pTabHost);
     m_pPage8021X->SetHost(this);
     m_pPage8021X->bInProfileEditor = 1;
-    CDialog* pages[kTabCount] = {m_pPageSystemConfig, m_pPageAuthEncry, m_pPage8021X, nullptr};
-    const UINT templates[kTabCount] = {CPageSystemConfigDlg::IDD, CPageAuthEncryDlg::IDD, CPage8021XDlg::IDD, 0};
-    for (int tab = 0; tab < kTabCount; ++tab) {
-        CWnd* placeholder = GetDlgItem(kTabs[tab].placeholder);
-        CRect rc;
-        placeholder->GetWindowRect(&rc);
-        ScreenToClient(&rc);
-        placeholder->ShowWindow(SW_HIDE);
-        auto* button = new CShadeButtonST();
-        m_pTabButtons[tab] = button;
-        if (!button->Create(G_LangTable.*(kTabs[tab].caption), WS_CHILD | WS_VISIBLE | WS_TABSTOP, rc, m_pTabHost,
-                            kTabs[tab].placeholder))
-            return FALSE;
-        button->SetFont(&m_font, TRUE);
-        button->SetShade(kTabShade, kTabGranularity, kTabHighlight, kTabColoring, 0, kTabHotColor, kTabSelectedColor);
-        button->SetFlat(FALSE);
-        button->SetContentAlign(kCentredContent, TRUE);
-        if (pages[tab] && !pages[tab]->Create(templates[tab], m_pTabHost)) {
-            DebugLog(1, "[QxUI] CProfileEditorDlg::CreatePages: page %d could not be created\n", tab);
-            return FALSE;
-        }
-        m_pTabHost->AddPage(pages[tab], button);
-    }
+    const EditorTab tabs[kTabCount] = {
+        {&CLanguageTable::IDS_TAB_SYSCONFIG, IDC_PROFED_TAB_SYSCONFIG, m_pPageSystemConfig, CPageSystemConfigDlg::IDD},
+        {&CLanguageTable::IDS_AUTH_ENCRY, IDC_PROFED_TAB_AUTH, m_pPageAuthEncry, CPageAuthEncryDlg::IDD},
+        {&CLanguageTable::IDS_TAB8021X, IDC_PROFED_TAB_8021X, m_pPage8021X, CPage8021XDlg::IDD},
+        {&CLanguageTable::IDS_TAB_WAPI, IDC_PROFED_TAB_WAPI, nullptr, 0},
+    };
+    if (!AddEditorTabs(*this, *m_pTabHost, m_font, tabs, kTabCount, m_pTabButtons)) return FALSE;
     m_pTabButtons[kTab8021X]->EnableWindow(FALSE);
     if (!(QXWLAPI.SupportWAPI && IsOpModeOutsideBasic())) m_pTabButtons[kTabWapi]->ShowWindow(SW_HIDE);
     return TRUE;

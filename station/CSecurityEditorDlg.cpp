@@ -3,6 +3,7 @@
 #include "station/CPageAuthEncryDlg.h"
 #include "station/CPageWAPIDlg.h"
 #include "station/Dot1XEditorLink.h"
+#include "station/EditorTabStrip.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
@@ -15,21 +16,8 @@
 namespace {
 constexpr WPARAM kReportClosed = 0, kReportShown = 2;
 constexpr LPARAM kReportOk = 2, kReportShownFlag = 1;
-constexpr int kTabShade = CShadeButtonST::SHS_VBUMP;
-constexpr BYTE kTabGranularity = 8, kTabHighlight = 40, kTabColoring = 5;
-constexpr COLORREF kTabHotColor = 0xB4B4B4, kTabSelectedColor = 0x00FF00;
-constexpr int kCentredContent = 1;
 constexpr int kCertTextMax = 150;
 
-struct TabDef {
-    CString CLanguageTable::*caption;
-    int placeholder;
-};
-const TabDef kTabs[CSecurityEditorDlg::kTabCount] = {
-    {&CLanguageTable::IDS_AUTH_ENCRY, IDC_SECED_TAB_AUTH},
-    {&CLanguageTable::IDS_TAB8021X, IDC_SECED_TAB_8021X},
-    {&CLanguageTable::IDS_TAB_WAPI, IDC_SECED_TAB_WAPI},
-};
 
 bool IsOpenOrShared(int auth) { return auth == AUTHIDX_OPEN || auth == AUTHIDX_SHARED; }
 
@@ -84,13 +72,7 @@ BOOL CSecurityEditorDlg::OnInitDialog()
     m_pTabHost = new CTabDialog(IDD_AP_TAB, this);
     if (!m_pTabHost->Create(IDD_AP_TAB, this)) return FALSE;
     if (!CreatePages()) return FALSE;
-    CRect dlg, area;
-    GetClientRect(&dlg);
-    GetDlgItem(IDC_SECED_TAB_AREA)->GetWindowRect(&area);
-    ScreenToClient(&area);
-    m_pTabHost->SetWindowPos(static_cast<const CWnd*>(nullptr), 0, 0, dlg.Width(), area.bottom,
-                             SWP_NOZORDER | SWP_SHOWWINDOW);
-    m_pTabHost->PlacePages(area.left, area.top, area.right, area.bottom, 0, 0, kTabAuth);
+    PlaceEditorTabs(*this, *m_pTabHost, IDC_SECED_TAB_AREA, kTabAuth);
     SkinButton(m_btnOk, G_LangTable.IDS_OK);
     SkinButton(m_btnCancel, G_LangTable.IDS_CANCEL);
     return TRUE;
@@ -104,29 +86,12 @@ BOOL CSecurityEditorDlg::CreatePages()
     m_pPage8021X->SetHost(this);
     m_pPage8021X->bInProfileEditor = 0;
     m_pPageWapi = new CPageWAPIDlg(m_pTabHost);
-    CDialog* pages[kTabCount] = {m_pPageAuthEncry, m_pPage8021X, m_pPageWapi};
-    const UINT templates[kTabCount] = {CPageAuthEncryDlg::IDD, CPage8021XDlg::IDD, CPageWAPIDlg::IDD};
-    for (int tab = 0; tab < kTabCount; ++tab) {
-        CWnd* placeholder = GetDlgItem(kTabs[tab].placeholder);
-        CRect rc;
-        placeholder->GetWindowRect(&rc);
-        ScreenToClient(&rc);
-        placeholder->ShowWindow(SW_HIDE);
-        auto* button = new CShadeButtonST();
-        m_pTabButtons[tab] = button;
-        if (!button->Create(G_LangTable.*(kTabs[tab].caption), WS_CHILD | WS_VISIBLE | WS_TABSTOP, rc, m_pTabHost,
-                            kTabs[tab].placeholder))
-            return FALSE;
-        button->SetFont(&m_font, TRUE);
-        button->SetShade(kTabShade, kTabGranularity, kTabHighlight, kTabColoring, 0, kTabHotColor, kTabSelectedColor);
-        button->SetFlat(FALSE);
-        button->SetContentAlign(kCentredContent, TRUE);
-        if (!pages[tab]->Create(templates[tab], m_pTabHost)) {
-            DebugLog(1, "[QxUI] CSecurityEditorDlg::CreatePages: page %d could not be created\n", tab);
-            return FALSE;
-        }
-        m_pTabHost->AddPage(pages[tab], button);
-    }
+    const EditorTab tabs[kTabCount] = {
+        {&CLanguageTable::IDS_AUTH_ENCRY, IDC_SECED_TAB_AUTH, m_pPageAuthEncry, CPageAuthEncryDlg::IDD},
+        {&CLanguageTable::IDS_TAB8021X, IDC_SECED_TAB_8021X, m_pPage8021X, CPage8021XDlg::IDD},
+        {&CLanguageTable::IDS_TAB_WAPI, IDC_SECED_TAB_WAPI, m_pPageWapi, CPageWAPIDlg::IDD},
+    };
+    if (!AddEditorTabs(*this, *m_pTabHost, m_font, tabs, kTabCount, m_pTabButtons)) return FALSE;
     m_pTabButtons[kTab8021X]->EnableWindow(FALSE);
     m_pTabButtons[kTabWapi]->EnableWindow(FALSE);
     if (!(QXWLAPI.SupportWAPI && IsOpModeOutsideBasic())) m_pTabButtons[kTabWapi]->ShowWindow(SW_HIDE);

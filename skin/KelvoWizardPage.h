@@ -1,0 +1,55 @@
+// The common front of the security wizard's pages: the skinned title, labels and Back, Next and
+// Exit buttons, the two road flags, and a refresh from the editor each time the page is shown.
+#pragma once
+#include "framework/Afx.h"
+#include "res/StationPagesResource.h"
+#include "ui/FloatButton.h"
+
+#include <initializer_list>
+
+class CKelvoWizardPage : public CDialog {
+public:
+    explicit CKelvoWizardPage(UINT nIDTemplate) : CDialog(nIDTemplate) {}
+
+    // Next: checks, writes the editor and moves on; a failed check keeps the page.
+    virtual void OnNext() {}
+    // Back: the page that led here.
+    virtual void OnBack();
+    // Exit: back to where the wizard was entered; nothing is saved.
+    void OnExit();
+
+    int bUseProfileEditor = 0;  // 1 on the profile road
+    int bAdhoc = 0;             // 1 for an ad hoc network
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    // True where Next stores (the summary): the button shows the skin's Save bitmaps.
+    virtual bool SavesOnNext() const { return false; }
+    // Controls and texts of the page, once.
+    virtual void SetUpPage() {}
+    // Each time the page becomes visible: its controls from the editor.
+    virtual void OnShowPage() {}
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnBackClicked() { OnBack(); }
+    void OnNextClicked() { OnNext(); }
+    void OnExitClicked() { OnExit(); }
+    DECLARE_MESSAGE_MAP()
+
+    void SetText(UINT id, const CString& text);
+    void SetLabels(std::initializer_list<UINT> ids);
+    // Copies the road flags from the security-type page.
+    void TakeRoadFlags();
+
+    CFont m_titleFont, m_labelFont;
+    CFloatButton m_btnBack, m_btnNext, m_btnExit;
+};
+
+// The band behind the pages' white titles (the skin's blue), kept for the process.
+HBRUSH TitleBandBrush();
+
+// Text of a combo's selected entry, empty when none is selected.
+CString SelectedText(const CComboBox& combo);

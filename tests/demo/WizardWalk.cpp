@@ -1,0 +1,73 @@
+// Starts the real program and walks its security wizard to one page, so that a screenshot shows
+// that page:  scripts/screenshot wizard_walk.exe shot.png PAGE
+// PAGE: type, wep, psk, tls, ttls, peap, serca, confirm, done, wireless, control.
+#include "program/WizardDriver.h"
+
+#include <cstring>
+#include <string>
+
+using namespace wizard_driver;
+using testing_support::PumpFor;
+
+namespace {
+constexpr int kTypeWep = 1, kTypePsk = 3, kTypeWpa2 = 5;
+constexpr int kEapTypeList = 1513;
+constexpr int kEapTls = 0, kEapTtls = 2;
+
+bool Walk(HWND main, const std::string& page)
+{
+    if (page == "control" || page == "wireless" || page == "done") {
+        if (!AddProfileFromList(main)) return false;
+        PumpFor(500);
+        if (page == "control") return true;
+        Type(main, kCtrlName, "Travel");
+        Type(main, kCtrlSsid, page == "done" ? "Quixen-Open" : "Party");
+        Press(main, page == "done" ? kCtrlInfra : kCtrlAdhoc);
+        PumpFor(300);
+        Press(main, kCtrlNext);
+        if (page == "wireless") return true;
+        PumpFor(500);
+        Choose(main, kTypeList, 0);
+        Press(main, kWizardNext);
+        PumpFor(500);
+        return Press(main, kWizardNext);  // Save
+    }
+    if (!ConnectFromSurvey(main, page == "wep" ? "Quixen-WEP" : page == "psk" || page == "confirm" ? "Quixen-WPA2" : "Quixen-Corp"))
+        return false;
+    PumpFor(500);
+    if (page == "type") return true;
+    if (page == "wep") Choose(main, kTypeList, kTypeWep);
+    else if (page == "psk" || page == "confirm") Choose(main, kTypeList, kTypePsk);
+    else Choose(main, kTypeList, kTypeWpa2);
+    PumpFor(300);
+    Press(main, kWizardNext);
+    PumpFor(500);
+    if (page == "confirm") {
+        Type(main, kPskKey, "quixen2024");
+        return Press(main, kWizardNext);
+    }
+    if (page == "tls") return Choose(main, kEapTypeList, kEapTls);
+    if (page == "ttls") return Choose(main, kEapTypeList, kEapTtls);
+    if (page == "serca") {
+        Type(main, kEapLogin, "user");
+        Type(main, kPeapPassword, "password");
+        ::SendMessageA(Control(main, kValidate), BM_SETCHECK, BST_CHECKED, 0);
+        return Press(main, kWizardNext);
+    }
+    return true;
+}
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
+{
+    const std::string page = commandLine && *commandLine ? commandLine : "type";
+    testing_support::ChildProcess program("\"" + testing_support::BinFolder() + "KPL4471.exe\"", testing_support::BinFolder());
+    HWND main = testing_support::WaitForWindow("#32770", testing_support::EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(),
+                                              program.Id(), kTimeoutMs);
+    if (!main) return 1;
+    testing_support::PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs);
+    PumpFor(5000);  // past the start-up's own reconnect
+    const int result = Walk(main, page) ? 0 : 2;
+    PumpFor(60000);  // the screenshot is taken meanwhile
+    return result;
+}

@@ -1,0 +1,187 @@
+// Drives the real program's security wizard from another process, as a user would: tab clicks,
+// a row chosen in a list, entries typed, list entries chosen and buttons pressed, each sent to
+// the program's own controls.
+#pragma once
+#include "support/TestSupport.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace wizard_driver {
+
+constexpr DWORD kTimeoutMs = 20000;
+constexpr int kTabSiteSurvey = 8005, kTabProfile = 8006;
+constexpr int kSurveyList = 1014, kSurveyConnect = 1016, kSsidColumn = 1;
+constexpr int kWizardBack = 1501, kWizardNext = 1502, kWizardExit = 1503;
+constexpr int kTypeList = 1511;            // the security-type page's list
+constexpr int kPskKey = 1513;              // the pre-shared key page's key edit
+constexpr int kEapLogin = 1515, kPeapPassword = 1517, kValidate = 1518;
+constexpr int kConfirmName = 1511;         // the summary's network name
+constexpr int kProfileList = 1024, kProfileAdd = 1133;
+constexpr int kCtrlName = 1404, kCtrlSsid = 1405, kCtrlInfra = 1401, kCtrlAdhoc = 1402, kCtrlNext = 1407;
+constexpr int kDoneNow = 1511, kDoneLater = 1512;
+constexpr int kHiddenSsidEdit = 1245;      // the hidden-network prompt's name edit
+
+struct Search {
+    int id;
+    bool visible;
+    RECT area;  // the main window's rectangle: the classic dialogs below it do not count as seen
+    HWND found;
+};
+
+inline BOOL CALLBACK FindChild(HWND child, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<Search*>(lParam);
+    if (::GetDlgCtrlID(child) != search->id) return TRUE;
+    RECT rc{}, common{};
+    ::GetWindowRect(child, &rc);
+    if (!search->visible || (::IsWindowVisible(child) && ::IntersectRect(&common, &rc, &search->area))) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The first control of that id in the window; with visible, only one the user can see.
+inline HWND Control(HWND main, int id, bool visible = true)
+{
+    Search search{id, visible, {}, nullptr};
+    ::GetWindowRect(main, &search.area);
+    ::EnumChildWindows(main, FindChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+inline HWND WaitControl(HWND main, int id)
+{
+    HWND found = nullptr;
+    testing_support::PumpUntil([&] { return (found = Control(main, id)) != nullptr; }, kTimeoutMs);
+    return found;
+}
+
+// A click of the button: it reports itself to its page.
+inline bool Press(HWND main, int id)
+{
+    HWND button = WaitControl(main, id);
+    if (!button) return false;
+    ::PostMessageA(button, BM_CLICK, 0, 0);
+    return true;
+}
+
+inline void ClickTab(HWND main, int id)
+{
+    HWND tab = ::GetDlgItem(main, id);
+    ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+inline bool Type(HWND main, int id, const char* text)
+{
+    HWND edit = WaitControl(main, id);
+    return edit && ::SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+inline std::string Text(HWND main, int id)
+{
+    char text[256] = "";
+    if (HWND control = Control(main, id)) ::SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// Chooses entry n of a visible drop-down list, as the user's choice reports it.
+inline bool Choose(HWND main, int id, int entry)
+{
+    HWND combo = WaitControl(main, id);
+    if (!combo) return false;
+    ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    ::PostMessageA(::GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    return true;
+}
+
+// A list view of another process, read and driven through memory in that process.
+class RemoteList {
+public:
+    explicit RemoteList(HWND list) : m_list(list)
+    {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(list, &pid);
+        m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (m_process) m_remote = static_cast<BYTE*>(::VirtualAllocEx(m_process, nullptr, kBytes, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~RemoteList()
+    {
+        if (m_remote) ::VirtualFreeEx(m_process, m_remote, 0, MEM_RELEASE);
+        if (m_process) ::CloseHandle(m_process);
+    }
+    RemoteList(const RemoteList&) = delete;
+    RemoteList& operator=(const RemoteList&) = delete;
+    bool Usable() const { return m_remote != nullptr; }
+    int Count() const { return static_cast<int>(::SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0)); }
+    std::string Text(int row, int column)
+    {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT;
+        item.iSubItem = column;
+        item.pszText = reinterpret_cast<char*>(m_remote + sizeof item);
+        item.cchTextMax = kTextChars;
+        char text[kTextChars] = "";
+        if (!::WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr) ||
+            !::WriteProcessMemory(m_process, m_remote + sizeof item, text, sizeof text, nullptr))
+            return std::string();
+        ::SendMessageA(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote));
+        ::ReadProcessMemory(m_process, m_remote + sizeof item, text, sizeof text, nullptr);
+        text[kTextChars - 1] = '\0';
+        return text;
+    }
+    int Find(const std::string& text, int column)
+    {
+        for (int row = 0; row < Count(); ++row)
+            if (Text(row, column) == text) return row;
+        return -1;
+    }
+    void Select(int row)
+    {
+        LVITEMA item{};
+        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr);
+        ::SendMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote));
+    }
+
+private:
+    static constexpr size_t kBytes = 4096;
+    static constexpr int kTextChars = 256;
+    HWND m_list;
+    HANDLE m_process = nullptr;
+    BYTE* m_remote = nullptr;
+};
+
+// The profile tab, then its list page's Add. Control ids repeat from page to page (the link page
+// has a static of the Add button's id), so the button is taken from the list's own page once the
+// tab switch has shown it, never from whichever page was still showing.
+inline bool AddProfileFromList(HWND main)
+{
+    ClickTab(main, kTabProfile);
+    HWND list = WaitControl(main, kProfileList);
+    HWND add = list ? ::GetDlgItem(::GetParent(list), kProfileAdd) : nullptr;
+    if (!add) return false;
+    ::PostMessageA(add, BM_CLICK, 0, 0);
+    return true;
+}
+
+// The survey tab, its scan finished, the named network chosen and Connect pressed.
+inline bool ConnectFromSurvey(HWND main, const std::string& ssid)
+{
+    ClickTab(main, kTabSiteSurvey);
+    HWND list = WaitControl(main, kSurveyList);
+    if (!list) return false;
+    RemoteList rows(list);
+    int row = -1;
+    testing_support::PumpUntil([&] { return (row = rows.Find(ssid, kSsidColumn)) >= 0; }, kTimeoutMs);
+    if (row < 0) return false;
+    rows.Select(row);
+    return Press(main, kSurveyConnect);
+}
+
+}  // namespace wizard_driver
