@@ -107,6 +107,7 @@ void SimWorld::ResetDriverState()
     WpsProfile = {};
     Wps.Stop();
     WpsSentProfile = {};
+    WpsWithGroup = false;
     WifiDirectFlag = 0;
     WifiDirectStatus.clear();
     WifiDirectDeviceName = "Quixen-PC";

@@ -93,6 +93,9 @@ public:
     // The exchange started by QXWL_SetWPSMode and the credential the program offers as registrar.
     WpsRegistrar Wps;
     WPS_PROFILE WpsSentProfile = {};
+    // The WPS exchange last asked for is a Wi-Fi Direct peer's (from its negotiation on), not
+    // an access point's: its channel is the group's.
+    bool WpsWithGroup = false;
     ULONG WifiDirectFlag = 0;
     EXTAP_CONFIG ExtAp = {};
     // The library's own handle of the program's Wi-Fi Direct status event (QXWL_InitWifiDirect).
@@ -138,3 +141,6 @@ std::string SsidText(const NDIS_802_11_SSID& ssid);
 // Hands a WPS mode to the Wi-Fi Direct negotiation in progress; false when none is, and the
 // station's own WPS exchange takes it.
 bool WifiDirectTakesWpsMode(sim::SimWorld& w, const WPS_MODE& mode);
+// The group's channel while the WPS exchange last asked for is a Wi-Fi Direct peer's; 0 when it
+// is the station's own with an access point.
+UCHAR WifiDirectWpsChannel(const sim::SimWorld& w);

@@ -153,6 +153,7 @@ void Connect(SimWorld& w, const WIFIDIRECT_WPSE_PROFILE& config)
     // A group owner keeps its group; otherwise the higher intent owns it, a tie goes to the peer.
     w.WifiDirectOwner = peer.Role != 1 && ours > peer.Intent;
     w.WifiDirectNegotiating = static_cast<LONG>(found - w.Model.Peers.begin());
+    w.WpsWithGroup = true;
     std::vector<BYTE> b = Block(WIFIDIRECTEVENT_STATUS_GO_NEGO_DONE);
     b[kWdNegoConfigFlagOffset] = w.WifiDirectOwner ? 1 : 0;
     PutValue(b, kWdNegoWpsModeOffset, config.WpsMethod);
@@ -188,6 +189,7 @@ void FinishWps(SimWorld& w)
     w.QueueWifiDirectStatus(std::move(b));
     w.WifiDirectGroupPeer = w.WifiDirectNegotiating;
     w.WifiDirectNegotiating = -1;
+    w.WpsWithGroup = true;
     w.QueueWifiDirectStatus(GroupBlock(w));
     // The driver's word that the connection made it: the progress display may finish early.
     w.QueueWifiDirectStatus(Block(WIFIDIRECTEVENT_PROGRESS_SUCCESS));
@@ -262,10 +264,19 @@ LONG WINAPI QXWL_SetWifiDirectWpseConfig(WIFIDIRECT_WPSE_PROFILE* config)
 
 bool WifiDirectTakesWpsMode(SimWorld& w, const WPS_MODE& mode)
 {
-    w.WpsMode = mode;
+    // The stored WPS mode (QXWL_WriteWPSProfile) stays as the program wrote it.
     if (w.WifiDirectNegotiating < 0 || static_cast<size_t>(w.WifiDirectNegotiating) >= w.Model.Peers.size()) return false;
+    // Only a mode naming the negotiated group belongs to it: a station run started meanwhile
+    // (empty SSID for push button, an access point's SSID for PIN) goes to the access points.
+    const SimPeer& peer = w.Model.Peers[static_cast<size_t>(w.WifiDirectNegotiating)];
+    if (SsidText(mode.WpsSSID) != GroupSsid(w, peer)) return false;
     FinishWps(w);
     return true;
+}
+
+UCHAR WifiDirectWpsChannel(const SimWorld& w)
+{
+    return w.WpsWithGroup ? kGroupChannel : 0;
 }
 
 LONG WINAPI QXWL_ReadWifiDirectControl(BYTE* control)

@@ -53,6 +53,16 @@ inline HWND WaitVisible(HWND main, int id, DWORD timeoutMs = kTimeoutMs)
     return found;
 }
 
+// The start-up reconnects the active profile (the default one a first start stores) four
+// seconds after the hidden dialog's set-up, before the main window shows; that connect would
+// replace a Wi-Fi Direct group link made sooner, which no user is quick enough to make. Call
+// once the main window is visible.
+inline void WaitStartUpReconnect()
+{
+    constexpr DWORD kStartUpReconnectMs = 4500;
+    PumpFor(kStartUpReconnectMs);
+}
+
 // A user's press of a button (or tick of a box) of the other process.
 inline void Press(HWND control)
 {

@@ -22,6 +22,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), info.dwProcessId, kTimeoutMs);
     if (!main) return 2;
     PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs);
+    WaitStartUpReconnect();
     HWND tab = ::GetDlgItem(main, kTabWiFiDirect);
     ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
