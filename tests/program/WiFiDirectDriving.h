@@ -25,13 +25,17 @@ constexpr int kInfoGroup = 1472, kInfoClose = 1488;
 
 struct ControlSearch {
     int id;
+    RECT area;  // the main window's rectangle: the classic dialogs below it reuse ids and are not seen
     HWND found;
 };
 
 inline BOOL CALLBACK FindVisible(HWND child, LPARAM lParam)
 {
     auto* search = reinterpret_cast<ControlSearch*>(lParam);
-    if (::GetDlgCtrlID(child) == search->id && ::IsWindowVisible(child) && ::IsWindowVisible(::GetParent(child))) {
+    RECT rc{}, common{};
+    ::GetWindowRect(child, &rc);
+    if (::GetDlgCtrlID(child) == search->id && ::IsWindowVisible(child) && ::IsWindowVisible(::GetParent(child)) &&
+        ::IntersectRect(&common, &rc, &search->area)) {
         search->found = child;
         return FALSE;
     }
@@ -41,7 +45,8 @@ inline BOOL CALLBACK FindVisible(HWND child, LPARAM lParam)
 // The visible control of that id on a visible page of the window, or null.
 inline HWND Visible(HWND main, int id)
 {
-    ControlSearch search{id, nullptr};
+    ControlSearch search{id, {}, nullptr};
+    ::GetWindowRect(main, &search.area);
     ::EnumChildWindows(main, FindVisible, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
