@@ -685,6 +685,19 @@ void CKelvoPageUIDlg::ShowWiFiDirectTab()
     SelectTab(m_tabWiFiDirect);
 }
 
+void CKelvoPageUIDlg::ShowWiFiDirectPage(CDialog* page)
+{
+    SetTabStripBitmap(SkinStrip(kStripWiFiDirect));
+    if (m_pPageTab) m_pPageTab->ShowPage(page);
+    if (m_hWnd) Invalidate(TRUE);
+}
+
+void CKelvoPageUIDlg::EnableStationTabs(BOOL bEnable)
+{
+    for (CFingerStatic* tab : {&m_tabLinkInfo, &m_tabSiteSurvey, &m_tabProfile, &m_tabAdapter})
+        if (tab->m_hWnd) tab->EnableWindow(bEnable);
+}
+
 void CKelvoPageUIDlg::IsCurrentUserAdmin()
 {
     SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;

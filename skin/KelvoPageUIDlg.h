@@ -113,6 +113,10 @@ public:
     void ShowProfileTab();
     void ShowAdapterTab();
     void ShowWiFiDirectTab();
+    // A page of the Wi-Fi Direct road under the Wi-Fi Direct strip; the back stack is kept.
+    void ShowWiFiDirectPage(CDialog* page);
+    // The link information, site survey, profile and adapter tabs.
+    void EnableStationTabs(BOOL bEnable);
 
     // Enables or disables the controls that change the adapter's configuration; a page created
     // later takes the state when its window is made.

@@ -11,7 +11,7 @@
 #include <cstring>
 
 namespace {
-volatile LONG g_p2pRequestAnswer = P2P_REQUEST_GO_ON;
+volatile LONG g_p2pRequestAnswer = P2P_REQUEST_DONE;
 
 // Capability-map bits that mean the error's configuration methods were understood.
 constexpr ULONG kWpsCapabilityKnownBits = (1u << 29) | (1u << 30) | (1u << 31);
@@ -137,7 +137,16 @@ int CAdvancedWiFiDirect::OnTimer(UINT_PTR nIDEvent)
 
 int CAdvancedWiFiDirect::RouteTimer(UINT_PTR nIDEvent)
 {
-    CBCBBasicForm* const chain[] = {this, m_pProfile, m_pSetting, m_pProgressMsg, m_pMediaSharing};
+    CBCBBasicForm* const chain[] = {this,
+                                    m_pProfile,
+                                    m_pSetting,
+                                    m_pProgressMsg,
+                                    m_pMediaSharing,
+                                    m_pSetting ? m_pSetting->m_pDeviceName : nullptr,
+                                    m_pSetting ? m_pSetting->m_pWPS : nullptr,
+                                    m_pSetting ? m_pSetting->m_pAdvanced : nullptr,
+                                    m_pSetting ? m_pSetting->m_pSaveProfile : nullptr,
+                                    m_pSetting ? m_pSetting->m_pAutonomousGO : nullptr};
     return RouteFormTimer(chain, static_cast<int>(std::size(chain)), nIDEvent);
 }
 
@@ -365,9 +374,30 @@ void CAdvancedWiFiDirect::ShowMyInfo()
     m_strMyDeviceName = CString(reinterpret_cast<const char*>(MyDeviceData.chDeviceName), static_cast<int>(length));
 }
 
+namespace {
+HWND g_hP2PRequestWindow = nullptr;
+UINT g_nP2PRequestMessage = 0;
+}  // namespace
+
+void SetP2PRequestWindow(HWND window, UINT message)
+{
+    g_hP2PRequestWindow = window;
+    g_nP2PRequestMessage = message;
+}
+
 void SetP2PRequestAnswer(LONG answer)
 {
     ::InterlockedExchange(&g_p2pRequestAnswer, answer);
+    // Posted, not sent: the answer is taken up once the caller's own handling is done, and a
+    // window that is gone by then simply never sees it.
+    if (g_hP2PRequestWindow && ::IsWindow(g_hP2PRequestWindow))
+        ::PostMessageA(g_hP2PRequestWindow, g_nP2PRequestMessage, static_cast<WPARAM>(answer), 0);
+}
+
+void CAdvancedWiFiDirect::ShowProgressMsg(IWiFiDirectProgressView* view)
+{
+    if (!m_pProgressMsg) m_pProgressMsg = new CProgressMsg;
+    m_pProgressMsg->SetCallback(view);
 }
 
 LONG GetP2PRequestAnswer()

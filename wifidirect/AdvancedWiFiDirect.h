@@ -74,6 +74,8 @@ public:
     void BtnWPSConnectClick();
     void DisplayPin();
     void StartWiFiDirectProgress(bool start, DWORD durationMs);
+    // Attaches the progress display to the view that shows it.
+    void ShowProgressMsg(IWiFiDirectProgressView* view);
     void RunQxSwapToControlICS(bool on);
     void GetAndSetMyIP();
     // Timer handlers.
@@ -99,11 +101,12 @@ public:
     alignas(ULONG) BYTE m_WiFiDirectStatus[kWiFiDirectStatusBytes] = {};
     BOOL m_bEnableWiFiDirect = FALSE;
     int m_nDefaultIntentIndex = 0;
-    int m_nReserved1 = 0;
+    int m_nIntentIndex = 0;  // the intent index the last applied connection set (0: none)
     CString m_strVenderSSID;
     CString m_strMyDeviceName;
     CString m_strMyMacAddress;
     CString m_strReserved1;
+    CString m_strShowPin;  // the registrar PIN on show, "PIN >> nnnnnnnn", or empty
     ULONG m_ulMyRule = 2;
     CString m_strMykey;
     WIFIDIRECT_DEVICE_ENTRY MyDeviceData = {};
@@ -156,3 +159,5 @@ private:
 // The answer to a pending connection request (shared with the engine's worker).
 void SetP2PRequestAnswer(LONG answer);
 LONG GetP2PRequestAnswer();
+// The window told of each new answer (message, answer as WPARAM) while a request waits; null: none.
+void SetP2PRequestWindow(HWND window, UINT message);

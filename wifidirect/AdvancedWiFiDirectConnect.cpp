@@ -143,7 +143,7 @@ void CAdvancedWiFiDirect::InitializeVariablesAndStatus(BOOL)
     m_vecTopology.clear();
     std::memset(&m_SeleteDeviceEntry, 0, sizeof m_SeleteDeviceEntry);
     m_nDefaultIntentIndex = 0;
-    m_nReserved1 = 0;
+    m_nIntentIndex = 0;
     m_strVenderSSID.Empty();
     m_strMyDeviceName.Empty();
     m_strMykey.Empty();

@@ -1,8 +1,10 @@
-// Wi-Fi Direct: the connect-method page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Wi-Fi Direct: how WPS runs with a peer (push button, a PIN this device shows, or a PIN the
+// user enters), for a connection the user starts and for a peer's request.
 #pragma once
 #include "framework/Afx.h"
 #include "res/ApWdPagesResource.h"
+
+class CKelvoPageWlanP2PDlg;
 
 class CKelvoPageP2PConnectMethod : public CDialog {
     DECLARE_DYNCREATE(CKelvoPageP2PConnectMethod)
@@ -10,8 +12,32 @@ public:
     enum { IDD = IDD_KELVO_P2P_CONNECT_METHOD };
     CKelvoPageP2PConnectMethod() : CDialog(IDD) {}
 
+    ULONG m_nShowPin = 0;   // the PIN this device shows; new for each page creation
+    ULONG m_nEnterPin = 0;  // the PIN taken from the field
+    CString m_strPeerName;
+    int m_nMethod = 0;  // 0 push button, 1 PIN shown here, 2 PIN entered by the user
+    int m_bIncoming = 0;
+
+    // Next: false while the page stays.
+    bool OnLeavePage();
+    void OnCancelPage();
+
 protected:
-    // A page never ends on Enter or Esc.
+    BOOL OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override {}
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnPushButton();
+    void OnPinShown();
+    void OnPinEntered();
+    void OnNext() { OnLeavePage(); }
+    void OnBack();
+    DECLARE_MESSAGE_MAP()
 };
+
+// Shows the PIN with eight digits, leading zeros kept.
+CString PinText(ULONG pin);
+// The main window's Wi-Fi Direct page, or null.
+CKelvoPageWlanP2PDlg* WiFiDirectMainPage();
+// Returns to the page at the bottom of the back stack (emptied) under the Wi-Fi Direct strip.
+void ReturnToFirstWiFiDirectPage();

@@ -1,5 +1,4 @@
-// Wi-Fi Direct: the second connect-method page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Wi-Fi Direct: the settings wizard's choice of the WPS method, handed to its WPS page.
 #pragma once
 #include "framework/Afx.h"
 #include "res/ApWdPagesResource.h"
@@ -10,8 +9,21 @@ public:
     enum { IDD = IDD_KELVO_P2P_CONNECT_METHOD };
     CKelvoPageP2PConnectMethodII() : CDialog(IDD) {}
 
+    int m_nMethod = 0;
+    ULONG m_nShowPin = 0;
+
+    // Next: false while the page stays.
+    bool OnNextPage();
+    void OnCancelPage();
+
 protected:
-    // A page never ends on Enter or Esc.
+    BOOL OnInitDialog() override;
     void OnOK() override {}
     void OnCancel() override {}
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnPushButton();
+    void OnPinShown();
+    void OnPinEntered();
+    void OnNext() { OnNextPage(); }
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,13 +1,623 @@
 #include "wifidirect/KelvoPageWlanP2PDlg.h"
+#include "base/DebugLog.h"
+#include "base/LanguageTable.h"
+#include "contract/StationContract.h"
+#include "core/ProductMessageBox.h"
+#include "core/QXWLLIB.h"
 #include "core/hidedlg/HideDlg.h"
+#include "skin/KelvoPageSiteSurveyDlg.h"
+#include "skin/KelvoPageUIDlg.h"
+#include "skin/MainWindowMessages.h"
+#include "ui/DialogTab.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
+#include "wifidirect/KelvoPageP2PConnectMethod.h"
+#include "wifidirect/KelvoPageP2PConnectMethodII.h"
+#include "wifidirect/KelvoPageP2PLinkStatus.h"
+#include "wifidirect/KelvoPageP2PMoreInfo.h"
+#include "wifidirect/KelvoPageWlanP2PSettingNameDlg.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 IMPLEMENT_DYNCREATE(CKelvoPageWlanP2PDlg, CDialog)
+
+namespace {
+BOOL g_bP2PRequestPending = FALSE;
+constexpr int kColumns = 5;
+constexpr double kDefaultShares[kColumns] = {0.2, 0.16, 0.25, 0.14, 0.3};
+constexpr COLORREF kConnectedRowColor = 0xF7F5EA;
+constexpr UINT kButtons[] = {IDC_WLANP2P_GROUP_OWNER, IDC_WLANP2P_CLIENT, IDC_WLANP2P_MORE_INFO, IDC_WLANP2P_SCAN,
+                             IDC_WLANP2P_CONNECT};
+
+CString AddressText(const UCHAR* mac)
+{
+    CString text;
+    text.Format("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+    return text;
+}
+
+CString NameText(const WIFIDIRECT_DEVICE_ENTRY& d)
+{
+    const size_t length = strnlen(reinterpret_cast<const char*>(d.chDeviceName),
+                                  std::min<size_t>(d.ulDeviceNameLength, sizeof d.chDeviceName));
+    return CString(reinterpret_cast<const char*>(d.chDeviceName), static_cast<int>(length));
+}
+
+P2P_DEVICE_ROW MakeRow(const WIFIDIRECT_DEVICE_ENTRY& d, const CString& group)
+{
+    P2P_DEVICE_ROW row;
+    row.nPrimaryDeviceType = d.nPrimaryDeviceType;
+    row.nRule = d.nRule;
+    row.bConnectToMe = d.bConnectToMe;
+    row.strGroupAddress = group;
+    row.strGroup = group;
+    row.strName = NameText(d);
+    row.strAddress = AddressText(d.MacAddr);
+    return row;
+}
+
+void SetText(CWnd* page, UINT id, const CString& text, LPCSTR fallback)
+{
+    if (page->GetDlgItem(static_cast<int>(id))) page->SetDlgItemText(static_cast<int>(id), text.IsEmpty() ? CString(fallback) : text);
+}
+
+CKelvoPageUIDlg* MainWindow()
+{
+    return CKelvoPageUIDlg::GetLive();
+}
+
+const CString& Text(const CString& text, LPCSTR fallback)
+{
+    static CString holder;
+    if (!text.IsEmpty()) return text;
+    holder = fallback;
+    return holder;
+}
+}  // namespace
+
+bool P2P_DEVICE_ROW::operator==(const P2P_DEVICE_ROW& o) const
+{
+    return std::memcmp(&nPrimaryDeviceType, &o.nPrimaryDeviceType, sizeof nPrimaryDeviceType) == 0 && nRule == o.nRule &&
+           bConnectToMe == o.bConnectToMe && strGroupAddress == o.strGroupAddress && strName == o.strName &&
+           strAddress == o.strAddress;
+}
+
+std::vector<P2P_DEVICE_ROW> BuildDeviceRows(const CAdvancedWiFiDirect& engine)
+{
+    std::vector<P2P_DEVICE_ROW> rows;
+    for (const auto& item : engine.m_vecTopology) {
+        const CString own = AddressText(item.Device.MacAddr);
+        rows.push_back(MakeRow(item.Device, own));
+        for (const auto& member : item.vecSubDeviceList) rows.push_back(MakeRow(member, own));
+    }
+    return rows;
+}
+
+BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CDialog)
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+    ON_BN_CLICKED(IDC_WLANP2P_ENABLE, OnEnableWiFiDirect)
+    ON_BN_CLICKED(IDC_WLANP2P_GROUP_OWNER, OnRoleGroupOwner)
+    ON_BN_CLICKED(IDC_WLANP2P_CLIENT, OnRoleClient)
+    ON_BN_CLICKED(IDC_WLANP2P_SCAN, OnScan)
+    ON_BN_CLICKED(IDC_WLANP2P_CONNECT, OnConnect)
+    ON_BN_CLICKED(IDC_WLANP2P_WPS, OnWps)
+    ON_BN_CLICKED(IDC_WLANP2P_MORE_INFO, OnMoreInfo)
+    ON_NOTIFY(NM_RCLICK, IDC_WLANP2P_DEVICE_LIST, OnListRightClick)
+    ON_COMMAND(ID_WLANP2P_DISCONNECT, OnDisconnectCommand)
+    ON_MESSAGE(MSG_QUICKLIST_GET_ITEM_DATA, OnGetItemData)
+    ON_MESSAGE(MSG_P2P_DEVICE_LIST, OnDeviceList)
+    ON_MESSAGE(MSG_P2P_EVENT, OnP2PEvent)
+    ON_MESSAGE(MSG_P2P_SETTING_DONE, OnSettingDone)
+    ON_MESSAGE(MSG_P2P_REQUEST_ANSWER, OnRequestAnswer)
+END_MESSAGE_MAP()
+
+CKelvoPageWlanP2PDlg::CKelvoPageWlanP2PDlg() : CDialog(IDD)
+{
+    ::SetP2PRequestAnswer(P2P_REQUEST_DONE);
+    g_bP2PRequestPending = FALSE;
+}
+
+CKelvoPageWlanP2PDlg::~CKelvoPageWlanP2PDlg()
+{
+    if (CAdvancedWiFiDirect* engine = Engine())
+        if (engine->m_pRequestArgument == this) engine->SetCallback(nullptr, nullptr);
+}
+
+CAdvancedWiFiDirect* CKelvoPageWlanP2PDlg::Engine() const
+{
+    return G_pHideDlg ? G_pHideDlg->m_pWiFiDirect : nullptr;
+}
+
+BOOL CKelvoPageWlanP2PDlg::IsRequestPending()
+{
+    return g_bP2PRequestPending;
+}
+
+void CKelvoPageWlanP2PDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_WLANP2P_DEVICE_LIST, m_list);
+}
 
 BOOL CKelvoPageWlanP2PDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     // The page is created when first shown, after the engine: the engine learns its window here.
-    if (G_pHideDlg && G_pHideDlg->m_pWiFiDirect) G_pHideDlg->m_pWiFiDirect->SetHwnd(m_hWnd);
+    if (CAdvancedWiFiDirect* engine = Engine()) engine->SetHwnd(m_hWnd);
+    const CLanguageTable& t = G_LangTable;
+    SetText(this, IDC_WLANP2P_STATUS_LABEL, t.IDS_AP_LAB_STATUS, "Status");
+    SetText(this, IDC_WLANP2P_ROLE_LABEL, t.IDS_WIFI_DIRECT_ROLE, "Role");
+    SetText(this, IDC_WLANP2P_ENABLE, t.IDS_WIFI_DIRECT_ENABLE_WLAN_P2P, "Enable Wi-Fi Direct");
+    SetText(this, IDC_WLANP2P_GROUP_OWNER, t.IDS_WIFI_DIRECT_GROUP_OWNER, "Group Owner");
+    SetText(this, IDC_WLANP2P_CLIENT, t.IDS_WIFI_DIRECT_CLIENT, "Client");
+    SetText(this, IDC_WLANP2P_SETTING_TITLE, t.IDS_WIFI_DIRECT_WLAN_P2P_SETTING, "Wi-Fi Direct Settings");
+    SetText(this, IDC_WLANP2P_STATUS_TITLE, t.IDS_WIFI_DIRECT_WLAN_PWP_STATUS, "Wi-Fi Direct Status");
+    SetText(this, IDC_WLANP2P_DEVICE_LIST_TITLE, t.IDS_WIFI_DIRECT_WLAN_P2P_DEVICE_LIST, "Wi-Fi Direct Devices");
+    SetText(this, IDC_WLANP2P_STATE_TEXT, t.IDS_WIFI_DIRECT_NO_ASSOCIATED, "Not connected");
+    if (CWnd* wps = GetDlgItem(IDC_WLANP2P_WPS)) wps->ShowWindow(SW_HIDE);
+
+    m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    double shares[kColumns];
+    std::copy(std::begin(kDefaultShares), std::end(kDefaultShares), shares);
+    if (!t.IDS_LIST_WLANP2P_DEVICE.IsEmpty()) {
+        double read[kColumns] = {};
+        if (std::sscanf(t.IDS_LIST_WLANP2P_DEVICE.GetString(), "%lf,%lf,%lf,%lf,%lf", &read[0], &read[1], &read[2], &read[3],
+                        &read[4]) == kColumns)
+            std::copy(std::begin(read), std::end(read), shares);
+    }
+    CRect rc;
+    m_list.GetClientRect(&rc);
+    const CString headers[kColumns] = {Text(t.IDS_WIFI_DIRECT_DEVICE_TYPE, "Device Type"), Text(t.IDS_WIFI_DIRECT_GROUP, "Group"),
+                                       Text(t.IDS_WIFI_DIRECT_DEVICE_NAME_II, "Device Name"), Text(t.IDS_WIFI_DIRECT_ROLE, "Role"),
+                                       Text(t.IDS_WIFI_DIRECT_DEVICE_ADDRESS, "Device Address")};
+    for (int i = 0; i < kColumns; ++i)
+        m_list.InsertColumn(i, headers[i], LVCFMT_LEFT, static_cast<int>(rc.Width() * shares[i]));
+
+    EnableControls(FALSE);
+    m_nSelRole = m_nRole = 1;
+    CheckRadioButton(IDC_WLANP2P_GROUP_OWNER, IDC_WLANP2P_CLIENT, IDC_WLANP2P_GROUP_OWNER);
     return TRUE;
+}
+
+void CKelvoPageWlanP2PDlg::OnDestroy()
+{
+    KillTimer(TIMER_P2P_STATUS);
+    // A request still waiting ends with the page: nothing may answer into a page that is gone.
+    if (g_bP2PRequestPending) {
+        g_bP2PRequestPending = FALSE;
+        ::SetP2PRequestWindow(nullptr, 0);
+        ::SetP2PRequestAnswer(P2P_REQUEST_DONE);
+    }
+    CDialog::OnDestroy();
+}
+
+void CKelvoPageWlanP2PDlg::EnableControls(BOOL bOn)
+{
+    for (UINT id : kButtons)
+        if (CWnd* w = GetDlgItem(static_cast<int>(id))) w->EnableWindow(bOn);
+}
+
+void CKelvoPageWlanP2PDlg::OnEnableWiFiDirect()
+{
+    const BOOL on = IsDlgButtonChecked(IDC_WLANP2P_ENABLE) == BST_CHECKED;
+    if (on == static_cast<BOOL>(m_bPageReady)) return;
+    m_bPageReady = m_bEngineReady = on;
+    EnableControls(on);
+    CAdvancedWiFiDirect* engine = Engine();
+    CKelvoPageUIDlg* main = MainWindow();
+    if (on) {
+        CheckRadioButton(IDC_WLANP2P_GROUP_OWNER, IDC_WLANP2P_CLIENT, IDC_WLANP2P_GROUP_OWNER);
+        m_nSelRole = 1;
+        if (engine) {
+            engine->SetCallback(&CKelvoPageWlanP2PDlg::OnIncomingRequest, this);
+            if (engine->m_pSetting) m_strDeviceName = engine->m_pSetting->m_pDeviceName->m_strDeviceName;
+        }
+        if (m_strDeviceName.IsEmpty() && engine) m_strDeviceName = engine->m_strMyDeviceName;
+        BYTE record[68] = {};
+        QXWLAPI.QXWL_ReadWiFiDirectDefaultWPAPSK(record);
+        ULONG length = 0;
+        std::memcpy(&length, record + 64, sizeof length);
+        m_strKey = CString(reinterpret_cast<const char*>(record), static_cast<int>(strnlen(reinterpret_cast<const char*>(record),
+                                                                                          std::min<ULONG>(length, 64))));
+        if (m_strKey.IsEmpty()) m_strKey = kDefaultKey;
+        m_bSaveProfile = FALSE;
+        if (main && main->m_pPageTab && main->m_pPageWlanP2PSettingNameDlg) {
+            main->m_pPageTab->PushPageHistory(this);
+            main->ShowWiFiDirectPage(main->m_pPageWlanP2PSettingNameDlg);
+        } else {
+            SetWiFiDirectState(TRUE);
+        }
+    } else {
+        if (engine) {
+            engine->SetCallback(nullptr, nullptr);
+            engine->OnDisconnect();
+        }
+        SetTimer(TIMER_P2P_STATUS, kOffDelayMs, nullptr);
+        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) sw->EnableWindow(FALSE);
+        if (CWnd* wps = GetDlgItem(IDC_WLANP2P_WPS)) wps->ShowWindow(SW_HIDE);
+    }
+    if (main) main->EnableStationTabs(!m_bPageReady);
+}
+
+void CKelvoPageWlanP2PDlg::OnRoleGroupOwner()
+{
+    if (m_bPageReady == 1) m_nSelRole = 1;
+}
+
+void CKelvoPageWlanP2PDlg::OnRoleClient()
+{
+    if (m_bPageReady == 1) m_nSelRole = 2;
+}
+
+void CKelvoPageWlanP2PDlg::OnScan()
+{
+    if (CWnd* scan = GetDlgItem(IDC_WLANP2P_SCAN)) scan->EnableWindow(FALSE);
+    m_bListReady = 0;
+    if (CAdvancedWiFiDirect* engine = Engine()) engine->OnScan();
+    RefreshList();
+}
+
+void CKelvoPageWlanP2PDlg::OnWps()
+{
+    CAdvancedWiFiDirect* engine = Engine();
+    if (!engine) return;
+    engine->BtnWPSConnectClick();
+    if (CKelvoPageUIDlg* main = MainWindow(); main && main->m_pPageTab) {
+        main->m_pPageTab->PushPageHistory(this);
+        main->ShowWiFiDirectPage(main->m_pPageP2PConnectMethodII);
+    }
+}
+
+void CKelvoPageWlanP2PDlg::OnMoreInfo()
+{
+    CKelvoPageP2PMoreInfo dialog(this);
+    dialog.DoModal();
+}
+
+void CKelvoPageWlanP2PDlg::OnListRightClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    if (pResult) *pResult = 0;
+    const auto* item = reinterpret_cast<const NMITEMACTIVATE*>(pNMHDR);
+    const int row = item ? item->iItem : -1;
+    if (!m_bListReady || row < 0 || row >= static_cast<int>(m_vecShowRows.size()) || m_vecShowRows[row].bConnectToMe != 1) return;
+    HMENU menu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_WLANP2P_DEVICE_MENU));
+    if (!menu) menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_WLANP2P_DEVICE_MENU));
+    if (!menu) {
+        DebugLog(1, "[QxUI] CKelvoPageWlanP2PDlg: the device menu cannot be loaded\n");
+        return;
+    }
+    POINT cursor = {};
+    ::GetCursorPos(&cursor);
+    ::TrackPopupMenu(::GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+    ::DestroyMenu(menu);
+}
+
+void CKelvoPageWlanP2PDlg::OnDisconnectCommand()
+{
+    if (CAdvancedWiFiDirect* engine = Engine()) engine->OnDisconnect();
+}
+
+void CKelvoPageWlanP2PDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == TIMER_P2P_STATUS) {
+        SetWiFiDirectState(FALSE);
+        KillTimer(TIMER_P2P_STATUS);
+        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) sw->EnableWindow(TRUE);
+        return;
+    }
+    CAdvancedWiFiDirect* engine = Engine();
+    const int taken = engine ? engine->RouteTimer(nIDEvent) : -1;
+    if (taken == -1) {
+        CDialog::OnTimer(nIDEvent);
+        return;
+    }
+    if (nIDEvent == TIMER_WIFIDIRECT_ONESHOT) {
+        if (CWnd* scan = GetDlgItem(IDC_WLANP2P_SCAN)) scan->EnableWindow(TRUE);
+        if (m_bListReady == 0) {
+            m_bListReady = 1;
+            m_vecShowRows.clear();
+            RefreshList();
+        }
+    } else if (nIDEvent == TIMER_WIFIDIRECT_CONNECT_STATUS) {
+        SetDlgItemText(IDC_WLANP2P_STATE_TEXT, engine->m_strLinkStatusText);
+        ShowP2PPanel(engine->m_bP2PPanelShown);
+    }
+}
+
+void CKelvoPageWlanP2PDlg::RefreshList()
+{
+    ++m_nRowPaints;
+    if (!m_list.m_hWnd) return;
+    m_list.SetItemCountEx(static_cast<int>(m_vecShowRows.size()), LVSICF_NOSCROLL);
+    m_list.Invalidate(FALSE);
+}
+
+LRESULT CKelvoPageWlanP2PDlg::OnGetItemData(WPARAM, LPARAM lParam)
+{
+    auto* cell = reinterpret_cast<CQuickList::CListItemData*>(lParam);
+    if (!cell) return 0;
+    const int row = cell->GetItem(), column = cell->GetSubItem();
+    cell->m_crSelectedBack = ::GetSysColor(COLOR_HIGHLIGHT);
+    if (!m_bListReady) {
+        if (column == 2) cell->m_strText = Text(G_LangTable.IDS_VAL_SEARCHING, "Searching...");
+        return 0;
+    }
+    if (row < 0 || row >= static_cast<int>(m_vecShowRows.size())) return 0;
+    const P2P_DEVICE_ROW& r = m_vecShowRows[row];
+    if (r.bConnectToMe == 1) cell->m_crBack = kConnectedRowColor;
+    switch (column) {
+    case 0:
+        cell->m_strText = "PC";
+        cell->m_strToolTip = G_LangTable.IDS_WIFI_DIRECT_DEVICE_TYPE;
+        break;
+    case 1: cell->m_strText = r.strGroup; break;
+    case 2: cell->m_strText = r.strName; break;
+    case 3:
+        cell->m_strText = r.nRule == 1   ? Text(G_LangTable.IDS_WIFI_DIRECT_GO, "Group Owner")
+                          : r.nRule == 2 ? Text(G_LangTable.IDS_WIFI_DIRECT_CLIENT, "Client")
+                          : r.nRule == 3 ? Text(G_LangTable.IDS_WIFI_DIRECT_CLIENT_IN_GROUP, "Client in group")
+                                         : Text(G_LangTable.IDS_UNKNOWN, "Unknown");
+        break;
+    case 4: cell->m_strText = r.strAddress; break;
+    default: break;
+    }
+    return 0;
+}
+
+LRESULT CKelvoPageWlanP2PDlg::OnDeviceList(WPARAM wParam, LPARAM)
+{
+    auto* engine = reinterpret_cast<CAdvancedWiFiDirect*>(wParam);
+    if (!engine) engine = Engine();
+    if (!engine) return 0;
+    const BYTE event = engine->m_WiFiDirectStatus[0];
+    if (event != WIFIDIRECTEVENT_STATUS_UPDATE_DISCOVERY && event != WIFIDIRECTEVENT_STATUS_GROUP_UPDATE) return 0;
+    m_vecNewRows = BuildDeviceRows(*engine);
+    if (m_bListReady && m_vecNewRows == m_vecShowRows) return 0;
+    m_vecShowRows = m_vecNewRows;
+    m_bListReady = 1;
+    ResolveGroups();
+    RefreshList();
+    if (m_vecShowRows.empty()) {
+        m_bListReady = 0;
+        m_vecShowRows.emplace_back();
+        RefreshList();
+    }
+    return 0;
+}
+
+void CKelvoPageWlanP2PDlg::ResolveGroups()
+{
+    CKelvoPageUIDlg* main = MainWindow();
+    CKelvoPageSiteSurveyDlg* survey = main ? main->m_pPageSiteSurveyDlg : nullptr;
+    if (survey) survey->RefreshSurveyList();
+    CString ownSsid;
+    bool ownRead = false;
+    for (P2P_DEVICE_ROW& row : m_vecShowRows) {
+        CString group = "---";
+        bool found = false;
+        if (survey)
+            for (const SURVEY_LIST_ENTRY& entry : survey->m_Entries)
+                if (AddressText(entry.Bssid) == row.strGroupAddress) {
+                    group = entry.strSsid;
+                    found = true;
+                    break;
+                }
+        if (!found && m_nRole == 1 && row.bConnectToMe == 1) {
+            if (!ownRead) {
+                WLAN_STATUS status = {};
+                QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 1, 0, 0, 0});
+                ownSsid = CString(reinterpret_cast<const char*>(status.Ssid.Ssid),
+                                  static_cast<int>(std::min<ULONG>(status.Ssid.SsidLength, sizeof status.Ssid.Ssid)));
+                ownRead = true;
+            }
+            group = ownSsid;
+        }
+        row.strGroup = group;
+    }
+}
+
+void CKelvoPageWlanP2PDlg::ShowRole(ULONG role)
+{
+    if (role == 1) {
+        CheckRadioButton(IDC_WLANP2P_GROUP_OWNER, IDC_WLANP2P_CLIENT, IDC_WLANP2P_GROUP_OWNER);
+        ShowP2PPanel(TRUE);
+    } else if (role == 2) {
+        CheckRadioButton(IDC_WLANP2P_GROUP_OWNER, IDC_WLANP2P_CLIENT, IDC_WLANP2P_CLIENT);
+        ShowP2PPanel(FALSE);
+    }
+}
+
+LRESULT CKelvoPageWlanP2PDlg::OnP2PEvent(WPARAM wParam, LPARAM)
+{
+    auto* engine = reinterpret_cast<CAdvancedWiFiDirect*>(wParam);
+    if (!engine) return 0;
+    switch (engine->m_WiFiDirectStatus[0]) {
+    case WIFIDIRECTEVENT_STATUS_UPDATE_DISCOVERY:
+    case WIFIDIRECTEVENT_STATUS_GROUP_UPDATE: SendMessage(MSG_P2P_DEVICE_LIST, wParam, 0); break;
+    case WIFIDIRECTEVENT_STATUS_WPS_DONE:
+        m_nRole = static_cast<int>(engine->m_ulMyRule);
+        if (engine->m_ulMyRule != m_nShownRole) {
+            m_nShownRole = engine->m_ulMyRule;
+            ShowRole(m_nShownRole);
+        }
+        break;
+    case WIFIDIRECTEVENT_ERROR_CODE:
+        if (CKelvoPageUIDlg* main = MainWindow(); main && main->m_pPageP2PLinkStatus)
+            main->m_pPageP2PLinkStatus->ShowFailure();
+        break;
+    default: break;
+    }
+    return 0;
+}
+
+void CKelvoPageWlanP2PDlg::ShowP2PPanel(BOOL bShow)
+{
+    CWnd* wps = GetDlgItem(IDC_WLANP2P_WPS);
+    if (!wps) return;
+    const BOOL wasVisible = wps->IsWindowVisible();
+    const BOOL show = m_nRole == 1 && bShow == 1;
+    wps->ShowWindow(show ? SW_SHOW : SW_HIDE);
+    if (wasVisible && !show)
+        if (CKelvoPageUIDlg* main = MainWindow(); main && main->m_hWnd) main->Invalidate(TRUE);
+}
+
+bool CKelvoPageWlanP2PDlg::FindDeviceByAddress(const CString& address)
+{
+    CAdvancedWiFiDirect* engine = Engine();
+    if (!engine) return false;
+    std::memset(&engine->m_SeleteDeviceEntry, 0, sizeof engine->m_SeleteDeviceEntry);
+    for (const auto& item : engine->m_vecTopology) {
+        if (AddressText(item.Device.MacAddr) == address) {
+            engine->m_SeleteDeviceEntry = item.Device;
+            return true;
+        }
+        for (const auto& member : item.vecSubDeviceList)
+            if (AddressText(member.MacAddr) == address) {
+                ShowProductMessageBox(Text(G_LangTable.IDS_WIFI_DIRECT_OTHER_GROUP_CLIENT,
+                                           "The device is a client of another group."));
+                return false;
+            }
+    }
+    return false;
+}
+
+void CKelvoPageWlanP2PDlg::OnConnect()
+{
+    const int row = m_list.m_hWnd ? m_list.GetNextItem(-1, LVNI_SELECTED) : -1;
+    if (!m_bListReady || row < 0 || row >= static_cast<int>(m_vecShowRows.size())) {
+        ShowProductMessageBox(Text(G_LangTable.IDS_NOSELECTEDITEM, "Please select a device."));
+        return;
+    }
+    const P2P_DEVICE_ROW& r = m_vecShowRows[row];
+    if (r.bConnectToMe == 1) {
+        CString text;
+        text.Format("%s [%s].", Text(G_LangTable.IDS_WIFI_DIRECT_ALREADY_CONNECT, "Already connected to").GetString(),
+                    r.strName.GetString());
+        ShowProductMessageBox(text);
+        return;
+    }
+    if (!FindDeviceByAddress(r.strAddress)) return;
+    CKelvoPageUIDlg* main = MainWindow();
+    CKelvoPageP2PConnectMethod* method = main ? main->m_pPageP2PConnectMethod : nullptr;
+    m_bIncoming = 0;
+    if (!method || !main->m_pPageTab) return;
+    method->m_bIncoming = 0;
+    method->m_strPeerName = NameText(Engine()->m_SeleteDeviceEntry);
+    main->m_pPageTab->PushPageHistory(this);
+    main->ShowWiFiDirectPage(method);
+}
+
+void CKelvoPageWlanP2PDlg::SetWiFiDirectState(BOOL bOn)
+{
+    CAdvancedWiFiDirect* engine = Engine();
+    if (!engine) return;
+    const LONG mode = QXWLAPI.QXWL_QueryOPMode();
+    if (bOn == 1) {
+        if (mode != 0 && G_pHideDlg) G_pHideDlg->OnTraySwitchSTAMode();
+        engine->EnableWiFiDirect();
+        // The switch-on always asks the wizard for the name first; once the wizard took it (and
+        // closed), Wi-Fi Direct goes on with that name, without asking again.
+        const CWiFiDirectSetting* wizard = engine->m_pSetting;
+        if (!engine->m_bEnableWiFiDirect && wizard && wizard->m_nAction == ACTION_ENABLE && !wizard->Visible)
+            engine->EnableOrDisableWiFiDirect(1, 1, 0, 1);
+    } else {
+        engine->DisableWiFiDirect();
+        if (G_pHideDlg && QXWLAPI.QXWL_QueryOPMode() != 0) G_pHideDlg->OnTraySwitchSTAMode();
+    }
+}
+
+void CKelvoPageWlanP2PDlg::SetP2PRequestAnswer(LONG answer)
+{
+    ::SetP2PRequestAnswer(answer);
+}
+
+void CKelvoPageWlanP2PDlg::OnIncomingRequest(void* argument)
+{
+    auto* page = static_cast<CKelvoPageWlanP2PDlg*>(argument);
+    if (!page || !page->m_hWnd) return;
+    CAdvancedWiFiDirect* engine = page->Engine();
+    CKelvoPageUIDlg* main = MainWindow();
+    CKelvoPageP2PConnectMethod* method = main ? main->m_pPageP2PConnectMethod : nullptr;
+    if (!engine || !engine->m_pSetting || !method) return;
+    // The engine opens the wizard for a peer's request before it calls back.
+    page->m_bIncoming = engine->m_pSetting->m_nAction == ACTION_GET_CONNECT_REQUEST;
+    method->m_bIncoming = page->m_bIncoming;
+    if (g_bP2PRequestPending) return;
+    if (page->m_bIncoming) {
+        const ULONG capability = engine->m_pSetting->m_pWPS->m_WpsCapability;
+        if (capability & 0x40000000) method->m_nMethod = 2;
+        if (capability & 0x80000000) method->m_nMethod = 1;
+        if (capability & 0x20000000) method->m_nMethod = 0;
+        method->m_strPeerName = NameText(engine->m_SeleteDeviceEntry);
+        // The answer comes back as a message: no loop of our own may hold the program's exit.
+        g_bP2PRequestPending = TRUE;
+        ::SetP2PRequestWindow(page->m_hWnd, MSG_P2P_REQUEST_ANSWER);
+        ::SetP2PRequestAnswer(P2P_REQUEST_WAITING);
+        if (main->m_pPageTab) {
+            main->m_pPageTab->ResetPageHistory();
+            main->m_pPageTab->PushPageHistory(page);
+        }
+        main->ShowWiFiDirectPage(method);
+        return;
+    }
+    page->ContinueRequest();
+}
+
+LRESULT CKelvoPageWlanP2PDlg::OnRequestAnswer(WPARAM wParam, LPARAM)
+{
+    if (!g_bP2PRequestPending) return 0;
+    const LONG answer = static_cast<LONG>(wParam);
+    if (answer == P2P_REQUEST_WAITING || answer != ::GetP2PRequestAnswer()) return 0;  // an older answer
+    g_bP2PRequestPending = FALSE;
+    ::SetP2PRequestWindow(nullptr, 0);
+    if (answer == P2P_REQUEST_CANCEL) return 0;
+    ::SetP2PRequestAnswer(P2P_REQUEST_DONE);
+    ContinueRequest();
+    CAdvancedWiFiDirect* engine = Engine();
+    // The engine started no display for a request answered later: it starts here.
+    if (engine && engine->m_bDeviceNameReady == 1) engine->StartWiFiDirectProgress(true, CAdvancedWiFiDirect::kConnectProgressMs);
+    return 0;
+}
+
+void CKelvoPageWlanP2PDlg::ContinueRequest()
+{
+    CAdvancedWiFiDirect* engine = Engine();
+    CKelvoPageUIDlg* main = MainWindow();
+    if (!engine || !engine->m_pSetting || !main) return;
+    CWiFiDirectSetting& wizard = *engine->m_pSetting;
+    CKelvoPageP2PConnectMethod* method = main->m_pPageP2PConnectMethod;
+    if (main->m_pPageP2PLinkStatus) engine->ShowProgressMsg(main->m_pPageP2PLinkStatus);
+    CWiFiDirectSettingWPS& wps = *wizard.m_pWPS;
+    const int chosen = method ? method->m_nMethod : 0;
+    CString pin;
+    if (chosen == 1) {
+        wps.rBtnPIN_RegSpecClick();
+        pin.Format("%08lu", method->m_nShowPin);
+    } else if (chosen == 2) {
+        wps.rBtnPIN_UserSpecClick();
+        pin.Format("%08lu", method->m_nEnterPin);
+    } else {
+        wps.rBtnPBCClick();
+    }
+    if (chosen != 0) wps.m_strTempPinCode = pin;
+    // The channel and the group key the user gave go with the connection.
+    if (!m_strChannel.IsEmpty()) wizard.m_pSaveProfile->m_strOperatingChannel = m_strChannel;
+    WIFIDIRECT_WPSE_PROFILE& record = wizard.m_data_WIFIDIRECT_WPSE_Profile;
+    std::memset(record.Key, 0, sizeof record.Key);
+    record.KeyLength = static_cast<ULONG>(std::min<int>(m_strKey.GetLength(), sizeof record.Key));
+    std::memcpy(record.Key, m_strKey.GetString(), record.KeyLength);
+    wizard.BtnWiFiDirectNextClick();
+    if (!wizard.Visible) return;  // applied straight from the WPS page
+    if (wizard.m_pCurrentPage != wizard.m_pAdvanced) {
+        wizard.m_pSaveProfile->m_bSaveChecked = m_bSaveProfile;
+        wizard.BtnWiFiDirectNextClick();
+        return;
+    }
+    if (m_nSelRole == 1) wizard.m_pAdvanced->m_strIntentText = "14";
+    else if (m_nSelRole == 2) wizard.m_pAdvanced->m_strIntentText = "1";
+    wizard.BtnWiFiDirectNextClick();
+    wizard.m_pSaveProfile->m_bSaveChecked = m_bSaveProfile;
+    wizard.BtnWiFiDirectNextClick();
 }

@@ -1,23 +1,105 @@
-// The Wi-Fi Direct page of the main window. What the hidden main dialog and the main window use
-// of it is here; its forms and buttons come with the page's own work.
+// The Wi-Fi Direct page of the main window: the switch, the role, scanning, the device list,
+// connecting and disconnecting, and the answer to a peer's connection request. It is the host
+// window of the engine's forms.
 #pragma once
 #include "framework/Afx.h"
 #include "res/ApWdPagesResource.h"
+#include "contract/WiFiDirectRecords.h"
+#include "ui/CQuickList.h"
+
+#include <vector>
+
+class CAdvancedWiFiDirect;
+
+constexpr UINT MSG_P2P_DEVICE_LIST = WM_USER + 129;
+constexpr UINT MSG_P2P_SETTING_DONE = WM_USER + 131;
+// The answer to a waiting connection request arrived (WPARAM: the answer).
+constexpr UINT MSG_P2P_REQUEST_ANSWER = WM_USER + 132;
+constexpr UINT_PTR TIMER_P2P_STATUS = 2100;
+
+// One row of the device list.
+struct P2P_DEVICE_ROW {
+    WIFIDIRECT_DEVICE_TYPE nPrimaryDeviceType = {};
+    ULONG nRule = 0;
+    ULONG bConnectToMe = 0;
+    CString strGroupAddress;  // the group owner's address; the group column's text is strGroup
+    CString strGroup;
+    CString strName;
+    CString strAddress;
+    bool operator==(const P2P_DEVICE_ROW& o) const;
+};
+
+// The device rows of a topology: each item, then its members (group = the item's address).
+std::vector<P2P_DEVICE_ROW> BuildDeviceRows(const CAdvancedWiFiDirect& engine);
 
 class CKelvoPageWlanP2PDlg : public CDialog {
     DECLARE_DYNCREATE(CKelvoPageWlanP2PDlg)
 public:
     enum { IDD = IDD_KELVO_WLAN_P2P };
     static constexpr UINT kConfigControlId = IDC_WLANP2P_ENABLE;  // disabled while the system's service owns the adapter
-    CKelvoPageWlanP2PDlg() : CDialog(IDD) {}
+    static constexpr UINT kOffDelayMs = 3000;
+    static constexpr char kDefaultKey[] = "58203917";
+    CKelvoPageWlanP2PDlg();
+    ~CKelvoPageWlanP2PDlg() override;
 
-    int m_bConnecting = 0;  // 1 while a Wi-Fi Direct connection is being made
-    // Both 1 once the page can take the engine's status events.
+    CString m_strKey;
+    CString m_strDeviceName;
+    BOOL m_bSaveProfile = FALSE;
+    std::vector<P2P_DEVICE_ROW> m_vecShowRows, m_vecNewRows;
+    // m_bPageReady: Wi-Fi Direct was switched on from this page; m_bEngineReady goes with it.
+    // The main window hands the engine's events on only while both are 1.
     int m_bPageReady = 0;
     int m_bEngineReady = 0;
+    int m_nSelRole = 1;  // the role chosen on the radios: 1 group owner, 2 client
+    int m_nRole = 1;     // the role the engine last reported
+    int m_bListReady = 0;
+    int m_bIncoming = 0;
+    int m_nChannelIndex = 0;  // the preferred channel's list index (the channel page)
+    CString m_strChannel;     // and its channel number, which the connection uses
+    int m_bConnecting = 0;    // 1 while a Wi-Fi Direct connection is being made
+    int m_nRowPaints = 0;     // list refreshes so far
+
+    // The answer to a waiting request (-1 cancel, 0 go on).
+    void SetP2PRequestAnswer(LONG answer);
+    void ShowP2PPanel(BOOL bShow);
+    // The engine's request callback; the argument is the page.
+    static void OnIncomingRequest(void* page);
+    void SetWiFiDirectState(BOOL bOn);
+    // Looks the row's address up in the topology; sets the engine's selected device.
+    bool FindDeviceByAddress(const CString& address);
+    void OnConnect();
+    void OnEnableWiFiDirect();
+    CAdvancedWiFiDirect* Engine() const;
+    static BOOL IsRequestPending();
 
 protected:
     BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override {}
     void OnCancel() override {}
+    void OnDestroy();
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnRoleGroupOwner();
+    void OnRoleClient();
+    void OnScan();
+    void OnWps();
+    void OnMoreInfo();
+    void OnListRightClick(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnDisconnectCommand();
+    LRESULT OnGetItemData(WPARAM, LPARAM lParam);
+    LRESULT OnDeviceList(WPARAM wParam, LPARAM);
+    LRESULT OnP2PEvent(WPARAM wParam, LPARAM);
+    LRESULT OnSettingDone(WPARAM, LPARAM) { return 0; }
+    LRESULT OnRequestAnswer(WPARAM wParam, LPARAM);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void EnableControls(BOOL bOn);
+    void RefreshList();
+    void ResolveGroups();
+    void ContinueRequest();
+    void ShowRole(ULONG role);
+
+    CQuickList m_list;
+    ULONG m_nShownRole = 0;
 };

@@ -1,17 +1,17 @@
-// Wi-Fi Direct settings: the pre-shared key page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Wi-Fi Direct settings: the group's pre-shared key.
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "wifidirect/KelvoPageWlanP2PSettingPage.h"
 
-class CKelvoPageWlanP2PSecurityPskDlg : public CDialog {
+class CKelvoPageWlanP2PSecurityPskDlg : public CKelvoPageWlanP2PSettingPage {
     DECLARE_DYNCREATE(CKelvoPageWlanP2PSecurityPskDlg)
 public:
-    enum { IDD = IDD_KELVO_SECURITY_PSK };
-    CKelvoPageWlanP2PSecurityPskDlg() : CDialog(IDD) {}
+    static constexpr int kMinKey = 8, kMaxKey = 64;
+    bool OnBtnNext() override;
+    CString m_strKey;
+    int m_nSelection = 0;
 
 protected:
-    // A page never ends on Enter or Esc.
-    void OnOK() override {}
-    void OnCancel() override {}
+    BOOL OnInitDialog() override;
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    DECLARE_MESSAGE_MAP()
 };

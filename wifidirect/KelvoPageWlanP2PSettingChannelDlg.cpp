@@ -1,3 +1,81 @@
 #include "wifidirect/KelvoPageWlanP2PSettingChannelDlg.h"
+#include "base/LanguageTable.h"
+#include "core/ProductMessageBox.h"
+#include "core/hidedlg/HideDlg.h"
+#include "skin/KelvoPageUIDlg.h"
+#include "ui/DialogTab.h"
+#include "wifidirect/AdvancedWiFiDirect.h"
+#include "wifidirect/KelvoPageP2PConnectMethod.h"
+#include "wifidirect/KelvoPageP2PLinkStatus.h"
+#include "wifidirect/KelvoPageWlanP2PDlg.h"
 
 IMPLEMENT_DYNCREATE(CKelvoPageWlanP2PSettingChannelDlg, CDialog)
+
+namespace {
+CAdvancedWiFiDirect* Engine()
+{
+    return G_pHideDlg ? G_pHideDlg->m_pWiFiDirect : nullptr;
+}
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PSettingChannelDlg, CKelvoPageWlanP2PSettingPage)
+    ON_WM_SHOWWINDOW()
+END_MESSAGE_MAP()
+
+BOOL CKelvoPageWlanP2PSettingChannelDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    SetUpRow(G_LangTable.IDS_WIFI_DIRECT_CONNECT_SETTING, "Connection Settings", G_LangTable.IDS_WIFI_DIRECT_PREFERRED_CHANNEL,
+             "Preferred Channel", false, 32);
+    return TRUE;
+}
+
+void CKelvoPageWlanP2PSettingChannelDlg::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CDialog::OnShowWindow(bShow, nStatus);
+    CAdvancedWiFiDirect* engine = Engine();
+    auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_WIZPSK_CIPHER));
+    if (!bShow || !combo) return;
+    CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage();
+    CString current;
+    current.Format("%d", (page ? page->m_nChannelIndex : 0) + 1);
+    m_channels.clear();
+    m_nSelection = -1;
+    if (engine && engine->m_pSetting) engine->m_pSetting->FillChannelList(current, m_channels, m_nSelection, false);
+    combo->ResetContent();
+    for (const CString& c : m_channels) combo->AddString(c);
+    combo->SetCurSel(m_nSelection);
+}
+
+bool CKelvoPageWlanP2PSettingChannelDlg::OnBtnNext()
+{
+    auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_WIZPSK_CIPHER));
+    const int selection = combo ? combo->GetCurSel() : -1;
+    if (selection < 0 || selection >= static_cast<int>(m_channels.size())) {
+        ShowProductMessageBox(kChannelError);
+        return false;
+    }
+    m_nSelection = selection;
+    CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage();
+    if (page) {
+        page->m_nChannelIndex = selection;
+        page->m_strChannel = m_channels[selection];
+    }
+    CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
+    if (main && main->m_pPageTab) {
+        main->m_pPageTab->PushPageHistory(this);
+        main->ShowWiFiDirectPage(main->m_pPageP2PLinkStatus);
+    }
+    if (!CKelvoPageWlanP2PDlg::IsRequestPending()) {
+        if (CAdvancedWiFiDirect* engine = Engine()) engine->OnConnectDevice(&CKelvoPageWlanP2PDlg::OnIncomingRequest, page);
+    } else {
+        ::SetP2PRequestAnswer(P2P_REQUEST_GO_ON);
+    }
+    return true;
+}
+
+void CKelvoPageWlanP2PSettingChannelDlg::OnBtnExit()
+{
+    if (CKelvoPageWlanP2PDlg::IsRequestPending()) ::SetP2PRequestAnswer(P2P_REQUEST_CANCEL);
+    FinishToFirstPage(false);
+}

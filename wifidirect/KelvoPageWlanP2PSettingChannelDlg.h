@@ -1,17 +1,21 @@
-// Wi-Fi Direct settings: the channel page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Wi-Fi Direct settings: the preferred channel of a connection; Next starts it or answers the
+// waiting request.
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "wifidirect/KelvoPageWlanP2PSettingPage.h"
 
-class CKelvoPageWlanP2PSettingChannelDlg : public CDialog {
+#include <vector>
+
+class CKelvoPageWlanP2PSettingChannelDlg : public CKelvoPageWlanP2PSettingPage {
     DECLARE_DYNCREATE(CKelvoPageWlanP2PSettingChannelDlg)
 public:
-    enum { IDD = IDD_KELVO_SECURITY_PSK };
-    CKelvoPageWlanP2PSettingChannelDlg() : CDialog(IDD) {}
+    static constexpr char kChannelError[] = "Channel error";
+    bool OnBtnNext() override;
+    void OnBtnExit() override;
+    std::vector<CString> m_channels;
+    int m_nSelection = -1;
 
 protected:
-    // A page never ends on Enter or Esc.
-    void OnOK() override {}
-    void OnCancel() override {}
+    BOOL OnInitDialog() override;
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    DECLARE_MESSAGE_MAP()
 };

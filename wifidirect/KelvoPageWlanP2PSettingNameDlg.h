@@ -1,17 +1,16 @@
-// Wi-Fi Direct settings: the device name page.
-// Until its own behaviour is built it shows its template and changes nothing.
+// Wi-Fi Direct settings: the device name; Next switches Wi-Fi Direct on with it.
 #pragma once
-#include "framework/Afx.h"
-#include "res/StationPagesResource.h"
+#include "wifidirect/KelvoPageWlanP2PSettingPage.h"
 
-class CKelvoPageWlanP2PSettingNameDlg : public CDialog {
+class CKelvoPageWlanP2PSettingNameDlg : public CKelvoPageWlanP2PSettingPage {
     DECLARE_DYNCREATE(CKelvoPageWlanP2PSettingNameDlg)
 public:
-    enum { IDD = IDD_KELVO_SECURITY_PSK };
-    CKelvoPageWlanP2PSettingNameDlg() : CDialog(IDD) {}
+    static constexpr int kMaxName = 32;
+    bool OnBtnNext() override;
+    CString m_strName;
 
 protected:
-    // A page never ends on Enter or Esc.
-    void OnOK() override {}
-    void OnCancel() override {}
+    BOOL OnInitDialog() override;
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    DECLARE_MESSAGE_MAP()
 };

@@ -107,12 +107,15 @@ void SimWorld::ResetDriverState()
     WpsProfile = {};
     Wps.Stop();
     WpsSentProfile = {};
+    WpsWithGroup = false;
     WifiDirectFlag = 0;
     WifiDirectStatus.clear();
     WifiDirectDeviceName = "Quixen-PC";
     WifiDirectNegotiating = -1;
     WifiDirectOwner = false;
     WifiDirectGroupPeer = -1;
+    WifiDirectProfiles.clear();
+    WifiDirectActiveProfile.clear();
     ExtAp = {};
     if (WifiDirectEvent) ::CloseHandle(WifiDirectEvent);
     WifiDirectEvent = nullptr;

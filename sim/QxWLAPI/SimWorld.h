@@ -93,6 +93,9 @@ public:
     // The exchange started by QXWL_SetWPSMode and the credential the program offers as registrar.
     WpsRegistrar Wps;
     WPS_PROFILE WpsSentProfile = {};
+    // The WPS exchange last asked for is a Wi-Fi Direct peer's (from its negotiation on), not
+    // an access point's: its channel is the group's.
+    bool WpsWithGroup = false;
     ULONG WifiDirectFlag = 0;
     EXTAP_CONFIG ExtAp = {};
     // The library's own handle of the program's Wi-Fi Direct status event (QXWL_InitWifiDirect).
@@ -104,6 +107,9 @@ public:
     LONG WifiDirectNegotiating = -1;
     bool WifiDirectOwner = false;
     LONG WifiDirectGroupPeer = -1;
+    // The stored Wi-Fi Direct profiles (whole records, by name) and the active one's name.
+    std::vector<std::vector<BYTE>> WifiDirectProfiles;
+    std::string WifiDirectActiveProfile;
     // Queues a status block and sets the status event, as the driver does.
     void QueueWifiDirectStatus(std::vector<BYTE> block);
     std::map<std::string, std::vector<BYTE>> RegistryValues;
@@ -135,3 +141,6 @@ std::string SsidText(const NDIS_802_11_SSID& ssid);
 // Hands a WPS mode to the Wi-Fi Direct negotiation in progress; false when none is, and the
 // station's own WPS exchange takes it.
 bool WifiDirectTakesWpsMode(sim::SimWorld& w, const WPS_MODE& mode);
+// The group's channel while the WPS exchange last asked for is a Wi-Fi Direct peer's; 0 when it
+// is the station's own with an access point.
+UCHAR WifiDirectWpsChannel(const sim::SimWorld& w);

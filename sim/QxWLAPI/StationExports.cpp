@@ -1063,6 +1063,7 @@ LONG WINAPI QXWL_SetWPSMode(WPS_MODE mode)
     // A Wi-Fi Direct negotiation in progress takes the mode for its own exchange with the peer.
     if (WifiDirectTakesWpsMode(w, mode)) return QXWL_ERROR_SUCCESS;
     w.WpsRunning = false;
+    w.WpsWithGroup = false;
     w.Wps.Start(mode, w.Visible, ::GetTickCount64());
     return QXWL_ERROR_SUCCESS;
 }
@@ -1091,7 +1092,8 @@ LONG WINAPI QXWL_QueryWPSAPChannel(UCHAR* channel)
     SimWorld& w = Enter("QXWL_QueryWPSAPChannel()");
     if (!channel) return QXWL_ERROR_FAILURE;
     auto guard = w.Lock();
-    *channel = w.Wps.HasPeer() ? static_cast<UCHAR>(w.Wps.Peer().Channel) : 0;
+    if (const UCHAR group = WifiDirectWpsChannel(w)) *channel = group;
+    else *channel = w.Wps.HasPeer() ? static_cast<UCHAR>(w.Wps.Peer().Channel) : 0;
     return QXWL_ERROR_SUCCESS;
 }
 

@@ -21,11 +21,6 @@ using namespace sim;
 SIM_STUB(LONG, QXWL_CheckDuplicatedWifiDirectWpseProfileName, (LPCSTR profileName), (profileName), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_CheckDuplicatedWifiDirectWpseSsid, (LPCSTR ssid), (ssid), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_DeleteWifiDirectWpseProfile, (LPCSTR profileName), (profileName), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_ReadWifiDirectWpseProfile, (LPCSTR profileName, WIFIDIRECT_WPSE_PROFILE* profile), (profileName, profile), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_ReadWifiDirectWpseProfileList, (WIFIDIRECT_WPSE_PROFILE* profiles, ULONG* count), (profiles, count), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_WriteActiveWifiDirectWpseProfileName, (LPCSTR profileName), (profileName), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_WriteWifiDirectWpseProfile, (LPCSTR profileName, const WIFIDIRECT_WPSE_PROFILE* profile), (profileName, profile), QXWL_ERROR_SUCCESS)
-SIM_STUB(LONG, QXWL_ConnectWPSProfileWithWifiDirectWpse, (ULONG channel, const WPS_CREDENTIAL* credential), (channel, credential), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_StopWifiDirectGO, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_DisableWifiDirect, (void), (), QXWL_ERROR_SUCCESS)
 SIM_STUB(LONG, QXWL_SetWifiDirectIP, (const UCHAR* ipAddress), (ipAddress), QXWL_ERROR_SUCCESS)
@@ -164,12 +159,6 @@ SIM_BUFFER_STUB(QXWL_ReadWMMMacAddr, (UCHAR* macs, ULONG size), macs)
 #undef SIM_STUB
 #undef SIM_BUFFER_STUB
 
-LONG WINAPI QXWL_ReadActiveWifiDirectWpseProfileName(LPSTR profileName /* 128 */)
-{
-    Enter("QXWL_ReadActiveWifiDirectWpseProfileName()");
-    if (profileName) PutText(profileName, kProfileNameBytes, "");
-    return QXWL_ERROR_SUCCESS;
-}
 
 
 LONG WINAPI QXWL_ReadWiFiDirectGOssid(NDIS_802_11_SSID* ssid)

@@ -153,6 +153,7 @@ void Connect(SimWorld& w, const WIFIDIRECT_WPSE_PROFILE& config)
     // A group owner keeps its group; otherwise the higher intent owns it, a tie goes to the peer.
     w.WifiDirectOwner = peer.Role != 1 && ours > peer.Intent;
     w.WifiDirectNegotiating = static_cast<LONG>(found - w.Model.Peers.begin());
+    w.WpsWithGroup = true;
     std::vector<BYTE> b = Block(WIFIDIRECTEVENT_STATUS_GO_NEGO_DONE);
     b[kWdNegoConfigFlagOffset] = w.WifiDirectOwner ? 1 : 0;
     PutValue(b, kWdNegoWpsModeOffset, config.WpsMethod);
@@ -188,7 +189,10 @@ void FinishWps(SimWorld& w)
     w.QueueWifiDirectStatus(std::move(b));
     w.WifiDirectGroupPeer = w.WifiDirectNegotiating;
     w.WifiDirectNegotiating = -1;
+    w.WpsWithGroup = true;
     w.QueueWifiDirectStatus(GroupBlock(w));
+    // The driver's word that the connection made it: the progress display may finish early.
+    w.QueueWifiDirectStatus(Block(WIFIDIRECTEVENT_PROGRESS_SUCCESS));
 }
 
 std::vector<BYTE> RequestBlock(const SimPeer& p)
@@ -224,6 +228,8 @@ LONG WINAPI QXWL_QueryWifiDirectStatus(BYTE* statusBlock)
     if (!statusBlock || w.WifiDirectStatus.empty()) return QXWL_ERROR_FAILURE;
     std::memcpy(statusBlock, w.WifiDirectStatus.front().data(), kWiFiDirectStatusBytes);
     w.WifiDirectStatus.pop_front();
+    // As the driver does, the event stays set while blocks wait: a burst is never cut short.
+    if (!w.WifiDirectStatus.empty() && w.WifiDirectEvent) ::SetEvent(w.WifiDirectEvent);
     return QXWL_ERROR_SUCCESS;
 }
 
@@ -258,10 +264,19 @@ LONG WINAPI QXWL_SetWifiDirectWpseConfig(WIFIDIRECT_WPSE_PROFILE* config)
 
 bool WifiDirectTakesWpsMode(SimWorld& w, const WPS_MODE& mode)
 {
-    w.WpsMode = mode;
+    // The stored WPS mode (QXWL_WriteWPSProfile) stays as the program wrote it.
     if (w.WifiDirectNegotiating < 0 || static_cast<size_t>(w.WifiDirectNegotiating) >= w.Model.Peers.size()) return false;
+    // Only a mode naming the negotiated group belongs to it: a station run started meanwhile
+    // (empty SSID for push button, an access point's SSID for PIN) goes to the access points.
+    const SimPeer& peer = w.Model.Peers[static_cast<size_t>(w.WifiDirectNegotiating)];
+    if (SsidText(mode.WpsSSID) != GroupSsid(w, peer)) return false;
     FinishWps(w);
     return true;
+}
+
+UCHAR WifiDirectWpsChannel(const SimWorld& w)
+{
+    return w.WpsWithGroup ? kGroupChannel : 0;
 }
 
 LONG WINAPI QXWL_ReadWifiDirectControl(BYTE* control)
@@ -326,4 +341,116 @@ extern "C" __attribute__((dllexport)) BOOL WINAPI SIM_QueueWifiDirectStatus(cons
     auto guard = w.Lock();
     w.QueueWifiDirectStatus(std::vector<BYTE>(block, block + size));
     return TRUE;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Stored Wi-Fi Direct profiles: whole records, keyed by the name they are written under.
+
+namespace {
+std::string ProfileKey(LPCSTR name)
+{
+    return name ? std::string(name, strnlen(name, kProfileNameBytes)) : std::string();
+}
+}  // namespace
+
+LONG WINAPI QXWL_ReadActiveWifiDirectWpseProfileName(LPSTR profileName /* 128 */)
+{
+    SimWorld& w = Enter("QXWL_ReadActiveWifiDirectWpseProfileName()");
+    std::string active;
+    {
+        auto guard = w.Lock();
+        active = w.WifiDirectActiveProfile;
+    }
+    if (profileName) PutText(profileName, kProfileNameBytes, active);  // takes the lock itself
+    return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_WriteActiveWifiDirectWpseProfileName(LPCSTR profileName)
+{
+    SimWorld& w = Enter(Format("QXWL_WriteActiveWifiDirectWpseProfileName(%s)", ProfileKey(profileName).c_str()));
+    auto guard = w.Lock();
+    w.WifiDirectActiveProfile = ProfileKey(profileName);
+    return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_WriteWifiDirectWpseProfile(LPCSTR profileName, const WIFIDIRECT_WPSE_PROFILE* profile)
+{
+    SimWorld& w = Enter(Format("QXWL_WriteWifiDirectWpseProfile(%s)", ProfileKey(profileName).c_str()));
+    if (!profile || ProfileKey(profileName).empty()) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(profile);
+    std::vector<BYTE> record(bytes, bytes + sizeof *profile);
+    for (auto& stored : w.WifiDirectProfiles)
+        if (ProfileKey(reinterpret_cast<const char*>(stored.data())) == ProfileKey(profileName)) {
+            stored = std::move(record);
+            return QXWL_ERROR_SUCCESS;
+        }
+    w.WifiDirectProfiles.push_back(std::move(record));
+    return QXWL_ERROR_SUCCESS;
+}
+
+LONG WINAPI QXWL_ReadWifiDirectWpseProfile(LPCSTR profileName, WIFIDIRECT_WPSE_PROFILE* profile)
+{
+    SimWorld& w = Enter(Format("QXWL_ReadWifiDirectWpseProfile(%s)", ProfileKey(profileName).c_str()));
+    if (!profile) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    for (const auto& stored : w.WifiDirectProfiles)
+        if (ProfileKey(reinterpret_cast<const char*>(stored.data())) == ProfileKey(profileName)) {
+            std::memcpy(profile, stored.data(), sizeof *profile);
+            return QXWL_ERROR_SUCCESS;
+        }
+    std::memset(profile, 0, sizeof *profile);
+    return QXWL_ERROR_FAILURE;
+}
+
+// With no buffer the count; with one, at most *count records.
+LONG WINAPI QXWL_ReadWifiDirectWpseProfileList(WIFIDIRECT_WPSE_PROFILE* profiles, ULONG* count)
+{
+    SimWorld& w = Enter(profiles ? "QXWL_ReadWifiDirectWpseProfileList(buffer)" : "QXWL_ReadWifiDirectWpseProfileList(null)");
+    if (!count) return QXWL_ERROR_FAILURE;
+    auto guard = w.Lock();
+    const ULONG stored = static_cast<ULONG>(w.WifiDirectProfiles.size());
+    if (!profiles) {
+        *count = stored;
+        return QXWL_ERROR_SUCCESS;
+    }
+    const ULONG n = std::min(*count, stored);
+    for (ULONG i = 0; i < n; ++i) std::memcpy(profiles + i, w.WifiDirectProfiles[i].data(), sizeof *profiles);
+    *count = n;
+    return QXWL_ERROR_SUCCESS;
+}
+
+// The group's credential: the station link comes up on the group, whose owner is the peer of
+// the last WPS run (or this device), on the group's channel.
+LONG WINAPI QXWL_ConnectWPSProfileWithWifiDirectWpse(ULONG channel, const WPS_CREDENTIAL* credential)
+{
+    if (!credential) {
+        Enter("QXWL_ConnectWPSProfileWithWifiDirectWpse(null)");
+        return QXWL_ERROR_FAILURE;
+    }
+    SimNetwork group;
+    group.Ssid.assign(reinterpret_cast<const char*>(credential->SSID.Ssid),
+                      std::min<ULONG>(credential->SSID.SsidLength, sizeof credential->SSID.Ssid));
+    std::memcpy(group.Bssid, credential->MacAddr, sizeof group.Bssid);
+    group.Channel = channel ? static_cast<LONG>(channel) : kGroupChannel;
+    group.AuthMode = AUTH_WPA2_PSK;
+    group.Encryption = ENCRY_AES;
+    group.Key.assign(reinterpret_cast<const char*>(credential->Key), std::min<ULONG>(credential->KeyLength, sizeof credential->Key));
+    ConnectRequest request;
+    request.Ssid = group.Ssid;
+    request.AuthMode = group.AuthMode;
+    request.Encryption = group.Encryption;
+    request.PassPhrase = group.Key;
+    SimWorld& w = Enter(Format("QXWL_ConnectWPSProfileWithWifiDirectWpse(%u, %s)", channel, group.Ssid.c_str()));
+    Effects effects;
+    {
+        auto guard = w.Lock();
+        if (w.WifiDirectGroupPeer < 0) return QXWL_ERROR_FAILURE;  // no group to join
+        // The group is in range for as long as it lasts.
+        w.Visible.push_back(group);
+        w.CurrentSetting = request;
+        if (w.AdapterUsable() && w.RadioOn()) w.LinkState.Connect(request, w.Visible, w.Model.Settings, effects);
+    }
+    w.Fire(effects);
+    return QXWL_ERROR_SUCCESS;
 }

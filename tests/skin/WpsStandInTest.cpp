@@ -1,6 +1,7 @@
 // The station stand-in as a WPS access point: the status sequence after the mode is set, the
 // PIN check, push-button overlap, time-out and the credential exchanged.
 #include "tests/station/StationFixture.h"
+#include "contract/WiFiDirectRecords.h"
 
 #include <cstring>
 
@@ -151,6 +152,51 @@ TEST_F(WpsStandInTest, RegistrarRunConfiguresTheAccessPointWithTheOfferedCredent
     p.enumNetworkType = NETWORK_INFRASTRUCTURE;
     lib->QXWL_SetWLANProfile(&p);
     EXPECT_EQ(3u, Status().status);
+}
+
+// One WPS engine, two roads: a station run started while a Wi-Fi Direct negotiation waits goes
+// to the access points, only the mode naming the negotiated group finishes the negotiation, and
+// neither changes the WPS mode the program stored.
+TEST_F(WpsStandInTest, StationRunAndWiFiDirectNegotiationEachTakeOnlyTheirOwnMode)
+{
+    ASSERT_TRUE(sim.Reset("[Peer1]\nName=Camera\nIntent=15\nAccept=Any\n"));
+    WPS_MODE stored = Mode(0x10000000, "Quixen-WPA2", "12345670");
+    stored.Channel = 3;
+    lib->QXWL_WriteWPSProfile(stored, WPS_PROFILE{});
+    auto nextEvent = [&] {
+        std::vector<BYTE> block(kWiFiDirectStatusBytes);
+        return lib->QXWL_QueryWifiDirectStatus(block.data()) == 1 ? int(block[0]) : -1;
+    };
+    auto invite = std::make_unique<WIFIDIRECT_WPSE_PROFILE>();
+    memset(invite.get(), 0, sizeof *invite);
+    invite->ConfigMode = WIFIDIRECT_CONFIG_INVITE;
+    invite->WpsMethod = 0x20000000;
+    invite->ulNumOfDeviceAddr = 1;
+    const UCHAR camera[6] = {0x02, 0x50, 0x32, 0x50, 0x00, 0x01};
+    memcpy(invite->DeviceAddrs[0], camera, sizeof camera);
+    lib->QXWL_SetWifiDirectWpseConfig(invite.get());
+    ASSERT_EQ(int(WIFIDIRECTEVENT_STATUS_GO_NEGO_DONE), nextEvent());
+    UCHAR channel = 0;
+    lib->QXWL_QueryWPSAPChannel(&channel);
+    EXPECT_EQ(6, channel);  // the group's
+
+    EXPECT_EQ(15u, Last(Run(Mode(0x20000000))));
+    EXPECT_EQ(-1, nextEvent());  // the negotiation still waits for its own mode
+    lib->QXWL_QueryWPSAPChannel(&channel);
+    EXPECT_EQ(11, channel);  // the access point's
+
+    lib->QXWL_SetWPSMode(Mode(0x20000000, "DIRECT-QxCamera"));
+    EXPECT_EQ(int(WIFIDIRECTEVENT_STATUS_WPS_DONE), nextEvent());
+    ULONG status = 0;
+    lib->QXWL_QueryWPSStatus(&status);
+    EXPECT_EQ(15u, status & 0x0FFFFFFF);  // no station run started
+    lib->QXWL_QueryWPSAPChannel(&channel);
+    EXPECT_EQ(6, channel);
+    WPS_MODE mode = {};
+    lib->QXWL_ReadWPSProfile(&mode, nullptr);
+    EXPECT_EQ(0x10000000u, mode.WpsMode);
+    EXPECT_EQ(3, mode.Channel);
+    EXPECT_EQ("Quixen-WPA2", std::string(reinterpret_cast<const char*>(mode.WpsSSID.Ssid), mode.WpsSSID.SsidLength));
 }
 
 }  // namespace

@@ -374,11 +374,24 @@ TEST_F(WiFiDirectEngineTest, ConnectRulesRefuseConnectedAndForeignClients)
     EXPECT_EQ(0, engine->m_pSetting->m_nAction);
     EXPECT_FALSE(engine->m_pProgressMsg->Visible);
 
+    // A callback that leaves the wizard unanswered starts no progress display.
     int called = 0;
     engine->m_SeleteDeviceEntry.nRule = 2;
     engine->OnConnectDevice([](void* p) { ++*static_cast<int*>(p); }, &called);
     EXPECT_EQ(ACTION_CONNECT, engine->m_pSetting->m_nAction);
     EXPECT_EQ(1, called);
+    EXPECT_FALSE(engine->m_pProgressMsg->Visible);
+
+    // One that walks the wizard to its end, as the main page does, applies and starts it.
+    engine->OnConnectDevice(
+        [](void* p) {
+            CWiFiDirectSetting& w = *static_cast<CAdvancedWiFiDirect*>(p)->m_pSetting;
+            w.m_pWPS->rBtnPBCClick();
+            for (int i = 0; i < 3 && w.Visible; ++i) w.BtnWiFiDirectNextClick();
+        },
+        engine.get());
+    EXPECT_FALSE(engine->m_pSetting->Visible);
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWifiDirectWpseConfig(3)").size());
     EXPECT_TRUE(engine->m_pProgressMsg->Visible);
 }
 

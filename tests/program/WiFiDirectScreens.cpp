@@ -1,0 +1,56 @@
+// Brings the real program to one of its Wi-Fi Direct pages for a screenshot, then waits:
+//   wd_screens main|method|link
+// (run it through scripts/screenshot; the world gives two peers).
+#include "program/WiFiDirectDriving.h"
+
+#include <cstring>
+
+using namespace wifidirect_driving;
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
+{
+    const std::string target = commandLine ? commandLine : "main";
+    ScopedFile(BinFolder() + "QxSimWorld.ini",
+               "[World]\nOsCode=12\n[Peer1]\nName=Camera\nAddress=02:50:32:50:00:01\nIntent=15\nAccept=PBC\n"
+               "[Peer2]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nAccept=Any\n")
+        .Keep();
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION info = {};
+    std::string command = "\"" + BinFolder() + "KPL4471.exe\"";
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, BinFolder().c_str(), &startup, &info))
+        return 1;
+    HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), info.dwProcessId, kTimeoutMs);
+    if (!main) return 2;
+    PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs);
+    WaitStartUpReconnect();
+    HWND tab = ::GetDlgItem(main, kTabWiFiDirect);
+    ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    Press(WaitVisible(main, kEnable));
+    HWND name = WaitVisible(main, kSettingEdit);
+    ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Desk"));
+    Press(Visible(main, kSettingNext));
+    HWND scan = WaitVisible(main, kScan);
+    PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs);
+    Press(scan);
+    HWND list = WaitVisible(main, kDeviceList);
+    RemoteList rows(list);
+    PumpUntil([&] { return rows.Find("Camera") >= 0 && rows.Find("Printer") >= 0; }, kTimeoutMs);
+    if (target.find("main") == std::string::npos) {
+        rows.Select(rows.Find(target.find("link") != std::string::npos ? "Camera" : "Printer"));
+        Press(Visible(main, kConnect));
+        HWND next = WaitVisible(main, kMethodNext);
+        if (target.find("link") != std::string::npos) {
+            Press(next);
+            HWND channelNext = nullptr;
+            PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs);
+            Press(channelNext);
+            PumpUntil([&] {
+                const std::string text = WindowText(Visible(main, kLinkText));
+                return !text.empty() && text.find('%') == std::string::npos;
+            }, kConnectMs);
+        }
+    }
+    PumpFor(600000);
+    return 0;
+}
