@@ -12,17 +12,15 @@ constexpr DWORD kLogFileLimitBytes = 51200;  // a larger file is emptied when th
 BYTE g_bLogFileOn = 0;
 char g_szLogFilePath[MAX_PATH] = "";
 
-std::mutex g_sinkLock;
+// Held while the sink runs, so that replacing a sink waits for the calls into it to end (a
+// sink's owner may be gone right after the replacement); recursive for a sink that logs.
+std::recursive_mutex g_sinkLock;
 DebugOutputSink g_sink;
 
 void WriteDebugOutput(LPCSTR line)
 {
-    DebugOutputSink sink;
-    {
-        std::lock_guard<std::mutex> guard(g_sinkLock);
-        sink = g_sink;
-    }
-    if (sink) sink(line);
+    std::lock_guard<std::recursive_mutex> guard(g_sinkLock);
+    if (g_sink) g_sink(line);
     else ::OutputDebugStringA(line);
 }
 
@@ -46,7 +44,7 @@ void AppendToLogFile(LPCSTR text)
 
 void SetDebugOutputSink(DebugOutputSink sink)
 {
-    std::lock_guard<std::mutex> guard(g_sinkLock);
+    std::lock_guard<std::recursive_mutex> guard(g_sinkLock);
     g_sink = std::move(sink);
 }
 

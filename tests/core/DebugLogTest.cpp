@@ -3,7 +3,10 @@
 #include "core/QXWLLIB.h"
 #include "support/TestSupport.h"
 
+#include <algorithm>
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -33,6 +36,40 @@ TEST_F(DebugOutput, LevelsPassUpToTheDebugMode)
     DebugLog(0, "zero");
     DebugLog(1, "one");
     EXPECT_EQ((std::vector<std::string>{"zero"}), lines);
+}
+
+// A sink's owner may go away as soon as it has replaced the sink: no other thread may still be
+// inside the old one then.
+TEST_F(DebugOutput, ReplacingTheSinkWaitsForLinesBeingWrittenOnOtherThreads)
+{
+    QXWLAPI.nDebugMode = 3;
+    std::atomic<int> inside{0};
+    std::atomic<bool> entered{false}, stop{false};
+    SetDebugOutputSink([&](LPCSTR) {
+        ++inside;
+        entered = true;
+        ::Sleep(20);
+        --inside;
+    });
+    std::thread writer([&] {
+        while (!stop) DebugLog(1, "[QxUI] from another thread\n");
+    });
+    while (!entered) ::Sleep(1);
+    int stillInside = 0;
+    for (int round = 0; round < 5; ++round) {
+        SetDebugOutputSink(nullptr);
+        stillInside = std::max<int>(stillInside, inside);
+        SetDebugOutputSink([&](LPCSTR) {
+            ++inside;
+            ::Sleep(20);
+            --inside;
+        });
+    }
+    SetDebugOutputSink(nullptr);
+    stillInside = std::max<int>(stillInside, inside);
+    stop = true;
+    writer.join();
+    EXPECT_EQ(0, stillInside);
 }
 
 TEST_F(DebugOutput, NegativeModeSilencesEveryLine)

@@ -254,7 +254,10 @@ TEST_F(Queue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOne)
     ASSERT_EQ(2u, sent.size());
     EXPECT_EQ(0u, sent[0].find("QXWL_SetWLANProfile(Quixen-Corp")) << sent[0];
     EXPECT_EQ(0u, sent[1].find("QXWL_SetWLANProfile(Quixen-Open")) << sent[1];
-    EXPECT_EQ(0, d.aryActionData.GetSize());
+    std::string left;
+    for (int i = 0; i < d.aryActionData.GetSize(); ++i) left += std::to_string(d.aryActionData[i].type) + " ";
+    for (const std::string& line : sim.Journal()) left += "\n" + line;
+    EXPECT_EQ(0, d.aryActionData.GetSize()) << "left in the queue: " << left;
     d.m_pQxUI->m_pPeapSettingDlg = nullptr;
     ::InterlockedExchange(&G_bReConnect, TRUE);
 }
