@@ -71,6 +71,12 @@ std::string DataFolder()
     return std::string(documents) + "\\Kelvo4471_F7284002-4AEB-4653-B388-54344DC694ED\\";
 }
 
+void SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 5000, &result);
+}
+
 HWND FindControl(HWND parent, int id, bool visible)
 {
     ControlSearch search{id, visible, nullptr};

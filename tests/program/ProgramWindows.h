@@ -36,6 +36,9 @@ std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 // A user's click on a control: a press and release of the left button over it.
 void Click(HWND control);
+// Sends a message to the program and waits until it has been handled, so that the next step
+// finds the page it led to; a box the handler opens (a modal loop) ends the wait after a while.
+void SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // A button's click as the dialog's keyboard interface sends it.
 void PressButton(HWND dialog, int id);
 // A user's choice in a drop-down list, by the entry's text or by the value it carries; the

@@ -1,6 +1,7 @@
 // Driving the real program's Wi-Fi Direct pages from another process, as a user would: the
 // visible controls by id, presses, texts and the device list.
 #pragma once
+#include "program/ProgramWindows.h"
 #include "support/TestSupport.h"
 
 #include <commctrl.h>
@@ -71,7 +72,7 @@ inline void WaitStartUpReconnect()
 // A user's press of a button (or tick of a box) of the other process.
 inline void Press(HWND control)
 {
-    ::PostMessageA(control, BM_CLICK, 0, 0);
+    program_windows::SendAndWait(control, BM_CLICK, 0, 0);
 }
 
 inline std::string WindowText(HWND control)
@@ -82,58 +83,8 @@ inline std::string WindowText(HWND control)
     return text;
 }
 
-// The device list of the other process, read through memory in that process.
-class RemoteList {
-public:
-    explicit RemoteList(HWND list) : m_list(list)
-    {
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(list, &pid);
-        m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (m_process) m_remote = static_cast<BYTE*>(::VirtualAllocEx(m_process, nullptr, kBytes, MEM_COMMIT, PAGE_READWRITE));
-    }
-    ~RemoteList()
-    {
-        if (m_remote) ::VirtualFreeEx(m_process, m_remote, 0, MEM_RELEASE);
-        if (m_process) ::CloseHandle(m_process);
-    }
-    int Count() const { return static_cast<int>(::SendMessageA(m_list, LVM_GETITEMCOUNT, 0, 0)); }
-    std::string Text(int row, int column)
-    {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iSubItem = column;
-        item.pszText = reinterpret_cast<char*>(m_remote + sizeof item);
-        item.cchTextMax = kTextChars;
-        char text[kTextChars] = "";
-        if (!::WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr) ||
-            !::WriteProcessMemory(m_process, m_remote + sizeof item, text, sizeof text, nullptr))
-            return std::string();
-        ::SendMessageA(m_list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote));
-        ::ReadProcessMemory(m_process, m_remote + sizeof item, text, sizeof text, nullptr);
-        text[kTextChars - 1] = '\0';
-        return text;
-    }
-    int Find(const std::string& name)
-    {
-        for (int row = 0; row < Count(); ++row)
-            if (Text(row, kNameColumn) == name) return row;
-        return -1;
-    }
-    void Select(int row)
-    {
-        LVITEMA item{};
-        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr);
-        ::SendMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote));
-    }
-
-private:
-    static constexpr size_t kBytes = 4096;
-    static constexpr int kTextChars = 256;
-    HWND m_list;
-    HANDLE m_process = nullptr;
-    BYTE* m_remote = nullptr;
-};
+// The device list of the other process; a peer is found by its name.
+using program_windows::RemoteList;
+constexpr int kSearchedColumns = kNameColumn + 1;
 
 }  // namespace wifidirect_driving

@@ -49,7 +49,7 @@ protected:
     // Connect method, preferred channel, then the link status until the display ends.
     std::string ConnectTo(HWND main, RemoteList& rows, const char* peer, bool pinShown, std::string* pin)
     {
-        const int row = rows.Find(peer);
+        const int row = rows.Find(peer, kSearchedColumns);
         EXPECT_GE(row, 0) << peer;
         rows.Select(row);
         Press(Visible(main, kConnect));
@@ -115,7 +115,7 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     HWND list = WaitVisible(main, kDeviceList);
     ASSERT_TRUE(list);
     RemoteList rows(list);
-    ASSERT_TRUE(PumpUntil([&] { return rows.Find("Camera") >= 0 && rows.Find("Printer") >= 0; }, kTimeoutMs));
+    ASSERT_TRUE(PumpUntil([&] { return rows.Find("Camera", kSearchedColumns) >= 0 && rows.Find("Printer", kSearchedColumns) >= 0; }, kTimeoutMs));
     EXPECT_EQ(2, rows.Count());
 
     // Push button to the camera: progress to the end, then success, and the group by name.
@@ -144,7 +144,7 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     // A PIN connection with the PIN the page shows, after a fresh scan.
     PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs);
     Press(scan);
-    ASSERT_TRUE(PumpUntil([&] { return rows.Find("Printer") >= 0; }, kTimeoutMs));
+    ASSERT_TRUE(PumpUntil([&] { return rows.Find("Printer", kSearchedColumns) >= 0; }, kTimeoutMs));
     from = ReadWholeFile(journal).size();
     std::string pin;
     const std::string pinResult = ConnectTo(main, rows, "Printer", true, &pin);

@@ -35,9 +35,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     Press(scan);
     HWND list = WaitVisible(main, kDeviceList);
     RemoteList rows(list);
-    PumpUntil([&] { return rows.Find("Camera") >= 0 && rows.Find("Printer") >= 0; }, kTimeoutMs);
+    PumpUntil([&] { return rows.Find("Camera", kSearchedColumns) >= 0 && rows.Find("Printer", kSearchedColumns) >= 0; }, kTimeoutMs);
     if (target.find("main") == std::string::npos) {
-        rows.Select(rows.Find(target.find("link") != std::string::npos ? "Camera" : "Printer"));
+        rows.Select(rows.Find(target.find("link") != std::string::npos ? "Camera" : "Printer", kSearchedColumns));
         Press(Visible(main, kConnect));
         HWND next = WaitVisible(main, kMethodNext);
         if (target.find("link") != std::string::npos) {

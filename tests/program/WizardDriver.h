@@ -62,13 +62,7 @@ inline HWND WaitControl(HWND main, int id)
     return found;
 }
 
-// Sends a message and waits until the program has handled it, so that the next step finds the
-// page it led to; a box the handler opens (a modal loop) ends the wait after a while instead.
-inline void SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 5000, &result);
-}
+using program_windows::SendAndWait;
 
 // A click of the button: it reports itself to its page.
 inline bool Press(HWND main, int id)
