@@ -16,10 +16,12 @@ constexpr DWORD kConnectMs = 60000;  // a connection's display runs up to 50 sec
 constexpr int kTabWiFiDirect = 1672;
 // Main page.
 constexpr int kEnable = 1419, kScan = 1444, kConnect = 1445, kMoreInfo = 1443, kDeviceList = 1442, kDisconnect = 32894;
+constexpr int kStateText = 1456;
 constexpr int kNameColumn = 2;
 // Setting pages (name, channel) and the connect-method and link-status pages.
 constexpr int kSettingEdit = 1513, kSettingNext = 1502;
-constexpr int kMethodNext = 1464, kMethodPinShown = 1461, kMethodPin = 1463;
+constexpr int kMethodNext = 1464, kMethodPushButton = 1460, kMethodPinShown = 1461, kMethodPinEntered = 1462, kMethodPin = 1463;
+constexpr int kMethodPeer = 1469, kMethodBack = 1497, kMethodCancel = 1498;
 constexpr int kLinkText = 1492, kLinkExit = 1500;
 // More-information dialog.
 constexpr int kInfoGroup = 1472, kInfoClose = 1488;

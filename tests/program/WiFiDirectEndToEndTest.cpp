@@ -1,7 +1,8 @@
 // The real program's Wi-Fi Direct tab as a user meets it, on a world with two peers: switched
 // on through the name page, a scan lists both, a push-button connection to one runs its
 // progress to the end and the more-information dialog names the group, Disconnect ends it, a
-// PIN connection uses the PIN the page shows.
+// PIN connection uses the PIN the page shows. A peer that asks to connect is answered from the
+// prompt, or turned away with Cancel.
 #include <gtest/gtest.h>
 #include "support/FakeNotificationArea.h"
 #include "support/TestSupport.h"
@@ -24,16 +25,26 @@ std::string SuccessText()
     return text.empty() ? "Connected successfully" : text;  // the page's own text, a full stop may follow
 }
 
+// A text of the language file's Wi-Fi Direct section.
+std::string WiFiDirectText(const char* key)
+{
+    char text[256] = "";
+    ::GetPrivateProfileStringA("StringForWifiDirect", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
+    return text;
+}
+
 class WiFiDirectEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ForgetProfileStore();
         ::DeleteFileA(journal.c_str());
-        ScopedFile(worldFile, "[World]\nOsCode=12\nJournal=" + journal +
-                                  "\n[Peer1]\nName=Camera\nAddress=02:50:32:50:00:01\nIntent=15\nAccept=PBC\n"
-                                  "[Peer2]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nAccept=Any\n")
-            .Keep();
+        UseWorld("[Peer1]\nName=Camera\nAddress=02:50:32:50:00:01\nIntent=15\nAccept=PBC\n"
+                 "[Peer2]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nAccept=Any\n");
+    }
+    void UseWorld(const std::string& peers)
+    {
+        ScopedFile(worldFile, "[World]\nOsCode=12\nJournal=" + journal + "\n" + peers).Keep();
     }
     void TearDown() override
     {
@@ -63,6 +74,11 @@ protected:
             *pin = WindowText(::GetDlgItem(page, kMethodPin));
         }
         Press(next);
+        return ChannelThenLinkText(main);
+    }
+    // The preferred-channel page's Next, then the link-status page's text once its display ends.
+    std::string ChannelThenLinkText(HWND main)
+    {
         HWND channelNext = nullptr;
         PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs);
         EXPECT_TRUE(channelNext);
@@ -76,6 +92,40 @@ protected:
         return text;
     }
 
+    // The program up, on its Wi-Fi Direct tab, switched on through the name page.
+    HWND StartAndSwitchOn(ChildProcess& program)
+    {
+        HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
+        EXPECT_TRUE(main);
+        if (!main || !PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs)) return nullptr;
+        // The start-up's reconnect of the default profile would replace a group link made sooner,
+        // which no user is quick enough to make.
+        WaitJournal("QXWL_SetWLANProfile(Default", 0, 10000);
+        HWND tab = ::GetDlgItem(main, kTabWiFiDirect);
+        ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+
+        // Switching on asks for the device name first; after it Wi-Fi Direct is on.
+        HWND enable = WaitVisible(main, kEnable);
+        EXPECT_TRUE(enable);
+        if (!enable) return nullptr;
+        Press(enable);
+        HWND name = WaitVisible(main, kSettingEdit);
+        EXPECT_TRUE(name);
+        if (!name) return nullptr;
+        ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E2E-Desk"));
+        Press(Visible(main, kSettingNext));
+        EXPECT_TRUE(WaitJournal("QXWL_SetWifiDirectWpseConfig(1)"));
+        EXPECT_TRUE(JournalHas("QXWL_WriteWiFiDirectDeviceName"));
+        return main;
+    }
+    // The connect-method page once it prompts for a peer's request, or null.
+    HWND WaitForPrompt(HWND main)
+    {
+        HWND next = WaitVisible(main, kMethodNext);
+        return next ? ::GetParent(next) : nullptr;
+    }
+
     std::string worldFile = BinFolder() + "QxSimWorld.ini";
     std::string journal = BinFolder() + "WiFiDirectJournal.txt";
 };
@@ -84,28 +134,9 @@ protected:
 TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
 {
     FakeNotificationArea tray;
-    std::string command = "\"" + BinFolder() + "KPL4471.exe\"";
-    ChildProcess program(command, BinFolder());
-    HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
+    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    HWND main = StartAndSwitchOn(program);
     ASSERT_TRUE(main);
-    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs));
-    // The start-up's reconnect of the default profile would replace a group link made sooner,
-    // which no user is quick enough to make.
-    WaitJournal("QXWL_SetWLANProfile(Default", 0, 10000);
-    HWND tab = ::GetDlgItem(main, kTabWiFiDirect);
-    ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-
-    // Switching on asks for the device name first; after it Wi-Fi Direct is on.
-    HWND enable = WaitVisible(main, kEnable);
-    ASSERT_TRUE(enable);
-    Press(enable);
-    HWND name = WaitVisible(main, kSettingEdit);
-    ASSERT_TRUE(name);
-    ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E2E-Desk"));
-    Press(Visible(main, kSettingNext));
-    ASSERT_TRUE(WaitJournal("QXWL_SetWifiDirectWpseConfig(1)"));
-    EXPECT_TRUE(JournalHas("QXWL_WriteWiFiDirectDeviceName"));
 
     // Scan lists both peers.
     HWND scan = WaitVisible(main, kScan);
@@ -153,5 +184,83 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     EXPECT_EQ(0u, pinResult.rfind(SuccessText(), 0)) << pinResult;
     EXPECT_TRUE(JournalHas("QXWL_SetWPSMode(0x80000000", from));
     Press(Visible(main, kLinkExit));
+    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
+}
+
+// A peer that asks to connect once Wi-Fi Direct is on: the request reaches the program through
+// the driver's status blocks, the program prompts with the connect-method page in its incoming
+// form, and the user's answer leads to the connection.
+namespace {
+class WiFiDirectIncomingEndToEnd : public WiFiDirectEndToEnd {
+protected:
+    void SetUp() override
+    {
+        WiFiDirectEndToEnd::SetUp();
+        UseWorld("[Peer1]\nName=Laptop\nAddress=02:50:32:50:00:09\nIntent=0\nAccept=Any\nInvites=1\n");
+    }
+    // The prompt as a request shows it: push button preselected (the peer offers it), the other
+    // methods not to be chosen, no way back to an own connection, the peer named.
+    void ExpectIncomingForm(HWND prompt)
+    {
+        EXPECT_EQ("[Laptop]", WindowText(::GetDlgItem(prompt, kMethodPeer)));
+        EXPECT_EQ(BST_CHECKED, ::SendMessageA(::GetDlgItem(prompt, kMethodPushButton), BM_GETCHECK, 0, 0));
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(prompt, kMethodPushButton)));
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(prompt, kMethodPinShown)));
+        EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(prompt, kMethodPinEntered)));
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(prompt, kMethodBack)));
+    }
+};
+}  // namespace
+
+TEST_F(WiFiDirectIncomingEndToEnd, RequestAnsweredByPushButtonConnects)
+{
+    FakeNotificationArea tray;
+    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    HWND main = StartAndSwitchOn(program);
+    ASSERT_TRUE(main);
+    const size_t asked = ReadWholeFile(journal).size();
+    HWND prompt = WaitForPrompt(main);
+    ASSERT_TRUE(prompt) << ReadWholeFile(journal);
+    ExpectIncomingForm(prompt);
+    // Nothing goes to the peer before the user answers.
+    EXPECT_FALSE(JournalHas("QXWL_SetWifiDirectWpseConfig(3)", asked));
+
+    Press(::GetDlgItem(prompt, kMethodNext));
+    const std::string result = ChannelThenLinkText(main);
+    EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result << "\n" << ReadWholeFile(journal).substr(asked);
+    EXPECT_TRUE(JournalHas("QXWL_SetWifiDirectWpseConfig(3)", asked));
+    EXPECT_TRUE(JournalHas("QXWL_SetWPSMode(0x20000000", asked));
+    EXPECT_TRUE(JournalHas("QXWL_ConnectWPSProfileWithWifiDirectWpse(", asked));
+
+    // Back on the main page, the status says connected.
+    Press(Visible(main, kLinkExit));
+    const std::string connected = WiFiDirectText("IDS_WIFI_DIRECT_ASSOCIATED");
+    std::string state;
+    EXPECT_TRUE(PumpUntil([&] { return (state = WindowText(Visible(main, kStateText))) == connected; }, kTimeoutMs)) << state;
+    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
+}
+
+TEST_F(WiFiDirectIncomingEndToEnd, RequestCancelledConnectsNothing)
+{
+    FakeNotificationArea tray;
+    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    HWND main = StartAndSwitchOn(program);
+    ASSERT_TRUE(main);
+    const size_t asked = ReadWholeFile(journal).size();
+    HWND prompt = WaitForPrompt(main);
+    ASSERT_TRUE(prompt) << ReadWholeFile(journal);
+    ExpectIncomingForm(prompt);
+
+    Press(::GetDlgItem(prompt, kMethodCancel));
+    // Back on the main page, which still works; the request's window passes without a connection.
+    HWND scan = WaitVisible(main, kScan);
+    ASSERT_TRUE(scan);
+    EXPECT_FALSE(::IsWindowVisible(prompt));
+    PumpFor(3000);
+    EXPECT_FALSE(JournalHas("QXWL_SetWifiDirectWpseConfig(3)", asked));
+    EXPECT_FALSE(JournalHas("QXWL_SetWPSMode(", asked));
+    EXPECT_FALSE(JournalHas("QXWL_ConnectWPSProfileWithWifiDirectWpse(", asked));
+    EXPECT_EQ(WiFiDirectText("IDS_WIFI_DIRECT_NO_ASSOCIATED"), WindowText(Visible(main, kStateText)));
+    EXPECT_EQ(nullptr, Visible(main, kLinkExit));
     if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
