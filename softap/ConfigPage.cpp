@@ -560,23 +560,9 @@ int CConfigPage::LoadConfig()
     else if (c.bAllowBW40 && ht.ExtCha == kExtBelow) m_strExtChannel = Number(channel - kExtensionOffset);
     else if (c.bAllowBW40 && ht.ExtCha == 2) m_strExtChannel.Empty();
     else m_strExtChannel = kNone;
-    m_nTXRate = c.nTXRate;
-    m_nTxPower = static_cast<int>(c.nTxPower);
-    m_nBGProtection = m_nBGProtectionSaved = static_cast<int>(c.nBGProtection);
     m_nCountryRegion = c.nCountryRegion;
     m_nCountryRegionABand = c.nCountryRegionABand;
-    m_nPreamble = static_cast<int>(c.nPreamble);
-    m_nBeaconPeriod = static_cast<int>(c.nBeaconPeriod);
-    m_lRtsThre = static_cast<int>(c.lRtsThre);
-    m_lFragThre = static_cast<int>(c.lFragThre);
-    m_bTxBurst = c.bTxBurst ? 1 : 0;
-    m_bTurboRate = c.bTurboRate ? 1 : 0;
-    m_bNoForwarding = c.bNoForwarding ? 1 : 0;
-    m_bHideSsid = c.bHideSsid ? 1 : 0;
-    m_bShortSlot = c.bShortSlot ? 1 : 0;
-    m_bAutoChannel = c.bAutoChannel ? 1 : 0;
-    m_nIdleTime = static_cast<int>(c.nIdleTime);
-    SetSecurityBlock(c);
+    LoadRadioSettings(c);
     UpdateData(FALSE);
     return 1;
 }
@@ -912,6 +898,26 @@ void CConfigPage::SetBridgeWord(ULONG word)
     m_ulBridgeWord = word;
 }
 
+// The record's rate, power, protection, frame and flag fields, its idle time and security block.
+void CConfigPage::LoadRadioSettings(const AP_CONFIG_DATA& c)
+{
+    m_nTXRate = c.nTXRate;
+    m_nTxPower = static_cast<int>(c.nTxPower);
+    m_nBGProtection = m_nBGProtectionSaved = static_cast<int>(c.nBGProtection);
+    m_nPreamble = static_cast<int>(c.nPreamble);
+    m_nBeaconPeriod = static_cast<int>(c.nBeaconPeriod);
+    m_lRtsThre = static_cast<int>(c.lRtsThre);
+    m_lFragThre = static_cast<int>(c.lFragThre);
+    m_bTxBurst = c.bTxBurst ? 1 : 0;
+    m_bTurboRate = c.bTurboRate ? 1 : 0;
+    m_bNoForwarding = c.bNoForwarding ? 1 : 0;
+    m_bHideSsid = c.bHideSsid ? 1 : 0;
+    m_bShortSlot = c.bShortSlot ? 1 : 0;
+    m_bAutoChannel = c.bAutoChannel ? 1 : 0;
+    m_nIdleTime = static_cast<int>(c.nIdleTime);
+    SetSecurityBlock(c);
+}
+
 void CConfigPage::OnDefault()
 {
     if (m_ulHas24G && QXAPAPI.EnableCountryRegion) {
@@ -927,21 +933,7 @@ void CConfigPage::OnDefault()
     AP_CONFIG_DATA c{};
     if (QXAPAPI.QXAP_GetAPDefault(&c) != 1) DebugLog(1, "[ApUI] CConfigPage::OnDefault(): QXAP_GetAPDefault() failed\n");
     LoadSsidFromRecord(c);
-    m_nTXRate = c.nTXRate;
-    m_nTxPower = static_cast<int>(c.nTxPower);
-    m_nBGProtection = m_nBGProtectionSaved = static_cast<int>(c.nBGProtection);
-    m_nPreamble = static_cast<int>(c.nPreamble);
-    m_nBeaconPeriod = static_cast<int>(c.nBeaconPeriod);
-    m_lFragThre = static_cast<int>(c.lFragThre);
-    m_lRtsThre = static_cast<int>(c.lRtsThre);
-    m_bTxBurst = c.bTxBurst ? 1 : 0;
-    m_bTurboRate = c.bTurboRate ? 1 : 0;
-    m_bNoForwarding = c.bNoForwarding ? 1 : 0;
-    m_bHideSsid = c.bHideSsid ? 1 : 0;
-    m_bShortSlot = c.bShortSlot ? 1 : 0;
-    m_bAutoChannel = c.bAutoChannel ? 1 : 0;
-    SetSecurityBlock(c);
-    m_nIdleTime = static_cast<int>(c.nIdleTime);
+    LoadRadioSettings(c);
     Enable(IDC_APCFG_CHANNEL, TRUE);
     if (m_comboChannel.GetCount() > 0) m_comboChannel.GetLBText(0, m_strChannel);
     m_bAllowBW40 = m_bAllowBW40Wish = 1;

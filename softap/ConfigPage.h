@@ -73,6 +73,7 @@ public:
     // The security block handed to and taken from the security dialog.
     void GetSecurityBlock(AP_CONFIG_DATA& into) const;
     void SetSecurityBlock(const AP_CONFIG_DATA& from);
+    void LoadRadioSettings(const AP_CONFIG_DATA& c);
 
     // Texts of the 5 GHz region combo for a device model; empty outside models 0-8.
     static std::vector<CString> FiveGhzRegionTexts(ULONG model, BOOL reduced);

@@ -98,6 +98,18 @@ const CString* CheckApSecurity(int securityType, int wepSize, const CString& wep
     return nullptr;
 }
 
+int ValidateApPageSecurity(CWnd& page)
+{
+    const int type = Combo(page, IDC_KAPCFG_SECTYPE)->GetCurSel();
+    const int wepSize = Combo(page, IDC_KAPCFG_WEPSIZE)->GetCurSel();
+    if (const CString* refusal = CheckApSecurity(type, wepSize, ItemText(page, IDC_KAPCFG_KEY),
+                                                 ItemText(page, IDC_KAPCFG_PSK))) {
+        ShowProductMessageBox(*refusal);
+        return 0;
+    }
+    return 1;
+}
+
 void ShowApSecurityControls(CWnd& page, int securityType)
 {
     const std::initializer_list<int> wep = {
@@ -300,14 +312,7 @@ void CKelvoPageApConfigDlg::OnDestroy()
 
 int CKelvoPageApConfigDlg::ValidateSecurity()
 {
-    const int type = Combo(*this, IDC_KAPCFG_SECTYPE)->GetCurSel();
-    const int wepSize = Combo(*this, IDC_KAPCFG_WEPSIZE)->GetCurSel();
-    if (const CString* refusal = CheckApSecurity(type, wepSize, ItemText(*this, IDC_KAPCFG_KEY),
-                                                 ItemText(*this, IDC_KAPCFG_PSK))) {
-        ShowProductMessageBox(*refusal);
-        return 0;
-    }
-    return 1;
+    return ValidateApPageSecurity(*this);
 }
 
 void CKelvoPageApConfigDlg::OnBtnSave()

@@ -17,6 +17,8 @@ int IsUpperHexString(LPCSTR text);
 // 3 WPA2-PSK (4 mixed). WEP size 0 is 64 bits, 1 is 128 bits. Null when the keys are acceptable,
 // else the refusal's language text.
 const CString* CheckApSecurity(int securityType, int wepSize, const CString& wepKey, const CString& psk);
+// The same checks on a page of template 34517, the refusal shown to the user; 1 when accepted.
+int ValidateApPageSecurity(CWnd& page);
 
 // Shows and hides the security controls of template 34517 for a security type.
 void ShowApSecurityControls(CWnd& page, int securityType);

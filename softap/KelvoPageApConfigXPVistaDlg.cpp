@@ -360,14 +360,7 @@ void CKelvoPageApConfigXPVistaDlg::OnDestroy()
 
 int CKelvoPageApConfigXPVistaDlg::ValidateSecurity()
 {
-    const int type = Combo(*this, IDC_KAPCFG_SECTYPE)->GetCurSel();
-    const int wepSize = Combo(*this, IDC_KAPCFG_WEPSIZE)->GetCurSel();
-    if (const CString* refusal = CheckApSecurity(type, wepSize, ItemText(*this, IDC_KAPCFG_KEY),
-                                                 ItemText(*this, IDC_KAPCFG_PSK))) {
-        ShowProductMessageBox(*refusal);
-        return 0;
-    }
-    return 1;
+    return ValidateApPageSecurity(*this);
 }
 
 void CKelvoPageApConfigXPVistaDlg::OnBtnSave()
