@@ -389,12 +389,13 @@ def draw_panel(c, rgb, text, opts):
 def draw_done(c, rgb, text, opts):
     w, h = c.w, c.h
     c.fill(0, 0, w, h, PAGE)
-    cx, cy, r = w / 2, h * 0.4, min(w, h) * 0.16
+    # Tick and caption in the upper third: the done page lays its text and buttons below them.
+    cx, cy, r = w / 2, h * 0.17, min(w, h) * 0.1
     c.disc(cx, cy, r, rgb)
     c.line(cx - r * 0.5, cy, cx - r * 0.1, cy + r * 0.4, (255, 255, 255), max(int(r / 6), 2))
     c.line(cx - r * 0.1, cy + r * 0.4, cx + r * 0.55, cy - r * 0.4, (255, 255, 255), max(int(r / 6), 2))
     if text:
-        c.centred_text(cx, cy + r + 20, text, lighter(rgb, -30), 2)
+        c.centred_text(cx, cy + r + 12, text, lighter(rgb, -30), 2)
 
 
 def _mast(c, x, y, colour):
