@@ -165,6 +165,18 @@ CWnd* CKelvoPageProfileDlg::Owner() const
     return CKelvoPageUIDlg::GetLive();
 }
 
+void CKelvoPageProfileDlg::EnableConfigButtons(BOOL bAllowed)
+{
+    m_bConfigAllowed = bAllowed ? TRUE : FALSE;
+    const BOOL allowed = m_bConfigAllowed && G_bIsAdmin;
+    const BOOL rows = !m_entries.empty();
+    const BOOL change = allowed && MayChangeProfiles();
+    EnableButton(IDC_PROFILE_ADD, change);
+    EnableButton(IDC_PROFILE_EDIT, change && rows);
+    EnableButton(IDC_PROFILE_DELETE, change && rows);
+    EnableButton(IDC_PROFILE_APPLY, allowed && rows);
+}
+
 void CKelvoPageProfileDlg::EnableButton(UINT id, BOOL enable)
 {
     if (HWND item = m_hWnd ? ::GetDlgItem(m_hWnd, id) : nullptr) ::EnableWindow(item, enable);
@@ -212,7 +224,7 @@ void CKelvoPageProfileDlg::RebuildProfileList(BOOL bSelectFirst)
     }
     if (QXWLAPI.QXWL_IsZeroConfig() != kZeroConfigOwned) {
         // A user without the rights never gets the buttons back from a rebuild.
-        const BOOL enable = !m_entries.empty() && G_bIsAdmin;
+        const BOOL enable = !m_entries.empty() && G_bIsAdmin && m_bConfigAllowed;
         for (UINT id : {IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_APPLY}) EnableButton(id, enable);
         if (!m_entries.empty() && m_nActiveRow < 0) m_strProfile.Empty();
     }
@@ -479,6 +491,9 @@ void CKelvoPageProfileDlg::OnDelete()
         BOOL wps = FALSE;
         QXWLAPI.QXWL_ReadWPSFlag(&wps);
         resync = !wps && QXWLAPI.WinOS() < kOsCodeSystemService;
+        // The hidden dialog may reconnect again: the resynchronisation below hands it the
+        // setting that replaces the deleted profile.
+        if (resync) ::InterlockedExchange(&G_bReConnect, TRUE);
     }
     WLAN_STATUS status = {};
     WLAN_STATUS_QUERY query = {};

@@ -56,6 +56,9 @@ public:
     CString GetListText(int row, int column) const;
     int GetRowCount() const { return static_cast<int>(m_entries.size()); }
     int GetMarkedRow() const { return m_nMarkedRow; }
+    // The main window's word on Add, Edit, Delete and Apply (the system service took or gave
+    // back the adapter): off turns them off; on gives each what the page's own rules allow.
+    void EnableConfigButtons(BOOL bAllowed);
     void OnTimer(UINT_PTR nIDEvent);
 
     // The pending connect action, taken by the hidden main dialog on ACTION_INSERT_EXEC.
@@ -104,5 +107,6 @@ private:
     std::vector<ProfileListEntry> m_entries;  // index: profile number; texts: name, SSID shown, SSID; values: secured, network type
     int m_nActiveRow = -1;
     int m_nMarkedRow = -1;
+    BOOL m_bConfigAllowed = TRUE;  // the main window's word, kept for every later rebuild
     WLANPROFILE m_Profile = {};  // the record of the pending action
 };

@@ -38,11 +38,12 @@ bool IsVisible(const CWnd* wnd)
 }
 }  // namespace
 
-// A switch would destroy the prompt a worker thread waits on, or pull the adapter from under a
-// WPS exchange: the user ends them first.
+// A switch would destroy the prompt a loop waits on, or pull the adapter from under a WPS
+// exchange: the user ends them first.
 static bool RefuseSwitchWhileBusy(CKelvoPageUIDlg& main)
 {
-    if (IsVisible(main.m_pPeapSettingDlg)) {
+    const CPeapSettingDlg* prompt = main.m_pPeapSettingDlg;
+    if (IsVisible(prompt) || (prompt && prompt->IsLoopRunning())) {
         ShowProductMessageBox(kPromptOpenText);
         return true;
     }

@@ -105,6 +105,48 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
     return PumpUntil([&] { return program.WaitForExit(0); }, timeoutMs);
 }
 
+namespace {
+std::string RectText(const RECT& r)
+{
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom) + ")";
+}
+}  // namespace
+
+bool PersonCanSee(HWND window, std::string* why)
+{
+    std::string reason;
+    RECT rect{}, seen{};
+    if (!window || !::IsWindow(window)) {
+        reason = "no window";
+    } else if (!::IsWindowVisible(window)) {
+        reason = "the window or one of its parents is hidden";
+    } else if (::IsIconic(::GetAncestor(window, GA_ROOT))) {
+        reason = "its top-level window is minimised";
+    } else {
+        ::GetWindowRect(window, &rect);
+        seen = RECT{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                    ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                    ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+        // A child shows only within its parents' client areas, the top-level window within the screen.
+        for (HWND child = window; ::GetWindowLongA(child, GWL_STYLE) & WS_CHILD;) {
+            HWND parent = ::GetParent(child);
+            if (!parent) break;
+            RECT client{};
+            ::GetClientRect(parent, &client);
+            ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+            ::IntersectRect(&seen, &seen, &client);
+            child = parent;
+        }
+        RECT inside{};
+        if (::IsRectEmpty(&rect)) reason = "it has no size";
+        else if (!::IntersectRect(&inside, &rect, &seen) || !::EqualRect(&inside, &rect))
+            reason = "its rectangle " + RectText(rect) + " is not inside the visible part " + RectText(seen);
+    }
+    if (why) *why = reason;
+    return reason.empty();
+}
+
 std::string Text(HWND window)
 {
     // Asked of the control itself: across processes the platform answers an edit control's

@@ -32,6 +32,11 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
+// Whether a person could see the window now, as a test checks before it answers one: visible
+// (with its ancestors), its top-level window not minimised, and its whole rectangle inside the
+// visible part of every ancestor (their client areas) and of the screen. `why` says what fails.
+bool PersonCanSee(HWND window, std::string* why = nullptr);
+
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 // A user's click on a control: a press and release of the left button over it.

@@ -39,8 +39,8 @@ constexpr char kCafeStreet[] =
     "[Network1]\nSsid=Cafe\nBssid=00:1A:2B:00:00:01\nChannel=1\nSecurity=Open\nRssi=-50\n"
     "[Network2]\nSsid=Cafe\nBssid=00:1A:2B:00:00:02\nChannel=11\nSecurity=WPA2-PSK\nKey=espresso12\nRssi=-60\n"
     "[Network3]\nSsid=Secret\nHidden=1\nBssid=00:1A:2B:00:00:03\nChannel=6\nSecurity=Open\n"
-    "[Network4]\nSsid=Drifter\nBssid=00:1A:2B:00:00:04\nAppearAfterScans=2\n"
-    "[Network5]\nSsid=Leaver\nBssid=00:1A:2B:00:00:05\nLeaveAfterScans=2\n";
+    "[Network4]\nSsid=Drifter\nBssid=00:1A:2B:00:00:04\nAppearAfterScans=1\n"
+    "[Network5]\nSsid=Leaver\nBssid=00:1A:2B:00:00:05\nLeaveAfterScans=1\n";
 
 // A world of n open networks "Net-0000" on; their names come in a shuffled order.
 std::string ManyNetworks(int n)
@@ -140,13 +140,24 @@ protected:
 // What the stand-in's networks never announce: mixed masks, CCKM by system, every cipher.
 TEST(SurveyRules, MixedMasksCckmAndCipherTexts)
 {
-    // Only WPA+WPA2 and WPA-PSK+WPA2-PSK name a method among mixed masks; a secured record
-    // of any other reads "WEP".
     EXPECT_EQ(SURVEY_AUTH_WPA2, AuthBitsToProfileAuth(IE_AUTH_WPA | IE_AUTH_WPA2));
     EXPECT_EQ(SURVEY_AUTH_WPA2_PSK, AuthBitsToProfileAuth(IE_AUTH_WPA_PSK | IE_AUTH_WPA2_PSK));
     EXPECT_EQ(SURVEY_AUTH_WPA_NONE, AuthBitsToProfileAuth(IE_AUTH_WPA_NONE));
-    EXPECT_EQ(SURVEY_AUTH_NONE, AuthBitsToProfileAuth(IE_AUTH_WPA_PSK | IE_AUTH_WPA2));
-    EXPECT_STREQ("WEP", SurveySecurityText(AuthBitsToProfileAuth(0x0A), true));
+    // Any other mix reads as the strongest method it offers, a pre-shared key before a server;
+    // none reads "WEP".
+    const struct {
+        ULONG bits;
+        const char* text;
+    } mixes[] = {{IE_AUTH_WPA_PSK | IE_AUTH_WPA2, "WPA2"},
+                 {IE_AUTH_WPA2 | IE_AUTH_WPA2_PSK, "WPA2-PSK"},
+                 {IE_AUTH_WPA | IE_AUTH_WPA_PSK, "WPA-PSK"},
+                 {IE_AUTH_WPA | IE_AUTH_WPA2_PSK, "WPA2-PSK"},
+                 {IE_AUTH_WPA | IE_AUTH_WPA_PSK | IE_AUTH_WPA2 | IE_AUTH_WPA2_PSK, "WPA2"},  // the WPA+WPA2 pair first
+                 {IE_AUTH_WPA | IE_AUTH_WPA_NONE, "WPA"},
+                 {IE_AUTH_WAPI_PSK | IE_AUTH_WAPI_CERT, "WAPI-PSK"}};
+    for (const auto& mix : mixes)
+        EXPECT_STREQ(mix.text, SurveySecurityText(AuthBitsToProfileAuth(mix.bits), true)) << mix.bits;
+    EXPECT_STREQ("WEP", SurveySecurityText(AuthBitsToProfileAuth(0), true));  // only the privacy bit
     IE_PARSE_RESULT cckm{};
     cckm.bCckm = 1;
     cckm.authMask = IE_AUTH_WPA2;
