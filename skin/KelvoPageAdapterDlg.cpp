@@ -69,6 +69,7 @@ void ShowStationPage(CDialog* page)
 BEGIN_MESSAGE_MAP(CKelvoPageAdapterDlg, CDialog)
     ON_WM_SHOWWINDOW()
     ON_WM_DESTROY()
+    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_ADAPTER_WPS, OnWpsCheck)
     ON_BN_CLICKED(IDC_ADAPTER_WPS_PBC, OnWpsPushButton)
     ON_BN_CLICKED(IDC_ADAPTER_WPS_PIN_DEVICE, OnWpsPinDevice)
@@ -299,4 +300,11 @@ void CKelvoPageAdapterDlg::OnDestroy()
 {
     EndWpsDialogs();
     CDialog::OnDestroy();
+}
+
+BOOL CKelvoPageAdapterDlg::OnEraseBkgnd(CDC* pDC)
+{
+    Default();
+    if (pDC) m_titleBands.Paint(*this, pDC->m_hDC);
+    return TRUE;
 }

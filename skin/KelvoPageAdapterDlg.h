@@ -4,6 +4,7 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
+#include "skin/SkinTitleBands.h"
 #include "ui/CTransparentStatic.h"
 #include "ui/FloatButton.h"
 
@@ -59,6 +60,7 @@ protected:
     void OnWpsPinDevice();
     void OnWpsPinAp();
     void OnSave();
+    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -74,4 +76,5 @@ private:
     CComboBox m_comboPsm;
     CFloatButton m_btnSave;
     CFont m_labelFont;
+    CSkinTitleBands m_titleBands{IDC_ADAPTER_TITLE};
 };

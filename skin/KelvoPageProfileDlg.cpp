@@ -76,6 +76,7 @@ bool IsAnyNetworkSsid(const NDIS_802_11_SSID& ssid)
 BEGIN_MESSAGE_MAP(CKelvoPageProfileDlg, CDialog)
     ON_WM_TIMER()
     ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_PROFILE_ADD, OnAdd)
     ON_BN_CLICKED(IDC_PROFILE_EDIT, OnEdit)
     ON_BN_CLICKED(IDC_PROFILE_DELETE, OnDelete)
@@ -152,10 +153,18 @@ HBRUSH CKelvoPageProfileDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
     if (nCtlColor == CTLCOLOR_STATIC && pWnd) {
-        const int id = ::GetDlgCtrlID(pWnd->m_hWnd);
-        pDC->SetTextColor(id == IDC_PROFILE_LIST_TITLE || id == IDC_PROFILE_INFO_TITLE ? kTitleColor : kLabelColor);
+        if (m_titleBands.IsTitle(static_cast<UINT>(::GetDlgCtrlID(pWnd->m_hWnd))))
+            return CSkinTitleBands::TitleColors(pDC, kTitleColor);
+        pDC->SetTextColor(kLabelColor);
     }
     return brush;
+}
+
+BOOL CKelvoPageProfileDlg::OnEraseBkgnd(CDC* pDC)
+{
+    Default();
+    if (pDC) m_titleBands.Paint(*this, pDC->m_hDC);
+    return TRUE;
 }
 
 CWnd* CKelvoPageProfileDlg::Owner() const

@@ -6,6 +6,7 @@
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
 #include "skin/PageListEntries.h"
+#include "skin/SkinTitleBands.h"
 #include "ui/CQuickList.h"
 
 #include <vector>
@@ -84,6 +85,7 @@ protected:
     void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnGetItemData(WPARAM wParam, LPARAM lParam);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -104,6 +106,7 @@ private:
     CQuickList m_list;
     CImageList m_images;
     CFont m_titleFont, m_labelFont;
+    CSkinTitleBands m_titleBands{IDC_PROFILE_LIST_TITLE, IDC_PROFILE_INFO_TITLE};
     std::vector<ProfileListEntry> m_entries;  // index: profile number; texts: name, SSID shown, SSID; values: secured, network type
     int m_nActiveRow = -1;
     int m_nMarkedRow = -1;

@@ -925,6 +925,23 @@ void CKelvoPageUIDlg::OnPaint()
     ::EndPaint(m_hWnd, &ps);
 }
 
+BOOL CKelvoPageUIDlg::PaintStripBehind(HWND child, HDC dc, const RECT& rect)
+{
+    if (!m_hWnd || !child || !dc) return FALSE;
+    CRect client;
+    GetClientRect(&client);
+    HBITMAP strip = ScaledStrip(dc, client.Size());
+    if (!strip) return FALSE;
+    POINT origin{rect.left, rect.top};
+    ::MapWindowPoints(child, m_hWnd, &origin, 1);
+    HDC memory = ::CreateCompatibleDC(dc);
+    HGDIOBJ old = ::SelectObject(memory, strip);
+    ::BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, memory, origin.x, origin.y, SRCCOPY);
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
+    return TRUE;
+}
+
 HBITMAP CKelvoPageUIDlg::ScaledStrip(HDC dc, CSize size)
 {
     // Stretching the whole strip on every paint is what a show costs most: the strip is

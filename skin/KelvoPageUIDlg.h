@@ -112,6 +112,10 @@ public:
     BOOL EnsurePage(CDialog* pPage);
 
     void SetTabStripBitmap(HBITMAP hBitmap);
+    // Paints into a child window's device context the part of the current strip that lies
+    // behind the rectangle (in the child's client coordinates), as the window shows it; FALSE
+    // without a strip.
+    BOOL PaintStripBehind(HWND child, HDC dc, const RECT& rect);
     void ShowLinkInfoTab();
     void ShowSiteSurveyTab();
     void ShowProfileTab();

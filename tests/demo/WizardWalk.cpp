@@ -1,6 +1,7 @@
 // Starts the real program and walks its security wizard to one page, so that a screenshot shows
 // that page:  scripts/screenshot wizard_walk.exe shot.png PAGE
-// PAGE: type, wep, psk, tls, ttls, peap, serca, confirm, done, wireless, control.
+// PAGE: type, wep, psk, tls, ttls, peap, serca, confirm, done, wireless, control; the tabs
+// linkinfo, survey, profile, adapter, p2p; hidden (the hidden-network name prompt).
 #include "program/WizardDriver.h"
 
 #include <cstring>
@@ -14,8 +15,21 @@ constexpr int kTypeWep = 1, kTypePsk = 3, kTypeWpa2 = 5;
 constexpr int kEapTypeList = 1513;
 constexpr int kEapTls = 0, kEapTtls = 2;
 
+constexpr int kTabLinkInfo = 8004, kTabAdapter = 8007, kTabWiFiDirect = 1672;
+
 bool Walk(HWND main, const std::string& page)
 {
+    const struct {
+        const char* page;
+        int tab;
+    } tabs[] = {{"linkinfo", kTabLinkInfo}, {"survey", kTabSiteSurvey}, {"profile", kTabProfile},
+                {"adapter", kTabAdapter},   {"p2p", kTabWiFiDirect}};
+    for (const auto& t : tabs)
+        if (page == t.page) {
+            ClickTab(main, t.tab);
+            return true;
+        }
+    if (page == "hidden") return ConnectFromSurvey(main, testing_support::EnglishText("IDS_HIDDENSSID"));
     if (page == "control" || page == "wireless" || page == "done") {
         if (!AddProfileFromList(main)) return false;
         PumpFor(500);
