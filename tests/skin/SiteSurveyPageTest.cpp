@@ -8,6 +8,12 @@
 #include "skin/KelvoPageSecurityTypeDlg.h"
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "station/CHiddenSsidDlg.h"
+#include "station/CPage8021XDlg.h"
+#include "station/CPageAuthEncryDlg.h"
+#include "station/CPageClientCertificationDlg.h"
+#include "station/CPageNamePasswordDlg.h"
+#include "station/CPageServerCertificationDlg.h"
+#include "station/CSecurityEditorDlg.h"
 #include "ui/DialogTab.h"
 
 #include <algorithm>
@@ -327,6 +333,30 @@ TEST_F(SiteSurveyTest, ConnectToAHiddenNetworkAsksItsNameAndSendsTheTypedName)
     EXPECT_EQ(3u, status.status);
 }
 
+TEST_F(SiteSurveyTest, AHiddenNetworkNameLongerThanAnSsidIsRefusedAndNothingConnects)
+{
+    Open(kCafeStreet);
+    Select(RowOf(""));
+    Connect();
+    CHiddenSsidDlg& prompt = *mainWindow.m_pHiddenSsidDlg;
+    MessageBoxCapture boxes;
+    // Pasted, not typed: the edit's own limit does not hold the text back.
+    for (int length : {33, 200, 5000}) {
+        ::SetDlgItemTextA(prompt.m_hWnd, IDC_HIDDEN_SSID_EDIT, std::string(static_cast<size_t>(length), 'n').c_str());
+        ClickButton(prompt, IDC_CLASSIC_OK);
+    }
+    ASSERT_EQ(3u, boxes.Count());
+    EXPECT_STREQ("Enter no more than 32 characters.", boxes.Boxes()[0].text);
+    EXPECT_EQ(0, ConnectRequests());
+    EXPECT_TRUE(Visible(&prompt));  // the user corrects the name there
+
+    const std::string whole(32, 'n');
+    ::SetDlgItemTextA(prompt.m_hWnd, IDC_HIDDEN_SSID_EDIT, whole.c_str());
+    ClickButton(prompt, IDC_CLASSIC_OK);
+    ASSERT_EQ(1, ConnectRequests());
+    EXPECT_EQ(whole, SsidOf(Record()));
+}
+
 TEST_F(SiteSurveyTest, ConnectToAProtectedNetworkTakesTheSecurityRoadAndBuildsTheRecordFromTheEditor)
 {
     Open(kCafeStreet);
@@ -403,6 +433,57 @@ TEST_F(SiteSurveyTest, WepAndEnterpriseSettingsOfTheEditorReachTheRecord)
     EXPECT_EQ(static_cast<ULONG>(EAPMETHOD_PEAP), p.enumAuthenProtocol);
     EXPECT_STREQ("user", p.chID);
     EXPECT_EQ(150u, p.CA_cert.BlobLength);
+}
+
+TEST_F(SiteSurveyTest, EveryEnterpriseSettingOfTheSecurityEditorGoesIntoTheConnection)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 8));
+    Open();
+    Select(RowOf("Quixen-Corp"));
+    Connect();
+    CSecurityEditorDlg& editor = *mainWindow.m_pSecurityEditorDlg;
+    ASSERT_TRUE(Visible(&editor));
+    // As the user leaves the editor's pages: PEAP with the machine's identity, no cached user
+    // information, a smart-card certificate and a server name matched by its domain's end.
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    editor.m_pPageAuthEncry->OnAuthWpa2();
+    editor.m_pPageAuthEncry->OnEncryAes();
+    page.OnEapPeap();
+    CPageNamePasswordDlg& id = *page.m_pPageNamePassword;
+    id.strIdentity = "user";
+    id.strPassword = "password";
+    id.bCacheUserInfo = 0;
+    id.UpdatePage(FALSE);
+    id.SetIdentityMode(CPageNamePasswordDlg::kMachineIdentity);
+    CPageClientCertificationDlg& client = *page.m_pPageClientCert;
+    client.nCertSource = CPageClientCertificationDlg::kCertOnSmartCard;
+    client.UpdateData(FALSE);
+    CPageServerCertificationDlg& server = *page.m_pPageServerCert;
+    server.nServerNameRule = CPageServerCertificationDlg::kNameDomainEnd;
+    server.strServerName = "radius.corp";
+    server.UpdateData(FALSE);
+    editor.OnOK();
+
+    ASSERT_EQ(1, ConnectRequests());
+    const WLANPROFILE& p = Record();
+    EXPECT_EQ(1u, p.b8021X);
+    EXPECT_EQ(static_cast<ULONG>(EAPMETHOD_PEAP), p.enumAuthenProtocol);
+    EXPECT_STREQ("radius.corp", p.chServerName);
+    EXPECT_EQ(static_cast<ULONG>(CPageServerCertificationDlg::kNameDomainEnd), p.nServerNameRule);
+    EXPECT_EQ(static_cast<ULONG>(CPageNamePasswordDlg::kMachineIdentity), p.nIDModeIndex);
+    EXPECT_EQ(1u, p.bClientCertInSmartCard);
+    EXPECT_EQ(0u, p.bCacheUserInfo);
+}
+
+TEST_F(SiteSurveyTest, TheFirstOpeningOfTheTabScansOnce)
+{
+    mainWindow.ShowSiteSurveyTab();
+    Settle();
+    EXPECT_EQ(1u, Calls("QXWL_SiteSurveyScan").size());
+    mainWindow.ShowLinkInfoTab();
+    mainWindow.ShowSiteSurveyTab();  // each later opening scans again
+    Settle();
+    EXPECT_EQ(2u, Calls("QXWL_SiteSurveyScan").size());
 }
 
 TEST_F(SiteSurveyTest, BadScanAnswersListWhatIsWholeAndAreLogged)
