@@ -276,6 +276,23 @@ TEST_F(MainWindowTest, HelpWithoutViewerOrFileShowsOneMessageNamingTheFile)
     EXPECT_NE(std::string::npos, std::string(boxes.Boxes()[0].text.GetString()).find("KPL-880Q.chm"));
 }
 
+TEST_F(MainWindowTest, HelpOpensOnlyAHelpFileBesideTheProgram)
+{
+    // Files that exist, so that only the name can be the reason for a refusal.
+    testing_support::ScopedFile program(testing_support::BinFolder() + "HelpProbe.bat", "echo ran > HelpProbeRan.txt\r\n");
+    testing_support::ScopedFile outside(testing_support::BinFolder() + "..\\HelpProbe.chm", "");
+    for (const char* name : {"HelpProbe.bat", "..\\HelpProbe.chm", "C:\\windows\\notepad.exe", "cmd.exe /c x.chm",
+                             "x.chm\r\n", "", ".chm"}) {
+        G_LangTable.IDS_HELP_FILE = name;
+        testing_support::MessageBoxCapture boxes;
+        testing_support::LogCapture log;
+        Click(IDC_KELVO_HELP, STN_CLICKED);
+        EXPECT_EQ(1u, boxes.Count()) << name;
+        EXPECT_TRUE(log.Contains("is not the name of a help file")) << name;
+    }
+    EXPECT_FALSE(testing_support::FileExists(testing_support::BinFolder() + "HelpProbeRan.txt"));
+}
+
 TEST_F(MainWindowTest, HelpBringsAnOpenViewerToTheTopInsteadOfOpeningTheFile)
 {
     WNDCLASSA cls{};
