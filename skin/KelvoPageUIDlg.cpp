@@ -980,6 +980,9 @@ void CKelvoPageUIDlg::OnClose()
 
 CWnd* CKelvoPageUIDlg::GetOpenChildDialog() const
 {
+    // The password prompt's loop may run inside one of this window's own handlers: the window
+    // is not destroyed under it, the prompt is closed first (which answers it).
+    if (m_pPeapSettingDlg && m_pPeapSettingDlg->IsWindow() && m_pPeapSettingDlg->IsLoopRunning()) return m_pPeapSettingDlg;
     const int first = m_bSoftAPMode ? kChildDialogs - 1 : 0;
     for (int i = first; i < kChildDialogs; ++i) {
         CWnd* child = m_pChildDialog[i];

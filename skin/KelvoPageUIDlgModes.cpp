@@ -153,7 +153,6 @@ void CKelvoPageUIDlg::SwitchPageSet(int nMode)
         m_bSoftAPMode = 0;
         RegisterStationPages();
         CreateClassicDialogs();
-        if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadActiveProfile();
         m_tabSiteSurvey.SetText(G_LangTable.IDS_LAB_SITESURVEY_BTN);
         m_tabProfile.SetText(G_LangTable.IDS_LAB_PROFILE_BTN);
         m_tabAdapter.SetText(G_LangTable.IDS_LAB_ADAPTER_BTN);
@@ -169,4 +168,7 @@ void CKelvoPageUIDlg::SwitchPageSet(int nMode)
     ApplyDpiLayout(this, m_strDpiFile);
     EnableWindow(TRUE);
     Invalidate(TRUE);
+    // Last, with the window enabled again: the reconnect may ask for a password, and a prompt
+    // in a disabled window could not be answered.
+    if (nMode == 0 && m_pPageProfileDlg) m_pPageProfileDlg->ReloadActiveProfile();
 }
