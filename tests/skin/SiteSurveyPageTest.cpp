@@ -475,6 +475,19 @@ TEST_F(SiteSurveyTest, EveryEnterpriseSettingOfTheSecurityEditorGoesIntoTheConne
     EXPECT_EQ(0u, p.bCacheUserInfo);
 }
 
+TEST_F(SiteSurveyTest, ANetworkOfferingTwoMethodsReadsAsTheStrongestAndTheEditorFollows)
+{
+    Open("[Network1]\nSsid=Mixed\nBssid=00:1A:2B:00:00:07\nSecurity=WPA2\nAlsoPsk=1\n");
+    ASSERT_NE(-1, RowOf("Mixed"));
+    EXPECT_STREQ("WPA2-PSK", Survey().m_Entries[RowOf("Mixed")].strSecurity);
+    Select(RowOf("Mixed"));
+    Connect();
+    EXPECT_EQ(SURVEY_AUTH_WPA2_PSK, Survey().m_nPendingAuth);
+    ASSERT_TRUE(Visible(mainWindow.m_pSecurityEditorDlg));
+    EXPECT_EQ(AUTHIDX_WPA2_PSK, mainWindow.m_pSecurityEditorDlg->m_pPageAuthEncry->m_nAuthIndex);
+    EXPECT_EQ(ENCRIDX_AES, mainWindow.m_pSecurityEditorDlg->m_pPageAuthEncry->m_nEncryIndex);
+}
+
 TEST_F(SiteSurveyTest, TheFirstOpeningOfTheTabScansOnce)
 {
     mainWindow.ShowSiteSurveyTab();
