@@ -841,6 +841,8 @@ void CKelvoPageUIDlg::EnablePageControls(BOOL bEnable)
 
 void CKelvoPageUIDlg::OnPageCreated(CDialog& page)
 {
+    // A prompt shown over the page area must not be painted over by the page below it.
+    page.ModifyStyle(0, WS_CLIPSIBLINGS);
     ApplyPageControlState(page);
     // The layout file covers the pages created so far: apply it again for this one.
     if (!m_strDpiFile.IsEmpty()) ApplyDpiLayout(this, m_strDpiFile);
