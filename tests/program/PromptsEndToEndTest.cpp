@@ -74,6 +74,7 @@ protected:
         HWND box = WaitForWindow("#32770", "KPL4471", program->Id(), kTimeoutMs);
         if (!box) return "";
         std::string why;
+        PumpUntil([&] { return PersonCanSee(box); }, kTimeoutMs);  // a box is made, then shown
         EXPECT_TRUE(PersonCanSee(box, &why)) << why;
         char text[256] = "";
         ::GetDlgItemTextA(box, kMessageBoxText, text, sizeof text);
