@@ -265,7 +265,7 @@ TEST_F(Page8021XTest, ARequiredCertificateFromAnEmptyStoreBlocksSaving)
 
 // --- Certificates ----------------------------------------------------------------------------
 
-TEST_F(Page8021XTest, DuplicateCertificateTextsChooseTheFirstEntry)
+TEST_F(Page8021XTest, DuplicateClientTextsChooseTheFirstEntryButEachAuthorityRowItsOwn)
 {
     Open(kXpOsCode);
     page.OnEapTls();
@@ -279,7 +279,11 @@ TEST_F(Page8021XTest, DuplicateCertificateTextsChooseTheFirstEntry)
     Server().EnableControls();
     EXPECT_EQ(CString(CPageServerCertificationDlg::kAnyTrustedCa), Server().Combo().GetItemText(0, 0));
     EXPECT_EQ(0u, Server().certChosen.BlobLength);  // any trusted authority names none
+    // Two authorities share a name; the row chosen names its own, not the first of that name.
     Server().Combo().SetCurSel(3);                  // the renewed "Quixen Root CA"
+    Server().OnSelectionChange();
+    EXPECT_EQ(Server().Certificates().At(2).pBlob, Server().certChosen.pBlob);
+    Server().Combo().SetCurSel(1);
     Server().OnSelectionChange();
     EXPECT_EQ(Server().Certificates().At(0).pBlob, Server().certChosen.pBlob);
 }

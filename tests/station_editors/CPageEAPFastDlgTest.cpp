@@ -60,13 +60,18 @@ protected:
 };
 }  // namespace
 
-TEST_F(PacListTest, AFolderOfSixtyListsFiftyOneAndThenRefusesImportsWithTheLanguageText)
+TEST_F(PacListTest, AFolderOfSixtyListsWhatAProfileStoresSaysSoAndRefusesImports)
 {
     for (int i = 0; i < 60; ++i) MakePac(std::to_string(i) + "p.pac");
     MakePac("notes.txt");
     page.ResetToDefaults();  // the reset rebuilds the list from the folder
-    ASSERT_EQ(51u, Fast().m_pacList.size());
-    EXPECT_EQ(51, Fast().List().GetItemCount());
+    ASSERT_EQ(50u, Fast().m_pacList.size());
+    EXPECT_EQ(50, Fast().List().GetItemCount());
+    EXPECT_TRUE(Fast().FolderOverLimit());
+    EXPECT_TRUE(Fast().ItemVisible(IDC_EAPFAST_LIST_NOTE));
+    CString note;
+    Fast().GetDlgItemText(IDC_EAPFAST_LIST_NOTE, note);
+    EXPECT_NE(-1, note.Find("50")) << note.GetString();
     EXPECT_EQ(folder.Path() + "\\" + std::string(Fast().m_pacList[0].strFileName),
               std::string(Fast().m_pacList[0].strFilePath));
 

@@ -112,16 +112,19 @@ TEST_F(SecurityEditorTest, OkHandsTheEnterpriseSettingsToTheOwnerAndWritesThePac
     ASSERT_EQ(1u, front.reports.size());
     EXPECT_EQ(2, front.reports[0].lParam);
     StringRecord7 eap;
-    CString clientText, serverText;
-    editor.CopyEapSettings(eap, clientText, serverText);
+    VN_BLOB_KEY clientCert = {}, serverCert = {};
+    editor.CopyEapSettings(eap, clientCert, serverCert);
     EXPECT_EQ(static_cast<int>(EAPMETHOD_TTLS), eap.nEapMethod);
     EXPECT_EQ(ULONG{TUNNEL_MSCHAPV2}, eap.nTtlsInner);  // menu index 2 as its EAP type number
     EXPECT_STREQ("user", eap.strIdentity);
     EXPECT_STREQ("password", eap.strPassword);
     EXPECT_EQ(1u, eap.bClientCert);
-    EXPECT_EQ(48, clientText.GetLength());
-    EXPECT_EQ(0, strncmp(clientText, "CERT-MY-00", 10));
-    EXPECT_TRUE(serverText.IsEmpty());
+    // The whole blob, its zero bytes too.
+    const qxwl::CERT_INFO& first = client.Certificates().At(0);
+    ASSERT_EQ(first.BlobLength, clientCert.BlobLength);
+    EXPECT_EQ(0, memcmp(first.pBlob, clientCert.BlobData, first.BlobLength));
+    EXPECT_NE(nullptr, memchr(clientCert.BlobData, 0, clientCert.BlobLength));
+    EXPECT_EQ(0u, serverCert.BlobLength);
     // Collected settings always write the PAC list, under no profile name; the editor keeps no copy.
     EXPECT_EQ(std::vector<std::string>{"QXWL_WritePACList(1, )"}, Calls("QXWL_WritePACList"));
     EXPECT_TRUE(editor.m_model.Pacs.empty());
