@@ -64,6 +64,7 @@ TEST_F(PacListTest, AFolderOfSixtyListsWhatAProfileStoresSaysSoAndRefusesImports
 {
     for (int i = 0; i < 60; ++i) MakePac(std::to_string(i) + "p.pac");
     MakePac("notes.txt");
+    G_LangTable.IDS_PAC_FOLDER_OVER_LIMIT = "Only the first %d are listed.";
     page.ResetToDefaults();  // the reset rebuilds the list from the folder
     ASSERT_EQ(50u, Fast().m_pacList.size());
     EXPECT_EQ(50, Fast().List().GetItemCount());

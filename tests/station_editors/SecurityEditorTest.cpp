@@ -149,3 +149,40 @@ TEST_F(SecurityEditorTest, ARefusedOkReportsNothingAndKeepsTheLastResult)
     EXPECT_TRUE(front.reports.empty());
     EXPECT_TRUE(Calls("QXWL_WritePACList").empty());
 }
+
+TEST_F(SecurityEditorTest, ARefusedPacListStopsAnEapFastOkButNoOtherMethod)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 8));
+    editor.ShowWindow(SW_SHOW);
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "user");
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 1));
+    G_LangTable.IDS_PAC_LIST_WRITE_FAILED = "The PAC list could not be stored.";
+
+    // PEAP has no use for the list: the connection goes ahead, the refusal is only logged.
+    page.OnEapPeap();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    front.reports.clear();
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    EXPECT_EQ(0u, boxes.Count());
+    ASSERT_EQ(1u, front.reports.size());
+    EXPECT_EQ(2, front.reports[0].lParam);
+    EXPECT_EQ(AUTHIDX_WPA2, editor.m_nAuthIndex);
+
+    // EAP-FAST needs it: the user is told, the owner hears nothing and keeps the last result.
+    page.OnEapFast();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    Auth().OnAuthWpa();
+    Auth().OnEncryTkip();
+    front.reports.clear();
+    editor.OnOK();
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(G_LangTable.IDS_PAC_LIST_WRITE_FAILED, boxes.Boxes()[0].text);
+    EXPECT_TRUE(front.reports.empty());
+    EXPECT_EQ(AUTHIDX_WPA2, editor.m_nAuthIndex);
+    EXPECT_EQ(static_cast<int>(EAPMETHOD_PEAP), editor.m_Eap.nEapMethod);
+}
