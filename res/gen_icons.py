@@ -84,8 +84,12 @@ def draw(style, rgb, n):
     elif style in ("check-on", "check-off"):
         # a 13-pixel box (at 16) with a margin, so a button a pixel narrower loses nothing
         m, e = n // 16, n - n // 16 - max(1, n // 8)
+        # a frame with a clear inside: a greyed (disabled) button still shows whether it is ticked
         rect(img, m, m, e, e, (110, 110, 110))
-        rect(img, m + max(1, n // 16), m + max(1, n // 16), e - max(1, n // 16), e - max(1, n // 16), (255, 255, 255))
+        b = max(1, n // 16)
+        for y in range(m + b, e - b):
+            for x in range(m + b, e - b):
+                img[y][x] = (0, 0, 0, 0)
         if style == "check-on":
             w = max(1, n // 16)
             line(img, n * 0.25, n * 0.45, n * 0.38, n * 0.6, rgb, w)
@@ -93,7 +97,11 @@ def draw(style, rgb, n):
     elif style in ("radio-on", "radio-off"):
         c = (n - max(1, n // 8)) / 2
         disc(img, c, c, c - n / 16, (110, 110, 110))
-        disc(img, c, c, c - n / 16 - max(1, n // 16), (255, 255, 255))
+        disc(img, c, c, c - n / 16 - max(1, n // 16), (0, 0, 0))
+        for y in range(n):
+            for x in range(n):
+                if img[y][x] == (0, 0, 0, 255):
+                    img[y][x] = (0, 0, 0, 0)
         if style == "radio-on":
             disc(img, c, c, n / 6, rgb)
     elif style == "dropdown":

@@ -191,6 +191,11 @@ BOOL CPage8021XDlg::OnInitDialog()
     ScreenToClient(&area);
     m_pTabHost->SetWindowPos(static_cast<const CWnd*>(nullptr), tabs.left, tabs.top, tabs.Width(), tabs.Height(),
                              SWP_NOZORDER | SWP_SHOWWINDOW);
+    // Session resumption sits at the end of the tab row, where no tab goes: over the host,
+    // which leaves that corner to it.
+    m_pTabHost->ModifyStyle(0, WS_CLIPSIBLINGS);
+    for (int id : {IDC_8021X_RESUME, IDC_8021X_RESUME_LABEL})
+        ::SetWindowPos(::GetDlgItem(m_hWnd, id), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     area.OffsetRect(-tabs.left, -tabs.top);
     m_pTabHost->PlacePages(area.left, area.top, area.right, area.bottom, 0, 0, kTabIdentity);
     SetEapCaption(nEapMethod);

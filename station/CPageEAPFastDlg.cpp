@@ -99,7 +99,8 @@ BOOL CPageEAPFastDlg::OnInitDialog()
     CRect rc;
     m_list.GetClientRect(&rc);
     m_list.InsertColumn(0, "Selected", LVCFMT_LEFT, kSelectedColumnWidth);
-    m_list.InsertColumn(1, "File Name", LVCFMT_LEFT, rc.Width() - kSelectedColumnWidth);
+    // The name takes the rest, less the room of a scroll bar, so that no sideways bar is needed.
+    m_list.InsertColumn(1, "File Name", LVCFMT_LEFT, rc.Width() - kSelectedColumnWidth - ::GetSystemMetrics(SM_CXVSCROLL));
     const bool enhanced = QXWLAPI.EAPFastEnhancement == 1;
     for (int id : {IDC_EAPFAST_ALLOW, IDC_EAPFAST_ALLOW_LABEL, IDC_EAPFAST_TUNNEL_LABEL, IDC_EAPFAST_TUNNEL})
         EnableItem(id, enhanced);

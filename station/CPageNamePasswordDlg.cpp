@@ -30,6 +30,7 @@ void CPageNamePasswordDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_NAMEPW_ID_MODE, m_comboIdMode);
     for (int mode = kModeSoftToken; mode <= kModePrompt; ++mode) DDX_Control(pDX, kModeButtons[mode], m_btnMode[mode]);
     DDX_Control(pDX, IDC_NAMEPW_SHOWPW, m_btnShowPassword);
+    DDX_Control(pDX, IDC_NAMEPW_SEPARATOR, m_separator);
     DDX_Control(pDX, IDC_NAMEPW_CACHE, m_btnCache);
     DDX_Text(pDX, IDC_NAMEPW_IDENTITY, strIdentity);
     DDX_Text(pDX, IDC_NAMEPW_PASSWORD, strPassword);
@@ -75,6 +76,11 @@ BOOL CPageNamePasswordDlg::OnInitDialog()
     for (int id : {IDC_NAMEPW_MODE_WINDOWS, IDC_NAMEPW_MODE_PROMPT, IDC_NAMEPW_CACHE, IDC_NAMEPW_CACHE_LABEL})
         ShowItem(id, false);
     UpdatePage(FALSE);
+    // One text per entry, across the whole box.
+    CRect box;
+    m_comboIdMode.GetClientRect(&box);
+    m_comboIdMode.SetColumnCount(1);
+    m_comboIdMode.SetColumnWidth(0, box.Width());
     m_comboIdMode.AddString(G_LangTable.IDS_AUTH_ID);
     m_comboIdMode.AddString(G_LangTable.IDS_MACHINE_ID);
     m_comboIdMode.SetCurSel(kUserIdentity);

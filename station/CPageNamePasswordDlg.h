@@ -3,6 +3,7 @@
 #pragma once
 #include "station/Dot1XChildPage.h"
 #include "ui/ButtonST.h"
+#include "ui/CSeparator.h"
 #include "ui/ComboBoxSuper.h"
 #include "res/StationPagesResource.h"
 
@@ -49,4 +50,5 @@ private:
     CButtonST m_btnMode[4];  // Soft Token, Static Password, Windows Logon, Prompt User
     CButtonST m_btnShowPassword;
     CButtonST m_btnCache;
+    CSeparator m_separator;
 };

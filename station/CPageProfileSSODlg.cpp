@@ -14,6 +14,7 @@ void CPageProfileSSODlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_SSO_MACHINE, m_btnMachine);
     DDX_Control(pDX, IDC_SSO_PRE_LOGON, m_btnPreLogon);
     DDX_Control(pDX, IDC_SSO_POST_LOGON, m_btnPostLogon);
+    DDX_Control(pDX, IDC_SSO_LOGON_SEPARATOR, m_separator);
     DDX_Check(pDX, IDC_SSO_ENABLE, bUseSso);
     DDX_Check(pDX, IDC_SSO_MACHINE, bAllowMachineAuth);
     DDX_Radio(pDX, IDC_SSO_PRE_LOGON, nLogonType);

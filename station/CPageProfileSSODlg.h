@@ -3,6 +3,7 @@
 #pragma once
 #include "station/Dot1XChildPage.h"
 #include "ui/ButtonST.h"
+#include "ui/CSeparator.h"
 #include "res/StationPagesResource.h"
 
 class CPageProfileSSODlg : public CDot1XChildPage {
@@ -28,4 +29,5 @@ private:
     CButtonST m_btnMachine;
     CButtonST m_btnPreLogon;
     CButtonST m_btnPostLogon;
+    CSeparator m_separator;
 };

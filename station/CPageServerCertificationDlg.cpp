@@ -51,6 +51,11 @@ BOOL CPageServerCertificationDlg::OnInitDialog()
         SetDlgItemText(t.id, G_LangTable.*t.text);
         GetDlgItem(t.id)->SetFont(&m_font);
     }
+    // One text per authority, across the whole box.
+    CRect box;
+    m_combo.GetClientRect(&box);
+    m_combo.SetColumnCount(1);
+    m_combo.SetColumnWidth(0, box.Width());
     StyleCheckButton(m_btnUse, false);
     StyleCheckButton(m_btnIntermediate, false);
     StyleCheckButton(m_btnExact, true);
