@@ -1,7 +1,8 @@
 // Shows one page of the classic profile or security editor on the stand-in station library, in a
 // window of its own, for a look on a display:
 //   scripts/screenshot editor_screens.exe shot.png EDITOR PAGE [OSCODE] [pacs]
-// EDITOR: profile or security. PAGE: system, auth, wapi, identity, fast, client, server, sso.
+// EDITOR: profile or security. PAGE: system, auth, wapi, identity, token (the identity page of
+// EAP-FAST with its password modes), fast, client, server, sso.
 // OSCODE: the operating-system code the library reports (12 when not given). "pacs" fills the
 // current folder with more PAC files than a profile keeps, so that the EAP-FAST page says so.
 #include "framework/Afx.h"
@@ -60,7 +61,11 @@ void MakePacFolder()
 // Chooses the method a page is seen with and brings the page to the front.
 void Show8021XPage(CPage8021XDlg& page, const std::string& name)
 {
-    if (name == "fast") {
+    if (name == "token") {
+        page.OnEapFast();
+        page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "alice");
+        page.ClickTab(CPage8021XDlg::kTabIdentity);
+    } else if (name == "fast") {
         page.OnEapFast();
         page.ClickTab(CPage8021XDlg::kTabEapFast);
     } else if (name == "client") {

@@ -164,3 +164,32 @@ TEST_F(PacListTest, DoubleClickTogglesTheFocusedRow)
     Fast().ToggleFocusedRow();
     EXPECT_EQ(0, Fast().m_pacList[1].bSelected);
 }
+
+TEST_F(PacListTest, RemoveOnlyUnlistsAFileOutsideThePacFolder)
+{
+    const std::string inside = MakePac("a.pac");
+    const std::string elsewhere = folder.MakeSubFolder("other") + "\\server.pac";
+    std::ofstream(elsewhere) << "pac";
+    Fast().ScanPacFolder();
+    g_chosenPath = elsewhere;
+    Fast().OnImportPACFile();
+    // A stored profile may name any path, also one that leads out of the folder and back in.
+    Fast().m_pacList.push_back({0, "a.pac", CString((folder.Path() + "\\other\\..\\a.pac").c_str())});
+    Fast().UpdatePacListCount();
+    ASSERT_EQ(3u, Fast().m_pacList.size());
+
+    MessageBoxCapture boxes(IDOK);
+    Focus(1);
+    Fast().OnRemovePACFile();
+    EXPECT_EQ(0u, boxes.Count());  // nothing leaves the disk, so nothing to confirm
+    EXPECT_TRUE(testing_support::FileExists(elsewhere));
+    ASSERT_EQ(2u, Fast().m_pacList.size());
+    EXPECT_EQ(CString("a.pac"), Fast().m_pacList[1].strFileName);
+
+    // The way round through another folder still ends in the PAC folder: confirmed and deleted.
+    Focus(1);
+    Fast().OnRemovePACFile();
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_FALSE(testing_support::FileExists(inside));
+    EXPECT_EQ(1u, Fast().m_pacList.size());
+}
