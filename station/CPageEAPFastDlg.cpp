@@ -27,6 +27,16 @@ CString ProvisioningCaption(int index)
     default: return G_LangTable.IDS_8021X_PEAP_TUNNEL_MSCHAP2;
     }
 }
+// The current directory with its closing backslash; empty when it cannot be read.
+CString CurrentFolder()
+{
+    char folder[MAX_PATH] = {};
+    const DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder) return CString();
+    CString text(folder);
+    if (text.Right(1) != "\\") text += "\\";
+    return text;
+}
 }  // namespace
 
 BOOL(WINAPI* CPageEAPFastDlg::s_pfnGetOpenFileName)(LPOPENFILENAMEA) = ::GetOpenFileNameA;
@@ -215,20 +225,13 @@ void CPageEAPFastDlg::OnUsePac()
 
 CString CPageEAPFastDlg::PacFolder() const
 {
-    if (!m_strPacFolder.IsEmpty()) return m_strPacFolder;
-    char folder[MAX_PATH] = {};
-    const DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
-    if (length == 0 || length >= sizeof folder) return CString();
-    CString text(folder);
-    if (text.Right(1) != "\\") text += "\\";
-    return text;
+    return m_strPacFolder.IsEmpty() ? CurrentFolder() : m_strPacFolder;
 }
 
 void CPageEAPFastDlg::ScanPacFolder()
 {
     m_pacList.clear();
-    m_strPacFolder.Empty();
-    m_strPacFolder = PacFolder();
+    m_strPacFolder = CurrentFolder();
     m_bFolderOverLimit = false;
     WIN32_FIND_DATAA found = {};
     HANDLE search = ::FindFirstFileA(kPacPattern, &found);
@@ -352,7 +355,7 @@ void CPageEAPFastDlg::OnRemovePACFile()
 
 bool CPageEAPFastDlg::InPacFolder(const CString& path) const
 {
-    // Compared as full paths, so that "..\\" and the like lead nowhere else.
+    // Compared as full paths, so that ".." steps lead nowhere else.
     char full[MAX_PATH] = {};
     char* name = nullptr;
     const DWORD length = ::GetFullPathNameA(path, sizeof full, full, &name);
