@@ -13,8 +13,10 @@
 #include "station/CProfileEditorDlg.h"
 #include "skin/MainWindowMessages.h"
 #include "contract/StationContract.h"
+#include "support/ScopedFolder.h"
 
 #include <cstring>
+#include <fstream>
 #include <functional>
 
 using station_dialogs_test::StationDialogsTest;
@@ -711,4 +713,50 @@ TEST_F(ProfileEditorTest, EntriesLongerThanTheRecordHoldsCannotBeTypedNorStoredC
     WLANPROFILE stored = {};
     ASSERT_TRUE(Stored("Long", &stored));
     EXPECT_EQ(std::string(127, 'u'), std::string(stored.chID));
+}
+
+TEST_F(ProfileEditorTest, TheEapHostConfiguresAnEapFastProfileOnlyOnceItIsStored)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 12));
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    StartNew("FastHost", "23", "Quixen-Corp");
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.OnEapFast();
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 1));
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(Calls("QXWL_StartEapHostPeerInvokeConfigUI").empty());
+
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 0));
+    editor.OnOK();
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(Stored("FastHost"));
+    EXPECT_EQ(1u, Calls("QXWL_StartEapHostPeerInvokeConfigUI").size());
+}
+
+TEST_F(ProfileEditorTest, AnEapFastProfileMadeInAFolderOfSixtyPacFilesStoresItsList)
+{
+    ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
+    testing_support::ScopedFolder folder;
+    for (int i = 0; i < 60; ++i) std::ofstream(folder.Path() + "\\" + std::to_string(i) + ".pac") << "pac";
+    char saved[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(sizeof saved, saved);
+    ::SetCurrentDirectoryA(folder.Path().c_str());
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    StartNew("Lab", "24", "Quixen-Corp");  // the reset lists the folder
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.OnEapFast();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "fast-user");
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "fast-pass");
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    ::SetCurrentDirectoryA(saved);
+    EXPECT_EQ(0u, boxes.Count());
+    ULONG count = 0;
+    char name[kProfileNameBytes] = "Lab";
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_ReadPACList(&count, nullptr, name));
+    EXPECT_EQ(static_cast<ULONG>(kPacListMax), count);
 }
