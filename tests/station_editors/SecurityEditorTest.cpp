@@ -186,3 +186,20 @@ TEST_F(SecurityEditorTest, ARefusedPacListStopsAnEapFastOkButNoOtherMethod)
     EXPECT_EQ(AUTHIDX_WPA2, editor.m_nAuthIndex);
     EXPECT_EQ(static_cast<int>(EAPMETHOD_PEAP), editor.m_Eap.nEapMethod);
 }
+
+TEST_F(SecurityEditorTest, SharedKeyWith8021XWaitsForThe8021XChecksHere)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 8));
+    editor.ShowWindow(SW_SHOW);
+    G_LangTable.IDS_IDREQUIRED = "Enter a user name.";
+    Auth().OnAuthShared();
+    Auth().CheckDlgButton(IDC_AUTH_8021X, BST_CHECKED);
+    Auth().OnCheck8021X();
+    editor.m_pPage8021X->OnEapMd5();  // keys stay in use beside 802.1X
+    front.reports.clear();
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    ASSERT_GE(boxes.Count(), 1u);
+    EXPECT_EQ("Enter a user name.", std::string(boxes.Boxes()[0].text.GetString()));
+    EXPECT_TRUE(front.reports.empty());
+}
