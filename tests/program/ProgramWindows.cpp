@@ -118,6 +118,35 @@ std::string Text(HWND window)
     return text;
 }
 
+bool UserCanSee(HWND window)
+{
+    if (!window || !::IsWindow(window) || !::IsWindowVisible(window)) return false;
+    const HWND top = ::GetAncestor(window, GA_ROOT);
+    if (!top || ::IsIconic(top)) return false;
+    RECT rc{};
+    ::GetWindowRect(window, &rc);
+    const POINT centre{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    if (rc.right <= rc.left || rc.bottom <= rc.top) return false;
+    for (HWND parent = ::GetAncestor(window, GA_PARENT); parent && parent != ::GetDesktopWindow();
+         parent = ::GetAncestor(parent, GA_PARENT)) {
+        RECT client{};
+        ::GetClientRect(parent, &client);
+        ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        if (!::PtInRect(&client, centre)) return false;
+    }
+    RECT topRect{};
+    ::GetWindowRect(top, &topRect);
+    const RECT screen{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return ::PtInRect(&topRect, centre) && ::PtInRect(&screen, centre);
+}
+
+bool WaitUntilSeen(HWND window, DWORD timeoutMs)
+{
+    return testing_support::PumpUntil([&] { return UserCanSee(window); }, timeoutMs);
+}
+
 std::string ItemText(HWND dialog, int id)
 {
     return Text(::GetDlgItem(dialog, id));
