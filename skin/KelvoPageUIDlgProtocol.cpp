@@ -303,7 +303,7 @@ void CKelvoPageUIDlg::CopySecurityEditorResult()
     const bool eapAuth = auth == AUTHIDX_WPA || auth == AUTHIDX_WPA2 || auth == AUTHIDX_CCKM;
     const bool openOrShared = auth == AUTHIDX_OPEN || auth == AUTHIDX_SHARED;
     if (QXWLAPI.IsWpaCapable() && editor.m_b8021X == 1 && (eapAuth || openOrShared)) {
-        editor.CopyEapSettings(copy.Eap, copy.strClientCert, copy.strServerCert);
+        editor.CopyEapSettings(copy.Eap, copy.ClientCert, copy.ServerCert);
         // The 802.1X words the settings record does not carry: without them the connection
         // would go out with the defaults instead of what the user chose.
         copy.nIdentityMode = static_cast<int>(editor.m_model.nIdModeIndex);

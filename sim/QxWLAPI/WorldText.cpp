@@ -232,6 +232,7 @@ private:
         else if (Is(key, "AlsoPsk")) return ParseBool(value, n.AlsoPsk);
         else if (Is(key, "Identity")) n.Identity = value;
         else if (Is(key, "Password")) n.Password = value;
+        else if (Is(key, "ClientCert")) return ParseLong(value, n.ClientCert) && n.ClientCert >= 0;
         else if (Is(key, "AppearAfterScans")) return ParseLong(value, n.AppearAfterScans) && n.AppearAfterScans >= 0;
         else if (Is(key, "LeaveAfterScans")) return ParseLong(value, n.LeaveAfterScans) && n.LeaveAfterScans >= 0;
         else return false;

@@ -56,7 +56,7 @@ TEST_F(OneTimePasswordEndToEnd, PromptOfTheMainWindowTakesThePasswordAndTheLinkC
     HWND prompt = nullptr;
     ASSERT_TRUE(PumpUntil([&] {
         prompt = WindowWith(main, 0, kPromptPassword);
-        return prompt && ItemText(prompt, kPromptIdentity) == "alice" && PersonCanSee(prompt);
+        return prompt && ItemText(prompt, kPromptIdentity) == "alice" && UserCanSee(prompt);
     }, kTimeoutMs)) << ReadWholeFile(journal);
     EXPECT_TRUE(::IsWindowVisible(main));
     EXPECT_EQ("", ItemText(prompt, kPromptPassword));
@@ -74,7 +74,7 @@ TEST_F(OneTimePasswordEndToEnd, PromptOfTheMainWindowTakesThePasswordAndTheLinkC
     while (!up && prompts < kMostPrompts) {
         ++prompts;
         std::string why;
-        EXPECT_TRUE(PersonCanSee(::GetDlgItem(prompt, kPromptOk), &why)) << why;
+        EXPECT_TRUE(UserCanSee(::GetDlgItem(prompt, kPromptOk), &why)) << why;
         ::SetDlgItemTextA(prompt, kPromptPassword, "739104");
         PressButton(prompt, kPromptOk);
         PumpUntil([&] { return !::IsWindowVisible(prompt); }, kTimeoutMs);

@@ -113,7 +113,7 @@ std::string RectText(const RECT& r)
 }
 }  // namespace
 
-bool PersonCanSee(HWND window, std::string* why)
+bool UserCanSee(HWND window, std::string* why)
 {
     std::string reason;
     RECT rect{}, seen{};
@@ -158,6 +158,11 @@ std::string Text(HWND window)
                               &copied);
     text[sizeof text - 1] = '\0';
     return text;
+}
+
+bool WaitUntilSeen(HWND window, DWORD timeoutMs)
+{
+    return testing_support::PumpUntil([&] { return UserCanSee(window); }, timeoutMs);
 }
 
 std::string ItemText(HWND dialog, int id)

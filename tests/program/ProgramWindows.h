@@ -32,10 +32,13 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
-// Whether a person could see the window now, as a test checks before it answers one: visible
-// (with its ancestors), its top-level window not minimised, and its whole rectangle inside the
-// visible part of every ancestor (their client areas) and of the screen. `why` says what fails.
-bool PersonCanSee(HWND window, std::string* why = nullptr);
+// A person could see the window before a test answers it: it and every window above it are
+// shown, its top-level window is not minimised, and its whole rectangle lies inside every
+// parent's client area and the screen (a control cut off by a dialog's edge, or a dialog below
+// the visible part of its window, is not seen). `why` says what fails.
+bool UserCanSee(HWND window, std::string* why = nullptr);
+// Polls UserCanSee for up to timeoutMs, pumping this thread's messages meanwhile.
+bool WaitUntilSeen(HWND window, DWORD timeoutMs = kProgramTimeoutMs);
 
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);

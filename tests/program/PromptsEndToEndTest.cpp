@@ -11,7 +11,7 @@ using namespace testing_support;
 using namespace wizard_driver;
 using program_windows::ExitFromTray;
 using program_windows::FindControl;
-using program_windows::PersonCanSee;
+using program_windows::UserCanSee;
 using program_windows::PressButton;
 
 namespace {
@@ -54,7 +54,7 @@ protected:
     HWND SeenControl(int id)
     {
         HWND control = nullptr;
-        PumpUntil([&] { return (control = FindControl(main, id)) && PersonCanSee(control); }, kTimeoutMs);
+        PumpUntil([&] { return (control = FindControl(main, id)) && UserCanSee(control); }, kTimeoutMs);
         return control;
     }
     // A prompt is seen whole: the dialog, the entry and both buttons.
@@ -63,7 +63,7 @@ protected:
         HWND prompt = ::GetParent(entry);
         for (HWND window : {prompt, entry, ::GetDlgItem(prompt, kPromptOk), ::GetDlgItem(prompt, kPromptCancel)}) {
             std::string why;
-            EXPECT_TRUE(PersonCanSee(window, &why)) << ::GetDlgCtrlID(window) << ": " << why;
+            EXPECT_TRUE(UserCanSee(window, &why)) << ::GetDlgCtrlID(window) << ": " << why;
         }
     }
     // A button pressed without waiting for it: what it opens may be a message box.
@@ -74,8 +74,8 @@ protected:
         HWND box = WaitForWindow("#32770", "KPL4471", program->Id(), kTimeoutMs);
         if (!box) return "";
         std::string why;
-        PumpUntil([&] { return PersonCanSee(box); }, kTimeoutMs);  // a box is made, then shown
-        EXPECT_TRUE(PersonCanSee(box, &why)) << why;
+        PumpUntil([&] { return UserCanSee(box); }, kTimeoutMs);  // a box is made, then shown
+        EXPECT_TRUE(UserCanSee(box, &why)) << why;
         char text[256] = "";
         ::GetDlgItemTextA(box, kMessageBoxText, text, sizeof text);
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -105,7 +105,7 @@ TEST_F(PromptsEndToEnd, TheHiddenNetworksNamePromptIsSeenAndRefusesANameNoSsidHo
     PressLater(::GetParent(name), kPromptOk);
     EXPECT_EQ("Enter no more than 32 characters.", AnswerBox());
     // The prompt stays for the user to correct; nothing was asked of the network.
-    EXPECT_TRUE(PersonCanSee(name));
+    EXPECT_TRUE(UserCanSee(name));
     PumpFor(1000);
     EXPECT_EQ(std::string::npos, ReadWholeFile(journal).find("ssid=" + tooLong.substr(0, 32), before));
 
@@ -161,7 +161,7 @@ TEST_F(PromptsEndToEnd, TheOneTimePasswordPromptClosedByTheSurveysConnectHoldsNo
     // Back in station mode the profile in use is connected again and may ask again: in a
     // window the user can use.
     HWND again = nullptr;
-    if (PumpUntil([&] { return (again = FindControl(main, kPromptPassword)) && PersonCanSee(again); }, 3000))
+    if (PumpUntil([&] { return (again = FindControl(main, kPromptPassword)) && UserCanSee(again); }, 3000))
         EXPECT_TRUE(::IsWindowEnabled(main));
     EXPECT_TRUE(ExitFromTray(*program));
 }
@@ -194,7 +194,7 @@ TEST_F(PromptsEndToEnd, TheProfilePagesRefuseAnSsidNoProfileHolds)
     PressLater(page, kCtrlNext);
     EXPECT_EQ(EnglishText("IDS_SSIDLENGTH"), AnswerBox());
     // The road stops on the page: no wizard, and the profile is nowhere stored.
-    EXPECT_TRUE(PersonCanSee(ssid));
+    EXPECT_TRUE(UserCanSee(ssid));
     EXPECT_EQ(nullptr, Control(main, kTypeList));
     EXPECT_TRUE(ExitFromTray(*program));
     const std::string store = BinFolder() + "QxWLProfiles.dat";

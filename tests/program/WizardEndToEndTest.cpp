@@ -124,11 +124,11 @@ TEST_F(WizardEndToEnd, HiddenNetworkThroughTheNamePromptAndTheWizard)
     ASSERT_TRUE(ConnectFromSurvey(main, EnglishText("IDS_HIDDENSSID")));
     HWND name = nullptr;
     // The prompt comes where the user sees it, its OK button with it.
-    ASSERT_TRUE(PumpUntil([&] { return (name = Control(main, kHiddenSsidEdit)) && program_windows::PersonCanSee(name); }, kTimeoutMs));
+    ASSERT_TRUE(PumpUntil([&] { return (name = Control(main, kHiddenSsidEdit)) && program_windows::UserCanSee(name); }, kTimeoutMs));
     ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Quixen-Hidden"));
     HWND ok = ::GetDlgItem(::GetParent(name), kHiddenOk);
     std::string why;
-    ASSERT_TRUE(program_windows::PersonCanSee(ok, &why)) << why;
+    ASSERT_TRUE(program_windows::UserCanSee(ok, &why)) << why;
     SendAndWait(ok, BM_CLICK, 0, 0);
     const size_t before = JournalSize();
     SavePsk(kTypeWpa2Psk, "hiddenpass");
