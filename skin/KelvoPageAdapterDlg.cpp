@@ -10,6 +10,7 @@
 #include "skin/KelvoPageWpsPBCDlg.h"
 #include "skin/KelvoPageWpsPinApDlg.h"
 #include "skin/KelvoPageWpsPinDeviceDlg.h"
+#include "skin/ModalChildScope.h"
 #include "station/CPageWPSProfile.h"
 #include "ui/DialogTab.h"
 #include "ui/LogFont.h"
@@ -44,16 +45,20 @@ void EndAndDelete(Dialog*& dlg)
     dlg = nullptr;
 }
 
+// Ends a WPS dialog that runs; RunWpsDialog, under whose loop it runs, deletes it.
+template <typename Dialog>
+void EndOnly(Dialog* dlg)
+{
+    if (dlg && dlg->m_hWnd && ::IsWindow(dlg->m_hWnd)) dlg->EndDialog(CWpsSkinDialog::kClosed);
+}
+
 // Runs a WPS dialog modally with resources from the skin library; answers its result.
 template <typename Dialog>
 INT_PTR RunWpsDialog(Dialog*& dlg)
 {
     EndAndDelete(dlg);
-    const HINSTANCE previous = AfxGetResourceHandle();
-    if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
     dlg = new Dialog(nullptr);
-    const INT_PTR result = dlg->DoModal();
-    AfxSetResourceHandle(previous);
+    const INT_PTR result = CModalChildScope::RunSkinned(*dlg, CKelvoPageUIDlg::kChildWpsMethod);
     delete dlg;
     dlg = nullptr;
     return result;
@@ -297,6 +302,8 @@ void CKelvoPageAdapterDlg::EndWpsDialogs()
 
 void CKelvoPageAdapterDlg::OnDestroy()
 {
-    EndWpsDialogs();
+    EndOnly(m_pWpsPBCDlg);
+    EndOnly(m_pWpsPinDeviceDlg);
+    EndOnly(m_pWpsPinApDlg);
     CDialog::OnDestroy();
 }

@@ -29,6 +29,8 @@ void CKelvoPageSecurityPeapDlg::SetUpPage()
     SetText(IDC_WIZPEAP_INNER_LABEL, G_LangTable.IDS_LAB_PEAP_INEAP);
     m_comboInner.AddString("MS-CHAP2");
     m_comboInner.AddString("TLS");
+    LimitEdit(IDC_WIZEAP_LOGIN, kWizardIdentityMax);
+    LimitEdit(IDC_WIZPEAP_PASSWORD, kWizardPasswordMax);
 }
 
 void CKelvoPageSecurityPeapDlg::ShowLayout(int inner)

@@ -17,6 +17,7 @@ void CKelvoPageSecuritySercaDlg::SetUpPage()
     SetLabels({IDC_WIZSERCA_ISSUER_LABEL, IDC_WIZSERCA_SERVER_LABEL});
     SetText(IDC_WIZSERCA_ISSUER_LABEL, G_LangTable.IDS_LAB_CAISSUER);
     SetText(IDC_WIZSERCA_SERVER_LABEL, G_LangTable.IDS_LAB_SERVERNAME);
+    LimitEdit(IDC_WIZSERCA_SERVER, kWizardServerNameMax);
 }
 
 void CKelvoPageSecuritySercaDlg::OnShowPage()

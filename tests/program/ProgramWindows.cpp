@@ -105,6 +105,33 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
     return PumpUntil([&] { return program.WaitForExit(0); }, timeoutMs);
 }
 
+bool SeenByUser(HWND window)
+{
+    if (!window || !::IsWindow(window) || !::IsWindowVisible(window)) return false;
+    if (::IsIconic(::GetAncestor(window, GA_ROOT))) return false;
+    RECT shown{};
+    if (!::GetWindowRect(window, &shown) || ::IsRectEmpty(&shown)) return false;
+    // Each window above a child clips it to its client area.
+    for (HWND above = ::GetAncestor(window, GA_PARENT); above && above != ::GetDesktopWindow();
+         above = ::GetAncestor(above, GA_PARENT)) {
+        RECT client{};
+        ::GetClientRect(above, &client);
+        ::MapWindowPoints(above, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        RECT inside{};
+        if (!::IntersectRect(&inside, &shown, &client) || !::EqualRect(&inside, &shown)) return false;
+    }
+    const RECT screen{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    RECT onScreen{};
+    return ::IntersectRect(&onScreen, &shown, &screen) && ::EqualRect(&onScreen, &shown);
+}
+
+bool WaitUntilSeen(HWND window, DWORD timeoutMs)
+{
+    return testing_support::PumpUntil([&] { return SeenByUser(window); }, timeoutMs);
+}
+
 std::string Text(HWND window)
 {
     // Asked of the control itself: across processes the platform answers an edit control's

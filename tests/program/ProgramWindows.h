@@ -32,6 +32,13 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
+// True when a person could see the window now: it and every window above it are shown, its
+// top-level window is not minimised, and it lies inside the client area of each window above it
+// and inside the screen (a control cut off by its page or pushed off the screen is not seen).
+bool SeenByUser(HWND window);
+// Polls SeenByUser for up to timeoutMs, pumping this thread's messages meanwhile.
+bool WaitUntilSeen(HWND window, DWORD timeoutMs = kProgramTimeoutMs);
+
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 // A user's click on a control: a press and release of the left button over it.

@@ -240,3 +240,40 @@ TEST_F(AdapterPageTest, TheWpsBoxEnablesTheMethodsAndAClosedMethodDialogStaysOnT
     Press(IDC_ADAPTER_WPS);
     EXPECT_FALSE(Enabled(IDC_ADAPTER_WPS_PIN_DEVICE));
 }
+
+TEST_F(AdapterPageTest, AfterAHandOverTheMethodsStillFollowTheWpsBox)
+{
+    Open(0);
+    // The system's service gives the adapter back: the window enables its configuration controls.
+    mainWindow.EnablePageControls(FALSE);
+    mainWindow.EnablePageControls(TRUE);
+    EXPECT_TRUE(Enabled(IDC_ADAPTER_WPS));
+    for (UINT id : {IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE, IDC_ADAPTER_WPS_PIN_AP}) EXPECT_FALSE(Enabled(id)) << id;
+    Check(IDC_ADAPTER_WPS, true);
+    mainWindow.EnablePageControls(FALSE);
+    EXPECT_FALSE(Enabled(IDC_ADAPTER_WPS_PBC));
+    mainWindow.EnablePageControls(TRUE);
+    for (UINT id : {IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE, IDC_ADAPTER_WPS_PIN_AP}) EXPECT_TRUE(Enabled(id)) << id;
+}
+
+TEST_F(AdapterPageTest, AMethodDialogCountsAsAnOpenChildOfTheWindowWhileItRuns)
+{
+    Open(0);
+    Check(IDC_ADAPTER_WPS, true);
+    Press(IDC_ADAPTER_WPS);
+    CWnd* openDuring = nullptr;
+    bool hiddenAtStart = false;
+    AfxSetModalDialogHook([&](CDialog& dlg) {
+        hiddenAtStart = !::IsWindowVisible(dlg.m_hWnd);
+        openDuring = mainWindow.GetOpenChildDialog();
+        // The exit roads close it with WM_CLOSE, and must find it gone afterwards.
+        openDuring->SendMessage(WM_CLOSE);
+    });
+    Check(IDC_ADAPTER_WPS_PBC, true);
+    Press(IDC_ADAPTER_WPS_PBC);
+    ASSERT_TRUE(hiddenAtStart);  // not yet shown by its loop, and already counted
+    EXPECT_NE(nullptr, openDuring);
+    EXPECT_EQ(nullptr, page->m_pWpsPBCDlg);
+    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
+    EXPECT_TRUE(Visible(page));  // closed, not started: the page stays
+}

@@ -110,12 +110,16 @@ TEST_F(MainWindowTest, RegistersEveryPageByClassAndCreatesOnlyWhatItShows)
         static_cast<CDialog*>(mainWindow.m_pPageP2PLinkStatus)};
     for (CDialog* page : pages) {
         ASSERT_NE(nullptr, page);
-        // Only the first page shown (link information) may have a window at start-up.
-        if (page != static_cast<CDialog*>(mainWindow.m_pPageLinkInfoDlg)) {
+        // Only the first page shown (link information) and the WPS run page, which watches the
+        // hardware button from the start, have a window at start-up.
+        if (page != static_cast<CDialog*>(mainWindow.m_pPageLinkInfoDlg) &&
+            page != static_cast<CDialog*>(mainWindow.m_pPageWpsLinkStatusDlg)) {
             EXPECT_FALSE(HasWindow(page));
         }
     }
     EXPECT_TRUE(Visible(mainWindow.m_pPageLinkInfoDlg));
+    EXPECT_TRUE(HasWindow(mainWindow.m_pPageWpsLinkStatusDlg));
+    EXPECT_FALSE(Visible(mainWindow.m_pPageWpsLinkStatusDlg));
     // Built by their run-time classes, each the class its pointer names.
     EXPECT_TRUE(static_cast<CObject*>(mainWindow.m_pPageP2PConnectMethodII)->IsKindOf(RUNTIME_CLASS(CKelvoPageP2PConnectMethodII)));
     EXPECT_TRUE(static_cast<CObject*>(mainWindow.m_pPageWpsAuthenDlg)->IsKindOf(RUNTIME_CLASS(CKelvoPageWpsAuthenDlg)));
@@ -336,14 +340,24 @@ TEST_F(MainWindowTest, AboutRunsModallyFromTheSkinLibraryAndItsCloseButtonEndsIt
     const HINSTANCE before = AfxGetResourceHandle();
     HINSTANCE during = nullptr;
     CString caption;
+    CWnd* open = nullptr;
+    CWnd* openWithApPages = nullptr;
     AfxSetModalDialogHook([&](CDialog& dlg) {
         during = AfxGetResourceHandle();
         caption = dlg.GetWindowText();
+        // An open child of the window for the exit roads, with either page set.
+        open = mainWindow.GetOpenChildDialog() == &dlg ? &dlg : nullptr;
+        mainWindow.m_bSoftAPMode = 1;
+        openWithApPages = mainWindow.GetOpenChildDialog() == &dlg ? &dlg : nullptr;
+        mainWindow.m_bSoftAPMode = 0;
         dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED),
                         reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, IDC_ABOUT_CLOSE)));
     });
     Click(IDC_KELVO_ABOUT, STN_CLICKED);
     AfxSetModalDialogHook(nullptr);
+    EXPECT_NE(nullptr, open);
+    EXPECT_NE(nullptr, openWithApPages);
+    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
     EXPECT_EQ(G_hKelvoImg, during);
     EXPECT_STREQ("About", caption);
     EXPECT_EQ(before, AfxGetResourceHandle());

@@ -151,6 +151,50 @@ TEST_F(WpsPagesTest, PushButtonRunSucceedsWithTheAccessPointsCredentialWithinThe
     EXPECT_TRUE(::IsWindowEnabled(mainWindow.m_tabProfile.m_hWnd));
 }
 
+TEST_F(WpsPagesTest, ASuccessStaysOnThePageAfterTheSavedProfileClearsTheWpsFlag)
+{
+    CKelvoPageWpsLinkStatusDlg& link = Link();
+    link.nMethod = 0;
+    mainWindow.m_pPageTab->ShowPage(&link);
+    PollUntilDone(link);
+    ASSERT_EQ(100, Progress(link));
+    // The saved profile's connect leaves WPS; then ten seconds of result checks.
+    QXWLAPI.QXWL_WriteWPSFlag(FALSE);
+    for (int i = 0; i < 5; ++i) link.OnTimer(CKelvoPageWpsLinkStatusDlg::TIMER_WPS_RESULT);
+    EXPECT_EQ(100, Progress(link));
+    EXPECT_STREQ("PBC - tip29", Text(link, IDC_WPSLINK_STATUS));
+    EXPECT_STREQ("Quixen-WPA2", Text(link, IDC_WPSLINK_SSID));
+    EXPECT_STREQ("WPA2-PSK", Text(link, IDC_WPSLINK_SECURITY));
+    EXPECT_TRUE(Visible(link.GetDlgItem(IDC_WPSLINK_SECURITY)));
+    // Once the user has left the page, a check clears what a new run would show anyway.
+    mainWindow.ShowAdapterTab();
+    link.OnTimer(CKelvoPageWpsLinkStatusDlg::TIMER_WPS_RESULT);
+    EXPECT_EQ(0, Progress(link));
+}
+
+TEST_F(WpsPagesTest, TheHardwareButtonStartsAPushButtonRunBeforeAnyWpsPageWasShown)
+{
+    CKelvoPageWpsLinkStatusDlg* link = mainWindow.m_pPageWpsLinkStatusDlg;
+    ASSERT_NE(nullptr, link);
+    // Made with the main window, hidden, its hardware-button poll running, and cheaply: no
+    // scan table read until it is needed.
+    ASSERT_TRUE(HasWindow(link));
+    EXPECT_FALSE(Visible(link));
+    EXPECT_TRUE(Calls("QXWL_SiteSurveyQuery").empty());
+    EXPECT_TRUE(::KillTimer(link->m_hWnd, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_HW_BUTTON));
+    EXPECT_TRUE(::IsWindowEnabled(mainWindow.m_tabProfile.m_hWnd));
+
+    hide.m_bHwPbcPressed = TRUE;  // the hidden dialog saw the press
+    link->SendMessage(WM_TIMER, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_HW_BUTTON);
+    EXPECT_FALSE(hide.m_bHwPbcPressed);
+    EXPECT_TRUE(Visible(link));
+    EXPECT_EQ(2, G_nWpsMethod);
+    EXPECT_EQ("QXWL_SetWPSMode(0x20000000, , , 1)", LastSetMode());
+    PollUntilDone(*link);
+    EXPECT_EQ(100, Progress(*link));
+    EXPECT_STREQ("Quixen-WPA2", Text(*link, IDC_WPSLINK_SSID));
+}
+
 TEST_F(WpsPagesTest, AutomaticPinWalkSkipsPushButtonAccessPointsAndRescansAtTheEnd)
 {
     ASSERT_TRUE(sim.Reset("[Network1]\nSsid=First\nWPS=1\nWpsPin=11111117\n"
