@@ -15,7 +15,7 @@ using namespace program_windows;
 namespace {
 constexpr DWORD kTimeoutMs = 20000;
 constexpr int kTabAdapter = 8007, kAboutButton = 8009;
-constexpr int kLinkInfoSsidLabel = 1102, kTrendChart = 1144;
+constexpr int kTrendChart = 1144;
 constexpr int kRateTransmit = 1722, kAboutDriver = 1704;
 constexpr int kAdapterWps = 1212, kAdapterPbc = 1213, kWpsDialogStart = 1742;
 
@@ -37,7 +37,7 @@ protected:
     // A click on a control once a person could see it.
     void ClickSeen(HWND control)
     {
-        ASSERT_TRUE(WaitUntilSeen(control)) << "control " << ::GetDlgCtrlID(control) << " cannot be seen";
+        ASSERT_TRUE(WaitUntilSeen(control)) << "control " << ::GetDlgCtrlID(control) << ": " << DescribePlace(control);
         Click(control);
     }
     // The top-level window of the program that carries the control, once a person could see it.
@@ -49,9 +49,9 @@ protected:
     }
     HWND OpenTrendChart()
     {
-        HWND page = WaitForWindowWith(main, 0, kLinkInfoSsidLabel, kTimeoutMs);
-        if (!page) return nullptr;
-        ClickSeen(::GetDlgItem(page, kTrendChart));
+        HWND button = WaitForSeenControl(main, kTrendChart);
+        if (!button) return nullptr;
+        Click(button);
         return SeenDialogWith(kRateTransmit);
     }
     void ExpectCleanEnd()
@@ -88,12 +88,10 @@ TEST_F(ModalDialogExit, TrayExitWithTheAboutBoxOpenClosesItAndEnds)
 TEST_F(ModalDialogExit, TrayExitWithAWpsDialogOpenClosesItAndEnds)
 {
     ClickSeen(::GetDlgItem(main, kTabAdapter));
-    HWND wps = WaitForWindowWith(main, 0, kAdapterWps, kTimeoutMs);
-    ASSERT_TRUE(wps);
-    HWND box = ::GetDlgItem(wps, kAdapterWps);
-    ASSERT_TRUE(WaitUntilSeen(box));
+    HWND box = WaitForSeenControl(main, kAdapterWps);
+    ASSERT_TRUE(box);
     ::SendMessageA(box, BM_CLICK, 0, 0);  // WPS on: the method buttons come alive
-    HWND pushButton = ::GetDlgItem(wps, kAdapterPbc);
+    HWND pushButton = ::GetDlgItem(::GetParent(box), kAdapterPbc);
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(pushButton) != FALSE; }, kTimeoutMs));
     ASSERT_TRUE(WaitUntilSeen(pushButton));
     ::PostMessageA(pushButton, BM_CLICK, 0, 0);
