@@ -95,7 +95,8 @@ BOOL CKelvoPageProfileCtrlDlg::OnInitDialog()
     m_labelFont.CreateFontIndirect(&label);
     for (UINT id : {IDC_PROFCTRL_TITLE, IDC_PROFCTRL_SCAN_TITLE})
         if (CWnd* item = GetDlgItem(id)) item->SetFont(&m_titleFont);
-    for (UINT id : {IDC_PROFCTRL_NAME_LABEL, IDC_PROFCTRL_SSID_LABEL, IDC_PROFCTRL_INFRA_TEXT, IDC_PROFCTRL_ADHOC_TEXT})
+    for (UINT id : {IDC_PROFCTRL_NAME_LABEL, IDC_PROFCTRL_SSID_LABEL, IDC_PROFCTRL_INFRA, IDC_PROFCTRL_ADHOC,
+                    IDC_PROFCTRL_INFRA_TEXT, IDC_PROFCTRL_ADHOC_TEXT})
         if (CWnd* item = GetDlgItem(id)) item->SetFont(&m_labelFont);
     const struct {
         UINT id;

@@ -97,7 +97,7 @@ BOOL CKelvoPageWpsAuthenDlg::OnInitDialog()
 
 HBRUSH CKelvoPageWpsAuthenDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    return m_look.CtlColor(pDC, pWnd, nCtlColor, reinterpret_cast<HBRUSH>(Default()));
+    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
 }
 
 BOOL CKelvoPageWpsAuthenDlg::OnEraseBkgnd(CDC* pDC)

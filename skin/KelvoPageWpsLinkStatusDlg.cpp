@@ -180,7 +180,7 @@ BOOL CKelvoPageWpsLinkStatusDlg::OnInitDialog()
 
 HBRUSH CKelvoPageWpsLinkStatusDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    return m_look.CtlColor(pDC, pWnd, nCtlColor, reinterpret_cast<HBRUSH>(Default()));
+    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
 }
 
 BOOL CKelvoPageWpsLinkStatusDlg::OnEraseBkgnd(CDC* pDC)

@@ -90,7 +90,7 @@ BOOL CKelvoPageWpsListViewDlg::OnInitDialog()
 
 HBRUSH CKelvoPageWpsListViewDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    return m_look.CtlColor(pDC, pWnd, nCtlColor, reinterpret_cast<HBRUSH>(Default()));
+    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
 }
 
 BOOL CKelvoPageWpsListViewDlg::OnEraseBkgnd(CDC* pDC)

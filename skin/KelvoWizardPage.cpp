@@ -86,7 +86,7 @@ void CKelvoWizardPage::OnShowWindow(BOOL bShow, UINT)
 
 HBRUSH CKelvoWizardPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    return m_look.CtlColor(pDC, pWnd, nCtlColor, reinterpret_cast<HBRUSH>(Default()));
+    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
 }
 
 BOOL CKelvoWizardPage::OnEraseBkgnd(CDC* pDC)

@@ -17,6 +17,8 @@ public:
 
     // Fonts of the title and the labels; the title's id is kept for the colours and the band.
     void Apply(CDialog& page, UINT titleId, std::initializer_list<UINT> labelIds);
+    // The band behind a title the page draws itself (a skinned static with its own font).
+    void BandBehind(UINT titleId) { m_titleId = titleId; }
     // One more label in the label font.
     void AddLabel(CDialog& page, UINT id);
     // The page's push button drawn with the bitmaps of the skin library (normal, under the mouse).
