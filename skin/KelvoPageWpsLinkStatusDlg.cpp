@@ -384,15 +384,16 @@ void CKelvoPageWpsLinkStatusDlg::StartPinRun()
         nApIndex = -1;
         return;
     }
+    const WPS_AP_ENTRY& ap = aryWpsAp[nApIndex];
+    // The stored profile names the access point of this run, not the one tried before it.
+    memcpy(m_Bssid, ap.Bssid, sizeof m_Bssid);
     if (G_nWpsConfigMode == 0) {
         wpsProfile = {};
         WriteProfileToLibrary();
     }
-    const WPS_AP_ENTRY& ap = aryWpsAp[nApIndex];
     WPS_MODE mode = BaseMode(kWpsModePin);
     mode.WpsSSID = ap.Ssid;
     memcpy(mode.Bssid, ap.Bssid, sizeof mode.Bssid);
-    memcpy(m_Bssid, ap.Bssid, sizeof m_Bssid);
     mode.Channel = static_cast<UCHAR>(ap.nChannel);
     CString status;
     status.Format("Start PIN connection - %s", static_cast<LPCSTR>(ap.strSsid));
@@ -696,6 +697,9 @@ void CKelvoPageWpsLinkStatusDlg::CheckResult()
     // (whose connect clears the WPS flag).
     if (matches) G_bWpsRunning = 0;
     if (!flag) {
+        // The library has left WPS: no exchange runs, whether or not the link came up (else
+        // the mode buttons would wait for it for ever).
+        G_bWpsRunning = 0;
         // Saving the received profile clears the flag: a success on screen stays until the
         // user leaves the page.
         if (!m_bResultShown) {

@@ -75,8 +75,9 @@ BOOL CKelvoPageWpsListViewDlg::OnInitDialog()
     double shares[kColumns] = {kDefaultShares[0], kDefaultShares[1], kDefaultShares[2]};
     const CString& widths = G_LangTable.IDS_LIST_DEPART_WPSVIEW;
     if (!widths.IsEmpty()) {
+        // Shares outside 0..1 would make columns of absurd widths: the text is then not taken.
         double read[kColumns] = {};
-        if (sscanf(widths, "%lf,%lf,%lf", &read[0], &read[1], &read[2]) == kColumns)
+        if (ReadColumnShares(widths, read, kColumns) == kColumns)
             for (int i = 0; i < kColumns; ++i) shares[i] = read[i];
         else DebugLog(1, "[QxUI] CKelvoPageWpsListViewDlg: column widths \"%s\" not read\n", static_cast<LPCSTR>(widths));
     }

@@ -410,7 +410,9 @@ void WizardFillEapTypeList(CComboBox& combo, int method)
     combo.ResetContent();
     combo.AddString("TLS");
     combo.AddString("PEAP");
-    if (G_pHideDlg && G_pHideDlg->m_bSupportTTLS) combo.AddString("TTLS");
+    // The TTLS page names its own method even where TTLS is not offered for a choice (a stored
+    // TTLS profile on a newer system), rather than show another method selected.
+    if ((G_pHideDlg && G_pHideDlg->m_bSupportTTLS) || method == WIZEAP_TTLS) combo.AddString("TTLS");
     const int entry = method == WIZEAP_TLS ? 0 : method == WIZEAP_TTLS ? 2 : 1;
     combo.SetCurSel(entry < combo.GetCount() ? entry : 1);
 }

@@ -140,7 +140,9 @@ TEST_F(WpsPagesTest, PushButtonRunSucceedsWithTheAccessPointsCredentialWithinThe
     ASSERT_EQ(1u, stored.ProfileCnt);
     EXPECT_EQ(11, mode.Channel);
     EXPECT_EQ("quixen2024", std::string(reinterpret_cast<const char*>(stored.Profile[0].Key), stored.Profile[0].KeyLength));
-    // The result check: still running until the link carries the received settings.
+    // The result check: while WPS holds the adapter, running until the link carries the
+    // received settings.
+    QXWLAPI.QXWL_WriteWPSFlag(TRUE);
     link.CheckResult();
     EXPECT_EQ(1, G_bWpsRunning);
     QXWLAPI.QXWL_ConnectWPSProfile(&stored.Profile[0]);
@@ -161,6 +163,7 @@ TEST_F(WpsPagesTest, ASuccessStaysOnThePageAfterTheSavedProfileClearsTheWpsFlag)
     // The saved profile's connect leaves WPS; then ten seconds of result checks.
     QXWLAPI.QXWL_WriteWPSFlag(FALSE);
     for (int i = 0; i < 5; ++i) link.OnTimer(CKelvoPageWpsLinkStatusDlg::TIMER_WPS_RESULT);
+    EXPECT_EQ(0, G_bWpsRunning);  // over, even before the link is up: the mode buttons work again
     EXPECT_EQ(100, Progress(link));
     EXPECT_STREQ("PBC - tip29", Text(link, IDC_WPSLINK_STATUS));
     EXPECT_STREQ("Quixen-WPA2", Text(link, IDC_WPSLINK_SSID));
@@ -210,6 +213,10 @@ TEST_F(WpsPagesTest, AutomaticPinWalkSkipsPushButtonAccessPointsAndRescansAtTheE
     EXPECT_EQ("QXWL_SetWPSMode(0x10000000, First, 22222224, 1)", LastSetMode());
     link.HandleStatus(0x104);  // the access point did not answer: the next one
     EXPECT_EQ("QXWL_SetWPSMode(0x10000000, Third, 22222224, 1)", LastSetMode());
+    // The profile stored for the run names the access point it runs on, not the one before.
+    WPS_MODE stored{};
+    QXWLAPI.QXWL_ReadWPSProfile(&stored, nullptr);
+    EXPECT_EQ(0, memcmp(stored.Bssid, link.aryWpsAp[2].Bssid, sizeof stored.Bssid));
     EXPECT_EQ(2u, Calls("QXWL_SetWPSMode").size());  // "Button" announces push button: never tried
     link.HandleStatus(0x104);
     EXPECT_EQ(-1, link.nApIndex);
@@ -476,3 +483,16 @@ TEST_F(WpsPagesTest, SecurityPageEditReachesTheAccessPointThroughTheRun)
 }
 
 }  // namespace
+
+TEST_F(WpsPagesTest, ListColumnWidthsOfTheLanguageFileOutsideTheListAreNotTaken)
+{
+    G_LangTable.IDS_LIST_DEPART_WPSVIEW = "5e9,0.3,0.3";
+    CKelvoPageWpsListViewDlg* list = mainWindow.m_pPageWpsListViewDlg;
+    ASSERT_TRUE(mainWindow.EnsurePage(list));
+    HWND view = ::GetDlgItem(list->m_hWnd, IDC_WPSLIST_LIST);
+    RECT client{};
+    ::GetClientRect(view, &client);
+    const int first = static_cast<int>(::SendMessageA(view, LVM_GETCOLUMNWIDTH, 0, 0));
+    EXPECT_EQ(static_cast<int>(client.right * 0.24), first);  // the page's own share
+    G_LangTable.IDS_LIST_DEPART_WPSVIEW.Empty();
+}
