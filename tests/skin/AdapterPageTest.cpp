@@ -267,7 +267,7 @@ TEST_F(AdapterPageTest, AMethodDialogCountsAsAnOpenChildOfTheWindowWhileItRuns)
         hiddenAtStart = !::IsWindowVisible(dlg.m_hWnd);
         openDuring = mainWindow.GetOpenChildDialog();
         // The exit roads close it with WM_CLOSE, and must find it gone afterwards.
-        openDuring->SendMessage(WM_CLOSE);
+        dlg.SendMessage(WM_CLOSE);
     });
     Check(IDC_ADAPTER_WPS_PBC, true);
     Press(IDC_ADAPTER_WPS_PBC);
