@@ -363,3 +363,34 @@ TEST_F(MainWindowTest, AboutRunsModallyFromTheSkinLibraryAndItsCloseButtonEndsIt
     EXPECT_EQ(before, AfxGetResourceHandle());
     EXPECT_EQ(nullptr, mainWindow.m_pAboutDlg);
 }
+
+namespace {
+// A child dialog of the window as the exit roads see it: shown, and counting its close requests.
+class ClosableChild : public CWnd {
+public:
+    int closes = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CLOSE) {
+            ++closes;
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+}  // namespace
+
+TEST_F(MainWindowTest, AModeSwitchUnderAnOpenChildDialogClosesTheChildInsteadOfTheSwitch)
+{
+    ClosableChild chart;
+    ASSERT_TRUE(chart.CreateEx(0, "STATIC", "chart", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
+    mainWindow.m_pChildDialog[CKelvoPageUIDlg::kChildTrendChart] = &chart;
+    CKelvoPageLinkInfoDlg* const linkPage = mainWindow.m_pPageLinkInfoDlg;
+    mainWindow.OnSwitchToApMode();
+    EXPECT_EQ(1, chart.closes);
+    // The pages, one of which runs the chart, are still there.
+    EXPECT_EQ(0, mainWindow.m_bSoftAPMode);
+    EXPECT_EQ(linkPage, mainWindow.m_pPageLinkInfoDlg);
+    mainWindow.m_pChildDialog[CKelvoPageUIDlg::kChildTrendChart] = nullptr;
+    chart.DestroyWindow();
+}
