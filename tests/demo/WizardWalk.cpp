@@ -94,6 +94,15 @@ bool Walk(HWND main, const std::string& page)
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     const std::string page = commandLine && *commandLine ? commandLine : "type";
+    // TTLS is offered for a choice below operating-system code 10 only. The world file goes to
+    // the temporary folder: the walk is ended from outside, and would leave it beside the program.
+    if (page == "ttls") {
+        char folder[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, folder);
+        const std::string world = std::string(folder) + "WizardWalkWorld.ini";
+        testing_support::ScopedFile(world, "[World]\nOsCode=7\n").Keep();
+        ::SetEnvironmentVariableA("QXSIM_WORLD", world.c_str());
+    }
     testing_support::ChildProcess program("\"" + testing_support::BinFolder() + "KPL4471.exe\"", testing_support::BinFolder());
     HWND main = testing_support::WaitForWindow("#32770", testing_support::EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(),
                                               program.Id(), kTimeoutMs);
