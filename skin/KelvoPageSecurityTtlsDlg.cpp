@@ -2,6 +2,7 @@
 #include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
 #include "skin/SecurityWizard.h"
+#include "station/ProfileCodes.h"
 
 IMPLEMENT_DYNCREATE(CKelvoPageSecurityTtlsDlg, CDialog)
 
@@ -36,8 +37,8 @@ void CKelvoPageSecurityTtlsDlg::SetUpPage()
         box->ShowWindow(SW_HIDE);
     }
     for (LPCSTR name : kProtocols) m_comboProtocol.AddString(name);
-    LimitEdit(IDC_WIZEAP_LOGIN, kWizardIdentityMax);
-    LimitEdit(IDC_WIZTTLS_PASSWORD, kWizardPasswordMax);
+    LimitEdit(IDC_WIZEAP_LOGIN, kIdentityMaxChars);
+    LimitEdit(IDC_WIZTTLS_PASSWORD, kPasswordMaxChars);
 }
 
 void CKelvoPageSecurityTtlsDlg::OnShowPage()

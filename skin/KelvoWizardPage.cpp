@@ -5,6 +5,7 @@
 #include "skin/KelvoPageSecurityTypeDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/SecurityWizard.h"
+#include "station/TextWithNumber.h"
 
 #include <algorithm>
 #include <cstring>
@@ -47,16 +48,6 @@ BOOL CKelvoWizardPage::OnInitDialog()
     return TRUE;
 }
 
-CString TextTooLongMessage(int maxChars)
-{
-    // The number goes in by hand: the text comes from the language file, not from us.
-    CString number;
-    number.Format("%d", maxChars);
-    CString text = G_LangTable.IDS_MSG_TEXT_TOO_LONG;
-    if (text.Replace("%d", number) == 0) text += " (" + number + ")";
-    return text;
-}
-
 void CKelvoWizardPage::LimitEdit(UINT id, int maxChars)
 {
     SendDlgItemMessage(static_cast<int>(id), EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
@@ -65,7 +56,7 @@ void CKelvoWizardPage::LimitEdit(UINT id, int maxChars)
 void CKelvoWizardPage::OnEditFull(UINT id)
 {
     const int limit = static_cast<int>(SendDlgItemMessage(static_cast<int>(id), EM_GETLIMITTEXT, 0, 0));
-    ShowProductMessageBox(TextTooLongMessage(limit));
+    ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_MSG_TEXT_TOO_LONG, limit));
 }
 
 void CKelvoWizardPage::SetText(UINT id, const CString& text)

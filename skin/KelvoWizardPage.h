@@ -54,5 +54,3 @@ protected:
 // Text of a combo's selected entry, empty when none is selected.
 CString SelectedText(const CComboBox& combo);
 
-// The message that an entry holds at most maxChars characters.
-CString TextTooLongMessage(int maxChars);

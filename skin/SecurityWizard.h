@@ -2,7 +2,6 @@
 // main window's page container, Exit, Save, and the hidden editor the pages read and write.
 #pragma once
 #include "framework/Afx.h"
-#include "contract/StationRecords.h"
 
 #include <vector>
 
@@ -20,11 +19,6 @@ enum WizardSecurityIndex {
     WIZSEC_NONE = 0, WIZSEC_WEP = 1, WIZSEC_WPA_PSK = 2, WIZSEC_WPA2_PSK = 3, WIZSEC_WPA = 4, WIZSEC_WPA2 = 5,
     WIZSEC_8021X = 6
 };
-// What the profile record keeps of the 802.1X texts the pages take, terminator left out.
-constexpr int kWizardIdentityMax = static_cast<int>(sizeof(WLANPROFILE::chID)) - 1;
-constexpr int kWizardPasswordMax = static_cast<int>(sizeof(WLANPROFILE::chPassword)) - 1;
-constexpr int kWizardServerNameMax = static_cast<int>(sizeof(WLANPROFILE::chServerName)) - 1;
-
 // EAP methods as the 802.1X page numbers them.
 enum WizardEapMethod { WIZEAP_PEAP = 0, WIZEAP_TLS = 1, WIZEAP_TTLS = 2 };
 

@@ -126,29 +126,7 @@ std::string RectText(const RECT& r)
     return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
            std::to_string(r.bottom) + ")";
 }
-}  // namespace
 
-bool SeenByUser(HWND window)
-{
-    if (!window || !::IsWindow(window) || !::IsWindowVisible(window)) return false;
-    if (::IsIconic(::GetAncestor(window, GA_ROOT))) return false;
-    RECT shown{};
-    if (!::GetWindowRect(window, &shown) || ::IsRectEmpty(&shown)) return false;
-    // Each window above a child shows it only inside its client area, and the screen shows what it holds.
-    for (HWND above = ::GetAncestor(window, GA_PARENT); above && above != ::GetDesktopWindow();
-         above = ::GetAncestor(above, GA_PARENT)) {
-        const RECT client = ClientOnScreen(above);
-        if (!::IntersectRect(&shown, &shown, &client)) return false;
-    }
-    const RECT screen = ScreenRect();
-    if (!::IntersectRect(&shown, &shown, &screen)) return false;
-    RECT whole{};
-    ::GetWindowRect(window, &whole);
-    const POINT middle{(whole.left + whole.right) / 2, (whole.top + whole.bottom) / 2};
-    return ::PtInRect(&shown, middle) != FALSE;
-}
-
-namespace {
 struct SeenSearch {
     int id;
     HWND found;
@@ -157,7 +135,7 @@ struct SeenSearch {
 BOOL CALLBACK MatchSeen(HWND child, LPARAM lParam)
 {
     auto* search = reinterpret_cast<SeenSearch*>(lParam);
-    if (::GetDlgCtrlID(child) != search->id || !SeenByUser(child)) return TRUE;
+    if (::GetDlgCtrlID(child) != search->id || !UserCanSee(child)) return TRUE;
     search->found = child;
     return FALSE;
 }
@@ -186,11 +164,6 @@ std::string DescribePlace(HWND window)
     return text + ", screen " + RectText(ScreenRect());
 }
 
-bool WaitUntilSeen(HWND window, DWORD timeoutMs)
-{
-    return testing_support::PumpUntil([&] { return SeenByUser(window); }, timeoutMs);
-}
-
 std::string Text(HWND window)
 {
     // Asked of the control itself: across processes the platform answers an edit control's
@@ -202,6 +175,35 @@ std::string Text(HWND window)
                               &copied);
     text[sizeof text - 1] = '\0';
     return text;
+}
+
+bool UserCanSee(HWND window)
+{
+    if (!window || !::IsWindow(window) || !::IsWindowVisible(window)) return false;
+    const HWND top = ::GetAncestor(window, GA_ROOT);
+    if (!top || ::IsIconic(top)) return false;
+    RECT rc{};
+    ::GetWindowRect(window, &rc);
+    const POINT centre{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    if (rc.right <= rc.left || rc.bottom <= rc.top) return false;
+    for (HWND parent = ::GetAncestor(window, GA_PARENT); parent && parent != ::GetDesktopWindow();
+         parent = ::GetAncestor(parent, GA_PARENT)) {
+        RECT client{};
+        ::GetClientRect(parent, &client);
+        ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        if (!::PtInRect(&client, centre)) return false;
+    }
+    RECT topRect{};
+    ::GetWindowRect(top, &topRect);
+    const RECT screen{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return ::PtInRect(&topRect, centre) && ::PtInRect(&screen, centre);
+}
+
+bool WaitUntilSeen(HWND window, DWORD timeoutMs)
+{
+    return testing_support::PumpUntil([&] { return UserCanSee(window); }, timeoutMs);
 }
 
 std::string ItemText(HWND dialog, int id)
