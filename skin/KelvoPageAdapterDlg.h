@@ -4,8 +4,8 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
-#include "skin/SkinTitleBands.h"
 #include "ui/CTransparentStatic.h"
+#include "skin/SkinnedPageLook.h"
 #include "ui/FloatButton.h"
 
 class CKelvoPageWpsPBCDlg;
@@ -55,12 +55,13 @@ protected:
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnDestroy();
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnWpsCheck();
     void OnWpsPushButton();
     void OnWpsPinDevice();
     void OnWpsPinAp();
     void OnSave();
-    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -76,5 +77,5 @@ private:
     CComboBox m_comboPsm;
     CFloatButton m_btnSave;
     CFont m_labelFont;
-    CSkinTitleBands m_titleBands{IDC_ADAPTER_TITLE};
+    CSkinnedPageLook m_look;  // the band behind the white title
 };

@@ -42,9 +42,16 @@ bool IsVisible(const CWnd* wnd)
 // exchange: the user ends them first.
 static bool RefuseSwitchWhileBusy(CKelvoPageUIDlg& main)
 {
+    // The password prompt is the user's to answer: a switch would destroy it under its loop.
     const CPeapSettingDlg* prompt = main.m_pPeapSettingDlg;
     if (IsVisible(prompt) || (prompt && prompt->IsLoopRunning())) {
         ShowProductMessageBox(kPromptOpenText);
+        return true;
+    }
+    // The switch destroys the pages: never under a modal dialog that one of them runs.
+    if (CWnd* open = main.GetOpenChildDialog()) {
+        DebugLog(3, "[QxUI] mode switch: a child dialog is open, it is closed first\n");
+        open->SendMessage(WM_CLOSE);
         return true;
     }
     if (G_bWpsRunning) {

@@ -1,6 +1,6 @@
 #include "skin/SkinTitleBands.h"
 #include "skin/KelvoPageUIDlg.h"
-#include "skin/KelvoWizardPage.h"
+#include "skin/SkinnedPageLook.h"
 
 #include <algorithm>
 

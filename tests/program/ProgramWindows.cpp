@@ -106,17 +106,44 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
 }
 
 namespace {
+RECT ScreenRect()
+{
+    const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return RECT{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// The client area of a window in screen coordinates.
+RECT ClientOnScreen(HWND window)
+{
+    RECT client{};
+    ::GetClientRect(window, &client);
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
 std::string RectText(const RECT& r)
 {
     return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
            std::to_string(r.bottom) + ")";
+}
+
+struct SeenSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchSeen(HWND child, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<SeenSearch*>(lParam);
+    if (::GetDlgCtrlID(child) != search->id || !UserCanSee(child)) return TRUE;
+    search->found = child;
+    return FALSE;
 }
 }  // namespace
 
 bool UserCanSee(HWND window, std::string* why)
 {
     std::string reason;
-    RECT rect{}, seen{};
     if (!window || !::IsWindow(window)) {
         reason = "no window";
     } else if (!::IsWindowVisible(window)) {
@@ -124,27 +151,45 @@ bool UserCanSee(HWND window, std::string* why)
     } else if (::IsIconic(::GetAncestor(window, GA_ROOT))) {
         reason = "its top-level window is minimised";
     } else {
+        RECT rect{}, seen = ScreenRect(), inside{};
         ::GetWindowRect(window, &rect);
-        seen = RECT{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-                    ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                    ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
         // A child shows only within its parents' client areas, the top-level window within the screen.
         for (HWND child = window; ::GetWindowLongA(child, GWL_STYLE) & WS_CHILD;) {
             HWND parent = ::GetParent(child);
             if (!parent) break;
-            RECT client{};
-            ::GetClientRect(parent, &client);
-            ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+            const RECT client = ClientOnScreen(parent);
             ::IntersectRect(&seen, &seen, &client);
             child = parent;
         }
-        RECT inside{};
         if (::IsRectEmpty(&rect)) reason = "it has no size";
         else if (!::IntersectRect(&inside, &rect, &seen) || !::EqualRect(&inside, &rect))
             reason = "its rectangle " + RectText(rect) + " is not inside the visible part " + RectText(seen);
     }
     if (why) *why = reason;
     return reason.empty();
+}
+
+HWND WaitForSeenControl(HWND parent, int id, DWORD timeoutMs)
+{
+    SeenSearch search{id, nullptr};
+    testing_support::PumpUntil([&] {
+        search.found = nullptr;
+        if (parent) ::EnumChildWindows(parent, MatchSeen, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, timeoutMs);
+    return search.found;
+}
+
+std::string DescribePlace(HWND window)
+{
+    if (!window || !::IsWindow(window)) return "no window";
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    std::string text = "window " + RectText(r) + (::IsWindowVisible(window) ? " shown" : " not shown");
+    for (HWND above = ::GetAncestor(window, GA_PARENT); above && above != ::GetDesktopWindow();
+         above = ::GetAncestor(above, GA_PARENT))
+        text += ", inside client " + RectText(ClientOnScreen(above)) + (::IsWindowVisible(above) ? "" : " not shown");
+    return text + ", screen " + RectText(ScreenRect());
 }
 
 std::string Text(HWND window)
