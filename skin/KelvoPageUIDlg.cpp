@@ -453,7 +453,13 @@ void CKelvoPageUIDlg::ComputeGeometry()
     CRect more;
     if (CWnd* button = GetDlgItem(IDC_KELVO_MORE)) button->GetWindowRect(&more);
     m_rcCompact = m_rcFull;
-    if (!more.IsRectEmpty() || more.bottom > m_rcFull.top) m_rcCompact.bottom = more.bottom;
+    // The client area ends with the More button; the window's lower border comes below it, or
+    // the bottom row of buttons would be cut by the border's height.
+    CRect client;
+    GetClientRect(&client);
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const int lowerBorder = window.bottom - client.bottom;
+    if (!more.IsRectEmpty()) m_rcCompact.bottom = more.bottom + lowerBorder;
     m_bMore = 0;
     SetWindowPos(static_cast<HWND>(nullptr), 0, 0, m_rcCompact.Width(), m_rcCompact.Height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

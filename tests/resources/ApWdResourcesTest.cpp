@@ -235,8 +235,8 @@ protected:
     std::vector<HBITMAP> loaded;
 };
 
-// The strips cover the compact window's client area, 326 dialog units high.
-constexpr int kStripWidth = 750, kStripHeight = 530, kStripDlu = 326;
+// The strips cover the compact window's client area, 328 dialog units high.
+constexpr int kStripWidth = 750, kStripHeight = 533, kStripDlu = 328;
 constexpr int kTabRow = kStripHeight * 40 / kStripDlu;  // the tab row: the top 40 dialog units
 constexpr int kSlot = kStripWidth / 5;
 

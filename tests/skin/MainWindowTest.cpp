@@ -165,8 +165,16 @@ TEST_F(MainWindowTest, ClassicDialogsRestBelowTheWindowAndPromptsComeOverThePage
     mainWindow.GetDlgItem(IDC_KELVO_CLASSIC_AREA)->GetWindowRect(&area);
     mainWindow.GetDlgItem(IDC_KELVO_PAGE_AREA)->GetWindowRect(&page);
     mainWindow.GetDlgItem(IDC_KELVO_MORE)->GetWindowRect(&more);
-    EXPECT_EQ(more.bottom, window.bottom);  // the compact window ends at the More button
-    EXPECT_GE(area.top, window.bottom);
+    CRect client;
+    mainWindow.GetClientRect(&client);
+    ::MapWindowPoints(mainWindow.m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_EQ(more.bottom, client.bottom);  // the compact window's client area ends at the More button
+    for (UINT id : {IDC_KELVO_HELP, IDC_KELVO_ABOUT, IDC_KELVO_AP_MODE, IDC_KELVO_STATION_MODE}) {
+        CRect button;
+        mainWindow.GetDlgItem(id)->GetWindowRect(&button);
+        EXPECT_LE(button.bottom, client.bottom) << id << ": the bottom row is whole";
+    }
+    EXPECT_GE(area.top, client.bottom);
     EXPECT_FALSE(Visible(&mainWindow.m_btnMore));
     // The dialogs the pages fill and read stay in the classic-dialog area, out of sight.
     for (int n : {1, 4, 6, 9}) {
