@@ -31,6 +31,7 @@ constexpr DWORD kWaitBoundMs = 20000;
 
 // Dispatches this thread's messages for at most timeoutMs, or until done() answers true.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
+// A fixed wait: only for a period the program defines where nothing observable marks its end.
 void PumpFor(DWORD ms);
 // True when nothing waits in this thread's queue: no posted or sent message, input, due timer
 // or window to paint.
