@@ -37,6 +37,7 @@ constexpr WPARAM kEditFromProfilePage = 5;
 constexpr WPARAM kShowPrompt = 8;
 constexpr WPARAM kReloginDone = 10;  // the re-login dialog confirmed a WPA, WPA2 or non-802.1X profile
 constexpr WPARAM kProfileConnect = 15;
+constexpr WPARAM kEditorRefusedNoChannel = 1;  // MSG_PROFILE_LIST_CHANGED: nothing written
 constexpr LPARAM kSurveyPreparation = 1;
 constexpr LPARAM kHiddenSsidConfirmed = 1;
 constexpr LPARAM kEditorOk = 2;
@@ -141,6 +142,7 @@ void CKelvoPageUIDlg::OnSiteSurveyDone()
 
 void CKelvoPageUIDlg::OnProfileListChanged(WPARAM w)
 {
+    if (w == kEditorRefusedNoChannel) ++m_nEditorChannelRefusals;
     if (w != 0) return;
     ++m_nEditorOkReports;
     if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadProfileList();
@@ -303,7 +305,7 @@ void CKelvoPageUIDlg::CopySecurityEditorResult()
     const bool eapAuth = auth == AUTHIDX_WPA || auth == AUTHIDX_WPA2 || auth == AUTHIDX_CCKM;
     const bool openOrShared = auth == AUTHIDX_OPEN || auth == AUTHIDX_SHARED;
     if (QXWLAPI.IsWpaCapable() && editor.m_b8021X == 1 && (eapAuth || openOrShared))
-        editor.CopyEapSettings(copy.Eap, copy.strClientCert, copy.strServerCert);
+        editor.CopyEapSettings(copy.Eap, copy.ClientCert, copy.ServerCert);
 
     copy.strCertificate[0] = editor.m_strCertificate[0];
     copy.strCertificate[1] = editor.m_strCertificate[1];

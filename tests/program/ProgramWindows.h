@@ -32,6 +32,18 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
+// A person could see the window before a test answers it: it and every window above it are
+// shown, its top-level window is not minimised, and its centre lies inside each parent's client
+// area, its top-level window and the screen.
+bool UserCanSee(HWND window);
+// Polls UserCanSee for up to timeoutMs, pumping this thread's messages meanwhile.
+bool WaitUntilSeen(HWND window, DWORD timeoutMs = kProgramTimeoutMs);
+// Where the window is and what clips it, for a failure message.
+std::string DescribePlace(HWND window);
+// The control of that id among the descendants of parent that a person could see, once there is
+// one (hidden dialogs below the visible area reuse the pages' ids); null after timeoutMs.
+HWND WaitForSeenControl(HWND parent, int id, DWORD timeoutMs = kProgramTimeoutMs);
+
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 // A user's click on a control: a press and release of the left button over it.
