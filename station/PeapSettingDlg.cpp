@@ -13,8 +13,6 @@ namespace {
 constexpr UINT MSG_PEAP_ANSWER = WM_APP + 20;  // W: IDOK or IDCANCEL, a scripted answer
 constexpr UINT WM_KICKIDLE = 0x036A;           // the framework's idle message
 constexpr UINT WM_SYSTIMER = 0x0118;           // the caret's timer: shows a prompt still hidden
-// The loop also polls the answer, which a destroyed window may give without waking it.
-constexpr DWORD kPollMs = 100;
 constexpr size_t kCredentialBytes = 128;
 constexpr ULONG kIdentityFromMachine = 1;  // nIDModeIndex: the identity is the computer's own
 constexpr char kWindowText[] = "PeapSettingDlg";
@@ -206,7 +204,7 @@ int CPeapSettingDlg::RunModalLoop(DWORD flags)
             continue;
         }
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::MsgWaitForMultipleObjects(1, &loop->hWake, FALSE, kPollMs, QS_ALLINPUT);
+            ::MsgWaitForMultipleObjects(1, &loop->hWake, FALSE, kLoopPollMs, QS_ALLINPUT);
             continue;
         }
         if (msg.message == WM_QUIT) {

@@ -17,6 +17,9 @@ public:
     enum { IDD = IDD_PEAP_SETTING };
     static constexpr LONG kWaiting = 0, kConfirmed = IDOK, kCancelled = IDCANCEL;
     static constexpr int kLoopQuit = -1;
+    // A waiting loop also looks at its answer this often: a destroyed window may give it without
+    // waking the loop.
+    static constexpr DWORD kLoopPollMs = 100;
 
     explicit CPeapSettingDlg(CWnd* pParent = nullptr);
     // Creates the prompt hidden, as a child of parent.

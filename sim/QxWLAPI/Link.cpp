@@ -147,9 +147,10 @@ void Link::Connect(const ConnectRequest& request, const std::vector<SimNetwork>&
         break;
     case Verdict::HandshakeFails:
         // Associated, then the access point never answers message 2 of the handshake.
-        Step(delay + handshake, [this](Effects&) {
+        Step(delay + handshake, [this](Effects& e) {
             m_status = kStatusDisconnected;
             m_linkState = LINK_STATE_4WAY_TIMEOUT;
+            e.Journal.push_back("SIM handshake timed out " + m_network.Ssid);
         });
         break;
     case Verdict::EapAccept:

@@ -43,33 +43,6 @@ protected:
         HWND control = WaitControl(main, id);
         return control && WaitUntilSeen(control) ? control : nullptr;
     }
-    size_t JournalCount(const std::string& text)
-    {
-        const std::string calls = ReadWholeFile(journal);
-        size_t count = 0;
-        for (size_t at = calls.find(text); at != std::string::npos; at = calls.find(text, at + 1)) ++count;
-        return count;
-    }
-    // The survey tab, then the network chosen and Connect pressed once the tab's own scan has
-    // filled the list: a refill clears the row a user chose before it.
-    bool ConnectFromFreshSurvey(const std::string& ssid)
-    {
-        const size_t queries = JournalCount("QXWL_SiteSurveyQuery");
-        ClickTab(main, kTabSiteSurvey);
-        if (!PumpUntil([&] { return JournalCount("QXWL_SiteSurveyQuery") > queries; }, kTimeoutMs)) return false;
-        HWND list = Seen(kSurveyList);
-        if (!list) return false;
-        program_windows::RemoteList rows(list);
-        // Chosen again should a late refill have cleared it, as a user would.
-        const bool chosen = PumpUntil([&] {
-            const int row = rows.Find(ssid, kSsidColumn + 1);
-            if (row < 0) return false;
-            if (::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == row) return true;
-            rows.Select(row);
-            return false;
-        }, kTimeoutMs);
-        return chosen && Seen(kSurveyConnect) && Press(main, kSurveyConnect);
-    }
     bool JournalHas(const std::string& text)
     {
         return PumpUntil([&] { return ReadWholeFile(journal).find(text) != std::string::npos; }, kTimeoutMs);
@@ -112,7 +85,7 @@ TEST_F(EditorsEndToEnd, AClientCertificateWithZeroBytesAuthenticatesThroughTheWi
     // The server takes the first certificate of the user's store, byte for byte, and nothing else.
     // It answers at once, so the start-up's own reconnect of its default profile cannot come between.
     Start("ConnectDelayMs=0\n[Network1]\nSsid=Corp-TLS\nSecurity=WPA2\nEapMethod=TLS\nIdentity=alice\nClientCert=0\nChannel=6\n");
-    ASSERT_TRUE(ConnectFromFreshSurvey("Corp-TLS"));
+    ASSERT_TRUE(ConnectFromSurvey(main, "Corp-TLS", journal));
     ASSERT_TRUE(Seen(kTypeList)) << TopLevelWindows() << ReadWholeFile(journal);
     ASSERT_TRUE(Choose(main, kTypeList, kTypeWpa2));
     ASSERT_TRUE(Seen(kWizardNext));

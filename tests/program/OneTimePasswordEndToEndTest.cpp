@@ -14,8 +14,8 @@ using namespace program_windows;
 namespace {
 constexpr DWORD kTimeoutMs = 20000;
 constexpr int kPromptIdentity = 2403, kPromptPassword = 2405, kPromptOk = 1331;
-constexpr LRESULT kCredentialChars = 127;
-constexpr int kMostPrompts = 5;  // what the profile record holds, without its terminator
+constexpr LRESULT kCredentialChars = 127;  // what the profile record holds, without its terminator
+constexpr int kMostPrompts = 5;
 
 class OneTimePasswordEndToEnd : public ::testing::Test {
 protected:
@@ -62,8 +62,8 @@ TEST_F(OneTimePasswordEndToEnd, PromptOfTheMainWindowTakesThePasswordAndTheLinkC
     EXPECT_EQ("", ItemText(prompt, kPromptPassword));
     for (int id : {kPromptIdentity, kPromptPassword})
         EXPECT_EQ(kCredentialChars, ::SendMessageA(::GetDlgItem(prompt, id), EM_GETLIMITTEXT, 0, 0));
-    // Nothing is sent to the network while the prompt waits.
-    PumpFor(500);
+    // Nothing is sent to the network while the prompt waits, through two refreshes of the page below it.
+    EXPECT_TRUE(WaitForTicks(journal, kLinkStatusRefreshLine, ReadWholeFile(journal).size(), 2));
     EXPECT_FALSE(Journalled("QXWL_SetWLANProfile(Token"));
 
     // Before Vista the start-up connects the profile more than once (its main window, then the
@@ -86,6 +86,7 @@ TEST_F(OneTimePasswordEndToEnd, PromptOfTheMainWindowTakesThePasswordAndTheLinkC
     EXPECT_TRUE(up) << prompts << " prompts\n" << ReadWholeFile(journal);
     EXPECT_TRUE(Journalled("QXWL_WriteIDnPasswd(alice, password)"));
     EXPECT_FALSE(Journalled("SIM authentication rejected"));
-    PumpFor(1000);
+    // The link is up: the prompt does not come back, two status polls later either.
+    EXPECT_TRUE(WaitForStatusPolls(journal, ReadWholeFile(journal).size(), 2));
     EXPECT_FALSE(::IsWindowVisible(prompt));
 }

@@ -277,9 +277,31 @@ bool SetServiceRunning(const char* name, bool running)
     return WaitForServiceState(service.get(), running ? SERVICE_RUNNING : SERVICE_STOPPED);
 }
 
+size_t WaitForJournal(const std::string& journal, const std::string& text, size_t from, DWORD timeoutMs)
+{
+    size_t at = std::string::npos;
+    testing_support::PumpUntil([&] {
+        return (at = testing_support::ReadWholeFile(journal).find(text, from)) != std::string::npos;
+    }, timeoutMs);
+    return at;
+}
+
+bool WaitForTicks(const std::string& journal, const char* timerLine, size_t from, int ticks, DWORD timeoutMs)
+{
+    return testing_support::PumpUntil([&] {
+        const std::string calls = testing_support::ReadWholeFile(journal);
+        int seen = 0;
+        for (size_t at = calls.find(timerLine, from); at != std::string::npos && seen < ticks; at = calls.find(timerLine, at + 1))
+            ++seen;
+        return seen >= ticks;
+    }, timeoutMs);
+}
+
 namespace {
 constexpr size_t kRemoteBytes = 4096;
 constexpr int kRemoteTextChars = 256;
+// A posted record must outlive the reads that follow it: it has a place of its own.
+constexpr size_t kRemotePostedItem = kRemoteBytes / 2;
 }  // namespace
 
 RemoteList::RemoteList(HWND list) : m_list(list)
@@ -337,6 +359,20 @@ void RemoteList::Select(int row)
     item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
     ::WriteProcessMemory(m_process, m_remote, &item, sizeof item, nullptr);
     ::SendMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote));
+}
+
+void RemoteList::SelectInTurn(int row)
+{
+    if (!m_remote) return;
+    LVITEMA item{};
+    item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::WriteProcessMemory(m_process, m_remote + kRemotePostedItem, &item, sizeof item, nullptr);
+    ::PostMessageA(m_list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(m_remote + kRemotePostedItem));
+}
+
+int RemoteList::Selected() const
+{
+    return static_cast<int>(::SendMessageA(m_list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 }  // namespace program_windows

@@ -64,6 +64,25 @@ int ItemCount(HWND list);
 // Starts or stops a registered service and waits until it is in that state.
 bool SetServiceRunning(const char* name, bool running);
 
+// The station stand-in's journal of the program's calls (the file its world file names): where
+// text first shows at or after byte `from`, once it does; npos after timeoutMs.
+size_t WaitForJournal(const std::string& journal, const std::string& text, size_t from = 0,
+                      DWORD timeoutMs = kProgramTimeoutMs);
+// Journal lines of the program's timers: the hidden dialog's status poll, once a second while the
+// program runs as a station and its start-up is over, and the link-status page's refresh, every
+// two seconds while that page shows.
+constexpr char kStatusPollLine[] = "QXWL_QueryWLANStatus(1, 1, 0, 0, 1)";
+constexpr char kLinkStatusRefreshLine[] = "QXWL_QueryWLANStatus(1, 1, 1, 1, 0)";
+// Waits until a timer's line has come `ticks` times after byte `from` of the journal. A thread
+// takes its timers only once nothing posted to it waits, so by then the program has handled what
+// was posted to it before: the tick that shows that something did not happen.
+bool WaitForTicks(const std::string& journal, const char* timerLine, size_t from, int ticks = 1,
+                  DWORD timeoutMs = kProgramTimeoutMs);
+inline bool WaitForStatusPolls(const std::string& journal, size_t from, int ticks = 1, DWORD timeoutMs = kProgramTimeoutMs)
+{
+    return WaitForTicks(journal, kStatusPollLine, from, ticks, timeoutMs);
+}
+
 // A list view of another process, read and driven through memory in that process: the list
 // takes its item records by address.
 class RemoteList {
@@ -80,6 +99,11 @@ public:
     int Find(const std::string& text, int columns = 4);
     // A user's click on the row: it becomes the selected and focused one.
     void Select(int row);
+    // The same, posted: the list takes it in turn, after what was posted to the program before (a
+    // refill of the list that would clear it), as it takes a user's click. See Selected().
+    void SelectInTurn(int row);
+    // The selected row; -1 when none.
+    int Selected() const;
 
 private:
     HWND m_list;

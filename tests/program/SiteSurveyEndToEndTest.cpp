@@ -2,10 +2,10 @@
 // world, and choosing one and pressing Connect brings its link up.
 #include <gtest/gtest.h>
 #include "program/ProgramWindows.h"
+#include "program/WizardDriver.h"
 #include "support/FakeNotificationArea.h"
 #include "support/TestSupport.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,10 +15,9 @@ using namespace program_windows;
 
 namespace {
 constexpr DWORD kTimeoutMs = 20000;
-constexpr int kTabSiteSurvey = 8005;
-constexpr int kSurveyList = 1014, kSurveyConnect = 1016;
+constexpr int kSurveyConnect = 1016;
 constexpr int kSsidColumn = 1;
-constexpr LONG kStartUpReconnectMs = 5000;
+constexpr char kStartUpReconnect[] = "QXWL_SetWLANProfile(Default,";  // of the default profile, 4 s after start
 constexpr int kLinkStatusLine = 1212;  // of the link-status dialog in the main window's classic area
 
 class SiteSurveyEndToEnd : public ::testing::Test {
@@ -43,29 +42,22 @@ protected:
 TEST_F(SiteSurveyEndToEnd, ListsTheDefaultWorldAndConnectsTheChosenOpenNetwork)
 {
     FakeNotificationArea tray;
-    const DWORD started = ::GetTickCount();
     ChildProcess program(ProgramCommand(), BinFolder());
     HWND main = WaitForMainWindow(program.Id());
     ASSERT_TRUE(main);
+    // The start-up's own reconnect would replace an earlier choice.
+    ASSERT_NE(std::string::npos, WaitForJournal(journal, kStartUpReconnect)) << ReadWholeFile(journal);
 
-    Click(::GetDlgItem(main, kTabSiteSurvey));
-    HWND list = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (list = FindControl(main, kSurveyList)) != nullptr; }, kTimeoutMs));
+    // The tab's scan ends with the six networks in name order, the hidden one by its placeholder.
+    HWND list = wizard_driver::ChooseInSurvey(main, "Quixen-Open", journal);
+    ASSERT_TRUE(list);
     RemoteList rows(list);
     ASSERT_TRUE(rows.Usable());
-    // The scan ends with the six networks in name order, the hidden one by its placeholder.
-    ASSERT_TRUE(PumpUntil([&] { return rows.Count() == 6 && rows.Text(0, kSsidColumn) != EnglishText("IDS_VAL_SEARCHING"); },
-                          kTimeoutMs));
-    const std::vector<std::string> names = rows.Column(kSsidColumn);
     EXPECT_EQ((std::vector<std::string>{EnglishText("IDS_HIDDENSSID"), "Quixen-Corp", "Quixen-N300", "Quixen-Open",
                                         "Quixen-WEP", "Quixen-WPA2"}),
-              names);
+              rows.Column(kSsidColumn));
 
-    // The start-up's own reconnect (4 seconds after start) would replace an earlier choice.
-    PumpFor(std::max<LONG>(0, kStartUpReconnectMs - static_cast<LONG>(::GetTickCount() - started)));
     const size_t journalBefore = ReadWholeFile(journal).size();
-    const int open = static_cast<int>(std::find(names.begin(), names.end(), "Quixen-Open") - names.begin());
-    rows.Select(open);
     HWND page = ::GetParent(list);
     PressButton(page, kSurveyConnect);
     // The chosen network is asked for by its own record, and its link comes up: the link-status

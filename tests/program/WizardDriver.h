@@ -118,18 +118,40 @@ inline bool AddProfileFromList(HWND main)
     return true;
 }
 
-// The survey tab, its scan finished, the named network chosen and Connect pressed.
-inline bool ConnectFromSurvey(HWND main, const std::string& ssid)
+// The survey tab, its own scan over and the named network's row chosen; the list, or null. Each
+// scan refills the list twice, for the library's list-changed notice and for its scan callback,
+// and a refill clears the row a user chose. So the choice waits until the callback's query is in
+// `journal` (the other refill is posted before it), and is posted itself, to come after both. With
+// no journal, a choice may come before a late refill.
+inline HWND ChooseInSurvey(HWND main, const std::string& ssid, const std::string& journal = "")
 {
+    using program_windows::WaitForJournal;
+    const size_t from = journal.empty() ? 0 : testing_support::ReadWholeFile(journal).size();
     ClickTab(main, kTabSiteSurvey);
+    if (!journal.empty()) {
+        const size_t scan = WaitForJournal(journal, "QXWL_SiteSurveyScan()", from, kTimeoutMs);
+        if (scan == std::string::npos || WaitForJournal(journal, "QXWL_SiteSurveyQuery(", scan, kTimeoutMs) == std::string::npos)
+            return nullptr;
+    }
     HWND list = WaitControl(main, kSurveyList);
-    if (!list) return false;
+    if (!list || !program_windows::WaitUntilSeen(list, kTimeoutMs)) return nullptr;
     RemoteList rows(list);
-    int row = -1;
-    testing_support::PumpUntil([&] { return (row = rows.Find(ssid, kSsidColumn + 1)) >= 0; }, kTimeoutMs);
-    if (row < 0) return false;
-    rows.Select(row);
-    return Press(main, kSurveyConnect);
+    const bool chosen = testing_support::PumpUntil([&] {
+        const int row = rows.Find(ssid, kSsidColumn + 1);
+        if (row < 0) return false;
+        if (rows.Selected() == row) return true;
+        rows.SelectInTurn(row);
+        return false;
+    }, kTimeoutMs);
+    return chosen ? list : nullptr;
+}
+
+// The survey tab, the named network chosen there and Connect pressed.
+inline bool ConnectFromSurvey(HWND main, const std::string& ssid, const std::string& journal = "")
+{
+    if (!ChooseInSurvey(main, ssid, journal)) return false;
+    HWND connect = WaitControl(main, kSurveyConnect);
+    return connect && program_windows::WaitUntilSeen(connect, kTimeoutMs) && Press(main, kSurveyConnect);
 }
 
 }  // namespace wizard_driver

@@ -19,7 +19,7 @@ constexpr int kPageArea = 8002, kTabAdapter = 8007;
 constexpr int kAdapterWps = 1212, kAdapterPbc = 1213, kAdapterPinAp = 1215;
 constexpr int kDialogStart = 1742, kPinApEdit = 1752;
 constexpr int kRunStatus = 1602, kRunSsid = 1607, kRunCancel = 1611;
-constexpr int kWpsList = 1621, kWpsListNext = 1502;
+constexpr int kWpsList = 1621, kWpsListNext = 1502, kWpsListSsid = 1;
 
 struct ControlSearch {
     HWND main;
@@ -110,13 +110,14 @@ protected:
         ::PostMessageA(::GetDlgItem(dialog, kDialogStart), BM_CLICK, 0, 0);
         HWND list = Control(kWpsList);
         ASSERT_NE(nullptr, list);
-        // The searching row, then (after the world's short scan) the one WPS access point.
-        PumpFor(1500);
-        ASSERT_EQ(1, ::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+        // The searching row, then (after the world's short scan) the one WPS access point alone.
+        RemoteList rows(list);
+        ASSERT_TRUE(PumpUntil([&] { return rows.Count() == 1 && rows.Text(0, kWpsListSsid) == "Quixen-WPA2"; }, kTimeoutMs))
+            << rows.Count() << " rows";
         ::SetForegroundWindow(main);
         ::PostMessageA(list, WM_KEYDOWN, VK_HOME, 0);
         ::PostMessageA(list, WM_KEYUP, VK_HOME, 0);
-        PumpFor(300);
+        ASSERT_TRUE(PumpUntil([&] { return rows.Selected() == 0; }, kTimeoutMs));
         ::PostMessageA(Control(kWpsListNext), BM_CLICK, 0, 0);
     }
     std::string Journal() { return ReadWholeFile(journalFile); }

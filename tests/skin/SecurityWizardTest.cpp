@@ -27,8 +27,7 @@
 #include <string>
 
 using testing_support::MessageBoxCapture;
-using testing_support::PumpFor;
-using testing_support::PumpUntil;
+using testing_support::PumpUntilSettled;
 
 namespace {
 
@@ -64,8 +63,8 @@ protected:
     {
         mainWindow.ShowSiteSurveyTab();
         CKelvoPageSiteSurveyDlg& survey = *mainWindow.m_pPageSiteSurveyDlg;
-        sim.WaitIdle();
-        ASSERT_TRUE(PumpUntil([&] { return survey.m_bScanDone == 1; }, 5000));
+        // Both refills of the scan handled: a later one would clear the chosen row.
+        ASSERT_TRUE(PumpUntilSettled([&] { return sim.WaitIdle(0) && survey.m_bScanDone == 1; }));
         int row = -1;
         for (size_t i = 0; i < survey.m_Entries.size(); ++i)
             if (survey.m_Entries[i].strSsid == ssid) row = static_cast<int>(i);
@@ -362,8 +361,7 @@ TEST_F(SecurityWizardTest, ProfileControlScanListCopiesTheSurveyAndSelectPresets
     mainWindow.ShowProfileTab();
     ClickButton(*mainWindow.m_pPageProfileDlg, IDC_PROFILE_ADD);
     CKelvoPageProfileCtrlDlg& ctrl = *mainWindow.m_pPageProfileCtrlDlg;
-    sim.WaitIdle();
-    ASSERT_TRUE(PumpUntil([&] { return ctrl.m_bScanDone == 1 && !ctrl.m_Entries.empty(); }, 5000));
+    ASSERT_TRUE(PumpUntilSettled([&] { return sim.WaitIdle(0) && ctrl.m_bScanDone == 1 && !ctrl.m_Entries.empty(); }));
     EXPECT_EQ(mainWindow.m_pPageSiteSurveyDlg->m_Entries.size(), ctrl.m_Entries.size());
     {
         MessageBoxCapture boxes;
@@ -445,8 +443,8 @@ TEST_F(SecurityWizardTest, ProfileControlListShowsHiddenNetworksAndLeavesTheirNa
     mainWindow.ShowProfileTab();
     ClickButton(*mainWindow.m_pPageProfileDlg, IDC_PROFILE_ADD);
     CKelvoPageProfileCtrlDlg& ctrl = *mainWindow.m_pPageProfileCtrlDlg;
-    sim.WaitIdle();
-    ASSERT_TRUE(PumpUntil([&] { return ctrl.m_bScanDone == 1 && ctrl.m_Entries.size() == 2; }, 5000));
+    ASSERT_TRUE(PumpUntilSettled([&] { return sim.WaitIdle(0) && ctrl.m_bScanDone == 1; }));
+    ASSERT_EQ(2u, ctrl.m_Entries.size());
     int hidden = -1;
     for (size_t i = 0; i < ctrl.m_Entries.size(); ++i)
         if (ctrl.m_Entries[i].strSsid.IsEmpty()) hidden = static_cast<int>(i);
@@ -740,6 +738,6 @@ TEST_F(SecurityWizardTest, ACertificateWithZeroBytesReachesTheConnectionByteForB
     // The library takes it and the server accepts it.
     sim.ClearJournal();
     ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_SetWLANProfile(&record));
-    sim.WaitIdle();
+    ASSERT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
     EXPECT_EQ(1u, Calls("SIM link up Corp-TLS").size());
 }

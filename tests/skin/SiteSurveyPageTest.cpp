@@ -22,8 +22,8 @@
 
 using testing_support::LogCapture;
 using testing_support::MessageBoxCapture;
-using testing_support::PumpFor;
-using testing_support::PumpUntil;
+using testing_support::kWaitBoundMs;
+using testing_support::PumpUntilSettled;
 
 namespace {
 
@@ -104,11 +104,11 @@ protected:
         ClickButton(*mainWindow.m_pPageSiteSurveyDlg, IDC_SURVEY_RESCAN);
         Settle();
     }
+    // The world's scan over, and what it posted here handled: its list-changed notice and its
+    // callback's message, each of which refills the list.
     void Settle()
     {
-        sim.WaitIdle();
-        PumpUntil([this] { return mainWindow.m_pPageSiteSurveyDlg->m_bScanDone == 1; }, 5000);
-        PumpFor(50);
+        EXPECT_TRUE(PumpUntilSettled([this] { return sim.WaitIdle(0) && Survey().m_bScanDone == 1; }));
     }
     CString Cell(int row, int column) { return Survey().m_list.GetCellData(row, column).m_strText; }
     std::vector<std::string> Column(int column)
@@ -303,7 +303,7 @@ TEST_F(SiteSurveyTest, ConnectToAnOpenNetworkSendsItsOwnRecordAtOnceAndShowsTheL
 
     // The network comes up: the 30-second timer marks its row, not the other "Cafe".
     ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_SetWLANProfile(&p));
-    sim.WaitIdle();
+    ASSERT_TRUE(sim.WaitIdle(kWaitBoundMs));
     Survey().SendMessage(WM_TIMER, CKelvoPageSiteSurveyDlg::TIMER_SITESURVEY_RESCAN, 0);
     EXPECT_EQ(1u, Survey().m_Entries[RowOf("Cafe", 0x01)].bConnected);
     EXPECT_EQ(0u, Survey().m_Entries[RowOf("Cafe", 0x02)].bConnected);
@@ -327,7 +327,7 @@ TEST_F(SiteSurveyTest, ConnectToAHiddenNetworkAsksItsNameAndSendsTheTypedName)
     EXPECT_EQ(0u, p.bBssid);  // found by the typed name
     EXPECT_EQ(AUTH_OPEN, p.enumAuthenMode);
     ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_SetWLANProfile(&p));
-    sim.WaitIdle();
+    ASSERT_TRUE(sim.WaitIdle(kWaitBoundMs));
     WLAN_STATUS status{};
     QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{1, 1, 0, 0, 0});
     EXPECT_EQ(3u, status.status);
@@ -388,7 +388,7 @@ TEST_F(SiteSurveyTest, ConnectToAProtectedNetworkTakesTheSecurityRoadAndBuildsTh
     EXPECT_EQ(0x02, p.BSSID[5]);
     EXPECT_EQ(2462000, p.lFreq);
     ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_SetWLANProfile(&p));
-    sim.WaitIdle();
+    ASSERT_TRUE(sim.WaitIdle(kWaitBoundMs));
     WLAN_STATUS status{};
     QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{1, 1, 0, 0, 0});
     EXPECT_EQ(3u, status.status);

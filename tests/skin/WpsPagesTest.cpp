@@ -63,7 +63,7 @@ protected:
         CKelvoPageWpsLinkStatusDlg* link = mainWindow.m_pPageWpsLinkStatusDlg;
         EXPECT_TRUE(link);
         QXWLAPI.QXWL_SiteSurveyScan(nullptr);
-        sim.WaitIdle();
+        EXPECT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
         if (!link->m_hWnd) EXPECT_TRUE(mainWindow.EnsurePage(link));
         link->ReadScanResults();
         return *link;
@@ -146,7 +146,7 @@ TEST_F(WpsPagesTest, PushButtonRunSucceedsWithTheAccessPointsCredentialWithinThe
     link.CheckResult();
     EXPECT_EQ(1, G_bWpsRunning);
     QXWLAPI.QXWL_ConnectWPSProfile(&stored.Profile[0]);
-    sim.WaitIdle();
+    EXPECT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
     link.CheckResult();
     EXPECT_EQ(0, G_bWpsRunning);
     link.ShowWindow(SW_HIDE);
@@ -411,8 +411,8 @@ TEST_F(WpsPagesTest, ListPageNextChecksScanAndSelectionAndAsksInRegistrarMode)
     EXPECT_EQ(1, list->GetRowCount());  // searching
     list->OnNext();  // before the scan finished: nothing
     EXPECT_EQ(0u, boxes.Count());
-    sim.WaitIdle();
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return list->m_bScanDone != 0; }, 3000));
+    EXPECT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return list->m_bScanDone != 0; }, testing_support::kWaitBoundMs));
     ASSERT_EQ(1, list->GetRowCount());
     EXPECT_STREQ("Fresh", list->GetRowText(0, 1));
     EXPECT_EQ(CKelvoPageWpsListViewDlg::kImageUnconfigured, list->GetRowImage(0));
@@ -440,7 +440,7 @@ TEST_F(WpsPagesTest, SecurityPageEditReachesTheAccessPointThroughTheRun)
     CKelvoPageWpsListViewDlg* list = mainWindow.m_pPageWpsListViewDlg;
     mainWindow.ShowAdapterTab();
     mainWindow.m_pPageTab->ShowPage(list);
-    ASSERT_TRUE(testing_support::PumpUntil([&] { return list->m_bScanDone != 0; }, 3000));
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return list->m_bScanDone != 0; }, testing_support::kWaitBoundMs));
     G_nWpsConfigMode = 1;
     G_nWpsPin = 11111117;
     G_bWpsPinFromAp = 1;  // the road of the access point's PIN: the credential dialog edits
@@ -469,7 +469,7 @@ TEST_F(WpsPagesTest, SecurityPageEditReachesTheAccessPointThroughTheRun)
     EXPECT_EQ(100, Progress(link));
     // The access point took the edited settings: it now beacons them and takes the new key.
     QXWLAPI.QXWL_SiteSurveyScan(nullptr);
-    sim.WaitIdle();
+    EXPECT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
     WPS_PROFILE got{};
     QXWLAPI.QXWL_QueryWPSProfile(&got);
     G_bWpsPinFromAp = 0;

@@ -27,7 +27,7 @@ protected:
     void Scan()
     {
         lib->QXWL_SiteSurveyScan(nullptr);
-        sim.WaitIdle();
+        EXPECT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
     }
     // Polls until a code outside the progress steps comes; the codes seen, flag bits kept.
     std::vector<ULONG> Run(const WPS_MODE& mode, size_t maxPolls = 60)

@@ -55,7 +55,7 @@ protected:
         p.enumNetworkType = NETWORK_INFRASTRUCTURE;
         strcpy(p.chPskKey, "quixen300");
         QXWLAPI.QXWL_SetWLANProfile(&p);
-        sim.WaitIdle();
+        EXPECT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
     }
     Dialog dlg;
 };

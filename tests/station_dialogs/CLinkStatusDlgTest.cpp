@@ -44,7 +44,7 @@ protected:
         p.enumEncryStatus = ENCRY_AES;
         strcpy(p.chPskKey, key);
         QXWLAPI.QXWL_SetWLANProfile(&p);
-        sim.WaitIdle();
+        EXPECT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
     }
     // The text the tooltip gets for the status line, asked the way the thread's tooltip asks.
     std::string StatusLineTip(UINT code)
@@ -133,7 +133,7 @@ TEST_F(LinkStatusTest, AnHtLinkToAKnownAccessPointShowsItsCentralChannel)
     EXPECT_EQ(-1, page.m_strChannel.Find("Central channel"));  // not seen in a scan yet
 
     QXWLAPI.QXWL_SiteSurveyScan(nullptr);
-    sim.WaitIdle();
+    EXPECT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
     std::vector<BYTE> list;
     ASSERT_TRUE(ReadSiteSurveyList(QXWLAPI.QXWL_SiteSurveyQuery, list, "test"));
     QXWLAPI.UpdateRepositBssidList(list.data(), static_cast<ULONG>(list.size()));

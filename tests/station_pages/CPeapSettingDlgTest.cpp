@@ -162,7 +162,9 @@ TEST_F(PeapSettingDlgTest, ShowOnIdleShowsTheHiddenPromptOnce)
     ASSERT_FALSE(dlg.IsWindowVisible());
     std::atomic<bool> shown{false};
     std::thread answer([&] {
-        for (int i = 0; i < 500 && !::IsWindowVisible(dlg.GetSafeHwnd()); ++i) ::Sleep(10);
+        const DWORD start = ::GetTickCount();
+        while (!::IsWindowVisible(dlg.GetSafeHwnd()) && ::GetTickCount() - start < testing_support::kWaitBoundMs)
+            ::Sleep(10);
         shown = ::IsWindowVisible(dlg.GetSafeHwnd()) != FALSE;
         ::PostMessageA(dlg.GetSafeHwnd(), WM_CLOSE, 0, 0);
     });
@@ -174,16 +176,25 @@ TEST_F(PeapSettingDlgTest, ShowOnIdleShowsTheHiddenPromptOnce)
 TEST_F(PeapSettingDlgTest, WorkerLoopWaitsForTheUserOnTheWindowsThread)
 {
     Open(EAPMETHOD_FAST);
+    Watch(WM_ENTERIDLE);
     std::atomic<int> result{0};
     std::atomic<bool> done{false};
     std::thread worker([&] {
         result = dlg.RunModalLoop(MLF_SHOWONIDLE);
         done = true;
     });
-    testing_support::PumpFor(200);
+    // The loop tells its owner it waits, then wakes to look at its answer every poll period: it
+    // still waits two of those later.
+    const auto toldIdle = [&] {
+        for (const auto& report : front.reports)
+            if (report.message == WM_ENTERIDLE) return true;
+        return false;
+    };
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return done || toldIdle(); }, testing_support::kWaitBoundMs));
+    testing_support::PumpFor(2 * CPeapSettingDlg::kLoopPollMs);
     EXPECT_FALSE(done);
     Ok("erin", "otp");
-    EXPECT_TRUE(testing_support::PumpUntil([&] { return done.load(); }, 5000));
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return done.load(); }, testing_support::kWaitBoundMs));
     worker.join();
     EXPECT_EQ(IDOK, result);
 }
@@ -193,7 +204,7 @@ TEST_F(PeapSettingDlgTest, HiddenByAnythingButItsOwnButtonsItAnswersCancel)
     Open(EAPMETHOD_PEAP);
     // Another classic dialog takes the prompt's place while the loop waits.
     std::thread other([&] {
-        testing_support::PumpUntil([&] { return dlg.IsLoopRunning(); }, 5000);
+        testing_support::PumpUntil([&] { return dlg.IsLoopRunning(); }, testing_support::kWaitBoundMs);
         ::ShowWindow(dlg.GetSafeHwnd(), SW_HIDE);
     });
     EXPECT_EQ(IDCANCEL, dlg.RunModalLoop(MLF_SHOWONIDLE));
