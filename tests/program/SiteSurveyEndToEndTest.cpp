@@ -15,7 +15,6 @@ using namespace program_windows;
 
 namespace {
 constexpr DWORD kTimeoutMs = 20000;
-constexpr int kSurveyConnect = 1016;
 constexpr int kSsidColumn = 1;
 constexpr char kStartUpReconnect[] = "QXWL_SetWLANProfile(Default,";  // of the default profile, 4 s after start
 constexpr int kLinkStatusLine = 1212;  // of the link-status dialog in the main window's classic area
@@ -49,7 +48,8 @@ TEST_F(SiteSurveyEndToEnd, ListsTheDefaultWorldAndConnectsTheChosenOpenNetwork)
     ASSERT_NE(std::string::npos, WaitForJournal(journal, kStartUpReconnect)) << ReadWholeFile(journal);
 
     // The tab's scan ends with the six networks in name order, the hidden one by its placeholder.
-    HWND list = wizard_driver::ChooseInSurvey(main, "Quixen-Open", journal);
+    const size_t journalBefore = ReadWholeFile(journal).size();
+    HWND list = wizard_driver::OpenSurvey(main, journal, journalBefore);
     ASSERT_TRUE(list);
     RemoteList rows(list);
     ASSERT_TRUE(rows.Usable());
@@ -57,9 +57,7 @@ TEST_F(SiteSurveyEndToEnd, ListsTheDefaultWorldAndConnectsTheChosenOpenNetwork)
                                         "Quixen-WEP", "Quixen-WPA2"}),
               rows.Column(kSsidColumn));
 
-    const size_t journalBefore = ReadWholeFile(journal).size();
-    HWND page = ::GetParent(list);
-    PressButton(page, kSurveyConnect);
+    ASSERT_TRUE(wizard_driver::ConnectInSurvey(main, list, "Quixen-Open", journal, journalBefore));
     // The chosen network is asked for by its own record, and its link comes up: the link-status
     // line names it (cut to ten characters) beside its access point.
     EXPECT_TRUE(PumpUntil([&] {

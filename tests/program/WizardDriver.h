@@ -118,40 +118,85 @@ inline bool AddProfileFromList(HWND main)
     return true;
 }
 
-// The survey tab, its own scan over and the named network's row chosen; the list, or null. Each
-// scan refills the list twice, for the library's list-changed notice and for its scan callback,
-// and a refill clears the row a user chose. So the choice waits until the callback's query is in
-// `journal` (the other refill is posted before it), and is posted itself, to come after both. With
-// no journal, a choice may come before a late refill.
-inline HWND ChooseInSurvey(HWND main, const std::string& ssid, const std::string& journal = "")
+// True once every survey scan the journal shows after byte `from` has been answered: each scan's
+// callback has the page query the library's list and fill its own. A refill clears the row a
+// user chose, and so does the scan before it. The other refill a scan may bring, for the
+// library's list-changed notice, is posted to the program before the callback's query runs.
+inline bool SurveyScansAnswered(const std::string& journal, size_t from)
 {
-    using program_windows::WaitForJournal;
-    const size_t from = journal.empty() ? 0 : testing_support::ReadWholeFile(journal).size();
-    ClickTab(main, kTabSiteSurvey);
-    if (!journal.empty()) {
-        const size_t scan = WaitForJournal(journal, "QXWL_SiteSurveyScan()", from, kTimeoutMs);
-        if (scan == std::string::npos || WaitForJournal(journal, "QXWL_SiteSurveyQuery(", scan, kTimeoutMs) == std::string::npos)
-            return nullptr;
-    }
-    HWND list = WaitControl(main, kSurveyList);
-    if (!list || !program_windows::WaitUntilSeen(list, kTimeoutMs)) return nullptr;
-    RemoteList rows(list);
-    const bool chosen = testing_support::PumpUntil([&] {
-        const int row = rows.Find(ssid, kSsidColumn + 1);
-        if (row < 0) return false;
-        if (rows.Selected() == row) return true;
-        rows.SelectInTurn(row);
-        return false;
-    }, kTimeoutMs);
-    return chosen ? list : nullptr;
+    const std::string calls = testing_support::ReadWholeFile(journal);
+    const auto count = [&](const char* line) {
+        size_t n = 0;
+        for (size_t at = calls.find(line, from); at != std::string::npos; at = calls.find(line, at + 1)) ++n;
+        return n;
+    };
+    const size_t scans = count("QXWL_SiteSurveyScan()");
+    return scans > 0 && count("QXWL_SiteSurveyQuery(") >= scans;
 }
 
-// The survey tab, the named network chosen there and Connect pressed.
+// The survey tab as a user opens it; its list once a person could see it and, with a journal,
+// every scan since byte `from` of it (taken before the click) has been answered. Null when that
+// does not come.
+inline HWND OpenSurvey(HWND main, const std::string& journal = "", size_t from = 0)
+{
+    ClickTab(main, kTabSiteSurvey);
+    if (!journal.empty() &&
+        !testing_support::PumpUntil([&] { return SurveyScansAnswered(journal, from); }, kTimeoutMs))
+        return nullptr;
+    HWND list = WaitControl(main, kSurveyList);
+    return list && program_windows::WaitUntilSeen(list, kTimeoutMs) ? list : nullptr;
+}
+
+// On the open survey: the named network's row chosen and Connect pressed, as a user does it. The
+// choice is posted, to come after a refill already posted to the program. A scan may still clear
+// it before Connect (the program rescans on its own a while after its start): Connect then says
+// no network is chosen, and the user answers that and chooses again.
+inline bool ConnectInSurvey(HWND main, HWND list, const std::string& ssid, const std::string& journal = "", size_t from = 0)
+{
+    constexpr int kAttempts = 3;
+    HWND page = ::GetParent(list);
+    HWND connect = ::GetDlgItem(page, kSurveyConnect);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(main, &pid);
+    RemoteList rows(list);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (!journal.empty() &&
+            !testing_support::PumpUntil([&] { return SurveyScansAnswered(journal, from); }, kTimeoutMs))
+            return false;
+        const bool chosen = testing_support::PumpUntil([&] {
+            const int row = rows.Find(ssid, kSsidColumn + 1);
+            if (row < 0) return false;
+            if (rows.Selected() == row) return true;
+            rows.SelectInTurn(row);
+            return false;
+        }, kTimeoutMs);
+        if (!chosen || !program_windows::WaitUntilSeen(connect, kTimeoutMs)) return false;
+        ::PostMessageA(connect, BM_CLICK, 0, 0);
+        // Connect's answer: the road it opens (another page, or the hidden network's name prompt)
+        // or a box of the program's.
+        HWND box = nullptr;
+        if (!testing_support::PumpUntil([&] {
+                box = testing_support::WaitForWindow("#32770", "KPL4471", pid, 0);
+                return box || !::IsWindowVisible(page) || Control(main, kHiddenSsidEdit);
+            }, kTimeoutMs))
+            return false;
+        if (!box) return true;
+        if (!program_windows::WaitUntilSeen(box, kTimeoutMs) ||
+            program_windows::ItemText(box, 0xFFFF) != testing_support::EnglishText("IDS_NOSELECTEDITEM"))
+            return false;
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        if (!testing_support::PumpUntil([&] { return !::IsWindow(box); }, kTimeoutMs)) return false;
+    }
+    return false;
+}
+
+// The survey tab, the named network chosen there and Connect pressed (see OpenSurvey and
+// ConnectInSurvey); with no journal, a choice may come before a refill of the list clears it.
 inline bool ConnectFromSurvey(HWND main, const std::string& ssid, const std::string& journal = "")
 {
-    if (!ChooseInSurvey(main, ssid, journal)) return false;
-    HWND connect = WaitControl(main, kSurveyConnect);
-    return connect && program_windows::WaitUntilSeen(connect, kTimeoutMs) && Press(main, kSurveyConnect);
+    const size_t from = journal.empty() ? 0 : testing_support::ReadWholeFile(journal).size();
+    HWND list = OpenSurvey(main, journal, from);
+    return list && ConnectInSurvey(main, list, ssid, journal, from);
 }
 
 }  // namespace wizard_driver
