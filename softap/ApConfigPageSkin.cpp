@@ -11,7 +11,7 @@ constexpr int kLabelIds[] = {IDC_KAPCFG_SSID_LABEL,    IDC_KAPCFG_MODE_LABEL,   
                              IDC_KAPCFG_POWER_LABEL,   IDC_KAPCFG_SECTYPE_LABEL, IDC_KAPCFG_AUTH_LABEL,
                              IDC_KAPCFG_WEPSIZE_LABEL, IDC_KAPCFG_TXKEY_LABEL,  IDC_KAPCFG_ENCTYPE_LABEL,
                              IDC_KAPCFG_PSK_LABEL};
-constexpr UINT kSaveHover = 1039, kSaveNormal = 1038, kCancelHover = 1021, kCancelNormal = 1020;
+constexpr UINT kSaveHover = 1038, kSaveNormal = 1039, kCancelHover = 1020, kCancelNormal = 1021;
 }  // namespace
 
 void CApConfigPageSkin::Exchange(CDataExchange* pDX)

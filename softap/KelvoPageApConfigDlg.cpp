@@ -5,6 +5,7 @@
 #include "contract/StationContract.h"
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "softap/ApTitleBand.h"
 #include "softap/BridgeBinding.h"
 #include "softap/NetAdapterDevice.h"
 #include "softap/PageExtAPDlg.h"
@@ -191,7 +192,15 @@ void CKelvoPageApConfigDlg::DoDataExchange(CDataExchange* pDX)
     m_skin.Exchange(pDX);
 }
 
+BOOL CKelvoPageApConfigDlg::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    PaintApTitleBand(*this, pDC, {IDC_KAPCFG_WIRELESS_TITLE, IDC_KAPCFG_SECURITY_TITLE});
+    return erased;
+}
+
 BEGIN_MESSAGE_MAP(CKelvoPageApConfigDlg, CDialog)
+    ON_WM_ERASEBKGND()
     ON_WM_SHOWWINDOW()
     ON_WM_TIMER()
     ON_WM_DESTROY()

@@ -7,6 +7,7 @@
 #include "core/QXAPLIB.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "softap/ApTitleBand.h"
 #include "softap/AuthSecuDlg.h"
 #include "softap/BridgeBinding.h"
 #include "softap/ConfigPage.h"
@@ -141,6 +142,7 @@ int FindComboCode(HWND combo, ULONG code)
 }
 
 BEGIN_MESSAGE_MAP(CKelvoPageApConfigXPVistaDlg, CDialog)
+    ON_WM_ERASEBKGND()
     ON_WM_SHOWWINDOW()
     ON_WM_TIMER()
     ON_WM_DESTROY()
@@ -162,6 +164,13 @@ void CKelvoPageApConfigXPVistaDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     m_skin.Exchange(pDX);
+}
+
+BOOL CKelvoPageApConfigXPVistaDlg::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    PaintApTitleBand(*this, pDC, {IDC_KAPCFG_WIRELESS_TITLE, IDC_KAPCFG_SECURITY_TITLE});
+    return erased;
 }
 
 CKelvoPageApConfigXPVistaDlg::~CKelvoPageApConfigXPVistaDlg()

@@ -72,6 +72,7 @@ public:
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnOK() override {}  // a page never ends on Enter or Esc
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
