@@ -264,8 +264,8 @@ TEST_F(HostedNetworkEndToEnd, SkinnedPageSavesSsidAndPassPhraseAndRefusesABadKey
     EXPECT_TRUE(PumpUntil([&] { return Journalled("QXWL_HostedNetworkSetup(Garden-Hosted)", before); }, kTimeoutMs));
     EXPECT_TRUE(Journalled("SIM hosted configuration Garden-Hosted key garden-party-24 peers 20", before));
     // Bridged with the address of the hosted network the SAVE brought up.
-    const std::string command = "\"BINDWIN7+02:4B:45:4C:56:4F+Office Ethernet+" +
-                                std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\"";
+    const std::string command = " BINDWIN7+02:4B:45:4C:56:4F+Office Ethernet+" +
+                                std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\r\n";
     EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(bridgeLog).find(command) != std::string::npos; }, kTimeoutMs))
         << ReadWholeFile(bridgeLog);
     EXPECT_EQ(nullptr, WaitForWindow("#32770", "KPL4471", program.Id(), 500)) << "no refusal";
@@ -364,8 +364,8 @@ TEST_F(SoftApSaveEndToEnd, TheMachinesAdaptersAreOfferedAndAFailedBindingIsToldT
     ASSERT_TRUE(PumpUntil([&] { return Checked(page, kBridge); }, kTimeoutMs));
     ASSERT_TRUE(ChooseText(page, kBridgeAdapter, "Travel Dongle"));
     PressButton(page, kSave);
-    const std::string command = "\"BIND+" + std::string(kOwnAdapter) + "+Travel Dongle+" +
-                                std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\"";
+    const std::string command = " BIND+" + std::string(kOwnAdapter) + "+Travel Dongle+" +
+                                std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\r\n";
     EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(bridgeLog).find(command) != std::string::npos; }, kTimeoutMs))
         << ReadWholeFile(bridgeLog);
     // The companion program answers that the binding failed.

@@ -32,6 +32,12 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
+// True when a person could see the window: it and its ancestors are shown, and its middle and
+// most of it lie inside the client area of each ancestor (a classic page in the area below the
+// main window's visible part does not) and on the screen. Tests check it before they answer a
+// window.
+bool CanBeSeen(HWND window);
+
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 // A user's click on a control: a press and release of the left button over it.
