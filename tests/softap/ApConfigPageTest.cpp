@@ -6,6 +6,7 @@
 #include "skin/MainWindowFixture.h"
 #include "softap/BridgeBinding.h"
 #include "softap/KelvoPageApConfigDlg.h"
+#include "softap/KelvoPageApConfigXPVistaDlg.h"
 #include "softap/NetAdapterDevice.h"
 #include "softap/PageExtAPDlg.h"
 
@@ -87,6 +88,47 @@ protected:
     std::unique_ptr<ScopedFile> m_world;
 };
 }  // namespace
+
+namespace {
+LOGFONTA FontOf(HWND control)
+{
+    LOGFONTA lf{};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf;
+}
+
+// Labels, titles, check boxes and buttons of a configuration page in the skin's looks.
+void ExpectSkinned(CWnd& page)
+{
+    const LOGFONTA label = FontOf(::GetDlgItem(page.m_hWnd, IDC_KAPCFG_CHANNEL_LABEL));
+    EXPECT_STREQ("Tahoma", label.lfFaceName);
+    EXPECT_EQ(800, label.lfWeight);
+    EXPECT_EQ(-11, label.lfHeight);
+    const LOGFONTA title = FontOf(::GetDlgItem(page.m_hWnd, IDC_KAPCFG_SECURITY_TITLE));
+    EXPECT_STREQ("Arial", title.lfFaceName);
+    EXPECT_EQ(-12, title.lfHeight);
+    EXPECT_STREQ("Tahoma", FontOf(::GetDlgItem(page.m_hWnd, IDC_KAPCFG_BRIDGE)).lfFaceName);
+    for (int id : {IDC_KAPCFG_SAVE, IDC_KAPCFG_CANCEL}) {
+        HWND button = ::GetDlgItem(page.m_hWnd, id);
+        EXPECT_EQ(static_cast<LONG>(BS_OWNERDRAW), ::GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) << id;
+        RECT rc{};
+        ::GetWindowRect(button, &rc);
+        EXPECT_EQ(75, rc.right - rc.left) << "sized to the skin's bitmap";
+        EXPECT_EQ(23, rc.bottom - rc.top);
+    }
+}
+}  // namespace
+
+TEST_F(HostedConfigPage, BothVariantsWearTheSkin)
+{
+    ExpectSkinned(page);
+    CKelvoPageApConfigXPVistaDlg softAp;
+    ASSERT_TRUE(softAp.Create(CKelvoPageApConfigXPVistaDlg::IDD, &mainWindow));
+    ExpectSkinned(softAp);
+    // The soft-AP page offers the mixed mode the security dialog has.
+    EXPECT_EQ(5, static_cast<int>(softAp.SendDlgItemMessage(IDC_KAPCFG_SECTYPE, CB_GETCOUNT)));
+    softAp.DestroyWindow();
+}
 
 TEST_F(HostedConfigPage, SaveWritesTheSsidAndKeyThroughTheSettingsPageKeepingTheChannel)
 {
