@@ -379,11 +379,11 @@ void CKelvoPageApConfigXPVistaDlg::OnWirelessModeChange()
         // is stored unless SAVE takes the band.
         if (!SelectText(*config, IDC_APCFG_MODE, band)) return;
         config->OnSelchangeWirelessMode();
-        m_bBandPending = TRUE;
         if (config->m_strWirelessMode != band) {
             SelectText(*this, IDC_KAPCFG_MODE, config->m_strWirelessMode);
             return;
         }
+        m_bBandPending = TRUE;
     }
     CopyCombo(*config, IDC_APCFG_CHANNEL, *this, IDC_KAPCFG_CHANNEL);
     CopyCombo(*config, IDC_APCFG_TXRATE, *this, IDC_KAPCFG_POWER);
