@@ -31,28 +31,6 @@ constexpr int kPreSharedKey = 2739, kSave = 2740, kCancel = 2741;
 constexpr int kMessageBoxText = 0xFFFF;
 constexpr char kOwnAdapter[] = "Kelvo Wireless LAN Card";
 
-// A text of the language file's access-point section.
-std::string ApText(const char* key)
-{
-    char text[256] = "";
-    ::GetPrivateProfileStringA("StringsApAdded", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
-    return text;
-}
-
-// The entries of a drop-down list as the user sees them, one selection at a time.
-std::vector<std::string> ComboEntries(HWND combo)
-{
-    std::vector<std::string> entries;
-    const LRESULT selected = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-        entries.push_back(Text(combo));
-    }
-    ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-    return entries;
-}
-
 // Selects the entry whose text is `wanted` in the page's drop-down list, as the user picks it.
 bool ChooseText(HWND page, int id, const std::string& wanted)
 {

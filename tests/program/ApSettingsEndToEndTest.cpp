@@ -30,27 +30,6 @@ constexpr char kProductCaption[] = "KPL4471";
 constexpr char kHiddenCaption[] = "Quixen Utility";
 constexpr char kOwnAdapter[] = "Kelvo Wireless LAN Card";
 
-std::string LangText(const char* section, const char* key)
-{
-    char text[512] = "";
-    ::GetPrivateProfileStringA(section, key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
-    return text;
-}
-std::string ApText(const char* key) { return LangText("StringsApAdded", key); }
-
-std::vector<std::string> ComboEntries(HWND combo)
-{
-    std::vector<std::string> entries;
-    const LRESULT selected = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-        entries.push_back(Text(combo));
-    }
-    ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-    return entries;
-}
-
 struct BoxSearch {
     DWORD pid;
     HWND found;
@@ -129,13 +108,7 @@ protected:
     static HWND Seen(HWND page, int id)
     {
         HWND control = ::GetDlgItem(page, id);
-        RECT rc{}, client{};
-        ::GetWindowRect(control, &rc);
-        ::GetClientRect(::GetParent(control), &client);
-        ::MapWindowPoints(::GetParent(control), nullptr, reinterpret_cast<POINT*>(&client), 2);
-        EXPECT_TRUE(CanBeSeen(control)) << "control " << id << " " << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom
-                                        << " in " << client.left << "," << client.top << "," << client.right << "," << client.bottom
-                                        << " visible " << ::IsWindowVisible(control);
+        EXPECT_TRUE(CanBeSeen(control)) << "control " << id;
         return control;
     }
     static void Type(HWND page, int id, const std::string& text)
@@ -243,11 +216,11 @@ TEST_F(SoftApPages, FiveGigahertzIsSavedAndInForceAfterARestart)
     ASSERT_NO_FATAL_FAILURE(Start());
     HWND page = ConfigurationPage();
     ASSERT_TRUE(page);
-    EXPECT_EQ(LangText("Strings", "IDS_PHY_24G"), ItemText(page, kMode));
+    EXPECT_EQ(EnglishText("IDS_PHY_24G"), ItemText(page, kMode));
     EXPECT_NE(ComboEntries(::GetDlgItem(page, kPower)).size(), 9u);
 
     // The band brings its own channels and rates with it, before anything is saved.
-    ASSERT_TRUE(Choose(page, kMode, LangText("Strings", "IDS_PHY_5G")));
+    ASSERT_TRUE(Choose(page, kMode, EnglishText("IDS_PHY_5G")));
     const std::vector<std::string> channels = ComboEntries(::GetDlgItem(page, kChannel));
     ASSERT_FALSE(channels.empty());
     EXPECT_EQ("36", channels.front());
@@ -264,7 +237,7 @@ TEST_F(SoftApPages, FiveGigahertzIsSavedAndInForceAfterARestart)
     ASSERT_NO_FATAL_FAILURE(Restart());
     page = ConfigurationPage();
     ASSERT_TRUE(page);
-    EXPECT_EQ(LangText("Strings", "IDS_PHY_5G"), ItemText(page, kMode));
+    EXPECT_EQ(EnglishText("IDS_PHY_5G"), ItemText(page, kMode));
     EXPECT_EQ("149", ItemText(page, kChannel));
 }
 
