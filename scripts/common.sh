@@ -82,6 +82,7 @@ build_all() {
   local launcher=""
   if command -v ccache >/dev/null 2>&1; then
     export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=1
+    export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
     launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
   fi
   # A build folder configured for the other target starts afresh (its toolchain is fixed in the cache).

@@ -97,10 +97,10 @@ protected:
     HWND OpenTab(int tab, int controlId)
     {
         HWND tabControl = ::GetDlgItem(main, tab);
-        EXPECT_TRUE(CanBeSeen(tabControl));
+        EXPECT_TRUE(UserCanSee(tabControl));
         Click(tabControl);
         HWND control = nullptr;
-        PumpUntil([&] { return (control = FindControl(main, controlId)) && CanBeSeen(control); }, kTimeoutMs);
+        PumpUntil([&] { return (control = FindControl(main, controlId)) && UserCanSee(control); }, kTimeoutMs);
         // The click's work is done once the program answers again.
         SendAndWait(main, WM_NULL, 0, 0);
         return control ? ::GetParent(control) : nullptr;
@@ -108,7 +108,7 @@ protected:
     static HWND Seen(HWND page, int id)
     {
         HWND control = ::GetDlgItem(page, id);
-        EXPECT_TRUE(CanBeSeen(control)) << "control " << id;
+        EXPECT_TRUE(UserCanSee(control)) << "control " << id;
         return control;
     }
     static void Type(HWND page, int id, const std::string& text)
@@ -133,7 +133,7 @@ protected:
     {
         HWND box = nullptr;
         if (!PumpUntil([&] { return (box = OpenBox(program->Id())) != nullptr; }, kTimeoutMs)) return "";
-        EXPECT_TRUE(PumpUntil([&] { return CanBeSeen(box); }, kTimeoutMs)) << "a box nobody could see";
+        EXPECT_TRUE(WaitUntilSeen(box, kTimeoutMs)) << "a box nobody could see";
         char text[512] = "";
         ::GetDlgItemTextA(box, kMessageBoxText, text, sizeof text);
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -412,18 +412,18 @@ TEST_F(ModeSwitchBridge, LeavingTheAccessPointFromItsLinkTabUnbindsTheBridge)
     ASSERT_TRUE(SwitchToAccessPoint(main));
     Click(::GetDlgItem(main, kTabConfiguration));
     HWND bridge = Control(main, kBridge);
-    ASSERT_TRUE(bridge && CanBeSeen(bridge));
+    ASSERT_TRUE(bridge && UserCanSee(bridge));
     HWND page = ::GetParent(bridge);
     Click(bridge);
     ASSERT_TRUE(PumpUntil([&] { return ::SendMessageA(bridge, BM_GETCHECK, 0, 0) == BST_CHECKED; }, kTimeoutMs));
-    ASSERT_TRUE(CanBeSeen(::GetDlgItem(page, kSave)));
+    ASSERT_TRUE(UserCanSee(::GetDlgItem(page, kSave)));
     PressButton(page, kSave);
     ASSERT_TRUE(PumpUntil([&] { return ReadWholeFile(bridgeLog).find(" BIND+") != std::string::npos; }, kTimeoutMs));
 
     // Back to the station from the link tab: the configuration page is not in sight.
     ASSERT_TRUE(Control(main, kApSsid)) << "SAVE shows the link tab";
     HWND stationButton = ::GetDlgItem(main, kStationModeButton);
-    ASSERT_TRUE(CanBeSeen(stationButton));
+    ASSERT_TRUE(UserCanSee(stationButton));
     PressButton(main, kStationModeButton);
     EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(bridgeLog).find("UNBINDALL+") != std::string::npos; }, kTimeoutMs))
         << ReadWholeFile(bridgeLog);

@@ -105,31 +105,6 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
     return PumpUntil([&] { return program.WaitForExit(0); }, timeoutMs);
 }
 
-bool CanBeSeen(HWND window)
-{
-    if (!window || !::IsWindowVisible(window)) return false;
-    RECT rc{};
-    ::GetWindowRect(window, &rc);
-    if (::IsRectEmpty(&rc)) return false;
-    // What is left of it inside each ancestor's client area and on the screen.
-    RECT shown = rc;
-    for (HWND parent = ::GetAncestor(window, GA_PARENT); parent && parent != ::GetDesktopWindow();
-         parent = ::GetAncestor(parent, GA_PARENT)) {
-        RECT client{};
-        ::GetClientRect(parent, &client);
-        ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        if (!::IntersectRect(&shown, &shown, &client)) return false;
-    }
-    const RECT screen{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                      ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    if (!::IntersectRect(&shown, &shown, &screen)) return false;
-    // Its middle and most of it: a control whose edge a window's border cuts is still seen.
-    const POINT middle{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    const auto area = [](const RECT& r) { return static_cast<long long>(r.right - r.left) * (r.bottom - r.top); };
-    return ::PtInRect(&shown, middle) && 2 * area(shown) >= area(rc);
-}
-
 std::string Text(HWND window)
 {
     // Asked of the control itself: across processes the platform answers an edit control's
@@ -141,6 +116,35 @@ std::string Text(HWND window)
                               &copied);
     text[sizeof text - 1] = '\0';
     return text;
+}
+
+bool UserCanSee(HWND window)
+{
+    if (!window || !::IsWindow(window) || !::IsWindowVisible(window)) return false;
+    const HWND top = ::GetAncestor(window, GA_ROOT);
+    if (!top || ::IsIconic(top)) return false;
+    RECT rc{};
+    ::GetWindowRect(window, &rc);
+    const POINT centre{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    if (rc.right <= rc.left || rc.bottom <= rc.top) return false;
+    for (HWND parent = ::GetAncestor(window, GA_PARENT); parent && parent != ::GetDesktopWindow();
+         parent = ::GetAncestor(parent, GA_PARENT)) {
+        RECT client{};
+        ::GetClientRect(parent, &client);
+        ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        if (!::PtInRect(&client, centre)) return false;
+    }
+    RECT topRect{};
+    ::GetWindowRect(top, &topRect);
+    const RECT screen{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return ::PtInRect(&topRect, centre) && ::PtInRect(&screen, centre);
+}
+
+bool WaitUntilSeen(HWND window, DWORD timeoutMs)
+{
+    return testing_support::PumpUntil([&] { return UserCanSee(window); }, timeoutMs);
 }
 
 std::string ItemText(HWND dialog, int id)

@@ -32,11 +32,12 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
-// True when a person could see the window: it and its ancestors are shown, and its middle and
-// most of it lie inside the client area of each ancestor (a classic page in the area below the
-// main window's visible part does not) and on the screen. Tests check it before they answer a
-// window.
-bool CanBeSeen(HWND window);
+// A person could see the window before a test answers it: it and every window above it are
+// shown, its top-level window is not minimised, and its centre lies inside each parent's client
+// area, its top-level window and the screen.
+bool UserCanSee(HWND window);
+// Polls UserCanSee for up to timeoutMs, pumping this thread's messages meanwhile.
+bool WaitUntilSeen(HWND window, DWORD timeoutMs = kProgramTimeoutMs);
 
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
