@@ -352,6 +352,8 @@ void CWiFiDirectSetting::FormShow(int action, LPCSTR pageName)
     e.m_bDeviceNameReady = FALSE;
     EnableDisableTimer(FALSE);
     e.m_strShowPin.Empty();
+    // Each run starts without a PIN text: an earlier run's must never go out with this one.
+    m_pWPS->m_strTempPinCode.Empty();
     WIFIDIRECT_WPSE_PROFILE& record = m_data_WIFIDIRECT_WPSE_Profile;
     CWiFiDirectSettingPage* first = nullptr;
 
@@ -575,7 +577,8 @@ void CWiFiDirectSetting::SetWifiDirectWpseConfig()
             QXWLAPI.QXWL_Disassociate();
         } else {
             QXWLAPI.QXWL_WlanDisconnect();
-            QXWLAPI.QXWL_WlanDeleteAllWindowsProfiles();
+            // Only an earlier group's own profile goes: the user's wireless profiles stay.
+            if (!e.m_strGroupSSID.IsEmpty()) QXWLAPI.QXWL_WlanDeleteWindowsProfile(e.m_strGroupSSID);
         }
     }
     QXWLAPI.QXWL_WriteWPSFlag(FALSE);
@@ -589,7 +592,9 @@ void CWiFiDirectSetting::SetWifiDirectWpseConfig()
         m_ulWiFiDirectDefPin = std::strtoul(pin, nullptr, 10);
         e.m_strShowPin.Format("PIN >> %08lu", m_ulWiFiDirectDefPin);
     }
-    if (m_nAction == ACTION_CONNECT && record.WpsMethod == WIFI_DIRECT_WPSE_PIN_MODE_USER_SPEC) {
+    // The user's PIN method without its PIN only asks the peer to show one; with the PIN it is
+    // the connection, and its progress is shown like any other's.
+    if (m_nAction == ACTION_CONNECT && record.WpsMethod == WIFI_DIRECT_WPSE_PIN_MODE_USER_SPEC && record.PIN[0] == '\0') {
         e.StartWiFiDirectProgress(false, 0);
         e.m_bDeviceNameReady = FALSE;
         return;
