@@ -242,22 +242,23 @@ void CAdvancedWiFiDirect::HandleDisconnectEvent()
 
 CString CAdvancedWiFiDirect::ErrorCodeText(ULONG code, ULONG value, USHORT configMethods)
 {
+    // A language file without the key still gives the user words, never an empty box.
+    const auto text_or = [](const CString& text, LPCSTR fallback) { return text.IsEmpty() ? CString(fallback) : text; };
+    const CLanguageTable& t = G_LangTable;
     CString text;
     switch (code) {
-    case 1: text = G_LangTable.IDS_MSG_ERRCODE_BOTHINTENT15; break;
+    case 1: text = text_or(t.IDS_MSG_ERRCODE_BOTHINTENT15, "Error both intent15"); break;
     case 2: {
         // The driver's number alone tells the user nothing: the reason goes first.
         CString number;
         number.Format(" (%d)", static_cast<int>(value));
-        text = (G_LangTable.IDS_WIFI_DIRECT_ERR_DISMATCH_CHANNEL.IsEmpty() ? CString("The devices have no channel in common.")
-                                                                         : G_LangTable.IDS_WIFI_DIRECT_ERR_DISMATCH_CHANNEL) +
-               number;
+        text = text_or(t.IDS_WIFI_DIRECT_ERR_DISMATCH_CHANNEL, "The devices have no channel in common.") + number;
         break;
     }
-    case 3: text = G_LangTable.IDS_MSG_ERRCODE_WPSNACK; break;
-    case 4: text = G_LangTable.IDS_MSG_ERRCODE_CANTFIND; break;
+    case 3: text = text_or(t.IDS_MSG_ERRCODE_WPSNACK, "Error wps no ack"); break;
+    case 4: text = text_or(t.IDS_MSG_ERRCODE_CANTFIND, "Error can't find"); break;
     case kErrorNoConfigMethod: {
-        text = G_LangTable.IDS_MSG_ERRCODE_NOCONFIGMETHOD;
+        text = text_or(t.IDS_MSG_ERRCODE_NOCONFIGMETHOD, "Error no config method");
         const ULONG map = QXWLAPI.QXWL_ConvertWpsConfigMethodToWpsCapabilityMap
                               ? QXWLAPI.QXWL_ConvertWpsConfigMethodToWpsCapabilityMap(configMethods, 0)
                               : 0;
@@ -268,9 +269,9 @@ CString CAdvancedWiFiDirect::ErrorCodeText(ULONG code, ULONG value, USHORT confi
         }
         break;
     }
-    case 6: text = G_LangTable.IDS_MSG_ERRCODE_ERRCODE_REACHLIMIT; break;
-    case 7: text = G_LangTable.IDS_MSG_ERRCODE_ERRCODE_REJECTBYUSER; break;
-    case 8: text = G_LangTable.IDS_MSG_ERRCODE_CHANNELCONFLICT; break;
+    case 6: text = text_or(t.IDS_MSG_ERRCODE_ERRCODE_REACHLIMIT, "Error reach limit"); break;
+    case 7: text = text_or(t.IDS_MSG_ERRCODE_ERRCODE_REJECTBYUSER, "Error reject by user"); break;
+    case 8: text = text_or(t.IDS_MSG_ERRCODE_CHANNELCONFLICT, "Error channel conflict"); break;
     default: text.Format("Wi-Fi Direct Error Code : 0x%x", code); break;
     }
     return text;

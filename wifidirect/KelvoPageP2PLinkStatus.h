@@ -24,8 +24,9 @@ public:
     void OnProgress(int percent) override;
     // A failed attempt: full bar and the try-again text.
     void ShowFailure();
-    // The text the page shows under the bar.
+    // The text the page shows under the bar, and the bar's percentage.
     CString StatusText() const;
+    int BarPercent() const { return m_bar.m_hWnd ? m_bar.GetPercent() : -1; }
     void OnExit();
 
 protected:

@@ -403,6 +403,8 @@ void CKelvoPageWlanP2PDlg::OnTimer(UINT_PTR nIDEvent)
         SetWiFiDirectState(FALSE);
         KillTimer(TIMER_P2P_STATUS);
         if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) sw->EnableWindow(TRUE);
+        // Off, the connection check has stopped: its last word no longer holds.
+        SetText(this, IDC_WLANP2P_STATE_TEXT, G_LangTable.IDS_WIFI_DIRECT_NO_ASSOCIATED, "Not connected");
         return;
     }
     CAdvancedWiFiDirect* engine = Engine();
