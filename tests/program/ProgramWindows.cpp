@@ -105,6 +105,31 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
     return PumpUntil([&] { return program.WaitForExit(0); }, timeoutMs);
 }
 
+bool CouldSee(HWND window)
+{
+    if (!window || !::IsWindow(window) || !::IsWindowVisible(window)) return false;
+    if (::IsIconic(::GetAncestor(window, GA_ROOT))) return false;
+    RECT whole{}, seen{};
+    ::GetWindowRect(window, &whole);
+    if (::IsRectEmpty(&whole)) return false;
+    seen = whole;
+    for (HWND holder = ::GetAncestor(window, GA_PARENT); holder && holder != ::GetDesktopWindow();
+         holder = ::GetAncestor(holder, GA_PARENT)) {
+        RECT client{};
+        ::GetClientRect(holder, &client);
+        ::MapWindowPoints(holder, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        if (!::IntersectRect(&seen, &seen, &client)) return false;
+    }
+    const RECT screen{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    if (!::IntersectRect(&seen, &seen, &screen)) return false;
+    const POINT centre{(whole.left + whole.right) / 2, (whole.top + whole.bottom) / 2};
+    const LONGLONG wholeArea = static_cast<LONGLONG>(whole.right - whole.left) * (whole.bottom - whole.top);
+    const LONGLONG seenArea = static_cast<LONGLONG>(seen.right - seen.left) * (seen.bottom - seen.top);
+    return ::PtInRect(&seen, centre) && 2 * seenArea >= wholeArea;
+}
+
 std::string Text(HWND window)
 {
     // Asked of the control itself: across processes the platform answers an edit control's

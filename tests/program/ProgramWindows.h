@@ -32,6 +32,12 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
+// True when a person could see the window and reach it: it and every window it sits in are
+// visible, its top-level window is not minimised, and the part of it inside the client area of
+// each window it sits in and inside the screen holds its centre and at least half of it (a
+// skinned button whose edge a frame cuts is still seen). Check it before a test answers a window.
+bool CouldSee(HWND window);
+
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 // A user's click on a control: a press and release of the left button over it.
