@@ -86,7 +86,10 @@ void CAdvancedWiFiDirect::EnableOrDisableWiFiDirect(BOOL bOn, BOOL bReadControl,
             m_bDeviceNameReady = FALSE;
             if (m_pSetting) {
                 m_pSetting->FormShow(ACTION_ENABLE, "DeviceName");
-                m_pSetting->BtnWiFiDirectNextClick();
+                // Without a name to give (the start-up, before any page asked the user), Next
+                // would only tell the user off for a name nobody could type: the page asks later.
+                if (!m_pSetting->m_pDeviceName->m_strDeviceName.IsEmpty()) m_pSetting->BtnWiFiDirectNextClick();
+                else DebugLog(3, "[QxUI] EnableOrDisableWiFiDirect: no device name yet; Wi-Fi Direct stays off\n");
             }
         } else {
             m_bDeviceNameReady = TRUE;
@@ -133,7 +136,10 @@ void CAdvancedWiFiDirect::EnableOrDisableWiFiDirect(BOOL bOn, BOOL bReadControl,
     } else {
         QXWLAPI.bWiFiDirectSigmaTest = QXWLAPI.WiFiDirectSigmaTest;
         const CString program = ProgramFolderPath() + kMediaServerProgram;
-        const int service = GetServiceStatus(kMediaServiceName);
+        // The service named in the media server's settings, the usual one without them.
+        QXWLAPI.ReadMediaServerIni();
+        const CString serviceName = QXWLAPI.m_strMediaServerName.IsEmpty() ? CString(kMediaServiceName) : QXWLAPI.m_strMediaServerName;
+        const int service = GetServiceStatus(serviceName);
         const bool serviceThere = std::find(std::begin(kMediaServiceMissing), std::end(kMediaServiceMissing), service) ==
                                   std::end(kMediaServiceMissing);
         m_bMediaServerPresent = ::GetFileAttributesA(program) != INVALID_FILE_ATTRIBUTES && serviceThere;
@@ -308,10 +314,12 @@ void CAdvancedWiFiDirect::ConnectWiFiDirectCredential()
     record.Credential.KeyLength = keyLength;
     if (G_pHideDlg && G_pHideDlg->InsertAction(actionTypeWiFiDirectProfile, &record)) {
         G_pHideDlg->ActionExec();
-        m_strGroupSSID = CString(reinterpret_cast<const char*>(record.Credential.SSID.Ssid), static_cast<int>(ssidLength));
     } else {
         DebugLog(1, "[QxUI] ConnectWiFiDirectCredential --> Insert WiFiDirect profile type action Failed!!!\n");
     }
+    // An action the queue holds back still joins the group later: its name counts all the same.
+    if (G_pHideDlg)
+        m_strGroupSSID = CString(reinterpret_cast<const char*>(record.Credential.SSID.Ssid), static_cast<int>(ssidLength));
     if (!m_bTimerRunning[TIMER_WIFIDIRECT_ICS - TIMER_WIFIDIRECT_CONNECT_STATUS])
         EnableDisableTimer(TIMER_WIFIDIRECT_CONNECT_STATUS, 1);
 }
@@ -498,7 +506,7 @@ void CAdvancedWiFiDirect::RunQxSwapToControlICS(bool on)
     CString command;
     command.Format("\"%s\" %s X X \"%s\" \"%s\" \"%s\"", kQxSwapProgram, on ? "ON" : "OFF", QXWLAPI.ShortCut_FolderName,
                    QXWLAPI.ShortCut_IconName, kVirtualMiniport);
-    const UINT started = ::WinExec(command, SW_SHOWMINIMIZED);
+    const UINT started = ::WinExec(command, SW_MINIMIZE);
     if (started <= 31) DebugLog(1, "[QxUI] RunQxSwapToControlICS: %s did not start (%u)\n", kQxSwapProgram, started);
     EnableDisableTimer(TIMER_WIFIDIRECT_ICS, 1);
 }

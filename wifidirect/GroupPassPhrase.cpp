@@ -1,6 +1,10 @@
 #include "wifidirect/GroupPassPhrase.h"
 #include "base/DebugLog.h"
 #include "base/SecureRandom.h"
+#include "core/QXWLLIB.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 // Letters and digits that cannot be mistaken for one another when read off the screen.
@@ -39,6 +43,19 @@ CString CGroupPassPhrase::Get()
     if (!app || !app->WriteProfileString(kSection, kEntry, held))
         DebugLog(1, "[QxUI] CGroupPassPhrase: the pass phrase is not kept beyond this run\n");
     return held;
+}
+
+CString CGroupPassPhrase::Default()
+{
+    // A 64-character key followed by its 32-bit length.
+    constexpr size_t kKeyBytes = 64;
+    BYTE record[kKeyBytes + sizeof(ULONG)] = {};
+    QXWLAPI.QXWL_ReadWiFiDirectDefaultWPAPSK(record);
+    ULONG length = 0;
+    std::memcpy(&length, record + kKeyBytes, sizeof length);
+    const char* key = reinterpret_cast<const char*>(record);
+    const CString library(key, static_cast<int>(strnlen(key, std::min<size_t>(length, kKeyBytes))));
+    return library.IsEmpty() ? Get() : library;
 }
 
 void CGroupPassPhrase::Forget()

@@ -12,6 +12,8 @@ public:
 
     // The kept phrase, made and kept on first use; empty only when the random source failed.
     static CString Get();
+    // The library's default pass phrase (cut at its length and at its first zero), else the kept one.
+    static CString Default();
     // A pass phrase a group can use: 8 to 63 printable characters.
     static bool IsUsable(const CString& phrase);
     // Forgets what this process holds (the kept setting stays).

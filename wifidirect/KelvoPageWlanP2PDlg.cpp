@@ -285,8 +285,8 @@ void CKelvoPageWlanP2PDlg::EnableControls(BOOL bOn)
 void CKelvoPageWlanP2PDlg::OnEnableWiFiDirect()
 {
     const BOOL on = IsDlgButtonChecked(IDC_WLANP2P_ENABLE) == BST_CHECKED;
-    if (on == static_cast<BOOL>(m_bPageReady)) return;
-    m_bPageReady = m_bEngineReady = on;
+    if (on == static_cast<BOOL>(m_bStarted)) return;
+    m_bStarted = m_bActive = on;
     EnableControls(on);
     CAdvancedWiFiDirect* engine = Engine();
     CKelvoPageUIDlg* main = MainWindow();
@@ -298,15 +298,9 @@ void CKelvoPageWlanP2PDlg::OnEnableWiFiDirect()
             if (engine->m_pSetting) m_strDeviceName = engine->m_pSetting->m_pDeviceName->m_strDeviceName;
         }
         if (m_strDeviceName.IsEmpty() && engine) m_strDeviceName = engine->m_strMyDeviceName;
-        BYTE record[68] = {};
-        QXWLAPI.QXWL_ReadWiFiDirectDefaultWPAPSK(record);
-        ULONG length = 0;
-        std::memcpy(&length, record + 64, sizeof length);
-        m_strKey = CString(reinterpret_cast<const char*>(record), static_cast<int>(strnlen(reinterpret_cast<const char*>(record),
-                                                                                          std::min<ULONG>(length, 64))));
         // Without the library's phrase this installation's own one: never a phrase every
         // installation shares.
-        if (m_strKey.IsEmpty()) m_strKey = CGroupPassPhrase::Get();
+        m_strKey = CGroupPassPhrase::Default();
         m_bSaveProfile = FALSE;
         if (main && main->m_pPageTab && main->m_pPageWlanP2PSettingNameDlg) {
             main->m_pPageTab->PushPageHistory(this);
@@ -322,18 +316,21 @@ void CKelvoPageWlanP2PDlg::OnEnableWiFiDirect()
             engine->OnDisconnect();
         }
         SetTimer(TIMER_P2P_STATUS, kOffDelayMs, nullptr);
-        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) sw->EnableWindow(FALSE);
+        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) {
+            m_bSwitchUsable = sw->IsWindowEnabled();
+            sw->EnableWindow(FALSE);
+        }
         if (CWnd* wps = GetDlgItem(IDC_WLANP2P_WPS)) wps->ShowWindow(SW_HIDE);
     }
-    if (main) main->EnableStationTabs(!m_bPageReady);
+    if (main) main->EnableStationTabs(!m_bStarted);
 }
 
 void CKelvoPageWlanP2PDlg::CancelSwitchOn()
 {
     CAdvancedWiFiDirect* engine = Engine();
-    if (!m_bPageReady || (engine && engine->m_bEnableWiFiDirect)) return;
+    if (!m_bStarted || (engine && engine->m_bEnableWiFiDirect)) return;
     CheckDlgButton(IDC_WLANP2P_ENABLE, BST_UNCHECKED);
-    m_bPageReady = m_bEngineReady = 0;
+    m_bStarted = m_bActive = 0;
     EnableControls(FALSE);
     if (engine && engine->m_pRequestArgument == this) engine->SetCallback(nullptr, nullptr);
     if (CKelvoPageUIDlg* main = MainWindow()) main->EnableStationTabs(TRUE);
@@ -341,12 +338,12 @@ void CKelvoPageWlanP2PDlg::CancelSwitchOn()
 
 void CKelvoPageWlanP2PDlg::OnRoleGroupOwner()
 {
-    if (m_bPageReady == 1) m_nSelRole = 1;
+    if (m_bStarted == 1) m_nSelRole = 1;
 }
 
 void CKelvoPageWlanP2PDlg::OnRoleClient()
 {
-    if (m_bPageReady == 1) m_nSelRole = 2;
+    if (m_bStarted == 1) m_nSelRole = 2;
 }
 
 void CKelvoPageWlanP2PDlg::OnScan()
@@ -402,13 +399,15 @@ void CKelvoPageWlanP2PDlg::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent == TIMER_P2P_STATUS) {
         SetWiFiDirectState(FALSE);
         KillTimer(TIMER_P2P_STATUS);
-        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) sw->EnableWindow(TRUE);
+        // The switch comes back as it was: a user the main window keeps from it stays kept.
+        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) sw->EnableWindow(m_bSwitchUsable);
         // Off, the connection check has stopped: its last word no longer holds.
         SetText(this, IDC_WLANP2P_STATE_TEXT, G_LangTable.IDS_WIFI_DIRECT_NO_ASSOCIATED, "Not connected");
         return;
     }
     CAdvancedWiFiDirect* engine = Engine();
-    const int taken = engine ? engine->RouteTimer(nIDEvent) : -1;
+    // The forms' timers are offered only by the page that hosts them.
+    const int taken = engine && engine->m_hWnd == m_hWnd ? engine->RouteTimer(nIDEvent) : -1;
     if (taken == -1) {
         CDialog::OnTimer(nIDEvent);
         return;
@@ -666,6 +665,8 @@ void CKelvoPageWlanP2PDlg::OnIncomingRequest(void* argument)
         main->m_pPageTab->ResetPageHistory();
         main->m_pPageTab->PushPageHistory(page);
     }
+    // Shown already for the user's own connection: it takes the request's form and peer anew.
+    if (method->m_hWnd && (method->GetStyle() & WS_VISIBLE)) method->ShowWindow(SW_HIDE);
     main->ShowWiFiDirectPage(method);
 }
 

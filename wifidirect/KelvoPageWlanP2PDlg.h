@@ -54,10 +54,10 @@ public:
     CString m_strDeviceName;
     BOOL m_bSaveProfile = FALSE;
     std::vector<P2P_DEVICE_ROW> m_vecShowRows, m_vecNewRows;
-    // m_bPageReady: Wi-Fi Direct was switched on from this page; m_bEngineReady goes with it.
+    // m_bStarted: Wi-Fi Direct was switched on from this page; m_bActive goes with it.
     // The main window hands the engine's events on only while both are 1.
-    int m_bPageReady = 0;
-    int m_bEngineReady = 0;
+    int m_bStarted = 0;
+    int m_bActive = 0;
     int m_nSelRole = 1;  // the role chosen on the radios: 1 group owner, 2 client
     int m_nRole = 1;     // the role the engine last reported
     int m_bListReady = 0;
@@ -132,4 +132,5 @@ private:
     CWiFiDirectPageSkin m_skin{*this};
     CFloatButton m_btnMoreInfo, m_btnScan, m_btnConnect, m_btnWps;
     ULONG m_nShownRole = 0;
+    BOOL m_bSwitchUsable = TRUE;  // the switch's state before the pause of a switch-off
 };

@@ -43,8 +43,10 @@ void CKelvoPageWlanP2PSettingChannelDlg::OnShowPage()
     auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_WIZPSK_CIPHER));
     if (!combo) return;
     CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage();
+    // The channel chosen last, by its number; "%d" of the index + 1 before any was chosen.
     CString current;
-    current.Format("%d", (page ? page->m_nChannelIndex : 0) + 1);
+    if (page && !page->m_strChannel.IsEmpty()) current = page->m_strChannel;
+    else current.Format("%d", (page ? page->m_nChannelIndex : 0) + 1);
     m_channels.clear();
     m_nSelection = -1;
     if (engine && engine->m_pSetting) engine->m_pSetting->FillChannelList(current, m_channels, m_nSelection, false);

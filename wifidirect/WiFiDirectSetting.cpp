@@ -6,6 +6,7 @@
 #include "contract/StationContract.h"
 #include "core/QXWLLIB.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
+#include "wifidirect/GroupPassPhrase.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -391,11 +392,7 @@ void CWiFiDirectSetting::FormShow(int action, LPCSTR pageName)
         std::memset(&record, 0, sizeof record);
         m_strProfileName = CutTo(CutTo("AutoGO" + m_strDeviceName, m_strDeviceName.GetLength() + 6), kMaxNameChars);
         m_strGroupSsid = GenerateGroupSsid();
-        BYTE key[68] = {};
-        QXWLAPI.QXWL_ReadWiFiDirectDefaultWPAPSK(key);
-        ULONG length = 0;
-        std::memcpy(&length, key + 64, sizeof length);
-        m_pAutonomousGO->m_strKey = CString(reinterpret_cast<const char*>(key), static_cast<int>(std::min<ULONG>(length, 64)));
+        m_pAutonomousGO->m_strKey = CGroupPassPhrase::Default();
         m_pAdvanced->m_nIntentIndex = kAutonomousGoIntent;
         FillOperatingChannel();
         first = m_pAutonomousGO;
@@ -444,7 +441,7 @@ void CWiFiDirectSetting::FormShow(int action, LPCSTR pageName)
     }
     case ACTION_SET_GO_KEY:
         std::memset(&record, 0, sizeof record);
-        m_pAutonomousGO->m_strKey = e.m_strMykey;
+        m_pAutonomousGO->m_strKey = CGroupPassPhrase::Default();
         first = m_pAutonomousGO;
         break;
     default:

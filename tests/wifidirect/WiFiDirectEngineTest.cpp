@@ -585,6 +585,22 @@ TEST_F(WiFiDirectEngineTest, TimersFollowANewHostAndTheCheckStopsWhenSwitchedOff
     EXPECT_EQ(2, engine->m_ConnectStatus);
 }
 
+TEST_F(WiFiDirectEngineTest, AStartUpWithWiFiDirectOnButNoNameAsksTheUserNothing)
+{
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteWiFiDirectDeviceName(""));
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteWifiDirectFlag(TRUE));  // the control word's Enable bit
+    engine->EnableOrDisableWiFiDirect(FALSE, TRUE, FALSE, FALSE);  // as the card's start-up does
+    ShowNotices();
+    EXPECT_EQ(0u, boxes.Count());
+    EXPECT_FALSE(engine->m_bEnableWiFiDirect);
+    EXPECT_TRUE(sim.JournalLines("QXWL_SetWifiDirectWpseConfig(1)").empty());
+    // Once a page gives the name, the same road switches on.
+    engine->m_pSetting->m_pDeviceName->m_strDeviceName = "Desk";
+    engine->EnableOrDisableWiFiDirect(FALSE, TRUE, FALSE, FALSE);
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_WriteWiFiDirectDeviceName(Desk)").size());
+    EXPECT_EQ(0u, boxes.Count());
+}
+
 TEST_F(WiFiDirectEngineTest, ALibraryWithoutTheDhcpSwitchIsNeverCalledThroughIt)
 {
     SwitchOn();

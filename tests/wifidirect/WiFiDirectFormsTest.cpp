@@ -3,6 +3,7 @@
 // wizard's roads with their checks, as the library's journal and the user's boxes show them.
 #include "hidedlg/HideDlgFixture.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
+#include "wifidirect/GroupPassPhrase.h"
 #include "contract/StationContract.h"
 #include "base/SecureRandom.h"
 
@@ -386,5 +387,32 @@ TEST_F(WiFiDirectFormsTest, DisplayPinAndOwnerWpsSendTheRegistrarPinAndKeepIt)
     EXPECT_FALSE(wizard->Visible);
     EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWifiDirectWpseConfig(9)").size());
     EXPECT_EQ(shown, wizard->m_ulWiFiDirectDefPin);
+}
+TEST_F(WiFiDirectFormsTest, TheFallbackPassPhraseIsDrawnOnceForTheInstallationAndKept)
+{
+    app.SetRegistryKey("Quixen Pass Phrase Test");
+    const auto forgetKept = [&] { app.WriteProfileString(CGroupPassPhrase::kSection, CGroupPassPhrase::kEntry, nullptr); };
+    forgetKept();
+    CGroupPassPhrase::Forget();
+    const CString first = CGroupPassPhrase::Get();
+    EXPECT_TRUE(CGroupPassPhrase::IsUsable(first)) << first.GetString();
+    EXPECT_EQ(CGroupPassPhrase::kLength, first.GetLength());
+    EXPECT_NE(CString("58203917"), first);
+    // The next run of the program finds it kept.
+    CGroupPassPhrase::Forget();
+    EXPECT_EQ(first, CGroupPassPhrase::Get());
+    EXPECT_EQ(first, app.GetProfileString(CGroupPassPhrase::kSection, CGroupPassPhrase::kEntry, ""));
+    // Another installation draws its own; a kept phrase no group could use is drawn anew.
+    forgetKept();
+    CGroupPassPhrase::Forget();
+    EXPECT_NE(first, CGroupPassPhrase::Get());
+    app.WriteProfileString(CGroupPassPhrase::kSection, CGroupPassPhrase::kEntry, "short");
+    CGroupPassPhrase::Forget();
+    EXPECT_TRUE(CGroupPassPhrase::IsUsable(CGroupPassPhrase::Get()));
+    // The library's own phrase, when it has one, comes first: the stand-in has none.
+    EXPECT_EQ(CGroupPassPhrase::Get(), CGroupPassPhrase::Default());
+    forgetKept();
+    CGroupPassPhrase::Forget();
+    app.SetRegistryKey("");
 }
 }  // namespace

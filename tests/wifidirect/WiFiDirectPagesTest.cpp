@@ -434,6 +434,45 @@ TEST_F(WiFiDirectPagesTest, LeavingThePromptCancelsTheRequestAndTheUsersConnecti
     EXPECT_FALSE(CKelvoPageWlanP2PDlg::IsRequestPending());
 }
 
+TEST_F(WiFiDirectPagesTest, ARequestWhileTheUserChoosesAMethodTakesThePageWithItsOwnPeer)
+{
+    ASSERT_TRUE(sim.Load("[Peer1]\nName=Laptop\nAddress=02:50:32:50:00:09\nIntent=0\n"
+                         "[Peer2]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\n"));
+    SwitchOnAs("Desk");
+    ScanAndConnectTo("Printer");
+    EXPECT_TRUE(Method().GetDlgItem(IDC_P2PCM_BACK)->IsWindowVisible());  // the user's own form
+    // The laptop asks meanwhile: the page shown is its prompt, for the laptop.
+    Engine().m_SeleteDeviceEntry = {};
+    std::memcpy(Engine().m_SeleteDeviceEntry.chDeviceName, "Laptop", 6);
+    Engine().m_SeleteDeviceEntry.ulDeviceNameLength = 6;
+    const UCHAR laptop[6] = {0x02, 0x50, 0x32, 0x50, 0x00, 0x09};
+    std::memcpy(Engine().m_SeleteDeviceEntry.MacAddr, laptop, 6);
+    Engine().m_SeleteDeviceEntry.ConfigMethod = 0x0080;
+    Engine().OnPopupConnectSetting();
+    PumpFor(20);
+    ASSERT_TRUE(Visible(&Method()));
+    EXPECT_TRUE(CKelvoPageWlanP2PDlg::IsRequestPending());
+    EXPECT_EQ("[Laptop]", Text(Method(), IDC_P2PCM_PEER));
+    EXPECT_FALSE(Method().GetDlgItem(IDC_P2PCM_BACK)->IsWindowVisible());
+    ClickButton(Method(), IDC_P2PCM_NEXT);
+    // The channel chosen by its number is the one offered next time.
+    ASSERT_TRUE(Visible(&Channel()));
+    auto* combo = static_cast<CComboBox*>(Channel().GetDlgItem(IDC_WIZPSK_CIPHER));
+    const int eleven = combo->FindStringExact(-1, "11");
+    ASSERT_GE(eleven, 0);
+    combo->SetCurSel(eleven);
+    ClickButton(Channel(), IDC_WIZARD_NEXT);
+    PumpFor(20);
+    ASSERT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
+    EXPECT_EQ("Laptop", PeerName(Applied()));
+    EXPECT_EQ(11u, Applied().ulOperatingChannel);
+    mainWindow.m_pPageTab->PushPageHistory(&Page());
+    mainWindow.ShowWiFiDirectPage(&Channel());
+    CString shown;
+    combo->GetLBText(combo->GetCurSel(), shown);
+    EXPECT_EQ(CString("11"), shown);
+}
+
 TEST_F(WiFiDirectPagesTest, TheUsersOwnPinGoesOutOnceAsTypedWithItsProgress)
 {
     SwitchOnAs("Desk");
@@ -560,7 +599,7 @@ TEST_F(WiFiDirectPagesTest, ThePageMadeAnewKeepsTheConnectionCheckUntilSwitchedO
 
     // Off: the check stops and the page says not connected.
     Page().CheckDlgButton(IDC_WLANP2P_ENABLE, BST_CHECKED);
-    Page().m_bPageReady = 1;
+    Page().m_bStarted = 1;
     Switch(false);
     Page().SendMessage(WM_TIMER, TIMER_P2P_STATUS, 0);
     EXPECT_FALSE(Engine().m_bTimerRunning[4]);
