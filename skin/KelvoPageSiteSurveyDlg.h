@@ -19,8 +19,8 @@ struct SURVEY_EDITOR_COPY {
     int nDefaultKey = 0;
     int b8021X = 0;
     StringRecord7 Eap;
-    CString strClientCert;  // the two 150-character texts of the 802.1X record
-    CString strServerCert;
+    VN_BLOB_KEY ClientCert = {};  // the two certificate blobs of the 802.1X settings
+    VN_BLOB_KEY ServerCert = {};
     CString strCertificate[2];  // the editor's two certificate texts
     int nWepKeyIndex = 0;
     int nWepKeyLength = 0;

@@ -303,7 +303,7 @@ void CKelvoPageUIDlg::CopySecurityEditorResult()
     const bool eapAuth = auth == AUTHIDX_WPA || auth == AUTHIDX_WPA2 || auth == AUTHIDX_CCKM;
     const bool openOrShared = auth == AUTHIDX_OPEN || auth == AUTHIDX_SHARED;
     if (QXWLAPI.IsWpaCapable() && editor.m_b8021X == 1 && (eapAuth || openOrShared))
-        editor.CopyEapSettings(copy.Eap, copy.strClientCert, copy.strServerCert);
+        editor.CopyEapSettings(copy.Eap, copy.ClientCert, copy.ServerCert);
 
     copy.strCertificate[0] = editor.m_strCertificate[0];
     copy.strCertificate[1] = editor.m_strCertificate[1];

@@ -59,6 +59,7 @@ struct WorldSettings {
     LONG CertStoreGrows = 0;       // one certificate more appears after each count-only QXWL_EnumCert
     LONG CertArraysOut = 0;        // read only: certificate arrays filled and not yet freed
     LONG CertFreeFaults = 0;       // read only: QXWL_FreeCertArray calls for an array not (or no longer) filled
+    LONG ProfileStoreRefuses = 0;  // every change of the stored profiles and PAC lists answers failure
 };
 
 struct SettingKey {
@@ -109,6 +110,7 @@ struct SimNetwork {
     bool OneTimePassword = false;  // a password it accepted once is refused from then on
     std::string Identity;
     std::string Password;
+    LONG ClientCert = -1;  // the "MY" certificate (by position) whose blob it insists on; -1: none
 
     bool IsEnterprise() const { return AuthMode == AUTH_WPA || AuthMode == AUTH_WPA2 || AuthMode == AUTH_CCKM; }
     bool IsPsk() const { return AuthMode == AUTH_WPA_PSK || AuthMode == AUTH_WPA2_PSK; }

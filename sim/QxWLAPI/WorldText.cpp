@@ -247,6 +247,7 @@ private:
         else if (Is(key, "OneTimePassword")) return ParseBool(value, n.OneTimePassword);
         else if (Is(key, "Identity")) n.Identity = value;
         else if (Is(key, "Password")) n.Password = value;
+        else if (Is(key, "ClientCert")) return ParseLong(value, n.ClientCert) && n.ClientCert >= 0;
         else if (Is(key, "AppearAfterScans")) return ParseLong(value, n.AppearAfterScans) && n.AppearAfterScans >= 0;
         else if (Is(key, "LeaveAfterScans")) return ParseLong(value, n.LeaveAfterScans) && n.LeaveAfterScans >= 0;
         else return false;

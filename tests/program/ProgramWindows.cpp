@@ -105,31 +105,6 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
     return PumpUntil([&] { return program.WaitForExit(0); }, timeoutMs);
 }
 
-bool CouldSee(HWND window)
-{
-    if (!window || !::IsWindow(window) || !::IsWindowVisible(window)) return false;
-    if (::IsIconic(::GetAncestor(window, GA_ROOT))) return false;
-    RECT whole{}, seen{};
-    ::GetWindowRect(window, &whole);
-    if (::IsRectEmpty(&whole)) return false;
-    seen = whole;
-    for (HWND holder = ::GetAncestor(window, GA_PARENT); holder && holder != ::GetDesktopWindow();
-         holder = ::GetAncestor(holder, GA_PARENT)) {
-        RECT client{};
-        ::GetClientRect(holder, &client);
-        ::MapWindowPoints(holder, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        if (!::IntersectRect(&seen, &seen, &client)) return false;
-    }
-    const RECT screen{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                      ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    if (!::IntersectRect(&seen, &seen, &screen)) return false;
-    const POINT centre{(whole.left + whole.right) / 2, (whole.top + whole.bottom) / 2};
-    const LONGLONG wholeArea = static_cast<LONGLONG>(whole.right - whole.left) * (whole.bottom - whole.top);
-    const LONGLONG seenArea = static_cast<LONGLONG>(seen.right - seen.left) * (seen.bottom - seen.top);
-    return ::PtInRect(&seen, centre) && 2 * seenArea >= wholeArea;
-}
-
 std::string Text(HWND window)
 {
     // Asked of the control itself: across processes the platform answers an edit control's
@@ -141,6 +116,35 @@ std::string Text(HWND window)
                               &copied);
     text[sizeof text - 1] = '\0';
     return text;
+}
+
+bool UserCanSee(HWND window)
+{
+    if (!window || !::IsWindow(window) || !::IsWindowVisible(window)) return false;
+    const HWND top = ::GetAncestor(window, GA_ROOT);
+    if (!top || ::IsIconic(top)) return false;
+    RECT rc{};
+    ::GetWindowRect(window, &rc);
+    const POINT centre{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+    if (rc.right <= rc.left || rc.bottom <= rc.top) return false;
+    for (HWND parent = ::GetAncestor(window, GA_PARENT); parent && parent != ::GetDesktopWindow();
+         parent = ::GetAncestor(parent, GA_PARENT)) {
+        RECT client{};
+        ::GetClientRect(parent, &client);
+        ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        if (!::PtInRect(&client, centre)) return false;
+    }
+    RECT topRect{};
+    ::GetWindowRect(top, &topRect);
+    const RECT screen{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                      ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return ::PtInRect(&topRect, centre) && ::PtInRect(&screen, centre);
+}
+
+bool WaitUntilSeen(HWND window, DWORD timeoutMs)
+{
+    return testing_support::PumpUntil([&] { return UserCanSee(window); }, timeoutMs);
 }
 
 std::string ItemText(HWND dialog, int id)

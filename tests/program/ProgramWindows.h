@@ -32,11 +32,12 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
-// True when a person could see the window and reach it: it and every window it sits in are
-// visible, its top-level window is not minimised, and the part of it inside the client area of
-// each window it sits in and inside the screen holds its centre and at least half of it (a
-// skinned button whose edge a frame cuts is still seen). Check it before a test answers a window.
-bool CouldSee(HWND window);
+// A person could see the window before a test answers it: it and every window above it are
+// shown, its top-level window is not minimised, and its centre lies inside each parent's client
+// area, its top-level window and the screen.
+bool UserCanSee(HWND window);
+// Polls UserCanSee for up to timeoutMs, pumping this thread's messages meanwhile.
+bool WaitUntilSeen(HWND window, DWORD timeoutMs = kProgramTimeoutMs);
 
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);

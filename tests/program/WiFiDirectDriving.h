@@ -80,7 +80,7 @@ inline void Press(HWND control)
 // A user's press of a control a person could see; false (and no press) when it could not be seen.
 inline bool PressSeen(HWND control)
 {
-    if (!program_windows::CouldSee(control)) return false;
+    if (!program_windows::UserCanSee(control)) return false;
     Press(control);
     return true;
 }
@@ -88,7 +88,7 @@ inline bool PressSeen(HWND control)
 // A user's click on a tab of the main window (the tabs take mouse clicks, not button presses).
 inline bool ClickSeen(HWND tab)
 {
-    if (!program_windows::CouldSee(tab)) return false;
+    if (!program_windows::UserCanSee(tab)) return false;
     ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     return true;
@@ -100,9 +100,9 @@ inline HWND WaitForSeenBox(DWORD pid, DWORD timeoutMs = kTimeoutMs)
     HWND box = nullptr;
     PumpUntil([&] {
         box = WaitForWindow("#32770", "KPL4471", pid, 0);
-        return box && program_windows::CouldSee(box) && program_windows::CouldSee(::GetDlgItem(box, IDOK));
+        return box && program_windows::UserCanSee(box) && program_windows::UserCanSee(::GetDlgItem(box, IDOK));
     }, timeoutMs);
-    return box && program_windows::CouldSee(box) ? box : nullptr;
+    return box && program_windows::UserCanSee(box) ? box : nullptr;
 }
 constexpr int kMessageBoxText = 0xFFFF;
 
@@ -115,7 +115,7 @@ inline std::string WindowText(HWND control)
 }
 
 // The device list of the other process; a peer is found by its name.
-using program_windows::CouldSee;
+using program_windows::UserCanSee;
 using program_windows::RemoteList;
 using program_windows::WaitForMainWindow;
 constexpr int kSearchedColumns = kNameColumn + 1;

@@ -128,7 +128,7 @@ protected:
         if (!list) return nullptr;
         RemoteList rows(list);
         if (!PumpUntil([&] { return rows.Find(peer, kSearchedColumns) >= 0; }, kTimeoutMs)) return nullptr;
-        EXPECT_TRUE(CouldSee(list));
+        EXPECT_TRUE(UserCanSee(list));
         rows.Select(rows.Find(peer, kSearchedColumns));
         EXPECT_TRUE(PressSeen(Visible(main, kConnect)));
         HWND next = WaitVisible(main, kMethodNext);
@@ -364,7 +364,7 @@ TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgres
     HWND field = ::GetDlgItem(method, kMethodPin);
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(field) != FALSE; }, kTimeoutMs));
     EXPECT_EQ(0u, Count("QXWL_SetWifiDirectWpseConfig(3)", from)) << "nothing goes out before the PIN";
-    ASSERT_TRUE(CouldSee(field));
+    ASSERT_TRUE(UserCanSee(field));
     ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234"));  // four digits, as WPS 2 allows
     EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));
 
@@ -396,7 +396,7 @@ TEST_F(WiFiDirectRoadsEndToEnd, ARequestAnsweredWithThisDevicesPinShowsAndSendsT
     HWND field = ::GetDlgItem(prompt, kMethodPin);
     std::string pin;
     ASSERT_TRUE(PumpUntil([&] { return (pin = WindowText(field)).size() == 8; }, kTimeoutMs)) << pin;
-    EXPECT_TRUE(CouldSee(field));
+    EXPECT_TRUE(UserCanSee(field));
     EXPECT_EQ(BST_CHECKED, ::SendMessageA(::GetDlgItem(prompt, kMethodPinShown), BM_GETCHECK, 0, 0));
     EXPECT_TRUE(PressSeen(::GetDlgItem(prompt, kMethodNext)));
     HWND channelNext = nullptr;
@@ -484,7 +484,7 @@ protected:
         EXPECT_TRUE(PressSeen(enable));
         HWND name = WaitVisible(main, kSettingEdit);
         if (!name) return false;
-        EXPECT_TRUE(CouldSee(name));
+        EXPECT_TRUE(UserCanSee(name));
         ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E2E-Desk"));
         EXPECT_TRUE(PressSeen(Visible(main, kSettingNext)));
         HWND scan = WaitVisible(main, kScan);
@@ -494,7 +494,7 @@ protected:
         if (!list) return false;
         RemoteList rows(list);
         if (!PumpUntil([&] { return rows.Find("Camera", kSearchedColumns) >= 0; }, kTimeoutMs)) return false;
-        EXPECT_TRUE(CouldSee(list));
+        EXPECT_TRUE(UserCanSee(list));
         rows.Select(rows.Find("Camera", kSearchedColumns));
         EXPECT_TRUE(PressSeen(Visible(main, kConnect)));
         EXPECT_TRUE(PressSeen(WaitVisible(main, kMethodNext)));
@@ -527,9 +527,9 @@ TEST_F(WiFiDirectModeSwitchEndToEnd, TheStatusFollowsTheLinkOnThePageMadeAnew)
     ASSERT_TRUE(ConnectCamera(main));
 
     // To the access point and back: the Wi-Fi Direct page is made anew.
-    ASSERT_TRUE(CouldSee(::GetDlgItem(main, kApModeButton)));
+    ASSERT_TRUE(UserCanSee(::GetDlgItem(main, kApModeButton)));
     ASSERT_TRUE(SwitchToAccessPoint(main));
-    ASSERT_TRUE(CouldSee(::GetDlgItem(main, kStationModeButton)));
+    ASSERT_TRUE(UserCanSee(::GetDlgItem(main, kStationModeButton)));
     program_windows::PressButton(main, kStationModeButton);
     // The station side may build its main window anew.
     ASSERT_TRUE(PumpUntil([&] {

@@ -22,6 +22,7 @@
 #include "station/CProfileEditorDlg.h"
 #include "station/WepKeyGeneration.h"
 #include "ui/DialogTab.h"
+#include "contract/StationContract.h"
 
 #include <string>
 
@@ -506,4 +507,75 @@ TEST_F(SecurityWizardTest, SaveThatTheEditorRefusesKeepsTheSummary)
     EXPECT_EQ(reports, mainWindow.m_nEditorOkReports);
     EXPECT_TRUE(Visible(&confirm));
     EXPECT_FALSE(Visible(mainWindow.m_pPageLinkInfoDlg));
+}
+
+TEST_F(SecurityWizardTest, AProfileTheStoreRefusesIsToldAndTheSummaryStays)
+{
+    G_LangTable.IDS_PROFILE_WRITE_FAILED = "The profile could not be stored.";
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 1));
+    EnterFromProfile("Travel", "Home-WPA2", false);
+    ChooseType(WIZSEC_WPA2_PSK);
+    CKelvoPageSecurityPskDlg& psk = *mainWindow.m_pPageSecurityPskDlg;
+    ASSERT_TRUE(Visible(&psk));
+    psk.SetDlgItemText(IDC_WIZPSK_KEY, "homepass1");
+    ClickButton(psk, IDC_WIZARD_NEXT);
+    CKelvoPageSecurityConfirmDlg& confirm = *mainWindow.m_pPageSecurityConfirmDlg;
+    ASSERT_TRUE(Visible(&confirm));
+    MessageBoxCapture boxes;
+    ClickButton(confirm, IDC_WIZARD_NEXT);  // Save
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("The profile could not be stored.", std::string(boxes.Boxes()[0].text.GetString()));
+    EXPECT_TRUE(Visible(&confirm));
+    EXPECT_FALSE(Visible(mainWindow.m_pPageSecuritySetOKDlg));
+    char name[kProfileNameBytes] = "Travel";
+    WLANPROFILE stored = {};
+    EXPECT_NE(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_ReadProfileData(&stored, name));
+
+    // Once the store takes it, Save stores it and the done page follows.
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 0));
+    ClickButton(confirm, IDC_WIZARD_NEXT);
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(Visible(mainWindow.m_pPageSecuritySetOKDlg));
+    EXPECT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_ReadProfileData(&stored, name));
+}
+
+TEST_F(SecurityWizardTest, ACertificateWithZeroBytesReachesTheConnectionByteForByte)
+{
+    // The server takes the store's first certificate and nothing else; its blob is binary.
+    ASSERT_TRUE(sim.Load("[Network1]\nSsid=Corp-TLS\nBssid=00:1A:2B:00:00:07\nSecurity=WPA2\nEapMethod=TLS\n"
+                         "Identity=alice\nClientCert=0\nChannel=6\n"));
+    EnterFromSurvey("Corp-TLS");
+    ChooseType(WIZSEC_WPA2);
+    CKelvoPageSecurityPeapDlg& peap = *mainWindow.m_pPageSecurityPeapDlg;
+    ASSERT_TRUE(Visible(&peap));
+    peap.m_comboType.SetCurSel(0);
+    peap.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WIZEAP_TYPE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(peap.m_comboType.m_hWnd));
+    CKelvoPageSecurityTlsDlg& tls = *mainWindow.m_pPageSecurityTlsDlg;
+    ASSERT_TRUE(Visible(&tls));
+    tls.SetDlgItemText(IDC_WIZEAP_LOGIN, "alice");
+    ASSERT_GT(tls.m_comboCert.GetCount(), 0);
+    tls.m_comboCert.SetCurSel(0);
+    ClickButton(tls, IDC_WIZARD_NEXT);
+    CKelvoPageSecurityConfirmDlg& confirm = *mainWindow.m_pPageSecurityConfirmDlg;
+    ASSERT_TRUE(Visible(&confirm));
+    ClickButton(confirm, IDC_WIZARD_NEXT);  // Save: the connection is handed on
+
+    ULONG count = 0;
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_EnumCert(kCertStoreUser, nullptr, &count));
+    std::vector<qxwl::CERT_INFO> certs(count);
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_EnumCert(kCertStoreUser, reinterpret_cast<BYTE*>(certs.data()), &count));
+    const qxwl::CERT_INFO& first = certs[0];
+    ASSERT_NE(nullptr, memchr(first.pBlob, 0, first.BlobLength));
+    ASSERT_NE(nullptr, mainWindow.m_pPageSiteSurveyDlg->m_pActionRecord);
+    const WLANPROFILE record = *static_cast<const WLANPROFILE*>(mainWindow.m_pPageSiteSurveyDlg->m_pActionRecord);
+    ASSERT_EQ(first.BlobLength, record.user_cert.BlobLength);
+    EXPECT_EQ(0, memcmp(first.pBlob, record.user_cert.BlobData, first.BlobLength));
+    EXPECT_EQ(1u, record.bClientCert);
+    QXWLAPI.QXWL_FreeCertArray(reinterpret_cast<BYTE*>(certs.data()), &count);
+
+    // The library takes it and the server accepts it.
+    sim.ClearJournal();
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_SetWLANProfile(&record));
+    sim.WaitIdle();
+    EXPECT_EQ(1u, Calls("SIM link up Corp-TLS").size());
 }

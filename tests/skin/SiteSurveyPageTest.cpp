@@ -383,7 +383,9 @@ TEST_F(SiteSurveyTest, WepAndEnterpriseSettingsOfTheEditorReachTheRecord)
     copy.nEncryIndex = ENCRIDX_AES;
     copy.Eap.strIdentity = "user";
     copy.Eap.strPassword = "password";
-    copy.strServerCert = CString('C', 200);  // the CA text is cut to its 150 bytes
+    // A certificate is bytes: zero bytes and the full 152 reach the record as they are.
+    copy.ServerCert.BlobLength = sizeof copy.ServerCert.BlobData;
+    for (ULONG i = 0; i < copy.ServerCert.BlobLength; ++i) copy.ServerCert.BlobData[i] = static_cast<UCHAR>(i % 7 == 0 ? 0 : i);
     Survey().ConnectSelected();
     const WLANPROFILE& p = Record();
     EXPECT_EQ(1u, p.b8021X);
@@ -391,7 +393,8 @@ TEST_F(SiteSurveyTest, WepAndEnterpriseSettingsOfTheEditorReachTheRecord)
     EXPECT_EQ(ENCRY_AES, p.enumEncryStatus);
     EXPECT_EQ(static_cast<ULONG>(EAPMETHOD_PEAP), p.enumAuthenProtocol);
     EXPECT_STREQ("user", p.chID);
-    EXPECT_EQ(150u, p.CA_cert.BlobLength);
+    ASSERT_EQ(152u, p.CA_cert.BlobLength);
+    EXPECT_EQ(0, memcmp(copy.ServerCert.BlobData, p.CA_cert.BlobData, 152));
 }
 
 TEST_F(SiteSurveyTest, BadScanAnswersListWhatIsWholeAndAreLogged)

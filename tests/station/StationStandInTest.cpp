@@ -1,5 +1,6 @@
 #include "tests/station/StationFixture.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <mutex>
@@ -227,6 +228,39 @@ TEST_F(ConnectStateMachine, OneTimePasswordIsTakenOnceAndOnlyThroughTheServersIn
     EXPECT_EQ(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED, AuthCodes().back());
     EXPECT_EQ(kStatusNotConnected, Status().status);
     EXPECT_EQ(2u, sim.JournalLines("SIM authentication rejected Token").size());
+}
+
+TEST_F(ConnectStateMachine, AServerThatWantsACertificateTakesItsBlobWholeAndNothingElse)
+{
+    ASSERT_TRUE(sim.Load("[Network1]\nSsid=Lab\nSecurity=WPA2\nEapMethod=TLS\nIdentity=alice\nClientCert=1\n"));
+    // The store's blobs are binary, as certificates are: zero bytes inside.
+    ULONG count = 0;
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_EnumCert(kCertStoreUser, nullptr, &count));
+    std::vector<qxwl::CERT_INFO> certs(count);
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_EnumCert(kCertStoreUser, reinterpret_cast<BYTE*>(certs.data()), &count));
+    ASSERT_GE(count, 2u);
+    const qxwl::CERT_INFO& wanted = certs[1];
+    ASSERT_NE(nullptr, memchr(wanted.pBlob, 0, wanted.BlobLength));
+    ASSERT_GT(wanted.BlobLength, strlen(reinterpret_cast<const char*>(wanted.pBlob)) + 1);
+
+    WLANPROFILE profile = EnterpriseProfile("Lab", "alice", "");
+    profile.enumAuthenProtocol = EAPMETHOD_TLS;
+    profile.bClientCert = 1;
+    auto present = [&](const qxwl::CERT_INFO& cert, ULONG length) {
+        profile.user_cert = {};
+        profile.user_cert.BlobLength = std::min<ULONG>(length, sizeof profile.user_cert.BlobData);
+        memcpy(profile.user_cert.BlobData, cert.pBlob, profile.user_cert.BlobLength);
+        lib->QXWL_SetWLANProfile(&profile);
+        const std::vector<UCHAR> codes = AuthCodes();
+        return codes.empty() ? UCHAR{0} : codes.back();
+    };
+    // Cut at its first zero byte, as a text would carry it: refused; another certificate too.
+    EXPECT_EQ(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED,
+              present(wanted, static_cast<ULONG>(strlen(reinterpret_cast<const char*>(wanted.pBlob)))));
+    EXPECT_EQ(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED, present(certs[0], certs[0].BlobLength));
+    EXPECT_EQ(RS_CBS_AU_STATUS_MEDIA_CONNECT, present(wanted, wanted.BlobLength));
+    EXPECT_EQ(1u, sim.JournalLines("SIM link up Lab").size());
+    lib->QXWL_FreeCertArray(reinterpret_cast<BYTE*>(certs.data()), &count);
 }
 
 TEST_F(ConnectStateMachine, SsidAndBssidConnectsUseTheSecurityInForce)
@@ -472,6 +506,26 @@ TEST_F(SimulatedWorld, WorldTextItCannotReadIsRefusedAndJournalled)
     EXPECT_FALSE(sim.Load("[Network1]\nSecurity=Magic\n"));
     EXPECT_EQ(12, lib->QXWL_GetWinOS());
     EXPECT_EQ(2u, sim.JournalLines("SIM_LoadWorldText: line").size());
+}
+
+TEST_F(SimulatedWorld, AStoreThatRefusesChangesAnswersFailureAndKeepsWhatItHeld)
+{
+    ASSERT_TRUE(sim.Load("[World]\nProfileStoreRefuses=1\n[Profile1]\nName=Home\nSsid=Home\nSecurity=Open\n"));
+    WLANPROFILE office = Profile("Office", AUTH_OPEN, ENCRY_NONE);
+    strcpy(office.strProfileName, "Office");
+    EXPECT_NE(QXWL_ERROR_SUCCESS, lib->QXWL_WriteProfile("Office", &office));
+    const BYTE pac[516] = {};  // one entry of the library's PAC list
+    EXPECT_NE(QXWL_ERROR_SUCCESS, lib->QXWL_WritePACList(1, pac, "Home"));
+    EXPECT_NE(QXWL_ERROR_SUCCESS, lib->QXWL_DeleteProfile("Home", FALSE));
+    std::vector<WLANPROFILE> profiles;
+    ASSERT_TRUE(ReadProfileList(lib->QXWL_ReadProfileList, profiles, "test"));
+    ASSERT_EQ(1u, profiles.size());  // the world's own profile, and nothing the program tried
+    EXPECT_STREQ("Home", profiles[0].strProfileName);
+    ULONG count = 9;
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_ReadPACList(&count, nullptr, "Home"));
+    EXPECT_EQ(0u, count);
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 0));
+    EXPECT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_WriteProfile("Office", &office));
 }
 
 TEST_F(SimulatedWorld, ProfileWrittenUnderANewNameReplacesTheStoredOne)
