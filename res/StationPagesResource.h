@@ -218,6 +218,8 @@
 #define IDC_WIZPEAP_INNER_LABEL 1519
 #define IDC_WIZPEAP_INNER 1520
 #define IDC_WIZPEAP_CERT 1521
+// The last control id of the wizard pages.
+#define IDC_WIZARD_LAST_CONTROL 1521
 
 // Wizard: server certificate.
 #define IDC_WIZSERCA_ISSUER_LABEL 1510

@@ -32,6 +32,8 @@ constexpr double kIconShare = 0.24, kSsidShare = 0.66;
 constexpr COLORREF kLabelColor = 0x4F4F4F, kTitleColor = RGB(255, 255, 255), kHintColor = 0x989898;
 constexpr COLORREF kConnectedRowBack = 0xF7F5EA;
 constexpr WPARAM kProfileConnect = 15;
+constexpr UINT kNextNormal = 1035, kNextHover = 1034, kExitNormal = 1031, kExitHover = 1030;
+constexpr UINT kScanNormal = 1041, kScanHover = 1040, kSelectNormal = 1043, kSelectHover = 1042;
 constexpr char kUnlockName[] = "qolturn";
 constexpr char kUnlockSsid[] = "tarvoskq804731";
 
@@ -93,7 +95,8 @@ BOOL CKelvoPageProfileCtrlDlg::OnInitDialog()
     m_labelFont.CreateFontIndirect(&label);
     for (UINT id : {IDC_PROFCTRL_TITLE, IDC_PROFCTRL_SCAN_TITLE})
         if (CWnd* item = GetDlgItem(id)) item->SetFont(&m_titleFont);
-    for (UINT id : {IDC_PROFCTRL_NAME_LABEL, IDC_PROFCTRL_SSID_LABEL, IDC_PROFCTRL_INFRA_TEXT, IDC_PROFCTRL_ADHOC_TEXT})
+    for (UINT id : {IDC_PROFCTRL_NAME_LABEL, IDC_PROFCTRL_SSID_LABEL, IDC_PROFCTRL_INFRA, IDC_PROFCTRL_ADHOC,
+                    IDC_PROFCTRL_INFRA_TEXT, IDC_PROFCTRL_ADHOC_TEXT})
         if (CWnd* item = GetDlgItem(id)) item->SetFont(&m_labelFont);
     const struct {
         UINT id;
@@ -102,6 +105,10 @@ BOOL CKelvoPageProfileCtrlDlg::OnInitDialog()
                  {IDC_PROFCTRL_SSID_LABEL, G_LangTable.IDS_LAB_NETWORK_NAME}};
     for (const auto& t : texts)
         if (!t.text.IsEmpty()) SetDlgItemText(t.id, t.text);
+    m_look.SkinButton(*this, IDC_PROFCTRL_NEXT, kNextNormal, kNextHover);
+    m_look.SkinButton(*this, IDC_PROFCTRL_EXIT, kExitNormal, kExitHover);
+    m_look.SkinButton(*this, IDC_PROFCTRL_SCAN, kScanNormal, kScanHover);
+    m_look.SkinButton(*this, IDC_PROFCTRL_SELECT, kSelectNormal, kSelectHover);
     SendDlgItemMessage(IDC_PROFCTRL_NAME, EM_LIMITTEXT, kTextMax, 0);
     SendDlgItemMessage(IDC_PROFCTRL_SSID, EM_LIMITTEXT, kTextMax, 0);
 

@@ -24,6 +24,7 @@
 #include "skin/KelvoPageWpsAuthenDlg.h"
 #include "skin/KelvoPageWpsLinkStatusDlg.h"
 #include "skin/KelvoPageWpsListViewDlg.h"
+#include "skin/ModalChildScope.h"
 #include "softap/AccessControlPage.h"
 #include "softap/AuthSecuDlg.h"
 #include "softap/ConfigPage.h"
@@ -59,6 +60,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <iterator>
 #include <span>
 
@@ -191,7 +193,6 @@ CKelvoPageUIDlg::~CKelvoPageUIDlg()
     if (g_pLive == this) g_pLive = nullptr;
     ClosePages();
     DestroyClassicDialogs();
-    DeleteDialog(m_pAboutDlg);
     if (IsWindow()) DestroyWindow();
     if (m_hScaledStrip) ::DeleteObject(m_hScaledStrip);
 }
@@ -416,6 +417,9 @@ void CKelvoPageUIDlg::RegisterStationPages()
         REGISTER_PAGE(tab, m_pPageP2PLinkStatus, CKelvoPageP2PLinkStatus, 326);
         REGISTER_PAGE(tab, m_pPageP2PConnectMethod, CKelvoPageP2PConnectMethod, 324);
         REGISTER_PAGE(tab, m_pPageP2PConnectMethodII, CKelvoPageP2PConnectMethodII, 324);
+        // The other pages get their windows when first shown; this one watches the adapter's
+        // hardware WPS button and the result of a run from the start.
+        tab.EnsurePage(m_pPageWpsLinkStatusDlg);
     }
     tab.ShowPage(m_pPageLinkInfoDlg);
     ComputeGeometry();
@@ -754,13 +758,20 @@ void CKelvoPageUIDlg::ApplyPageControlState(CDialog& page)
         {m_pPageAdapterDlg, kAdapterMethodIds, std::size(kAdapterMethodIds)},
     };
     if (!page.m_hWnd) return;
+    // Never enabled for a user who is not an administrator: the pages keep them off.
+    const BOOL enable = m_bPageControlsEnabled && G_bIsAdmin;
+    // The WPS method buttons follow their check box, whatever else allows them.
+    const bool wpsTicked = ::IsDlgButtonChecked(page.m_hWnd, IDC_ADAPTER_WPS) == BST_CHECKED;
+    auto isWpsMethod = [&](UINT id) {
+        return &page == m_pPageAdapterDlg && std::find(std::begin(kAdapterMethodIds), std::end(kAdapterMethodIds), id) !=
+                                                  std::end(kAdapterMethodIds);
+    };
     for (const PageControls& entry : m_bSoftAPMode ? std::span<const PageControls>(accessPoint)
                                                    : std::span<const PageControls>(station)) {
         if (entry.page != &page) continue;
         for (size_t i = 0; i < entry.count; ++i)
             if (HWND item = ::GetDlgItem(page.m_hWnd, static_cast<int>(entry.ids[i])))
-                // Never enabled for a user who is not an administrator: the pages keep them off.
-                ::EnableWindow(item, m_bPageControlsEnabled && G_bIsAdmin);
+                ::EnableWindow(item, enable && (!isWpsMethod(entry.ids[i]) || wpsTicked));
     }
 }
 
@@ -805,13 +816,12 @@ void CKelvoPageUIDlg::OnHelp()
 
 void CKelvoPageUIDlg::OnAbout()
 {
-    DeleteDialog(m_pAboutDlg);
-    {
-        SkinResourceScope skin;
-        m_pAboutDlg = new CKelvoPageAboutDlg(this);
-        if (m_pAboutDlg->DoModal() == -1) DebugLog(1, "[QxUI] The about dialog could not be created\n");
-    }
-    DeleteDialog(m_pAboutDlg);
+    if (m_pAboutDlg) return;  // already open
+    CKelvoPageAboutDlg about(this);
+    m_pAboutDlg = &about;
+    if (CModalChildScope::RunSkinned(about, kChildAbout) == -1)
+        DebugLog(1, "[QxUI] The about dialog could not be created\n");
+    m_pAboutDlg = nullptr;
 }
 
 void CKelvoPageUIDlg::OnMore()
@@ -893,7 +903,7 @@ CWnd* CKelvoPageUIDlg::GetOpenChildDialog() const
     const int first = m_bSoftAPMode ? kChildDialogs - 1 : 0;
     for (int i = first; i < kChildDialogs; ++i) {
         CWnd* child = m_pChildDialog[i];
-        if (child && child->IsWindow() && child->IsWindowVisible()) return child;
+        if (child && child->IsWindow() && (child->IsWindowVisible() || child->ContinueModal())) return child;
     }
     return nullptr;
 }

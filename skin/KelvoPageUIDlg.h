@@ -127,10 +127,14 @@ public:
     void OnSwitchToStationMode();
     void SwitchPageSet(int nMode);
 
-    // The first open one of the editor and status dialogs that must be closed (WM_CLOSE)
-    // before the window may be destroyed; with the soft-AP pages only the last counts. Null when none.
+    // The first open one of the child dialogs that must be closed (WM_CLOSE) before the window
+    // may be destroyed; with the soft-AP pages only the last counts. Null when none. A modal
+    // dialog counts from its creation on, before its loop first shows it.
     CWnd* GetOpenChildDialog() const;
     static constexpr int kChildDialogs = 5;
+    // The slots of the modal dialogs the window and its pages run (CModalChildScope); the about
+    // box takes the last, the one that counts in both page sets.
+    enum ChildDialogSlot { kChildTrendChart = 0, kChildWpsMethod = 1, kChildAbout = kChildDialogs - 1 };
     CWnd* m_pChildDialog[kChildDialogs] = {};
     // Closes the page containers and destroys the pages; runs before the window is destroyed.
     void ClosePages();
@@ -144,6 +148,9 @@ public:
     // Counts the editors' reports of a finished OK (the profile list changed, the security
     // editor's settings handed over): the wizard's Save tells success from a refused check by it.
     int m_nEditorOkReports = 0;
+    // Counts the profile editor's refusals of a profile whose channel text is empty (it wrote
+    // nothing): the wizard's Save tells the user why.
+    int m_nEditorChannelRefusals = 0;
 
     // Station pages.
     CKelvoPageProfileCtrlDlg* m_pPageProfileCtrlDlg = nullptr;
@@ -198,7 +205,7 @@ public:
     CPeapSettingDlg* m_pPeapSettingDlg = nullptr;
     CExtAPMACTableDlg* m_pExtAPMACTableDlg = nullptr;
     CPage80211nSettingDlg* m_pPage80211nSettingDlg = nullptr;
-    CKelvoPageAboutDlg* m_pAboutDlg = nullptr;  // alive only while it runs
+    CKelvoPageAboutDlg* m_pAboutDlg = nullptr;  // the about box while it runs (OnAbout's own)
 
     CDialogTab* m_pPageTab = nullptr;     // the station or access-point page container
     CDialogTab* m_pApClassicTab = nullptr;  // the classic access-point pages

@@ -42,6 +42,12 @@ bool IsVisible(const CWnd* wnd)
 // WPS exchange: the user ends them first.
 static bool RefuseSwitchWhileBusy(CKelvoPageUIDlg& main)
 {
+    // The switch destroys the pages: never under a modal dialog that one of them runs.
+    if (CWnd* open = main.GetOpenChildDialog()) {
+        DebugLog(3, "[QxUI] mode switch: a child dialog is open, it is closed first\n");
+        open->SendMessage(WM_CLOSE);
+        return true;
+    }
     if (IsVisible(main.m_pPeapSettingDlg)) {
         ShowProductMessageBox(kPromptOpenText);
         return true;

@@ -37,6 +37,7 @@ constexpr WPARAM kEditFromProfilePage = 5;
 constexpr WPARAM kShowPrompt = 8;
 constexpr WPARAM kReloginDone = 10;  // the re-login dialog confirmed a WPA, WPA2 or non-802.1X profile
 constexpr WPARAM kProfileConnect = 15;
+constexpr WPARAM kEditorRefusedNoChannel = 1;  // MSG_PROFILE_LIST_CHANGED: nothing written
 constexpr LPARAM kSurveyPreparation = 1;
 constexpr LPARAM kHiddenSsidConfirmed = 1;
 constexpr LPARAM kEditorOk = 2;
@@ -141,6 +142,7 @@ void CKelvoPageUIDlg::OnSiteSurveyDone()
 
 void CKelvoPageUIDlg::OnProfileListChanged(WPARAM w)
 {
+    if (w == kEditorRefusedNoChannel) ++m_nEditorChannelRefusals;
     if (w != 0) return;
     ++m_nEditorOkReports;
     if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadProfileList();

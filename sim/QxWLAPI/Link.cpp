@@ -271,7 +271,10 @@ void Link::Fill(WLAN_STATUS& s, const WLAN_STATUS_QUERY& q) const
         const ULONGLONG sent = elapsed * kTxPacketsPerMs;
         s.xmitOkLow = static_cast<ULONG>(sent);
         s.xmitOkHigh = static_cast<ULONG>(sent >> 32);
-        s.rcvOk = m_wepMismatch ? 0 : static_cast<ULONG>(elapsed * kRxPacketsPerMs);
+        const ULONGLONG received = m_wepMismatch ? 0 : elapsed * kRxPacketsPerMs;
+        s.rcvTotalLow = static_cast<ULONG>(received);
+        s.rcvTotalHigh = static_cast<ULONG>(received >> 32);
+        s.rcvOk = static_cast<ULONG>(received);
     }
 }
 

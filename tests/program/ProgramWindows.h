@@ -38,6 +38,11 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kPro
 bool UserCanSee(HWND window);
 // Polls UserCanSee for up to timeoutMs, pumping this thread's messages meanwhile.
 bool WaitUntilSeen(HWND window, DWORD timeoutMs = kProgramTimeoutMs);
+// Where the window is and what clips it, for a failure message.
+std::string DescribePlace(HWND window);
+// The control of that id among the descendants of parent that a person could see, once there is
+// one (hidden dialogs below the visible area reuse the pages' ids); null after timeoutMs.
+HWND WaitForSeenControl(HWND parent, int id, DWORD timeoutMs = kProgramTimeoutMs);
 
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);

@@ -110,12 +110,16 @@ TEST_F(MainWindowTest, RegistersEveryPageByClassAndCreatesOnlyWhatItShows)
         static_cast<CDialog*>(mainWindow.m_pPageP2PLinkStatus)};
     for (CDialog* page : pages) {
         ASSERT_NE(nullptr, page);
-        // Only the first page shown (link information) may have a window at start-up.
-        if (page != static_cast<CDialog*>(mainWindow.m_pPageLinkInfoDlg)) {
+        // Only the first page shown (link information) and the WPS run page, which watches the
+        // hardware button from the start, have a window at start-up.
+        if (page != static_cast<CDialog*>(mainWindow.m_pPageLinkInfoDlg) &&
+            page != static_cast<CDialog*>(mainWindow.m_pPageWpsLinkStatusDlg)) {
             EXPECT_FALSE(HasWindow(page));
         }
     }
     EXPECT_TRUE(Visible(mainWindow.m_pPageLinkInfoDlg));
+    EXPECT_TRUE(HasWindow(mainWindow.m_pPageWpsLinkStatusDlg));
+    EXPECT_FALSE(Visible(mainWindow.m_pPageWpsLinkStatusDlg));
     // Built by their run-time classes, each the class its pointer names.
     EXPECT_TRUE(static_cast<CObject*>(mainWindow.m_pPageP2PConnectMethodII)->IsKindOf(RUNTIME_CLASS(CKelvoPageP2PConnectMethodII)));
     EXPECT_TRUE(static_cast<CObject*>(mainWindow.m_pPageWpsAuthenDlg)->IsKindOf(RUNTIME_CLASS(CKelvoPageWpsAuthenDlg)));
@@ -336,16 +340,57 @@ TEST_F(MainWindowTest, AboutRunsModallyFromTheSkinLibraryAndItsCloseButtonEndsIt
     const HINSTANCE before = AfxGetResourceHandle();
     HINSTANCE during = nullptr;
     CString caption;
+    CWnd* open = nullptr;
+    CWnd* openWithApPages = nullptr;
     AfxSetModalDialogHook([&](CDialog& dlg) {
         during = AfxGetResourceHandle();
         caption = dlg.GetWindowText();
+        // An open child of the window for the exit roads, with either page set.
+        open = mainWindow.GetOpenChildDialog() == &dlg ? &dlg : nullptr;
+        mainWindow.m_bSoftAPMode = 1;
+        openWithApPages = mainWindow.GetOpenChildDialog() == &dlg ? &dlg : nullptr;
+        mainWindow.m_bSoftAPMode = 0;
         dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED),
                         reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, IDC_ABOUT_CLOSE)));
     });
     Click(IDC_KELVO_ABOUT, STN_CLICKED);
     AfxSetModalDialogHook(nullptr);
+    EXPECT_NE(nullptr, open);
+    EXPECT_NE(nullptr, openWithApPages);
+    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
     EXPECT_EQ(G_hKelvoImg, during);
     EXPECT_STREQ("About", caption);
     EXPECT_EQ(before, AfxGetResourceHandle());
     EXPECT_EQ(nullptr, mainWindow.m_pAboutDlg);
+}
+
+namespace {
+// A child dialog of the window as the exit roads see it: shown, and counting its close requests.
+class ClosableChild : public CWnd {
+public:
+    int closes = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CLOSE) {
+            ++closes;
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+}  // namespace
+
+TEST_F(MainWindowTest, AModeSwitchUnderAnOpenChildDialogClosesTheChildInsteadOfTheSwitch)
+{
+    ClosableChild chart;
+    ASSERT_TRUE(chart.CreateEx(0, "STATIC", "chart", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
+    mainWindow.m_pChildDialog[CKelvoPageUIDlg::kChildTrendChart] = &chart;
+    CKelvoPageLinkInfoDlg* const linkPage = mainWindow.m_pPageLinkInfoDlg;
+    mainWindow.OnSwitchToApMode();
+    EXPECT_EQ(1, chart.closes);
+    // The pages, one of which runs the chart, are still there.
+    EXPECT_EQ(0, mainWindow.m_bSoftAPMode);
+    EXPECT_EQ(linkPage, mainWindow.m_pPageLinkInfoDlg);
+    mainWindow.m_pChildDialog[CKelvoPageUIDlg::kChildTrendChart] = nullptr;
+    chart.DestroyWindow();
 }

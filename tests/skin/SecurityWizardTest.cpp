@@ -509,6 +509,95 @@ TEST_F(SecurityWizardTest, SaveThatTheEditorRefusesKeepsTheSummary)
     EXPECT_FALSE(Visible(mainWindow.m_pPageLinkInfoDlg));
 }
 
+TEST_F(SecurityWizardTest, SaveOfAnAdhocProfileWithoutAChannelSaysWhyAndKeepsTheSummary)
+{
+    G_LangTable.IDS_SYSCONFIG_NO_CHANN_4_ADHOC = "No ad hoc channel";
+    // An adapter on 5 GHz alone that cannot use it: no channel to offer.
+    ASSERT_TRUE(sim.Load("[World]\nWirelessMode=2\nSupports11a=0\n"));
+    EnterFromProfile("Party", "PartyNet", true);
+    CKelvoPageWirelessSettingDlg& wireless = *mainWindow.m_pPageWirelessSettingDlg;
+    ASSERT_TRUE(Visible(&wireless));
+    ClickButton(wireless, IDC_WIZARD_NEXT);
+    ChooseType(WIZSEC_NONE);
+    CKelvoPageSecurityConfirmDlg& confirm = *mainWindow.m_pPageSecurityConfirmDlg;
+    ASSERT_TRUE(Visible(&confirm));
+    MessageBoxCapture boxes;
+    sim.ClearJournal();
+    ClickButton(confirm, IDC_WIZARD_NEXT);
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("No ad hoc channel", boxes.Boxes()[0].text);
+    EXPECT_TRUE(Visible(&confirm));
+    EXPECT_TRUE(Calls("QXWL_WriteProfile").empty());
+}
+
+TEST_F(SecurityWizardTest, TtlsKeepsTheServerValidationTheEditorHolds)
+{
+    G_LangTable.IDS_MSG_LOGINNAME_EMPTY = "No login";
+    for (bool validate : {true, false}) {
+        EnterFromProfile(validate ? "Corp" : "Corp2", "CorpNet", false);
+        CKelvoPageSecurityTypeDlg& type = *mainWindow.m_pPageSecurityTypeDlg;
+        ASSERT_TRUE(Visible(&type));
+        const WizardEditor e = GetWizardEditor(true);
+        WizardSelectEapMethod(e, WIZEAP_TTLS);
+        WizardSetUseServerCertificate(e, validate);
+        ChooseType(WIZSEC_WPA2);
+        CKelvoPageSecurityTtlsDlg& ttls = *mainWindow.m_pPageSecurityTtlsDlg;
+        ASSERT_TRUE(Visible(&ttls)) << validate;
+        // TTLS is not offered for a choice on this system, yet the page names its own method.
+        EXPECT_EQ("TTLS", std::string(SelectedText(ttls.m_comboType).GetString()));
+        ttls.SetDlgItemText(IDC_WIZEAP_LOGIN, "user");
+        ttls.SetDlgItemText(IDC_WIZTTLS_PASSWORD, "password");
+        ClickButton(ttls, IDC_WIZARD_NEXT);
+        ASSERT_TRUE(Visible(mainWindow.m_pPageSecurityConfirmDlg)) << validate;
+        EXPECT_EQ(validate, WizardUsesServerCertificate(e));
+        ClickButton(*mainWindow.m_pPageSecurityConfirmDlg, IDC_WIZARD_EXIT);
+    }
+}
+
+TEST_F(SecurityWizardTest, PastedEntriesLongerThanTheirFieldsAreCutOnlyWithAMessage)
+{
+    G_LangTable.IDS_MSG_TEXT_TOO_LONG = "At most %d characters";
+    EnterFromSurvey("Home-WPA2");
+    ChooseType(WIZSEC_WPA2);
+    CKelvoPageSecurityPeapDlg& peap = *mainWindow.m_pPageSecurityPeapDlg;
+    ASSERT_TRUE(Visible(&peap));
+    const std::string pasted(5000, 'p');
+    MessageBoxCapture boxes;
+    // A paste replaces the selection, as the edit's own clipboard command does.
+    for (UINT id : {IDC_WIZEAP_LOGIN, IDC_WIZPEAP_PASSWORD})
+        peap.SendDlgItemMessage(static_cast<int>(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_EQ("At most 127 characters", boxes.Boxes()[0].text);
+    EXPECT_EQ("At most 127 characters", boxes.Boxes()[1].text);
+    ClickButton(peap, IDC_WIZARD_NEXT);
+    const WizardEditor e = GetWizardEditor(false);
+    // What the user was told the fields hold is what the editor got.
+    EXPECT_EQ(std::string(127, 'p'), std::string(WizardIdentity(e).GetString()));
+    EXPECT_EQ(std::string(127, 'p'), std::string(WizardPassword(e).GetString()));
+
+    // The other pages' edits, each limited to what the record keeps of it.
+    struct Edit {
+        CDialog* page;
+        UINT id;
+        size_t limit;
+    };
+    const Edit edits[] = {{mainWindow.m_pPageSecurityTtlsDlg, IDC_WIZEAP_LOGIN, 127},
+                          {mainWindow.m_pPageSecurityTtlsDlg, IDC_WIZTTLS_PASSWORD, 127},
+                          {mainWindow.m_pPageSecurityTlsDlg, IDC_WIZEAP_LOGIN, 127},
+                          {mainWindow.m_pPageSecuritySercaDlg, IDC_WIZSERCA_SERVER, 127},
+                          {mainWindow.m_pPageSecurityPskDlg, IDC_WIZPSK_KEY, 64}};
+    for (const Edit& edit : edits) {
+        ASSERT_TRUE(mainWindow.EnsurePage(edit.page));
+        edit.page->SetDlgItemText(static_cast<int>(edit.id), "");
+        const size_t before = boxes.Count();
+        edit.page->SendDlgItemMessage(static_cast<int>(edit.id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
+        CString text;
+        edit.page->GetDlgItemText(static_cast<int>(edit.id), text);
+        EXPECT_EQ(edit.limit, static_cast<size_t>(text.GetLength())) << edit.id;
+        EXPECT_EQ(before + 1, boxes.Count()) << edit.id;
+    }
+}
+
 TEST_F(SecurityWizardTest, AProfileTheStoreRefusesIsToldAndTheSummaryStays)
 {
     G_LangTable.IDS_PROFILE_WRITE_FAILED = "The profile could not be stored.";
