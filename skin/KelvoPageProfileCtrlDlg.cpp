@@ -44,6 +44,13 @@ LONG OsCode()
     return QXWLAPI.QXWL_GetWinOS ? QXWLAPI.WinOS() : 0;
 }
 
+bool HasControlCharacter(const CString& text)
+{
+    for (int i = 0; i < text.GetLength(); ++i)
+        if (static_cast<unsigned char>(text[i]) < 0x20 || text[i] == 0x7F) return true;
+    return false;
+}
+
 CKelvoPageSiteSurveyDlg* Survey()
 {
     CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
@@ -264,7 +271,9 @@ LRESULT CKelvoPageProfileCtrlDlg::OnGetItemData(WPARAM, LPARAM lParam)
     if (column == kColumnIcon) {
         cell->m_nImage = CKelvoPageSiteSurveyDlg::ImageOf(entry);
     } else if (column == kColumnSsid) {
-        cell->m_strText.Format("%s", entry.strSsid.GetString());
+        // A network that hides its name reads as on the site-survey page, not as a blank row.
+        cell->m_strText.Format("%s", entry.strSsid.IsEmpty() ? G_LangTable.IDS_HIDDENSSID.GetString()
+                                                              : entry.strSsid.GetString());
     }
     if (entry.bConnected) cell->m_crBack = kConnectedRowBack;
     return 0;
@@ -325,7 +334,12 @@ void CKelvoPageProfileCtrlDlg::OnSelect()
     m_strChosenCipherText = !m_bChosenSecured || parsed.cipherMask == 0 ? G_LangTable.IDS_NONE : CipherBitsText(parsed.cipherMask);
     m_nChosenAuth = SurveyAuthCode(parsed, OsCode());
     if (CWnd* owner = Owner()) owner->SendMessage(MSG_PROFILE_CONNECT, kProfileConnect, 0);
-    SetDlgItemText(IDC_PROFCTRL_SSID, entry.strSsid);
+    if (!entry.strSsid.IsEmpty()) {
+        SetDlgItemText(IDC_PROFCTRL_SSID, entry.strSsid);
+        return;
+    }
+    // The network hides its name: only the user knows it.
+    if (CWnd* edit = GetDlgItem(IDC_PROFCTRL_SSID)) GotoDlgCtrl(edit);
 }
 
 CString CKelvoPageProfileCtrlDlg::ProfileNameText() const
@@ -354,6 +368,16 @@ void CKelvoPageProfileCtrlDlg::OnNext()
         ShowProductMessageBox(G_LangTable.IDS_INPUTPROFILENAME);
         return;
     }
+    // A pasted text is not held to the edit's limit: what the record cannot hold is refused
+    // here, never cut later without a word.
+    if (name.GetLength() > kTextMax) {
+        ShowProductMessageBox(G_LangTable.IDS_PROFILENAMELENGTH);
+        return;
+    }
+    if (HasControlCharacter(name)) {
+        ShowProductMessageBox(G_LangTable.IDS_PROFILENAMECHARS);
+        return;
+    }
     if (m_bNewProfile && main && main->m_pPageProfileDlg) {
         CKelvoPageProfileDlg& list = *main->m_pPageProfileDlg;
         for (int row = 0; row < list.GetRowCount(); ++row)
@@ -364,6 +388,10 @@ void CKelvoPageProfileCtrlDlg::OnNext()
     }
     if (ssid.IsEmpty()) {
         ShowProductMessageBox(G_LangTable.IDS_ADHOCINPUTSSID);
+        return;
+    }
+    if (ssid.GetLength() > kTextMax) {
+        ShowProductMessageBox(G_LangTable.IDS_SSIDLENGTH);
         return;
     }
     const bool infra = IsDlgButtonChecked(IDC_PROFCTRL_ADHOC) != BST_CHECKED;

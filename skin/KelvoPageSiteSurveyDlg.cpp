@@ -117,6 +117,7 @@ BEGIN_MESSAGE_MAP(CKelvoPageSiteSurveyDlg, CDialog)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_SURVEY_RESCAN, StartSurveyScan)
     ON_BN_CLICKED(IDC_SURVEY_CONNECT, OnConnect)
     // WM_USER+1 is also DM_SETDEFID: it must never reach the default dialog procedure.
@@ -231,10 +232,16 @@ HBRUSH CKelvoPageSiteSurveyDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     HBRUSH brush = reinterpret_cast<HBRUSH>(Default());
     if (nCtlColor != CTLCOLOR_STATIC || !pWnd) return brush;
-    const int id = pWnd->GetDlgCtrlID();
-    if (id == IDC_SURVEY_NETLIST_TITLE || id == IDC_SURVEY_INFO_TITLE) pDC->SetTextColor(kTitleColor);
-    else pDC->SetTextColor(kLabelColor);
+    if (m_titleBands.IsTitle(static_cast<UINT>(pWnd->GetDlgCtrlID()))) return CSkinTitleBands::TitleColors(pDC, kTitleColor);
+    pDC->SetTextColor(kLabelColor);
     return brush;
+}
+
+BOOL CKelvoPageSiteSurveyDlg::OnEraseBkgnd(CDC* pDC)
+{
+    Default();
+    if (pDC) m_titleBands.Paint(*this, pDC->m_hDC);
+    return TRUE;
 }
 
 CWnd* CKelvoPageSiteSurveyDlg::Owner() const

@@ -5,6 +5,7 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
+#include "skin/SkinTitleBands.h"
 #include "skin/SurveyListEntry.h"
 #include "station/ProfileCodes.h"
 #include "ui/CQuickList.h"
@@ -129,6 +130,7 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     LRESULT OnScanListChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetItemData(WPARAM wParam, LPARAM lParam);
     LRESULT OnListClick(WPARAM wParam, LPARAM lParam);
@@ -149,4 +151,5 @@ private:
 
     HGLOBAL m_hScanBuffer = nullptr;
     CFont m_titleFont, m_labelFont;
+    CSkinTitleBands m_titleBands{IDC_SURVEY_NETLIST_TITLE, IDC_SURVEY_INFO_TITLE};
 };

@@ -85,6 +85,7 @@ public:
     };
     static constexpr COLORREF kTabTextSelected = RGB(255, 255, 255);
     static constexpr COLORREF kTabText = 0x796450;
+    static constexpr int kTemplateWidthDlu = 500, kTemplateHeightDlu = 400;  // the full window
 
     explicit CKelvoPageUIDlg(CWnd* pOwner);
     ~CKelvoPageUIDlg() override;
@@ -99,6 +100,9 @@ public:
     // (nothing happens when it is already visible).
     void ShowClassicDialog(int n);
     void HideClassicDialogs();
+    // The classic dialogs that wait for the user's own typing or choice (Block-Ack, hidden
+    // network name, one-time password, re-login): shown over the page area, where they are seen.
+    static bool WaitsForTheUser(int n);
     // The classic dialog of that number with its window created now if it had none; null when
     // it does not exist or its window cannot be created.
     CWnd* EnsureClassicDialog(int n);
@@ -108,6 +112,10 @@ public:
     BOOL EnsurePage(CDialog* pPage);
 
     void SetTabStripBitmap(HBITMAP hBitmap);
+    // Paints into a child window's device context the part of the current strip that lies
+    // behind the rectangle (in the child's client coordinates), as the window shows it; FALSE
+    // without a strip.
+    BOOL PaintStripBehind(HWND child, HDC dc, const RECT& rect);
     void ShowLinkInfoTab();
     void ShowSiteSurveyTab();
     void ShowProfileTab();
@@ -287,6 +295,8 @@ private:
     void ApplyPageControlState(CDialog& page);
     void OnPageCreated(CDialog& page);
     void ComputeGeometry();
+    void HideClassicDialogsBut(int keep);
+    void PresentPrompt(CWnd& prompt);
     void DestroyClassicDialogs();
     CDialogTab* NewContainer();
 

@@ -304,8 +304,15 @@ void CKelvoPageUIDlg::CopySecurityEditorResult()
 
     const bool eapAuth = auth == AUTHIDX_WPA || auth == AUTHIDX_WPA2 || auth == AUTHIDX_CCKM;
     const bool openOrShared = auth == AUTHIDX_OPEN || auth == AUTHIDX_SHARED;
-    if (QXWLAPI.IsWpaCapable() && editor.m_b8021X == 1 && (eapAuth || openOrShared))
+    if (QXWLAPI.IsWpaCapable() && editor.m_b8021X == 1 && (eapAuth || openOrShared)) {
         editor.CopyEapSettings(copy.Eap, copy.ClientCert, copy.ServerCert);
+        // The 802.1X words the settings record does not carry: without them the connection
+        // would go out with the defaults instead of what the user chose.
+        copy.nIdentityMode = static_cast<int>(editor.m_model.nIdModeIndex);
+        copy.nServerNameRule = static_cast<int>(editor.m_model.nServerNameRule);
+        copy.bClientCertInSmartCard = static_cast<int>(editor.m_model.bClientCertInSmartCard);
+        copy.bCacheUserInfo = static_cast<int>(editor.m_model.bCacheUserInfo);
+    }
 
     copy.strCertificate[0] = editor.m_strCertificate[0];
     copy.strCertificate[1] = editor.m_strCertificate[1];
@@ -340,12 +347,6 @@ void CKelvoPageUIDlg::OnPeapSettingDlg(WPARAM w)
         if (profile) m_pPeapSettingDlg->m_strIdentity.Format("%s", CString(profile->chID, static_cast<int>(strnlen(profile->chID, sizeof profile->chID))).GetString());
         m_pPeapSettingDlg->m_strPassword.Empty();
         ShowClassicDialog(kPeapSetting);
-        // The prompt lives in this window and its caller waits for the answer: a window still
-        // hidden (in the tray, or not yet shown by the start-up) would leave it waiting unseen.
-        if (!IsWindowVisible()) {
-            ShowWindow(SW_SHOWNORMAL);
-            SetForegroundWindow();
-        }
     } else if (w == kClosed) {
         BYTE status[kSsoStatusBytes] = {};
         if (QXWLAPI.QXWL_ReadSSOStatus) QXWLAPI.QXWL_ReadSSOStatus(status);

@@ -108,6 +108,7 @@ struct SimNetwork {
     ULONG EapMethod = EAPMETHOD_PEAP;
     ULONG Tunnel = 0;              // the inner method it insists on (EAP type number); 0: any
     bool OneTimePassword = false;  // a password it accepted once is refused from then on
+    bool AlsoPsk = false;          // it announces a pre-shared key beside 802.1X (a mixed mask)
     std::string Identity;
     std::string Password;
     LONG ClientCert = -1;  // the "MY" certificate (by position) whose blob it insists on; -1: none

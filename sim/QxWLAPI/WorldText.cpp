@@ -245,6 +245,7 @@ private:
         } else if (Is(key, "EapMethod")) return ParseNamed(value, kEapMethods, std::size(kEapMethods), n.EapMethod);
         else if (Is(key, "Tunnel")) return ParseNamed(value, kTunnels, std::size(kTunnels), n.Tunnel);
         else if (Is(key, "OneTimePassword")) return ParseBool(value, n.OneTimePassword);
+        else if (Is(key, "AlsoPsk")) return ParseBool(value, n.AlsoPsk);
         else if (Is(key, "Identity")) n.Identity = value;
         else if (Is(key, "Password")) n.Password = value;
         else if (Is(key, "ClientCert")) return ParseLong(value, n.ClientCert) && n.ClientCert >= 0;

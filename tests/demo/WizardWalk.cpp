@@ -2,7 +2,8 @@
 // that page:  scripts/screenshot wizard_walk.exe shot.png PAGE
 // PAGE: type, wep, psk, tls, ttls, peap, serca, confirm, done, wireless, control; and beside the
 // wizard: adapter, wpspbc (the push-button dialog), wpsrun (a push-button run to its end), wpspin
-// (the access point's PIN dialog), wpslist (the WPS access points), about, chart.
+// (the access point's PIN dialog), wpslist (the WPS access points), about, chart; the tabs
+// linkinfo, survey, profile, p2p; hidden (the hidden-network name prompt).
 #include "program/WizardDriver.h"
 
 #include <cstring>
@@ -37,9 +38,21 @@ bool WalkWps(HWND main, const std::string& page)
     return true;
 }
 
+constexpr int kTabLinkInfo = 8004, kTabWiFiDirect = 1672;
+
 bool Walk(HWND main, const std::string& page)
 {
     if (page == "adapter" || page.rfind("wps", 0) == 0) return WalkWps(main, page);
+    const struct {
+        const char* page;
+        int tab;
+    } tabs[] = {{"linkinfo", kTabLinkInfo}, {"survey", kTabSiteSurvey}, {"profile", kTabProfile}, {"p2p", kTabWiFiDirect}};
+    for (const auto& t : tabs)
+        if (page == t.page) {
+            ClickTab(main, t.tab);
+            return true;
+        }
+    if (page == "hidden") return ConnectFromSurvey(main, testing_support::EnglishText("IDS_HIDDENSSID"));
     if (page == "about") {
         ::PostMessageA(::GetDlgItem(main, kAboutButton), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         ::PostMessageA(::GetDlgItem(main, kAboutButton), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

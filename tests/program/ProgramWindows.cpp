@@ -141,6 +141,34 @@ BOOL CALLBACK MatchSeen(HWND child, LPARAM lParam)
 }
 }  // namespace
 
+bool UserCanSee(HWND window, std::string* why)
+{
+    std::string reason;
+    if (!window || !::IsWindow(window)) {
+        reason = "no window";
+    } else if (!::IsWindowVisible(window)) {
+        reason = "the window or one of its parents is hidden";
+    } else if (::IsIconic(::GetAncestor(window, GA_ROOT))) {
+        reason = "its top-level window is minimised";
+    } else {
+        RECT rect{}, seen = ScreenRect(), inside{};
+        ::GetWindowRect(window, &rect);
+        // A child shows only within its parents' client areas, the top-level window within the screen.
+        for (HWND child = window; ::GetWindowLongA(child, GWL_STYLE) & WS_CHILD;) {
+            HWND parent = ::GetParent(child);
+            if (!parent) break;
+            const RECT client = ClientOnScreen(parent);
+            ::IntersectRect(&seen, &seen, &client);
+            child = parent;
+        }
+        if (::IsRectEmpty(&rect)) reason = "it has no size";
+        else if (!::IntersectRect(&inside, &rect, &seen) || !::EqualRect(&inside, &rect))
+            reason = "its rectangle " + RectText(rect) + " is not inside the visible part " + RectText(seen);
+    }
+    if (why) *why = reason;
+    return reason.empty();
+}
+
 HWND WaitForSeenControl(HWND parent, int id, DWORD timeoutMs)
 {
     SeenSearch search{id, nullptr};
@@ -175,30 +203,6 @@ std::string Text(HWND window)
                               &copied);
     text[sizeof text - 1] = '\0';
     return text;
-}
-
-bool UserCanSee(HWND window)
-{
-    if (!window || !::IsWindow(window) || !::IsWindowVisible(window)) return false;
-    const HWND top = ::GetAncestor(window, GA_ROOT);
-    if (!top || ::IsIconic(top)) return false;
-    RECT rc{};
-    ::GetWindowRect(window, &rc);
-    const POINT centre{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-    if (rc.right <= rc.left || rc.bottom <= rc.top) return false;
-    for (HWND parent = ::GetAncestor(window, GA_PARENT); parent && parent != ::GetDesktopWindow();
-         parent = ::GetAncestor(parent, GA_PARENT)) {
-        RECT client{};
-        ::GetClientRect(parent, &client);
-        ::MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        if (!::PtInRect(&client, centre)) return false;
-    }
-    RECT topRect{};
-    ::GetWindowRect(top, &topRect);
-    const RECT screen{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-                      ::GetSystemMetrics(SM_XVIRTUALSCREEN) + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                      ::GetSystemMetrics(SM_YVIRTUALSCREEN) + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-    return ::PtInRect(&topRect, centre) && ::PtInRect(&screen, centre);
 }
 
 bool WaitUntilSeen(HWND window, DWORD timeoutMs)

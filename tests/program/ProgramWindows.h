@@ -33,9 +33,10 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
 // A person could see the window before a test answers it: it and every window above it are
-// shown, its top-level window is not minimised, and its centre lies inside each parent's client
-// area, its top-level window and the screen.
-bool UserCanSee(HWND window);
+// shown, its top-level window is not minimised, and its whole rectangle lies inside every
+// parent's client area and the screen (a control cut off by a dialog's edge, or a dialog below
+// the visible part of its window, is not seen). `why` says what fails.
+bool UserCanSee(HWND window, std::string* why = nullptr);
 // Polls UserCanSee for up to timeoutMs, pumping this thread's messages meanwhile.
 bool WaitUntilSeen(HWND window, DWORD timeoutMs = kProgramTimeoutMs);
 // Where the window is and what clips it, for a failure message.

@@ -389,6 +389,81 @@ TEST_F(SecurityWizardTest, ProfileControlScanListCopiesTheSurveyAndSelectPresets
     EXPECT_STREQ("Party", ctrl.m_Entries.back().strSsid);
 }
 
+TEST_F(SecurityWizardTest, ProfileControlPageRefusesWhatTheProfileCannotHold)
+{
+    G_LangTable.IDS_PROFILENAMELENGTH = "Name too long";
+    G_LangTable.IDS_PROFILENAMECHARS = "Name with control characters";
+    G_LangTable.IDS_SSIDLENGTH = "SSID too long";
+    mainWindow.ShowProfileTab();
+    ClickButton(*mainWindow.m_pPageProfileDlg, IDC_PROFILE_ADD);
+    CKelvoPageProfileCtrlDlg& ctrl = *mainWindow.m_pPageProfileCtrlDlg;
+    ASSERT_TRUE(Visible(&ctrl));
+    // Typing stops at what the profile holds; a pasted text does not, and is refused at Next.
+    for (int id : {IDC_PROFCTRL_NAME, IDC_PROFCTRL_SSID})
+        EXPECT_EQ(32, ::SendDlgItemMessageA(ctrl.m_hWnd, id, EM_GETLIMITTEXT, 0, 0)) << id;
+    MessageBoxCapture boxes;
+    const struct {
+        std::string name, ssid;
+        const char* refusal;
+    } cases[] = {
+        {"Travel", std::string(33, 's'), "SSID too long"},
+        {"Travel", std::string(200, 's'), "SSID too long"},
+        {"Travel", std::string(5000, 's'), "SSID too long"},
+        {std::string(33, 'n'), "Home-WPA2", "Name too long"},
+        {"Tra\r\nvel", "Home-WPA2", "Name with control characters"},
+        {"Travel\t", "Home-WPA2", "Name with control characters"},
+    };
+    for (const auto& c : cases) {
+        ctrl.SetDlgItemText(IDC_PROFCTRL_NAME, c.name.c_str());
+        ctrl.SetDlgItemText(IDC_PROFCTRL_SSID, c.ssid.c_str());
+        ClickButton(ctrl, IDC_PROFCTRL_NEXT);
+        ASSERT_FALSE(boxes.Boxes().empty());
+        EXPECT_STREQ(c.refusal, boxes.Boxes().back().text) << c.name.size() << " " << c.ssid.size();
+        EXPECT_TRUE(Visible(&ctrl));
+    }
+    EXPECT_EQ(std::size(cases), boxes.Count());
+    // Nothing went into the editor, so nothing can be stored.
+    const WizardEditor e = GetWizardEditor(true);
+    ASSERT_TRUE(e.system);
+    EXPECT_TRUE(e.system->m_strSsid.IsEmpty());
+    EXPECT_TRUE(Calls("QXWL_WriteProfile").empty());
+
+    // What fits goes on.
+    ctrl.SetDlgItemText(IDC_PROFCTRL_NAME, std::string(32, 'n').c_str());
+    ctrl.SetDlgItemText(IDC_PROFCTRL_SSID, std::string(32, 's').c_str());
+    ClickButton(ctrl, IDC_PROFCTRL_NEXT);
+    EXPECT_EQ(std::size(cases), boxes.Count());
+    EXPECT_TRUE(Visible(mainWindow.m_pPageSecurityTypeDlg));
+    EXPECT_EQ(std::string(32, 's'), e.system->m_strSsid.GetString());
+}
+
+TEST_F(SecurityWizardTest, ProfileControlListShowsHiddenNetworksAndLeavesTheirNameToTheUser)
+{
+    G_LangTable.IDS_HIDDENSSID = "Hidden SSID";
+    ASSERT_TRUE(sim.Load("[Network1]\nSsid=Home-WPA2\nBssid=00:1A:2B:00:00:01\nSecurity=WPA2-PSK\nKey=homepass1\n"
+                         "[Network2]\nSsid=Secret\nHidden=1\nBssid=00:1A:2B:00:00:09\nSecurity=WPA2-PSK\nKey=secret123\n"));
+    mainWindow.ShowProfileTab();
+    ClickButton(*mainWindow.m_pPageProfileDlg, IDC_PROFILE_ADD);
+    CKelvoPageProfileCtrlDlg& ctrl = *mainWindow.m_pPageProfileCtrlDlg;
+    sim.WaitIdle();
+    ASSERT_TRUE(PumpUntil([&] { return ctrl.m_bScanDone == 1 && ctrl.m_Entries.size() == 2; }, 5000));
+    int hidden = -1;
+    for (size_t i = 0; i < ctrl.m_Entries.size(); ++i)
+        if (ctrl.m_Entries[i].strSsid.IsEmpty()) hidden = static_cast<int>(i);
+    ASSERT_GE(hidden, 0);
+    EXPECT_STREQ("Hidden SSID", ctrl.m_list.GetCellData(hidden, CKelvoPageProfileCtrlDlg::kColumnSsid).m_strText);
+
+    ctrl.SetDlgItemText(IDC_PROFCTRL_SSID, "Secret");  // the user knows the name
+    ctrl.m_list.SetItemState(hidden, LVIS_SELECTED, LVIS_SELECTED);
+    ClickButton(ctrl, IDC_PROFCTRL_SELECT);
+    CString ssid;
+    ctrl.GetDlgItemText(IDC_PROFCTRL_SSID, ssid);
+    EXPECT_STREQ("Secret", ssid);
+    // The network's security is still what the editor is preset with.
+    EXPECT_STREQ("001A2B000009", ctrl.m_strChosenBssid);
+    EXPECT_EQ(SURVEY_AUTH_WPA2_PSK, ctrl.m_nChosenAuth);
+}
+
 TEST_F(SecurityWizardTest, DonePageActivatesNowOrLater)
 {
     CKelvoPageProfileDlg& list = *mainWindow.m_pPageProfileDlg;
