@@ -6,6 +6,7 @@
 #include <mutex>
 
 using namespace station_test;
+using testing_support::kWaitBoundMs;
 using testing_support::ScopedFile;
 
 namespace {
@@ -48,17 +49,13 @@ public:
     NotifyWindow() : m_hwnd(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
     ~NotifyWindow() { ::DestroyWindow(m_hwnd); }
     operator HWND() const { return m_hwnd; }
-    // The library's messages that arrived within timeoutMs, in order.
-    std::vector<UINT> Messages(DWORD timeoutMs = 200)
+    // The library's messages waiting in the queue, in order.
+    std::vector<UINT> Take()
     {
         std::vector<UINT> received;
-        const DWORD start = ::GetTickCount();
-        do {
-            MSG msg;
-            while (::PeekMessageA(&msg, m_hwnd, MSG_SCAN_LIST_CHANGED, MSG_RECONNECT, PM_REMOVE))
-                received.push_back(msg.message);
-            ::Sleep(10);
-        } while (::GetTickCount() - start < timeoutMs);
+        MSG msg;
+        while (::PeekMessageA(&msg, m_hwnd, MSG_SCAN_LIST_CHANGED, MSG_RECONNECT, PM_REMOVE))
+            received.push_back(msg.message);
         return received;
     }
 
@@ -106,6 +103,13 @@ protected:
     {
         StationTest::TearDown();
         g_auth = nullptr;
+    }
+    // The library's messages to the window so far, once its pending events have run: it posts
+    // them before an event counts as done.
+    std::vector<UINT> Posted()
+    {
+        EXPECT_TRUE(sim.WaitIdle(kWaitBoundMs));
+        return window.Take();
     }
     std::vector<UCHAR> AuthCodes()
     {
@@ -319,15 +323,15 @@ TEST_F(ConnectStateMachine, StatusSelectorsChooseThePartsFilled)
 
 TEST_F(Notifications, RadioSwitchesArePostedToTheWindowOfInitial)
 {
-    window.Messages(0);
+    Posted();
     lib->QXWL_SetAndWriteRadioState(FALSE);
-    EXPECT_EQ((std::vector<UINT>{MSG_TURN_OFF_RADIO, MSG_SCAN_LIST_CHANGED}), window.Messages());  // nothing in range now
+    EXPECT_EQ((std::vector<UINT>{MSG_TURN_OFF_RADIO, MSG_SCAN_LIST_CHANGED}), Posted());  // nothing in range now
     EXPECT_FALSE(lib->QXWL_ReadRadioStatus());
     ASSERT_TRUE(sim.Set("HwRadio", 0));  // nothing more to turn off
     lib->QXWL_SetAndWriteRadioState(TRUE);
-    EXPECT_TRUE(window.Messages().empty());
+    EXPECT_TRUE(Posted().empty());
     ASSERT_TRUE(sim.Set("HwRadio", 1));
-    EXPECT_EQ((std::vector<UINT>{MSG_TURN_ON_RADIO, MSG_SCAN_LIST_CHANGED}), window.Messages());
+    EXPECT_EQ((std::vector<UINT>{MSG_TURN_ON_RADIO, MSG_SCAN_LIST_CHANGED}), Posted());
 }
 
 TEST_F(Notifications, RadioOffDropsTheLinkAndEmptiesTheScan)
@@ -345,27 +349,27 @@ TEST_F(Notifications, RadioOffDropsTheLinkAndEmptiesTheScan)
 
 TEST_F(Notifications, NewScanListIsAnnouncedAndItsCallbackRunsOnTheLibrarysThread)
 {
-    window.Messages(0);
+    Posted();
     g_scans = 0;
     ASSERT_TRUE(sim.Load("[Network1]\nSsid=Newcomer\n"));
     ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_SiteSurveyScan(&RecordScanDone));
     sim.WaitIdle();
-    EXPECT_EQ((std::vector<UINT>{MSG_SCAN_LIST_CHANGED}), window.Messages());
+    EXPECT_EQ((std::vector<UINT>{MSG_SCAN_LIST_CHANGED}), Posted());
     EXPECT_EQ(1, g_scans.load());
     EXPECT_NE(0u, g_scanThread.load());
     EXPECT_NE(::GetCurrentThreadId(), g_scanThread.load());
     // The same world scanned again is no new list.
     lib->QXWL_SiteSurveyScan(&RecordScanDone);
     sim.WaitIdle();
-    EXPECT_TRUE(window.Messages().empty());
+    EXPECT_TRUE(Posted().empty());
     EXPECT_EQ(2, g_scans.load());
 }
 
 TEST_F(Notifications, ReconnectRequestReachesTheWindow)
 {
-    window.Messages(0);
+    Posted();
     ASSERT_TRUE(sim.PostNotification(MSG_RECONNECT));
-    EXPECT_EQ((std::vector<UINT>{MSG_RECONNECT}), window.Messages());
+    EXPECT_EQ((std::vector<UINT>{MSG_RECONNECT}), Posted());
 }
 
 // --- The simulated world ---------------------------------------------------------------------
@@ -472,7 +476,7 @@ TEST_F(SimulatedWorld, WorldFileIsReadAtOnceAndAgainWhenItChanges)
         {
             ScopedFile changed(path, "[World]\nOsCode=10\nZeroConfig=2\n");
             // The file is looked at again a few hundred milliseconds later.
-            EXPECT_TRUE(testing_support::PumpUntil([&] { return lib->QXWL_GetWinOS() == 10; }, 5000));
+            EXPECT_TRUE(testing_support::PumpUntil([&] { return lib->QXWL_GetWinOS() == 10; }, kWaitBoundMs));
             EXPECT_EQ(2, lib->QXWL_IsZeroConfig());
         }
     }
