@@ -106,8 +106,8 @@ protected:
     // The texts the engine left for the user, shown as the message loop shows them.
     void ShowNotices()
     {
-        PumpUntil([] { return PendingWiFiDirectNotices() == 0; }, 2000);
-        PumpFor(10);
+        PumpUntil([] { return PendingWiFiDirectNotices() == 0; }, kWaitBoundMs);
+        PumpPending();
     }
     // A connection as the settings wizard asks for it.
     void RequestConnection(const UCHAR* peer, ULONG wpsMethod, ULONG intent, const char* pin = "12345670")

@@ -23,7 +23,7 @@
 namespace {
 using namespace skin_test;
 using testing_support::MessageBoxCapture;
-using testing_support::PumpFor;
+using testing_support::PumpPending;
 using testing_support::PumpUntil;
 
 const char kWorld[] =
@@ -75,7 +75,7 @@ protected:
     void Deliver()
     {
         for (int i = 0; i < 20; ++i) mainWindow.OnWiFiDirectEvent();
-        PumpFor(20);
+        PumpPending();
     }
     void SelectRow(int row)
     {
@@ -113,7 +113,7 @@ protected:
         ASSERT_TRUE(Visible(&Channel()));
         static_cast<CComboBox*>(Channel().GetDlgItem(IDC_WIZPSK_CIPHER))->SetCurSel(0);
         ClickButton(Channel(), IDC_WIZARD_NEXT);
-        PumpFor(20);
+        PumpPending();
     }
     const WIFIDIRECT_WPSE_PROFILE& Applied() { return Engine().m_pSetting->m_data_WIFIDIRECT_WPSE_Profile; }
     static std::string Pin(const WIFIDIRECT_WPSE_PROFILE& r) { return std::string(r.PIN, strnlen(r.PIN, sizeof r.PIN)); }
@@ -228,7 +228,7 @@ TEST_F(WiFiDirectPagesTest, APeersRequestWaitsWithoutALoopAndEndsWithThePrograms
 
     // The program is asked to exit meanwhile: the hidden dialog cancels the request.
     SetP2PRequestAnswer(P2P_REQUEST_CANCEL);
-    PumpFor(50);
+    PumpPending();
     EXPECT_FALSE(CKelvoPageWlanP2PDlg::IsRequestPending());
     EXPECT_TRUE(Calls("QXWL_SetWifiDirectWpseConfig(3)").empty());
 
@@ -244,7 +244,7 @@ TEST_F(WiFiDirectPagesTest, APeersRequestWaitsWithoutALoopAndEndsWithThePrograms
     static_cast<CComboBox*>(channel.GetDlgItem(IDC_WIZPSK_CIPHER))->SetCurSel(5);  // channel 6
     ClickButton(channel, IDC_WIZARD_NEXT);
     EXPECT_TRUE(Visible(mainWindow.m_pPageP2PLinkStatus));
-    PumpFor(50);
+    PumpPending();
     EXPECT_FALSE(CKelvoPageWlanP2PDlg::IsRequestPending());
     EXPECT_EQ(P2P_REQUEST_DONE, GetP2PRequestAnswer());
     ASSERT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
@@ -259,7 +259,7 @@ TEST_F(WiFiDirectPagesTest, APeersRequestWaitsWithoutALoopAndEndsWithThePrograms
     mainWindow.ClosePages();
     EXPECT_FALSE(CKelvoPageWlanP2PDlg::IsRequestPending());
     SetP2PRequestAnswer(P2P_REQUEST_GO_ON);
-    PumpFor(20);
+    PumpPending();
     EXPECT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
 }
 
@@ -351,13 +351,13 @@ TEST_F(WiFiDirectPagesTest, SettingPagesCheckTheirInputAndMoveThroughTheBackStac
     tab.PushPageHistory(&Method());
     mainWindow.ShowWiFiDirectPage(&channel);
     ClickButton(channel, IDC_WIZARD_BACK);
-    PumpFor(20);
+    PumpPending();
     EXPECT_TRUE(CKelvoPageWlanP2PDlg::IsRequestPending());
     EXPECT_TRUE(Visible(&Method()));
     tab.PushPageHistory(&Method());
     mainWindow.ShowWiFiDirectPage(&channel);
     ClickButton(channel, IDC_WIZARD_EXIT);
-    PumpFor(20);
+    PumpPending();
     EXPECT_FALSE(CKelvoPageWlanP2PDlg::IsRequestPending());
     EXPECT_TRUE(Visible(&Page()));
 }
@@ -406,7 +406,7 @@ TEST_F(WiFiDirectPagesTest, LeavingThePromptCancelsTheRequestAndTheUsersConnecti
     ASSERT_TRUE(CKelvoPageWlanP2PDlg::IsRequestPending());
     // The user leaves the prompt by the tab: the request ends.
     mainWindow.ShowWiFiDirectTab();
-    PumpFor(50);
+    PumpPending();
     EXPECT_FALSE(CKelvoPageWlanP2PDlg::IsRequestPending());
     EXPECT_EQ(P2P_REQUEST_CANCEL, GetP2PRequestAnswer());
     EXPECT_FALSE(Engine().m_pSetting->Visible);
@@ -426,11 +426,11 @@ TEST_F(WiFiDirectPagesTest, LeavingThePromptCancelsTheRequestAndTheUsersConnecti
     Engine().OnPopupConnectSetting();
     ASSERT_TRUE(CKelvoPageWlanP2PDlg::IsRequestPending());
     mainWindow.ShowWiFiDirectPage(&Page());  // the switch is on the main page
-    PumpFor(20);
+    PumpPending();
     Engine().OnPopupConnectSetting();
     ASSERT_TRUE(CKelvoPageWlanP2PDlg::IsRequestPending());
     Switch(false);
-    PumpFor(20);
+    PumpPending();
     EXPECT_FALSE(CKelvoPageWlanP2PDlg::IsRequestPending());
 }
 
@@ -449,7 +449,7 @@ TEST_F(WiFiDirectPagesTest, ARequestWhileTheUserChoosesAMethodTakesThePageWithIt
     std::memcpy(Engine().m_SeleteDeviceEntry.MacAddr, laptop, 6);
     Engine().m_SeleteDeviceEntry.ConfigMethod = 0x0080;
     Engine().OnPopupConnectSetting();
-    PumpFor(20);
+    PumpPending();
     ASSERT_TRUE(Visible(&Method()));
     EXPECT_TRUE(CKelvoPageWlanP2PDlg::IsRequestPending());
     EXPECT_EQ("[Laptop]", Text(Method(), IDC_P2PCM_PEER));
@@ -462,7 +462,7 @@ TEST_F(WiFiDirectPagesTest, ARequestWhileTheUserChoosesAMethodTakesThePageWithIt
     ASSERT_GE(eleven, 0);
     combo->SetCurSel(eleven);
     ClickButton(Channel(), IDC_WIZARD_NEXT);
-    PumpFor(20);
+    PumpPending();
     ASSERT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
     EXPECT_EQ("Laptop", PeerName(Applied()));
     EXPECT_EQ(11u, Applied().ulOperatingChannel);
@@ -576,7 +576,7 @@ TEST_F(WiFiDirectPagesTest, ANoMethodInCommonEndsTheAttemptBeforeItsBox)
     EXPECT_FALSE(Calls("QXWL_OIDSetInfo").empty());
     EXPECT_EQ(before, boxes.Count());
     EXPECT_EQ(1u, PendingWiFiDirectNotices());
-    PumpUntil([] { return PendingWiFiDirectNotices() == 0; }, 2000);
+    PumpUntil([] { return PendingWiFiDirectNotices() == 0; }, testing_support::kWaitBoundMs);
     ASSERT_EQ(before + 1, boxes.Count());
     EXPECT_EQ(CAdvancedWiFiDirect::ErrorCodeText(5, 0, 0x0108), boxes.Boxes().back().text);
 }
