@@ -8,7 +8,6 @@
 
 namespace {
 constexpr LONG kBold = 800, kLight = 300;
-constexpr int kBandMargin = 3;
 
 bool Has(const std::vector<UINT>& ids, UINT id)
 {
@@ -113,18 +112,5 @@ HBRUSH CWiFiDirectPageSkin::CtlColor(CDC* pDC, CWnd* pWnd, HBRUSH brush)
 void CWiFiDirectPageSkin::PaintBands(CDC* pDC)
 {
     if (!pDC) return;
-    CRect client;
-    m_page.GetClientRect(&client);
-    for (UINT id : m_titles) {
-        CWnd* title = m_page.GetDlgItem(static_cast<int>(id));
-        if (!title || !(title->GetStyle() & WS_VISIBLE)) continue;
-        CRect band;
-        title->GetWindowRect(&band);
-        m_page.ScreenToClient(&band);
-        band.left = client.left;
-        band.right = client.right;
-        band.top = std::max(client.top, band.top - kBandMargin);
-        band.bottom += kBandMargin;
-        ::FillRect(pDC->m_hDC, &band, TitleBandBrush());
-    }
+    for (UINT id : m_titles) FillTitleBand(m_page, m_page.GetDlgItem(static_cast<int>(id)), pDC->m_hDC);
 }

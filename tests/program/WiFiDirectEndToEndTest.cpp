@@ -134,6 +134,21 @@ protected:
         HWND next = WaitVisible(main, kMethodNext);
         return next ? ::GetParent(next) : nullptr;
     }
+    // From the channel page on: its Next, the link page showing the PIN while it runs, and success.
+    void ExpectPinRunSucceeds(HWND main, const std::string& pin)
+    {
+        HWND channelNext = nullptr;
+        ASSERT_TRUE(PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); },
+                              kTimeoutMs));
+        EXPECT_TRUE(PressSeen(channelNext));
+        ASSERT_TRUE(WaitVisible(main, kLinkExit));
+        std::string running;
+        EXPECT_TRUE(PumpUntil([&] { return (running = WindowText(Visible(main, kLinkText))).find("PIN: " + pin) != std::string::npos; },
+                              kTimeoutMs))
+            << running << " / " << pin;
+        const std::string result = LinkTextWhenDone(main);
+        EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result;
+    }
     // The link-status page's text once the display has ended (no percentage left).
     std::string LinkTextWhenDone(HWND main)
     {
@@ -368,16 +383,7 @@ TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgres
     ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234"));  // four digits, as WPS 2 allows
     EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));
 
-    HWND channelNext = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs));
-    EXPECT_TRUE(PressSeen(channelNext));
-    ASSERT_TRUE(WaitVisible(main, kLinkExit));
-    std::string running;
-    EXPECT_TRUE(PumpUntil([&] { return (running = WindowText(Visible(main, kLinkText))).find("PIN: 1234") != std::string::npos; },
-                          kTimeoutMs))
-        << running;
-    const std::string result = LinkTextWhenDone(main);
-    EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result;
+    ExpectPinRunSucceeds(main, "1234");
     EXPECT_EQ(1u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));
     EXPECT_EQ("02:50:32:50:00:02 by 0x40000000 PIN 1234", LastConnection());
     if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
@@ -399,16 +405,7 @@ TEST_F(WiFiDirectRoadsEndToEnd, ARequestAnsweredWithThisDevicesPinShowsAndSendsT
     EXPECT_TRUE(UserCanSee(field));
     EXPECT_EQ(BST_CHECKED, ::SendMessageA(::GetDlgItem(prompt, kMethodPinShown), BM_GETCHECK, 0, 0));
     EXPECT_TRUE(PressSeen(::GetDlgItem(prompt, kMethodNext)));
-    HWND channelNext = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs));
-    EXPECT_TRUE(PressSeen(channelNext));
-    ASSERT_TRUE(WaitVisible(main, kLinkExit));
-    std::string running;
-    EXPECT_TRUE(PumpUntil([&] { return (running = WindowText(Visible(main, kLinkText))).find("PIN: " + pin) != std::string::npos; },
-                          kTimeoutMs))
-        << running << " / " << pin;
-    const std::string result = LinkTextWhenDone(main);
-    EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result;
+    ExpectPinRunSucceeds(main, pin);
     EXPECT_EQ("02:50:32:50:00:09 by 0x80000000 PIN " + pin, LastConnection());
     if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
