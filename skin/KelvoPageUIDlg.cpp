@@ -496,6 +496,11 @@ void CKelvoPageUIDlg::RegisterSoftApClassicPages()
     REGISTER_PAGE(tab, m_pAccessControlPage, CAccessControlPage, 1985);
 }
 
+namespace {
+template <typename Dialog>
+bool CreateClassicWindow(Dialog* dlg, CWnd* parent, const CRect& area);
+}  // namespace
+
 BOOL CKelvoPageUIDlg::CreateClassicDialogs()
 {
     // The objects are built now, in this order; each gets its window when first shown.
@@ -512,6 +517,10 @@ BOOL CKelvoPageUIDlg::CreateClassicDialogs()
     m_pPeapSettingDlg = new CPeapSettingDlg(this);
     m_pExtAPMACTableDlg = new CExtAPMACTableDlg(this);
     m_pPage80211nSettingDlg = new CPage80211nSettingDlg(this);
+    // No request ever shows this one by number: its window is made now, hidden, so that its
+    // start-up read of the ack policy runs and it is there to be shown.
+    if (m_hWnd && !CreateClassicWindow(m_pPage80211nSettingDlg, this, ItemRectInClient(*this, IDC_KELVO_CLASSIC_AREA)))
+        return FALSE;
     return TRUE;
 }
 

@@ -153,8 +153,11 @@ void CKelvoPageUIDlg::SwitchPageSet(int nMode)
             else m_pPageApConfigXPVistaDlg->UnbindAndArmApply(1);
         }
     } else {
-        if (hosted && IsVisible(m_pPageApConfigDlg)) m_pPageApConfigDlg->UnbindAndArmApply(0);
-        if (!hosted && IsVisible(m_pPageApConfigXPVistaDlg)) m_pPageApConfigXPVistaDlg->UnbindAndArmApply(0);
+        // A binding must not outlive the access point, whichever page is shown: the page
+        // decides from its stored bridge word, and is made for it when it never was.
+        if (hosted && m_pPageApConfigDlg && EnsurePage(m_pPageApConfigDlg)) m_pPageApConfigDlg->UnbindAndArmApply(0);
+        if (!hosted && m_pPageApConfigXPVistaDlg && EnsurePage(m_pPageApConfigXPVistaDlg))
+            m_pPageApConfigXPVistaDlg->UnbindAndArmApply(0);
         ClosePages();
         DestroyClassicDialogs();
         m_bSoftAPMode = 0;

@@ -440,8 +440,8 @@ void CKelvoPageUIDlg::OnWiFiDirectEvent()
     CAdvancedWiFiDirect* engine = G_pHideDlg ? G_pHideDlg->m_pWiFiDirect : nullptr;
     if (engine) engine->GetWiFiDirectWpseStatus();
     DebugLog(3, "[QxUI] QXWLAPI.bWiFiDirectSigmaTest = %d\n", QXWLAPI.WiFiDirectSigmaTest);
-    if (engine && m_hWnd && Alive(m_pPageWlanP2PDlg) && m_pPageWlanP2PDlg->m_bPageReady == 1 &&
-        m_pPageWlanP2PDlg->m_bEngineReady == 1)
+    if (engine && m_hWnd && Alive(m_pPageWlanP2PDlg) && m_pPageWlanP2PDlg->m_bStarted == 1 &&
+        m_pPageWlanP2PDlg->m_bActive == 1)
         m_pPageWlanP2PDlg->SendMessage(MSG_P2P_EVENT, reinterpret_cast<WPARAM>(engine), 0);
 
     // Re-arms the event in the driver for the next status change.

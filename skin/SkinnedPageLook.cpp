@@ -69,10 +69,9 @@ HBRUSH CSkinnedPageLook::CtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH b
     return brush;
 }
 
-void CSkinnedPageLook::EraseTitleBand(CDialog& page, CDC* pDC) const
+void FillTitleBand(CWnd& page, CWnd* title, HDC dc)
 {
-    CWnd* title = m_titleId ? page.GetDlgItem(m_titleId) : nullptr;
-    if (!pDC || !title || !title->IsWindowVisible()) return;
+    if (!dc || !title || !(title->GetStyle() & WS_VISIBLE)) return;
     CRect band, client;
     title->GetWindowRect(&band);
     page.ScreenToClient(&band);
@@ -81,5 +80,10 @@ void CSkinnedPageLook::EraseTitleBand(CDialog& page, CDC* pDC) const
     band.right = client.right;
     band.top = std::max(client.top, band.top - kTitleBandMargin);
     band.bottom += kTitleBandMargin;
-    ::FillRect(pDC->m_hDC, &band, TitleBandBrush());
+    ::FillRect(dc, &band, TitleBandBrush());
+}
+
+void CSkinnedPageLook::EraseTitleBand(CDialog& page, CDC* pDC) const
+{
+    if (pDC && m_titleId) FillTitleBand(page, page.GetDlgItem(m_titleId), pDC->m_hDC);
 }

@@ -40,3 +40,5 @@ private:
 
 // The band behind the pages' white titles (the skin's blue), kept for the process.
 HBRUSH TitleBandBrush();
+// Fills that band across the page behind a visible title, a little above and below its box.
+void FillTitleBand(CWnd& page, CWnd* title, HDC dc);

@@ -22,7 +22,6 @@ constexpr int kPskMinChars = 8;
 constexpr int kRadiusKeyMaxChars = 63;
 constexpr int kHexKeyMaxChars = 26, kAsciiKeyMaxChars = 13;
 constexpr int kHexKeyShort = 10, kAsciiKeyShort = 5;
-constexpr char kGroupRekeyError[] = "UI_Str.STR_GROUPREKEY_ERR";
 constexpr char kPasswordMask = '*';
 
 bool AllHex(const CString& text)
@@ -115,13 +114,13 @@ void CAuthSecuDlg::ReloadFrom(const CConfigPage& page)
     if (CAuthSecuDlg* dlg = Find()) dlg->TakeBlockFrom(page);
 }
 
-BOOL CAuthSecuDlg::IsWepBarred() const
+BOOL CAuthSecuDlg::IsWepBarred()
 {
     // The library object keeps the switch as "allowed" (1 for a value of "0").
     return !QXAPAPI.ProhibitWEPonHT && QXAPAPI.QXAP_Is80211NSupport();
 }
 
-BOOL CAuthSecuDlg::IsTkipBarred() const
+BOOL CAuthSecuDlg::IsTkipBarred()
 {
     return !QXAPAPI.ProhibitTKIPonHT && QXAPAPI.QXAP_Is80211NSupport();
 }
@@ -233,7 +232,10 @@ BOOL CAuthSecuDlg::OnInitDialog()
     FillEncryptionCombo();
     UpdateData(FALSE);
     OnShowPassword();
-    OnSelchangeAuthMode();
+    // What the block holds is shown as it is: the rekey check belongs to the user's changes, and
+    // a box at creation would pop up wherever the page set is built.
+    UpdateData(TRUE);
+    EnableForCodes();
     return TRUE;
 }
 
@@ -276,7 +278,7 @@ BOOL CAuthSecuDlg::CheckGroupRekey()
     text.Trim();
     const bool ok = !text.IsEmpty() && text.GetLength() <= 9 && IsDigitString(text) &&
                     strtoul(text, nullptr, 10) >= kRekeyMin && strtoul(text, nullptr, 10) <= kRekeyMax;
-    if (!ok) ShowApMessage(kGroupRekeyError);
+    if (!ok) ShowApMessage(G_LangTable.IDS_GROUPREKEY_ERR);
     return ok;
 }
 
@@ -424,6 +426,9 @@ BOOL CAuthSecuDlg::ValidateAndCopyBack()
 
 void CAuthSecuDlg::OnCancel()
 {
+    // The controls go back to the block of the configuration page: the skinned page reads them,
+    // and must never show or save what was cancelled.
+    if (CConfigPage* page = Page()) TakeBlockFrom(*page);
     ShowConfigPage();
 }
 

@@ -34,8 +34,9 @@ public:
     BOOL ValidateAndCopyBack();
     void OnCancel() override;
 
-    BOOL IsWepBarred() const;
-    BOOL IsTkipBarred() const;
+    // WEP (and with it Shared authentication) or TKIP not allowed on an 802.11n adapter.
+    static BOOL IsWepBarred();
+    static BOOL IsTkipBarred();
 
     CConfigPage* m_pConfigPage = nullptr;  // null: the live configuration page
     AP_CONFIG_DATA m_Block{};              // only the security block is used

@@ -5,16 +5,20 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 
 namespace {
+BridgeLauncher g_launcher;
+
 bool FieldUsable(LPCSTR text)
 {
     return !text || (!strchr(text, '+') && !strchr(text, '"'));
 }
 
-// Joins the fields, each ended by '+', and quotes the whole when it holds a blank.
+// Joins the fields, each ended by '+'. The companion program takes the text as it stands: it is
+// never quoted, blanks in adapter names included.
 bool Compose(CString& out, std::initializer_list<LPCSTR> fields)
 {
     out.Empty();
@@ -27,7 +31,6 @@ bool Compose(CString& out, std::initializer_list<LPCSTR> fields)
         text += field ? field : "";
         text += '+';
     }
-    if (text.find(' ') != std::string::npos) text = '"' + text + '"';
     if (text.size() >= kBindParameterBytes) {
         DebugLog(1, "[QxUI] bridge command refused: %u characters\n", static_cast<unsigned>(text.size()));
         return false;
@@ -43,12 +46,40 @@ CString HandleText(HWND page)
     return text;
 }
 
+// The utility's folder, with its closing backslash.
 CString ProgramFolder()
 {
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     if (char* slash = strrchr(path, '\\')) slash[1] = '\0';
     return path;
+}
+
+bool Launch(LPCSTR parameters, HANDLE* process)
+{
+    const CString folder = ProgramFolder();
+    const CString program = folder + kBridgeProgram;
+    const CString directory = folder.GetLength() > 1 ? folder.Left(folder.GetLength() - 1) : folder;
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpVerb = "open";
+    info.lpFile = program;
+    info.lpParameters = parameters;
+    info.lpDirectory = directory;
+    info.nShow = SW_HIDE;
+    if (!::ShellExecuteExA(&info)) {
+        DebugLog(1, "[QxUI] %s could not be started (%lu)\n", kBridgeProgram, ::GetLastError());
+        return false;
+    }
+    if (process) *process = info.hProcess;
+    else if (info.hProcess) ::CloseHandle(info.hProcess);
+    return true;
+}
+
+bool Ended(HANDLE process)
+{
+    return process && ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
 }
 }  // namespace
 
@@ -94,21 +125,36 @@ int FindBridgeAdapterIndex(const std::vector<CString>& names, ULONG word, ULONG 
     return -1;
 }
 
-bool StartBridgeProgram(LPCSTR parameters)
+bool StartBridgeProgram(LPCSTR parameters, HANDLE* process)
 {
-    const CString program = ProgramFolder() + kBridgeProgram;
-    SHELLEXECUTEINFOA info{};
-    info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
-    info.lpFile = program;
-    info.lpParameters = parameters;
-    info.nShow = SW_HIDE;
-    if (!::ShellExecuteExA(&info)) {
-        DebugLog(1, "[QxUI] %s could not be started (%lu)\n", kBridgeProgram, ::GetLastError());
+    if (process) *process = nullptr;
+    return g_launcher ? g_launcher(parameters, process) : Launch(parameters, process);
+}
+
+void SetBridgeLauncher(BridgeLauncher launcher)
+{
+    g_launcher = std::move(launcher);
+}
+
+bool BindThroughCompanion(HWND page, LPCSTR parameters)
+{
+    CBindResultWaiter& waiter = CBindResultWaiter::Get();
+    waiter.Start(page);
+    HANDLE process = nullptr;
+    if (!StartBridgeProgram(parameters, &process)) {
+        waiter.Stop(page);
+        ShowProductMessageBox(G_LangTable.IDS_AP_FAIL_TO_RUN_BRIDGE);
         return false;
     }
-    if (info.hProcess) ::CloseHandle(info.hProcess);
+    waiter.Watch(process);
     return true;
+}
+
+bool UnbindThroughCompanion()
+{
+    if (StartBridgeProgram(BuildUnbindAllCommand())) return true;
+    ShowProductMessageBox(G_LangTable.IDS_AP_FAIL_TO_RUN_BRIDGE);
+    return false;
 }
 
 CBindResultWaiter& CBindResultWaiter::Get()
@@ -136,6 +182,18 @@ void CBindResultWaiter::Start(HWND page, DWORD limitMs)
     m_thread = std::thread([this, page, limitMs] { Run(page, limitMs); });
 }
 
+void CBindResultWaiter::Watch(HANDLE process)
+{
+    if (!process) return;
+    std::lock_guard guard(m_lock);
+    if (m_process) ::CloseHandle(m_process);
+    m_process = process;
+    if (!m_running) {
+        ::CloseHandle(m_process);
+        m_process = nullptr;
+    }
+}
+
 void CBindResultWaiter::Stop(HWND page)
 {
     if (page && page != m_page) return;
@@ -146,6 +204,7 @@ void CBindResultWaiter::Stop(HWND page)
     m_wake.notify_all();
     if (m_thread.joinable()) m_thread.join();
     m_running = false;
+    CloseProcess();
 }
 
 bool CBindResultWaiter::Sleep(DWORD ms)
@@ -154,18 +213,37 @@ bool CBindResultWaiter::Sleep(DWORD ms)
     return !m_wake.wait_for(guard, std::chrono::milliseconds(ms), [this] { return m_stop; });
 }
 
-bool CBindResultWaiter::Result(ULONG& word0, ULONG& word1) const
+bool CBindResultWaiter::Stopped()
+{
+    std::lock_guard guard(m_lock);
+    return m_stop;
+}
+
+HANDLE CBindResultWaiter::Process()
+{
+    std::lock_guard guard(m_lock);
+    return m_process;
+}
+
+void CBindResultWaiter::CloseProcess()
+{
+    std::lock_guard guard(m_lock);
+    if (m_process) ::CloseHandle(m_process);
+    m_process = nullptr;
+}
+
+BindOutcome CBindResultWaiter::Outcome(ULONG& word0, ULONG& word1) const
 {
     std::lock_guard guard(m_resultLock);
     word0 = m_word0;
     word1 = m_word1;
-    return m_hasResult;
+    return m_outcome;
 }
 
 void CBindResultWaiter::ForgetResult()
 {
     std::lock_guard guard(m_resultLock);
-    m_hasResult = false;
+    m_outcome = BindOutcome::None;
     m_word0 = m_word1 = 0;
 }
 
@@ -178,43 +256,64 @@ void CBindResultWaiter::Run(HWND page, DWORD limitMs)
     };
     HANDLE mapping = nullptr, event = nullptr;
     void* view = nullptr;
-    bool answered = false;
-    while (!(mapping = ::OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kBindMappingName)))
-        if (!left() || !Sleep(kPollMs)) goto done;
+    BindOutcome outcome = BindOutcome::Silent;
+    // Polls for one of the companion program's objects until it is there; false when the wait
+    // ends first (stopped, the program gone without it, or the time limit).
+    auto await = [&](const std::function<HANDLE()>& open, HANDLE& into) {
+        while (!(into = open())) {
+            if (Ended(Process()) || !left()) return false;
+            if (!Sleep(kPollMs)) return false;
+        }
+        return true;
+    };
+    if (!await([] { return ::OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kBindMappingName); }, mapping)) goto done;
     view = ::MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0);
     if (!view) goto done;
-    while (!(event = ::OpenEventA(EVENT_ALL_ACCESS, FALSE, kBindEventName)))
-        if (!left() || !Sleep(kPollMs)) goto done;
-    // Waited in slices so that a stop is seen within one poll period.
-    while (!answered) {
-        const DWORD slice = std::min<DWORD>(left(), kPollMs);
-        if (::WaitForSingleObject(event, slice) == WAIT_OBJECT_0) {
-            answered = true;
+    if (!await([] { return ::OpenEventA(EVENT_ALL_ACCESS, FALSE, kBindEventName); }, event)) goto done;
+    // Waited in slices, so that a stop is seen within one poll period.
+    for (;;) {
+        if (::WaitForSingleObject(event, std::min<DWORD>(left(), kPollMs)) == WAIT_OBJECT_0) {
+            outcome = BindOutcome::Answered;
             break;
         }
-        if (!left() || !Sleep(0)) break;
-    }
-    if (answered) {
-        std::lock_guard guard(m_resultLock);
-        const ULONG* words = static_cast<const ULONG*>(view);
-        m_word0 = words[0];
-        m_word1 = words[1];
-        m_hasResult = true;
+        // A program that has ended can no longer answer.
+        if (Ended(Process())) {
+            if (::WaitForSingleObject(event, 0) == WAIT_OBJECT_0) outcome = BindOutcome::Answered;
+            break;
+        }
+        if (!left() || Stopped()) break;
     }
 done:
+    if (Stopped()) outcome = BindOutcome::None;
+    {
+        std::lock_guard guard(m_resultLock);
+        m_outcome = outcome;
+        if (outcome == BindOutcome::Answered) {
+            const ULONG* words = static_cast<const ULONG*>(view);
+            m_word0 = words[0];
+            m_word1 = words[1];
+        }
+    }
     if (view) ::UnmapViewOfFile(view);
     if (event) ::CloseHandle(event);
     if (mapping) ::CloseHandle(mapping);
-    if (!answered) DebugLog(3, "[QxUI] bridge binding: no answer from %s\n", kBridgeProgram);
+    if (outcome == BindOutcome::Silent) DebugLog(1, "[QxUI] bridge binding: no answer from %s\n", kBridgeProgram);
     // A page destroyed meanwhile gets nothing.
-    if (answered && ::IsWindow(page)) ::PostMessageA(page, MSG_BIND_RESULT, 0, 0);
+    if (outcome != BindOutcome::None && ::IsWindow(page)) ::PostMessageA(page, MSG_BIND_RESULT, 0, 0);
     m_running = false;
 }
 
 LRESULT HandleBindResult()
 {
     ULONG word0 = 0, word1 = 0;
-    if (!CBindResultWaiter::Get().Result(word0, word1)) return 100;
+    const BindOutcome outcome = CBindResultWaiter::Get().Outcome(word0, word1);
+    // Each outcome is told once, however often the result is asked for.
+    CBindResultWaiter::Get().ForgetResult();
+    if (outcome == BindOutcome::Silent) {
+        ShowProductMessageBox(G_LangTable.IDS_AP_BIND_ERROR);
+        return 100;
+    }
+    if (outcome != BindOutcome::Answered) return 100;
     if (word0 == 1 && word1 == 0) ShowProductMessageBox(G_LangTable.IDS_AP_BIND_ERROR);
     return 0;
 }

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -21,9 +22,9 @@ constexpr char kBindMappingName[] = "Local\\_090331FileMapping_obj";
 constexpr char kBindEventName[] = "Local\\_090331EventClient_obj";
 constexpr size_t kBindParameterBytes = 512;
 
-// The command texts. False (and out empty) when a field would break the "+" syntax: a '+' or a
-// '"' inside a name, or a text longer than the parameter buffer. A text with blanks is quoted so
-// that it reaches the companion program as one argument.
+// The command texts: the fields as they are, each ended by '+' (blanks included: the companion
+// program reads its whole command line). False (and out empty) when a field would break that
+// syntax: a '+' or a '"' inside a name, or a text longer than the parameter buffer.
 bool BuildBindWin7Command(CString& out, LPCSTR macText, LPCSTR adapterName, HWND page);
 bool BuildBindCommand(CString& out, LPCSTR apAdapterName, LPCSTR adapterName, HWND page);
 CString BuildUnbindAllCommand();
@@ -40,13 +41,32 @@ constexpr ULONG kSoftApBridgedBit = 0x100, kSoftApSumMask = 0xFF;
 // or no name matches.
 int FindBridgeAdapterIndex(const std::vector<CString>& names, ULONG word, ULONG bridgedBit, ULONG sumMask);
 
-// Starts the companion program from the utility's folder, hidden, with the parameters. The
-// process handle is closed at once. False when it could not be started.
-bool StartBridgeProgram(LPCSTR parameters);
+// Starts the companion program from the utility's folder (also its working folder), hidden, with
+// the parameters. With `process`, its handle goes there for the caller to close; else it is
+// closed at once. False when it could not be started.
+bool StartBridgeProgram(LPCSTR parameters, HANDLE* process = nullptr);
+// Test seam: replaces how the companion program is started (empty: the real start).
+using BridgeLauncher = std::function<bool(LPCSTR parameters, HANDLE* process)>;
+void SetBridgeLauncher(BridgeLauncher launcher);
+
+// A BIND for the page: the waiter is armed first, so that an answer written the moment the
+// companion program starts is not missed, then the program is started. False, with the user
+// told and nothing left waiting, when it could not be started.
+bool BindThroughCompanion(HWND page, LPCSTR parameters);
+// UNBINDALL: no answer is waited for. False, with the user told, when it could not be started.
+bool UnbindThroughCompanion();
+
+// How the last wait ended.
+enum class BindOutcome {
+    None,      // no wait has ended since the last start
+    Answered,  // the companion program signalled its answer
+    Silent,    // it ended, or the time limit passed, without an answer
+};
 
 // The one waiter for the companion program's answer. A new wait stops the previous one; the
-// wait ends after the answer, after its time limit, or when stopped; the answer is posted only
-// to a page window that still exists.
+// wait ends after the answer, when the watched companion program has ended without one, after
+// its time limit, or when stopped. Its end is posted (MSG_BIND_RESULT) only to a page window that
+// still exists, and not when stopped.
 class CBindResultWaiter {
 public:
     static constexpr DWORD kPollMs = 100;
@@ -56,18 +76,23 @@ public:
     ~CBindResultWaiter();
 
     void Start(HWND page, DWORD limitMs = kDefaultLimitMs);
+    // The started companion program: the waiter takes the handle and closes it.
+    void Watch(HANDLE process);
     // Stops the wait and waits for the worker to end. With a page, only a wait for that page.
     void Stop(HWND page = nullptr);
     bool Running() const { return m_running.load(); }
 
-    // The answer the last wait read: false when none has been read.
-    bool Result(ULONG& word0, ULONG& word1) const;
+    // How the last wait ended; the answer's words when it was answered.
+    BindOutcome Outcome(ULONG& word0, ULONG& word1) const;
     void ForgetResult();
 
 private:
     CBindResultWaiter() = default;
     void Run(HWND page, DWORD limitMs);
     bool Sleep(DWORD ms);  // false when stopped meanwhile
+    bool Stopped();
+    HANDLE Process();
+    void CloseProcess();
 
     std::thread m_thread;
     HWND m_page = nullptr;
@@ -75,11 +100,13 @@ private:
     std::mutex m_lock;
     std::condition_variable m_wake;
     bool m_stop = false;
-    bool m_hasResult = false;
+    HANDLE m_process = nullptr;  // under m_lock
+    BindOutcome m_outcome = BindOutcome::None;
     ULONG m_word0 = 0, m_word1 = 0;
     mutable std::mutex m_resultLock;
 };
 
-// The result handler shared by both pages: 100 when no answer was read, else 0; a failed
-// binding (word 0 = 1, word 1 = 0) is told to the user.
+// The result handler shared by both pages: 100 when no answer was read, else 0. A failed
+// binding (word 0 = 1, word 1 = 0) and a companion program that never answered are told to
+// the user.
 LRESULT HandleBindResult();

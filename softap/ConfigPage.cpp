@@ -23,6 +23,9 @@ constexpr UINT kTimerMs = 1000;
 constexpr LONG kWinOsVista = 10;
 constexpr int kBeaconMin = 20, kBeaconMax = 1000;
 constexpr int kIdleMin = 60, kIdleMax = 3600;
+// The page's own values, taken where no record gives usable ones.
+constexpr ULONG kDefaultBeacon = 100, kDefaultRts = 2347, kDefaultFrag = 2346, kDefaultIdle = 300;
+constexpr ULONG kDefaultRekey = 60, kDefaultEncryption = 1;
 constexpr int kSsidMax = 32;
 constexpr ULONG kTransNo = 2;
 constexpr int kExtensionOffset = 4;
@@ -206,9 +209,31 @@ CConfigPage::CConfigPage() : CClassicDlg(IDD, nullptr)
 {
     g_pLivePage = this;
     AP_CONFIG_DATA defaults{};
-    defaults.enumEncryStatus = 1;
-    defaults.nGroupRekeyInterval = 60;
+    defaults.enumEncryStatus = kDefaultEncryption;
+    defaults.nGroupRekeyInterval = kDefaultRekey;
     SetSecurityBlock(defaults);
+}
+
+AP_CONFIG_DATA CConfigPage::DefaultRecord() const
+{
+    AP_CONFIG_DATA c{};
+    c.Ssid.SsidLength = static_cast<ULONG>(strlen(kDefaultSsid));
+    memcpy(c.Ssid.Ssid, kDefaultSsid, c.Ssid.SsidLength);
+    c.PhyMode = Is11nApplied() ? kMode24GN : kMode24G;
+    c.bAllowBW40 = 1;
+    ApHtSetting ht;
+    ht.Mcs = kMcsAuto;
+    ht.Bw = ht.ShortGI = ht.Stbc = 1;
+    c.HT_PhyMode = ht.Pack();
+    c.nBeaconPeriod = kDefaultBeacon;
+    c.lRtsThre = kDefaultRts;
+    c.lFragThre = kDefaultFrag;
+    c.bTxBurst = 1;
+    c.bShortSlot = 1;
+    c.enumEncryStatus = kDefaultEncryption;
+    c.nGroupRekeyInterval = kDefaultRekey;
+    c.nIdleTime = kDefaultIdle;
+    return c;
 }
 
 void CConfigPage::GetSecurityBlock(AP_CONFIG_DATA& into) const
@@ -322,6 +347,12 @@ BOOL CConfigPage::UpdateData(BOOL bSaveAndValidate)
     if (!m_hWnd) return FALSE;
     if (!CClassicDlg::UpdateData(bSaveAndValidate)) return FALSE;
     if (bSaveAndValidate) {
+        // The band is part of the page's data: a band chosen by selection alone is taken too.
+        const int band = m_comboMode.GetCurSel();
+        if (m_comboMode.GetCount() > 0 && band >= 0) {
+            m_comboMode.GetLBText(band, m_strWirelessMode);
+            m_nWirelessMode = ModeForBand(m_strWirelessMode, Is11nApplied());
+        }
         const int channel = m_comboChannel.GetCurSel();
         if (m_comboChannel.GetCount() > 0 && channel >= 0) m_comboChannel.GetLBText(channel, m_strChannel);
         const int mcs = m_comboMcs.GetCurSel();
@@ -332,6 +363,7 @@ BOOL CConfigPage::UpdateData(BOOL bSaveAndValidate)
         m_nCountryRegion = SelectedData(m_comboRegionBG);
         m_nCountryRegionABand = SelectedData(m_comboRegionA);
     } else {
+        if (m_comboMode.GetCount() > 0) SelectText(m_comboMode, m_strWirelessMode);
         SelectText(m_comboChannel, m_strChannel);
         SelectText(m_comboMcs, m_strMcs);
         SelectText(m_comboExtCha, m_strExtChannel);
@@ -489,7 +521,7 @@ BOOL CConfigPage::OnInitDialog()
     QueryCountryChannels();
     AutoChannelRule();
     UpdateData(FALSE);
-    OnSelchangeWirelessMode();
+    ApplyWirelessMode();
     m_strApName.Format("AP%02X%02X%02X%02X%02X%02X", m_MacAddr[0], m_MacAddr[1], m_MacAddr[2], m_MacAddr[3],
                        m_MacAddr[4], m_MacAddr[5]);
     if (QXAPAPI.QXAP_GetWinOS() < kWinOsVista) SetTimer(kTimerId, kTimerMs);
@@ -537,8 +569,12 @@ int CConfigPage::LoadConfig()
     AP_CONFIG_DATA c{};
     QXAPAPI.QXAP_ReadConfigData(&c);
     if (IsApConfigEmpty(c)) {
-        if (LoadApDefaultSetting(c)) ++G_nApDefaultFallbackCount;
-        else DebugLog(1, "[ApUI] CConfigPage::LoadConfig(): the library's record is empty and no default file stands in\n");
+        if (LoadApDefaultSetting(c)) {
+            ++G_nApDefaultFallbackCount;
+        } else {
+            DebugLog(1, "[ApUI] CConfigPage::LoadConfig(): the library's record is empty and no default file stands in: page defaults\n");
+            c = DefaultRecord();
+        }
     }
     LoadSsidFromRecord(c);
     const BOOL n = QXAPAPI.QXAP_Is80211NSupport() || G_b11nMode;
@@ -589,6 +625,17 @@ void CConfigPage::FillTxRateList()
 }
 
 void CConfigPage::OnSelchangeWirelessMode()
+{
+    // The lists are rebuilt and the page loaded again: what the user typed elsewhere is saved
+    // first. A value the page refuses keeps the band as it was.
+    if (!UpdateData(TRUE)) {
+        SelectBandText();
+        return;
+    }
+    ApplyWirelessMode();
+}
+
+void CConfigPage::ApplyWirelessMode()
 {
     const int mcs = m_comboMcs.GetCurSel();
     if (mcs >= 0) m_comboMcs.GetLBText(mcs, m_strMcs);
@@ -733,8 +780,9 @@ void CConfigPage::EnableDlgItemForWirelessMode80211n(BOOL enable)
 void CConfigPage::RefreshTxRateText()
 {
     double rate = 0;
-    const BOOL found = m_strMcs != kForceShortGi &&
-                       m_HTTable.GetRate(m_bAllowBW40, m_nGuardInterval, m_strMcs == G_LangTable.IDS_AUTO ? kMcsAuto : atoi(m_strMcs), &rate);
+    // An automatic MCS has no one rate: none is shown rather than the table's entry for MCS 33.
+    const BOOL fixed = !m_strMcs.IsEmpty() && m_strMcs != kForceShortGi && m_strMcs != G_LangTable.IDS_AUTO;
+    const BOOL found = fixed && m_HTTable.GetRate(m_bAllowBW40, m_nGuardInterval, atoi(m_strMcs), &rate);
     if (found) m_strTxRateText.Format("Tx Rate : %.2f Mbps", rate);
     else m_strTxRateText = "Tx Rate: Not Available";
     SetDlgItemText(IDC_APCFG_HT_TXRATE, m_strTxRateText);
@@ -747,23 +795,29 @@ void CConfigPage::OnSaveOnly()
 
 void CConfigPage::OnMcsOrGuardInterval()
 {
-    UpdateData(TRUE);
+    if (!UpdateData(TRUE)) return;
     RefreshTxRateText();
 }
 
 void CConfigPage::On11nMode()
 {
-    UpdateData(TRUE);
+    if (!UpdateData(TRUE)) {
+        CheckDlgButton(IDC_APCFG_11N_MODE, G_b11nMode ? BST_CHECKED : BST_UNCHECKED);
+        return;
+    }
     G_b11nMode = IsDlgButtonChecked(IDC_APCFG_11N_MODE) == BST_CHECKED;
     QXAPAPI.TxRate = 1;
     QXAPAPI.HTSetting = G_b11nMode;
     ApplyHtVisibility();
-    OnSelchangeWirelessMode();
+    ApplyWirelessMode();
 }
 
 void CConfigPage::OnAllowBw40()
 {
-    UpdateData(TRUE);
+    if (!UpdateData(TRUE)) {
+        CheckDlgButton(IDC_APCFG_ALLOW_BW40, m_bAllowBW40 ? BST_CHECKED : BST_UNCHECKED);
+        return;
+    }
     m_bAllowBW40Wish = IsDlgButtonChecked(IDC_APCFG_ALLOW_BW40) == BST_CHECKED;
     FillChannelList();
     UpdateData(FALSE);
@@ -774,7 +828,17 @@ void CConfigPage::OnAllowBw40()
 
 void CConfigPage::OnSelchangeCountryRegion()
 {
-    UpdateData(TRUE);
+    // A refused save would build the channels of the old regions: the combos go back to them.
+    if (!UpdateData(TRUE)) {
+        SelectByData(m_comboRegionBG, m_nCountryRegion);
+        SelectByData(m_comboRegionA, m_nCountryRegionABand);
+        return;
+    }
+    RebuildRegionChannels();
+}
+
+void CConfigPage::RebuildRegionChannels()
+{
     QueryCountryChannels();
     FillChannelList();
     EnableOrDisableAllowBW40(m_bAllowBW40Wish);
@@ -899,8 +963,19 @@ void CConfigPage::SetBridgeWord(ULONG word)
 }
 
 // The record's rate, power, protection, frame and flag fields, its idle time and security block.
-void CConfigPage::LoadRadioSettings(const AP_CONFIG_DATA& c)
+void CConfigPage::LoadRadioSettings(const AP_CONFIG_DATA& record)
 {
+    AP_CONFIG_DATA c = record;
+    // A value the page's own checks refuse would block every later save, also from the skinned
+    // page, which does not show it: it takes the page's default instead.
+    const auto sane = [](ULONG& value, ULONG low, ULONG high, ULONG fallback, const char* name) {
+        if (value >= low && value <= high) return;
+        DebugLog(1, "[ApUI] CConfigPage: the record's %s %lu is out of range, %lu taken\n", name, value, fallback);
+        value = fallback;
+    };
+    sane(c.nBeaconPeriod, kBeaconMin, kBeaconMax, kDefaultBeacon, "beacon period");
+    sane(c.nIdleTime, kIdleMin, kIdleMax, kDefaultIdle, "idle time");
+    sane(c.nGroupRekeyInterval, CAuthSecuDlg::kRekeyMin, CAuthSecuDlg::kRekeyMax, kDefaultRekey, "group rekey interval");
     m_nTXRate = c.nTXRate;
     m_nTxPower = static_cast<int>(c.nTxPower);
     m_nBGProtection = m_nBGProtectionSaved = static_cast<int>(c.nBGProtection);
@@ -928,7 +1003,7 @@ void CConfigPage::OnDefault()
         m_nCountryRegionABand = 0;
         m_comboRegionA.SetCurSel(0);
     }
-    OnSelchangeCountryRegion();
+    RebuildRegionChannels();
     m_strWirelessMode = G_LangTable.IDS_PHY_24G;
     AP_CONFIG_DATA c{};
     if (QXAPAPI.QXAP_GetAPDefault(&c) != 1) DebugLog(1, "[ApUI] CConfigPage::OnDefault(): QXAP_GetAPDefault() failed\n");
@@ -943,7 +1018,7 @@ void CConfigPage::OnDefault()
     m_strExtChannel = kNone;
     UpdateData(FALSE);
     SelectBandText();
-    OnSelchangeWirelessMode();
+    ApplyWirelessMode();
     CAuthSecuDlg::ReloadFrom(*this);
 }
 
@@ -954,13 +1029,14 @@ void CConfigPage::OnCancelButton()
     AutoChannelRule();
     UpdateData(FALSE);
     SelectBandText();
-    OnSelchangeWirelessMode();
+    ApplyWirelessMode();
     CAuthSecuDlg::ReloadFrom(*this);
 }
 
 void CConfigPage::OnUseMacAddress()
 {
-    UpdateData(TRUE);
+    // A refused save would write older members back over the user's later entries.
+    if (!UpdateData(TRUE)) return;
     m_strSsid.Format("AP%02X%02X%02X%02X%02X%02X", m_MacAddr[0], m_MacAddr[1], m_MacAddr[2], m_MacAddr[3], m_MacAddr[4],
                      m_MacAddr[5]);
     UpdateData(FALSE);

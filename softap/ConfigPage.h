@@ -65,6 +65,7 @@ public:
     void On11nMode();
     void OnAllowBw40();
     void OnSelchangeCountryRegion();
+    // The band combo's handler: saves the page, then rebuilds it for the chosen band.
     void OnSelchangeWirelessMode();
     void OnSelchangeChannel();
     void OnSetActive();
@@ -73,7 +74,9 @@ public:
     // The security block handed to and taken from the security dialog.
     void GetSecurityBlock(AP_CONFIG_DATA& into) const;
     void SetSecurityBlock(const AP_CONFIG_DATA& from);
-    void LoadRadioSettings(const AP_CONFIG_DATA& c);
+    void LoadRadioSettings(const AP_CONFIG_DATA& record);
+    // The record the page stands for when the library's is empty and no default file stands in.
+    AP_CONFIG_DATA DefaultRecord() const;
 
     // Texts of the 5 GHz region combo for a device model; empty outside models 0-8.
     static std::vector<CString> FiveGhzRegionTexts(ULONG model, BOOL reduced);
@@ -149,6 +152,9 @@ private:
     void FillTxRateList();
     void FillMcsCombo();
     void FillChannelList();
+    // The band's lists and controls, from the band combo; the page is loaded afterwards.
+    void ApplyWirelessMode();
+    void RebuildRegionChannels();
     void EnableOrDisableAllowBW40(int wish);
     void EnableDlgItemForWirelessMode80211n(BOOL enable);
     void ApplyHtVisibility();

@@ -5,6 +5,7 @@
 #include "contract/StationContract.h"
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "softap/ApTitleBand.h"
 #include "softap/BridgeBinding.h"
 #include "softap/NetAdapterDevice.h"
 #include "softap/PageExtAPDlg.h"
@@ -175,16 +176,31 @@ void FillApWepSizes(CWnd& page)
     wepSize.SetCurSel(selected);
 }
 
-void FillApSecurityTypes(CWnd& page)
+void FillApSecurityTypes(CWnd& page, bool withMixed)
 {
     const CLanguageTable& t = G_LangTable;
     CComboBox& security = *Combo(page, IDC_KAPCFG_SECTYPE);
     security.ResetContent();
     security.AddString(t.IDS_VAL_DISABLE.IsEmpty() ? "Disable" : static_cast<LPCSTR>(t.IDS_VAL_DISABLE));
     for (LPCSTR name : {"WEP", "WPA-PSK", "WPA2-PSK"}) security.AddString(name);
+    if (withMixed) security.AddString(kMixedSecurityName);
+}
+
+void CKelvoPageApConfigDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    m_skin.Exchange(pDX);
+}
+
+BOOL CKelvoPageApConfigDlg::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    PaintApTitleBand(*this, pDC, {IDC_KAPCFG_WIRELESS_TITLE, IDC_KAPCFG_SECURITY_TITLE});
+    return erased;
 }
 
 BEGIN_MESSAGE_MAP(CKelvoPageApConfigDlg, CDialog)
+    ON_WM_ERASEBKGND()
     ON_WM_SHOWWINDOW()
     ON_WM_TIMER()
     ON_WM_DESTROY()
@@ -209,8 +225,9 @@ CPageExtAPDlg* CKelvoPageApConfigDlg::SettingsPage() const
 BOOL CKelvoPageApConfigDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_skin.Apply();
     InitApConfigPage(*this, true);
-    FillApSecurityTypes(*this);
+    FillApSecurityTypes(*this, false);
     CComboBox& security = *Combo(*this, IDC_KAPCFG_SECTYPE);
     security.SetCurSel(kSecurityWpa2Psk);
     security.EnableWindow(FALSE);
@@ -355,9 +372,9 @@ void CKelvoPageApConfigDlg::ApplySettings()
     const bool bridged = IsChecked(*this, IDC_KAPCFG_BRIDGE);
     CComboBox& list = *Combo(*this, IDC_KAPCFG_BRIDGE_ADAPTER);
     const int index = list.GetCurSel();
+    // Bridged without an adapter to choose: the word says so, with the sum of an empty name.
     const CString adapter = index >= 0 ? ItemText(*this, IDC_KAPCFG_BRIDGE_ADAPTER) : CString();
-    if (index >= 0) StoreBridgeWord(adapter, bridged);
-    else StoreBridgeWord("", false);
+    StoreBridgeWord(adapter, bridged);
     settings->m_nBridgeWord = m_nBridgeWord;
     // A refused apply changes nothing else: no binding, no remembered state.
     if (!apply()) return;
@@ -401,17 +418,12 @@ void CKelvoPageApConfigDlg::BindBridge(LPCSTR adapterName, LPCSTR macText)
         ShowProductMessageBox(G_LangTable.IDS_AP_BIND_ERROR);
         return;
     }
-    if (!StartBridgeProgram(parameters)) {
-        RefreshStatus();
-        return;
-    }
-    // Started only once the program runs: a failed start leaves nothing polling.
-    CBindResultWaiter::Get().Start(m_hWnd);
+    if (!BindThroughCompanion(m_hWnd, parameters)) RefreshStatus();
 }
 
 void CKelvoPageApConfigDlg::UnbindAllBridges()
 {
-    StartBridgeProgram(BuildUnbindAllCommand());
+    UnbindThroughCompanion();
 }
 
 void CKelvoPageApConfigDlg::UnbindAndArmApply(int entering)

@@ -5,6 +5,7 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 #include "res/ApWdPagesResource.h"
+#include "softap/ApConfigPageSkin.h"
 
 #include <vector>
 
@@ -20,13 +21,16 @@ const CString* CheckApSecurity(int securityType, int wepSize, const CString& wep
 // The same checks on a page of template 34517, the refusal shown to the user; 1 when accepted.
 int ValidateApPageSecurity(CWnd& page);
 
+// The security type that keeps an access point open to WPA and WPA2 clients alike.
+inline constexpr char kMixedSecurityName[] = "WPA-PSK/WPA2-PSK";
 // Shows and hides the security controls of template 34517 for a security type.
 void ShowApSecurityControls(CWnd& page, int securityType);
 // What both variants set up alike: texts, edit limits, the administrator rule, the transmit-key
 // and WEP-size lists.
 void InitApConfigPage(CWnd& page, bool hosted);
 void FillApWepSizes(CWnd& page);
-void FillApSecurityTypes(CWnd& page);
+// Disabled, WEP, WPA-PSK, WPA2-PSK and, with withMixed, WPA-PSK/WPA2-PSK (indexes 0 to 4).
+void FillApSecurityTypes(CWnd& page, bool withMixed);
 
 class CKelvoPageApConfigDlg : public CDialog {
     DECLARE_DYNCREATE(CKelvoPageApConfigDlg)
@@ -60,6 +64,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnOK() override {}  // a page never ends on Enter or Esc
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
@@ -71,6 +77,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    CApConfigPageSkin m_skin;
     CPageExtAPDlg* SettingsPage() const;
     void SelectChannel(const HOSTEDNETWORK_STATUS& status);
     void FillBridgeList();

@@ -7,6 +7,7 @@
 #include "core/QXAPLIB.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "softap/ApTitleBand.h"
 #include "softap/AuthSecuDlg.h"
 #include "softap/BridgeBinding.h"
 #include "softap/ConfigPage.h"
@@ -53,6 +54,16 @@ void Enable(CWnd& page, int id, bool enable)
     if (CWnd* control = page.GetDlgItem(id)) control->EnableWindow(enable);
 }
 
+// Selects the entry of that text; false (selection unchanged) when the combo has none.
+bool SelectText(CWnd& page, int id, const CString& text)
+{
+    CComboBox* combo = Combo(page, id);
+    const int at = combo && !text.IsEmpty() ? combo->FindStringExact(-1, text) : CB_ERR;
+    if (at == CB_ERR) return false;
+    combo->SetCurSel(at);
+    return true;
+}
+
 // Copies the entries and the selection of a classic combo into a skinned one.
 void CopyCombo(CWnd& from, int fromId, CWnd& to, int toId)
 {
@@ -88,8 +99,11 @@ ApSecurityChoice SecurityChoiceFromCodes(const ApSecurityCodes& codes)
         choice.EncryptionType = wpaEncryption;
         break;
     case kAuthWpa2Psk:
-    case kAuthMixed:  // shown as WPA2-PSK, its stronger half
         choice.SecurityType = 3;
+        choice.EncryptionType = wpaEncryption;
+        break;
+    case kAuthMixed:
+        choice.SecurityType = 4;
         choice.EncryptionType = wpaEncryption;
         break;
     default: break;
@@ -107,7 +121,8 @@ ApSecurityCodes SecurityCodesFromChoice(const ApSecurityChoice& choice)
         break;
     case 2:
     case 3:
-        codes.Auth = choice.SecurityType == 2 ? kAuthWpaPsk : kAuthWpa2Psk;
+    case 4:
+        codes.Auth = choice.SecurityType == 2 ? kAuthWpaPsk : choice.SecurityType == 3 ? kAuthWpa2Psk : kAuthMixed;
         codes.Encryption = choice.EncryptionType == 0 ? kEncTkip : kEncAes;
         break;
     default:
@@ -127,6 +142,7 @@ int FindComboCode(HWND combo, ULONG code)
 }
 
 BEGIN_MESSAGE_MAP(CKelvoPageApConfigXPVistaDlg, CDialog)
+    ON_WM_ERASEBKGND()
     ON_WM_SHOWWINDOW()
     ON_WM_TIMER()
     ON_WM_DESTROY()
@@ -135,6 +151,7 @@ BEGIN_MESSAGE_MAP(CKelvoPageApConfigXPVistaDlg, CDialog)
     ON_BN_CLICKED(IDC_KAPCFG_PASSPHRASE_RADIO, OnKeySourceRadio)
     ON_BN_CLICKED(IDC_KAPCFG_KEY_RADIO, OnKeySourceRadio)
     ON_CBN_SELCHANGE(IDC_KAPCFG_SECTYPE, OnSecurityTypeChange)
+    ON_CBN_SELCHANGE(IDC_KAPCFG_MODE, OnWirelessModeChange)
     ON_CBN_SELCHANGE(IDC_KAPCFG_TXKEY, OnTransmitKeyChange)
     ON_CBN_SELCHANGE(IDC_KAPCFG_WEPSIZE, OnWepSizeChange)
     ON_EN_CHANGE(IDC_KAPCFG_PASSPHRASE, OnPassPhraseChange)
@@ -142,6 +159,19 @@ BEGIN_MESSAGE_MAP(CKelvoPageApConfigXPVistaDlg, CDialog)
 END_MESSAGE_MAP()
 
 CKelvoPageApConfigXPVistaDlg::CKelvoPageApConfigXPVistaDlg() : CDialog(IDD) {}
+
+void CKelvoPageApConfigXPVistaDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    m_skin.Exchange(pDX);
+}
+
+BOOL CKelvoPageApConfigXPVistaDlg::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    PaintApTitleBand(*this, pDC, {IDC_KAPCFG_WIRELESS_TITLE, IDC_KAPCFG_SECURITY_TITLE});
+    return erased;
+}
 
 CKelvoPageApConfigXPVistaDlg::~CKelvoPageApConfigXPVistaDlg()
 {
@@ -167,6 +197,7 @@ CAuthSecuDlg* CKelvoPageApConfigXPVistaDlg::SecurityDialog() const
 BOOL CKelvoPageApConfigXPVistaDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_skin.Apply();
     InitApConfigPage(*this, false);
     if (G_nOSVersion >= kOsVistaFirst && G_nOSVersion <= kOsVistaLast) {
         m_DataFile.CreateUserDataFolder(kDataFile2Name);
@@ -174,7 +205,7 @@ BOOL CKelvoPageApConfigXPVistaDlg::OnInitDialog()
     } else {
         m_bUseDataFile = 0;
     }
-    FillApSecurityTypes(*this);
+    FillApSecurityTypes(*this, true);
     Combo(*this, IDC_KAPCFG_SECTYPE)->SetCurSel(0);
     CComboBox& encryption = *Combo(*this, IDC_KAPCFG_ENCTYPE);
     encryption.ResetContent();
@@ -273,8 +304,9 @@ void CKelvoPageApConfigXPVistaDlg::OnSecurityTypeChange()
         Combo(*this, IDC_KAPCFG_AUTH)->SetCurSel(0);
         Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(0);
     } else if (type == 2) {
-        Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(0);
-    } else if (type == 3) {
+        // TKIP, unless the adapter does not allow it: the preset must be one SAVE takes.
+        Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(CAuthSecuDlg::IsTkipBarred() ? 1 : 0);
+    } else if (type == 3 || type == 4) {
         Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(1);
     }
     if (CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive(); main && main->m_hWnd) main->Invalidate(TRUE);
@@ -337,10 +369,40 @@ void CKelvoPageApConfigXPVistaDlg::OnTransmitKeyChange()
     ShowKeyForTransmitKey();
 }
 
+void CKelvoPageApConfigXPVistaDlg::OnWirelessModeChange()
+{
+    CConfigPage* config = ConfigPage();
+    if (!config) return;
+    const CString band = ItemText(*this, IDC_KAPCFG_MODE);
+    if (band != config->m_strWirelessMode) {
+        // The configuration page builds the band's channel and rate lists; it goes back to what
+        // is stored unless SAVE takes the band.
+        if (!SelectText(*config, IDC_APCFG_MODE, band)) return;
+        config->OnSelchangeWirelessMode();
+        if (config->m_strWirelessMode != band) {
+            SelectText(*this, IDC_KAPCFG_MODE, config->m_strWirelessMode);
+            return;
+        }
+        m_bBandPending = TRUE;
+    }
+    CopyCombo(*config, IDC_APCFG_CHANNEL, *this, IDC_KAPCFG_CHANNEL);
+    CopyCombo(*config, IDC_APCFG_TXRATE, *this, IDC_KAPCFG_POWER);
+}
+
+void CKelvoPageApConfigXPVistaDlg::DropPendingBand()
+{
+    if (!m_bBandPending) return;
+    m_bBandPending = FALSE;
+    if (CConfigPage* config = ConfigPage()) config->OnCancelButton();
+}
+
 void CKelvoPageApConfigXPVistaDlg::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CDialog::OnShowWindow(bShow, nStatus);
-    if (bShow) LoadFromClassicPages();
+    if (!bShow) return;
+    // A band chosen here and never saved is not shown again as the access point's.
+    DropPendingBand();
+    LoadFromClassicPages();
 }
 
 void CKelvoPageApConfigXPVistaDlg::OnTimer(UINT_PTR nIDEvent)
@@ -363,8 +425,29 @@ int CKelvoPageApConfigXPVistaDlg::ValidateSecurity()
     return ValidateApPageSecurity(*this);
 }
 
+int CKelvoPageApConfigXPVistaDlg::CheckSecurityAllowed()
+{
+    const ApSecurityCodes codes = SecurityCodesFromChoice(CurrentChoice());
+    const bool wep = codes.Encryption == kEncWep || codes.Auth == kAuthShared;
+    if ((wep && CAuthSecuDlg::IsWepBarred()) || (codes.Encryption == kEncTkip && CAuthSecuDlg::IsTkipBarred())) {
+        ShowProductMessageBox(G_LangTable.IDS_AP_SECURITY_NOT_WITH_11N);
+        return 0;
+    }
+    return 1;
+}
+
+ApSecurityChoice CKelvoPageApConfigXPVistaDlg::CurrentChoice()
+{
+    ApSecurityChoice choice;
+    choice.SecurityType = Combo(*this, IDC_KAPCFG_SECTYPE)->GetCurSel();
+    choice.AuthType = Combo(*this, IDC_KAPCFG_AUTH)->GetCurSel();
+    choice.EncryptionType = Combo(*this, IDC_KAPCFG_ENCTYPE)->GetCurSel();
+    return choice;
+}
+
 void CKelvoPageApConfigXPVistaDlg::OnBtnSave()
 {
+    if (!CheckSecurityAllowed()) return;
     if (!ValidateSecurity()) return;
     if (!ApplySettings()) return;
     if (CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive()) main->ShowLinkInfoTab();
@@ -372,6 +455,7 @@ void CKelvoPageApConfigXPVistaDlg::OnBtnSave()
 
 void CKelvoPageApConfigXPVistaDlg::OnBtnCancel()
 {
+    DropPendingBand();
     LoadFromClassicPages();
 }
 
@@ -385,28 +469,33 @@ BOOL CKelvoPageApConfigXPVistaDlg::ApplySettings()
     }
     // A refusal from here on puts the classic pages back to what is stored: a later reload must
     // not show the refused entries as the access point's settings.
-    const auto refuse = [config] {
+    const auto refuse = [this, config] {
+        m_bBandPending = FALSE;
         config->OnCancelButton();
         return FALSE;
     };
-    // The configuration page: the skinned choices into its controls, then into its members.
-    for (auto [from, to] : {std::pair{IDC_KAPCFG_CHANNEL, IDC_APCFG_CHANNEL}, std::pair{IDC_KAPCFG_POWER, IDC_APCFG_TXRATE},
-                            std::pair{IDC_KAPCFG_MODE, IDC_APCFG_MODE}})
-        if (CComboBox* target = Combo(*config, to)) target->SetCurSel(Combo(*this, from)->GetCurSel());
+    // The configuration page: the band first, which rebuilds its channel and rate lists, then
+    // the channel and rate of those lists by their texts, the SSID and the hidden flag.
+    const CString band = ItemText(*this, IDC_KAPCFG_MODE);
+    if (!band.IsEmpty() && band != config->m_strWirelessMode) {
+        if (!SelectText(*config, IDC_APCFG_MODE, band)) return refuse();
+        config->OnSelchangeWirelessMode();
+        if (config->m_strWirelessMode != band) return refuse();
+    }
+    for (auto [from, to] : {std::pair{IDC_KAPCFG_CHANNEL, IDC_APCFG_CHANNEL}, std::pair{IDC_KAPCFG_POWER, IDC_APCFG_TXRATE}})
+        if (!SelectText(*config, to, ItemText(*this, from)))
+            if (CComboBox* target = Combo(*config, to)) target->SetCurSel(Combo(*this, from)->GetCurSel());
     config->SetDlgItemText(IDC_APCFG_SSID, ItemText(*this, IDC_KAPCFG_SSID));
     SetCheck(*config, IDC_APCFG_HIDE_SSID, IsChecked(*this, IDC_KAPCFG_HIDE_SSID));
-    config->UpdateData(TRUE);
+    if (!config->UpdateData(TRUE)) return refuse();
 
     // The security dialog, by its codes.
-    ApSecurityChoice choice;
-    choice.SecurityType = Combo(*this, IDC_KAPCFG_SECTYPE)->GetCurSel();
-    choice.AuthType = Combo(*this, IDC_KAPCFG_AUTH)->GetCurSel();
-    choice.EncryptionType = Combo(*this, IDC_KAPCFG_ENCTYPE)->GetCurSel();
-    const ApSecurityCodes codes = SecurityCodesFromChoice(choice);
+    const ApSecurityCodes codes = SecurityCodesFromChoice(CurrentChoice());
     CComboBox* auth = Combo(*security, IDC_APSEC_AUTH);
     const int authIndex = auth ? FindComboCode(auth->m_hWnd, codes.Auth) : CB_ERR;
     if (authIndex == CB_ERR) {
         DebugLog(1, "[QxUI] SAVE: the security dialog does not offer authentication %lu\n", codes.Auth);
+        ShowProductMessageBox(G_LangTable.IDS_AP_SECURITY_NOT_WITH_11N);
         return refuse();
     }
     auth->SetCurSel(authIndex);
@@ -415,6 +504,7 @@ BOOL CKelvoPageApConfigXPVistaDlg::ApplySettings()
     const int encIndex = encryption ? FindComboCode(encryption->m_hWnd, codes.Encryption) : CB_ERR;
     if (encIndex == CB_ERR) {
         DebugLog(1, "[QxUI] SAVE: the security dialog does not offer encryption %lu\n", codes.Encryption);
+        ShowProductMessageBox(G_LangTable.IDS_AP_SECURITY_NOT_WITH_11N);
         return refuse();
     }
     encryption->SetCurSel(encIndex);
@@ -430,17 +520,19 @@ BOOL CKelvoPageApConfigXPVistaDlg::ApplySettings()
 
     const bool bridged = IsChecked(*this, IDC_KAPCFG_BRIDGE);
     const int index = Combo(*this, IDC_KAPCFG_BRIDGE_ADAPTER)->GetCurSel();
+    // Every SAVE stores the word, so that an unbridged page leaves no old "bridged" word behind.
     const CString adapter = index >= 0 ? ItemText(*this, IDC_KAPCFG_BRIDGE_ADAPTER) : CString();
     // The data file takes the word only once the configuration is written: a refused SAVE must
     // not leave the page showing a bridge that was never bound.
-    if (index >= 0 && !m_bUseDataFile) StoreBridgeWord(adapter, bridged);
+    if (!m_bUseDataFile) StoreBridgeWord(adapter, bridged);
     config->SetBridgeWord(m_bUseDataFile ? 0 : m_nBridgeWord);
     // APPLY, not the bare write: its checks and the Windows profile come with it.
     if (!config->OnApply()) return refuse();
-    if (index >= 0 && m_bUseDataFile) StoreBridgeWord(adapter, bridged);
+    m_bBandPending = FALSE;
+    if (m_bUseDataFile) StoreBridgeWord(adapter, bridged);
     if (static_cast<ULONG>(bridged) != m_bBridged || index != m_nBridgeIndex) {
         if (bridged) BindBridge(adapter);
-        else UnbindAllBridges();
+        else if (!UnbindAllBridges()) LoadFromClassicPages();
         m_bBridged = bridged ? 1 : 0;
         m_nBridgeIndex = index;
     }
@@ -460,17 +552,20 @@ void CKelvoPageApConfigXPVistaDlg::StoreBridgeWord(LPCSTR adapterName, bool brid
     QXAPAPI.QXAP_ReadConfigData(&m_ApConfig);
 }
 
-int CKelvoPageApConfigXPVistaDlg::FindStoredBridgeAdapter(const std::vector<CString>& names)
+ULONG CKelvoPageApConfigXPVistaDlg::ReadStoredBridgeWord()
 {
-    ULONG word = 0;
     if (m_bUseDataFile) {
         ULONG stored = 0;
-        if (m_DataFile.ReadDataFile(&stored, sizeof stored) == sizeof stored) word = stored;
-    } else {
-        m_ApConfig = {};
-        QXAPAPI.QXAP_ReadConfigData(&m_ApConfig);
-        word = (m_ApConfig.HT_PhyMode >> kHtBridgeShift) & (kSoftApBridgedBit | kSoftApSumMask);
+        return m_DataFile.ReadDataFile(&stored, sizeof stored) == sizeof stored ? stored : 0;
     }
+    m_ApConfig = {};
+    QXAPAPI.QXAP_ReadConfigData(&m_ApConfig);
+    return (m_ApConfig.HT_PhyMode >> kHtBridgeShift) & (kSoftApBridgedBit | kSoftApSumMask);
+}
+
+int CKelvoPageApConfigXPVistaDlg::FindStoredBridgeAdapter(const std::vector<CString>& names)
+{
+    const ULONG word = ReadStoredBridgeWord();
     m_bBridged = 0;
     m_nBridgeIndex = -1;
     if (!(word & kSoftApBridgedBit)) return -1;
@@ -487,22 +582,20 @@ void CKelvoPageApConfigXPVistaDlg::BindBridge(LPCSTR adapterName)
         ShowProductMessageBox(G_LangTable.IDS_AP_BIND_ERROR);
         return;
     }
-    if (!StartBridgeProgram(parameters)) {
-        LoadFromClassicPages();
-        return;
-    }
-    CBindResultWaiter::Get().Start(m_hWnd);
+    if (!BindThroughCompanion(m_hWnd, parameters)) LoadFromClassicPages();
 }
 
-void CKelvoPageApConfigXPVistaDlg::UnbindAllBridges()
+bool CKelvoPageApConfigXPVistaDlg::UnbindAllBridges()
 {
-    StartBridgeProgram(BuildUnbindAllCommand());
+    return UnbindThroughCompanion();
 }
 
 void CKelvoPageApConfigXPVistaDlg::UnbindAndArmApply(int entering)
 {
     if (G_bIsAdmin && !entering) {
-        if (m_bBridged == 1) UnbindAllBridges();
+        // The stored word too: a page never shown has not looked at it, and a binding made
+        // before must not outlive the access point.
+        if (m_bBridged == 1 || (ReadStoredBridgeWord() & kSoftApBridgedBit)) UnbindAllBridges();
         return;
     }
     if (m_hWnd) SetTimer(TIMER_APCONFIG_APPLY, kApConfigApplyMs, nullptr);

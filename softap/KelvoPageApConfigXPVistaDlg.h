@@ -6,6 +6,7 @@
 #include "base/DataFile.h"
 #include "contract/SoftApRecords.h"
 #include "res/ApWdPagesResource.h"
+#include "softap/ApConfigPageSkin.h"
 
 #include <vector>
 
@@ -15,7 +16,7 @@ class CAuthSecuDlg;
 // The skinned security choice and the security dialog's codes (its combos' item data, never
 // their positions, which shift when WEP or TKIP is barred).
 struct ApSecurityChoice {
-    int SecurityType = 0;    // 0 disabled, 1 WEP, 2 WPA-PSK, 3 WPA2-PSK
+    int SecurityType = 0;    // 0 disabled, 1 WEP, 2 WPA-PSK, 3 WPA2-PSK, 4 WPA-PSK/WPA2-PSK
     int AuthType = 0;        // WEP: 0 open, 1 shared
     int EncryptionType = 0;  // WPA: 0 TKIP, 1 AES
 };
@@ -45,9 +46,14 @@ public:
     void StoreBridgeWord(LPCSTR adapterName, bool bridged);
     int FindStoredBridgeAdapter(const std::vector<CString>& names);
     void BindBridge(LPCSTR adapterName);
-    void UnbindAllBridges();
+    // False, with the user told, when the companion program could not be started.
+    bool UnbindAllBridges();
+    // SAVE's first step: WEP or TKIP that the adapter does not allow is refused with a message.
+    int CheckSecurityAllowed();
 
     void OnSecurityTypeChange();
+    // The band: the channel and output-power lists become the band's.
+    void OnWirelessModeChange();
     void OnKeySourceRadio();
     void OnTransmitKeyChange();
     void OnWepSizeChange();
@@ -65,6 +71,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnOK() override {}  // a page never ends on Enter or Esc
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
@@ -76,9 +84,17 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    ApSecurityChoice CurrentChoice();
+    ULONG ReadStoredBridgeWord();
+    // The configuration page back to what is stored when it holds a band this page chose and
+    // SAVE never took.
+    void DropPendingBand();
     CConfigPage* ConfigPage() const;
     CAuthSecuDlg* SecurityDialog() const;
     void FillBridgeList();
     void ShowKeyForTransmitKey();
+
+    CApConfigPageSkin m_skin;
+    BOOL m_bBandPending = FALSE;
 };
 

@@ -9,6 +9,7 @@
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "softap/AccessApDefaultSetting.h"
+#include "softap/ApTitleBand.h"
 #include "softap/ExtAPMACTableDlg.h"
 #include "softap/PageExtAPDlg.h"
 #include "ui/LogFont.h"
@@ -56,6 +57,7 @@ CKelvoPageUIDlg* MainWindow()
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CKelvoPageApLinkInfoDlg, CDialog)
+    ON_WM_ERASEBKGND()
     ON_WM_SHOWWINDOW()
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_KAPLINK_REFRESH, OnBtnRefresh)
@@ -142,6 +144,13 @@ BOOL CKelvoPageApLinkInfoDlg::OnInitDialog()
 void CKelvoPageApLinkInfoDlg::SetValue(int index, const CString& text)
 {
     if (m_value[index].m_hWnd) m_value[index].SetSkinText(text);
+}
+
+BOOL CKelvoPageApLinkInfoDlg::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    PaintApTitleBand(*this, pDC, {IDC_KAPLINK_TITLE});
+    return erased;
 }
 
 void CKelvoPageApLinkInfoDlg::OnShowWindow(BOOL bShow, UINT nStatus)

@@ -49,6 +49,7 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnTimer(UINT_PTR nIDEvent);
     void OnBtnRefresh();
     LRESULT OnGetItemData(WPARAM wParam, LPARAM lParam);

@@ -6,6 +6,7 @@
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "softap/AccessControlPage.h"
+#include "softap/ApTitleBand.h"
 #include "ui/LogFont.h"
 
 #include <algorithm>
@@ -17,7 +18,8 @@ namespace {
 constexpr int kMacTextChars = 17;
 constexpr char kErrorInput[] = "ErrorInput";
 constexpr COLORREF kTitleColor = RGB(255, 255, 255), kLabelColor = 0x4F4F4F;
-constexpr UINT kSaveHover = 1039, kSaveNormal = 1038, kCancelHover = 1021, kCancelNormal = 1020;
+// Normal and hover images as the other skinned pages have them.
+constexpr UINT kSaveHover = 1038, kSaveNormal = 1039, kCancelHover = 1020, kCancelNormal = 1021;
 
 CKelvoPageUIDlg* MainWindow()
 {
@@ -26,6 +28,7 @@ CKelvoPageUIDlg* MainWindow()
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CKelvoPageApMacFilter, CDialog)
+    ON_WM_ERASEBKGND()
     ON_WM_SHOWWINDOW()
     ON_BN_CLICKED(IDC_KAPMAC_SAVE, OnBtnSave)
     ON_BN_CLICKED(IDC_KAPMAC_CANCEL, OnBtnCancel)
@@ -88,6 +91,13 @@ BOOL CKelvoPageApMacFilter::OnInitDialog()
     for (const auto& p : policies) type->AddString(p.text.IsEmpty() ? p.fallback : p.text.GetString());
     type->SetCurSel(0);
     return TRUE;
+}
+
+BOOL CKelvoPageApMacFilter::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    PaintApTitleBand(*this, pDC, {IDC_KAPMAC_TITLE});
+    return erased;
 }
 
 void CKelvoPageApMacFilter::OnShowWindow(BOOL bShow, UINT nStatus)

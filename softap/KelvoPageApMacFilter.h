@@ -37,6 +37,7 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnBtnSave() { Save(); }
     void OnBtnCancel() { LoadFromClassicPage(); }
     DECLARE_MESSAGE_MAP()

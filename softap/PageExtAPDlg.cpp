@@ -4,6 +4,7 @@
 #include "core/ProductMessageBox.h"
 #include "contract/StationContract.h"
 #include "core/QXWLLIB.h"
+#include "core/QxUI2008App.h"
 
 #include <algorithm>
 #include <cctype>
@@ -14,7 +15,10 @@ IMPLEMENT_DYNCREATE(CPageExtAPDlg, CResizeDlg)
 namespace {
 constexpr int kChannelBufferBytes = 64;
 constexpr ULONG kChannelQueryFlag = 1;
-constexpr LONG kSoftApOpMode = 1;
+// The access point runs: through the soft-AP driver (1) or as the hosted network beside the
+// station (2), this page's own variant.
+constexpr LONG kSoftApOpMode = 1, kHostedOpMode = 2;
+constexpr UINT kShowPasswordClear = 147, kShowPasswordTicked = 148;
 constexpr ULONG kObsoleteChannels[] = {34, 38, 42, 46};
 
 bool AllDigits(const CString& text)
@@ -59,8 +63,11 @@ void CPageExtAPDlg::DoDataExchange(CDataExchange* pDX)
 {
     CClassicDlg::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_EXTAP_APPLY, m_btnApply);
+    DDX_Control(pDX, IDC_EXTAP_SHOW_PASSWORD, m_chkShowPassword);
     DDX_Text(pDX, IDC_EXTAP_SSID, m_strSSID);
+    DDV_MaxChars(pDX, m_strSSID, kSsidMaxChars);
     DDX_Text(pDX, IDC_EXTAP_KEY, m_strKey);
+    DDV_MaxChars(pDX, m_strKey, kKeyMaxChars);
     DDX_CBString(pDX, IDC_EXTAP_CHANNEL, m_strChannel);
     DDX_Text(pDX, IDC_EXTAP_MAX_CLIENT, m_strMaxPeers);
     DDX_Text(pDX, IDC_EXTAP_AUTH, m_strAuth);
@@ -85,6 +92,7 @@ BOOL CPageExtAPDlg::OnInitDialog()
         }
     }
     SkinButton(m_btnApply, G_LangTable.IDS_APPLY.IsEmpty() ? "Apply" : static_cast<LPCSTR>(G_LangTable.IDS_APPLY));
+    m_chkShowPassword.LoadBitmaps(kShowPasswordClear, kShowPasswordTicked, G_hKelvoImg);
     SendDlgItemMessage(IDC_EXTAP_SSID, EM_LIMITTEXT, kSsidMaxChars, 0);
     SendDlgItemMessage(IDC_EXTAP_KEY, EM_LIMITTEXT, kKeyMaxChars, 0);
     ApplyPasswordRule();
@@ -129,12 +137,25 @@ void CPageExtAPDlg::SaveConfig()
     QXWLAPI.QXWL_WriteExtAPConfig(BuildRecord(true));
 }
 
+const CString& CPageExtAPDlg::SsidTooLongText()
+{
+    // The words of the data exchange's own refusal, which the soft-AP page shows for its SSID.
+    static const CString text = [] {
+        CString t;
+        t.Format("Enter no more than %d characters.", kSsidMaxChars);
+        return t;
+    }();
+    return text;
+}
+
 const CString* CPageExtAPDlg::CheckSettings(const CString& maxPeers, const CString& ssid, const CString& key)
 {
     // Digits only: "5x" is not five peers.
     const int peers = AllDigits(maxPeers) && maxPeers.GetLength() <= 2 ? atoi(maxPeers) : 0;
     if (peers < kMaxPeersLow || peers > kMaxPeersHigh) return &G_LangTable.IDS_MSG_INVALID_MAXCLIENT;
     if (ssid.IsEmpty()) return &G_LangTable.IDS_ADHOCINPUTSSID;
+    // Never cut to its first 32 bytes behind the user's back.
+    if (ssid.GetLength() > kSsidMaxChars) return &SsidTooLongText();
     const int length = key.GetLength();
     if (length < kKeyMinChars || length > kKeyMaxChars || (length == kKeyMaxChars && !AllHex(key)))
         return &G_LangTable.IDS_MSGPSKKEYINVALID;
@@ -143,7 +164,8 @@ const CString* CPageExtAPDlg::CheckSettings(const CString& maxPeers, const CStri
 
 BOOL CPageExtAPDlg::OnApply()
 {
-    if (m_hWnd) UpdateData(TRUE);
+    // The data exchange tells its own refusals (a text too long for its field).
+    if (m_hWnd && !UpdateData(TRUE)) return FALSE;
     if (const CString* refusal = CheckSettings(m_strMaxPeers, m_strSSID, m_strKey)) {
         DebugLog(3, "[QxUI] CPageExtAPDlg::OnApply: settings refused\n");
         ShowProductMessageBox(*refusal);
@@ -151,8 +173,11 @@ BOOL CPageExtAPDlg::OnApply()
     }
     SaveConfig();
     const LONG status = QXWLAPI.QXWL_HostedNetworkSetup(BuildRecord(false));
-    if (status != QXWL_ERROR_SUCCESS)
+    if (status != QXWL_ERROR_SUCCESS) {
         DebugLog(1, "[QxUI] CPageExtAPDlg::OnApply: QXWL_HostedNetworkSetup returned %ld\n", status);
+        ShowProductMessageBox(G_LangTable.IDS_AP_HOSTED_SETUP_FAIL);
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -210,7 +235,8 @@ void CPageExtAPDlg::OnShowWindow(BOOL bShow, UINT nStatus)
     LoadConfig();
     UpdateData(FALSE);
     FillChannels();
-    const int show = QXWLAPI.QXWL_QueryOPMode() == kSoftApOpMode ? SW_SHOW : SW_HIDE;
+    const LONG mode = QXWLAPI.QXWL_QueryOPMode();
+    const int show = mode == kSoftApOpMode || mode == kHostedOpMode ? SW_SHOW : SW_HIDE;
     for (int id : {IDC_EXTAP_CHANNEL_LABEL, IDC_EXTAP_CHANNEL})
         if (CWnd* control = GetDlgItem(id)) control->ShowWindow(show);
     m_nTimer = SetTimer(kRefreshTimer, kRefreshMs, nullptr);

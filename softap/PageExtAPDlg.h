@@ -5,6 +5,7 @@
 #include "station/CClassicDlg.h"
 #include "contract/StationRecords.h"
 #include "res/ApWdPagesResource.h"
+#include "ui/CBitmapCheckBox.h"
 #include "ui/ShadeButtonST.h"
 
 class CPageExtAPDlg : public CClassicDlg {
@@ -23,12 +24,14 @@ public:
     // Writes the texts as the stored configuration (the bridge word in its own field).
     void SaveConfig();
     void FillChannels();
-    // APPLY: takes the controls (when the window exists), checks and writes. TRUE only when
-    // the settings passed the checks and were written; a refusal has been shown to the user.
+    // APPLY: takes the controls (when the window exists), checks, writes and sets the hosted
+    // network up. TRUE only when all of that succeeded; a refusal or failure has been shown to
+    // the user.
     BOOL OnApply();
 
-    // The first refusal of the checks, as its language text; null when the settings pass.
+    // The first refusal of the checks, as the text to show; null when the settings pass.
     static const CString* CheckSettings(const CString& maxPeers, const CString& ssid, const CString& key);
+    static const CString& SsidTooLongText();
     // Channels the hosted network may use: the obsolete 5 GHz channels 34, 38, 42, 46 are not.
     static bool IsOfferedChannel(ULONG channel);
     // The record the texts describe; the channel at its offset, the bridge word apart.
@@ -58,6 +61,7 @@ protected:
 
 private:
     CShadeButtonST m_btnApply;
+    CBitmapCheckBox m_chkShowPassword;
     UINT_PTR m_nTimer = 0;
 };
 

@@ -921,6 +921,16 @@ BOOL CPageAuthEncryDlg::ValidatePsk()
     return TRUE;
 }
 
+namespace {
+// The language file's WEP key texts name the key (1-4).
+CString KeyMessage(const CString& format, int key)
+{
+    CString text;
+    text.Format(format, key + 1);
+    return text;
+}
+}  // namespace
+
 BOOL CPageAuthEncryDlg::ValidateWepKeys()
 {
     const bool wepKeysUsed = m_nAuthIndex == AUTHIDX_SHARED ||
@@ -934,11 +944,11 @@ BOOL CPageAuthEncryDlg::ValidateWepKeys()
         if (m_nKeyFormat[key] == KEYFMT_HEX) {
             if ((length == kWepHexShort || length == kWepHexLong) && IsHexString(text)) continue;
             m_editKey[key].LimitText(kWepHexLong);
-            return Complain(m_editKey[key], G_LangTable.IDS_MSGHEXWEPKEYINVALID);
+            return Complain(m_editKey[key], KeyMessage(G_LangTable.IDS_MSGHEXWEPKEYINVALID, key));
         }
         if (length == kWepAsciiShort || length == kWepAsciiLong) continue;
         m_editKey[key].LimitText(kWepAsciiLong);
-        return Complain(m_editKey[key], G_LangTable.IDS_MSGASCIIWEPKEYINVALID);
+        return Complain(m_editKey[key], KeyMessage(G_LangTable.IDS_MSGASCIIWEPKEYINVALID, key));
     }
     return TRUE;
 }

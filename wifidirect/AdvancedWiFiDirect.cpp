@@ -6,6 +6,7 @@
 #include "core/ProductMessageBox.h"
 #include "core/QXWLLIB.h"
 #include "core/hidedlg/HideDlg.h"
+#include "wifidirect/WiFiDirectNotices.h"
 
 #include <algorithm>
 #include <cstring>
@@ -94,7 +95,14 @@ void CAdvancedWiFiDirect::SetHwnd(HWND hWnd)
         DebugLog(3, "do not special the hwnd\n");
         return;
     }
+    const HWND previous = m_hWnd;
     m_hWnd = hWnd;
+    // A page made anew (a mode switch, the main window rebuilt) takes over the timers that run:
+    // they leave the old window, if it still lives, and go on here.
+    for (UINT_PTR id = TIMER_WIFIDIRECT_CONNECT_STATUS; id <= TIMER_WIFIDIRECT_ICS; ++id) {
+        const int slot = TimerSlot(id);
+        if (m_bTimerRunning[slot]) MoveHostTimer(previous, hWnd, id, m_nTimerInterval[slot]);
+    }
     m_pProgressMsg->SetHwnd(hWnd);
     m_pMediaSharing->SetHwnd(hWnd);
     m_pSetting->SetHwnd(hWnd);
@@ -181,7 +189,7 @@ void CAdvancedWiFiDirect::GetWiFiDirectWpseStatus()
     case WIFIDIRECTEVENT_GEN_SEUDO_ADHOC_PROFILE: GenerateSeudoWiFiDirectProfile(); break;
     case WIFIDIRECTEVENT_ENABLE_DHCP_SERVER: RestartDhcpWorker(); break;
     case WIFIDIRECTEVENT_DISABLE_DHCP_SERVER:
-        if (QXWLAPI.QXWL_DetectUserAdmin()) QXWLAPI.QXWL_DisableDhcpServer();
+        if (QXWLAPI.QXWL_DetectUserAdmin()) DisableDhcpServer();
         break;
     case WIFIDIRECTEVENT_DISCONNECT: HandleDisconnectEvent(); break;
     case WIFIDIRECTEVENT_POPUP_SETTING_WINDOWS: PopMsgAndInitSetting(); break;
@@ -234,14 +242,23 @@ void CAdvancedWiFiDirect::HandleDisconnectEvent()
 
 CString CAdvancedWiFiDirect::ErrorCodeText(ULONG code, ULONG value, USHORT configMethods)
 {
+    // A language file without the key still gives the user words, never an empty box.
+    const auto text_or = [](const CString& text, LPCSTR fallback) { return text.IsEmpty() ? CString(fallback) : text; };
+    const CLanguageTable& t = G_LangTable;
     CString text;
     switch (code) {
-    case 1: text = G_LangTable.IDS_MSG_ERRCODE_BOTHINTENT15; break;
-    case 2: text.Format("%d", static_cast<int>(value)); break;
-    case 3: text = G_LangTable.IDS_MSG_ERRCODE_WPSNACK; break;
-    case 4: text = G_LangTable.IDS_MSG_ERRCODE_CANTFIND; break;
+    case 1: text = text_or(t.IDS_MSG_ERRCODE_BOTHINTENT15, "Error both intent15"); break;
+    case 2: {
+        // The driver's number alone tells the user nothing: the reason goes first.
+        CString number;
+        number.Format(" (%d)", static_cast<int>(value));
+        text = text_or(t.IDS_WIFI_DIRECT_ERR_DISMATCH_CHANNEL, "The devices have no channel in common.") + number;
+        break;
+    }
+    case 3: text = text_or(t.IDS_MSG_ERRCODE_WPSNACK, "Error wps no ack"); break;
+    case 4: text = text_or(t.IDS_MSG_ERRCODE_CANTFIND, "Error can't find"); break;
     case kErrorNoConfigMethod: {
-        text = G_LangTable.IDS_MSG_ERRCODE_NOCONFIGMETHOD;
+        text = text_or(t.IDS_MSG_ERRCODE_NOCONFIGMETHOD, "Error no config method");
         const ULONG map = QXWLAPI.QXWL_ConvertWpsConfigMethodToWpsCapabilityMap
                               ? QXWLAPI.QXWL_ConvertWpsConfigMethodToWpsCapabilityMap(configMethods, 0)
                               : 0;
@@ -252,9 +269,9 @@ CString CAdvancedWiFiDirect::ErrorCodeText(ULONG code, ULONG value, USHORT confi
         }
         break;
     }
-    case 6: text = G_LangTable.IDS_MSG_ERRCODE_ERRCODE_REACHLIMIT; break;
-    case 7: text = G_LangTable.IDS_MSG_ERRCODE_ERRCODE_REJECTBYUSER; break;
-    case 8: text = G_LangTable.IDS_MSG_ERRCODE_CHANNELCONFLICT; break;
+    case 6: text = text_or(t.IDS_MSG_ERRCODE_ERRCODE_REACHLIMIT, "Error reach limit"); break;
+    case 7: text = text_or(t.IDS_MSG_ERRCODE_ERRCODE_REJECTBYUSER, "Error reject by user"); break;
+    case 8: text = text_or(t.IDS_MSG_ERRCODE_CHANNELCONFLICT, "Error channel conflict"); break;
     default: text.Format("Wi-Fi Direct Error Code : 0x%x", code); break;
     }
     return text;
@@ -279,8 +296,8 @@ void CAdvancedWiFiDirect::HandleErrorEvent()
     std::memcpy(&methods, m_WiFiDirectStatus + kWdErrorConfigMethodOffset, sizeof methods);
     m_strErrorText = ErrorCodeText(code, value, methods);
     DebugLog(1, "[QxUI] Wi-Fi Direct connection failed: %s\n", m_strErrorText.GetString());
-    // The failure is the user's to know: the connection they asked for did not come.
-    ShowProductMessageBox(m_strErrorText);
+    // The failure is the user's to know, once the page shows it and the driver's event is armed again.
+    PostWiFiDirectNotice(m_strErrorText);
 }
 
 void CAdvancedWiFiDirect::UpdateTopologyData()

@@ -24,6 +24,17 @@ constexpr UINT_PTR TIMER_POP_SETTING = 8211;
 constexpr UINT_PTR TIMER_WIFIDIRECT_ONESHOT = 8212;
 constexpr UINT_PTR TIMER_WIFIDIRECT_ICS = 8213;
 
+// What became of a connection the user asked for.
+enum P2P_CONNECT_RESULT {
+    P2P_CONNECT_STARTED = 0,        // the settings wizard runs for it
+    P2P_CONNECT_INVITED,            // the peer was invited into this device's group
+    P2P_CONNECT_DECLINED,           // the user declined the invitation
+    P2P_CONNECT_PEER_CONNECTED,     // refused: the peer is connected to this device already
+    P2P_CONNECT_PEER_IN_GROUP,      // refused: the peer is a client of another group
+    P2P_CONNECT_PEER_BUSY,          // refused: the peer reports it cannot take a connection now
+    P2P_CONNECT_OWNER_BUSY,         // refused: the peer owns a group and this device cannot join one
+};
+
 // A listed device and, for a group, its members.
 struct WIFIDIRECT_TOPOLOGY_ITEM {
     WIFIDIRECT_DEVICE_ENTRY Device = {};
@@ -64,7 +75,12 @@ public:
     void DisableWiFiDirect() { EnableOrDisableWiFiDirect(0, 0, 0, 1); }
     void InitializeVariablesAndStatus(BOOL flag = FALSE);
     void OnScan();
-    void OnConnectDevice(void (*callback)(void*) = nullptr, void* argument = nullptr);
+    // Connects to the selected peer, or says why it cannot be done (nothing is sent then).
+    P2P_CONNECT_RESULT OnConnectDevice(void (*callback)(void*) = nullptr, void* argument = nullptr);
+    // Why the selected peer cannot be connected now; P2P_CONNECT_STARTED when it can.
+    P2P_CONNECT_RESULT ConnectRefusal() const;
+    // The user's text for a refusal; empty for the other results.
+    CString ConnectRefusalText(P2P_CONNECT_RESULT result) const;
     void OnDisconnect();
     void TriggerWPS();
     void ConnectWiFiDirectCredential();
@@ -153,7 +169,11 @@ private:
     void HandleDisconnectEvent();
     void HandleErrorEvent();
     void RestartDhcpWorker();
+    // QXWL_DisableDhcpServer, which a library may lack.
+    void DisableDhcpServer();
     bool ReadStoredFlag(ULONG& flag);
+    // The peer of a request (event 11) as the status block names it.
+    WIFIDIRECT_DEVICE_ENTRY RequestingPeer() const;
 };
 
 // The answer to a pending connection request (shared with the engine's worker).

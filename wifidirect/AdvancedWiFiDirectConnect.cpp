@@ -9,6 +9,7 @@
 #include "core/ProductMessageBox.h"
 #include "core/QXWLLIB.h"
 #include "core/hidedlg/HideDlg.h"
+#include "wifidirect/WiFiDirectNotices.h"
 
 #include <algorithm>
 #include <cstring>
@@ -85,7 +86,10 @@ void CAdvancedWiFiDirect::EnableOrDisableWiFiDirect(BOOL bOn, BOOL bReadControl,
             m_bDeviceNameReady = FALSE;
             if (m_pSetting) {
                 m_pSetting->FormShow(ACTION_ENABLE, "DeviceName");
-                m_pSetting->BtnWiFiDirectNextClick();
+                // Without a name to give (the start-up, before any page asked the user), Next
+                // would only tell the user off for a name nobody could type: the page asks later.
+                if (!m_pSetting->m_pDeviceName->m_strDeviceName.IsEmpty()) m_pSetting->BtnWiFiDirectNextClick();
+                else DebugLog(3, "[QxUI] EnableOrDisableWiFiDirect: no device name yet; Wi-Fi Direct stays off\n");
             }
         } else {
             m_bDeviceNameReady = TRUE;
@@ -106,10 +110,15 @@ void CAdvancedWiFiDirect::EnableOrDisableWiFiDirect(BOOL bOn, BOOL bReadControl,
     } else {
         m_bEnableWiFiDirect = FALSE;
         if (m_bTimerRunning[TIMER_WIFIDIRECT_ICS - TIMER_WIFIDIRECT_ICS]) EnableDisableTimer(TIMER_WIFIDIRECT_ICS, 0);
+        // The check would go on reading the station's own link into the Wi-Fi Direct page.
+        EnableDisableTimer(TIMER_WIFIDIRECT_CONNECT_STATUS, 0);
+        m_strLinkStatusText = G_LangTable.IDS_WIFI_DIRECT_NO_ASSOCIATED;
+        m_bP2PPanelShown = FALSE;
+        m_ConnectStatus = static_cast<int>(kNotConnected);
         StartWiFiDirectProgress(false, 0);
         ULONG flag = 0;
         if (ReadStoredFlag(flag) && flag && QXWLAPI.QXWL_DetectUserAdmin() && QXWLAPI.QXWL_QueryOPMode() != kOpModeWiFiDirectGo)
-            QXWLAPI.QXWL_DisableDhcpServer();
+            DisableDhcpServer();
         QXWLAPI.QXWL_DisableWifiDirect();
         if (bWriteFlag == 1) QXWLAPI.QXWL_WriteWifiDirectFlag(FALSE);
     }
@@ -127,7 +136,10 @@ void CAdvancedWiFiDirect::EnableOrDisableWiFiDirect(BOOL bOn, BOOL bReadControl,
     } else {
         QXWLAPI.bWiFiDirectSigmaTest = QXWLAPI.WiFiDirectSigmaTest;
         const CString program = ProgramFolderPath() + kMediaServerProgram;
-        const int service = GetServiceStatus(kMediaServiceName);
+        // The service named in the media server's settings, the usual one without them.
+        QXWLAPI.ReadMediaServerIni();
+        const CString serviceName = QXWLAPI.m_strMediaServerName.IsEmpty() ? CString(kMediaServiceName) : QXWLAPI.m_strMediaServerName;
+        const int service = GetServiceStatus(serviceName);
         const bool serviceThere = std::find(std::begin(kMediaServiceMissing), std::end(kMediaServiceMissing), service) ==
                                   std::end(kMediaServiceMissing);
         m_bMediaServerPresent = ::GetFileAttributesA(program) != INVALID_FILE_ATTRIBUTES && serviceThere;
@@ -173,17 +185,52 @@ void CAdvancedWiFiDirect::OnScan()
     EnableDisableTimer(TIMER_WIFIDIRECT_ONESHOT, 1);
 }
 
-void CAdvancedWiFiDirect::OnConnectDevice(void (*callback)(void*), void* argument)
+P2P_CONNECT_RESULT CAdvancedWiFiDirect::ConnectRefusal() const
 {
     const WIFIDIRECT_DEVICE_ENTRY& s = m_SeleteDeviceEntry;
+    if (s.bConnectToMe != 0) return P2P_CONNECT_PEER_CONNECTED;
+    if (s.nRule == 3) return P2P_CONNECT_PEER_IN_GROUP;
+    if (s.EntryStatus & 1) return P2P_CONNECT_PEER_BUSY;
     const bool free = QXWLAPI.QXWL_QueryOPMode() != kOpModeWiFiDirectGo && m_ulMyRule != 1 && m_nNumOfMyGroup < 2;
-    if (s.bConnectToMe != 0 || s.nRule == 3 || (s.EntryStatus & 1) || (s.nRule == 1 && !free)) {
+    if (s.nRule == 1 && !free) return P2P_CONNECT_OWNER_BUSY;
+    return P2P_CONNECT_STARTED;
+}
+
+CString CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_RESULT result) const
+{
+    const CLanguageTable& t = G_LangTable;
+    auto text = [](const CString& language, LPCSTR fallback) { return language.IsEmpty() ? CString(fallback) : language; };
+    switch (result) {
+    case P2P_CONNECT_PEER_CONNECTED: {
+        const WIFIDIRECT_DEVICE_ENTRY& s = m_SeleteDeviceEntry;
+        const CString name(reinterpret_cast<const char*>(s.chDeviceName),
+                           static_cast<int>(strnlen(reinterpret_cast<const char*>(s.chDeviceName),
+                                                    std::min<ULONG>(s.ulDeviceNameLength, sizeof s.chDeviceName))));
+        CString shown;
+        shown.Format("%s [%s].", text(t.IDS_WIFI_DIRECT_ALREADY_CONNECT, "This device is already connected.").GetString(),
+                     name.GetString());
+        return shown;
+    }
+    case P2P_CONNECT_PEER_IN_GROUP: return text(t.IDS_WIFI_DIRECT_OTHER_GROUP_CLIENT, "The device is a client of another group.");
+    case P2P_CONNECT_PEER_BUSY: return text(t.IDS_WIFI_DIRECT_PEER_BUSY, "The device cannot take a connection now.");
+    case P2P_CONNECT_OWNER_BUSY:
+        return text(t.IDS_WIFI_DIRECT_ALREADY_GROUP_OWNER, "This device already owns a group: it cannot join another group.");
+    default: return CString();
+    }
+}
+
+P2P_CONNECT_RESULT CAdvancedWiFiDirect::OnConnectDevice(void (*callback)(void*), void* argument)
+{
+    const WIFIDIRECT_DEVICE_ENTRY& s = m_SeleteDeviceEntry;
+    const P2P_CONNECT_RESULT refusal = ConnectRefusal();
+    if (refusal != P2P_CONNECT_STARTED) {
         DebugLog(3, "[QxUI] OnConnectDevice: the selected device cannot be connected (connected=%u, rule=%u, status=%u)\n",
                  s.bConnectToMe, s.nRule, s.EntryStatus);
-        return;
+        return refusal;
     }
     if (s.nRule == 2 && m_nNumOfMyGroup > 1 && m_ulMyRule == 2) {
-        if (ShowProductMessageBoxEx("Role's wrong, please refresh the device list and then connet!", 1) != IDOK) return;
+        if (ShowProductMessageBoxEx("Role's wrong, please refresh the device list and then connet!", 1) != IDOK)
+            return P2P_CONNECT_DECLINED;
         auto config = std::make_unique<WIFIDIRECT_WPSE_PROFILE>();
         std::memset(config.get(), 0, sizeof *config);
         config->ConfigMode = WIFIDIRECT_CONFIG_INVITE;
@@ -193,7 +240,7 @@ void CAdvancedWiFiDirect::OnConnectDevice(void (*callback)(void*), void* argumen
         std::memcpy(config->DeviceAddrs[0], s.MacAddr, sizeof config->DeviceAddrs[0]);
         const LONG result = QXWLAPI.QXWL_SetWifiDirectWpseConfig(config.get());
         if (result != QXWL_ERROR_SUCCESS) DebugLog(1, "[QxUI] OnConnectDevice: the invitation failed: %d\n", result);
-        return;
+        return P2P_CONNECT_INVITED;
     }
     if (m_pSetting) m_pSetting->FormShow(ACTION_CONNECT);
     if (callback) callback(argument);
@@ -201,6 +248,7 @@ void CAdvancedWiFiDirect::OnConnectDevice(void (*callback)(void*), void* argumen
         m_strProgressText = "UI_Str.STR_WIFIDIRECT_CONNECT_WAIT";
         StartWiFiDirectProgress(true, kConnectProgressMs);
     }
+    return P2P_CONNECT_STARTED;
 }
 
 void CAdvancedWiFiDirect::OnDisconnect()
@@ -266,10 +314,12 @@ void CAdvancedWiFiDirect::ConnectWiFiDirectCredential()
     record.Credential.KeyLength = keyLength;
     if (G_pHideDlg && G_pHideDlg->InsertAction(actionTypeWiFiDirectProfile, &record)) {
         G_pHideDlg->ActionExec();
-        m_strGroupSSID = CString(reinterpret_cast<const char*>(record.Credential.SSID.Ssid), static_cast<int>(ssidLength));
     } else {
         DebugLog(1, "[QxUI] ConnectWiFiDirectCredential --> Insert WiFiDirect profile type action Failed!!!\n");
     }
+    // An action the queue holds back still joins the group later: its name counts all the same.
+    if (G_pHideDlg)
+        m_strGroupSSID = CString(reinterpret_cast<const char*>(record.Credential.SSID.Ssid), static_cast<int>(ssidLength));
     if (!m_bTimerRunning[TIMER_WIFIDIRECT_ICS - TIMER_WIFIDIRECT_CONNECT_STATUS])
         EnableDisableTimer(TIMER_WIFIDIRECT_CONNECT_STATUS, 1);
 }
@@ -294,25 +344,36 @@ void CAdvancedWiFiDirect::GenerateSeudoWiFiDirectProfile()
     else DebugLog(1, "[QxUI] GenerateSeudoWiFiDirectProfile: no hidden dialog to connect it\n");
 }
 
+WIFIDIRECT_DEVICE_ENTRY CAdvancedWiFiDirect::RequestingPeer() const
+{
+    WIFIDIRECT_DEVICE_ENTRY peer = {};
+    ULONG nameLength = 0;
+    std::memcpy(peer.chDeviceName, m_WiFiDirectStatus + kWdRequestNameOffset, sizeof peer.chDeviceName);
+    std::memcpy(&nameLength, m_WiFiDirectStatus + kWdRequestNameLengthOffset, sizeof nameLength);
+    peer.ulDeviceNameLength = std::min<ULONG>(nameLength, sizeof peer.chDeviceName);
+    std::memcpy(peer.MacAddr, m_WiFiDirectStatus + kWdRequestAddressOffset, sizeof peer.MacAddr);
+    std::memcpy(&peer.ConfigMethod, m_WiFiDirectStatus + kWdRequestConfigMethodOffset, sizeof peer.ConfigMethod);
+    return peer;
+}
+
 void CAdvancedWiFiDirect::PopMsgAndInitSetting()
 {
-    std::memset(&m_SeleteDeviceEntry, 0, sizeof m_SeleteDeviceEntry);
-    ULONG nameLength = 0;
-    std::memcpy(m_SeleteDeviceEntry.chDeviceName, m_WiFiDirectStatus + kWdRequestNameOffset, sizeof m_SeleteDeviceEntry.chDeviceName);
-    std::memcpy(&nameLength, m_WiFiDirectStatus + kWdRequestNameLengthOffset, sizeof nameLength);
-    m_SeleteDeviceEntry.ulDeviceNameLength = std::min<ULONG>(nameLength, sizeof m_SeleteDeviceEntry.chDeviceName);
-    std::memcpy(m_SeleteDeviceEntry.MacAddr, m_WiFiDirectStatus + kWdRequestAddressOffset, sizeof m_SeleteDeviceEntry.MacAddr);
-    std::memcpy(&m_SeleteDeviceEntry.ConfigMethod, m_WiFiDirectStatus + kWdRequestConfigMethodOffset,
-                sizeof m_SeleteDeviceEntry.ConfigMethod);
-    m_bPopWiFiDirectSettingWindows = TRUE;
-
-    const CString peer = MacText(m_SeleteDeviceEntry.MacAddr);
+    const WIFIDIRECT_DEVICE_ENTRY requester = RequestingPeer();
+    const CString peer = MacText(requester.MacAddr);
+    // One request waits at a time, for the peer its prompt names: another peer's request (or a
+    // repeat) changes neither the prompt's peer nor the peer the user picked.
+    if (GetP2PRequestAnswer() == P2P_REQUEST_WAITING) {
+        DebugLog(3, "[QxUI] PopMsgAndInitSetting: a request waits; %s is not taken\n", peer.GetString());
+        return;
+    }
     if (m_nPopWiFiDirectSettingWindows != 0 && peer == m_strConnectMac) {
         DebugLog(3, "[QxUI] PopMsgAndInitSetting: m_strConnectMac(%s) == SelectMacAddr\n", m_strConnectMac.GetString());
         // The repeated request opens nothing; it must not open the page later either.
         m_bPopWiFiDirectSettingWindows = FALSE;
         return;
     }
+    m_SeleteDeviceEntry = requester;
+    m_bPopWiFiDirectSettingWindows = TRUE;
     EnableDisableTimer(TIMER_POP_SETTING, 0);
     m_strConnectMac = peer;
     m_nPopWiFiDirectSettingWindows = kRequestWindowSeconds;
@@ -358,6 +419,15 @@ void CAdvancedWiFiDirect::DisplayPin()
     if (!m_pSetting) return;
     m_pSetting->FormShow(ACTION_DISPLAY_PIN);
     m_pSetting->Show();
+    // The peer waits for the user to type this PIN there: the user must see it.
+    m_strShowPin.Format("PIN >> %08lu", m_pSetting->m_pWPS->m_ulPin % 100000000UL);
+    CString text;
+    text.Format("%s %08lu",
+                (G_LangTable.IDS_WIFI_DIRECT_SHOW_PIN.IsEmpty() ? CString("Enter this PIN on the other device:")
+                                                               : G_LangTable.IDS_WIFI_DIRECT_SHOW_PIN)
+                    .GetString(),
+                m_pSetting->m_pWPS->m_ulPin % 100000000UL);
+    PostWiFiDirectNotice(text);
 }
 
 void CAdvancedWiFiDirect::StartWiFiDirectProgress(bool start, DWORD durationMs)
@@ -429,14 +499,14 @@ void CAdvancedWiFiDirect::GetAndSetMyIP()
 
 void CAdvancedWiFiDirect::RunQxSwapToControlICS(bool on)
 {
-    QXWLAPI.QXWL_DisableDhcpServer();
+    DisableDhcpServer();
     m_bEnableICSEvent = on;
     m_bIcsAwaitedOn = on;
     m_nIcsTicksLeft = kIcsWaitTicks;
     CString command;
     command.Format("\"%s\" %s X X \"%s\" \"%s\" \"%s\"", kQxSwapProgram, on ? "ON" : "OFF", QXWLAPI.ShortCut_FolderName,
                    QXWLAPI.ShortCut_IconName, kVirtualMiniport);
-    const UINT started = ::WinExec(command, SW_SHOWMINIMIZED);
+    const UINT started = ::WinExec(command, SW_MINIMIZE);
     if (started <= 31) DebugLog(1, "[QxUI] RunQxSwapToControlICS: %s did not start (%u)\n", kQxSwapProgram, started);
     EnableDisableTimer(TIMER_WIFIDIRECT_ICS, 1);
 }
@@ -451,9 +521,14 @@ void CAdvancedWiFiDirect::TimerCheckICSTimer()
         EnableDisableTimer(TIMER_WIFIDIRECT_ICS, 0);
         m_bEnableICSEvent = FALSE;
         DebugLog(1, "[QxUI] Connection sharing did not turn %s in time\n", m_bIcsAwaitedOn ? "on" : "off");
-        CString text;
-        text.Format("Connection sharing could not be turned %s.", m_bIcsAwaitedOn ? "on" : "off");
-        ShowProductMessageBox(text);
+        const CLanguageTable& t = G_LangTable;
+        if (m_bIcsAwaitedOn)
+            PostWiFiDirectNotice(t.IDS_WIFI_DIRECT_SHARING_ON_FAILED.IsEmpty() ? CString("The Internet connection could not be shared.")
+                                                                                : t.IDS_WIFI_DIRECT_SHARING_ON_FAILED);
+        else
+            PostWiFiDirectNotice(t.IDS_WIFI_DIRECT_SHARING_OFF_FAILED.IsEmpty()
+                                     ? CString("The sharing of the Internet connection could not be stopped.")
+                                     : t.IDS_WIFI_DIRECT_SHARING_OFF_FAILED);
         return;
     }
     const BOOL awaitedOn = m_bEnableICSEvent;
@@ -467,6 +542,13 @@ void CAdvancedWiFiDirect::TimerCheckICSTimer()
         if (MyDeviceData.nRule == 1 && opMode == kOpModeWiFiDirectGo) RestartDhcpWorker();
         SendConfigMode(WIFIDIRECT_CONFIG_ICS_OFF, false);
     }
+}
+
+void CAdvancedWiFiDirect::DisableDhcpServer()
+{
+    // An optional entry point: a library without it has no server of its own to stop.
+    if (QXWLAPI.QXWL_DisableDhcpServer) QXWLAPI.QXWL_DisableDhcpServer();
+    else DebugLog(1, "[QxUI] QXWL_DisableDhcpServer is not in QxWLAPI.dll; no DHCP server to stop\n");
 }
 
 void CAdvancedWiFiDirect::RestartDhcpWorker()

@@ -7,6 +7,13 @@ void CBCBBasicForm::SwitchHostTimer(UINT_PTR id, UINT intervalMs, BOOL enable) c
     else ::KillTimer(m_hWnd, id);
 }
 
+void CBCBBasicForm::MoveHostTimer(HWND from, HWND to, UINT_PTR id, UINT intervalMs)
+{
+    if (from == to) return;
+    if (from && ::IsWindow(from)) ::KillTimer(from, id);
+    if (to && ::IsWindow(to)) ::SetTimer(to, id, intervalMs, nullptr);
+}
+
 int RouteFormTimer(CBCBBasicForm* const* forms, int count, UINT_PTR nIDEvent)
 {
     for (int i = 0; i < count; ++i) {

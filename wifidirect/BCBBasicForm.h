@@ -31,6 +31,9 @@ protected:
     // Starts (restarting when it runs) or stops one window timer on the host window; nothing
     // runs while there is no host window.
     void SwitchHostTimer(UINT_PTR id, UINT intervalMs, BOOL enable) const;
+    // A running timer goes with a new host: stopped on the old one while it lives, started on
+    // the new one (none: it stays stopped).
+    static void MoveHostTimer(HWND from, HWND to, UINT_PTR id, UINT intervalMs);
 };
 
 // The fixed order in which the host page offers a timer id to the forms: the first form that

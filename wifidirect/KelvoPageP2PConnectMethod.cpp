@@ -17,20 +17,6 @@ IMPLEMENT_DYNCREATE(CKelvoPageP2PConnectMethod, CDialog)
 namespace {
 constexpr UINT kRadios[] = {IDC_P2PCM_PBC, IDC_P2PCM_PIN_SHOWN, IDC_P2PCM_PIN_ENTERED};
 
-CAdvancedWiFiDirect* Engine()
-{
-    return G_pHideDlg ? G_pHideDlg->m_pWiFiDirect : nullptr;
-}
-
-// The outgoing road with the peer's PIN: the wizard learns the method before the PIN is typed.
-void SelectUserPinAndGoOn(void*)
-{
-    CAdvancedWiFiDirect* engine = Engine();
-    if (!engine || !engine->m_pSetting) return;
-    engine->m_pSetting->m_pWPS->rBtnPIN_UserSpecClick();
-    engine->m_pSetting->BtnWiFiDirectNextClick();
-}
-
 void SetTextOr(CWnd* page, UINT id, const CString& text, LPCSTR fallback)
 {
     if (page->GetDlgItem(static_cast<int>(id))) page->SetDlgItemText(static_cast<int>(id), text.IsEmpty() ? CString(fallback) : text);
@@ -48,6 +34,24 @@ CKelvoPageWlanP2PDlg* WiFiDirectMainPage()
 {
     CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
     return main ? main->m_pPageWlanP2PDlg : nullptr;
+}
+
+void SkinConnectMethodPage(CDialog& page, CWiFiDirectPageSkin& skin, CFloatButton& close, CFloatButton& next,
+                           CFloatButton& back, CFloatButton& cancel)
+{
+    const CLanguageTable& t = G_LangTable;
+    SetTextOr(&page, IDC_P2PCM_TITLE, t.IDS_WIFI_DIRECT_WLAN_P2P_CONNECT_METHOD, "Connection Method");
+    SetTextOr(&page, IDC_P2PCM_LABEL, t.IDS_WIFI_DIRECT_MAKE_CONNECT_WITH, "Connect with:");
+    SetTextOr(&page, IDC_P2PCM_PBC, t.IDS_LAB_ADAPTER_RADIOITEM_00, "Push Button Configuration (PBC)");
+    SetTextOr(&page, IDC_P2PCM_PIN_SHOWN, t.IDS_LAB_ADAPTER_RADIOITEM_01, "PIN: this device's PIN");
+    SetTextOr(&page, IDC_P2PCM_PIN_ENTERED, t.IDS_LAB_ADAPTER_RADIOITEM_02, "PIN: enter the other device's PIN");
+    SetTextOr(&page, IDC_P2PCM_PIN_LABEL, t.IDS_WIFI_DIRECT_PIN_CODE, "PIN Code");
+    skin.Titles({IDC_P2PCM_TITLE});
+    skin.Labels({IDC_P2PCM_LABEL, IDC_P2PCM_PEER, IDC_P2PCM_PBC, IDC_P2PCM_PIN_SHOWN, IDC_P2PCM_PIN_ENTERED, IDC_P2PCM_PIN_LABEL});
+    CWiFiDirectPageSkin::SkinButton(close, page, IDC_P2PCM_CLOSE, kP2PCloseNormal, kP2PCloseHover, true);
+    CWiFiDirectPageSkin::SkinButton(next, page, IDC_P2PCM_NEXT, kP2PNextNormal, kP2PNextHover);
+    CWiFiDirectPageSkin::SkinButton(back, page, IDC_P2PCM_BACK, kP2PBackNormal, kP2PBackHover);
+    CWiFiDirectPageSkin::SkinButton(cancel, page, IDC_P2PCM_CANCEL, kP2PExitNormal, kP2PExitHover);
 }
 
 void ReturnToFirstWiFiDirectPage()
@@ -68,18 +72,14 @@ BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethod, CDialog)
     ON_BN_CLICKED(IDC_P2PCM_CANCEL, OnCancelPage)
     ON_BN_CLICKED(IDC_P2PCM_CLOSE, OnCancelPage)
     ON_BN_CLICKED(IDC_P2PCM_BACK, OnBack)
+    ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 BOOL CKelvoPageP2PConnectMethod::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const CLanguageTable& t = G_LangTable;
-    SetTextOr(this, IDC_P2PCM_TITLE, t.IDS_WIFI_DIRECT_WLAN_P2P_CONNECT_METHOD, "Connection Method");
-    SetTextOr(this, IDC_P2PCM_LABEL, t.IDS_WIFI_DIRECT_MAKE_CONNECT_WITH, "Connect with:");
-    SetTextOr(this, IDC_P2PCM_PBC, t.IDS_LAB_ADAPTER_RADIOITEM_00, "Push Button Configuration (PBC)");
-    SetTextOr(this, IDC_P2PCM_PIN_SHOWN, t.IDS_LAB_ADAPTER_RADIOITEM_01, "PIN: this device's PIN");
-    SetTextOr(this, IDC_P2PCM_PIN_ENTERED, t.IDS_LAB_ADAPTER_RADIOITEM_02, "PIN: enter the other device's PIN");
-    SetTextOr(this, IDC_P2PCM_PIN_LABEL, t.IDS_WIFI_DIRECT_PIN_CODE, "PIN Code");
+    SkinConnectMethodPage(*this, m_skin, m_btnClose, m_btnNext, m_btnBack, m_btnCancel);
     for (UINT id : kRadios) {
         CheckDlgButton(static_cast<int>(id), BST_UNCHECKED);
         GetDlgItem(static_cast<int>(id))->EnableWindow(FALSE);
@@ -89,14 +89,34 @@ BOOL CKelvoPageP2PConnectMethod::OnInitDialog()
     return TRUE;
 }
 
+HBRUSH CKelvoPageP2PConnectMethod::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
+{
+    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
+}
+
+BOOL CKelvoPageP2PConnectMethod::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    m_skin.PaintBands(pDC);
+    return erased;
+}
+
 void CKelvoPageP2PConnectMethod::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CDialog::OnShowWindow(bShow, nStatus);
-    if (!bShow) return;
+    if (!bShow) {
+        // Left while a request waits: the main page looks, once the next page shows, whether
+        // the user left the prompt.
+        if (CKelvoPageWlanP2PDlg::IsRequestPending())
+            if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd)
+                page->PostMessage(MSG_P2P_CHECK_REQUEST, 0, 0);
+        return;
+    }
     CWnd* field = GetDlgItem(IDC_P2PCM_PIN);
     CWnd* label = GetDlgItem(IDC_P2PCM_PIN_LABEL);
     auto* edit = static_cast<CEdit*>(field);
     for (UINT id : kRadios) CheckDlgButton(static_cast<int>(id), BST_UNCHECKED);
+    m_strEnterPin.Empty();
     if (m_bIncoming == 1) {
         GetDlgItem(IDC_P2PCM_PIN_ENTERED)->ShowWindow(SW_SHOW);
         for (int i = 0; i < 3; ++i) GetDlgItem(static_cast<int>(kRadios[i]))->EnableWindow(i == m_nMethod);
@@ -177,13 +197,15 @@ bool CKelvoPageP2PConnectMethod::OnLeavePage()
             return false;
         }
         m_nEnterPin = std::strtoul(pin.GetString(), nullptr, 10);
+        m_strEnterPin = pin;
         return true;
     };
     if ((shown || entered) && m_bIncoming == 1 && !checkPin()) return false;
     if (m_bIncoming == 0 && entered) {
         CWnd* field = GetDlgItem(IDC_P2PCM_PIN);
         if (!field->IsWindowEnabled()) {
-            if (CAdvancedWiFiDirect* engine = Engine()) engine->OnConnectDevice(&SelectUserPinAndGoOn, WiFiDirectMainPage());
+            // The first press opens the field for the peer's PIN; the connection goes out once,
+            // with that PIN, from the channel page.
             field->EnableWindow(TRUE);
             static_cast<CEdit*>(field)->SetReadOnly(FALSE);
             GetDlgItem(IDC_P2PCM_PBC)->EnableWindow(FALSE);

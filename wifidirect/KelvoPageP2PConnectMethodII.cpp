@@ -1,5 +1,7 @@
 #include "wifidirect/KelvoPageP2PConnectMethodII.h"
+#include "base/DebugLog.h"
 #include "base/LanguageTable.h"
+#include "base/SecureRandom.h"
 #include "core/ProductMessageBox.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"
@@ -26,16 +28,14 @@ BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethodII, CDialog)
     ON_BN_CLICKED(IDC_P2PCM_NEXT, OnNext)
     ON_BN_CLICKED(IDC_P2PCM_CANCEL, OnCancelPage)
     ON_BN_CLICKED(IDC_P2PCM_CLOSE, OnCancelPage)
+    ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 BOOL CKelvoPageP2PConnectMethodII::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    const CLanguageTable& t = G_LangTable;
-    if (!t.IDS_WIFI_DIRECT_WLAN_P2P_CONNECT_METHOD.IsEmpty()) SetDlgItemText(IDC_P2PCM_TITLE, t.IDS_WIFI_DIRECT_WLAN_P2P_CONNECT_METHOD);
-    if (!t.IDS_LAB_ADAPTER_RADIOITEM_00.IsEmpty()) SetDlgItemText(IDC_P2PCM_PBC, t.IDS_LAB_ADAPTER_RADIOITEM_00);
-    if (!t.IDS_LAB_ADAPTER_RADIOITEM_01.IsEmpty()) SetDlgItemText(IDC_P2PCM_PIN_SHOWN, t.IDS_LAB_ADAPTER_RADIOITEM_01);
-    if (!t.IDS_LAB_ADAPTER_RADIOITEM_02.IsEmpty()) SetDlgItemText(IDC_P2PCM_PIN_ENTERED, t.IDS_LAB_ADAPTER_RADIOITEM_02);
+    SkinConnectMethodPage(*this, m_skin, m_btnClose, m_btnNext, m_btnBack, m_btnCancel);
     CheckRadioButton(IDC_P2PCM_PBC, IDC_P2PCM_PIN_ENTERED, IDC_P2PCM_PBC);
     m_nMethod = 0;
     CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
@@ -44,11 +44,30 @@ BOOL CKelvoPageP2PConnectMethodII::OnInitDialog()
     return TRUE;
 }
 
+HBRUSH CKelvoPageP2PConnectMethodII::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
+{
+    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
+}
+
+BOOL CKelvoPageP2PConnectMethodII::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    m_skin.PaintBands(pDC);
+    return erased;
+}
+
 void CKelvoPageP2PConnectMethodII::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CDialog::OnShowWindow(bShow, nStatus);
     CWiFiDirectSetting* wizard = Wizard();
     if (!bShow || !wizard) return;
+    // The first page may not be made yet (pages are made when first shown): the PIN this device
+    // shows is then one of this page's own, never a PIN of zeros.
+    CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
+    if (main && main->m_pPageP2PConnectMethod && main->m_pPageP2PConnectMethod->m_hWnd)
+        m_nShowPin = main->m_pPageP2PConnectMethod->m_nShowPin;
+    if (m_nShowPin == 0 && !GenerateWpsPin(&m_nShowPin))
+        DebugLog(1, "[QxUI] CKelvoPageP2PConnectMethodII: no PIN from the random source\n");
     const CWiFiDirectSettingWPS& wps = *wizard->m_pWPS;
     const BOOL offered[3] = {wps.m_bPBCOffered, wps.m_bPinRegOffered, wps.m_bPinUserOffered};
     const BOOL checked[3] = {wps.m_bPBCChecked, wps.m_bPinRegChecked, wps.m_bPinUserChecked};
@@ -60,6 +79,8 @@ void CKelvoPageP2PConnectMethodII::OnShowWindow(BOOL bShow, UINT nStatus)
     }
     GetDlgItem(IDC_P2PCM_PIN)->EnableWindow(FALSE);
     SetDlgItemText(IDC_P2PCM_PIN, "");
+    // A device that offers no method has nothing to send.
+    GetDlgItem(IDC_P2PCM_NEXT)->EnableWindow(wps.m_bNextEnabled && first >= 0);
     if (first >= 0) {
         CheckDlgButton(static_cast<int>(kRadios[first]), BST_CHECKED);
         if (first == 0) OnPushButton();
@@ -104,6 +125,9 @@ bool CKelvoPageP2PConnectMethodII::OnNextPage()
 {
     CWiFiDirectSetting* wizard = Wizard();
     if (!wizard) return false;
+    const bool anyChecked = IsDlgButtonChecked(IDC_P2PCM_PBC) == BST_CHECKED || IsDlgButtonChecked(IDC_P2PCM_PIN_SHOWN) == BST_CHECKED ||
+                            IsDlgButtonChecked(IDC_P2PCM_PIN_ENTERED) == BST_CHECKED;
+    if (!wizard->m_pWPS->m_bNextEnabled || !anyChecked) return false;
     CString pin;
     GetDlgItemText(IDC_P2PCM_PIN, pin);
     if (m_nMethod == 1 || m_nMethod == 2) {

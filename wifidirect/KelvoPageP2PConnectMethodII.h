@@ -2,6 +2,8 @@
 #pragma once
 #include "framework/Afx.h"
 #include "res/ApWdPagesResource.h"
+#include "ui/FloatButton.h"
+#include "wifidirect/WiFiDirectPageSkin.h"
 
 class CKelvoPageP2PConnectMethodII : public CDialog {
     DECLARE_DYNCREATE(CKelvoPageP2PConnectMethodII)
@@ -25,5 +27,11 @@ protected:
     void OnPinShown();
     void OnPinEntered();
     void OnNext() { OnNextPage(); }
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
+
+private:
+    CWiFiDirectPageSkin m_skin{*this};
+    CFloatButton m_btnClose, m_btnNext, m_btnBack, m_btnCancel;
 };

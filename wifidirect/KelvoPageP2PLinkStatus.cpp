@@ -1,5 +1,7 @@
 #include "wifidirect/KelvoPageP2PLinkStatus.h"
+#include "base/DebugLog.h"
 #include "base/LanguageTable.h"
+#include "core/QxUI2008App.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
@@ -31,6 +33,7 @@ BEGIN_MESSAGE_MAP(CKelvoPageP2PLinkStatus, CDialog)
     ON_WM_SHOWWINDOW()
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_P2PLS_EXIT, OnExit)
+    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CKelvoPageP2PLinkStatus::~CKelvoPageP2PLinkStatus()
@@ -40,21 +43,33 @@ CKelvoPageP2PLinkStatus::~CKelvoPageP2PLinkStatus()
     if (engine && engine->m_pProgressMsg && engine->m_pProgressMsg->m_pView == this) engine->m_pProgressMsg->SetCallback(nullptr);
 }
 
+void CKelvoPageP2PLinkStatus::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_P2PLS_PROGRESS, m_bar);
+}
+
 BOOL CKelvoPageP2PLinkStatus::OnInitDialog()
 {
     CDialog::OnInitDialog();
     if (!G_LangTable.IDS_WIFI_DIRECT_MSG_PWP_GROUP_OWNER_FUNCTION.IsEmpty())
         SetDlgItemText(IDC_P2PLS_MESSAGE, G_LangTable.IDS_WIFI_DIRECT_MSG_PWP_GROUP_OWNER_FUNCTION);
+    m_skin.Labels({IDC_P2PLS_TEXT, IDC_P2PLS_MESSAGE}, "Arial", 11);
+    if (!m_bar.LoadBitmaps(kBarBitmap, kBarBackground, G_hKelvoImg))
+        DebugLog(1, "[QxUI] CKelvoPageP2PLinkStatus: progress bitmaps %u/%u are missing\n", kBarBitmap, kBarBackground);
+    CWiFiDirectPageSkin::SkinButton(m_btnExit, *this, IDC_P2PLS_EXIT, kExitNormal, kExitHover);
     SetBar(0);
     return TRUE;
 }
 
+HBRUSH CKelvoPageP2PLinkStatus::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
+{
+    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
+}
+
 void CKelvoPageP2PLinkStatus::SetBar(int percent)
 {
-    CString bar;
-    const int filled = percent / 5;
-    for (int i = 0; i < 20; ++i) bar += i < filled ? '|' : '.';
-    SetDlgItemText(IDC_P2PLS_PROGRESS, bar);
+    if (m_bar.m_hWnd) m_bar.SetPercent(percent, 1);
 }
 
 void CKelvoPageP2PLinkStatus::OnShowWindow(BOOL bShow, UINT nStatus)
@@ -89,11 +104,10 @@ void CKelvoPageP2PLinkStatus::OnProgress(int percent)
     SetBar(percent);
     const CString connecting = Or(G_LangTable.IDS_WIFI_DIRECT_CONNECTING, "Connecting");
     const CString wait = Or(G_LangTable.IDS_WIFI_DIRECT_PLEASE_WAIT, ", please wait");
-    CKelvoPageP2PConnectMethod* method = MethodPage();
+    const CString pin = AttemptPin();
     CString text;
-    if (method && method->m_nMethod != 0) {
-        const ULONG pin = method->m_bIncoming == 1 && method->m_nMethod == 2 ? method->m_nEnterPin : m_nShowPin;
-        text.Format("%s%s %d%%,PIN: %s", connecting.GetString(), wait.GetString(), percent, PinText(pin).GetString());
+    if (!pin.IsEmpty()) {
+        text.Format("%s%s %d%%,PIN: %s", connecting.GetString(), wait.GetString(), percent, pin.GetString());
     } else {
         text.Format("%s%s PBC: %d%%", connecting.GetString(), wait.GetString(), percent);
     }
@@ -110,6 +124,15 @@ void CKelvoPageP2PLinkStatus::OnProgress(int percent)
                        : Or(G_LangTable.IDS_WIFI_DIRECT_TRY_AGAIN, "The connection failed; please try again");
     }
     SetDlgItemText(IDC_P2PLS_TEXT, text);
+}
+
+CString CKelvoPageP2PLinkStatus::AttemptPin() const
+{
+    const CKelvoPageP2PConnectMethod* method = MethodPage();
+    if (!method || method->m_nMethod == 0) return CString();
+    // This device's PIN for both roads (a request's page shows the same one), else the PIN typed.
+    if (method->m_nMethod == 1) return PinText(method->m_nShowPin);
+    return method->m_strEnterPin.IsEmpty() ? PinText(method->m_nEnterPin) : method->m_strEnterPin;
 }
 
 void CKelvoPageP2PLinkStatus::ShowFailure()

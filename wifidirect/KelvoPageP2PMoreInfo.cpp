@@ -4,19 +4,27 @@
 #include "base/LanguageTable.h"
 #include "contract/StationContract.h"
 #include "core/QXWLLIB.h"
+#include "core/QxUI2008App.h"
 #include "core/hidedlg/HideDlg.h"
+#include "skin/KelvoPageUIDlg.h"
+#include "ui/DpiLayout.h"
+#include "ui/StretchBitmap.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
+#include "wifidirect/KelvoPageP2PConnectMethod.h"
+#include "wifidirect/KelvoPageWlanP2PDlg.h"
 
 #include <setupapi.h>
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 constexpr DWORD kNdisQueryGlobalStats = 0x170002;
 constexpr int kMaxClassGuids = 3;
-constexpr UINT kValueIds[] = {IDC_P2PMI_GROUP, IDC_P2PMI_SPEED, IDC_P2PMI_SIGNAL, IDC_P2PMI_QUALITY,
-                              IDC_P2PMI_MAC,   IDC_P2PMI_IP,    IDC_P2PMI_MASK,   IDC_P2PMI_GATEWAY};
+constexpr UINT kValueIds[] = {IDC_P2PMI_GROUP, IDC_P2PMI_SPEED, IDC_P2PMI_KEY, IDC_P2PMI_MAC,
+                              IDC_P2PMI_IP,    IDC_P2PMI_MASK,  IDC_P2PMI_GATEWAY};
+constexpr COLORREF kValueBackColor = RGB(255, 255, 255);
 
 CString Dotted(const BYTE* b)
 {
@@ -68,15 +76,44 @@ CString LinkSpeedText(ULONG speed100bps)
 
 BEGIN_MESSAGE_MAP(CKelvoPageP2PMoreInfo, CDialog)
     ON_WM_SHOWWINDOW()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_CTLCOLOR()
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_BN_CLICKED(IDC_P2PMI_CLOSE, OnClose)
 END_MESSAGE_MAP()
 
+CKelvoPageP2PMoreInfo::~CKelvoPageP2PMoreInfo()
+{
+    if (m_hBackground) ::DeleteObject(m_hBackground);
+}
+
+void CKelvoPageP2PMoreInfo::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_P2PMI_SIGNAL, m_signal);
+    DDX_Control(pDX, IDC_P2PMI_QUALITY, m_quality);
+}
+
 BOOL CKelvoPageP2PMoreInfo::OnInitDialog()
 {
     CDialog::OnInitDialog();
     const CLanguageTable& t = G_LangTable;
+    SetLabel(this, IDC_P2PMI_KEY_LABEL, t.IDS_LAB_PRE_KEY);
+    m_skin.Titles({IDC_P2PMI_TITLE, IDC_P2PMI_ADDRESS_TITLE});
+    m_skin.Labels({IDC_P2PMI_GROUP_LABEL, IDC_P2PMI_SPEED_LABEL, IDC_P2PMI_KEY_LABEL, IDC_P2PMI_SIGNAL_LABEL,
+                   IDC_P2PMI_QUALITY_LABEL, IDC_P2PMI_MAC_LABEL, IDC_P2PMI_IP_LABEL, IDC_P2PMI_MASK_LABEL,
+                   IDC_P2PMI_GATEWAY_LABEL});
+    m_skin.Values({IDC_P2PMI_GROUP, IDC_P2PMI_SPEED, IDC_P2PMI_KEY, IDC_P2PMI_MAC, IDC_P2PMI_IP, IDC_P2PMI_MASK,
+                   IDC_P2PMI_GATEWAY},
+                  kValueBackColor);
+    CWiFiDirectPageSkin::SkinButton(m_btnClose, *this, IDC_P2PMI_CLOSE, kCloseNormal, kCloseHover, true);
+    if (!m_signal.LoadBitmaps(kBarLit, kBarUnlit, G_hKelvoImg) || !m_quality.LoadBitmaps(kBarLit, kBarUnlit, G_hKelvoImg))
+        DebugLog(1, "[QxUI] CKelvoPageP2PMoreInfo: signal bitmaps %u/%u are missing\n", kBarLit, kBarUnlit);
+    if (G_hKelvoImg)
+        m_hBackground = static_cast<HBITMAP>(::LoadImageA(G_hKelvoImg, MAKEINTRESOURCEA(kBackgroundBitmap), IMAGE_BITMAP, 0, 0, 0));
+    ApplyDpiLayout(this, kLayoutFile);
     SetLabel(this, IDC_P2PMI_TITLE, t.IDS_WIFI_DIRECT_WLAN_P2P_MORE_INFO);
     SetLabel(this, IDC_P2PMI_GROUP_LABEL, t.IDS_WIFI_DIRECT_GROUP_NAME);
     SetLabel(this, IDC_P2PMI_SPEED_LABEL, t.IDS_WIFI_DIRECT_SPEED);
@@ -97,6 +134,47 @@ BOOL CKelvoPageP2PMoreInfo::OnInitDialog()
 void CKelvoPageP2PMoreInfo::ClearValues()
 {
     for (UINT id : kValueIds) SetDlgItemText(static_cast<int>(id), "");
+    if (m_signal.m_hWnd) m_signal.SetLevel(0);
+    if (m_quality.m_hWnd) m_quality.SetLevel(0);
+}
+
+BOOL CKelvoPageP2PMoreInfo::OnEraseBkgnd(CDC* pDC)
+{
+    if (m_hBackground) return TRUE;  // OnPaint covers the whole client area
+    const BOOL erased = static_cast<BOOL>(Default());
+    m_skin.PaintBands(pDC);
+    return erased;
+}
+
+void CKelvoPageP2PMoreInfo::OnPaint()
+{
+    if (!m_hBackground) {
+        Default();
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    CRect rc;
+    GetClientRect(&rc);
+    StretchBitmapOver(dc, m_hBackground, rc);
+    m_skin.PaintBands(CDC::FromHandle(dc));
+    ::EndPaint(m_hWnd, &ps);
+}
+
+HBRUSH CKelvoPageP2PMoreInfo::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    HBRUSH brush = m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
+    // Labels stand on the painted background; the values keep a field of their own, so a
+    // changed value never writes over the old one.
+    if (m_hBackground && nCtlColor == CTLCOLOR_STATIC && pWnd && pDC) {
+        const UINT id = static_cast<UINT>(pWnd->GetDlgCtrlID());
+        const bool value = std::find(std::begin(kValueIds), std::end(kValueIds), id) != std::end(kValueIds);
+        if (!value && id != IDC_P2PMI_TITLE && id != IDC_P2PMI_ADDRESS_TITLE) {
+            pDC->SetBkMode(TRANSPARENT);
+            return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+        }
+    }
+    return brush;
 }
 
 void CKelvoPageP2PMoreInfo::OnShowWindow(BOOL bShow, UINT nStatus)
@@ -170,15 +248,19 @@ void CKelvoPageP2PMoreInfo::Refresh()
     if (!path.IsEmpty() && NdisQueryOid(path, kOidLinkSpeed, &value, sizeof value, &returned)) speed = LinkSpeedText(value);
     SetDlgItemText(IDC_P2PMI_SPEED, speed);
 
+    // The group's key as the WPS run gave it, else the phrase this device offers for its group.
+    CString key = engine ? engine->m_strMykey : CString();
+    if (key.IsEmpty())
+        if (const CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage()) key = page->m_strKey;
+    SetDlgItemText(IDC_P2PMI_KEY, key);
+
     WLAN_STATUS status = {};
     QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{0, 0, 1, 0, 0});
-    CString text;
-    text.Format("%ld", static_cast<long>(QXWLAPI.QXWL_RssiToPercent(status.rssi0) / 10));
-    SetDlgItemText(IDC_P2PMI_SIGNAL, text);
+    m_signal.SetLevel(static_cast<int>(std::clamp<LONG>(QXWLAPI.QXWL_RssiToPercent(status.rssi0), 0, 100) / 10));
     std::memset(&status, 0, sizeof status);
     QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{1, 1, 1, 1, 1});
-    text.Format("%lu", static_cast<unsigned long>(status.linkQuality / 10));
-    SetDlgItemText(IDC_P2PMI_QUALITY, text);
+    m_quality.SetLevel(static_cast<int>(std::min<ULONG>(status.linkQuality, 100) / 10));
+    CString text;
 
     BYTE ip[kWdIpRecordBytes] = {};
     const bool haveIp = QXWLAPI.QXWL_GetWifiDirectIP(ip) == QXWL_ERROR_SUCCESS;

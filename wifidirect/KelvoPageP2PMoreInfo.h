@@ -3,6 +3,9 @@
 #pragma once
 #include "framework/Afx.h"
 #include "res/ApWdPagesResource.h"
+#include "ui/CSignalStatic.h"
+#include "ui/FloatButton.h"
+#include "wifidirect/WiFiDirectPageSkin.h"
 
 #include <vector>
 
@@ -22,7 +25,12 @@ public:
     enum { IDD = IDD_KELVO_P2P_MORE_INFO };
     static constexpr UINT kRefreshMs = 2000;
     static constexpr ULONG kOidLinkSpeed = 0x00010107;
+    static constexpr char kLayoutFile[] = "_dpiFIleMoreInfo";
+    // The skin library's bitmaps: the background, the Close pair, the signal bars (lit, unlit).
+    static constexpr UINT kBackgroundBitmap = 1002, kCloseNormal = 0x3FF, kCloseHover = 0x3FE;
+    static constexpr UINT kBarLit = 1102, kBarUnlit = 1103;
     explicit CKelvoPageP2PMoreInfo(CWnd* parent = nullptr) : CDialog(IDD, parent) {}
+    ~CKelvoPageP2PMoreInfo() override;
 
     void Refresh();
     void ClearValues();
@@ -31,12 +39,22 @@ public:
 
     std::vector<CString> m_hardwareIds;
     bool m_bIdsLoaded = false;
+    CSignalStatic m_signal, m_quality;
 
 protected:
     BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnPaint();
+    BOOL OnEraseBkgnd(CDC* pDC);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
     void OnClose() { EndDialog(IDCANCEL); }
     DECLARE_MESSAGE_MAP()
+
+private:
+    CWiFiDirectPageSkin m_skin{*this};
+    CFloatButton m_btnClose;
+    HBITMAP m_hBackground = nullptr;
 };

@@ -4,16 +4,19 @@
 #include "contract/StationContract.h"
 #include "core/ProductMessageBox.h"
 #include "core/QXWLLIB.h"
+#include "core/QxUI2008App.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/MainWindowMessages.h"
 #include "ui/DialogTab.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
+#include "wifidirect/GroupPassPhrase.h"
 #include "wifidirect/KelvoPageP2PConnectMethod.h"
 #include "wifidirect/KelvoPageP2PConnectMethodII.h"
 #include "wifidirect/KelvoPageP2PLinkStatus.h"
 #include "wifidirect/KelvoPageP2PMoreInfo.h"
+#include "wifidirect/KelvoPageWlanP2PSettingChannelDlg.h"
 #include "wifidirect/KelvoPageWlanP2PSettingNameDlg.h"
 
 #include <algorithm>
@@ -27,8 +30,31 @@ BOOL g_bP2PRequestPending = FALSE;
 constexpr int kColumns = 5;
 constexpr double kDefaultShares[kColumns] = {0.2, 0.16, 0.25, 0.14, 0.3};
 constexpr COLORREF kConnectedRowColor = 0xF7F5EA;
+constexpr COLORREF kStateBackColor = 0xFDFDFD;
 constexpr UINT kButtons[] = {IDC_WLANP2P_GROUP_OWNER, IDC_WLANP2P_CLIENT, IDC_WLANP2P_MORE_INFO, IDC_WLANP2P_SCAN,
                              IDC_WLANP2P_CONNECT};
+// Skin library bitmaps: the header's mark, the device-type images (45 pixels each, white is
+// transparent), and the buttons' pairs (normal, hover).
+constexpr UINT kHeaderBitmap = 320, kDeviceImagesBitmap = 314;
+constexpr int kDeviceImageWidth = 45;
+constexpr COLORREF kDeviceImageMask = RGB(255, 255, 255);
+constexpr UINT kMoreInfoNormal = 0x427, kMoreInfoHover = 0x426, kScanNormal = 0x429, kScanHover = 0x428;
+constexpr UINT kConnectNormal = 0x401, kConnectHover = 0x400, kWpsNormal = 0x44D, kWpsHover = 0x44C;
+
+// The resource module is the skin library while the list loads its header's bitmap.
+class SkinResources {
+public:
+    SkinResources() : m_previous(AfxGetResourceHandle())
+    {
+        if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
+    }
+    ~SkinResources() { AfxSetResourceHandle(m_previous); }
+    SkinResources(const SkinResources&) = delete;
+    SkinResources& operator=(const SkinResources&) = delete;
+
+private:
+    HINSTANCE m_previous;
+};
 
 CString AddressText(const UCHAR* mac)
 {
@@ -76,6 +102,13 @@ const CString& Text(const CString& text, LPCSTR fallback)
 }
 }  // namespace
 
+CString DeviceTypeText(const WIFIDIRECT_DEVICE_TYPE& type)
+{
+    static const char* const kCategories[] = {"PC",      "PC",      "Input",      "Printer", "Camera", "Storage",
+                                              "Network", "Display", "Multimedia", "Gaming",  "Phone"};
+    return type.CategoryID < std::size(kCategories) ? kCategories[type.CategoryID] : "PC";
+}
+
 bool P2P_DEVICE_ROW::operator==(const P2P_DEVICE_ROW& o) const
 {
     return std::memcmp(&nPrimaryDeviceType, &o.nPrimaryDeviceType, sizeof nPrimaryDeviceType) == 0 && nRule == o.nRule &&
@@ -111,6 +144,9 @@ BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CDialog)
     ON_MESSAGE(MSG_P2P_EVENT, OnP2PEvent)
     ON_MESSAGE(MSG_P2P_SETTING_DONE, OnSettingDone)
     ON_MESSAGE(MSG_P2P_REQUEST_ANSWER, OnRequestAnswer)
+    ON_MESSAGE(MSG_P2P_CHECK_REQUEST, OnCheckRequest)
+    ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CKelvoPageWlanP2PDlg::CKelvoPageWlanP2PDlg() : CDialog(IDD)
@@ -156,9 +192,40 @@ BOOL CKelvoPageWlanP2PDlg::OnInitDialog()
     SetText(this, IDC_WLANP2P_STATUS_TITLE, t.IDS_WIFI_DIRECT_WLAN_PWP_STATUS, "Wi-Fi Direct Status");
     SetText(this, IDC_WLANP2P_DEVICE_LIST_TITLE, t.IDS_WIFI_DIRECT_WLAN_P2P_DEVICE_LIST, "Wi-Fi Direct Devices");
     SetText(this, IDC_WLANP2P_STATE_TEXT, t.IDS_WIFI_DIRECT_NO_ASSOCIATED, "Not connected");
+    SetUpSkin();
     if (CWnd* wps = GetDlgItem(IDC_WLANP2P_WPS)) wps->ShowWindow(SW_HIDE);
+    SetUpList();
+    EnableControls(FALSE);
+    m_nSelRole = m_nRole = 1;
+    CheckRadioButton(IDC_WLANP2P_GROUP_OWNER, IDC_WLANP2P_CLIENT, IDC_WLANP2P_GROUP_OWNER);
+    return TRUE;
+}
 
+void CKelvoPageWlanP2PDlg::SetUpSkin()
+{
+    m_skin.Titles({IDC_WLANP2P_SETTING_TITLE, IDC_WLANP2P_STATUS_TITLE, IDC_WLANP2P_DEVICE_LIST_TITLE});
+    m_skin.Labels({IDC_WLANP2P_STATUS_LABEL, IDC_WLANP2P_ROLE_LABEL, IDC_WLANP2P_ENABLE, IDC_WLANP2P_GROUP_OWNER,
+                   IDC_WLANP2P_CLIENT});
+    m_skin.Values({IDC_WLANP2P_STATE_TEXT}, kStateBackColor);
+    CWiFiDirectPageSkin::SkinButton(m_btnMoreInfo, *this, IDC_WLANP2P_MORE_INFO, kMoreInfoNormal, kMoreInfoHover);
+    CWiFiDirectPageSkin::SkinButton(m_btnScan, *this, IDC_WLANP2P_SCAN, kScanNormal, kScanHover);
+    CWiFiDirectPageSkin::SkinButton(m_btnConnect, *this, IDC_WLANP2P_CONNECT, kConnectNormal, kConnectHover);
+    CWiFiDirectPageSkin::SkinButton(m_btnWps, *this, IDC_WLANP2P_WPS, kWpsNormal, kWpsHover);
+}
+
+void CKelvoPageWlanP2PDlg::SetUpList()
+{
+    const CLanguageTable& t = G_LangTable;
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+    CBitmap strip;
+    if (G_hKelvoImg && strip.Attach(::LoadBitmapA(G_hKelvoImg, MAKEINTRESOURCEA(kDeviceImagesBitmap)))) {
+        BITMAP info{};
+        strip.GetObject(sizeof info, &info);
+        if (m_images.Create(kDeviceImageWidth, info.bmHeight, ILC_COLOR24 | ILC_MASK, 0, 1)) m_images.Add(&strip, kDeviceImageMask);
+    }
+    if (m_images.GetSafeHandle()) m_list.SetImageList(&m_images, LVSIL_SMALL);
+    else DebugLog(1, "[QxUI] CKelvoPageWlanP2PDlg: bitmap %u is missing\n", kDeviceImagesBitmap);
+
     double shares[kColumns];
     std::copy(std::begin(kDefaultShares), std::end(kDefaultShares), shares);
     if (!t.IDS_LIST_WLANP2P_DEVICE.IsEmpty()) {
@@ -172,13 +239,29 @@ BOOL CKelvoPageWlanP2PDlg::OnInitDialog()
     const CString headers[kColumns] = {Text(t.IDS_WIFI_DIRECT_DEVICE_TYPE, "Device Type"), Text(t.IDS_WIFI_DIRECT_GROUP, "Group"),
                                        Text(t.IDS_WIFI_DIRECT_DEVICE_NAME_II, "Device Name"), Text(t.IDS_WIFI_DIRECT_ROLE, "Role"),
                                        Text(t.IDS_WIFI_DIRECT_DEVICE_ADDRESS, "Device Address")};
-    for (int i = 0; i < kColumns; ++i)
-        m_list.InsertColumn(i, headers[i], LVCFMT_LEFT, static_cast<int>(rc.Width() * shares[i]));
+    // The shares of the language file may add up to more than the whole: the last column takes
+    // what is left, so that the list never needs a horizontal scroll bar.
+    int used = 0;
+    for (int i = 0; i < kColumns; ++i) {
+        int width = static_cast<int>(rc.Width() * shares[i]);
+        if (i == kColumns - 1 || used + width > rc.Width()) width = std::max(0, rc.Width() - used);
+        used += width;
+        m_list.InsertColumn(i, headers[i], LVCFMT_LEFT, width);
+    }
+    SkinResources skin;
+    if (!m_list.SetHeaderBitmap(kHeaderBitmap)) DebugLog(1, "[QxUI] CKelvoPageWlanP2PDlg: header bitmap %u is missing\n", kHeaderBitmap);
+}
 
-    EnableControls(FALSE);
-    m_nSelRole = m_nRole = 1;
-    CheckRadioButton(IDC_WLANP2P_GROUP_OWNER, IDC_WLANP2P_CLIENT, IDC_WLANP2P_GROUP_OWNER);
-    return TRUE;
+HBRUSH CKelvoPageWlanP2PDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
+{
+    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
+}
+
+BOOL CKelvoPageWlanP2PDlg::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    m_skin.PaintBands(pDC);
+    return erased;
 }
 
 void CKelvoPageWlanP2PDlg::OnDestroy()
@@ -202,8 +285,8 @@ void CKelvoPageWlanP2PDlg::EnableControls(BOOL bOn)
 void CKelvoPageWlanP2PDlg::OnEnableWiFiDirect()
 {
     const BOOL on = IsDlgButtonChecked(IDC_WLANP2P_ENABLE) == BST_CHECKED;
-    if (on == static_cast<BOOL>(m_bPageReady)) return;
-    m_bPageReady = m_bEngineReady = on;
+    if (on == static_cast<BOOL>(m_bStarted)) return;
+    m_bStarted = m_bActive = on;
     EnableControls(on);
     CAdvancedWiFiDirect* engine = Engine();
     CKelvoPageUIDlg* main = MainWindow();
@@ -215,13 +298,9 @@ void CKelvoPageWlanP2PDlg::OnEnableWiFiDirect()
             if (engine->m_pSetting) m_strDeviceName = engine->m_pSetting->m_pDeviceName->m_strDeviceName;
         }
         if (m_strDeviceName.IsEmpty() && engine) m_strDeviceName = engine->m_strMyDeviceName;
-        BYTE record[68] = {};
-        QXWLAPI.QXWL_ReadWiFiDirectDefaultWPAPSK(record);
-        ULONG length = 0;
-        std::memcpy(&length, record + 64, sizeof length);
-        m_strKey = CString(reinterpret_cast<const char*>(record), static_cast<int>(strnlen(reinterpret_cast<const char*>(record),
-                                                                                          std::min<ULONG>(length, 64))));
-        if (m_strKey.IsEmpty()) m_strKey = kDefaultKey;
+        // Without the library's phrase this installation's own one: never a phrase every
+        // installation shares.
+        m_strKey = CGroupPassPhrase::Default();
         m_bSaveProfile = FALSE;
         if (main && main->m_pPageTab && main->m_pPageWlanP2PSettingNameDlg) {
             main->m_pPageTab->PushPageHistory(this);
@@ -230,25 +309,41 @@ void CKelvoPageWlanP2PDlg::OnEnableWiFiDirect()
             SetWiFiDirectState(TRUE);
         }
     } else {
+        // Nobody may answer a request for a Wi-Fi Direct that goes off.
+        CancelWaitingRequest();
         if (engine) {
             engine->SetCallback(nullptr, nullptr);
             engine->OnDisconnect();
         }
         SetTimer(TIMER_P2P_STATUS, kOffDelayMs, nullptr);
-        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) sw->EnableWindow(FALSE);
+        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) {
+            m_bSwitchUsable = sw->IsWindowEnabled();
+            sw->EnableWindow(FALSE);
+        }
         if (CWnd* wps = GetDlgItem(IDC_WLANP2P_WPS)) wps->ShowWindow(SW_HIDE);
     }
-    if (main) main->EnableStationTabs(!m_bPageReady);
+    if (main) main->EnableStationTabs(!m_bStarted);
+}
+
+void CKelvoPageWlanP2PDlg::CancelSwitchOn()
+{
+    CAdvancedWiFiDirect* engine = Engine();
+    if (!m_bStarted || (engine && engine->m_bEnableWiFiDirect)) return;
+    CheckDlgButton(IDC_WLANP2P_ENABLE, BST_UNCHECKED);
+    m_bStarted = m_bActive = 0;
+    EnableControls(FALSE);
+    if (engine && engine->m_pRequestArgument == this) engine->SetCallback(nullptr, nullptr);
+    if (CKelvoPageUIDlg* main = MainWindow()) main->EnableStationTabs(TRUE);
 }
 
 void CKelvoPageWlanP2PDlg::OnRoleGroupOwner()
 {
-    if (m_bPageReady == 1) m_nSelRole = 1;
+    if (m_bStarted == 1) m_nSelRole = 1;
 }
 
 void CKelvoPageWlanP2PDlg::OnRoleClient()
 {
-    if (m_bPageReady == 1) m_nSelRole = 2;
+    if (m_bStarted == 1) m_nSelRole = 2;
 }
 
 void CKelvoPageWlanP2PDlg::OnScan()
@@ -304,11 +399,15 @@ void CKelvoPageWlanP2PDlg::OnTimer(UINT_PTR nIDEvent)
     if (nIDEvent == TIMER_P2P_STATUS) {
         SetWiFiDirectState(FALSE);
         KillTimer(TIMER_P2P_STATUS);
-        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) sw->EnableWindow(TRUE);
+        // The switch comes back as it was: a user the main window keeps from it stays kept.
+        if (CWnd* sw = GetDlgItem(IDC_WLANP2P_ENABLE)) sw->EnableWindow(m_bSwitchUsable);
+        // Off, the connection check has stopped: its last word no longer holds.
+        SetText(this, IDC_WLANP2P_STATE_TEXT, G_LangTable.IDS_WIFI_DIRECT_NO_ASSOCIATED, "Not connected");
         return;
     }
     CAdvancedWiFiDirect* engine = Engine();
-    const int taken = engine ? engine->RouteTimer(nIDEvent) : -1;
+    // The forms' timers are offered only by the page that hosts them.
+    const int taken = engine && engine->m_hWnd == m_hWnd ? engine->RouteTimer(nIDEvent) : -1;
     if (taken == -1) {
         CDialog::OnTimer(nIDEvent);
         return;
@@ -349,7 +448,8 @@ LRESULT CKelvoPageWlanP2PDlg::OnGetItemData(WPARAM, LPARAM lParam)
     if (r.bConnectToMe == 1) cell->m_crBack = kConnectedRowColor;
     switch (column) {
     case 0:
-        cell->m_strText = "PC";
+        cell->m_nImage = m_images.GetSafeHandle() ? 0 : -1;
+        cell->m_strText = DeviceTypeText(r.nPrimaryDeviceType);
         cell->m_strToolTip = G_LangTable.IDS_WIFI_DIRECT_DEVICE_TYPE;
         break;
     case 1: cell->m_strText = r.strGroup; break;
@@ -499,12 +599,13 @@ void CKelvoPageWlanP2PDlg::OnConnect()
         return;
     }
     if (!FindDeviceByAddress(r.strAddress)) return;
+    m_SelectedPeer = Engine()->m_SeleteDeviceEntry;
     CKelvoPageUIDlg* main = MainWindow();
     CKelvoPageP2PConnectMethod* method = main ? main->m_pPageP2PConnectMethod : nullptr;
     m_bIncoming = 0;
     if (!method || !main->m_pPageTab) return;
     method->m_bIncoming = 0;
-    method->m_strPeerName = NameText(Engine()->m_SeleteDeviceEntry);
+    method->m_strPeerName = NameText(m_SelectedPeer);
     main->m_pPageTab->PushPageHistory(this);
     main->ShowWiFiDirectPage(method);
 }
@@ -541,28 +642,32 @@ void CKelvoPageWlanP2PDlg::OnIncomingRequest(void* argument)
     CKelvoPageUIDlg* main = MainWindow();
     CKelvoPageP2PConnectMethod* method = main ? main->m_pPageP2PConnectMethod : nullptr;
     if (!engine || !engine->m_pSetting || !method) return;
+    // One request waits at a time; its prompt keeps its peer and its method.
+    if (g_bP2PRequestPending) return;
     // The engine opens the wizard for a peer's request before it calls back.
     page->m_bIncoming = engine->m_pSetting->m_nAction == ACTION_GET_CONNECT_REQUEST;
     method->m_bIncoming = page->m_bIncoming;
-    if (g_bP2PRequestPending) return;
-    if (page->m_bIncoming) {
-        const ULONG capability = engine->m_pSetting->m_pWPS->m_WpsCapability;
-        if (capability & 0x40000000) method->m_nMethod = 2;
-        if (capability & 0x80000000) method->m_nMethod = 1;
-        if (capability & 0x20000000) method->m_nMethod = 0;
-        method->m_strPeerName = NameText(engine->m_SeleteDeviceEntry);
-        // The answer comes back as a message: no loop of our own may hold the program's exit.
-        g_bP2PRequestPending = TRUE;
-        ::SetP2PRequestWindow(page->m_hWnd, MSG_P2P_REQUEST_ANSWER);
-        ::SetP2PRequestAnswer(P2P_REQUEST_WAITING);
-        if (main->m_pPageTab) {
-            main->m_pPageTab->ResetPageHistory();
-            main->m_pPageTab->PushPageHistory(page);
-        }
-        main->ShowWiFiDirectPage(method);
+    if (!page->m_bIncoming) {
+        page->ContinueRequest(false);
         return;
     }
-    page->ContinueRequest();
+    page->m_RequestPeer = engine->m_SeleteDeviceEntry;
+    const ULONG capability = engine->m_pSetting->m_pWPS->m_WpsCapability;
+    if (capability & 0x40000000) method->m_nMethod = 2;
+    if (capability & 0x80000000) method->m_nMethod = 1;
+    if (capability & 0x20000000) method->m_nMethod = 0;
+    method->m_strPeerName = NameText(page->m_RequestPeer);
+    // The answer comes back as a message: no loop of our own may hold the program's exit.
+    g_bP2PRequestPending = TRUE;
+    ::SetP2PRequestWindow(page->m_hWnd, MSG_P2P_REQUEST_ANSWER);
+    ::SetP2PRequestAnswer(P2P_REQUEST_WAITING);
+    if (main->m_pPageTab) {
+        main->m_pPageTab->ResetPageHistory();
+        main->m_pPageTab->PushPageHistory(page);
+    }
+    // Shown already for the user's own connection: it takes the request's form and peer anew.
+    if (method->m_hWnd && (method->GetStyle() & WS_VISIBLE)) method->ShowWindow(SW_HIDE);
+    main->ShowWiFiDirectPage(method);
 }
 
 LRESULT CKelvoPageWlanP2PDlg::OnRequestAnswer(WPARAM wParam, LPARAM)
@@ -572,36 +677,87 @@ LRESULT CKelvoPageWlanP2PDlg::OnRequestAnswer(WPARAM wParam, LPARAM)
     if (answer == P2P_REQUEST_WAITING || answer != ::GetP2PRequestAnswer()) return 0;  // an older answer
     g_bP2PRequestPending = FALSE;
     ::SetP2PRequestWindow(nullptr, 0);
-    if (answer == P2P_REQUEST_CANCEL) return 0;
-    ::SetP2PRequestAnswer(P2P_REQUEST_DONE);
-    ContinueRequest();
     CAdvancedWiFiDirect* engine = Engine();
+    if (answer == P2P_REQUEST_CANCEL) {
+        // Nothing of the request is left to run later: the wizard it opened closes, its display stops.
+        if (engine && engine->m_pSetting && engine->m_pSetting->m_nAction == ACTION_GET_CONNECT_REQUEST &&
+            engine->m_pSetting->Visible)
+            engine->m_pSetting->CancelAndHide();
+        if (engine) engine->StartWiFiDirectProgress(false, 0);
+        return 0;
+    }
+    ::SetP2PRequestAnswer(P2P_REQUEST_DONE);
+    ContinueRequest(true);
     // The engine started no display for a request answered later: it starts here.
     if (engine && engine->m_bDeviceNameReady == 1) engine->StartWiFiDirectProgress(true, CAdvancedWiFiDirect::kConnectProgressMs);
     return 0;
 }
 
-void CKelvoPageWlanP2PDlg::ContinueRequest()
+void CKelvoPageWlanP2PDlg::CancelWaitingRequest()
+{
+    if (!g_bP2PRequestPending || ::GetP2PRequestAnswer() != P2P_REQUEST_WAITING) return;
+    ::SetP2PRequestAnswer(P2P_REQUEST_CANCEL);
+}
+
+LRESULT CKelvoPageWlanP2PDlg::OnCheckRequest(WPARAM, LPARAM)
+{
+    if (!g_bP2PRequestPending || ::GetP2PRequestAnswer() != P2P_REQUEST_WAITING) return 0;
+    CKelvoPageUIDlg* main = MainWindow();
+    auto shown = [](const CWnd* page) { return page && page->m_hWnd && (page->GetStyle() & WS_VISIBLE); };
+    if (main && (shown(main->m_pPageP2PConnectMethod) || shown(main->m_pPageWlanP2PSettingChannelDlg))) return 0;
+    // The user left the prompt (another tab, the main page): the request is declined, so that
+    // nothing of it goes out with the user's next connection.
+    DebugLog(3, "[QxUI] CKelvoPageWlanP2PDlg: the prompt was left; the request is cancelled\n");
+    CancelWaitingRequest();
+    return 0;
+}
+
+void CKelvoPageWlanP2PDlg::ConnectSelectedPeer(CDialog* from)
+{
+    CAdvancedWiFiDirect* engine = Engine();
+    CKelvoPageUIDlg* main = MainWindow();
+    if (!engine || !main) return;
+    // The peer the user picked, whatever a request in between named.
+    engine->m_SeleteDeviceEntry = m_SelectedPeer;
+    const P2P_CONNECT_RESULT refusal = engine->ConnectRefusal();
+    if (refusal != P2P_CONNECT_STARTED) {
+        ShowProductMessageBox(engine->ConnectRefusalText(refusal));
+        ReturnToFirstWiFiDirectPage();
+        return;
+    }
+    if (main->m_pPageTab && from) main->m_pPageTab->PushPageHistory(from);
+    if (main->m_pPageP2PLinkStatus) main->ShowWiFiDirectPage(main->m_pPageP2PLinkStatus);
+    const P2P_CONNECT_RESULT result = engine->OnConnectDevice(&CKelvoPageWlanP2PDlg::OnIncomingRequest, this);
+    // An invitation (or its refusal) shows no progress: back to the list.
+    if (result != P2P_CONNECT_STARTED) ReturnToFirstWiFiDirectPage();
+}
+
+void CKelvoPageWlanP2PDlg::ContinueRequest(bool incoming)
 {
     CAdvancedWiFiDirect* engine = Engine();
     CKelvoPageUIDlg* main = MainWindow();
     if (!engine || !engine->m_pSetting || !main) return;
     CWiFiDirectSetting& wizard = *engine->m_pSetting;
+    if (incoming) {
+        // The wizard may have served another road while the prompt waited: it starts again
+        // for the peer the prompt named.
+        engine->m_SeleteDeviceEntry = m_RequestPeer;
+        wizard.FormShow(ACTION_GET_CONNECT_REQUEST);
+    }
     CKelvoPageP2PConnectMethod* method = main->m_pPageP2PConnectMethod;
     if (main->m_pPageP2PLinkStatus) engine->ShowProgressMsg(main->m_pPageP2PLinkStatus);
     CWiFiDirectSettingWPS& wps = *wizard.m_pWPS;
     const int chosen = method ? method->m_nMethod : 0;
-    CString pin;
+    // The PIN the user saw or typed, as the page shows it: a four-digit PIN stays four digits.
     if (chosen == 1) {
         wps.rBtnPIN_RegSpecClick();
-        pin.Format("%08lu", method->m_nShowPin);
+        wps.m_strTempPinCode = PinText(method->m_nShowPin);
     } else if (chosen == 2) {
         wps.rBtnPIN_UserSpecClick();
-        pin.Format("%08lu", method->m_nEnterPin);
+        wps.m_strTempPinCode = method->m_strEnterPin;
     } else {
         wps.rBtnPBCClick();
     }
-    if (chosen != 0) wps.m_strTempPinCode = pin;
     // The channel and the group key the user gave go with the connection.
     if (!m_strChannel.IsEmpty()) wizard.m_pSaveProfile->m_strOperatingChannel = m_strChannel;
     WIFIDIRECT_WPSE_PROFILE& record = wizard.m_data_WIFIDIRECT_WPSE_Profile;

@@ -3,9 +3,12 @@
 // window of the engine's forms.
 #pragma once
 #include "framework/Afx.h"
+#include "framework/CImageList.h"
 #include "res/ApWdPagesResource.h"
 #include "contract/WiFiDirectRecords.h"
-#include "ui/CQuickList.h"
+#include "ui/CImageQuickList.h"
+#include "ui/FloatButton.h"
+#include "wifidirect/WiFiDirectPageSkin.h"
 
 #include <vector>
 
@@ -15,7 +18,13 @@ constexpr UINT MSG_P2P_DEVICE_LIST = WM_USER + 129;
 constexpr UINT MSG_P2P_SETTING_DONE = WM_USER + 131;
 // The answer to a waiting connection request arrived (WPARAM: the answer).
 constexpr UINT MSG_P2P_REQUEST_ANSWER = WM_USER + 132;
+// A page of a waiting request's prompt was hidden: is the prompt still on screen?
+constexpr UINT MSG_P2P_CHECK_REQUEST = WM_USER + 133;
 constexpr UINT_PTR TIMER_P2P_STATUS = 2100;
+
+// The text of the device-type column: the WPS primary device type's category ("PC" for a
+// computer and for a category it does not know).
+CString DeviceTypeText(const WIFIDIRECT_DEVICE_TYPE& type);
 
 // One row of the device list.
 struct P2P_DEVICE_ROW {
@@ -38,7 +47,6 @@ public:
     enum { IDD = IDD_KELVO_WLAN_P2P };
     static constexpr UINT kConfigControlId = IDC_WLANP2P_ENABLE;  // disabled while the system's service owns the adapter
     static constexpr UINT kOffDelayMs = 3000;
-    static constexpr char kDefaultKey[] = "58203917";
     CKelvoPageWlanP2PDlg();
     ~CKelvoPageWlanP2PDlg() override;
 
@@ -46,10 +54,10 @@ public:
     CString m_strDeviceName;
     BOOL m_bSaveProfile = FALSE;
     std::vector<P2P_DEVICE_ROW> m_vecShowRows, m_vecNewRows;
-    // m_bPageReady: Wi-Fi Direct was switched on from this page; m_bEngineReady goes with it.
+    // m_bStarted: Wi-Fi Direct was switched on from this page; m_bActive goes with it.
     // The main window hands the engine's events on only while both are 1.
-    int m_bPageReady = 0;
-    int m_bEngineReady = 0;
+    int m_bStarted = 0;
+    int m_bActive = 0;
     int m_nSelRole = 1;  // the role chosen on the radios: 1 group owner, 2 client
     int m_nRole = 1;     // the role the engine last reported
     int m_bListReady = 0;
@@ -59,8 +67,20 @@ public:
     int m_bConnecting = 0;    // 1 while a Wi-Fi Direct connection is being made
     int m_nRowPaints = 0;     // list refreshes so far
 
+    // The peer the user picked on the list for an own connection, and the peer of the request
+    // that waits (or last waited): each road connects to its own.
+    WIFIDIRECT_DEVICE_ENTRY m_SelectedPeer = {};
+    WIFIDIRECT_DEVICE_ENTRY m_RequestPeer = {};
+
     // The answer to a waiting request (-1 cancel, 0 go on).
     void SetP2PRequestAnswer(LONG answer);
+    // The user's own connection to the peer picked on the list, from the page `from`: a refused
+    // one is told in a box and leads back to the first page; one that starts shows the link status.
+    void ConnectSelectedPeer(CDialog* from);
+    // A waiting request ends as if the user had cancelled it.
+    void CancelWaitingRequest();
+    // The name page was left without a name: Wi-Fi Direct never went on, the switch goes off.
+    void CancelSwitchOn();
     void ShowP2PPanel(BOOL bShow);
     // The engine's request callback; the argument is the page.
     static void OnIncomingRequest(void* page);
@@ -91,15 +111,26 @@ protected:
     LRESULT OnP2PEvent(WPARAM wParam, LPARAM);
     LRESULT OnSettingDone(WPARAM, LPARAM) { return 0; }
     LRESULT OnRequestAnswer(WPARAM wParam, LPARAM);
+    LRESULT OnCheckRequest(WPARAM, LPARAM);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
     void EnableControls(BOOL bOn);
     void RefreshList();
     void ResolveGroups();
-    void ContinueRequest();
+    // The method, PIN, channel and key of the page go to the settings wizard, which applies
+    // them; a request's peer is taken up again first (incoming).
+    void ContinueRequest(bool incoming);
     void ShowRole(ULONG role);
+    void SetUpSkin();
+    void SetUpList();
 
-    CQuickList m_list;
+    CImageQuickList m_list;
+    CImageList m_images;
+    CWiFiDirectPageSkin m_skin{*this};
+    CFloatButton m_btnMoreInfo, m_btnScan, m_btnConnect, m_btnWps;
     ULONG m_nShownRole = 0;
+    BOOL m_bSwitchUsable = TRUE;  // the switch's state before the pause of a switch-off
 };

@@ -6,26 +6,18 @@
 
 IMPLEMENT_DYNCREATE(CKelvoPageWlanP2PSecurityPskDlg, CDialog)
 
-BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PSecurityPskDlg, CKelvoPageWlanP2PSettingPage)
-    ON_WM_SHOWWINDOW()
-END_MESSAGE_MAP()
-
-BOOL CKelvoPageWlanP2PSecurityPskDlg::OnInitDialog()
+void CKelvoPageWlanP2PSecurityPskDlg::SetUpPage()
 {
-    CDialog::OnInitDialog();
     SetUpRow(G_LangTable.IDS_LAB_SECSET_PAGE, "Security Settings", G_LangTable.IDS_LAB_PRE_KEY, "Pre-shared Key", true, kMaxKey);
     if (auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_WIZPSK_CIPHER))) {
         combo->ResetContent();
         combo->AddString("AES");
         combo->SetCurSel(0);
     }
-    return TRUE;
 }
 
-void CKelvoPageWlanP2PSecurityPskDlg::OnShowWindow(BOOL bShow, UINT nStatus)
+void CKelvoPageWlanP2PSecurityPskDlg::OnShowPage()
 {
-    CDialog::OnShowWindow(bShow, nStatus);
-    if (!bShow) return;
     CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage();
     m_strKey = page ? page->m_strKey : CString();
     SetDlgItemText(IDC_WIZPSK_KEY, m_strKey);

@@ -11,7 +11,7 @@ public:
     int m_nSelection = 0;
 
 protected:
-    BOOL OnInitDialog() override;
-    void OnShowWindow(BOOL bShow, UINT nStatus);
-    DECLARE_MESSAGE_MAP()
+    bool SavesOnNext() const override { return true; }
+    void SetUpPage() override;
+    void OnShowPage() override;
 };

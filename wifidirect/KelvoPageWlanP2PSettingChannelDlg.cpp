@@ -22,23 +22,31 @@ BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PSettingChannelDlg, CKelvoPageWlanP2PSettingPa
     ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
-BOOL CKelvoPageWlanP2PSettingChannelDlg::OnInitDialog()
+void CKelvoPageWlanP2PSettingChannelDlg::SetUpPage()
 {
-    CDialog::OnInitDialog();
     SetUpRow(G_LangTable.IDS_WIFI_DIRECT_CONNECT_SETTING, "Connection Settings", G_LangTable.IDS_WIFI_DIRECT_PREFERRED_CHANNEL,
              "Preferred Channel", false, 32);
-    return TRUE;
 }
 
 void CKelvoPageWlanP2PSettingChannelDlg::OnShowWindow(BOOL bShow, UINT nStatus)
 {
-    CDialog::OnShowWindow(bShow, nStatus);
+    CKelvoWizardPage::OnShowWindow(bShow, nStatus);
+    // Left while a request waits: the main page looks, once the next page shows, whether the
+    // user left the prompt.
+    if (!bShow && CKelvoPageWlanP2PDlg::IsRequestPending())
+        if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd) page->PostMessage(MSG_P2P_CHECK_REQUEST, 0, 0);
+}
+
+void CKelvoPageWlanP2PSettingChannelDlg::OnShowPage()
+{
     CAdvancedWiFiDirect* engine = Engine();
     auto* combo = static_cast<CComboBox*>(GetDlgItem(IDC_WIZPSK_CIPHER));
-    if (!bShow || !combo) return;
+    if (!combo) return;
     CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage();
+    // The channel chosen last, by its number; "%d" of the index + 1 before any was chosen.
     CString current;
-    current.Format("%d", (page ? page->m_nChannelIndex : 0) + 1);
+    if (page && !page->m_strChannel.IsEmpty()) current = page->m_strChannel;
+    else current.Format("%d", (page ? page->m_nChannelIndex : 0) + 1);
     m_channels.clear();
     m_nSelection = -1;
     if (engine && engine->m_pSetting) engine->m_pSetting->FillChannelList(current, m_channels, m_nSelection, false);
@@ -61,16 +69,17 @@ bool CKelvoPageWlanP2PSettingChannelDlg::OnBtnNext()
         page->m_nChannelIndex = selection;
         page->m_strChannel = m_channels[selection];
     }
+    if (!CKelvoPageWlanP2PDlg::IsRequestPending()) {
+        // The user's own connection: a refused one says why instead of showing an empty progress.
+        if (page) page->ConnectSelectedPeer(this);
+        return true;
+    }
     CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
     if (main && main->m_pPageTab) {
         main->m_pPageTab->PushPageHistory(this);
         main->ShowWiFiDirectPage(main->m_pPageP2PLinkStatus);
     }
-    if (!CKelvoPageWlanP2PDlg::IsRequestPending()) {
-        if (CAdvancedWiFiDirect* engine = Engine()) engine->OnConnectDevice(&CKelvoPageWlanP2PDlg::OnIncomingRequest, page);
-    } else {
-        ::SetP2PRequestAnswer(P2P_REQUEST_GO_ON);
-    }
+    ::SetP2PRequestAnswer(P2P_REQUEST_GO_ON);
     return true;
 }
 

@@ -15,7 +15,8 @@ public:
     int m_nSelection = -1;
 
 protected:
-    BOOL OnInitDialog() override;
+    void SetUpPage() override;
+    void OnShowPage() override;
     void OnShowWindow(BOOL bShow, UINT nStatus);
     DECLARE_MESSAGE_MAP()
 };

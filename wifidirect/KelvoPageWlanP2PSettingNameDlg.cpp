@@ -10,25 +10,29 @@
 
 IMPLEMENT_DYNCREATE(CKelvoPageWlanP2PSettingNameDlg, CDialog)
 
-BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PSettingNameDlg, CKelvoPageWlanP2PSettingPage)
-    ON_WM_SHOWWINDOW()
-END_MESSAGE_MAP()
-
-BOOL CKelvoPageWlanP2PSettingNameDlg::OnInitDialog()
+void CKelvoPageWlanP2PSettingNameDlg::SetUpPage()
 {
-    CDialog::OnInitDialog();
     SetUpRow(G_LangTable.IDS_WIFI_DIRECT_SETTING_TITLE, "Wi-Fi Direct Settings", G_LangTable.IDS_WIFI_DIRECT_DEVICE_NAME,
              "Device Name", true, kMaxName);
-    return TRUE;
 }
 
-void CKelvoPageWlanP2PSettingNameDlg::OnShowWindow(BOOL bShow, UINT nStatus)
+void CKelvoPageWlanP2PSettingNameDlg::OnShowPage()
 {
-    CDialog::OnShowWindow(bShow, nStatus);
-    if (!bShow) return;
     CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage();
     m_strName = page ? page->m_strDeviceName : CString();
     SetDlgItemText(IDC_WIZPSK_KEY, m_strName);
+}
+
+void CKelvoPageWlanP2PSettingNameDlg::OnBtnBack()
+{
+    CKelvoPageWlanP2PSettingPage::OnBtnBack();
+    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage()) page->CancelSwitchOn();
+}
+
+void CKelvoPageWlanP2PSettingNameDlg::OnBtnExit()
+{
+    CKelvoPageWlanP2PSettingPage::OnBtnExit();
+    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage()) page->CancelSwitchOn();
 }
 
 bool CKelvoPageWlanP2PSettingNameDlg::OnBtnNext()

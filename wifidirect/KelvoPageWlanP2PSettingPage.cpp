@@ -4,10 +4,9 @@
 #include "wifidirect/KelvoPageP2PConnectMethod.h"
 #include "wifidirect/KelvoPageWlanP2PDlg.h"
 
-BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PSettingPage, CDialog)
-    ON_BN_CLICKED(IDC_WIZARD_NEXT, OnNextClicked)
-    ON_BN_CLICKED(IDC_WIZARD_BACK, OnBackClicked)
-    ON_BN_CLICKED(IDC_WIZARD_EXIT, OnExitClicked)
+// Exit leaves the Wi-Fi Direct setting, not the security wizard.
+BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PSettingPage, CKelvoWizardPage)
+    ON_BN_CLICKED(IDC_WIZARD_EXIT, OnExitPressed)
 END_MESSAGE_MAP()
 
 void CKelvoPageWlanP2PSettingPage::SetUpRow(const CString& title, LPCSTR titleFallback, const CString& label,
@@ -16,6 +15,7 @@ void CKelvoPageWlanP2PSettingPage::SetUpRow(const CString& title, LPCSTR titleFa
     SetDlgItemText(IDC_WIZARD_TITLE, title.IsEmpty() ? CString(titleFallback) : title);
     const UINT shownLabel = keepEdit ? IDC_WIZPSK_KEY_LABEL : IDC_WIZPSK_CIPHER_LABEL;
     SetDlgItemText(static_cast<int>(shownLabel), label.IsEmpty() ? CString(labelFallback) : label);
+    SetLabels({shownLabel});
     const UINT hidden[2] = {keepEdit ? UINT(IDC_WIZPSK_CIPHER_LABEL) : UINT(IDC_WIZPSK_KEY_LABEL),
                             keepEdit ? UINT(IDC_WIZPSK_CIPHER) : UINT(IDC_WIZPSK_KEY)};
     for (UINT id : hidden)

@@ -145,14 +145,27 @@ void CWiFiDirectProfile::CheckActiveProfile()
 void CProgressMsg::EnableDisableTimer(BOOL enable, UINT intervalMs)
 {
     m_bTimerRunning = enable == 1 && m_hWnd;
+    m_nIntervalMs = intervalMs;
     SwitchHostTimer(TIMER_WIFIDIRECT_PROGRESS_MSG, intervalMs, enable);
+}
+
+void CProgressMsg::SetHwnd(HWND hWnd)
+{
+    if (m_bTimerRunning) MoveHostTimer(m_hWnd, hWnd, TIMER_WIFIDIRECT_PROGRESS_MSG, m_nIntervalMs);
+    m_hWnd = hWnd;
 }
 
 void CProgressMsg::SetCallback(IWiFiDirectProgressView* view)
 {
     m_pView = view;
-    // The display runs on the view's window; the engine's host keeps it without a view.
-    if (view) m_hWnd = view->ProgressHostWindow();
+    const HWND host = view ? view->ProgressHostWindow() : nullptr;
+    // A view that is gone takes its window with it: nothing may tick on a handle that another
+    // window may get next.
+    if (!host && m_bTimerRunning) {
+        if (m_hWnd && ::IsWindow(m_hWnd)) ::KillTimer(m_hWnd, TIMER_WIFIDIRECT_PROGRESS_MSG);
+        m_bTimerRunning = FALSE;
+    }
+    SetHwnd(host);
 }
 
 void CProgressMsg::Show()

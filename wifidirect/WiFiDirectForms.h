@@ -37,6 +37,11 @@ public:
     void Show() override;
     int OnTimer(UINT_PTR nIDEvent) override;
     void Hide() override;
+    void SetHwnd(HWND hWnd) override
+    {
+        if (m_bTimerRunning) MoveHostTimer(m_hWnd, hWnd, TIMER_WIFIDIRECT_PROFILE, kTimerMs);
+        m_hWnd = hWnd;
+    }
     void LoadProfileList();
     void SetProfileStatus(int index, int status);
     void CheckActiveProfile();
@@ -67,14 +72,17 @@ public:
     void Show() override;
     void Hide() override;
     int OnTimer(UINT_PTR nIDEvent) override;
+    void SetHwnd(HWND hWnd) override;
     void EnableDisableTimer(BOOL enable, UINT intervalMs);
-    // The view told of each step (none: the display runs unseen on the engine's host).
+    // The view told of each step; its window runs the display. Without a view there is no
+    // host: the display stops and nothing ticks until a view or a host comes.
     void SetCallback(IWiFiDirectProgressView* view);
 
     IWiFiDirectProgressView* m_pView = nullptr;
     BOOL m_bSuccess = FALSE;
     DWORD m_dwDuration = 0;  // ms of the whole display
     BOOL m_bTimerRunning = FALSE;
+    UINT m_nIntervalMs = 0;  // of the running timer
     int m_nTick = 0;
 };
 
@@ -89,6 +97,11 @@ public:
     void Show() override;
     int OnTimer(UINT_PTR nIDEvent) override;
     void Hide() override;
+    void SetHwnd(HWND hWnd) override
+    {
+        if (m_bTimerRunning) MoveHostTimer(m_hWnd, hWnd, TIMER_WIFIDIRECT_MEDIA_SHARING, kTimerMs);
+        m_hWnd = hWnd;
+    }
     // Creates the folder with every missing parent: 1 when it exists afterwards.
     static int CreateFolderWithParents(const CString& folder);
 

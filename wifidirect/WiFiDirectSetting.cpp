@@ -6,6 +6,7 @@
 #include "contract/StationContract.h"
 #include "core/QXWLLIB.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
+#include "wifidirect/GroupPassPhrase.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -352,6 +353,8 @@ void CWiFiDirectSetting::FormShow(int action, LPCSTR pageName)
     e.m_bDeviceNameReady = FALSE;
     EnableDisableTimer(FALSE);
     e.m_strShowPin.Empty();
+    // Each run starts without a PIN text: an earlier run's must never go out with this one.
+    m_pWPS->m_strTempPinCode.Empty();
     WIFIDIRECT_WPSE_PROFILE& record = m_data_WIFIDIRECT_WPSE_Profile;
     CWiFiDirectSettingPage* first = nullptr;
 
@@ -389,11 +392,7 @@ void CWiFiDirectSetting::FormShow(int action, LPCSTR pageName)
         std::memset(&record, 0, sizeof record);
         m_strProfileName = CutTo(CutTo("AutoGO" + m_strDeviceName, m_strDeviceName.GetLength() + 6), kMaxNameChars);
         m_strGroupSsid = GenerateGroupSsid();
-        BYTE key[68] = {};
-        QXWLAPI.QXWL_ReadWiFiDirectDefaultWPAPSK(key);
-        ULONG length = 0;
-        std::memcpy(&length, key + 64, sizeof length);
-        m_pAutonomousGO->m_strKey = CString(reinterpret_cast<const char*>(key), static_cast<int>(std::min<ULONG>(length, 64)));
+        m_pAutonomousGO->m_strKey = CGroupPassPhrase::Default();
         m_pAdvanced->m_nIntentIndex = kAutonomousGoIntent;
         FillOperatingChannel();
         first = m_pAutonomousGO;
@@ -442,7 +441,7 @@ void CWiFiDirectSetting::FormShow(int action, LPCSTR pageName)
     }
     case ACTION_SET_GO_KEY:
         std::memset(&record, 0, sizeof record);
-        m_pAutonomousGO->m_strKey = e.m_strMykey;
+        m_pAutonomousGO->m_strKey = CGroupPassPhrase::Default();
         first = m_pAutonomousGO;
         break;
     default:
@@ -575,7 +574,8 @@ void CWiFiDirectSetting::SetWifiDirectWpseConfig()
             QXWLAPI.QXWL_Disassociate();
         } else {
             QXWLAPI.QXWL_WlanDisconnect();
-            QXWLAPI.QXWL_WlanDeleteAllWindowsProfiles();
+            // Only an earlier group's own profile goes: the user's wireless profiles stay.
+            if (!e.m_strGroupSSID.IsEmpty()) QXWLAPI.QXWL_WlanDeleteWindowsProfile(e.m_strGroupSSID);
         }
     }
     QXWLAPI.QXWL_WriteWPSFlag(FALSE);
@@ -589,7 +589,9 @@ void CWiFiDirectSetting::SetWifiDirectWpseConfig()
         m_ulWiFiDirectDefPin = std::strtoul(pin, nullptr, 10);
         e.m_strShowPin.Format("PIN >> %08lu", m_ulWiFiDirectDefPin);
     }
-    if (m_nAction == ACTION_CONNECT && record.WpsMethod == WIFI_DIRECT_WPSE_PIN_MODE_USER_SPEC) {
+    // The user's PIN method without its PIN only asks the peer to show one; with the PIN it is
+    // the connection, and its progress is shown like any other's.
+    if (m_nAction == ACTION_CONNECT && record.WpsMethod == WIFI_DIRECT_WPSE_PIN_MODE_USER_SPEC && record.PIN[0] == '\0') {
         e.StartWiFiDirectProgress(false, 0);
         e.m_bDeviceNameReady = FALSE;
         return;

@@ -342,11 +342,12 @@ LONG WINAPI QXAP_WriteandSetConfigData(AP_CONFIG_DATA config, AP_ADVANCE_DATA ad
     // What the record holds, for tests that can only read the journal.
     const std::string key(reinterpret_cast<const char*>(config.chPskKey),
                           std::min<size_t>(config.nPskKeyLen, sizeof config.chPskKey));
-    w.Enter(Format("SIM stored %s channel %ld auth %lu encryption %lu key %s", SsidOf(config).c_str(),
+    w.Enter(Format("SIM stored %s channel %ld auth %lu encryption %lu key %s mode %lu", SsidOf(config).c_str(),
                    simap::FrequencyKHzToChannel(config.lFreq), config.enumAuthenMode, config.enumEncryStatus,
-                   key.c_str()));
+                   key.c_str(), config.PhyMode));
     auto guard = w.Lock();
     w.Stored = config;
+    w.SaveStore();
     w.Advance = advance;
     if (w.S.DevicePresent) {
         w.Applied = config;

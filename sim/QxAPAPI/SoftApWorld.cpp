@@ -132,6 +132,9 @@ bool ParseWorldText(const std::string& text, WorldText& out, std::string& error)
             if (is("Journal")) {
                 out.HasJournalFile = true;
                 out.JournalFile = value;
+            } else if (is("Store")) {
+                out.HasStoreFile = true;
+                out.StoreFile = value;
             } else {
                 ok = FindKey(key) && ParseLong(value, n);
                 if (ok) out.Settings.emplace_back(key, n);
@@ -253,6 +256,30 @@ void SoftApWorld::Reset()
     NotifyWindow = nullptr;
     m_journal.SetFile("");
     m_journal.Clear();
+    m_storeFile.clear();
+}
+
+void SoftApWorld::LoadStore()
+{
+    std::string bytes;
+    if (m_storeFile.empty() || !ReadWholeFile(m_storeFile, bytes)) return;
+    // Only a whole record counts: anything else leaves the stored configuration as it is.
+    if (bytes.size() != sizeof Stored) {
+        m_journal.Add("SIM store " + m_storeFile + " not read: " + std::to_string(bytes.size()) + " bytes");
+        return;
+    }
+    memcpy(&Stored, bytes.data(), sizeof Stored);
+}
+
+void SoftApWorld::SaveStore()
+{
+    if (m_storeFile.empty()) return;
+    HANDLE file = ::CreateFileA(m_storeFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const bool ok = file != INVALID_HANDLE_VALUE && ::WriteFile(file, &Stored, sizeof Stored, &written, nullptr) &&
+                    written == sizeof Stored;
+    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    if (!ok) m_journal.Add("SIM store " + m_storeFile + " not written");
 }
 
 void SoftApWorld::Apply(const WorldText& text)
@@ -263,6 +290,10 @@ void SoftApWorld::Apply(const WorldText& text)
     }
     NotReadyLeft = S.InitNotReadyPolls;
     if (text.HasJournalFile) m_journal.SetFile(text.JournalFile);
+    if (text.HasStoreFile) {
+        m_storeFile = text.StoreFile;
+        LoadStore();
+    }
     if (text.HasAdapters) Adapters = text.Adapters;
     if (text.HasStations) InRange = text.Stations;
     if (text.HasNetDevices) NetDevices = text.NetDevices;

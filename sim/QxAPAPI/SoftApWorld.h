@@ -63,6 +63,8 @@ struct WorldText {
     std::vector<std::pair<std::string, LONG>> Settings;
     bool HasJournalFile = false;
     std::string JournalFile;
+    bool HasStoreFile = false;
+    std::string StoreFile;
     bool HasAdapters = false;
     std::vector<Adapter> Adapters;
     bool HasStations = false;
@@ -95,6 +97,8 @@ public:
     void ClearJournal() { m_journal.Clear(); }
     // A line of the simulated access point's own, not a call.
     void Note(const std::string& line) { m_journal.Add(line); }
+    // The stored configuration into the store file, when the world names one (under the lock).
+    void SaveStore();
 
     // Everything below is read and written under the lock.
     // The access point beacons: the driver is in soft-AP mode, present and set up.
@@ -130,8 +134,11 @@ private:
     void DeviceGone();
     void ReloadWorldFile();
 
+    void LoadStore();
+
     std::mutex m_lock;
     sim::CallJournal m_journal;
+    std::string m_storeFile;  // where the stored configuration outlives the process; "" for none
     std::string m_worldFile;
     FILETIME m_worldFileStamp = {};
     bool m_worldFileSeen = false;

@@ -119,6 +119,7 @@ void SimWorld::ResetDriverState()
     WifiDirectNegotiating = -1;
     WifiDirectOwner = false;
     WifiDirectGroupPeer = -1;
+    WifiDirectGroupKey.clear();
     WifiDirectProfiles.clear();
     WifiDirectActiveProfile.clear();
     ExtAp = {};
@@ -134,6 +135,8 @@ void SimWorld::ApplyWorld(const sim::World& world, bool takeProfiles, Effects& e
 {
     const WorldSettings before = Model.Settings;
     const std::vector<StoredProfile> profiles = world.Profiles;
+    // The system keeps its profiles until the description of them changes.
+    if (takeProfiles || world.SystemProfiles != Model.SystemProfiles) SystemProfiles = world.SystemProfiles;
     Model = world;
     m_journal.SetFile(Model.JournalFile);
     if (takeProfiles) {
@@ -366,6 +369,13 @@ bool SimWorld::FireAuthStatus(UCHAR code)
 }  // namespace sim
 
 namespace sim {
+
+void SimWorld::NoteSystemProfiles()
+{
+    std::string line = "SystemProfiles: ";
+    for (size_t i = 0; i < SystemProfiles.size(); ++i) line += (i ? "," : "") + SystemProfiles[i];
+    Note(line);
+}
 
 void SimWorld::QueueWifiDirectStatus(std::vector<BYTE> block)
 {

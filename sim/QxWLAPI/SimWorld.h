@@ -108,12 +108,17 @@ public:
     LONG WifiDirectNegotiating = -1;
     bool WifiDirectOwner = false;
     LONG WifiDirectGroupPeer = -1;
+    std::string WifiDirectGroupKey;  // the pass phrase of the group the negotiation formed
     // The stored Wi-Fi Direct profiles (whole records, by name) and the active one's name.
     std::vector<std::vector<BYTE>> WifiDirectProfiles;
     std::string WifiDirectActiveProfile;
     // Queues a status block and sets the status event, as the driver does.
     void QueueWifiDirectStatus(std::vector<BYTE> block);
     std::map<std::string, std::vector<BYTE>> RegistryValues;
+    // The system's wireless profiles as they are now; every change is journalled as a line
+    // "SystemProfiles: <name>,<name>...".
+    std::vector<std::string> SystemProfiles;
+    void NoteSystemProfiles();
 
 private:
     SimWorld();
@@ -142,6 +147,9 @@ std::string SsidText(const NDIS_802_11_SSID& ssid);
 // Hands a WPS mode to the Wi-Fi Direct negotiation in progress; false when none is, and the
 // station's own WPS exchange takes it.
 bool WifiDirectTakesWpsMode(sim::SimWorld& w, const WPS_MODE& mode);
+// Under the lock: a network joined through the system's wireless service keeps a profile of
+// that name there (from operating-system code 10 on).
+void AddSystemProfile(sim::SimWorld& w, const std::string& name);
 // The group's channel while the WPS exchange last asked for is a Wi-Fi Direct peer's; 0 when it
 // is the station's own with an access point.
 UCHAR WifiDirectWpsChannel(const sim::SimWorld& w);

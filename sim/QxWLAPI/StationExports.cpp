@@ -1290,6 +1290,13 @@ ULONG WINAPI QXWL_ConvertWpsConfigMethodToWpsCapabilityMap(USHORT configMethods,
     Enter(Format("QXWL_ConvertWpsConfigMethodToWpsCapabilityMap(0x%X, %u)", configMethods, own));
     constexpr USHORT kDisplay = 0x0008, kPushButton = 0x0080, kKeypad = 0x0100;
     ULONG map = 0;
+    if (own) {
+        // This device's methods are the control word's three bits: push button, display, keypad.
+        if (configMethods & 0x1) map |= 1u << 29;
+        if (configMethods & 0x2) map |= 1u << 31;  // it shows a PIN: the registrar's
+        if (configMethods & 0x4) map |= 1u << 30;  // it takes a PIN the user enters
+        return map;
+    }
     if (configMethods & kPushButton) map |= 1u << 29;
     if (configMethods & kDisplay) map |= 1u << 30;  // a PIN the user reads from the device
     if (configMethods & kKeypad) map |= 1u << 31;   // a PIN the device takes from the registrar

@@ -48,7 +48,7 @@ WIFIDIRECT_DISCOVERY_ENTRY Discovery(const SimPeer& p, UCHAR members)
     e.nRule = static_cast<UCHAR>(p.Role);
     e.ConfigMethod = static_cast<USHORT>(p.ConfigMethods);
     std::memcpy(e.MacAddr, p.Address, sizeof e.MacAddr);
-    e.nPrimaryDeviceType = {1, 0x0050F204, 1};
+    e.nPrimaryDeviceType = {p.DeviceCategory, 0x0050F204, 1};
     const size_t length = std::min(p.Name.size(), sizeof e.chDeviceName);
     std::memcpy(e.chDeviceName, p.Name.data(), length);
     e.ulDeviceNameLength = static_cast<ULONG>(length);
@@ -89,9 +89,10 @@ std::vector<BYTE> DiscoveryBlock(const World& world)
     return b;
 }
 
-WIFIDIRECT_GROUP_ENTRY GroupEntry(const UCHAR* mac, const std::string& name, UCHAR role, UCHAR host)
+WIFIDIRECT_GROUP_ENTRY GroupEntry(const UCHAR* mac, const std::string& name, UCHAR role, UCHAR host, USHORT category)
 {
     WIFIDIRECT_GROUP_ENTRY e = {};
+    e.nPrimaryDeviceType = {category, 0x0050F204, 1};
     e.nRule = role;
     e.chDbm = -45;
     std::memcpy(e.MacAddr, mac, sizeof e.MacAddr);
@@ -118,8 +119,10 @@ std::vector<BYTE> GroupBlock(SimWorld& w)
     const SimPeer& peer = w.Model.Peers[static_cast<size_t>(w.WifiDirectGroupPeer)];
     UCHAR own[6];
     OwnAddress(w, own);
-    const WIFIDIRECT_GROUP_ENTRY me = GroupEntry(own, w.WifiDirectDeviceName, w.WifiDirectOwner ? 1 : 2, w.WifiDirectOwner ? 1 : 2);
-    const WIFIDIRECT_GROUP_ENTRY them = GroupEntry(peer.Address, peer.Name, w.WifiDirectOwner ? 2 : 1, w.WifiDirectOwner ? 2 : 1);
+    const WIFIDIRECT_GROUP_ENTRY me =
+        GroupEntry(own, w.WifiDirectDeviceName, w.WifiDirectOwner ? 1 : 2, w.WifiDirectOwner ? 1 : 2, 1);
+    const WIFIDIRECT_GROUP_ENTRY them =
+        GroupEntry(peer.Address, peer.Name, w.WifiDirectOwner ? 2 : 1, w.WifiDirectOwner ? 2 : 1, peer.DeviceCategory);
     Put(b, kWdEntriesOffset, w.WifiDirectOwner ? &me : &them, sizeof me);
     Put(b, kWdEntriesOffset + sizeof me, w.WifiDirectOwner ? &them : &me, sizeof me);
     b[kWdCountOffset] = 2;
@@ -137,6 +140,10 @@ void Connect(SimWorld& w, const WIFIDIRECT_WPSE_PROFILE& config)
     }
     const SimPeer& peer = *found;
     const bool pin = WpsMethodCarriesPin(config.WpsMethod);
+    const std::string pinText(config.PIN, strnlen(config.PIN, sizeof config.PIN));
+    const UCHAR* a = peer.Address;
+    w.Note(Format("SIM Wi-Fi Direct connection to %02X:%02X:%02X:%02X:%02X:%02X by 0x%08X PIN %s", a[0], a[1], a[2], a[3],
+                  a[4], a[5], config.WpsMethod, pin ? pinText.c_str() : "-"));
     if (peer.Accept == "None") {
         w.QueueWifiDirectStatus(ErrorBlock(kErrorRejectByUser));
         return;
@@ -152,6 +159,10 @@ void Connect(SimWorld& w, const WIFIDIRECT_WPSE_PROFILE& config)
     }
     // A group owner keeps its group; otherwise the higher intent owns it, a tie goes to the peer.
     w.WifiDirectOwner = peer.Role != 1 && ours > peer.Intent;
+    // The owner's pass phrase is the group's: this device's when it owns the group and gave one.
+    const ULONG keyLength = std::min<ULONG>(config.KeyLength, sizeof config.Key);
+    w.WifiDirectGroupKey = w.WifiDirectOwner && keyLength ? std::string(reinterpret_cast<const char*>(config.Key), keyLength)
+                                                          : std::string(kGroupKey);
     w.WifiDirectNegotiating = static_cast<LONG>(found - w.Model.Peers.begin());
     w.WpsWithGroup = true;
     std::vector<BYTE> b = Block(WIFIDIRECTEVENT_STATUS_GO_NEGO_DONE);
@@ -182,8 +193,9 @@ void FinishWps(SimWorld& w)
     std::memcpy(credential.SSID.Ssid, name.data(), credential.SSID.SsidLength);
     credential.AuthType = 0x20;  // WPA2-Personal
     credential.EncrType = 0x08;  // AES
-    credential.KeyLength = sizeof kGroupKey - 1;
-    std::memcpy(credential.Key, kGroupKey, credential.KeyLength);
+    const std::string key = w.WifiDirectGroupKey.empty() ? std::string(kGroupKey) : w.WifiDirectGroupKey;
+    credential.KeyLength = static_cast<ULONG>(std::min(key.size(), sizeof credential.Key));
+    std::memcpy(credential.Key, key.data(), credential.KeyLength);
     std::memcpy(credential.MacAddr, peer.Address, sizeof credential.MacAddr);
     Put(b, kWdWpsCredentialOffset, &credential, sizeof credential);
     w.QueueWifiDirectStatus(std::move(b));
@@ -322,7 +334,12 @@ LONG WINAPI QXWL_GetWifiDirectIP(BYTE* ipRecord)
     if (w.WifiDirectGroupPeer < 0) return QXWL_ERROR_WIFIDIRECT_NO_IP;
     const UCHAR ip[4] = {kGroupSubnet[0], kGroupSubnet[1], kGroupSubnet[2], static_cast<UCHAR>(w.WifiDirectOwner ? 1 : 2)};
     const UCHAR server[4] = {kGroupSubnet[0], kGroupSubnet[1], kGroupSubnet[2], 1};
+    // The group's network: a /24 whose owner is its gateway and its DHCP server.
+    const UCHAR mask[4] = {255, 255, 255, 0};
+    constexpr size_t kMaskOffset = 8, kGatewayOffset = 12;
     std::memcpy(ipRecord + kWdIpAddressOffset, ip, sizeof ip);
+    std::memcpy(ipRecord + kMaskOffset, mask, sizeof mask);
+    std::memcpy(ipRecord + kGatewayOffset, server, sizeof server);
     std::memcpy(ipRecord + kWdIpDhcpServerOffset, server, sizeof server);
     return QXWL_ERROR_SUCCESS;
 }
@@ -449,6 +466,7 @@ LONG WINAPI QXWL_ConnectWPSProfileWithWifiDirectWpse(ULONG channel, const WPS_CR
         // The group is in range for as long as it lasts.
         w.Visible.push_back(group);
         w.CurrentSetting = request;
+        AddSystemProfile(w, group.Ssid);
         if (w.AdapterUsable() && w.RadioOn()) w.LinkState.Connect(request, w.Visible, w.Model.Settings, effects);
     }
     w.Fire(effects);

@@ -150,6 +150,7 @@ struct SimPeer {
     UCHAR Owner[6] = {};     // all zero: not in another group
     bool Invites = false;    // asks to connect to us once Wi-Fi Direct is switched on
     ULONG ConfigMethods = 0x0188;
+    USHORT DeviceCategory = 1;  // the WPS primary device type's category (1 computer, 3 printer, 4 camera ...)
 };
 
 struct World {
@@ -159,6 +160,8 @@ struct World {
     std::vector<StoredProfile> Profiles;
     std::vector<SimPeer> Peers;
     std::vector<NetDevice> NetDevices;  // the machine's other network adapters
+    // The system's own wireless profiles (the wireless service's, not the library's store).
+    std::vector<std::string> SystemProfiles;
     std::string JournalFile;  // when set, every journal line is appended to it too
 };
 

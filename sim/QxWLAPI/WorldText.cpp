@@ -51,6 +51,10 @@ constexpr Name kEapMethods[] = {{"PEAP", EAPMETHOD_PEAP}, {"TLS", EAPMETHOD_TLS}
                                 {"LEAP", EAPMETHOD_LEAP}};
 constexpr Name kTunnels[] = {{"GTC", RS_TunnelGTC}, {"MSCHAPV2", TUNNEL_MSCHAPV2}, {"TLS", TUNNEL_TLS},
                              {"MD5", TUNNEL_EAP_MD5}, {"MSCHAP", TUNNEL_MSCHAP}};
+// The categories of the WPS primary device type.
+constexpr Name kDeviceCategories[] = {{"Computer", 1}, {"PC", 1},       {"Input", 2},      {"Printer", 3},
+                                      {"Camera", 4},   {"Storage", 5},  {"Network", 6},    {"Display", 7},
+                                      {"Multimedia", 8}, {"Gaming", 9}, {"Telephone", 10}, {"Phone", 10}};
 
 ULONG DefaultCipher(ULONG auth, bool wepNamed)
 {
@@ -161,6 +165,18 @@ private:
         if (Is(key, "Journal")) {
             m_patch.HasJournalFile = true;
             m_patch.JournalFile = value;
+            return true;
+        }
+        if (Is(key, "SystemProfiles")) {
+            m_patch.HasSystemProfiles = true;
+            m_patch.SystemProfiles.clear();
+            for (size_t start = 0; start <= value.size();) {
+                size_t comma = value.find(',', start);
+                if (comma == std::string::npos) comma = value.size();
+                const std::string name = Trim(value.substr(start, comma - start));
+                if (!name.empty()) m_patch.SystemProfiles.push_back(name);
+                start = comma + 1;
+            }
             return true;
         }
         const SettingKey* setting = FindSettingKey(key);
@@ -276,6 +292,12 @@ private:
         else if (Is(key, "ConfigMethods")) {
             if (!ParseLong(value, number)) return false;
             p.ConfigMethods = static_cast<ULONG>(number);
+        } else if (Is(key, "DeviceType")) {
+            ULONG category = 0;
+            if (!ParseNamed(value, kDeviceCategories, std::size(kDeviceCategories), category) || category == 0 ||
+                category > 0xFFFF)
+                return false;
+            p.DeviceCategory = static_cast<USHORT>(category);
         } else return false;
         return true;
     }
@@ -317,6 +339,7 @@ void ApplyWorldPatch(const WorldPatch& patch, World& world)
 {
     for (const auto& [key, value] : patch.Settings) world.Settings.*(key->member) = value;
     if (patch.HasJournalFile) world.JournalFile = patch.JournalFile;
+    if (patch.HasSystemProfiles) world.SystemProfiles = patch.SystemProfiles;
     if (patch.HasAdapters) world.Adapters = patch.Adapters;
     if (patch.HasNetworks) world.Networks = patch.Networks;
     if (patch.HasProfiles) world.Profiles = patch.Profiles;

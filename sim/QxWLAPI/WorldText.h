@@ -1,7 +1,8 @@
 // The world-file format (an INI-like text; sim/README.md describes every key):
 //
 //   ; comment
-//   [World]              machine, driver and timing settings (WorldSettings), Journal=<file>
+//   [World]              machine, driver and timing settings (WorldSettings), Journal=<file>,
+//                        SystemProfiles=<name>,<name>... (the system's wireless profiles)
 //   [Adapter1]           Name, DeviceID, Description, Text392, SoftApName, DeviceName, Location,
 //                        Manufacturer, Kind
 //   [Network1]           Ssid, Bssid (00:1A:2B:44:71:01), Channel, Rssi, Mode (Infrastructure|Adhoc),
@@ -11,7 +12,8 @@
 //   [Profile1]           Name, Ssid, Security, Cipher, Key, Active
 //   [Peer1]              Wi-Fi Direct peer: Name, Address, Role (1|2), Intent (0-15),
 //                        Accept (PBC|PIN|Any|None), Owner (its group owner's address), Invites,
-//                        ConfigMethods
+//                        ConfigMethods, DeviceType (Computer|Input|Printer|Camera|Storage|Network|
+//                        Display|Multimedia|Gaming|Telephone or a category number)
 //
 // Section names are matched by prefix ("Network", "Network2", "NetworkCafe" are all networks).
 // Any [Adapter*], [Network*] or [Profile*] section replaces all of its kind; [World] keys
@@ -29,6 +31,8 @@ struct WorldPatch {
     std::vector<std::pair<const SettingKey*, LONG>> Settings;
     bool HasJournalFile = false;
     std::string JournalFile;
+    bool HasSystemProfiles = false;
+    std::vector<std::string> SystemProfiles;
     bool HasAdapters = false;
     std::vector<SimAdapter> Adapters;
     bool HasNetworks = false;

@@ -44,6 +44,7 @@ TEST_F(ShippedFiles, TextsUsedAsFormatsTakeExactlyTheirArguments)
         {"IDS_WHITE_QUIXEN_GOOD", {"%s"}},  {"IDS_WHITE_QUIXEN_NORMAL", {"%s"}}, {"IDS_WHITE_QUIXEN_WEAK", {"%s"}},
         {"IDS_QUIXEN_WEP_ERROR", {"%s"}},   {"IDS_WHITE_QUIXEN_WEP_ERROR", {"%s"}},
         {"IDS_KEY_LENGTH_DESCRIPTION_HEX", {"%s"}}, {"IDS_PAC_LIST_MAX_ITEM", {"%d"}},
+        {"IDS_MSGHEXWEPKEYINVALID", {"%d"}}, {"IDS_MSGASCIIWEPKEYINVALID", {"%d"}},
         {"IDS_LINK_QUALITY", {"%d"}},       {"IDS_LINK_STRENGTH", {"%d"}},       {"IDS_LINK_STRENGTH2", {"%d"}},
         {"IDS_LINK_STRENGTH3", {"%d"}},     {"IDS_PAC_FOLDER_OVER_LIMIT", {"%d"}}, {"IDS_ENTRY_TOO_LONG", {"%d"}},
         {"IDS_MSG_TEXT_TOO_LONG", {"%d"}},

@@ -31,28 +31,6 @@ constexpr int kPreSharedKey = 2739, kSave = 2740, kCancel = 2741;
 constexpr int kMessageBoxText = 0xFFFF;
 constexpr char kOwnAdapter[] = "Kelvo Wireless LAN Card";
 
-// A text of the language file's access-point section.
-std::string ApText(const char* key)
-{
-    char text[256] = "";
-    ::GetPrivateProfileStringA("StringsApAdded", key, "", text, sizeof text, (BinFolder() + "Languages\\Lang.ini").c_str());
-    return text;
-}
-
-// The entries of a drop-down list as the user sees them, one selection at a time.
-std::vector<std::string> ComboEntries(HWND combo)
-{
-    std::vector<std::string> entries;
-    const LRESULT selected = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
-        entries.push_back(Text(combo));
-    }
-    ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
-    return entries;
-}
-
 // Selects the entry whose text is `wanted` in the page's drop-down list, as the user picks it.
 bool ChooseText(HWND page, int id, const std::string& wanted)
 {
@@ -264,8 +242,8 @@ TEST_F(HostedNetworkEndToEnd, SkinnedPageSavesSsidAndPassPhraseAndRefusesABadKey
     EXPECT_TRUE(PumpUntil([&] { return Journalled("QXWL_HostedNetworkSetup(Garden-Hosted)", before); }, kTimeoutMs));
     EXPECT_TRUE(Journalled("SIM hosted configuration Garden-Hosted key garden-party-24 peers 20", before));
     // Bridged with the address of the hosted network the SAVE brought up.
-    const std::string command = "\"BINDWIN7+02:4B:45:4C:56:4F+Office Ethernet+" +
-                                std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\"";
+    const std::string command = " BINDWIN7+02:4B:45:4C:56:4F+Office Ethernet+" +
+                                std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\r\n";
     EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(bridgeLog).find(command) != std::string::npos; }, kTimeoutMs))
         << ReadWholeFile(bridgeLog);
     EXPECT_EQ(nullptr, WaitForWindow("#32770", "KPL4471", program.Id(), 500)) << "no refusal";
@@ -364,8 +342,8 @@ TEST_F(SoftApSaveEndToEnd, TheMachinesAdaptersAreOfferedAndAFailedBindingIsToldT
     ASSERT_TRUE(PumpUntil([&] { return Checked(page, kBridge); }, kTimeoutMs));
     ASSERT_TRUE(ChooseText(page, kBridgeAdapter, "Travel Dongle"));
     PressButton(page, kSave);
-    const std::string command = "\"BIND+" + std::string(kOwnAdapter) + "+Travel Dongle+" +
-                                std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\"";
+    const std::string command = " BIND+" + std::string(kOwnAdapter) + "+Travel Dongle+" +
+                                std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\r\n";
     EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(bridgeLog).find(command) != std::string::npos; }, kTimeoutMs))
         << ReadWholeFile(bridgeLog);
     // The companion program answers that the binding failed.

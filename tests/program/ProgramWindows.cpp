@@ -259,6 +259,27 @@ bool ChooseComboData(HWND combo, LPARAM data)
     return ChooseCombo(combo, [&](int i) { return ::SendMessageA(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == data; });
 }
 
+std::vector<std::string> ComboEntries(HWND combo)
+{
+    std::vector<std::string> entries;
+    const LRESULT selected = ::SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    const LRESULT count = ::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
+        entries.push_back(Text(combo));
+    }
+    ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    return entries;
+}
+
+std::string ApText(const char* key, const char* section)
+{
+    char text[512] = "";
+    ::GetPrivateProfileStringA(section, key, "", text, sizeof text,
+                               (testing_support::BinFolder() + "Languages\\Lang.ini").c_str());
+    return text;
+}
+
 int ItemCount(HWND list)
 {
     return list ? static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)) : -1;

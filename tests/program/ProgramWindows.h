@@ -58,6 +58,10 @@ void PressButton(HWND dialog, int id);
 // dialog hears of it as of a choice made with the mouse. False when no entry matches.
 bool ChooseComboText(HWND combo, const std::string& text);
 bool ChooseComboData(HWND combo, LPARAM data);
+// The entries of a drop-down list as the user sees them, one selection at a time.
+std::vector<std::string> ComboEntries(HWND combo);
+// A text of the program's English language file, from the access-point section unless named.
+std::string ApText(const char* key, const char* section = "StringsApAdded");
 // Rows of a list view; -1 without the list.
 int ItemCount(HWND list);
 

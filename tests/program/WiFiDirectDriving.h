@@ -77,6 +77,35 @@ inline void Press(HWND control)
     program_windows::SendAndWait(control, BM_CLICK, 0, 0);
 }
 
+// A user's press of a control a person could see; false (and no press) when it could not be seen.
+inline bool PressSeen(HWND control)
+{
+    if (!program_windows::UserCanSee(control)) return false;
+    Press(control);
+    return true;
+}
+
+// A user's click on a tab of the main window (the tabs take mouse clicks, not button presses).
+inline bool ClickSeen(HWND tab)
+{
+    if (!program_windows::UserCanSee(tab)) return false;
+    ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    return true;
+}
+
+// The program's message box (caption "KPL4471") once a person could see it and its OK button.
+inline HWND WaitForSeenBox(DWORD pid, DWORD timeoutMs = kTimeoutMs)
+{
+    HWND box = nullptr;
+    PumpUntil([&] {
+        box = WaitForWindow("#32770", "KPL4471", pid, 0);
+        return box && program_windows::UserCanSee(box) && program_windows::UserCanSee(::GetDlgItem(box, IDOK));
+    }, timeoutMs);
+    return box && program_windows::UserCanSee(box) ? box : nullptr;
+}
+constexpr int kMessageBoxText = 0xFFFF;
+
 inline std::string WindowText(HWND control)
 {
     char text[256] = "";
@@ -86,7 +115,9 @@ inline std::string WindowText(HWND control)
 }
 
 // The device list of the other process; a peer is found by its name.
+using program_windows::UserCanSee;
 using program_windows::RemoteList;
+using program_windows::WaitForMainWindow;
 constexpr int kSearchedColumns = kNameColumn + 1;
 
 }  // namespace wifidirect_driving

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include "support/FakeNotificationArea.h"
 #include "support/TestSupport.h"
+#include "program/ApModeFixture.h"
 #include "program/WiFiDirectDriving.h"
 
 #include <commctrl.h>
@@ -44,7 +45,7 @@ protected:
     }
     void UseWorld(const std::string& peers)
     {
-        ScopedFile(worldFile, "[World]\nOsCode=12\nJournal=" + journal + "\n" + peers).Keep();
+        ScopedFile(worldFile, "[World]\nOsCode=12\nSystemProfiles=Home,Office\nJournal=" + journal + "\n" + peers).Keep();
     }
     void TearDown() override
     {
@@ -63,17 +64,17 @@ protected:
         const int row = rows.Find(peer, kSearchedColumns);
         EXPECT_GE(row, 0) << peer;
         rows.Select(row);
-        Press(Visible(main, kConnect));
+        EXPECT_TRUE(PressSeen(Visible(main, kConnect)));
         HWND next = WaitVisible(main, kMethodNext);
         EXPECT_TRUE(next);
         if (pinShown && next) {
             // The page's own controls: the classic dialogs below the visible area reuse ids.
             HWND page = ::GetParent(next);
-            Press(::GetDlgItem(page, kMethodPinShown));
+            EXPECT_TRUE(PressSeen(::GetDlgItem(page, kMethodPinShown)));
             PumpUntil([&] { return WindowText(::GetDlgItem(page, kMethodPin)).size() == 8; }, kTimeoutMs);
             *pin = WindowText(::GetDlgItem(page, kMethodPin));
         }
-        Press(next);
+        EXPECT_TRUE(PressSeen(next));
         return ChannelThenLinkText(main);
     }
     // The preferred-channel page's Next, then the link-status page's text once its display ends.
@@ -82,7 +83,7 @@ protected:
         HWND channelNext = nullptr;
         PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs);
         EXPECT_TRUE(channelNext);
-        Press(channelNext);
+        EXPECT_TRUE(PressSeen(channelNext));
         EXPECT_TRUE(WaitVisible(main, kLinkExit));
         std::string text;
         PumpUntil([&] {
@@ -101,24 +102,74 @@ protected:
         // The start-up's reconnect of the default profile would replace a group link made sooner,
         // which no user is quick enough to make.
         WaitJournal("QXWL_SetWLANProfile(Default", 0, 10000);
-        HWND tab = ::GetDlgItem(main, kTabWiFiDirect);
-        ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-        ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        EXPECT_TRUE(ClickSeen(::GetDlgItem(main, kTabWiFiDirect)));
 
         // Switching on asks for the device name first; after it Wi-Fi Direct is on.
         HWND enable = WaitVisible(main, kEnable);
         EXPECT_TRUE(enable);
         if (!enable) return nullptr;
-        Press(enable);
+        EXPECT_TRUE(PressSeen(enable));
         HWND name = WaitVisible(main, kSettingEdit);
         EXPECT_TRUE(name);
         if (!name) return nullptr;
         ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E2E-Desk"));
-        Press(Visible(main, kSettingNext));
+        EXPECT_TRUE(PressSeen(Visible(main, kSettingNext)));
         EXPECT_TRUE(WaitJournal("QXWL_SetWifiDirectWpseConfig(1)"));
         EXPECT_TRUE(JournalHas("QXWL_WriteWiFiDirectDeviceName"));
         return main;
     }
+    // Scan, then the peer's row chosen and Connect pressed: the connect-method page, or null.
+    HWND OpenMethodPageFor(HWND main, const char* peer)
+    {
+        HWND scan = WaitVisible(main, kScan);
+        if (!scan || !PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs)) return nullptr;
+        EXPECT_TRUE(PressSeen(scan));
+        HWND list = WaitVisible(main, kDeviceList);
+        if (!list) return nullptr;
+        RemoteList rows(list);
+        if (!PumpUntil([&] { return rows.Find(peer, kSearchedColumns) >= 0; }, kTimeoutMs)) return nullptr;
+        EXPECT_TRUE(UserCanSee(list));
+        rows.Select(rows.Find(peer, kSearchedColumns));
+        EXPECT_TRUE(PressSeen(Visible(main, kConnect)));
+        HWND next = WaitVisible(main, kMethodNext);
+        return next ? ::GetParent(next) : nullptr;
+    }
+    // From the channel page on: its Next, the link page showing the PIN while it runs, and success.
+    void ExpectPinRunSucceeds(HWND main, const std::string& pin)
+    {
+        HWND channelNext = nullptr;
+        ASSERT_TRUE(PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); },
+                              kTimeoutMs));
+        EXPECT_TRUE(PressSeen(channelNext));
+        ASSERT_TRUE(WaitVisible(main, kLinkExit));
+        std::string running;
+        EXPECT_TRUE(PumpUntil([&] { return (running = WindowText(Visible(main, kLinkText))).find("PIN: " + pin) != std::string::npos; },
+                              kTimeoutMs))
+            << running << " / " << pin;
+        const std::string result = LinkTextWhenDone(main);
+        EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result;
+    }
+    // The link-status page's text once the display has ended (no percentage left).
+    std::string LinkTextWhenDone(HWND main)
+    {
+        std::string text;
+        PumpUntil([&] {
+            text = WindowText(Visible(main, kLinkText));
+            return !text.empty() && text.find('%') == std::string::npos;
+        }, kConnectMs);
+        return text;
+    }
+    // The rest of the journal's last line that starts with prefix, or empty.
+    std::string LastLine(const std::string& prefix)
+    {
+        const std::string all = ReadWholeFile(journal);
+        const size_t at = all.rfind(prefix);
+        if (at == std::string::npos) return std::string();
+        const size_t end = all.find_first_of("\r\n", at);
+        return all.substr(at + prefix.size(), (end == std::string::npos ? all.size() : end) - at - prefix.size());
+    }
+    // The journal's last account of the system's wireless profiles, or empty.
+    std::string SystemProfiles() { return LastLine("SystemProfiles: "); }
     // The connect-method page once it prompts for a peer's request, or null.
     HWND WaitForPrompt(HWND main)
     {
@@ -142,7 +193,7 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     HWND scan = WaitVisible(main, kScan);
     ASSERT_TRUE(scan);
     PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs);
-    Press(scan);
+    EXPECT_TRUE(PressSeen(scan));
     HWND list = WaitVisible(main, kDeviceList);
     ASSERT_TRUE(list);
     RemoteList rows(list);
@@ -155,26 +206,30 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     EXPECT_TRUE(JournalHas("QXWL_SetWifiDirectWpseConfig(3)", from));
     EXPECT_TRUE(JournalHas("QXWL_SetWPSMode(0x20000000", from));
     EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result << "\n" << ReadWholeFile(journal).substr(from);
-    Press(Visible(main, kLinkExit));
+    EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
     ASSERT_TRUE(WaitVisible(main, kMoreInfo));
-    Press(Visible(main, kMoreInfo));
+    EXPECT_TRUE(PressSeen(Visible(main, kMoreInfo)));
     HWND info = WaitForWindow("#32770", "More Information", program.Id(), kTimeoutMs);
     ASSERT_TRUE(info);
     std::string group;
     EXPECT_TRUE(PumpUntil([&] { return (group = WindowText(::GetDlgItem(info, kInfoGroup))).rfind("DIRECT-", 0) == 0; },
                           kTimeoutMs))
         << group;
-    Press(::GetDlgItem(info, kInfoClose));
+    EXPECT_TRUE(PressSeen(::GetDlgItem(info, kInfoClose)));
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(info); }, kTimeoutMs));
 
-    // Disconnect (the list's menu command) ends it.
+    // Disconnect (the list's menu command) ends it; the user's profiles are all still there.
     from = ReadWholeFile(journal).size();
     ::PostMessageA(::GetParent(list), WM_COMMAND, MAKEWPARAM(kDisconnect, 0), 0);
     EXPECT_TRUE(WaitJournal("QXWL_SetWifiDirectWpseConfig(6)", from));
+    EXPECT_TRUE(PumpUntil([&] { return SystemProfiles() == "Home,Office"; }, kTimeoutMs)) << SystemProfiles();
+    EXPECT_FALSE(JournalHas("QXWL_WlanDeleteAllWindowsProfiles"));
+    EXPECT_FALSE(JournalHas("QXWL_DeleteProfile("));
+    EXPECT_NE(std::string::npos, ReadWholeFile(BinFolder() + "QxWLProfiles.dat").find("Default"));
 
     // A PIN connection with the PIN the page shows, after a fresh scan.
     PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs);
-    Press(scan);
+    EXPECT_TRUE(PressSeen(scan));
     ASSERT_TRUE(PumpUntil([&] { return rows.Find("Printer", kSearchedColumns) >= 0; }, kTimeoutMs));
     from = ReadWholeFile(journal).size();
     std::string pin;
@@ -183,7 +238,7 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     EXPECT_TRUE(JournalHas("QXWL_SetWifiDirectWpseConfig(3)", from));
     EXPECT_EQ(0u, pinResult.rfind(SuccessText(), 0)) << pinResult;
     EXPECT_TRUE(JournalHas("QXWL_SetWPSMode(0x80000000", from));
-    Press(Visible(main, kLinkExit));
+    EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
     if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
@@ -225,7 +280,7 @@ TEST_F(WiFiDirectIncomingEndToEnd, RequestAnsweredByPushButtonConnects)
     // Nothing goes to the peer before the user answers.
     EXPECT_FALSE(JournalHas("QXWL_SetWifiDirectWpseConfig(3)", asked));
 
-    Press(::GetDlgItem(prompt, kMethodNext));
+    EXPECT_TRUE(PressSeen(::GetDlgItem(prompt, kMethodNext)));
     const std::string result = ChannelThenLinkText(main);
     EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result << "\n" << ReadWholeFile(journal).substr(asked);
     EXPECT_TRUE(JournalHas("QXWL_SetWifiDirectWpseConfig(3)", asked));
@@ -233,7 +288,7 @@ TEST_F(WiFiDirectIncomingEndToEnd, RequestAnsweredByPushButtonConnects)
     EXPECT_TRUE(JournalHas("QXWL_ConnectWPSProfileWithWifiDirectWpse(", asked));
 
     // Back on the main page, the status says connected.
-    Press(Visible(main, kLinkExit));
+    EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
     const std::string connected = WiFiDirectText("IDS_WIFI_DIRECT_ASSOCIATED");
     std::string state;
     EXPECT_TRUE(PumpUntil([&] { return (state = WindowText(Visible(main, kStateText))) == connected; }, kTimeoutMs)) << state;
@@ -251,7 +306,7 @@ TEST_F(WiFiDirectIncomingEndToEnd, RequestCancelledConnectsNothing)
     ASSERT_TRUE(prompt) << ReadWholeFile(journal);
     ExpectIncomingForm(prompt);
 
-    Press(::GetDlgItem(prompt, kMethodCancel));
+    EXPECT_TRUE(PressSeen(::GetDlgItem(prompt, kMethodCancel)));
     // Back on the main page, which still works; the request's window passes without a connection.
     HWND scan = WaitVisible(main, kScan);
     ASSERT_TRUE(scan);
@@ -263,4 +318,222 @@ TEST_F(WiFiDirectIncomingEndToEnd, RequestCancelledConnectsNothing)
     EXPECT_EQ(WiFiDirectText("IDS_WIFI_DIRECT_NO_ASSOCIATED"), WindowText(Visible(main, kStateText)));
     EXPECT_EQ(nullptr, Visible(main, kLinkExit));
     if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
+}
+
+// The roads of a request and of the user's own connection: what goes out goes to the peer the
+// user answered or picked, with the PIN the user saw or typed, and a refusal ends the attempt.
+namespace {
+class WiFiDirectRoadsEndToEnd : public WiFiDirectEndToEnd {
+protected:
+    // The last connection the stand-in's peers saw: "to <address> by <method> PIN <pin>".
+    std::string LastConnection() { return LastLine("SIM Wi-Fi Direct connection to "); }
+    size_t Count(const std::string& text, size_t from)
+    {
+        const std::string all = ReadWholeFile(journal);
+        size_t n = 0;
+        for (size_t at = all.find(text, from); at != std::string::npos; at = all.find(text, at + 1)) ++n;
+        return n;
+    }
+};
+}  // namespace
+
+TEST_F(WiFiDirectRoadsEndToEnd, APromptLeftByTheTabIsCancelledAndTheUsersConnectionGoesToTheirPeer)
+{
+    UseWorld("[Peer1]\nName=Laptop\nAddress=02:50:32:50:00:09\nIntent=0\nInvites=1\n"
+             "[Peer2]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\n");
+    FakeNotificationArea tray;
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND main = StartAndSwitchOn(program);
+    ASSERT_TRUE(main);
+    HWND prompt = WaitForPrompt(main);
+    ASSERT_TRUE(prompt);
+    EXPECT_EQ("[Laptop]", WindowText(::GetDlgItem(prompt, kMethodPeer)));
+
+    // The user goes back to the list by the tab instead of answering.
+    EXPECT_TRUE(ClickSeen(::GetDlgItem(main, kTabWiFiDirect)));
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(prompt); }, kTimeoutMs));
+    const size_t from = ReadWholeFile(journal).size();
+    HWND method = OpenMethodPageFor(main, "Printer");
+    ASSERT_TRUE(method);
+    EXPECT_EQ("[Printer]", WindowText(::GetDlgItem(method, kMethodPeer)));
+    EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));
+    const std::string result = ChannelThenLinkText(main);
+    EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result;
+    EXPECT_EQ(1u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));
+    EXPECT_EQ(0u, LastConnection().rfind("02:50:32:50:00:02 by 0x20000000", 0)) << LastConnection();
+    EXPECT_FALSE(JournalHas("connection to 02:50:32:50:00:09"));
+    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
+}
+
+TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgress)
+{
+    FakeNotificationArea tray;
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND main = StartAndSwitchOn(program);
+    ASSERT_TRUE(main);
+    HWND method = OpenMethodPageFor(main, "Printer");
+    ASSERT_TRUE(method);
+    const size_t from = ReadWholeFile(journal).size();
+    EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodPinEntered)));
+    EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));  // opens the field for the printer's PIN
+    HWND field = ::GetDlgItem(method, kMethodPin);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(field) != FALSE; }, kTimeoutMs));
+    EXPECT_EQ(0u, Count("QXWL_SetWifiDirectWpseConfig(3)", from)) << "nothing goes out before the PIN";
+    ASSERT_TRUE(UserCanSee(field));
+    ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234"));  // four digits, as WPS 2 allows
+    EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));
+
+    ExpectPinRunSucceeds(main, "1234");
+    EXPECT_EQ(1u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));
+    EXPECT_EQ("02:50:32:50:00:02 by 0x40000000 PIN 1234", LastConnection());
+    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
+}
+
+TEST_F(WiFiDirectRoadsEndToEnd, ARequestAnsweredWithThisDevicesPinShowsAndSendsThatPin)
+{
+    // The laptop takes a PIN by its keypad only: this device shows the PIN.
+    UseWorld("[Peer1]\nName=Laptop\nAddress=02:50:32:50:00:09\nIntent=0\nInvites=1\nConfigMethods=0x0100\n");
+    FakeNotificationArea tray;
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND main = StartAndSwitchOn(program);
+    ASSERT_TRUE(main);
+    HWND prompt = WaitForPrompt(main);
+    ASSERT_TRUE(prompt);
+    HWND field = ::GetDlgItem(prompt, kMethodPin);
+    std::string pin;
+    ASSERT_TRUE(PumpUntil([&] { return (pin = WindowText(field)).size() == 8; }, kTimeoutMs)) << pin;
+    EXPECT_TRUE(UserCanSee(field));
+    EXPECT_EQ(BST_CHECKED, ::SendMessageA(::GetDlgItem(prompt, kMethodPinShown), BM_GETCHECK, 0, 0));
+    EXPECT_TRUE(PressSeen(::GetDlgItem(prompt, kMethodNext)));
+    ExpectPinRunSucceeds(main, pin);
+    EXPECT_EQ("02:50:32:50:00:09 by 0x80000000 PIN " + pin, LastConnection());
+    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
+}
+
+TEST_F(WiFiDirectRoadsEndToEnd, NoMethodInCommonEndsTheAttemptWithItsBox)
+{
+    // The printer takes a PIN only; the user chooses push button, as a new user would.
+    UseWorld("[Peer1]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nAccept=PIN\nConfigMethods=0x0108\n");
+    FakeNotificationArea tray;
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND main = StartAndSwitchOn(program);
+    ASSERT_TRUE(main);
+    HWND method = OpenMethodPageFor(main, "Printer");
+    ASSERT_TRUE(method);
+    EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));
+    HWND channelNext = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs));
+    EXPECT_TRUE(PressSeen(channelNext));
+
+    HWND box = WaitForSeenBox(program.Id());
+    ASSERT_TRUE(box);
+    char text[256] = "";
+    ::GetDlgItemTextA(box, kMessageBoxText, text, sizeof text);
+    EXPECT_EQ(0u, std::string(text).rfind("The devices have no configuration method in common.", 0)) << text;
+    // Behind the box the attempt has already ended: no percentage runs on.
+    const std::string behind = WindowText(Visible(main, kLinkText));
+    EXPECT_EQ(std::string::npos, behind.find('%')) << behind;
+    EXPECT_FALSE(behind.empty());
+    EXPECT_TRUE(PressSeen(::GetDlgItem(box, IDOK)));
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(box); }, kTimeoutMs));
+    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
+}
+
+TEST_F(WiFiDirectRoadsEndToEnd, BackFromTheNamePageLeavesWiFiDirectOff)
+{
+    FakeNotificationArea tray;
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND main = WaitForMainWindow(program.Id());
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(ClickSeen(::GetDlgItem(main, kTabWiFiDirect)));
+    HWND enable = WaitVisible(main, kEnable);
+    ASSERT_TRUE(enable);
+    EXPECT_TRUE(PressSeen(enable));
+    ASSERT_TRUE(WaitVisible(main, kSettingEdit));
+    constexpr int kSettingBack = 1501;
+    EXPECT_TRUE(PressSeen(Visible(main, kSettingBack)));
+    ASSERT_TRUE(PumpUntil([&] { return Visible(main, kEnable) != nullptr; }, kTimeoutMs));
+    EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(enable, BM_GETCHECK, 0, 0));
+    EXPECT_FALSE(::IsWindowEnabled(Visible(main, kScan)));
+    EXPECT_FALSE(JournalHas("QXWL_SetWifiDirectWpseConfig(1)"));
+}
+
+// The Wi-Fi Direct page made anew by a switch to the access point and back: its connection
+// check runs on the new page, so the status follows the next connection.
+namespace {
+class WiFiDirectModeSwitchEndToEnd : public program_windows::ApModeFixture {
+protected:
+    void SetUp() override
+    {
+        ApModeFixture::SetUp();
+        ScopedFile(stationWorld, "[World]\nOsCode=10\nConnectDelayMs=200\nJournal=" + stationJournal + "\n"
+                                 "[Profile1]\nName=Home\nSsid=Quixen-WPA2\nSecurity=WPA2-PSK\nKey=quixen2024\nActive=1\n"
+                                 "[Peer1]\nName=Camera\nAddress=02:50:32:50:00:01\nIntent=15\nAccept=PBC\n")
+            .Keep();
+    }
+    // Switched on through the name page, the camera connected by push button, back on the list:
+    // true once the page's status says connected.
+    bool ConnectCamera(HWND main)
+    {
+        EXPECT_TRUE(ClickSeen(::GetDlgItem(main, kTabWiFiDirect)));
+        HWND enable = WaitVisible(main, kEnable);
+        if (!enable) return false;
+        EXPECT_TRUE(PressSeen(enable));
+        HWND name = WaitVisible(main, kSettingEdit);
+        if (!name) return false;
+        EXPECT_TRUE(UserCanSee(name));
+        ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E2E-Desk"));
+        EXPECT_TRUE(PressSeen(Visible(main, kSettingNext)));
+        HWND scan = WaitVisible(main, kScan);
+        if (!scan || !PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs)) return false;
+        EXPECT_TRUE(PressSeen(scan));
+        HWND list = WaitVisible(main, kDeviceList);
+        if (!list) return false;
+        RemoteList rows(list);
+        if (!PumpUntil([&] { return rows.Find("Camera", kSearchedColumns) >= 0; }, kTimeoutMs)) return false;
+        EXPECT_TRUE(UserCanSee(list));
+        rows.Select(rows.Find("Camera", kSearchedColumns));
+        EXPECT_TRUE(PressSeen(Visible(main, kConnect)));
+        EXPECT_TRUE(PressSeen(WaitVisible(main, kMethodNext)));
+        HWND channelNext = nullptr;
+        if (!PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs))
+            return false;
+        EXPECT_TRUE(PressSeen(channelNext));
+        std::string text;
+        PumpUntil([&] {
+            text = WindowText(Visible(main, kLinkText));
+            return !text.empty() && text.find('%') == std::string::npos;
+        }, kConnectMs);
+        EXPECT_EQ(0u, text.rfind(SuccessText(), 0)) << text;
+        EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
+        const std::string connected = WiFiDirectText("IDS_WIFI_DIRECT_ASSOCIATED");
+        return PumpUntil([&] { return WindowText(Visible(main, kStateText)) == connected; }, kTimeoutMs);
+    }
+};
+}  // namespace
+
+TEST_F(WiFiDirectModeSwitchEndToEnd, TheStatusFollowsTheLinkOnThePageMadeAnew)
+{
+    FakeNotificationArea tray;
+    ChildProcess program(ProgramCommand(), BinFolder());
+    HWND main = WaitForMainWindow(program.Id());
+    ASSERT_TRUE(main);
+    constexpr int kStationSsid = 1112;
+    HWND ssid = Control(main, kStationSsid);
+    ASSERT_TRUE(PumpUntil([&] { return program_windows::Text(ssid) == "Quixen-WPA2"; }, kTimeoutMs));
+    ASSERT_TRUE(ConnectCamera(main));
+
+    // To the access point and back: the Wi-Fi Direct page is made anew.
+    ASSERT_TRUE(UserCanSee(::GetDlgItem(main, kApModeButton)));
+    ASSERT_TRUE(SwitchToAccessPoint(main));
+    ASSERT_TRUE(UserCanSee(::GetDlgItem(main, kStationModeButton)));
+    program_windows::PressButton(main, kStationModeButton);
+    // The station side may build its main window anew.
+    ASSERT_TRUE(PumpUntil([&] {
+        main = WaitForMainWindow(program.Id(), nullptr, 0);
+        return main && program_windows::WindowWith(main, 0, kStationSsid) != nullptr && ::IsWindowEnabled(main);
+    }, kTimeoutMs));
+
+    EXPECT_TRUE(ConnectCamera(main)) << WindowText(Visible(main, kStateText));
+    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(stationJournal).c_str());
 }

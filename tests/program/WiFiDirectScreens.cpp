@@ -1,5 +1,5 @@
 // Brings the real program to one of its Wi-Fi Direct pages for a screenshot, then waits:
-//   wd_screens main|method|link
+//   wd_screens main|name|method|pin|channel|link|wps|info
 // (run it through scripts/screenshot; the world gives two peers).
 #include "program/WiFiDirectDriving.h"
 
@@ -7,12 +7,32 @@
 
 using namespace wifidirect_driving;
 
+namespace {
+constexpr int kWps = 1501, kChannelCombo = 1511;
+
+// Waits until the link-status page's display has ended.
+void WaitLinkDone(HWND main)
+{
+    PumpUntil([&] {
+        const std::string text = WindowText(Visible(main, kLinkText));
+        return !text.empty() && text.find('%') == std::string::npos;
+    }, kConnectMs);
+}
+
+HWND ChannelNext(HWND main)
+{
+    HWND channelNext = nullptr;
+    PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, kChannelCombo); }, kTimeoutMs);
+    return channelNext;
+}
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
-    const std::string target = commandLine ? commandLine : "main";
+    const std::string target = commandLine && *commandLine ? commandLine : "main";
     ScopedFile(BinFolder() + "QxSimWorld.ini",
-               "[World]\nOsCode=12\n[Peer1]\nName=Camera\nAddress=02:50:32:50:00:01\nIntent=15\nAccept=PBC\n"
-               "[Peer2]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nAccept=Any\n")
+               "[World]\nOsCode=12\n[Peer1]\nName=Camera\nAddress=02:50:32:50:00:01\nIntent=15\nAccept=PBC\nDeviceType=Camera\n"
+               "[Peer2]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nAccept=Any\nDeviceType=Printer\n")
         .Keep();
     STARTUPINFOA startup = {sizeof startup};
     PROCESS_INFORMATION info = {};
@@ -29,6 +49,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     Press(WaitVisible(main, kEnable));
     HWND name = WaitVisible(main, kSettingEdit);
     ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Desk"));
+    if (target == "name") {
+        PumpFor(600000);
+        return 0;
+    }
     Press(Visible(main, kSettingNext));
     HWND scan = WaitVisible(main, kScan);
     PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs);
@@ -36,19 +60,36 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     HWND list = WaitVisible(main, kDeviceList);
     RemoteList rows(list);
     PumpUntil([&] { return rows.Find("Camera", kSearchedColumns) >= 0 && rows.Find("Printer", kSearchedColumns) >= 0; }, kTimeoutMs);
-    if (target.find("main") == std::string::npos) {
-        rows.Select(rows.Find(target.find("link") != std::string::npos ? "Camera" : "Printer", kSearchedColumns));
+    if (target == "main") {
+        rows.Select(rows.Find("Printer", kSearchedColumns));
+    } else if (target == "wps" || target == "info") {
+        // Connected to the printer as its group's owner: the WPS button and the group's details.
+        rows.Select(rows.Find("Printer", kSearchedColumns));
+        Press(Visible(main, kConnect));
+        Press(WaitVisible(main, kMethodNext));
+        Press(ChannelNext(main));
+        WaitLinkDone(main);
+        Press(Visible(main, kLinkExit));
+        if (target == "wps") {
+            Press(WaitVisible(main, kWps));
+        } else {
+            Press(WaitVisible(main, kMoreInfo));
+            HWND more = WaitForWindow("#32770", "More Information", info.dwProcessId, kTimeoutMs);
+            PumpUntil([&] { return !WindowText(::GetDlgItem(more, kInfoGroup)).empty(); }, kTimeoutMs);
+        }
+    } else {
+        const bool link = target == "link";
+        rows.Select(rows.Find(link ? "Camera" : "Printer", kSearchedColumns));
         Press(Visible(main, kConnect));
         HWND next = WaitVisible(main, kMethodNext);
-        if (target.find("link") != std::string::npos) {
+        if (target == "pin") Press(::GetDlgItem(::GetParent(next), kMethodPinShown));
+        if (target == "channel" || link) {
             Press(next);
-            HWND channelNext = nullptr;
-            PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs);
-            Press(channelNext);
-            PumpUntil([&] {
-                const std::string text = WindowText(Visible(main, kLinkText));
-                return !text.empty() && text.find('%') == std::string::npos;
-            }, kConnectMs);
+            HWND channelNext = ChannelNext(main);
+            if (link) {
+                Press(channelNext);
+                WaitLinkDone(main);
+            }
         }
     }
     PumpFor(600000);

@@ -128,8 +128,8 @@ TEST_F(ProtocolTest, WiFiDirectEventShowsTheLinkStatusNotifiesTheReadyPageAndReA
     } const cases[] = {{9, 1, "0x0DF101D6", 1}, {12, 1, "0xFFF101D6", 2}, {10, 0, "0xFFF101D6", 2}};
     for (const Case& c : cases) {
         G_nOSVersion = c.os;
-        page.m_bPageReady = c.pageReady;
-        page.m_bEngineReady = 1;
+        page.m_bStarted = c.pageReady;
+        page.m_bActive = 1;
         // A status change leaves the dialog the user works in alone.
         mainWindow.ShowClassicDialog(CKelvoPageUIDlg::kDeleteBlockAck);
         sim.ClearJournal();

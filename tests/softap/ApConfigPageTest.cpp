@@ -6,6 +6,7 @@
 #include "skin/MainWindowFixture.h"
 #include "softap/BridgeBinding.h"
 #include "softap/KelvoPageApConfigDlg.h"
+#include "softap/KelvoPageApConfigXPVistaDlg.h"
 #include "softap/NetAdapterDevice.h"
 #include "softap/PageExtAPDlg.h"
 
@@ -88,6 +89,47 @@ protected:
 };
 }  // namespace
 
+namespace {
+LOGFONTA FontOf(HWND control)
+{
+    LOGFONTA lf{};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(control, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf;
+}
+
+// Labels, titles, check boxes and buttons of a configuration page in the skin's looks.
+void ExpectSkinned(CWnd& page)
+{
+    const LOGFONTA label = FontOf(::GetDlgItem(page.m_hWnd, IDC_KAPCFG_CHANNEL_LABEL));
+    EXPECT_STREQ("Tahoma", label.lfFaceName);
+    EXPECT_EQ(800, label.lfWeight);
+    EXPECT_EQ(-11, label.lfHeight);
+    const LOGFONTA title = FontOf(::GetDlgItem(page.m_hWnd, IDC_KAPCFG_SECURITY_TITLE));
+    EXPECT_STREQ("Arial", title.lfFaceName);
+    EXPECT_EQ(-12, title.lfHeight);
+    EXPECT_STREQ("Tahoma", FontOf(::GetDlgItem(page.m_hWnd, IDC_KAPCFG_BRIDGE)).lfFaceName);
+    for (int id : {IDC_KAPCFG_SAVE, IDC_KAPCFG_CANCEL}) {
+        HWND button = ::GetDlgItem(page.m_hWnd, id);
+        EXPECT_EQ(static_cast<LONG>(BS_OWNERDRAW), ::GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK) << id;
+        RECT rc{};
+        ::GetWindowRect(button, &rc);
+        EXPECT_EQ(75, rc.right - rc.left) << "sized to the skin's bitmap";
+        EXPECT_EQ(23, rc.bottom - rc.top);
+    }
+}
+}  // namespace
+
+TEST_F(HostedConfigPage, BothVariantsWearTheSkin)
+{
+    ExpectSkinned(page);
+    CKelvoPageApConfigXPVistaDlg softAp;
+    ASSERT_TRUE(softAp.Create(CKelvoPageApConfigXPVistaDlg::IDD, &mainWindow));
+    ExpectSkinned(softAp);
+    // The soft-AP page offers the mixed mode the security dialog has.
+    EXPECT_EQ(5, static_cast<int>(softAp.SendDlgItemMessage(IDC_KAPCFG_SECTYPE, CB_GETCOUNT)));
+    softAp.DestroyWindow();
+}
+
 TEST_F(HostedConfigPage, SaveWritesTheSsidAndKeyThroughTheSettingsPageKeepingTheChannel)
 {
     CString ssid;
@@ -163,7 +205,7 @@ TEST_F(HostedConfigPage, BindingRunsTheBridgeProgramAndItsFailureIsTold)
     ASSERT_TRUE(PumpUntil([&] { return boxes.Count() > 0; }, 10000));
     EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_AP_BIND_ERROR);
     char expected[128];
-    snprintf(expected, sizeof expected, "\"BINDWIN7+02:4B:45:4C:56:4F+Wired LAN+%u+\"",
+    snprintf(expected, sizeof expected, " BINDWIN7+02:4B:45:4C:56:4F+Wired LAN+%u+\r\n",
              static_cast<unsigned>(reinterpret_cast<UINT_PTR>(page.m_hWnd)));
     EXPECT_NE(ReadWholeFile(Log()).find(expected), std::string::npos) << ReadWholeFile(Log());
     // The bridge word has its own field: the channel stays.
@@ -175,6 +217,63 @@ TEST_F(HostedConfigPage, BindingRunsTheBridgeProgramAndItsFailureIsTold)
     Save();
     PumpFor(500);
     EXPECT_EQ(Binds(), 1u);
+}
+
+TEST_F(HostedConfigPage, AnSsidOverThirtyTwoCharactersIsRefusedNeverCut)
+{
+    for (const std::string& ssid : {std::string(33, 'L'), std::string(5000, 'L')}) {
+        for (bool settingsWindow : {false, true}) {
+            if (settingsWindow && !settings->m_hWnd) {
+                ASSERT_TRUE(settings->Create(CPageExtAPDlg::IDD, &mainWindow));
+            }
+            Type(IDC_KAPCFG_SSID, ssid.c_str());
+            Type(IDC_KAPCFG_PSK, "long enough");
+            MessageBoxCapture boxes;
+            Save();
+            ASSERT_EQ(boxes.Count(), 1u) << ssid.size();
+            EXPECT_STREQ(boxes.Boxes()[0].text, "Enter no more than 32 characters.");
+            EXPECT_TRUE(Calls("QXWL_WriteExtAPConfig").empty());
+            EXPECT_TRUE(Calls("QXWL_HostedNetworkSetup").empty());
+        }
+    }
+    const EXTAP_CONFIG stored = Stored();
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(stored.Ssid), stored.SsidLength), "Kelvo_Hosted");
+}
+
+TEST_F(HostedConfigPage, AFailedSetUpIsToldAndNothingIsBound)
+{
+    ASSERT_TRUE(sim.Set("HostedNetworkSetupFails", 1));
+    SendMessage(page.GetDlgItem(IDC_KAPCFG_BRIDGE)->m_hWnd, BM_SETCHECK, BST_CHECKED, 0);
+    Type(IDC_KAPCFG_PSK, "long enough");
+    MessageBoxCapture boxes;
+    Save();
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_AP_HOSTED_SETUP_FAIL);
+    // A binding would have started its waiter within SAVE.
+    EXPECT_FALSE(CBindResultWaiter::Get().Running());
+    EXPECT_EQ(page.m_bBridged, 0u) << "the state is remembered only for a binding made";
+}
+
+TEST_F(HostedConfigPage, TheSettingsPageShowsTheChannelAndASkinnedCheckBoxForTheHostedNetwork)
+{
+    ASSERT_TRUE(sim.Set("OpMode", 2));  // station and hosted network
+    const int savedSwitch = QXWLAPI.ShowPassword;
+    QXWLAPI.ShowPassword = 1;
+    ASSERT_TRUE(settings->Create(CPageExtAPDlg::IDD, &mainWindow));
+    settings->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(settings->m_hWnd, IDC_EXTAP_CHANNEL)));
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(settings->m_hWnd, IDC_EXTAP_CHANNEL_LABEL)));
+    CString channel;
+    settings->GetDlgItemText(IDC_EXTAP_CHANNEL, channel);
+    EXPECT_STREQ(channel, "11");
+
+    HWND box = ::GetDlgItem(settings->m_hWnd, IDC_EXTAP_SHOW_PASSWORD);
+    EXPECT_EQ(static_cast<LONG>(BS_OWNERDRAW), ::GetWindowLongA(box, GWL_STYLE) & BS_TYPEMASK) << "drawn from the skin";
+    EXPECT_EQ('*', static_cast<char>(::SendDlgItemMessageA(settings->m_hWnd, IDC_EXTAP_KEY, EM_GETPASSWORDCHAR, 0, 0)));
+    ClickButton(*settings, IDC_EXTAP_SHOW_PASSWORD);
+    EXPECT_EQ(BST_CHECKED, ::SendMessageA(box, BM_GETCHECK, 0, 0));
+    EXPECT_EQ(0, ::SendDlgItemMessageA(settings->m_hWnd, IDC_EXTAP_KEY, EM_GETPASSWORDCHAR, 0, 0)) << "the key shows";
+    QXWLAPI.ShowPassword = savedSwitch;
 }
 
 TEST_F(HostedConfigPage, ModeSwitchRebindsAfterEnteringAndUnbindsOnLeaving)

@@ -9,7 +9,12 @@
 #include "softap/ExtAPMACTableDlg.h"
 #include "softap/KelvoPageApLinkInfoDlg.h"
 #include "softap/PageExtAPDlg.h"
+#include "softap/BridgeBinding.h"
+#include "softap/ConfigPage.h"
+#include "softap/KelvoPageApConfigXPVistaDlg.h"
 #include "softap/SoftApSim.h"
+#include "station/CPage80211nSettingDlg.h"
+#include "support/TestSupport.h"
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "station/PeapSettingDlg.h"
 
@@ -165,6 +170,43 @@ TEST_F(ApPageSetSwitch, RefusalsLeaveTheAdapterTheStoredModeAndThePages)
     EXPECT_TRUE(Visible(mainWindow.m_pPageApLinkInfoDlg));
     EXPECT_FALSE(ModeStored());
     for (const std::string& line : ap.Journal()) EXPECT_NE(0u, line.rfind("QXAP_SetOPMode", 0)) << line;
+}
+
+TEST_F(ApPageSetSwitch, LeavingTheAccessPointUnbindsAStoredBridgeFromAnyTab)
+{
+    const int savedAdmin = G_bIsAdmin, savedOs = G_nOSVersion;
+    G_bIsAdmin = 1;
+    G_nOSVersion = 8;  // the bridge word lives in the access point's HT word
+    AP_CONFIG_DATA stored{};
+    QXAPAPI.QXAP_ReadConfigData(&stored);
+    stored.HT_PhyMode |= SoftApBridgeWord("Office LAN", true) << 21;
+    QXAPAPI.QXAP_WriteandSetConfigData(stored, AP_ADVANCE_DATA{});
+    const std::string log = testing_support::BinFolder() + "VarodiVevovi.log";
+    ::DeleteFileA(log.c_str());
+
+    mainWindow.SwitchPageSet(1);
+    ASSERT_FALSE(Visible(mainWindow.m_pPageApConfigXPVistaDlg)) << "the link tab is shown, not the configuration";
+    mainWindow.SwitchPageSet(0);
+    EXPECT_TRUE(testing_support::PumpUntil(
+        [&] { return testing_support::ReadWholeFile(log).find("UNBINDALL+") != std::string::npos; }, 10000));
+    G_bIsAdmin = savedAdmin;
+    G_nOSVersion = savedOs;
+}
+
+TEST_F(ApPageSetSwitch, TheStationSetMakesThe80211nPageHiddenWhichReadsTheAckPolicy)
+{
+    CPage80211nSettingDlg* page = mainWindow.m_pPage80211nSettingDlg;
+    ASSERT_TRUE(page && page->m_hWnd);
+    EXPECT_FALSE(page->IsWindowVisible());
+    mainWindow.SwitchPageSet(1);
+    sim.ClearJournal();
+    mainWindow.SwitchPageSet(0);
+    page = mainWindow.m_pPage80211nSettingDlg;
+    ASSERT_TRUE(page && page->m_hWnd);
+    EXPECT_FALSE(page->IsWindowVisible());
+    // The stand-in cannot read the policy: it is reset to every category on.
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_ReadAckPolicy").size());
+    EXPECT_FALSE(sim.JournalLines("QXWL_WriteAckPolicy").empty());
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ protected:
             {&CLanguageTable::IDS_NOTUSE, "None"},               {&CLanguageTable::IDS_WEP, "WEP"},
             {&CLanguageTable::IDS_TKIP, "TKIP"},                 {&CLanguageTable::IDS_AES, "AES"},
             {&CLanguageTable::IDS_BOTH, "TKIP+AES"},             {&CLanguageTable::IDS_HEXA, "Hex"},
-            {&CLanguageTable::IDS_ASCII, "ASCII"},
+            {&CLanguageTable::IDS_ASCII, "ASCII"},                {&CLanguageTable::IDS_GROUPREKEY_ERR, "rekey"},
         };
         for (const auto& t : texts) G_LangTable.*(t.key) = t.text;
         sim.ClearJournal();

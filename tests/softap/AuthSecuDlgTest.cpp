@@ -8,8 +8,6 @@ namespace {
 using ap_pages_test::ApPagesTest;
 using testing_support::MessageBoxCapture;
 
-constexpr char kRekeyError[] = "UI_Str.STR_GROUPREKEY_ERR";
-
 class AuthSecuDlgTest : public ApPagesTest {
 protected:
     void Open()
@@ -128,7 +126,7 @@ TEST_F(AuthSecuDlgTest, ABadGroupRekeyStopsOkAndBothComboChanges)
         Choose(*dlg, IDC_APSEC_AUTH, "Open");
         Choose(*dlg, IDC_APSEC_ENCRY, "None");
         ASSERT_EQ(3u, boxes.Count()) << rekey;
-        for (const MessageBoxRequest& box : boxes.Boxes()) EXPECT_EQ(CString(kRekeyError), box.text);
+        for (const MessageBoxRequest& box : boxes.Boxes()) EXPECT_EQ(G_LangTable.IDS_GROUPREKEY_ERR, box.text);
         EXPECT_EQ(std::vector<std::string>({"TKIP", "AES", "TKIP+AES"}), Encryptions()) << "combo rebuilt anyway";
     }
     dlg->SetDlgItemText(IDC_APSEC_REKEY, "3");
@@ -136,6 +134,38 @@ TEST_F(AuthSecuDlgTest, ABadGroupRekeyStopsOkAndBothComboChanges)
     Click(*dlg, IDOK);
     EXPECT_EQ(0u, none.Count());
     EXPECT_EQ(3u, PageBlock().nGroupRekeyInterval);
+}
+
+TEST_F(AuthSecuDlgTest, CancelPutsBackTheBlockSoNothingCancelledIsShownOrSaved)
+{
+    Open();
+    Choose(*dlg, IDC_APSEC_AUTH, "WPA-PSK");
+    dlg->SetDlgItemText(IDC_APSEC_PSK, "cancelled-key");
+    Click(*dlg, IDCANCEL);
+    // The controls, which the skinned page reads, show the block again.
+    EXPECT_EQ("WPA2-PSK", Text(*dlg, IDC_APSEC_AUTH));
+    EXPECT_EQ("12345678", Text(*dlg, IDC_APSEC_PSK));
+    const AP_CONFIG_DATA block = PageBlock();
+    EXPECT_EQ(7u, block.enumAuthenMode);
+    EXPECT_EQ("12345678", std::string(reinterpret_cast<const char*>(block.chPskKey), block.nPskKeyLen));
+}
+
+TEST_F(AuthSecuDlgTest, ABlockWithABadRekeyOpensWithoutABoxAndWithItsKeyFilters)
+{
+    page = Make<CConfigPage>();
+    AP_CONFIG_DATA block{};
+    block.enumAuthenMode = CAuthSecuDlg::kAuthShared;
+    block.enumEncryStatus = CAuthSecuDlg::kEncryWep;
+    page->SetSecurityBlock(block);  // rekey interval 0
+    MessageBoxCapture boxes;
+    dlg = std::make_unique<CAuthSecuDlg>();
+    dlg->m_pConfigPage = page.get();
+    ASSERT_TRUE(dlg->Create(CAuthSecuDlg::IDD, &front));
+    EXPECT_EQ(0u, boxes.Count());
+    // The enable rule ran: the WEP keys are open and take no more than a hexadecimal key.
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dlg->m_hWnd, IDC_APSEC_KEY1)));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dlg->m_hWnd, IDC_APSEC_PSK)));
+    EXPECT_EQ(26, static_cast<int>(::SendDlgItemMessageA(dlg->m_hWnd, IDC_APSEC_KEY1, EM_GETLIMITTEXT, 0, 0)));
 }
 
 TEST_F(AuthSecuDlgTest, ASecurityHandedBackIsAppliedWithTheConfigurationAndAPageReloadReachesTheDialog)

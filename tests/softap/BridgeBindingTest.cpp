@@ -10,14 +10,14 @@
 
 using namespace testing_support;
 
-TEST(BridgeCommands, FieldsEndedByPlusBlanksQuotedAndPlusRefused)
+TEST(BridgeCommands, FieldsAsTheyStandEachEndedByPlusAndPlusRefused)
 {
     CString text;
     ASSERT_TRUE(BuildBindWin7Command(text, "02:4B:45:4C:56:4F", "LAN", reinterpret_cast<HWND>(4660)));
     EXPECT_STREQ(text, "BINDWIN7+02:4B:45:4C:56:4F+LAN+4660+");
-    // A name with blanks reaches the companion program as one argument.
+    // Adapter names hold blanks: never quoted, the companion program reads the whole text.
     ASSERT_TRUE(BuildBindCommand(text, "Kelvo Wireless", "Realtek PCIe GBE Family Controller", nullptr));
-    EXPECT_STREQ(text, "\"BIND+Kelvo Wireless+Realtek PCIe GBE Family Controller+0+\"");
+    EXPECT_STREQ(text, "BIND+Kelvo Wireless+Realtek PCIe GBE Family Controller+0+");
     // No adapter to bridge: an empty field, two '+' in a row.
     ASSERT_TRUE(BuildBindWin7Command(text, "00:00:00:00:00:00", "", nullptr));
     EXPECT_STREQ(text, "BINDWIN7+00:00:00:00:00:00++0+");
@@ -83,31 +83,37 @@ private:
     static inline int s_results = 0;
 };
 
+bool CompanionObjectsGone()
+{
+    HANDLE mapping = ::OpenFileMappingA(FILE_MAP_READ, FALSE, kBindMappingName);
+    if (mapping) ::CloseHandle(mapping);
+    return mapping == nullptr;
+}
+
 class BindWaiter : public ::testing::Test {
 protected:
     void TearDown() override
     {
+        SetBridgeLauncher({});
         CBindResultWaiter::Get().Stop();
         CBindResultWaiter::Get().ForgetResult();
-        // Let the companion program's objects go before the next case.
-        PumpFor(kHoldMs + 300);
+        // The companion program's objects go with it, before the next case starts one.
+        EXPECT_TRUE(PumpUntil(CompanionObjectsGone, 10000));
     }
-    void World(int succeeds, int answers)
+    void World(int succeeds, int answers, DWORD holdMs = kHoldMs)
     {
         m_world.reset();  // the old file goes before the new one is written
         m_world = std::make_unique<ScopedFile>(BinFolder() + "VarodiVevoviWorld.ini",
                                                "[Bind]\r\nSucceeds=" + std::to_string(succeeds) + "\r\nAnswers=" +
-                                                   std::to_string(answers) + "\r\nHoldMs=" + std::to_string(kHoldMs) +
+                                                   std::to_string(answers) + "\r\nHoldMs=" + std::to_string(holdMs) +
                                                    "\r\n");
     }
-    bool Bind(HWND page, DWORD limitMs = CBindResultWaiter::kDefaultLimitMs)
+    static bool Bind(HWND page)
     {
         CString command;
-        if (!BuildBindWin7Command(command, "02:4B:45:4C:56:4F", "Wired LAN", page)) return false;
-        if (!StartBridgeProgram(command)) return false;
-        CBindResultWaiter::Get().Start(page, limitMs);
-        return true;
+        return BuildBindWin7Command(command, "02:4B:45:4C:56:4F", "Wired LAN", page) && BindThroughCompanion(page, command);
     }
+    static bool Answered() { return ResultWindow::Results() > 0; }
     static constexpr DWORD kHoldMs = 1500;
     std::unique_ptr<ScopedFile> m_world;
 };
@@ -118,35 +124,77 @@ TEST_F(BindWaiter, SuccessIsPostedAndShowsNothing)
     World(1, 1);
     ResultWindow page;
     ASSERT_TRUE(Bind(page.Handle()));
-    ASSERT_TRUE(PumpUntil([] { return ResultWindow::Results() > 0; }, 10000));
+    ASSERT_TRUE(PumpUntil(Answered, 10000));
     MessageBoxCapture boxes;
     EXPECT_EQ(HandleBindResult(), 0);
     EXPECT_EQ(boxes.Count(), 0u);
     const std::string log = ReadWholeFile(BinFolder() + "VarodiVevovi.log");
-    EXPECT_NE(log.find("BINDWIN7+02:4B:45:4C:56:4F+Wired LAN+"), std::string::npos) << log;
+    EXPECT_NE(log.find(" BINDWIN7+02:4B:45:4C:56:4F+Wired LAN+"), std::string::npos) << log;
 }
 
-TEST_F(BindWaiter, FailureIsToldToTheUser)
+TEST_F(BindWaiter, FailureIsToldToTheUserOnce)
 {
     World(0, 1);
     ResultWindow page;
     ASSERT_TRUE(Bind(page.Handle()));
-    ASSERT_TRUE(PumpUntil([] { return ResultWindow::Results() > 0; }, 10000));
+    ASSERT_TRUE(PumpUntil(Answered, 10000));
     MessageBoxCapture boxes;
     EXPECT_EQ(HandleBindResult(), 0);
+    EXPECT_EQ(HandleBindResult(), 100) << "a second look finds nothing new";
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_AP_BIND_ERROR);
 }
 
-TEST_F(BindWaiter, NoAnswerEndsAtTheTimeLimitWithoutPosting)
+TEST_F(BindWaiter, ACompanionThatEndsWithoutAnsweringIsToldToTheUser)
 {
-    World(1, 0);
+    World(1, 0, 300);
     ResultWindow page;
-    ASSERT_TRUE(Bind(page.Handle(), 1000));
-    EXPECT_TRUE(PumpUntil([] { return !CBindResultWaiter::Get().Running(); }, 5000));
-    PumpFor(200);
-    EXPECT_EQ(ResultWindow::Results(), 0);
+    ASSERT_TRUE(Bind(page.Handle()));
+    // Long before the time limit: the program's end is the sign.
+    ASSERT_TRUE(PumpUntil(Answered, 10000));
+    MessageBoxCapture boxes;
     EXPECT_EQ(HandleBindResult(), 100);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_AP_BIND_ERROR);
+}
+
+TEST_F(BindWaiter, TheTimeLimitEndsASilentWaitAndIsTold)
+{
+    ResultWindow page;
+    CBindResultWaiter::Get().Start(page.Handle(), 500);  // nothing started: nothing will answer
+    ASSERT_TRUE(PumpUntil(Answered, 10000));
+    EXPECT_FALSE(CBindResultWaiter::Get().Running());
+    MessageBoxCapture boxes;
+    EXPECT_EQ(HandleBindResult(), 100);
+    EXPECT_EQ(boxes.Count(), 1u);
+}
+
+TEST_F(BindWaiter, TheWaiterIsArmedBeforeTheCompanionStarts)
+{
+    // An answer written the moment the program starts must find the waiter already looking.
+    bool armedAtStart = false;
+    SetBridgeLauncher([&](LPCSTR, HANDLE*) {
+        armedAtStart = CBindResultWaiter::Get().Running();
+        return true;
+    });
+    ResultWindow page;
+    ASSERT_TRUE(Bind(page.Handle()));
+    EXPECT_TRUE(armedAtStart);
+}
+
+TEST_F(BindWaiter, AStartThatFailsIsToldAndLeavesNothingWaiting)
+{
+    SetBridgeLauncher([](LPCSTR, HANDLE*) { return false; });
+    ResultWindow page;
+    MessageBoxCapture boxes;
+    EXPECT_FALSE(Bind(page.Handle()));
+    EXPECT_FALSE(CBindResultWaiter::Get().Running());
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_AP_FAIL_TO_RUN_BRIDGE);
+    EXPECT_FALSE(UnbindThroughCompanion());
+    EXPECT_EQ(boxes.Count(), 2u);
+    MSG posted{};
+    EXPECT_FALSE(::PeekMessageA(&posted, page.Handle(), MSG_BIND_RESULT, MSG_BIND_RESULT, PM_NOREMOVE));
 }
 
 TEST_F(BindWaiter, StopEndsTheWaitAndAGonePageGetsNothing)
@@ -154,15 +202,13 @@ TEST_F(BindWaiter, StopEndsTheWaitAndAGonePageGetsNothing)
     World(1, 0);
     ResultWindow page;
     ASSERT_TRUE(Bind(page.Handle()));
-    PumpFor(300);
-    const ULONGLONG before = ::GetTickCount64();
     CBindResultWaiter::Get().Stop(page.Handle());
-    EXPECT_LT(::GetTickCount64() - before, 1000u);
     EXPECT_FALSE(CBindResultWaiter::Get().Running());
+    EXPECT_EQ(HandleBindResult(), 100) << "a stopped wait has no outcome";
+    ASSERT_TRUE(PumpUntil(CompanionObjectsGone, 10000));
 
     // A page destroyed while its waiter runs: the answer comes, nobody is posted to.
     World(1, 1);
-    PumpFor(kHoldMs + 300);
     ResultWindow gone;
     ASSERT_TRUE(Bind(gone.Handle()));
     gone.Destroy();
@@ -170,13 +216,24 @@ TEST_F(BindWaiter, StopEndsTheWaitAndAGonePageGetsNothing)
     EXPECT_EQ(ResultWindow::Results(), 0);
 }
 
-TEST_F(BindWaiter, UnbindAllCreatesNothing)
+TEST_F(BindWaiter, UnbindAllCreatesNothingAndAQuotedCommandIsNotTheContract)
 {
     World(1, 1);
-    ASSERT_TRUE(StartBridgeProgram(BuildUnbindAllCommand()));
+    ASSERT_TRUE(UnbindThroughCompanion());
     ResultWindow page;
     CBindResultWaiter::Get().Start(page.Handle(), 1500);
     EXPECT_TRUE(PumpUntil([] { return !CBindResultWaiter::Get().Running(); }, 5000));
-    EXPECT_EQ(ResultWindow::Results(), 0);
     EXPECT_NE(ReadWholeFile(BinFolder() + "VarodiVevovi.log").find("UNBINDALL+"), std::string::npos);
+    ULONG word0 = 0, word1 = 0;
+    EXPECT_EQ(CBindResultWaiter::Get().Outcome(word0, word1), BindOutcome::Silent) << "nothing answered";
+
+    // The stand-in holds the companion program to its contract: quoted parameters are refused.
+    HANDLE process = nullptr;
+    ASSERT_TRUE(StartBridgeProgram("\"BIND+Kelvo Wireless+LAN+1+\"", &process));
+    ASSERT_NE(process, nullptr);
+    EXPECT_EQ(::WaitForSingleObject(process, 10000), WAIT_OBJECT_0);
+    DWORD code = 0;
+    ::GetExitCodeProcess(process, &code);
+    ::CloseHandle(process);
+    EXPECT_EQ(code, 2u);
 }

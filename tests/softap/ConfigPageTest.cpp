@@ -2,6 +2,7 @@
 // the region and channel tables, the extension-channel rules, the HT word both ways and the
 // checks of APPLY.
 #include "softap/ApPagesFixture.h"
+#include "softap/AuthSecuDlg.h"
 
 namespace {
 
@@ -46,14 +47,48 @@ TEST_F(ConfigPageTest, AnEmptyLibraryRecordTakesTheDefaultFileAndIsAppliedOnlyOn
     EXPECT_TRUE(Calls("QXAP_WriteandSetConfigData").empty());
 }
 
-TEST_F(ConfigPageTest, WithoutADefaultFileTheEmptyRecordIsShownAndNeverApplied)
+TEST_F(ConfigPageTest, WithoutADefaultFileAnEmptyRecordTakesThePageDefaultsAndTheFirstApplyPasses)
 {
     ASSERT_TRUE(sim.Set("StoredConfig", 1));
     sim.ClearJournal();
+    MessageBoxCapture boxes;
     auto page = Make<CConfigPage>();
-    EXPECT_EQ("", Text(*page, IDC_APCFG_SSID));
+    auto security = std::make_unique<CAuthSecuDlg>();
+    security->m_pConfigPage = page.get();
+    ASSERT_TRUE(security->Create(CAuthSecuDlg::IDD, &front));
+    EXPECT_EQ(0u, boxes.Count()) << (boxes.Count() ? boxes.Boxes()[0].text.GetString() : "");
+    EXPECT_EQ("Kelvo_WLAN", Text(*page, IDC_APCFG_SSID));
+    EXPECT_EQ("100", Text(*page, IDC_APCFG_BEACON));
+    EXPECT_EQ("300", Text(*page, IDC_APCFG_IDLE));
+    EXPECT_EQ("60", Text(*security, IDC_APSEC_REKEY));
     EXPECT_EQ(0, G_nApDefaultFallbackCount);
-    EXPECT_TRUE(Calls("QXAP_WriteandSetConfigData").empty());
+    EXPECT_TRUE(Calls("QXAP_WriteandSetConfigData").empty()) << "nothing is applied by itself";
+
+    Click(*page, IDC_APCFG_APPLY);
+    EXPECT_EQ(0u, boxes.Count());
+    const AP_CONFIG_DATA stored = Stored();
+    EXPECT_EQ("Kelvo_WLAN", std::string(reinterpret_cast<const char*>(stored.Ssid.Ssid), stored.Ssid.SsidLength));
+    EXPECT_EQ(100u, stored.nBeaconPeriod);
+    EXPECT_EQ(300u, stored.nIdleTime);
+    EXPECT_EQ(60u, stored.nGroupRekeyInterval);
+    EXPECT_EQ(1u, stored.enumEncryStatus);
+    security->DestroyWindow();
+}
+
+TEST_F(ConfigPageTest, ARecordValueThePageWouldRefuseTakesThePageDefault)
+{
+    AP_CONFIG_DATA c = Record24("Lab", 6);
+    c.nBeaconPeriod = 0;
+    c.nIdleTime = 5000;
+    c.nGroupRekeyInterval = 2;
+    Store(c);
+    MessageBoxCapture boxes;
+    auto page = Make<CConfigPage>();
+    EXPECT_EQ("100", Text(*page, IDC_APCFG_BEACON));
+    EXPECT_EQ("300", Text(*page, IDC_APCFG_IDLE));
+    Click(*page, IDC_APCFG_APPLY);
+    EXPECT_EQ(0u, boxes.Count());
+    EXPECT_EQ(60u, Stored().nGroupRekeyInterval);
 }
 
 TEST_F(ConfigPageTest, OnlyTheLibrarysOwnSuffixIsHiddenFromTheSsid)
@@ -209,6 +244,62 @@ TEST_F(ConfigPageTest, ApplyRefusesEachBadFieldWithItsMessageAndWritesNothing)
     EXPECT_EQ(0u, none.Count());
     EXPECT_EQ(20u, Stored().nBeaconPeriod);
     EXPECT_EQ(3600u, Stored().nIdleTime);
+}
+
+TEST_F(ConfigPageTest, ABandChangeKeepsWhatWasTypedRebuildsTheListsAndIsSaved)
+{
+    Store(Record24("Lab", 6));
+    auto page = Make<CConfigPage>();
+    EXPECT_EQ(13u, Entries(*page, IDC_APCFG_TXRATE).size());
+    page->SetDlgItemText(IDC_APCFG_SSID, "Typed");
+    page->SetDlgItemText(IDC_APCFG_BEACON, "200");
+    page->CheckDlgButton(IDC_APCFG_HIDE_SSID, BST_CHECKED);
+    Choose(*page, IDC_APCFG_MODE, "5 GHz");
+    EXPECT_EQ("Typed", Text(*page, IDC_APCFG_SSID));
+    EXPECT_EQ("200", Text(*page, IDC_APCFG_BEACON));
+    EXPECT_EQ(static_cast<UINT>(BST_CHECKED), page->IsDlgButtonChecked(IDC_APCFG_HIDE_SSID));
+    EXPECT_EQ("36", Entries(*page, IDC_APCFG_CHANNEL).front());
+    EXPECT_EQ(9u, Entries(*page, IDC_APCFG_TXRATE).size()) << "no 802.11b rates on 5 GHz";
+
+    // A value the page refuses keeps the band it had.
+    page->SetDlgItemText(IDC_APCFG_BEACON, "5");
+    {
+        MessageBoxCapture boxes;
+        Choose(*page, IDC_APCFG_MODE, "2.4 GHz");
+        EXPECT_EQ(1u, boxes.Count());
+    }
+    EXPECT_EQ("5 GHz", Text(*page, IDC_APCFG_MODE));
+    EXPECT_EQ("36", Entries(*page, IDC_APCFG_CHANNEL).front());
+
+    page->SetDlgItemText(IDC_APCFG_BEACON, "200");
+    Click(*page, IDC_APCFG_APPLY);
+    const AP_CONFIG_DATA stored = Stored();
+    EXPECT_EQ(CConfigPage::kMode5GN, stored.PhyMode);
+    EXPECT_EQ(static_cast<ULONG>(QXAPAPI.QXAP_ChannelToFrequency(36)), stored.lFreq);
+    EXPECT_EQ(200u, stored.nBeaconPeriod);
+    EXPECT_EQ("Typed", std::string(reinterpret_cast<const char*>(stored.Ssid.Ssid), stored.Ssid.SsidLength));
+}
+
+TEST_F(ConfigPageTest, ARegionChangeThePageCannotSaveKeepsTheRegionsChannels)
+{
+    Store(Record24("Lab", 6));
+    auto page = Make<CConfigPage>();
+    page->SetDlgItemText(IDC_APCFG_BEACON, "5");
+    MessageBoxCapture boxes;
+    Choose(*page, IDC_APCFG_REGION_BG, "5: CH1-14");
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ("0: CH1-11", Text(*page, IDC_APCFG_REGION_BG));
+    EXPECT_EQ("11", Entries(*page, IDC_APCFG_CHANNEL).back());
+}
+
+TEST_F(ConfigPageTest, AnAutomaticMcsShowsNoRateAFixedOneItsRate)
+{
+    Store(Record24("Lab", 6));  // 20 MHz, long guard interval
+    auto page = Make<CConfigPage>();
+    Choose(*page, IDC_APCFG_MCS, "Auto");
+    EXPECT_EQ("Tx Rate: Not Available", Text(*page, IDC_APCFG_HT_TXRATE));
+    Choose(*page, IDC_APCFG_MCS, "7");
+    EXPECT_EQ("Tx Rate : 65.00 Mbps", Text(*page, IDC_APCFG_HT_TXRATE));
 }
 
 TEST_F(ConfigPageTest, UseMacAndCancelChangeOnlyThePage)

@@ -234,7 +234,7 @@ TEST(ApSecurityMapping, TkipBarredAndEveryTypeRoundTrips)
     EXPECT_EQ(FindComboCode(wpa2Encryption.m_hWnd, SecurityCodesFromChoice(Choice(3, 0, 1)).Encryption), 0);
     EXPECT_EQ(FindComboCode(wpa2Encryption.m_hWnd, SecurityCodesFromChoice(Choice(3, 0, 0)).Encryption), CB_ERR);
     for (const ApSecurityChoice& c : {Choice(0, 0, 0), Choice(1, 0, 0), Choice(1, 1, 0), Choice(2, 0, 0), Choice(2, 0, 1),
-                                      Choice(3, 0, 0), Choice(3, 0, 1)}) {
+                                      Choice(3, 0, 0), Choice(3, 0, 1), Choice(4, 0, 0), Choice(4, 0, 1)}) {
         const ApSecurityChoice back = SecurityChoiceFromCodes(SecurityCodesFromChoice(c));
         EXPECT_EQ(back.SecurityType, c.SecurityType);
         EXPECT_EQ(back.AuthType, c.AuthType) << c.SecurityType;
@@ -242,10 +242,11 @@ TEST(ApSecurityMapping, TkipBarredAndEveryTypeRoundTrips)
             EXPECT_EQ(back.EncryptionType, c.EncryptionType) << c.SecurityType;
         }
     }
-    // The mixed mode, which the dialog offers, is shown rather than dropped.
+    // The mixed mode keeps its own entry: WPA-only clients stay welcome.
     ApSecurityCodes mixed;
     mixed.Auth = 9;
-    mixed.Encryption = 8;
-    EXPECT_EQ(SecurityChoiceFromCodes(mixed).SecurityType, 3);
-    EXPECT_EQ(SecurityChoiceFromCodes(mixed).EncryptionType, 1);
+    mixed.Encryption = 6;
+    EXPECT_EQ(SecurityChoiceFromCodes(mixed).SecurityType, 4);
+    EXPECT_EQ(SecurityCodesFromChoice(SecurityChoiceFromCodes(mixed)).Auth, 9u);
+    EXPECT_EQ(SecurityCodesFromChoice(SecurityChoiceFromCodes(mixed)).Encryption, 6u);
 }

@@ -3,6 +3,7 @@
 // sharing roads as the library's journal and the user see them.
 #include "hidedlg/HideDlgFixture.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
+#include "wifidirect/WiFiDirectNotices.h"
 #include "contract/StationContract.h"
 #include "contract/WiFiDirectRecords.h"
 
@@ -101,6 +102,12 @@ protected:
             engine->GetWiFiDirectWpseStatus();
             if (engine->m_WiFiDirectStatus[0] == kNothingRead) break;
         }
+    }
+    // The texts the engine left for the user, shown as the message loop shows them.
+    void ShowNotices()
+    {
+        PumpUntil([] { return PendingWiFiDirectNotices() == 0; }, kWaitBoundMs);
+        PumpPending();
     }
     // A connection as the settings wizard asks for it.
     void RequestConnection(const UCHAR* peer, ULONG wpsMethod, ULONG intent, const char* pin = "12345670")
@@ -301,9 +308,23 @@ TEST_F(WiFiDirectEngineTest, ErrorsReachTheUserOnlyWhileSwitchedOn)
 
     SwitchOn();
     Feed(error);
+    // The box waits for the message loop: the event's handler is never held by it.
+    EXPECT_EQ(0u, boxes.Count());
+    ShowNotices();
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_EQ("Wi-Fi Direct Error Code : 0x1f", std::string(boxes.Boxes()[0].text.GetString()));
-    EXPECT_EQ("17", std::string(CAdvancedWiFiDirect::ErrorCodeText(2, 17, 0).GetString()));
+
+    // Error code 2 says what went wrong, with the driver's number after it.
+    error[kWdErrorCodeOffset] = 2;
+    error[kWdErrorValueOffset] = 17;
+    Feed(error);
+    Feed(error);
+    ShowNotices();
+    ASSERT_EQ(3u, boxes.Count());
+    const std::string words = boxes.Boxes()[1].text.GetString();
+    EXPECT_EQ(0u, words.find(G_LangTable.IDS_WIFI_DIRECT_ERR_DISMATCH_CHANNEL.GetString())) << words;
+    EXPECT_NE(std::string::npos, words.find("(17)")) << words;
+    EXPECT_EQ(words, std::string(boxes.Boxes()[2].text.GetString()));  // each one shown, in turn
 }
 
 TEST_F(WiFiDirectEngineTest, PushButtonConnectionFormsAGroupWithThePeerAsOwner)
@@ -337,6 +358,51 @@ TEST_F(WiFiDirectEngineTest, PushButtonConnectionFormsAGroupWithThePeerAsOwner)
     EXPECT_TRUE(Called("QXWL_WlanDisconnect"));
 }
 
+TEST_F(WiFiDirectEngineTest, ConnectionsAndTheirEndKeepTheUsersProfiles)
+{
+    ASSERT_TRUE(sim.Load("[World]\nSystemProfiles=Home,Office\n[Profile1]\nName=HomeNet\nSsid=Home\n"));
+    SwitchOn();
+    const auto connectTo = [&](const UCHAR* mac, const char* name) {
+        WIFIDIRECT_DEVICE_ENTRY& peer = engine->m_SeleteDeviceEntry;
+        peer = {};
+        std::memcpy(peer.MacAddr, mac, 6);
+        std::memcpy(peer.chDeviceName, name, std::strlen(name));
+        peer.ulDeviceNameLength = static_cast<ULONG>(std::strlen(name));
+        peer.nRule = 2;
+        peer.ConfigMethod = 0x0188;
+        const P2P_CONNECT_RESULT result = engine->OnConnectDevice(
+            [](void* p) {
+                CWiFiDirectSetting& w = *static_cast<CAdvancedWiFiDirect*>(p)->m_pSetting;
+                w.m_pWPS->rBtnPBCClick();
+                for (int i = 0; i < 3 && w.Visible; ++i) w.BtnWiFiDirectNextClick();
+            },
+            engine.get());
+        EXPECT_EQ(P2P_CONNECT_STARTED, result);
+        Drain();
+        EXPECT_TRUE(sim.WaitIdle());
+        return std::string(engine->m_strGroupSSID.GetString());
+    };
+    const auto exists = [](const std::string& name) { return QXWLAPI.QXWL_WlanIsWindowsProfileExist(name.c_str()) != FALSE; };
+
+    // Each connection leaves the system a profile of its group; its end takes that one away.
+    for (const auto& [mac, name] : {std::pair{kPrinter, "Printer"}, std::pair{kCamera, "Camera"}}) {
+        const std::string group = connectTo(mac, name);
+        ASSERT_EQ(0u, group.rfind("DIRECT-", 0)) << group;
+        EXPECT_TRUE(exists(group));
+        engine->OnDisconnect();
+        Drain();
+        EXPECT_FALSE(exists(group));
+    }
+
+    EXPECT_TRUE(sim.JournalLines("QXWL_WlanDeleteAllWindowsProfiles").empty());
+    EXPECT_TRUE(exists("Home"));
+    EXPECT_TRUE(exists("Office"));
+    const auto listed = sim.JournalLines("SystemProfiles: ");
+    ASSERT_FALSE(listed.empty());
+    EXPECT_EQ("SystemProfiles: Home,Office", listed.back());
+    EXPECT_EQ(-16, QXWLAPI.QXWL_CheckDuplicatedProfileName("HomeNet"));  // the station's stored profile
+}
+
 TEST_F(WiFiDirectEngineTest, PinConnectionMakesUsOwnerAndRefusalsAreTold)
 {
     SwitchOn();
@@ -356,6 +422,7 @@ TEST_F(WiFiDirectEngineTest, PinConnectionMakesUsOwnerAndRefusalsAreTold)
     Drain();
     RequestConnection(kPhone, 0, 3);
     Drain();
+    ShowNotices();
     EXPECT_TRUE(sim.JournalLines("QXWL_SetWPSMode").empty());
     ASSERT_EQ(2u, boxes.Count());
     EXPECT_EQ(0, boxes.Boxes()[0].text.Find(G_LangTable.IDS_MSG_ERRCODE_NOCONFIGMETHOD));
@@ -366,13 +433,34 @@ TEST_F(WiFiDirectEngineTest, PinConnectionMakesUsOwnerAndRefusalsAreTold)
 TEST_F(WiFiDirectEngineTest, ConnectRulesRefuseConnectedAndForeignClients)
 {
     SwitchOn();
-    engine->m_SeleteDeviceEntry.bConnectToMe = 1;
-    engine->OnConnectDevice();
+    // Each refusal says why, sends nothing and opens no wizard.
+    struct Refusal {
+        void (*set)(WIFIDIRECT_DEVICE_ENTRY&);
+        P2P_CONNECT_RESULT result;
+        const CString& text;
+    } refusals[] = {
+        {[](WIFIDIRECT_DEVICE_ENTRY& d) { d.bConnectToMe = 1; }, P2P_CONNECT_PEER_CONNECTED, G_LangTable.IDS_WIFI_DIRECT_ALREADY_CONNECT},
+        {[](WIFIDIRECT_DEVICE_ENTRY& d) { d.nRule = 3; }, P2P_CONNECT_PEER_IN_GROUP, G_LangTable.IDS_WIFI_DIRECT_OTHER_GROUP_CLIENT},
+        {[](WIFIDIRECT_DEVICE_ENTRY& d) { d.EntryStatus = 1; }, P2P_CONNECT_PEER_BUSY, G_LangTable.IDS_WIFI_DIRECT_PEER_BUSY},
+    };
+    for (const Refusal& r : refusals) {
+        engine->m_SeleteDeviceEntry = {};
+        engine->m_SeleteDeviceEntry.nRule = 2;
+        r.set(engine->m_SeleteDeviceEntry);
+        EXPECT_EQ(r.result, engine->OnConnectDevice());
+        EXPECT_EQ(0, engine->ConnectRefusalText(r.result).Find(r.text)) << engine->ConnectRefusalText(r.result).GetString();
+    }
+    // A group owner while this device owns a group of its own.
     engine->m_SeleteDeviceEntry = {};
-    engine->m_SeleteDeviceEntry.nRule = 3;
-    engine->OnConnectDevice();
+    engine->m_SeleteDeviceEntry.nRule = 1;
+    engine->m_ulMyRule = 1;
+    EXPECT_EQ(P2P_CONNECT_OWNER_BUSY, engine->OnConnectDevice());
+    EXPECT_EQ(G_LangTable.IDS_WIFI_DIRECT_ALREADY_GROUP_OWNER, engine->ConnectRefusalText(P2P_CONNECT_OWNER_BUSY));
+    engine->m_ulMyRule = 2;
     EXPECT_EQ(0, engine->m_pSetting->m_nAction);
     EXPECT_FALSE(engine->m_pProgressMsg->Visible);
+    EXPECT_TRUE(sim.JournalLines("QXWL_SetWifiDirectWpseConfig(3)").empty());
+    engine->m_SeleteDeviceEntry = {};
 
     // A callback that leaves the wizard unanswered starts no progress display.
     int called = 0;
@@ -420,6 +508,114 @@ TEST_F(WiFiDirectEngineTest, IncomingRequestsWithinTheirWindowAreOpenedOnce)
     EXPECT_EQ(2, opened);  // another peer: at once
 }
 
+TEST_F(WiFiDirectEngineTest, ARequestWhileOneWaitsLeavesThePeerAndTheWizardAlone)
+{
+    int opened = 0;
+    engine->SetCallback([](void* p) { ++*static_cast<int*>(p); }, &opened);
+    SwitchOn();
+    Block request(kWiFiDirectStatusBytes, 0);
+    request[0] = WIFIDIRECTEVENT_POPUP_SETTING_WINDOWS;
+    std::memcpy(request.data() + kWdRequestNameOffset, "Printer", 7);
+    request[kWdRequestNameLengthOffset] = 7;
+    std::memcpy(request.data() + kWdRequestAddressOffset, kPrinter, 6);
+    Feed(request);
+    ASSERT_EQ(1, opened);
+    // The prompt for the printer waits; the camera asks meanwhile.
+    SetP2PRequestAnswer(P2P_REQUEST_WAITING);
+    engine->m_pSetting->m_data_WIFIDIRECT_WPSE_Profile.ulOperatingChannel = 11;  // what the prompt's road set
+    std::memcpy(request.data() + kWdRequestNameOffset, "Camera\0", 7);
+    request[kWdRequestNameLengthOffset] = 6;
+    std::memcpy(request.data() + kWdRequestAddressOffset, kCamera, 6);
+    Feed(request);
+    EXPECT_EQ(1, opened);
+    EXPECT_EQ("Printer", Name(engine->m_SeleteDeviceEntry));
+    EXPECT_EQ(11u, engine->m_pSetting->m_data_WIFIDIRECT_WPSE_Profile.ulOperatingChannel);
+    EXPECT_EQ(0, std::memcmp(engine->m_pSetting->m_data_WIFIDIRECT_WPSE_Profile.DeviceAddrs[0], kPrinter, 6));
+
+    // Once the prompt is answered, the camera's next request is taken.
+    SetP2PRequestAnswer(P2P_REQUEST_DONE);
+    Feed(request);
+    EXPECT_EQ(2, opened);
+    EXPECT_EQ("Camera", Name(engine->m_SeleteDeviceEntry));
+}
+
+TEST_F(WiFiDirectEngineTest, APeerAskingForOurPinIsShownThePinSent)
+{
+    SwitchOn();
+    Feed(NewBlock(WIFIDIRECTEVENT_DISPLAY_PIN, 0));
+    ASSERT_EQ(1u, sim.JournalLines("QXWL_SetWifiDirectWpseConfig(9)").size());
+    const ULONG sent = engine->m_pSetting->m_ulWiFiDirectDefPin;
+    ASSERT_NE(0u, sent);
+    ShowNotices();
+    ASSERT_EQ(1u, boxes.Count());
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%08lu", sent);
+    const std::string shown = boxes.Boxes()[0].text.GetString();
+    EXPECT_NE(std::string::npos, shown.find(digits)) << shown;
+    EXPECT_EQ(0u, shown.find(G_LangTable.IDS_WIFI_DIRECT_SHOW_PIN.GetString())) << shown;
+    // The next request for it shows the same PIN: the one the driver holds.
+    Feed(NewBlock(WIFIDIRECTEVENT_DISPLAY_PIN, 0));
+    ShowNotices();
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_NE(std::string::npos, std::string(boxes.Boxes()[1].text.GetString()).find(digits));
+}
+
+TEST_F(WiFiDirectEngineTest, TimersFollowANewHostAndTheCheckStopsWhenSwitchedOff)
+{
+    SwitchOn();
+    RequestConnection(kCamera, 0, 3);
+    Drain();
+    ASSERT_TRUE(engine->m_bTimerRunning[4]);
+    // The page is made anew (a mode switch): the old window goes, a new one takes over.
+    ::DestroyWindow(host);
+    host = ::CreateWindowExA(0, "STATIC", "new host", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    engine->SetHwnd(host);
+    EXPECT_TRUE(::KillTimer(host, TIMER_WIFIDIRECT_CONNECT_STATUS)) << "the connection check runs on the new page";
+    ::SetTimer(host, TIMER_WIFIDIRECT_CONNECT_STATUS, 1000, nullptr);
+    ASSERT_TRUE(sim.WaitIdle());  // the station joins the group
+    engine->OnTimer(TIMER_WIFIDIRECT_CONNECT_STATUS);
+    EXPECT_EQ(3, engine->m_ConnectStatus);
+    EXPECT_EQ(G_LangTable.IDS_WIFI_DIRECT_ASSOCIATED, engine->m_strLinkStatusText);
+
+    // Off: the check stops and no longer reads the station's link into the page.
+    engine->EnableOrDisableWiFiDirect(0, 0, 0, 1);
+    EXPECT_FALSE(engine->m_bTimerRunning[4]);
+    EXPECT_FALSE(::KillTimer(host, TIMER_WIFIDIRECT_CONNECT_STATUS));
+    EXPECT_EQ(G_LangTable.IDS_WIFI_DIRECT_NO_ASSOCIATED, engine->m_strLinkStatusText);
+    EXPECT_EQ(2, engine->m_ConnectStatus);
+}
+
+TEST_F(WiFiDirectEngineTest, AStartUpWithWiFiDirectOnButNoNameAsksTheUserNothing)
+{
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteWiFiDirectDeviceName(""));
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteWifiDirectFlag(TRUE));  // the control word's Enable bit
+    engine->EnableOrDisableWiFiDirect(FALSE, TRUE, FALSE, FALSE);  // as the card's start-up does
+    ShowNotices();
+    EXPECT_EQ(0u, boxes.Count());
+    EXPECT_FALSE(engine->m_bEnableWiFiDirect);
+    EXPECT_TRUE(sim.JournalLines("QXWL_SetWifiDirectWpseConfig(1)").empty());
+    // Once a page gives the name, the same road switches on.
+    engine->m_pSetting->m_pDeviceName->m_strDeviceName = "Desk";
+    engine->EnableOrDisableWiFiDirect(FALSE, TRUE, FALSE, FALSE);
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_WriteWiFiDirectDeviceName(Desk)").size());
+    EXPECT_EQ(0u, boxes.Count());
+}
+
+TEST_F(WiFiDirectEngineTest, ALibraryWithoutTheDhcpSwitchIsNeverCalledThroughIt)
+{
+    SwitchOn();
+    const auto bound = QXWLAPI.QXWL_DisableDhcpServer;
+    QXWLAPI.QXWL_DisableDhcpServer = nullptr;  // as after binding a library that lacks it
+    Feed(NewBlock(WIFIDIRECTEVENT_DISABLE_DHCP_SERVER, 0));
+    Feed(NewBlock(WIFIDIRECTEVENT_NO_CROSSCONNECTION, 0));
+    EXPECT_TRUE(engine->m_bTimerRunning[0]);  // the sharing change went ahead
+    engine->EnableOrDisableWiFiDirect(0, 0, 0, 1);  // the stored flag is on: the switch-off would stop the server
+    QXWLAPI.QXWL_DisableDhcpServer = bound;
+    EXPECT_TRUE(sim.JournalLines("QXWL_DisableDhcpServer").empty());
+    EXPECT_FALSE(engine->m_bEnableWiFiDirect);
+    EXPECT_TRUE(Called("QXWL_DisableWifiDirect"));
+}
+
 TEST_F(WiFiDirectEngineTest, SharingWaitsForTheFlipAndGivesUpWithAMessage)
 {
     SwitchOn();
@@ -440,7 +636,9 @@ TEST_F(WiFiDirectEngineTest, SharingWaitsForTheFlipAndGivesUpWithAMessage)
     EXPECT_EQ(0u, boxes.Count());
     engine->OnTimer(TIMER_WIFIDIRECT_ICS);
     EXPECT_FALSE(engine->m_bTimerRunning[0]);
-    EXPECT_EQ(1u, boxes.Count());
+    ShowNotices();
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(G_LangTable.IDS_WIFI_DIRECT_SHARING_ON_FAILED, boxes.Boxes()[0].text);
     EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWifiDirectWpseConfig(11)").size());
 }
 

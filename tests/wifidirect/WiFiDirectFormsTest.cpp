@@ -3,6 +3,7 @@
 // wizard's roads with their checks, as the library's journal and the user's boxes show them.
 #include "hidedlg/HideDlgFixture.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
+#include "wifidirect/GroupPassPhrase.h"
 #include "contract/StationContract.h"
 #include "base/SecureRandom.h"
 
@@ -98,6 +99,21 @@ TEST_F(WiFiDirectFormsTest, ProgressRunsTenStepsAndFinishesFastOnceSuccessIsRepo
     engine->StartWiFiDirectProgress(true, 1000);
     EXPECT_FALSE(progress.m_bTimerRunning);
     engine->ShowProgressMsg(nullptr);
+
+    // A view that goes takes the display's window with it: nothing ticks on its handle after.
+    HWND shown = ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    RecordingView leaving(shown);
+    engine->ShowProgressMsg(&leaving);
+    engine->StartWiFiDirectProgress(true, 1000);
+    ASSERT_TRUE(progress.m_bTimerRunning);
+    engine->ShowProgressMsg(nullptr);
+    EXPECT_EQ(nullptr, progress.m_hWnd);
+    EXPECT_FALSE(progress.m_bTimerRunning);
+    EXPECT_FALSE(::KillTimer(shown, TIMER_WIFIDIRECT_PROGRESS_MSG));
+    ::DestroyWindow(shown);
+    // The engine's next host takes it up again.
+    engine->SetHwnd(host);
+    EXPECT_EQ(host, progress.m_hWnd);
 }
 
 TEST_F(WiFiDirectFormsTest, ProfileListMarksOnlyTheExactActiveNameAndFollowsTheWizardsSave)
@@ -234,6 +250,26 @@ TEST_F(WiFiDirectFormsTest, ConnectRoadWalksItsPagesWithAndWithoutAdvancedSettin
     EXPECT_EQ(0x40000000u, LastAppliedIsInvite().WpsMethod);
     EXPECT_TRUE(sim.JournalLines("QXWL_WriteActiveWifiDirectWpseProfileName").empty());
     EXPECT_FALSE(engine->m_bDeviceNameReady);
+
+    // With the peer's PIN typed it is the connection itself: the PIN goes with it, and its
+    // display runs like any other's.
+    sim.ClearJournal();
+    wizard->FormShow(ACTION_CONNECT);
+    wizard->m_pWPS->rBtnPIN_UserSpecClick();
+    wizard->m_pWPS->m_strTempPinCode = "1234";
+    wizard->BtnWiFiDirectNextClick();
+    const WIFIDIRECT_WPSE_PROFILE typed = LastAppliedIsInvite();
+    EXPECT_EQ(0x40000000u, typed.WpsMethod);
+    EXPECT_EQ(std::string("1234"), std::string(typed.PIN, strnlen(typed.PIN, sizeof typed.PIN)));
+    EXPECT_TRUE(engine->m_bDeviceNameReady);
+
+    // A run never takes the PIN text an earlier run left.
+    sim.ClearJournal();
+    wizard->FormShow(ACTION_CONNECT);
+    EXPECT_TRUE(wizard->m_pWPS->m_strTempPinCode.IsEmpty());
+    wizard->m_pWPS->rBtnPIN_UserSpecClick();
+    wizard->BtnWiFiDirectNextClick();
+    EXPECT_EQ('\0', LastAppliedIsInvite().PIN[0]);
 }
 
 TEST_F(WiFiDirectFormsTest, PinIntentKeyAndNameChecksKeepTheirPage)
@@ -351,5 +387,32 @@ TEST_F(WiFiDirectFormsTest, DisplayPinAndOwnerWpsSendTheRegistrarPinAndKeepIt)
     EXPECT_FALSE(wizard->Visible);
     EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWifiDirectWpseConfig(9)").size());
     EXPECT_EQ(shown, wizard->m_ulWiFiDirectDefPin);
+}
+TEST_F(WiFiDirectFormsTest, TheFallbackPassPhraseIsDrawnOnceForTheInstallationAndKept)
+{
+    app.SetRegistryKey("Quixen Pass Phrase Test");
+    const auto forgetKept = [&] { app.WriteProfileString(CGroupPassPhrase::kSection, CGroupPassPhrase::kEntry, nullptr); };
+    forgetKept();
+    CGroupPassPhrase::Forget();
+    const CString first = CGroupPassPhrase::Get();
+    EXPECT_TRUE(CGroupPassPhrase::IsUsable(first)) << first.GetString();
+    EXPECT_EQ(CGroupPassPhrase::kLength, first.GetLength());
+    EXPECT_NE(CString("58203917"), first);
+    // The next run of the program finds it kept.
+    CGroupPassPhrase::Forget();
+    EXPECT_EQ(first, CGroupPassPhrase::Get());
+    EXPECT_EQ(first, app.GetProfileString(CGroupPassPhrase::kSection, CGroupPassPhrase::kEntry, ""));
+    // Another installation draws its own; a kept phrase no group could use is drawn anew.
+    forgetKept();
+    CGroupPassPhrase::Forget();
+    EXPECT_NE(first, CGroupPassPhrase::Get());
+    app.WriteProfileString(CGroupPassPhrase::kSection, CGroupPassPhrase::kEntry, "short");
+    CGroupPassPhrase::Forget();
+    EXPECT_TRUE(CGroupPassPhrase::IsUsable(CGroupPassPhrase::Get()));
+    // The library's own phrase, when it has one, comes first: the stand-in has none.
+    EXPECT_EQ(CGroupPassPhrase::Get(), CGroupPassPhrase::Default());
+    forgetKept();
+    CGroupPassPhrase::Forget();
+    app.SetRegistryKey("");
 }
 }  // namespace
