@@ -156,6 +156,7 @@ inline bool ConnectInSurvey(HWND main, HWND list, const std::string& ssid, const
     constexpr int kAttempts = 3;
     HWND page = ::GetParent(list);
     HWND connect = ::GetDlgItem(page, kSurveyConnect);
+    if (!connect) return false;
     DWORD pid = 0;
     ::GetWindowThreadProcessId(main, &pid);
     RemoteList rows(list);
