@@ -21,7 +21,6 @@ OwnerDrawMenuHooks g_menuHooks;
 
 thread_local CWnd* t_pWndInit = nullptr;
 thread_local HHOOK t_hCbtHook = nullptr;
-thread_local int t_nCreationDepth = 0;
 // The message being handled on this thread, for Default() and reflection (as MFC's last sent message).
 thread_local MSG t_currentMsg{};
 
@@ -101,31 +100,49 @@ LRESULT CALLBACK FwWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
     return result;
 }
 
+LRESULT CALLBACK FwCbtHook(int code, WPARAM wParam, LPARAM lParam);
+
+namespace {
+// The hook is wanted only until the window it waits for is bound: left in place, it would run
+// (with its trips to the window server) for every control of a dialog's template as well.
+void InstallCreationHook()
+{
+    if (!t_hCbtHook) t_hCbtHook = ::SetWindowsHookExA(WH_CBT, FwCbtHook, nullptr, ::GetCurrentThreadId());
+}
+
+void RemoveCreationHook()
+{
+    if (!t_hCbtHook) return;
+    ::UnhookWindowsHookEx(t_hCbtHook);
+    t_hCbtHook = nullptr;
+}
+}  // namespace
+
 LRESULT CALLBACK FwCbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
+    const LRESULT next = ::CallNextHookEx(t_hCbtHook, code, wParam, lParam);
     if (code == HCBT_CREATEWND && t_pWndInit) {
         CWnd* pWnd = t_pWndInit;
         t_pWndInit = nullptr;
+        RemoveCreationHook();
         pWnd->BindAndSubclass(reinterpret_cast<HWND>(wParam));
         pWnd->PreSubclassWindow();
     }
-    return ::CallNextHookEx(t_hCbtHook, code, wParam, lParam);
+    return next;
 }
 
 CWndCreationScope::CWndCreationScope(CWnd* pWnd) : m_pPrevious(t_pWndInit)
 {
-    if (t_nCreationDepth++ == 0)
-        t_hCbtHook = ::SetWindowsHookExA(WH_CBT, FwCbtHook, nullptr, ::GetCurrentThreadId());
     t_pWndInit = pWnd;
+    InstallCreationHook();
 }
 
 CWndCreationScope::~CWndCreationScope()
 {
+    // An outer creation whose window is not made yet still waits for the hook.
     t_pWndInit = m_pPrevious;
-    if (--t_nCreationDepth == 0 && t_hCbtHook) {
-        ::UnhookWindowsHookEx(t_hCbtHook);
-        t_hCbtHook = nullptr;
-    }
+    if (t_pWndInit) InstallCreationHook();
+    else RemoveCreationHook();
 }
 
 CWnd::~CWnd()
