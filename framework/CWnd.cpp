@@ -10,12 +10,46 @@
 #include <mutex>
 #include <set>
 #include <tuple>
+#include <unordered_map>
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
 
 namespace {
-const char kObjectProp[] = "FwWindowObject";
 const char kSuperProp[] = "FwWindowSuper";
+
+// The object bound to each window. Looked up for every message a window of the framework
+// receives: a window property would be a trip to the window server each time.
+class BoundWindows {
+public:
+    CWnd* Find(HWND hWnd)
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        auto it = m_objects.find(hWnd);
+        return it == m_objects.end() ? nullptr : it->second;
+    }
+    void Bind(HWND hWnd, CWnd* pWnd)
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_objects[hWnd] = pWnd;
+    }
+    // Forgets the binding only when it is that object's.
+    void Unbind(HWND hWnd, const CWnd* pWnd)
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        auto it = m_objects.find(hWnd);
+        if (it != m_objects.end() && it->second == pWnd) m_objects.erase(it);
+    }
+
+private:
+    std::mutex m_lock;
+    std::unordered_map<HWND, CWnd*> m_objects;
+};
+
+BoundWindows& Bound()
+{
+    static BoundWindows windows;
+    return windows;
+}
 
 OwnerDrawMenuHooks g_menuHooks;
 
@@ -147,14 +181,18 @@ CWndCreationScope::~CWndCreationScope()
 
 CWnd::~CWnd()
 {
-    if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
-        ::DestroyWindow(m_hWnd);
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this) {
+        // A window merely attached gets no WM_NCDESTROY through us: forget it here.
+        const HWND h = m_hWnd;
+        ::DestroyWindow(h);
+        Bound().Unbind(h, this);
+    }
     if (m_hModalWake) ::CloseHandle(m_hModalWake);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kObjectProp)) : nullptr;
+    return hWnd ? Bound().Find(hWnd) : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd)
@@ -196,7 +234,7 @@ CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
 void CWnd::BindAndSubclass(HWND hWnd)
 {
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, kObjectProp, this);
+    Bound().Bind(hWnd, this);
     auto old = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FwWndProc)));
     if (old != FwWndProc) {
         m_pfnSuper = old;
@@ -208,14 +246,14 @@ BOOL CWnd::Attach(HWND hWnd)
 {
     if (!hWnd || m_hWnd) return FALSE;
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, kObjectProp, this);
+    Bound().Bind(hWnd, this);
     return TRUE;
 }
 
 HWND CWnd::Detach()
 {
     HWND h = m_hWnd;
-    if (h && FromHandlePermanent(h) == this) ::RemovePropA(h, kObjectProp);
+    if (h) Bound().Unbind(h, this);
     m_hWnd = nullptr;
     return h;
 }
@@ -250,7 +288,7 @@ void CWnd::FinishNcDestroy()
         if (m_pfnSuper && reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == FwWndProc)
             ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
         ::RemovePropA(m_hWnd, kSuperProp);
-        ::RemovePropA(m_hWnd, kObjectProp);
+        Bound().Unbind(m_hWnd, this);
     }
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;
