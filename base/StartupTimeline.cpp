@@ -6,24 +6,8 @@
 #include <cstring>
 
 namespace {
-constexpr int kMaxMarks = 64;
 constexpr char kLinePrefix[] = "start-up step: ";
 constexpr char kFieldSeparator[] = " | ";
-
-struct Mark {
-    LPCSTR step = nullptr;
-    LARGE_INTEGER counter{};
-};
-
-// Only the user-interface thread marks, and only during start-up: no lock. Constant-initialised,
-// so that a mark made while static objects are built is not wiped by the timeline's own start.
-struct Timeline {
-    Mark marks[kMaxMarks];
-    int count = 0;
-    bool finished = false;
-    double originMs = 0;  // the first mark's distance from the process's creation
-};
-constinit Timeline g_timeline;
 
 double FileTimeMs(const FILETIME& t)
 {
@@ -40,37 +24,59 @@ double SinceProcessCreationMs()
     ::GetSystemTimeAsFileTime(&now);
     return FileTimeMs(now) - FileTimeMs(created);
 }
+
+// Only the user-interface thread marks, during start-up: no lock. Constant-initialised, so that
+// a mark made while static objects are built is not wiped by the timeline's own construction.
+constinit CStartupTimeline g_timeline;
 }  // namespace
+
+void CStartupTimeline::Mark(LPCSTR step)
+{
+    if (m_bFinished || m_nCount == kMaxMarks) return;
+    for (int i = 0; i < m_nCount; ++i)
+        if (m_marks[i].step == step) return;
+    if (m_nCount == 0) m_originMs = SinceProcessCreationMs();
+    m_marks[m_nCount].step = step;
+    ::QueryPerformanceCounter(&m_marks[m_nCount].counter);
+    ++m_nCount;
+}
+
+std::vector<StartupStep> CStartupTimeline::Steps() const
+{
+    std::vector<StartupStep> steps;
+    LARGE_INTEGER frequency;
+    if (m_nCount == 0 || !::QueryPerformanceFrequency(&frequency)) return steps;
+    for (int i = 0; i < m_nCount; ++i) {
+        const double sinceFirst = static_cast<double>(m_marks[i].counter.QuadPart - m_marks[0].counter.QuadPart) *
+                                  1000.0 / static_cast<double>(frequency.QuadPart);
+        steps.push_back({m_marks[i].step, m_originMs + sinceFirst});
+    }
+    return steps;
+}
+
+void CStartupTimeline::Finish(const std::function<int(LPCSTR line)>& write)
+{
+    if (m_bFinished) return;
+    m_bFinished = true;
+    double previous = 0;
+    for (const StartupStep& step : Steps()) {
+        char line[kDebugLineBytes];
+        std::snprintf(line, sizeof line, "%s%s%s%.1f ms%s+%.1f ms", kLinePrefix, step.name.c_str(), kFieldSeparator,
+                      step.atMs, kFieldSeparator, step.atMs - previous);
+        if (!write(line)) return;
+        previous = step.atMs;
+    }
+}
 
 void MarkStartupStep(LPCSTR step)
 {
-    Timeline& t = g_timeline;
-    if (t.finished || t.count == kMaxMarks) return;
-    for (int i = 0; i < t.count; ++i)
-        if (t.marks[i].step == step) return;
-    if (t.count == 0) t.originMs = SinceProcessCreationMs();
-    t.marks[t.count].step = step;
-    ::QueryPerformanceCounter(&t.marks[t.count].counter);
-    ++t.count;
+    g_timeline.Mark(step);
 }
 
 void FinishStartupTimeline()
 {
-    Timeline& t = g_timeline;
-    if (t.finished) return;
-    t.finished = true;
-    LARGE_INTEGER frequency;
-    if (t.count == 0 || !::QueryPerformanceFrequency(&frequency)) return;
-    double previous = 0;
-    for (int i = 0; i < t.count; ++i) {
-        const double at = t.originMs + static_cast<double>(t.marks[i].counter.QuadPart - t.marks[0].counter.QuadPart) *
-                                           1000.0 / static_cast<double>(frequency.QuadPart);
-        char line[kDebugLineBytes];
-        std::snprintf(line, sizeof line, "%s%s%s%.1f ms%s+%.1f ms", kLinePrefix, t.marks[i].step, kFieldSeparator, at,
-                      kFieldSeparator, at - previous);
-        if (!DebugLogText(line)) return;  // the log file is off: nothing is written
-        previous = at;
-    }
+    // Written only when the debug switch opened the log file (DebugLogText answers 0 otherwise).
+    g_timeline.Finish(DebugLogText);
 }
 
 std::vector<StartupStep> ParseStartupTimeline(const std::string& logText)

@@ -4,13 +4,41 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
-// Marks the end of a start-up step, the first time only; step must be a literal (its address
-// tells the steps apart).
+struct StartupStep {
+    std::string name;
+    double atMs;  // since the process was created
+};
+
+class CStartupTimeline {
+public:
+    static constexpr int kMaxMarks = 64;
+
+    // Marks the end of a step, the first time only; step must be a literal (its address tells
+    // the steps apart). Ignored once the timeline is finished or full.
+    void Mark(LPCSTR step);
+    std::vector<StartupStep> Steps() const;
+    // Hands each step's line to write, once; stops at the first line write refuses (answers 0).
+    void Finish(const std::function<int(LPCSTR line)>& write);
+    bool IsFinished() const { return m_bFinished; }
+
+private:
+    struct Entry {
+        LPCSTR step = nullptr;
+        LARGE_INTEGER counter{};
+    };
+    Entry m_marks[kMaxMarks];
+    int m_nCount = 0;
+    bool m_bFinished = false;
+    double m_originMs = 0;  // the first mark's distance from the process's creation
+};
+
+// The program's timeline.
 void MarkStartupStep(LPCSTR step);
-// Writes the marks to the debug log file when it is open, once; later marks are dropped.
+// Writes the program's timeline to the debug log file when it is open, once.
 void FinishStartupTimeline();
 
 // Times the last step of the timeline (the first poll) while it lives, then writes the timeline.
@@ -33,9 +61,5 @@ private:
     LPCSTR m_done;
 };
 
-struct StartupStep {
-    std::string name;
-    double atMs;  // since the process was created
-};
-// The timeline's lines, as the log file holds them, read back (for the start-up benchmark).
+// The timeline's lines read back from the log file's text (for the start-up benchmark).
 std::vector<StartupStep> ParseStartupTimeline(const std::string& logText);
