@@ -484,7 +484,9 @@ struct WLAN_STATUS {
     UCHAR Reserved208[8];
     ULONG xmitOkLow;     // 64-bit transmitted-packet counter, low then high word
     ULONG xmitOkHigh;
-    UCHAR Reserved224[192];
+    UCHAR Reserved224[184];
+    ULONG rcvTotalLow;   // 64-bit received total, low then high word
+    ULONG rcvTotalHigh;
     ULONG rcvOk;         // received-packet counter (OID_GEN_RCV_OK)
     UCHAR Reserved420[8];
     UCHAR ipAddress[4];  // first byte first
@@ -521,6 +523,8 @@ static_assert(offsetof(WLAN_STATUS, txPower) == 200);
 static_assert(offsetof(WLAN_STATUS, htTransmitSetting) == 204);
 static_assert(offsetof(WLAN_STATUS, xmitOkLow) == 216);
 static_assert(offsetof(WLAN_STATUS, xmitOkHigh) == 220);
+static_assert(offsetof(WLAN_STATUS, rcvTotalLow) == 408);
+static_assert(offsetof(WLAN_STATUS, rcvTotalHigh) == 412);
 static_assert(offsetof(WLAN_STATUS, rcvOk) == 416);
 static_assert(offsetof(WLAN_STATUS, ipAddress) == 428);
 static_assert(offsetof(WLAN_STATUS, ipMask) == 432);
@@ -544,7 +548,7 @@ struct WLAN_STATUS_QUERY {
     ULONG bAssociation;  // SSID, BSSID, network type, authentication and encryption
     ULONG bSignal;       // RSSI and strength per antenna, SNR, link quality
     ULONG bAddress;      // IPv4 address, mask, gateway
-    ULONG bTotals;       // packet totals (offsets 216, 220, 416)
+    ULONG bTotals;       // packet totals (offsets 216, 220, 408, 412, 416)
 };
 static_assert(sizeof(WLAN_STATUS_QUERY) == 20);
 

@@ -6,6 +6,8 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
+
+#include <atomic>
 #include "framework/AfxTypes.h"
 #include "framework/CDC.h"
 #include "framework/CObject.h"
@@ -259,8 +261,9 @@ protected:
     BOOL ReflectToChild(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     WNDPROC m_pfnSuper = nullptr;
-    bool m_bContinueModal = false;
-    int m_nModalResult = -1;
+    // Another thread may end the loop (a prompt run on a worker thread).
+    std::atomic<bool> m_bContinueModal{false};
+    std::atomic<int> m_nModalResult{-1};
 
 private:
     friend LRESULT CALLBACK FwWndProc(HWND, UINT, WPARAM, LPARAM);

@@ -2,6 +2,14 @@
 // dialogs the station pages open. Control ids of these templates follow each block.
 #pragma once
 
+// The check, radio and drop-down images of the 802.1X pages' buttons (icons).
+#define IDI_CHECK_ON 901
+#define IDI_CHECK_OFF 902
+#define IDI_RADIO_ON 903
+#define IDI_RADIO_OFF 904
+#define IDI_DROPDOWN 905
+#define IDI_DROPDOWN_HOT 906
+
 // Skinned station pages of the main window.
 #define IDD_KELVO_PROFILE 143
 #define IDD_KELVO_SITE_SURVEY 144
@@ -210,6 +218,8 @@
 #define IDC_WIZPEAP_INNER_LABEL 1519
 #define IDC_WIZPEAP_INNER 1520
 #define IDC_WIZPEAP_CERT 1521
+// The last control id of the wizard pages.
+#define IDC_WIZARD_LAST_CONTROL 1521
 
 // Wizard: server certificate.
 #define IDC_WIZSERCA_ISSUER_LABEL 1510
@@ -439,6 +449,7 @@
 #define IDC_EAPFAST_LIST 1450
 #define IDC_EAPFAST_IMPORT 1451
 #define IDC_EAPFAST_REMOVE 1452
+#define IDC_EAPFAST_LIST_NOTE 1453  // shown when the folder holds more PAC files than are listed
 
 // Single sign-on page.
 #define IDC_SSO_ENABLE 1460

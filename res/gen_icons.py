@@ -5,7 +5,8 @@ usage: gen_icons.py SPEC OUTDIR
 SPEC lines: <resource id> <style> <r g b>   (# starts a comment)
 styles: bars-N (N of four signal bars lit), lost (grey bars, red cross), absent (grey, slash),
 error (red bars, exclamation mark), ap (an access-point mast), info (a blue "i" disc),
-less (an upward chevron).
+less (an upward chevron), check-on / check-off (a check box, ticked or not), radio-on / radio-off
+(a radio button, chosen or not), dropdown (a downward triangle).
 Each icon holds a 16x16 and a 32x32 image, 32 bits with alpha.
 """
 import struct
@@ -80,6 +81,33 @@ def draw(style, rgb, n):
     elif style == "less":
         line(img, n * 0.2, n * 0.65, n * 0.5, n * 0.35, rgb, max(1, n // 8))
         line(img, n * 0.5, n * 0.35, n * 0.8, n * 0.65, rgb, max(1, n // 8))
+    elif style in ("check-on", "check-off"):
+        # a 13-pixel box (at 16) with a margin, so a button a pixel narrower loses nothing
+        m, e = n // 16, n - n // 16 - max(1, n // 8)
+        # a frame with a clear inside: a greyed (disabled) button still shows whether it is ticked
+        rect(img, m, m, e, e, (110, 110, 110))
+        b = max(1, n // 16)
+        for y in range(m + b, e - b):
+            for x in range(m + b, e - b):
+                img[y][x] = (0, 0, 0, 0)
+        if style == "check-on":
+            w = max(1, n // 16)
+            line(img, n * 0.25, n * 0.45, n * 0.38, n * 0.6, rgb, w)
+            line(img, n * 0.38, n * 0.6, n * 0.62, n * 0.25, rgb, w)
+    elif style in ("radio-on", "radio-off"):
+        c = (n - max(1, n // 8)) / 2
+        disc(img, c, c, c - n / 16, (110, 110, 110))
+        disc(img, c, c, c - n / 16 - max(1, n // 16), (0, 0, 0))
+        for y in range(n):
+            for x in range(n):
+                if img[y][x] == (0, 0, 0, 255):
+                    img[y][x] = (0, 0, 0, 0)
+        if style == "radio-on":
+            disc(img, c, c, n / 6, rgb)
+    elif style == "dropdown":
+        top, h = int(n * 0.38), max(2, n // 4)
+        for k in range(h):
+            rect(img, int(n * 0.25) + k, top + k, int(n * 0.75) - k, top + k + 1, rgb)
     elif style == "info":
         disc(img, n / 2, n / 2, n / 2 - 0.5, rgb)
         rect(img, int(n * 0.44), int(n * 0.42), int(n * 0.58), int(n * 0.8), (255, 255, 255))

@@ -4,23 +4,59 @@ BUILD="$ROOT/build"
 BIN="$BUILD/bin"
 export WINEDEBUG=-all
 
-# The program targets 32-bit Windows, but this project's machines run kernels without
-# 32-bit support, where 32-bit Wine cannot start: by default the same sources are built
-# and tested as 64-bit. TARGET_ARCH=i686 builds the 32-bit program where 32-bit Wine runs.
-TARGET_ARCH="${TARGET_ARCH:-x86_64}"
-if [ "$TARGET_ARCH" = i686 ]; then
-  TOOLCHAIN="$ROOT/cmake/mingw-i686.cmake"
-  export WINEARCH=win32
-  WINE=/usr/lib/wine/wine
-  PACKAGES="cmake make g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine googletest xvfb imagemagick x11-utils"
-else
-  TOOLCHAIN="$ROOT/cmake/mingw-x86_64.cmake"
-  export WINEARCH=win64
-  WINE=/usr/lib/wine/wine64
-  PACKAGES="cmake make g++-mingw-w64-x86-64-posix wine wine64 fonts-wine googletest xvfb imagemagick x11-utils"
-fi
-export WINELOADER="$WINE"
-export TARGET_ARCH
+# The program targets 32-bit Windows and is built and tested as such where the machine can run
+# it; elsewhere the same sources are built and tested as a 64-bit program. TARGET_ARCH (i686 or
+# x86_64) forces either. choose_target decides for the scripts that build; the others take the
+# target of the last build.
+set_target() {
+  TARGET_ARCH="$1"
+  if [ "$TARGET_ARCH" = i686 ]; then
+    TOOLCHAIN="$ROOT/cmake/mingw-i686.cmake"
+    export WINEARCH=win32
+    WINE=/usr/lib/wine/wine
+    PACKAGES="cmake make g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine googletest xvfb imagemagick x11-utils"
+  else
+    TOOLCHAIN="$ROOT/cmake/mingw-x86_64.cmake"
+    export WINEARCH=win64
+    WINE=/usr/lib/wine/wine64
+    PACKAGES="cmake make g++-mingw-w64-x86-64-posix wine wine64 fonts-wine googletest xvfb imagemagick x11-utils"
+  fi
+  export WINELOADER="$WINE" TARGET_ARCH
+}
+
+# A 91-byte static 32-bit Linux program that exits with 42: whether the kernel runs 32-bit code.
+kernel_runs_32bit() {
+  local probe rc=0
+  probe="$(mktemp)"
+  printf '\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x5b\x00\x00\x00\x5b\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\x31\xc0\x40\xb3\x2a\xcd\x80' > "$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null || rc=$?
+  rm -f "$probe"
+  [ "$rc" = 42 ]
+}
+
+# Sets the target and installs what it needs: the 32-bit program where the kernel runs it and
+# 32-bit Wine is or can be installed, else the 64-bit one, with one line saying why.
+choose_target() {
+  if [ -n "$FORCED_TARGET_ARCH" ]; then
+    set_target "$FORCED_TARGET_ARCH"
+    install_packages
+    return
+  fi
+  if ! kernel_runs_32bit; then
+    echo "Building the 64-bit program: this machine's kernel does not run 32-bit programs."
+    set_target x86_64
+  else
+    set_target i686
+    install_packages && return
+    echo "Building the 64-bit program: 32-bit Wine could not be installed."
+    set_target x86_64
+  fi
+  install_packages
+}
+
+FORCED_TARGET_ARCH="${TARGET_ARCH:-}"
+set_target "${TARGET_ARCH:-$(cat "$BUILD/target-arch" 2>/dev/null || echo i686)}"
 
 install_packages() {
   local missing=""
@@ -46,11 +82,33 @@ build_all() {
   local launcher=""
   if command -v ccache >/dev/null 2>&1; then
     export CCACHE_BASEDIR="$ROOT" CCACHE_NOHASHDIR=1
+    export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
     launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
   fi
+  # A build folder configured for the other target starts afresh (its toolchain is fixed in the cache).
+  if [ -f "$BUILD/CMakeCache.txt" ] && [ "$(cat "$BUILD/target-arch" 2>/dev/null)" != "$TARGET_ARCH" ]; then
+    rm -rf "$BUILD/CMakeCache.txt" "$BUILD/CMakeFiles"
+  fi
+  mkdir -p "$BUILD"
+  echo "$TARGET_ARCH" > "$BUILD/target-arch"
   cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" $launcher \
-        -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
+        -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" -DQX_TESTS="${BUILD_TESTS:-ON}" >/dev/null
   cmake --build "$BUILD" -j"$(nproc)"
+}
+
+# link_tree FROM TO: TO becomes a copy of folder FROM whose binaries (which no run writes) are hard
+# links and whose other files (settings, registry, data) are copies of their own, so that a run in
+# TO never changes FROM.
+link_tree() {
+  local from="$1" to="$2" f
+  rm -rf "$to"
+  mkdir -p "$to"
+  cp -al "$from/." "$to/"
+  find "$to" -type f ! \( -iname '*.exe' -o -iname '*.dll' -o -iname '*.sys' -o -iname '*.drv' \
+      -o -iname '*.ttf' -o -iname '*.fon' -o -iname '*.nls' -o -iname '*.tlb' -o -iname '*.ocx' \
+      -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.ax' -o -iname '*.ds' -o -iname '*.com' \
+      -o -iname '*.vxd' -o -iname '*.mui' -o -iname '*.ttc' \) -print0 |
+    while IFS= read -r -d '' f; do cp -p "$f" "$f.copy" && mv -f "$f.copy" "$f"; done
 }
 
 # prepare_prefix DIR DRIVER: a prefix of the build's own with the given graphics driver (null or x11).

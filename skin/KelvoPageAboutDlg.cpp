@@ -39,6 +39,7 @@ bool NeedsRedirectionOff(BOOL isWow64, int osCode)
 
 BEGIN_MESSAGE_MAP(CKelvoPageAboutDlg, CDialog)
     ON_BN_CLICKED(IDC_ABOUT_CLOSE, OnClose)
+    ON_WM_CLOSE()  // a close request (the exit roads, Alt+F4) ends it as its button does
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_NCHITTEST()

@@ -10,6 +10,7 @@
 #include "skin/KelvoPageWpsPBCDlg.h"
 #include "skin/KelvoPageWpsPinApDlg.h"
 #include "skin/KelvoPageWpsPinDeviceDlg.h"
+#include "skin/ModalChildScope.h"
 #include "station/CPageWPSProfile.h"
 #include "ui/DialogTab.h"
 #include "ui/LogFont.h"
@@ -44,16 +45,20 @@ void EndAndDelete(Dialog*& dlg)
     dlg = nullptr;
 }
 
+// Ends a WPS dialog that runs; RunWpsDialog, under whose loop it runs, deletes it.
+template <typename Dialog>
+void EndOnly(Dialog* dlg)
+{
+    if (dlg && dlg->m_hWnd && ::IsWindow(dlg->m_hWnd)) dlg->EndDialog(CWpsSkinDialog::kClosed);
+}
+
 // Runs a WPS dialog modally with resources from the skin library; answers its result.
 template <typename Dialog>
 INT_PTR RunWpsDialog(Dialog*& dlg)
 {
     EndAndDelete(dlg);
-    const HINSTANCE previous = AfxGetResourceHandle();
-    if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
     dlg = new Dialog(nullptr);
-    const INT_PTR result = dlg->DoModal();
-    AfxSetResourceHandle(previous);
+    const INT_PTR result = CModalChildScope::RunSkinned(*dlg, CKelvoPageUIDlg::kChildWpsMethod);
     delete dlg;
     dlg = nullptr;
     return result;
@@ -69,6 +74,8 @@ void ShowStationPage(CDialog* page)
 BEGIN_MESSAGE_MAP(CKelvoPageAdapterDlg, CDialog)
     ON_WM_SHOWWINDOW()
     ON_WM_DESTROY()
+    ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_ADAPTER_WPS, OnWpsCheck)
     ON_BN_CLICKED(IDC_ADAPTER_WPS_PBC, OnWpsPushButton)
     ON_BN_CLICKED(IDC_ADAPTER_WPS_PIN_DEVICE, OnWpsPinDevice)
@@ -104,6 +111,7 @@ BOOL CKelvoPageAdapterDlg::OnInitDialog()
     const LOGFONTA titleFont = MakeLogFont("Arial", 12, 800);
     const LOGFONTA labelFont = MakeLogFont("Tahoma", 11, 800);
     m_title.SetTextFont(kTitleColor, &titleFont);
+    m_look.BandBehind(IDC_ADAPTER_TITLE);
     m_title.SetSkinText(G_LangTable.IDS_LAB_ADAPTER_ADAPTERSETTING);
     m_labelPsm.SetTextFont(kLabelColor, &labelFont);
     m_labelPsm.SetBackColor(kLabelBackColor);
@@ -295,8 +303,32 @@ void CKelvoPageAdapterDlg::EndWpsDialogs()
     EndAndDelete(m_pWpsPinApDlg);
 }
 
+HBRUSH CKelvoPageAdapterDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    // The labels sit on 0xFCFCFC: so does the page, or each would stand out as a box.
+    static const HBRUSH labelBack = ::CreateSolidBrush(kLabelBackColor);  // kept for the process
+    if (nCtlColor == CTLCOLOR_DLG) return labelBack;
+    const UINT id = pWnd ? static_cast<UINT>(pWnd->GetDlgCtrlID()) : 0;
+    const bool label = id == IDC_ADAPTER_WMM || id == IDC_ADAPTER_WPS ||
+                       std::find(std::begin(kMethodIds), std::end(kMethodIds), id) != std::end(kMethodIds);
+    if (nCtlColor != CTLCOLOR_STATIC || !label || !pDC) return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    // The check boxes and radios are labels of the page, in its grey.
+    pDC->SetTextColor(kLabelColor);
+    pDC->SetBkColor(kLabelBackColor);
+    return labelBack;
+}
+
+BOOL CKelvoPageAdapterDlg::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    m_look.EraseTitleBand(*this, pDC);
+    return erased;
+}
+
 void CKelvoPageAdapterDlg::OnDestroy()
 {
-    EndWpsDialogs();
+    EndOnly(m_pWpsPBCDlg);
+    EndOnly(m_pWpsPinDeviceDlg);
+    EndOnly(m_pWpsPinApDlg);
     CDialog::OnDestroy();
 }

@@ -5,6 +5,7 @@
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
 #include "ui/CTransparentStatic.h"
+#include "skin/SkinnedPageLook.h"
 #include "ui/FloatButton.h"
 
 class CKelvoPageWpsPBCDlg;
@@ -54,6 +55,8 @@ protected:
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnDestroy();
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     void OnWpsCheck();
     void OnWpsPushButton();
     void OnWpsPinDevice();
@@ -74,4 +77,5 @@ private:
     CComboBox m_comboPsm;
     CFloatButton m_btnSave;
     CFont m_labelFont;
+    CSkinnedPageLook m_look;  // the band behind the white title
 };

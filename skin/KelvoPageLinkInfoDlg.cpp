@@ -6,6 +6,7 @@
 #include "skin/KelvoPageDataRateDlg.h"
 #include "skin/KelvoPageProfileDlg.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "skin/ModalChildScope.h"
 #include "ui/LogFont.h"
 
 #include <algorithm>
@@ -42,6 +43,12 @@ const CString& Kbps()
 {
     static const CString fallback("Kbps");
     return G_LangTable.IDS_VAL_CONTRY_KBPS.IsEmpty() ? fallback : G_LangTable.IDS_VAL_CONTRY_KBPS;
+}
+
+const CString& NotConnectedText()
+{
+    static const CString fallback("Not connected");
+    return G_LangTable.IDS_VAL_NOT_CONNECTED.IsEmpty() ? fallback : G_LangTable.IDS_VAL_NOT_CONNECTED;
 }
 
 // The active profile as the profile list page reports it.
@@ -135,7 +142,8 @@ void CKelvoPageLinkInfoDlg::OnTimer(UINT_PTR nIDEvent)
 
 void CKelvoPageLinkInfoDlg::OnDestroy()
 {
-    EndDataRateDialog();
+    // Ended only: the object belongs to OnTrendChart, whose DoModal may still be on the stack.
+    if (m_pDatarateDlg && m_pDatarateDlg->m_hWnd) m_pDatarateDlg->EndDialog(1);
     CDialog::OnDestroy();
 }
 
@@ -149,13 +157,11 @@ void CKelvoPageLinkInfoDlg::EndDataRateDialog()
 
 void CKelvoPageLinkInfoDlg::OnTrendChart()
 {
+    if (m_pDatarateDlg) return;  // already running
     KillTimer(TIMER_LINKINFO_REFRESH);
-    EndDataRateDialog();
-    const HINSTANCE previous = AfxGetResourceHandle();
-    if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
     m_pDatarateDlg = new CKelvoPageDatarateDlg(nullptr);
-    if (m_pDatarateDlg->DoModal() == -1) DebugLog(1, "[QxUI] The data-rate dialog could not be created\n");
-    AfxSetResourceHandle(previous);
+    if (CModalChildScope::RunSkinned(*m_pDatarateDlg, CKelvoPageUIDlg::kChildTrendChart) == -1)
+        DebugLog(1, "[QxUI] The data-rate dialog could not be created\n");
     delete m_pDatarateDlg;
     m_pDatarateDlg = nullptr;
     m_bRateFirstPass = 1;
@@ -169,7 +175,8 @@ void CKelvoPageLinkInfoDlg::SetValue(Value v, LPCSTR text)
 
 void CKelvoPageLinkInfoDlg::ClearValues()
 {
-    for (int i = 0; i < kValues; ++i) SetValue(static_cast<Value>(i), "");
+    // Said in words: empty fields read as a page that failed to fill.
+    for (int i = 0; i < kValues; ++i) SetValue(static_cast<Value>(i), NotConnectedText());
     m_barSignal.SetPercent(0, 1);
     m_barQuality.SetPercent(0, 1);
 }
@@ -267,7 +274,7 @@ void CKelvoPageLinkInfoDlg::ShowTotals()
     query.bTotals = 1;
     QXWLAPI.QXWL_QueryWLANStatus(&totals, query);
     const ULONGLONG tx = (static_cast<ULONGLONG>(totals.xmitOkHigh) << 32) | totals.xmitOkLow;
-    const ULONGLONG rx = totals.rcvOk;
+    const ULONGLONG rx = (static_cast<ULONGLONG>(totals.rcvTotalHigh) << 32) | totals.rcvTotalLow;
     // A counter below its baseline was reset under us (a driver restart): count again from it
     // rather than show a negative total.
     if (m_bTotalFirstPass || tx < m_nTxTotalBase) m_nTxTotalBase = tx;

@@ -32,6 +32,8 @@ constexpr double kIconShare = 0.24, kSsidShare = 0.66;
 constexpr COLORREF kLabelColor = 0x4F4F4F, kTitleColor = RGB(255, 255, 255), kHintColor = 0x989898;
 constexpr COLORREF kConnectedRowBack = 0xF7F5EA;
 constexpr WPARAM kProfileConnect = 15;
+constexpr UINT kNextNormal = 1035, kNextHover = 1034, kExitNormal = 1031, kExitHover = 1030;
+constexpr UINT kScanNormal = 1041, kScanHover = 1040, kSelectNormal = 1043, kSelectHover = 1042;
 constexpr char kUnlockName[] = "qolturn";
 constexpr char kUnlockSsid[] = "tarvoskq804731";
 
@@ -40,6 +42,13 @@ std::atomic<HWND> g_notifyWindow{nullptr};
 LONG OsCode()
 {
     return QXWLAPI.QXWL_GetWinOS ? QXWLAPI.WinOS() : 0;
+}
+
+bool HasControlCharacter(const CString& text)
+{
+    for (int i = 0; i < text.GetLength(); ++i)
+        if (static_cast<unsigned char>(text[i]) < 0x20 || text[i] == 0x7F) return true;
+    return false;
 }
 
 CKelvoPageSiteSurveyDlg* Survey()
@@ -93,7 +102,8 @@ BOOL CKelvoPageProfileCtrlDlg::OnInitDialog()
     m_labelFont.CreateFontIndirect(&label);
     for (UINT id : {IDC_PROFCTRL_TITLE, IDC_PROFCTRL_SCAN_TITLE})
         if (CWnd* item = GetDlgItem(id)) item->SetFont(&m_titleFont);
-    for (UINT id : {IDC_PROFCTRL_NAME_LABEL, IDC_PROFCTRL_SSID_LABEL, IDC_PROFCTRL_INFRA_TEXT, IDC_PROFCTRL_ADHOC_TEXT})
+    for (UINT id : {IDC_PROFCTRL_NAME_LABEL, IDC_PROFCTRL_SSID_LABEL, IDC_PROFCTRL_INFRA, IDC_PROFCTRL_ADHOC,
+                    IDC_PROFCTRL_INFRA_TEXT, IDC_PROFCTRL_ADHOC_TEXT})
         if (CWnd* item = GetDlgItem(id)) item->SetFont(&m_labelFont);
     const struct {
         UINT id;
@@ -102,6 +112,10 @@ BOOL CKelvoPageProfileCtrlDlg::OnInitDialog()
                  {IDC_PROFCTRL_SSID_LABEL, G_LangTable.IDS_LAB_NETWORK_NAME}};
     for (const auto& t : texts)
         if (!t.text.IsEmpty()) SetDlgItemText(t.id, t.text);
+    m_look.SkinButton(*this, IDC_PROFCTRL_NEXT, kNextNormal, kNextHover);
+    m_look.SkinButton(*this, IDC_PROFCTRL_EXIT, kExitNormal, kExitHover);
+    m_look.SkinButton(*this, IDC_PROFCTRL_SCAN, kScanNormal, kScanHover);
+    m_look.SkinButton(*this, IDC_PROFCTRL_SELECT, kSelectNormal, kSelectHover);
     SendDlgItemMessage(IDC_PROFCTRL_NAME, EM_LIMITTEXT, kTextMax, 0);
     SendDlgItemMessage(IDC_PROFCTRL_SSID, EM_LIMITTEXT, kTextMax, 0);
 
@@ -257,7 +271,9 @@ LRESULT CKelvoPageProfileCtrlDlg::OnGetItemData(WPARAM, LPARAM lParam)
     if (column == kColumnIcon) {
         cell->m_nImage = CKelvoPageSiteSurveyDlg::ImageOf(entry);
     } else if (column == kColumnSsid) {
-        cell->m_strText.Format("%s", entry.strSsid.GetString());
+        // A network that hides its name reads as on the site-survey page, not as a blank row.
+        cell->m_strText.Format("%s", entry.strSsid.IsEmpty() ? G_LangTable.IDS_HIDDENSSID.GetString()
+                                                              : entry.strSsid.GetString());
     }
     if (entry.bConnected) cell->m_crBack = kConnectedRowBack;
     return 0;
@@ -318,7 +334,12 @@ void CKelvoPageProfileCtrlDlg::OnSelect()
     m_strChosenCipherText = !m_bChosenSecured || parsed.cipherMask == 0 ? G_LangTable.IDS_NONE : CipherBitsText(parsed.cipherMask);
     m_nChosenAuth = SurveyAuthCode(parsed, OsCode());
     if (CWnd* owner = Owner()) owner->SendMessage(MSG_PROFILE_CONNECT, kProfileConnect, 0);
-    SetDlgItemText(IDC_PROFCTRL_SSID, entry.strSsid);
+    if (!entry.strSsid.IsEmpty()) {
+        SetDlgItemText(IDC_PROFCTRL_SSID, entry.strSsid);
+        return;
+    }
+    // The network hides its name: only the user knows it.
+    if (CWnd* edit = GetDlgItem(IDC_PROFCTRL_SSID)) GotoDlgCtrl(edit);
 }
 
 CString CKelvoPageProfileCtrlDlg::ProfileNameText() const
@@ -347,6 +368,16 @@ void CKelvoPageProfileCtrlDlg::OnNext()
         ShowProductMessageBox(G_LangTable.IDS_INPUTPROFILENAME);
         return;
     }
+    // A pasted text is not held to the edit's limit: what the record cannot hold is refused
+    // here, never cut later without a word.
+    if (name.GetLength() > kTextMax) {
+        ShowProductMessageBox(G_LangTable.IDS_PROFILENAMELENGTH);
+        return;
+    }
+    if (HasControlCharacter(name)) {
+        ShowProductMessageBox(G_LangTable.IDS_PROFILENAMECHARS);
+        return;
+    }
     if (m_bNewProfile && main && main->m_pPageProfileDlg) {
         CKelvoPageProfileDlg& list = *main->m_pPageProfileDlg;
         for (int row = 0; row < list.GetRowCount(); ++row)
@@ -357,6 +388,10 @@ void CKelvoPageProfileCtrlDlg::OnNext()
     }
     if (ssid.IsEmpty()) {
         ShowProductMessageBox(G_LangTable.IDS_ADHOCINPUTSSID);
+        return;
+    }
+    if (ssid.GetLength() > kTextMax) {
+        ShowProductMessageBox(G_LangTable.IDS_SSIDLENGTH);
         return;
     }
     const bool infra = IsDlgButtonChecked(IDC_PROFCTRL_ADHOC) != BST_CHECKED;

@@ -6,6 +6,7 @@
 #include "res/StationPagesResource.h"
 #include "skin/SurveyListEntry.h"
 #include "framework/CImageList.h"
+#include "skin/SkinnedPageLook.h"
 #include "ui/CQuickList.h"
 
 #include <vector>
@@ -67,4 +68,5 @@ private:
 
     CImageList m_images;
     CFont m_titleFont, m_labelFont;
+    CSkinnedPageLook m_look;  // the skinned buttons
 };

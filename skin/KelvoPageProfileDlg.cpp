@@ -76,6 +76,7 @@ bool IsAnyNetworkSsid(const NDIS_802_11_SSID& ssid)
 BEGIN_MESSAGE_MAP(CKelvoPageProfileDlg, CDialog)
     ON_WM_TIMER()
     ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_PROFILE_ADD, OnAdd)
     ON_BN_CLICKED(IDC_PROFILE_EDIT, OnEdit)
     ON_BN_CLICKED(IDC_PROFILE_DELETE, OnDelete)
@@ -152,10 +153,18 @@ HBRUSH CKelvoPageProfileDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
     if (nCtlColor == CTLCOLOR_STATIC && pWnd) {
-        const int id = ::GetDlgCtrlID(pWnd->m_hWnd);
-        pDC->SetTextColor(id == IDC_PROFILE_LIST_TITLE || id == IDC_PROFILE_INFO_TITLE ? kTitleColor : kLabelColor);
+        if (m_titleBands.IsTitle(static_cast<UINT>(::GetDlgCtrlID(pWnd->m_hWnd))))
+            return CSkinTitleBands::TitleColors(pDC, kTitleColor);
+        pDC->SetTextColor(kLabelColor);
     }
     return brush;
+}
+
+BOOL CKelvoPageProfileDlg::OnEraseBkgnd(CDC* pDC)
+{
+    Default();
+    if (pDC) m_titleBands.Paint(*this, pDC->m_hDC);
+    return TRUE;
 }
 
 CWnd* CKelvoPageProfileDlg::Owner() const
@@ -163,6 +172,18 @@ CWnd* CKelvoPageProfileDlg::Owner() const
     // Before its window exists (start-up) the page speaks to the main window that registered it.
     if (m_hWnd) return GetParent();
     return CKelvoPageUIDlg::GetLive();
+}
+
+void CKelvoPageProfileDlg::EnableConfigButtons(BOOL bAllowed)
+{
+    m_bConfigAllowed = bAllowed ? TRUE : FALSE;
+    const BOOL allowed = m_bConfigAllowed && G_bIsAdmin;
+    const BOOL rows = !m_entries.empty();
+    const BOOL change = allowed && MayChangeProfiles();
+    EnableButton(IDC_PROFILE_ADD, change);
+    EnableButton(IDC_PROFILE_EDIT, change && rows);
+    EnableButton(IDC_PROFILE_DELETE, change && rows);
+    EnableButton(IDC_PROFILE_APPLY, allowed && rows);
 }
 
 void CKelvoPageProfileDlg::EnableButton(UINT id, BOOL enable)
@@ -212,7 +233,7 @@ void CKelvoPageProfileDlg::RebuildProfileList(BOOL bSelectFirst)
     }
     if (QXWLAPI.QXWL_IsZeroConfig() != kZeroConfigOwned) {
         // A user without the rights never gets the buttons back from a rebuild.
-        const BOOL enable = !m_entries.empty() && G_bIsAdmin;
+        const BOOL enable = !m_entries.empty() && G_bIsAdmin && m_bConfigAllowed;
         for (UINT id : {IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_APPLY}) EnableButton(id, enable);
         if (!m_entries.empty() && m_nActiveRow < 0) m_strProfile.Empty();
     }
@@ -479,6 +500,9 @@ void CKelvoPageProfileDlg::OnDelete()
         BOOL wps = FALSE;
         QXWLAPI.QXWL_ReadWPSFlag(&wps);
         resync = !wps && QXWLAPI.WinOS() < kOsCodeSystemService;
+        // The hidden dialog may reconnect again: the resynchronisation below hands it the
+        // setting that replaces the deleted profile.
+        if (resync) ::InterlockedExchange(&G_bReConnect, TRUE);
     }
     WLAN_STATUS status = {};
     WLAN_STATUS_QUERY query = {};

@@ -6,6 +6,7 @@
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
 #include "skin/PageListEntries.h"
+#include "skin/SkinTitleBands.h"
 #include "ui/CQuickList.h"
 
 #include <vector>
@@ -56,6 +57,9 @@ public:
     CString GetListText(int row, int column) const;
     int GetRowCount() const { return static_cast<int>(m_entries.size()); }
     int GetMarkedRow() const { return m_nMarkedRow; }
+    // The main window's word on Add, Edit, Delete and Apply (the system service took or gave
+    // back the adapter): off turns them off; on gives each what the page's own rules allow.
+    void EnableConfigButtons(BOOL bAllowed);
     void OnTimer(UINT_PTR nIDEvent);
 
     // The pending connect action, taken by the hidden main dialog on ACTION_INSERT_EXEC.
@@ -81,6 +85,7 @@ protected:
     void OnListItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     LRESULT OnGetItemData(WPARAM wParam, LPARAM lParam);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -101,8 +106,10 @@ private:
     CQuickList m_list;
     CImageList m_images;
     CFont m_titleFont, m_labelFont;
+    CSkinTitleBands m_titleBands{IDC_PROFILE_LIST_TITLE, IDC_PROFILE_INFO_TITLE};
     std::vector<ProfileListEntry> m_entries;  // index: profile number; texts: name, SSID shown, SSID; values: secured, network type
     int m_nActiveRow = -1;
     int m_nMarkedRow = -1;
+    BOOL m_bConfigAllowed = TRUE;  // the main window's word, kept for every later rebuild
     WLANPROFILE m_Profile = {};  // the record of the pending action
 };

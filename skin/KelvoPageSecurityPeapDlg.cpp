@@ -2,6 +2,7 @@
 #include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
 #include "skin/SecurityWizard.h"
+#include "station/ProfileCodes.h"
 
 IMPLEMENT_DYNCREATE(CKelvoPageSecurityPeapDlg, CDialog)
 
@@ -29,6 +30,8 @@ void CKelvoPageSecurityPeapDlg::SetUpPage()
     SetText(IDC_WIZPEAP_INNER_LABEL, G_LangTable.IDS_LAB_PEAP_INEAP);
     m_comboInner.AddString("MS-CHAP2");
     m_comboInner.AddString("TLS");
+    LimitEdit(IDC_WIZEAP_LOGIN, kIdentityMaxChars);
+    LimitEdit(IDC_WIZPEAP_PASSWORD, kPasswordMaxChars);
 }
 
 void CKelvoPageSecurityPeapDlg::ShowLayout(int inner)

@@ -29,7 +29,7 @@ void CKelvoPageSecurityPskDlg::SetUpPage()
     SetLabels({IDC_WIZPSK_CIPHER_LABEL, IDC_WIZPSK_KEY_LABEL});
     SetText(IDC_WIZPSK_CIPHER_LABEL, G_LangTable.IDS_LAB_ENC_TYPE);
     SetText(IDC_WIZPSK_KEY_LABEL, G_LangTable.IDS_LAB_PRE_KEY);
-    SendDlgItemMessage(IDC_WIZPSK_KEY, EM_LIMITTEXT, kKeyMax, 0);
+    LimitEdit(IDC_WIZPSK_KEY, kKeyMax);
 }
 
 bool CKelvoPageSecurityPskDlg::IsValidKey(const CString& key)

@@ -2,6 +2,7 @@
 #include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
 #include "skin/SecurityWizard.h"
+#include "station/ProfileCodes.h"
 
 IMPLEMENT_DYNCREATE(CKelvoPageSecuritySercaDlg, CDialog)
 
@@ -17,6 +18,7 @@ void CKelvoPageSecuritySercaDlg::SetUpPage()
     SetLabels({IDC_WIZSERCA_ISSUER_LABEL, IDC_WIZSERCA_SERVER_LABEL});
     SetText(IDC_WIZSERCA_ISSUER_LABEL, G_LangTable.IDS_LAB_CAISSUER);
     SetText(IDC_WIZSERCA_SERVER_LABEL, G_LangTable.IDS_LAB_SERVERNAME);
+    LimitEdit(IDC_WIZSERCA_SERVER, kServerNameMaxChars);
 }
 
 void CKelvoPageSecuritySercaDlg::OnShowPage()

@@ -2,6 +2,7 @@
 #include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
 #include "skin/SecurityWizard.h"
+#include "station/ProfileCodes.h"
 
 IMPLEMENT_DYNCREATE(CKelvoPageSecurityTlsDlg, CDialog)
 
@@ -25,6 +26,7 @@ void CKelvoPageSecurityTlsDlg::SetUpPage()
     SetText(IDC_WIZEAP_LOGIN_LABEL, G_LangTable.IDS_LAB_LOGINNAME);
     SetText(IDC_WIZTLS_CERT_LABEL, G_LangTable.IDS_LAB_CERTIFICATE);
     if (CWnd* box = GetDlgItem(IDC_WIZEAP_VALIDATE)) box->ShowWindow(SW_HIDE);
+    LimitEdit(IDC_WIZEAP_LOGIN, kIdentityMaxChars);
 }
 
 void CKelvoPageSecurityTlsDlg::OnShowPage()

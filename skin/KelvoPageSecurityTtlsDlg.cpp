@@ -2,6 +2,7 @@
 #include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
 #include "skin/SecurityWizard.h"
+#include "station/ProfileCodes.h"
 
 IMPLEMENT_DYNCREATE(CKelvoPageSecurityTtlsDlg, CDialog)
 
@@ -36,6 +37,8 @@ void CKelvoPageSecurityTtlsDlg::SetUpPage()
         box->ShowWindow(SW_HIDE);
     }
     for (LPCSTR name : kProtocols) m_comboProtocol.AddString(name);
+    LimitEdit(IDC_WIZEAP_LOGIN, kIdentityMaxChars);
+    LimitEdit(IDC_WIZTTLS_PASSWORD, kPasswordMaxChars);
 }
 
 void CKelvoPageSecurityTtlsDlg::OnShowPage()
@@ -49,6 +52,9 @@ void CKelvoPageSecurityTtlsDlg::OnShowPage()
     m_comboProtocol.SetCurSel(inner >= 1 && inner <= 3 ? inner : 0);
     SetDlgItemText(IDC_WIZEAP_LOGIN, WizardIdentity(e));
     SetDlgItemText(IDC_WIZTTLS_PASSWORD, WizardPassword(e));
+    // The box is never shown here: it carries the editor's choice through Next unchanged, so
+    // that a profile made in the wizard does not lose its server validation unseen.
+    CheckDlgButton(IDC_WIZEAP_VALIDATE, WizardUsesServerCertificate(e) ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CKelvoPageSecurityTtlsDlg::OnTypeChanged()

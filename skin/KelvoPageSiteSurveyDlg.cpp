@@ -44,7 +44,6 @@ constexpr ULONG kWpaAnyBits = 0x1B;
 // Fixed fields of a survey connection.
 constexpr LONG kRtsThreshold = 2347, kFragThreshold = 2346;
 constexpr ULONG kPreambleAuto = 2;
-constexpr size_t kCertTextBytes = 150;
 constexpr WPARAM kShowFromSurvey = 2;
 constexpr WPARAM kClosed = 0;
 
@@ -65,11 +64,13 @@ void CopyText(char (&field)[N], const CString& text)
     field[length] = '\0';
 }
 
-void CopyBlob(VN_BLOB_KEY& blob, const CString& text)
+// A certificate is bytes, zero bytes among them: copied by its length, whole or not at all.
+void CopyBlob(VN_BLOB_KEY& blob, const VN_BLOB_KEY& from)
 {
-    const size_t length = std::min<size_t>({static_cast<size_t>(text.GetLength()), kCertTextBytes, sizeof blob.BlobData});
-    memcpy(blob.BlobData, text.GetString(), length);
-    blob.BlobLength = static_cast<ULONG>(length);
+    blob = {};
+    if (from.BlobLength > sizeof blob.BlobData) return;
+    blob.BlobLength = from.BlobLength;
+    memcpy(blob.BlobData, from.BlobData, from.BlobLength);
 }
 
 LONG OsCode()
@@ -116,6 +117,7 @@ BEGIN_MESSAGE_MAP(CKelvoPageSiteSurveyDlg, CDialog)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_SURVEY_RESCAN, StartSurveyScan)
     ON_BN_CLICKED(IDC_SURVEY_CONNECT, OnConnect)
     // WM_USER+1 is also DM_SETDEFID: it must never reach the default dialog procedure.
@@ -230,10 +232,16 @@ HBRUSH CKelvoPageSiteSurveyDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     HBRUSH brush = reinterpret_cast<HBRUSH>(Default());
     if (nCtlColor != CTLCOLOR_STATIC || !pWnd) return brush;
-    const int id = pWnd->GetDlgCtrlID();
-    if (id == IDC_SURVEY_NETLIST_TITLE || id == IDC_SURVEY_INFO_TITLE) pDC->SetTextColor(kTitleColor);
-    else pDC->SetTextColor(kLabelColor);
+    if (m_titleBands.IsTitle(static_cast<UINT>(pWnd->GetDlgCtrlID()))) return CSkinTitleBands::TitleColors(pDC, kTitleColor);
+    pDC->SetTextColor(kLabelColor);
     return brush;
+}
+
+BOOL CKelvoPageSiteSurveyDlg::OnEraseBkgnd(CDC* pDC)
+{
+    Default();
+    if (pDC) m_titleBands.Paint(*this, pDC->m_hDC);
+    return TRUE;
 }
 
 CWnd* CKelvoPageSiteSurveyDlg::Owner() const
@@ -601,12 +609,12 @@ void CKelvoPageSiteSurveyDlg::ApplyEditorCopy()
         p.nPasswordMode = eap.nPasswordMode;
         p.bClientCert = eap.bClientCert;
         p.bClientCertInSmartCard = static_cast<ULONG>(copy.bClientCertInSmartCard);
-        CopyBlob(p.user_cert, copy.strClientCert);
+        CopyBlob(p.user_cert, copy.ClientCert);
         p.bServerCert = eap.bServerCert;
         p.bIntermediateCert = eap.bIntermediateCert;
         p.nServerNameRule = static_cast<ULONG>(copy.nServerNameRule);
         CopyText(p.chServerName, eap.strServerName);
-        CopyBlob(p.CA_cert, copy.strServerCert);
+        CopyBlob(p.CA_cert, copy.ServerCert);
         p.bCacheUserInfo = static_cast<ULONG>(copy.bCacheUserInfo);
         p.bPAC = eap.bPAC;
         p.bProvision = eap.bProvision;

@@ -5,6 +5,7 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
+#include "skin/SkinTitleBands.h"
 #include "skin/SurveyListEntry.h"
 #include "station/ProfileCodes.h"
 #include "ui/CQuickList.h"
@@ -19,8 +20,8 @@ struct SURVEY_EDITOR_COPY {
     int nDefaultKey = 0;
     int b8021X = 0;
     StringRecord7 Eap;
-    CString strClientCert;  // the two 150-character texts of the 802.1X record
-    CString strServerCert;
+    VN_BLOB_KEY ClientCert = {};  // the two certificate blobs of the 802.1X settings
+    VN_BLOB_KEY ServerCert = {};
     CString strCertificate[2];  // the editor's two certificate texts
     int nWepKeyIndex = 0;
     int nWepKeyLength = 0;
@@ -129,6 +130,7 @@ protected:
     void OnTimer(UINT_PTR nIDEvent);
     void OnDestroy();
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     LRESULT OnScanListChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetItemData(WPARAM wParam, LPARAM lParam);
     LRESULT OnListClick(WPARAM wParam, LPARAM lParam);
@@ -149,4 +151,5 @@ private:
 
     HGLOBAL m_hScanBuffer = nullptr;
     CFont m_titleFont, m_labelFont;
+    CSkinTitleBands m_titleBands{IDC_SURVEY_NETLIST_TITLE, IDC_SURVEY_INFO_TITLE};
 };

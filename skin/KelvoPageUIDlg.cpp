@@ -25,6 +25,7 @@
 #include "skin/KelvoPageWpsAuthenDlg.h"
 #include "skin/KelvoPageWpsLinkStatusDlg.h"
 #include "skin/KelvoPageWpsListViewDlg.h"
+#include "skin/ModalChildScope.h"
 #include "softap/AccessControlPage.h"
 #include "softap/AuthSecuDlg.h"
 #include "softap/ConfigPage.h"
@@ -60,6 +61,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <iterator>
 #include <span>
 
@@ -132,6 +134,19 @@ BOOL QueryProcessTokenGroups(void* buffer, DWORD size, DWORD* needed)
     return ok;
 }
 
+// A bare file name of the help type: no folder, no drive, nothing the shell would run.
+bool IsHelpFileName(const CString& name)
+{
+    static constexpr char kHelpExtension[] = ".chm";
+    constexpr int kExtensionChars = sizeof kHelpExtension - 1;
+    if (name.GetLength() <= kExtensionChars) return false;
+    for (int i = 0; i < name.GetLength(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (c < 0x20 || strchr("\\/:*?\"<>|", c)) return false;
+    }
+    return name.Right(kExtensionChars).CompareNoCase(kHelpExtension) == 0;
+}
+
 CRect ItemRectInClient(const CWnd& parent, UINT id)
 {
     CRect r;
@@ -192,7 +207,6 @@ CKelvoPageUIDlg::~CKelvoPageUIDlg()
     if (g_pLive == this) g_pLive = nullptr;
     ClosePages();
     DestroyClassicDialogs();
-    DeleteDialog(m_pAboutDlg);
     if (IsWindow()) DestroyWindow();
     if (m_hScaledStrip) ::DeleteObject(m_hScaledStrip);
 }
@@ -422,6 +436,9 @@ void CKelvoPageUIDlg::RegisterStationPages()
         REGISTER_PAGE(tab, m_pPageP2PLinkStatus, CKelvoPageP2PLinkStatus, 326);
         REGISTER_PAGE(tab, m_pPageP2PConnectMethod, CKelvoPageP2PConnectMethod, 324);
         REGISTER_PAGE(tab, m_pPageP2PConnectMethodII, CKelvoPageP2PConnectMethodII, 324);
+        // The other pages get their windows when first shown; this one watches the adapter's
+        // hardware WPS button and the result of a run from the start.
+        tab.EnsurePage(m_pPageWpsLinkStatusDlg);
     }
     tab.ShowPage(m_pPageLinkInfoDlg);
     ComputeGeometry();
@@ -429,11 +446,26 @@ void CKelvoPageUIDlg::RegisterStationPages()
 
 void CKelvoPageUIDlg::ComputeGeometry()
 {
-    GetWindowRect(&m_rcFull);
+    // The full size is the template's, whatever size the window has now: after a page-set
+    // switch it is already compact.
+    CRect window;
+    GetWindowRect(&window);
+    CRect full(0, 0, kTemplateWidthDlu, kTemplateHeightDlu);
+    MapDialogRect(&full);
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(m_hWnd, GWL_EXSTYLE));
+    ::AdjustWindowRectEx(&full, style, FALSE, exStyle);
+    m_rcFull = CRect(window.TopLeft(), full.Size());
     CRect more;
     if (CWnd* button = GetDlgItem(IDC_KELVO_MORE)) button->GetWindowRect(&more);
     m_rcCompact = m_rcFull;
-    if (!more.IsRectEmpty() || more.bottom > m_rcFull.top) m_rcCompact.bottom = more.bottom;
+    // The client area ends with the More button; the window's lower border comes below it, or
+    // the bottom row of buttons would be cut by the border's height.
+    CRect client;
+    GetClientRect(&client);
+    ::MapWindowPoints(m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const int lowerBorder = window.bottom - client.bottom;
+    if (!more.IsRectEmpty()) m_rcCompact.bottom = more.bottom + lowerBorder;
     m_bMore = 0;
     SetWindowPos(static_cast<HWND>(nullptr), 0, 0, m_rcCompact.Width(), m_rcCompact.Height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -556,10 +588,28 @@ BOOL CKelvoPageUIDlg::EnsurePage(CDialog* pPage)
     return FALSE;
 }
 
+bool CKelvoPageUIDlg::WaitsForTheUser(int n)
+{
+    return n == kAddBlockAck || n == kDeleteBlockAck || n == kHiddenSsid || n == kPeapSetting || n == kInvalidIdPw;
+}
+
 void CKelvoPageUIDlg::HideClassicDialogs()
 {
-    for (int n = 0; n < kClassicDialogs; ++n)
-        if (CWnd* dlg = ClassicDialog(n); dlg && dlg->m_hWnd) dlg->ShowWindow(SW_HIDE);
+    HideClassicDialogsBut(-1);
+}
+
+void CKelvoPageUIDlg::HideClassicDialogsBut(int keep)
+{
+    const CRect area = ItemRectInClient(*this, IDC_KELVO_CLASSIC_AREA);
+    for (int n = 0; n < kClassicDialogs; ++n) {
+        CWnd* dlg = ClassicDialog(n);
+        if (n == keep || !dlg || !dlg->m_hWnd) continue;
+        dlg->ShowWindow(SW_HIDE);
+        // A prompt goes back to rest in the classic-dialog area with the others.
+        if (WaitsForTheUser(n))
+            dlg->SetWindowPos(static_cast<const CWnd*>(nullptr), 0, area.top, area.Width(), area.Height(),
+                              SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void CKelvoPageUIDlg::ShowClassicDialog(int n)
@@ -567,14 +617,33 @@ void CKelvoPageUIDlg::ShowClassicDialog(int n)
     if (n < 1 || n >= kClassicDialogs) n = kLinkStatus;
     if (n == kLinkStatus && m_pLinkStatusDlg && m_pLinkStatusDlg->m_hWnd && m_pLinkStatusDlg->IsWindowVisible())
         return;
-    HideClassicDialogs();
+    // The dialog asked for is not hidden on the way: a prompt hidden that way would count as
+    // closed by the user.
+    HideClassicDialogsBut(n);
     CWnd* dlg = EnsureClassicDialog(n);
     if (!dlg) {
         DebugLog(3, "[QxUI] ShowClassicDialog(%d): the dialog does not exist\n", n);
         return;
     }
+    if (WaitsForTheUser(n)) return PresentPrompt(*dlg);
     dlg->ShowWindow(SW_SHOW);
     if (n == kLinkStatus) dlg->UpdateWindow();
+}
+
+void CKelvoPageUIDlg::PresentPrompt(CWnd& prompt)
+{
+    // The classic-dialog area lies below the compact window: a dialog waiting for the user's
+    // answer is put over the page area instead, in front of the pages, until it is answered.
+    const CRect page = ItemRectInClient(*this, IDC_KELVO_PAGE_AREA);
+    prompt.SetWindowPos(HWND_TOP, page.left, page.top, page.Width(), page.Height(), SWP_NOACTIVATE);
+    // A window still hidden (in the tray, or not yet shown by the start-up) or minimised would
+    // leave the prompt waiting unseen.
+    if (!IsWindowVisible() || IsIconic()) {
+        ShowWindow(SW_SHOWNORMAL);
+        SetForegroundWindow();
+    }
+    prompt.ShowWindow(SW_SHOW);
+    prompt.UpdateWindow();
 }
 
 void CKelvoPageUIDlg::DestroyClassicDialogs()
@@ -642,8 +711,10 @@ void CKelvoPageUIDlg::ShowLinkInfoTab()
 void CKelvoPageUIDlg::ShowSiteSurveyTab()
 {
     if (!m_bSoftAPMode) {
+        // A page shown for the first time scans as its window is made: one scan, not two.
+        const bool made = m_pPageSiteSurveyDlg && m_pPageSiteSurveyDlg->m_hWnd;
         ShowStationPage(kStripSiteSurvey, m_pPageSiteSurveyDlg);
-        if (m_pPageSiteSurveyDlg && m_pPageSiteSurveyDlg->m_hWnd) m_pPageSiteSurveyDlg->StartSurveyScan();
+        if (made) m_pPageSiteSurveyDlg->StartSurveyScan();
     } else {
         SetTabStripBitmap(SkinStrip(kStripApConfig));
         if (IsHostedVariant()) {
@@ -760,13 +831,25 @@ void CKelvoPageUIDlg::ApplyPageControlState(CDialog& page)
         {m_pPageAdapterDlg, kAdapterMethodIds, std::size(kAdapterMethodIds)},
     };
     if (!page.m_hWnd) return;
+    if (!m_bSoftAPMode && &page == m_pPageProfileDlg) {
+        // Its buttons also follow its own rules (rows to act on, the right to change profiles).
+        m_pPageProfileDlg->EnableConfigButtons(m_bPageControlsEnabled);
+        return;
+    }
+    // Never enabled for a user who is not an administrator: the pages keep them off.
+    const BOOL enable = m_bPageControlsEnabled && G_bIsAdmin;
+    // The WPS method buttons follow their check box, whatever else allows them.
+    const bool wpsTicked = ::IsDlgButtonChecked(page.m_hWnd, IDC_ADAPTER_WPS) == BST_CHECKED;
+    auto isWpsMethod = [&](UINT id) {
+        return &page == m_pPageAdapterDlg && std::find(std::begin(kAdapterMethodIds), std::end(kAdapterMethodIds), id) !=
+                                                  std::end(kAdapterMethodIds);
+    };
     for (const PageControls& entry : m_bSoftAPMode ? std::span<const PageControls>(accessPoint)
                                                    : std::span<const PageControls>(station)) {
         if (entry.page != &page) continue;
         for (size_t i = 0; i < entry.count; ++i)
             if (HWND item = ::GetDlgItem(page.m_hWnd, static_cast<int>(entry.ids[i])))
-                // Never enabled for a user who is not an administrator: the pages keep them off.
-                ::EnableWindow(item, m_bPageControlsEnabled && G_bIsAdmin);
+                ::EnableWindow(item, enable && (!isWpsMethod(entry.ids[i]) || wpsTicked));
     }
 }
 
@@ -781,6 +864,8 @@ void CKelvoPageUIDlg::EnablePageControls(BOOL bEnable)
 
 void CKelvoPageUIDlg::OnPageCreated(CDialog& page)
 {
+    // A prompt shown over the page area must not be painted over by the page below it.
+    page.ModifyStyle(0, WS_CLIPSIBLINGS);
     ApplyPageControlState(page);
     // The layout file covers the pages created so far: apply it again for this one.
     if (!m_strDpiFile.IsEmpty()) ApplyDpiLayout(this, m_strDpiFile);
@@ -793,13 +878,20 @@ void CKelvoPageUIDlg::OnHelp()
         ::BringWindowToTop(viewer);
         return;
     }
+    const CString& name = G_LangTable.IDS_HELP_FILE;
     char path[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     CString file(path);
     const int slash = file.ReverseFind('\\');
-    file = file.Left(slash + 1) + G_LangTable.IDS_HELP_FILE;
+    file = file.Left(slash + 1) + name;
+    // The shell opens whatever it is given: only a help file beside the program is, never a
+    // path or a program that a language file names.
+    if (!IsHelpFileName(name)) {
+        DebugLog(1, "[QxUI] Help: \"%s\" is not the name of a help file\n", name.GetString());
+        file = name;
+    }
     // The help file is not shipped: say so once rather than let the shell fail silently.
-    const bool present = !G_LangTable.IDS_HELP_FILE.IsEmpty() && ::GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES;
+    const bool present = IsHelpFileName(name) && ::GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES;
     if (present &&
         reinterpret_cast<INT_PTR>(::ShellExecuteA(m_hWnd, "open", file, nullptr, nullptr, SW_SHOWNORMAL)) > 32)
         return;
@@ -811,13 +903,12 @@ void CKelvoPageUIDlg::OnHelp()
 
 void CKelvoPageUIDlg::OnAbout()
 {
-    DeleteDialog(m_pAboutDlg);
-    {
-        SkinResourceScope skin;
-        m_pAboutDlg = new CKelvoPageAboutDlg(this);
-        if (m_pAboutDlg->DoModal() == -1) DebugLog(1, "[QxUI] The about dialog could not be created\n");
-    }
-    DeleteDialog(m_pAboutDlg);
+    if (m_pAboutDlg) return;  // already open
+    CKelvoPageAboutDlg about(this);
+    m_pAboutDlg = &about;
+    if (CModalChildScope::RunSkinned(about, kChildAbout) == -1)
+        DebugLog(1, "[QxUI] The about dialog could not be created\n");
+    m_pAboutDlg = nullptr;
 }
 
 void CKelvoPageUIDlg::OnMore()
@@ -859,6 +950,23 @@ void CKelvoPageUIDlg::OnPaint()
     MarkStartupStep("main window painted");
 }
 
+BOOL CKelvoPageUIDlg::PaintStripBehind(HWND child, HDC dc, const RECT& rect)
+{
+    if (!m_hWnd || !child || !dc) return FALSE;
+    CRect client;
+    GetClientRect(&client);
+    HBITMAP strip = ScaledStrip(dc, client.Size());
+    if (!strip) return FALSE;
+    POINT origin{rect.left, rect.top};
+    ::MapWindowPoints(child, m_hWnd, &origin, 1);
+    HDC memory = ::CreateCompatibleDC(dc);
+    HGDIOBJ old = ::SelectObject(memory, strip);
+    ::BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, memory, origin.x, origin.y, SRCCOPY);
+    ::SelectObject(memory, old);
+    ::DeleteDC(memory);
+    return TRUE;
+}
+
 HBITMAP CKelvoPageUIDlg::ScaledStrip(HDC dc, CSize size)
 {
     // Stretching the whole strip on every paint is what a show costs most: the strip is
@@ -897,10 +1005,13 @@ void CKelvoPageUIDlg::OnClose()
 
 CWnd* CKelvoPageUIDlg::GetOpenChildDialog() const
 {
+    // The password prompt's loop may run inside one of this window's own handlers: the window
+    // is not destroyed under it, the prompt is closed first (which answers it).
+    if (m_pPeapSettingDlg && m_pPeapSettingDlg->IsWindow() && m_pPeapSettingDlg->IsLoopRunning()) return m_pPeapSettingDlg;
     const int first = m_bSoftAPMode ? kChildDialogs - 1 : 0;
     for (int i = first; i < kChildDialogs; ++i) {
         CWnd* child = m_pChildDialog[i];
-        if (child && child->IsWindow() && child->IsWindowVisible()) return child;
+        if (child && child->IsWindow() && (child->IsWindowVisible() || child->ContinueModal())) return child;
     }
     return nullptr;
 }

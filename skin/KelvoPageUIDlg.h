@@ -85,6 +85,7 @@ public:
     };
     static constexpr COLORREF kTabTextSelected = RGB(255, 255, 255);
     static constexpr COLORREF kTabText = 0x796450;
+    static constexpr int kTemplateWidthDlu = 500, kTemplateHeightDlu = 400;  // the full window
 
     explicit CKelvoPageUIDlg(CWnd* pOwner);
     ~CKelvoPageUIDlg() override;
@@ -99,6 +100,9 @@ public:
     // (nothing happens when it is already visible).
     void ShowClassicDialog(int n);
     void HideClassicDialogs();
+    // The classic dialogs that wait for the user's own typing or choice (Block-Ack, hidden
+    // network name, one-time password, re-login): shown over the page area, where they are seen.
+    static bool WaitsForTheUser(int n);
     // The classic dialog of that number with its window created now if it had none; null when
     // it does not exist or its window cannot be created.
     CWnd* EnsureClassicDialog(int n);
@@ -108,6 +112,10 @@ public:
     BOOL EnsurePage(CDialog* pPage);
 
     void SetTabStripBitmap(HBITMAP hBitmap);
+    // Paints into a child window's device context the part of the current strip that lies
+    // behind the rectangle (in the child's client coordinates), as the window shows it; FALSE
+    // without a strip.
+    BOOL PaintStripBehind(HWND child, HDC dc, const RECT& rect);
     void ShowLinkInfoTab();
     void ShowSiteSurveyTab();
     void ShowProfileTab();
@@ -127,10 +135,14 @@ public:
     void OnSwitchToStationMode();
     void SwitchPageSet(int nMode);
 
-    // The first open one of the editor and status dialogs that must be closed (WM_CLOSE)
-    // before the window may be destroyed; with the soft-AP pages only the last counts. Null when none.
+    // The first open one of the child dialogs that must be closed (WM_CLOSE) before the window
+    // may be destroyed; with the soft-AP pages only the last counts. Null when none. A modal
+    // dialog counts from its creation on, before its loop first shows it.
     CWnd* GetOpenChildDialog() const;
     static constexpr int kChildDialogs = 5;
+    // The slots of the modal dialogs the window and its pages run (CModalChildScope); the about
+    // box takes the last, the one that counts in both page sets.
+    enum ChildDialogSlot { kChildTrendChart = 0, kChildWpsMethod = 1, kChildAbout = kChildDialogs - 1 };
     CWnd* m_pChildDialog[kChildDialogs] = {};
     // Closes the page containers and destroys the pages; runs before the window is destroyed.
     void ClosePages();
@@ -144,6 +156,9 @@ public:
     // Counts the editors' reports of a finished OK (the profile list changed, the security
     // editor's settings handed over): the wizard's Save tells success from a refused check by it.
     int m_nEditorOkReports = 0;
+    // Counts the profile editor's refusals of a profile whose channel text is empty (it wrote
+    // nothing): the wizard's Save tells the user why.
+    int m_nEditorChannelRefusals = 0;
 
     // Station pages.
     CKelvoPageProfileCtrlDlg* m_pPageProfileCtrlDlg = nullptr;
@@ -198,7 +213,7 @@ public:
     CPeapSettingDlg* m_pPeapSettingDlg = nullptr;
     CExtAPMACTableDlg* m_pExtAPMACTableDlg = nullptr;
     CPage80211nSettingDlg* m_pPage80211nSettingDlg = nullptr;
-    CKelvoPageAboutDlg* m_pAboutDlg = nullptr;  // alive only while it runs
+    CKelvoPageAboutDlg* m_pAboutDlg = nullptr;  // the about box while it runs (OnAbout's own)
 
     CDialogTab* m_pPageTab = nullptr;     // the station or access-point page container
     CDialogTab* m_pApClassicTab = nullptr;  // the classic access-point pages
@@ -280,6 +295,8 @@ private:
     void ApplyPageControlState(CDialog& page);
     void OnPageCreated(CDialog& page);
     void ComputeGeometry();
+    void HideClassicDialogsBut(int keep);
+    void PresentPrompt(CWnd& prompt);
     void DestroyClassicDialogs();
     CDialogTab* NewContainer();
 

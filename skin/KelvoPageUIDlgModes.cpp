@@ -38,12 +38,20 @@ bool IsVisible(const CWnd* wnd)
 }
 }  // namespace
 
-// A switch would destroy the prompt a worker thread waits on, or pull the adapter from under a
-// WPS exchange: the user ends them first.
+// A switch would destroy the prompt a loop waits on, or pull the adapter from under a WPS
+// exchange: the user ends them first.
 static bool RefuseSwitchWhileBusy(CKelvoPageUIDlg& main)
 {
-    if (IsVisible(main.m_pPeapSettingDlg)) {
+    // The password prompt is the user's to answer: a switch would destroy it under its loop.
+    const CPeapSettingDlg* prompt = main.m_pPeapSettingDlg;
+    if (IsVisible(prompt) || (prompt && prompt->IsLoopRunning())) {
         ShowProductMessageBox(kPromptOpenText);
+        return true;
+    }
+    // The switch destroys the pages: never under a modal dialog that one of them runs.
+    if (CWnd* open = main.GetOpenChildDialog()) {
+        DebugLog(3, "[QxUI] mode switch: a child dialog is open, it is closed first\n");
+        open->SendMessage(WM_CLOSE);
         return true;
     }
     if (G_bWpsRunning) {
@@ -152,7 +160,6 @@ void CKelvoPageUIDlg::SwitchPageSet(int nMode)
         m_bSoftAPMode = 0;
         RegisterStationPages();
         CreateClassicDialogs();
-        if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadActiveProfile();
         m_tabSiteSurvey.SetText(G_LangTable.IDS_LAB_SITESURVEY_BTN);
         m_tabProfile.SetText(G_LangTable.IDS_LAB_PROFILE_BTN);
         m_tabAdapter.SetText(G_LangTable.IDS_LAB_ADAPTER_BTN);
@@ -168,4 +175,7 @@ void CKelvoPageUIDlg::SwitchPageSet(int nMode)
     ApplyDpiLayout(this, m_strDpiFile);
     EnableWindow(TRUE);
     Invalidate(TRUE);
+    // Last, with the window enabled again: the reconnect may ask for a password, and a prompt
+    // in a disabled window could not be answered.
+    if (nMode == 0 && m_pPageProfileDlg) m_pPageProfileDlg->ReloadActiveProfile();
 }

@@ -37,6 +37,7 @@ constexpr WPARAM kEditFromProfilePage = 5;
 constexpr WPARAM kShowPrompt = 8;
 constexpr WPARAM kReloginDone = 10;  // the re-login dialog confirmed a WPA, WPA2 or non-802.1X profile
 constexpr WPARAM kProfileConnect = 15;
+constexpr WPARAM kEditorRefusedNoChannel = 1;  // MSG_PROFILE_LIST_CHANGED: nothing written
 constexpr LPARAM kSurveyPreparation = 1;
 constexpr LPARAM kHiddenSsidConfirmed = 1;
 constexpr LPARAM kEditorOk = 2;
@@ -141,6 +142,7 @@ void CKelvoPageUIDlg::OnSiteSurveyDone()
 
 void CKelvoPageUIDlg::OnProfileListChanged(WPARAM w)
 {
+    if (w == kEditorRefusedNoChannel) ++m_nEditorChannelRefusals;
     if (w != 0) return;
     ++m_nEditorOkReports;
     if (m_pPageProfileDlg) m_pPageProfileDlg->ReloadProfileList();
@@ -302,8 +304,15 @@ void CKelvoPageUIDlg::CopySecurityEditorResult()
 
     const bool eapAuth = auth == AUTHIDX_WPA || auth == AUTHIDX_WPA2 || auth == AUTHIDX_CCKM;
     const bool openOrShared = auth == AUTHIDX_OPEN || auth == AUTHIDX_SHARED;
-    if (QXWLAPI.IsWpaCapable() && editor.m_b8021X == 1 && (eapAuth || openOrShared))
-        editor.CopyEapSettings(copy.Eap, copy.strClientCert, copy.strServerCert);
+    if (QXWLAPI.IsWpaCapable() && editor.m_b8021X == 1 && (eapAuth || openOrShared)) {
+        editor.CopyEapSettings(copy.Eap, copy.ClientCert, copy.ServerCert);
+        // The 802.1X words the settings record does not carry: without them the connection
+        // would go out with the defaults instead of what the user chose.
+        copy.nIdentityMode = static_cast<int>(editor.m_model.nIdModeIndex);
+        copy.nServerNameRule = static_cast<int>(editor.m_model.nServerNameRule);
+        copy.bClientCertInSmartCard = static_cast<int>(editor.m_model.bClientCertInSmartCard);
+        copy.bCacheUserInfo = static_cast<int>(editor.m_model.bCacheUserInfo);
+    }
 
     copy.strCertificate[0] = editor.m_strCertificate[0];
     copy.strCertificate[1] = editor.m_strCertificate[1];
@@ -338,12 +347,6 @@ void CKelvoPageUIDlg::OnPeapSettingDlg(WPARAM w)
         if (profile) m_pPeapSettingDlg->m_strIdentity.Format("%s", CString(profile->chID, static_cast<int>(strnlen(profile->chID, sizeof profile->chID))).GetString());
         m_pPeapSettingDlg->m_strPassword.Empty();
         ShowClassicDialog(kPeapSetting);
-        // The prompt lives in this window and its caller waits for the answer: a window still
-        // hidden (in the tray, or not yet shown by the start-up) would leave it waiting unseen.
-        if (!IsWindowVisible()) {
-            ShowWindow(SW_SHOWNORMAL);
-            SetForegroundWindow();
-        }
     } else if (w == kClosed) {
         BYTE status[kSsoStatusBytes] = {};
         if (QXWLAPI.QXWL_ReadSSOStatus) QXWLAPI.QXWL_ReadSSOStatus(status);

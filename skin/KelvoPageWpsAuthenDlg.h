@@ -5,6 +5,7 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
+#include "skin/SkinnedPageLook.h"
 
 class CKelvoPageWpsAuthenDlg : public CDialog {
     DECLARE_DYNCREATE(CKelvoPageWpsAuthenDlg)
@@ -37,9 +38,12 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
+    CSkinnedPageLook m_look;
     int ComboSel(UINT id) const;
     void SetComboSel(UINT id, int index);
 };

@@ -43,6 +43,7 @@ constexpr LPARAM kWpsNotifyStopped = 1201;
 constexpr WPARAM kEditorAddFromProfilePage = 4;
 constexpr ULONG kLinkConnected = 3;
 constexpr COLORREF kTabRecolour = RGB(80, 100, 121);
+constexpr UINT kCancelNormal = 1021, kCancelHover = 1020, kExitNormal = 1031, kExitHover = 1030;
 // Credential codes (Wi-Fi Simple Configuration).
 constexpr ULONG kAuthOpen = 0x01, kAuthWpaPsk = 0x02, kAuthShared = 0x04, kAuthWpa = 0x08, kAuthWpa2 = 0x10,
                 kAuthWpa2Psk = 0x20, kAuthWpaMixedPsk = 0x22;
@@ -141,6 +142,8 @@ CString CredentialKey(const WPS_CREDENTIAL& c)
 BEGIN_MESSAGE_MAP(CKelvoPageWpsLinkStatusDlg, CDialog)
     ON_WM_TIMER()
     ON_WM_SHOWWINDOW()
+    ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_WPSLINK_CANCEL, OnCancelRun)
     ON_BN_CLICKED(IDC_WPSLINK_EXIT, OnExit)
 END_MESSAGE_MAP()
@@ -153,7 +156,12 @@ CKelvoPageWpsLinkStatusDlg::~CKelvoPageWpsLinkStatusDlg()
 BOOL CKelvoPageWpsLinkStatusDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_look.Apply(*this, IDC_WPSLINK_TITLE, {IDC_WPSLINK_PIN, IDC_WPSLINK_SSID_LABEL, IDC_WPSLINK_SECURITY_LABEL});
+    m_look.SkinButton(*this, IDC_WPSLINK_CANCEL, kCancelNormal, kCancelHover);
+    m_look.SkinButton(*this, IDC_WPSLINK_EXIT, kExitNormal, kExitHover);
+    SetDlgItemText(IDC_WPSLINK_TITLE, G_LangTable.IDS_VAL_CONTRY_WPS_WIFIPROTECTEDSETUP);
     SetDlgItemText(IDC_WPSLINK_PIN, G_LangTable.IDS_LAB_WPS_STATUS_CURRENTPIN);
+    SetDlgItemText(IDC_WPSLINK_SSID_LABEL, G_LangTable.IDS_LAB_NETWORK_NAME);
     SetDlgItemText(IDC_WPSLINK_SECURITY_LABEL, G_LangTable.IDS_LAB_SECURITY);
     if (CWnd* progress = GetDlgItem(IDC_WPSLINK_PROGRESS)) progress->SendMessage(PBM_SETRANGE32, 0, 100);
 
@@ -161,13 +169,25 @@ BOOL CKelvoPageWpsLinkStatusDlg::OnInitDialog()
     QXWLAPI.QXWL_ReadWPSProfile(&mode, &wpsProfile);
     ClampProfile(wpsProfile);
     G_nWpsConfigMode = mode.ConfigMode;
-    if (!m_pScanBuffer) m_pScanBuffer = new BYTE[kScanBufferBytes]();
-    ReadScanResults();
+    // The page is made at start-up for its timers; the access-point list waits for its first
+    // showing (or a scan result), which keeps the start cheap.
     BOOL flag = FALSE;
     QXWLAPI.QXWL_ReadWPSFlag(&flag);
     if (flag && wpsProfile.ProfileCnt > 0) SetTimer(TIMER_WPS_RESULT, kResultCheckMs);
     SetTimer(TIMER_WPS_HW_BUTTON, kHwButtonMs);
     return TRUE;
+}
+
+HBRUSH CKelvoPageWpsLinkStatusDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
+}
+
+BOOL CKelvoPageWpsLinkStatusDlg::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    m_look.EraseTitleBand(*this, pDC);
+    return erased;
 }
 
 void CKelvoPageWpsLinkStatusDlg::ReadScanResults()
@@ -177,6 +197,7 @@ void CKelvoPageWpsLinkStatusDlg::ReadScanResults()
     // The query's answer is not examined: the list comes from the repository in any case.
     QXWLAPI.QXWL_SiteSurveyQuery(reinterpret_cast<NDIS_802_11_BSSID_LIST_EX*>(list.data()), &size);
     if (size <= list.size() && size >= sizeof(ULONG)) QXWLAPI.UpdateRepositBssidList(list.data(), size);
+    m_bScanRead = true;
     RefreshApList();
 }
 
@@ -184,7 +205,8 @@ void CKelvoPageWpsLinkStatusDlg::RefreshApList()
 {
     static constexpr char kCaller[] = "CKelvoPageWpsLinkStatusDlg::RefreshApList";
     const REPOSIT_BSSID_LIST& repository = QXWLAPI.listRepositBssid;
-    if (!repository.pBssidList || !repository.nBufferSize || !m_pScanBuffer) return;
+    if (!repository.pBssidList || !repository.nBufferSize) return;
+    if (!m_pScanBuffer) m_pScanBuffer = new BYTE[kScanBufferBytes]();
     const size_t bytes = std::min<size_t>(repository.nBufferSize, kScanBufferBytes);
     memset(m_pScanBuffer, 0, kScanBufferBytes);
     memcpy(m_pScanBuffer, repository.pBssidList, bytes);
@@ -223,10 +245,13 @@ void CKelvoPageWpsLinkStatusDlg::OnShowWindow(BOOL bShow, UINT nStatus)
     Default();
     if (nStatus != 0) return;  // the main window shown or hidden: no run starts or ends
     if (!bShow) {
+        m_bResultShown = false;
         EnableTabs(TRUE);
         return;
     }
     EnableTabs(FALSE);
+    if (!m_bScanRead) ReadScanResults();
+    m_bResultShown = false;
     ShowLine(IDC_WPSLINK_CANCEL, TRUE);
     ShowLine(IDC_WPSLINK_EXIT, FALSE);
     for (UINT id : {IDC_WPSLINK_PIN_BULLET, IDC_WPSLINK_PIN, IDC_WPSLINK_SSID_BULLET, IDC_WPSLINK_SSID_LABEL,
@@ -359,15 +384,16 @@ void CKelvoPageWpsLinkStatusDlg::StartPinRun()
         nApIndex = -1;
         return;
     }
+    const WPS_AP_ENTRY& ap = aryWpsAp[nApIndex];
+    // The stored profile names the access point of this run, not the one tried before it.
+    memcpy(m_Bssid, ap.Bssid, sizeof m_Bssid);
     if (G_nWpsConfigMode == 0) {
         wpsProfile = {};
         WriteProfileToLibrary();
     }
-    const WPS_AP_ENTRY& ap = aryWpsAp[nApIndex];
     WPS_MODE mode = BaseMode(kWpsModePin);
     mode.WpsSSID = ap.Ssid;
     memcpy(mode.Bssid, ap.Bssid, sizeof mode.Bssid);
-    memcpy(m_Bssid, ap.Bssid, sizeof m_Bssid);
     mode.Channel = static_cast<UCHAR>(ap.nChannel);
     CString status;
     status.Format("Start PIN connection - %s", static_cast<LPCSTR>(ap.strSsid));
@@ -511,6 +537,7 @@ CString CKelvoPageWpsLinkStatusDlg::SecurityText(ULONG authType, ULONG encrType)
 
 void CKelvoPageWpsLinkStatusDlg::ShowResult()
 {
+    m_bResultShown = true;
     ShowLine(IDC_WPSLINK_CANCEL, FALSE);
     ShowLine(IDC_WPSLINK_EXIT, TRUE);
     for (UINT id : {IDC_WPSLINK_SSID_BULLET, IDC_WPSLINK_SSID_LABEL, IDC_WPSLINK_SSID, IDC_WPSLINK_SECURITY_BULLET,
@@ -670,8 +697,15 @@ void CKelvoPageWpsLinkStatusDlg::CheckResult()
     // (whose connect clears the WPS flag).
     if (matches) G_bWpsRunning = 0;
     if (!flag) {
-        SetStatusText("");
-        SetProgress(0);
+        // The library has left WPS: no exchange runs, whether or not the link came up (else
+        // the mode buttons would wait for it for ever).
+        G_bWpsRunning = 0;
+        // Saving the received profile clears the flag: a success on screen stays until the
+        // user leaves the page.
+        if (!m_bResultShown) {
+            SetStatusText("");
+            SetProgress(0);
+        }
         return;
     }
     if (!matches) {

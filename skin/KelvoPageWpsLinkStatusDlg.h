@@ -5,6 +5,7 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
+#include "skin/SkinnedPageLook.h"
 
 #include <vector>
 
@@ -94,6 +95,8 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -110,6 +113,9 @@ private:
     bool LinkMatchesCredential();
     WPS_MODE BaseMode(ULONG wpsMode) const;
 
-    BYTE* m_pScanBuffer = nullptr;
+    CSkinnedPageLook m_look;
+    BYTE* m_pScanBuffer = nullptr;  // made with the first list
+    bool m_bScanRead = false;       // the scan table was read once
+    bool m_bResultShown = false;    // a success is on screen
     UCHAR m_Bssid[6] = {};  // the chosen access point's BSSID, written with the stored profile
 };

@@ -4,6 +4,7 @@
 #pragma once
 #include "framework/Afx.h"
 #include "res/StationPagesResource.h"
+#include "skin/SkinnedPageLook.h"
 
 class CKelvoPageWpsLinkStatusDlg;
 
@@ -41,12 +42,15 @@ protected:
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     void OnClickList(NMHDR* pNMHDR, LRESULT* pResult);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
     CKelvoPageWpsLinkStatusDlg* LinkPage() const;
     void ShowRowCount();
 
+    CSkinnedPageLook m_look;
     CListCtrl m_list;
     CImageList m_images;
     CString m_cellText;  // the text handed to the list for the cell it asked for

@@ -5,7 +5,7 @@
 class CKelvoPageWpsPBCDlg : public CWpsSkinDialog {
 public:
     enum { IDD = IDD_KELVO_WPS_PBC };
-    explicit CKelvoPageWpsPBCDlg(CWnd* pParent = nullptr) : CWpsSkinDialog(IDD, "_dpiFileWpsPBC", pParent) {}
+    explicit CKelvoPageWpsPBCDlg(CWnd* pParent = nullptr) : CWpsSkinDialog(IDD, "_dpiFileWpsPBC", IDC_WPSPBC_TITLE, pParent) {}
     bool OnStart() override;
 
 protected:

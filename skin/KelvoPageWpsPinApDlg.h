@@ -6,7 +6,7 @@
 class CKelvoPageWpsPinApDlg : public CWpsSkinDialog {
 public:
     enum { IDD = IDD_KELVO_WPS_PIN_AP };
-    explicit CKelvoPageWpsPinApDlg(CWnd* pParent = nullptr) : CWpsSkinDialog(IDD, "_dpiFilePinAP", pParent) {}
+    explicit CKelvoPageWpsPinApDlg(CWnd* pParent = nullptr) : CWpsSkinDialog(IDD, "_dpiFilePinAP", IDC_PINAP_TITLE, pParent) {}
     bool OnStart() override;
 
 protected:

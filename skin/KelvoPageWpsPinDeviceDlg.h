@@ -6,7 +6,7 @@
 class CKelvoPageWpsPinDeviceDlg : public CWpsSkinDialog {
 public:
     enum { IDD = IDD_KELVO_WPS_PIN_DEVICE };
-    explicit CKelvoPageWpsPinDeviceDlg(CWnd* pParent = nullptr) : CWpsSkinDialog(IDD, "_dpiFilePinDevice", pParent) {}
+    explicit CKelvoPageWpsPinDeviceDlg(CWnd* pParent = nullptr) : CWpsSkinDialog(IDD, "_dpiFilePinDevice", IDC_PINDEV_TITLE, pParent) {}
     bool OnStart() override;
 
     ULONG m_nPin = 0;

@@ -1,34 +1,20 @@
 #include "skin/KelvoWizardPage.h"
 #include "base/LanguageTable.h"
+#include "core/ProductMessageBox.h"
 #include "core/QxUI2008App.h"
 #include "skin/KelvoPageSecurityTypeDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/SecurityWizard.h"
+#include "station/TextWithNumber.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-constexpr COLORREF kTitleColor = RGB(255, 255, 255);
-constexpr COLORREF kLabelColor = RGB(79, 79, 79);
-// The white title sits on a band in the skin's blue: on the light page alone it cannot be read.
-constexpr COLORREF kTitleBandColor = RGB(40, 100, 170);
-constexpr int kTitleBandMargin = 3;
-
-constexpr LONG kTitleHeight = 12, kLabelHeight = 11, kBold = 800;
 constexpr UINT kBackNormal = 1017, kBackHover = 1016, kNextNormal = 1035, kNextHover = 1034;
 constexpr UINT kExitNormal = 1031, kExitHover = 1030;
+// The summary's Next stores: the skin's Save pair says so.
 constexpr UINT kSaveNormal = 1039, kSaveHover = 1038;
-
-void MakeFont(CFont& font, LPCSTR face, LONG height)
-{
-    LOGFONTA lf{};
-    lf.lfHeight = height;
-    lf.lfWeight = kBold;
-    lf.lfCharSet = static_cast<BYTE>(G_LangTable.m_nCharSet);
-    strncpy(lf.lfFaceName, face, sizeof lf.lfFaceName - 1);
-    font.CreateFontIndirect(&lf);
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CKelvoWizardPage, CDialog)
@@ -38,13 +24,8 @@ BEGIN_MESSAGE_MAP(CKelvoWizardPage, CDialog)
     ON_BN_CLICKED(IDC_WIZARD_BACK, OnBackClicked)
     ON_BN_CLICKED(IDC_WIZARD_NEXT, OnNextClicked)
     ON_BN_CLICKED(IDC_WIZARD_EXIT, OnExitClicked)
+    ON_CONTROL_RANGE(EN_MAXTEXT, IDC_WIZARD_TITLE, IDC_WIZARD_LAST_CONTROL, OnEditFull)
 END_MESSAGE_MAP()
-
-HBRUSH TitleBandBrush()
-{
-    static HBRUSH band = ::CreateSolidBrush(kTitleBandColor);  // kept for the process
-    return band;
-}
 
 CString SelectedText(const CComboBox& combo)
 {
@@ -57,28 +38,25 @@ CString SelectedText(const CComboBox& combo)
 BOOL CKelvoWizardPage::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    MakeFont(m_titleFont, "Arial", kTitleHeight);
-    MakeFont(m_labelFont, "Tahoma", kLabelHeight);
-    if (CWnd* title = GetDlgItem(IDC_WIZARD_TITLE)) {
-        title->SetFont(&m_titleFont);
-        title->SetWindowText(G_LangTable.IDS_LAB_SECSET_PAGE);
-    }
-    struct Skin {
-        CFloatButton& button;
-        UINT id, normal, hover;
-    } skins[] = {{m_btnBack, IDC_WIZARD_BACK, kBackNormal, kBackHover},
-                 {m_btnNext, IDC_WIZARD_NEXT, SavesOnNext() ? kSaveNormal : kNextNormal,
-                  SavesOnNext() ? kSaveHover : kNextHover},
-                 {m_btnExit, IDC_WIZARD_EXIT, kExitNormal, kExitHover}};
-    for (Skin& s : skins) {
-        if (!GetDlgItem(s.id)) continue;
-        s.button.SubclassDlgItem(s.id, this);
-        // Without the skin library the buttons keep their captions.
-        if (!s.button.LoadBitmaps(s.hover, s.normal, G_hKelvoImg, CFloatButton::kModeFocusPressed))
-            s.button.SetCaptionMode(TRUE);
-    }
+    m_look.Apply(*this, IDC_WIZARD_TITLE, {});
+    SetText(IDC_WIZARD_TITLE, G_LangTable.IDS_LAB_SECSET_PAGE);
+    m_look.SkinButton(*this, IDC_WIZARD_BACK, kBackNormal, kBackHover);
+    m_look.SkinButton(*this, IDC_WIZARD_NEXT, SavesOnNext() ? kSaveNormal : kNextNormal,
+                      SavesOnNext() ? kSaveHover : kNextHover);
+    m_look.SkinButton(*this, IDC_WIZARD_EXIT, kExitNormal, kExitHover);
     SetUpPage();
     return TRUE;
+}
+
+void CKelvoWizardPage::LimitEdit(UINT id, int maxChars)
+{
+    SendDlgItemMessage(static_cast<int>(id), EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
+}
+
+void CKelvoWizardPage::OnEditFull(UINT id)
+{
+    const int limit = static_cast<int>(SendDlgItemMessage(static_cast<int>(id), EM_GETLIMITTEXT, 0, 0));
+    ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_MSG_TEXT_TOO_LONG, limit));
 }
 
 void CKelvoWizardPage::SetText(UINT id, const CString& text)
@@ -88,8 +66,7 @@ void CKelvoWizardPage::SetText(UINT id, const CString& text)
 
 void CKelvoWizardPage::SetLabels(std::initializer_list<UINT> ids)
 {
-    for (UINT id : ids)
-        if (CWnd* item = GetDlgItem(id)) item->SetFont(&m_labelFont);
+    for (UINT id : ids) m_look.AddLabel(*this, id);
 }
 
 void CKelvoWizardPage::OnShowWindow(BOOL bShow, UINT)
@@ -100,32 +77,14 @@ void CKelvoWizardPage::OnShowWindow(BOOL bShow, UINT)
 
 HBRUSH CKelvoWizardPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    HBRUSH brush = reinterpret_cast<HBRUSH>(Default());
-    if (nCtlColor != CTLCOLOR_STATIC || !pWnd) return brush;
-    if (pWnd->GetDlgCtrlID() == IDC_WIZARD_TITLE) {
-        pDC->SetTextColor(kTitleColor);
-        pDC->SetBkMode(TRANSPARENT);
-        return TitleBandBrush();
-    }
-    pDC->SetTextColor(kLabelColor);
-    return brush;
+    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
 }
 
 BOOL CKelvoWizardPage::OnEraseBkgnd(CDC* pDC)
 {
     const BOOL erased = static_cast<BOOL>(Default());
-    CWnd* title = GetDlgItem(IDC_WIZARD_TITLE);
-    if (!pDC || !title || !title->IsWindowVisible()) return erased;
-    CRect band, client;
-    title->GetWindowRect(&band);
-    ScreenToClient(&band);
-    GetClientRect(&client);
-    band.left = client.left;
-    band.right = client.right;
-    band.top = std::max(client.top, band.top - kTitleBandMargin);
-    band.bottom += kTitleBandMargin;
-    ::FillRect(pDC->m_hDC, &band, TitleBandBrush());
-    return TRUE;
+    m_look.EraseTitleBand(*this, pDC);
+    return erased;
 }
 
 void CKelvoWizardPage::TakeRoadFlags()

@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/Afx.h"
 #include "res/StationPagesResource.h"
-#include "ui/FloatButton.h"
+#include "skin/SkinnedPageLook.h"
 
 #include <initializer_list>
 
@@ -41,15 +41,16 @@ protected:
 
     void SetText(UINT id, const CString& text);
     void SetLabels(std::initializer_list<UINT> ids);
+    // Limits an edit to what the record field behind it holds. A longer text (a paste) is cut
+    // by the edit, and the user is told so rather than left to find it out.
+    void LimitEdit(UINT id, int maxChars);
+    void OnEditFull(UINT id);
     // Copies the road flags from the security-type page.
     void TakeRoadFlags();
 
-    CFont m_titleFont, m_labelFont;
-    CFloatButton m_btnBack, m_btnNext, m_btnExit;
+    CSkinnedPageLook m_look;
 };
-
-// The band behind the pages' white titles (the skin's blue), kept for the process.
-HBRUSH TitleBandBrush();
 
 // Text of a combo's selected entry, empty when none is selected.
 CString SelectedText(const CComboBox& combo);
+

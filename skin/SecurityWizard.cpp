@@ -1,5 +1,7 @@
 #include "skin/SecurityWizard.h"
 #include "base/DebugLog.h"
+#include "base/LanguageTable.h"
+#include "core/ProductMessageBox.h"
 #include "core/QxUI2008App.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageProfileCtrlDlg.h"
@@ -44,6 +46,14 @@ void Repaint(CKelvoPageUIDlg& main)
 void Missing(const char* what)
 {
     DebugLog(1, "[QxUI] security wizard: the editor has no %s; nothing written\n", what);
+}
+
+// Why the profile editor wrote nothing when it had no channel text for the network.
+CString NoChannelMessage(const WizardEditor& e)
+{
+    const bool adhoc = e.system && e.system->m_nNetworkType != CPageSystemConfigDlg::kInfrastructure;
+    if (adhoc && !G_LangTable.IDS_SYSCONFIG_NO_CHANN_4_ADHOC.IsEmpty()) return G_LangTable.IDS_SYSCONFIG_NO_CHANN_4_ADHOC;
+    return G_LangTable.IDS_MSG_PROFILE_NO_CHANNEL;
 }
 }  // namespace
 
@@ -400,7 +410,9 @@ void WizardFillEapTypeList(CComboBox& combo, int method)
     combo.ResetContent();
     combo.AddString("TLS");
     combo.AddString("PEAP");
-    if (G_pHideDlg && G_pHideDlg->m_bSupportTTLS) combo.AddString("TTLS");
+    // The TTLS page names its own method even where TTLS is not offered for a choice (a stored
+    // TTLS profile on a newer system), rather than show another method selected.
+    if ((G_pHideDlg && G_pHideDlg->m_bSupportTTLS) || method == WIZEAP_TTLS) combo.AddString("TTLS");
     const int entry = method == WIZEAP_TLS ? 0 : method == WIZEAP_TTLS ? 2 : 1;
     combo.SetCurSel(entry < combo.GetCount() ? entry : 1);
 }
@@ -457,8 +469,11 @@ bool WizardSave(CDialog& confirmPage)
     if (!main || !main->m_pPageSecurityTypeDlg) return false;
     const bool profileRoad = main->m_pPageSecurityTypeDlg->bUseProfileEditor != 0;
     const WizardEditor e = GetWizardEditor(profileRoad);
+    const int refusals = main->m_nEditorChannelRefusals;
     if (!WizardRunEditorOk(e)) {
         DebugLog(1, "[QxUI] security wizard: the editor did not save; the summary stays\n");
+        // The editor says nothing when it refuses a profile without a channel: the wizard does.
+        if (main->m_nEditorChannelRefusals != refusals) ShowProductMessageBox(NoChannelMessage(e));
         return false;
     }
     if (!profileRoad) {

@@ -21,6 +21,18 @@ int AuthBitsToProfileAuth(ULONG bits)
     if ((bits & IE_AUTH_WPA_PSK) && (bits & IE_AUTH_WPA2_PSK)) return SURVEY_AUTH_WPA2_PSK;
     if (bits == IE_AUTH_WAPI_PSK) return SURVEY_AUTH_WAPI_PSK;
     if (bits == IE_AUTH_WAPI_CERT) return SURVEY_AUTH_WAPI_CERT;
+    // Any other mix (WPA2 with WPA2-PSK, WPA-PSK with WPA2, ...) is shown by the strongest
+    // method it offers, a key before a server: a secured network must not read "WEP".
+    static constexpr struct {
+        ULONG bits;
+        int code;
+    } kStrongestFirst[] = {
+        {IE_AUTH_WPA2_PSK | IE_AUTH_WPA2_NONE, SURVEY_AUTH_WPA2_PSK}, {IE_AUTH_WPA2, SURVEY_AUTH_WPA2},
+        {IE_AUTH_WPA_PSK, SURVEY_AUTH_WPA_PSK}, {IE_AUTH_WPA, SURVEY_AUTH_WPA}, {IE_AUTH_WPA_NONE, SURVEY_AUTH_WPA_NONE},
+        {IE_AUTH_WAPI_PSK, SURVEY_AUTH_WAPI_PSK}, {IE_AUTH_WAPI_CERT, SURVEY_AUTH_WAPI_CERT},
+    };
+    for (const auto& method : kStrongestFirst)
+        if (bits & method.bits) return method.code;
     return SURVEY_AUTH_NONE;
 }
 

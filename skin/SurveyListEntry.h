@@ -32,8 +32,8 @@ enum SurveyAuthCode : int {
     SURVEY_AUTH_CCKM = 8,
 };
 
-// The authentication bit mask of the parse result as a survey code; mixed masks other than
-// WPA+WPA2 and WPA-PSK+WPA2-PSK give 0.
+// The authentication bit mask of the parse result as a survey code; a mask that mixes methods
+// beyond WPA+WPA2 and WPA-PSK+WPA2-PSK gives the strongest it offers (pre-shared key first).
 int AuthBitsToProfileAuth(ULONG authBits);
 // The record's survey code: CCKM from Vista on when the parse result flags it, else by the bits.
 int SurveyAuthCode(const IE_PARSE_RESULT& parsed, LONG osCode);

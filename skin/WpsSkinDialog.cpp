@@ -1,6 +1,7 @@
 #include "skin/WpsSkinDialog.h"
 #include "core/QxUI2008App.h"
 #include "ui/DpiLayout.h"
+#include "ui/LogFont.h"
 #include "ui/StretchBitmap.h"
 
 BEGIN_MESSAGE_MAP(CWpsSkinDialog, CDialog)
@@ -10,10 +11,15 @@ BEGIN_MESSAGE_MAP(CWpsSkinDialog, CDialog)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_NCHITTEST()
+    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
-CWpsSkinDialog::CWpsSkinDialog(UINT templateId, LPCSTR layoutFile, CWnd* pParent)
-    : CDialog(templateId, pParent), m_layoutFile(layoutFile)
+namespace {
+constexpr COLORREF kTitleColor = RGB(255, 255, 255), kTextColor = RGB(79, 79, 79);
+}  // namespace
+
+CWpsSkinDialog::CWpsSkinDialog(UINT templateId, LPCSTR layoutFile, UINT titleId, CWnd* pParent)
+    : CDialog(templateId, pParent), m_layoutFile(layoutFile), m_titleId(titleId)
 {
 }
 
@@ -36,8 +42,27 @@ BOOL CWpsSkinDialog::OnInitDialog()
     m_btnStart.LoadBitmaps(kStartHoverId, kStartNormalId, G_hKelvoImg, CFloatButton::kModeFocusPressed);
     if (G_hKelvoImg)
         m_hBackground = static_cast<HBITMAP>(::LoadImageA(G_hKelvoImg, MAKEINTRESOURCEA(kBackgroundId), IMAGE_BITMAP, 0, 0, 0));
+    const LOGFONTA title = MakeLogFont("Arial", 12, 800), text = MakeLogFont("Tahoma", 11, 400);
+    m_titleFont.CreateFontIndirect(&title);
+    m_textFont.CreateFontIndirect(&text);
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = {};
+        ::GetClassNameA(child, className, sizeof className);
+        if (_stricmp(className, "Static") != 0 && _stricmp(className, "Button") != 0) continue;
+        const bool isTitle = static_cast<UINT>(::GetDlgCtrlID(child)) == m_titleId;
+        ::SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>((isTitle ? m_titleFont : m_textFont).m_hObject), FALSE);
+    }
     ApplyDpiLayout(this, m_layoutFile);
     return TRUE;
+}
+
+HBRUSH CWpsSkinDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    if (nCtlColor != CTLCOLOR_STATIC || !pWnd || !m_hBackground) return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
+    // Texts and the check box over the skin's picture: no background of their own.
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(static_cast<UINT>(pWnd->GetDlgCtrlID()) == m_titleId ? kTitleColor : kTextColor);
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }
 
 void CWpsSkinDialog::OnStartClicked()

@@ -48,7 +48,8 @@ void CHiddenSsidDlg::OnShowWindow(BOOL bShow, UINT nStatus)
 
 void CHiddenSsidDlg::OnOK()
 {
-    UpdateData(TRUE);
+    // A name longer than an SSID holds has been refused with a message: the road stops here.
+    if (!UpdateData(TRUE)) return;
     if (m_strSSID.IsEmpty()) {
         ShowProductMessageBox(G_LangTable.IDS_HIDDEN_TEXT);
         return;

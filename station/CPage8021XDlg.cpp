@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace {
 constexpr LONG kVistaOsCode = 10;  // from here on the system's EAP host handles the methods
@@ -70,7 +71,7 @@ bool IsCertChosen(const qxwl::CERT_INFO& cert) { return cert.BlobLength != 0 || 
 
 // "year/month/day" earlier than today; a text that is not three numbers counts as past too,
 // since nothing says the certificate is still valid.
-bool ExpiredBeforeToday(LPCSTR text)
+bool ExpiredBeforeToday(const CString& text)
 {
     int year = 0, month = 0, day = 0;
     if (std::sscanf(text, "%d/%d/%d", &year, &month, &day) != 3) return true;
@@ -142,6 +143,7 @@ void CPage8021XDlg::DoDataExchange(CDataExchange* pDX)
     CClassicDlg::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_8021X_EAP, m_btnEapMethod);
     DDX_Control(pDX, IDC_8021X_TUNNEL, m_btnTunnel);
+    DDX_Control(pDX, IDC_8021X_RESUME, m_btnResume);
     DDX_Check(pDX, IDC_8021X_RESUME, bSessionResumption);
 }
 
@@ -164,6 +166,9 @@ BOOL CPage8021XDlg::OnInitDialog()
     }
     m_btnEapMethod.SetFont(&m_font);
     m_btnTunnel.SetFont(&m_font);
+    m_btnEapMethod.StyleAsMenuButton();
+    m_btnTunnel.StyleAsMenuButton();
+    StyleCheckButton(m_btnResume, false);
     // The EAP host generation offers fewer methods: TTLS and MD5-Challenge only come from stored profiles.
     DmMenuTexts eapTexts;
     for (int method = 0; method < kMethodCount; ++method) {
@@ -186,6 +191,11 @@ BOOL CPage8021XDlg::OnInitDialog()
     ScreenToClient(&area);
     m_pTabHost->SetWindowPos(static_cast<const CWnd*>(nullptr), tabs.left, tabs.top, tabs.Width(), tabs.Height(),
                              SWP_NOZORDER | SWP_SHOWWINDOW);
+    // Session resumption sits at the end of the tab row, where no tab goes: over the host,
+    // which leaves that corner to it.
+    m_pTabHost->ModifyStyle(0, WS_CLIPSIBLINGS);
+    for (int id : {IDC_8021X_RESUME, IDC_8021X_RESUME_LABEL})
+        ::SetWindowPos(::GetDlgItem(m_hWnd, id), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     area.OffsetRect(-tabs.left, -tabs.top);
     m_pTabHost->PlacePages(area.left, area.top, area.right, area.bottom, 0, 0, kTabIdentity);
     SetEapCaption(nEapMethod);
@@ -205,9 +215,7 @@ BOOL CPage8021XDlg::CreateChildPages()
                                        CPageServerCertificationDlg::IDD, CPageProfileSSODlg::IDD};
     const int slots[kTabCount] = {1, FastEnhancement() ? 4 : 2, 2, 3, 4};
     for (int tab = 0; tab < kTabCount; ++tab) {
-        CRect rc;
-        GetDlgItem(kSlotIds[slots[tab] - 1])->GetWindowRect(&rc);
-        m_pTabHost->ScreenToClient(&rc);
+        const CRect rc = SlotRect(slots[tab]);
         auto* button = new CShadeButtonST();
         m_pTabButtons[tab] = button;
         if (!button->Create(G_LangTable.*kTabCaption[tab], WS_CHILD | WS_VISIBLE | WS_TABSTOP, rc, m_pTabHost,
@@ -260,13 +268,22 @@ void CPage8021XDlg::ShowTab(int tab, BOOL bShow)
         button->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
 }
 
+CRect CPage8021XDlg::SlotRect(int slot)
+{
+    // Taken against the tab area, not the host's window: the host is created at the page's
+    // corner and moved onto the area only after its buttons exist.
+    CRect slotRect, area;
+    GetDlgItem(kSlotIds[slot - 1])->GetWindowRect(&slotRect);
+    GetDlgItem(IDC_8021X_TAB_AREA)->GetWindowRect(&area);
+    slotRect.OffsetRect(-area.left, -area.top);
+    return slotRect;
+}
+
 void CPage8021XDlg::PlaceTab(int tab, int slot)
 {
     CShadeButtonST* button = GetTabButton(tab);
     if (!button || !button->m_hWnd || slot < 1 || slot > kSlotCount) return;
-    CRect rc;
-    GetDlgItem(kSlotIds[slot - 1])->GetWindowRect(&rc);
-    m_pTabHost->ScreenToClient(&rc);
+    const CRect rc = SlotRect(slot);
     button->MoveWindow(rc.left, rc.top, rc.Width(), rc.Height(), TRUE);
     button->ShowWindow(SW_SHOW);
 }
@@ -284,9 +301,9 @@ void CPage8021XDlg::LayoutEapFastTabs(int method)
     PlaceTab(kTabServerCert, fastFirst ? 4 : 3);
 }
 
-void CPage8021XDlg::SelectEapMethod(int method)
+bool CPage8021XDlg::ArrangeTabs(int method)
 {
-    if (!m_pTabHost) return;
+    if (!m_pTabHost) return false;
     if (FastEnhancement()) LayoutEapFastTabs(method);
     if (!EapHostGeneration()) {
         ShowTab(kTabSso, FALSE);
@@ -341,7 +358,7 @@ void CPage8021XDlg::SelectEapMethod(int method)
                 PlaceTab(kTabSso, 1);
                 ClickTab(kTabSso);
             }
-            return;
+            return false;
         default:
             PlaceTab(kTabClientCert, 2);
             PlaceTab(kTabServerCert, 3);
@@ -349,7 +366,12 @@ void CPage8021XDlg::SelectEapMethod(int method)
             break;
         }
     }
-    ClickTab(kTabIdentity);
+    return true;
+}
+
+void CPage8021XDlg::SelectEapMethod(int method)
+{
+    if (ArrangeTabs(method)) ClickTab(kTabIdentity);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -712,7 +734,7 @@ void CPage8021XDlg::LoadSettings(const Dot1XStoredSettings& stored)
     if (knownMethod) nEapMethod = method;
     PeapIndexOf(eap.nPeapInner, &nPeapTunnel);
     TtlsIndexOf(eap.nTtlsInner, &nTtlsTunnel);
-    // The EAP-FAST tabs follow the stored provisioning tunnel, so it is set before the replay.
+    // The stored provisioning tunnel; the EAP-FAST page takes it in step 3.
     int provisioning = m_pPageEAPFast->nProvisioningTunnel;
     PeapIndexOf(eap.nProvisioningInner, &provisioning);
     if (knownMethod) ApplyStoredMethod(nEapMethod);
@@ -753,15 +775,15 @@ void CPage8021XDlg::LoadSettings(const Dot1XStoredSettings& stored)
     // Step 3: EAP-FAST.
     CPageEAPFastDlg& fast = *m_pPageEAPFast;
     fast.strPacFilePath = eap.strPacFilePath;
-    fast.m_pacList.clear();
+    std::vector<CPageEAPFastDlg::PacEntry> pacs;
     for (const PAC_ENTRY& entry : stored.pacList) {
         CPageEAPFastDlg::PacEntry row;
         row.bSelected = static_cast<int>(entry.dwValue);
         row.strFileName = CString(entry.szText1, static_cast<int>(strnlen(entry.szText1, sizeof entry.szText1)));
         row.strFilePath = CString(entry.szText2, static_cast<int>(strnlen(entry.szText2, sizeof entry.szText2)));
-        fast.m_pacList.push_back(row);
+        pacs.push_back(row);
     }
-    fast.UpdatePacListCount();
+    fast.TakePacList(std::move(pacs));
     fast.bUsePac = eap.bPAC ? 1 : 0;
     fast.bAllowProvision = eap.bProvision ? 1 : 0;
     fast.EnableItem(IDC_EAPFAST_IMPORT, fast.bUsePac != 0);
@@ -772,11 +794,14 @@ void CPage8021XDlg::LoadSettings(const Dot1XStoredSettings& stored)
 
     // Step 4: client certificate.
     CPageClientCertificationDlg& client = *m_pPageClientCert;
+    client.ClearChoice();
     client.bUseClientCert = eap.bClientCert ? 1 : 0;
     client.UpdateForEapMethod(nEapMethod, PeapInnerToEapType(nPeapTunnel));
     client.nCertSource = stored.nSmartCard ? CPageClientCertificationDlg::kCertOnSmartCard
                                            : CPageClientCertificationDlg::kCertOnComputer;
-    SelectStoredClientCert(stored.userCert);
+    // The source reaches its buttons whether or not the stored certificate is found.
+    client.FillControls();
+    client.SelectStoredCertificate(stored.userCert);
 
     // Step 5: server certificate.
     CPageServerCertificationDlg& server = *m_pPageServerCert;
@@ -785,9 +810,9 @@ void CPage8021XDlg::LoadSettings(const Dot1XStoredSettings& stored)
     server.nServerNameRule = stored.nServerNameRule ? CPageServerCertificationDlg::kNameDomainEnd
                                                     : CPageServerCertificationDlg::kNameExact;
     server.strServerName = eap.strServerName;
+    server.ClearChoice();
     server.EnableControls();
-    const ULONG caLength = stored.caCert.BlobLength <= kBlobDataBytes ? stored.caCert.BlobLength : 0;
-    if (server.bUseServerCert && caLength) server.SelectByBlob(stored.caCert.BlobData, caLength);
+    server.SelectStoredAuthority(stored.caCert);
 
     // Step 6: a token card inner method keeps the stored password mode.
     if (eap.nPeapInner == RS_TunnelGTC || eap.nProvisioningInner == RS_TunnelGTC) {
@@ -798,11 +823,19 @@ void CPage8021XDlg::LoadSettings(const Dot1XStoredSettings& stored)
     }
 }
 
-void CPage8021XDlg::SelectStoredClientCert(const VN_BLOB_KEY& blob)
+void CPage8021XDlg::RestoreClientCert(const VN_BLOB_KEY& chosen)
 {
-    // A length beyond the record's bytes is not a blob to compare.
-    const ULONG length = blob.BlobLength <= kBlobDataBytes ? blob.BlobLength : 0;
-    if (length) m_pPageClientCert->SelectByBlob(blob.BlobData, length);
+    if (chosen.BlobLength) {
+        m_pPageClientCert->SelectStoredCertificate(chosen);
+        return;
+    }
+    if (!m_pHost || !QXWLAPI.QXWL_Read8021XCert) return;
+    char name[kProfileNameBytes] = {};
+    const CString profile = m_pHost->GetProfileName();
+    std::strncpy(name, profile, sizeof name - 1);
+    VN_BLOB_KEY caCert = {}, userCert = {};
+    if (QXWLAPI.QXWL_Read8021XCert(&caCert, &userCert, name) == QXWL_ERROR_SUCCESS && userCert.BlobLength)
+        m_pPageClientCert->SelectStoredCertificate(userCert);
 }
 
 void CPage8021XDlg::ResetToDefaults()
@@ -833,18 +866,13 @@ void CPage8021XDlg::ResetToDefaults()
     fast.FillControls();
 
     CPageClientCertificationDlg& client = *m_pPageClientCert;
-    client.certChosen = {};
     client.bUseClientCert = 0;
-    client.Combo().SetCurSel(-1);
-    client.strIssuedTo.Empty();
-    client.strIssuedBy.Empty();
-    client.strExpiration.Empty();
-    client.strFriendlyName.Empty();
+    client.ClearChoice();
     client.nCertSource = CPageClientCertificationDlg::kCertOnComputer;
     client.FillControls();
 
     CPageServerCertificationDlg& server = *m_pPageServerCert;
-    server.certChosen = {};
+    server.ClearChoice();
     server.bUseServerCert = 0;
     server.bAllowIntermediate = 0;
     server.nServerNameRule = CPageServerCertificationDlg::kNameExact;
@@ -869,16 +897,16 @@ void CPage8021XDlg::OnShowWindow(BOOL bShow, UINT)
         bAllowMd5 = auth->m_b8021X && (openOrShared || noneOrWep) ? 1 : 0;
     }
     if (!bInProfileEditor) return;
+    // The replay picks the first certificate again: what the user chose on the page (read
+    // from its controls first) is put back after it.
+    CPageClientCertificationDlg& client = *m_pPageClientCert;
+    client.UpdateData(TRUE);
+    const VN_BLOB_KEY chosen = client.ChosenBlob();
     if (nEapMethod == EAPMETHOD_LEAP)
         OnEapLeap();
     else
         ApplyStoredMethod(nEapMethod);
-    if (!m_pHost || !QXWLAPI.QXWL_Read8021XCert) return;
-    char name[kProfileNameBytes] = {};
-    const CString profile = m_pHost->GetProfileName();
-    std::strncpy(name, profile, sizeof name - 1);
-    VN_BLOB_KEY caCert = {}, userCert = {};
-    if (QXWLAPI.QXWL_Read8021XCert(&caCert, &userCert, name) == QXWL_ERROR_SUCCESS) SelectStoredClientCert(userCert);
+    RestoreClientCert(chosen);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -911,7 +939,8 @@ bool CPage8021XDlg::CheckCertificate()
         ShowProductMessageBox(G_LangTable.IDS_CHECKRULE5);
         return false;
     }
-    if (ExpiredBeforeToday(client.certChosen.szExpiration)) {
+    // A stored certificate the store does not hold has no date to check.
+    if (!client.ChoiceIsKeptOnly() && ExpiredBeforeToday(CertText(client.certChosen.szExpiration))) {
         ShowProductMessageBox(G_LangTable.IDS_ERROR_CERT_INVALID_EXPDAT);
         return false;
     }

@@ -5,7 +5,7 @@
 #pragma once
 #include "station/CClassicDlg.h"
 #include "station/ProfileCodes.h"
-#include "ui/ButtonST.h"
+#include "station/Dot1XButtons.h"
 #include "res/StationPagesResource.h"
 
 #include <vector>
@@ -65,6 +65,8 @@ public:
     BOOL ValidateSettings();
     // Shows the tabs the method uses and selects the first one.
     void SelectEapMethod(int method);
+    // Shows the tabs the method uses; false when no tab is to be selected after it.
+    bool ArrangeTabs(int method);
     // Replays the handlers of a stored choice; an unknown method does nothing.
     void ApplyStoredMethod(int method);
     // Re-reads the EAP-FAST page's provisioning tunnel from its button's caption.
@@ -77,6 +79,8 @@ public:
     void ShowTab(int tab, BOOL bShow);
     // Puts a tab button into slot 1 to 5 and shows it.
     void PlaceTab(int tab, int slot);
+    // Slot 1 to 5 in the inner tab host's coordinates.
+    CRect SlotRect(int slot);
     CShadeButtonST* GetTabButton(int tab) const { return tab >= 0 && tab < kTabCount ? m_pTabButtons[tab] : nullptr; }
     CTabDialog* GetTabHost() const { return m_pTabHost; }
     void FillControls() { UpdateData(FALSE); }
@@ -140,13 +144,16 @@ private:
     bool CheckPassword();
     bool CheckCertificate();
     bool CheckServer(bool eapHost);
-    void SelectStoredClientCert(const VN_BLOB_KEY& blob);
+    // After a replay of the method (which picks the first certificate again): the certificate
+    // chosen before it, else the one the library stores with the profile.
+    void RestoreClientCert(const VN_BLOB_KEY& chosen);
 
     C8021XPageHost* m_pHost = nullptr;
     CTabDialog* m_pTabHost = nullptr;
     CShadeButtonST* m_pTabButtons[kTabCount] = {};
-    CButtonST m_btnEapMethod;
-    CButtonST m_btnTunnel;
+    CMenuButtonST m_btnEapMethod;
+    CMenuButtonST m_btnTunnel;
+    CButtonST m_btnResume;
     DmMenuTexts m_peapTexts;
     DmMenuTexts m_ttlsTexts;
 };

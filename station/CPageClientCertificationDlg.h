@@ -4,6 +4,7 @@
 #pragma once
 #include "station/CertificateList.h"
 #include "station/Dot1XChildPage.h"
+#include "ui/ButtonST.h"
 #include "ui/ComboBoxSuper.h"
 #include "res/StationPagesResource.h"
 
@@ -23,6 +24,16 @@ public:
     void UpdateForEapMethod(int method, ULONG innerEapType);
     // Chooses the enumerated certificate whose blob is that one; false when none matches.
     bool SelectByBlob(const BYTE* blob, ULONG length);
+    // A profile's certificate: chosen by its blob; one the store does not hold (a card not
+    // inserted) stays the choice under a row of its own rather than giving way to another.
+    // No blob leaves the first row where the list is offered, else nothing chosen.
+    void SelectStoredCertificate(const VN_BLOB_KEY& blob);
+    // No certificate chosen and no texts shown (the reset of a new profile).
+    void ClearChoice();
+    // The chosen certificate's blob (empty when none).
+    VN_BLOB_KEY ChosenBlob() const { return CertBlobOf(certChosen); }
+    // The choice is a stored certificate that the store does not hold (its texts are unknown).
+    bool ChoiceIsKeptOnly() const { return m_kept.BlobLength != 0 && certChosen.pBlob == m_kept.BlobData; }
     void OnUseClientCert();
     void OnSelectionChange();
     const CCertificateList& Certificates() const { return m_certs; }
@@ -45,6 +56,15 @@ protected:
 
 private:
     void ChooseShownTexts();
+    void ChooseKept();
+    void ClearShown();
+    int KeptRow() const;
+    void AddKeptRow();
+    void StyleButtons();
     CCertificateList m_certs;
     CComboBoxSuper m_combo;
+    VN_BLOB_KEY m_kept = {};  // a stored certificate the store does not hold
+    CButtonST m_btnUse;
+    CButtonST m_btnMachine;
+    CButtonST m_btnSmartCard;
 };

@@ -2,10 +2,13 @@
 #include "station/CPage8021XDlg.h"
 #include "station/CPageClientCertificationDlg.h"
 #include "station/CPageNamePasswordDlg.h"
+#include "station/TextWithNumber.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
 #include "core/QXWLLIB.h"
+
+#include <utility>
 
 namespace {
 constexpr LONG kVistaOsCode = 10;
@@ -24,17 +27,15 @@ CString ProvisioningCaption(int index)
     default: return G_LangTable.IDS_8021X_PEAP_TUNNEL_MSCHAP2;
     }
 }
-
-// The language text with its number in place of the first "%d"; the text itself is never
-// used as a format, so any other '%' in it is shown as it stands.
-CString WithNumber(const CString& text, int number)
+// The current directory with its closing backslash; empty when it cannot be read.
+CString CurrentFolder()
 {
-    CString result = text;
-    const int at = result.Find("%d");
-    if (at < 0) return result;
-    CString digits;
-    digits.Format("%d", number);
-    return result.Left(at) + digits + result.Mid(at + 2);
+    char folder[MAX_PATH] = {};
+    const DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
+    if (length == 0 || length >= sizeof folder) return CString();
+    CString text(folder);
+    if (text.Right(1) != "\\") text += "\\";
+    return text;
 }
 }  // namespace
 
@@ -48,6 +49,7 @@ BEGIN_MESSAGE_MAP(CPageEAPFastDlg, CDot1XChildPage)
     ON_BN_CLICKED(IDC_EAPFAST_USEPAC, OnUsePac)
     ON_BN_CLICKED(IDC_EAPFAST_IMPORT, OnImportPACFile)
     ON_BN_CLICKED(IDC_EAPFAST_REMOVE, OnRemovePACFile)
+    ON_BN_CLICKED(IDC_EAPFAST_TUNNEL, OnTunnelClicked)
     ON_COMMAND(ID_TUNNEL_MSCHAPV2, OnProvisionMschapV2)
     ON_COMMAND(ID_TUNNEL_TLS, OnProvisionTls)
     ON_COMMAND(ID_TUNNEL_GTC, OnProvisionGtc)
@@ -57,6 +59,10 @@ void CPageEAPFastDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDot1XChildPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_EAPFAST_TUNNEL, m_btnTunnel);
+    DDX_Control(pDX, IDC_EAPFAST_ALLOW, m_btnAllow);
+    DDX_Control(pDX, IDC_EAPFAST_USEPAC, m_btnUsePac);
+    DDX_Control(pDX, IDC_EAPFAST_IMPORT, m_btnImport);
+    DDX_Control(pDX, IDC_EAPFAST_REMOVE, m_btnRemove);
     DDX_Control(pDX, IDC_EAPFAST_LIST, m_list);
     DDX_Check(pDX, IDC_EAPFAST_USEPAC, bUsePac);
     DDX_Check(pDX, IDC_EAPFAST_ALLOW, bAllowProvision);
@@ -75,13 +81,19 @@ BOOL CPageEAPFastDlg::OnInitDialog()
         {IDC_EAPFAST_USEPAC_LABEL, &CLanguageTable::IDS_PAC},
         {IDC_EAPFAST_LIST_LABEL, &CLanguageTable::IDS_PAC_LIST},
         {IDC_EAPFAST_PATH_LABEL, &CLanguageTable::IDS_PAC_FILE_PATH},
-        {IDC_EAPFAST_IMPORT, &CLanguageTable::IDS_IMPORT_FILE},
-        {IDC_EAPFAST_REMOVE, &CLanguageTable::IDS_REMOVE_FILE},
     };
     for (const auto& t : texts) {
         SetDlgItemText(t.id, G_LangTable.*t.text);
         GetDlgItem(t.id)->SetFont(&m_font);
     }
+    SkinButton(m_btnImport, G_LangTable.IDS_IMPORT_FILE);
+    SkinButton(m_btnRemove, G_LangTable.IDS_REMOVE_FILE);
+    StyleCheckButton(m_btnAllow, false);
+    StyleCheckButton(m_btnUsePac, false);
+    m_btnTunnel.SetFont(&m_font);
+    m_btnTunnel.StyleAsMenuButton();
+    GetDlgItem(IDC_EAPFAST_LIST_NOTE)->SetFont(&m_font);
+    ShowItem(IDC_EAPFAST_LIST_NOTE, false);
     const bool eapHost = QXWLAPI.WinOS() >= kVistaOsCode;
     DmMenuTexts menuTexts;
     menuTexts.SetAt(ID_TUNNEL_MSCHAPV2, ProvisioningCaption(kTunnelMschapV2));
@@ -97,7 +109,8 @@ BOOL CPageEAPFastDlg::OnInitDialog()
     CRect rc;
     m_list.GetClientRect(&rc);
     m_list.InsertColumn(0, "Selected", LVCFMT_LEFT, kSelectedColumnWidth);
-    m_list.InsertColumn(1, "File Name", LVCFMT_LEFT, rc.Width() - kSelectedColumnWidth);
+    // The name takes the rest, less the room of a scroll bar, so that no sideways bar is needed.
+    m_list.InsertColumn(1, "File Name", LVCFMT_LEFT, rc.Width() - kSelectedColumnWidth - ::GetSystemMetrics(SM_CXVSCROLL));
     const bool enhanced = QXWLAPI.EAPFastEnhancement == 1;
     for (int id : {IDC_EAPFAST_ALLOW, IDC_EAPFAST_ALLOW_LABEL, IDC_EAPFAST_TUNNEL_LABEL, IDC_EAPFAST_TUNNEL})
         EnableItem(id, enhanced);
@@ -172,7 +185,11 @@ void CPageEAPFastDlg::SetProvisioning(int index)
     }
     const bool enhanced = QXWLAPI.EAPFastEnhancement == 1;
     if (enhanced) m_pOwner->LayoutEapFastTabs(m_pOwner->nEapMethod);
-    if (m_pOwner->nEapMethod != EAPMETHOD_FAST) return;
+    if (m_pOwner->nEapMethod != EAPMETHOD_FAST) {
+        // The re-lay showed the EAP-FAST and certificate tabs; another method shows its own.
+        if (enhanced) m_pOwner->ArrangeTabs(m_pOwner->nEapMethod);
+        return;
+    }
     const bool certs = enhanced && (index == kTunnelTls || inner == kTunnelTls);
     m_pOwner->ShowTab(CPage8021XDlg::kTabClientCert, certs);
     m_pOwner->ShowTab(CPage8021XDlg::kTabServerCert, certs);
@@ -180,6 +197,11 @@ void CPageEAPFastDlg::SetProvisioning(int index)
         m_pOwner->m_pPageClientCert->bUseClientCert = 0;
         m_pOwner->m_pPageClientCert->FillControls();
     }
+}
+
+void CPageEAPFastDlg::OnTunnelClicked()
+{
+    UpdateData(TRUE);
 }
 
 void CPageEAPFastDlg::OnAllowProvision()
@@ -201,25 +223,57 @@ void CPageEAPFastDlg::OnUsePac()
 // ---------------------------------------------------------------------------------------------
 // The PAC list.
 
+CString CPageEAPFastDlg::PacFolder() const
+{
+    return m_strPacFolder.IsEmpty() ? CurrentFolder() : m_strPacFolder;
+}
+
 void CPageEAPFastDlg::ScanPacFolder()
 {
     m_pacList.clear();
-    char folder[MAX_PATH] = {};
-    const DWORD length = ::GetCurrentDirectoryA(sizeof folder, folder);
-    if (length == 0 || length >= sizeof folder) folder[0] = '\0';
+    m_strPacFolder = CurrentFolder();
+    m_bFolderOverLimit = false;
     WIN32_FIND_DATAA found = {};
     HANDLE search = ::FindFirstFileA(kPacPattern, &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
             if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+            if (static_cast<int>(m_pacList.size()) >= kMaxEntries) {
+                m_bFolderOverLimit = true;
+                break;
+            }
             PacEntry entry;
             entry.strFileName = found.cFileName;
-            entry.strFilePath.Format("%s\\%s", folder, found.cFileName);
+            entry.strFilePath = m_strPacFolder + found.cFileName;
+            if (entry.strFilePath.GetLength() > kPacTextMaxChars) {
+                DebugLog(1, "[QxUI] CPageEAPFastDlg: %s is too long a path for a profile; not listed\n",
+                         entry.strFilePath.GetString());
+                continue;
+            }
             m_pacList.push_back(entry);
-        } while (static_cast<int>(m_pacList.size()) < kMaxScanned && ::FindNextFileA(search, &found));
+        } while (::FindNextFileA(search, &found));
         ::FindClose(search);
     }
+    if (m_bFolderOverLimit)
+        DebugLog(1, "[QxUI] CPageEAPFastDlg: the PAC folder holds more than %d PAC files; the first %d are listed\n",
+                 kMaxEntries, kMaxEntries);
+    ShowOverLimitNote();
     UpdatePacListCount();
+}
+
+void CPageEAPFastDlg::TakePacList(std::vector<PacEntry> entries)
+{
+    m_pacList = std::move(entries);
+    m_bFolderOverLimit = false;
+    ShowOverLimitNote();
+    UpdatePacListCount();
+}
+
+void CPageEAPFastDlg::ShowOverLimitNote()
+{
+    if (!m_hWnd) return;
+    SetDlgItemText(IDC_EAPFAST_LIST_NOTE, TextWithNumber(G_LangTable.IDS_PAC_FOLDER_OVER_LIMIT, kMaxEntries));
+    ShowItem(IDC_EAPFAST_LIST_NOTE, m_bFolderOverLimit);
 }
 
 void CPageEAPFastDlg::UpdatePacListCount()
@@ -232,8 +286,8 @@ void CPageEAPFastDlg::UpdatePacListCount()
 void CPageEAPFastDlg::OnImportPACFile()
 {
     DebugLog(3, "[QxUI] --> CPageEAPFastDlg::OnImportPACFile\n");
-    if (static_cast<int>(m_pacList.size()) >= kMaxImport) {
-        ShowProductMessageBox(WithNumber(G_LangTable.IDS_PAC_LIST_MAX_ITEM, kMaxImport));
+    if (static_cast<int>(m_pacList.size()) >= kMaxEntries) {
+        ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_PAC_LIST_MAX_ITEM, kMaxEntries));
         DebugLog(3, "[QxUI] <-- CPageEAPFastDlg::OnImportPACFile\n");
         return;
     }
@@ -254,6 +308,11 @@ void CPageEAPFastDlg::OnImportPACFile()
     }
     path[sizeof path - 1] = '\0';
     const CString fullPath = path;
+    if (fullPath.GetLength() > kPacTextMaxChars) {
+        ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_ENTRY_TOO_LONG, kPacTextMaxChars));
+        DebugLog(3, "[QxUI] <-- CPageEAPFastDlg::OnImportPACFile\n");
+        return;
+    }
     const int slash = fullPath.ReverseFind('\\');
     bool listed = false;
     for (const PacEntry& entry : m_pacList)
@@ -276,18 +335,34 @@ void CPageEAPFastDlg::OnRemovePACFile()
         ShowProductMessageBox(G_LangTable.IDS_NOSELECTEDITEM);
         return;
     }
-    // The file leaves the disk, not only the list: the user confirms first.
-    if (ShowProductMessageBoxEx(G_LangTable.IDS_PAC_REMOVE_CONFIRM, 1) != IDOK) return;
     const CString path = m_pacList[static_cast<size_t>(row)].strFilePath;
-    if (!::DeleteFileA(path) && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
-        DebugLog(1, "[QxUI] CPageEAPFastDlg: DeleteFile(%s) failed, GetLastError() return %d\n", path.GetString(),
-                 static_cast<int>(::GetLastError()));
-        ShowProductMessageBox(G_LangTable.IDS_PAC_REMOVE_FAILED);
-        return;
+    if (InPacFolder(path)) {
+        // The file leaves the disk, not only the list: the user confirms first.
+        if (ShowProductMessageBoxEx(G_LangTable.IDS_PAC_REMOVE_CONFIRM, 1) != IDOK) return;
+        if (!::DeleteFileA(path) && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
+            DebugLog(1, "[QxUI] CPageEAPFastDlg: DeleteFile(%s) failed, GetLastError() return %d\n", path.GetString(),
+                     static_cast<int>(::GetLastError()));
+            ShowProductMessageBox(G_LangTable.IDS_PAC_REMOVE_FAILED);
+            return;
+        }
+    } else {
+        DebugLog(3, "[QxUI] CPageEAPFastDlg: %s lies outside the PAC folder; it only leaves the list\n", path.GetString());
     }
     m_pacList.erase(m_pacList.begin() + row);
     UpdatePacListCount();
     UpdateData(FALSE);
+}
+
+bool CPageEAPFastDlg::InPacFolder(const CString& path) const
+{
+    // Compared as full paths, so that ".." steps lead nowhere else.
+    char full[MAX_PATH] = {};
+    char* name = nullptr;
+    const DWORD length = ::GetFullPathNameA(path, sizeof full, full, &name);
+    if (length == 0 || length >= sizeof full || !name) return false;
+    const CString folder = PacFolder();
+    const CString fileFolder(full, static_cast<int>(name - full));
+    return !folder.IsEmpty() && fileFolder.CompareNoCase(folder) == 0;
 }
 
 void CPageEAPFastDlg::ToggleFocusedRow()

@@ -1,6 +1,7 @@
 #include "station/CPageNamePasswordDlg.h"
 #include "station/CPage8021XDlg.h"
 #include "station/CPageEAPFastDlg.h"
+#include "station/Dot1XButtons.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 
@@ -27,6 +28,10 @@ void CPageNamePasswordDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDot1XChildPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_NAMEPW_ID_MODE, m_comboIdMode);
+    for (int mode = kModeSoftToken; mode <= kModePrompt; ++mode) DDX_Control(pDX, kModeButtons[mode], m_btnMode[mode]);
+    DDX_Control(pDX, IDC_NAMEPW_SHOWPW, m_btnShowPassword);
+    DDX_Control(pDX, IDC_NAMEPW_SEPARATOR, m_separator);
+    DDX_Control(pDX, IDC_NAMEPW_CACHE, m_btnCache);
     DDX_Text(pDX, IDC_NAMEPW_IDENTITY, strIdentity);
     DDX_Text(pDX, IDC_NAMEPW_PASSWORD, strPassword);
     DDX_Text(pDX, IDC_NAMEPW_DOMAIN, strDomain);
@@ -57,10 +62,25 @@ BOOL CPageNamePasswordDlg::OnInitDialog()
         SetDlgItemText(t.id, G_LangTable.*t.text);
         GetDlgItem(t.id)->SetFont(&m_font);
     }
+    for (CButtonST& button : m_btnMode) StyleCheckButton(button, true);
+    StyleCheckButton(m_btnShowPassword, false);
+    StyleCheckButton(m_btnCache, false);
+    // Nothing longer than the record keeps can be typed.
+    const struct {
+        int id;
+        int most;
+    } limits[] = {{IDC_NAMEPW_IDENTITY, kIdentityMaxChars}, {IDC_NAMEPW_PASSWORD, kPasswordMaxChars},
+                  {IDC_NAMEPW_DOMAIN, kDomainMaxChars}};
+    for (const auto& limit : limits) SendDlgItemMessage(limit.id, EM_LIMITTEXT, static_cast<WPARAM>(limit.most), 0);
     // The cache switch is exchanged with the profile but not offered.
     for (int id : {IDC_NAMEPW_MODE_WINDOWS, IDC_NAMEPW_MODE_PROMPT, IDC_NAMEPW_CACHE, IDC_NAMEPW_CACHE_LABEL})
         ShowItem(id, false);
     UpdatePage(FALSE);
+    // One text per entry, across the whole box.
+    CRect box;
+    m_comboIdMode.GetClientRect(&box);
+    m_comboIdMode.SetColumnCount(1);
+    m_comboIdMode.SetColumnWidth(0, box.Width());
     m_comboIdMode.AddString(G_LangTable.IDS_AUTH_ID);
     m_comboIdMode.AddString(G_LangTable.IDS_MACHINE_ID);
     m_comboIdMode.SetCurSel(kUserIdentity);

@@ -2,6 +2,8 @@
 // of token methods, user or machine identity and the cache switch.
 #pragma once
 #include "station/Dot1XChildPage.h"
+#include "ui/ButtonST.h"
+#include "ui/CSeparator.h"
 #include "ui/ComboBoxSuper.h"
 #include "res/StationPagesResource.h"
 
@@ -45,4 +47,8 @@ private:
     void ShowModeButtons(bool bShow);
     int CheckedMode() const;
     CComboBoxSuper m_comboIdMode;
+    CButtonST m_btnMode[4];  // Soft Token, Static Password, Windows Logon, Prompt User
+    CButtonST m_btnShowPassword;
+    CButtonST m_btnCache;
+    CSeparator m_separator;
 };

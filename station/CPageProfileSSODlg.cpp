@@ -1,4 +1,5 @@
 #include "station/CPageProfileSSODlg.h"
+#include "station/Dot1XButtons.h"
 #include "base/LanguageTable.h"
 
 BEGIN_MESSAGE_MAP(CPageProfileSSODlg, CDot1XChildPage)
@@ -9,6 +10,11 @@ END_MESSAGE_MAP()
 void CPageProfileSSODlg::DoDataExchange(CDataExchange* pDX)
 {
     CDot1XChildPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SSO_ENABLE, m_btnEnable);
+    DDX_Control(pDX, IDC_SSO_MACHINE, m_btnMachine);
+    DDX_Control(pDX, IDC_SSO_PRE_LOGON, m_btnPreLogon);
+    DDX_Control(pDX, IDC_SSO_POST_LOGON, m_btnPostLogon);
+    DDX_Control(pDX, IDC_SSO_LOGON_SEPARATOR, m_separator);
     DDX_Check(pDX, IDC_SSO_ENABLE, bUseSso);
     DDX_Check(pDX, IDC_SSO_MACHINE, bAllowMachineAuth);
     DDX_Radio(pDX, IDC_SSO_PRE_LOGON, nLogonType);
@@ -31,6 +37,10 @@ BOOL CPageProfileSSODlg::OnInitDialog()
         SetDlgItemText(t.id, G_LangTable.*t.text);
         GetDlgItem(t.id)->SetFont(&m_font);
     }
+    StyleCheckButton(m_btnEnable, false);
+    StyleCheckButton(m_btnMachine, false);
+    StyleCheckButton(m_btnPreLogon, true);
+    StyleCheckButton(m_btnPostLogon, true);
     return TRUE;
 }
 

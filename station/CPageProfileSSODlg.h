@@ -2,6 +2,8 @@
 // logon, machine authentication, and before or after the user logs on.
 #pragma once
 #include "station/Dot1XChildPage.h"
+#include "ui/ButtonST.h"
+#include "ui/CSeparator.h"
 #include "res/StationPagesResource.h"
 
 class CPageProfileSSODlg : public CDot1XChildPage {
@@ -21,4 +23,11 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnShowWindow(BOOL bShow, UINT nStatus);
     DECLARE_MESSAGE_MAP()
+
+private:
+    CButtonST m_btnEnable;
+    CButtonST m_btnMachine;
+    CButtonST m_btnPreLogon;
+    CButtonST m_btnPostLogon;
+    CSeparator m_separator;
 };

@@ -4,6 +4,7 @@
 #pragma once
 #include "station/CertificateList.h"
 #include "station/Dot1XChildPage.h"
+#include "ui/ButtonST.h"
 #include "ui/ComboBoxSuper.h"
 #include "res/StationPagesResource.h"
 
@@ -20,6 +21,11 @@ public:
     // Enumerates the "ROOT" store again; the first row ("- Any Trusted CA -") is chosen.
     void FillCaList();
     bool SelectByBlob(const BYTE* blob, ULONG length);
+    // A profile's authority: chosen by its blob; one the store does not hold stays the choice
+    // under a row of its own rather than falling back to any trusted authority.
+    void SelectStoredAuthority(const VN_BLOB_KEY& blob);
+    // Any trusted authority, and no kept one (the reset of a new profile).
+    void ClearChoice();
     void OnUseServerCert();
     void OnSelectionChange();
     void OnNameRule();
@@ -40,6 +46,13 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    int KeptRow() const;
+    void ChooseKept();
     CCertificateList m_certs;
     CComboBoxSuper m_combo;
+    VN_BLOB_KEY m_kept = {};  // a stored authority the store does not hold
+    CButtonST m_btnUse;
+    CButtonST m_btnIntermediate;
+    CButtonST m_btnExact;
+    CButtonST m_btnDomain;
 };

@@ -286,13 +286,14 @@ void CProfileEditorDlg::OnOK()
     if (m_bNewProfile) system.m_strInitialProfileName = newName;
     if (system.m_strChannel.IsEmpty()) {
         G_bProfileRetry = 1;
-        if (CWnd* front = GetFrontWindow(); front && front->IsWindow())
-            front->SendMessage(MSG_PROFILE_LIST_CHANGED, 1, 0);
+        if (CWnd* owner = GetTopLevelParent(); owner && owner->IsWindow())
+            owner->SendMessage(MSG_PROFILE_LIST_CHANGED, 1, 0);
         return;
     }
     Read8021XControls(*m_pPage8021X);
     if (Needs8021XCheck() && !m_pPage8021X->ValidateSettings()) return;
     if (!auth.ValidateSettings()) return;
+    if (Collects8021X() && !Check8021XEntryLengths(*m_pPage8021X)) return;
     CollectSecurity();
 
     const CString storedName = system.m_strInitialProfileName;
@@ -300,16 +301,33 @@ void CProfileEditorDlg::OnOK()
     QXWLAPI.QXWL_ReadActiveProfileName(active);
     if (storedName == FieldText(active) && newName != storedName) QXWLAPI.QXWL_ResetToDefaultConnecctionSetting();
 
-    SendToFrontWindow(MSG_PROFILE_EDITOR_DLG, 0, 0);
-    WriteProfile();
-    SendToFrontWindow(MSG_PROFILE_LIST_CHANGED, 0, 0);
+    // A refused write keeps the editor open with what was typed; the owner hears nothing.
+    const bool stored = WriteProfile();
     m_model.Pacs.clear();
+    if (!stored) return;
+    ReportToOwner(MSG_PROFILE_EDITOR_DLG, 0, 0);
+    ReportToOwner(MSG_PROFILE_LIST_CHANGED, 0, 0);
 }
 
 void CProfileEditorDlg::OnCancel()
 {
-    SendToFrontWindow(MSG_PROFILE_EDITOR_DLG, 0, 0);
+    ReportToOwner(MSG_PROFILE_EDITOR_DLG, 0, 0);
     EndDialog(IDCANCEL);
+}
+
+LRESULT CProfileEditorDlg::ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* owner = GetTopLevelParent();
+    return owner && owner->IsWindow() ? owner->SendMessage(message, wParam, lParam) : 0;
+}
+
+bool CProfileEditorDlg::Collects8021X() const
+{
+    const int method = m_pPageAuthEncry->m_nAuthIndex;
+    const bool infra = m_pPageSystemConfig->m_nNetworkType == NETWORK_INFRASTRUCTURE;
+    return QXWLAPI.IsWpaCapable() &&
+           ((infra && IsWpaOrWpa2(method)) || (IsOpenOrShared(method) && m_pPageAuthEncry->m_b8021X) ||
+            method == AUTHIDX_CCKM);
 }
 
 void CProfileEditorDlg::CollectSecurity()
@@ -320,10 +338,7 @@ void CProfileEditorDlg::CollectSecurity()
     m_model.nDefaultKey = auth.m_nDefaultKey + 1;
     m_model.b8021X = auth.m_b8021X;
     const int method = m_model.nAuthIndex;
-    const bool infra = m_pPageSystemConfig->m_nNetworkType == NETWORK_INFRASTRUCTURE;
-    if (QXWLAPI.IsWpaCapable() &&
-        ((infra && IsWpaOrWpa2(method)) || (IsOpenOrShared(method) && m_model.b8021X) || method == AUTHIDX_CCKM))
-        CollectEapSettings();
+    if (Collects8021X()) CollectEapSettings();
     const bool keysOnly = !m_model.b8021X || m_model.Eap.nEapMethod == static_cast<int>(EAPMETHOD_MD5);
     if (keysOnly && (method == AUTHIDX_SHARED || (method == AUTHIDX_OPEN && m_model.nEncryIndex == ENCRIDX_WEP)))
         for (int key = 0; key < EditorSecurityModel::kWepKeys; ++key)
@@ -405,22 +420,31 @@ void CProfileEditorDlg::BuildProfileRecord(WLANPROFILE& record)
     if (QXWLAPI.WinOS() >= kVistaOsCode) record.ssoInfo = m_model.SsoInfo & kSsoBits;
 }
 
-void CProfileEditorDlg::WriteProfile()
+bool CProfileEditorDlg::WriteProfile()
 {
     WLANPROFILE record;
     BuildProfileRecord(record);
-    NameBuffer stored(m_pPageSystemConfig->m_strInitialProfileName);
-    QXWLAPI.QXWL_WriteProfile(stored.text, &record);
-    NameBuffer newName(m_pPageSystemConfig->m_strProfileName);
+    CPageSystemConfigDlg& system = *m_pPageSystemConfig;
+    NameBuffer stored(system.m_strInitialProfileName);
+    const LONG status = QXWLAPI.QXWL_WriteProfile(stored.text, &record);
+    if (status != QXWL_ERROR_SUCCESS) {
+        DebugLog(1, "[QxUI] QXWL_WriteProfile() return %d in CProfileEditorDlg::WriteProfile\n", static_cast<int>(status));
+        ShowProductMessageBox(G_LangTable.IDS_PROFILE_WRITE_FAILED);
+        return false;
+    }
+    // From here on the profile is stored under its new name: a second OK edits that one.
+    system.m_strInitialProfileName = system.m_strProfileName;
+    m_nStoredProfileId = static_cast<int>(record.nProfileID);
+    m_bNewProfile = 0;
+    m_bEditing = 1;
+    NameBuffer newName(system.m_strProfileName);
     const bool fast = m_model.Eap.nEapMethod == static_cast<int>(EAPMETHOD_FAST);
-    if (fast)
-        QXWLAPI.QXWL_WritePACList(static_cast<ULONG>(m_model.Pacs.size()),
-                                  m_model.Pacs.empty() ? nullptr : reinterpret_cast<const BYTE*>(m_model.Pacs.data()),
-                                  newName.text);
+    if (fast && !WritePacList(m_model, system.m_strProfileName)) return false;
     const ULONG mode = record.enumAuthenMode;
     const bool eapAuth = mode == AUTH_WPA || mode == AUTH_WPA2 || mode == AUTH_CCKM || (mode == AUTH_OPEN && record.b8021X);
     if (eapAuth && fast && QXWLAPI.WinOS() >= kVistaOsCode)
         QXWLAPI.QXWL_StartEapHostPeerInvokeConfigUI(newName.text, 0, nullptr);
+    return true;
 }
 
 // --- Loading -------------------------------------------------------------------------------------

@@ -84,9 +84,15 @@ private:
     bool CheckSystemEntries();
     bool CheckNameAndId();
     bool Needs8021XCheck() const;
+    // Whether OK takes the 802.1X page's settings into the model.
+    bool Collects8021X() const;
     void CollectSecurity();
     void CollectEapSettings();
-    void WriteProfile();
+    // Builds and writes the record (and an EAP-FAST profile's PAC list); false after the
+    // language file's message when the library refused.
+    bool WriteProfile();
+    // Sent to the top-level window that owns the editor (the main window).
+    LRESULT ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam);
     void LoadRecordIntoPages(const WLANPROFILE& record);
     bool Alive(const CWnd* wnd) const { return wnd && wnd->m_hWnd; }
 

@@ -12,21 +12,13 @@
 #include "ui/TabDialog.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr WPARAM kReportClosed = 0, kReportShown = 2;
 constexpr LPARAM kReportOk = 2, kReportShownFlag = 1;
-constexpr int kCertTextMax = 150;
-
 
 bool IsOpenOrShared(int auth) { return auth == AUTHIDX_OPEN || auth == AUTHIDX_SHARED; }
-
-// A certificate blob as the owner's connect record takes it: its bytes as a text of at most 150.
-CString BlobText(const VN_BLOB_KEY& blob)
-{
-    const int length = static_cast<int>(std::min<ULONG>(blob.BlobLength, kCertTextMax));
-    return CString(reinterpret_cast<const char*>(blob.BlobData), length);
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CSecurityEditorDlg, CClassicDlg)
@@ -57,11 +49,17 @@ CSecurityEditorDlg::~CSecurityEditorDlg()
     m_pTabHost = nullptr;
 }
 
-void CSecurityEditorDlg::CopyEapSettings(StringRecord7& out, CString& strClientCert, CString& strServerCert) const
+void CSecurityEditorDlg::CopyEapSettings(StringRecord7& out, VN_BLOB_KEY& clientCert, VN_BLOB_KEY& serverCert) const
 {
     out = m_Eap;
-    strClientCert = m_strClientCert;
-    strServerCert = m_strServerCert;
+    clientCert = m_model.UserCert;
+    serverCert = m_model.CaCert;
+}
+
+LRESULT CSecurityEditorDlg::ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* owner = GetTopLevelParent();
+    return owner && owner->IsWindow() ? owner->SendMessage(message, wParam, lParam) : 0;
 }
 
 BOOL CSecurityEditorDlg::OnInitDialog()
@@ -103,7 +101,7 @@ void CSecurityEditorDlg::OnShowWindow(BOOL bShow, UINT)
     Default();
     if (!bShow) return;
     // The owner hears of it before the first tab comes to the front.
-    SendToFrontWindow(MSG_SECURITY_EDITOR_DLG, kReportShown, kReportShownFlag);
+    ReportToOwner(MSG_SECURITY_EDITOR_DLG, kReportShown, kReportShownFlag);
     if (Alive(m_pTabButtons[kTabAuth])) m_pTabButtons[kTabAuth]->SendMessage(BM_CLICK);
 }
 
@@ -155,43 +153,47 @@ void CSecurityEditorDlg::OnOK()
     if (((IsOpenOrShared(method) && auth.m_b8021X) || (wpa && infra)) && !m_pPage8021X->ValidateSettings()) return;
     if (!auth.ValidateSettings()) return;
 
-    m_nAuthIndex = m_model.nAuthIndex = method;
-    m_nEncryIndex = m_model.nEncryIndex = auth.m_nEncryIndex;
-    m_nDefaultKey = m_model.nDefaultKey = auth.m_nDefaultKey + 1;
-    m_b8021X = m_model.b8021X = auth.m_b8021X;
-
+    // Gathered into a copy: a refused step leaves the last result as the owner knows it.
+    EditorSecurityModel model = m_model;
+    model.nAuthIndex = method;
+    model.nEncryIndex = auth.m_nEncryIndex;
+    model.nDefaultKey = auth.m_nDefaultKey + 1;
+    model.b8021X = auth.m_b8021X;
     const bool wpaCapable = QXWLAPI.IsWpaCapable() != FALSE;
-    if (wpaCapable && ((infra && (wpa || method == AUTHIDX_CCKM)) || (IsOpenOrShared(method) && m_b8021X))) {
-        Collect8021XSettings(*m_pPage8021X, m_model);
-        m_Eap = m_model.Eap;
-        m_strClientCert = BlobText(m_model.UserCert);
-        m_strServerCert = BlobText(m_model.CaCert);
-        char noName[kProfileNameBytes] = {};
-        QXWLAPI.QXWL_WritePACList(static_cast<ULONG>(m_model.Pacs.size()),
-                                  m_model.Pacs.empty() ? nullptr : reinterpret_cast<const BYTE*>(m_model.Pacs.data()),
-                                  noName);
+    const bool collect = wpaCapable && ((infra && (wpa || method == AUTHIDX_CCKM)) || (IsOpenOrShared(method) && model.b8021X));
+    if (collect) {
+        if (!Check8021XEntryLengths(*m_pPage8021X)) return;
+        Collect8021XSettings(*m_pPage8021X, model);
+        if (!WritePacList(model, CString())) return;
     }
     // No WAPI certificate page exists: the two texts stay empty rather than read a missing page.
     if (method == AUTHIDX_WAPI_CA && infra && wpaCapable) {
         m_strCertificate[0].Empty();
         m_strCertificate[1].Empty();
     }
-    const bool keysOnly = !m_b8021X || m_Eap.nEapMethod == static_cast<int>(EAPMETHOD_MD5);
-    if (keysOnly && (method == AUTHIDX_SHARED || (method == AUTHIDX_OPEN && m_nEncryIndex == ENCRIDX_WEP)))
+    const bool keysOnly = !model.b8021X || (collect ? model.Eap : m_Eap).nEapMethod == static_cast<int>(EAPMETHOD_MD5);
+    if (keysOnly && (method == AUTHIDX_SHARED || (method == AUTHIDX_OPEN && model.nEncryIndex == ENCRIDX_WEP)))
         for (int key = 0; key < EditorSecurityModel::kWepKeys; ++key)
-            m_model.nKeyLength[key] = WepKeyToBytes(auth.m_strWepKey[key], auth.m_nKeyFormat[key], m_model.WepKey[key]);
+            model.nKeyLength[key] = WepKeyToBytes(auth.m_strWepKey[key], auth.m_nKeyFormat[key], model.WepKey[key]);
     if (method >= AUTHIDX_WPA && method <= AUTHIDX_WAPI_PSK) {
-        m_model.strPsk = auth.m_strPsk;
-        m_model.nPskFormat = auth.m_nPskFormat;
+        model.strPsk = auth.m_strPsk;
+        model.nPskFormat = auth.m_nPskFormat;
     }
-    SendToFrontWindow(MSG_SECURITY_EDITOR_DLG, kReportClosed, kReportOk);
+
+    m_model = std::move(model);
+    m_nAuthIndex = m_model.nAuthIndex;
+    m_nEncryIndex = m_model.nEncryIndex;
+    m_nDefaultKey = m_model.nDefaultKey;
+    m_b8021X = m_model.b8021X;
+    if (collect) m_Eap = m_model.Eap;
+    ReportToOwner(MSG_SECURITY_EDITOR_DLG, kReportClosed, kReportOk);
     m_model.Pacs.clear();
     if (UpdateData(TRUE)) EndDialog(IDOK);
 }
 
 void CSecurityEditorDlg::OnCancel()
 {
-    if (CWnd* front = GetFrontWindow(); front && front->IsWindow())
-        front->PostMessage(MSG_SECURITY_EDITOR_DLG, kReportClosed, 0);
+    if (CWnd* owner = GetTopLevelParent(); owner && owner->IsWindow())
+        owner->PostMessage(MSG_SECURITY_EDITOR_DLG, kReportClosed, 0);
     EndDialog(IDCANCEL);
 }

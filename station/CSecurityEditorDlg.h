@@ -21,8 +21,8 @@ public:
     explicit CSecurityEditorDlg(CWnd* pParent = nullptr);
     ~CSecurityEditorDlg() override;
 
-    // Copies its 802.1X settings record and the record's two long texts.
-    void CopyEapSettings(StringRecord7& out, CString& strClientCert, CString& strServerCert) const;
+    // Copies its 802.1X settings record and the two certificate blobs (bytes and length).
+    void CopyEapSettings(StringRecord7& out, VN_BLOB_KEY& clientCert, VN_BLOB_KEY& serverCert) const;
 
     // Checks, collects and reports to the owner (the OK button; the wizard calls it too).
     void OnOK() override;
@@ -53,8 +53,6 @@ public:
 
     StringRecord7 m_Eap;
     EditorSecurityModel m_model;  // the rest of the model: keys, certificates, PAC list, key text
-    CString m_strClientCert;  // at most 150 characters
-    CString m_strServerCert;  // at most 150 characters
     CString m_strCertificate[2];  // the two WAPI certificate texts
     int m_bAuthPageLoaded = 0;
     Dot1XStoredSettings m_stored8021X;  // the model as the 802.1X page last loaded it
@@ -68,6 +66,8 @@ protected:
 
 private:
     BOOL CreatePages();
+    // Sent to the top-level window that owns the editor (the main window).
+    LRESULT ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam);
     bool Alive(const CWnd* wnd) const { return wnd && wnd->m_hWnd; }
 
     CTabDialog* m_pTabHost = nullptr;

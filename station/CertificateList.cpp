@@ -5,6 +5,20 @@
 
 #include <cstring>
 
+VN_BLOB_KEY CertBlobOf(const qxwl::CERT_INFO& cert)
+{
+    VN_BLOB_KEY blob = {};
+    if (!cert.pBlob || cert.BlobLength == 0) return blob;
+    if (cert.BlobLength > kBlobDataBytes) {
+        DebugLog(1, "[QxUI] 802.1X: a certificate of %lu bytes does not fit the profile; none is stored\n",
+                 static_cast<unsigned long>(cert.BlobLength));
+        return blob;
+    }
+    blob.BlobLength = cert.BlobLength;
+    std::memcpy(blob.BlobData, cert.pBlob, cert.BlobLength);
+    return blob;
+}
+
 namespace {
 // A store that keeps growing between the two calls is read at most this often.
 constexpr int kEnumerateTries = 3;
@@ -55,9 +69,7 @@ int CCertificateList::Enumerate(LPCSTR store)
 
 int CCertificateList::FindByTexts(LPCSTR issuedTo, LPCSTR issuedBy, LPCSTR expiration, LPCSTR friendlyName) const
 {
-    auto same = [](const char (&field)[256], LPCSTR text) {
-        return !text || strncmp(field, text, sizeof field) == 0;
-    };
+    auto same = [](const char (&field)[256], LPCSTR text) { return !text || CertText(field) == text; };
     for (int i = 0; i < Count(); ++i) {
         const qxwl::CERT_INFO& c = At(i);
         if (same(c.szIssuedTo, issuedTo) && same(c.szIssuedBy, issuedBy) && same(c.szExpiration, expiration) &&

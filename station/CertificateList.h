@@ -5,7 +5,18 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 
+#include <cstring>
 #include <vector>
+
+// A text field of a certificate entry, read within its 256 bytes: the library's texts need not
+// end in a terminator.
+inline CString CertText(const char (&field)[256])
+{
+    return CString(field, static_cast<int>(strnlen(field, sizeof field)));
+}
+
+// The chosen entry's blob as a profile stores it; empty when there is none or it does not fit.
+VN_BLOB_KEY CertBlobOf(const qxwl::CERT_INFO& cert);
 
 class CCertificateList {
 public:
@@ -20,7 +31,8 @@ public:
     int Count() const { return static_cast<int>(m_count); }
     const qxwl::CERT_INFO& At(int i) const { return m_entries[static_cast<size_t>(i)]; }
     // The first entry with these four texts (issued to, by, expiration, friendly name), or
-    // with this issued-to text alone when the others are null; -1 when none.
+    // with this issued-to text alone when the others are null; -1 when none. Entries' texts are
+    // compared within their 256 bytes.
     int FindByTexts(LPCSTR issuedTo, LPCSTR issuedBy, LPCSTR expiration, LPCSTR friendlyName) const;
     // The first entry whose blob has this length and these bytes; -1 when none.
     int FindByBlob(const BYTE* blob, ULONG length) const;

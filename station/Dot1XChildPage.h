@@ -18,5 +18,9 @@ public:
     bool ItemVisible(int id) const { return (::GetWindowLongA(::GetDlgItem(m_hWnd, id), GWL_STYLE) & WS_VISIBLE) != 0; }
 
 protected:
+    // An etched frame round the page, where the other classic pages have a line on top.
+    void OnPaint();
+    DECLARE_MESSAGE_MAP()
+
     CPage8021XDlg* m_pOwner = nullptr;
 };

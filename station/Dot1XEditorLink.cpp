@@ -4,28 +4,19 @@
 #include "station/CPageNamePasswordDlg.h"
 #include "station/CPageProfileSSODlg.h"
 #include "station/CPageServerCertificationDlg.h"
+#include "station/CertificateList.h"
+#include "station/TextWithNumber.h"
 #include "base/DebugLog.h"
+#include "base/LanguageTable.h"
+#include "contract/StationContract.h"
+#include "core/ProductMessageBox.h"
+#include "core/QXWLLIB.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
 constexpr ULONG kSsoUse = 1u << 0, kSsoMachine = 1u << 1, kSsoPostLogon = 1u << 2;
-
-// The chosen certificate's bytes; a blob longer than the record holds is not stored cut short.
-VN_BLOB_KEY BlobOf(const qxwl::CERT_INFO& cert)
-{
-    VN_BLOB_KEY blob = {};
-    if (!cert.pBlob || cert.BlobLength == 0) return blob;
-    if (cert.BlobLength > kBlobDataBytes) {
-        DebugLog(1, "[QxUI] 802.1X: a certificate of %lu bytes does not fit the profile; none is stored\n",
-                 static_cast<unsigned long>(cert.BlobLength));
-        return blob;
-    }
-    blob.BlobLength = cert.BlobLength;
-    std::memcpy(blob.BlobData, cert.pBlob, cert.BlobLength);
-    return blob;
-}
 
 template <size_t N>
 void PutText(char (&field)[N], const CString& text)
@@ -44,6 +35,43 @@ void Read8021XControls(CPage8021XDlg& page)
     page.m_pPageServerCert->UpdateData(TRUE);
     page.m_pPageEAPFast->UpdateData(TRUE);
     page.m_pPageSSO->UpdateData(TRUE);
+}
+
+bool Check8021XEntryLengths(CPage8021XDlg& page)
+{
+    if (!page.m_pPageNamePassword || !page.m_pPageServerCert) return true;
+    const CPageNamePasswordDlg& id = *page.m_pPageNamePassword;
+    const struct {
+        const CString& text;
+        int most;
+    } entries[] = {
+        {id.strIdentity, kIdentityMaxChars},
+        {id.strPassword, kPasswordMaxChars},
+        {id.strDomain, kDomainMaxChars},
+        {page.m_pPageServerCert->strServerName, kServerNameMaxChars},
+    };
+    for (const auto& entry : entries) {
+        if (entry.text.GetLength() <= entry.most) continue;
+        ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_ENTRY_TOO_LONG, entry.most));
+        return false;
+    }
+    return true;
+}
+
+bool WritePacList(const EditorSecurityModel& model, const CString& profileName)
+{
+    char name[kProfileNameBytes] = {};
+    std::memcpy(name, profileName.GetString(), std::min<size_t>(static_cast<size_t>(profileName.GetLength()), sizeof name - 1));
+    const LONG status = QXWLAPI.QXWL_WritePACList(
+        static_cast<ULONG>(model.Pacs.size()), model.Pacs.empty() ? nullptr : reinterpret_cast<const BYTE*>(model.Pacs.data()),
+        name);
+    if (status == QXWL_ERROR_SUCCESS) return true;
+    DebugLog(1, "[QxUI] QXWL_WritePACList() return %d for %u entries of \"%s\"\n", static_cast<int>(status),
+             static_cast<unsigned>(model.Pacs.size()), name);
+    // Only EAP-FAST uses the list; for another method a list the library kept is no loss.
+    if (model.Eap.nEapMethod != static_cast<int>(EAPMETHOD_FAST)) return true;
+    ShowProductMessageBox(G_LangTable.IDS_PAC_LIST_WRITE_FAILED);
+    return false;
 }
 
 void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model)
@@ -69,14 +97,14 @@ void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model)
     const CPageClientCertificationDlg& client = *page.m_pPageClientCert;
     eap.bClientCert = client.bUseClientCert ? 1 : 0;
     model.bClientCertInSmartCard = client.nCertSource == CPageClientCertificationDlg::kCertOnSmartCard ? 1 : 0;
-    model.UserCert = BlobOf(client.certChosen);
+    model.UserCert = CertBlobOf(client.certChosen);
 
     const CPageServerCertificationDlg& server = *page.m_pPageServerCert;
     eap.bServerCert = server.bUseServerCert ? 1 : 0;
     eap.bIntermediateCert = server.bAllowIntermediate ? 1 : 0;
     model.nServerNameRule = static_cast<ULONG>(server.nServerNameRule);
     eap.strServerName = server.strServerName;
-    model.CaCert = BlobOf(server.certChosen);
+    model.CaCert = CertBlobOf(server.certChosen);
 
     CPageEAPFastDlg& fast = *page.m_pPageEAPFast;
     eap.bPAC = fast.bUsePac ? 1 : 0;

@@ -8,10 +8,16 @@
 // Reads the controls of the child pages the editors take entries from (client certificate,
 // identity with its password refresh, server certificate, EAP-FAST, single sign-on).
 void Read8021XControls(CPage8021XDlg& page);
+// False, after the language file's message, when an entry the model would take is longer than
+// its record field holds (the edits are limited; a text set from elsewhere may not be).
+bool Check8021XEntryLengths(CPage8021XDlg& page);
 // Copies the page's method, inner methods (as EAP type numbers), identity, certificates,
 // EAP-FAST settings with the PAC list, and single sign-on into the model.
 void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model);
 // The model as the page loads it.
 void StoredSettingsFromModel(const EditorSecurityModel& model, Dot1XStoredSettings& stored);
+// Writes the model's PAC list under that profile name (empty: the current connection's). False,
+// after the language file's message, when the library refused it and the method needs it.
+bool WritePacList(const EditorSecurityModel& model, const CString& profileName);
 // The single-sign-on boxes from the record's bits.
 void LoadSsoBoxes(CPage8021XDlg& page, ULONG ssoInfo);

@@ -33,12 +33,15 @@ struct EditorSecurityModel {
     CString strPsk;
     int nPskFormat = KEYFMT_ASCII;
 
-    // Back to the defaults of a new profile (the profile ID is left as it is).
+    // Back to the defaults of a new profile. The profile ID and the CCKM bit (read once from
+    // the library, not from a profile) are left as they are.
     void Reset()
     {
         const int id = nProfileId;
+        const ULONG cckm = bCckm;
         *this = EditorSecurityModel();
         nProfileId = id;
+        bCckm = cckm;
         Eap.nPeapInner = Eap.nTtlsInner = Eap.nProvisioningInner = TUNNEL_MSCHAPV2;
         Eap.bProvision = 1;
         Eap.nPasswordMode = 1;

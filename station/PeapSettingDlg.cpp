@@ -5,6 +5,7 @@
 #include "skin/KelvoPageUIDlg.h"
 
 #include <cstring>
+#include <memory>
 
 volatile LONG G_nPeapPromptResult = CPeapSettingDlg::kWaiting;
 
@@ -50,16 +51,19 @@ BEGIN_MESSAGE_MAP(CPeapSettingDlg, CClassicDlg)
     ON_MESSAGE(MSG_PEAP_ANSWER, OnAnswer)
 END_MESSAGE_MAP()
 
+CPeapSettingDlg::LoopState::LoopState() : hWake(::CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
+
+CPeapSettingDlg::LoopState::~LoopState()
+{
+    if (hWake) ::CloseHandle(hWake);
+}
+
 CPeapSettingDlg::CPeapSettingDlg(CWnd* pParent) : CClassicDlg(IDD, pParent)
 {
-    m_hWake = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
     ::InterlockedExchange(&G_nPeapPromptResult, kWaiting);
 }
 
-CPeapSettingDlg::~CPeapSettingDlg()
-{
-    if (m_hWake) ::CloseHandle(m_hWake);
-}
+CPeapSettingDlg::~CPeapSettingDlg() = default;
 
 void CPeapSettingDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -90,7 +94,12 @@ BOOL CPeapSettingDlg::OnInitDialog()
 void CPeapSettingDlg::OnShowWindow(BOOL bShow, UINT)
 {
     Default();
-    if (!bShow) return;
+    if (!bShow) {
+        // Hidden by anything but its own buttons (another classic dialog, a page's request):
+        // the user gave no answer, and the loop must not wait for a prompt no one can see.
+        if (IsLoopRunning()) EndModalLoop(kCancelled);
+        return;
+    }
     ApplyMethodTexts();
     // The password is one-time: the field shows what the owner left (normally nothing).
     UpdateData(FALSE);
@@ -159,62 +168,68 @@ int CPeapSettingDlg::RunModalLoop(DWORD flags)
         ::InterlockedExchange(&G_nPeapPromptResult, kCancelled);
         return kCancelled;
     }
+    // From here on the loop touches only its own state and the prompt's handle: a message it
+    // dispatches may delete the prompt, whose destruction answers the loop.
+    const std::shared_ptr<LoopState> loop = m_loop;
+    const HWND prompt = m_hWnd;
     ::InterlockedExchange(&G_nPeapPromptResult, kWaiting);
-    ::InterlockedExchange(&m_bLoopRunning, 1);
+    ::InterlockedExchange(&loop->nAnswer, kWaiting);
+    ::InterlockedExchange(&loop->bRunning, 1);
     const LONG early = ::InterlockedExchange(&m_nEarlyAnswer, kWaiting);
-    if (early != kWaiting && IsWindow()) PostMessage(MSG_PEAP_ANSWER, static_cast<WPARAM>(early));
-    bool showOnIdle = (flags & MLF_SHOWONIDLE) != 0 && IsWindow() && !IsWindowVisible();
+    if (early != kWaiting) ::PostMessageA(prompt, MSG_PEAP_ANSWER, static_cast<WPARAM>(early), 0);
+    bool showOnIdle = (flags & MLF_SHOWONIDLE) != 0 && !::IsWindowVisible(prompt);
+    auto show = [&] {
+        if (::IsWindow(prompt)) {
+            ::ShowWindow(prompt, SW_SHOWNORMAL);
+            ::UpdateWindow(prompt);
+        }
+        showOnIdle = false;
+    };
     bool idle = true;
     int result = kLoopQuit;
     for (;;) {
-        const LONG answer = G_nPeapPromptResult;
+        const LONG answer = loop->nAnswer;
         if (answer != kWaiting) {
             result = answer;
             break;
         }
         MSG msg;
         if (idle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (showOnIdle) {
-                ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
-                ::UpdateWindow(m_hWnd);
-                showOnIdle = false;
-            }
+            if (showOnIdle) show();
             // Notified, not sent: the window may belong to another thread that waits on this one.
-            HWND parent = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+            HWND parent = ::IsWindow(prompt) ? ::GetParent(prompt) : nullptr;
             if (!(flags & MLF_NOIDLEMSG) && parent)
-                ::SendNotifyMessageA(parent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(m_hWnd));
-            if (!(flags & MLF_NOKICKIDLE) && m_hWnd) ::SendNotifyMessageA(m_hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, 0);
+                ::SendNotifyMessageA(parent, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(prompt));
+            if (!(flags & MLF_NOKICKIDLE) && ::IsWindow(prompt))
+                ::SendNotifyMessageA(prompt, WM_KICKIDLE, MSGF_DIALOGBOX, 0);
             idle = false;
             continue;
         }
         if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::MsgWaitForMultipleObjects(1, &m_hWake, FALSE, kPollMs, QS_ALLINPUT);
+            ::MsgWaitForMultipleObjects(1, &loop->hWake, FALSE, kPollMs, QS_ALLINPUT);
             continue;
         }
         if (msg.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             break;
         }
-        if (showOnIdle && (msg.message == WM_SYSTIMER || msg.message == WM_SYSKEYDOWN)) {
-            ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
-            ::UpdateWindow(m_hWnd);
-            showOnIdle = false;
-        }
+        if (showOnIdle && (msg.message == WM_SYSTIMER || msg.message == WM_SYSKEYDOWN)) show();
         if (!AfxPreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
         if (msg.message != WM_NULL && msg.message != WM_TIMER) idle = true;
     }
-    ::InterlockedExchange(&m_bLoopRunning, 0);
+    ::InterlockedExchange(&loop->bRunning, 0);
     return result;
 }
 
 void CPeapSettingDlg::EndModalLoop(int result)
 {
     ::InterlockedExchange(&G_nPeapPromptResult, result);
-    if (::InterlockedExchange(&m_bLoopRunning, 0)) {
-        ::SetEvent(m_hWake);
+    ::InterlockedExchange(&m_loop->nAnswer, result);
+    if (::InterlockedExchange(&m_loop->bRunning, 0)) {
+        ::SetEvent(m_loop->hWake);
         if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
     }
 }
@@ -233,10 +248,10 @@ void CPeapSettingDlg::PostCancel()
 
 LRESULT CPeapSettingDlg::OnAnswer(WPARAM wParam, LPARAM)
 {
-    if (!m_bLoopRunning) {
+    if (!IsLoopRunning()) {
         ::InterlockedExchange(&m_nEarlyAnswer, static_cast<LONG>(wParam));
         // A loop started meanwhile may have missed it: hand it over again.
-        if (m_bLoopRunning && ::InterlockedExchange(&m_nEarlyAnswer, kWaiting) != kWaiting)
+        if (IsLoopRunning() && ::InterlockedExchange(&m_nEarlyAnswer, kWaiting) != kWaiting)
             PostMessage(MSG_PEAP_ANSWER, wParam);
         return 0;
     }

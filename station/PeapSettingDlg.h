@@ -6,6 +6,8 @@
 #include "contract/StationRecords.h"
 #include "res/resource.h"
 
+#include <memory>
+
 // The prompt's answer, shared by the prompt and the loop waiting on it (possibly on another
 // thread): 0 while the prompt waits, 1 after OK, 2 after Cancel or destruction.
 extern volatile LONG G_nPeapPromptResult;
@@ -28,6 +30,8 @@ public:
     int RunModalLoop(DWORD flags);
     // Stores the answer and wakes a running loop.
     void EndModalLoop(int result);
+    // True while RunModalLoop waits for this prompt's answer.
+    bool IsLoopRunning() const { return m_loop->bRunning != 0; }
 
     // Answers the prompt as the user would: types the entries and presses OK, or presses Cancel.
     // An answer given before the loop runs is kept and given again once it runs.
@@ -51,10 +55,21 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // What the loop needs of the prompt, kept alive by the loop itself: a message the loop
+    // dispatches may delete the prompt (a page-set switch, the exit), and the loop must still
+    // end cleanly afterwards.
+    struct LoopState {
+        LoopState();
+        ~LoopState();
+        LoopState(const LoopState&) = delete;
+        LoopState& operator=(const LoopState&) = delete;
+        HANDLE hWake = nullptr;
+        volatile LONG bRunning = 0;
+        volatile LONG nAnswer = 0;
+    };
     CShadeButtonST m_btnOK;
     CShadeButtonST m_btnCancel;
-    HANDLE m_hWake = nullptr;
-    volatile LONG m_bLoopRunning = 0;
+    std::shared_ptr<LoopState> m_loop = std::make_shared<LoopState>();
     volatile LONG m_nEarlyAnswer = kWaiting;
     CString m_strAnswerIdentity;
     CString m_strAnswerPassword;

@@ -209,12 +209,10 @@ void CHideDlg::OnTimerAp(UINT_PTR nIDEvent)
         return;
     }
 
+    // An open child dialog of the main window (the about box) is closed first; the removal
+    // goes on at the next tick, once its modal loop has ended.
+    if (!DestroyMainWindowUnlessChildOpen()) return;
     KillTimer(TIMER_HIDE_DLG_CHECK_CARD);
-    if (m_pQxUI) {
-        if (m_pQxUI->IsWindow()) m_pQxUI->DestroyWindow();
-        delete m_pQxUI;
-        m_pQxUI = nullptr;
-    }
     m_bApDeviceExist = QXAPAPI.QXAP_IsDeviceExist(name);
     m_nApCheckCardTimer = SetTimer(TIMER_HIDE_DLG_CHECK_CARD, kApCheckCardTimerMs);
     if (m_bApDeviceExist) {

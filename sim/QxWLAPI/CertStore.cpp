@@ -2,7 +2,9 @@
 // certificates stored with a profile, and whether the system's EAP host is installed.
 // Every array the library fills is counted until it is freed, so a test sees a leak
 // (CertArraysOut stays above 0) or a second free (CertFreeFaults).
+#include "sim/QxWLAPI/CertStore.h"
 #include "sim/QxWLAPI/Exports.h"
+#include "sim/QxWLAPI/SimApi.h"
 
 #include <cstdio>
 #include <cstring>
@@ -51,19 +53,11 @@ std::vector<SimCert> StoreCerts(const std::string& store, LONG extra)
     return certs;
 }
 
-// A blob that names the certificate: its store and position.
-std::vector<BYTE> BlobOf(const std::string& store, size_t index)
+// A text field as the library fills it: terminated, or (when the world misbehaves) filling
+// all 256 bytes without a terminator.
+void Copy(char (&out)[256], const std::string& text, bool unterminated)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, "CERT-%s-%02u", store.c_str(), static_cast<unsigned>(index));
-    std::vector<BYTE> blob(text, text + std::strlen(text));
-    blob.resize(48, static_cast<BYTE>(0xA0 + index));
-    return blob;
-}
-
-void Copy(char (&out)[256], const std::string& text)
-{
-    std::memset(out, 0, sizeof out);
+    std::memset(out, unterminated ? 'X' : 0, sizeof out);
     std::memcpy(out, text.data(), text.size() < sizeof out ? text.size() : sizeof out - 1);
 }
 
@@ -77,6 +71,19 @@ void CountArrays(SimWorld& w)
 }
 
 }  // namespace
+
+namespace sim {
+// Real certificates are binary: each blob holds zero bytes after its name, and between.
+std::vector<BYTE> CertificateBlob(const std::string& store, size_t index)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "CERT-%s-%02u", store.c_str(), static_cast<unsigned>(index));
+    std::vector<BYTE> blob(text, text + std::strlen(text) + 1);
+    blob.resize(kCertBlobBytes, static_cast<BYTE>(0xA0 + index));
+    blob[kCertBlobBytes / 2] = 0;
+    return blob;
+}
+}  // namespace sim
 
 LONG WINAPI QXWL_EnumCert(LPCSTR store, BYTE* certs, ULONG* count)
 {
@@ -102,14 +109,15 @@ LONG WINAPI QXWL_EnumCert(LPCSTR store, BYTE* certs, ULONG* count)
         return QXWL_ERROR_FAILURE;
     }
     std::vector<BYTE*>& blobs = g_liveArrays[certs];
+    const bool unterminated = (w.Misbehave & SIM_MISBEHAVE_UNTERMINATED) != 0;
     for (ULONG i = 0; i < n; ++i) {
         auto* entry = reinterpret_cast<qxwl::CERT_INFO*>(certs + i * sizeof(qxwl::CERT_INFO));
         std::memset(entry, 0, sizeof *entry);
-        Copy(entry->szIssuedTo, list[i].issuedTo);
-        Copy(entry->szIssuedBy, list[i].issuedBy);
-        Copy(entry->szExpiration, list[i].expiration);
-        Copy(entry->szFriendlyName, list[i].friendlyName);
-        const std::vector<BYTE> blob = BlobOf(name, i);
+        Copy(entry->szIssuedTo, list[i].issuedTo, unterminated);
+        Copy(entry->szIssuedBy, list[i].issuedBy, unterminated);
+        Copy(entry->szExpiration, list[i].expiration, unterminated);
+        Copy(entry->szFriendlyName, list[i].friendlyName, unterminated);
+        const std::vector<BYTE> blob = CertificateBlob(name, i);
         entry->pBlob = new BYTE[blob.size()];
         std::memcpy(entry->pBlob, blob.data(), blob.size());
         entry->BlobLength = static_cast<ULONG>(blob.size());

@@ -1,4 +1,5 @@
 #include "sim/QxWLAPI/Link.h"
+#include "sim/QxWLAPI/CertStore.h"
 #include "contract/StationContract.h"
 
 #include <algorithm>
@@ -66,6 +67,10 @@ ConnectRequest RequestFromProfile(const WLANPROFILE& p)
     r.Tunnel = p.enumTunnel;
     r.Identity = Text(p.chID, sizeof p.chID);
     r.Password = Text(p.chPassword, sizeof p.chPassword);
+    if (p.bClientCert) {
+        const ULONG length = std::min<ULONG>(p.user_cert.BlobLength, sizeof p.user_cert.BlobData);
+        r.UserCert.assign(p.user_cert.BlobData, p.user_cert.BlobData + length);
+    }
     return r;
 }
 
@@ -83,6 +88,8 @@ Link::Verdict Link::Judge(const SimNetwork& n, const ConnectRequest& r)
     if (n.IsPsk()) return r.PassPhrase == n.Key ? Verdict::Connect : Verdict::HandshakeFails;
     if (!r.Eap || r.EapMethod != n.EapMethod) return Verdict::EapNoAnswer;
     if (n.Tunnel != 0 && r.Tunnel != n.Tunnel) return Verdict::EapReject;
+    if (n.ClientCert >= 0 && r.UserCert != CertificateBlob(kCertStoreUser, static_cast<size_t>(n.ClientCert)))
+        return Verdict::EapReject;
     return (r.Identity == n.Identity && r.Password == n.Password) ? Verdict::EapAccept : Verdict::EapReject;
 }
 
@@ -264,7 +271,10 @@ void Link::Fill(WLAN_STATUS& s, const WLAN_STATUS_QUERY& q) const
         const ULONGLONG sent = elapsed * kTxPacketsPerMs;
         s.xmitOkLow = static_cast<ULONG>(sent);
         s.xmitOkHigh = static_cast<ULONG>(sent >> 32);
-        s.rcvOk = m_wepMismatch ? 0 : static_cast<ULONG>(elapsed * kRxPacketsPerMs);
+        const ULONGLONG received = m_wepMismatch ? 0 : elapsed * kRxPacketsPerMs;
+        s.rcvTotalLow = static_cast<ULONG>(received);
+        s.rcvTotalHigh = static_cast<ULONG>(received >> 32);
+        s.rcvOk = static_cast<ULONG>(received);
     }
 }
 

@@ -35,6 +35,7 @@ struct ConnectRequest {
     ULONG Tunnel = 0;
     std::string Identity;
     std::string Password;
+    std::vector<BYTE> UserCert;  // the client certificate's blob, as many bytes as its length says
 };
 ConnectRequest RequestFromProfile(const WLANPROFILE& profile);
 

@@ -75,8 +75,10 @@ std::vector<BYTE> SecurityBody(const SimNetwork& n, const BYTE (&oui)[3])
     PutSuite(body, oui, cipher);  // group
     Put16(body, 1);
     PutSuite(body, oui, cipher);  // pairwise
-    Put16(body, 1);
+    const bool both = n.IsEnterprise() && n.AlsoPsk;
+    Put16(body, both ? 2 : 1);
     PutSuite(body, oui, akm);
+    if (both) PutSuite(body, oui, kAkmPsk);
     return body;
 }
 

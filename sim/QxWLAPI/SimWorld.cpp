@@ -83,8 +83,13 @@ bool SimWorld::UseStoreFile(const std::string& path)
     return LoadStore();
 }
 
-bool SimWorld::CommitProfiles(const ProfileStore& before)
+bool SimWorld::CommitProfiles(const ProfileStore& before, bool programChange)
 {
+    if (programChange && Model.Settings.ProfileStoreRefuses) {
+        Note("SIM profile store refuses the change");
+        Profiles = before;
+        return false;
+    }
     if (m_storeFile.empty()) return true;
     const size_t failAfter = (Misbehave & SIM_MISBEHAVE_STORE_DISK_FULL) ? 16 : std::string::npos;
     std::string error;
@@ -134,7 +139,7 @@ void SimWorld::ApplyWorld(const sim::World& world, bool takeProfiles, Effects& e
     if (takeProfiles) {
         const ProfileStore before = Profiles;
         Profiles.Load(profiles);
-        CommitProfiles(before);
+        CommitProfiles(before, false);
     }
     SettingsChanged(before, effects);
 }

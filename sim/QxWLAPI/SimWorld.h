@@ -52,8 +52,9 @@ public:
 
     // Under the lock: writes the profiles to the store file (when there is one). A store that
     // could not be written is journalled and the profiles go back to `before`, so what the
-    // program is told it stored is what the file holds.
-    bool CommitProfiles(const ProfileStore& before);
+    // program is told it stored is what the file holds. A store that refuses changes
+    // (ProfileStoreRefuses) does the same for the program's changes, not for the world file's.
+    bool CommitProfiles(const ProfileStore& before, bool programChange = true);
     std::string JournalText() const { return m_journal.Text(); }
     void ClearJournal() { m_journal.Clear(); }
 

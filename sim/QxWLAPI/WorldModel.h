@@ -59,6 +59,7 @@ struct WorldSettings {
     LONG CertStoreGrows = 0;       // one certificate more appears after each count-only QXWL_EnumCert
     LONG CertArraysOut = 0;        // read only: certificate arrays filled and not yet freed
     LONG CertFreeFaults = 0;       // read only: QXWL_FreeCertArray calls for an array not (or no longer) filled
+    LONG ProfileStoreRefuses = 0;  // every change of the stored profiles and PAC lists answers failure
 };
 
 struct SettingKey {
@@ -107,8 +108,10 @@ struct SimNetwork {
     ULONG EapMethod = EAPMETHOD_PEAP;
     ULONG Tunnel = 0;              // the inner method it insists on (EAP type number); 0: any
     bool OneTimePassword = false;  // a password it accepted once is refused from then on
+    bool AlsoPsk = false;          // it announces a pre-shared key beside 802.1X (a mixed mask)
     std::string Identity;
     std::string Password;
+    LONG ClientCert = -1;  // the "MY" certificate (by position) whose blob it insists on; -1: none
 
     bool IsEnterprise() const { return AuthMode == AUTH_WPA || AuthMode == AUTH_WPA2 || AuthMode == AUTH_CCKM; }
     bool IsPsk() const { return AuthMode == AUTH_WPA_PSK || AuthMode == AUTH_WPA2_PSK; }

@@ -229,8 +229,10 @@ private:
         } else if (Is(key, "EapMethod")) return ParseNamed(value, kEapMethods, std::size(kEapMethods), n.EapMethod);
         else if (Is(key, "Tunnel")) return ParseNamed(value, kTunnels, std::size(kTunnels), n.Tunnel);
         else if (Is(key, "OneTimePassword")) return ParseBool(value, n.OneTimePassword);
+        else if (Is(key, "AlsoPsk")) return ParseBool(value, n.AlsoPsk);
         else if (Is(key, "Identity")) n.Identity = value;
         else if (Is(key, "Password")) n.Password = value;
+        else if (Is(key, "ClientCert")) return ParseLong(value, n.ClientCert) && n.ClientCert >= 0;
         else if (Is(key, "AppearAfterScans")) return ParseLong(value, n.AppearAfterScans) && n.AppearAfterScans >= 0;
         else if (Is(key, "LeaveAfterScans")) return ParseLong(value, n.LeaveAfterScans) && n.LeaveAfterScans >= 0;
         else return false;

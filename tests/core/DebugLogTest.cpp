@@ -45,25 +45,25 @@ TEST_F(DebugOutput, ReplacingTheSinkWaitsForLinesBeingWrittenOnOtherThreads)
     QXWLAPI.nDebugMode = 3;
     std::atomic<int> inside{0};
     std::atomic<bool> entered{false}, stop{false};
-    SetDebugOutputSink([&](LPCSTR) {
+    // A slow sink, so that most replacements find a line being written: here the time spent
+    // inside is the point, not a wait for something.
+    constexpr DWORD kLineWriteMs = 20;
+    const auto slowSink = [&](LPCSTR) {
         ++inside;
         entered = true;
-        ::Sleep(20);
+        ::Sleep(kLineWriteMs);
         --inside;
-    });
+    };
+    SetDebugOutputSink(slowSink);
     std::thread writer([&] {
         while (!stop) DebugLog(1, "[QxUI] from another thread\n");
     });
-    while (!entered) ::Sleep(1);
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return entered.load(); }, testing_support::kWaitBoundMs));
     int stillInside = 0;
     for (int round = 0; round < 5; ++round) {
         SetDebugOutputSink(nullptr);
         stillInside = std::max<int>(stillInside, inside);
-        SetDebugOutputSink([&](LPCSTR) {
-            ++inside;
-            ::Sleep(20);
-            --inside;
-        });
+        SetDebugOutputSink(slowSink);
     }
     SetDebugOutputSink(nullptr);
     stillInside = std::max<int>(stillInside, inside);

@@ -45,7 +45,8 @@ TEST_F(ShippedFiles, TextsUsedAsFormatsTakeExactlyTheirArguments)
         {"IDS_QUIXEN_WEP_ERROR", {"%s"}},   {"IDS_WHITE_QUIXEN_WEP_ERROR", {"%s"}},
         {"IDS_KEY_LENGTH_DESCRIPTION_HEX", {"%s"}}, {"IDS_PAC_LIST_MAX_ITEM", {"%d"}},
         {"IDS_LINK_QUALITY", {"%d"}},       {"IDS_LINK_STRENGTH", {"%d"}},       {"IDS_LINK_STRENGTH2", {"%d"}},
-        {"IDS_LINK_STRENGTH3", {"%d"}},
+        {"IDS_LINK_STRENGTH3", {"%d"}},     {"IDS_PAC_FOLDER_OVER_LIMIT", {"%d"}}, {"IDS_ENTRY_TOO_LONG", {"%d"}},
+        {"IDS_MSG_TEXT_TOO_LONG", {"%d"}},
     };
     size_t count = 0;
     const CLanguageTable::KeyInfo* keys = CLanguageTable::Keys(&count);

@@ -1,6 +1,9 @@
 // Starts the real program and walks its security wizard to one page, so that a screenshot shows
 // that page:  scripts/screenshot wizard_walk.exe shot.png PAGE
-// PAGE: type, wep, psk, tls, ttls, peap, serca, confirm, done, wireless, control.
+// PAGE: type, wep, psk, tls, ttls, peap, serca, confirm, done, wireless, control; and beside the
+// wizard: adapter, wpspbc (the push-button dialog), wpsrun (a push-button run to its end), wpspin
+// (the access point's PIN dialog), wpslist (the WPS access points), about, chart; the tabs
+// linkinfo, survey, profile, p2p; hidden (the hidden-network name prompt).
 #include "program/WizardDriver.h"
 
 #include <cstring>
@@ -14,8 +17,51 @@ constexpr int kTypeWep = 1, kTypePsk = 3, kTypeWpa2 = 5;
 constexpr int kEapTypeList = 1513;
 constexpr int kEapTls = 0, kEapTtls = 2;
 
+constexpr int kTabAdapter = 8007, kAboutButton = 8009, kTrendChart = 1144;
+constexpr int kAdapterWps = 1212, kAdapterPbc = 1213, kAdapterPinAp = 1215;
+constexpr int kDialogStart = 1742, kPinApEdit = 1752;
+
+// The adapter page with WPS ticked, then (when asked) one method's dialog and its Start.
+bool WalkWps(HWND main, const std::string& page)
+{
+    ClickTab(main, kTabAdapter);
+    if (!Press(main, kAdapterWps)) return false;
+    if (page == "adapter") return true;
+    const bool pin = page == "wpspin" || page == "wpslist";
+    HWND method = WaitControl(main, pin ? kAdapterPinAp : kAdapterPbc);
+    if (!method) return false;
+    ::PostMessageA(method, BM_CLICK, 0, 0);
+    HWND dialog = testing_support::WaitForWindow("#32770", "WPS", 0, kTimeoutMs);
+    if (!dialog || page == "wpspbc" || page == "wpspin") return dialog != nullptr;
+    if (pin) ::SendMessageA(::GetDlgItem(dialog, kPinApEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12345670"));
+    ::PostMessageA(::GetDlgItem(dialog, kDialogStart), BM_CLICK, 0, 0);
+    return true;
+}
+
+constexpr int kTabLinkInfo = 8004, kTabWiFiDirect = 1672;
+
 bool Walk(HWND main, const std::string& page)
 {
+    if (page == "adapter" || page.rfind("wps", 0) == 0) return WalkWps(main, page);
+    const struct {
+        const char* page;
+        int tab;
+    } tabs[] = {{"linkinfo", kTabLinkInfo}, {"survey", kTabSiteSurvey}, {"profile", kTabProfile}, {"p2p", kTabWiFiDirect}};
+    for (const auto& t : tabs)
+        if (page == t.page) {
+            ClickTab(main, t.tab);
+            return true;
+        }
+    if (page == "hidden") return ConnectFromSurvey(main, testing_support::EnglishText("IDS_HIDDENSSID"));
+    if (page == "about") {
+        ::PostMessageA(::GetDlgItem(main, kAboutButton), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        ::PostMessageA(::GetDlgItem(main, kAboutButton), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        return true;
+    }
+    if (page == "chart") {
+        HWND button = WaitControl(main, kTrendChart);
+        return button && ::PostMessageA(button, BM_CLICK, 0, 0);
+    }
     if (page == "control" || page == "wireless" || page == "done") {
         if (!AddProfileFromList(main)) return false;
         PumpFor(500);
@@ -61,6 +107,15 @@ bool Walk(HWND main, const std::string& page)
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     const std::string page = commandLine && *commandLine ? commandLine : "type";
+    // TTLS is offered for a choice below operating-system code 10 only. The world file goes to
+    // the temporary folder: the walk is ended from outside, and would leave it beside the program.
+    if (page == "ttls") {
+        char folder[MAX_PATH] = {};
+        ::GetTempPathA(MAX_PATH, folder);
+        const std::string world = std::string(folder) + "WizardWalkWorld.ini";
+        testing_support::ScopedFile(world, "[World]\nOsCode=7\n").Keep();
+        ::SetEnvironmentVariableA("QXSIM_WORLD", world.c_str());
+    }
     testing_support::ChildProcess program("\"" + testing_support::BinFolder() + "KPL4471.exe\"", testing_support::BinFolder());
     HWND main = testing_support::WaitForWindow("#32770", testing_support::EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(),
                                               program.Id(), kTimeoutMs);

@@ -102,7 +102,9 @@ TEST(ModalLoop, EndedFromAnotherThreadWhileThisThreadWaits)
     FormDialog dlg;
     ASSERT_TRUE(dlg.Create(IDD_TEST_FORM));
     std::thread ender([&] {
-        ::Sleep(100);
+        // The test thread takes sent messages only inside the loop: once one is answered, it runs.
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutA(dlg.m_hWnd, WM_NULL, 0, 0, SMTO_NORMAL, testing_support::kWaitBoundMs, &ignored);
         dlg.EndModalLoop(5);
     });
     EXPECT_EQ(5, dlg.RunModalLoop(0));

@@ -228,7 +228,11 @@ void CALLBACK PromptTimer(HWND, UINT, UINT_PTR id, DWORD)
 
 TEST_F(Queue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOne)
 {
-    CHideDlg& d = Start("[World]\nOsCode=5\n");  // before Vista: the program prompts itself
+    // Before Vista the program prompts itself; the server takes the token typed into the prompt,
+    // so that the prompted connect, however far it gets before the next one, queues nothing.
+    CHideDlg& d = Start("[World]\nOsCode=5\n"
+                        "[Network1]\nSsid=Quixen-Corp\nSecurity=WPA2\nEapMethod=PEAP\nIdentity=user\nPassword=123456\n"
+                        "[Network2]\nSsid=Quixen-Open\n");
     // Only the test's actions in the queue: on a slow machine the unlinked ticks' rescans and
     // retries would queue their own, which the system's service owning the card stops.
     sim.Set("ZeroConfig", 2);

@@ -9,23 +9,38 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <set>
 #include <thread>
 
 using namespace hidedlg_testing;
 
 namespace {
 
-int ThreadsOfThisProcess()
+using ThreadSet = std::set<DWORD>;
+
+ThreadSet ThreadsOfThisProcess()
 {
+    ThreadSet ids;
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
     THREADENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    int count = 0;
     for (BOOL more = ::Thread32First(snapshot, &entry); more; more = ::Thread32Next(snapshot, &entry))
-        if (entry.th32OwnerProcessID == ::GetCurrentProcessId()) ++count;
+        if (entry.th32OwnerProcessID == ::GetCurrentProcessId()) ids.insert(entry.th32ThreadID);
     ::CloseHandle(snapshot);
-    return count;
+    return ids;
+}
+
+// Threads end a little after they are joined or let go; a thread left running never does.
+bool OnlyThreadsOf(const ThreadSet& known)
+{
+    const ThreadSet now = ThreadsOfThisProcess();
+    return !now.empty() && std::includes(known.begin(), known.end(), now.begin(), now.end());
+}
+
+bool ThreadsComeDownTo(const ThreadSet& known)
+{
+    return PumpUntil([&] { return OnlyThreadsOf(known); }, kWaitBoundMs);
 }
 
 // A visible top-level window standing in for an editor dialog of the main window; on WM_CLOSE
@@ -113,15 +128,14 @@ protected:
         dlg.reset();
     }
     // Starts and ends a dialog once, so that the libraries' own threads exist before counting.
-    int BaselineThreads(const std::string& world)
+    ThreadSet BaselineThreads(const std::string& world)
     {
         Start(world);
         ExitAndDestroy();
-        PumpFor(kSettleMs);
+        EXPECT_TRUE(sim.Settle());
         return ThreadsOfThisProcess();
     }
     bool TrayIconRemovedLast() { return !tray.empty() && tray.back().message == static_cast<DWORD>(NIM_DELETE); }
-    static constexpr DWORD kSettleMs = 100;
 };
 
 }  // namespace
@@ -129,14 +143,13 @@ protected:
 TEST_F(Exit, FromStationModeLeavesNoThreadNoIconAndStoresTheMode)
 {
     const std::string world = "[World]\nOsCode=10\n";
-    const int baseline = BaselineThreads(world);
+    const ThreadSet baseline = BaselineThreads(world);
     tray.clear();
     Start(world);
     sim.ClearJournal();
     ExitAndDestroy();
-    PumpFor(kSettleMs);
 
-    EXPECT_EQ(baseline, ThreadsOfThisProcess());
+    EXPECT_TRUE(ThreadsComeDownTo(baseline));
     EXPECT_TRUE(TrayIconRemovedLast());
     const auto stored = ReadDataFile();
     ASSERT_TRUE(stored);
@@ -160,14 +173,13 @@ TEST_F(Exit, FromHostedNetworkAndWiFiDirectModesLeavesTheDriverAlone)
         SCOPED_TRACE(mode);
         const std::string world =
             "[World]\nOsCode=12\nOpMode=" + std::to_string(mode) + "\nStoredOpMode=" + std::to_string(mode) + "\n";
-        const int baseline = BaselineThreads(world);
+        const ThreadSet baseline = BaselineThreads(world);
         CHideDlg& d = Start(world);
         ASSERT_EQ(mode, d.m_nOpMode);
         const LONG driverMode = sim.Get("OpMode");
         ExitAndDestroy();
-        PumpFor(kSettleMs);
 
-        EXPECT_EQ(baseline, ThreadsOfThisProcess());
+        EXPECT_TRUE(ThreadsComeDownTo(baseline));
         EXPECT_TRUE(TrayIconRemovedLast());
         EXPECT_EQ(driverMode, sim.Get("OpMode"));  // exit leaves the driver as it is
         const auto stored = ReadDataFile();
@@ -315,7 +327,8 @@ TEST_F(Exit, DhcpHelperRunsOneAtATimeAndHasLeftTheLibraryBeforeTheDialogIsGone)
     d.InitCard();  // set up again while the first helper is still inside the library
     EXPECT_EQ(1, SlowDhcpStart::calls);
 
-    // The library answers only after the bounded waits of the old shutdown had run out.
+    // The library answers only after the bounded wait of a restart would have run out: nothing
+    // shows that the shutdown is waiting, so this one wait is a time.
     std::thread library([] {
         ::Sleep(kDhcpThreadJoinMs + 1000);
         ::SetEvent(SlowDhcpStart::release);
@@ -331,11 +344,14 @@ TEST_F(Exit, ShutdownWithoutTheMenuStillStopsTheRetryAndTheLibrary)
 {
     CHideDlg& d = Start("[World]\nOsCode=10\n");
     ChildDialogStandIn child;
+    const ThreadSet before = ThreadsOfThisProcess();
     d.m_pQxUI->m_pChildDialog[0] = &child.window;
     d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);  // the retry is now pending
     sim.ClearJournal();
     dlg.reset();                               // the object goes before the retry fires
-    PumpFor(300);
+    // A retry left running would post once its time is up, then end.
+    EXPECT_TRUE(ThreadsComeDownTo(before));
+    EXPECT_TRUE(PumpPending());
     EXPECT_TRUE(Called("QXWL_DeInitial"));
     EXPECT_FALSE(ReadDataFile());
 }
@@ -349,7 +365,7 @@ TEST_F(Exit, FromARunningSoftApLeavesTheModeAndStoresModeOne)
     const std::string world = "[World]\nOsCode=10\nOpMode=1\n";
     WriteDataFile(OP_MODE_AP, 0);
     ASSERT_TRUE(ap.Reset("[World]\nOsCode=10\n"));
-    const int baseline = BaselineThreads(world);
+    const ThreadSet baseline = BaselineThreads(world);
 
     WriteDataFile(OP_MODE_AP, 0);
     ASSERT_TRUE(ap.Reset("[World]\nOsCode=10\n"));
@@ -360,7 +376,7 @@ TEST_F(Exit, FromARunningSoftApLeavesTheModeAndStoresModeOne)
     ASSERT_EQ(1, ap.Get("Running"));
     ap.ClearJournal();
     ExitAndDestroy();
-    PumpFor(kSettleMs);
+    EXPECT_TRUE(PumpPending());
 
     const auto journal = ap.Journal();
     auto first = [&](const std::string& prefix) {
@@ -383,7 +399,7 @@ TEST_F(Exit, FromARunningSoftApLeavesTheModeAndStoresModeOne)
     EXPECT_EQ(static_cast<ULONG>(OP_MODE_AP), stored->nOpMode);
     EXPECT_EQ(0u, stored->bZeroConfig);
     EXPECT_TRUE(TrayIconRemovedLast());
-    EXPECT_EQ(baseline, ThreadsOfThisProcess());
+    EXPECT_TRUE(ThreadsComeDownTo(baseline));
 }
 
 // The Wi-Fi Direct status waiter runs from the card's start; the exit tells the driver nobody
@@ -391,17 +407,19 @@ TEST_F(Exit, FromARunningSoftApLeavesTheModeAndStoresModeOne)
 TEST_F(Exit, StopsTheWiFiDirectWaiterAndTellsTheDriver)
 {
     const std::string world = "[World]\nOsCode=12\n";
-    const int baseline = BaselineThreads(world);
+    const ThreadSet baseline = BaselineThreads(world);
     CHideDlg& d = Start(world);
     ASSERT_TRUE(Called("QXWL_InitWifiDirect"));
-    EXPECT_GT(ThreadsOfThisProcess(), baseline);  // the waiter among them
+    ASSERT_TRUE(d.m_hWiFiDirectThread);
+    const DWORD waiter = ::GetThreadId(d.m_hWiFiDirectThread);
+    EXPECT_EQ(0u, baseline.count(waiter));
+    EXPECT_EQ(1u, ThreadsOfThisProcess().count(waiter));
     sim.ClearJournal();
     d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);
     d.DestroyWindow();
     EXPECT_TRUE(Called("QXWL_OIDSetInfo(0xFFF101D6"));
     dlg.reset();
-    PumpFor(kSettleMs);
-    EXPECT_EQ(baseline, ThreadsOfThisProcess());
+    EXPECT_TRUE(ThreadsComeDownTo(baseline));
 }
 
 TEST_F(Exit, AHelpWindowThatWillNotCloseIsAskedFifteenTimesThenLeft)
@@ -410,7 +428,7 @@ TEST_F(Exit, AHelpWindowThatWillNotCloseIsAskedFifteenTimesThenLeft)
     StubbornHelpWindow help("HTML Help");
     ASSERT_TRUE(help.hwnd);
     dlg->DestroyWindow();
-    PumpFor(kSettleMs);
+    EXPECT_TRUE(PumpPending());
     EXPECT_EQ(15, StubbornHelpWindow::s_closes);
     EXPECT_TRUE(::IsWindow(help.hwnd));
 }

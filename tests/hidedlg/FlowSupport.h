@@ -117,11 +117,7 @@ protected:
         dlg->SendMessage(WM_TIMER, id);
         Settle();
     }
-    void Settle()
-    {
-        sim.WaitIdle();
-        PumpFor(kSettleMs);
-    }
+    void Settle() { EXPECT_TRUE(sim.Settle()); }
     void Connect(const WLANPROFILE& p)
     {
         dlg->InsertAndExec(actionTypeProfile, &p);
@@ -131,7 +127,6 @@ protected:
     {
         return !tray.empty() && tray.back().icon == IDI_TRAY_LINKED && tray.back().tip.find(ssid) != std::string::npos;
     }
-    static constexpr DWORD kSettleMs = 50;
 };
 
 }  // namespace hidedlg_testing

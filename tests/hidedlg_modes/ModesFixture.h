@@ -77,7 +77,7 @@ protected:
                     lines.push_back(text.substr(0, at));
                 return lines.size() >= count;
             },
-            10000);
+            kWaitBoundMs);
         return lines;
     }
     static std::string ProgramBaseName()

@@ -51,12 +51,12 @@ TEST_F(OneTimePasswordEndToEnd, PromptOfTheMainWindowTakesThePasswordAndTheLinkC
     HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
     ASSERT_TRUE(main);
 
-    // The start-up's connect of the profile in use asks first, in the main window's own area,
-    // and brings that window up: a prompt in a hidden window would wait unseen.
+    // The start-up's connect of the profile in use asks first, over the main window's page, and
+    // brings that window up: a prompt in a hidden window, or below it, would wait unseen.
     HWND prompt = nullptr;
     ASSERT_TRUE(PumpUntil([&] {
         prompt = WindowWith(main, 0, kPromptPassword);
-        return prompt && ItemText(prompt, kPromptIdentity) == "alice";
+        return prompt && ItemText(prompt, kPromptIdentity) == "alice" && UserCanSee(prompt);
     }, kTimeoutMs)) << ReadWholeFile(journal);
     EXPECT_TRUE(::IsWindowVisible(main));
     EXPECT_EQ("", ItemText(prompt, kPromptPassword));
@@ -73,6 +73,8 @@ TEST_F(OneTimePasswordEndToEnd, PromptOfTheMainWindowTakesThePasswordAndTheLinkC
     bool up = false;
     while (!up && prompts < kMostPrompts) {
         ++prompts;
+        std::string why;
+        EXPECT_TRUE(UserCanSee(::GetDlgItem(prompt, kPromptOk), &why)) << why;
         ::SetDlgItemTextA(prompt, kPromptPassword, "739104");
         PressButton(prompt, kPromptOk);
         PumpUntil([&] { return !::IsWindowVisible(prompt); }, kTimeoutMs);

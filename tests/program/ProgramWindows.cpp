@@ -105,6 +105,93 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
     return PumpUntil([&] { return program.WaitForExit(0); }, timeoutMs);
 }
 
+namespace {
+RECT ScreenRect()
+{
+    const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return RECT{x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// The client area of a window in screen coordinates.
+RECT ClientOnScreen(HWND window)
+{
+    RECT client{};
+    ::GetClientRect(window, &client);
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+std::string RectText(const RECT& r)
+{
+    return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom) + ")";
+}
+
+struct SeenSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchSeen(HWND child, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<SeenSearch*>(lParam);
+    if (::GetDlgCtrlID(child) != search->id || !UserCanSee(child)) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+}  // namespace
+
+bool UserCanSee(HWND window, std::string* why)
+{
+    std::string reason;
+    if (!window || !::IsWindow(window)) {
+        reason = "no window";
+    } else if (!::IsWindowVisible(window)) {
+        reason = "the window or one of its parents is hidden";
+    } else if (::IsIconic(::GetAncestor(window, GA_ROOT))) {
+        reason = "its top-level window is minimised";
+    } else {
+        RECT rect{}, seen = ScreenRect(), inside{};
+        ::GetWindowRect(window, &rect);
+        // A child shows only within its parents' client areas, the top-level window within the screen.
+        for (HWND child = window; ::GetWindowLongA(child, GWL_STYLE) & WS_CHILD;) {
+            HWND parent = ::GetParent(child);
+            if (!parent) break;
+            const RECT client = ClientOnScreen(parent);
+            ::IntersectRect(&seen, &seen, &client);
+            child = parent;
+        }
+        if (::IsRectEmpty(&rect)) reason = "it has no size";
+        else if (!::IntersectRect(&inside, &rect, &seen) || !::EqualRect(&inside, &rect))
+            reason = "its rectangle " + RectText(rect) + " is not inside the visible part " + RectText(seen);
+    }
+    if (why) *why = reason;
+    return reason.empty();
+}
+
+HWND WaitForSeenControl(HWND parent, int id, DWORD timeoutMs)
+{
+    SeenSearch search{id, nullptr};
+    testing_support::PumpUntil([&] {
+        search.found = nullptr;
+        if (parent) ::EnumChildWindows(parent, MatchSeen, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    }, timeoutMs);
+    return search.found;
+}
+
+std::string DescribePlace(HWND window)
+{
+    if (!window || !::IsWindow(window)) return "no window";
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    std::string text = "window " + RectText(r) + (::IsWindowVisible(window) ? " shown" : " not shown");
+    for (HWND above = ::GetAncestor(window, GA_PARENT); above && above != ::GetDesktopWindow();
+         above = ::GetAncestor(above, GA_PARENT))
+        text += ", inside client " + RectText(ClientOnScreen(above)) + (::IsWindowVisible(above) ? "" : " not shown");
+    return text + ", screen " + RectText(ScreenRect());
+}
+
 std::string Text(HWND window)
 {
     // Asked of the control itself: across processes the platform answers an edit control's
@@ -116,6 +203,11 @@ std::string Text(HWND window)
                               &copied);
     text[sizeof text - 1] = '\0';
     return text;
+}
+
+bool WaitUntilSeen(HWND window, DWORD timeoutMs)
+{
+    return testing_support::PumpUntil([&] { return UserCanSee(window); }, timeoutMs);
 }
 
 std::string ItemText(HWND dialog, int id)

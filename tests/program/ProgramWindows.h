@@ -32,6 +32,19 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
+// A person could see the window before a test answers it: it and every window above it are
+// shown, its top-level window is not minimised, and its whole rectangle lies inside every
+// parent's client area and the screen (a control cut off by a dialog's edge, or a dialog below
+// the visible part of its window, is not seen). `why` says what fails.
+bool UserCanSee(HWND window, std::string* why = nullptr);
+// Polls UserCanSee for up to timeoutMs, pumping this thread's messages meanwhile.
+bool WaitUntilSeen(HWND window, DWORD timeoutMs = kProgramTimeoutMs);
+// Where the window is and what clips it, for a failure message.
+std::string DescribePlace(HWND window);
+// The control of that id among the descendants of parent that a person could see, once there is
+// one (hidden dialogs below the visible area reuse the pages' ids); null after timeoutMs.
+HWND WaitForSeenControl(HWND parent, int id, DWORD timeoutMs = kProgramTimeoutMs);
+
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 // A user's click on a control: a press and release of the left button over it.

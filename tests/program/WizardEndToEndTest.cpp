@@ -123,10 +123,12 @@ TEST_F(WizardEndToEnd, HiddenNetworkThroughTheNamePromptAndTheWizard)
 {
     ASSERT_TRUE(ConnectFromSurvey(main, EnglishText("IDS_HIDDENSSID")));
     HWND name = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (name = Control(main, kHiddenSsidEdit, false)) && ::IsWindowVisible(name); }, kTimeoutMs));
+    // The prompt comes where the user sees it, its OK button with it.
+    ASSERT_TRUE(PumpUntil([&] { return (name = Control(main, kHiddenSsidEdit)) && program_windows::UserCanSee(name); }, kTimeoutMs));
     ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Quixen-Hidden"));
     HWND ok = ::GetDlgItem(::GetParent(name), kHiddenOk);
-    ASSERT_TRUE(ok);
+    std::string why;
+    ASSERT_TRUE(program_windows::UserCanSee(ok, &why)) << why;
     SendAndWait(ok, BM_CLICK, 0, 0);
     const size_t before = JournalSize();
     SavePsk(kTypeWpa2Psk, "hiddenpass");

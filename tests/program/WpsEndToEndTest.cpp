@@ -59,7 +59,8 @@ protected:
         ::DeleteFileA(journalFile.c_str());
         ForgetProfileStore();
     }
-    void Start(const std::string& extraWorld = "", int stepMs = 30)
+    // The program on the world; the first lines of extraWorld go to its [World] section.
+    void StartProgram(const std::string& extraWorld = "", int stepMs = 30)
     {
         ForgetProfileStore();
         ::DeleteFileA(journalFile.c_str());
@@ -68,6 +69,10 @@ protected:
         program = std::make_unique<ChildProcess>(ProgramCommand(), BinFolder());
         main = WaitForMainWindow(program->Id());
         ASSERT_TRUE(main);
+    }
+    void Start(const std::string& extraWorld = "", int stepMs = 30)
+    {
+        StartProgram(extraWorld, stepMs);
         Click(::GetDlgItem(main, kTabAdapter));
         HWND wps = Control(kAdapterWps);
         ASSERT_NE(nullptr, wps);
@@ -140,6 +145,19 @@ TEST_F(WpsEndToEnd, PushButtonRunReceivesTheAccessPointsSettings)
     EXPECT_NE(std::string::npos, journal.find("QXWL_WriteWPSProfile(0x0, 1)"));
     // Saved through the profile editor as "WPS_Profile_<n>".
     EXPECT_NE(std::string::npos, journal.find("QXWL_WriteProfile(WPS_Profile_0")) << journal;
+    Exit();
+}
+
+TEST_F(WpsEndToEnd, HardwareButtonPressedRightAfterStartShowsThePushButtonRun)
+{
+    StartProgram("WpsHwPbcPresses=1\n");
+    // No WPS page was opened: the press alone brings the run page up and the run to its end.
+    HWND status = Control(kRunStatus);
+    ASSERT_NE(nullptr, status);
+    EXPECT_TRUE(WaitUntilSeen(status));
+    EXPECT_TRUE(StatusShows("IDS_VAL_WPS_STATUS_TIPS_29"));
+    EXPECT_TRUE(PumpUntil([&] { return WindowText(Control(kRunSsid, 200)) == "Quixen-WPA2"; }, kTimeoutMs));
+    EXPECT_NE(std::string::npos, Journal().find("QXWL_SetWPSMode(0x20000000")) << Journal();
     Exit();
 }
 

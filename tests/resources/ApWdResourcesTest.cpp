@@ -235,8 +235,9 @@ protected:
     std::vector<HBITMAP> loaded;
 };
 
-constexpr int kStripWidth = 750, kStripHeight = 650;
-constexpr int kTabRow = kStripHeight * 40 / 400;  // the tab row: the top 40 of 400 dialog units
+// The strips cover the compact window's client area, 328 dialog units high.
+constexpr int kStripWidth = 750, kStripHeight = 533, kStripDlu = 328;
+constexpr int kTabRow = kStripHeight * 40 / kStripDlu;  // the tab row: the top 40 dialog units
 constexpr int kSlot = kStripWidth / 5;
 
 }  // namespace
@@ -266,6 +267,25 @@ TEST_F(SkinBitmaps, EveryStripCoversTheWholeWindowAndEveryButtonPairMatches)
     for (int other : {1000, 1002, 1048, 314, 320, 101, 102, 103}) EXPECT_NE(nullptr, Load(other)) << other;
     EXPECT_EQ(0, SizeOf(314).cx % 45);  // list images are 45 pixels wide
     EXPECT_GE(SizeOf(314).cx / 45, 6);  // up to the access points' configured and unconfigured images
+}
+
+TEST_F(SkinBitmaps, WhiteSectionTitlesOfTheStationPagesStandOnADarkBand)
+{
+    // The pages' white titles: at page rows 6 and 168 (dialog units below the tab row), their
+    // text a few units lower.
+    constexpr int kPageTop = 40, kTextOffset = 4;
+    const struct {
+        int strip;
+        std::vector<int> titleRows;
+    } pages[] = {{1005, {6, 168}}, {1004, {6, 168}}, {1001, {6}}};
+    for (const auto& page : pages)
+        for (int row : page.titleRows)
+            for (int x : {kStripWidth / 10, kStripWidth / 2, kStripWidth * 9 / 10}) {
+                const int y = (kPageTop + row + kTextOffset) * kStripHeight / kStripDlu;
+                const COLORREF c = At(page.strip, x, y);
+                const int luminance = (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000;
+                EXPECT_LT(luminance, 128) << page.strip << " row " << row << " x " << x;
+            }
 }
 
 TEST_F(SkinBitmaps, EachStripLightsItsOwnTab)

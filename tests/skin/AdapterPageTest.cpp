@@ -240,3 +240,82 @@ TEST_F(AdapterPageTest, TheWpsBoxEnablesTheMethodsAndAClosedMethodDialogStaysOnT
     Press(IDC_ADAPTER_WPS);
     EXPECT_FALSE(Enabled(IDC_ADAPTER_WPS_PIN_DEVICE));
 }
+
+TEST_F(AdapterPageTest, AfterAHandOverTheMethodsStillFollowTheWpsBox)
+{
+    Open(0);
+    // The system's service gives the adapter back: the window enables its configuration controls.
+    mainWindow.EnablePageControls(FALSE);
+    mainWindow.EnablePageControls(TRUE);
+    EXPECT_TRUE(Enabled(IDC_ADAPTER_WPS));
+    for (UINT id : {IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE, IDC_ADAPTER_WPS_PIN_AP}) EXPECT_FALSE(Enabled(id)) << id;
+    Check(IDC_ADAPTER_WPS, true);
+    mainWindow.EnablePageControls(FALSE);
+    EXPECT_FALSE(Enabled(IDC_ADAPTER_WPS_PBC));
+    mainWindow.EnablePageControls(TRUE);
+    for (UINT id : {IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE, IDC_ADAPTER_WPS_PIN_AP}) EXPECT_TRUE(Enabled(id)) << id;
+}
+
+TEST_F(AdapterPageTest, AMethodDialogCountsAsAnOpenChildOfTheWindowWhileItRuns)
+{
+    Open(0);
+    Check(IDC_ADAPTER_WPS, true);
+    Press(IDC_ADAPTER_WPS);
+    CWnd* openDuring = nullptr;
+    bool hiddenAtStart = false;
+    AfxSetModalDialogHook([&](CDialog& dlg) {
+        hiddenAtStart = !::IsWindowVisible(dlg.m_hWnd);
+        openDuring = mainWindow.GetOpenChildDialog();
+        // The exit roads close it with WM_CLOSE, and must find it gone afterwards.
+        dlg.SendMessage(WM_CLOSE);
+    });
+    Check(IDC_ADAPTER_WPS_PBC, true);
+    Press(IDC_ADAPTER_WPS_PBC);
+    ASSERT_TRUE(hiddenAtStart);  // not yet shown by its loop, and already counted
+    EXPECT_NE(nullptr, openDuring);
+    EXPECT_EQ(nullptr, page->m_pWpsPBCDlg);
+    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
+    EXPECT_TRUE(Visible(page));  // closed, not started: the page stays
+}
+
+namespace {
+// The width a label needs to show whole: its text in its font (grown by fontScale), and the
+// glyph of a check box or radio button before it.
+int NeededWidth(HWND item, double fontScale)
+{
+    LOGFONTA lf{};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(item, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    lf.lfHeight = static_cast<LONG>(lf.lfHeight * fontScale);
+    HFONT font = ::CreateFontIndirectA(&lf);
+    char text[128] = {};
+    ::GetWindowTextA(item, text, sizeof text);
+    HDC dc = ::GetDC(item);
+    HGDIOBJ old = ::SelectObject(dc, font);
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &size);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(item, dc);
+    ::DeleteObject(font);
+    char className[32] = {};
+    ::GetClassNameA(item, className, sizeof className);
+    const bool button = _stricmp(className, "Button") == 0;
+    return size.cx + (button ? ::GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0);
+}
+}  // namespace
+
+TEST_F(AdapterPageTest, EveryLabelShowsWholeAlsoWithTheLargerTextOfAHighDpiScreen)
+{
+    Open(0);
+    // A screen of 144 dots per inch draws the texts half again as large, while the page's layout
+    // file may keep the rectangles measured at 96.
+    for (double scale : {1.0, 1.5}) {
+        for (UINT id : {IDC_ADAPTER_PSM_LABEL, IDC_ADAPTER_WMM, IDC_ADAPTER_WPS, IDC_ADAPTER_WPS_PBC,
+                        IDC_ADAPTER_WPS_PIN_DEVICE, IDC_ADAPTER_WPS_PIN_AP}) {
+            HWND item = ::GetDlgItem(page->m_hWnd, static_cast<int>(id));
+            ASSERT_TRUE(item) << id;
+            RECT client{};
+            ::GetClientRect(item, &client);
+            EXPECT_LE(NeededWidth(item, scale), client.right) << "control " << id << " at " << scale;
+        }
+    }
+}

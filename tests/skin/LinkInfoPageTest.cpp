@@ -16,7 +16,7 @@ namespace {
 // The link the fake library reports; the totals pass gets only the totals.
 WLAN_STATUS g_link{};
 ULONGLONG g_txTotal = 0;
-ULONG g_rxTotal = 0;
+ULONGLONG g_rxTotal = 0;
 int g_totalsQueries = 0;
 std::string g_profileRead;
 WLANPROFILE g_storedProfile{};
@@ -28,7 +28,9 @@ LONG WINAPI FakeQueryStatus(WLAN_STATUS* status, WLAN_STATUS_QUERY query)
         status->status = g_link.status;
         status->xmitOkLow = static_cast<ULONG>(g_txTotal);
         status->xmitOkHigh = static_cast<ULONG>(g_txTotal >> 32);
-        status->rcvOk = g_rxTotal;
+        status->rcvTotalLow = static_cast<ULONG>(g_rxTotal);
+        status->rcvTotalHigh = static_cast<ULONG>(g_rxTotal >> 32);
+        status->rcvOk = static_cast<ULONG>(g_rxTotal);  // the 32-bit counter beside it
         return 1;
     }
     if (query.bLink && query.bAssociation && query.bSignal && query.bAddress && !query.bTotals) *status = g_link;
@@ -224,8 +226,9 @@ TEST_F(LinkInfoPageTest, OpenWepLinkTakesItsSecurityFromTheActiveProfile)
     EXPECT_EQ("", g_profileRead);
 }
 
-TEST_F(LinkInfoPageTest, WithoutALinkEveryValueIsEmptyAndTheBarsAreDown)
+TEST_F(LinkInfoPageTest, WithoutALinkEveryValueSaysNotConnectedAndTheBarsAreDown)
 {
+    G_LangTable.IDS_VAL_NOT_CONNECTED = "Not connected";
     ConnectN();
     g_link.txBytes = 10;
     page->RefreshLinkInfo();
@@ -234,7 +237,7 @@ TEST_F(LinkInfoPageTest, WithoutALinkEveryValueIsEmptyAndTheBarsAreDown)
 
     memset(g_link.Bssid, 0, sizeof g_link.Bssid);  // state 3 without an access point
     page->RefreshLinkInfo();
-    for (UINT id : kAllValues) EXPECT_EQ("", Text(id)) << id;
+    for (UINT id : kAllValues) EXPECT_EQ("Not connected", Text(id)) << id;
     EXPECT_EQ(0, SignalSteps());
     EXPECT_EQ(0, QualitySteps());
 
@@ -242,8 +245,13 @@ TEST_F(LinkInfoPageTest, WithoutALinkEveryValueIsEmptyAndTheBarsAreDown)
     page->RefreshLinkInfo();
     g_link.status = kStatusDisconnected;
     page->RefreshLinkInfo();
-    for (UINT id : kAllValues) EXPECT_EQ("", Text(id)) << id;
+    for (UINT id : kAllValues) EXPECT_EQ("Not connected", Text(id)) << id;
     EXPECT_EQ(0, SignalSteps());
+
+    // Without the language text the page still says it in words.
+    G_LangTable.IDS_VAL_NOT_CONNECTED.Empty();
+    page->RefreshLinkInfo();
+    EXPECT_EQ("Not connected", Text(IDC_LINKINFO_SSID));
 }
 
 TEST_F(LinkInfoPageTest, CountersThatWrapOrGoBackNeverShowANegativeOrAbsurdRate)
@@ -279,6 +287,20 @@ TEST_F(LinkInfoPageTest, TotalsBelowTheirBaselineStartAgainFromZero)
     page->RefreshLinkInfo();
     EXPECT_EQ("5", Text(IDC_LINKINFO_TOTALTX));
     EXPECT_EQ("100", Text(IDC_LINKINFO_TOTALRX));
+}
+
+TEST_F(LinkInfoPageTest, TotalReceiveCountsOnPastFourGigabytes)
+{
+    ConnectN();
+    g_rxTotal = 0xFFFFFF00ull;
+    g_txTotal = 0xFFFFFF00ull;
+    page->RefreshLinkInfo();
+    // Both 64-bit totals cross 2^32; the 32-bit counter beside them wraps to a small number.
+    g_rxTotal += 0x200;
+    g_txTotal += 0x100;
+    page->RefreshLinkInfo();
+    EXPECT_EQ("512", Text(IDC_LINKINFO_TOTALRX));
+    EXPECT_EQ("256", Text(IDC_LINKINFO_TOTALTX));
 }
 
 TEST_F(LinkInfoPageTest, BarsClampAndNoSignalEmptiesTheSignalBar)
@@ -450,4 +472,25 @@ TEST_F(DataRatePageTest, CloseButtonAndCloseRequestEndWithOne)
     AfxSetModalDialogHook([](CDialog& dlg) { dlg.PostMessage(WM_CLOSE); });
     EXPECT_EQ(1, byRequest.DoModal());
     AfxSetModalDialogHook(nullptr);
+}
+
+TEST_F(LinkInfoPageTest, TheTrendChartCountsAsAnOpenChildAndThePagesEndEndsItWithoutDeletingIt)
+{
+    CWnd* openDuring = nullptr;
+    CKelvoPageDatarateDlg* chart = nullptr;
+    AfxSetModalDialogHook([&](CDialog& dlg) {
+        openDuring = mainWindow.GetOpenChildDialog();
+        chart = static_cast<CKelvoPageDatarateDlg*>(&dlg);
+        // The page's window goes while the chart's loop runs: the chart ends, the object stays
+        // for the loop that still runs on it.
+        page->DestroyWindow();
+        EXPECT_EQ(chart, page->DataRateDialog());
+    });
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_LINKINFO_TREND_CHART, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(::GetDlgItem(page->m_hWnd, IDC_LINKINFO_TREND_CHART)));
+    AfxSetModalDialogHook(nullptr);
+    ASSERT_NE(nullptr, chart);
+    EXPECT_EQ(chart, openDuring);
+    EXPECT_EQ(nullptr, page->DataRateDialog());
+    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
 }

@@ -110,12 +110,16 @@ TEST_F(MainWindowTest, RegistersEveryPageByClassAndCreatesOnlyWhatItShows)
         static_cast<CDialog*>(mainWindow.m_pPageP2PLinkStatus)};
     for (CDialog* page : pages) {
         ASSERT_NE(nullptr, page);
-        // Only the first page shown (link information) may have a window at start-up.
-        if (page != static_cast<CDialog*>(mainWindow.m_pPageLinkInfoDlg)) {
+        // Only the first page shown (link information) and the WPS run page, which watches the
+        // hardware button from the start, have a window at start-up.
+        if (page != static_cast<CDialog*>(mainWindow.m_pPageLinkInfoDlg) &&
+            page != static_cast<CDialog*>(mainWindow.m_pPageWpsLinkStatusDlg)) {
             EXPECT_FALSE(HasWindow(page));
         }
     }
     EXPECT_TRUE(Visible(mainWindow.m_pPageLinkInfoDlg));
+    EXPECT_TRUE(HasWindow(mainWindow.m_pPageWpsLinkStatusDlg));
+    EXPECT_FALSE(Visible(mainWindow.m_pPageWpsLinkStatusDlg));
     // Built by their run-time classes, each the class its pointer names.
     EXPECT_TRUE(static_cast<CObject*>(mainWindow.m_pPageP2PConnectMethodII)->IsKindOf(RUNTIME_CLASS(CKelvoPageP2PConnectMethodII)));
     EXPECT_TRUE(static_cast<CObject*>(mainWindow.m_pPageWpsAuthenDlg)->IsKindOf(RUNTIME_CLASS(CKelvoPageWpsAuthenDlg)));
@@ -154,27 +158,68 @@ TEST_F(MainWindowTest, ResourceModuleIsTheSkinLibraryOnlyWhileRegistering)
     second.DestroyWindow();
 }
 
-TEST_F(MainWindowTest, ClassicDialogsLieBelowTheVisibleWindowAtTheAreaWidth)
+TEST_F(MainWindowTest, ClassicDialogsRestBelowTheWindowAndPromptsComeOverThePageArea)
 {
-    CRect window, area, full;
+    CRect window, area, page, more;
     mainWindow.GetWindowRect(&window);
     mainWindow.GetDlgItem(IDC_KELVO_CLASSIC_AREA)->GetWindowRect(&area);
-    CRect more;
+    mainWindow.GetDlgItem(IDC_KELVO_PAGE_AREA)->GetWindowRect(&page);
     mainWindow.GetDlgItem(IDC_KELVO_MORE)->GetWindowRect(&more);
-    EXPECT_EQ(more.bottom, window.bottom);  // the compact window ends at the More button
-    EXPECT_GE(area.top, window.bottom);
-    for (int n : {1, 2, 3, 5, 7, 9, 10}) {
+    CRect client;
+    mainWindow.GetClientRect(&client);
+    ::MapWindowPoints(mainWindow.m_hWnd, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_EQ(more.bottom, client.bottom);  // the compact window's client area ends at the More button
+    for (UINT id : {IDC_KELVO_HELP, IDC_KELVO_ABOUT, IDC_KELVO_AP_MODE, IDC_KELVO_STATION_MODE}) {
+        CRect button;
+        mainWindow.GetDlgItem(id)->GetWindowRect(&button);
+        EXPECT_LE(button.bottom, client.bottom) << id << ": the bottom row is whole";
+    }
+    EXPECT_GE(area.top, client.bottom);
+    EXPECT_FALSE(Visible(&mainWindow.m_btnMore));
+    // The dialogs the pages fill and read stay in the classic-dialog area, out of sight.
+    for (int n : {1, 4, 6, 9}) {
         mainWindow.ShowClassicDialog(n);
         CWnd* dlg = mainWindow.ClassicDialog(n);
         ASSERT_TRUE(HasWindow(dlg)) << n;
+        EXPECT_FALSE(CKelvoPageUIDlg::WaitsForTheUser(n)) << n;
         CRect r;
         dlg->GetWindowRect(&r);
-        EXPECT_EQ(area.top, r.top) << n;
-        EXPECT_EQ(area.Width(), r.Width()) << n;
-        EXPECT_EQ(area.Height(), r.Height()) << n;
-        EXPECT_EQ(window.left + (area.left - window.left), r.left) << n;
+        EXPECT_EQ(CRect(window.left + (area.left - window.left), area.top, area.right, area.bottom), r) << n;
         EXPECT_EQ(std::vector<int>{n}, VisibleClassic());
     }
+    // A dialog that waits for the user's typing or choice comes over the page area, in front of
+    // the page, and goes back to rest with the others once another dialog takes its place.
+    mainWindow.ShowSiteSurveyTab();
+    for (int n : {2, 3, 5, 7, 10}) {
+        mainWindow.ShowClassicDialog(n);
+        CWnd* dlg = mainWindow.ClassicDialog(n);
+        ASSERT_TRUE(HasWindow(dlg)) << n;
+        EXPECT_TRUE(CKelvoPageUIDlg::WaitsForTheUser(n)) << n;
+        CRect r;
+        dlg->GetWindowRect(&r);
+        EXPECT_EQ(page, r) << n;
+        EXPECT_EQ(std::vector<int>{n}, VisibleClassic());
+        POINT centre = r.CenterPoint();
+        ::ScreenToClient(mainWindow.m_hWnd, &centre);
+        EXPECT_EQ(dlg->m_hWnd, ::ChildWindowFromPointEx(mainWindow.m_hWnd, centre, CWP_SKIPINVISIBLE)) << n;  // in front
+        mainWindow.ShowClassicDialog(0);
+        EXPECT_FALSE(Visible(dlg)) << n;
+        dlg->GetWindowRect(&r);
+        EXPECT_EQ(area.top, r.top) << n;
+        EXPECT_EQ(area.Height(), r.Height()) << n;
+    }
+}
+
+TEST_F(MainWindowTest, APromptBringsUpTheHiddenOrMinimisedWindow)
+{
+    mainWindow.ShowWindow(SW_HIDE);
+    mainWindow.ShowClassicDialog(CKelvoPageUIDlg::kInvalidIdPw);
+    EXPECT_TRUE(Visible(&mainWindow));
+    mainWindow.ShowClassicDialog(0);
+    mainWindow.ShowWindow(SW_MINIMIZE);
+    mainWindow.ShowClassicDialog(CKelvoPageUIDlg::kHiddenSsid);
+    EXPECT_FALSE(mainWindow.IsIconic());
+    EXPECT_TRUE(Visible(mainWindow.ClassicDialog(CKelvoPageUIDlg::kHiddenSsid)));
 }
 
 TEST_F(MainWindowTest, ShowClassicDialogFallsBackToLinkStatusAndLeavesAVisibleOneAlone)
@@ -243,6 +288,23 @@ TEST_F(MainWindowTest, HelpWithoutViewerOrFileShowsOneMessageNamingTheFile)
     EXPECT_NE(std::string::npos, std::string(boxes.Boxes()[0].text.GetString()).find("KPL-880Q.chm"));
 }
 
+TEST_F(MainWindowTest, HelpOpensOnlyAHelpFileBesideTheProgram)
+{
+    // Files that exist, so that only the name can be the reason for a refusal.
+    testing_support::ScopedFile program(testing_support::BinFolder() + "HelpProbe.bat", "echo ran > HelpProbeRan.txt\r\n");
+    testing_support::ScopedFile outside(testing_support::BinFolder() + "..\\HelpProbe.chm", "");
+    for (const char* name : {"HelpProbe.bat", "..\\HelpProbe.chm", "C:\\windows\\notepad.exe", "cmd.exe /c x.chm",
+                             "x.chm\r\n", "", ".chm"}) {
+        G_LangTable.IDS_HELP_FILE = name;
+        testing_support::MessageBoxCapture boxes;
+        testing_support::LogCapture log;
+        Click(IDC_KELVO_HELP, STN_CLICKED);
+        EXPECT_EQ(1u, boxes.Count()) << name;
+        EXPECT_TRUE(log.Contains("is not the name of a help file")) << name;
+    }
+    EXPECT_FALSE(testing_support::FileExists(testing_support::BinFolder() + "HelpProbeRan.txt"));
+}
+
 TEST_F(MainWindowTest, HelpBringsAnOpenViewerToTheTopInsteadOfOpeningTheFile)
 {
     WNDCLASSA cls{};
@@ -297,15 +359,27 @@ TEST_F(MainWindowTest, TabsSwitchSharedStripBitmaps)
     second.DestroyWindow();
 }
 
-TEST_F(MainWindowTest, PageControlsFollowTheSystemService)
+TEST_F(MainWindowTest, PageControlsFollowTheSystemServiceAndThePagesOwnRules)
 {
+    G_bIsAdmin = 1;
     CKelvoPageProfileDlg* profile = mainWindow.m_pPageProfileDlg;
     GiveWindow(profile, MemoryTemplate{1133, 1134, 1135, 1136, 1200}, true);
+    auto enabled = [&](int id) { return ::IsWindowEnabled(::GetDlgItem(profile->m_hWnd, id)) != FALSE; };
     mainWindow.EnablePageControls(FALSE);
-    for (int id : {1133, 1134, 1135, 1136}) EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(profile->m_hWnd, id))) << id;
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(profile->m_hWnd, 1200)));  // not a configuration control
+    for (int id : {1133, 1134, 1135, 1136}) EXPECT_FALSE(enabled(id)) << id;
+    EXPECT_TRUE(enabled(1200));  // not a configuration control
+    // Given back, each button follows the page's own rules: with no profile there is nothing
+    // to edit, delete or apply.
     mainWindow.EnablePageControls(TRUE);
-    for (int id : {1133, 1134, 1135, 1136}) EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(profile->m_hWnd, id))) << id;
+    EXPECT_TRUE(enabled(1133));
+    for (int id : {1134, 1135, 1136}) EXPECT_FALSE(enabled(id)) << id;
+    ASSERT_TRUE(sim.Load("[Profile1]\nName=Home\nSsid=HomeNet\nSecurity=Open\n"));
+    profile->ReloadProfileList();
+    for (int id : {1133, 1134, 1135, 1136}) EXPECT_TRUE(enabled(id)) << id;
+    // A rebuild keeps the main window's word.
+    mainWindow.EnablePageControls(FALSE);
+    profile->ReloadProfileList();
+    for (int id : {1133, 1134, 1135, 1136}) EXPECT_FALSE(enabled(id)) << id;
 }
 
 TEST_F(MainWindowTest, APageCreatedLaterTakesTheRememberedControlState)
@@ -336,16 +410,57 @@ TEST_F(MainWindowTest, AboutRunsModallyFromTheSkinLibraryAndItsCloseButtonEndsIt
     const HINSTANCE before = AfxGetResourceHandle();
     HINSTANCE during = nullptr;
     CString caption;
+    CWnd* open = nullptr;
+    CWnd* openWithApPages = nullptr;
     AfxSetModalDialogHook([&](CDialog& dlg) {
         during = AfxGetResourceHandle();
         caption = dlg.GetWindowText();
+        // An open child of the window for the exit roads, with either page set.
+        open = mainWindow.GetOpenChildDialog() == &dlg ? &dlg : nullptr;
+        mainWindow.m_bSoftAPMode = 1;
+        openWithApPages = mainWindow.GetOpenChildDialog() == &dlg ? &dlg : nullptr;
+        mainWindow.m_bSoftAPMode = 0;
         dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED),
                         reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, IDC_ABOUT_CLOSE)));
     });
     Click(IDC_KELVO_ABOUT, STN_CLICKED);
     AfxSetModalDialogHook(nullptr);
+    EXPECT_NE(nullptr, open);
+    EXPECT_NE(nullptr, openWithApPages);
+    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
     EXPECT_EQ(G_hKelvoImg, during);
     EXPECT_STREQ("About", caption);
     EXPECT_EQ(before, AfxGetResourceHandle());
     EXPECT_EQ(nullptr, mainWindow.m_pAboutDlg);
+}
+
+namespace {
+// A child dialog of the window as the exit roads see it: shown, and counting its close requests.
+class ClosableChild : public CWnd {
+public:
+    int closes = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CLOSE) {
+            ++closes;
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+}  // namespace
+
+TEST_F(MainWindowTest, AModeSwitchUnderAnOpenChildDialogClosesTheChildInsteadOfTheSwitch)
+{
+    ClosableChild chart;
+    ASSERT_TRUE(chart.CreateEx(0, "STATIC", "chart", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
+    mainWindow.m_pChildDialog[CKelvoPageUIDlg::kChildTrendChart] = &chart;
+    CKelvoPageLinkInfoDlg* const linkPage = mainWindow.m_pPageLinkInfoDlg;
+    mainWindow.OnSwitchToApMode();
+    EXPECT_EQ(1, chart.closes);
+    // The pages, one of which runs the chart, are still there.
+    EXPECT_EQ(0, mainWindow.m_bSoftAPMode);
+    EXPECT_EQ(linkPage, mainWindow.m_pPageLinkInfoDlg);
+    mainWindow.m_pChildDialog[CKelvoPageUIDlg::kChildTrendChart] = nullptr;
+    chart.DestroyWindow();
 }

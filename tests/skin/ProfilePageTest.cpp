@@ -170,6 +170,18 @@ TEST_F(ProfilePageTest, NoProfileGivesNumberZeroAndDisablesTheRowButtons)
     for (int id : {IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_APPLY}) EXPECT_FALSE(Enabled(page, id)) << id;
 }
 
+TEST_F(ProfilePageTest, TheFirstShowingWithNoProfileOffersOnlyAdd)
+{
+    ASSERT_TRUE(sim.Load("[Network1]\nSsid=Cafe\nBssid=00:1A:2B:00:00:01\n"));
+    ASSERT_FALSE(HasWindow(mainWindow.m_pPageProfileDlg));
+    mainWindow.ShowProfileTab();  // the page's window is made now
+    CKelvoPageProfileDlg& page = *mainWindow.m_pPageProfileDlg;
+    ASSERT_TRUE(HasWindow(&page));
+    EXPECT_EQ(0, page.GetRowCount());
+    EXPECT_TRUE(Enabled(page, IDC_PROFILE_ADD));
+    for (int id : {IDC_PROFILE_EDIT, IDC_PROFILE_DELETE, IDC_PROFILE_APPLY}) EXPECT_FALSE(Enabled(page, id)) << id;
+}
+
 TEST_F(ProfilePageTest, ARebuildNeverGivesTheButtonsBackToAUserWithoutRights)
 {
     G_bIsAdmin = 0;
@@ -272,6 +284,25 @@ TEST_F(ProfilePageTest, DeletingTheProfileInUseAsksAndNoKeepsIt)
     EXPECT_LT(reset, del);
     EXPECT_EQ(0, page.m_bConnectPending);
     EXPECT_STREQ("", Pending(page).strProfileName);
+}
+
+TEST_F(ProfilePageTest, DeletingTheProfileInUseLetsTheHiddenDialogReconnectAgain)
+{
+    CKelvoPageProfileDlg& page = Page("[World]\nOsCode=8\n"s.append(kThreeProfiles).c_str());
+    Select(page, 1);
+    ClickButton(page, IDC_PROFILE_APPLY);
+    ::InterlockedExchange(&G_bReConnect, FALSE);  // a prompt had held it back
+    Select(page, 1);
+    MessageBoxCapture yes(IDOK);
+    ClickButton(page, IDC_PROFILE_DELETE);
+    EXPECT_EQ(TRUE, G_bReConnect);
+
+    // Another profile, or the one in use during a WPS run, leaves the flag as it is.
+    ::InterlockedExchange(&G_bReConnect, FALSE);
+    Select(page, 0);
+    ClickButton(page, IDC_PROFILE_DELETE);
+    EXPECT_EQ(FALSE, G_bReConnect);
+    ::InterlockedExchange(&G_bReConnect, TRUE);
 }
 
 TEST_F(ProfilePageTest, StartUpReconnectsTheActiveProfile)

@@ -22,6 +22,7 @@
 #include "station/CProfileEditorDlg.h"
 #include "station/WepKeyGeneration.h"
 #include "ui/DialogTab.h"
+#include "contract/StationContract.h"
 
 #include <string>
 
@@ -388,6 +389,81 @@ TEST_F(SecurityWizardTest, ProfileControlScanListCopiesTheSurveyAndSelectPresets
     EXPECT_STREQ("Party", ctrl.m_Entries.back().strSsid);
 }
 
+TEST_F(SecurityWizardTest, ProfileControlPageRefusesWhatTheProfileCannotHold)
+{
+    G_LangTable.IDS_PROFILENAMELENGTH = "Name too long";
+    G_LangTable.IDS_PROFILENAMECHARS = "Name with control characters";
+    G_LangTable.IDS_SSIDLENGTH = "SSID too long";
+    mainWindow.ShowProfileTab();
+    ClickButton(*mainWindow.m_pPageProfileDlg, IDC_PROFILE_ADD);
+    CKelvoPageProfileCtrlDlg& ctrl = *mainWindow.m_pPageProfileCtrlDlg;
+    ASSERT_TRUE(Visible(&ctrl));
+    // Typing stops at what the profile holds; a pasted text does not, and is refused at Next.
+    for (int id : {IDC_PROFCTRL_NAME, IDC_PROFCTRL_SSID})
+        EXPECT_EQ(32, ::SendDlgItemMessageA(ctrl.m_hWnd, id, EM_GETLIMITTEXT, 0, 0)) << id;
+    MessageBoxCapture boxes;
+    const struct {
+        std::string name, ssid;
+        const char* refusal;
+    } cases[] = {
+        {"Travel", std::string(33, 's'), "SSID too long"},
+        {"Travel", std::string(200, 's'), "SSID too long"},
+        {"Travel", std::string(5000, 's'), "SSID too long"},
+        {std::string(33, 'n'), "Home-WPA2", "Name too long"},
+        {"Tra\r\nvel", "Home-WPA2", "Name with control characters"},
+        {"Travel\t", "Home-WPA2", "Name with control characters"},
+    };
+    for (const auto& c : cases) {
+        ctrl.SetDlgItemText(IDC_PROFCTRL_NAME, c.name.c_str());
+        ctrl.SetDlgItemText(IDC_PROFCTRL_SSID, c.ssid.c_str());
+        ClickButton(ctrl, IDC_PROFCTRL_NEXT);
+        ASSERT_FALSE(boxes.Boxes().empty());
+        EXPECT_STREQ(c.refusal, boxes.Boxes().back().text) << c.name.size() << " " << c.ssid.size();
+        EXPECT_TRUE(Visible(&ctrl));
+    }
+    EXPECT_EQ(std::size(cases), boxes.Count());
+    // Nothing went into the editor, so nothing can be stored.
+    const WizardEditor e = GetWizardEditor(true);
+    ASSERT_TRUE(e.system);
+    EXPECT_TRUE(e.system->m_strSsid.IsEmpty());
+    EXPECT_TRUE(Calls("QXWL_WriteProfile").empty());
+
+    // What fits goes on.
+    ctrl.SetDlgItemText(IDC_PROFCTRL_NAME, std::string(32, 'n').c_str());
+    ctrl.SetDlgItemText(IDC_PROFCTRL_SSID, std::string(32, 's').c_str());
+    ClickButton(ctrl, IDC_PROFCTRL_NEXT);
+    EXPECT_EQ(std::size(cases), boxes.Count());
+    EXPECT_TRUE(Visible(mainWindow.m_pPageSecurityTypeDlg));
+    EXPECT_EQ(std::string(32, 's'), e.system->m_strSsid.GetString());
+}
+
+TEST_F(SecurityWizardTest, ProfileControlListShowsHiddenNetworksAndLeavesTheirNameToTheUser)
+{
+    G_LangTable.IDS_HIDDENSSID = "Hidden SSID";
+    ASSERT_TRUE(sim.Load("[Network1]\nSsid=Home-WPA2\nBssid=00:1A:2B:00:00:01\nSecurity=WPA2-PSK\nKey=homepass1\n"
+                         "[Network2]\nSsid=Secret\nHidden=1\nBssid=00:1A:2B:00:00:09\nSecurity=WPA2-PSK\nKey=secret123\n"));
+    mainWindow.ShowProfileTab();
+    ClickButton(*mainWindow.m_pPageProfileDlg, IDC_PROFILE_ADD);
+    CKelvoPageProfileCtrlDlg& ctrl = *mainWindow.m_pPageProfileCtrlDlg;
+    sim.WaitIdle();
+    ASSERT_TRUE(PumpUntil([&] { return ctrl.m_bScanDone == 1 && ctrl.m_Entries.size() == 2; }, 5000));
+    int hidden = -1;
+    for (size_t i = 0; i < ctrl.m_Entries.size(); ++i)
+        if (ctrl.m_Entries[i].strSsid.IsEmpty()) hidden = static_cast<int>(i);
+    ASSERT_GE(hidden, 0);
+    EXPECT_STREQ("Hidden SSID", ctrl.m_list.GetCellData(hidden, CKelvoPageProfileCtrlDlg::kColumnSsid).m_strText);
+
+    ctrl.SetDlgItemText(IDC_PROFCTRL_SSID, "Secret");  // the user knows the name
+    ctrl.m_list.SetItemState(hidden, LVIS_SELECTED, LVIS_SELECTED);
+    ClickButton(ctrl, IDC_PROFCTRL_SELECT);
+    CString ssid;
+    ctrl.GetDlgItemText(IDC_PROFCTRL_SSID, ssid);
+    EXPECT_STREQ("Secret", ssid);
+    // The network's security is still what the editor is preset with.
+    EXPECT_STREQ("001A2B000009", ctrl.m_strChosenBssid);
+    EXPECT_EQ(SURVEY_AUTH_WPA2_PSK, ctrl.m_nChosenAuth);
+}
+
 TEST_F(SecurityWizardTest, DonePageActivatesNowOrLater)
 {
     CKelvoPageProfileDlg& list = *mainWindow.m_pPageProfileDlg;
@@ -506,4 +582,164 @@ TEST_F(SecurityWizardTest, SaveThatTheEditorRefusesKeepsTheSummary)
     EXPECT_EQ(reports, mainWindow.m_nEditorOkReports);
     EXPECT_TRUE(Visible(&confirm));
     EXPECT_FALSE(Visible(mainWindow.m_pPageLinkInfoDlg));
+}
+
+TEST_F(SecurityWizardTest, SaveOfAnAdhocProfileWithoutAChannelSaysWhyAndKeepsTheSummary)
+{
+    G_LangTable.IDS_SYSCONFIG_NO_CHANN_4_ADHOC = "No ad hoc channel";
+    // An adapter on 5 GHz alone that cannot use it: no channel to offer.
+    ASSERT_TRUE(sim.Load("[World]\nWirelessMode=2\nSupports11a=0\n"));
+    EnterFromProfile("Party", "PartyNet", true);
+    CKelvoPageWirelessSettingDlg& wireless = *mainWindow.m_pPageWirelessSettingDlg;
+    ASSERT_TRUE(Visible(&wireless));
+    ClickButton(wireless, IDC_WIZARD_NEXT);
+    ChooseType(WIZSEC_NONE);
+    CKelvoPageSecurityConfirmDlg& confirm = *mainWindow.m_pPageSecurityConfirmDlg;
+    ASSERT_TRUE(Visible(&confirm));
+    MessageBoxCapture boxes;
+    sim.ClearJournal();
+    ClickButton(confirm, IDC_WIZARD_NEXT);
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("No ad hoc channel", boxes.Boxes()[0].text);
+    EXPECT_TRUE(Visible(&confirm));
+    EXPECT_TRUE(Calls("QXWL_WriteProfile").empty());
+}
+
+TEST_F(SecurityWizardTest, TtlsKeepsTheServerValidationTheEditorHolds)
+{
+    G_LangTable.IDS_MSG_LOGINNAME_EMPTY = "No login";
+    for (bool validate : {true, false}) {
+        EnterFromProfile(validate ? "Corp" : "Corp2", "CorpNet", false);
+        CKelvoPageSecurityTypeDlg& type = *mainWindow.m_pPageSecurityTypeDlg;
+        ASSERT_TRUE(Visible(&type));
+        const WizardEditor e = GetWizardEditor(true);
+        WizardSelectEapMethod(e, WIZEAP_TTLS);
+        WizardSetUseServerCertificate(e, validate);
+        ChooseType(WIZSEC_WPA2);
+        CKelvoPageSecurityTtlsDlg& ttls = *mainWindow.m_pPageSecurityTtlsDlg;
+        ASSERT_TRUE(Visible(&ttls)) << validate;
+        // TTLS is not offered for a choice on this system, yet the page names its own method.
+        EXPECT_EQ("TTLS", std::string(SelectedText(ttls.m_comboType).GetString()));
+        ttls.SetDlgItemText(IDC_WIZEAP_LOGIN, "user");
+        ttls.SetDlgItemText(IDC_WIZTTLS_PASSWORD, "password");
+        ClickButton(ttls, IDC_WIZARD_NEXT);
+        ASSERT_TRUE(Visible(mainWindow.m_pPageSecurityConfirmDlg)) << validate;
+        EXPECT_EQ(validate, WizardUsesServerCertificate(e));
+        ClickButton(*mainWindow.m_pPageSecurityConfirmDlg, IDC_WIZARD_EXIT);
+    }
+}
+
+TEST_F(SecurityWizardTest, PastedEntriesLongerThanTheirFieldsAreCutOnlyWithAMessage)
+{
+    G_LangTable.IDS_MSG_TEXT_TOO_LONG = "At most %d characters";
+    EnterFromSurvey("Home-WPA2");
+    ChooseType(WIZSEC_WPA2);
+    CKelvoPageSecurityPeapDlg& peap = *mainWindow.m_pPageSecurityPeapDlg;
+    ASSERT_TRUE(Visible(&peap));
+    const std::string pasted(5000, 'p');
+    MessageBoxCapture boxes;
+    // A paste replaces the selection, as the edit's own clipboard command does.
+    for (UINT id : {IDC_WIZEAP_LOGIN, IDC_WIZPEAP_PASSWORD})
+        peap.SendDlgItemMessage(static_cast<int>(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_EQ("At most 127 characters", boxes.Boxes()[0].text);
+    EXPECT_EQ("At most 127 characters", boxes.Boxes()[1].text);
+    ClickButton(peap, IDC_WIZARD_NEXT);
+    const WizardEditor e = GetWizardEditor(false);
+    // What the user was told the fields hold is what the editor got.
+    EXPECT_EQ(std::string(127, 'p'), std::string(WizardIdentity(e).GetString()));
+    EXPECT_EQ(std::string(127, 'p'), std::string(WizardPassword(e).GetString()));
+
+    // The other pages' edits, each limited to what the record keeps of it.
+    struct Edit {
+        CDialog* page;
+        UINT id;
+        size_t limit;
+    };
+    const Edit edits[] = {{mainWindow.m_pPageSecurityTtlsDlg, IDC_WIZEAP_LOGIN, 127},
+                          {mainWindow.m_pPageSecurityTtlsDlg, IDC_WIZTTLS_PASSWORD, 127},
+                          {mainWindow.m_pPageSecurityTlsDlg, IDC_WIZEAP_LOGIN, 127},
+                          {mainWindow.m_pPageSecuritySercaDlg, IDC_WIZSERCA_SERVER, 127},
+                          {mainWindow.m_pPageSecurityPskDlg, IDC_WIZPSK_KEY, 64}};
+    for (const Edit& edit : edits) {
+        ASSERT_TRUE(mainWindow.EnsurePage(edit.page));
+        edit.page->SetDlgItemText(static_cast<int>(edit.id), "");
+        const size_t before = boxes.Count();
+        edit.page->SendDlgItemMessage(static_cast<int>(edit.id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(pasted.c_str()));
+        CString text;
+        edit.page->GetDlgItemText(static_cast<int>(edit.id), text);
+        EXPECT_EQ(edit.limit, static_cast<size_t>(text.GetLength())) << edit.id;
+        EXPECT_EQ(before + 1, boxes.Count()) << edit.id;
+    }
+}
+
+TEST_F(SecurityWizardTest, AProfileTheStoreRefusesIsToldAndTheSummaryStays)
+{
+    G_LangTable.IDS_PROFILE_WRITE_FAILED = "The profile could not be stored.";
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 1));
+    EnterFromProfile("Travel", "Home-WPA2", false);
+    ChooseType(WIZSEC_WPA2_PSK);
+    CKelvoPageSecurityPskDlg& psk = *mainWindow.m_pPageSecurityPskDlg;
+    ASSERT_TRUE(Visible(&psk));
+    psk.SetDlgItemText(IDC_WIZPSK_KEY, "homepass1");
+    ClickButton(psk, IDC_WIZARD_NEXT);
+    CKelvoPageSecurityConfirmDlg& confirm = *mainWindow.m_pPageSecurityConfirmDlg;
+    ASSERT_TRUE(Visible(&confirm));
+    MessageBoxCapture boxes;
+    ClickButton(confirm, IDC_WIZARD_NEXT);  // Save
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ("The profile could not be stored.", std::string(boxes.Boxes()[0].text.GetString()));
+    EXPECT_TRUE(Visible(&confirm));
+    EXPECT_FALSE(Visible(mainWindow.m_pPageSecuritySetOKDlg));
+    char name[kProfileNameBytes] = "Travel";
+    WLANPROFILE stored = {};
+    EXPECT_NE(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_ReadProfileData(&stored, name));
+
+    // Once the store takes it, Save stores it and the done page follows.
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 0));
+    ClickButton(confirm, IDC_WIZARD_NEXT);
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(Visible(mainWindow.m_pPageSecuritySetOKDlg));
+    EXPECT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_ReadProfileData(&stored, name));
+}
+
+TEST_F(SecurityWizardTest, ACertificateWithZeroBytesReachesTheConnectionByteForByte)
+{
+    // The server takes the store's first certificate and nothing else; its blob is binary.
+    ASSERT_TRUE(sim.Load("[Network1]\nSsid=Corp-TLS\nBssid=00:1A:2B:00:00:07\nSecurity=WPA2\nEapMethod=TLS\n"
+                         "Identity=alice\nClientCert=0\nChannel=6\n"));
+    EnterFromSurvey("Corp-TLS");
+    ChooseType(WIZSEC_WPA2);
+    CKelvoPageSecurityPeapDlg& peap = *mainWindow.m_pPageSecurityPeapDlg;
+    ASSERT_TRUE(Visible(&peap));
+    peap.m_comboType.SetCurSel(0);
+    peap.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WIZEAP_TYPE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(peap.m_comboType.m_hWnd));
+    CKelvoPageSecurityTlsDlg& tls = *mainWindow.m_pPageSecurityTlsDlg;
+    ASSERT_TRUE(Visible(&tls));
+    tls.SetDlgItemText(IDC_WIZEAP_LOGIN, "alice");
+    ASSERT_GT(tls.m_comboCert.GetCount(), 0);
+    tls.m_comboCert.SetCurSel(0);
+    ClickButton(tls, IDC_WIZARD_NEXT);
+    CKelvoPageSecurityConfirmDlg& confirm = *mainWindow.m_pPageSecurityConfirmDlg;
+    ASSERT_TRUE(Visible(&confirm));
+    ClickButton(confirm, IDC_WIZARD_NEXT);  // Save: the connection is handed on
+
+    ULONG count = 0;
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_EnumCert(kCertStoreUser, nullptr, &count));
+    std::vector<qxwl::CERT_INFO> certs(count);
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_EnumCert(kCertStoreUser, reinterpret_cast<BYTE*>(certs.data()), &count));
+    const qxwl::CERT_INFO& first = certs[0];
+    ASSERT_NE(nullptr, memchr(first.pBlob, 0, first.BlobLength));
+    ASSERT_NE(nullptr, mainWindow.m_pPageSiteSurveyDlg->m_pActionRecord);
+    const WLANPROFILE record = *static_cast<const WLANPROFILE*>(mainWindow.m_pPageSiteSurveyDlg->m_pActionRecord);
+    ASSERT_EQ(first.BlobLength, record.user_cert.BlobLength);
+    EXPECT_EQ(0, memcmp(first.pBlob, record.user_cert.BlobData, first.BlobLength));
+    EXPECT_EQ(1u, record.bClientCert);
+    QXWLAPI.QXWL_FreeCertArray(reinterpret_cast<BYTE*>(certs.data()), &count);
+
+    // The library takes it and the server accepts it.
+    sim.ClearJournal();
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_SetWLANProfile(&record));
+    sim.WaitIdle();
+    EXPECT_EQ(1u, Calls("SIM link up Corp-TLS").size());
 }

@@ -8,6 +8,12 @@
 #include "skin/KelvoPageSecurityTypeDlg.h"
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "station/CHiddenSsidDlg.h"
+#include "station/CPage8021XDlg.h"
+#include "station/CPageAuthEncryDlg.h"
+#include "station/CPageClientCertificationDlg.h"
+#include "station/CPageNamePasswordDlg.h"
+#include "station/CPageServerCertificationDlg.h"
+#include "station/CSecurityEditorDlg.h"
 #include "ui/DialogTab.h"
 
 #include <algorithm>
@@ -39,8 +45,8 @@ constexpr char kCafeStreet[] =
     "[Network1]\nSsid=Cafe\nBssid=00:1A:2B:00:00:01\nChannel=1\nSecurity=Open\nRssi=-50\n"
     "[Network2]\nSsid=Cafe\nBssid=00:1A:2B:00:00:02\nChannel=11\nSecurity=WPA2-PSK\nKey=espresso12\nRssi=-60\n"
     "[Network3]\nSsid=Secret\nHidden=1\nBssid=00:1A:2B:00:00:03\nChannel=6\nSecurity=Open\n"
-    "[Network4]\nSsid=Drifter\nBssid=00:1A:2B:00:00:04\nAppearAfterScans=2\n"
-    "[Network5]\nSsid=Leaver\nBssid=00:1A:2B:00:00:05\nLeaveAfterScans=2\n";
+    "[Network4]\nSsid=Drifter\nBssid=00:1A:2B:00:00:04\nAppearAfterScans=1\n"
+    "[Network5]\nSsid=Leaver\nBssid=00:1A:2B:00:00:05\nLeaveAfterScans=1\n";
 
 // A world of n open networks "Net-0000" on; their names come in a shuffled order.
 std::string ManyNetworks(int n)
@@ -140,13 +146,24 @@ protected:
 // What the stand-in's networks never announce: mixed masks, CCKM by system, every cipher.
 TEST(SurveyRules, MixedMasksCckmAndCipherTexts)
 {
-    // Only WPA+WPA2 and WPA-PSK+WPA2-PSK name a method among mixed masks; a secured record
-    // of any other reads "WEP".
     EXPECT_EQ(SURVEY_AUTH_WPA2, AuthBitsToProfileAuth(IE_AUTH_WPA | IE_AUTH_WPA2));
     EXPECT_EQ(SURVEY_AUTH_WPA2_PSK, AuthBitsToProfileAuth(IE_AUTH_WPA_PSK | IE_AUTH_WPA2_PSK));
     EXPECT_EQ(SURVEY_AUTH_WPA_NONE, AuthBitsToProfileAuth(IE_AUTH_WPA_NONE));
-    EXPECT_EQ(SURVEY_AUTH_NONE, AuthBitsToProfileAuth(IE_AUTH_WPA_PSK | IE_AUTH_WPA2));
-    EXPECT_STREQ("WEP", SurveySecurityText(AuthBitsToProfileAuth(0x0A), true));
+    // Any other mix reads as the strongest method it offers, a pre-shared key before a server;
+    // none reads "WEP".
+    const struct {
+        ULONG bits;
+        const char* text;
+    } mixes[] = {{IE_AUTH_WPA_PSK | IE_AUTH_WPA2, "WPA2"},
+                 {IE_AUTH_WPA2 | IE_AUTH_WPA2_PSK, "WPA2-PSK"},
+                 {IE_AUTH_WPA | IE_AUTH_WPA_PSK, "WPA-PSK"},
+                 {IE_AUTH_WPA | IE_AUTH_WPA2_PSK, "WPA2-PSK"},
+                 {IE_AUTH_WPA | IE_AUTH_WPA_PSK | IE_AUTH_WPA2 | IE_AUTH_WPA2_PSK, "WPA2"},  // the WPA+WPA2 pair first
+                 {IE_AUTH_WPA | IE_AUTH_WPA_NONE, "WPA"},
+                 {IE_AUTH_WAPI_PSK | IE_AUTH_WAPI_CERT, "WAPI-PSK"}};
+    for (const auto& mix : mixes)
+        EXPECT_STREQ(mix.text, SurveySecurityText(AuthBitsToProfileAuth(mix.bits), true)) << mix.bits;
+    EXPECT_STREQ("WEP", SurveySecurityText(AuthBitsToProfileAuth(0), true));  // only the privacy bit
     IE_PARSE_RESULT cckm{};
     cckm.bCckm = 1;
     cckm.authMask = IE_AUTH_WPA2;
@@ -316,6 +333,30 @@ TEST_F(SiteSurveyTest, ConnectToAHiddenNetworkAsksItsNameAndSendsTheTypedName)
     EXPECT_EQ(3u, status.status);
 }
 
+TEST_F(SiteSurveyTest, AHiddenNetworkNameLongerThanAnSsidIsRefusedAndNothingConnects)
+{
+    Open(kCafeStreet);
+    Select(RowOf(""));
+    Connect();
+    CHiddenSsidDlg& prompt = *mainWindow.m_pHiddenSsidDlg;
+    MessageBoxCapture boxes;
+    // Pasted, not typed: the edit's own limit does not hold the text back.
+    for (int length : {33, 200, 5000}) {
+        ::SetDlgItemTextA(prompt.m_hWnd, IDC_HIDDEN_SSID_EDIT, std::string(static_cast<size_t>(length), 'n').c_str());
+        ClickButton(prompt, IDC_CLASSIC_OK);
+    }
+    ASSERT_EQ(3u, boxes.Count());
+    EXPECT_STREQ("Enter no more than 32 characters.", boxes.Boxes()[0].text);
+    EXPECT_EQ(0, ConnectRequests());
+    EXPECT_TRUE(Visible(&prompt));  // the user corrects the name there
+
+    const std::string whole(32, 'n');
+    ::SetDlgItemTextA(prompt.m_hWnd, IDC_HIDDEN_SSID_EDIT, whole.c_str());
+    ClickButton(prompt, IDC_CLASSIC_OK);
+    ASSERT_EQ(1, ConnectRequests());
+    EXPECT_EQ(whole, SsidOf(Record()));
+}
+
 TEST_F(SiteSurveyTest, ConnectToAProtectedNetworkTakesTheSecurityRoadAndBuildsTheRecordFromTheEditor)
 {
     Open(kCafeStreet);
@@ -383,7 +424,9 @@ TEST_F(SiteSurveyTest, WepAndEnterpriseSettingsOfTheEditorReachTheRecord)
     copy.nEncryIndex = ENCRIDX_AES;
     copy.Eap.strIdentity = "user";
     copy.Eap.strPassword = "password";
-    copy.strServerCert = CString('C', 200);  // the CA text is cut to its 150 bytes
+    // A certificate is bytes: zero bytes and the full 152 reach the record as they are.
+    copy.ServerCert.BlobLength = sizeof copy.ServerCert.BlobData;
+    for (ULONG i = 0; i < copy.ServerCert.BlobLength; ++i) copy.ServerCert.BlobData[i] = static_cast<UCHAR>(i % 7 == 0 ? 0 : i);
     Survey().ConnectSelected();
     const WLANPROFILE& p = Record();
     EXPECT_EQ(1u, p.b8021X);
@@ -391,7 +434,72 @@ TEST_F(SiteSurveyTest, WepAndEnterpriseSettingsOfTheEditorReachTheRecord)
     EXPECT_EQ(ENCRY_AES, p.enumEncryStatus);
     EXPECT_EQ(static_cast<ULONG>(EAPMETHOD_PEAP), p.enumAuthenProtocol);
     EXPECT_STREQ("user", p.chID);
-    EXPECT_EQ(150u, p.CA_cert.BlobLength);
+    ASSERT_EQ(152u, p.CA_cert.BlobLength);
+    EXPECT_EQ(0, memcmp(copy.ServerCert.BlobData, p.CA_cert.BlobData, 152));
+}
+
+TEST_F(SiteSurveyTest, EveryEnterpriseSettingOfTheSecurityEditorGoesIntoTheConnection)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 8));
+    Open();
+    Select(RowOf("Quixen-Corp"));
+    Connect();
+    CSecurityEditorDlg& editor = *mainWindow.m_pSecurityEditorDlg;
+    ASSERT_TRUE(Visible(&editor));
+    // As the user leaves the editor's pages: PEAP with the machine's identity, no cached user
+    // information, a smart-card certificate and a server name matched by its domain's end.
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    editor.m_pPageAuthEncry->OnAuthWpa2();
+    editor.m_pPageAuthEncry->OnEncryAes();
+    page.OnEapPeap();
+    CPageNamePasswordDlg& id = *page.m_pPageNamePassword;
+    id.strIdentity = "user";
+    id.strPassword = "password";
+    id.bCacheUserInfo = 0;
+    id.UpdatePage(FALSE);
+    id.SetIdentityMode(CPageNamePasswordDlg::kMachineIdentity);
+    CPageClientCertificationDlg& client = *page.m_pPageClientCert;
+    client.nCertSource = CPageClientCertificationDlg::kCertOnSmartCard;
+    client.UpdateData(FALSE);
+    CPageServerCertificationDlg& server = *page.m_pPageServerCert;
+    server.nServerNameRule = CPageServerCertificationDlg::kNameDomainEnd;
+    server.strServerName = "radius.corp";
+    server.UpdateData(FALSE);
+    editor.OnOK();
+
+    ASSERT_EQ(1, ConnectRequests());
+    const WLANPROFILE& p = Record();
+    EXPECT_EQ(1u, p.b8021X);
+    EXPECT_EQ(static_cast<ULONG>(EAPMETHOD_PEAP), p.enumAuthenProtocol);
+    EXPECT_STREQ("radius.corp", p.chServerName);
+    EXPECT_EQ(static_cast<ULONG>(CPageServerCertificationDlg::kNameDomainEnd), p.nServerNameRule);
+    EXPECT_EQ(static_cast<ULONG>(CPageNamePasswordDlg::kMachineIdentity), p.nIDModeIndex);
+    EXPECT_EQ(1u, p.bClientCertInSmartCard);
+    EXPECT_EQ(0u, p.bCacheUserInfo);
+}
+
+TEST_F(SiteSurveyTest, ANetworkOfferingTwoMethodsReadsAsTheStrongestAndTheEditorFollows)
+{
+    Open("[Network1]\nSsid=Mixed\nBssid=00:1A:2B:00:00:07\nSecurity=WPA2\nAlsoPsk=1\n");
+    ASSERT_NE(-1, RowOf("Mixed"));
+    EXPECT_STREQ("WPA2-PSK", Survey().m_Entries[RowOf("Mixed")].strSecurity);
+    Select(RowOf("Mixed"));
+    Connect();
+    EXPECT_EQ(SURVEY_AUTH_WPA2_PSK, Survey().m_nPendingAuth);
+    ASSERT_TRUE(Visible(mainWindow.m_pSecurityEditorDlg));
+    EXPECT_EQ(AUTHIDX_WPA2_PSK, mainWindow.m_pSecurityEditorDlg->m_pPageAuthEncry->m_nAuthIndex);
+    EXPECT_EQ(ENCRIDX_AES, mainWindow.m_pSecurityEditorDlg->m_pPageAuthEncry->m_nEncryIndex);
+}
+
+TEST_F(SiteSurveyTest, TheFirstOpeningOfTheTabScansOnce)
+{
+    mainWindow.ShowSiteSurveyTab();
+    Settle();
+    EXPECT_EQ(1u, Calls("QXWL_SiteSurveyScan").size());
+    mainWindow.ShowLinkInfoTab();
+    mainWindow.ShowSiteSurveyTab();  // each later opening scans again
+    Settle();
+    EXPECT_EQ(2u, Calls("QXWL_SiteSurveyScan").size());
 }
 
 TEST_F(SiteSurveyTest, BadScanAnswersListWhatIsWholeAndAreLogged)

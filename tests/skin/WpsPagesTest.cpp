@@ -140,7 +140,9 @@ TEST_F(WpsPagesTest, PushButtonRunSucceedsWithTheAccessPointsCredentialWithinThe
     ASSERT_EQ(1u, stored.ProfileCnt);
     EXPECT_EQ(11, mode.Channel);
     EXPECT_EQ("quixen2024", std::string(reinterpret_cast<const char*>(stored.Profile[0].Key), stored.Profile[0].KeyLength));
-    // The result check: still running until the link carries the received settings.
+    // The result check: while WPS holds the adapter, running until the link carries the
+    // received settings.
+    QXWLAPI.QXWL_WriteWPSFlag(TRUE);
     link.CheckResult();
     EXPECT_EQ(1, G_bWpsRunning);
     QXWLAPI.QXWL_ConnectWPSProfile(&stored.Profile[0]);
@@ -149,6 +151,47 @@ TEST_F(WpsPagesTest, PushButtonRunSucceedsWithTheAccessPointsCredentialWithinThe
     EXPECT_EQ(0, G_bWpsRunning);
     link.ShowWindow(SW_HIDE);
     EXPECT_TRUE(::IsWindowEnabled(mainWindow.m_tabProfile.m_hWnd));
+}
+
+TEST_F(WpsPagesTest, ASuccessStaysOnThePageAfterTheSavedProfileClearsTheWpsFlag)
+{
+    CKelvoPageWpsLinkStatusDlg& link = Link();
+    link.nMethod = 0;
+    mainWindow.m_pPageTab->ShowPage(&link);
+    PollUntilDone(link);
+    ASSERT_EQ(100, Progress(link));
+    // The saved profile's connect leaves WPS; then ten seconds of result checks.
+    QXWLAPI.QXWL_WriteWPSFlag(FALSE);
+    for (int i = 0; i < 5; ++i) link.OnTimer(CKelvoPageWpsLinkStatusDlg::TIMER_WPS_RESULT);
+    EXPECT_EQ(0, G_bWpsRunning);  // over, even before the link is up: the mode buttons work again
+    EXPECT_EQ(100, Progress(link));
+    EXPECT_STREQ("PBC - tip29", Text(link, IDC_WPSLINK_STATUS));
+    EXPECT_STREQ("Quixen-WPA2", Text(link, IDC_WPSLINK_SSID));
+    EXPECT_STREQ("WPA2-PSK", Text(link, IDC_WPSLINK_SECURITY));
+    EXPECT_TRUE(Visible(link.GetDlgItem(IDC_WPSLINK_SECURITY)));
+}
+
+TEST_F(WpsPagesTest, TheHardwareButtonStartsAPushButtonRunBeforeAnyWpsPageWasShown)
+{
+    CKelvoPageWpsLinkStatusDlg* link = mainWindow.m_pPageWpsLinkStatusDlg;
+    ASSERT_NE(nullptr, link);
+    // Made with the main window, hidden, its hardware-button poll running, and cheaply: no
+    // scan table read until it is needed.
+    ASSERT_TRUE(HasWindow(link));
+    EXPECT_FALSE(Visible(link));
+    EXPECT_TRUE(Calls("QXWL_SiteSurveyQuery").empty());
+    EXPECT_TRUE(::KillTimer(link->m_hWnd, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_HW_BUTTON));
+    EXPECT_TRUE(::IsWindowEnabled(mainWindow.m_tabProfile.m_hWnd));
+
+    hide.m_bHwPbcPressed = TRUE;  // the hidden dialog saw the press
+    link->SendMessage(WM_TIMER, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_HW_BUTTON);
+    EXPECT_FALSE(hide.m_bHwPbcPressed);
+    EXPECT_TRUE(Visible(link));
+    EXPECT_EQ(2, G_nWpsMethod);
+    EXPECT_EQ("QXWL_SetWPSMode(0x20000000, , , 1)", LastSetMode());
+    PollUntilDone(*link);
+    EXPECT_EQ(100, Progress(*link));
+    EXPECT_STREQ("Quixen-WPA2", Text(*link, IDC_WPSLINK_SSID));
 }
 
 TEST_F(WpsPagesTest, AutomaticPinWalkSkipsPushButtonAccessPointsAndRescansAtTheEnd)
@@ -166,6 +209,10 @@ TEST_F(WpsPagesTest, AutomaticPinWalkSkipsPushButtonAccessPointsAndRescansAtTheE
     EXPECT_EQ("QXWL_SetWPSMode(0x10000000, First, 22222224, 1)", LastSetMode());
     link.HandleStatus(0x104);  // the access point did not answer: the next one
     EXPECT_EQ("QXWL_SetWPSMode(0x10000000, Third, 22222224, 1)", LastSetMode());
+    // The profile stored for the run names the access point it runs on, not the one before.
+    WPS_MODE stored{};
+    QXWLAPI.QXWL_ReadWPSProfile(&stored, nullptr);
+    EXPECT_EQ(0, memcmp(stored.Bssid, link.aryWpsAp[2].Bssid, sizeof stored.Bssid));
     EXPECT_EQ(2u, Calls("QXWL_SetWPSMode").size());  // "Button" announces push button: never tried
     link.HandleStatus(0x104);
     EXPECT_EQ(-1, link.nApIndex);
@@ -432,3 +479,16 @@ TEST_F(WpsPagesTest, SecurityPageEditReachesTheAccessPointThroughTheRun)
 }
 
 }  // namespace
+
+TEST_F(WpsPagesTest, ListColumnWidthsOfTheLanguageFileOutsideTheListAreNotTaken)
+{
+    G_LangTable.IDS_LIST_DEPART_WPSVIEW = "5e9,0.3,0.3";
+    CKelvoPageWpsListViewDlg* list = mainWindow.m_pPageWpsListViewDlg;
+    ASSERT_TRUE(mainWindow.EnsurePage(list));
+    HWND view = ::GetDlgItem(list->m_hWnd, IDC_WPSLIST_LIST);
+    RECT client{};
+    ::GetClientRect(view, &client);
+    const int first = static_cast<int>(::SendMessageA(view, LVM_GETCOLUMNWIDTH, 0, 0));
+    EXPECT_EQ(static_cast<int>(client.right * 0.24), first);  // the page's own share
+    G_LangTable.IDS_LIST_DEPART_WPSVIEW.Empty();
+}

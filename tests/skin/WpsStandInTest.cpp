@@ -45,6 +45,18 @@ protected:
         return codes;
     }
     static ULONG Last(const std::vector<ULONG>& codes) { return codes.empty() ? 0 : codes.back() & 0x0FFFFFFF; }
+    // Polls until the status differs from `from`; the new status, or `from` when it stayed.
+    ULONG PollUntilChanged(ULONG from)
+    {
+        const DWORD start = ::GetTickCount();
+        ULONG status = from;
+        while (status == from && ::GetTickCount() - start < testing_support::kWaitBoundMs) {
+            ::Sleep(kPollGapMs);
+            lib->QXWL_QueryWPSStatus(&status);
+        }
+        return status;
+    }
+    static constexpr DWORD kPollGapMs = 5;  // well below any step of the world's clock
 };
 
 TEST_F(WpsStandInTest, PushButtonWalksItsStepsToSuccessWithTheAccessPointsCredential)
@@ -89,17 +101,15 @@ TEST_F(WpsStandInTest, TwoAccessPointsInPushButtonModeOverlap)
 
 TEST_F(WpsStandInTest, RunNobodyAnswersSearchesUntilTheTimeOut)
 {
-    ASSERT_TRUE(sim.Reset("[World]\nWpsTimeoutMs=300\n[Network1]\nSsid=A\nWPS=1\n"));
+    ASSERT_TRUE(sim.Reset("[World]\nWpsTimeoutMs=1000\n[Network1]\nSsid=A\nWPS=1\n"));
     Scan();
     lib->QXWL_SetWPSMode(Mode(0x20000000));  // nobody's button is pressed
     ULONG status = 0;
     lib->QXWL_QueryWPSStatus(&status);
     EXPECT_EQ(2u | kPbcBit, status);
-    ::Sleep(50);
     lib->QXWL_QueryWPSStatus(&status);
-    EXPECT_EQ(2u | kPbcBit, status);  // still searching before the time-out
-    ::Sleep(300);
-    lib->QXWL_QueryWPSStatus(&status);
+    EXPECT_EQ(2u | kPbcBit, status);  // polls alone do not end the search
+    status = PollUntilChanged(status);
     EXPECT_EQ(0x204u | kPbcBit, status);
     // Disconnecting ends the run: the status reads idle again.
     lib->QXWL_WPSDisconnect();
@@ -109,16 +119,18 @@ TEST_F(WpsStandInTest, RunNobodyAnswersSearchesUntilTheTimeOut)
 
 TEST_F(WpsStandInTest, StepsFollowTheWorldsClock)
 {
-    ASSERT_TRUE(sim.Reset("[World]\nWpsStepMs=100\n"));
+    ASSERT_TRUE(sim.Reset("[World]\nWpsStepMs=500\n"));
     Scan();
     lib->QXWL_SetWPSMode(Mode(0x20000000));
-    ULONG first = 0, again = 0, later = 0;
+    ULONG first = 0, again = 0;
     lib->QXWL_QueryWPSStatus(&first);
     lib->QXWL_QueryWPSStatus(&again);
+    EXPECT_EQ(2u | kPbcBit, first);
     EXPECT_EQ(first, again);  // polls faster than the clock do not advance the run
-    ::Sleep(250);
-    lib->QXWL_QueryWPSStatus(&later);
-    EXPECT_EQ(4u | kPbcBit, later);
+    // Many polls within each step, and the run still takes one step at a time.
+    const ULONG second = PollUntilChanged(again);
+    EXPECT_EQ(3u | kPbcBit, second);
+    EXPECT_EQ(4u | kPbcBit, PollUntilChanged(second));
 }
 
 TEST_F(WpsStandInTest, RegistrarRunConfiguresTheAccessPointWithTheOfferedCredential)

@@ -10,11 +10,40 @@
 #include "softap/KelvoPageApLinkInfoDlg.h"
 #include "softap/PageExtAPDlg.h"
 #include "softap/SoftApSim.h"
+#include "skin/KelvoPageSiteSurveyDlg.h"
+#include "station/PeapSettingDlg.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
+
+// One step taken from inside a modal loop, as a user's click arrives while the loop waits; a
+// loop that never ends is stopped after a while by a quit, which the caller then removes.
+std::function<void()> g_stepInLoop;
+void CALLBACK TakeStepInLoop(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    if (auto step = std::move(g_stepInLoop)) step();
+}
+void CALLBACK StopStuckLoop(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    ::PostQuitMessage(0);
+}
+int RunPromptLoopWith(CPeapSettingDlg& prompt, std::function<void()> step)
+{
+    constexpr UINT kStepMs = 20, kStuckMs = 5000;
+    g_stepInLoop = std::move(step);
+    ::SetTimer(nullptr, 0, kStepMs, TakeStepInLoop);
+    const UINT_PTR stuck = ::SetTimer(nullptr, 0, kStuckMs, StopStuckLoop);
+    const int result = prompt.RunModalLoop(MLF_SHOWONIDLE);
+    ::KillTimer(nullptr, stuck);
+    MSG quit;
+    ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    return result;
+}
 
 class ApPageSetSwitch : public skin_test::MainWindowTest {
 protected:
@@ -139,3 +168,57 @@ TEST_F(ApPageSetSwitch, RefusalsLeaveTheAdapterTheStoredModeAndThePages)
 }
 
 }  // namespace
+
+TEST_F(ApPageSetSwitch, MoreStillChangesTheSizeAfterASwitch)
+{
+    CRect compact;
+    mainWindow.GetWindowRect(&compact);
+    mainWindow.SwitchPageSet(1);
+    mainWindow.SwitchPageSet(0);
+    CRect after;
+    mainWindow.GetWindowRect(&after);
+    EXPECT_EQ(compact.Size(), after.Size());
+    Click(IDC_KELVO_MORE);
+    CRect full, marker;
+    mainWindow.GetWindowRect(&full);
+    mainWindow.GetDlgItem(CKelvoPageUIDlg::kExpandedMarkerId)->GetWindowRect(&marker);
+    EXPECT_GE(full.bottom, marker.bottom);  // the classic-dialog area is in view
+    EXPECT_EQ(compact.TopLeft(), full.TopLeft());
+    Click(IDC_KELVO_MORE);
+    mainWindow.GetWindowRect(&after);
+    EXPECT_EQ(compact.Size(), after.Size());
+}
+
+TEST_F(ApPageSetSwitch, APromptHiddenBySurveyConnectEndsItsLoopAndNoLongerHoldsTheModes)
+{
+    mainWindow.ShowSiteSurveyTab();
+    CKelvoPageSiteSurveyDlg& survey = *mainWindow.m_pPageSiteSurveyDlg;
+    sim.WaitIdle();
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return survey.m_bScanDone == 1 && !survey.m_Entries.empty(); }, 5000));
+    survey.m_list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    // The hidden dialog's request for the password, then its loop waiting for the answer.
+    mainWindow.PostMessage(MSG_PEAP_SETTING_DLG, 8, 0);
+    CPeapSettingDlg* prompt = mainWindow.m_pPeapSettingDlg;
+    ASSERT_TRUE(mainWindow.EnsureClassicDialog(CKelvoPageUIDlg::kPeapSetting));
+    bool refused = false;
+    const int result = RunPromptLoopWith(*prompt, [&] {
+        // While it waits, a mode switch is refused; the survey's Connect closes the prompt.
+        Click(IDC_KELVO_AP_MODE);
+        refused = boxes.size() == 1 && mainWindow.m_bSoftAPMode == 0;
+        ClickButton(survey, IDC_SURVEY_CONNECT);
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_FALSE(prompt->IsLoopRunning());
+    EXPECT_FALSE(Visible(prompt));
+    // Nothing waits any more: the buttons switch again (here the hidden dialog refuses, as
+    // another user runs the utility, and says so itself).
+    ASSERT_TRUE(sim.Set("MoreThanOneUser", 1));
+    Click(IDC_KELVO_AP_MODE);
+    ASSERT_EQ(2u, boxes.size());
+    EXPECT_NE(boxes[0], boxes[1]);
+    // A switch made from inside a waiting loop ends it: the prompt goes with the station pages.
+    mainWindow.PostMessage(MSG_PEAP_SETTING_DLG, 8, 0);
+    EXPECT_EQ(IDCANCEL, RunPromptLoopWith(*mainWindow.m_pPeapSettingDlg, [&] { mainWindow.SwitchPageSet(1); }));
+    EXPECT_EQ(nullptr, mainWindow.m_pPeapSettingDlg);
+}

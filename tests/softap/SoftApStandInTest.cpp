@@ -20,7 +20,6 @@ using softap_test::SoftApSim;
 
 constexpr char kPhone[] = "00:11:22:33:44:55";
 constexpr char kLaptop[] = "00:11:22:33:44:66";
-constexpr DWORD kWorldFileCheckWaitMs = 300;
 
 class SoftApStandIn : public ::testing::Test {
 protected:
@@ -376,10 +375,10 @@ TEST_F(SoftApStandIn, WorldFileIsReadAndReadAgainWhenItChanges)
         testing_support::ScopedFile file(path, "[World]\nOsCode=9\n");
         ASSERT_TRUE(sim.UseWorldFile(path));
         EXPECT_EQ(9, lib->QXAP_GetWinOS());
-        ::Sleep(kWorldFileCheckWaitMs);  // the file is looked at again after this long at most
         testing_support::ScopedFile changed(path, "[World]\nOsCode=8\nDevicePresent=1\n");
-        ::Sleep(kWorldFileCheckWaitMs);
-        EXPECT_EQ(8, lib->QXAP_GetWinOS());
+        // The file is looked at again a few hundred milliseconds later.
+        EXPECT_TRUE(testing_support::PumpUntil([&] { return lib->QXAP_GetWinOS() == 8; },
+                                               testing_support::kWaitBoundMs));
     }
     sim.UseWorldFile("");
 }

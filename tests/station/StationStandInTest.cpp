@@ -1,10 +1,12 @@
 #include "tests/station/StationFixture.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <mutex>
 
 using namespace station_test;
+using testing_support::kWaitBoundMs;
 using testing_support::ScopedFile;
 
 namespace {
@@ -47,17 +49,13 @@ public:
     NotifyWindow() : m_hwnd(::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
     ~NotifyWindow() { ::DestroyWindow(m_hwnd); }
     operator HWND() const { return m_hwnd; }
-    // The library's messages that arrived within timeoutMs, in order.
-    std::vector<UINT> Messages(DWORD timeoutMs = 200)
+    // The library's messages waiting in the queue, in order.
+    std::vector<UINT> Take()
     {
         std::vector<UINT> received;
-        const DWORD start = ::GetTickCount();
-        do {
-            MSG msg;
-            while (::PeekMessageA(&msg, m_hwnd, MSG_SCAN_LIST_CHANGED, MSG_RECONNECT, PM_REMOVE))
-                received.push_back(msg.message);
-            ::Sleep(10);
-        } while (::GetTickCount() - start < timeoutMs);
+        MSG msg;
+        while (::PeekMessageA(&msg, m_hwnd, MSG_SCAN_LIST_CHANGED, MSG_RECONNECT, PM_REMOVE))
+            received.push_back(msg.message);
         return received;
     }
 
@@ -105,6 +103,13 @@ protected:
     {
         StationTest::TearDown();
         g_auth = nullptr;
+    }
+    // The library's messages to the window so far, once its pending events have run: it posts
+    // them before an event counts as done.
+    std::vector<UINT> Posted()
+    {
+        EXPECT_TRUE(sim.WaitIdle(kWaitBoundMs));
+        return window.Take();
     }
     std::vector<UCHAR> AuthCodes()
     {
@@ -229,6 +234,39 @@ TEST_F(ConnectStateMachine, OneTimePasswordIsTakenOnceAndOnlyThroughTheServersIn
     EXPECT_EQ(2u, sim.JournalLines("SIM authentication rejected Token").size());
 }
 
+TEST_F(ConnectStateMachine, AServerThatWantsACertificateTakesItsBlobWholeAndNothingElse)
+{
+    ASSERT_TRUE(sim.Load("[Network1]\nSsid=Lab\nSecurity=WPA2\nEapMethod=TLS\nIdentity=alice\nClientCert=1\n"));
+    // The store's blobs are binary, as certificates are: zero bytes inside.
+    ULONG count = 0;
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_EnumCert(kCertStoreUser, nullptr, &count));
+    std::vector<qxwl::CERT_INFO> certs(count);
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_EnumCert(kCertStoreUser, reinterpret_cast<BYTE*>(certs.data()), &count));
+    ASSERT_GE(count, 2u);
+    const qxwl::CERT_INFO& wanted = certs[1];
+    ASSERT_NE(nullptr, memchr(wanted.pBlob, 0, wanted.BlobLength));
+    ASSERT_GT(wanted.BlobLength, strlen(reinterpret_cast<const char*>(wanted.pBlob)) + 1);
+
+    WLANPROFILE profile = EnterpriseProfile("Lab", "alice", "");
+    profile.enumAuthenProtocol = EAPMETHOD_TLS;
+    profile.bClientCert = 1;
+    auto present = [&](const qxwl::CERT_INFO& cert, ULONG length) {
+        profile.user_cert = {};
+        profile.user_cert.BlobLength = std::min<ULONG>(length, sizeof profile.user_cert.BlobData);
+        memcpy(profile.user_cert.BlobData, cert.pBlob, profile.user_cert.BlobLength);
+        lib->QXWL_SetWLANProfile(&profile);
+        const std::vector<UCHAR> codes = AuthCodes();
+        return codes.empty() ? UCHAR{0} : codes.back();
+    };
+    // Cut at its first zero byte, as a text would carry it: refused; another certificate too.
+    EXPECT_EQ(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED,
+              present(wanted, static_cast<ULONG>(strlen(reinterpret_cast<const char*>(wanted.pBlob)))));
+    EXPECT_EQ(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED, present(certs[0], certs[0].BlobLength));
+    EXPECT_EQ(RS_CBS_AU_STATUS_MEDIA_CONNECT, present(wanted, wanted.BlobLength));
+    EXPECT_EQ(1u, sim.JournalLines("SIM link up Lab").size());
+    lib->QXWL_FreeCertArray(reinterpret_cast<BYTE*>(certs.data()), &count);
+}
+
 TEST_F(ConnectStateMachine, SsidAndBssidConnectsUseTheSecurityInForce)
 {
     lib->QXWL_SetSSID(Ssid("Quixen-Open"));
@@ -285,15 +323,15 @@ TEST_F(ConnectStateMachine, StatusSelectorsChooseThePartsFilled)
 
 TEST_F(Notifications, RadioSwitchesArePostedToTheWindowOfInitial)
 {
-    window.Messages(0);
+    Posted();
     lib->QXWL_SetAndWriteRadioState(FALSE);
-    EXPECT_EQ((std::vector<UINT>{MSG_TURN_OFF_RADIO, MSG_SCAN_LIST_CHANGED}), window.Messages());  // nothing in range now
+    EXPECT_EQ((std::vector<UINT>{MSG_TURN_OFF_RADIO, MSG_SCAN_LIST_CHANGED}), Posted());  // nothing in range now
     EXPECT_FALSE(lib->QXWL_ReadRadioStatus());
     ASSERT_TRUE(sim.Set("HwRadio", 0));  // nothing more to turn off
     lib->QXWL_SetAndWriteRadioState(TRUE);
-    EXPECT_TRUE(window.Messages().empty());
+    EXPECT_TRUE(Posted().empty());
     ASSERT_TRUE(sim.Set("HwRadio", 1));
-    EXPECT_EQ((std::vector<UINT>{MSG_TURN_ON_RADIO, MSG_SCAN_LIST_CHANGED}), window.Messages());
+    EXPECT_EQ((std::vector<UINT>{MSG_TURN_ON_RADIO, MSG_SCAN_LIST_CHANGED}), Posted());
 }
 
 TEST_F(Notifications, RadioOffDropsTheLinkAndEmptiesTheScan)
@@ -311,27 +349,27 @@ TEST_F(Notifications, RadioOffDropsTheLinkAndEmptiesTheScan)
 
 TEST_F(Notifications, NewScanListIsAnnouncedAndItsCallbackRunsOnTheLibrarysThread)
 {
-    window.Messages(0);
+    Posted();
     g_scans = 0;
     ASSERT_TRUE(sim.Load("[Network1]\nSsid=Newcomer\n"));
     ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_SiteSurveyScan(&RecordScanDone));
     sim.WaitIdle();
-    EXPECT_EQ((std::vector<UINT>{MSG_SCAN_LIST_CHANGED}), window.Messages());
+    EXPECT_EQ((std::vector<UINT>{MSG_SCAN_LIST_CHANGED}), Posted());
     EXPECT_EQ(1, g_scans.load());
     EXPECT_NE(0u, g_scanThread.load());
     EXPECT_NE(::GetCurrentThreadId(), g_scanThread.load());
     // The same world scanned again is no new list.
     lib->QXWL_SiteSurveyScan(&RecordScanDone);
     sim.WaitIdle();
-    EXPECT_TRUE(window.Messages().empty());
+    EXPECT_TRUE(Posted().empty());
     EXPECT_EQ(2, g_scans.load());
 }
 
 TEST_F(Notifications, ReconnectRequestReachesTheWindow)
 {
-    window.Messages(0);
+    Posted();
     ASSERT_TRUE(sim.PostNotification(MSG_RECONNECT));
-    EXPECT_EQ((std::vector<UINT>{MSG_RECONNECT}), window.Messages());
+    EXPECT_EQ((std::vector<UINT>{MSG_RECONNECT}), Posted());
 }
 
 // --- The simulated world ---------------------------------------------------------------------
@@ -438,7 +476,7 @@ TEST_F(SimulatedWorld, WorldFileIsReadAtOnceAndAgainWhenItChanges)
         {
             ScopedFile changed(path, "[World]\nOsCode=10\nZeroConfig=2\n");
             // The file is looked at again a few hundred milliseconds later.
-            EXPECT_TRUE(testing_support::PumpUntil([&] { return lib->QXWL_GetWinOS() == 10; }, 5000));
+            EXPECT_TRUE(testing_support::PumpUntil([&] { return lib->QXWL_GetWinOS() == 10; }, kWaitBoundMs));
             EXPECT_EQ(2, lib->QXWL_IsZeroConfig());
         }
     }
@@ -472,6 +510,26 @@ TEST_F(SimulatedWorld, WorldTextItCannotReadIsRefusedAndJournalled)
     EXPECT_FALSE(sim.Load("[Network1]\nSecurity=Magic\n"));
     EXPECT_EQ(12, lib->QXWL_GetWinOS());
     EXPECT_EQ(2u, sim.JournalLines("SIM_LoadWorldText: line").size());
+}
+
+TEST_F(SimulatedWorld, AStoreThatRefusesChangesAnswersFailureAndKeepsWhatItHeld)
+{
+    ASSERT_TRUE(sim.Load("[World]\nProfileStoreRefuses=1\n[Profile1]\nName=Home\nSsid=Home\nSecurity=Open\n"));
+    WLANPROFILE office = Profile("Office", AUTH_OPEN, ENCRY_NONE);
+    strcpy(office.strProfileName, "Office");
+    EXPECT_NE(QXWL_ERROR_SUCCESS, lib->QXWL_WriteProfile("Office", &office));
+    const BYTE pac[516] = {};  // one entry of the library's PAC list
+    EXPECT_NE(QXWL_ERROR_SUCCESS, lib->QXWL_WritePACList(1, pac, "Home"));
+    EXPECT_NE(QXWL_ERROR_SUCCESS, lib->QXWL_DeleteProfile("Home", FALSE));
+    std::vector<WLANPROFILE> profiles;
+    ASSERT_TRUE(ReadProfileList(lib->QXWL_ReadProfileList, profiles, "test"));
+    ASSERT_EQ(1u, profiles.size());  // the world's own profile, and nothing the program tried
+    EXPECT_STREQ("Home", profiles[0].strProfileName);
+    ULONG count = 9;
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_ReadPACList(&count, nullptr, "Home"));
+    EXPECT_EQ(0u, count);
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 0));
+    EXPECT_EQ(QXWL_ERROR_SUCCESS, lib->QXWL_WriteProfile("Office", &office));
 }
 
 TEST_F(SimulatedWorld, ProfileWrittenUnderANewNameReplacesTheStoredOne)

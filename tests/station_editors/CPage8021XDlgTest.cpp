@@ -33,6 +33,7 @@ protected:
     void SetUp() override
     {
         StationDialogsTest::SetUp();
+        G_LangTable.IDS_CERT_NOT_IN_STORE = "Stored certificate (not in this store)";
         savedEnhancement = QXWLAPI.EAPFastEnhancement;
         QXWLAPI.EAPFastEnhancement = 0;
         front.ShowWindow(SW_SHOW);
@@ -265,7 +266,7 @@ TEST_F(Page8021XTest, ARequiredCertificateFromAnEmptyStoreBlocksSaving)
 
 // --- Certificates ----------------------------------------------------------------------------
 
-TEST_F(Page8021XTest, DuplicateCertificateTextsChooseTheFirstEntry)
+TEST_F(Page8021XTest, DuplicateClientTextsChooseTheFirstEntryButEachAuthorityRowItsOwn)
 {
     Open(kXpOsCode);
     page.OnEapTls();
@@ -279,7 +280,11 @@ TEST_F(Page8021XTest, DuplicateCertificateTextsChooseTheFirstEntry)
     Server().EnableControls();
     EXPECT_EQ(CString(CPageServerCertificationDlg::kAnyTrustedCa), Server().Combo().GetItemText(0, 0));
     EXPECT_EQ(0u, Server().certChosen.BlobLength);  // any trusted authority names none
+    // Two authorities share a name; the row chosen names its own, not the first of that name.
     Server().Combo().SetCurSel(3);                  // the renewed "Quixen Root CA"
+    Server().OnSelectionChange();
+    EXPECT_EQ(Server().Certificates().At(2).pBlob, Server().certChosen.pBlob);
+    Server().Combo().SetCurSel(1);
     Server().OnSelectionChange();
     EXPECT_EQ(Server().Certificates().At(0).pBlob, Server().certChosen.pBlob);
 }
@@ -438,4 +443,155 @@ TEST_F(Page8021XTest, SingleSignOnGreysItsOptionsButKeepsTheirValues)
     sso.CheckDlgButton(IDC_SSO_ENABLE, BST_CHECKED);
     sso.OnEnableSso();
     EXPECT_TRUE(sso.ItemEnabled(IDC_SSO_MACHINE));
+}
+
+// --- Tab slots, kept choices, certificate texts ----------------------------------------------
+
+TEST_F(Page8021XTest, OnTheXpLineEveryTabButtonSitsInItsSlotAboveTheChildPages)
+{
+    for (int enhancement : {0, 1}) {
+        SCOPED_TRACE(enhancement);
+        QXWLAPI.EAPFastEnhancement = enhancement;
+        CPage8021XDlg xp;
+        xp.SetHost(&editor);
+        ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
+        ASSERT_TRUE(xp.Create(CPage8021XDlg::IDD, &front));
+        xp.ShowWindow(SW_SHOW);
+        auto rectOf = [&](int tab) {
+            CRect rc;
+            xp.GetTabButton(tab)->GetWindowRect(&rc);
+            return rc;
+        };
+        auto slot = [&](int id) {
+            CRect rc;
+            xp.GetDlgItem(id)->GetWindowRect(&rc);
+            return rc;
+        };
+        CRect pages = slot(IDC_8021X_PAGE_AREA);
+        const int fastSlot = enhancement ? IDC_8021X_SLOT4 : IDC_8021X_SLOT2;
+        const int slots[CPage8021XDlg::kTabCount] = {IDC_8021X_SLOT1, fastSlot, IDC_8021X_SLOT2, IDC_8021X_SLOT3,
+                                                     IDC_8021X_SLOT4};
+        for (int method : {EAPMETHOD_PEAP, EAPMETHOD_TLS}) {
+            xp.ApplyStoredMethod(method);
+            for (int tab = 0; tab < CPage8021XDlg::kTabCount; ++tab) {
+                if (!(xp.GetTabButton(tab)->GetStyle() & WS_VISIBLE)) continue;
+                EXPECT_EQ(slot(slots[tab]), rectOf(tab)) << "method " << method << ", tab " << tab;
+                EXPECT_LE(rectOf(tab).bottom, pages.top) << "method " << method << ", tab " << tab;
+            }
+        }
+        // EAP-FAST: its tab second, beside the identity tab in the first slot.
+        xp.OnEapFast();
+        EXPECT_EQ(slot(IDC_8021X_SLOT1), rectOf(CPage8021XDlg::kTabIdentity));
+        EXPECT_EQ(slot(IDC_8021X_SLOT2), rectOf(CPage8021XDlg::kTabEapFast));
+        xp.DestroyWindow();
+    }
+}
+
+TEST_F(Page8021XTest, ASmartCardCertificateThatIsNotInsertedStaysTheProfilesChoice)
+{
+    Open(kVistaOsCode);
+    Dot1XStoredSettings& s = editor.stored;
+    s.eap.nEapMethod = EAPMETHOD_TLS;
+    s.eap.bClientCert = 1;
+    s.eap.strIdentity = "alice";
+    s.nSmartCard = 1;
+    s.userCert.BlobLength = 5;
+    std::memcpy(s.userCert.BlobData, "\x30\x00\x82\x00\x01", 5);  // on no certificate of the store
+    page.LoadSettings();
+
+    Client().UpdateData(TRUE);  // what every OK reads first
+    EXPECT_EQ(CPageClientCertificationDlg::kCertOnSmartCard, Client().nCertSource);
+    ASSERT_EQ(5u, Client().certChosen.BlobLength);
+    EXPECT_EQ(0, std::memcmp(s.userCert.BlobData, Client().certChosen.pBlob, 5));
+    // Shown as a row of its own, chosen, and no expiry date to refuse it by.
+    const int row = Client().Combo().GetCurSel();
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(G_LangTable.IDS_CERT_NOT_IN_STORE, Client().Combo().GetItemText(row, 0));
+    EXPECT_EQ(CString(), ValidationMessage());
+
+    // The user may still choose a certificate of the store instead.
+    Client().Combo().SetCurSel(0);
+    Client().OnSelectionChange();
+    EXPECT_EQ(Client().Certificates().At(0).pBlob, Client().certChosen.pBlob);
+}
+
+TEST_F(Page8021XTest, AStoredAuthorityThatIsNotInTheStoreIsNotWeakenedToAnyTrustedCa)
+{
+    Open(kXpOsCode);
+    Dot1XStoredSettings& s = editor.stored;
+    s.eap.nEapMethod = EAPMETHOD_PEAP;
+    s.eap.bServerCert = 1;
+    s.eap.strServerName = "radius.corp";
+    s.caCert.BlobLength = 3;
+    std::memcpy(s.caCert.BlobData, "\xAB\x00\xCD", 3);
+    page.LoadSettings();
+    ASSERT_EQ(3u, Server().certChosen.BlobLength);
+    EXPECT_EQ(0, std::memcmp(s.caCert.BlobData, Server().certChosen.pBlob, 3));
+    EXPECT_EQ(G_LangTable.IDS_CERT_NOT_IN_STORE, Server().Combo().GetItemText(Server().Combo().GetCurSel(), 0));
+
+    // A new profile starts from any trusted authority again.
+    page.ResetToDefaults();
+    EXPECT_EQ(0u, Server().certChosen.BlobLength);
+}
+
+TEST_F(Page8021XTest, ShowingThePageAgainKeepsTheCertificateAndSourceTheUserChose)
+{
+    Open(kVistaOsCode, 1);
+    page.OnEapTls();
+    Client().Combo().SetCurSel(3);  // "carol"
+    Client().OnSelectionChange();
+    Client().CheckRadioButton(IDC_CLICERT_MACHINE, IDC_CLICERT_SMARTCARD, IDC_CLICERT_SMARTCARD);  // clicked, not read yet
+    const VN_BLOB_KEY carol = BlobOf(Client().Certificates().At(3));
+    page.ShowWindow(SW_HIDE);
+    page.ShowWindow(SW_SHOW);  // the editor's tab clicked away and back
+    ASSERT_EQ(carol.BlobLength, Client().certChosen.BlobLength);
+    EXPECT_EQ(0, std::memcmp(carol.BlobData, Client().certChosen.pBlob, carol.BlobLength));
+    EXPECT_EQ(3, Client().Combo().GetCurSel());
+    Client().UpdateData(TRUE);
+    EXPECT_EQ(CPageClientCertificationDlg::kCertOnSmartCard, Client().nCertSource);
+}
+
+TEST_F(Page8021XTest, WithTheEapFastEnhancementAPeapProfileShowsOnlyItsOwnTabs)
+{
+    QXWLAPI.EAPFastEnhancement = 1;
+    Open(kXpOsCode);
+    Dot1XStoredSettings& s = editor.stored;
+    s.eap.nEapMethod = EAPMETHOD_PEAP;
+    s.eap.nProvisioningInner = TUNNEL_TLS;
+    page.LoadSettings();
+    EXPECT_FALSE(TabShown(CPage8021XDlg::kTabEapFast));
+    EXPECT_TRUE(TabShown(CPage8021XDlg::kTabClientCert));
+    EXPECT_TRUE(TabShown(CPage8021XDlg::kTabServerCert));
+    EXPECT_TRUE(Identity().IsWindowVisible());
+}
+
+TEST_F(Page8021XTest, AnEmptyStoreClearsTheShownTextsAndLibraryTextsAreReadWithinTheirFields)
+{
+    Open(kXpOsCode);
+    page.OnEapTls();
+    ASSERT_EQ(CString("alice"), Client().strIssuedTo);
+    ASSERT_TRUE(sim.Set("CertStores", 0));
+    Client().FillCertificateList();
+    EXPECT_EQ(0, Client().Combo().GetCount());
+    for (int id : {IDC_CLICERT_ISSUEDTO, IDC_CLICERT_ISSUEDBY, IDC_CLICERT_EXPIRES, IDC_CLICERT_FRIENDLY}) {
+        CString shown;
+        Client().GetDlgItemText(id, shown);
+        EXPECT_TRUE(shown.IsEmpty()) << id << ": " << shown.GetString();
+    }
+    EXPECT_EQ(0u, Client().certChosen.BlobLength);
+
+    // Texts that fill all 256 bytes without a terminator end where their field ends.
+    ASSERT_TRUE(sim.Set("CertStores", 1));
+    sim.Misbehave(SIM_MISBEHAVE_UNTERMINATED);
+    Client().FillCertificateList();
+    Server().bUseServerCert = 1;
+    Server().EnableControls();
+    sim.Misbehave(0);
+    ASSERT_EQ(4, Client().Combo().GetCount());
+    for (int column = 0; column < 4; ++column)
+        EXPECT_EQ(256, Client().Combo().GetItemText(0, column).GetLength()) << column;
+    EXPECT_EQ(256, Server().Combo().GetItemText(1, 0).GetLength());
+    Client().Combo().SetCurSel(2);
+    Client().OnSelectionChange();
+    EXPECT_EQ(Client().Certificates().At(2).pBlob, Client().certChosen.pBlob);
 }

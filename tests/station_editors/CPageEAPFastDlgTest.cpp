@@ -60,13 +60,19 @@ protected:
 };
 }  // namespace
 
-TEST_F(PacListTest, AFolderOfSixtyListsFiftyOneAndThenRefusesImportsWithTheLanguageText)
+TEST_F(PacListTest, AFolderOfSixtyListsWhatAProfileStoresSaysSoAndRefusesImports)
 {
     for (int i = 0; i < 60; ++i) MakePac(std::to_string(i) + "p.pac");
     MakePac("notes.txt");
+    G_LangTable.IDS_PAC_FOLDER_OVER_LIMIT = "Only the first %d are listed.";
     page.ResetToDefaults();  // the reset rebuilds the list from the folder
-    ASSERT_EQ(51u, Fast().m_pacList.size());
-    EXPECT_EQ(51, Fast().List().GetItemCount());
+    ASSERT_EQ(50u, Fast().m_pacList.size());
+    EXPECT_EQ(50, Fast().List().GetItemCount());
+    EXPECT_TRUE(Fast().FolderOverLimit());
+    EXPECT_TRUE(Fast().ItemVisible(IDC_EAPFAST_LIST_NOTE));
+    CString note;
+    Fast().GetDlgItemText(IDC_EAPFAST_LIST_NOTE, note);
+    EXPECT_NE(-1, note.Find("50")) << note.GetString();
     EXPECT_EQ(folder.Path() + "\\" + std::string(Fast().m_pacList[0].strFileName),
               std::string(Fast().m_pacList[0].strFilePath));
 
@@ -157,4 +163,33 @@ TEST_F(PacListTest, DoubleClickTogglesTheFocusedRow)
     EXPECT_EQ(1, Fast().m_pacList[1].bSelected);
     Fast().ToggleFocusedRow();
     EXPECT_EQ(0, Fast().m_pacList[1].bSelected);
+}
+
+TEST_F(PacListTest, RemoveOnlyUnlistsAFileOutsideThePacFolder)
+{
+    const std::string inside = MakePac("a.pac");
+    const std::string elsewhere = folder.MakeSubFolder("other") + "\\server.pac";
+    std::ofstream(elsewhere) << "pac";
+    Fast().ScanPacFolder();
+    g_chosenPath = elsewhere;
+    Fast().OnImportPACFile();
+    // A stored profile may name any path, also one that leads out of the folder and back in.
+    Fast().m_pacList.push_back({0, "a.pac", CString((folder.Path() + "\\other\\..\\a.pac").c_str())});
+    Fast().UpdatePacListCount();
+    ASSERT_EQ(3u, Fast().m_pacList.size());
+
+    MessageBoxCapture boxes(IDOK);
+    Focus(1);
+    Fast().OnRemovePACFile();
+    EXPECT_EQ(0u, boxes.Count());  // nothing leaves the disk, so nothing to confirm
+    EXPECT_TRUE(testing_support::FileExists(elsewhere));
+    ASSERT_EQ(2u, Fast().m_pacList.size());
+    EXPECT_EQ(CString("a.pac"), Fast().m_pacList[1].strFileName);
+
+    // The way round through another folder still ends in the PAC folder: confirmed and deleted.
+    Focus(1);
+    Fast().OnRemovePACFile();
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_FALSE(testing_support::FileExists(inside));
+    EXPECT_EQ(1u, Fast().m_pacList.size());
 }

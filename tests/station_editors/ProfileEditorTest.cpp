@@ -13,8 +13,10 @@
 #include "station/CProfileEditorDlg.h"
 #include "skin/MainWindowMessages.h"
 #include "contract/StationContract.h"
+#include "support/ScopedFolder.h"
 
 #include <cstring>
+#include <fstream>
 #include <functional>
 
 using station_dialogs_test::StationDialogsTest;
@@ -621,4 +623,140 @@ TEST_F(ProfileEditorTest, SingleSignOnBoxesTravelAsTheirBitsAndComeBackOnReload)
     editor.OnOK();
     ASSERT_TRUE(Stored("Sso", &second));
     EXPECT_EQ(-1, FirstDifference(first, second));
+}
+
+TEST_F(ProfileEditorTest, ARefusedWriteIsToldKeepsWhatWasTypedAndTellsTheOwnerNothing)
+{
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 1));
+    G_LangTable.IDS_PROFILE_WRITE_FAILED = "The profile could not be stored.";
+    testing_support::MessageBoxCapture boxes;
+    SaveNewWpa2("Cafe", "12");
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(G_LangTable.IDS_PROFILE_WRITE_FAILED, boxes.Boxes()[0].text);
+    EXPECT_TRUE(front.reports.empty());  // neither "closed" nor "list changed"
+    EXPECT_FALSE(Stored("Cafe"));
+    CString typed;
+    System().GetDlgItemText(IDC_SYS_PROFILE, typed);
+    EXPECT_STREQ("Cafe", typed);
+    Auth().GetDlgItemText(IDC_AUTH_PSK_EDIT, typed);
+    EXPECT_STREQ("quixen2024", typed);
+
+    // Once the store takes it, the same OK stores what was typed and reports as always.
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 0));
+    editor.OnOK();
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(Stored("Cafe"));
+    ASSERT_EQ(2u, front.reports.size());
+    EXPECT_EQ(static_cast<UINT>(MSG_PROFILE_EDITOR_DLG), front.reports[0].message);
+    EXPECT_EQ(static_cast<UINT>(MSG_PROFILE_LIST_CHANGED), front.reports[1].message);
+}
+
+TEST_F(ProfileEditorTest, ARefusedPacListIsToldAndASecondOkStoresItUnderTheSameProfile)
+{
+    ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    StartNew("Fast", "21", "Quixen-Corp");
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.OnEapFast();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "fast-user");
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "fast-pass");
+    // More entries than the library stores with a profile (as a list grown elsewhere).
+    CPageEAPFastDlg& fast = *page.m_pPageEAPFast;
+    fast.m_pacList.assign(kPacListMax + 1, CPageEAPFastDlg::PacEntry{0, "a.pac", "C:\\pacs\\a.pac"});
+    G_LangTable.IDS_PAC_LIST_WRITE_FAILED = "The PAC list could not be stored.";
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(G_LangTable.IDS_PAC_LIST_WRITE_FAILED, boxes.Boxes()[0].text);
+    EXPECT_TRUE(front.reports.empty());
+    EXPECT_TRUE(Stored("Fast"));  // the record went in before its list was refused
+
+    // The second OK edits the stored profile: its own ID is no duplicate.
+    fast.m_pacList.resize(kPacListMax);
+    editor.OnOK();
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_EQ(2u, front.reports.size());
+    ULONG count = 0;
+    char name[kProfileNameBytes] = "Fast";
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_ReadPACList(&count, nullptr, name));
+    EXPECT_EQ(static_cast<ULONG>(kPacListMax), count);
+}
+
+TEST_F(ProfileEditorTest, EntriesLongerThanTheRecordHoldsCannotBeTypedNorStoredCut)
+{
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    CPageNamePasswordDlg& id = *page.m_pPageNamePassword;
+    for (int control : {IDC_NAMEPW_IDENTITY, IDC_NAMEPW_PASSWORD, IDC_NAMEPW_DOMAIN})
+        EXPECT_EQ(127, static_cast<int>(id.SendDlgItemMessage(control, EM_GETLIMITTEXT))) << control;
+    EXPECT_EQ(127, static_cast<int>(page.m_pPageServerCert->SendDlgItemMessage(IDC_SRVCERT_NAME, EM_GETLIMITTEXT)));
+
+    // A text set from elsewhere (the machine identity of a long DNS domain) is refused, not cut.
+    StartNew("Long", "22", "Quixen-Corp");
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.OnEapPeap();
+    id.strIdentity = CString('u', 128);
+    id.strPassword = "password";
+    id.UpdatePage(FALSE);
+    G_LangTable.IDS_ENTRY_TOO_LONG = "Longer than %d characters.";
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_NE(-1, boxes.Boxes()[0].text.Find("127")) << boxes.Boxes()[0].text.GetString();
+    EXPECT_EQ(0u, Writes());
+
+    // 127 characters fit and come back whole.
+    id.strIdentity = CString('u', 127);
+    id.UpdatePage(FALSE);
+    editor.OnOK();
+    WLANPROFILE stored = {};
+    ASSERT_TRUE(Stored("Long", &stored));
+    EXPECT_EQ(std::string(127, 'u'), std::string(stored.chID));
+}
+
+TEST_F(ProfileEditorTest, TheEapHostConfiguresAnEapFastProfileOnlyOnceItIsStored)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 12));
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    StartNew("FastHost", "23", "Quixen-Corp");
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.OnEapFast();
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 1));
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(Calls("QXWL_StartEapHostPeerInvokeConfigUI").empty());
+
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 0));
+    editor.OnOK();
+    EXPECT_EQ(1u, boxes.Count());
+    EXPECT_TRUE(Stored("FastHost"));
+    EXPECT_EQ(1u, Calls("QXWL_StartEapHostPeerInvokeConfigUI").size());
+}
+
+TEST_F(ProfileEditorTest, AnEapFastProfileMadeInAFolderOfSixtyPacFilesStoresItsList)
+{
+    ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
+    testing_support::ScopedFolder folder;
+    for (int i = 0; i < 60; ++i) std::ofstream(folder.Path() + "\\" + std::to_string(i) + ".pac") << "pac";
+    char saved[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(sizeof saved, saved);
+    ::SetCurrentDirectoryA(folder.Path().c_str());
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    StartNew("Lab", "24", "Quixen-Corp");  // the reset lists the folder
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.OnEapFast();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "fast-user");
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "fast-pass");
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    ::SetCurrentDirectoryA(saved);
+    EXPECT_EQ(0u, boxes.Count());
+    ULONG count = 0;
+    char name[kProfileNameBytes] = "Lab";
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_ReadPACList(&count, nullptr, name));
+    EXPECT_EQ(static_cast<ULONG>(kPacListMax), count);
 }

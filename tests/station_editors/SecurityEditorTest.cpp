@@ -112,16 +112,19 @@ TEST_F(SecurityEditorTest, OkHandsTheEnterpriseSettingsToTheOwnerAndWritesThePac
     ASSERT_EQ(1u, front.reports.size());
     EXPECT_EQ(2, front.reports[0].lParam);
     StringRecord7 eap;
-    CString clientText, serverText;
-    editor.CopyEapSettings(eap, clientText, serverText);
+    VN_BLOB_KEY clientCert = {}, serverCert = {};
+    editor.CopyEapSettings(eap, clientCert, serverCert);
     EXPECT_EQ(static_cast<int>(EAPMETHOD_TTLS), eap.nEapMethod);
     EXPECT_EQ(ULONG{TUNNEL_MSCHAPV2}, eap.nTtlsInner);  // menu index 2 as its EAP type number
     EXPECT_STREQ("user", eap.strIdentity);
     EXPECT_STREQ("password", eap.strPassword);
     EXPECT_EQ(1u, eap.bClientCert);
-    EXPECT_EQ(48, clientText.GetLength());
-    EXPECT_EQ(0, strncmp(clientText, "CERT-MY-00", 10));
-    EXPECT_TRUE(serverText.IsEmpty());
+    // The whole blob, its zero bytes too.
+    const qxwl::CERT_INFO& first = client.Certificates().At(0);
+    ASSERT_EQ(first.BlobLength, clientCert.BlobLength);
+    EXPECT_EQ(0, memcmp(first.pBlob, clientCert.BlobData, first.BlobLength));
+    EXPECT_NE(nullptr, memchr(clientCert.BlobData, 0, clientCert.BlobLength));
+    EXPECT_EQ(0u, serverCert.BlobLength);
     // Collected settings always write the PAC list, under no profile name; the editor keeps no copy.
     EXPECT_EQ(std::vector<std::string>{"QXWL_WritePACList(1, )"}, Calls("QXWL_WritePACList"));
     EXPECT_TRUE(editor.m_model.Pacs.empty());
@@ -145,4 +148,58 @@ TEST_F(SecurityEditorTest, ARefusedOkReportsNothingAndKeepsTheLastResult)
     editor.OnOK();
     EXPECT_TRUE(front.reports.empty());
     EXPECT_TRUE(Calls("QXWL_WritePACList").empty());
+}
+
+TEST_F(SecurityEditorTest, ARefusedPacListStopsAnEapFastOkButNoOtherMethod)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 8));
+    editor.ShowWindow(SW_SHOW);
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    Auth().OnAuthWpa2();
+    Auth().OnEncryAes();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "user");
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 1));
+    G_LangTable.IDS_PAC_LIST_WRITE_FAILED = "The PAC list could not be stored.";
+
+    // PEAP has no use for the list: the connection goes ahead, the refusal is only logged.
+    page.OnEapPeap();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    front.reports.clear();
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    EXPECT_EQ(0u, boxes.Count());
+    ASSERT_EQ(1u, front.reports.size());
+    EXPECT_EQ(2, front.reports[0].lParam);
+    EXPECT_EQ(AUTHIDX_WPA2, editor.m_nAuthIndex);
+
+    // EAP-FAST needs it: the user is told, the owner hears nothing and keeps the last result.
+    page.OnEapFast();
+    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    Auth().OnAuthWpa();
+    Auth().OnEncryTkip();
+    front.reports.clear();
+    editor.OnOK();
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(G_LangTable.IDS_PAC_LIST_WRITE_FAILED, boxes.Boxes()[0].text);
+    EXPECT_TRUE(front.reports.empty());
+    EXPECT_EQ(AUTHIDX_WPA2, editor.m_nAuthIndex);
+    EXPECT_EQ(static_cast<int>(EAPMETHOD_PEAP), editor.m_Eap.nEapMethod);
+}
+
+TEST_F(SecurityEditorTest, SharedKeyWith8021XWaitsForThe8021XChecksHere)
+{
+    ASSERT_TRUE(sim.Set("OsCode", 8));
+    editor.ShowWindow(SW_SHOW);
+    G_LangTable.IDS_IDREQUIRED = "Enter a user name.";
+    Auth().OnAuthShared();
+    Auth().CheckDlgButton(IDC_AUTH_8021X, BST_CHECKED);
+    Auth().OnCheck8021X();
+    editor.m_pPage8021X->OnEapMd5();  // keys stay in use beside 802.1X
+    front.reports.clear();
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    ASSERT_GE(boxes.Count(), 1u);
+    EXPECT_EQ("Enter a user name.", std::string(boxes.Boxes()[0].text.GetString()));
+    EXPECT_TRUE(front.reports.empty());
 }

@@ -188,6 +188,27 @@ TEST_F(PeapSettingDlgTest, WorkerLoopWaitsForTheUserOnTheWindowsThread)
     EXPECT_EQ(IDOK, result);
 }
 
+TEST_F(PeapSettingDlgTest, HiddenByAnythingButItsOwnButtonsItAnswersCancel)
+{
+    Open(EAPMETHOD_PEAP);
+    // Another classic dialog takes the prompt's place while the loop waits.
+    std::thread other([&] {
+        testing_support::PumpUntil([&] { return dlg.IsLoopRunning(); }, 5000);
+        ::ShowWindow(dlg.GetSafeHwnd(), SW_HIDE);
+    });
+    EXPECT_EQ(IDCANCEL, dlg.RunModalLoop(MLF_SHOWONIDLE));
+    other.join();
+    EXPECT_FALSE(dlg.IsLoopRunning());
+    EXPECT_TRUE(front.reports.empty());  // whoever hid it knows already
+
+    // Hidden with no loop waiting, it answers nobody: the next loop still waits for the user.
+    Open(EAPMETHOD_PEAP);
+    dlg.ShowWindow(SW_HIDE);
+    Open(EAPMETHOD_PEAP);
+    dlg.PostConfirm("frank", "otp2");
+    EXPECT_EQ(IDOK, dlg.RunModalLoop(MLF_SHOWONIDLE));
+}
+
 TEST_F(PeapSettingDlgTest, QuitEndsTheLoopAndIsPostedAgain)
 {
     ::PostQuitMessage(7);

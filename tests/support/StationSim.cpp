@@ -53,6 +53,11 @@ bool StationSim::Reset(const std::string& worldText)
     return worldText.empty() || Load(worldText);
 }
 
+bool StationSim::Settle(DWORD timeoutMs)
+{
+    return PumpUntilSettled([this] { return WaitIdle(0); }, timeoutMs);
+}
+
 std::vector<std::string> StationSim::Journal()
 {
     std::string text(m_SIM_GetJournal(nullptr, 0), '\0');

@@ -3,6 +3,7 @@
 // its SIM_ test interface bound by name.
 #pragma once
 #include "sim/QxWLAPI/SimApi.h"
+#include "support/TestSupport.h"
 
 #include <string>
 #include <vector>
@@ -46,6 +47,9 @@ public:
     bool FireAuthStatus(UCHAR status) { return m_SIM_FireAuthStatus(status) != FALSE; }
     // Waits for the world's pending events (connect steps, scans, callbacks).
     bool WaitIdle(DWORD timeoutMs = 5000) { return m_SIM_WaitIdle(timeoutMs) != FALSE; }
+    // Waits until the world has no pending event and this thread has dispatched every message
+    // the library posted to it.
+    bool Settle(DWORD timeoutMs = kWaitBoundMs);
     bool SignalWifiDirectEvent() { return m_SIM_SignalWifiDirectEvent() != FALSE; }
 
     std::vector<std::string> Journal();

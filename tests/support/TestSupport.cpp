@@ -46,6 +46,34 @@ void PumpFor(DWORD ms)
     PumpUntil(nullptr, ms);
 }
 
+bool QueueEmpty()
+{
+    return HIWORD(::GetQueueStatus(QS_ALLINPUT)) == 0;
+}
+
+bool PumpPending(DWORD timeoutMs)
+{
+    return PumpUntil(QueueEmpty, timeoutMs);
+}
+
+bool PumpUntilSettled(const std::function<bool()>& idle, DWORD timeoutMs)
+{
+    // The other side is asked first: what it posts before it goes idle is in the queue by then.
+    return PumpUntil([&] { return idle() && QueueEmpty(); }, timeoutMs);
+}
+
+bool PostUntil(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const std::function<bool()>& done,
+               DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    do {
+        ::PostMessageA(window, message, wParam, lParam);
+        PumpPending(timeoutMs);
+        if (done()) return true;
+    } while (::GetTickCount() - start < timeoutMs);
+    return false;
+}
+
 std::string BinFolder()
 {
     char path[MAX_PATH] = "";

@@ -25,9 +25,27 @@ private:
     std::vector<MessageBoxRequest> m_boxes;
 };
 
+// The failure limit of the waits for a condition: generous, because the tests run on loaded
+// machines; a wait that succeeds ends as soon as its condition holds.
+constexpr DWORD kWaitBoundMs = 20000;
+
 // Dispatches this thread's messages for at most timeoutMs, or until done() answers true.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
+// A fixed wait: only for a period the program defines where nothing observable marks its end.
 void PumpFor(DWORD ms);
+// True when nothing waits in this thread's queue: no posted or sent message, input, due timer
+// or window to paint.
+bool QueueEmpty();
+// Dispatches this thread's messages until its queue is empty; false when it was still busy
+// after timeoutMs.
+bool PumpPending(DWORD timeoutMs = kWaitBoundMs);
+// Dispatches this thread's messages until the queue is empty and idle() answers true, both at
+// once; for work of other threads that posts back here.
+bool PumpUntilSettled(const std::function<bool()>& idle, DWORD timeoutMs = kWaitBoundMs);
+// Posts the message and dispatches this thread's queue, again until done() answers true: for
+// input that the platform's own may overtake (mouse moves from where its cursor is).
+bool PostUntil(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const std::function<bool()>& done,
+               DWORD timeoutMs = kWaitBoundMs);
 
 // The folder of the running test program (the program's folder of the build), with a trailing backslash.
 std::string BinFolder();

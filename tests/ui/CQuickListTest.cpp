@@ -34,6 +34,22 @@ POINT CellCentre(ListHost& host, int row, int column)
     return p;
 }
 
+// The tool of the thread's tip, 0 when it has none.
+UINT_PTR TipTool()
+{
+    HWND tip = CWnd::GetThreadToolTip();
+    TOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    return tip && ::SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&ti)) ? ti.uId : 0;
+}
+
+// The move is repeated while the tip holds another tool: the platform may queue moves of its own.
+void MoveMouseUntilTipOf(CQuickList& list, CPoint at, UINT_PTR tool)
+{
+    testing_support::PostUntil(list.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y),
+                               [&] { return TipTool() == tool; });
+}
+
 CRect CellInHost(ListHost& host, int row, int column)
 {
     CQuickList& list = host.List();
@@ -477,7 +493,7 @@ TEST(Keys, EnterReachesTheListRatherThanTheDialog)
     ASSERT_TRUE(host.Open(3, {120}));
     host.List().SetFocus();
     host.List().PostMessage(WM_KEYDOWN, VK_RETURN, 1);
-    testing_support::PumpUntil([&] { return !host.keys.empty(); }, 2000);
+    testing_support::PumpUntil([&] { return !host.keys.empty(); }, testing_support::kWaitBoundMs);
     ASSERT_EQ(1u, host.keys.size());
     EXPECT_EQ(static_cast<UINT>(VK_RETURN), host.keys[0]);
     EXPECT_TRUE(host.IsWindowVisible());
@@ -595,8 +611,7 @@ TEST(ToolTips, MouseOverACellMakesItATool)
     list.GetClientRect(&below);
     EXPECT_EQ(-1, list.OnToolHitTest(CPoint(5, below.bottom - 2), &ti));
 
-    list.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(inside.x, inside.y));
-    testing_support::PumpFor(50);
+    MoveMouseUntilTipOf(list, inside, 3002);
     HWND tip = CWnd::GetThreadToolTip();
     ASSERT_NE(nullptr, tip);
     TOOLINFOA shown{};
@@ -616,8 +631,7 @@ TEST(ToolTips, TipTextIsCutTo79CharactersInBothForms)
     CQuickList& list = host.List();
     CRect cell;
     list.GetSubItemRect(1, 1, LVIR_BOUNDS, cell);
-    list.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(cell.left + 4, cell.top + 2));
-    testing_support::PumpFor(50);
+    MoveMouseUntilTipOf(list, CPoint(cell.left + 4, cell.top + 2), 1002);
     ASSERT_NE(nullptr, CWnd::GetThreadToolTip());
     POINT screen{cell.left + 4, cell.top + 2};
     list.ClientToScreen(&screen);

@@ -18,15 +18,11 @@ std::vector<TOOLINFOA> Tools()
     return tools;
 }
 
-// The platform may queue mouse moves of its own (from where its cursor is) behind ours; the
-// move is repeated until the tips answer as expected or a second has passed.
+// The move is repeated while the tips answer otherwise: the platform may queue moves of its own.
 void MoveMouseOver(CWnd& wnd, int x, int y, size_t expectedTools)
 {
-    for (int attempt = 0; attempt < 30; ++attempt) {
-        wnd.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
-        testing_support::PumpFor(30);
-        if (Tools().size() == expectedTools) return;
-    }
+    testing_support::PostUntil(wnd.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y),
+                               [&] { return Tools().size() == expectedTools; });
 }
 }  // namespace
 

@@ -1,0 +1,21 @@
+// The white section titles of the station pages stand on the skin: behind each title the page
+// shows, across its width, the band that the main window's strip draws there.
+#pragma once
+#include "framework/Afx.h"
+
+#include <initializer_list>
+
+class CSkinTitleBands {
+public:
+    CSkinTitleBands(std::initializer_list<UINT> titleIds);
+    // After the page's own background: the strip behind each visible title's row.
+    void Paint(CWnd& page, HDC dc) const;
+    bool IsTitle(UINT id) const;
+    // WM_CTLCOLORSTATIC of a title: its colour, drawn transparent over the band.
+    static HBRUSH TitleColors(CDC* pDC, COLORREF text);
+
+private:
+    static constexpr int kMaxTitles = 4;
+    UINT m_ids[kMaxTitles] = {};
+    int m_count = 0;
+};

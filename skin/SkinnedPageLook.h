@@ -1,0 +1,42 @@
+// The look the skinned pages of the main window share: the title in "Arial" 12 px weight 800,
+// white on a band of the skin's blue (white on the light page alone cannot be read), labels in
+// "Tahoma" 11 px weight 800 in dark grey, and push buttons drawn with pairs of the skin
+// library's bitmaps (a button keeps its caption when the library lacks them).
+#pragma once
+#include "framework/Afx.h"
+#include "ui/FloatButton.h"
+
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+class CSkinnedPageLook {
+public:
+    static constexpr COLORREF kTitleColor = RGB(255, 255, 255);
+    static constexpr COLORREF kLabelColor = RGB(79, 79, 79);
+
+    // Fonts of the title and the labels; the title's id is kept for the colours and the band.
+    void Apply(CDialog& page, UINT titleId, std::initializer_list<UINT> labelIds);
+    // The band behind a title the page draws itself (a skinned static with its own font).
+    void BandBehind(UINT titleId) { m_titleId = titleId; }
+    // One more label in the label font.
+    void AddLabel(CDialog& page, UINT id);
+    // The page's push button drawn with the bitmaps of the skin library (normal, under the mouse).
+    void SkinButton(CDialog& page, UINT id, UINT normalId, UINT hoverId);
+    // The page's WM_CTLCOLOR for statics: the title white on the band, the other texts grey.
+    HBRUSH CtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH brush) const;
+    // After the page's background is erased: the band behind a visible title.
+    void EraseTitleBand(CDialog& page, CDC* pDC) const;
+
+    CFont& TitleFont() { return m_titleFont; }
+    CFont& LabelFont() { return m_labelFont; }
+
+private:
+    void CreateFonts();
+    UINT m_titleId = 0;
+    CFont m_titleFont, m_labelFont;
+    std::vector<std::unique_ptr<CFloatButton>> m_buttons;
+};
+
+// The band behind the pages' white titles (the skin's blue), kept for the process.
+HBRUSH TitleBandBrush();
