@@ -47,8 +47,9 @@ private:
 
 BoundWindows& Bound()
 {
-    static BoundWindows windows;
-    return windows;
+    // Never destroyed: objects of static storage may still unbind while the program ends.
+    static BoundWindows* windows = new BoundWindows;
+    return *windows;
 }
 
 OwnerDrawMenuHooks g_menuHooks;
