@@ -127,3 +127,38 @@ const CString* IniSection::Find(LPCSTR key) const
     auto it = m_entries.find(upper.MakeUpper().str());
     return it == m_entries.end() ? nullptr : &it->second;
 }
+
+IniFileSections IniFileSections::OfSettingsFile()
+{
+    return IniFileSections(SettingsFilePath("ini"));
+}
+
+const IniSection& IniFileSections::Section(LPCSTR section) const
+{
+    CString name(section);
+    auto [it, added] = m_sections.try_emplace(name.MakeUpper().str());
+    if (added) it->second.Load(m_path, section);
+    return it->second;
+}
+
+CString IniFileSections::String(LPCSTR section, LPCSTR key, LPCSTR defaultValue) const
+{
+    const CString* value = Section(section).Find(key);
+    return (value ? *value : CString(defaultValue ? defaultValue : "")).Left(kIniValueChars - 1);
+}
+
+int IniFileSections::FlagEquals1(LPCSTR section, LPCSTR key, LPCSTR defaultValue) const
+{
+    return String(section, key, defaultValue) == "1" ? 1 : 0;
+}
+
+int IniFileSections::FlagNot0(LPCSTR section, LPCSTR key, LPCSTR defaultValue) const
+{
+    return String(section, key, defaultValue) == "0" ? 0 : 1;
+}
+
+int IniFileSections::Int(LPCSTR section, LPCSTR key, int defaultValue) const
+{
+    const CString text = String(section, key, "");
+    return text.IsEmpty() ? defaultValue : ParseIniInteger(text);
+}

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 // The program's own full path (the module file name of the running program).
 CString ProgramPath();
@@ -40,4 +41,26 @@ public:
 
 private:
     std::unordered_map<std::string, CString> m_entries;  // by upper-case key
+};
+
+// The keys of one INI file as the reads above answer them, each section read with one call the
+// first time one of its keys is asked for: a loader that reads dozens of keys opens the file
+// once per section, not once per key. Reads the file as it is while the object lives.
+class IniFileSections {
+public:
+    explicit IniFileSections(CString path) : m_path(std::move(path)) {}
+    // The settings file that bears the program's name.
+    static IniFileSections OfSettingsFile();
+
+    // As GetIniString: the value (at most 255 characters), or defaultValue when the key is missing.
+    CString String(LPCSTR section, LPCSTR key, LPCSTR defaultValue) const;
+    int FlagEquals1(LPCSTR section, LPCSTR key, LPCSTR defaultValue) const;
+    int FlagNot0(LPCSTR section, LPCSTR key, LPCSTR defaultValue) const;
+    int Int(LPCSTR section, LPCSTR key, int defaultValue) const;
+
+private:
+    const IniSection& Section(LPCSTR section) const;
+
+    CString m_path;
+    mutable std::unordered_map<std::string, IniSection> m_sections;  // by upper-case name
 };

@@ -4,6 +4,8 @@
 
 #include <psapi.h>
 
+#include <cstring>
+
 namespace {
 constexpr DWORD kMaxProcesses = 1024;
 
@@ -80,6 +82,15 @@ BOOL DisableWow64FsRedirection()
 
 DWORD FindProcessId(LPCSTR fileName)
 {
+    // The program looks for its own name: one copy runs per session (its mutex is per
+    // session), so it is its own answer, without opening every process of the machine.
+    char ownPath[MAX_PATH] = "";
+    const DWORD ownLength = ::GetModuleFileNameA(nullptr, ownPath, MAX_PATH);
+    if (ownLength > 0 && ownLength < MAX_PATH && fileName && fileName[0]) {
+        const char* ownName = std::strrchr(ownPath, '\\');
+        if (lstrcmpiA(ownName ? ownName + 1 : ownPath, fileName) == 0) return ::GetCurrentProcessId();
+    }
+
     Psapi psapi;
     if (!psapi.Usable()) {
         DebugLog(1, "[QxUI] FindProcessId: psapi.dll not usable, GetLastError() return %lu\n", ::GetLastError());

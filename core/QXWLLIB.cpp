@@ -1,6 +1,7 @@
 #include "core/QXWLLIB.h"
 #include "base/DebugLog.h"
 #include "base/IniFile.h"
+#include "base/StartupTimeline.h"
 #include "base/StationLibraryView.h"
 #include "core/LibraryBinding.h"
 #include "contract/StationContract.h"
@@ -41,20 +42,22 @@ constexpr const char* kOptionalEntryPoints[] = {
     "QXWL_QueryWPSVersion",  "QXWL_ReadAckPolicy",        "QXWL_SetAckPolicy",  "QXWL_WriteAckPolicy",
 };
 
-void ReadCustomText(LPCSTR key, LPCSTR defaultValue, char (&out)[QXWLLIB::kCustomTextBytes])
+void ReadCustomText(const IniFileSections& settings, LPCSTR key, LPCSTR defaultValue,
+                    char (&out)[QXWLLIB::kCustomTextBytes])
 {
-    lstrcpynA(out, ReadModuleIniString("Custom", key, defaultValue), QXWLLIB::kCustomTextBytes);
+    lstrcpynA(out, settings.String("Custom", key, defaultValue), QXWLLIB::kCustomTextBytes);
 }
 }  // namespace
 
 void QXWLLIB::ReadSettings()
 {
-    ReadIni();
-    ReadPersistentConnectIni();
+    const IniFileSections settings = IniFileSections::OfSettingsFile();
+    ReadIni(settings);
+    ReadPersistentConnectIni(settings);
     ReadMediaServerIni();
 }
 
-void QXWLLIB::ReadIni()
+void QXWLLIB::ReadIni(const IniFileSections& settings)
 {
     // Defaults before reading: every flag 0 but SupportWAPI and CompanyWebSiteLink.
     ShowCountryRegion = ShowPassword = EAPFastEnhancement = TxRate = BgProtection = HTSetting = 0;
@@ -66,77 +69,77 @@ void QXWLLIB::ReadIni()
     RetryConnectTimer = kDefaultRetryConnectSeconds;
     SoftAP_UIName[0] = ShortCut_FolderName[0] = ShortCut_IconName[0] = CompanyWebSite[0] = '\0';
 
-    SupportWAPI = ReadIniFlagNot0("AuthEncry", "SupportWAPI", "1");
-    ShowPassword = ReadIniFlagEquals1("AuthEncry", "ShowPassword", "0");
-    WPA2PSKForAdhocXP = ReadIniFlagEquals1("AuthEncry", "WPA2PSKForAdhocXP", "0");
-    ShowCountryRegion = ReadIniFlagEquals1("Advance", "ShowCountryRegion", "0");
-    EAPFastEnhancement = ReadIniFlagEquals1("Advance", "EAPFastEnhancement", "0");
-    TxRate = ReadIniFlagEquals1("Advance", "TxRate", "0");
-    BgProtection = ReadIniFlagEquals1("Advance", "BgProtection", "0");
-    HTSetting = ReadIniFlagEquals1("Advance", "HT Setting", "0");
-    ActiveProfileIcon = ReadIniFlagEquals1("Advance", "ActiveProfileIcon", "1");
-    RetryConnectTimer = ReadIniInt("Advance", "RetryConnectTimer", kDefaultRetryConnectSeconds);
-    Select11nDialog = ReadIniFlagEquals1("Advance", "Select11nDialog", "0");
+    SupportWAPI = settings.FlagNot0("AuthEncry", "SupportWAPI", "1");
+    ShowPassword = settings.FlagEquals1("AuthEncry", "ShowPassword", "0");
+    WPA2PSKForAdhocXP = settings.FlagEquals1("AuthEncry", "WPA2PSKForAdhocXP", "0");
+    ShowCountryRegion = settings.FlagEquals1("Advance", "ShowCountryRegion", "0");
+    EAPFastEnhancement = settings.FlagEquals1("Advance", "EAPFastEnhancement", "0");
+    TxRate = settings.FlagEquals1("Advance", "TxRate", "0");
+    BgProtection = settings.FlagEquals1("Advance", "BgProtection", "0");
+    HTSetting = settings.FlagEquals1("Advance", "HT Setting", "0");
+    ActiveProfileIcon = settings.FlagEquals1("Advance", "ActiveProfileIcon", "1");
+    RetryConnectTimer = settings.Int("Advance", "RetryConnectTimer", kDefaultRetryConnectSeconds);
+    Select11nDialog = settings.FlagEquals1("Advance", "Select11nDialog", "0");
     if (Select11nDialog == 1) {
         TxRate = 1;
         HTSetting = 1;
     } else {
         // A second read can only switch the flags on.
-        if (ReadIniFlagEquals1("Advance", "TxRate", "0")) TxRate = 1;
-        if (ReadIniFlagEquals1("Advance", "HT Setting", "0")) HTSetting = 1;
+        if (settings.FlagEquals1("Advance", "TxRate", "0")) TxRate = 1;
+        if (settings.FlagEquals1("Advance", "HT Setting", "0")) HTSetting = 1;
     }
-    SupportCCX = ReadIniFlagEquals1("Advance", "SupportCCX", "0");
-    SupportWMM = ReadIniFlagEquals1("Advance", "SupportWMM", "0");
-    TxBurst = ReadIniFlagEquals1("Advance", "TxBurst", "0");
-    TCPWindowSize = ReadIniFlagEquals1("Advance", "TCPWindowSize", "0");
-    FastRoaming = ReadIniFlagEquals1("Advance", "FastRoaming", "0");
-    ShowTestDialog = ReadIniFlagEquals1("Advance", "ShowTestDialog", "0");
-    ACKPolicy_CoexMode_11nPage = ReadIniFlagEquals1("Advance", "ACKPolicy_CoexMode_11nPage", "0");
-    AssociateIE = ReadIniFlagEquals1("WPS", "AssociateIE", "0");
-    ProbeIE = ReadIniFlagEquals1("WPS", "ProbeIE", "0");
-    ExternalRegistrar = ReadIniFlagEquals1("WPS", "ExternalRegistrar", "0");
-    WPS2_SecurityAll = ReadIniFlagEquals1("WPS", "WPS2_SecurityAll", "0");
-    nDebugMode = ReadIniInt("Settings", "DebugMode", 0);
-    ProhibitWEPonHT = ReadIniFlagEquals1("Settings", "ProhibitWEPonHT", "0");
-    ProhibitTKIPonHT = ReadIniFlagEquals1("Settings", "ProhibitTKIPonHT", "0");
-    ProfAdvPage = ReadIniFlagEquals1("Profile", "ProfAdvPage", "0");
-    CompanyWebSiteLink = ReadIniFlagNot0("About", "CompanyWebSiteLink", "1");
-    ReadWiFiDirectIni();
+    SupportCCX = settings.FlagEquals1("Advance", "SupportCCX", "0");
+    SupportWMM = settings.FlagEquals1("Advance", "SupportWMM", "0");
+    TxBurst = settings.FlagEquals1("Advance", "TxBurst", "0");
+    TCPWindowSize = settings.FlagEquals1("Advance", "TCPWindowSize", "0");
+    FastRoaming = settings.FlagEquals1("Advance", "FastRoaming", "0");
+    ShowTestDialog = settings.FlagEquals1("Advance", "ShowTestDialog", "0");
+    ACKPolicy_CoexMode_11nPage = settings.FlagEquals1("Advance", "ACKPolicy_CoexMode_11nPage", "0");
+    AssociateIE = settings.FlagEquals1("WPS", "AssociateIE", "0");
+    ProbeIE = settings.FlagEquals1("WPS", "ProbeIE", "0");
+    ExternalRegistrar = settings.FlagEquals1("WPS", "ExternalRegistrar", "0");
+    WPS2_SecurityAll = settings.FlagEquals1("WPS", "WPS2_SecurityAll", "0");
+    nDebugMode = settings.Int("Settings", "DebugMode", 0);
+    ProhibitWEPonHT = settings.FlagEquals1("Settings", "ProhibitWEPonHT", "0");
+    ProhibitTKIPonHT = settings.FlagEquals1("Settings", "ProhibitTKIPonHT", "0");
+    ProfAdvPage = settings.FlagEquals1("Profile", "ProfAdvPage", "0");
+    CompanyWebSiteLink = settings.FlagNot0("About", "CompanyWebSiteLink", "1");
+    ReadWiFiDirectIni(settings);
     if (RetryConnectTimer <= 0) RetryConnectTimer = kDefaultRetryConnectSeconds;
-    ReadCustomText("SoftAP_UIName", "ApUI", SoftAP_UIName);
-    ReadCustomText("ShortCut_FolderName", "Quixen Wireless", ShortCut_FolderName);
-    ReadCustomText("ShortCut_IconName", "Quixen Wireless Utility", ShortCut_IconName);
-    ReadCustomText("CompanyWebSite", kDefaultCompanyWebSite, CompanyWebSite);
+    ReadCustomText(settings, "SoftAP_UIName", "ApUI", SoftAP_UIName);
+    ReadCustomText(settings, "ShortCut_FolderName", "Quixen Wireless", ShortCut_FolderName);
+    ReadCustomText(settings, "ShortCut_IconName", "Quixen Wireless Utility", ShortCut_IconName);
+    ReadCustomText(settings, "CompanyWebSite", kDefaultCompanyWebSite, CompanyWebSite);
 }
 
-void QXWLLIB::ReadWiFiDirectIni()
+void QXWLLIB::ReadWiFiDirectIni(const IniFileSections& settings)
 {
-    SupportWiFiDirect = ReadIniFlagEquals1("WiFiDirect", "SupportWiFiDirect", "1");
-    SupportAdvanceSettings = ReadIniFlagEquals1("WiFiDirect", "SupportAdvanceSettings", "1");
-    SupportDesiredList = ReadIniFlagEquals1("WiFiDirect", "SupportDesiredList", "0");
-    GetWPSstatus = ReadIniFlagNot0("WiFiDirect", "GetWPSstatus", "0");
-    SupportPBC = ReadIniFlagNot0("WiFiDirect", "SupportPBC", "0");
-    UseDefaultRegPIN = ReadIniInt("WiFiDirect", "UseDefaultRegPIN", 0);
-    WiFiDirectSigmaTest = ReadIniFlagEquals1("WiFiDirect", "WiFiDirectSigmaTest", "0");
+    SupportWiFiDirect = settings.FlagEquals1("WiFiDirect", "SupportWiFiDirect", "1");
+    SupportAdvanceSettings = settings.FlagEquals1("WiFiDirect", "SupportAdvanceSettings", "1");
+    SupportDesiredList = settings.FlagEquals1("WiFiDirect", "SupportDesiredList", "0");
+    GetWPSstatus = settings.FlagNot0("WiFiDirect", "GetWPSstatus", "0");
+    SupportPBC = settings.FlagNot0("WiFiDirect", "SupportPBC", "0");
+    UseDefaultRegPIN = settings.Int("WiFiDirect", "UseDefaultRegPIN", 0);
+    WiFiDirectSigmaTest = settings.FlagEquals1("WiFiDirect", "WiFiDirectSigmaTest", "0");
     bWiFiDirectSigmaTest = WiFiDirectSigmaTest;
 }
 
-void QXWLLIB::ReadPersistentConnectIni()
+void QXWLLIB::ReadPersistentConnectIni(const IniFileSections& settings)
 {
-    PersistentConnect = ReadIniFlagNot0("PersistentConnect", "PersistentConnect", "1");
-    SupportPersistentForXPX64 = ReadIniFlagNot0("PersistentConnect", "SupportPersistentForXPX64", "0");
-    SupportPersistentForWin7Starter = ReadIniFlagNot0("PersistentConnect", "SupportPersistentForWin7Starter", "0");
-    PEAP = ReadIniFlagNot0("PersistentConnect", "PEAP", "0");
-    TLS_SmartCard = ReadIniFlagNot0("PersistentConnect", "TLS_SmartCard", "0");
-    TTLS = ReadIniFlagNot0("PersistentConnect", "TTLS", "0");
-    EAP_FAST = ReadIniFlagNot0("PersistentConnect", "EAP-FAST", "1");
-    LEAP = ReadIniFlagNot0("PersistentConnect", "LEAP", "1");
-    MD5 = ReadIniFlagNot0("PersistentConnect", "MD5", "0");
-    Open_None = ReadIniFlagNot0("PersistentConnect", "Open-None", "0");
-    Open_WEP = ReadIniFlagNot0("PersistentConnect", "Open-WEP", "1");
-    Shared_WEP = ReadIniFlagNot0("PersistentConnect", "Shared-WEP", "1");
-    WPA_PSK = ReadIniFlagNot0("PersistentConnect", "WPA-PSK", "1");
-    WPA2_PSK = ReadIniFlagNot0("PersistentConnect", "WPA2-PSK", "1");
+    PersistentConnect = settings.FlagNot0("PersistentConnect", "PersistentConnect", "1");
+    SupportPersistentForXPX64 = settings.FlagNot0("PersistentConnect", "SupportPersistentForXPX64", "0");
+    SupportPersistentForWin7Starter = settings.FlagNot0("PersistentConnect", "SupportPersistentForWin7Starter", "0");
+    PEAP = settings.FlagNot0("PersistentConnect", "PEAP", "0");
+    TLS_SmartCard = settings.FlagNot0("PersistentConnect", "TLS_SmartCard", "0");
+    TTLS = settings.FlagNot0("PersistentConnect", "TTLS", "0");
+    EAP_FAST = settings.FlagNot0("PersistentConnect", "EAP-FAST", "1");
+    LEAP = settings.FlagNot0("PersistentConnect", "LEAP", "1");
+    MD5 = settings.FlagNot0("PersistentConnect", "MD5", "0");
+    Open_None = settings.FlagNot0("PersistentConnect", "Open-None", "0");
+    Open_WEP = settings.FlagNot0("PersistentConnect", "Open-WEP", "1");
+    Shared_WEP = settings.FlagNot0("PersistentConnect", "Shared-WEP", "1");
+    WPA_PSK = settings.FlagNot0("PersistentConnect", "WPA-PSK", "1");
+    WPA2_PSK = settings.FlagNot0("PersistentConnect", "WPA2-PSK", "1");
 }
 
 void QXWLLIB::ReadMediaServerIni()
@@ -167,6 +170,7 @@ bool QXWLLIB::IsOptionalEntryPoint(LPCSTR name)
 bool QXWLLIB::LoadApi(LPCSTR path)
 {
     ReadSettings();
+    MarkStartupStep("settings file read");
     if (!path) return false;
 
     HMODULE station = ::LoadLibraryA(path);
@@ -174,7 +178,9 @@ bool QXWLLIB::LoadApi(LPCSTR path)
         DebugLog(1, "[QxUI] LoadLibrary(%s) fail! GetLastError() return %d\n", path, static_cast<int>(::GetLastError()));
         return false;
     }
+    MarkStartupStep("station library loaded");
     HMODULE certMgr = ::LoadLibraryA(kCertMgrFileName);
+    MarkStartupStep("certificate library loaded");
 
     // A second load (leaving soft-AP mode) replaces the first: the old references are given back
     // once the new ones are bound, so the same library stays loaded throughout.
@@ -187,6 +193,7 @@ bool QXWLLIB::LoadApi(LPCSTR path)
     if (oldCertMgr) ::FreeLibrary(oldCertMgr);
     if (oldStation) ::FreeLibrary(oldStation);
 
+    MarkStartupStep("entry points bound");
     AllocateRepository();
     m_AdapterEntry.chName[0] = '\0';
     m_AdapterEntry.chDeviceID[0] = '\0';

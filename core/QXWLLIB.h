@@ -2,6 +2,7 @@
 // "QxCertMgr.dll" bound by name, the chosen adapter, the BSSID repository and the station
 // settings of the settings file.
 #pragma once
+#include "base/IniFile.h"
 #include "framework/Afx.h"
 #include "contract/StationEntryPoints.h"
 
@@ -39,11 +40,11 @@ public:
     REPOSIT_BSSID_LIST listRepositBssid;
 
     // The settings file's station keys, in the order they are read.
-    void ReadIni();
-    void ReadWiFiDirectIni();
-    void ReadPersistentConnectIni();
+    void ReadIni() { ReadIni(IniFileSections::OfSettingsFile()); }
+    void ReadWiFiDirectIni() { ReadWiFiDirectIni(IniFileSections::OfSettingsFile()); }
+    void ReadPersistentConnectIni() { ReadPersistentConnectIni(IniFileSections::OfSettingsFile()); }
     void ReadMediaServerIni();
-    // All four, in the loader's order.
+    // All four, in the loader's order, the settings file read once.
     void ReadSettings();
 
     // Merges a fresh scan list (a buffer of listBytes) into the repository; when the fresh list
@@ -139,6 +140,9 @@ public:
     BOOL IsEnableICS() const { return QXWL_IsEnableICS ? QXWL_IsEnableICS() : FALSE; }
 
 private:
+    void ReadIni(const IniFileSections& settings);
+    void ReadWiFiDirectIni(const IniFileSections& settings);
+    void ReadPersistentConnectIni(const IniFileSections& settings);
     void BindStation(HMODULE module);
     void BindCertMgr(HMODULE module);
     void UnbindAll();

@@ -1,5 +1,6 @@
 #include "core/QxUI2008App.h"
 #include "base/DebugLog.h"
+#include "base/StartupTimeline.h"
 #include "core/hidedlg/HideDlg.h"
 
 HMODULE G_hKelvoImg = nullptr;
@@ -14,8 +15,10 @@ constexpr DWORD kAllCommonControlClasses = 0xFF;
 
 BOOL CQxUI2008App::InitInstance()
 {
+    MarkStartupStep("program and its system libraries loaded");
     INITCOMMONCONTROLSEX icc{sizeof icc, kAllCommonControlClasses};
     ::InitCommonControlsEx(&icc);
+    MarkStartupStep("common controls registered");
     CWinApp::InitInstance();
     AfxEnableControlContainer();
 
@@ -31,6 +34,7 @@ BOOL CQxUI2008App::InitInstance()
     SetRegistryKey(kRegistryKey);
     CHideDlg dlg(nullptr);
     G_hKelvoImg = ::LoadLibraryA(kSkinLibrary);
+    MarkStartupStep("skin image library loaded");
     if (!G_hKelvoImg) {
         AfxMessageBox("Error,Img Dll do not be found", MB_OK, 0);
         return FALSE;

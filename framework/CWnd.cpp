@@ -10,18 +10,52 @@
 #include <mutex>
 #include <set>
 #include <tuple>
+#include <unordered_map>
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
 
 namespace {
-const char kObjectProp[] = "FwWindowObject";
 const char kSuperProp[] = "FwWindowSuper";
+
+// The object bound to each window. Looked up for every message a window of the framework
+// receives: a window property would be a trip to the window server each time.
+class BoundWindows {
+public:
+    CWnd* Find(HWND hWnd)
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        auto it = m_objects.find(hWnd);
+        return it == m_objects.end() ? nullptr : it->second;
+    }
+    void Bind(HWND hWnd, CWnd* pWnd)
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_objects[hWnd] = pWnd;
+    }
+    // Forgets the binding only when it is that object's.
+    void Unbind(HWND hWnd, const CWnd* pWnd)
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        auto it = m_objects.find(hWnd);
+        if (it != m_objects.end() && it->second == pWnd) m_objects.erase(it);
+    }
+
+private:
+    std::mutex m_lock;
+    std::unordered_map<HWND, CWnd*> m_objects;
+};
+
+BoundWindows& Bound()
+{
+    // Never destroyed: objects of static storage may still unbind while the program ends.
+    static BoundWindows* windows = new BoundWindows;
+    return *windows;
+}
 
 OwnerDrawMenuHooks g_menuHooks;
 
 thread_local CWnd* t_pWndInit = nullptr;
 thread_local HHOOK t_hCbtHook = nullptr;
-thread_local int t_nCreationDepth = 0;
 // The message being handled on this thread, for Default() and reflection (as MFC's last sent message).
 thread_local MSG t_currentMsg{};
 
@@ -101,43 +135,65 @@ LRESULT CALLBACK FwWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
     return result;
 }
 
+LRESULT CALLBACK FwCbtHook(int code, WPARAM wParam, LPARAM lParam);
+
+namespace {
+// The hook is wanted only until the window it waits for is bound: left in place, it would run
+// (with its trips to the window server) for every control of a dialog's template as well.
+void InstallCreationHook()
+{
+    if (!t_hCbtHook) t_hCbtHook = ::SetWindowsHookExA(WH_CBT, FwCbtHook, nullptr, ::GetCurrentThreadId());
+}
+
+void RemoveCreationHook()
+{
+    if (!t_hCbtHook) return;
+    ::UnhookWindowsHookEx(t_hCbtHook);
+    t_hCbtHook = nullptr;
+}
+}  // namespace
+
 LRESULT CALLBACK FwCbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
+    const LRESULT next = ::CallNextHookEx(t_hCbtHook, code, wParam, lParam);
     if (code == HCBT_CREATEWND && t_pWndInit) {
         CWnd* pWnd = t_pWndInit;
         t_pWndInit = nullptr;
+        RemoveCreationHook();
         pWnd->BindAndSubclass(reinterpret_cast<HWND>(wParam));
         pWnd->PreSubclassWindow();
     }
-    return ::CallNextHookEx(t_hCbtHook, code, wParam, lParam);
+    return next;
 }
 
 CWndCreationScope::CWndCreationScope(CWnd* pWnd) : m_pPrevious(t_pWndInit)
 {
-    if (t_nCreationDepth++ == 0)
-        t_hCbtHook = ::SetWindowsHookExA(WH_CBT, FwCbtHook, nullptr, ::GetCurrentThreadId());
     t_pWndInit = pWnd;
+    InstallCreationHook();
 }
 
 CWndCreationScope::~CWndCreationScope()
 {
+    // An outer creation whose window is not made yet still waits for the hook.
     t_pWndInit = m_pPrevious;
-    if (--t_nCreationDepth == 0 && t_hCbtHook) {
-        ::UnhookWindowsHookEx(t_hCbtHook);
-        t_hCbtHook = nullptr;
-    }
+    if (t_pWndInit) InstallCreationHook();
+    else RemoveCreationHook();
 }
 
 CWnd::~CWnd()
 {
-    if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
-        ::DestroyWindow(m_hWnd);
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this) {
+        // A window merely attached gets no WM_NCDESTROY through us: forget it here.
+        const HWND h = m_hWnd;
+        ::DestroyWindow(h);
+        Bound().Unbind(h, this);
+    }
     if (m_hModalWake) ::CloseHandle(m_hModalWake);
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return hWnd ? static_cast<CWnd*>(::GetPropA(hWnd, kObjectProp)) : nullptr;
+    return hWnd ? Bound().Find(hWnd) : nullptr;
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd)
@@ -179,7 +235,7 @@ CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
 void CWnd::BindAndSubclass(HWND hWnd)
 {
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, kObjectProp, this);
+    Bound().Bind(hWnd, this);
     auto old = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FwWndProc)));
     if (old != FwWndProc) {
         m_pfnSuper = old;
@@ -191,14 +247,14 @@ BOOL CWnd::Attach(HWND hWnd)
 {
     if (!hWnd || m_hWnd) return FALSE;
     m_hWnd = hWnd;
-    ::SetPropA(hWnd, kObjectProp, this);
+    Bound().Bind(hWnd, this);
     return TRUE;
 }
 
 HWND CWnd::Detach()
 {
     HWND h = m_hWnd;
-    if (h && FromHandlePermanent(h) == this) ::RemovePropA(h, kObjectProp);
+    if (h) Bound().Unbind(h, this);
     m_hWnd = nullptr;
     return h;
 }
@@ -233,7 +289,7 @@ void CWnd::FinishNcDestroy()
         if (m_pfnSuper && reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == FwWndProc)
             ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
         ::RemovePropA(m_hWnd, kSuperProp);
-        ::RemovePropA(m_hWnd, kObjectProp);
+        Bound().Unbind(m_hWnd, this);
     }
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;

@@ -2,6 +2,7 @@
 #include "base/DebugLog.h"
 #include "core/hidedlg/HideDlg.h"
 #include "base/LanguageTable.h"
+#include "base/StartupTimeline.h"
 #include "core/ProductMessageBox.h"
 #include "core/QXWLLIB.h"
 #include "core/QxUI2008App.h"
@@ -239,9 +240,11 @@ void CKelvoPageUIDlg::DoDataExchange(CDataExchange* pDX)
 
 BOOL CKelvoPageUIDlg::OnInitDialog()
 {
+    MarkStartupStep("main window: created from its template");
     CDialog::OnInitDialog();
     G_bIsAdmin = 0;
     IsCurrentUserAdmin();
+    MarkStartupStep("main window: administrator check");
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
@@ -249,8 +252,10 @@ BOOL CKelvoPageUIDlg::OnInitDialog()
         app->SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
     LoadSkinBitmaps();
+    MarkStartupStep("main window: skin bitmaps");
     m_bSoftAPMode = (G_pHideDlg && G_pHideDlg->m_nOpMode == OP_MODE_AP) ? 1 : 0;
     InitFontsAndTabs();
+    MarkStartupStep("main window: fonts, tabs, pages and first page");
 
     if (G_nOSVersion >= kOsXpFirst && G_nOSVersion <= kOsXpLast && !m_bSoftAPMode && QXWLAPI.QXWL_IsZeroConfig)
         EnablePageControls(QXWLAPI.QXWL_IsZeroConfig() != 2);
@@ -258,6 +263,7 @@ BOOL CKelvoPageUIDlg::OnInitDialog()
     m_strDpiFile = m_bSoftAPMode ? kDpiFileSoftAP : kDpiFileStation;
     ApplyDpiLayout(this, m_strDpiFile);
     GetClientRect(&m_rcClient);
+    MarkStartupStep("main window: DPI layout");
 
     CRect window;
     GetWindowRect(&window);
@@ -950,6 +956,7 @@ void CKelvoPageUIDlg::OnPaint()
         }
     }
     ::EndPaint(m_hWnd, &ps);
+    MarkStartupStep("main window painted");
 }
 
 BOOL CKelvoPageUIDlg::PaintStripBehind(HWND child, HDC dc, const RECT& rect)

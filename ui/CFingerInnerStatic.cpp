@@ -22,6 +22,8 @@ void CFingerInnerStatic::SetTextColor(COLORREF color)
 
 void CFingerInnerStatic::InvalidateUnderFinger()
 {
+    // Off screen there is nothing to wipe: showing the window paints the skin and text afresh.
+    if (!::IsWindowVisible(m_hWnd)) return;
     HWND finger = ::GetParent(m_hWnd);
     HWND host = finger ? ::GetParent(finger) : nullptr;
     if (!host) return;

@@ -54,7 +54,7 @@ void CFingerStatic::SetTextFont(const LOGFONTA* lf)
     copy.lfPitchAndFamily = kPitchAndFamily;
     CFont font;
     if (!font.CreateFontIndirect(&copy)) return;
-    if (m_inner.m_hWnd) m_inner.SetFont(&font, TRUE);
+    if (m_inner.m_hWnd) m_inner.SetFont(&font, m_inner.IsWindowVisible());
     m_font.Attach(font.Detach());
 }
 

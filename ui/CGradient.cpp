@@ -65,6 +65,48 @@ bool IsHorizontal(int orientation)
 {
     return orientation == CGradient::kLeftToRight || orientation == CGradient::kRightToLeft;
 }
+
+constexpr int kTrueColorBits = 15;  // from here on a picture's pixel and a fill come out alike
+
+// The bands put on the device as one picture, one pixel wide across the bar: a fill per band is
+// hundreds of calls for one bar. False when the device refused it.
+bool DrawBandsAsPicture(CDC* pDC, const CRect& rect, int orientation, int start, const CGradBandArray& bands)
+{
+    int total = 0;
+    for (const CGradBand& band : bands) total += band.length;
+    const CRect covered = BandRect(rect, orientation, start, total);
+    if (covered.IsRectEmpty()) return true;
+    const bool horizontal = IsHorizontal(orientation);
+    const int span = horizontal ? covered.Width() : covered.Height();
+    const int first = horizontal ? covered.left : covered.top;
+    std::vector<DWORD> pixels(static_cast<size_t>(span));
+    int pos = start;
+    for (const CGradBand& band : bands) {
+        const DWORD pixel = (static_cast<DWORD>(GetRValue(band.color)) << 16) |
+                            (static_cast<DWORD>(GetGValue(band.color)) << 8) | GetBValue(band.color);
+        for (int p = pos; p < pos + band.length; ++p) {
+            int at = 0;
+            switch (orientation) {
+            case CGradient::kRightToLeft: at = rect.right - 1 - p; break;
+            case CGradient::kBottomToTop: at = rect.bottom - 1 - p; break;
+            case CGradient::kTopToBottom: at = rect.top + p; break;
+            default: at = rect.left + p; break;
+            }
+            if (at >= first && at < first + span) pixels[static_cast<size_t>(at - first)] = pixel;
+        }
+        pos += band.length;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = horizontal ? span : 1;
+    info.bmiHeader.biHeight = -(horizontal ? 1 : span);  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return ::StretchDIBits(pDC->m_hDC, covered.left, covered.top, covered.Width(), covered.Height(), 0, 0,
+                           info.bmiHeader.biWidth, horizontal ? 1 : span, pixels.data(), &info, DIB_RGB_COLORS,
+                           SRCCOPY) != 0;
+}
 }  // namespace
 
 CGradient::CGradient() = default;
@@ -131,6 +173,9 @@ void CGradient::Draw(CDC* pDC, const CRect& rect, int start, int end, int offset
 
     CGradBandArray bands;
     MakeRotatedBands(bands, length, start, end, offset, palette ? kPaletteSteps : kUnlimitedSteps);
+
+    if (!palette && caps.nColorBits >= kTrueColorBits && DrawBandsAsPicture(pDC, rect, m_nOrientation, start, bands))
+        return;
 
     CPalette* pOldPalette = nullptr;
     if (palette && m_bCreatePalette) {

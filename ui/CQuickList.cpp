@@ -16,7 +16,6 @@ constexpr int kEdgeInset = 2;       // a framed bar is drawn this far inside its
 constexpr int kEmptyTextGap = 10;   // the empty-list text starts this far below the header
 constexpr int kImageGap = 1;        // an image without a check box starts this far into the cell
 constexpr int kProgressInsetLeft = 1, kProgressInsetTop = 5, kProgressInsetRight = 2, kProgressInsetBottom = 5;
-constexpr LONG kBoldWeight = FW_BOLD;
 constexpr int kFirstPrintableKey = 32, kLastPrintableKey = 126;
 // The progress cells' gradient: red, yellow, yellow, green.
 constexpr COLORREF kProgressRed = 0x0000FF, kProgressYellow = 0x00FFFF, kProgressGreen = 0x00FF00;
@@ -42,6 +41,61 @@ CString WideToAnsi(LPCWSTR text)
     s.ReleaseBuffer();
     return s;
 }
+
+// One line of a cell's text in the cell's format (single line, vertically centred, ellipsis at
+// the end). A line that fits goes out in one ExtTextOut where DrawText would put it; DrawText,
+// which measures the line again for the ellipsis, draws only the lines that need one.
+class CellTextLine {
+public:
+    CellTextLine(CDC* pDC, const CString& text, const CRect& area, UINT format)
+        : m_text(text), m_area(area), m_format(format)
+    {
+        constexpr UINT kPlainLine = DT_SINGLELINE | DT_VCENTER;
+        constexpr UINT kNoMatterWhenItFits = kPlainLine | DT_LEFT | DT_CENTER | DT_RIGHT | DT_NOCLIP |
+                                             DT_END_ELLIPSIS | DT_PATH_ELLIPSIS | DT_WORD_ELLIPSIS;
+        SIZE size{};
+        m_bFits = (format & kPlainLine) == kPlainLine && !(format & ~kNoMatterWhenItFits) &&
+                  ::GetTextExtentPoint32A(pDC->m_hDC, text, text.GetLength(), &size) && size.cx <= area.Width();
+        if (!m_bFits) return;
+        int x = area.left;
+        if (format & DT_CENTER) x = (area.left + area.right - size.cx) / 2;
+        else if (format & DT_RIGHT) x = area.right - size.cx;
+        const int y = area.top + area.Height() / 2 - size.cy / 2;
+        m_box = CRect(CPoint(x, y), CSize(size));
+    }
+
+    // Where the glyphs go, a little wider for their overhang; the whole area when DrawText lays it out.
+    CRect Reach() const
+    {
+        if (!m_bFits) return m_area;
+        CRect reach = m_box;
+        reach.InflateRect(kGlyphOverhang, 0);
+        return reach;
+    }
+
+    void Draw(CDC* pDC) const
+    {
+        if (m_bFits) {
+            ::ExtTextOutA(pDC->m_hDC, m_box.left, m_box.top, (m_format & DT_NOCLIP) ? 0 : ETO_CLIPPED, &m_area, m_text,
+                          m_text.GetLength(), nullptr);
+            return;
+        }
+        // No mnemonic prefix is shown: every "&" is doubled.
+        CString shown = m_text;
+        shown.Replace("&", "&&");
+        CRect r = m_area;
+        pDC->DrawText(shown, &r, m_format);
+    }
+
+private:
+    static constexpr int kGlyphOverhang = 2;
+
+    const CString& m_text;
+    CRect m_area;
+    UINT m_format;
+    bool m_bFits = false;
+    CRect m_box;
+};
 
 // Copies text, converted from the program's code page, into a wide buffer of size chars.
 void CopyToWide(const CString& text, LPWSTR buffer, int size, int maxChars)
@@ -135,6 +189,7 @@ CQuickList::CListState CQuickList::ReadState() const
     state.style = CWnd::GetStyle();
     state.pImages = GetImageList(LVSIL_SMALL);
     state.hotItem = GetHotItem();
+    state.hasFocus = ::GetFocus() == m_hWnd;
     if (CHeaderCtrl* pHeader = GetHeaderCtrl()) {
         pHeader->GetItemRect(0, &state.firstHeaderItem);
         const int columns = pHeader->GetItemCount();
@@ -164,6 +219,7 @@ bool CQuickList::HoldState()
     if (m_bStateHeld) return false;
     m_heldState = ReadState();
     m_bStateHeld = true;
+    m_bCellHeld = false;
     return true;
 }
 
@@ -175,6 +231,7 @@ void CQuickList::ReleasePaintState()
 
 CQuickList::CListItemData& CQuickList::GetCellData(int item, int subItem)
 {
+    if (m_bCellHeld && m_cell.m_nItem == item && m_cell.m_nSubItem == subItem) return m_cell;
     const CListState& state = State();
     m_cell.Reset();
     m_cell.m_nItem = item;
@@ -189,6 +246,7 @@ CQuickList::CListItemData& CQuickList::GetCellData(int item, int subItem)
         m_cell.m_nTextFormat |= state.alignments[static_cast<size_t>(subItem)];
     if (HWND parent = ::GetParent(m_hWnd))
         ::SendMessageA(parent, MSG_QUICKLIST_GET_ITEM_DATA, reinterpret_cast<WPARAM>(m_hWnd), reinterpret_cast<LPARAM>(&m_cell));
+    m_bCellHeld = m_bStateHeld;
     return m_cell;
 }
 
@@ -257,6 +315,7 @@ void CQuickList::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
     switch (cd->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
         m_bPaintHolds = HoldState();  // released when the painting returns
+        m_fill.NewPainting();
         *pResult = CDRF_NOTIFYSUBITEMDRAW;
         break;
     case CDDS_ITEMPREPAINT:
@@ -284,9 +343,18 @@ void CQuickList::DrawCell(CDC* pDC, int item, int subItem)
 
     if (!r.check.IsRectEmpty()) {
         const bool plain = data.m_bCheckBoxIgnoreSelection || data.m_bIgnoreSelection;
-        pDC->FillSolidRect(CRect(r.cell.left, r.cell.top, r.check.right, r.cell.bottom), plain ? plainBack : back);
-        CRect box = r.check;
-        pDC->DrawFrameControl(&box, DFC_BUTTON, DFCS_BUTTONCHECK | data.m_nCheckState);
+        const COLORREF boxBack = plain ? plainBack : back;
+        if (r.check.left > r.cell.left)
+            pDC->FillSolidRect(CRect(r.cell.left, r.cell.top, r.check.left, r.cell.bottom), boxBack);
+        const UINT state = DFCS_BUTTONCHECK | data.m_nCheckState;
+        const auto paintBox = [&](CDC& dc, const CRect& whole) {
+            CRect box = whole;
+            dc.FillSolidRect(&box, boxBack);
+            dc.DrawFrameControl(&box, DFC_BUTTON, state);
+        };
+        // A picture holds no "no colour": such a cell is drawn in place.
+        if (boxBack == CLR_NONE) paintBox(*pDC, r.check);
+        else m_checkBox.Draw(pDC, r.check, {state, boxBack, 0}, paintBox);
     }
 
     if (!r.image.IsRectEmpty()) {
@@ -305,15 +373,24 @@ void CQuickList::DrawCell(CDC* pDC, int item, int subItem)
         pImages->SetBkColor(previous);
     }
 
-    if (back != CLR_NONE) pDC->FillSolidRect(&r.text, back);
+    if (back != CLR_NONE) m_fill.Fill(pDC, r.text, back);
     CRect filled;
     if (!r.progress.IsRectEmpty()) {
         CRect bar = r.progress;
-        if (data.m_nProgressEdge) {
-            pDC->DrawEdge(&bar, data.m_nProgressEdge, BF_RECT);
-            bar.DeflateRect(kEdgeInset, kEdgeInset);
-        }
-        pDC->FillSolidRect(&bar, plainBack);
+        const UINT edge = data.m_nProgressEdge;
+        // The frame and the empty bar inside it look alike in every cell of a column.
+        const auto paintFrame = [&](CDC& dc, const CRect& whole) {
+            CRect frame = whole;
+            if (edge) {
+                if (back != CLR_NONE) dc.FillSolidRect(&frame, back);
+                dc.DrawEdge(&frame, edge, BF_RECT);
+                frame.DeflateRect(kEdgeInset, kEdgeInset);
+            }
+            dc.FillSolidRect(&frame, plainBack);
+        };
+        if (back == CLR_NONE || plainBack == CLR_NONE) paintFrame(*pDC, bar);
+        else m_barFrame.Draw(pDC, bar, {edge, plainBack, back}, paintFrame);
+        if (edge) bar.DeflateRect(kEdgeInset, kEdgeInset);
         if (data.m_nProgressValue >= 1 && bar.Width() > 0) {
             const int width = data.m_nProgressValue >= data.m_nProgressMax
                                   ? bar.Width()
@@ -326,35 +403,37 @@ void CQuickList::DrawCell(CDC* pDC, int item, int subItem)
     }
 
     if (!data.m_strText.IsEmpty()) {
-        CString shown = data.m_strText;
-        shown.Replace("&", "&&");
-        CFont font;
+        const CString& shown = data.m_strText;
         HGDIOBJ oldFont = nullptr;
         if (data.m_bBold || data.m_bItalic) {
-            LOGFONTA lf{};
-            ::GetObjectA(::GetCurrentObject(pDC->m_hDC, OBJ_FONT), sizeof lf, &lf);
-            if (data.m_bBold) lf.lfWeight = kBoldWeight;
-            if (data.m_bItalic) lf.lfItalic = TRUE;
-            if (font.CreateFontIndirect(&lf)) oldFont = pDC->SelectObject(font.m_hObject);
+            if (HFONT styled = m_styledFont.For(pDC, data.m_bBold, data.m_bItalic)) oldFont = pDC->SelectObject(styled);
         }
         const int oldMode = pDC->GetBkMode();
         const COLORREF oldText = pDC->GetTextColor();
         const COLORREF oldBack = pDC->GetBkColor();
         if (!r.progress.IsRectEmpty()) {
-            CRect area = r.progress;
+            const CellTextLine line(pDC, shown, r.progress, data.m_nTextFormat);
+            const COLORREF overBar = Resolve(data.m_crProgressText, COLOR_HIGHLIGHTTEXT);
+            const CRect reach = line.Reach();
+            CRect overlap;
+            overlap.IntersectRect(&reach, &filled);
             pDC->SetBkMode(TRANSPARENT);
-            if (!filled.IsRectEmpty()) {
-                const int saved = pDC->SaveDC();
+            if (overlap.IsRectEmpty() || overlap == reach) {
+                // Wholly beside or wholly over the filled part: one colour, no clipping.
+                pDC->SetTextColor(overlap.IsRectEmpty() ? text : overBar);
+                line.Draw(pDC);
+            } else {
+                int saved = pDC->SaveDC();
                 pDC->IntersectClipRect(&filled);
-                pDC->SetTextColor(Resolve(data.m_crProgressText, COLOR_HIGHLIGHTTEXT));
-                pDC->DrawText(shown, &area, data.m_nTextFormat);
+                pDC->SetTextColor(overBar);
+                line.Draw(pDC);
+                pDC->RestoreDC(saved);
+                saved = pDC->SaveDC();
+                pDC->ExcludeClipRect(&filled);
+                pDC->SetTextColor(text);
+                line.Draw(pDC);
                 pDC->RestoreDC(saved);
             }
-            const int saved = pDC->SaveDC();
-            if (!filled.IsRectEmpty()) pDC->ExcludeClipRect(&filled);
-            pDC->SetTextColor(text);
-            pDC->DrawText(shown, &area, data.m_nTextFormat);
-            pDC->RestoreDC(saved);
         } else {
             CRect area = r.text;
             area.left += kTextIndent;
@@ -365,7 +444,7 @@ void CQuickList::DrawCell(CDC* pDC, int item, int subItem)
                 pDC->SetBkMode(TRANSPARENT);
             }
             pDC->SetTextColor(text);
-            pDC->DrawText(shown, &area, data.m_nTextFormat);
+            CellTextLine(pDC, shown, area, data.m_nTextFormat).Draw(pDC);
         }
         pDC->SetBkMode(oldMode);
         pDC->SetTextColor(oldText);

@@ -4,6 +4,9 @@
 // box, image, gradient progress with two-colour text, bold or italic ellipsised text, focus).
 #pragma once
 #include "ui/CGradient.h"
+#include "ui/CachedPicture.h"
+#include "ui/SolidFill.h"
+#include "ui/StyledFont.h"
 
 #include <map>
 #include <vector>
@@ -153,6 +156,10 @@ protected:
     int FindRow(int start, int column, const CString& prefix);
 
     CGradient m_gradient;
+    CCachedPicture m_checkBox;
+    CCachedPicture m_barFrame;
+    CStyledFont m_styledFont;
+    CSolidFill m_fill;
     BOOL m_bShiftHeld = FALSE;
     std::map<UINT, CString> m_shiftedKeys;
     std::map<UINT, CString> m_plainKeys;
@@ -169,6 +176,7 @@ private:
         DWORD style = 0;
         CImageList* pImages = nullptr;
         int hotItem = -1;
+        bool hasFocus = false;
         CRect firstHeaderItem;
         std::vector<UINT> alignments;  // DrawText alignment of each column
     };
@@ -176,17 +184,21 @@ private:
     const CListState& State() const;
     // Answers whether this call took the hold (a nested one leaves it to the outer holder).
     bool HoldState();
-    void ReleaseState() { m_bStateHeld = false; }
+    void ReleaseState() { m_bStateHeld = m_bCellHeld = false; }
     void ReleasePaintState();
 
     CListState m_heldState;
     bool m_bStateHeld = false;
+    // While the state is held, m_cell is the parent's answer for its cell: the platform asks
+    // for a cell's display information right before the cell is drawn, and one answer serves both.
+    bool m_bCellHeld = false;
     bool m_bPaintHolds = false;
     mutable CListState m_currentState;
 
     COLORREF TextColor(const CListItemData& data, bool selected, bool focusedCell) const;
     COLORREF BackColor(const CListItemData& data, bool selected, bool focusedCell) const;
-    bool HasFocus() const { return ::GetFocus() == m_hWnd; }
+    // Asking the system for the focus is a trip to the window server: a painting asks once.
+    bool HasFocus() const { return m_bStateHeld ? m_heldState.hasFocus : ::GetFocus() == m_hWnd; }
     bool IsFocusedColumnCell(int subItem) const { return m_bCellNavigation && subItem == m_nFocusColumn; }
     void FillToolTip(NMHDR* pNMHDR, bool wide);
     void FillDispInfo(LVITEMA* itemA, LVITEMW* itemW);

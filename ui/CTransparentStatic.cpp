@@ -83,7 +83,8 @@ void CTransparentStatic::SetSkinText(LPCSTR text)
     SetWindowText(m_strShownText);
     if (whole != m_strLastText) {
         m_strLastText = whole;
-        if (!m_bHasBackground) InvalidateAncestors();
+        // A control not on screen has nothing to wipe: showing it paints the skin and text afresh.
+        if (!m_bHasBackground && IsWindowVisible()) InvalidateAncestors();
     }
 }
 
@@ -111,7 +112,8 @@ void CTransparentStatic::SetOwnFont(const LOGFONTA& lf, BOOL bRedraw)
 {
     // Shared: a page's labels come in a few fonts, and creating one per label is what made
     // a page slow to create.
-    if (HFONT font = SharedFont(lf)) SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), bRedraw);
+    if (HFONT font = SharedFont(lf))
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), bRedraw && IsWindowVisible());
 }
 
 void CTransparentStatic::SetBackColor(COLORREF color)

@@ -5,6 +5,7 @@
 #include "core/QXWLLIB.h"
 #include "base/SecurityNames.h"
 #include "base/SharedEvent.h"
+#include "base/StartupTimeline.h"
 #include "core/SelCardDlg.h"
 #include "contract/StationContract.h"
 #include "core/StationHelpers.h"
@@ -81,6 +82,7 @@ CHideDlg::CHideDlg(CWnd* pParent) : CDialog(IDD_HIDE_DIALOG, pParent)
 
 BOOL CHideDlg::OnInitDialog()
 {
+    MarkStartupStep("hidden dialog created");
     DebugLog(3, "[QxUI] --> CHideDlg::OnInitDialog()\n");
     CDialog::OnInitDialog();
 
@@ -89,6 +91,7 @@ BOOL CHideDlg::OnInitDialog()
     SetWindowText(kHideDlgCaption);
     ZeroMemory(G_szText256, sizeof G_szText256);
     ZeroMemory(G_szText128, sizeof G_szText128);
+    MarkStartupStep("data folder and show-request event");
 
     if (!LoadStationLibrary()) {
         EndDialog(1);
@@ -96,6 +99,7 @@ BOOL CHideDlg::OnInitDialog()
         return FALSE;
     }
     QXWLAPI.QXWL_Initial(kStationVendorText, m_hWnd);
+    MarkStartupStep("station library initialised");
 
     G_nOSVersion = QXWLAPI.WinOS();
     m_bSupportTTLS = G_nOSVersion < kOsVista ? TRUE : FALSE;
@@ -109,13 +113,17 @@ BOOL CHideDlg::OnInitDialog()
     G_pHideDlg = this;
     G_hHideDlgWnd = m_hWnd;
     LoadLanguageStrings();
+    MarkStartupStep("language file read");
     FillSecurityNames();
     CreateWiFiDirectEngine();
     ApplySmallDesktopRule();
+    MarkStartupStep("security names and Wi-Fi Direct engine");
     DetectAdapter();
+    MarkStartupStep("adapter detected and selected");
     if (!QXWLAPI.QXWL_IsSupportVistaSoftAP) G_nSoftApMode = 1;
 
     DecideOperationMode();
+    MarkStartupStep("operation mode decided");
     if (m_nOpMode == OP_MODE_AP && G_nSoftApMode != 1) return LoadApApi() ? TRUE : FALSE;
 
     if (IsSelectedAdapterPresent()) {
@@ -143,9 +151,11 @@ BOOL CHideDlg::OnInitDialog()
     }
 
     SetTaskBar();
+    MarkStartupStep("tray icon added");
     RegisterSessionNotificationOnXp();
     ModifyTaskBar(IDI_TRAY_LOST);
     StartSteadyTimers();
+    MarkStartupStep("tray icon set, steady timers started");
     DebugLog(3, "[QxUI] <-- CHideDlg::OnInitDialog()\n");
     return TRUE;
 }
@@ -264,6 +274,7 @@ void CHideDlg::WaitForDriverInitialized()
         DebugLog(3, "[QxUI] After call QXWL_QueryInitState(), bInitialization = %d\n", bInitialization);
     }
     m_nRetryCount = 0;
+    MarkStartupStep("driver ready");
     DebugLog(3, "[QxUI] Query driver init state is true or query retry count reaches limit, call InitCard()");
 }
 
@@ -404,8 +415,10 @@ void CHideDlg::InitCard()
     BOOL radio = QXWLAPI.QXWL_ReadRadioStatus();
     DebugLog(3, "[QxUI] QXWL_ReadRadioStatus() return %d, call QXWL_SetAndWriteRadioState(%d)\n", radio, radio);
     QXWLAPI.QXWL_SetAndWriteRadioState(radio);
+    MarkStartupStep("card: operation mode and radio");
 
     ShowConfigUI();
+    MarkStartupStep("main window shown");
 
     ULONG hw = 1, sw = 1;
     QXWLAPI.QXWL_QueryHWAndSWRadioState(&hw, &sw);
@@ -443,9 +456,11 @@ void CHideDlg::InitCard()
         }
     }
 
+    MarkStartupStep("card: survey list, settings and scan timer");
     InitCardWiFiDirect(driverMode);
     DebugLog(3, "[QxUI] SetTimer(), TIMER_HIDE_DLG_WPS_HW_PBC, 1sec\n");
     SetTimer(TIMER_HIDE_DLG_WPS_HW_PBC, kWpsHwPbcTimerMs);
+    MarkStartupStep("card: Wi-Fi Direct status waiter");
     DebugLog(3, "[QxUI] <-- CHideDlg::InitCard\n");
 }
 

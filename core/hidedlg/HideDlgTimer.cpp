@@ -4,6 +4,7 @@
 #include "base/IniFile.h"
 #include "base/LanguageTable.h"
 #include "base/MainWindowClosing.h"
+#include "base/StartupTimeline.h"
 #include "core/QXAPLIB.h"
 #include "core/QXWLLIB.h"
 #include "contract/StationContract.h"
@@ -42,6 +43,7 @@ void CHideDlg::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     if (!QXWLAPI.IsLoaded()) return;  // neither library: nothing to poll
+    const FinalStartupStep firstPoll(nIDEvent == TIMER_HIDE_DLG_RADIO, "first poll started", "first poll done");
     DebugLog(5, "[QxUI] --> CHideDlg::OnTimer\n");
 
     if (nIDEvent == TIMER_HIDE_DLG_CHECKINI_DEBUGMODE) {

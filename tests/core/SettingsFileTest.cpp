@@ -2,6 +2,7 @@
 #include "base/IniFile.h"
 #include "core/QXAPLIB.h"
 #include "core/QXWLLIB.h"
+#include "support/ScopedFolder.h"
 #include "support/TestSupport.h"
 
 using testing_support::OwnIniPath;
@@ -240,4 +241,45 @@ TEST(IniSectionReading, AnswersWhatAReadPerKeyWouldAnswer)
     IniSection absent;
     EXPECT_FALSE(absent.Load(path.c_str(), "Nowhere"));
     EXPECT_EQ(nullptr, absent.Find("PLAIN"));
+}
+
+// The settings file read a section at a time answers every key as one read per key would.
+TEST(SettingsFileSections, AnswerEveryKeyAsTheProfileReadOfThatKeyWould)
+{
+    testing_support::ScopedFolder folder;
+    const std::string path = folder.WithSlash() + "Sections.ini";
+    const std::string longValue(300, 'v');
+    ScopedFile file(path,
+                    "[Advance]\r\n"
+                    "TxRate=1\r\n"
+                    "  Spaced Key  =  padded value  \r\n"
+                    "Quoted=\"in quotes\"\r\n"
+                    "Single='single'\r\n"
+                    "Empty=\r\n"
+                    "NoEquals\r\n"
+                    "txrate=second\r\n"
+                    "Long=" + longValue + "\r\n"
+                    "; a comment=not a key\r\n"
+                    "[settings]\r\n"
+                    "DebugMode= 3x\r\n"
+                    "[Advance]\r\n"
+                    "Later=from the repeated section\r\n");
+    const IniFileSections sections{CString(path.c_str())};
+    struct Key {
+        const char* section;
+        const char* key;
+    };
+    const Key keys[] = {{"Advance", "TxRate"},  {"ADVANCE", "txRATE"},    {"Advance", "Spaced Key"},
+                        {"Advance", "Quoted"},  {"Advance", "Single"},    {"Advance", "Empty"},
+                        {"Advance", "NoEquals"}, {"Advance", "Long"},     {"Advance", "Missing"},
+                        {"Settings", "DebugMode"}, {"Absent", "TxRate"},  {"Advance", "Later"}};
+    for (const Key& k : keys) {
+        char expected[256] = "";
+        ::GetPrivateProfileStringA(k.section, k.key, "fallback", expected, sizeof expected, path.c_str());
+        EXPECT_STREQ(expected, sections.String(k.section, k.key, "fallback")) << k.section << " / " << k.key;
+    }
+    EXPECT_EQ(1, sections.FlagEquals1("Advance", "TxRate", "0"));
+    EXPECT_EQ(3, sections.Int("Settings", "DebugMode", 0));
+    EXPECT_EQ(7, sections.Int("Settings", "Missing", 7));
+    EXPECT_EQ(1, sections.FlagNot0("Absent", "Anything", "1"));
 }

@@ -36,6 +36,17 @@ TEST(SystemLookups, FindProcessIdFindsThisProgramByItsNameInAnyCase)
     EXPECT_EQ(0u, FindProcessId(""));
 }
 
+TEST(SystemLookups, FindProcessIdFindsAnotherProgramOfTheSessionByItsName)
+{
+    testing_support::ChildProcess other("\"" + testing_support::BinFolder() + "bare_dialog.exe\" hidden");
+    ASSERT_TRUE(other.Started());
+    // The program's window shows that it runs under that name.
+    ASSERT_TRUE(testing_support::WaitForWindow("#32770", "Bare Dialog", other.Id(), 20000));
+    EXPECT_EQ(other.Id(), FindProcessId("BARE_DIALOG.EXE"));
+    other.Kill();
+    EXPECT_EQ(0u, FindProcessId("bare_dialog.exe"));
+}
+
 TEST(SystemLookups, ServiceStatusIsTheStateOrANamedFailure)
 {
     EXPECT_EQ(QXWL_ERROR_WIFIDIRECT_SVC_OPEN_SVC, GetServiceStatus("NoSuchService4471"));

@@ -196,3 +196,37 @@ TEST(MessageBoxHook, BoxesAreSeenAndAnsweredInsteadOfShown)
     EXPECT_STREQ("Second?", boxes.Boxes()[1].text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), boxes.Boxes()[1].type);
 }
+
+namespace {
+// A dialog that makes a window of its own while it initialises, as the pages and main window do.
+class NestingDialog : public CDialog {
+public:
+    NestingDialog() : CDialog(IDD_TEST_FORM) {}
+    CStatic m_extra;
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        m_extra.Create("extra", WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 12), this, kExtraId);
+        return TRUE;
+    }
+    static constexpr UINT kExtraId = 990;
+};
+}  // namespace
+
+TEST(DialogCreation, EachWindowIsBoundToItsOwnObjectAndTheTemplatesControlsToNone)
+{
+    NestingDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST_FORM));
+    EXPECT_EQ(&dlg, CWnd::FromHandlePermanent(dlg.m_hWnd));
+    ASSERT_TRUE(dlg.m_extra.m_hWnd);
+    EXPECT_EQ(&dlg.m_extra, CWnd::FromHandlePermanent(dlg.m_extra.m_hWnd));
+    EXPECT_EQ(dlg.m_hWnd, ::GetParent(dlg.m_extra.m_hWnd));
+    // Plain controls of the template belong to no object until data exchange takes them.
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(::GetDlgItem(dlg.m_hWnd, IDC_TEST_CHECK)));
+
+    // A window made afterwards is bound again.
+    CStatic later;
+    ASSERT_TRUE(later.Create("later", WS_CHILD, CRect(0, 20, 40, 32), &dlg, 991));
+    EXPECT_EQ(&later, CWnd::FromHandlePermanent(later.m_hWnd));
+    dlg.DestroyWindow();
+}

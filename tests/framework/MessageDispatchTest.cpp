@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -125,4 +126,23 @@ TEST_F(MessageDispatch, ObjectIsFoundFromItsHandleUntilDestroyed)
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_EQ(nullptr, wnd.m_button.m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(h));
+}
+
+TEST_F(MessageDispatch, ObjectIsFoundFromAnotherThreadAndForgottenWhenItGoesWhileMerelyAttached)
+{
+    CWnd* found = nullptr;
+    std::thread([&] { found = CWnd::FromHandlePermanent(wnd.m_hWnd); }).join();
+    EXPECT_EQ(&wnd, found);
+
+    // A window whose procedure is not the framework's: only the object knows the binding.
+    HWND plain = ::CreateWindowExA(0, "STATIC", "plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    auto* attached = new CWnd;
+    ASSERT_TRUE(attached->Attach(plain));
+    EXPECT_EQ(attached, CWnd::FromHandlePermanent(plain));
+    EXPECT_EQ(plain, attached->Detach());
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(plain));
+    ASSERT_TRUE(attached->Attach(plain));
+    delete attached;  // takes its window along
+    EXPECT_FALSE(::IsWindow(plain));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(plain));
 }

@@ -1,9 +1,12 @@
 // The real program, started under Wine as a user would start it.
 #include <gtest/gtest.h>
+#include "base/StartupTimeline.h"
 #include "support/TestSupport.h"
 
 #include <shlobj.h>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 using namespace testing_support;
 
@@ -101,6 +104,36 @@ TEST(DebugSwitch, OnlyAWholeCommandLineOfMinusDOpensTheLogFile)
     EXPECT_FALSE(CreatesLogFile("  -d"));  // a leading blank after the separating one
     EXPECT_FALSE(CreatesLogFile(" /d"));
     EXPECT_FALSE(CreatesLogFile(""));
+}
+
+TEST(DebugSwitch, TheLogFileGetsTheStartUpStepsTimedInTheirOrderAfterTheFirstPoll)
+{
+    ::DeleteFileA(DesktopLogPath().c_str());
+    ChildProcess program(ProgramCommand(" -d"), BinFolder());
+    std::string log;
+    ASSERT_TRUE(PumpUntil([&] {
+        log = ReadWholeFile(DesktopLogPath());
+        return log.find("first poll done") != std::string::npos;
+    }, kStartTimeoutMs));
+    program.Kill();
+    ::DeleteFileA(DesktopLogPath().c_str());
+
+    const std::vector<StartupStep> steps = ParseStartupTimeline(log);
+    std::vector<std::string> names;
+    for (const StartupStep& step : steps) names.push_back(step.name);
+    // The loading of each library, the files, the windows and the first poll, in start-up order.
+    const char* const expected[] = {"skin image library loaded", "hidden dialog created", "settings file read",
+                                    "station library loaded",    "language file read",    "adapter detected and selected",
+                                    "main window: created from its template", "main window shown", "tray icon added",
+                                    "main window painted",       "first poll started",    "first poll done"};
+    size_t at = 0;
+    for (const char* name : expected) {
+        auto found = std::find(names.begin() + static_cast<std::ptrdiff_t>(at), names.end(), name);
+        ASSERT_NE(names.end(), found) << name << " missing or out of order";
+        at = static_cast<size_t>(found - names.begin());
+    }
+    for (size_t i = 1; i < steps.size(); ++i) EXPECT_LE(steps[i - 1].atMs, steps[i].atMs) << steps[i].name;
+    EXPECT_EQ("first poll done", names.back());
 }
 
 namespace {

@@ -163,3 +163,42 @@ TEST(GradientDrawing, APaletteDisplayGetsAtMost236BandsFromThePalette)
     EXPECT_GT(colors.size(), 100u);
     EXPECT_LE(colors.size(), static_cast<size_t>(CGradient::kPaletteSteps));
 }
+
+// On a true-colour display the gradient goes out as one picture: it must come out pixel for
+// pixel as the fill of each band does (which an 8-bit display still gets), in every direction,
+// for a part of the bar, a shifted gradient and a stretched one.
+TEST(GradientDrawing, OnePictureComesOutAsTheFillOfEachBand)
+{
+    struct Case {
+        int orientation;
+        int start, end, offset;
+        float stretch;
+    };
+    const Case cases[] = {{CGradient::kLeftToRight, 0, -1, 0, 1.0f},  {CGradient::kRightToLeft, 0, -1, 0, 1.0f},
+                          {CGradient::kTopToBottom, 0, -1, 0, 1.0f},  {CGradient::kBottomToTop, 0, -1, 0, 1.0f},
+                          {CGradient::kLeftToRight, 17, 83, 0, 1.0f}, {CGradient::kRightToLeft, 5, 60, 30, 1.0f},
+                          {CGradient::kBottomToTop, 10, -1, 45, 1.0f}, {CGradient::kLeftToRight, 0, -1, 0, 1.7f}};
+    for (const Case& c : cases) {
+        const bool horizontal = c.orientation == CGradient::kLeftToRight || c.orientation == CGradient::kRightToLeft;
+        const CRect area = horizontal ? CRect(3, 2, 123, 14) : CRect(2, 3, 14, 123);
+        auto draw = [&](DibCanvas& canvas) {
+            CGradient g;
+            g.SetColors(4, RGB(255, 0, 0), RGB(255, 255, 0), RGB(255, 255, 0), RGB(0, 255, 0));
+            g.SetOrientation(c.orientation);
+            g.SetStretch(c.stretch);
+            g.Draw(canvas.DC(), area, c.start, c.end, c.offset);
+        };
+        DibCanvas picture(130, 130);
+        draw(picture);
+        CGradient::SetDisplayCapsSource([](CDC*) { return CGradient::DisplayCaps{FALSE, 8}; });
+        DibCanvas bands(130, 130);
+        draw(bands);
+        CGradient::SetDisplayCapsSource(nullptr);
+        int differing = 0;
+        for (int y = 0; y < 130; ++y)
+            for (int x = 0; x < 130; ++x)
+                if (picture.At(x, y) != bands.At(x, y)) ++differing;
+        EXPECT_EQ(0, differing) << "orientation " << c.orientation << ", from " << c.start << " to " << c.end
+                                << ", offset " << c.offset;
+    }
+}

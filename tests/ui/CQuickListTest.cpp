@@ -6,9 +6,12 @@
 #include "base/LanguageTable.h"
 #include "ListHost.h"
 #include "WindowCapture.h"
+#include "DibCanvas.h"
 
 #include <cstring>
+#include <set>
 #include <string>
+#include <utility>
 
 namespace {
 constexpr int kRows = 1000;
@@ -218,6 +221,31 @@ TEST(CellDrawing, ProgressTextTakesTheBarColourOnlyOverTheFilledPart)
     EXPECT_EQ(0, shot.Count(kBlue, filled));
 }
 
+TEST(CellDrawing, ProgressTextWhollyOverOrBesideTheFilledPartTakesOneColour)
+{
+    ListHost host;
+    host.fill = [](CQuickList::CListItemData& cell) {
+        if (cell.GetSubItem() != 1) return;
+        cell.m_strText = "WW";
+        cell.m_nTextFormat = DT_SINGLELINE | DT_VCENTER | (cell.GetItem() == 2 ? DT_RIGHT : DT_LEFT);
+        cell.m_nProgressMax = 100;
+        cell.m_nProgressValue = cell.GetItem() == 0 ? 100 : (cell.GetItem() == 1 ? 0 : 50);
+        cell.m_nProgressEdge = 0;
+        cell.m_crProgressText = kMagenta;
+        cell.m_crText = kBlue;
+    };
+    ASSERT_TRUE(host.Open(3, {60, 220}));
+    WindowCapture shot(host.m_hWnd);
+    const CRect over = CellInHost(host, 0, 1), beside = CellInHost(host, 1, 1), rightOfHalf = CellInHost(host, 2, 1);
+    EXPECT_GT(shot.Count(kMagenta, over), 0);
+    EXPECT_EQ(0, shot.Count(kBlue, over));
+    EXPECT_GT(shot.Count(kBlue, beside), 0);
+    EXPECT_EQ(0, shot.Count(kMagenta, beside));
+    // Half filled, the text at the right end lies beside the filled part.
+    EXPECT_GT(shot.Count(kBlue, rightOfHalf), 0);
+    EXPECT_EQ(0, shot.Count(kMagenta, rightOfHalf));
+}
+
 TEST(CellDrawing, CheckBoxAndImageComeBeforeTheText)
 {
     ListHost host;
@@ -264,6 +292,93 @@ TEST(CellDrawing, SelectedRowTakesTheSelectionColoursUnlessItsCellIgnoresThem)
     EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.At(cell2.right - 3, cell2.top + 2));
     const CRect other = CellInHost(host, 3, 1);
     EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.At(other.right - 3, other.top + 2));
+}
+
+// One painting asks for each visible cell once (the platform's display-information request and
+// the drawing share the answer); the next painting asks again and shows what the parent says then.
+TEST(CellDrawing, APaintingAsksForEachCellOnceAndTheNextAsksAfresh)
+{
+    ListHost host;
+    CString name = "First";
+    host.fill = [&](CQuickList::CListItemData& cell) { cell.m_strText = name; };
+    ASSERT_TRUE(host.Open(kRows, {120, 80}));
+    CQuickList& list = host.List();
+    CRect client;
+    list.GetClientRect(&client);
+    DibCanvas canvas(client.Width(), client.Height());
+    auto paint = [&] {
+        host.ClearRequests();
+        list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC()->m_hDC), PRF_CLIENT);
+    };
+    paint();
+    std::set<std::pair<int, int>> cells(host.requests.begin(), host.requests.end());
+    EXPECT_EQ(cells.size(), host.requests.size());
+    EXPECT_GE(cells.size(), static_cast<size_t>(2 * list.GetCountPerPage()));
+
+    name = "Second";
+    paint();
+    EXPECT_EQ(cells.size(), host.requests.size());
+    // Outside a painting the platform's question is answered from the parent, as it stands now.
+    EXPECT_STREQ("Second", list.GetItemText(0, 1));
+}
+
+// Check boxes and bar frames are drawn once and copied: every cell must still look as if the
+// system had drawn it there, on the cell's own background (selected or not).
+TEST(CellDrawing, CopiedCheckBoxesAndBarFramesLookAsTheSystemDrawsThem)
+{
+    ListHost host;
+    host.fill = [](CQuickList::CListItemData& cell) {
+        if (cell.GetSubItem() == 0) {
+            cell.m_bCheckBox = true;
+            cell.m_bCheckBoxIgnoreSelection = false;
+            cell.m_nCheckState = cell.GetItem() % 2 ? DFCS_CHECKED : 0;
+        } else {
+            cell.m_nProgressMax = 100;
+            cell.m_nProgressValue = 0;
+        }
+    };
+    ASSERT_TRUE(host.Open(4, {60, 120}));
+    CQuickList& list = host.List();
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    list.EnableCellNavigation(false);
+    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    list.SetFocus();
+    ASSERT_EQ(list.m_hWnd, ::GetFocus());
+    CRect client;
+    list.GetClientRect(&client);
+    DibCanvas shot(client.Width(), client.Height());
+    list.SendMessage(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shot.DC()->m_hDC), PRF_CLIENT);
+
+    for (int row = 0; row < 4; ++row) {
+        const COLORREF back = ::GetSysColor(row == 2 ? COLOR_HIGHLIGHT : COLOR_WINDOW);
+        CQuickList::CListItemData boxCell;
+        boxCell.m_bCheckBox = true;
+        const CRect box = list.GetCellRects(row, 0, boxCell).check;
+        DibCanvas expected(box.Width(), box.Height());
+        CRect whole(0, 0, box.Width(), box.Height());
+        expected.DC()->FillSolidRect(&whole, back);
+        expected.DC()->DrawFrameControl(&whole, DFC_BUTTON, DFCS_BUTTONCHECK | (row % 2 ? DFCS_CHECKED : 0));
+        int differing = 0;
+        for (int y = 0; y < box.Height(); ++y)
+            for (int x = 0; x < box.Width(); ++x)
+                if (shot.At(box.left + x, box.top + y) != expected.At(x, y)) ++differing;
+        EXPECT_EQ(0, differing) << "check box of row " << row;
+
+        CQuickList::CListItemData barCell;
+        barCell.m_nProgressMax = 100;
+        const CRect bar = list.GetCellRects(row, 1, barCell).progress;
+        DibCanvas frame(bar.Width(), bar.Height());
+        CRect edge(0, 0, bar.Width(), bar.Height());
+        frame.DC()->FillSolidRect(&edge, back);
+        frame.DC()->DrawEdge(&edge, EDGE_SUNKEN, BF_RECT);
+        edge.DeflateRect(2, 2);
+        frame.DC()->FillSolidRect(&edge, ::GetSysColor(COLOR_WINDOW));
+        differing = 0;
+        for (int y = 0; y < bar.Height(); ++y)
+            for (int x = 0; x < bar.Width(); ++x)
+                if (shot.At(bar.left + x, bar.top + y) != frame.At(x, y)) ++differing;
+        EXPECT_EQ(0, differing) << "bar frame of row " << row;
+    }
 }
 
 TEST(Navigation, ArrowsMoveTheFocusedColumnWithTheParentsConsent)
