@@ -298,9 +298,16 @@ done:
     if (event) ::CloseHandle(event);
     if (mapping) ::CloseHandle(mapping);
     if (outcome == BindOutcome::Silent) DebugLog(1, "[QxUI] bridge binding: no answer from %s\n", kBridgeProgram);
+    {
+        // Over before it is told: the page that hears of the end finds no wait running. Under the
+        // lock, so that Watch either hands its handle to a running wait or closes it itself.
+        std::lock_guard guard(m_lock);
+        m_running = false;
+        if (m_process) ::CloseHandle(m_process);
+        m_process = nullptr;
+    }
     // A page destroyed meanwhile gets nothing.
     if (outcome != BindOutcome::None && ::IsWindow(page)) ::PostMessageA(page, MSG_BIND_RESULT, 0, 0);
-    m_running = false;
 }
 
 LRESULT HandleBindResult()

@@ -80,6 +80,7 @@ public:
     void Watch(HANDLE process);
     // Stops the wait and waits for the worker to end. With a page, only a wait for that page.
     void Stop(HWND page = nullptr);
+    // False from the moment a wait has ended, before its end is posted.
     bool Running() const { return m_running.load(); }
 
     // How the last wait ended; the answer's words when it was answered.

@@ -8,6 +8,7 @@
 // machine's adapters that can be bridged, and a binding the companion program fails is told.
 #include <gtest/gtest.h>
 #include "program/ProgramWindows.h"
+#include "softap/BridgeStandIn.h"
 #include "support/FakeNotificationArea.h"
 #include "support/TestSupport.h"
 
@@ -30,6 +31,8 @@ constexpr int kSsid = 2704, kChannel = 2711, kBridge = 2715, kBridgeAdapter = 27
 constexpr int kPreSharedKey = 2739, kSave = 2740, kCancel = 2741;
 constexpr int kMessageBoxText = 0xFFFF;
 constexpr char kOwnAdapter[] = "Kelvo Wireless LAN Card";
+// The configuration page lists the machine's adapters each time it loads.
+constexpr char kAdapterListLine[] = "QXSIM_GetNetDevices(";
 
 // Selects the entry whose text is `wanted` in the page's drop-down list, as the user picks it.
 bool ChooseText(HWND page, int id, const std::string& wanted)
@@ -53,15 +56,17 @@ HWND Control(HWND main, int id)
     return page ? ::GetDlgItem(page, id) : nullptr;
 }
 
-// Dismisses the message box of that caption and answers its text; empty when none came.
+// Dismisses the message box of that caption once a person could see it, and answers its text
+// once it has gone; empty when none came.
 std::string Answer(const ChildProcess& program, const std::string& caption)
 {
     HWND box = WaitForWindow("#32770", caption.c_str(), program.Id(), kTimeoutMs);
     if (!box) return "";
+    EXPECT_TRUE(WaitUntilSeen(box)) << DescribePlace(box);
     char text[256] = "";
     ::GetDlgItemTextA(box, kMessageBoxText, text, sizeof text);
     ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    PumpFor(300);
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(box); }, kTimeoutMs));
     return text;
 }
 
@@ -209,6 +214,7 @@ TEST_F(HostedNetworkEndToEnd, SkinnedPageSavesSsidAndPassPhraseAndRefusesABadKey
     HWND main = WaitForMainWindow(program.Id());
     ASSERT_TRUE(main);
     ASSERT_TRUE(Control(main, kStationSsid)) << "starts in station mode";
+    const size_t switched = ReadWholeFile(journal).size();
     ASSERT_TRUE(StartHostedNetwork(main));
     EXPECT_EQ(2, LastModeSet());
     EXPECT_TRUE(PumpUntil([] { return ReadWholeFile(BinFolder() + "QxSwap.log").find(" ON ") != std::string::npos; },
@@ -219,8 +225,9 @@ TEST_F(HostedNetworkEndToEnd, SkinnedPageSavesSsidAndPassPhraseAndRefusesABadKey
     HWND psk = Control(main, kPreSharedKey);
     ASSERT_TRUE(psk);
     HWND page = ::GetParent(psk);
-    // The page reloads itself once, 1.5 s after the switch: entries wait for that.
-    PumpFor(2000);
+    // The page reloads itself once, 1.5 s after the switch: entries wait for that reload, which
+    // comes beside the load of its showing.
+    ASSERT_TRUE(WaitForTicks(journal, kAdapterListLine, switched, 2)) << ReadWholeFile(journal).substr(switched);
     EXPECT_EQ("WPA2-PSK", ItemText(page, kSecurityType));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(page, kSecurityType)));
     // The machine's adapters: neither the Bluetooth nor the virtual one, nor the utility's own.
@@ -231,6 +238,8 @@ TEST_F(HostedNetworkEndToEnd, SkinnedPageSavesSsidAndPassPhraseAndRefusesABadKey
     const size_t before = ReadWholeFile(journal).size();
     PressButton(page, kSave);
     EXPECT_EQ(EnglishText("IDS_MSG_PREKEY_ERROR"), Answer(program, "KPL4471"));
+    // Nothing reached the library, not by the program's next status poll either.
+    EXPECT_TRUE(WaitForStatusPolls(journal, ReadWholeFile(journal).size()));
     EXPECT_FALSE(Journalled("QXWL_WriteExtAPConfig", before));
     EXPECT_FALSE(Journalled("QXWL_HostedNetworkSetup", before));
 
@@ -246,7 +255,11 @@ TEST_F(HostedNetworkEndToEnd, SkinnedPageSavesSsidAndPassPhraseAndRefusesABadKey
                                 std::to_string(reinterpret_cast<UINT_PTR>(page)) + "+\r\n";
     EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(bridgeLog).find(command) != std::string::npos; }, kTimeoutMs))
         << ReadWholeFile(bridgeLog);
-    EXPECT_EQ(nullptr, WaitForWindow("#32770", "KPL4471", program.Id(), 500)) << "no refusal";
+    // No refusal: the bridge program has ended, the page's waiter has read its answer and posted
+    // it, and a status poll later no box has come.
+    EXPECT_TRUE(PumpUntil(softap_test::BridgeProgramDone, kTimeoutMs));
+    EXPECT_TRUE(WaitForStatusPolls(journal, ReadWholeFile(journal).size()));
+    EXPECT_EQ(nullptr, WaitForWindow("#32770", "KPL4471", program.Id(), 0)) << "no refusal";
     EXPECT_TRUE(ExitFromTray(program));
 }
 
@@ -304,6 +317,8 @@ TEST_F(SoftApSaveEndToEnd, ARefusedSaveLeavesNothingBehindAndAGoodOneReachesTheL
     const size_t before = ReadWholeFile(journal).size();
     PressButton(page, kSave);
     EXPECT_EQ(EnglishText("IDS_ADHOCINPUTSSID"), Answer(program, ApText("IDS_APCONFIGMSG")));
+    // Nothing reached the library, not by the program's next poll of the access point either.
+    EXPECT_TRUE(WaitForTicks(journal, kApPollLine, ReadWholeFile(journal).size()));
     EXPECT_EQ(std::string::npos, JournalFrom(before).find("QXAP_WriteandSetConfigData")) << JournalFrom(before);
     EXPECT_FALSE(FileExists(bridgeLog)) << "nothing bound";
     // Reloaded from what is stored, the page shows no bridge: none was stored.
@@ -322,7 +337,9 @@ TEST_F(SoftApSaveEndToEnd, ARefusedSaveLeavesNothingBehindAndAGoodOneReachesTheL
         return JournalFrom(before).find("SIM stored Meadow-AP channel 11 auth 7 encryption 6 key meadow-lark-77") !=
                std::string::npos;
     }, kTimeoutMs)) << JournalFrom(before);
-    EXPECT_EQ(nullptr, WaitForWindow("#32770", ApText("IDS_APCONFIGMSG").c_str(), program.Id(), 500));
+    // No box comes of it by the program's next poll of the access point.
+    EXPECT_TRUE(WaitForTicks(journal, kApPollLine, ReadWholeFile(journal).size()));
+    EXPECT_EQ(nullptr, WaitForWindow("#32770", ApText("IDS_APCONFIGMSG").c_str(), program.Id(), 0));
     EXPECT_EQ(nullptr, WaitForWindow("#32770", "KPL4471", program.Id(), 0));
     EXPECT_TRUE(ExitFromTray(program));
 }

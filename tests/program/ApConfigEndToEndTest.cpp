@@ -63,11 +63,15 @@ TEST_F(ApConfigEndToEnd, SoftApPageRefusesAShortKeyAndWritesNothing)
 
     HWND box = WaitForWindow("#32770", "KPL4471", program.Id(), kTimeoutMs);
     ASSERT_TRUE(box);
+    ASSERT_TRUE(WaitUntilSeen(box)) << DescribePlace(box);
     char text[256] = "";
     ::GetDlgItemTextA(box, kMessageBoxText, text, sizeof text);
     EXPECT_EQ(EnglishText("IDS_MSG_PREKEY_ERROR"), text);
     ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-    PumpFor(500);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(box); }, kTimeoutMs));
+    // Nothing reaches the library once the box is answered, by the program's next poll of the
+    // access point either.
+    EXPECT_TRUE(WaitForTicks(journal, kApPollLine, ReadWholeFile(journal).size()));
     const std::string calls = ReadWholeFile(journal).substr(journalBefore);
     EXPECT_EQ(calls.find("QXAP_WriteandSetConfigData"), std::string::npos) << calls;
 }

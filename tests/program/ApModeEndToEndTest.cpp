@@ -21,6 +21,7 @@ constexpr int kApSecurity = 2758, kApStations = 2764;
 constexpr int kFilterType = 2782, kFilterFirstEdit = 2810, kFilterSave = 2784;
 constexpr int kRejectListed = 2;
 constexpr char kKeptOut[] = "00:11:22:33:44:66";
+constexpr char kNewcomer[] = "00:11:22:33:44:77";
 
 class ApModeEndToEnd : public ApModeFixture {
 protected:
@@ -66,10 +67,14 @@ TEST_F(ApModeEndToEnd, AccessPointServesStationsFiltersOneAndGivesWayToTheStatio
     Click(::GetDlgItem(main, kTabLink));
     stations = Control(main, kApStations);
     ASSERT_TRUE(PumpUntil([&] { return ItemCount(stations) == 1; }, kTimeoutMs));
-    // It tries again and stays out.
-    WriteApWorld("[Station1]\nMac=00:11:22:33:44:55\n[Station2]\nMac=" + std::string(kKeptOut) + "\n");
-    PumpFor(5000);
-    EXPECT_EQ(1, ItemCount(stations));
+    // It tries again beside a newcomer: the newcomer is let in and listed, it stays out.
+    WriteApWorld("[Station1]\nMac=00:11:22:33:44:55\n[Station2]\nMac=" + std::string(kKeptOut) + "\n[Station3]\nMac=" +
+                 kNewcomer + "\n");
+    ASSERT_TRUE(PumpUntil([&] { return ItemCount(stations) >= 2; }, kTimeoutMs)) << ApJournal();
+    EXPECT_EQ(2, ItemCount(stations));
+    RemoteList rows(stations);
+    EXPECT_GE(rows.Find(kNewcomer), 0);
+    EXPECT_EQ(-1, rows.Find(kKeptOut));
     const std::string calls = ReadWholeFile(apJournal);
     EXPECT_EQ(calls.find("SIM station joined 001122334466"), calls.rfind("SIM station joined 001122334466"));
 

@@ -1,6 +1,8 @@
 // The real program, started under Wine as a user would start it.
 #include <gtest/gtest.h>
 #include "base/StartupTimeline.h"
+#include "program/ProgramWindows.h"
+#include "support/FakeNotificationArea.h"
 #include "support/TestSupport.h"
 
 #include <shlobj.h>
@@ -65,11 +67,18 @@ TEST(SingleInstance, RealSecondCopyLeavesOneRunningCopy)
 
 TEST(StartUp, HiddenDialogNeverShows)
 {
+    const std::string journal = BinFolder() + "StartUpJournal.txt";
+    ::DeleteFileA(journal.c_str());
+    ScopedFile world(BinFolder() + "QxSimWorld.ini", "[World]\nJournal=" + journal + "\n");
     ChildProcess program(ProgramCommand(), BinFolder());
     HWND hidden = WaitForWindow("#32770", kCaption, program.Id(), kStartTimeoutMs);
     ASSERT_TRUE(hidden);
-    ::Sleep(500);
+    // Its first paint, which hides it, comes before any tick of its timers: two status polls on,
+    // it is still hidden.
+    ASSERT_TRUE(program_windows::WaitForStatusPolls(journal, 0, 2)) << ReadWholeFile(journal);
     EXPECT_FALSE(::IsWindowVisible(hidden));
+    program.Kill();
+    ::DeleteFileA(journal.c_str());
 }
 
 TEST(StartUp, MissingSkinLibraryShowsOneMessageAndEnds)
@@ -199,10 +208,12 @@ TEST_F(BrokenStationLibrary, LibraryWithoutExportsRunsAndExitsWithoutAFault)
 {
     // No QXWL_GetWinOS, QXWL_IsEnableICS nor any other entry point.
     ASSERT_TRUE(Copy("NoExportsLib.dll", "QxWLAPI.dll"));
+    FakeNotificationArea tray;
     ChildProcess program("\"" + folder + "KPL4471.exe\"", folder);
     HWND hidden = WaitForWindow("#32770", kCaption, program.Id(), kStartTimeoutMs);
     ASSERT_TRUE(hidden);
-    ::Sleep(1500);  // a few ticks of the timers
+    // A few ticks of its timers: each poll finds no adapter and takes the tray icon away.
+    EXPECT_TRUE(PumpUntil([&] { return tray.Count(NIM_DELETE) >= 3; }, kStartTimeoutMs));
     constexpr WPARAM kTrayExit = 32961;
     ::PostMessageA(hidden, WM_COMMAND, kTrayExit, 0);
     EXPECT_TRUE(PumpUntil([&] { return program.WaitForExit(0); }, kStartTimeoutMs));

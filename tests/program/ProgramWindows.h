@@ -77,6 +77,9 @@ size_t WaitForJournal(const std::string& journal, const std::string& text, size_
 // two seconds while that page shows.
 constexpr char kStatusPollLine[] = "QXWL_QueryWLANStatus(1, 1, 0, 0, 1)";
 constexpr char kLinkStatusRefreshLine[] = "QXWL_QueryWLANStatus(1, 1, 1, 1, 0)";
+// In the soft-AP stand-in's journal: the hidden dialog's poll of the access point, every two
+// seconds while the program runs on the soft-AP library.
+constexpr char kApPollLine[] = "QXAP_QueryAuthMode()";
 // Waits until a timer's line has come `ticks` times after byte `from` of the journal. A thread
 // takes its timers only once nothing posted to it waits, so by then the program has handled what
 // was posted to it before: the tick that shows that something did not happen.

@@ -62,13 +62,14 @@ inline HWND WaitVisible(HWND main, int id, DWORD timeoutMs = kTimeoutMs)
 }
 
 // The start-up reconnects the active profile (the default one a first start stores) four
-// seconds after the hidden dialog's set-up, before the main window shows; that connect would
-// replace a Wi-Fi Direct group link made sooner, which no user is quick enough to make. Call
-// once the main window is visible.
-inline void WaitStartUpReconnect()
+// seconds after the hidden dialog's set-up; that connect would replace a Wi-Fi Direct group link
+// made sooner, which no user is quick enough to make. Waits for its call in the station
+// stand-in's journal (the file its world file names, removed before the start); false when it
+// never came.
+constexpr char kStartUpReconnectLine[] = "QXWL_SetWLANProfile(Default,";
+inline bool WaitStartUpReconnect(const std::string& journal, DWORD timeoutMs = kTimeoutMs)
 {
-    constexpr DWORD kStartUpReconnectMs = 4500;
-    PumpFor(kStartUpReconnectMs);
+    return program_windows::WaitForJournal(journal, kStartUpReconnectLine, 0, timeoutMs) != std::string::npos;
 }
 
 // A user's press of a button (or tick of a box) of the other process.

@@ -99,9 +99,7 @@ protected:
         HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), program.Id(), kTimeoutMs);
         EXPECT_TRUE(main);
         if (!main || !PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs)) return nullptr;
-        // The start-up's reconnect of the default profile would replace a group link made sooner,
-        // which no user is quick enough to make.
-        WaitJournal("QXWL_SetWLANProfile(Default", 0, 10000);
+        EXPECT_TRUE(WaitStartUpReconnect(journal)) << ReadWholeFile(journal);
         EXPECT_TRUE(ClickSeen(::GetDlgItem(main, kTabWiFiDirect)));
 
         // Switching on asks for the device name first; after it Wi-Fi Direct is on.
@@ -311,7 +309,8 @@ TEST_F(WiFiDirectIncomingEndToEnd, RequestCancelledConnectsNothing)
     HWND scan = WaitVisible(main, kScan);
     ASSERT_TRUE(scan);
     EXPECT_FALSE(::IsWindowVisible(prompt));
-    PumpFor(3000);
+    // Through three of the program's status polls: a cancelled request starts nothing later.
+    EXPECT_TRUE(program_windows::WaitForStatusPolls(journal, ReadWholeFile(journal).size(), 3));
     EXPECT_FALSE(JournalHas("QXWL_SetWifiDirectWpseConfig(3)", asked));
     EXPECT_FALSE(JournalHas("QXWL_SetWPSMode(", asked));
     EXPECT_FALSE(JournalHas("QXWL_ConnectWPSProfileWithWifiDirectWpse(", asked));

@@ -30,8 +30,10 @@ HWND ChannelNext(HWND main)
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     const std::string target = commandLine && *commandLine ? commandLine : "main";
+    const std::string journal = BinFolder() + "WiFiDirectScreensJournal.txt";
+    ::DeleteFileA(journal.c_str());
     ScopedFile(BinFolder() + "QxSimWorld.ini",
-               "[World]\nOsCode=12\n[Peer1]\nName=Camera\nAddress=02:50:32:50:00:01\nIntent=15\nAccept=PBC\nDeviceType=Camera\n"
+               "[World]\nOsCode=12\nJournal=" + journal + "\n[Peer1]\nName=Camera\nAddress=02:50:32:50:00:01\nIntent=15\nAccept=PBC\nDeviceType=Camera\n"
                "[Peer2]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nAccept=Any\nDeviceType=Printer\n")
         .Keep();
     STARTUPINFOA startup = {sizeof startup};
@@ -42,7 +44,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     HWND main = WaitForWindow("#32770", EnglishText("IDS_QUIXEN_CONFIG_TITLE").c_str(), info.dwProcessId, kTimeoutMs);
     if (!main) return 2;
     PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }, kTimeoutMs);
-    WaitStartUpReconnect();
+    WaitStartUpReconnect(journal);
     HWND tab = ::GetDlgItem(main, kTabWiFiDirect);
     ::PostMessageA(tab, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     ::PostMessageA(tab, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

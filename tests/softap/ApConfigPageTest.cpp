@@ -5,6 +5,7 @@
 #include "contract/StationContract.h"
 #include "skin/MainWindowFixture.h"
 #include "softap/BridgeBinding.h"
+#include "softap/BridgeStandIn.h"
 #include "softap/KelvoPageApConfigDlg.h"
 #include "softap/KelvoPageApConfigXPVistaDlg.h"
 #include "softap/NetAdapterDevice.h"
@@ -13,8 +14,10 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 using namespace testing_support;
+using softap_test::BridgeProgramDone;
 
 namespace {
 class HostedConfigPage : public skin_test::MainWindowTest {
@@ -51,10 +54,12 @@ protected:
     {
         page.DestroyWindow();
         CBindResultWaiter::Get().Stop();
+        SetBridgeLauncher({});
         SetNetDeviceSource({});
         G_bIsAdmin = m_savedAdmin;
         m_world.reset();
-        PumpFor(kHoldMs + 300);  // the bridge program's objects go before the next case
+        // The bridge program's objects go before the next case starts one.
+        EXPECT_TRUE(PumpUntil(BridgeProgramDone, kWaitBoundMs));
         MainWindowTest::TearDown();
     }
     static std::string Log() { return BinFolder() + "VarodiVevovi.log"; }
@@ -66,12 +71,27 @@ protected:
                                                    "\r\nHoldMs=" + std::to_string(kHoldMs) + "\r\n");
     }
     void Type(int id, LPCSTR text) { page.SetDlgItemText(id, text); }
+    std::string Text(int id)
+    {
+        CString text;
+        page.GetDlgItemText(id, text);
+        return text.GetString();
+    }
     void Save() { ClickButton(page, IDC_KAPCFG_SAVE); }
     EXTAP_CONFIG Stored()
     {
         EXTAP_CONFIG config{};
         QXWLAPI.QXWL_ReadExtAPConfig(&config);
         return config;
+    }
+    // From here on the bridge program's starts are only recorded, so that a start that must not
+    // happen is seen at once: starting it is the page's own synchronous step.
+    void RecordStarts()
+    {
+        SetBridgeLauncher([this](LPCSTR parameters, HANDLE*) {
+            starts.push_back(parameters);
+            return true;
+        });
     }
     size_t Binds() const
     {
@@ -84,6 +104,7 @@ protected:
     static constexpr DWORD kHoldMs = 1500;
     CKelvoPageApConfigDlg page;
     CPageExtAPDlg* settings = nullptr;
+    std::vector<std::string> starts;
     int m_savedAdmin = 0;
     std::unique_ptr<ScopedFile> m_world;
 };
@@ -162,6 +183,7 @@ TEST_F(HostedConfigPage, AHostedNetworkNeverSetUpSavesWithTheDefaultPeerCount)
 
 TEST_F(HostedConfigPage, RefusedKeysAndSettingsWriteNothingAndBindNothing)
 {
+    RecordStarts();
     SendMessage(page.GetDlgItem(IDC_KAPCFG_BRIDGE)->m_hWnd, BM_SETCHECK, BST_CHECKED, 0);
     Type(IDC_KAPCFG_PSK, "short");
     {
@@ -181,8 +203,8 @@ TEST_F(HostedConfigPage, RefusedKeysAndSettingsWriteNothingAndBindNothing)
     }
     EXPECT_TRUE(Calls("QXWL_WriteExtAPConfig").empty());
     EXPECT_TRUE(Calls("QXWL_HostedNetworkSetup").empty());
-    PumpFor(300);
-    EXPECT_EQ(Binds(), 0u);
+    EXPECT_TRUE(starts.empty()) << starts.front();
+    EXPECT_FALSE(CBindResultWaiter::Get().Running());
     EXPECT_EQ(Stored().KeyLength, 11u);
     // Cancel shows what is stored, not the refused entries.
     ClickButton(page, IDC_KAPCFG_CANCEL);
@@ -202,7 +224,7 @@ TEST_F(HostedConfigPage, BindingRunsTheBridgeProgramAndItsFailureIsTold)
     Type(IDC_KAPCFG_PSK, "long enough");
     MessageBoxCapture boxes;
     Save();
-    ASSERT_TRUE(PumpUntil([&] { return boxes.Count() > 0; }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Count() > 0; }, kWaitBoundMs));
     EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_AP_BIND_ERROR);
     char expected[128];
     snprintf(expected, sizeof expected, " BINDWIN7+02:4B:45:4C:56:4F+Wired LAN+%u+\r\n",
@@ -212,11 +234,12 @@ TEST_F(HostedConfigPage, BindingRunsTheBridgeProgramAndItsFailureIsTold)
     const EXTAP_CONFIG stored = Stored();
     EXPECT_EQ(stored.Channel, 11u);
     EXPECT_EQ(stored.Reserved112, HostedBridgeWord("Wired LAN", true));
-    // The same state again starts nothing.
-    PumpFor(kHoldMs + 300);
-    Save();
-    PumpFor(500);
     EXPECT_EQ(Binds(), 1u);
+    // The same state again starts nothing.
+    RecordStarts();
+    Save();
+    EXPECT_TRUE(starts.empty()) << starts.front();
+    EXPECT_EQ(boxes.Count(), 1u);
 }
 
 TEST_F(HostedConfigPage, AnSsidOverThirtyTwoCharactersIsRefusedNeverCut)
@@ -285,20 +308,24 @@ TEST_F(HostedConfigPage, ModeSwitchRebindsAfterEnteringAndUnbindsOnLeaving)
     page.RefreshStatus();
     EXPECT_EQ(page.SendDlgItemMessage(IDC_KAPCFG_BRIDGE, BM_GETCHECK), BST_CHECKED);
 
-    // Entering: 1.5 s later the page binds what it shows again.
+    // Entering: the page binds what it shows again once its apply timer has run, not at once (a
+    // binding starts its waiter, which runs until the program it started has logged and answered).
     page.UnbindAndArmApply(1);
-    PumpFor(kApConfigApplyMs / 2);
+    EXPECT_FALSE(CBindResultWaiter::Get().Running());
     EXPECT_EQ(Binds(), 0u);
-    EXPECT_TRUE(PumpUntil([&] { return Binds() == 1; }, 5000));
-    PumpFor(kHoldMs + 300);
+    EXPECT_TRUE(PumpUntil([&] { return Binds() == 1; }, kWaitBoundMs));
+    EXPECT_TRUE(PumpUntil(BridgeProgramDone, kWaitBoundMs));
     // Leaving with a bridged word stored: everything is unbound.
     page.UnbindAndArmApply(0);
-    EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(Log()).find("UNBINDALL+") != std::string::npos; }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return ReadWholeFile(Log()).find("UNBINDALL+") != std::string::npos; }, kWaitBoundMs));
 
-    // A user who is not an administrator only has the page reloaded.
-    ::DeleteFileA(Log().c_str());
+    // A user who is not an administrator only has the page reloaded: the reload puts back the
+    // stored key over an entry, and starts nothing.
+    RecordStarts();
     G_bIsAdmin = 0;
+    Type(IDC_KAPCFG_PSK, "typed over");
     page.UnbindAndArmApply(0);
-    PumpFor(kApConfigApplyMs + 1000);
-    EXPECT_FALSE(FileExists(Log()));
+    EXPECT_TRUE(PumpUntil([&] { return Text(IDC_KAPCFG_PSK) == "oldpassword"; }, kWaitBoundMs));
+    EXPECT_TRUE(starts.empty()) << starts.front();
+    EXPECT_FALSE(CBindResultWaiter::Get().Running());
 }

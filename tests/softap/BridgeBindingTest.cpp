@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include "base/LanguageTable.h"
 #include "softap/BridgeBinding.h"
+#include "softap/BridgeStandIn.h"
 #include "support/TestSupport.h"
 
 #include <memory>
 #include <string>
 
 using namespace testing_support;
+using softap_test::BridgeProgramDone;
 
 TEST(BridgeCommands, FieldsAsTheyStandEachEndedByPlusAndPlusRefused)
 {
@@ -51,7 +53,7 @@ TEST(BridgeWord, StoredAdapterIsTheFirstNameWithTheSum)
 }
 
 namespace {
-// A window that counts the answers posted to it.
+// A window that counts the answers posted to it, and notes whether a wait still ran when one came.
 class ResultWindow {
 public:
     ResultWindow()
@@ -63,6 +65,7 @@ public:
         ::RegisterClassA(&wc);
         m_hWnd = ::CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
         s_results = 0;
+        s_waitRanWhenTold = false;
     }
     ~ResultWindow() { Destroy(); }
     void Destroy()
@@ -72,23 +75,21 @@ public:
     }
     HWND Handle() const { return m_hWnd; }
     static int Results() { return s_results; }
+    static bool WaitRanWhenTold() { return s_waitRanWhenTold; }
 
 private:
     static LRESULT CALLBACK Proc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (message == MSG_BIND_RESULT) ++s_results;
+        if (message == MSG_BIND_RESULT) {
+            ++s_results;
+            s_waitRanWhenTold = s_waitRanWhenTold || CBindResultWaiter::Get().Running();
+        }
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
     }
     HWND m_hWnd = nullptr;
     static inline int s_results = 0;
+    static inline bool s_waitRanWhenTold = false;
 };
-
-bool CompanionObjectsGone()
-{
-    HANDLE mapping = ::OpenFileMappingA(FILE_MAP_READ, FALSE, kBindMappingName);
-    if (mapping) ::CloseHandle(mapping);
-    return mapping == nullptr;
-}
 
 class BindWaiter : public ::testing::Test {
 protected:
@@ -98,7 +99,7 @@ protected:
         CBindResultWaiter::Get().Stop();
         CBindResultWaiter::Get().ForgetResult();
         // The companion program's objects go with it, before the next case starts one.
-        EXPECT_TRUE(PumpUntil(CompanionObjectsGone, 10000));
+        EXPECT_TRUE(PumpUntil(BridgeProgramDone, kWaitBoundMs));
     }
     void World(int succeeds, int answers, DWORD holdMs = kHoldMs)
     {
@@ -124,7 +125,8 @@ TEST_F(BindWaiter, SuccessIsPostedAndShowsNothing)
     World(1, 1);
     ResultWindow page;
     ASSERT_TRUE(Bind(page.Handle()));
-    ASSERT_TRUE(PumpUntil(Answered, 10000));
+    ASSERT_TRUE(PumpUntil(Answered, kWaitBoundMs));
+    EXPECT_FALSE(ResultWindow::WaitRanWhenTold());
     MessageBoxCapture boxes;
     EXPECT_EQ(HandleBindResult(), 0);
     EXPECT_EQ(boxes.Count(), 0u);
@@ -137,7 +139,7 @@ TEST_F(BindWaiter, FailureIsToldToTheUserOnce)
     World(0, 1);
     ResultWindow page;
     ASSERT_TRUE(Bind(page.Handle()));
-    ASSERT_TRUE(PumpUntil(Answered, 10000));
+    ASSERT_TRUE(PumpUntil(Answered, kWaitBoundMs));
     MessageBoxCapture boxes;
     EXPECT_EQ(HandleBindResult(), 0);
     EXPECT_EQ(HandleBindResult(), 100) << "a second look finds nothing new";
@@ -151,7 +153,7 @@ TEST_F(BindWaiter, ACompanionThatEndsWithoutAnsweringIsToldToTheUser)
     ResultWindow page;
     ASSERT_TRUE(Bind(page.Handle()));
     // Long before the time limit: the program's end is the sign.
-    ASSERT_TRUE(PumpUntil(Answered, 10000));
+    ASSERT_TRUE(PumpUntil(Answered, kWaitBoundMs));
     MessageBoxCapture boxes;
     EXPECT_EQ(HandleBindResult(), 100);
     ASSERT_EQ(boxes.Count(), 1u);
@@ -162,7 +164,9 @@ TEST_F(BindWaiter, TheTimeLimitEndsASilentWaitAndIsTold)
 {
     ResultWindow page;
     CBindResultWaiter::Get().Start(page.Handle(), 500);  // nothing started: nothing will answer
-    ASSERT_TRUE(PumpUntil(Answered, 10000));
+    ASSERT_TRUE(PumpUntil(Answered, kWaitBoundMs));
+    // The page that hears of the end finds the wait over.
+    EXPECT_FALSE(ResultWindow::WaitRanWhenTold());
     EXPECT_FALSE(CBindResultWaiter::Get().Running());
     MessageBoxCapture boxes;
     EXPECT_EQ(HandleBindResult(), 100);
@@ -205,14 +209,14 @@ TEST_F(BindWaiter, StopEndsTheWaitAndAGonePageGetsNothing)
     CBindResultWaiter::Get().Stop(page.Handle());
     EXPECT_FALSE(CBindResultWaiter::Get().Running());
     EXPECT_EQ(HandleBindResult(), 100) << "a stopped wait has no outcome";
-    ASSERT_TRUE(PumpUntil(CompanionObjectsGone, 10000));
+    ASSERT_TRUE(PumpUntil(BridgeProgramDone, kWaitBoundMs));
 
     // A page destroyed while its waiter runs: the answer comes, nobody is posted to.
     World(1, 1);
     ResultWindow gone;
     ASSERT_TRUE(Bind(gone.Handle()));
     gone.Destroy();
-    EXPECT_TRUE(PumpUntil([] { return !CBindResultWaiter::Get().Running(); }, 10000));
+    EXPECT_TRUE(PumpUntil([] { return !CBindResultWaiter::Get().Running(); }, kWaitBoundMs));
     EXPECT_EQ(ResultWindow::Results(), 0);
 }
 
@@ -222,7 +226,7 @@ TEST_F(BindWaiter, UnbindAllCreatesNothingAndAQuotedCommandIsNotTheContract)
     ASSERT_TRUE(UnbindThroughCompanion());
     ResultWindow page;
     CBindResultWaiter::Get().Start(page.Handle(), 1500);
-    EXPECT_TRUE(PumpUntil([] { return !CBindResultWaiter::Get().Running(); }, 5000));
+    EXPECT_TRUE(PumpUntil([] { return !CBindResultWaiter::Get().Running(); }, kWaitBoundMs));
     EXPECT_NE(ReadWholeFile(BinFolder() + "VarodiVevovi.log").find("UNBINDALL+"), std::string::npos);
     ULONG word0 = 0, word1 = 0;
     EXPECT_EQ(CBindResultWaiter::Get().Outcome(word0, word1), BindOutcome::Silent) << "nothing answered";
@@ -231,7 +235,7 @@ TEST_F(BindWaiter, UnbindAllCreatesNothingAndAQuotedCommandIsNotTheContract)
     HANDLE process = nullptr;
     ASSERT_TRUE(StartBridgeProgram("\"BIND+Kelvo Wireless+LAN+1+\"", &process));
     ASSERT_NE(process, nullptr);
-    EXPECT_EQ(::WaitForSingleObject(process, 10000), WAIT_OBJECT_0);
+    EXPECT_EQ(::WaitForSingleObject(process, kWaitBoundMs), WAIT_OBJECT_0);
     DWORD code = 0;
     ::GetExitCodeProcess(process, &code);
     ::CloseHandle(process);

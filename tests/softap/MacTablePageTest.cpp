@@ -83,14 +83,20 @@ TEST_F(MacTablePageTest, ALegacyModelLeavesTheRateColumnEmptyAndAFailedQueryKeep
 TEST_F(MacTablePageTest, TheTableRefreshesEveryTwoSecondsOnlyWhileShown)
 {
     ASSERT_TRUE(sim.Load("[Station1]\nMac=00:11:22:33:44:55\n"));
+    using testing_support::kWaitBoundMs;
     auto page = Make<CMacTablePage>();
     page->ShowWindow(SW_SHOW);
-    EXPECT_TRUE(testing_support::PumpUntil([&] { return page->m_list.GetItemCount() == 1; }, 3000));
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return page->m_list.GetItemCount() == 1; }, kWaitBoundMs));
     ASSERT_TRUE(sim.Join("00:11:22:33:44:66"));
-    EXPECT_TRUE(testing_support::PumpUntil([&] { return page->m_list.GetItemCount() == 2; }, 3000));
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return page->m_list.GetItemCount() == 2; }, kWaitBoundMs));
     page->ShowWindow(SW_HIDE);
     ASSERT_TRUE(sim.Leave("00:11:22:33:44:66"));
-    testing_support::PumpFor(2500);
+    // A second table shown from now on refreshes once: the hidden one's timer, of the same period
+    // and armed before, would have been due by then.
+    auto later = Make<CMacTablePage>();
+    later->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return later->m_list.GetItemCount() == 1; }, kWaitBoundMs));
+    EXPECT_TRUE(testing_support::PumpPending());
     EXPECT_EQ(2, page->m_list.GetItemCount());
 }
 

@@ -54,6 +54,13 @@ bool FakeNotificationArea::WaitForRequest(DWORD request, DWORD timeoutMs)
     }, timeoutMs);
 }
 
+size_t FakeNotificationArea::Count(DWORD request) const
+{
+    size_t n = 0;
+    for (const auto& r : m_requests) n += r.first == request ? 1 : 0;
+    return n;
+}
+
 LRESULT CALLBACK FakeNotificationArea::Proc(HWND h, UINT m, WPARAM w, LPARAM l)
 {
     if (m == WM_COPYDATA && s_self) {

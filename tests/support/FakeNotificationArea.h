@@ -21,6 +21,8 @@ public:
     // Pumps until a request of that kind arrives.
     bool WaitForRequest(DWORD request, DWORD timeoutMs);
     size_t Requests() const { return m_requests.size(); }
+    // Requests of that kind so far (the program waits while this thread has not taken one).
+    size_t Count(DWORD request) const;
 
 private:
     static LRESULT CALLBACK Proc(HWND h, UINT m, WPARAM w, LPARAM l);
