@@ -30,7 +30,10 @@ HWND ChannelNext(HWND main)
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
     const std::string target = commandLine && *commandLine ? commandLine : "main";
-    const std::string journal = BinFolder() + "WiFiDirectScreensJournal.txt";
+    // Outside the program's folder: the run ends killed, with nobody to remove it.
+    char temp[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string journal = std::string(temp) + "WiFiDirectScreensJournal.txt";
     ::DeleteFileA(journal.c_str());
     ScopedFile(BinFolder() + "QxSimWorld.ini",
                "[World]\nOsCode=12\nJournal=" + journal + "\n[Peer1]\nName=Camera\nAddress=02:50:32:50:00:01\nIntent=15\nAccept=PBC\nDeviceType=Camera\n"
