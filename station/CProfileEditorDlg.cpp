@@ -286,8 +286,7 @@ void CProfileEditorDlg::OnOK()
     if (m_bNewProfile) system.m_strInitialProfileName = newName;
     if (system.m_strChannel.IsEmpty()) {
         G_bProfileRetry = 1;
-        if (CWnd* owner = GetTopLevelParent(); owner && owner->IsWindow())
-            owner->SendMessage(MSG_PROFILE_LIST_CHANGED, 1, 0);
+        ReportToOwner(MSG_PROFILE_LIST_CHANGED, 1, 0);
         return;
     }
     Read8021XControls(*m_pPage8021X);
@@ -313,12 +312,6 @@ void CProfileEditorDlg::OnCancel()
 {
     ReportToOwner(MSG_PROFILE_EDITOR_DLG, 0, 0);
     EndDialog(IDCANCEL);
-}
-
-LRESULT CProfileEditorDlg::ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    CWnd* owner = GetTopLevelParent();
-    return owner && owner->IsWindow() ? owner->SendMessage(message, wParam, lParam) : 0;
 }
 
 bool CProfileEditorDlg::Collects8021X() const
