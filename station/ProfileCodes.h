@@ -80,8 +80,6 @@ constexpr int kPasswordMaxChars = sizeof(WLANPROFILE::chPassword) - 1;
 constexpr int kDomainMaxChars = sizeof(WLANPROFILE::chDomainName) - 1;
 constexpr int kServerNameMaxChars = sizeof(WLANPROFILE::chServerName) - 1;
 constexpr int kPacTextMaxChars = sizeof(PAC_ENTRY::szText2) - 1;
-// The most PAC entries the library stores with a profile.
-constexpr int kPacListMax = 50;
 
 // A WEP key as stored: a hexadecimal key of n digits gives n/2 bytes, an ASCII key its
 // characters, zero-terminated in the 14-byte buffer; an empty key gives 14 zero bytes. The
