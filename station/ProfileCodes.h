@@ -74,6 +74,12 @@ struct PAC_ENTRY {
 };
 static_assert(sizeof(PAC_ENTRY) == 516);
 
+// A profile name in the library's zero-filled 128-byte form (a longer name is cut).
+struct ProfileNameBuffer {
+    explicit ProfileNameBuffer(const CString& name) { ::lstrcpynA(text, name.GetString(), sizeof text); }
+    char text[kProfileNameBytes] = {};
+};
+
 // The longest entries the record keeps: each text field holds its terminator too.
 constexpr int kIdentityMaxChars = sizeof(WLANPROFILE::chID) - 1;
 constexpr int kPasswordMaxChars = sizeof(WLANPROFILE::chPassword) - 1;
