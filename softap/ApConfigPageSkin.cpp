@@ -1,4 +1,5 @@
 #include "softap/ApConfigPageSkin.h"
+#include "softap/ApTitleBand.h"
 #include "core/QxUI2008App.h"
 #include "res/ApWdPagesResource.h"
 #include "ui/LogFont.h"
@@ -43,4 +44,9 @@ void CApConfigPageSkin::Apply()
     }
     if (m_save.LoadBitmaps(kSaveHover, kSaveNormal, G_hKelvoImg)) m_save.SizeToBitmap();
     if (m_cancel.LoadBitmaps(kCancelHover, kCancelNormal, G_hKelvoImg)) m_cancel.SizeToBitmap();
+}
+
+void CApConfigPageSkin::PaintTitleBand(CWnd& page, CDC* pDC) const
+{
+    PaintApTitleBand(page, pDC, {kTitleIds[0], kTitleIds[1]});
 }

@@ -20,6 +20,8 @@ public:
     void Exchange(CDataExchange* pDX);
     // Fonts, colours and bitmaps; the texts may be set before or after.
     void Apply();
+    // For the page's WM_ERASEBKGND, after its own erase: the band behind the two section titles.
+    void PaintTitleBand(CWnd& page, CDC* pDC) const;
 
 private:
     static constexpr int kLabels = 10;
