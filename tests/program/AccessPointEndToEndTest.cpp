@@ -7,6 +7,7 @@
 // classic pages, a SAVE a classic page refuses leaves nothing behind, the bridge box lists the
 // machine's adapters that can be bridged, and a binding the companion program fails is told.
 #include <gtest/gtest.h>
+#include "program/ApModeFixture.h"
 #include "program/ProgramWindows.h"
 #include "softap/BridgeStandIn.h"
 #include "support/FakeNotificationArea.h"
@@ -70,46 +71,17 @@ std::string Answer(const ChildProcess& program, const std::string& caption)
     return text;
 }
 
-// Files of the program's data folder that a test changes, put back afterwards.
-class SavedFiles {
-public:
-    explicit SavedFiles(std::initializer_list<std::string> paths)
-    {
-        for (const std::string& path : paths) {
-            m_saved.push_back({path, FileExists(path), ReadWholeFile(path)});
-            ::DeleteFileA(path.c_str());
-        }
-    }
-    ~SavedFiles()
-    {
-        for (const Saved& saved : m_saved) {
-            ::DeleteFileA(saved.path.c_str());
-            if (saved.existed) ScopedFile(saved.path, saved.content).Keep();
-        }
-    }
-
-private:
-    struct Saved {
-        std::string path;
-        bool existed;
-        std::string content;
-    };
-    std::vector<Saved> m_saved;
-};
-
 class HostedNetworkEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ForgetProfileStore();
-        m_savedSwitch = ReadWholeFile(switchFile);
         ScopedFile(switchFile, "[Config]\r\nIDS_SOFTAP_MODE=1\r\n").Keep();
         for (const std::string& file : {journal, swapLog, bridgeLog}) ::DeleteFileA(file.c_str());
         WriteWorld(0);
     }
     void TearDown() override
     {
-        ScopedFile(switchFile, m_savedSwitch).Keep();
         for (const std::string& file : {world, journal, swapLog, bridgeLog}) ::DeleteFileA(file.c_str());
         ForgetProfileStore();
     }
@@ -156,8 +128,7 @@ protected:
     std::string dataFile = DataFolder() + "BinaryReg.Orz";
 
 private:
-    SavedFiles m_data{DataFolder() + "BinaryReg.Orz"};
-    std::string m_savedSwitch;
+    SavedFiles m_data{dataFile, switchFile};
 };
 
 class SoftApSaveEndToEnd : public ::testing::Test {
