@@ -11,10 +11,8 @@
 
 class CApConfigPageSkin {
 public:
-    static constexpr COLORREF kLabelColor = 0x4F4F4F;
     static constexpr COLORREF kLabelBack = 0xFDFDFD;
     static constexpr COLORREF kButtonBack = 0xFCFCFC;  // behind check box and radio texts
-    static constexpr COLORREF kTitleColor = RGB(255, 255, 255);
 
     // The page's data exchange binds the skinned controls here.
     void Exchange(CDataExchange* pDX);
