@@ -63,13 +63,6 @@ CString AddressText(const UCHAR* mac)
     return text;
 }
 
-CString NameText(const WIFIDIRECT_DEVICE_ENTRY& d)
-{
-    const size_t length = strnlen(reinterpret_cast<const char*>(d.chDeviceName),
-                                  std::min<size_t>(d.ulDeviceNameLength, sizeof d.chDeviceName));
-    return CString(reinterpret_cast<const char*>(d.chDeviceName), static_cast<int>(length));
-}
-
 P2P_DEVICE_ROW MakeRow(const WIFIDIRECT_DEVICE_ENTRY& d, const CString& group)
 {
     P2P_DEVICE_ROW row;
@@ -78,7 +71,7 @@ P2P_DEVICE_ROW MakeRow(const WIFIDIRECT_DEVICE_ENTRY& d, const CString& group)
     row.bConnectToMe = d.bConnectToMe;
     row.strGroupAddress = group;
     row.strGroup = group;
-    row.strName = NameText(d);
+    row.strName = DeviceNameText(d);
     row.strAddress = AddressText(d.MacAddr);
     return row;
 }
@@ -575,8 +568,7 @@ bool CKelvoPageWlanP2PDlg::FindDeviceByAddress(const CString& address)
         }
         for (const auto& member : item.vecSubDeviceList)
             if (AddressText(member.MacAddr) == address) {
-                ShowProductMessageBox(Text(G_LangTable.IDS_WIFI_DIRECT_OTHER_GROUP_CLIENT,
-                                           "The device is a client of another group."));
+                ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_PEER_IN_GROUP));
                 return false;
             }
     }
@@ -592,10 +584,7 @@ void CKelvoPageWlanP2PDlg::OnConnect()
     }
     const P2P_DEVICE_ROW& r = m_vecShowRows[row];
     if (r.bConnectToMe == 1) {
-        CString text;
-        text.Format("%s [%s].", Text(G_LangTable.IDS_WIFI_DIRECT_ALREADY_CONNECT, "Already connected to").GetString(),
-                    r.strName.GetString());
-        ShowProductMessageBox(text);
+        ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_PEER_CONNECTED, r.strName));
         return;
     }
     if (!FindDeviceByAddress(r.strAddress)) return;
@@ -605,7 +594,7 @@ void CKelvoPageWlanP2PDlg::OnConnect()
     m_bIncoming = 0;
     if (!method || !main->m_pPageTab) return;
     method->m_bIncoming = 0;
-    method->m_strPeerName = NameText(m_SelectedPeer);
+    method->m_strPeerName = DeviceNameText(m_SelectedPeer);
     main->m_pPageTab->PushPageHistory(this);
     main->ShowWiFiDirectPage(method);
 }
@@ -656,7 +645,7 @@ void CKelvoPageWlanP2PDlg::OnIncomingRequest(void* argument)
     if (capability & 0x40000000) method->m_nMethod = 2;
     if (capability & 0x80000000) method->m_nMethod = 1;
     if (capability & 0x20000000) method->m_nMethod = 0;
-    method->m_strPeerName = NameText(page->m_RequestPeer);
+    method->m_strPeerName = DeviceNameText(page->m_RequestPeer);
     // The answer comes back as a message: no loop of our own may hold the program's exit.
     g_bP2PRequestPending = TRUE;
     ::SetP2PRequestWindow(page->m_hWnd, MSG_P2P_REQUEST_ANSWER);
@@ -721,7 +710,7 @@ void CKelvoPageWlanP2PDlg::ConnectSelectedPeer(CDialog* from)
     engine->m_SeleteDeviceEntry = m_SelectedPeer;
     const P2P_CONNECT_RESULT refusal = engine->ConnectRefusal();
     if (refusal != P2P_CONNECT_STARTED) {
-        ShowProductMessageBox(engine->ConnectRefusalText(refusal));
+        ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(refusal, DeviceNameText(m_SelectedPeer)));
         ReturnToFirstWiFiDirectPage();
         return;
     }
