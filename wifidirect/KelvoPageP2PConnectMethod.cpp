@@ -105,11 +105,7 @@ void CKelvoPageP2PConnectMethod::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CDialog::OnShowWindow(bShow, nStatus);
     if (!bShow) {
-        // Left while a request waits: the main page looks, once the next page shows, whether
-        // the user left the prompt.
-        if (CKelvoPageWlanP2PDlg::IsRequestPending())
-            if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd)
-                page->PostMessage(MSG_P2P_CHECK_REQUEST, 0, 0);
+        CKelvoPageWlanP2PDlg::PromptPageHidden();
         return;
     }
     CWnd* field = GetDlgItem(IDC_P2PCM_PIN);

@@ -164,6 +164,12 @@ BOOL CKelvoPageWlanP2PDlg::IsRequestPending()
     return g_bP2PRequestPending;
 }
 
+void CKelvoPageWlanP2PDlg::PromptPageHidden()
+{
+    if (!g_bP2PRequestPending) return;
+    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd) page->PostMessage(MSG_P2P_CHECK_REQUEST, 0, 0);
+}
+
 void CKelvoPageWlanP2PDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);

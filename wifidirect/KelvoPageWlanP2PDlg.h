@@ -91,6 +91,9 @@ public:
     void OnEnableWiFiDirect();
     CAdvancedWiFiDirect* Engine() const;
     static BOOL IsRequestPending();
+    // A page of a request's prompt was hidden: once the next page shows, the main page looks
+    // whether the user left the prompt.
+    static void PromptPageHidden();
 
 protected:
     BOOL OnInitDialog() override;
