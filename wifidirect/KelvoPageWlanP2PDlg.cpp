@@ -9,6 +9,7 @@
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/MainWindowMessages.h"
+#include "skin/SkinResourceScope.h"
 #include "ui/DialogTab.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 #include "wifidirect/GroupPassPhrase.h"
@@ -40,21 +41,6 @@ constexpr int kDeviceImageWidth = 45;
 constexpr COLORREF kDeviceImageMask = RGB(255, 255, 255);
 constexpr UINT kMoreInfoNormal = 0x427, kMoreInfoHover = 0x426, kScanNormal = 0x429, kScanHover = 0x428;
 constexpr UINT kConnectNormal = 0x401, kConnectHover = 0x400, kWpsNormal = 0x44D, kWpsHover = 0x44C;
-
-// The resource module is the skin library while the list loads its header's bitmap.
-class SkinResources {
-public:
-    SkinResources() : m_previous(AfxGetResourceHandle())
-    {
-        if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
-    }
-    ~SkinResources() { AfxSetResourceHandle(m_previous); }
-    SkinResources(const SkinResources&) = delete;
-    SkinResources& operator=(const SkinResources&) = delete;
-
-private:
-    HINSTANCE m_previous;
-};
 
 CString AddressText(const UCHAR* mac)
 {
@@ -247,7 +233,7 @@ void CKelvoPageWlanP2PDlg::SetUpList()
         used += width;
         m_list.InsertColumn(i, headers[i], LVCFMT_LEFT, width);
     }
-    SkinResources skin;
+    SkinResourceScope skin;  // the list loads its header's bitmap from the resource module
     if (!m_list.SetHeaderBitmap(kHeaderBitmap)) DebugLog(1, "[QxUI] CKelvoPageWlanP2PDlg: header bitmap %u is missing\n", kHeaderBitmap);
 }
 
