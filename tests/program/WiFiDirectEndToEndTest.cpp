@@ -49,6 +49,7 @@ protected:
     }
     void TearDown() override
     {
+        if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
         ::DeleteFileA(worldFile.c_str());
         ::DeleteFileA(journal.c_str());
         ForgetProfileStore();
@@ -183,7 +184,7 @@ protected:
 TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
 {
     FakeNotificationArea tray;
-    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    ChildProcess program(ProgramCommand(), BinFolder());
     HWND main = StartAndSwitchOn(program);
     ASSERT_TRUE(main);
 
@@ -237,7 +238,6 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     EXPECT_EQ(0u, pinResult.rfind(SuccessText(), 0)) << pinResult;
     EXPECT_TRUE(JournalHas("QXWL_SetWPSMode(0x80000000", from));
     EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 // A peer that asks to connect once Wi-Fi Direct is on: the request reaches the program through
@@ -268,7 +268,7 @@ protected:
 TEST_F(WiFiDirectIncomingEndToEnd, RequestAnsweredByPushButtonConnects)
 {
     FakeNotificationArea tray;
-    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    ChildProcess program(ProgramCommand(), BinFolder());
     HWND main = StartAndSwitchOn(program);
     ASSERT_TRUE(main);
     const size_t asked = ReadWholeFile(journal).size();
@@ -290,13 +290,12 @@ TEST_F(WiFiDirectIncomingEndToEnd, RequestAnsweredByPushButtonConnects)
     const std::string connected = WiFiDirectText("IDS_WIFI_DIRECT_ASSOCIATED");
     std::string state;
     EXPECT_TRUE(PumpUntil([&] { return (state = WindowText(Visible(main, kStateText))) == connected; }, kTimeoutMs)) << state;
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectIncomingEndToEnd, RequestCancelledConnectsNothing)
 {
     FakeNotificationArea tray;
-    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    ChildProcess program(ProgramCommand(), BinFolder());
     HWND main = StartAndSwitchOn(program);
     ASSERT_TRUE(main);
     const size_t asked = ReadWholeFile(journal).size();
@@ -316,7 +315,6 @@ TEST_F(WiFiDirectIncomingEndToEnd, RequestCancelledConnectsNothing)
     EXPECT_FALSE(JournalHas("QXWL_ConnectWPSProfileWithWifiDirectWpse(", asked));
     EXPECT_EQ(WiFiDirectText("IDS_WIFI_DIRECT_NO_ASSOCIATED"), WindowText(Visible(main, kStateText)));
     EXPECT_EQ(nullptr, Visible(main, kLinkExit));
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 // The roads of a request and of the user's own connection: what goes out goes to the peer the
@@ -361,7 +359,6 @@ TEST_F(WiFiDirectRoadsEndToEnd, APromptLeftByTheTabIsCancelledAndTheUsersConnect
     EXPECT_EQ(1u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));
     EXPECT_EQ(0u, LastConnection().rfind("02:50:32:50:00:02 by 0x20000000", 0)) << LastConnection();
     EXPECT_FALSE(JournalHas("connection to 02:50:32:50:00:09"));
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgress)
@@ -385,7 +382,6 @@ TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgres
     ExpectPinRunSucceeds(main, "1234");
     EXPECT_EQ(1u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));
     EXPECT_EQ("02:50:32:50:00:02 by 0x40000000 PIN 1234", LastConnection());
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectRoadsEndToEnd, ARequestAnsweredWithThisDevicesPinShowsAndSendsThatPin)
@@ -406,7 +402,6 @@ TEST_F(WiFiDirectRoadsEndToEnd, ARequestAnsweredWithThisDevicesPinShowsAndSendsT
     EXPECT_TRUE(PressSeen(::GetDlgItem(prompt, kMethodNext)));
     ExpectPinRunSucceeds(main, pin);
     EXPECT_EQ("02:50:32:50:00:09 by 0x80000000 PIN " + pin, LastConnection());
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectRoadsEndToEnd, NoMethodInCommonEndsTheAttemptWithItsBox)
@@ -435,7 +430,6 @@ TEST_F(WiFiDirectRoadsEndToEnd, NoMethodInCommonEndsTheAttemptWithItsBox)
     EXPECT_FALSE(behind.empty());
     EXPECT_TRUE(PressSeen(::GetDlgItem(box, IDOK)));
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(box); }, kTimeoutMs));
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectRoadsEndToEnd, BackFromTheNamePageLeavesWiFiDirectOff)
