@@ -81,17 +81,11 @@ protected:
     // The preferred-channel page's Next, then the link-status page's text once its display ends.
     std::string ChannelThenLinkText(HWND main)
     {
-        HWND channelNext = nullptr;
-        PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs);
+        HWND channelNext = WaitChannelNext(main);
         EXPECT_TRUE(channelNext);
         EXPECT_TRUE(PressSeen(channelNext));
         EXPECT_TRUE(WaitVisible(main, kLinkExit));
-        std::string text;
-        PumpUntil([&] {
-            text = WindowText(Visible(main, kLinkText));
-            return !text.empty() && text.find('%') == std::string::npos;
-        }, kConnectMs);
-        return text;
+        return LinkTextWhenDone(main);
     }
 
     // The program up, on its Wi-Fi Direct tab, switched on through the name page.
@@ -136,9 +130,8 @@ protected:
     // From the channel page on: its Next, the link page showing the PIN while it runs, and success.
     void ExpectPinRunSucceeds(HWND main, const std::string& pin)
     {
-        HWND channelNext = nullptr;
-        ASSERT_TRUE(PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); },
-                              kTimeoutMs));
+        HWND channelNext = WaitChannelNext(main);
+        ASSERT_TRUE(channelNext);
         EXPECT_TRUE(PressSeen(channelNext));
         ASSERT_TRUE(WaitVisible(main, kLinkExit));
         std::string running;
@@ -147,16 +140,6 @@ protected:
             << running << " / " << pin;
         const std::string result = LinkTextWhenDone(main);
         EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result;
-    }
-    // The link-status page's text once the display has ended (no percentage left).
-    std::string LinkTextWhenDone(HWND main)
-    {
-        std::string text;
-        PumpUntil([&] {
-            text = WindowText(Visible(main, kLinkText));
-            return !text.empty() && text.find('%') == std::string::npos;
-        }, kConnectMs);
-        return text;
     }
     // The rest of the journal's last line that starts with prefix, or empty.
     std::string LastLine(const std::string& prefix)
@@ -415,8 +398,8 @@ TEST_F(WiFiDirectRoadsEndToEnd, NoMethodInCommonEndsTheAttemptWithItsBox)
     HWND method = OpenMethodPageFor(main, "Printer");
     ASSERT_TRUE(method);
     EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));
-    HWND channelNext = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs));
+    HWND channelNext = WaitChannelNext(main);
+    ASSERT_TRUE(channelNext);
     EXPECT_TRUE(PressSeen(channelNext));
 
     HWND box = WaitForSeenBox(program.Id());
@@ -488,15 +471,10 @@ protected:
         rows.Select(rows.Find("Camera", kSearchedColumns));
         EXPECT_TRUE(PressSeen(Visible(main, kConnect)));
         EXPECT_TRUE(PressSeen(WaitVisible(main, kMethodNext)));
-        HWND channelNext = nullptr;
-        if (!PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs))
-            return false;
+        HWND channelNext = WaitChannelNext(main);
+        if (!channelNext) return false;
         EXPECT_TRUE(PressSeen(channelNext));
-        std::string text;
-        PumpUntil([&] {
-            text = WindowText(Visible(main, kLinkText));
-            return !text.empty() && text.find('%') == std::string::npos;
-        }, kConnectMs);
+        const std::string text = LinkTextWhenDone(main);
         EXPECT_EQ(0u, text.rfind(SuccessText(), 0)) << text;
         EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
         const std::string connected = WiFiDirectText("IDS_WIFI_DIRECT_ASSOCIATED");
