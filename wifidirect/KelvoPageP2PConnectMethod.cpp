@@ -63,7 +63,7 @@ void ReturnToFirstWiFiDirectPage()
     main->ShowWiFiDirectPage(first);
 }
 
-BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethod, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethod, CWiFiDirectSkinnedPage)
     ON_WM_SHOWWINDOW()
     ON_BN_CLICKED(IDC_P2PCM_PBC, OnPushButton)
     ON_BN_CLICKED(IDC_P2PCM_PIN_SHOWN, OnPinShown)
@@ -72,8 +72,6 @@ BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethod, CDialog)
     ON_BN_CLICKED(IDC_P2PCM_CANCEL, OnCancelPage)
     ON_BN_CLICKED(IDC_P2PCM_CLOSE, OnCancelPage)
     ON_BN_CLICKED(IDC_P2PCM_BACK, OnBack)
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 BOOL CKelvoPageP2PConnectMethod::OnInitDialog()
@@ -87,18 +85,6 @@ BOOL CKelvoPageP2PConnectMethod::OnInitDialog()
     GetDlgItem(IDC_P2PCM_PIN)->EnableWindow(FALSE);
     if (!GenerateWpsPin(&m_nShowPin)) DebugLog(1, "[QxUI] CKelvoPageP2PConnectMethod: no PIN from the random source\n");
     return TRUE;
-}
-
-HBRUSH CKelvoPageP2PConnectMethod::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
-{
-    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
-}
-
-BOOL CKelvoPageP2PConnectMethod::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_skin.PaintBands(pDC);
-    return erased;
 }
 
 void CKelvoPageP2PConnectMethod::OnShowWindow(BOOL bShow, UINT nStatus)

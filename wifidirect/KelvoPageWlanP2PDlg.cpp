@@ -106,7 +106,7 @@ std::vector<P2P_DEVICE_ROW> BuildDeviceRows(const CAdvancedWiFiDirect& engine)
     return rows;
 }
 
-BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CWiFiDirectSkinnedPage)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_BN_CLICKED(IDC_WLANP2P_ENABLE, OnEnableWiFiDirect)
@@ -124,11 +124,9 @@ BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CDialog)
     ON_MESSAGE(MSG_P2P_SETTING_DONE, OnSettingDone)
     ON_MESSAGE(MSG_P2P_REQUEST_ANSWER, OnRequestAnswer)
     ON_MESSAGE(MSG_P2P_CHECK_REQUEST, OnCheckRequest)
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-CKelvoPageWlanP2PDlg::CKelvoPageWlanP2PDlg() : CDialog(IDD)
+CKelvoPageWlanP2PDlg::CKelvoPageWlanP2PDlg() : CWiFiDirectSkinnedPage(IDD)
 {
     ::SetP2PRequestAnswer(P2P_REQUEST_DONE);
     g_bP2PRequestPending = FALSE;
@@ -235,18 +233,6 @@ void CKelvoPageWlanP2PDlg::SetUpList()
     }
     SkinResourceScope skin;  // the list loads its header's bitmap from the resource module
     if (!m_list.SetHeaderBitmap(kHeaderBitmap)) DebugLog(1, "[QxUI] CKelvoPageWlanP2PDlg: header bitmap %u is missing\n", kHeaderBitmap);
-}
-
-HBRUSH CKelvoPageWlanP2PDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
-{
-    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
-}
-
-BOOL CKelvoPageWlanP2PDlg::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_skin.PaintBands(pDC);
-    return erased;
 }
 
 void CKelvoPageWlanP2PDlg::OnDestroy()
