@@ -108,21 +108,6 @@ HBITMAP StripBitmap(Strip strip)
     return g_strips.bitmaps[strip];
 }
 
-// While it lives, resources come from the skin library first (when it is loaded).
-class SkinResourceScope {
-public:
-    SkinResourceScope() : m_previous(AfxGetResourceHandle())
-    {
-        if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
-    }
-    ~SkinResourceScope() { AfxSetResourceHandle(m_previous); }
-    SkinResourceScope(const SkinResourceScope&) = delete;
-    SkinResourceScope& operator=(const SkinResourceScope&) = delete;
-
-private:
-    HINSTANCE m_previous;
-};
-
 BOOL QueryProcessTokenGroups(void* buffer, DWORD size, DWORD* needed)
 {
     HANDLE token = nullptr;

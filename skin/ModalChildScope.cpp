@@ -19,12 +19,19 @@ CModalChildScope::~CModalChildScope()
     if (m_pMain && CKelvoPageUIDlg::GetLive() == m_pMain) m_pMain->m_pChildDialog[m_nSlot] = m_pPrevious;
 }
 
+SkinResourceScope::SkinResourceScope() : m_previous(AfxGetResourceHandle())
+{
+    if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
+}
+
+SkinResourceScope::~SkinResourceScope()
+{
+    AfxSetResourceHandle(m_previous);
+}
+
 INT_PTR CModalChildScope::RunSkinned(CDialog& dialog, int slot)
 {
     CModalChildScope registered(dialog, slot);
-    const HINSTANCE previous = AfxGetResourceHandle();
-    if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
-    const INT_PTR result = dialog.DoModal();
-    AfxSetResourceHandle(previous);
-    return result;
+    SkinResourceScope skin;
+    return dialog.DoModal();
 }
