@@ -32,8 +32,6 @@ constexpr double kIconShare = 0.24, kSsidShare = 0.66;
 constexpr COLORREF kHintColor = 0x989898;
 constexpr COLORREF kConnectedRowBack = 0xF7F5EA;
 constexpr WPARAM kProfileConnect = 15;
-constexpr UINT kNextNormal = 1035, kNextHover = 1034, kExitNormal = 1031, kExitHover = 1030;
-constexpr UINT kScanNormal = 1041, kScanHover = 1040, kSelectNormal = 1043, kSelectHover = 1042;
 constexpr char kUnlockName[] = "qolturn";
 constexpr char kUnlockSsid[] = "tarvoskq804731";
 
@@ -100,10 +98,10 @@ BOOL CKelvoPageProfileCtrlDlg::OnInitDialog()
                  {IDC_PROFCTRL_SSID_LABEL, G_LangTable.IDS_LAB_NETWORK_NAME}};
     for (const auto& t : texts)
         if (!t.text.IsEmpty()) SetDlgItemText(t.id, t.text);
-    m_look.SkinButton(*this, IDC_PROFCTRL_NEXT, kNextNormal, kNextHover);
-    m_look.SkinButton(*this, IDC_PROFCTRL_EXIT, kExitNormal, kExitHover);
-    m_look.SkinButton(*this, IDC_PROFCTRL_SCAN, kScanNormal, kScanHover);
-    m_look.SkinButton(*this, IDC_PROFCTRL_SELECT, kSelectNormal, kSelectHover);
+    m_look.SkinButton(*this, IDC_PROFCTRL_NEXT, CSkinnedPageLook::kNextButton);
+    m_look.SkinButton(*this, IDC_PROFCTRL_EXIT, CSkinnedPageLook::kExitButton);
+    m_look.SkinButton(*this, IDC_PROFCTRL_SCAN, CSkinnedPageLook::kScanButton);
+    m_look.SkinButton(*this, IDC_PROFCTRL_SELECT, CSkinnedPageLook::kSelectButton);
     SendDlgItemMessage(IDC_PROFCTRL_NAME, EM_LIMITTEXT, kTextMax, 0);
     SendDlgItemMessage(IDC_PROFCTRL_SSID, EM_LIMITTEXT, kTextMax, 0);
 

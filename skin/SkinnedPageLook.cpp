@@ -52,12 +52,12 @@ void CSkinnedPageLook::AddLabel(CDialog& page, UINT id)
     if (CWnd* label = page.GetDlgItem(id)) label->SetFont(&m_labelFont);
 }
 
-void CSkinnedPageLook::SkinButton(CDialog& page, UINT id, UINT normalId, UINT hoverId)
+void CSkinnedPageLook::SkinButton(CDialog& page, UINT id, ButtonBitmaps bitmaps)
 {
     if (!page.GetDlgItem(id)) return;
     auto button = std::make_unique<CFloatButton>();
     if (!button->SubclassDlgItem(id, &page)) return;
-    if (!button->LoadBitmaps(hoverId, normalId, G_hKelvoImg, CFloatButton::kModeFocusPressed))
+    if (!button->LoadBitmaps(bitmaps.hover, bitmaps.normal, G_hKelvoImg, CFloatButton::kModeFocusPressed))
         button->SetCaptionMode(TRUE);
     m_buttons.push_back(std::move(button));
 }

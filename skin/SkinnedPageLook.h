@@ -14,6 +14,12 @@ class CSkinnedPageLook {
 public:
     static constexpr COLORREF kTitleColor = RGB(255, 255, 255);
     static constexpr COLORREF kLabelColor = RGB(79, 79, 79);
+    // The skin library's bitmap pairs of the pages' push buttons.
+    struct ButtonBitmaps {
+        UINT normal, hover;
+    };
+    static constexpr ButtonBitmaps kBackButton{1017, 1016}, kNextButton{1035, 1034}, kExitButton{1031, 1030},
+        kSaveButton{1039, 1038}, kScanButton{1041, 1040}, kSelectButton{1043, 1042}, kCancelButton{1021, 1020};
 
     // Fonts of the title and the labels; the title's id is kept for the colours and the band.
     void Apply(CDialog& page, UINT titleId, std::initializer_list<UINT> labelIds);
@@ -23,8 +29,8 @@ public:
     void BandBehind(UINT titleId) { m_titleIds.push_back(titleId); }
     // One more label in the label font.
     void AddLabel(CDialog& page, UINT id);
-    // The page's push button drawn with the bitmaps of the skin library (normal, under the mouse).
-    void SkinButton(CDialog& page, UINT id, UINT normalId, UINT hoverId);
+    // The page's push button drawn with a pair of the skin library's bitmaps.
+    void SkinButton(CDialog& page, UINT id, ButtonBitmaps bitmaps);
     // The page's WM_CTLCOLOR for statics: the titles white on the band, the other texts grey.
     HBRUSH CtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH brush) const;
     // After the page's background is erased: the band behind each visible title.
