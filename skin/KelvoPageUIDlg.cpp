@@ -26,6 +26,7 @@
 #include "skin/KelvoPageWpsLinkStatusDlg.h"
 #include "skin/KelvoPageWpsListViewDlg.h"
 #include "skin/ModalChildScope.h"
+#include "skin/SkinResourceScope.h"
 #include "softap/AccessControlPage.h"
 #include "softap/AuthSecuDlg.h"
 #include "softap/ConfigPage.h"

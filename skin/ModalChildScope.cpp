@@ -1,6 +1,6 @@
 #include "skin/ModalChildScope.h"
-#include "core/QxUI2008App.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "skin/SkinResourceScope.h"
 
 CModalChildScope::CModalChildScope(CDialog& dialog, int slot)
     : m_pMain(CKelvoPageUIDlg::GetLive()), m_nSlot(slot), m_pPrevious(nullptr)
@@ -17,16 +17,6 @@ CModalChildScope::~CModalChildScope()
 {
     // The main window object may have been replaced meanwhile; only a live one is touched.
     if (m_pMain && CKelvoPageUIDlg::GetLive() == m_pMain) m_pMain->m_pChildDialog[m_nSlot] = m_pPrevious;
-}
-
-SkinResourceScope::SkinResourceScope() : m_previous(AfxGetResourceHandle())
-{
-    if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
-}
-
-SkinResourceScope::~SkinResourceScope()
-{
-    AfxSetResourceHandle(m_previous);
 }
 
 INT_PTR CModalChildScope::RunSkinned(CDialog& dialog, int slot)

@@ -6,18 +6,6 @@
 
 class CKelvoPageUIDlg;
 
-// While it lives, resources come from the skin library first (when it is loaded).
-class SkinResourceScope {
-public:
-    SkinResourceScope();
-    ~SkinResourceScope();
-    SkinResourceScope(const SkinResourceScope&) = delete;
-    SkinResourceScope& operator=(const SkinResourceScope&) = delete;
-
-private:
-    HINSTANCE m_previous;
-};
-
 class CModalChildScope {
 public:
     // Registers the dialog in the main window's child slot for this scope's life.
