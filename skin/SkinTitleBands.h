@@ -4,10 +4,11 @@
 #include "framework/Afx.h"
 
 #include <initializer_list>
+#include <vector>
 
 class CSkinTitleBands {
 public:
-    CSkinTitleBands(std::initializer_list<UINT> titleIds);
+    CSkinTitleBands(std::initializer_list<UINT> titleIds) : m_ids(titleIds) {}
     // After the page's own background: the strip behind each visible title's row.
     void Paint(CWnd& page, HDC dc) const;
     bool IsTitle(UINT id) const;
@@ -15,7 +16,5 @@ public:
     static HBRUSH TitleColors(CDC* pDC, COLORREF text);
 
 private:
-    static constexpr int kMaxTitles = 4;
-    UINT m_ids[kMaxTitles] = {};
-    int m_count = 0;
+    std::vector<UINT> m_ids;
 };
