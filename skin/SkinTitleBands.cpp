@@ -29,9 +29,14 @@ void CSkinTitleBands::Paint(CWnd& page, HDC dc) const
     }
 }
 
-HBRUSH CSkinTitleBands::TitleColors(CDC* pDC, COLORREF text)
+HBRUSH CSkinTitleBands::CtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH brush) const
 {
-    pDC->SetTextColor(text);
+    if (nCtlColor != CTLCOLOR_STATIC || !pWnd || !pDC) return brush;
+    if (!IsTitle(static_cast<UINT>(pWnd->GetDlgCtrlID()))) {
+        pDC->SetTextColor(CSkinnedPageLook::kLabelColor);
+        return brush;
+    }
+    pDC->SetTextColor(CSkinnedPageLook::kTitleColor);
     pDC->SetBkMode(TRANSPARENT);
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }
