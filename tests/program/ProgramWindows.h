@@ -6,13 +6,11 @@
 #include <string>
 #include <vector>
 
-namespace testing_support {
-class ChildProcess;
-}
+#include "support/TestSupport.h"
 
 namespace program_windows {
 
-constexpr DWORD kProgramTimeoutMs = 20000;
+constexpr DWORD kProgramTimeoutMs = testing_support::kWaitBoundMs;
 
 // The program's data folder in the shared documents, with its closing backslash.
 std::string DataFolder();
