@@ -71,11 +71,10 @@ void ShowStationPage(CDialog* page)
 }
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CKelvoPageAdapterDlg, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageAdapterDlg, CSkinnedPage)
     ON_WM_SHOWWINDOW()
     ON_WM_DESTROY()
     ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_ADAPTER_WPS, OnWpsCheck)
     ON_BN_CLICKED(IDC_ADAPTER_WPS_PBC, OnWpsPushButton)
     ON_BN_CLICKED(IDC_ADAPTER_WPS_PIN_DEVICE, OnWpsPinDevice)
@@ -83,7 +82,7 @@ BEGIN_MESSAGE_MAP(CKelvoPageAdapterDlg, CDialog)
     ON_BN_CLICKED(IDC_ADAPTER_SAVE, OnSave)
 END_MESSAGE_MAP()
 
-CKelvoPageAdapterDlg::CKelvoPageAdapterDlg() : CDialog(IDD) {}
+CKelvoPageAdapterDlg::CKelvoPageAdapterDlg() : CSkinnedPage(IDD) {}
 
 CKelvoPageAdapterDlg::~CKelvoPageAdapterDlg()
 {
@@ -316,13 +315,6 @@ HBRUSH CKelvoPageAdapterDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     pDC->SetTextColor(kLabelColor);
     pDC->SetBkColor(kLabelBackColor);
     return labelBack;
-}
-
-BOOL CKelvoPageAdapterDlg::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_look.EraseTitleBand(*this, pDC);
-    return erased;
 }
 
 void CKelvoPageAdapterDlg::OnDestroy()

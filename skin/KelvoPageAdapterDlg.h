@@ -5,7 +5,7 @@
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
 #include "ui/CTransparentStatic.h"
-#include "skin/SkinnedPageLook.h"
+#include "skin/SkinnedPage.h"
 #include "ui/FloatButton.h"
 
 class CKelvoPageWpsPBCDlg;
@@ -15,7 +15,7 @@ class CKelvoPageWpsPinApDlg;
 // The power-saving mode as the rest of the program sees it (see CKelvoPageAdapterDlg::PowerSaveMirror).
 extern int G_nPowerSaveMode;
 
-class CKelvoPageAdapterDlg : public CDialog {
+class CKelvoPageAdapterDlg : public CSkinnedPage {
     DECLARE_DYNCREATE(CKelvoPageAdapterDlg)
 public:
     enum { IDD = IDD_KELVO_ADAPTER };
@@ -56,7 +56,6 @@ protected:
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnDestroy();
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnEraseBkgnd(CDC* pDC);
     void OnWpsCheck();
     void OnWpsPushButton();
     void OnWpsPinDevice();
@@ -77,5 +76,4 @@ private:
     CComboBox m_comboPsm;
     CFloatButton m_btnSave;
     CFont m_labelFont;
-    CSkinnedPageLook m_look;  // the band behind the white title
 };

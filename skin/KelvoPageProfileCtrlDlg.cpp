@@ -29,11 +29,9 @@ constexpr LONG kZeroConfigOwnsAdapter = 2;
 constexpr UINT kImagesBitmap = 314;
 constexpr int kImageWidth = 45;
 constexpr double kIconShare = 0.24, kSsidShare = 0.66;
-constexpr COLORREF kLabelColor = 0x4F4F4F, kTitleColor = RGB(255, 255, 255), kHintColor = 0x989898;
+constexpr COLORREF kHintColor = 0x989898;
 constexpr COLORREF kConnectedRowBack = 0xF7F5EA;
 constexpr WPARAM kProfileConnect = 15;
-constexpr UINT kNextNormal = 1035, kNextHover = 1034, kExitNormal = 1031, kExitHover = 1030;
-constexpr UINT kScanNormal = 1041, kScanHover = 1040, kSelectNormal = 1043, kSelectHover = 1042;
 constexpr char kUnlockName[] = "qolturn";
 constexpr char kUnlockSsid[] = "tarvoskq804731";
 
@@ -90,21 +88,9 @@ void CKelvoPageProfileCtrlDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CKelvoPageProfileCtrlDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    LOGFONTA title{};
-    title.lfHeight = 12;
-    title.lfWeight = 800;
-    title.lfCharSet = static_cast<BYTE>(G_LangTable.m_nCharSet);
-    strcpy(title.lfFaceName, "Arial");
-    LOGFONTA label = title;
-    label.lfHeight = 11;
-    strcpy(label.lfFaceName, "Tahoma");
-    m_titleFont.CreateFontIndirect(&title);
-    m_labelFont.CreateFontIndirect(&label);
-    for (UINT id : {IDC_PROFCTRL_TITLE, IDC_PROFCTRL_SCAN_TITLE})
-        if (CWnd* item = GetDlgItem(id)) item->SetFont(&m_titleFont);
-    for (UINT id : {IDC_PROFCTRL_NAME_LABEL, IDC_PROFCTRL_SSID_LABEL, IDC_PROFCTRL_INFRA, IDC_PROFCTRL_ADHOC,
-                    IDC_PROFCTRL_INFRA_TEXT, IDC_PROFCTRL_ADHOC_TEXT})
-        if (CWnd* item = GetDlgItem(id)) item->SetFont(&m_labelFont);
+    m_look.Apply(*this, IDC_PROFCTRL_TITLE, {IDC_PROFCTRL_NAME_LABEL, IDC_PROFCTRL_SSID_LABEL, IDC_PROFCTRL_INFRA,
+                                             IDC_PROFCTRL_ADHOC, IDC_PROFCTRL_INFRA_TEXT, IDC_PROFCTRL_ADHOC_TEXT});
+    m_look.AddTitle(*this, IDC_PROFCTRL_SCAN_TITLE);
     const struct {
         UINT id;
         const CString& text;
@@ -112,10 +98,10 @@ BOOL CKelvoPageProfileCtrlDlg::OnInitDialog()
                  {IDC_PROFCTRL_SSID_LABEL, G_LangTable.IDS_LAB_NETWORK_NAME}};
     for (const auto& t : texts)
         if (!t.text.IsEmpty()) SetDlgItemText(t.id, t.text);
-    m_look.SkinButton(*this, IDC_PROFCTRL_NEXT, kNextNormal, kNextHover);
-    m_look.SkinButton(*this, IDC_PROFCTRL_EXIT, kExitNormal, kExitHover);
-    m_look.SkinButton(*this, IDC_PROFCTRL_SCAN, kScanNormal, kScanHover);
-    m_look.SkinButton(*this, IDC_PROFCTRL_SELECT, kSelectNormal, kSelectHover);
+    m_look.SkinButton(*this, IDC_PROFCTRL_NEXT, CSkinnedPageLook::kNextButton);
+    m_look.SkinButton(*this, IDC_PROFCTRL_EXIT, CSkinnedPageLook::kExitButton);
+    m_look.SkinButton(*this, IDC_PROFCTRL_SCAN, CSkinnedPageLook::kScanButton);
+    m_look.SkinButton(*this, IDC_PROFCTRL_SELECT, CSkinnedPageLook::kSelectButton);
     SendDlgItemMessage(IDC_PROFCTRL_NAME, EM_LIMITTEXT, kTextMax, 0);
     SendDlgItemMessage(IDC_PROFCTRL_SSID, EM_LIMITTEXT, kTextMax, 0);
 
@@ -140,17 +126,12 @@ BOOL CKelvoPageProfileCtrlDlg::OnInitDialog()
 HBRUSH CKelvoPageProfileCtrlDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     HBRUSH brush = reinterpret_cast<HBRUSH>(Default());
-    if (nCtlColor != CTLCOLOR_STATIC || !pWnd) return brush;
-    const int id = pWnd->GetDlgCtrlID();
-    if (id == IDC_PROFCTRL_TITLE || id == IDC_PROFCTRL_SCAN_TITLE) {
-        // White titles on the band of the wizard pages: on the light page alone they vanish.
-        pDC->SetTextColor(kTitleColor);
-        pDC->SetBkMode(TRANSPARENT);
-        return TitleBandBrush();
+    const int id = pWnd ? pWnd->GetDlgCtrlID() : 0;
+    if (nCtlColor == CTLCOLOR_STATIC && (id == IDC_PROFCTRL_INFRA_TEXT || id == IDC_PROFCTRL_ADHOC_TEXT)) {
+        pDC->SetTextColor(kHintColor);
+        return brush;
     }
-    if (id == IDC_PROFCTRL_INFRA_TEXT || id == IDC_PROFCTRL_ADHOC_TEXT) pDC->SetTextColor(kHintColor);
-    else pDC->SetTextColor(kLabelColor);
-    return brush;
+    return m_look.CtlColor(pDC, pWnd, nCtlColor, brush);
 }
 
 CWnd* CKelvoPageProfileCtrlDlg::Owner() const

@@ -67,6 +67,5 @@ private:
     CWnd* Owner() const;
 
     CImageList m_images;
-    CFont m_titleFont, m_labelFont;
-    CSkinnedPageLook m_look;  // the skinned buttons
+    CSkinnedPageLook m_look;
 };

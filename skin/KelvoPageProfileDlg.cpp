@@ -32,8 +32,6 @@ constexpr double kDefaultColumnShares[3] = {0.17, 0.38, 0.38};
 constexpr ULONG kEapFast = 3, kEapLeap = 5;
 constexpr size_t kSsoStatusBytes = 1040, kSsoEnabledAt = 4;
 constexpr char kSsoRemovedText[] = "Selected profile is removed in SSO page.\nPlease re-select profile in SSO page";
-constexpr COLORREF kTitleColor = RGB(255, 255, 255);
-constexpr COLORREF kLabelColor = 0x4F4F4F;
 constexpr UINT kDetailIds[] = {IDC_PROFILE_NAME, IDC_PROFILE_SSID, IDC_PROFILE_NETTYPE, IDC_PROFILE_CHANNEL,
                                IDC_PROFILE_SECURITY};
 
@@ -151,13 +149,7 @@ BOOL CKelvoPageProfileDlg::OnInitDialog()
 
 HBRUSH CKelvoPageProfileDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
-    if (nCtlColor == CTLCOLOR_STATIC && pWnd) {
-        if (m_titleBands.IsTitle(static_cast<UINT>(::GetDlgCtrlID(pWnd->m_hWnd))))
-            return CSkinTitleBands::TitleColors(pDC, kTitleColor);
-        pDC->SetTextColor(kLabelColor);
-    }
-    return brush;
+    return m_titleBands.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
 }
 
 BOOL CKelvoPageProfileDlg::OnEraseBkgnd(CDC* pDC)

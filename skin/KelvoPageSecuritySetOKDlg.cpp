@@ -69,7 +69,7 @@ HBRUSH CKelvoPageSecuritySetOKDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlCol
     HBRUSH brush = reinterpret_cast<HBRUSH>(Default());
     if (nCtlColor == CTLCOLOR_STATIC && pWnd && pWnd->GetDlgCtrlID() == IDC_WIZDONE_TEXT) {
         pDC->SetBkMode(TRANSPARENT);
-        pDC->SetTextColor(RGB(79, 79, 79));
+        pDC->SetTextColor(CSkinnedPageLook::kLabelColor);
         return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
     }
     return brush;

@@ -33,8 +33,6 @@ constexpr UINT kSurveyImagesBitmap = 314;
 constexpr UINT kWizardStripBitmap = 1060;
 constexpr int kImageWidth = 45;
 constexpr COLORREF kImageMask = RGB(255, 255, 255);
-constexpr COLORREF kTitleColor = RGB(255, 255, 255);
-constexpr COLORREF kLabelColor = 0x4F4F4F;
 constexpr LONG kTitleFontHeight = 12, kLabelFontHeight = 11;
 constexpr LONG kBoldWeight = 800;
 constexpr double kDefaultColumnShares[CKelvoPageSiteSurveyDlg::kColumns] = {0.165, 0.35, 0.23, 0.19};
@@ -230,11 +228,7 @@ void CKelvoPageSiteSurveyDlg::OnDestroy()
 
 HBRUSH CKelvoPageSiteSurveyDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    HBRUSH brush = reinterpret_cast<HBRUSH>(Default());
-    if (nCtlColor != CTLCOLOR_STATIC || !pWnd) return brush;
-    if (m_titleBands.IsTitle(static_cast<UINT>(pWnd->GetDlgCtrlID()))) return CSkinTitleBands::TitleColors(pDC, kTitleColor);
-    pDC->SetTextColor(kLabelColor);
-    return brush;
+    return m_titleBands.CtlColor(pDC, pWnd, nCtlColor, reinterpret_cast<HBRUSH>(Default()));
 }
 
 BOOL CKelvoPageSiteSurveyDlg::OnEraseBkgnd(CDC* pDC)

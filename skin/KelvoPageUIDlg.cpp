@@ -881,12 +881,13 @@ void CKelvoPageUIDlg::OnHelp()
     file = file.Left(slash + 1) + name;
     // The shell opens whatever it is given: only a help file beside the program is, never a
     // path or a program that a language file names.
-    if (!IsHelpFileName(name)) {
+    const bool helpName = IsHelpFileName(name);
+    if (!helpName) {
         DebugLog(1, "[QxUI] Help: \"%s\" is not the name of a help file\n", name.GetString());
         file = name;
     }
     // The help file is not shipped: say so once rather than let the shell fail silently.
-    const bool present = IsHelpFileName(name) && ::GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES;
+    const bool present = helpName && ::GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES;
     if (present &&
         reinterpret_cast<INT_PTR>(::ShellExecuteA(m_hWnd, "open", file, nullptr, nullptr, SW_SHOWNORMAL)) > 32)
         return;

@@ -19,8 +19,6 @@ IMPLEMENT_DYNCREATE(CKelvoPageWpsAuthenDlg, CDialog)
 namespace {
 constexpr WPARAM kWpsShow = 1;
 constexpr ULONG kTopBit = 0x80000000;
-constexpr UINT kBackNormal = 1017, kBackHover = 1016, kNextNormal = 1035, kNextHover = 1034;
-constexpr UINT kExitNormal = 1031, kExitHover = 1030;
 
 void ShowPage(CDialog* page)
 {
@@ -62,10 +60,8 @@ CString EncrText(ULONG type)
 }
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CKelvoPageWpsAuthenDlg, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageWpsAuthenDlg, CSkinnedPage)
     ON_WM_SHOWWINDOW()
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
     ON_CBN_SELCHANGE(IDC_WPSAUTH_SECTYPE, OnSecurityTypeChanged)
     ON_BN_CLICKED(IDC_WPSAUTH_NEXT, OnNext)
     ON_BN_CLICKED(IDC_WPSAUTH_BACK, OnBack)
@@ -77,9 +73,9 @@ BOOL CKelvoPageWpsAuthenDlg::OnInitDialog()
     CDialog::OnInitDialog();
     m_look.Apply(*this, IDC_WPSAUTH_TITLE, {IDC_WPSAUTH_SSID_LABEL, IDC_WPSAUTH_SECTYPE_LABEL, IDC_WPSAUTH_CIPHER_LABEL,
                                            IDC_WPSAUTH_TXKEY_LABEL, IDC_WPSAUTH_KEY_LABEL});
-    m_look.SkinButton(*this, IDC_WPSAUTH_BACK, kBackNormal, kBackHover);
-    m_look.SkinButton(*this, IDC_WPSAUTH_NEXT, kNextNormal, kNextHover);
-    m_look.SkinButton(*this, IDC_WPSAUTH_EXIT, kExitNormal, kExitHover);
+    m_look.SkinButton(*this, IDC_WPSAUTH_BACK, CSkinnedPageLook::kBackButton);
+    m_look.SkinButton(*this, IDC_WPSAUTH_NEXT, CSkinnedPageLook::kNextButton);
+    m_look.SkinButton(*this, IDC_WPSAUTH_EXIT, CSkinnedPageLook::kExitButton);
     SetDlgItemText(IDC_WPSAUTH_TITLE, G_LangTable.IDS_LAB_WPS_PROFILE_TITLE);
     SetDlgItemText(IDC_WPSAUTH_SECTYPE_LABEL, G_LangTable.IDS_LAB_SECTYPE);
     SetDlgItemText(IDC_WPSAUTH_CIPHER_LABEL, G_LangTable.IDS_LAB_ENC_TYPE);
@@ -93,18 +89,6 @@ BOOL CKelvoPageWpsAuthenDlg::OnInitDialog()
     for (LPCSTR text : {"1", "2", "3", "4"}) SendDlgItemMessage(IDC_WPSAUTH_TXKEY, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     for (UINT id : {IDC_WPSAUTH_SECTYPE, IDC_WPSAUTH_CIPHER, IDC_WPSAUTH_TXKEY}) SetComboSel(id, 0);
     return TRUE;
-}
-
-HBRUSH CKelvoPageWpsAuthenDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
-{
-    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
-}
-
-BOOL CKelvoPageWpsAuthenDlg::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_look.EraseTitleBand(*this, pDC);
-    return erased;
 }
 
 int CKelvoPageWpsAuthenDlg::ComboSel(UINT id) const

@@ -5,16 +5,16 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
-#include "skin/SkinnedPageLook.h"
+#include "skin/SkinnedPage.h"
 
-class CKelvoPageWpsAuthenDlg : public CDialog {
+class CKelvoPageWpsAuthenDlg : public CSkinnedPage {
     DECLARE_DYNCREATE(CKelvoPageWpsAuthenDlg)
 public:
     enum { IDD = IDD_KELVO_WPS_AUTHEN };
     enum { kSecDisable = 0, kSecWpaPsk = 1, kSecWpa2Psk = 2 };
     enum { kCipherTkip = 0, kCipherAes = 1 };
     static constexpr int kSsidLimit = 32, kKeyLimit = 64, kMinPskLength = 8;
-    CKelvoPageWpsAuthenDlg() : CDialog(IDD) {}
+    CKelvoPageWpsAuthenDlg() : CSkinnedPage(IDD) {}
 
     // The stored credential and its display values, as the credential dialog shows them.
     WPS_PROFILE m_WpsProfile = {};
@@ -38,12 +38,9 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
-    CSkinnedPageLook m_look;
     int ComboSel(UINT id) const;
     void SetComboSel(UINT id, int index);
 };

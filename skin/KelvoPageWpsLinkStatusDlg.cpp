@@ -43,7 +43,6 @@ constexpr LPARAM kWpsNotifyStopped = 1201;
 constexpr WPARAM kEditorAddFromProfilePage = 4;
 constexpr ULONG kLinkConnected = 3;
 constexpr COLORREF kTabRecolour = RGB(80, 100, 121);
-constexpr UINT kCancelNormal = 1021, kCancelHover = 1020, kExitNormal = 1031, kExitHover = 1030;
 // Credential codes (Wi-Fi Simple Configuration).
 constexpr ULONG kAuthOpen = 0x01, kAuthWpaPsk = 0x02, kAuthShared = 0x04, kAuthWpa = 0x08, kAuthWpa2 = 0x10,
                 kAuthWpa2Psk = 0x20, kAuthWpaMixedPsk = 0x22;
@@ -139,11 +138,9 @@ CString CredentialKey(const WPS_CREDENTIAL& c)
 }
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CKelvoPageWpsLinkStatusDlg, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageWpsLinkStatusDlg, CSkinnedPage)
     ON_WM_TIMER()
     ON_WM_SHOWWINDOW()
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_WPSLINK_CANCEL, OnCancelRun)
     ON_BN_CLICKED(IDC_WPSLINK_EXIT, OnExit)
 END_MESSAGE_MAP()
@@ -157,8 +154,8 @@ BOOL CKelvoPageWpsLinkStatusDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_look.Apply(*this, IDC_WPSLINK_TITLE, {IDC_WPSLINK_PIN, IDC_WPSLINK_SSID_LABEL, IDC_WPSLINK_SECURITY_LABEL});
-    m_look.SkinButton(*this, IDC_WPSLINK_CANCEL, kCancelNormal, kCancelHover);
-    m_look.SkinButton(*this, IDC_WPSLINK_EXIT, kExitNormal, kExitHover);
+    m_look.SkinButton(*this, IDC_WPSLINK_CANCEL, CSkinnedPageLook::kCancelButton);
+    m_look.SkinButton(*this, IDC_WPSLINK_EXIT, CSkinnedPageLook::kExitButton);
     SetDlgItemText(IDC_WPSLINK_TITLE, G_LangTable.IDS_VAL_CONTRY_WPS_WIFIPROTECTEDSETUP);
     SetDlgItemText(IDC_WPSLINK_PIN, G_LangTable.IDS_LAB_WPS_STATUS_CURRENTPIN);
     SetDlgItemText(IDC_WPSLINK_SSID_LABEL, G_LangTable.IDS_LAB_NETWORK_NAME);
@@ -176,18 +173,6 @@ BOOL CKelvoPageWpsLinkStatusDlg::OnInitDialog()
     if (flag && wpsProfile.ProfileCnt > 0) SetTimer(TIMER_WPS_RESULT, kResultCheckMs);
     SetTimer(TIMER_WPS_HW_BUTTON, kHwButtonMs);
     return TRUE;
-}
-
-HBRUSH CKelvoPageWpsLinkStatusDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
-{
-    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
-}
-
-BOOL CKelvoPageWpsLinkStatusDlg::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_look.EraseTitleBand(*this, pDC);
-    return erased;
 }
 
 void CKelvoPageWpsLinkStatusDlg::ReadScanResults()

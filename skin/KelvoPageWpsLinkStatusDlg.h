@@ -5,7 +5,7 @@
 #include "framework/Afx.h"
 #include "contract/StationRecords.h"
 #include "res/StationPagesResource.h"
-#include "skin/SkinnedPageLook.h"
+#include "skin/SkinnedPage.h"
 
 #include <vector>
 
@@ -40,7 +40,7 @@ struct WPS_EDITOR_SETTINGS {
     int nWepKeyFormat = 0;
 };
 
-class CKelvoPageWpsLinkStatusDlg : public CDialog {
+class CKelvoPageWpsLinkStatusDlg : public CSkinnedPage {
     DECLARE_DYNCREATE(CKelvoPageWpsLinkStatusDlg)
 public:
     enum { IDD = IDD_KELVO_WPS_LINK_STATUS };
@@ -52,7 +52,7 @@ public:
     static constexpr ULONG kScanQueryBytes = 15364;
     static constexpr int kMaxWpsProfileNumber = 98;
 
-    CKelvoPageWpsLinkStatusDlg() : CDialog(IDD) {}
+    CKelvoPageWpsLinkStatusDlg() : CSkinnedPage(IDD) {}
     ~CKelvoPageWpsLinkStatusDlg() override;
 
     int nMethod = 0;      // 0 push button, 1 the access point's PIN, 2 this device's PIN
@@ -95,8 +95,6 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -113,7 +111,6 @@ private:
     bool LinkMatchesCredential();
     WPS_MODE BaseMode(ULONG wpsMode) const;
 
-    CSkinnedPageLook m_look;
     BYTE* m_pScanBuffer = nullptr;  // made with the first list
     bool m_bScanRead = false;       // the scan table was read once
     bool m_bResultShown = false;    // a success is on screen

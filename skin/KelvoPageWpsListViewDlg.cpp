@@ -20,8 +20,6 @@ IMPLEMENT_DYNCREATE(CKelvoPageWpsListViewDlg, CDialog)
 namespace {
 constexpr double kDefaultShares[CKelvoPageWpsListViewDlg::kColumns] = {0.24, 0.33, 0.33};
 constexpr COLORREF kImageMask = RGB(255, 255, 255);
-constexpr UINT kScanNormal = 1041, kScanHover = 1040, kNextNormal = 1035, kNextHover = 1034;
-constexpr UINT kExitNormal = 1031, kExitHover = 1030;
 std::atomic<HWND> g_scanNotifyWindow{nullptr};
 
 void ShowPage(CDialog* page)
@@ -31,10 +29,8 @@ void ShowPage(CDialog* page)
 }
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CKelvoPageWpsListViewDlg, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageWpsListViewDlg, CSkinnedPage)
     ON_WM_SHOWWINDOW()
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_WPSLIST_SCAN, StartScan)
     ON_BN_CLICKED(IDC_WPSLIST_NEXT, OnNext)
     ON_BN_CLICKED(IDC_WPSLIST_EXIT, OnExitPage)
@@ -58,9 +54,9 @@ BOOL CKelvoPageWpsListViewDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_look.Apply(*this, IDC_WPSLIST_TITLE, {});
-    m_look.SkinButton(*this, IDC_WPSLIST_SCAN, kScanNormal, kScanHover);
-    m_look.SkinButton(*this, IDC_WPSLIST_NEXT, kNextNormal, kNextHover);
-    m_look.SkinButton(*this, IDC_WPSLIST_EXIT, kExitNormal, kExitHover);
+    m_look.SkinButton(*this, IDC_WPSLIST_SCAN, CSkinnedPageLook::kScanButton);
+    m_look.SkinButton(*this, IDC_WPSLIST_NEXT, CSkinnedPageLook::kNextButton);
+    m_look.SkinButton(*this, IDC_WPSLIST_EXIT, CSkinnedPageLook::kExitButton);
     SetDlgItemText(IDC_WPSLIST_TITLE, G_LangTable.IDS_LAB_WPSLIST_TITLE);
     m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_HEADERDRAGDROP);
     CBitmap strip;
@@ -87,18 +83,6 @@ BOOL CKelvoPageWpsListViewDlg::OnInitDialog()
     for (int i = 0; i < kColumns; ++i)
         m_list.InsertColumn(i, headings[i], LVCFMT_LEFT, static_cast<int>(rc.Width() * shares[i]));
     return TRUE;
-}
-
-HBRUSH CKelvoPageWpsListViewDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
-{
-    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
-}
-
-BOOL CKelvoPageWpsListViewDlg::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_look.EraseTitleBand(*this, pDC);
-    return erased;
 }
 
 void CKelvoPageWpsListViewDlg::OnShowWindow(BOOL bShow, UINT nStatus)

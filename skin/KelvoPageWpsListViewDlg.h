@@ -4,11 +4,11 @@
 #pragma once
 #include "framework/Afx.h"
 #include "res/StationPagesResource.h"
-#include "skin/SkinnedPageLook.h"
+#include "skin/SkinnedPage.h"
 
 class CKelvoPageWpsLinkStatusDlg;
 
-class CKelvoPageWpsListViewDlg : public CDialog {
+class CKelvoPageWpsListViewDlg : public CSkinnedPage {
     DECLARE_DYNCREATE(CKelvoPageWpsListViewDlg)
 public:
     enum { IDD = IDD_KELVO_WPS_LIST_VIEW };
@@ -16,7 +16,7 @@ public:
     static constexpr UINT kImagesBitmap = 314;
     static constexpr int kImageWidth = 45;
     static constexpr int kImageConfigured = 4, kImageUnconfigured = 5;
-    CKelvoPageWpsListViewDlg() : CDialog(IDD) {}
+    CKelvoPageWpsListViewDlg() : CSkinnedPage(IDD) {}
 
     // Refills the list after a scan finished.
     void RefreshWpsList();
@@ -42,15 +42,12 @@ protected:
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     void OnClickList(NMHDR* pNMHDR, LRESULT* pResult);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
     CKelvoPageWpsLinkStatusDlg* LinkPage() const;
     void ShowRowCount();
 
-    CSkinnedPageLook m_look;
     CListCtrl m_list;
     CImageList m_images;
     CString m_cellText;  // the text handed to the list for the cell it asked for

@@ -11,16 +11,10 @@
 #include <cstring>
 
 namespace {
-constexpr UINT kBackNormal = 1017, kBackHover = 1016, kNextNormal = 1035, kNextHover = 1034;
-constexpr UINT kExitNormal = 1031, kExitHover = 1030;
-// The summary's Next stores: the skin's Save pair says so.
-constexpr UINT kSaveNormal = 1039, kSaveHover = 1038;
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CKelvoWizardPage, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoWizardPage, CSkinnedPage)
     ON_WM_SHOWWINDOW()
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
     ON_BN_CLICKED(IDC_WIZARD_BACK, OnBackClicked)
     ON_BN_CLICKED(IDC_WIZARD_NEXT, OnNextClicked)
     ON_BN_CLICKED(IDC_WIZARD_EXIT, OnExitClicked)
@@ -40,10 +34,10 @@ BOOL CKelvoWizardPage::OnInitDialog()
     CDialog::OnInitDialog();
     m_look.Apply(*this, IDC_WIZARD_TITLE, {});
     SetText(IDC_WIZARD_TITLE, G_LangTable.IDS_LAB_SECSET_PAGE);
-    m_look.SkinButton(*this, IDC_WIZARD_BACK, kBackNormal, kBackHover);
-    m_look.SkinButton(*this, IDC_WIZARD_NEXT, SavesOnNext() ? kSaveNormal : kNextNormal,
-                      SavesOnNext() ? kSaveHover : kNextHover);
-    m_look.SkinButton(*this, IDC_WIZARD_EXIT, kExitNormal, kExitHover);
+    m_look.SkinButton(*this, IDC_WIZARD_BACK, CSkinnedPageLook::kBackButton);
+    // The summary's Next stores: the skin's Save pair says so.
+    m_look.SkinButton(*this, IDC_WIZARD_NEXT, SavesOnNext() ? CSkinnedPageLook::kSaveButton : CSkinnedPageLook::kNextButton);
+    m_look.SkinButton(*this, IDC_WIZARD_EXIT, CSkinnedPageLook::kExitButton);
     SetUpPage();
     return TRUE;
 }
@@ -73,18 +67,6 @@ void CKelvoWizardPage::OnShowWindow(BOOL bShow, UINT)
 {
     Default();
     if (bShow) OnShowPage();
-}
-
-HBRUSH CKelvoWizardPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
-{
-    return m_look.CtlColor(pDC, pWnd, nCtlColor, CDialog::OnCtlColor(pDC, pWnd, nCtlColor));
-}
-
-BOOL CKelvoWizardPage::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_look.EraseTitleBand(*this, pDC);
-    return erased;
 }
 
 void CKelvoWizardPage::TakeRoadFlags()

@@ -3,13 +3,13 @@
 #pragma once
 #include "framework/Afx.h"
 #include "res/StationPagesResource.h"
-#include "skin/SkinnedPageLook.h"
+#include "skin/SkinnedPage.h"
 
 #include <initializer_list>
 
-class CKelvoWizardPage : public CDialog {
+class CKelvoWizardPage : public CSkinnedPage {
 public:
-    explicit CKelvoWizardPage(UINT nIDTemplate) : CDialog(nIDTemplate) {}
+    explicit CKelvoWizardPage(UINT nIDTemplate) : CSkinnedPage(nIDTemplate) {}
 
     // Next: checks, writes the editor and moves on; a failed check keeps the page.
     virtual void OnNext() {}
@@ -32,8 +32,6 @@ protected:
     // Each time the page becomes visible: its controls from the editor.
     virtual void OnShowPage() {}
     void OnShowWindow(BOOL bShow, UINT nStatus);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnEraseBkgnd(CDC* pDC);
     void OnBackClicked() { OnBack(); }
     void OnNextClicked() { OnNext(); }
     void OnExitClicked() { OnExit(); }
@@ -47,8 +45,6 @@ protected:
     void OnEditFull(UINT id);
     // Copies the road flags from the security-type page.
     void TakeRoadFlags();
-
-    CSkinnedPageLook m_look;
 };
 
 // Text of a combo's selected entry, empty when none is selected.

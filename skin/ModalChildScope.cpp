@@ -1,6 +1,6 @@
 #include "skin/ModalChildScope.h"
-#include "core/QxUI2008App.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "skin/SkinResourceScope.h"
 
 CModalChildScope::CModalChildScope(CDialog& dialog, int slot)
     : m_pMain(CKelvoPageUIDlg::GetLive()), m_nSlot(slot), m_pPrevious(nullptr)
@@ -22,9 +22,6 @@ CModalChildScope::~CModalChildScope()
 INT_PTR CModalChildScope::RunSkinned(CDialog& dialog, int slot)
 {
     CModalChildScope registered(dialog, slot);
-    const HINSTANCE previous = AfxGetResourceHandle();
-    if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
-    const INT_PTR result = dialog.DoModal();
-    AfxSetResourceHandle(previous);
-    return result;
+    SkinResourceScope skin;
+    return dialog.DoModal();
 }

@@ -1,7 +1,8 @@
-// While it lives, resources come from the skin library first (when it is loaded).
+// While it lives, resources come from the skin library first (when it is loaded): the skinned
+// pages and dialogs are made from its templates.
 #pragma once
-#include "framework/Afx.h"
 #include "core/QxUI2008App.h"
+#include "framework/Afx.h"
 
 class SkinResourceScope {
 public:

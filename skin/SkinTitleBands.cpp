@@ -4,17 +4,9 @@
 
 #include <algorithm>
 
-CSkinTitleBands::CSkinTitleBands(std::initializer_list<UINT> titleIds)
-{
-    for (UINT id : titleIds)
-        if (m_count < kMaxTitles) m_ids[m_count++] = id;
-}
-
 bool CSkinTitleBands::IsTitle(UINT id) const
 {
-    for (int i = 0; i < m_count; ++i)
-        if (m_ids[i] == id) return true;
-    return false;
+    return std::find(m_ids.begin(), m_ids.end(), id) != m_ids.end();
 }
 
 void CSkinTitleBands::Paint(CWnd& page, HDC dc) const
@@ -22,8 +14,8 @@ void CSkinTitleBands::Paint(CWnd& page, HDC dc) const
     CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
     CRect client;
     page.GetClientRect(&client);
-    for (int i = 0; i < m_count; ++i) {
-        CWnd* title = page.GetDlgItem(m_ids[i]);
+    for (UINT id : m_ids) {
+        CWnd* title = page.GetDlgItem(id);
         if (!title || !title->IsWindowVisible()) continue;
         CRect band;
         title->GetWindowRect(&band);
@@ -37,9 +29,14 @@ void CSkinTitleBands::Paint(CWnd& page, HDC dc) const
     }
 }
 
-HBRUSH CSkinTitleBands::TitleColors(CDC* pDC, COLORREF text)
+HBRUSH CSkinTitleBands::CtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH brush) const
 {
-    pDC->SetTextColor(text);
+    if (nCtlColor != CTLCOLOR_STATIC || !pWnd || !pDC) return brush;
+    if (!IsTitle(static_cast<UINT>(pWnd->GetDlgCtrlID()))) {
+        pDC->SetTextColor(CSkinnedPageLook::kLabelColor);
+        return brush;
+    }
+    pDC->SetTextColor(CSkinnedPageLook::kTitleColor);
     pDC->SetBkMode(TRANSPARENT);
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }

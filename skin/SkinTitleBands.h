@@ -4,18 +4,18 @@
 #include "framework/Afx.h"
 
 #include <initializer_list>
+#include <vector>
 
 class CSkinTitleBands {
 public:
-    CSkinTitleBands(std::initializer_list<UINT> titleIds);
+    CSkinTitleBands(std::initializer_list<UINT> titleIds) : m_ids(titleIds) {}
     // After the page's own background: the strip behind each visible title's row.
     void Paint(CWnd& page, HDC dc) const;
-    bool IsTitle(UINT id) const;
-    // WM_CTLCOLORSTATIC of a title: its colour, drawn transparent over the band.
-    static HBRUSH TitleColors(CDC* pDC, COLORREF text);
+    // The page's WM_CTLCOLOR for statics: the titles white and transparent over their band, the
+    // other texts in the pages' label grey on `brush`.
+    HBRUSH CtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH brush) const;
 
 private:
-    static constexpr int kMaxTitles = 4;
-    UINT m_ids[kMaxTitles] = {};
-    int m_count = 0;
+    bool IsTitle(UINT id) const;
+    std::vector<UINT> m_ids;
 };

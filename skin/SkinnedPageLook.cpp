@@ -35,10 +35,15 @@ void CSkinnedPageLook::CreateFonts()
 
 void CSkinnedPageLook::Apply(CDialog& page, UINT titleId, std::initializer_list<UINT> labelIds)
 {
-    CreateFonts();
-    m_titleId = titleId;
-    if (CWnd* title = page.GetDlgItem(titleId)) title->SetFont(&m_titleFont);
+    AddTitle(page, titleId);
     for (UINT id : labelIds) AddLabel(page, id);
+}
+
+void CSkinnedPageLook::AddTitle(CDialog& page, UINT id)
+{
+    CreateFonts();
+    m_titleIds.push_back(id);
+    if (CWnd* title = page.GetDlgItem(id)) title->SetFont(&m_titleFont);
 }
 
 void CSkinnedPageLook::AddLabel(CDialog& page, UINT id)
@@ -47,12 +52,12 @@ void CSkinnedPageLook::AddLabel(CDialog& page, UINT id)
     if (CWnd* label = page.GetDlgItem(id)) label->SetFont(&m_labelFont);
 }
 
-void CSkinnedPageLook::SkinButton(CDialog& page, UINT id, UINT normalId, UINT hoverId)
+void CSkinnedPageLook::SkinButton(CDialog& page, UINT id, ButtonBitmaps bitmaps)
 {
     if (!page.GetDlgItem(id)) return;
     auto button = std::make_unique<CFloatButton>();
     if (!button->SubclassDlgItem(id, &page)) return;
-    if (!button->LoadBitmaps(hoverId, normalId, G_hKelvoImg, CFloatButton::kModeFocusPressed))
+    if (!button->LoadBitmaps(bitmaps.hover, bitmaps.normal, G_hKelvoImg, CFloatButton::kModeFocusPressed))
         button->SetCaptionMode(TRUE);
     m_buttons.push_back(std::move(button));
 }
@@ -60,7 +65,8 @@ void CSkinnedPageLook::SkinButton(CDialog& page, UINT id, UINT normalId, UINT ho
 HBRUSH CSkinnedPageLook::CtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH brush) const
 {
     if (nCtlColor != CTLCOLOR_STATIC || !pWnd || !pDC) return brush;
-    if (m_titleId && static_cast<UINT>(pWnd->GetDlgCtrlID()) == m_titleId) {
+    const UINT id = static_cast<UINT>(pWnd->GetDlgCtrlID());
+    if (std::find(m_titleIds.begin(), m_titleIds.end(), id) != m_titleIds.end()) {
         pDC->SetTextColor(kTitleColor);
         pDC->SetBkMode(TRANSPARENT);
         return TitleBandBrush();
@@ -85,5 +91,6 @@ void FillTitleBand(CWnd& page, CWnd* title, HDC dc)
 
 void CSkinnedPageLook::EraseTitleBand(CDialog& page, CDC* pDC) const
 {
-    if (pDC && m_titleId) FillTitleBand(page, page.GetDlgItem(m_titleId), pDC->m_hDC);
+    if (!pDC) return;
+    for (UINT id : m_titleIds) FillTitleBand(page, page.GetDlgItem(id), pDC->m_hDC);
 }

@@ -1,5 +1,6 @@
 #include "skin/WpsSkinDialog.h"
 #include "core/QxUI2008App.h"
+#include "skin/SkinnedPageLook.h"
 #include "ui/DpiLayout.h"
 #include "ui/LogFont.h"
 #include "ui/StretchBitmap.h"
@@ -13,10 +14,6 @@ BEGIN_MESSAGE_MAP(CWpsSkinDialog, CDialog)
     ON_WM_NCHITTEST()
     ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
-
-namespace {
-constexpr COLORREF kTitleColor = RGB(255, 255, 255), kTextColor = RGB(79, 79, 79);
-}  // namespace
 
 CWpsSkinDialog::CWpsSkinDialog(UINT templateId, LPCSTR layoutFile, UINT titleId, CWnd* pParent)
     : CDialog(templateId, pParent), m_layoutFile(layoutFile), m_titleId(titleId)
@@ -61,7 +58,8 @@ HBRUSH CWpsSkinDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     if (nCtlColor != CTLCOLOR_STATIC || !pWnd || !m_hBackground) return CDialog::OnCtlColor(pDC, pWnd, nCtlColor);
     // Texts and the check box over the skin's picture: no background of their own.
     pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(static_cast<UINT>(pWnd->GetDlgCtrlID()) == m_titleId ? kTitleColor : kTextColor);
+    pDC->SetTextColor(static_cast<UINT>(pWnd->GetDlgCtrlID()) == m_titleId ? CSkinnedPageLook::kTitleColor
+                                                                            : CSkinnedPageLook::kLabelColor);
     return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }
 

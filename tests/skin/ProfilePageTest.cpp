@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <tuple>
 
 using namespace std::string_literals;
 using skin_test::MainWindowTest;
@@ -99,6 +100,29 @@ TEST_F(ProfilePageTest, ListsEveryStoredProfileAndShowsThePlaceholderAsAny)
     EXPECT_EQ(1, Cell(page, 0, 0).m_nImage);
     EXPECT_EQ(0, Cell(page, 1, 0).m_nImage);
     EXPECT_EQ(CString("Cafe"), Cell(page, 1, 1).m_strText);
+}
+
+TEST_F(ProfilePageTest, TitlesStandWhiteOnTheSkinsBandAndLabelsInGrey)
+{
+    CKelvoPageProfileDlg& page = Page(kThreeProfiles);
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    // What the page answers for a static's colours: the brush, the text colour and the mode it sets.
+    auto colours = [&](UINT id) {
+        ::SetTextColor(dc, RGB(1, 2, 3));
+        ::SetBkMode(dc, OPAQUE);
+        const auto brush = reinterpret_cast<HGDIOBJ>(page.SendMessage(
+            WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(::GetDlgItem(page.m_hWnd, static_cast<int>(id)))));
+        return std::make_tuple(brush, ::GetTextColor(dc), ::GetBkMode(dc));
+    };
+    // Transparent on no brush of its own: the strip painted behind the title shows through.
+    for (UINT id : {IDC_PROFILE_LIST_TITLE, IDC_PROFILE_INFO_TITLE})
+        EXPECT_EQ(std::make_tuple(::GetStockObject(NULL_BRUSH), RGB(255, 255, 255), TRANSPARENT), colours(id)) << id;
+    for (UINT id : {IDC_PROFILE_NAME_LABEL, IDC_PROFILE_SECURITY_LABEL}) {
+        const auto [brush, text, mode] = colours(id);
+        EXPECT_NE(::GetStockObject(NULL_BRUSH), brush) << id;
+        EXPECT_EQ(RGB(79, 79, 79), text) << id;
+    }
+    ::DeleteDC(dc);
 }
 
 TEST_F(ProfilePageTest, TheTimerMarksTheActiveRowWhereMarksAreShown)

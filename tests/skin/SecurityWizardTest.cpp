@@ -356,6 +356,42 @@ TEST_F(SecurityWizardTest, ProfileControlPageChecksNameAndSsidAndStoresTheAnyTex
     EXPECT_EQ(WizardStripBitmap(kStripBitmapWizard), mainWindow.TabStripBitmap());
 }
 
+TEST_F(SecurityWizardTest, ProfileControlPageShowsBothTitlesWhiteOnTheBandAndItsHintsLighter)
+{
+    mainWindow.ShowProfileTab();
+    ClickButton(*mainWindow.m_pPageProfileDlg, IDC_PROFILE_ADD);
+    CKelvoPageProfileCtrlDlg& ctrl = *mainWindow.m_pPageProfileCtrlDlg;
+    ASSERT_TRUE(Visible(&ctrl));
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    // What the page answers for a static's colours: the brush, and the text colour it sets.
+    auto colours = [&](UINT id) {
+        ::SetTextColor(dc, RGB(1, 2, 3));
+        const auto brush = reinterpret_cast<HBRUSH>(ctrl.SendMessage(
+            WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(::GetDlgItem(ctrl.m_hWnd, static_cast<int>(id)))));
+        return std::make_pair(brush, ::GetTextColor(dc));
+    };
+    auto face = [&](UINT id) {
+        LOGFONTA lf{};
+        ::GetObjectA(reinterpret_cast<HFONT>(ctrl.SendDlgItemMessage(static_cast<int>(id), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+        return std::string(lf.lfFaceName);
+    };
+    for (UINT id : {IDC_PROFCTRL_TITLE, IDC_PROFCTRL_SCAN_TITLE}) {
+        EXPECT_EQ(std::make_pair(TitleBandBrush(), CSkinnedPageLook::kTitleColor), colours(id)) << id;
+        EXPECT_EQ("Arial", face(id)) << id;
+    }
+    for (UINT id : {IDC_PROFCTRL_NAME_LABEL, IDC_PROFCTRL_SSID_LABEL}) {
+        EXPECT_EQ(CSkinnedPageLook::kLabelColor, colours(id).second) << id;
+        EXPECT_EQ("Tahoma", face(id)) << id;
+    }
+    for (UINT id : {IDC_PROFCTRL_INFRA_TEXT, IDC_PROFCTRL_ADHOC_TEXT}) {
+        const auto [brush, text] = colours(id);
+        EXPECT_NE(TitleBandBrush(), brush) << id;
+        EXPECT_NE(CSkinnedPageLook::kLabelColor, text) << id;
+        EXPECT_NE(RGB(1, 2, 3), text) << id;
+    }
+    ::DeleteDC(dc);
+}
+
 TEST_F(SecurityWizardTest, ProfileControlScanListCopiesTheSurveyAndSelectPresetsTheEditor)
 {
     mainWindow.ShowProfileTab();

@@ -64,7 +64,9 @@ protected:
         EXPECT_TRUE(link);
         QXWLAPI.QXWL_SiteSurveyScan(nullptr);
         EXPECT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
-        if (!link->m_hWnd) EXPECT_TRUE(mainWindow.EnsurePage(link));
+        if (!link->m_hWnd) {
+            EXPECT_TRUE(mainWindow.EnsurePage(link));
+        }
         link->ReadScanResults();
         return *link;
     }
@@ -261,7 +263,9 @@ TEST_F(WpsPagesTest, CancelStopsTheRunAtEveryStage)
         link.nMethod = 0;
         mainWindow.m_pPageTab->ShowPage(&link);
         for (int i = 0; i < polls && Progress(link) != 100; ++i) link.OnTimer(CKelvoPageWpsLinkStatusDlg::TIMER_WPS_STATUS);
-        if (polls == 40) EXPECT_EQ(100, Progress(link));
+        if (polls == 40) {
+            EXPECT_EQ(100, Progress(link));
+        }
         sim.ClearJournal();
         ClickButton(link, IDC_WPSLINK_CANCEL);
         EXPECT_EQ(0, G_nWpsMethod) << polls;

@@ -194,11 +194,7 @@ TEST(GradientDrawing, OnePictureComesOutAsTheFillOfEachBand)
         DibCanvas bands(130, 130);
         draw(bands);
         CGradient::SetDisplayCapsSource(nullptr);
-        int differing = 0;
-        for (int y = 0; y < 130; ++y)
-            for (int x = 0; x < 130; ++x)
-                if (picture.At(x, y) != bands.At(x, y)) ++differing;
-        EXPECT_EQ(0, differing) << "orientation " << c.orientation << ", from " << c.start << " to " << c.end
+        EXPECT_EQ(0, picture.Differing(bands)) << "orientation " << c.orientation << ", from " << c.start << " to " << c.end
                                 << ", offset " << c.offset;
     }
 }

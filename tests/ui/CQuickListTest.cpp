@@ -358,11 +358,7 @@ TEST(CellDrawing, CopiedCheckBoxesAndBarFramesLookAsTheSystemDrawsThem)
         CRect whole(0, 0, box.Width(), box.Height());
         expected.DC()->FillSolidRect(&whole, back);
         expected.DC()->DrawFrameControl(&whole, DFC_BUTTON, DFCS_BUTTONCHECK | (row % 2 ? DFCS_CHECKED : 0));
-        int differing = 0;
-        for (int y = 0; y < box.Height(); ++y)
-            for (int x = 0; x < box.Width(); ++x)
-                if (shot.At(box.left + x, box.top + y) != expected.At(x, y)) ++differing;
-        EXPECT_EQ(0, differing) << "check box of row " << row;
+        EXPECT_EQ(0, shot.Differing(expected, box.TopLeft())) << "check box of row " << row;
 
         CQuickList::CListItemData barCell;
         barCell.m_nProgressMax = 100;
@@ -373,11 +369,7 @@ TEST(CellDrawing, CopiedCheckBoxesAndBarFramesLookAsTheSystemDrawsThem)
         frame.DC()->DrawEdge(&edge, EDGE_SUNKEN, BF_RECT);
         edge.DeflateRect(2, 2);
         frame.DC()->FillSolidRect(&edge, ::GetSysColor(COLOR_WINDOW));
-        differing = 0;
-        for (int y = 0; y < bar.Height(); ++y)
-            for (int x = 0; x < bar.Width(); ++x)
-                if (shot.At(bar.left + x, bar.top + y) != frame.At(x, y)) ++differing;
-        EXPECT_EQ(0, differing) << "bar frame of row " << row;
+        EXPECT_EQ(0, shot.Differing(frame, bar.TopLeft())) << "bar frame of row " << row;
     }
 }
 

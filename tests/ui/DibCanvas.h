@@ -53,6 +53,15 @@ public:
         return n;
     }
     int Count(COLORREF color) { return Count(color, Rect()); }
+    // How many pixels of `expected` differ from this canvas's, with expected's corner at `at`.
+    int Differing(DibCanvas& expected, POINT at = {0, 0})
+    {
+        int n = 0;
+        for (int y = 0; y < expected.m_height; ++y)
+            for (int x = 0; x < expected.m_width; ++x)
+                if (At(at.x + x, at.y + y) != expected.At(x, y)) ++n;
+        return n;
+    }
 
 private:
     int m_width;
