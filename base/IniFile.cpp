@@ -8,6 +8,11 @@
 namespace {
 constexpr int kIniValueChars = 256;  // the read buffer: at most 255 characters and the NUL
 
+// The rules of the reads below, whether a key is read alone or with its section.
+int IsExactly1(const CString& value) { return value == "1" ? 1 : 0; }
+int IsNotExactly0(const CString& value) { return value == "0" ? 0 : 1; }
+int IntegerOr(const CString& text, int defaultValue) { return text.IsEmpty() ? defaultValue : ParseIniInteger(text); }
+
 CString SettingsFilePath(LPCSTR ext)
 {
     CString path = ProgramPath();
@@ -62,8 +67,7 @@ int ParseIniInteger(LPCSTR text)
 
 int ReadIniInt(LPCSTR section, LPCSTR key, int defaultValue)
 {
-    CString text = ReadModuleIniString(section, key, "");
-    return text.IsEmpty() ? defaultValue : ParseIniInteger(text);
+    return IntegerOr(ReadModuleIniString(section, key, ""), defaultValue);
 }
 
 CString ReadIniStringInExeDir(LPCSTR section, LPCSTR key, LPCSTR fileName)
@@ -75,12 +79,12 @@ CString ReadIniStringInExeDir(LPCSTR section, LPCSTR key, LPCSTR fileName)
 
 int ReadIniFlagEquals1(LPCSTR section, LPCSTR key, LPCSTR defaultValue)
 {
-    return ReadModuleIniString(section, key, defaultValue) == "1" ? 1 : 0;
+    return IsExactly1(ReadModuleIniString(section, key, defaultValue));
 }
 
 int ReadIniFlagNot0(LPCSTR section, LPCSTR key, LPCSTR defaultValue)
 {
-    return ReadModuleIniString(section, key, defaultValue) == "0" ? 0 : 1;
+    return IsNotExactly0(ReadModuleIniString(section, key, defaultValue));
 }
 
 namespace {
@@ -149,16 +153,15 @@ CString IniFileSections::String(LPCSTR section, LPCSTR key, LPCSTR defaultValue)
 
 int IniFileSections::FlagEquals1(LPCSTR section, LPCSTR key, LPCSTR defaultValue) const
 {
-    return String(section, key, defaultValue) == "1" ? 1 : 0;
+    return IsExactly1(String(section, key, defaultValue));
 }
 
 int IniFileSections::FlagNot0(LPCSTR section, LPCSTR key, LPCSTR defaultValue) const
 {
-    return String(section, key, defaultValue) == "0" ? 0 : 1;
+    return IsNotExactly0(String(section, key, defaultValue));
 }
 
 int IniFileSections::Int(LPCSTR section, LPCSTR key, int defaultValue) const
 {
-    const CString text = String(section, key, "");
-    return text.IsEmpty() ? defaultValue : ParseIniInteger(text);
+    return IntegerOr(String(section, key, ""), defaultValue);
 }

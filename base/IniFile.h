@@ -1,5 +1,6 @@
 // Reading the settings file that bears the program's name, and INI files beside the program.
-// Every read opens the file anew; nothing is cached and nothing is ever written.
+// The reads of one key open the file anew; the section readers below read a section at once
+// for as long as they live. Nothing is ever written.
 #pragma once
 #include "framework/Afx.h"
 

@@ -181,6 +181,7 @@ constexpr char kCertStoreRoot[] = "ROOT";
 
 constexpr ULONG kEapFastBlobBytes = 3000;
 constexpr size_t kProfileNameBytes = 128;  // strProfileName, and every profile-name buffer of the library
+constexpr int kPacListMax = 50;  // the most PAC entries QXWL_WritePACList stores with one profile
 
 // `WLANPROFILE`: the connection profile.
 struct WLANPROFILE {

@@ -194,6 +194,8 @@ constexpr size_t kWdControlSsidOffset = 8;
 // QXWL_GetWifiDirectIP's record.
 constexpr size_t kWdIpRecordBytes = 32;
 constexpr size_t kWdIpAddressOffset = 4;
+constexpr size_t kWdIpMaskOffset = 8;
+constexpr size_t kWdIpGatewayOffset = 12;
 constexpr size_t kWdIpDhcpServerOffset = 16;
 
 // QXWL_HostedNetworkQueryStatus's record, read by offset.

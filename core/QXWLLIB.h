@@ -40,9 +40,9 @@ public:
     REPOSIT_BSSID_LIST listRepositBssid;
 
     // The settings file's station keys, in the order they are read.
-    void ReadIni() { ReadIni(IniFileSections::OfSettingsFile()); }
-    void ReadWiFiDirectIni() { ReadWiFiDirectIni(IniFileSections::OfSettingsFile()); }
-    void ReadPersistentConnectIni() { ReadPersistentConnectIni(IniFileSections::OfSettingsFile()); }
+    void ReadIni(const IniFileSections& settings);
+    void ReadWiFiDirectIni(const IniFileSections& settings);
+    void ReadPersistentConnectIni(const IniFileSections& settings);
     void ReadMediaServerIni();
     // All four, in the loader's order, the settings file read once.
     void ReadSettings();
@@ -140,9 +140,6 @@ public:
     BOOL IsEnableICS() const { return QXWL_IsEnableICS ? QXWL_IsEnableICS() : FALSE; }
 
 private:
-    void ReadIni(const IniFileSections& settings);
-    void ReadWiFiDirectIni(const IniFileSections& settings);
-    void ReadPersistentConnectIni(const IniFileSections& settings);
     void BindStation(HMODULE module);
     void BindCertMgr(HMODULE module);
     void UnbindAll();

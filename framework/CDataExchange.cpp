@@ -177,16 +177,19 @@ void DDX_Slider(CDataExchange* pDX, int nIDC, int& value)
         ::SendMessageA(h, TBM_SETPOS, TRUE, value);
 }
 
+CString MaxCharsRefusal(int nChars)
+{
+    CString text;
+    text.Format("Enter no more than %d characters.", nChars);
+    return text;
+}
+
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars)
 {
     if (pDX->m_bFail || !pDX->m_idLastControl) return;
     if (pDX->m_nOnlyID && pDX->m_nOnlyID != pDX->m_idLastControl) return;
     if (pDX->m_bSaveAndValidate) {
-        if (value.GetLength() > nChars) {
-            char msg[80];
-            wsprintfA(msg, "Enter no more than %d characters.", nChars);
-            pDX->Fail(msg);
-        }
+        if (value.GetLength() > nChars) pDX->Fail(MaxCharsRefusal(nChars));
     } else {
         ::SendMessageA(::GetDlgItem(pDX->m_pDlgWnd->m_hWnd, pDX->m_idLastControl), EM_LIMITTEXT, nChars, 0);
     }

@@ -37,4 +37,6 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
 void DDX_Slider(CDataExchange* pDX, int nIDC, int& value);
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);
+// DDV_MaxChars's refusal, for a page that checks a text outside the data exchange.
+CString MaxCharsRefusal(int nChars);
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);

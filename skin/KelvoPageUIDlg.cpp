@@ -26,6 +26,7 @@
 #include "skin/KelvoPageWpsLinkStatusDlg.h"
 #include "skin/KelvoPageWpsListViewDlg.h"
 #include "skin/ModalChildScope.h"
+#include "skin/SkinResourceScope.h"
 #include "softap/AccessControlPage.h"
 #include "softap/AuthSecuDlg.h"
 #include "softap/ConfigPage.h"
@@ -107,21 +108,6 @@ HBITMAP StripBitmap(Strip strip)
         g_strips.bitmaps[strip] = ::LoadBitmapA(G_hKelvoImg, MAKEINTRESOURCEA(kStripIds[strip]));
     return g_strips.bitmaps[strip];
 }
-
-// While it lives, resources come from the skin library first (when it is loaded).
-class SkinResourceScope {
-public:
-    SkinResourceScope() : m_previous(AfxGetResourceHandle())
-    {
-        if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
-    }
-    ~SkinResourceScope() { AfxSetResourceHandle(m_previous); }
-    SkinResourceScope(const SkinResourceScope&) = delete;
-    SkinResourceScope& operator=(const SkinResourceScope&) = delete;
-
-private:
-    HINSTANCE m_previous;
-};
 
 BOOL QueryProcessTokenGroups(void* buffer, DWORD size, DWORD* needed)
 {

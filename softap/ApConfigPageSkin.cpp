@@ -1,5 +1,5 @@
 #include "softap/ApConfigPageSkin.h"
-#include "core/QxUI2008App.h"
+#include "softap/ApTitleBand.h"
 #include "res/ApWdPagesResource.h"
 #include "ui/LogFont.h"
 
@@ -11,7 +11,6 @@ constexpr int kLabelIds[] = {IDC_KAPCFG_SSID_LABEL,    IDC_KAPCFG_MODE_LABEL,   
                              IDC_KAPCFG_POWER_LABEL,   IDC_KAPCFG_SECTYPE_LABEL, IDC_KAPCFG_AUTH_LABEL,
                              IDC_KAPCFG_WEPSIZE_LABEL, IDC_KAPCFG_TXKEY_LABEL,  IDC_KAPCFG_ENCTYPE_LABEL,
                              IDC_KAPCFG_PSK_LABEL};
-constexpr UINT kSaveHover = 1038, kSaveNormal = 1039, kCancelHover = 1020, kCancelNormal = 1021;
 }  // namespace
 
 void CApConfigPageSkin::Exchange(CDataExchange* pDX)
@@ -32,15 +31,19 @@ void CApConfigPageSkin::Apply()
 {
     const LOGFONTA titleFont = MakeLogFont("Arial", -12, 800);
     const LOGFONTA labelFont = MakeLogFont("Tahoma", -11, 800);
-    for (CTransparentStatic& title : m_title) title.SetTextFont(kTitleColor, &titleFont);
+    for (CTransparentStatic& title : m_title) title.SetTextFont(kApTitleColor, &titleFont);
     for (CTransparentStatic& label : m_label) {
-        label.SetTextFont(kLabelColor, &labelFont);
+        label.SetTextFont(kApLabelColor, &labelFont);
         label.SetBackColor(kLabelBack);
     }
     for (CRadioButton* button : {&m_hideSsid, &m_bridge, &m_passPhrase, &m_key}) {
-        button->SetFontColor(&labelFont, kLabelColor);
+        button->SetFontColor(&labelFont, kApLabelColor);
         button->SetTextBackColor(kButtonBack);
     }
-    if (m_save.LoadBitmaps(kSaveHover, kSaveNormal, G_hKelvoImg)) m_save.SizeToBitmap();
-    if (m_cancel.LoadBitmaps(kCancelHover, kCancelNormal, G_hKelvoImg)) m_cancel.SizeToBitmap();
+    SkinApSaveCancel(m_save, m_cancel);
+}
+
+void CApConfigPageSkin::PaintTitleBand(CWnd& page, CDC* pDC) const
+{
+    PaintApTitleBand(page, pDC, {kTitleIds[0], kTitleIds[1]});
 }

@@ -11,15 +11,15 @@
 
 class CApConfigPageSkin {
 public:
-    static constexpr COLORREF kLabelColor = 0x4F4F4F;
     static constexpr COLORREF kLabelBack = 0xFDFDFD;
     static constexpr COLORREF kButtonBack = 0xFCFCFC;  // behind check box and radio texts
-    static constexpr COLORREF kTitleColor = RGB(255, 255, 255);
 
     // The page's data exchange binds the skinned controls here.
     void Exchange(CDataExchange* pDX);
     // Fonts, colours and bitmaps; the texts may be set before or after.
     void Apply();
+    // For the page's WM_ERASEBKGND, after its own erase: the band behind the two section titles.
+    void PaintTitleBand(CWnd& page, CDC* pDC) const;
 
 private:
     static constexpr int kLabels = 10;

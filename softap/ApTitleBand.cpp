@@ -1,10 +1,12 @@
 #include "softap/ApTitleBand.h"
+#include "core/QxUI2008App.h"
 
 #include <algorithm>
 
 namespace {
 constexpr int kBandMargin = 3;  // pixels below the titles
 constexpr int kSideInset = 4;   // dialog units, as the strip's own band is inset
+constexpr UINT kSaveHover = 1038, kSaveNormal = 1039, kCancelHover = 1020, kCancelNormal = 1021;
 
 HBRUSH BandBrush()
 {
@@ -32,4 +34,10 @@ void PaintApTitleBand(CWnd& page, CDC* pDC, std::initializer_list<int> titleIds)
     ::MapDialogRect(page.m_hWnd, &inset);
     const CRect band(client.left + inset.left, client.top, client.right - inset.left, std::min(bottom, client.bottom));
     ::FillRect(pDC->m_hDC, &band, BandBrush());
+}
+
+void SkinApSaveCancel(CFloatButton& save, CFloatButton& cancel)
+{
+    if (save.LoadBitmaps(kSaveHover, kSaveNormal, G_hKelvoImg)) save.SizeToBitmap();
+    if (cancel.LoadBitmaps(kCancelHover, kCancelNormal, G_hKelvoImg)) cancel.SizeToBitmap();
 }

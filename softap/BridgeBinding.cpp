@@ -204,7 +204,6 @@ void CBindResultWaiter::Stop(HWND page)
     m_wake.notify_all();
     if (m_thread.joinable()) m_thread.join();
     m_running = false;
-    CloseProcess();
 }
 
 bool CBindResultWaiter::Sleep(DWORD ms)
@@ -223,13 +222,6 @@ HANDLE CBindResultWaiter::Process()
 {
     std::lock_guard guard(m_lock);
     return m_process;
-}
-
-void CBindResultWaiter::CloseProcess()
-{
-    std::lock_guard guard(m_lock);
-    if (m_process) ::CloseHandle(m_process);
-    m_process = nullptr;
 }
 
 BindOutcome CBindResultWaiter::Outcome(ULONG& word0, ULONG& word1) const
@@ -259,7 +251,7 @@ void CBindResultWaiter::Run(HWND page, DWORD limitMs)
     BindOutcome outcome = BindOutcome::Silent;
     // Polls for one of the companion program's objects until it is there; false when the wait
     // ends first (stopped, the program gone without it, or the time limit).
-    auto await = [&](const std::function<HANDLE()>& open, HANDLE& into) {
+    auto await = [&](auto open, HANDLE& into) {
         while (!(into = open())) {
             if (Ended(Process()) || !left()) return false;
             if (!Sleep(kPollMs)) return false;

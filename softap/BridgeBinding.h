@@ -93,7 +93,6 @@ private:
     bool Sleep(DWORD ms);  // false when stopped meanwhile
     bool Stopped();
     HANDLE Process();
-    void CloseProcess();
 
     std::thread m_thread;
     HWND m_page = nullptr;
@@ -101,7 +100,7 @@ private:
     std::mutex m_lock;
     std::condition_variable m_wake;
     bool m_stop = false;
-    HANDLE m_process = nullptr;  // under m_lock
+    HANDLE m_process = nullptr;  // under m_lock; the wait that ends closes it
     BindOutcome m_outcome = BindOutcome::None;
     ULONG m_word0 = 0, m_word1 = 0;
     mutable std::mutex m_resultLock;

@@ -5,7 +5,6 @@
 #include "contract/StationContract.h"
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageUIDlg.h"
-#include "softap/ApTitleBand.h"
 #include "softap/BridgeBinding.h"
 #include "softap/NetAdapterDevice.h"
 #include "softap/PageExtAPDlg.h"
@@ -195,7 +194,7 @@ void CKelvoPageApConfigDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CKelvoPageApConfigDlg::OnEraseBkgnd(CDC* pDC)
 {
     const BOOL erased = static_cast<BOOL>(Default());
-    PaintApTitleBand(*this, pDC, {IDC_KAPCFG_WIRELESS_TITLE, IDC_KAPCFG_SECURITY_TITLE});
+    m_skin.PaintTitleBand(*this, pDC);
     return erased;
 }
 

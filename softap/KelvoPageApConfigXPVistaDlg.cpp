@@ -7,7 +7,6 @@
 #include "core/QXAPLIB.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"
-#include "softap/ApTitleBand.h"
 #include "softap/AuthSecuDlg.h"
 #include "softap/BridgeBinding.h"
 #include "softap/ConfigPage.h"
@@ -62,6 +61,15 @@ bool SelectText(CWnd& page, int id, const CString& text)
     if (at == CB_ERR) return false;
     combo->SetCurSel(at);
     return true;
+}
+
+// The configuration page on that band, its channel and rate lists rebuilt for it; false when the
+// page has no such band or refused to leave its own (a value it cannot save).
+bool MoveToBand(CConfigPage& config, const CString& band)
+{
+    if (!SelectText(config, IDC_APCFG_MODE, band)) return false;
+    config.OnSelchangeWirelessMode();
+    return config.m_strWirelessMode == band;
 }
 
 // Copies the entries and the selection of a classic combo into a skinned one.
@@ -169,7 +177,7 @@ void CKelvoPageApConfigXPVistaDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CKelvoPageApConfigXPVistaDlg::OnEraseBkgnd(CDC* pDC)
 {
     const BOOL erased = static_cast<BOOL>(Default());
-    PaintApTitleBand(*this, pDC, {IDC_KAPCFG_WIRELESS_TITLE, IDC_KAPCFG_SECURITY_TITLE});
+    m_skin.PaintTitleBand(*this, pDC);
     return erased;
 }
 
@@ -377,9 +385,7 @@ void CKelvoPageApConfigXPVistaDlg::OnWirelessModeChange()
     if (band != config->m_strWirelessMode) {
         // The configuration page builds the band's channel and rate lists; it goes back to what
         // is stored unless SAVE takes the band.
-        if (!SelectText(*config, IDC_APCFG_MODE, band)) return;
-        config->OnSelchangeWirelessMode();
-        if (config->m_strWirelessMode != band) {
+        if (!MoveToBand(*config, band)) {
             SelectText(*this, IDC_KAPCFG_MODE, config->m_strWirelessMode);
             return;
         }
@@ -477,11 +483,7 @@ BOOL CKelvoPageApConfigXPVistaDlg::ApplySettings()
     // The configuration page: the band first, which rebuilds its channel and rate lists, then
     // the channel and rate of those lists by their texts, the SSID and the hidden flag.
     const CString band = ItemText(*this, IDC_KAPCFG_MODE);
-    if (!band.IsEmpty() && band != config->m_strWirelessMode) {
-        if (!SelectText(*config, IDC_APCFG_MODE, band)) return refuse();
-        config->OnSelchangeWirelessMode();
-        if (config->m_strWirelessMode != band) return refuse();
-    }
+    if (!band.IsEmpty() && band != config->m_strWirelessMode && !MoveToBand(*config, band)) return refuse();
     for (auto [from, to] : {std::pair{IDC_KAPCFG_CHANNEL, IDC_APCFG_CHANNEL}, std::pair{IDC_KAPCFG_POWER, IDC_APCFG_TXRATE}})
         if (!SelectText(*config, to, ItemText(*this, from)))
             if (CComboBox* target = Combo(*config, to)) target->SetCurSel(Combo(*this, from)->GetCurSel());

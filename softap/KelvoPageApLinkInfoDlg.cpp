@@ -26,7 +26,7 @@ constexpr ULONG kAuthOpen = 0, kAuthShared = 1, kAuthWpaPsk = 4, kAuthWpa2Psk = 
 constexpr ULONG kEncNone = 1;
 constexpr ULONG kFirstLegacyModel = 2, kFirst11nModel = 4, kLastModel = 8;
 constexpr ULONG kLinkSpeedUnitsPerMbps = 10000;  // the driver counts in 100 bit/s
-constexpr COLORREF kLabelColor = 0x4F4F4F, kTitleColor = RGB(255, 255, 255), kListTitleColor = 0x818181;
+constexpr COLORREF kListTitleColor = 0x818181;
 constexpr COLORREF kValueColor = 0, kValueBack = 0xFDFDFD;
 constexpr UINT kRefreshHover = 1037, kRefreshNormal = 1036;
 constexpr DWORD kListStyles = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;  // 0x21
@@ -117,13 +117,13 @@ BOOL CKelvoPageApLinkInfoDlg::OnInitDialog()
                                           &G_LangTable.IDS_AP_LAB_TRANSMISSION_RATE, &G_LangTable.IDS_AP_LAB_SECURITY,
                                           &G_LangTable.IDS_AP_LAB_MAC, &G_LangTable.IDS_AP_OUTPUT_POWER};
     for (int i = 0; i < kRows; ++i) {
-        m_label[i].SetTextFont(kLabelColor, &labelFont);
+        m_label[i].SetTextFont(kApLabelColor, &labelFont);
         if (!labels[i]->IsEmpty()) m_label[i].SetSkinText(*labels[i]);
         m_value[i].SetTextFont(kValueColor, &valueFont);
         m_value[i].SetBackColor(kValueBack);
         m_value[i].SetSkinText("");
     }
-    m_title.SetTextFont(kTitleColor, &titleFont);
+    m_title.SetTextFont(kApTitleColor, &titleFont);
     if (!G_LangTable.IDS_AP_LAB_STATUS.IsEmpty()) m_title.SetSkinText(G_LangTable.IDS_AP_LAB_STATUS);
     m_listTitle.SetTextFont(kListTitleColor, &titleFont);
     if (!G_LangTable.IDS_AP_ASSOCIATION_LIST.IsEmpty()) m_listTitle.SetSkinText(G_LangTable.IDS_AP_ASSOCIATION_LIST);

@@ -2,7 +2,6 @@
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "core/ProductMessageBox.h"
-#include "core/QxUI2008App.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "softap/AccessControlPage.h"
@@ -17,9 +16,6 @@ IMPLEMENT_DYNCREATE(CKelvoPageApMacFilter, CDialog)
 namespace {
 constexpr int kMacTextChars = 17;
 constexpr char kErrorInput[] = "ErrorInput";
-constexpr COLORREF kTitleColor = RGB(255, 255, 255), kLabelColor = 0x4F4F4F;
-// Normal and hover images as the other skinned pages have them.
-constexpr UINT kSaveHover = 1038, kSaveNormal = 1039, kCancelHover = 1020, kCancelNormal = 1021;
 
 CKelvoPageUIDlg* MainWindow()
 {
@@ -64,20 +60,19 @@ BOOL CKelvoPageApMacFilter::OnInitDialog()
     CDialog::OnInitDialog();
     const LOGFONTA titleFont = MakeLogFont("Arial", -12, 800);
     const LOGFONTA labelFont = MakeLogFont("Arial", -11, 800);
-    m_title.SetTextFont(kTitleColor, &titleFont);
+    m_title.SetTextFont(kApTitleColor, &titleFont);
     if (!G_LangTable.IDS_AP_MAC_FILTER.IsEmpty()) m_title.SetSkinText(G_LangTable.IDS_AP_MAC_FILTER);
-    m_typeLabel.SetTextFont(kLabelColor, &labelFont);
+    m_typeLabel.SetTextFont(kApLabelColor, &labelFont);
     if (!G_LangTable.IDS_AP_FILTER_TYPE.IsEmpty()) m_typeLabel.SetSkinText(G_LangTable.IDS_AP_FILTER_TYPE);
-    m_addressLabel.SetTextFont(kLabelColor, &labelFont);
+    m_addressLabel.SetTextFont(kApLabelColor, &labelFont);
     if (!G_LangTable.IDS_AP_FILTER_MAC_ADDRESS.IsEmpty()) m_addressLabel.SetSkinText(G_LangTable.IDS_AP_FILTER_MAC_ADDRESS);
     for (int i = 0; i < kEdits; ++i) {
         CString number;
         number.Format("%d", i + 1);
-        m_row[i].SetTextFont(kLabelColor, &labelFont);
+        m_row[i].SetTextFont(kApLabelColor, &labelFont);
         m_row[i].SetSkinText(number);
     }
-    if (m_btnSave.LoadBitmaps(kSaveHover, kSaveNormal, G_hKelvoImg)) m_btnSave.SizeToBitmap();
-    if (m_btnCancel.LoadBitmaps(kCancelHover, kCancelNormal, G_hKelvoImg)) m_btnCancel.SizeToBitmap();
+    SkinApSaveCancel(m_btnSave, m_btnCancel);
 
     auto* type = static_cast<CComboBox*>(GetDlgItem(IDC_KAPMAC_TYPE));
     type->ResetContent();

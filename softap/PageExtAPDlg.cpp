@@ -93,8 +93,6 @@ BOOL CPageExtAPDlg::OnInitDialog()
     }
     SkinButton(m_btnApply, G_LangTable.IDS_APPLY.IsEmpty() ? "Apply" : static_cast<LPCSTR>(G_LangTable.IDS_APPLY));
     m_chkShowPassword.LoadBitmaps(kShowPasswordClear, kShowPasswordTicked, G_hKelvoImg);
-    SendDlgItemMessage(IDC_EXTAP_SSID, EM_LIMITTEXT, kSsidMaxChars, 0);
-    SendDlgItemMessage(IDC_EXTAP_KEY, EM_LIMITTEXT, kKeyMaxChars, 0);
     ApplyPasswordRule();
     LoadConfig();
     UpdateData(FALSE);
@@ -139,12 +137,8 @@ void CPageExtAPDlg::SaveConfig()
 
 const CString& CPageExtAPDlg::SsidTooLongText()
 {
-    // The words of the data exchange's own refusal, which the soft-AP page shows for its SSID.
-    static const CString text = [] {
-        CString t;
-        t.Format("Enter no more than %d characters.", kSsidMaxChars);
-        return t;
-    }();
+    // The data exchange's own refusal, which the skinned page's SAVE shows for its SSID too.
+    static const CString text = MaxCharsRefusal(kSsidMaxChars);
     return text;
 }
 

@@ -33,6 +33,18 @@ LRESULT CClassicDlg::SendToFrontWindow(UINT message, WPARAM wParam, LPARAM lPara
     return front && front->IsWindow() ? front->SendMessage(message, wParam, lParam) : 0;
 }
 
+CWnd* CClassicDlg::TopLevelOwner() const
+{
+    CWnd* owner = GetTopLevelParent();
+    return owner && owner->IsWindow() ? owner : nullptr;
+}
+
+LRESULT CClassicDlg::ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    CWnd* owner = TopLevelOwner();
+    return owner ? owner->SendMessage(message, wParam, lParam) : 0;
+}
+
 void CClassicDlg::OnPaint()
 {
     {

@@ -1,5 +1,5 @@
 // What the classic station dialogs share: the etched top edge, dragging the front window on
-// small desktops, and reporting to the front window.
+// small desktops, and reporting to the front window or to the owner.
 #pragma once
 #include "ui/ResizeDlg.h"
 #include "ui/ShadeButtonST.h"
@@ -13,6 +13,11 @@ public:
     static CWnd* GetFrontWindow();
     // Sends a report synchronously to the front window; 0 when there is none.
     static LRESULT SendToFrontWindow(UINT message, WPARAM wParam, LPARAM lParam);
+    // The top-level window that owns this dialog (for the editors, the main window); null when
+    // there is none.
+    CWnd* TopLevelOwner() const;
+    // Sends a report synchronously to TopLevelOwner(); 0 when there is none.
+    LRESULT ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam) const;
 
 protected:
     BOOL OnInitDialog() override;

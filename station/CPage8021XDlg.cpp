@@ -830,11 +830,9 @@ void CPage8021XDlg::RestoreClientCert(const VN_BLOB_KEY& chosen)
         return;
     }
     if (!m_pHost || !QXWLAPI.QXWL_Read8021XCert) return;
-    char name[kProfileNameBytes] = {};
-    const CString profile = m_pHost->GetProfileName();
-    std::strncpy(name, profile, sizeof name - 1);
+    ProfileNameBuffer name(m_pHost->GetProfileName());
     VN_BLOB_KEY caCert = {}, userCert = {};
-    if (QXWLAPI.QXWL_Read8021XCert(&caCert, &userCert, name) == QXWL_ERROR_SUCCESS && userCert.BlobLength)
+    if (QXWLAPI.QXWL_Read8021XCert(&caCert, &userCert, name.text) == QXWL_ERROR_SUCCESS && userCert.BlobLength)
         m_pPageClientCert->SelectStoredCertificate(userCert);
 }
 

@@ -1,4 +1,5 @@
 #include "station/CPageAuthEncryDlg.h"
+#include "station/TextWithNumber.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "core/StationHelpers.h"
@@ -921,16 +922,6 @@ BOOL CPageAuthEncryDlg::ValidatePsk()
     return TRUE;
 }
 
-namespace {
-// The language file's WEP key texts name the key (1-4).
-CString KeyMessage(const CString& format, int key)
-{
-    CString text;
-    text.Format(format, key + 1);
-    return text;
-}
-}  // namespace
-
 BOOL CPageAuthEncryDlg::ValidateWepKeys()
 {
     const bool wepKeysUsed = m_nAuthIndex == AUTHIDX_SHARED ||
@@ -944,11 +935,11 @@ BOOL CPageAuthEncryDlg::ValidateWepKeys()
         if (m_nKeyFormat[key] == KEYFMT_HEX) {
             if ((length == kWepHexShort || length == kWepHexLong) && IsHexString(text)) continue;
             m_editKey[key].LimitText(kWepHexLong);
-            return Complain(m_editKey[key], KeyMessage(G_LangTable.IDS_MSGHEXWEPKEYINVALID, key));
+            return Complain(m_editKey[key], TextWithNumber(G_LangTable.IDS_MSGHEXWEPKEYINVALID, key + 1));
         }
         if (length == kWepAsciiShort || length == kWepAsciiLong) continue;
         m_editKey[key].LimitText(kWepAsciiLong);
-        return Complain(m_editKey[key], KeyMessage(G_LangTable.IDS_MSGASCIIWEPKEYINVALID, key));
+        return Complain(m_editKey[key], TextWithNumber(G_LangTable.IDS_MSGASCIIWEPKEYINVALID, key + 1));
     }
     return TRUE;
 }

@@ -146,9 +146,7 @@ void CPageClientCertificationDlg::AddKeptRow()
 
 void CPageClientCertificationDlg::ChooseKept()
 {
-    certChosen = {};
-    certChosen.BlobLength = m_kept.BlobLength;
-    certChosen.pBlob = m_kept.BlobData;
+    certChosen = EntryOfStoredBlob(m_kept);
     strIssuedTo = G_LangTable.IDS_CERT_NOT_IN_STORE;
     strIssuedBy.Empty();
     strExpiration.Empty();
@@ -157,7 +155,7 @@ void CPageClientCertificationDlg::ChooseKept()
 
 void CPageClientCertificationDlg::SelectStoredCertificate(const VN_BLOB_KEY& blob)
 {
-    const ULONG length = blob.BlobLength <= kBlobDataBytes ? blob.BlobLength : 0;
+    const ULONG length = StoredBlobLength(blob);
     if (length == 0) {
         m_kept = {};
         if (m_combo.m_hWnd && m_combo.GetCurSel() < 0) ClearShown();

@@ -60,7 +60,6 @@ private:
     void ClearShown();
     int KeptRow() const;
     void AddKeptRow();
-    void StyleButtons();
     CCertificateList m_certs;
     CComboBoxSuper m_combo;
     VN_BLOB_KEY m_kept = {};  // a stored certificate the store does not hold

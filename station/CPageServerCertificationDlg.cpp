@@ -106,13 +106,6 @@ int CPageServerCertificationDlg::KeptRow() const
     return m_kept.BlobLength && m_combo.m_hWnd && m_combo.GetCount() > m_certs.Count() + 1 ? m_certs.Count() + 1 : -1;
 }
 
-void CPageServerCertificationDlg::ChooseKept()
-{
-    certChosen = {};
-    certChosen.BlobLength = m_kept.BlobLength;
-    certChosen.pBlob = m_kept.BlobData;
-}
-
 void CPageServerCertificationDlg::ClearChoice()
 {
     m_kept = {};
@@ -128,7 +121,7 @@ void CPageServerCertificationDlg::OnSelectionChange()
     // Row 0 is "- Any Trusted CA -", which names no authority; the others follow the
     // enumeration, so of two authorities with one name the chosen row's is taken.
     if (row > 0 && row <= m_certs.Count()) certChosen = m_certs.At(row - 1);
-    else if (row > 0 && row == KeptRow()) ChooseKept();
+    else if (row > 0 && row == KeptRow()) certChosen = EntryOfStoredBlob(m_kept);
     UpdateData(FALSE);
 }
 
@@ -143,7 +136,7 @@ bool CPageServerCertificationDlg::SelectByBlob(const BYTE* blob, ULONG length)
 
 void CPageServerCertificationDlg::SelectStoredAuthority(const VN_BLOB_KEY& blob)
 {
-    const ULONG length = blob.BlobLength <= kBlobDataBytes ? blob.BlobLength : 0;
+    const ULONG length = StoredBlobLength(blob);
     if (length == 0 || SelectByBlob(blob.BlobData, length)) {
         m_kept = {};
         return;
@@ -154,7 +147,7 @@ void CPageServerCertificationDlg::SelectStoredAuthority(const VN_BLOB_KEY& blob)
         if (KeptRow() < 0) m_combo.AddString(G_LangTable.IDS_CERT_NOT_IN_STORE);
         m_combo.SetCurSel(KeptRow());
     }
-    ChooseKept();
+    certChosen = EntryOfStoredBlob(m_kept);
 }
 
 void CPageServerCertificationDlg::OnUseServerCert()

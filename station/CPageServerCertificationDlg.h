@@ -47,7 +47,6 @@ protected:
 
 private:
     int KeptRow() const;
-    void ChooseKept();
     CCertificateList m_certs;
     CComboBoxSuper m_combo;
     VN_BLOB_KEY m_kept = {};  // a stored authority the store does not hold

@@ -25,16 +25,6 @@ constexpr ULONG kCckmBit = 1u << 1;
 constexpr ULONG kSsoBits = 0x7;
 
 
-// A name in the library's zero-filled 128-byte form (a longer name is cut).
-struct NameBuffer {
-    explicit NameBuffer(const CString& name)
-    {
-        const size_t length = std::min<size_t>(static_cast<size_t>(name.GetLength()), sizeof text - 1);
-        std::memcpy(text, name.GetString(), length);
-    }
-    char text[kProfileNameBytes] = {};
-};
-
 template <size_t N>
 void PutText(char (&field)[N], const CString& text)
 {
@@ -238,7 +228,7 @@ bool CProfileEditorDlg::CheckNameAndId()
     CPageSystemConfigDlg& system = *m_pPageSystemConfig;
     const CString& name = system.m_strProfileName;
     if (name.CompareNoCase(system.m_strInitialProfileName) != 0) {
-        NameBuffer buffer(name);
+        ProfileNameBuffer buffer(name);
         if (QXWLAPI.QXWL_CheckDuplicatedProfileName(buffer.text) == kDuplicatedName) {
             ShowProductMessageBox(G_LangTable.IDS_DUPLIPROF);
             return false;
@@ -286,8 +276,7 @@ void CProfileEditorDlg::OnOK()
     if (m_bNewProfile) system.m_strInitialProfileName = newName;
     if (system.m_strChannel.IsEmpty()) {
         G_bProfileRetry = 1;
-        if (CWnd* owner = GetTopLevelParent(); owner && owner->IsWindow())
-            owner->SendMessage(MSG_PROFILE_LIST_CHANGED, 1, 0);
+        ReportToOwner(MSG_PROFILE_LIST_CHANGED, 1, 0);
         return;
     }
     Read8021XControls(*m_pPage8021X);
@@ -313,12 +302,6 @@ void CProfileEditorDlg::OnCancel()
 {
     ReportToOwner(MSG_PROFILE_EDITOR_DLG, 0, 0);
     EndDialog(IDCANCEL);
-}
-
-LRESULT CProfileEditorDlg::ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    CWnd* owner = GetTopLevelParent();
-    return owner && owner->IsWindow() ? owner->SendMessage(message, wParam, lParam) : 0;
 }
 
 bool CProfileEditorDlg::Collects8021X() const
@@ -425,7 +408,7 @@ bool CProfileEditorDlg::WriteProfile()
     WLANPROFILE record;
     BuildProfileRecord(record);
     CPageSystemConfigDlg& system = *m_pPageSystemConfig;
-    NameBuffer stored(system.m_strInitialProfileName);
+    ProfileNameBuffer stored(system.m_strInitialProfileName);
     const LONG status = QXWLAPI.QXWL_WriteProfile(stored.text, &record);
     if (status != QXWL_ERROR_SUCCESS) {
         DebugLog(1, "[QxUI] QXWL_WriteProfile() return %d in CProfileEditorDlg::WriteProfile\n", static_cast<int>(status));
@@ -437,7 +420,7 @@ bool CProfileEditorDlg::WriteProfile()
     m_nStoredProfileId = static_cast<int>(record.nProfileID);
     m_bNewProfile = 0;
     m_bEditing = 1;
-    NameBuffer newName(system.m_strProfileName);
+    ProfileNameBuffer newName(system.m_strProfileName);
     const bool fast = m_model.Eap.nEapMethod == static_cast<int>(EAPMETHOD_FAST);
     if (fast && !WritePacList(m_model, system.m_strProfileName)) return false;
     const ULONG mode = record.enumAuthenMode;
@@ -462,7 +445,7 @@ BOOL CProfileEditorDlg::LoadProfile(const CString& strProfileName)
     FreeProfileBuffer();
     m_pProfileBuffer = new BYTE[sizeof(WLANPROFILE)]();
     auto* record = reinterpret_cast<WLANPROFILE*>(m_pProfileBuffer);
-    NameBuffer name(strProfileName);
+    ProfileNameBuffer name(strProfileName);
     if (QXWLAPI.QXWL_ReadProfileData(record, name.text) != QXWL_ERROR_SUCCESS) {
         DebugLog(1, "[QxUI] CProfileEditorDlg::LoadProfile: no profile %s\n", strProfileName.GetString());
         return FALSE;

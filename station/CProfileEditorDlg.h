@@ -91,8 +91,6 @@ private:
     // Builds and writes the record (and an EAP-FAST profile's PAC list); false after the
     // language file's message when the library refused.
     bool WriteProfile();
-    // Sent to the top-level window that owns the editor (the main window).
-    LRESULT ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam);
     void LoadRecordIntoPages(const WLANPROFILE& record);
     bool Alive(const CWnd* wnd) const { return wnd && wnd->m_hWnd; }
 

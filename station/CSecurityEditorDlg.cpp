@@ -56,12 +56,6 @@ void CSecurityEditorDlg::CopyEapSettings(StringRecord7& out, VN_BLOB_KEY& client
     serverCert = m_model.CaCert;
 }
 
-LRESULT CSecurityEditorDlg::ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    CWnd* owner = GetTopLevelParent();
-    return owner && owner->IsWindow() ? owner->SendMessage(message, wParam, lParam) : 0;
-}
-
 BOOL CSecurityEditorDlg::OnInitDialog()
 {
     CClassicDlg::OnInitDialog();
@@ -193,7 +187,6 @@ void CSecurityEditorDlg::OnOK()
 
 void CSecurityEditorDlg::OnCancel()
 {
-    if (CWnd* owner = GetTopLevelParent(); owner && owner->IsWindow())
-        owner->PostMessage(MSG_SECURITY_EDITOR_DLG, kReportClosed, 0);
+    if (CWnd* owner = TopLevelOwner()) owner->PostMessage(MSG_SECURITY_EDITOR_DLG, kReportClosed, 0);
     EndDialog(IDCANCEL);
 }

@@ -66,8 +66,6 @@ protected:
 
 private:
     BOOL CreatePages();
-    // Sent to the top-level window that owns the editor (the main window).
-    LRESULT ReportToOwner(UINT message, WPARAM wParam, LPARAM lParam);
     bool Alive(const CWnd* wnd) const { return wnd && wnd->m_hWnd; }
 
     CTabDialog* m_pTabHost = nullptr;

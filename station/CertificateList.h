@@ -17,6 +17,17 @@ inline CString CertText(const char (&field)[256])
 
 // The chosen entry's blob as a profile stores it; empty when there is none or it does not fit.
 VN_BLOB_KEY CertBlobOf(const qxwl::CERT_INFO& cert);
+// The bytes of a profile's blob that are one: a length beyond the record's bytes gives none.
+inline ULONG StoredBlobLength(const VN_BLOB_KEY& blob) { return blob.BlobLength <= kBlobDataBytes ? blob.BlobLength : 0; }
+// An entry that names a profile's certificate by its blob alone (one the store does not hold,
+// whose texts are unknown); it points into blob.
+inline qxwl::CERT_INFO EntryOfStoredBlob(VN_BLOB_KEY& blob)
+{
+    qxwl::CERT_INFO entry = {};
+    entry.BlobLength = StoredBlobLength(blob);
+    entry.pBlob = blob.BlobData;
+    return entry;
+}
 
 class CCertificateList {
 public:

@@ -60,14 +60,13 @@ bool Check8021XEntryLengths(CPage8021XDlg& page)
 
 bool WritePacList(const EditorSecurityModel& model, const CString& profileName)
 {
-    char name[kProfileNameBytes] = {};
-    std::memcpy(name, profileName.GetString(), std::min<size_t>(static_cast<size_t>(profileName.GetLength()), sizeof name - 1));
+    ProfileNameBuffer name(profileName);
     const LONG status = QXWLAPI.QXWL_WritePACList(
         static_cast<ULONG>(model.Pacs.size()), model.Pacs.empty() ? nullptr : reinterpret_cast<const BYTE*>(model.Pacs.data()),
-        name);
+        name.text);
     if (status == QXWL_ERROR_SUCCESS) return true;
     DebugLog(1, "[QxUI] QXWL_WritePACList() return %d for %u entries of \"%s\"\n", static_cast<int>(status),
-             static_cast<unsigned>(model.Pacs.size()), name);
+             static_cast<unsigned>(model.Pacs.size()), name.text);
     // Only EAP-FAST uses the list; for another method a list the library kept is no loss.
     if (model.Eap.nEapMethod != static_cast<int>(EAPMETHOD_FAST)) return true;
     ShowProductMessageBox(G_LangTable.IDS_PAC_LIST_WRITE_FAILED);

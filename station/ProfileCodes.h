@@ -74,14 +74,18 @@ struct PAC_ENTRY {
 };
 static_assert(sizeof(PAC_ENTRY) == 516);
 
+// A profile name in the library's zero-filled 128-byte form (a longer name is cut).
+struct ProfileNameBuffer {
+    explicit ProfileNameBuffer(const CString& name) { ::lstrcpynA(text, name.GetString(), sizeof text); }
+    char text[kProfileNameBytes] = {};
+};
+
 // The longest entries the record keeps: each text field holds its terminator too.
 constexpr int kIdentityMaxChars = sizeof(WLANPROFILE::chID) - 1;
 constexpr int kPasswordMaxChars = sizeof(WLANPROFILE::chPassword) - 1;
 constexpr int kDomainMaxChars = sizeof(WLANPROFILE::chDomainName) - 1;
 constexpr int kServerNameMaxChars = sizeof(WLANPROFILE::chServerName) - 1;
 constexpr int kPacTextMaxChars = sizeof(PAC_ENTRY::szText2) - 1;
-// The most PAC entries the library stores with a profile.
-constexpr int kPacListMax = 50;
 
 // A WEP key as stored: a hexadecimal key of n digits gives n/2 bytes, an ASCII key its
 // characters, zero-terminated in the 14-byte buffer; an empty key gives 14 zero bytes. The

@@ -240,25 +240,30 @@ void CAdvancedWiFiDirect::HandleDisconnectEvent()
     }
 }
 
+CString DeviceNameText(const WIFIDIRECT_DEVICE_ENTRY& device)
+{
+    const auto* name = reinterpret_cast<const char*>(device.chDeviceName);
+    return CString(name, static_cast<int>(strnlen(name, std::min<size_t>(device.ulDeviceNameLength, sizeof device.chDeviceName))));
+}
+
 CString CAdvancedWiFiDirect::ErrorCodeText(ULONG code, ULONG value, USHORT configMethods)
 {
-    // A language file without the key still gives the user words, never an empty box.
-    const auto text_or = [](const CString& text, LPCSTR fallback) { return text.IsEmpty() ? CString(fallback) : text; };
     const CLanguageTable& t = G_LangTable;
     CString text;
     switch (code) {
-    case 1: text = text_or(t.IDS_MSG_ERRCODE_BOTHINTENT15, "Error both intent15"); break;
+    case 1: text = t.IDS_MSG_ERRCODE_BOTHINTENT15; break;
     case 2: {
         // The driver's number alone tells the user nothing: the reason goes first.
-        CString number;
-        number.Format(" (%d)", static_cast<int>(value));
-        text = text_or(t.IDS_WIFI_DIRECT_ERR_DISMATCH_CHANNEL, "The devices have no channel in common.") + number;
+        text.Format("%s (%d)",
+                    t.IDS_WIFI_DIRECT_ERR_DISMATCH_CHANNEL.IsEmpty() ? "The devices have no channel in common."
+                                                                     : t.IDS_WIFI_DIRECT_ERR_DISMATCH_CHANNEL.GetString(),
+                    static_cast<int>(value));
         break;
     }
-    case 3: text = text_or(t.IDS_MSG_ERRCODE_WPSNACK, "Error wps no ack"); break;
-    case 4: text = text_or(t.IDS_MSG_ERRCODE_CANTFIND, "Error can't find"); break;
+    case 3: text = t.IDS_MSG_ERRCODE_WPSNACK; break;
+    case 4: text = t.IDS_MSG_ERRCODE_CANTFIND; break;
     case kErrorNoConfigMethod: {
-        text = text_or(t.IDS_MSG_ERRCODE_NOCONFIGMETHOD, "Error no config method");
+        text = t.IDS_MSG_ERRCODE_NOCONFIGMETHOD;
         const ULONG map = QXWLAPI.QXWL_ConvertWpsConfigMethodToWpsCapabilityMap
                               ? QXWLAPI.QXWL_ConvertWpsConfigMethodToWpsCapabilityMap(configMethods, 0)
                               : 0;
@@ -269,9 +274,9 @@ CString CAdvancedWiFiDirect::ErrorCodeText(ULONG code, ULONG value, USHORT confi
         }
         break;
     }
-    case 6: text = text_or(t.IDS_MSG_ERRCODE_ERRCODE_REACHLIMIT, "Error reach limit"); break;
-    case 7: text = text_or(t.IDS_MSG_ERRCODE_ERRCODE_REJECTBYUSER, "Error reject by user"); break;
-    case 8: text = text_or(t.IDS_MSG_ERRCODE_CHANNELCONFLICT, "Error channel conflict"); break;
+    case 6: text = t.IDS_MSG_ERRCODE_ERRCODE_REACHLIMIT; break;
+    case 7: text = t.IDS_MSG_ERRCODE_ERRCODE_REJECTBYUSER; break;
+    case 8: text = t.IDS_MSG_ERRCODE_CHANNELCONFLICT; break;
     default: text.Format("Wi-Fi Direct Error Code : 0x%x", code); break;
     }
     return text;

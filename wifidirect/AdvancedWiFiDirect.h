@@ -41,6 +41,9 @@ struct WIFIDIRECT_TOPOLOGY_ITEM {
     std::vector<WIFIDIRECT_DEVICE_ENTRY> vecSubDeviceList;
 };
 
+// A device's name as its entry holds it: cut at its length and at its first zero.
+CString DeviceNameText(const WIFIDIRECT_DEVICE_ENTRY& device);
+
 class CAdvancedWiFiDirect : public CBCBBasicForm {
 public:
     CAdvancedWiFiDirect();
@@ -79,8 +82,8 @@ public:
     P2P_CONNECT_RESULT OnConnectDevice(void (*callback)(void*) = nullptr, void* argument = nullptr);
     // Why the selected peer cannot be connected now; P2P_CONNECT_STARTED when it can.
     P2P_CONNECT_RESULT ConnectRefusal() const;
-    // The user's text for a refusal; empty for the other results.
-    CString ConnectRefusalText(P2P_CONNECT_RESULT result) const;
+    // The user's text for a refusal (`peerName` is the connected peer's); empty for the other results.
+    static CString ConnectRefusalText(P2P_CONNECT_RESULT result, const CString& peerName = CString());
     void OnDisconnect();
     void TriggerWPS();
     void ConnectWiFiDirectCredential();

@@ -196,25 +196,22 @@ P2P_CONNECT_RESULT CAdvancedWiFiDirect::ConnectRefusal() const
     return P2P_CONNECT_STARTED;
 }
 
-CString CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_RESULT result) const
+CString CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_RESULT result, const CString& peerName)
 {
     const CLanguageTable& t = G_LangTable;
-    auto text = [](const CString& language, LPCSTR fallback) { return language.IsEmpty() ? CString(fallback) : language; };
     switch (result) {
     case P2P_CONNECT_PEER_CONNECTED: {
-        const WIFIDIRECT_DEVICE_ENTRY& s = m_SeleteDeviceEntry;
-        const CString name(reinterpret_cast<const char*>(s.chDeviceName),
-                           static_cast<int>(strnlen(reinterpret_cast<const char*>(s.chDeviceName),
-                                                    std::min<ULONG>(s.ulDeviceNameLength, sizeof s.chDeviceName))));
         CString shown;
-        shown.Format("%s [%s].", text(t.IDS_WIFI_DIRECT_ALREADY_CONNECT, "This device is already connected.").GetString(),
-                     name.GetString());
+        shown.Format("%s [%s].",
+                     t.IDS_WIFI_DIRECT_ALREADY_CONNECT.IsEmpty() ? "Already connected to" : t.IDS_WIFI_DIRECT_ALREADY_CONNECT.GetString(),
+                     peerName.GetString());
         return shown;
     }
-    case P2P_CONNECT_PEER_IN_GROUP: return text(t.IDS_WIFI_DIRECT_OTHER_GROUP_CLIENT, "The device is a client of another group.");
-    case P2P_CONNECT_PEER_BUSY: return text(t.IDS_WIFI_DIRECT_PEER_BUSY, "The device cannot take a connection now.");
-    case P2P_CONNECT_OWNER_BUSY:
-        return text(t.IDS_WIFI_DIRECT_ALREADY_GROUP_OWNER, "This device already owns a group: it cannot join another group.");
+    case P2P_CONNECT_PEER_IN_GROUP:
+        return t.IDS_WIFI_DIRECT_OTHER_GROUP_CLIENT.IsEmpty() ? CString("The device is a client of another group.")
+                                                              : t.IDS_WIFI_DIRECT_OTHER_GROUP_CLIENT;
+    case P2P_CONNECT_PEER_BUSY: return t.IDS_WIFI_DIRECT_PEER_BUSY;
+    case P2P_CONNECT_OWNER_BUSY: return t.IDS_WIFI_DIRECT_ALREADY_GROUP_OWNER;
     default: return CString();
     }
 }
@@ -420,13 +417,10 @@ void CAdvancedWiFiDirect::DisplayPin()
     m_pSetting->FormShow(ACTION_DISPLAY_PIN);
     m_pSetting->Show();
     // The peer waits for the user to type this PIN there: the user must see it.
-    m_strShowPin.Format("PIN >> %08lu", m_pSetting->m_pWPS->m_ulPin % 100000000UL);
+    const ULONG pin = m_pSetting->m_pWPS->m_ulPin % 100000000UL;
+    m_strShowPin.Format("PIN >> %08lu", pin);
     CString text;
-    text.Format("%s %08lu",
-                (G_LangTable.IDS_WIFI_DIRECT_SHOW_PIN.IsEmpty() ? CString("Enter this PIN on the other device:")
-                                                               : G_LangTable.IDS_WIFI_DIRECT_SHOW_PIN)
-                    .GetString(),
-                m_pSetting->m_pWPS->m_ulPin % 100000000UL);
+    text.Format("%s %08lu", G_LangTable.IDS_WIFI_DIRECT_SHOW_PIN.GetString(), pin);
     PostWiFiDirectNotice(text);
 }
 
@@ -521,14 +515,8 @@ void CAdvancedWiFiDirect::TimerCheckICSTimer()
         EnableDisableTimer(TIMER_WIFIDIRECT_ICS, 0);
         m_bEnableICSEvent = FALSE;
         DebugLog(1, "[QxUI] Connection sharing did not turn %s in time\n", m_bIcsAwaitedOn ? "on" : "off");
-        const CLanguageTable& t = G_LangTable;
-        if (m_bIcsAwaitedOn)
-            PostWiFiDirectNotice(t.IDS_WIFI_DIRECT_SHARING_ON_FAILED.IsEmpty() ? CString("The Internet connection could not be shared.")
-                                                                                : t.IDS_WIFI_DIRECT_SHARING_ON_FAILED);
-        else
-            PostWiFiDirectNotice(t.IDS_WIFI_DIRECT_SHARING_OFF_FAILED.IsEmpty()
-                                     ? CString("The sharing of the Internet connection could not be stopped.")
-                                     : t.IDS_WIFI_DIRECT_SHARING_OFF_FAILED);
+        PostWiFiDirectNotice(m_bIcsAwaitedOn ? G_LangTable.IDS_WIFI_DIRECT_SHARING_ON_FAILED
+                                             : G_LangTable.IDS_WIFI_DIRECT_SHARING_OFF_FAILED);
         return;
     }
     const BOOL awaitedOn = m_bEnableICSEvent;

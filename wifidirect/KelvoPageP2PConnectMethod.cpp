@@ -63,7 +63,7 @@ void ReturnToFirstWiFiDirectPage()
     main->ShowWiFiDirectPage(first);
 }
 
-BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethod, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethod, CWiFiDirectSkinnedPage)
     ON_WM_SHOWWINDOW()
     ON_BN_CLICKED(IDC_P2PCM_PBC, OnPushButton)
     ON_BN_CLICKED(IDC_P2PCM_PIN_SHOWN, OnPinShown)
@@ -72,8 +72,6 @@ BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethod, CDialog)
     ON_BN_CLICKED(IDC_P2PCM_CANCEL, OnCancelPage)
     ON_BN_CLICKED(IDC_P2PCM_CLOSE, OnCancelPage)
     ON_BN_CLICKED(IDC_P2PCM_BACK, OnBack)
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 BOOL CKelvoPageP2PConnectMethod::OnInitDialog()
@@ -89,27 +87,11 @@ BOOL CKelvoPageP2PConnectMethod::OnInitDialog()
     return TRUE;
 }
 
-HBRUSH CKelvoPageP2PConnectMethod::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
-{
-    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
-}
-
-BOOL CKelvoPageP2PConnectMethod::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_skin.PaintBands(pDC);
-    return erased;
-}
-
 void CKelvoPageP2PConnectMethod::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CDialog::OnShowWindow(bShow, nStatus);
     if (!bShow) {
-        // Left while a request waits: the main page looks, once the next page shows, whether
-        // the user left the prompt.
-        if (CKelvoPageWlanP2PDlg::IsRequestPending())
-            if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd)
-                page->PostMessage(MSG_P2P_CHECK_REQUEST, 0, 0);
+        CKelvoPageWlanP2PDlg::PromptPageHidden();
         return;
     }
     CWnd* field = GetDlgItem(IDC_P2PCM_PIN);

@@ -12,11 +12,11 @@ class CKelvoPageWlanP2PDlg;
 constexpr UINT kP2PCloseNormal = 0x3FF, kP2PCloseHover = 0x3FE, kP2PNextNormal = 0x40B, kP2PNextHover = 0x40A;
 constexpr UINT kP2PBackNormal = 0x3F9, kP2PBackHover = 0x3F8, kP2PExitNormal = 0x407, kP2PExitHover = 0x406;
 
-class CKelvoPageP2PConnectMethod : public CDialog {
+class CKelvoPageP2PConnectMethod : public CWiFiDirectSkinnedPage {
     DECLARE_DYNCREATE(CKelvoPageP2PConnectMethod)
 public:
     enum { IDD = IDD_KELVO_P2P_CONNECT_METHOD };
-    CKelvoPageP2PConnectMethod() : CDialog(IDD) {}
+    CKelvoPageP2PConnectMethod() : CWiFiDirectSkinnedPage(IDD) {}
 
     ULONG m_nShowPin = 0;   // the PIN this device shows; new for each page creation
     ULONG m_nEnterPin = 0;  // the PIN taken from the field
@@ -39,12 +39,9 @@ protected:
     void OnPinEntered();
     void OnNext() { OnLeavePage(); }
     void OnBack();
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
-    CWiFiDirectPageSkin m_skin{*this};
     CFloatButton m_btnClose, m_btnNext, m_btnBack, m_btnCancel;
 };
 

@@ -20,7 +20,7 @@ CWiFiDirectSetting* Wizard()
 }
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethodII, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethodII, CWiFiDirectSkinnedPage)
     ON_WM_SHOWWINDOW()
     ON_BN_CLICKED(IDC_P2PCM_PBC, OnPushButton)
     ON_BN_CLICKED(IDC_P2PCM_PIN_SHOWN, OnPinShown)
@@ -28,8 +28,6 @@ BEGIN_MESSAGE_MAP(CKelvoPageP2PConnectMethodII, CDialog)
     ON_BN_CLICKED(IDC_P2PCM_NEXT, OnNext)
     ON_BN_CLICKED(IDC_P2PCM_CANCEL, OnCancelPage)
     ON_BN_CLICKED(IDC_P2PCM_CLOSE, OnCancelPage)
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 BOOL CKelvoPageP2PConnectMethodII::OnInitDialog()
@@ -42,18 +40,6 @@ BOOL CKelvoPageP2PConnectMethodII::OnInitDialog()
     if (main && main->m_pPageP2PConnectMethod) m_nShowPin = main->m_pPageP2PConnectMethod->m_nShowPin;
     GetDlgItem(IDC_P2PCM_BACK)->ShowWindow(SW_HIDE);
     return TRUE;
-}
-
-HBRUSH CKelvoPageP2PConnectMethodII::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
-{
-    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
-}
-
-BOOL CKelvoPageP2PConnectMethodII::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_skin.PaintBands(pDC);
-    return erased;
 }
 
 void CKelvoPageP2PConnectMethodII::OnShowWindow(BOOL bShow, UINT nStatus)

@@ -5,11 +5,11 @@
 #include "ui/FloatButton.h"
 #include "wifidirect/WiFiDirectPageSkin.h"
 
-class CKelvoPageP2PConnectMethodII : public CDialog {
+class CKelvoPageP2PConnectMethodII : public CWiFiDirectSkinnedPage {
     DECLARE_DYNCREATE(CKelvoPageP2PConnectMethodII)
 public:
     enum { IDD = IDD_KELVO_P2P_CONNECT_METHOD };
-    CKelvoPageP2PConnectMethodII() : CDialog(IDD) {}
+    CKelvoPageP2PConnectMethodII() : CWiFiDirectSkinnedPage(IDD) {}
 
     int m_nMethod = 0;
     ULONG m_nShowPin = 0;
@@ -27,11 +27,8 @@ protected:
     void OnPinShown();
     void OnPinEntered();
     void OnNext() { OnNextPage(); }
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
-    CWiFiDirectPageSkin m_skin{*this};
     CFloatButton m_btnClose, m_btnNext, m_btnBack, m_btnCancel;
 };

@@ -29,11 +29,10 @@ CKelvoPageP2PConnectMethod* MethodPage()
 }
 }  // namespace
 
-BEGIN_MESSAGE_MAP(CKelvoPageP2PLinkStatus, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageP2PLinkStatus, CWiFiDirectSkinnedPage)
     ON_WM_SHOWWINDOW()
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_P2PLS_EXIT, OnExit)
-    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CKelvoPageP2PLinkStatus::~CKelvoPageP2PLinkStatus()
@@ -60,11 +59,6 @@ BOOL CKelvoPageP2PLinkStatus::OnInitDialog()
     CWiFiDirectPageSkin::SkinButton(m_btnExit, *this, IDC_P2PLS_EXIT, kExitNormal, kExitHover);
     SetBar(0);
     return TRUE;
-}
-
-HBRUSH CKelvoPageP2PLinkStatus::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
-{
-    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
 }
 
 void CKelvoPageP2PLinkStatus::SetBar(int percent)

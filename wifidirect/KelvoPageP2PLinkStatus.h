@@ -7,13 +7,13 @@
 #include "wifidirect/WiFiDirectForms.h"
 #include "wifidirect/WiFiDirectPageSkin.h"
 
-class CKelvoPageP2PLinkStatus : public CDialog, public IWiFiDirectProgressView {
+class CKelvoPageP2PLinkStatus : public CWiFiDirectSkinnedPage, public IWiFiDirectProgressView {
     DECLARE_DYNCREATE(CKelvoPageP2PLinkStatus)
 public:
     enum { IDD = IDD_KELVO_P2P_LINK_STATUS };
     // The skin library's bitmaps of the progress bar (bar, background) and the Exit pair.
     static constexpr UINT kBarBitmap = 0x65, kBarBackground = 0x66, kExitNormal = 0x407, kExitHover = 0x406;
-    CKelvoPageP2PLinkStatus() : CDialog(IDD) {}
+    CKelvoPageP2PLinkStatus() : CWiFiDirectSkinnedPage(IDD) {}
     ~CKelvoPageP2PLinkStatus() override;
 
     int m_nPercent = 0;
@@ -36,7 +36,6 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnTimer(UINT_PTR nIDEvent);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -46,5 +45,4 @@ private:
 
     CProcessStatic m_bar;
     CFloatButton m_btnExit;
-    CWiFiDirectPageSkin m_skin{*this};
 };

@@ -264,9 +264,9 @@ void CKelvoPageP2PMoreInfo::Refresh()
 
     BYTE ip[kWdIpRecordBytes] = {};
     const bool haveIp = QXWLAPI.QXWL_GetWifiDirectIP(ip) == QXWL_ERROR_SUCCESS;
-    SetDlgItemText(IDC_P2PMI_IP, haveIp ? Dotted(ip + 4) : CString());
-    SetDlgItemText(IDC_P2PMI_MASK, haveIp ? Dotted(ip + 8) : CString());
-    SetDlgItemText(IDC_P2PMI_GATEWAY, haveIp ? Dotted(ip + 12) : CString());
+    SetDlgItemText(IDC_P2PMI_IP, haveIp ? Dotted(ip + kWdIpAddressOffset) : CString());
+    SetDlgItemText(IDC_P2PMI_MASK, haveIp ? Dotted(ip + kWdIpMaskOffset) : CString());
+    SetDlgItemText(IDC_P2PMI_GATEWAY, haveIp ? Dotted(ip + kWdIpGatewayOffset) : CString());
 
     UCHAR mac[6] = {};
     QXWLAPI.QXWL_QueryMacAddrs(mac);

@@ -9,6 +9,7 @@
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/MainWindowMessages.h"
+#include "skin/SkinResourceScope.h"
 #include "ui/DialogTab.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 #include "wifidirect/GroupPassPhrase.h"
@@ -41,33 +42,11 @@ constexpr COLORREF kDeviceImageMask = RGB(255, 255, 255);
 constexpr UINT kMoreInfoNormal = 0x427, kMoreInfoHover = 0x426, kScanNormal = 0x429, kScanHover = 0x428;
 constexpr UINT kConnectNormal = 0x401, kConnectHover = 0x400, kWpsNormal = 0x44D, kWpsHover = 0x44C;
 
-// The resource module is the skin library while the list loads its header's bitmap.
-class SkinResources {
-public:
-    SkinResources() : m_previous(AfxGetResourceHandle())
-    {
-        if (G_hKelvoImg) AfxSetResourceHandle(G_hKelvoImg);
-    }
-    ~SkinResources() { AfxSetResourceHandle(m_previous); }
-    SkinResources(const SkinResources&) = delete;
-    SkinResources& operator=(const SkinResources&) = delete;
-
-private:
-    HINSTANCE m_previous;
-};
-
 CString AddressText(const UCHAR* mac)
 {
     CString text;
     text.Format("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
     return text;
-}
-
-CString NameText(const WIFIDIRECT_DEVICE_ENTRY& d)
-{
-    const size_t length = strnlen(reinterpret_cast<const char*>(d.chDeviceName),
-                                  std::min<size_t>(d.ulDeviceNameLength, sizeof d.chDeviceName));
-    return CString(reinterpret_cast<const char*>(d.chDeviceName), static_cast<int>(length));
 }
 
 P2P_DEVICE_ROW MakeRow(const WIFIDIRECT_DEVICE_ENTRY& d, const CString& group)
@@ -78,7 +57,7 @@ P2P_DEVICE_ROW MakeRow(const WIFIDIRECT_DEVICE_ENTRY& d, const CString& group)
     row.bConnectToMe = d.bConnectToMe;
     row.strGroupAddress = group;
     row.strGroup = group;
-    row.strName = NameText(d);
+    row.strName = DeviceNameText(d);
     row.strAddress = AddressText(d.MacAddr);
     return row;
 }
@@ -127,7 +106,7 @@ std::vector<P2P_DEVICE_ROW> BuildDeviceRows(const CAdvancedWiFiDirect& engine)
     return rows;
 }
 
-BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CDialog)
+BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CWiFiDirectSkinnedPage)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_BN_CLICKED(IDC_WLANP2P_ENABLE, OnEnableWiFiDirect)
@@ -145,11 +124,9 @@ BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CDialog)
     ON_MESSAGE(MSG_P2P_SETTING_DONE, OnSettingDone)
     ON_MESSAGE(MSG_P2P_REQUEST_ANSWER, OnRequestAnswer)
     ON_MESSAGE(MSG_P2P_CHECK_REQUEST, OnCheckRequest)
-    ON_WM_CTLCOLOR()
-    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-CKelvoPageWlanP2PDlg::CKelvoPageWlanP2PDlg() : CDialog(IDD)
+CKelvoPageWlanP2PDlg::CKelvoPageWlanP2PDlg() : CWiFiDirectSkinnedPage(IDD)
 {
     ::SetP2PRequestAnswer(P2P_REQUEST_DONE);
     g_bP2PRequestPending = FALSE;
@@ -169,6 +146,12 @@ CAdvancedWiFiDirect* CKelvoPageWlanP2PDlg::Engine() const
 BOOL CKelvoPageWlanP2PDlg::IsRequestPending()
 {
     return g_bP2PRequestPending;
+}
+
+void CKelvoPageWlanP2PDlg::PromptPageHidden()
+{
+    if (!g_bP2PRequestPending) return;
+    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd) page->PostMessage(MSG_P2P_CHECK_REQUEST, 0, 0);
 }
 
 void CKelvoPageWlanP2PDlg::DoDataExchange(CDataExchange* pDX)
@@ -248,20 +231,8 @@ void CKelvoPageWlanP2PDlg::SetUpList()
         used += width;
         m_list.InsertColumn(i, headers[i], LVCFMT_LEFT, width);
     }
-    SkinResources skin;
+    SkinResourceScope skin;  // the list loads its header's bitmap from the resource module
     if (!m_list.SetHeaderBitmap(kHeaderBitmap)) DebugLog(1, "[QxUI] CKelvoPageWlanP2PDlg: header bitmap %u is missing\n", kHeaderBitmap);
-}
-
-HBRUSH CKelvoPageWlanP2PDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
-{
-    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
-}
-
-BOOL CKelvoPageWlanP2PDlg::OnEraseBkgnd(CDC* pDC)
-{
-    const BOOL erased = static_cast<BOOL>(Default());
-    m_skin.PaintBands(pDC);
-    return erased;
 }
 
 void CKelvoPageWlanP2PDlg::OnDestroy()
@@ -575,8 +546,7 @@ bool CKelvoPageWlanP2PDlg::FindDeviceByAddress(const CString& address)
         }
         for (const auto& member : item.vecSubDeviceList)
             if (AddressText(member.MacAddr) == address) {
-                ShowProductMessageBox(Text(G_LangTable.IDS_WIFI_DIRECT_OTHER_GROUP_CLIENT,
-                                           "The device is a client of another group."));
+                ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_PEER_IN_GROUP));
                 return false;
             }
     }
@@ -592,10 +562,7 @@ void CKelvoPageWlanP2PDlg::OnConnect()
     }
     const P2P_DEVICE_ROW& r = m_vecShowRows[row];
     if (r.bConnectToMe == 1) {
-        CString text;
-        text.Format("%s [%s].", Text(G_LangTable.IDS_WIFI_DIRECT_ALREADY_CONNECT, "Already connected to").GetString(),
-                    r.strName.GetString());
-        ShowProductMessageBox(text);
+        ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_PEER_CONNECTED, r.strName));
         return;
     }
     if (!FindDeviceByAddress(r.strAddress)) return;
@@ -605,7 +572,7 @@ void CKelvoPageWlanP2PDlg::OnConnect()
     m_bIncoming = 0;
     if (!method || !main->m_pPageTab) return;
     method->m_bIncoming = 0;
-    method->m_strPeerName = NameText(m_SelectedPeer);
+    method->m_strPeerName = DeviceNameText(m_SelectedPeer);
     main->m_pPageTab->PushPageHistory(this);
     main->ShowWiFiDirectPage(method);
 }
@@ -656,7 +623,7 @@ void CKelvoPageWlanP2PDlg::OnIncomingRequest(void* argument)
     if (capability & 0x40000000) method->m_nMethod = 2;
     if (capability & 0x80000000) method->m_nMethod = 1;
     if (capability & 0x20000000) method->m_nMethod = 0;
-    method->m_strPeerName = NameText(page->m_RequestPeer);
+    method->m_strPeerName = DeviceNameText(page->m_RequestPeer);
     // The answer comes back as a message: no loop of our own may hold the program's exit.
     g_bP2PRequestPending = TRUE;
     ::SetP2PRequestWindow(page->m_hWnd, MSG_P2P_REQUEST_ANSWER);
@@ -721,7 +688,7 @@ void CKelvoPageWlanP2PDlg::ConnectSelectedPeer(CDialog* from)
     engine->m_SeleteDeviceEntry = m_SelectedPeer;
     const P2P_CONNECT_RESULT refusal = engine->ConnectRefusal();
     if (refusal != P2P_CONNECT_STARTED) {
-        ShowProductMessageBox(engine->ConnectRefusalText(refusal));
+        ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(refusal, DeviceNameText(m_SelectedPeer)));
         ReturnToFirstWiFiDirectPage();
         return;
     }

@@ -41,7 +41,7 @@ struct P2P_DEVICE_ROW {
 // The device rows of a topology: each item, then its members (group = the item's address).
 std::vector<P2P_DEVICE_ROW> BuildDeviceRows(const CAdvancedWiFiDirect& engine);
 
-class CKelvoPageWlanP2PDlg : public CDialog {
+class CKelvoPageWlanP2PDlg : public CWiFiDirectSkinnedPage {
     DECLARE_DYNCREATE(CKelvoPageWlanP2PDlg)
 public:
     enum { IDD = IDD_KELVO_WLAN_P2P };
@@ -91,6 +91,9 @@ public:
     void OnEnableWiFiDirect();
     CAdvancedWiFiDirect* Engine() const;
     static BOOL IsRequestPending();
+    // A page of a request's prompt was hidden: once the next page shows, the main page looks
+    // whether the user left the prompt.
+    static void PromptPageHidden();
 
 protected:
     BOOL OnInitDialog() override;
@@ -112,8 +115,6 @@ protected:
     LRESULT OnSettingDone(WPARAM, LPARAM) { return 0; }
     LRESULT OnRequestAnswer(WPARAM wParam, LPARAM);
     LRESULT OnCheckRequest(WPARAM, LPARAM);
-    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
-    BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -129,7 +130,6 @@ private:
 
     CImageQuickList m_list;
     CImageList m_images;
-    CWiFiDirectPageSkin m_skin{*this};
     CFloatButton m_btnMoreInfo, m_btnScan, m_btnConnect, m_btnWps;
     ULONG m_nShownRole = 0;
     BOOL m_bSwitchUsable = TRUE;  // the switch's state before the pause of a switch-off

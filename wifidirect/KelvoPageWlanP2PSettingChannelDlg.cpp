@@ -31,10 +31,7 @@ void CKelvoPageWlanP2PSettingChannelDlg::SetUpPage()
 void CKelvoPageWlanP2PSettingChannelDlg::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CKelvoWizardPage::OnShowWindow(bShow, nStatus);
-    // Left while a request waits: the main page looks, once the next page shows, whether the
-    // user left the prompt.
-    if (!bShow && CKelvoPageWlanP2PDlg::IsRequestPending())
-        if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd) page->PostMessage(MSG_P2P_CHECK_REQUEST, 0, 0);
+    if (!bShow) CKelvoPageWlanP2PDlg::PromptPageHidden();
 }
 
 void CKelvoPageWlanP2PSettingChannelDlg::OnShowPage()

@@ -159,13 +159,10 @@ void CProgressMsg::SetCallback(IWiFiDirectProgressView* view)
 {
     m_pView = view;
     const HWND host = view ? view->ProgressHostWindow() : nullptr;
-    // A view that is gone takes its window with it: nothing may tick on a handle that another
-    // window may get next.
-    if (!host && m_bTimerRunning) {
-        if (m_hWnd && ::IsWindow(m_hWnd)) ::KillTimer(m_hWnd, TIMER_WIFIDIRECT_PROGRESS_MSG);
-        m_bTimerRunning = FALSE;
-    }
     SetHwnd(host);
+    // A view that is gone takes its window with it: nothing may tick on a handle that another
+    // window may get next (the move above stopped it there).
+    if (!host) m_bTimerRunning = FALSE;
 }
 
 void CProgressMsg::Show()

@@ -109,6 +109,23 @@ HBRUSH CWiFiDirectPageSkin::CtlColor(CDC* pDC, CWnd* pWnd, HBRUSH brush)
     return brush;
 }
 
+BEGIN_MESSAGE_MAP(CWiFiDirectSkinnedPage, CDialog)
+    ON_WM_CTLCOLOR()
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+HBRUSH CWiFiDirectSkinnedPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT)
+{
+    return m_skin.CtlColor(pDC, pWnd, reinterpret_cast<HBRUSH>(Default()));
+}
+
+BOOL CWiFiDirectSkinnedPage::OnEraseBkgnd(CDC* pDC)
+{
+    const BOOL erased = static_cast<BOOL>(Default());
+    m_skin.PaintBands(pDC);
+    return erased;
+}
+
 void CWiFiDirectPageSkin::PaintBands(CDC* pDC)
 {
     if (!pDC) return;

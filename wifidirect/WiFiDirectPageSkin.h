@@ -38,3 +38,16 @@ private:
     COLORREF m_valueBack = RGB(255, 255, 255);
     CBrush m_valueBrush;
 };
+
+// A Wi-Fi Direct page that wears the shared look: its colours and the bands behind its titles.
+class CWiFiDirectSkinnedPage : public CDialog {
+public:
+    explicit CWiFiDirectSkinnedPage(UINT nIDTemplate) : CDialog(nIDTemplate) {}
+
+protected:
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    DECLARE_MESSAGE_MAP()
+
+    CWiFiDirectPageSkin m_skin{*this};
+};

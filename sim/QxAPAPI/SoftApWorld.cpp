@@ -274,12 +274,10 @@ void SoftApWorld::LoadStore()
 void SoftApWorld::SaveStore()
 {
     if (m_storeFile.empty()) return;
-    HANDLE file = ::CreateFileA(m_storeFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    const bool ok = file != INVALID_HANDLE_VALUE && ::WriteFile(file, &Stored, sizeof Stored, &written, nullptr) &&
-                    written == sizeof Stored;
-    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
-    if (!ok) m_journal.Add("SIM store " + m_storeFile + " not written");
+    std::string error;
+    if (!sim::SaveStoreFile(m_storeFile, std::string(reinterpret_cast<const char*>(&Stored), sizeof Stored),
+                            std::string::npos, error))
+        m_journal.Add("SIM store " + m_storeFile + " not written: " + error);
 }
 
 void SoftApWorld::Apply(const WorldText& text)

@@ -837,8 +837,7 @@ LONG WINAPI QXWL_WritePACList(ULONG count, const BYTE* pacs, LPCSTR profileName)
 {
     const std::string name = Text(profileName, kProfileNameBytes);
     SimWorld& w = Enter(Format("QXWL_WritePACList(%u, %s)", count, name.c_str()));
-    constexpr ULONG kMaxPacs = 50;
-    if ((count && !pacs) || count > kMaxPacs) return QXWL_ERROR_FAILURE;
+    if ((count && !pacs) || count > static_cast<ULONG>(kPacListMax)) return QXWL_ERROR_FAILURE;
     std::vector<ProfileStore::PacEntry> entries(count);
     for (ULONG i = 0; i < count; ++i) memcpy(entries[i].data(), pacs + i * ProfileStore::kPacEntryBytes, ProfileStore::kPacEntryBytes);
     auto guard = w.Lock();

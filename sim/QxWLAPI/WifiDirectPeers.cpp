@@ -336,10 +336,9 @@ LONG WINAPI QXWL_GetWifiDirectIP(BYTE* ipRecord)
     const UCHAR server[4] = {kGroupSubnet[0], kGroupSubnet[1], kGroupSubnet[2], 1};
     // The group's network: a /24 whose owner is its gateway and its DHCP server.
     const UCHAR mask[4] = {255, 255, 255, 0};
-    constexpr size_t kMaskOffset = 8, kGatewayOffset = 12;
     std::memcpy(ipRecord + kWdIpAddressOffset, ip, sizeof ip);
-    std::memcpy(ipRecord + kMaskOffset, mask, sizeof mask);
-    std::memcpy(ipRecord + kGatewayOffset, server, sizeof server);
+    std::memcpy(ipRecord + kWdIpMaskOffset, mask, sizeof mask);
+    std::memcpy(ipRecord + kWdIpGatewayOffset, server, sizeof server);
     std::memcpy(ipRecord + kWdIpDhcpServerOffset, server, sizeof server);
     return QXWL_ERROR_SUCCESS;
 }

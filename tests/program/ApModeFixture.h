@@ -8,9 +8,41 @@
 
 #include <shlobj.h>
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace program_windows {
+
+// Files the program writes, moved aside for a test and put back as they were afterwards.
+class SavedFiles {
+public:
+    explicit SavedFiles(std::initializer_list<std::string> paths)
+    {
+        using namespace testing_support;
+        for (const std::string& path : paths) {
+            m_saved.push_back({path, FileExists(path), ReadWholeFile(path)});
+            ::DeleteFileA(path.c_str());
+        }
+    }
+    ~SavedFiles()
+    {
+        for (const Saved& saved : m_saved) {
+            ::DeleteFileA(saved.path.c_str());
+            if (saved.existed) testing_support::ScopedFile(saved.path, saved.content).Keep();
+        }
+    }
+    SavedFiles(const SavedFiles&) = delete;
+    SavedFiles& operator=(const SavedFiles&) = delete;
+
+private:
+    struct Saved {
+        std::string path;
+        bool existed;
+        std::string content;
+    };
+    std::vector<Saved> m_saved;
+};
 
 class ApModeFixture : public ::testing::Test {
 protected:
@@ -23,9 +55,6 @@ protected:
     {
         using namespace testing_support;
         ForgetProfileStore();
-        m_savedData = ReadWholeFile(DataFilePath());
-        m_hadData = ::GetFileAttributesA(DataFilePath().c_str()) != INVALID_FILE_ATTRIBUTES;
-        ::DeleteFileA(DataFilePath().c_str());
         for (const std::string& file : {stationJournal, apJournal}) ::DeleteFileA(file.c_str());
         ScopedFile(stationWorld, "[World]\nOsCode=10\nConnectDelayMs=200\nJournal=" + stationJournal + "\n"
                                  "[Profile1]\nName=Home\nSsid=Quixen-WPA2\nSecurity=WPA2-PSK\nKey=quixen2024\nActive=1\n")
@@ -38,8 +67,6 @@ protected:
         using namespace testing_support;
         SetServiceRunning("Wlansvc", false);
         for (const std::string& file : {stationWorld, apWorld, stationJournal, apJournal}) ::DeleteFileA(file.c_str());
-        ::DeleteFileA(DataFilePath().c_str());
-        if (m_hadData) ScopedFile(DataFilePath(), m_savedData).Keep();
         ForgetProfileStore();
     }
     void WriteApWorld(const std::string& stations)
@@ -68,8 +95,7 @@ protected:
     std::string apJournal = testing_support::BinFolder() + "ApModeApJournal.txt";
 
 private:
-    std::string m_savedData;
-    bool m_hadData = false;
+    SavedFiles m_data{DataFilePath()};
 };
 
 }  // namespace program_windows

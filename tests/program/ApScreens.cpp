@@ -24,6 +24,17 @@ void ClickTab(HWND main, int id)
 {
     Click(::GetDlgItem(main, id));
 }
+
+// The stand-ins' world in the temporary folder, named to the program through the environment: the
+// run is ended from outside, and would leave it beside the program.
+void SetWorld(const char* variable, const char* fileName, const std::string& text)
+{
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + fileName;
+    ScopedFile(path, text).Keep();
+    ::SetEnvironmentVariableA(variable, path.c_str());
+}
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
@@ -36,12 +47,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     std::unique_ptr<ScopedFile> settings;
     if (hosted) {
         ScopedFile(bin + "SoftApConfig.ini", "[Config]\r\nIDS_SOFTAP_MODE=1\r\n").Keep();
-        ScopedFile(bin + "QxSimWorld.ini", "[World]\nOsCode=12\n[NetAdapter1]\nName=Office Ethernet\nKind=PCI\n").Keep();
+        SetWorld("QXSIM_WORLD", "ApScreensWorld.ini", "[World]\nOsCode=12\n[NetAdapter1]\nName=Office Ethernet\nKind=PCI\n");
+        SetWorld("QXSIM_AP_WORLD", "ApScreensAp.ini", "[World]\n");
         settings = std::make_unique<ScopedFile>(bin + "KPL4471.ini", "[AuthEncry]\r\nShowPassword=1\r\n");
     } else {
-        ScopedFile(bin + "QxSimWorld.ini", "[World]\nOsCode=10\nOpMode=1\n").Keep();
-        ScopedFile(bin + "QxSimAp.ini", "[World]\n[Station1]\nMac=00:11:22:33:44:55\nTxRate=0x8087\n"
-                                        "[NetAdapter1]\nName=Office Ethernet\nKind=PCI\n").Keep();
+        SetWorld("QXSIM_WORLD", "ApScreensWorld.ini", "[World]\nOsCode=10\nOpMode=1\n");
+        SetWorld("QXSIM_AP_WORLD", "ApScreensAp.ini", "[World]\n[Station1]\nMac=00:11:22:33:44:55\nTxRate=0x8087\n"
+                                                      "[NetAdapter1]\nName=Office Ethernet\nKind=PCI\n");
     }
     STARTUPINFOA startup = {sizeof startup};
     PROCESS_INFORMATION info = {};

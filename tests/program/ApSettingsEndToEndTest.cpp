@@ -55,25 +55,6 @@ HWND OpenBox(DWORD pid)
     return search.found;
 }
 
-// The files of the program's data folder the program writes, put back afterwards.
-class SavedFile {
-public:
-    explicit SavedFile(std::string path) : m_path(std::move(path)), m_existed(FileExists(m_path)), m_content(ReadWholeFile(m_path))
-    {
-        ::DeleteFileA(m_path.c_str());
-    }
-    ~SavedFile()
-    {
-        ::DeleteFileA(m_path.c_str());
-        if (m_existed) ScopedFile(m_path, m_content).Keep();
-    }
-
-private:
-    std::string m_path;
-    bool m_existed;
-    std::string m_content;
-};
-
 // What a user does on the program's windows, each control checked to be in sight first.
 class UserOfProgram : public ::testing::Test {
 protected:
@@ -184,9 +165,7 @@ protected:
     std::string bridgeLog = BinFolder() + "VarodiVevovi.log";
 
 private:
-    SavedFile m_data{DataFolder() + "BinaryReg.Orz"};
-    SavedFile m_data2{DataFolder() + "BinaryReg2.Orz"};
-    SavedFile m_defaults{BinFolder() + "ApDefaultSetting.dat"};
+    SavedFiles m_data{DataFolder() + "BinaryReg.Orz", DataFolder() + "BinaryReg2.Orz", BinFolder() + "ApDefaultSetting.dat"};
 };
 
 AP_CONFIG_DATA MixedRecord()
@@ -325,7 +304,6 @@ protected:
     void SetUp() override
     {
         ForgetProfileStore();
-        m_savedSwitch = ReadWholeFile(switchFile);
         ScopedFile(switchFile, "[Config]\r\nIDS_SOFTAP_MODE=1\r\n").Keep();
         for (const std::string& file : {journal, bridgeLog}) ::DeleteFileA(file.c_str());
         World("");
@@ -333,7 +311,6 @@ protected:
     void TearDown() override
     {
         UserOfProgram::TearDown();
-        ScopedFile(switchFile, m_savedSwitch).Keep();
         for (const std::string& file : {world, journal, bridgeLog}) ::DeleteFileA(file.c_str());
         ForgetProfileStore();
     }
@@ -364,8 +341,7 @@ protected:
     std::string bridgeLog = BinFolder() + "VarodiVevovi.log";
 
 private:
-    SavedFile m_data{DataFolder() + "BinaryReg.Orz"};
-    std::string m_savedSwitch;
+    SavedFiles m_data{DataFolder() + "BinaryReg.Orz", switchFile};
 };
 }  // namespace
 
@@ -397,7 +373,7 @@ TEST_F(ModeSwitchBridge, LeavingTheAccessPointFromItsLinkTabUnbindsTheBridge)
 {
     const std::string bridgeLog = BinFolder() + "VarodiVevovi.log";
     ::DeleteFileA(bridgeLog.c_str());
-    SavedFile bridgeWord(DataFolder() + "BinaryReg2.Orz");  // Vista keeps the bridge word there
+    SavedFiles bridgeWord{DataFolder() + "BinaryReg2.Orz"};  // Vista keeps the bridge word there
     ScopedFile bridgeWorld(BinFolder() + "VarodiVevoviWorld.ini", "[Bind]\r\nSucceeds=1\r\nHoldMs=300\r\n");
     WriteApWorld("[NetAdapter1]\nName=Office Ethernet\nKind=PCI\n");
     FakeNotificationArea tray;

@@ -19,7 +19,7 @@ constexpr int kEnable = 1419, kScan = 1444, kConnect = 1445, kMoreInfo = 1443, k
 constexpr int kStateText = 1456;
 constexpr int kNameColumn = 2;
 // Setting pages (name, channel) and the connect-method and link-status pages.
-constexpr int kSettingEdit = 1513, kSettingNext = 1502;
+constexpr int kSettingEdit = 1513, kSettingNext = 1502, kChannelCombo = 1511;
 constexpr int kMethodNext = 1464, kMethodPushButton = 1460, kMethodPinShown = 1461, kMethodPinEntered = 1462, kMethodPin = 1463;
 constexpr int kMethodPeer = 1469, kMethodBack = 1497, kMethodCancel = 1498;
 constexpr int kLinkText = 1492, kLinkExit = 1500;
@@ -59,6 +59,14 @@ inline HWND WaitVisible(HWND main, int id, DWORD timeoutMs = kTimeoutMs)
     HWND found = nullptr;
     PumpUntil([&] { return (found = Visible(main, id)) != nullptr; }, timeoutMs);
     return found;
+}
+
+// The preferred-channel page's Next once that page shows (the name page shares its ids), or null.
+inline HWND WaitChannelNext(HWND main, DWORD timeoutMs = kTimeoutMs)
+{
+    HWND next = nullptr;
+    PumpUntil([&] { return (next = Visible(main, kSettingNext)) != nullptr && Visible(main, kChannelCombo); }, timeoutMs);
+    return next && Visible(main, kChannelCombo) ? next : nullptr;
 }
 
 // The start-up reconnects the active profile (the default one a first start stores) four
@@ -112,6 +120,17 @@ inline std::string WindowText(HWND control)
     char text[256] = "";
     // Sent, not GetWindowText: an edit of another process keeps its text to itself.
     if (control) ::SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// The link-status page's text once its display has ended (no percentage left).
+inline std::string LinkTextWhenDone(HWND main, DWORD timeoutMs = kConnectMs)
+{
+    std::string text;
+    PumpUntil([&] {
+        text = WindowText(Visible(main, kLinkText));
+        return !text.empty() && text.find('%') == std::string::npos;
+    }, timeoutMs);
     return text;
 }
 

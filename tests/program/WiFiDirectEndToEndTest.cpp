@@ -49,6 +49,7 @@ protected:
     }
     void TearDown() override
     {
+        if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
         ::DeleteFileA(worldFile.c_str());
         ::DeleteFileA(journal.c_str());
         ForgetProfileStore();
@@ -80,17 +81,11 @@ protected:
     // The preferred-channel page's Next, then the link-status page's text once its display ends.
     std::string ChannelThenLinkText(HWND main)
     {
-        HWND channelNext = nullptr;
-        PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs);
+        HWND channelNext = WaitChannelNext(main);
         EXPECT_TRUE(channelNext);
         EXPECT_TRUE(PressSeen(channelNext));
         EXPECT_TRUE(WaitVisible(main, kLinkExit));
-        std::string text;
-        PumpUntil([&] {
-            text = WindowText(Visible(main, kLinkText));
-            return !text.empty() && text.find('%') == std::string::npos;
-        }, kConnectMs);
-        return text;
+        return LinkTextWhenDone(main);
     }
 
     // The program up, on its Wi-Fi Direct tab, switched on through the name page.
@@ -135,9 +130,8 @@ protected:
     // From the channel page on: its Next, the link page showing the PIN while it runs, and success.
     void ExpectPinRunSucceeds(HWND main, const std::string& pin)
     {
-        HWND channelNext = nullptr;
-        ASSERT_TRUE(PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); },
-                              kTimeoutMs));
+        HWND channelNext = WaitChannelNext(main);
+        ASSERT_TRUE(channelNext);
         EXPECT_TRUE(PressSeen(channelNext));
         ASSERT_TRUE(WaitVisible(main, kLinkExit));
         std::string running;
@@ -146,16 +140,6 @@ protected:
             << running << " / " << pin;
         const std::string result = LinkTextWhenDone(main);
         EXPECT_EQ(0u, result.rfind(SuccessText(), 0)) << result;
-    }
-    // The link-status page's text once the display has ended (no percentage left).
-    std::string LinkTextWhenDone(HWND main)
-    {
-        std::string text;
-        PumpUntil([&] {
-            text = WindowText(Visible(main, kLinkText));
-            return !text.empty() && text.find('%') == std::string::npos;
-        }, kConnectMs);
-        return text;
     }
     // The rest of the journal's last line that starts with prefix, or empty.
     std::string LastLine(const std::string& prefix)
@@ -183,7 +167,7 @@ protected:
 TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
 {
     FakeNotificationArea tray;
-    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    ChildProcess program(ProgramCommand(), BinFolder());
     HWND main = StartAndSwitchOn(program);
     ASSERT_TRUE(main);
 
@@ -237,7 +221,6 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     EXPECT_EQ(0u, pinResult.rfind(SuccessText(), 0)) << pinResult;
     EXPECT_TRUE(JournalHas("QXWL_SetWPSMode(0x80000000", from));
     EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 // A peer that asks to connect once Wi-Fi Direct is on: the request reaches the program through
@@ -268,7 +251,7 @@ protected:
 TEST_F(WiFiDirectIncomingEndToEnd, RequestAnsweredByPushButtonConnects)
 {
     FakeNotificationArea tray;
-    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    ChildProcess program(ProgramCommand(), BinFolder());
     HWND main = StartAndSwitchOn(program);
     ASSERT_TRUE(main);
     const size_t asked = ReadWholeFile(journal).size();
@@ -290,13 +273,12 @@ TEST_F(WiFiDirectIncomingEndToEnd, RequestAnsweredByPushButtonConnects)
     const std::string connected = WiFiDirectText("IDS_WIFI_DIRECT_ASSOCIATED");
     std::string state;
     EXPECT_TRUE(PumpUntil([&] { return (state = WindowText(Visible(main, kStateText))) == connected; }, kTimeoutMs)) << state;
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectIncomingEndToEnd, RequestCancelledConnectsNothing)
 {
     FakeNotificationArea tray;
-    ChildProcess program("\"" + BinFolder() + "KPL4471.exe\"", BinFolder());
+    ChildProcess program(ProgramCommand(), BinFolder());
     HWND main = StartAndSwitchOn(program);
     ASSERT_TRUE(main);
     const size_t asked = ReadWholeFile(journal).size();
@@ -316,7 +298,6 @@ TEST_F(WiFiDirectIncomingEndToEnd, RequestCancelledConnectsNothing)
     EXPECT_FALSE(JournalHas("QXWL_ConnectWPSProfileWithWifiDirectWpse(", asked));
     EXPECT_EQ(WiFiDirectText("IDS_WIFI_DIRECT_NO_ASSOCIATED"), WindowText(Visible(main, kStateText)));
     EXPECT_EQ(nullptr, Visible(main, kLinkExit));
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 // The roads of a request and of the user's own connection: what goes out goes to the peer the
@@ -361,7 +342,6 @@ TEST_F(WiFiDirectRoadsEndToEnd, APromptLeftByTheTabIsCancelledAndTheUsersConnect
     EXPECT_EQ(1u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));
     EXPECT_EQ(0u, LastConnection().rfind("02:50:32:50:00:02 by 0x20000000", 0)) << LastConnection();
     EXPECT_FALSE(JournalHas("connection to 02:50:32:50:00:09"));
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgress)
@@ -385,7 +365,6 @@ TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgres
     ExpectPinRunSucceeds(main, "1234");
     EXPECT_EQ(1u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));
     EXPECT_EQ("02:50:32:50:00:02 by 0x40000000 PIN 1234", LastConnection());
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectRoadsEndToEnd, ARequestAnsweredWithThisDevicesPinShowsAndSendsThatPin)
@@ -406,7 +385,6 @@ TEST_F(WiFiDirectRoadsEndToEnd, ARequestAnsweredWithThisDevicesPinShowsAndSendsT
     EXPECT_TRUE(PressSeen(::GetDlgItem(prompt, kMethodNext)));
     ExpectPinRunSucceeds(main, pin);
     EXPECT_EQ("02:50:32:50:00:09 by 0x80000000 PIN " + pin, LastConnection());
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectRoadsEndToEnd, NoMethodInCommonEndsTheAttemptWithItsBox)
@@ -420,8 +398,8 @@ TEST_F(WiFiDirectRoadsEndToEnd, NoMethodInCommonEndsTheAttemptWithItsBox)
     HWND method = OpenMethodPageFor(main, "Printer");
     ASSERT_TRUE(method);
     EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));
-    HWND channelNext = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs));
+    HWND channelNext = WaitChannelNext(main);
+    ASSERT_TRUE(channelNext);
     EXPECT_TRUE(PressSeen(channelNext));
 
     HWND box = WaitForSeenBox(program.Id());
@@ -435,7 +413,6 @@ TEST_F(WiFiDirectRoadsEndToEnd, NoMethodInCommonEndsTheAttemptWithItsBox)
     EXPECT_FALSE(behind.empty());
     EXPECT_TRUE(PressSeen(::GetDlgItem(box, IDOK)));
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(box); }, kTimeoutMs));
-    if (HasFailure()) printf("Journal:\n%s\n", ReadWholeFile(journal).c_str());
 }
 
 TEST_F(WiFiDirectRoadsEndToEnd, BackFromTheNamePageLeavesWiFiDirectOff)
@@ -494,15 +471,10 @@ protected:
         rows.Select(rows.Find("Camera", kSearchedColumns));
         EXPECT_TRUE(PressSeen(Visible(main, kConnect)));
         EXPECT_TRUE(PressSeen(WaitVisible(main, kMethodNext)));
-        HWND channelNext = nullptr;
-        if (!PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, 1511); }, kTimeoutMs))
-            return false;
+        HWND channelNext = WaitChannelNext(main);
+        if (!channelNext) return false;
         EXPECT_TRUE(PressSeen(channelNext));
-        std::string text;
-        PumpUntil([&] {
-            text = WindowText(Visible(main, kLinkText));
-            return !text.empty() && text.find('%') == std::string::npos;
-        }, kConnectMs);
+        const std::string text = LinkTextWhenDone(main);
         EXPECT_EQ(0u, text.rfind(SuccessText(), 0)) << text;
         EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
         const std::string connected = WiFiDirectText("IDS_WIFI_DIRECT_ASSOCIATED");

@@ -8,23 +8,7 @@
 using namespace wifidirect_driving;
 
 namespace {
-constexpr int kWps = 1501, kChannelCombo = 1511;
-
-// Waits until the link-status page's display has ended.
-void WaitLinkDone(HWND main)
-{
-    PumpUntil([&] {
-        const std::string text = WindowText(Visible(main, kLinkText));
-        return !text.empty() && text.find('%') == std::string::npos;
-    }, kConnectMs);
-}
-
-HWND ChannelNext(HWND main)
-{
-    HWND channelNext = nullptr;
-    PumpUntil([&] { return (channelNext = Visible(main, kSettingNext)) != nullptr && Visible(main, kChannelCombo); }, kTimeoutMs);
-    return channelNext;
-}
+constexpr int kWps = 1501;
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
@@ -72,8 +56,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
         rows.Select(rows.Find("Printer", kSearchedColumns));
         Press(Visible(main, kConnect));
         Press(WaitVisible(main, kMethodNext));
-        Press(ChannelNext(main));
-        WaitLinkDone(main);
+        Press(WaitChannelNext(main));
+        LinkTextWhenDone(main);
         Press(Visible(main, kLinkExit));
         if (target == "wps") {
             Press(WaitVisible(main, kWps));
@@ -90,10 +74,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
         if (target == "pin") Press(::GetDlgItem(::GetParent(next), kMethodPinShown));
         if (target == "channel" || link) {
             Press(next);
-            HWND channelNext = ChannelNext(main);
+            HWND channelNext = WaitChannelNext(main);
             if (link) {
                 Press(channelNext);
-                WaitLinkDone(main);
+                LinkTextWhenDone(main);
             }
         }
     }

@@ -248,6 +248,9 @@ TEST_F(HostedConfigPage, AnSsidOverThirtyTwoCharactersIsRefusedNeverCut)
         for (bool settingsWindow : {false, true}) {
             if (settingsWindow && !settings->m_hWnd) {
                 ASSERT_TRUE(settings->Create(CPageExtAPDlg::IDD, &mainWindow));
+                // The settings page's own fields take no more than their records hold.
+                EXPECT_EQ(32, static_cast<int>(settings->SendDlgItemMessage(IDC_EXTAP_SSID, EM_GETLIMITTEXT)));
+                EXPECT_EQ(64, static_cast<int>(settings->SendDlgItemMessage(IDC_EXTAP_KEY, EM_GETLIMITTEXT)));
             }
             Type(IDC_KAPCFG_SSID, ssid.c_str());
             Type(IDC_KAPCFG_PSK, "long enough");

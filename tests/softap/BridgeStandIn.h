@@ -6,7 +6,9 @@
 
 namespace softap_test {
 
-inline bool BridgeProgramRunning()
+// With a parent, only a bridge program that process started. It is listed from the moment its
+// start returns, before it has written its log.
+inline bool BridgeProgramRunning(DWORD parentId = 0)
 {
     HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE) return false;
@@ -14,7 +16,7 @@ inline bool BridgeProgramRunning()
     entry.dwSize = sizeof entry;
     bool running = false;
     for (BOOL more = ::Process32First(snapshot, &entry); more && !running; more = ::Process32Next(snapshot, &entry))
-        running = lstrcmpiA(entry.szExeFile, kBridgeProgram) == 0;
+        running = lstrcmpiA(entry.szExeFile, kBridgeProgram) == 0 && (!parentId || entry.th32ParentProcessID == parentId);
     ::CloseHandle(snapshot);
     return running;
 }

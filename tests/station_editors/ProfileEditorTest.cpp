@@ -90,6 +90,27 @@ protected:
         editor.OnOK();
     }
     size_t Writes() { return Calls("QXWL_WriteProfile").size(); }
+    // A new WPA2/AES profile of the 802.1X network with one EAP method chosen on its page.
+    void StartNewEnterprise(const char* name, const char* id, void (CPage8021XDlg::*chooseMethod)())
+    {
+        StartNew(name, id, "Quixen-Corp");
+        Auth().OnAuthWpa2();
+        Auth().OnEncryAes();
+        (editor.m_pPage8021X->*chooseMethod)();
+    }
+    // The entries of the PAC list the library keeps with that profile; -1 when it answers failure.
+    int StoredPacCount(const char* name)
+    {
+        ULONG count = 0;
+        char buffer[kProfileNameBytes] = {};
+        strncpy(buffer, name, sizeof buffer - 1);
+        return QXWLAPI.QXWL_ReadPACList(&count, nullptr, buffer) == QXWL_ERROR_SUCCESS ? static_cast<int>(count) : -1;
+    }
+    void TypeCredentials(const char* identity, const char* password)
+    {
+        editor.m_pPage8021X->m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, identity);
+        editor.m_pPage8021X->m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, password);
+    }
 
     CProfileEditorDlg editor{&front};
 };
@@ -436,10 +457,6 @@ TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteFor
 {
     ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
     CPage8021XDlg& page = *editor.m_pPage8021X;
-    auto type = [&](const char* identity, const char* password) {
-        page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, identity);
-        page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, password);
-    };
     auto chooseRow = [](CComboBoxSuper& combo, int row, auto& certPage) {
         combo.SetCurSel(row);
         certPage.OnSelectionChange();
@@ -455,7 +472,7 @@ TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteFor
              Auth().OnEncryAes();
              page.OnEapPeap();
              page.OnPeapTunnelGtc();
-             type("user", "password");
+             TypeCredentials("user", "password");
              CPageServerCertificationDlg& server = *page.m_pPageServerCert;
              server.bUseServerCert = 1;
              server.nServerNameRule = CPageServerCertificationDlg::kNameDomainEnd;
@@ -477,7 +494,7 @@ TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteFor
              Auth().OnEncryTkip();
              page.OnEapTtls();
              page.OnTtlsTunnelPap();
-             type("ttls-user", "secret");
+             TypeCredentials("ttls-user", "secret");
          },
          [](const WLANPROFILE& r) {
              EXPECT_EQ(ULONG{EAPMETHOD_TTLS}, r.enumAuthenProtocol);
@@ -488,7 +505,7 @@ TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteFor
              Auth().OnAuthWpa2();
              Auth().OnEncryAes();
              page.OnEapTls();
-             type("alice", "");
+             TypeCredentials("alice", "");
              chooseRow(page.m_pPageClientCert->Combo(), 0, *page.m_pPageClientCert);
              CPageServerCertificationDlg& server = *page.m_pPageServerCert;
              server.bUseServerCert = 1;
@@ -509,7 +526,7 @@ TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteFor
              Auth().OnAuthWpa2();
              Auth().OnEncryAes();
              page.OnEapLeap();
-             type("leap-user", "leap-pass");
+             TypeCredentials("leap-user", "leap-pass");
          },
          [](const WLANPROFILE& r) {
              EXPECT_EQ(ULONG{EAPMETHOD_LEAP}, r.enumAuthenProtocol);
@@ -519,7 +536,7 @@ TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteFor
              Auth().OnAuthWpa2();
              Auth().OnEncryAes();
              page.OnEapFast();
-             type("fast-user", "fast-pass");
+             TypeCredentials("fast-user", "fast-pass");
              CPageEAPFastDlg& fast = *page.m_pPageEAPFast;
              fast.m_pacList = {{1, "office.pac", "C:\\pacs\\office.pac"}, {0, "lab.pac", "C:\\pacs\\lab.pac"}};
              fast.UpdatePacListCount();
@@ -536,7 +553,7 @@ TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteFor
              Auth().CheckDlgButton(IDC_AUTH_8021X, BST_CHECKED);
              Auth().OnCheck8021X();
              page.OnEapMd5();
-             type("md5-user", "md5-pass");
+             TypeCredentials("md5-user", "md5-pass");
          },
          [](const WLANPROFILE& r) {
              EXPECT_EQ(ULONG{AUTH_OPEN}, r.enumAuthenMode);
@@ -587,12 +604,8 @@ TEST_F(ProfileEditorTest, SingleSignOnBoxesTravelAsTheirBitsAndComeBackOnReload)
 {
     ASSERT_TRUE(sim.Set("OsCode", 12));
     CPage8021XDlg& page = *editor.m_pPage8021X;
-    StartNew("Sso", "40", "Quixen-Corp");
-    Auth().OnAuthWpa2();
-    Auth().OnEncryAes();
-    page.OnEapPeap();
-    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "user");
-    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    StartNewEnterprise("Sso", "40", &CPage8021XDlg::OnEapPeap);
+    TypeCredentials("user", "password");
     // As clicked: single sign-on on, machine authentication off, after the user logs on.
     CPageProfileSSODlg& sso = *page.m_pPageSSO;
     sso.CheckDlgButton(IDC_SSO_ENABLE, BST_CHECKED);
@@ -604,12 +617,8 @@ TEST_F(ProfileEditorTest, SingleSignOnBoxesTravelAsTheirBitsAndComeBackOnReload)
     EXPECT_EQ(0x5u, first.ssoInfo);
 
     // A new profile starts with the boxes cleared, not with the last profile's ticks.
-    StartNew("Other", "41", "Quixen-Corp");
-    Auth().OnAuthWpa2();
-    Auth().OnEncryAes();
-    page.OnEapPeap();
-    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "user");
-    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "password");
+    StartNewEnterprise("Other", "41", &CPage8021XDlg::OnEapPeap);
+    TypeCredentials("user", "password");
     editor.OnOK();
     WLANPROFILE other = {};
     ASSERT_TRUE(Stored("Other", &other));
@@ -655,12 +664,8 @@ TEST_F(ProfileEditorTest, ARefusedPacListIsToldAndASecondOkStoresItUnderTheSameP
 {
     ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
     CPage8021XDlg& page = *editor.m_pPage8021X;
-    StartNew("Fast", "21", "Quixen-Corp");
-    Auth().OnAuthWpa2();
-    Auth().OnEncryAes();
-    page.OnEapFast();
-    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "fast-user");
-    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "fast-pass");
+    StartNewEnterprise("Fast", "21", &CPage8021XDlg::OnEapFast);
+    TypeCredentials("fast-user", "fast-pass");
     // More entries than the library stores with a profile (as a list grown elsewhere).
     CPageEAPFastDlg& fast = *page.m_pPageEAPFast;
     fast.m_pacList.assign(kPacListMax + 1, CPageEAPFastDlg::PacEntry{0, "a.pac", "C:\\pacs\\a.pac"});
@@ -677,10 +682,7 @@ TEST_F(ProfileEditorTest, ARefusedPacListIsToldAndASecondOkStoresItUnderTheSameP
     editor.OnOK();
     EXPECT_EQ(1u, boxes.Count());
     EXPECT_EQ(2u, front.reports.size());
-    ULONG count = 0;
-    char name[kProfileNameBytes] = "Fast";
-    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_ReadPACList(&count, nullptr, name));
-    EXPECT_EQ(static_cast<ULONG>(kPacListMax), count);
+    EXPECT_EQ(kPacListMax, StoredPacCount("Fast"));
 }
 
 TEST_F(ProfileEditorTest, EntriesLongerThanTheRecordHoldsCannotBeTypedNorStoredCut)
@@ -692,10 +694,7 @@ TEST_F(ProfileEditorTest, EntriesLongerThanTheRecordHoldsCannotBeTypedNorStoredC
     EXPECT_EQ(127, static_cast<int>(page.m_pPageServerCert->SendDlgItemMessage(IDC_SRVCERT_NAME, EM_GETLIMITTEXT)));
 
     // A text set from elsewhere (the machine identity of a long DNS domain) is refused, not cut.
-    StartNew("Long", "22", "Quixen-Corp");
-    Auth().OnAuthWpa2();
-    Auth().OnEncryAes();
-    page.OnEapPeap();
+    StartNewEnterprise("Long", "22", &CPage8021XDlg::OnEapPeap);
     id.strIdentity = CString('u', 128);
     id.strPassword = "password";
     id.UpdatePage(FALSE);
@@ -718,11 +717,7 @@ TEST_F(ProfileEditorTest, EntriesLongerThanTheRecordHoldsCannotBeTypedNorStoredC
 TEST_F(ProfileEditorTest, TheEapHostConfiguresAnEapFastProfileOnlyOnceItIsStored)
 {
     ASSERT_TRUE(sim.Set("OsCode", 12));
-    CPage8021XDlg& page = *editor.m_pPage8021X;
-    StartNew("FastHost", "23", "Quixen-Corp");
-    Auth().OnAuthWpa2();
-    Auth().OnEncryAes();
-    page.OnEapFast();
+    StartNewEnterprise("FastHost", "23", &CPage8021XDlg::OnEapFast);
     ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 1));
     testing_support::MessageBoxCapture boxes;
     editor.OnOK();
@@ -744,19 +739,11 @@ TEST_F(ProfileEditorTest, AnEapFastProfileMadeInAFolderOfSixtyPacFilesStoresItsL
     char saved[MAX_PATH] = {};
     ::GetCurrentDirectoryA(sizeof saved, saved);
     ::SetCurrentDirectoryA(folder.Path().c_str());
-    CPage8021XDlg& page = *editor.m_pPage8021X;
-    StartNew("Lab", "24", "Quixen-Corp");  // the reset lists the folder
-    Auth().OnAuthWpa2();
-    Auth().OnEncryAes();
-    page.OnEapFast();
-    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "fast-user");
-    page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "fast-pass");
+    StartNewEnterprise("Lab", "24", &CPage8021XDlg::OnEapFast);  // the reset lists the folder
+    TypeCredentials("fast-user", "fast-pass");
     testing_support::MessageBoxCapture boxes;
     editor.OnOK();
     ::SetCurrentDirectoryA(saved);
     EXPECT_EQ(0u, boxes.Count());
-    ULONG count = 0;
-    char name[kProfileNameBytes] = "Lab";
-    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_ReadPACList(&count, nullptr, name));
-    EXPECT_EQ(static_cast<ULONG>(kPacListMax), count);
+    EXPECT_EQ(kPacListMax, StoredPacCount("Lab"));
 }

@@ -448,14 +448,18 @@ TEST_F(WiFiDirectEngineTest, ConnectRulesRefuseConnectedAndForeignClients)
         engine->m_SeleteDeviceEntry.nRule = 2;
         r.set(engine->m_SeleteDeviceEntry);
         EXPECT_EQ(r.result, engine->OnConnectDevice());
-        EXPECT_EQ(0, engine->ConnectRefusalText(r.result).Find(r.text)) << engine->ConnectRefusalText(r.result).GetString();
+        const CString text = CAdvancedWiFiDirect::ConnectRefusalText(r.result, "Printer");
+        ASSERT_FALSE(r.text.IsEmpty());
+        EXPECT_EQ(0, text.Find(r.text)) << text.GetString();
     }
+    // A connected peer is named.
+    EXPECT_NE(-1, CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_PEER_CONNECTED, "Printer").Find("[Printer]"));
     // A group owner while this device owns a group of its own.
     engine->m_SeleteDeviceEntry = {};
     engine->m_SeleteDeviceEntry.nRule = 1;
     engine->m_ulMyRule = 1;
     EXPECT_EQ(P2P_CONNECT_OWNER_BUSY, engine->OnConnectDevice());
-    EXPECT_EQ(G_LangTable.IDS_WIFI_DIRECT_ALREADY_GROUP_OWNER, engine->ConnectRefusalText(P2P_CONNECT_OWNER_BUSY));
+    EXPECT_EQ(G_LangTable.IDS_WIFI_DIRECT_ALREADY_GROUP_OWNER, CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_OWNER_BUSY));
     engine->m_ulMyRule = 2;
     EXPECT_EQ(0, engine->m_pSetting->m_nAction);
     EXPECT_FALSE(engine->m_pProgressMsg->Visible);

@@ -44,6 +44,8 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
+        // As the program's start-up does: texts the language file lacks take their defaults.
+        ASSERT_EQ(1, LoadLanguageStrings());
         ASSERT_TRUE(sim.Load(kWorld));
         hide.m_pWiFiDirect = new CAdvancedWiFiDirect;
         mainWindow.ShowWiFiDirectTab();
@@ -550,7 +552,7 @@ TEST_F(WiFiDirectPagesTest, ARefusedConnectionSaysWhyAndEnds)
     ClickButton(Method(), IDC_P2PCM_NEXT);
     ChannelNext();
     ASSERT_EQ(1u, boxes.Count());
-    EXPECT_EQ(Engine().ConnectRefusalText(P2P_CONNECT_OWNER_BUSY), boxes.Boxes()[0].text);
+    EXPECT_EQ(G_LangTable.IDS_WIFI_DIRECT_ALREADY_GROUP_OWNER, boxes.Boxes()[0].text);
     EXPECT_TRUE(Visible(&Page()));
     EXPECT_FALSE(Visible(&Link()));
     EXPECT_TRUE(Calls("QXWL_SetWifiDirectWpseConfig(3)").empty());
