@@ -167,6 +167,7 @@ void SetTokenGroupsQuery(TokenGroupsQuery query)
 BEGIN_MESSAGE_MAP(CKelvoPageUIDlg, CDialog)
     ON_WM_CLOSE()
     ON_WM_PAINT()
+    ON_WM_TIMER()
     ON_WM_ERASEBKGND()
     ON_WM_CTLCOLOR()
     ON_STN_CLICKED(IDC_KELVO_TAB_LINKINFO, ShowLinkInfoTab)
@@ -422,12 +423,40 @@ void CKelvoPageUIDlg::RegisterStationPages()
         REGISTER_PAGE(tab, m_pPageP2PLinkStatus, CKelvoPageP2PLinkStatus, 326);
         REGISTER_PAGE(tab, m_pPageP2PConnectMethod, CKelvoPageP2PConnectMethod, 324);
         REGISTER_PAGE(tab, m_pPageP2PConnectMethodII, CKelvoPageP2PConnectMethodII, 324);
-        // The other pages get their windows when first shown; this one watches the adapter's
-        // hardware WPS button and the result of a run from the start.
-        tab.EnsurePage(m_pPageWpsLinkStatusDlg);
     }
     tab.ShowPage(m_pPageLinkInfoDlg);
     ComputeGeometry();
+    CreateWatchersWhenIdle();
+}
+
+namespace {
+template <typename Dialog>
+bool CreateClassicWindow(Dialog* dlg, CWnd* parent, const CRect& area);
+}  // namespace
+
+void CKelvoPageUIDlg::CreateWatchersWhenIdle()
+{
+    // A timer message comes only once nothing else waits, the first paint included: the
+    // window is on screen before these are made.
+    if (m_hWnd) SetTimer(kCreateWatchersTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void CKelvoPageUIDlg::CreateWatchers()
+{
+    if (m_bSoftAPMode) return;
+    // The other pages get their windows when first shown; this one watches the adapter's
+    // hardware WPS button and the result of a run from the start.
+    EnsurePage(m_pPageWpsLinkStatusDlg);
+    // No request ever shows this one by number: its window is made hidden so that its read of
+    // the ack policy runs and it is there to be shown.
+    CreateClassicWindow(m_pPage80211nSettingDlg, this, ItemRectInClient(*this, IDC_KELVO_CLASSIC_AREA));
+}
+
+void CKelvoPageUIDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kCreateWatchersTimer) return CDialog::OnTimer(nIDEvent);
+    KillTimer(kCreateWatchersTimer);
+    CreateWatchers();
 }
 
 void CKelvoPageUIDlg::ComputeGeometry()
@@ -488,10 +517,6 @@ void CKelvoPageUIDlg::RegisterSoftApClassicPages()
     REGISTER_PAGE(tab, m_pAccessControlPage, CAccessControlPage, 1985);
 }
 
-namespace {
-template <typename Dialog>
-bool CreateClassicWindow(Dialog* dlg, CWnd* parent, const CRect& area);
-}  // namespace
 
 BOOL CKelvoPageUIDlg::CreateClassicDialogs()
 {
@@ -508,11 +533,7 @@ BOOL CKelvoPageUIDlg::CreateClassicDialogs()
     m_pInvalidIDPW = new CInvalidIDPW(this);
     m_pPeapSettingDlg = new CPeapSettingDlg(this);
     m_pExtAPMACTableDlg = new CExtAPMACTableDlg(this);
-    m_pPage80211nSettingDlg = new CPage80211nSettingDlg(this);
-    // No request ever shows this one by number: its window is made now, hidden, so that its
-    // start-up read of the ack policy runs and it is there to be shown.
-    if (m_hWnd && !CreateClassicWindow(m_pPage80211nSettingDlg, this, ItemRectInClient(*this, IDC_KELVO_CLASSIC_AREA)))
-        return FALSE;
+    m_pPage80211nSettingDlg = new CPage80211nSettingDlg(this);  // its window: CreateWatchers
     return TRUE;
 }
 

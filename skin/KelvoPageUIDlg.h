@@ -250,6 +250,11 @@ public:
     void InitFontsAndTabs();
     void RegisterStationPages();
     BOOL CreateClassicDialogs();
+    // The windows that work unseen from the start (the WPS run page, the 802.11n settings),
+    // made at the first idle moment after the window is shown.
+    void CreateWatchersWhenIdle();
+    void CreateWatchers();
+    static constexpr UINT_PTR kCreateWatchersTimer = 1;
     void RegisterApPages();
     void RegisterSoftApClassicPages();
     BOOL CreateHostedNetworkDialogs();
@@ -263,6 +268,7 @@ protected:
     void OnCancel() override {}
     void OnClose();
     void OnPaint();
+    void OnTimer(UINT_PTR nIDEvent);
     BOOL OnEraseBkgnd(CDC* pDC);
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnHelp();

@@ -177,9 +177,9 @@ TEST_F(WpsPagesTest, TheHardwareButtonStartsAPushButtonRunBeforeAnyWpsPageWasSho
 {
     CKelvoPageWpsLinkStatusDlg* link = mainWindow.m_pPageWpsLinkStatusDlg;
     ASSERT_NE(nullptr, link);
-    // Made with the main window, hidden, its hardware-button poll running, and cheaply: no
-    // scan table read until it is needed.
-    ASSERT_TRUE(HasWindow(link));
+    // Made once the main window is up, unasked, hidden, its hardware-button poll running, and
+    // cheaply: no scan table read until it is needed.
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return HasWindow(link); }, testing_support::kWaitBoundMs));
     EXPECT_FALSE(Visible(link));
     EXPECT_TRUE(Calls("QXWL_SiteSurveyQuery").empty());
     EXPECT_TRUE(::KillTimer(link->m_hWnd, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_HW_BUTTON));

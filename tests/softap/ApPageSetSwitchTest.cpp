@@ -195,15 +195,16 @@ TEST_F(ApPageSetSwitch, LeavingTheAccessPointUnbindsAStoredBridgeFromAnyTab)
 
 TEST_F(ApPageSetSwitch, TheStationSetMakesThe80211nPageHiddenWhichReadsTheAckPolicy)
 {
-    CPage80211nSettingDlg* page = mainWindow.m_pPage80211nSettingDlg;
-    ASSERT_TRUE(page && page->m_hWnd);
-    EXPECT_FALSE(page->IsWindowVisible());
+    const auto madeHidden = [&] {
+        CPage80211nSettingDlg* page = mainWindow.m_pPage80211nSettingDlg;
+        return testing_support::PumpUntil([&] { return page && page->m_hWnd; }, testing_support::kWaitBoundMs) &&
+               !page->IsWindowVisible();
+    };
+    EXPECT_TRUE(madeHidden());
     mainWindow.SwitchPageSet(1);
     sim.ClearJournal();
     mainWindow.SwitchPageSet(0);
-    page = mainWindow.m_pPage80211nSettingDlg;
-    ASSERT_TRUE(page && page->m_hWnd);
-    EXPECT_FALSE(page->IsWindowVisible());
+    ASSERT_TRUE(madeHidden());
     // The stand-in cannot read the policy: it is reset to every category on.
     EXPECT_EQ(1u, sim.JournalLines("QXWL_ReadAckPolicy").size());
     EXPECT_FALSE(sim.JournalLines("QXWL_WriteAckPolicy").empty());
