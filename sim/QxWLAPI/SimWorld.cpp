@@ -157,9 +157,20 @@ void SimWorld::Fire(const Effects& effects)
     for (const std::string& line : effects.Journal) m_journal.Add(line);
     for (UINT message : effects.Messages)
         if (window) PostMessageA(window, message, 0, 0);
-    if (effects.AuthCodes.empty()) return;
+    QueueAuthCallbacks(effects.AuthCodes);
+}
+
+void SimWorld::HandOverAuthCodes(Effects& effects)
+{
+    QueueAuthCallbacks(effects.AuthCodes);
+    effects.AuthCodes.clear();
+}
+
+void SimWorld::QueueAuthCallbacks(const std::vector<UCHAR>& codes)
+{
+    if (codes.empty()) return;
     // The callback always runs on the library's own thread, whoever caused the event.
-    m_events.After(0, [this, codes = effects.AuthCodes] {
+    m_events.After(0, [this, codes] {
         for (UCHAR code : codes) {
             QXWL_AUTH_CALLBACK callback;
             {
@@ -180,6 +191,7 @@ void SimWorld::Schedule(DWORD delayMs, std::function<void(Effects&)> step)
         {
             auto guard = Lock();
             step(effects);
+            HandOverAuthCodes(effects);
         }
         Fire(effects);
     });
@@ -259,6 +271,7 @@ bool SimWorld::LoadText(const std::string& text, std::string& error)
         sim::World world = Model;
         ApplyWorldPatch(patch, world);
         ApplyWorld(world, patch.HasProfiles, effects);
+        HandOverAuthCodes(effects);
     }
     Fire(effects);
     return true;
@@ -273,6 +286,7 @@ bool SimWorld::UseWorldFile(const std::string& path)
         m_worldFileSeen = false;
         if (path.empty()) return true;
         ReloadWorldFile(effects);
+        HandOverAuthCodes(effects);
     }
     Fire(effects);
     return m_worldFileSeen;
@@ -315,6 +329,7 @@ void SimWorld::Touch()
         if (now < m_nextFileCheck) return;
         m_nextFileCheck = now + kWorldFileCheckMs;
         ReloadWorldFile(effects);
+        HandOverAuthCodes(effects);
     }
     Fire(effects);
 }
@@ -329,6 +344,7 @@ bool SimWorld::SetValue(const std::string& key, LONG value)
         const WorldSettings before = Model.Settings;
         Model.Settings.*(setting->member) = value;
         SettingsChanged(before, effects);
+        HandOverAuthCodes(effects);
     }
     Fire(effects);
     return true;

@@ -24,6 +24,10 @@ public:
     static SimWorld& Get();
 
     std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(m_lock); }
+    // Under the lock, at the end of a change: hands the change's 802.1X codes to the library's
+    // thread at once. A step scheduled by the change may run as soon as the lock is free, and
+    // its codes must reach the program after these.
+    void HandOverAuthCodes(Effects& effects);
     // Posts the messages and runs the callbacks of `effects`; call without the lock.
     void Fire(const Effects& effects);
     // Runs step under the lock on the library's thread after delayMs, then fires its effects.
@@ -126,6 +130,7 @@ private:
     void ResetDriverState();
     void ReloadWorldFile(Effects& effects);
     bool LoadStore();
+    void QueueAuthCallbacks(const std::vector<UCHAR>& codes);
 
     std::mutex m_lock;
     CallJournal m_journal;

@@ -168,6 +168,7 @@ void ConnectWith(SimWorld& w, const ConnectRequest& request)
         auto guard = w.Lock();
         if (w.AdapterUsable() && w.RadioOn())
             w.LinkState.Connect(request, w.Visible, w.Model.Settings, effects);
+        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
 }
@@ -178,6 +179,7 @@ void DropLink(SimWorld& w, ULONG linkState)
     {
         auto guard = w.Lock();
         w.LinkState.Drop(linkState, effects);
+        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
 }
@@ -208,6 +210,7 @@ LONG WINAPI QXWL_Initial(LPCSTR vendor, HWND notifyWindow)
         auto guard = w.Lock();
         w.NotifyWindow = notifyWindow;
         w.Rescan(effects);
+        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
     return QXWL_ERROR_SUCCESS;
@@ -294,6 +297,7 @@ LONG WINAPI QXWL_AdapterSelect(const ADAPTER_ENTRY* adapter, QXWL_AUTH_CALLBACK 
             if (notifyWindow) w.NotifyWindow = notifyWindow;
             w.Rescan(effects);
         }
+        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
     return result;

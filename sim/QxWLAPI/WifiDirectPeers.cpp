@@ -467,6 +467,7 @@ LONG WINAPI QXWL_ConnectWPSProfileWithWifiDirectWpse(ULONG channel, const WPS_CR
         w.CurrentSetting = request;
         AddSystemProfile(w, group.Ssid);
         if (w.AdapterUsable() && w.RadioOn()) w.LinkState.Connect(request, w.Visible, w.Model.Settings, effects);
+        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
     return QXWL_ERROR_SUCCESS;

@@ -202,6 +202,24 @@ TEST_F(ConnectStateMachine, EnterpriseReportsEveryStepThroughTheCallbackOnTheLib
     for (DWORD thread : auth.threads) EXPECT_NE(::GetCurrentThreadId(), thread);
 }
 
+TEST_F(ConnectStateMachine, ConnectsInARowReportTheirStepsInTheOrderTheyHappened)
+{
+    // Without delays a connect's later steps may run on the library's thread the moment the
+    // connect lets go of the world: their codes still come after the connect's own.
+    const WLANPROFILE profile = EnterpriseProfile("Quixen-Corp", "user", "password");
+    const std::vector<UCHAR> steps = {RS_CBS_AU_STATUS_START,         RS_CBS_AU_STATUS_LINK_UP,
+                                      RS_CBS_AU_STATUS_AUTHENTICATING, RS_CBS_AU_STATUS_AUTHENTICATED,
+                                      RS_CBS_PORT_SECURED,            RS_CBS_AU_STATUS_MEDIA_CONNECT};
+    std::vector<UCHAR> again = steps;
+    again.insert(again.begin(), RS_CBS_AU_STATUS_MEDIA_DISCONNECT);  // the link before goes first
+    for (int i = 0; i < 100; ++i) {
+        lib->QXWL_SetWLANProfile(&profile);
+        ASSERT_EQ(i == 0 ? steps : again, AuthCodes()) << "connect " << i;
+        std::lock_guard<std::mutex> guard(auth.lock);
+        auth.codes.clear();
+    }
+}
+
 TEST_F(ConnectStateMachine, EnterpriseWithAWrongPasswordIsRejected)
 {
     const WLANPROFILE profile = EnterpriseProfile("Quixen-Corp", "user", "guess");
