@@ -189,9 +189,8 @@ void SimWorld::Schedule(DWORD delayMs, std::function<void(Effects&)> step)
     m_events.After(delayMs, [this, step = std::move(step)] {
         Effects effects;
         {
-            auto guard = Lock();
+            const Change change(*this, effects);
             step(effects);
-            HandOverAuthCodes(effects);
         }
         Fire(effects);
     });
@@ -267,11 +266,10 @@ bool SimWorld::LoadText(const std::string& text, std::string& error)
     if (!ParseWorldText(text, patch, error)) return false;
     Effects effects;
     {
-        auto guard = Lock();
+        const Change change(*this, effects);
         sim::World world = Model;
         ApplyWorldPatch(patch, world);
         ApplyWorld(world, patch.HasProfiles, effects);
-        HandOverAuthCodes(effects);
     }
     Fire(effects);
     return true;
@@ -281,12 +279,11 @@ bool SimWorld::UseWorldFile(const std::string& path)
 {
     Effects effects;
     {
-        auto guard = Lock();
+        const Change change(*this, effects);
         m_worldFile = path;
         m_worldFileSeen = false;
         if (path.empty()) return true;
         ReloadWorldFile(effects);
-        HandOverAuthCodes(effects);
     }
     Fire(effects);
     return m_worldFileSeen;
@@ -323,13 +320,12 @@ void SimWorld::Touch()
 {
     Effects effects;
     {
-        auto guard = Lock();
+        const Change change(*this, effects);
         if (m_worldFile.empty()) return;
         const ULONGLONG now = GetTickCount64();
         if (now < m_nextFileCheck) return;
         m_nextFileCheck = now + kWorldFileCheckMs;
         ReloadWorldFile(effects);
-        HandOverAuthCodes(effects);
     }
     Fire(effects);
 }
@@ -340,11 +336,10 @@ bool SimWorld::SetValue(const std::string& key, LONG value)
     if (!setting) return false;
     Effects effects;
     {
-        auto guard = Lock();
+        const Change change(*this, effects);
         const WorldSettings before = Model.Settings;
         Model.Settings.*(setting->member) = value;
         SettingsChanged(before, effects);
-        HandOverAuthCodes(effects);
     }
     Fire(effects);
     return true;

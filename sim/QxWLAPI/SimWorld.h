@@ -24,10 +24,21 @@ public:
     static SimWorld& Get();
 
     std::unique_lock<std::mutex> Lock() { return std::unique_lock<std::mutex>(m_lock); }
-    // Under the lock, at the end of a change: hands the change's 802.1X codes to the library's
-    // thread at once. A step scheduled by the change may run as soon as the lock is free, and
-    // its codes must reach the program after these.
-    void HandOverAuthCodes(Effects& effects);
+    // A change of the world under its lock. As it ends, still under the lock, its 802.1X codes
+    // go to the library's thread: a step the change scheduled may run as soon as the lock is
+    // free, and its codes must reach the program after these. Fire the rest afterwards.
+    class Change {
+    public:
+        Change(SimWorld& world, Effects& effects) : m_world(world), m_effects(effects), m_guard(world.Lock()) {}
+        ~Change() { m_world.HandOverAuthCodes(m_effects); }
+        Change(const Change&) = delete;
+        Change& operator=(const Change&) = delete;
+
+    private:
+        SimWorld& m_world;
+        Effects& m_effects;
+        std::unique_lock<std::mutex> m_guard;
+    };
     // Posts the messages and runs the callbacks of `effects`; call without the lock.
     void Fire(const Effects& effects);
     // Runs step under the lock on the library's thread after delayMs, then fires its effects.
@@ -130,6 +141,7 @@ private:
     void ResetDriverState();
     void ReloadWorldFile(Effects& effects);
     bool LoadStore();
+    void HandOverAuthCodes(Effects& effects);
     void QueueAuthCallbacks(const std::vector<UCHAR>& codes);
 
     std::mutex m_lock;

@@ -165,10 +165,9 @@ void ConnectWith(SimWorld& w, const ConnectRequest& request)
 {
     Effects effects;
     {
-        auto guard = w.Lock();
+        const SimWorld::Change change(w, effects);
         if (w.AdapterUsable() && w.RadioOn())
             w.LinkState.Connect(request, w.Visible, w.Model.Settings, effects);
-        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
 }
@@ -177,9 +176,8 @@ void DropLink(SimWorld& w, ULONG linkState)
 {
     Effects effects;
     {
-        auto guard = w.Lock();
+        const SimWorld::Change change(w, effects);
         w.LinkState.Drop(linkState, effects);
-        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
 }
@@ -207,10 +205,9 @@ LONG WINAPI QXWL_Initial(LPCSTR vendor, HWND notifyWindow)
     SimWorld& w = Enter(Format("QXWL_Initial(%s)", vendor ? vendor : "(null)"));
     Effects effects;
     {
-        auto guard = w.Lock();
+        const SimWorld::Change change(w, effects);
         w.NotifyWindow = notifyWindow;
         w.Rescan(effects);
-        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
     return QXWL_ERROR_SUCCESS;
@@ -287,7 +284,7 @@ LONG WINAPI QXWL_AdapterSelect(const ADAPTER_ENTRY* adapter, QXWL_AUTH_CALLBACK 
     Effects effects;
     LONG result;
     {
-        auto guard = w.Lock();
+        const SimWorld::Change change(w, effects);
         const bool known = std::any_of(w.Model.Adapters.begin(), w.Model.Adapters.end(),
                                        [&](const SimAdapter& a) { return a.Name.substr(0, kAdapterNameBytes - 1) == name; });
         result = (known && w.AdapterUsable()) ? w.Model.Settings.AdapterSelectResult : QXWL_ERROR_FAILURE;
@@ -297,7 +294,6 @@ LONG WINAPI QXWL_AdapterSelect(const ADAPTER_ENTRY* adapter, QXWL_AUTH_CALLBACK 
             if (notifyWindow) w.NotifyWindow = notifyWindow;
             w.Rescan(effects);
         }
-        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
     return result;

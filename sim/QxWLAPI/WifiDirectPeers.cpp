@@ -460,14 +460,13 @@ LONG WINAPI QXWL_ConnectWPSProfileWithWifiDirectWpse(ULONG channel, const WPS_CR
     SimWorld& w = Enter(Format("QXWL_ConnectWPSProfileWithWifiDirectWpse(%u, %s)", channel, group.Ssid.c_str()));
     Effects effects;
     {
-        auto guard = w.Lock();
+        const SimWorld::Change change(w, effects);
         if (w.WifiDirectGroupPeer < 0) return QXWL_ERROR_FAILURE;  // no group to join
         // The group is in range for as long as it lasts.
         w.Visible.push_back(group);
         w.CurrentSetting = request;
         AddSystemProfile(w, group.Ssid);
         if (w.AdapterUsable() && w.RadioOn()) w.LinkState.Connect(request, w.Visible, w.Model.Settings, effects);
-        w.HandOverAuthCodes(effects);
     }
     w.Fire(effects);
     return QXWL_ERROR_SUCCESS;
