@@ -170,6 +170,8 @@ int CPeapSettingDlg::RunModalLoop(DWORD flags)
     // dispatches may delete the prompt, whose destruction answers the loop.
     const std::shared_ptr<LoopState> loop = m_loop;
     const HWND prompt = m_hWnd;
+    const LONG run = ::InterlockedIncrement(&loop->nRun);
+    ::SetEvent(loop->hWake);  // an older run waiting on another thread looks at once
     ::InterlockedExchange(&G_nPeapPromptResult, kWaiting);
     ::InterlockedExchange(&loop->nAnswer, kWaiting);
     ::InterlockedExchange(&loop->bRunning, 1);
@@ -186,6 +188,10 @@ int CPeapSettingDlg::RunModalLoop(DWORD flags)
     bool idle = true;
     int result = kLoopQuit;
     for (;;) {
+        if (loop->nRun != run) {
+            result = kCancelled;  // a newer run took the prompt; its answer is not this one's
+            break;
+        }
         const LONG answer = loop->nAnswer;
         if (answer != kWaiting) {
             result = answer;
@@ -218,7 +224,7 @@ int CPeapSettingDlg::RunModalLoop(DWORD flags)
         }
         if (msg.message != WM_NULL && msg.message != WM_TIMER) idle = true;
     }
-    ::InterlockedExchange(&loop->bRunning, 0);
+    if (loop->nRun == run) ::InterlockedExchange(&loop->bRunning, 0);
     return result;
 }
 

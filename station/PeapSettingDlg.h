@@ -69,6 +69,9 @@ private:
         HANDLE hWake = nullptr;
         volatile LONG bRunning = 0;
         volatile LONG nAnswer = 0;
+        // The newest run: one started while another waits takes the prompt, and the older run
+        // ends with cancel instead of taking the newer one's answer.
+        volatile LONG nRun = 0;
     };
     CShadeButtonST m_btnOK;
     CShadeButtonST m_btnCancel;

@@ -220,6 +220,40 @@ TEST_F(PeapSettingDlgTest, HiddenByAnythingButItsOwnButtonsItAnswersCancel)
     EXPECT_EQ(IDOK, dlg.RunModalLoop(MLF_SHOWONIDLE));
 }
 
+namespace {
+// A second request for the prompt, made from inside the first one's loop.
+struct SecondPrompt {
+    static inline CPeapSettingDlg* prompt = nullptr;
+    static inline bool takeAwayFirst = false;
+    static inline int result = 0;
+    static void CALLBACK Run(HWND, UINT, UINT_PTR id, DWORD)
+    {
+        ::KillTimer(nullptr, id);
+        // A survey connect hides the waiting prompt first; a password-change request does not.
+        if (takeAwayFirst) prompt->ShowWindow(SW_HIDE);
+        prompt->ShowWindow(SW_SHOW);
+        prompt->PostConfirm("second", "otp2");
+        result = prompt->RunModalLoop(MLF_SHOWONIDLE);
+    }
+};
+}  // namespace
+
+TEST_F(PeapSettingDlgTest, ALoopWhosePromptASecondRequestTookEndsCancelledNotWithItsAnswer)
+{
+    for (bool takeAwayFirst : {true, false}) {
+        SCOPED_TRACE(takeAwayFirst ? "first prompt hidden" : "first prompt still shown");
+        Open(EAPMETHOD_PEAP);
+        SecondPrompt::prompt = &dlg;
+        SecondPrompt::takeAwayFirst = takeAwayFirst;
+        SecondPrompt::result = 0;
+        ::SetTimer(nullptr, 0, 0, SecondPrompt::Run);
+        EXPECT_EQ(IDCANCEL, dlg.RunModalLoop(MLF_SHOWONIDLE));
+        EXPECT_EQ(IDOK, SecondPrompt::result);
+        EXPECT_STREQ("second", dlg.m_Profile.chID);
+        EXPECT_FALSE(dlg.IsLoopRunning());
+    }
+}
+
 TEST_F(PeapSettingDlgTest, QuitEndsTheLoopAndIsPostedAgain)
 {
     ::PostQuitMessage(7);
