@@ -4,6 +4,8 @@
 #include "core/ProductMessageBox.h"
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageUIDlg.h"
+#include "station/ProfileCodes.h"
+#include "station/TextWithNumber.h"
 
 #include <cstring>
 
@@ -11,6 +13,17 @@ namespace {
 constexpr ULONG kTextBytes = 128;
 constexpr char kMustInputIdentity[] = "Must input Identity";
 constexpr char kMustInputPassword[] = "Must input Password";
+
+// The entries and what the profile keeps of each.
+const struct {
+    int id;
+    int most;
+    CString CInvalidIDPW::*text;
+} kEntries[] = {
+    {IDC_RELOGIN_IDENTITY, kIdentityMaxChars, &CInvalidIDPW::m_strIdentity},
+    {IDC_RELOGIN_PASSWORD, kPasswordMaxChars, &CInvalidIDPW::m_strPassword},
+    {IDC_RELOGIN_DOMAIN, kDomainMaxChars, &CInvalidIDPW::m_strDomain},
+};
 
 // Copies a text into a zero-filled buffer of kTextBytes, always terminated.
 void CopyZeroFilled(char (&dest)[kTextBytes], const CString& text)
@@ -64,6 +77,8 @@ BOOL CInvalidIDPW::OnInitDialog()
     SetDlgItemText(IDC_RELOGIN_DOMAIN_LABEL, G_LangTable.IDS_DOMAIN_NAME);
     SkinButton(m_btnOK, G_LangTable.IDS_OK);
     SkinButton(m_btnCancel, G_LangTable.IDS_CANCEL);
+    // Nothing longer than the profile keeps can be typed.
+    for (const auto& entry : kEntries) SendDlgItemMessage(entry.id, EM_LIMITTEXT, static_cast<WPARAM>(entry.most), 0);
     UpdateFieldVisibility();
     return TRUE;
 }
@@ -137,6 +152,12 @@ void CInvalidIDPW::OnBtnOK()
         m_strIdentity = CString(prof->chID, static_cast<int>(strnlen(prof->chID, sizeof prof->chID)));
         m_strPassword = CString(prof->chPassword, static_cast<int>(strnlen(prof->chPassword, sizeof prof->chPassword)));
         m_strDomain = CString(prof->chDomainName, static_cast<int>(strnlen(prof->chDomainName, sizeof prof->chDomainName)));
+    }
+    // A pasted text passes the edits' limit: it is refused, not cut.
+    for (const auto& entry : kEntries) {
+        if ((this->*entry.text).GetLength() <= entry.most) continue;
+        ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_ENTRY_TOO_LONG, entry.most));
+        return;
     }
     if (prof) {
         if (m_strIdentity.IsEmpty()) {
