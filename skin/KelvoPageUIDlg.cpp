@@ -660,6 +660,19 @@ void CKelvoPageUIDlg::PresentPrompt(CWnd& prompt)
     }
     prompt.ShowWindow(SW_SHOW);
     prompt.UpdateWindow();
+    // The prompt takes the keyboard, at its first empty entry: keys typed at once would otherwise
+    // go to the page beneath it. A prompt asked for again keeps the entry the user is in.
+    if (::IsChild(prompt.m_hWnd, ::GetFocus())) return;
+    HWND first = nullptr;
+    HWND entry = nullptr;
+    for (HWND item = ::GetWindow(prompt.m_hWnd, GW_CHILD); item && !entry; item = ::GetWindow(item, GW_HWNDNEXT)) {
+        if (!(::GetWindowLongA(item, GWL_STYLE) & WS_TABSTOP) || !::IsWindowVisible(item) || !::IsWindowEnabled(item))
+            continue;
+        if (!first) first = item;
+        if ((::SendMessageA(item, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) && ::GetWindowTextLengthA(item) == 0)
+            entry = item;
+    }
+    if (HWND focus = entry ? entry : first) prompt.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
 }
 
 void CKelvoPageUIDlg::DestroyClassicDialogs()

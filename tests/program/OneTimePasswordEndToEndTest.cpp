@@ -60,6 +60,8 @@ TEST_F(OneTimePasswordEndToEnd, PromptOfTheMainWindowTakesThePasswordAndTheLinkC
     }, kTimeoutMs)) << ReadWholeFile(journal);
     EXPECT_TRUE(::IsWindowVisible(main));
     EXPECT_EQ("", ItemText(prompt, kPromptPassword));
+    // The keys the user types go to the empty password, not to the page beneath.
+    EXPECT_EQ(::GetDlgItem(prompt, kPromptPassword), WaitForKeyboardFocus(main, ::GetDlgItem(prompt, kPromptPassword)));
     for (int id : {kPromptIdentity, kPromptPassword})
         EXPECT_EQ(kCredentialChars, ::SendMessageA(::GetDlgItem(prompt, id), EM_GETLIMITTEXT, 0, 0));
     // Nothing is sent to the network while the prompt waits, through two refreshes of the page below it.

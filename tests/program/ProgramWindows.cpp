@@ -307,6 +307,18 @@ size_t WaitForJournal(const std::string& journal, const std::string& text, size_
     return at;
 }
 
+HWND WaitForKeyboardFocus(HWND window, HWND control, DWORD timeoutMs)
+{
+    HWND focus = nullptr;
+    testing_support::PumpUntil([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        focus = ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+        return focus == control;
+    }, timeoutMs);
+    return focus;
+}
+
 bool WaitForTicks(const std::string& journal, const char* timerLine, size_t from, int ticks, DWORD timeoutMs)
 {
     return testing_support::PumpUntil([&] {

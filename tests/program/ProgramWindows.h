@@ -43,6 +43,10 @@ std::string DescribePlace(HWND window);
 // one (hidden dialogs below the visible area reuse the pages' ids); null after timeoutMs.
 HWND WaitForSeenControl(HWND parent, int id, DWORD timeoutMs = kProgramTimeoutMs);
 
+// The control that takes the keys typed in the program's window (its thread's keyboard focus),
+// once that is `control`; the focus found when it does not come within timeoutMs.
+HWND WaitForKeyboardFocus(HWND window, HWND control, DWORD timeoutMs = kProgramTimeoutMs);
+
 std::string Text(HWND window);
 std::string ItemText(HWND dialog, int id);
 // A user's click on a control: a press and release of the left button over it.

@@ -99,6 +99,7 @@ TEST_F(PromptsEndToEnd, TheHiddenNetworksNamePromptIsSeenAndRefusesANameNoSsidHo
     HWND name = SeenControl(kHiddenSsidEdit);
     ASSERT_TRUE(name);
     ExpectSeenWithItsButtons(name);
+    EXPECT_EQ(name, program_windows::WaitForKeyboardFocus(main, name));
 
     const size_t before = JournalSize();
     const std::string tooLong(33, 'n');
@@ -125,6 +126,7 @@ TEST_F(PromptsEndToEnd, TheReloginPromptIsSeenAndItsAccountConnects)
     HWND identity = SeenControl(kReloginIdentity);
     ASSERT_TRUE(identity) << ReadWholeFile(journal);
     ExpectSeenWithItsButtons(identity);
+    EXPECT_EQ(identity, program_windows::WaitForKeyboardFocus(main, identity));
     HWND prompt = ::GetParent(identity);
     for (HWND entry : {identity, ::GetDlgItem(prompt, kReloginPassword)})
         EXPECT_EQ(kCredentialChars, ::SendMessageA(entry, EM_GETLIMITTEXT, 0, 0));  // what the profile keeps
