@@ -186,8 +186,7 @@ void CInvalidIDPW::OnBtnOK()
     // The hidden dialog's record takes the account only while it still is this profile, so
     // that its later retries use the corrected account and another profile is left alone.
     WLANPROFILE* live = G_pHideDlg ? G_pHideDlg->m_pProfData : nullptr;
-    if (live && memcmp(live->strProfileName, prof->strProfileName, sizeof prof->strProfileName) == 0 &&
-        memcmp(&live->SSID, &prof->SSID, sizeof prof->SSID) == 0) {
+    if (live && IsSameProfile(*live, *prof)) {
         memcpy(live->chID, prof->chID, sizeof live->chID);
         memcpy(live->chPassword, prof->chPassword, sizeof live->chPassword);
         memcpy(live->chDomainName, prof->chDomainName, sizeof live->chDomainName);

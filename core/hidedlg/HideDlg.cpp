@@ -334,6 +334,9 @@ void CHideDlg::RegisterSessionNotificationOnXp()
 void CHideDlg::InitCard()
 {
     DebugLog(3, "[QxUI] --> CHideDlg::InitCard\n");
+    // The card is set up afresh (start-up, return from the access point or the system's service):
+    // no earlier authentication stands.
+    m_oneTimeAnswer.Forget();
     CheckConfigToolForXP();
     if (G_nOSVersion < kOsVista && QXWLAPI.QXWL_IsZeroConfig() == 2 && QXWLAPI.IsWpaCapable()) {
         DebugLog(3, "[QxUI] Is ZeroConfig, call QXWL_Release()\n");

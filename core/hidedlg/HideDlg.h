@@ -6,6 +6,7 @@
 #include "core/MessageBoxDlg.h"
 #include "contract/StationRecords.h"
 #include "core/ActionQueue.h"
+#include "core/OneTimeAnswer.h"
 #include <atomic>
 #include <vector>
 
@@ -226,6 +227,10 @@ private:
     bool LinkMatchesProfile(const WLAN_STATUS& status) const;
     void RetryConnection(const WLAN_STATUS& status);
     bool RetryNeeded(const WLAN_STATUS& status) const;
+    // True when the connect of p is left to the authentication its one-time password went out
+    // with: nothing is stopped, asked or sent.
+    bool ReuseOneTimeAnswer(const WLANPROFILE& p);
+    COneTimeAnswer m_oneTimeAnswer;
 public:
 
     // State read by the other windows of the program.

@@ -94,15 +94,20 @@ void CHideDlg::ActionExec()
             if (!record || !QXWLAPI.QXWL_ReadRadioStatus()) break;
             WLANPROFILE& p = *reinterpret_cast<WLANPROFILE*>(record);
             DebugLog(3, "[QxUI] ActionExec : ACTION TYPE is actionTypeProfile\n");
+            if (ReuseOneTimeAnswer(p)) break;
             QXWLAPI.QXWL_StopAuth();
+            bool tokenTyped = false;
             if (G_nOSVersion < kOsMfpBelow) {
                 if (QXWLAPI.IsWpaCapable() && Is8021XProfile(p)) {
                     int result = 0;
                     if (NeedsTokenPrompt(p)) result = PromptPeapPassword();
-                    if (result != 2 &&
+                    tokenTyped = result == IDOK;
+                    // The sign-on prompt asks for the same account: not twice for one connect.
+                    if (result != 2 && !tokenTyped &&
                         (p.enumAuthenProtocol == EAPMETHOD_LEAP || p.enumAuthenProtocol == EAPMETHOD_FAST))
                         result = PromptSsoBeforeConnect();
                     if (result == 2) {
+                        m_oneTimeAnswer.Forget();
                         DebugLog(3, "[QxUI] Peap Setting Dialog is open!\n");
                         DebugLog(3, "[QxUI] <-- CHideDlg::ActionExec\n");
                         return;
@@ -132,6 +137,8 @@ void CHideDlg::ActionExec()
             DumpWlanProfile(p);
             DebugLog(3, "[QxUI] call QXWL_SetWLANProfile()\n");
             QXWLAPI.QXWL_SetWLANProfile(&p);
+            if (tokenTyped) m_oneTimeAnswer.Sent(p);
+            else m_oneTimeAnswer.Forget();
 
             CCX2_CONTROL ccx = 0;
             if (QXWLAPI.QXWL_ReadCCX2Cont(&ccx)) {
@@ -165,6 +172,7 @@ void CHideDlg::ActionExec()
             break;
         }
         case actionTypeWiFiDirectProfile:
+            m_oneTimeAnswer.Forget();
             if (record && QXWLAPI.QXWL_ReadRadioStatus()) {
                 const auto& r = *reinterpret_cast<const WIFIDIRECT_ACTION_RECORD*>(record);
                 DebugLog(3, "[QxUI] ACTION TYPE is actionTypeWiFiDirectProfile and SW Radio ON\n");
@@ -174,6 +182,7 @@ void CHideDlg::ActionExec()
         case actionTypeSsid:
         case actionTypeBssid: {
             if (!record) break;
+            m_oneTimeAnswer.Forget();
             G_bWepError = FALSE;
             if (type == actionTypeSsid) {
                 NDIS_802_11_SSID ssid;
@@ -202,6 +211,7 @@ void CHideDlg::ActionExec()
             break;
         case actionTypeWPSProfile:
             // A stored WPS credential: connect with it as the WPS run would.
+            m_oneTimeAnswer.Forget();
             if (record && QXWLAPI.QXWL_ReadRadioStatus()) {
                 DebugLog(3, "[QxUI] ActionExec : ACTION TYPE is actionTypeWPSProfile\n");
                 G_bWepError = FALSE;
@@ -213,6 +223,24 @@ void CHideDlg::ActionExec()
         }
     }
     DebugLog(3, "[QxUI] <-- ActionExec\n");
+}
+
+bool CHideDlg::ReuseOneTimeAnswer(const WLANPROFILE& p)
+{
+    const WLANPROFILE* sent = m_oneTimeAnswer.For(p);
+    if (!sent || !NeedsTokenPrompt(p)) return false;
+    if (m_oneTimeAnswer.Authenticated()) {
+        WLAN_STATUS link{};
+        QXWLAPI.QXWL_QueryWLANStatus(&link, WLAN_STATUS_QUERY{0, 1, 0, 0, 0});
+        if (link.status != QxStatus_Connected || std::memcmp(&link.Ssid, &sent->SSID, sizeof link.Ssid) != 0) {
+            m_oneTimeAnswer.Forget();  // the link it made is gone: a new token is needed
+            return false;
+        }
+    }
+    DebugLog(3, "[QxUI] ActionExec : the one-time password of this profile is in use, nothing is sent again\n");
+    // The record in force stays the one the answer went out in.
+    CopyProfileRecord(m_pProfData, sent);
+    return true;
 }
 
 void CHideDlg::TakeWepBaselines()

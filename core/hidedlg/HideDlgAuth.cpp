@@ -70,6 +70,7 @@ LRESULT CHideDlg::OnAuthStatusEvent(WPARAM wParam, LPARAM)
         if (m_pQxUI && m_pQxUI->m_pPageProfileDlg) m_pQxUI->m_pPageProfileDlg->SyncActiveProfile(0);
         return 0;
     }
+    m_oneTimeAnswer.OnAuthStatus(code);
     if (code == RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED || code == RS_CBS_AU_STATUS_AUTH_TIMEOUT) RunAuthRetry(code);
     PostAuthStatusText(StatusText(code, m_pProfData));
     return 0;

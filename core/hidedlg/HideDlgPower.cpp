@@ -4,6 +4,7 @@
 #include "core/QXWLLIB.h"
 #include "core/StationHelpers.h"
 #include "base/SystemHelpers.h"
+#include "contract/StationContract.h"
 
 namespace {
 constexpr DWORD kResumeSettleMs = 1000;  // the adapter needs this long after a resume
@@ -33,6 +34,8 @@ void CHideDlg::OnPowerSuspend()
         QXWLAPI.QXWL_Release();
     }
     KillAllTimer();
+    // The link ends with the sleep: the connect after the resume needs a new token.
+    m_oneTimeAnswer.Forget();
 }
 
 void CHideDlg::OnPowerResume()
@@ -78,6 +81,7 @@ LRESULT CHideDlg::OnPrivateDriverEvent(WPARAM, LPARAM)
 LRESULT CHideDlg::OnNdisStatusMediaConnectMessage(WPARAM, LPARAM)
 {
     DebugLog(3, "[QxUI] --> CHideDlg::OnNdisStatusMediaConnectMessage\n");
+    m_oneTimeAnswer.OnAuthStatus(RS_CBS_AU_STATUS_MEDIA_CONNECT);
     // Only a static WEP key of an infrastructure network is set again after the link comes up.
     if (m_pProfData && m_pProfData->enumNetworkType == NETWORK_INFRASTRUCTURE && m_pProfData->enumEncryStatus == ENCRY_WEP &&
         m_pProfData->b8021X == 0 && QXWLAPI.QXWL_SetWEPKey)

@@ -292,6 +292,8 @@ void CHideDlg::RetryConnection(const WLAN_STATUS& status)
     const bool retry = RetryNeeded(status);
     if (!m_pQxUI || !m_pQxUI->m_pPageProfileDlg || !retry || !G_bReConnect || m_bRetryBlock) return;
     DebugLog(3, "[QxUI] ------ Retry connection ------\n");
+    // A whole retry period without the link: a one-time password that went out is spent or lost.
+    m_oneTimeAnswer.Forget();
     if (m_pProfData->bBssid == 1) {
         m_pProfData->bSetAdvance = 0;
         DebugLog(3, "[QxUI] Insert profile type action!\n");

@@ -26,6 +26,7 @@ protected:
     }
     void TearDown() override
     {
+        if (m_answerTimer) ::KillTimer(nullptr, m_answerTimer);
         if (dlg && dlg->m_pQxUI) dlg->m_pQxUI->m_pPeapSettingDlg = nullptr;
         prompt.DestroyWindow();
         G_nPromptCounter = kPromptCounterShow;
@@ -44,6 +45,35 @@ protected:
         library.join();
         return reply;
     }
+    // The user types this password into the prompt each time it shows.
+    void AnswerWhenShown(const char* password)
+    {
+        s_prompt = &prompt;
+        s_password = password;
+        m_answerTimer = ::SetTimer(nullptr, 0, 0, AnswerIfShown);
+    }
+    static void CALLBACK AnswerIfShown(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (s_prompt->IsWindowVisible() && s_prompt->IsLoopRunning())
+            s_prompt->PostConfirm(s_prompt->m_strIdentity, s_password);
+    }
+    // A token profile: its server takes one-time passwords, asked for at each connect.
+    static WLANPROFILE TokenProfile(const std::string& ssid, ULONG method)
+    {
+        WLANPROFILE token = EnterpriseProfile(ssid, "alice", "");
+        token.enumAuthenProtocol = method;
+        token.enumTunnel = RS_TunnelGTC;
+        token.nPasswordMode = 0;
+        return token;
+    }
+    static std::string TokenWorld(const std::string& worldKeys, const char* ssid, const char* method)
+    {
+        return "[World]\nOsCode=9\n" + worldKeys + "[Network1]\nSsid=" + ssid + "\nSecurity=WPA2\nEapMethod=" + method +
+               "\nTunnel=GTC\nIdentity=alice\nPassword=739104\nOneTimePassword=1\n";
+    }
+    static inline CPeapSettingDlg* s_prompt = nullptr;
+    static inline const char* s_password = "";
+    UINT_PTR m_answerTimer = 0;
     CPeapSettingDlg prompt;
 };
 }  // namespace
@@ -152,6 +182,36 @@ TEST_F(AuthFlow, AfterATimeOutTheNextPromptUsesTheStoredCredentialsAndTheOneAfte
     prompt.PostConfirm("user", "typed");
     EXPECT_EQ(IDOK, d.PromptPeapPassword());
     EXPECT_STREQ("typed", d.m_pProfData->chPassword);
+}
+
+TEST_F(AuthFlow, AOneTimePasswordIsAskedOnceWhileItsLinkStandsAndAgainOnceTheLinkIsGone)
+{
+    AddPrompt(Start(TokenWorld("", "Quixen-Token", "PEAP")));
+    const WLANPROFILE token = TokenProfile("Quixen-Token", EAPMETHOD_PEAP);
+    sim.ClearJournal();
+    AnswerWhenShown("739104");
+    Connect(token);
+    // Connected again, as the start-up's card set-up does: the link the token made is kept.
+    Connect(token);
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWLANProfile").size());
+    EXPECT_EQ(1u, sim.JournalLines("SIM link up").size());
+
+    QXWLAPI.QXWL_Disassociate();
+    Settle();
+    Connect(token);
+    EXPECT_EQ(2u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
+    EXPECT_EQ(2u, sim.JournalLines("QXWL_SetWLANProfile(Quixen-Token").size());
+}
+
+TEST_F(AuthFlow, AnEapFastTokenWithSignOnPromptingIsAskedForOncePerConnect)
+{
+    AddPrompt(Start(TokenWorld("SsoEnabled=1\nSsoMode=2\n", "Quixen-Fast", "FAST")));
+    sim.ClearJournal();
+    AnswerWhenShown("739104");
+    Connect(TokenProfile("Quixen-Fast", EAPMETHOD_FAST));
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWLANProfile(Quixen-Fast").size());
 }
 
 TEST_F(AuthFlow, PacAuthorityIdIsCutAndTerminated)

@@ -319,6 +319,14 @@ HWND WaitForKeyboardFocus(HWND window, HWND control, DWORD timeoutMs)
     return focus;
 }
 
+size_t JournalCount(const std::string& journal, const std::string& text, size_t from)
+{
+    const std::string calls = testing_support::ReadWholeFile(journal);
+    size_t count = 0;
+    for (size_t at = calls.find(text, from); at != std::string::npos; at = calls.find(text, at + 1)) ++count;
+    return count;
+}
+
 bool WaitForTicks(const std::string& journal, const char* timerLine, size_t from, int ticks, DWORD timeoutMs)
 {
     return testing_support::PumpUntil([&] {

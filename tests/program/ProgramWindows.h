@@ -74,6 +74,8 @@ bool SetServiceRunning(const char* name, bool running);
 // text first shows at or after byte `from`, once it does; npos after timeoutMs.
 size_t WaitForJournal(const std::string& journal, const std::string& text, size_t from = 0,
                       DWORD timeoutMs = kProgramTimeoutMs);
+// How often text shows in the journal at or after byte `from`.
+size_t JournalCount(const std::string& journal, const std::string& text, size_t from = 0);
 // Journal lines of the program's timers: the hidden dialog's status poll, once a second while the
 // program runs as a station and its start-up is over, and the link-status page's refresh, every
 // two seconds while that page shows.

@@ -1,0 +1,30 @@
+// The authentication a typed one-time password went out with. A connect of the same profile
+// while that authentication runs, or while the link it made is up, reuses it: stopping it to ask
+// again throws the typed token away, and a token server takes each token only once.
+// Reached from the user-interface thread only.
+#pragma once
+#include "contract/StationRecords.h"
+
+// The same stored profile: profile name and network name.
+bool IsSameProfile(const WLANPROFILE& a, const WLANPROFILE& b);
+
+class COneTimeAnswer {
+public:
+    // The answer went to the library in this profile record.
+    void Sent(const WLANPROFILE& profile);
+    // The answer's authentication is over or replaced: the next connect asks again.
+    void Forget() { m_state = State::None; }
+    // An 802.1X status of the current authentication: success marks the link made, a failure
+    // ends the answer's use.
+    void OnAuthStatus(UCHAR code);
+    // The record the answer went out in, while it is the answer to a connect of `profile`;
+    // null otherwise.
+    const WLANPROFILE* For(const WLANPROFILE& profile) const;
+    // The answer's authentication succeeded: whether its link still stands is the library's to say.
+    bool Authenticated() const { return m_state == State::Authenticated; }
+
+private:
+    enum class State { None, Authenticating, Authenticated };
+    State m_state = State::None;
+    WLANPROFILE m_sent = {};
+};
