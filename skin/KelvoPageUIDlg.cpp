@@ -628,14 +628,24 @@ void CKelvoPageUIDlg::HideClassicDialogsBut(int keep)
     }
 }
 
+namespace {
+// The prompts whose answer the user may be typing while they are asked for again (the
+// one-time password's loop waits on its prompt): hidden on the way, one would count as closed
+// by the user, and shown afresh it would forget what was typed.
+bool KeptWhenAskedAgain(int n)
+{
+    return n == CKelvoPageUIDlg::kHiddenSsid || n == CKelvoPageUIDlg::kPeapSetting || n == CKelvoPageUIDlg::kInvalidIdPw;
+}
+}  // namespace
+
 void CKelvoPageUIDlg::ShowClassicDialog(int n)
 {
     if (n < 1 || n >= kClassicDialogs) n = kLinkStatus;
     if (n == kLinkStatus && m_pLinkStatusDlg && m_pLinkStatusDlg->m_hWnd && m_pLinkStatusDlg->IsWindowVisible())
         return;
-    // The dialog asked for is not hidden on the way: a prompt hidden that way would count as
-    // closed by the user.
-    HideClassicDialogsBut(n);
+    // Any other dialog asked for while shown is hidden and shown again, so that its show-time
+    // reset runs: an editor left open by an abandoned edit must not hand its settings on.
+    HideClassicDialogsBut(KeptWhenAskedAgain(n) ? n : -1);
     CWnd* dlg = EnsureClassicDialog(n);
     if (!dlg) {
         DebugLog(3, "[QxUI] ShowClassicDialog(%d): the dialog does not exist\n", n);
