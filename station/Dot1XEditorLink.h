@@ -9,8 +9,9 @@
 // identity with its password refresh, server certificate, EAP-FAST, single sign-on).
 void Read8021XControls(CPage8021XDlg& page);
 // False, after the language file's message, when an entry the model would take is longer than
-// its record field holds (the edits are limited; a text set from elsewhere may not be).
-bool Check8021XEntryLengths(CPage8021XDlg& page);
+// its record field holds (the edits are limited; a text set from elsewhere may not be), or a
+// certificate in use has a blob larger than the record holds (it would be stored as none).
+bool Check8021XEntriesFit(CPage8021XDlg& page);
 // Copies the page's method, inner methods (as EAP type numbers), identity, certificates,
 // EAP-FAST settings with the PAC list, and single sign-on into the model.
 void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model);

@@ -57,6 +57,7 @@ struct WorldSettings {
     LONG EapHost = 1;              // QXWL_IsEapHostInstalled
     LONG CertStores = 1;           // 1: the built-in "MY" and "ROOT" certificates, 0: both stores empty
     LONG CertStoreGrows = 0;       // one certificate more appears after each count-only QXWL_EnumCert
+    LONG CertOversized = 0;        // each store ends in a certificate whose blob is larger than a profile holds
     LONG CertArraysOut = 0;        // read only: certificate arrays filled and not yet freed
     LONG CertFreeFaults = 0;       // read only: QXWL_FreeCertArray calls for an array not (or no longer) filled
     LONG ProfileStoreRefuses = 0;  // every change of the stored profiles and PAC lists answers failure
