@@ -35,6 +35,12 @@ bool CertificateFits(BOOL inUse, const qxwl::CERT_INFO& chosen)
 }
 }  // namespace
 
+void ApplyEapMethod(CPage8021XDlg& page, int method)
+{
+    page.nEapMethod = method;
+    page.ApplyStoredMethod(method);  // does nothing before the page has its window
+}
+
 void Read8021XControls(CPage8021XDlg& page)
 {
     if (!page.m_pPageNamePassword || !page.m_pPageNamePassword->m_hWnd) return;

@@ -5,6 +5,9 @@
 #include "station/CPage8021XDlg.h"
 #include "station/EditorSecurityModel.h"
 
+// Sets the page's EAP method as a choice of it does: stored and replayed on the page (its
+// captions, inner method, child pages and tabs), so that what the page shows is what is stored.
+void ApplyEapMethod(CPage8021XDlg& page, int method);
 // Reads the controls of the child pages the editors take entries from (client certificate,
 // identity with its password refresh, server certificate, EAP-FAST, single sign-on).
 void Read8021XControls(CPage8021XDlg& page);
