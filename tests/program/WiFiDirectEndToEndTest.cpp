@@ -223,6 +223,33 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
 }
 
+TEST_F(WiFiDirectEndToEnd, TrayExitWithMoreInformationOpenEndsAndTheProgramStartsAgain)
+{
+    FakeNotificationArea tray;
+    {
+        ChildProcess program(ProgramCommand(), BinFolder());
+        HWND main = StartAndSwitchOn(program);
+        ASSERT_TRUE(main);
+        HWND more = WaitVisible(main, kMoreInfo);
+        ASSERT_TRUE(more);
+        ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(more) != FALSE; }, kTimeoutMs));
+        EXPECT_TRUE(PressSeen(more));
+        HWND info = WaitForWindow("#32770", "More Information", program.Id(), kTimeoutMs);
+        ASSERT_TRUE(info);
+        EXPECT_TRUE(program_windows::WaitUntilSeen(info));
+        EXPECT_FALSE(::IsWindowEnabled(main));  // the dialog holds the whole window, not only its page
+
+        // Exit closes the dialog and ends the program; its single-instance lock goes with it.
+        ASSERT_TRUE(program_windows::ExitFromTray(program));
+        DWORD code = STILL_ACTIVE;
+        EXPECT_TRUE(program.WaitForExit(0, &code));
+        EXPECT_NE(STILL_ACTIVE, code);
+    }
+    ChildProcess again(ProgramCommand(), BinFolder());
+    EXPECT_TRUE(WaitForMainWindow(again.Id()));
+    EXPECT_TRUE(program_windows::ExitFromTray(again));
+}
+
 // A peer that asks to connect once Wi-Fi Direct is on: the request reaches the program through
 // the driver's status blocks, the program prompts with the connect-method page in its incoming
 // form, and the user's answer leads to the connection.
