@@ -125,6 +125,7 @@ BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CWiFiDirectSkinnedPage)
     ON_MESSAGE(MSG_P2P_SETTING_DONE, OnSettingDone)
     ON_MESSAGE(MSG_P2P_REQUEST_ANSWER, OnRequestAnswer)
     ON_MESSAGE(MSG_P2P_CHECK_REQUEST, OnCheckRequest)
+    ON_MESSAGE(MSG_P2P_CHECK_SWITCH, OnCheckSwitch)
 END_MESSAGE_MAP()
 
 CKelvoPageWlanP2PDlg::CKelvoPageWlanP2PDlg() : CWiFiDirectSkinnedPage(IDD)
@@ -149,10 +150,23 @@ BOOL CKelvoPageWlanP2PDlg::IsRequestPending()
     return g_bP2PRequestPending;
 }
 
+namespace {
+// Posted: the page that takes the hidden one's place shows first.
+void PostToMainPage(UINT message)
+{
+    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd) page->PostMessage(message, 0, 0);
+}
+}  // namespace
+
 void CKelvoPageWlanP2PDlg::PromptPageHidden()
 {
-    if (!g_bP2PRequestPending) return;
-    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd) page->PostMessage(MSG_P2P_CHECK_REQUEST, 0, 0);
+    if (g_bP2PRequestPending) PostToMainPage(MSG_P2P_CHECK_REQUEST);
+}
+
+void CKelvoPageWlanP2PDlg::NamePageHidden()
+{
+    // Next switches Wi-Fi Direct on before the name page goes.
+    PostToMainPage(MSG_P2P_CHECK_SWITCH);
 }
 
 void CKelvoPageWlanP2PDlg::DoDataExchange(CDataExchange* pDX)
@@ -306,6 +320,15 @@ void CKelvoPageWlanP2PDlg::CancelSwitchOn()
     EnableControls(FALSE);
     if (engine && engine->m_pRequestArgument == this) engine->SetCallback(nullptr, nullptr);
     if (CKelvoPageUIDlg* main = MainWindow()) main->EnableStationTabs(TRUE);
+}
+
+LRESULT CKelvoPageWlanP2PDlg::OnCheckSwitch(WPARAM, LPARAM)
+{
+    CKelvoPageUIDlg* main = MainWindow();
+    const CWnd* namePage = main ? main->m_pPageWlanP2PSettingNameDlg : nullptr;
+    if (namePage && namePage->m_hWnd && (namePage->GetStyle() & WS_VISIBLE)) return 0;  // shown again meanwhile
+    CancelSwitchOn();
+    return 0;
 }
 
 void CKelvoPageWlanP2PDlg::OnRoleGroupOwner()

@@ -442,7 +442,7 @@ TEST_F(WiFiDirectRoadsEndToEnd, NoMethodInCommonEndsTheAttemptWithItsBox)
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(box); }, kTimeoutMs));
 }
 
-TEST_F(WiFiDirectRoadsEndToEnd, BackFromTheNamePageLeavesWiFiDirectOff)
+TEST_F(WiFiDirectRoadsEndToEnd, LeavingTheNamePageByBackOrByTheTabLeavesWiFiDirectOff)
 {
     FakeNotificationArea tray;
     ChildProcess program(ProgramCommand(), BinFolder());
@@ -451,13 +451,17 @@ TEST_F(WiFiDirectRoadsEndToEnd, BackFromTheNamePageLeavesWiFiDirectOff)
     EXPECT_TRUE(ClickSeen(::GetDlgItem(main, kTabWiFiDirect)));
     HWND enable = WaitVisible(main, kEnable);
     ASSERT_TRUE(enable);
-    EXPECT_TRUE(PressSeen(enable));
-    ASSERT_TRUE(WaitVisible(main, kSettingEdit));
-    constexpr int kSettingBack = 1501;
-    EXPECT_TRUE(PressSeen(Visible(main, kSettingBack)));
-    ASSERT_TRUE(PumpUntil([&] { return Visible(main, kEnable) != nullptr; }, kTimeoutMs));
-    EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(enable, BM_GETCHECK, 0, 0));
-    EXPECT_FALSE(::IsWindowEnabled(Visible(main, kScan)));
+    constexpr int kSettingBack = 1501, kStationTab = 8005;  // the site survey
+    for (const bool byTab : {false, true}) {
+        EXPECT_TRUE(PressSeen(enable));
+        ASSERT_TRUE(WaitVisible(main, kSettingEdit));
+        if (byTab) EXPECT_TRUE(ClickSeen(::GetDlgItem(main, kTabWiFiDirect)));
+        else EXPECT_TRUE(PressSeen(Visible(main, kSettingBack)));
+        ASSERT_TRUE(PumpUntil([&] { return Visible(main, kEnable) != nullptr; }, kTimeoutMs));
+        EXPECT_TRUE(PumpUntil([&] { return ::SendMessageA(enable, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }, kTimeoutMs)) << byTab;
+        EXPECT_FALSE(::IsWindowEnabled(Visible(main, kScan))) << byTab;
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(main, kStationTab))) << byTab;
+    }
     EXPECT_FALSE(JournalHas("QXWL_SetWifiDirectWpseConfig(1)"));
 }
 

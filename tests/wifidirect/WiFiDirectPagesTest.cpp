@@ -365,11 +365,14 @@ TEST_F(WiFiDirectPagesTest, SettingPagesCheckTheirInputAndMoveThroughTheBackStac
 }
 TEST_F(WiFiDirectPagesTest, LeavingTheNamePageLeavesWiFiDirectOff)
 {
-    for (const int button : {IDC_WIZARD_BACK, IDC_WIZARD_EXIT}) {
+    constexpr int kByTheTab = 0;
+    for (const int button : {IDC_WIZARD_BACK, IDC_WIZARD_EXIT, kByTheTab}) {
         Switch(true);
         CKelvoPageWlanP2PSettingNameDlg& namePage = *mainWindow.m_pPageWlanP2PSettingNameDlg;
         ASSERT_TRUE(Visible(&namePage));
-        ClickButton(namePage, button);
+        if (button == kByTheTab) mainWindow.ShowWiFiDirectTab();
+        else ClickButton(namePage, button);
+        PumpPending();
         EXPECT_TRUE(Visible(&Page())) << button;
         EXPECT_EQ(BST_UNCHECKED, Page().IsDlgButtonChecked(IDC_WLANP2P_ENABLE)) << button;
         EXPECT_FALSE(Page().GetDlgItem(IDC_WLANP2P_SCAN)->IsWindowEnabled()) << button;
