@@ -218,7 +218,9 @@ CString CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_RESULT result, const
 
 P2P_CONNECT_RESULT CAdvancedWiFiDirect::OnConnectDevice(void (*callback)(void*), void* argument)
 {
-    const WIFIDIRECT_DEVICE_ENTRY& s = m_SeleteDeviceEntry;
+    // A copy: a peer's request handled while the box below waits replaces the selected device,
+    // and the invitation still goes to the one the user picked.
+    const WIFIDIRECT_DEVICE_ENTRY s = m_SeleteDeviceEntry;
     const P2P_CONNECT_RESULT refusal = ConnectRefusal();
     if (refusal != P2P_CONNECT_STARTED) {
         DebugLog(3, "[QxUI] OnConnectDevice: the selected device cannot be connected (connected=%u, rule=%u, status=%u)\n",
