@@ -265,6 +265,44 @@ TEST_F(WiFiDirectPagesTest, APeersRequestWaitsWithoutALoopAndEndsWithThePrograms
     EXPECT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
 }
 
+TEST_F(WiFiDirectPagesTest, APinShownWhileARequestWaitsKeepsTheRequestsCancelAndGiveUp)
+{
+    SwitchOnAs("Desk");
+    CAdvancedWiFiDirect& engine = Engine();
+    CWiFiDirectSetting& wizard = *engine.m_pSetting;
+    auto request = [&] {
+        engine.m_SeleteDeviceEntry = {};
+        std::memcpy(engine.m_SeleteDeviceEntry.chDeviceName, "Printer", 7);
+        engine.m_SeleteDeviceEntry.ulDeviceNameLength = 7;
+        engine.m_SeleteDeviceEntry.ConfigMethod = 0x0080;
+        engine.OnPopupConnectSetting();
+        ASSERT_TRUE(CKelvoPageWlanP2PDlg::IsRequestPending());
+    };
+    // The driver asks this device to show a PIN while the prompt waits: the PIN goes out.
+    auto showPin = [&] {
+        const size_t sent = Calls("QXWL_SetWifiDirectWpseConfig(9)").size();
+        engine.DisplayPin();
+        EXPECT_EQ(sent + 1, Calls("QXWL_SetWifiDirectWpseConfig(9)").size());
+    };
+
+    // The user's Cancel still ends the request's wizard run.
+    request();
+    showPin();
+    ClickButton(Method(), IDC_P2PCM_CANCEL);
+    PumpPending();
+    EXPECT_FALSE(CKelvoPageWlanP2PDlg::IsRequestPending());
+    EXPECT_FALSE(wizard.Visible);
+
+    // Unanswered, the request still gives up.
+    wizard.m_dwRequestTimeoutMs = 200;
+    request();
+    showPin();
+    EXPECT_TRUE(PumpUntil([] { return !CKelvoPageWlanP2PDlg::IsRequestPending(); }, testing_support::kWaitBoundMs));
+    EXPECT_EQ(P2P_REQUEST_CANCEL, GetP2PRequestAnswer());
+    EXPECT_FALSE(wizard.Visible);
+    EXPECT_TRUE(Calls("QXWL_SetWifiDirectWpseConfig(3)").empty());
+}
+
 TEST_F(WiFiDirectPagesTest, LinkStatusJudgesEachAttemptOnItsOwn)
 {
     SwitchOnAs("Desk");
