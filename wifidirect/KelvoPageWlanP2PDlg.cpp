@@ -706,19 +706,42 @@ LRESULT CKelvoPageWlanP2PDlg::OnCheckRequest(WPARAM, LPARAM)
     return 0;
 }
 
+bool CKelvoPageWlanP2PDlg::SelectUsersPeer()
+{
+    CAdvancedWiFiDirect* engine = Engine();
+    if (!engine) return false;
+    // The peer the user picked, whatever a request in between named.
+    engine->m_SeleteDeviceEntry = m_SelectedPeer;
+    const P2P_CONNECT_RESULT refusal = engine->ConnectRefusal();
+    if (refusal == P2P_CONNECT_STARTED) return true;
+    ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(refusal, DeviceNameText(m_SelectedPeer)));
+    ReturnToFirstWiFiDirectPage();
+    return false;
+}
+
+void CKelvoPageWlanP2PDlg::ApplyUsersPinMethod(void* argument)
+{
+    auto* page = static_cast<CKelvoPageWlanP2PDlg*>(argument);
+    CAdvancedWiFiDirect* engine = page ? page->Engine() : nullptr;
+    if (!engine || !engine->m_pSetting) return;
+    engine->m_pSetting->m_pWPS->rBtnPIN_UserSpecClick();
+    engine->m_pSetting->BtnWiFiDirectNextClick();
+}
+
+bool CKelvoPageWlanP2PDlg::AskPeerForItsPin()
+{
+    if (!SelectUsersPeer()) return false;
+    if (Engine()->OnConnectDevice(&CKelvoPageWlanP2PDlg::ApplyUsersPinMethod, this) == P2P_CONNECT_STARTED) return true;
+    // Invited after the role box instead, or declined there: nothing is left to type a PIN for.
+    ReturnToFirstWiFiDirectPage();
+    return false;
+}
+
 void CKelvoPageWlanP2PDlg::ConnectSelectedPeer(CDialog* from)
 {
     CAdvancedWiFiDirect* engine = Engine();
     CKelvoPageUIDlg* main = MainWindow();
-    if (!engine || !main) return;
-    // The peer the user picked, whatever a request in between named.
-    engine->m_SeleteDeviceEntry = m_SelectedPeer;
-    const P2P_CONNECT_RESULT refusal = engine->ConnectRefusal();
-    if (refusal != P2P_CONNECT_STARTED) {
-        ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(refusal, DeviceNameText(m_SelectedPeer)));
-        ReturnToFirstWiFiDirectPage();
-        return;
-    }
+    if (!engine || !main || !SelectUsersPeer()) return;
     if (main->m_pPageTab && from) main->m_pPageTab->PushPageHistory(from);
     if (main->m_pPageP2PLinkStatus) main->ShowWiFiDirectPage(main->m_pPageP2PLinkStatus);
     const P2P_CONNECT_RESULT result = engine->OnConnectDevice(&CKelvoPageWlanP2PDlg::OnIncomingRequest, this);

@@ -79,6 +79,10 @@ public:
     // The user's own connection to the peer picked on the list, from the page `from`: a refused
     // one is told in a box and leads back to the first page; one that starts shows the link status.
     void ConnectSelectedPeer(CDialog* from);
+    // The first step of the user's road with the peer's PIN: the peer picked on the list is
+    // invited by that method without a PIN, which asks it to show its PIN. False when it was
+    // refused (told in a box, back to the first page).
+    bool AskPeerForItsPin();
     // A waiting request ends as if the user had cancelled it.
     void CancelWaitingRequest();
     // The name page was left without a name: Wi-Fi Direct never went on, the switch goes off.
@@ -131,6 +135,11 @@ private:
     // them; a request's peer is taken up again first (incoming).
     void ContinueRequest(bool incoming);
     void ShowRole(ULONG role);
+    // The engine's selected device becomes the user's pick; a refusal is told and leads back to
+    // the first page (false).
+    bool SelectUsersPeer();
+    // The connection callback of the first step: the wizard applies the user's PIN method without a PIN.
+    static void ApplyUsersPinMethod(void* page);
     void SetUpSkin();
     void SetUpList();
 

@@ -371,8 +371,10 @@ TEST_F(WiFiDirectRoadsEndToEnd, APromptLeftByTheTabIsCancelledAndTheUsersConnect
     EXPECT_FALSE(JournalHas("connection to 02:50:32:50:00:09"));
 }
 
-TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgress)
+TEST_F(WiFiDirectRoadsEndToEnd, TheUsersPinRoadAsksThePeerForItsPinAndSendsItAsTyped)
 {
+    // The printer shows its PIN on its own screen only when asked for it, and takes no other.
+    UseWorld("[Peer1]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nShowsPin=1234\n");
     FakeNotificationArea tray;
     ChildProcess program(ProgramCommand(), BinFolder());
     HWND main = StartAndSwitchOn(program);
@@ -381,16 +383,17 @@ TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgres
     ASSERT_TRUE(method);
     const size_t from = ReadWholeFile(journal).size();
     EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodPinEntered)));
-    EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));  // opens the field for the printer's PIN
+    EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));  // asks the printer for its PIN
     HWND field = ::GetDlgItem(method, kMethodPin);
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(field) != FALSE; }, kTimeoutMs));
-    EXPECT_EQ(0u, Count("QXWL_SetWifiDirectWpseConfig(3)", from)) << "nothing goes out before the PIN";
+    // What the user reads off the printer's screen.
+    ASSERT_TRUE(WaitJournal("SIM Wi-Fi Direct peer 02:50:32:50:00:02 shows PIN 1234", from));
     ASSERT_TRUE(UserCanSee(field));
     ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234"));  // four digits, as WPS 2 allows
     EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));
 
     ExpectPinRunSucceeds(main, "1234");
-    EXPECT_EQ(1u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));
+    EXPECT_EQ(2u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));  // the request for the PIN, then the connection
     EXPECT_EQ("02:50:32:50:00:02 by 0x40000000 PIN 1234", LastConnection());
 }
 

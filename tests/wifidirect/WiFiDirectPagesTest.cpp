@@ -516,21 +516,30 @@ TEST_F(WiFiDirectPagesTest, ARequestWhileTheUserChoosesAMethodTakesThePageWithIt
     EXPECT_EQ(CString("11"), shown);
 }
 
-TEST_F(WiFiDirectPagesTest, TheUsersOwnPinGoesOutOnceAsTypedWithItsProgress)
+TEST_F(WiFiDirectPagesTest, TheUsersPinRoadAsksThePeerForItsPinThenSendsItAsTyped)
 {
+    // The printer shows its PIN only when asked for it, and takes no other.
+    ASSERT_TRUE(sim.Load("[Peer1]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nShowsPin=1234\n"));
     SwitchOnAs("Desk");
     ScanAndConnectTo("Printer");
     ChooseMethod(IDC_P2PCM_PIN_ENTERED);
-    ClickButton(Method(), IDC_P2PCM_NEXT);  // opens the field for the peer's PIN; nothing goes out yet
+    ClickButton(Method(), IDC_P2PCM_NEXT);  // asks the printer for its PIN and opens the field for it
     EXPECT_TRUE(Visible(&Method()));
     EXPECT_TRUE(Method().GetDlgItem(IDC_P2PCM_PIN)->IsWindowEnabled());
-    EXPECT_TRUE(Calls("QXWL_SetWifiDirectWpseConfig(3)").empty());
+    ASSERT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
+    EXPECT_EQ(0x40000000u, Applied().WpsMethod);
+    EXPECT_EQ("", Pin(Applied()));
+    EXPECT_EQ("Printer", PeerName(Applied()));
+    EXPECT_EQ(1u, sim.JournalLines("SIM Wi-Fi Direct peer 02:50:32:50:00:02 shows PIN 1234").size());
+    EXPECT_FALSE(Engine().m_pProgressMsg->Visible);  // nothing to wait for before the PIN
+
     Method().SetDlgItemText(IDC_P2PCM_PIN, "1234");  // a four-digit PIN, as WPS 2 allows
     ClickButton(Method(), IDC_P2PCM_NEXT);
     ChannelNext();
-    ASSERT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
+    ASSERT_EQ(2u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
     EXPECT_EQ(0x40000000u, Applied().WpsMethod);
     EXPECT_EQ("1234", Pin(Applied()));
+    EXPECT_EQ(1u, sim.JournalLines("SIM Wi-Fi Direct connection to 02:50:32:50:00:02 by 0x40000000 PIN 1234").size());
     ASSERT_TRUE(Visible(&Link()));
     EXPECT_TRUE(Engine().m_pProgressMsg->Visible);
     EXPECT_NE(std::string::npos, std::string(Link().StatusText().GetString()).find("PIN: 1234")) << Link().StatusText().GetString();
