@@ -114,8 +114,8 @@ protected:
     // Scan, then the peer's row chosen and Connect pressed: the connect-method page, or null.
     HWND OpenMethodPageFor(HWND main, const char* peer)
     {
-        HWND scan = WaitVisible(main, kScan);
-        if (!scan || !PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs)) return nullptr;
+        HWND scan = WaitUsable(main, kScan);
+        if (!scan) return nullptr;
         EXPECT_TRUE(PressSeen(scan));
         HWND list = WaitVisible(main, kDeviceList);
         if (!list) return nullptr;
@@ -172,9 +172,8 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     ASSERT_TRUE(main);
 
     // Scan lists both peers.
-    HWND scan = WaitVisible(main, kScan);
+    HWND scan = WaitUsable(main, kScan);
     ASSERT_TRUE(scan);
-    PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs);
     EXPECT_TRUE(PressSeen(scan));
     HWND list = WaitVisible(main, kDeviceList);
     ASSERT_TRUE(list);
@@ -230,9 +229,8 @@ TEST_F(WiFiDirectEndToEnd, TrayExitWithMoreInformationOpenEndsAndTheProgramStart
         ChildProcess program(ProgramCommand(), BinFolder());
         HWND main = StartAndSwitchOn(program);
         ASSERT_TRUE(main);
-        HWND more = WaitVisible(main, kMoreInfo);
+        HWND more = WaitUsable(main, kMoreInfo);
         ASSERT_TRUE(more);
-        ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(more) != FALSE; }, kTimeoutMs));
         EXPECT_TRUE(PressSeen(more));
         HWND info = WaitForWindow("#32770", "More Information", program.Id(), kTimeoutMs);
         ASSERT_TRUE(info);
@@ -494,8 +492,8 @@ protected:
         EXPECT_TRUE(UserCanSee(name));
         ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E2E-Desk"));
         EXPECT_TRUE(PressSeen(Visible(main, kSettingNext)));
-        HWND scan = WaitVisible(main, kScan);
-        if (!scan || !PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs)) return false;
+        HWND scan = WaitUsable(main, kScan);
+        if (!scan) return false;
         EXPECT_TRUE(PressSeen(scan));
         HWND list = WaitVisible(main, kDeviceList);
         if (!list) return false;
