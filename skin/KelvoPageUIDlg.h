@@ -142,7 +142,7 @@ public:
     static constexpr int kChildDialogs = 5;
     // The slots of the modal dialogs the window and its pages run (CModalChildScope); the about
     // box takes the last, the one that counts in both page sets.
-    enum ChildDialogSlot { kChildTrendChart = 0, kChildWpsMethod = 1, kChildAbout = kChildDialogs - 1 };
+    enum ChildDialogSlot { kChildTrendChart = 0, kChildWpsMethod = 1, kChildWiFiDirectInfo = 2, kChildAbout = kChildDialogs - 1 };
     CWnd* m_pChildDialog[kChildDialogs] = {};
     // Closes the page containers and destroys the pages; runs before the window is destroyed.
     void ClosePages();

@@ -152,6 +152,9 @@ struct SimPeer {
     bool Invites = false;    // asks to connect to us once Wi-Fi Direct is switched on
     ULONG ConfigMethods = 0x0188;
     USHORT DeviceCategory = 1;  // the WPS primary device type's category (1 computer, 3 printer, 4 camera ...)
+    // When set, the PIN it shows once invited for a PIN typed on our side without one; it then
+    // takes that PIN only, and only once shown. Unset, it takes any PIN.
+    std::string ShowsPin;
 };
 
 struct World {
