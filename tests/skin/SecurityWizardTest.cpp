@@ -471,7 +471,7 @@ TEST_F(SecurityWizardTest, ProfileControlPageRefusesWhatTheProfileCannotHold)
     EXPECT_EQ(std::string(32, 's'), e.system->m_strSsid.GetString());
 }
 
-TEST_F(SecurityWizardTest, ProfileControlListShowsHiddenNetworksAndLeavesTheirNameToTheUser)
+TEST_F(SecurityWizardTest, ProfileControlListShowsHiddenNetworksAndSelectLeavesTheirNameToTheUser)
 {
     G_LangTable.IDS_HIDDENSSID = "Hidden SSID";
     ASSERT_TRUE(sim.Load("[Network1]\nSsid=Home-WPA2\nBssid=00:1A:2B:00:00:01\nSecurity=WPA2-PSK\nKey=homepass1\n"
@@ -487,12 +487,16 @@ TEST_F(SecurityWizardTest, ProfileControlListShowsHiddenNetworksAndLeavesTheirNa
     ASSERT_GE(hidden, 0);
     EXPECT_STREQ("Hidden SSID", ctrl.m_list.GetCellData(hidden, CKelvoPageProfileCtrlDlg::kColumnSsid).m_strText);
 
-    ctrl.SetDlgItemText(IDC_PROFCTRL_SSID, "Secret");  // the user knows the name
+    // The row picked before leaves its name in the edit; the hidden row's Select empties it.
+    ctrl.m_list.SetItemState(1 - hidden, LVIS_SELECTED, LVIS_SELECTED);
+    ClickButton(ctrl, IDC_PROFCTRL_SELECT);
+    ctrl.m_list.SetItemState(1 - hidden, 0, LVIS_SELECTED);
     ctrl.m_list.SetItemState(hidden, LVIS_SELECTED, LVIS_SELECTED);
     ClickButton(ctrl, IDC_PROFCTRL_SELECT);
     CString ssid;
     ctrl.GetDlgItemText(IDC_PROFCTRL_SSID, ssid);
-    EXPECT_STREQ("Secret", ssid);
+    EXPECT_STREQ("", ssid);
+    EXPECT_EQ(::GetDlgItem(ctrl.m_hWnd, IDC_PROFCTRL_SSID), ::GetFocus());
     // The network's security is still what the editor is preset with.
     EXPECT_STREQ("001A2B000009", ctrl.m_strChosenBssid);
     EXPECT_EQ(SURVEY_AUTH_WPA2_PSK, ctrl.m_nChosenAuth);
