@@ -23,8 +23,12 @@
 #include "station/WepKeyGeneration.h"
 #include "ui/DialogTab.h"
 #include "contract/StationContract.h"
+#include "ui/DibCanvas.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 using testing_support::MessageBoxCapture;
 using testing_support::PumpUntilSettled;
@@ -36,6 +40,33 @@ constexpr char kWorld[] =
     "[Network2]\nSsid=Office-WEP\nBssid=00:1A:2B:00:00:02\nSecurity=WEP\nKey=12345\nChannel=1\n"
     "[Network3]\nSsid=Party\nMode=Adhoc\nBssid=02:1A:2B:00:00:03\nSecurity=WEP\nKey=12345\nChannel=11\n"
     "[Profile1]\nName=Home\nSsid=HomeNet\nSecurity=Open\n";
+
+// How far a tab's caption stands out from the tab, drawn as the window draws it (the strip
+// behind, then the transparent text): the largest step in brightness from a row's median, which
+// is the tab's face since the text covers little of a row.
+int CaptionContrast(CKelvoPageUIDlg& main, CFingerStatic& tab)
+{
+    const HWND caption = tab.GetInner().m_hWnd;
+    RECT r{};
+    ::GetClientRect(caption, &r);
+    DibCanvas canvas(r.right, r.bottom);
+    const HDC dc = canvas.DC()->m_hDC;
+    if (!main.PaintStripBehind(caption, dc, r)) return 0;
+    ::SendMessageA(caption, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    int contrast = 0;
+    std::vector<int> row(static_cast<size_t>(r.right));
+    for (int y = 0; y < r.bottom; ++y) {
+        for (int x = 0; x < r.right; ++x) {
+            const COLORREF c = canvas.At(x, y);
+            row[x] = (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000;
+        }
+        std::vector<int> sorted = row;
+        std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+        const int face = sorted[sorted.size() / 2];
+        for (int v : row) contrast = std::max(contrast, std::abs(v - face));
+    }
+    return contrast;
+}
 
 class SecurityWizardTest : public skin_test::MainWindowTest {
 protected:
@@ -246,6 +277,22 @@ TEST_F(SecurityWizardTest, ExitFromEveryPageReturnsToWhereTheRoadBegan)
             EXPECT_EQ(WizardStripBitmap(survey ? kStripBitmapSurvey : kStripBitmapProfile), mainWindow.TabStripBitmap());
         }
     }
+}
+
+TEST_F(SecurityWizardTest, TheChosenTabsCaptionStaysReadableOnTheWizardsStrip)
+{
+    if (!::FindResourceA(G_hKelvoImg, MAKEINTRESOURCEA(kStripBitmapWizard), reinterpret_cast<LPCSTR>(RT_BITMAP)))
+        GTEST_SKIP() << "the skin library has no wizard strip";
+    constexpr int kReadable = 80;  // of 255 steps of brightness
+    mainWindow.m_tabSiteSurvey.SetText("Site Survey");
+    mainWindow.m_tabProfile.SetText("Profile");
+    EnterFromSurvey("Home-WPA2");
+    EXPECT_GE(CaptionContrast(mainWindow, mainWindow.m_tabSiteSurvey), kReadable);
+    ClickButton(*mainWindow.m_pPageSecurityTypeDlg, IDC_WIZARD_BACK);  // the survey's own strip again
+    EXPECT_GE(CaptionContrast(mainWindow, mainWindow.m_tabSiteSurvey), kReadable);
+    EnterFromProfile("Travel", "Quixen", false);
+    ASSERT_TRUE(Visible(mainWindow.m_pPageSecurityTypeDlg));
+    EXPECT_GE(CaptionContrast(mainWindow, mainWindow.m_tabProfile), kReadable);
 }
 
 TEST_F(SecurityWizardTest, WepOnAnAdhocNetworkOffersOpenAndKeyOneAndChecksTheKey)
