@@ -694,12 +694,30 @@ void CKelvoPageUIDlg::SetTabStripBitmap(HBITMAP hBitmap)
 {
     // The strips are shared and live as long as the process: switching only changes the pointer.
     m_hTabStrip = hBitmap;
+    ColourTabCaptions();
+}
+
+HBITMAP CKelvoPageUIDlg::StripBitmapOf(UINT id)
+{
+    const UINT* found = std::find(std::begin(kStripIds), std::end(kStripIds), id);
+    return found == std::end(kStripIds) ? nullptr : StripBitmap(static_cast<Strip>(found - kStripIds));
+}
+
+void CKelvoPageUIDlg::ColourTabCaptions()
+{
+    // Only strips already loaded can be the current one: nothing is loaded here.
+    const bool tabMarked = !m_hTabStrip || (m_hTabStrip != g_strips.bitmaps[kStripWizard] &&
+                                            m_hTabStrip != g_strips.bitmaps[kStripWps]);
+    for (CFingerStatic* tab : {&m_tabLinkInfo, &m_tabSiteSurvey, &m_tabProfile, &m_tabAdapter, &m_tabWiFiDirect}) {
+        const COLORREF colour = tabMarked && tab == m_pSelectedTab ? kTabTextSelected : kTabText;
+        if (tab->m_hWnd && tab->GetInner().GetTextColor() != colour) tab->SetTextColor(colour);
+    }
 }
 
 void CKelvoPageUIDlg::SelectTab(CFingerStatic& selected)
 {
-    for (CFingerStatic* tab : {&m_tabLinkInfo, &m_tabSiteSurvey, &m_tabProfile, &m_tabAdapter, &m_tabWiFiDirect})
-        if (tab->m_hWnd) tab->SetTextColor(tab == &selected ? kTabTextSelected : kTabText);
+    m_pSelectedTab = &selected;
+    ColourTabCaptions();
     if (m_bSoftAPMode && m_tabWiFiDirect.m_hWnd) {
         m_tabWiFiDirect.EnableWindow(FALSE);
         m_tabWiFiDirect.ShowWindow(SW_HIDE);
