@@ -319,7 +319,9 @@ void CKelvoPageProfileCtrlDlg::OnSelect()
         SetDlgItemText(IDC_PROFCTRL_SSID, entry.strSsid);
         return;
     }
-    // The network hides its name: only the user knows it.
+    // The network hides its name: only the user knows it, and a name left from another row
+    // would make a profile for that network with this one's security.
+    SetDlgItemText(IDC_PROFCTRL_SSID, "");
     if (CWnd* edit = GetDlgItem(IDC_PROFCTRL_SSID)) GotoDlgCtrl(edit);
 }
 

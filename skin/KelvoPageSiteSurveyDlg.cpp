@@ -10,6 +10,7 @@
 #include "skin/KelvoPageSecurityTypeDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/MainWindowMessages.h"
+#include "skin/SecurityWizard.h"
 #include "station/PeapSettingDlg.h"
 #include "ui/DialogTab.h"
 
@@ -30,7 +31,6 @@ constexpr ULONG kActionTypeProfile = 1;
 constexpr ULONG kInfrastructure = 1;
 constexpr int kMaxSignal = 100;
 constexpr UINT kSurveyImagesBitmap = 314;
-constexpr UINT kWizardStripBitmap = 1060;
 constexpr int kImageWidth = 45;
 constexpr COLORREF kImageMask = RGB(255, 255, 255);
 constexpr LONG kTitleFontHeight = 12, kLabelFontHeight = 11;
@@ -94,13 +94,6 @@ void ColumnShares(double (&shares)[CKelvoPageSiteSurveyDlg::kColumns])
         return;
     }
     std::copy(std::begin(read), std::end(read), shares);
-}
-
-HBITMAP WizardStripBitmap()
-{
-    // Loaded once and kept for the process, like the main window's own strips.
-    static HBITMAP strip = G_hKelvoImg ? ::LoadBitmapA(G_hKelvoImg, MAKEINTRESOURCEA(kWizardStripBitmap)) : nullptr;
-    return strip;
 }
 
 CString MacText(const BYTE (&mac)[6])
@@ -543,13 +536,7 @@ void CKelvoPageSiteSurveyDlg::OnConnect()
     }
     if (m_bSecured) {
         FillSecurityEditor();
-        if (main && main->m_pPageTab) {
-            main->m_pPageTab->ResetPageHistory();
-            main->m_pPageTab->PushPageHistory(this);
-            main->SetTabStripBitmap(WizardStripBitmap());
-            main->m_pPageTab->ShowPage(main->m_pPageSecurityTypeDlg);
-            if (main->m_hWnd) main->Invalidate(TRUE);
-        }
+        if (main) WizardEnterFromSurvey(*main);
         return;
     }
     if (owner) owner->SendMessage(MSG_AUTHEN_STATUS_DLG, 0, 0);

@@ -628,14 +628,24 @@ void CKelvoPageUIDlg::HideClassicDialogsBut(int keep)
     }
 }
 
+namespace {
+// The prompts whose answer the user may be typing while they are asked for again (the
+// one-time password's loop waits on its prompt): hidden on the way, one would count as closed
+// by the user, and shown afresh it would forget what was typed.
+bool KeptWhenAskedAgain(int n)
+{
+    return n == CKelvoPageUIDlg::kHiddenSsid || n == CKelvoPageUIDlg::kPeapSetting || n == CKelvoPageUIDlg::kInvalidIdPw;
+}
+}  // namespace
+
 void CKelvoPageUIDlg::ShowClassicDialog(int n)
 {
     if (n < 1 || n >= kClassicDialogs) n = kLinkStatus;
     if (n == kLinkStatus && m_pLinkStatusDlg && m_pLinkStatusDlg->m_hWnd && m_pLinkStatusDlg->IsWindowVisible())
         return;
-    // The dialog asked for is not hidden on the way: a prompt hidden that way would count as
-    // closed by the user.
-    HideClassicDialogsBut(n);
+    // Any other dialog asked for while shown is hidden and shown again, so that its show-time
+    // reset runs: an editor left open by an abandoned edit must not hand its settings on.
+    HideClassicDialogsBut(KeptWhenAskedAgain(n) ? n : -1);
     CWnd* dlg = EnsureClassicDialog(n);
     if (!dlg) {
         DebugLog(3, "[QxUI] ShowClassicDialog(%d): the dialog does not exist\n", n);
@@ -697,12 +707,30 @@ void CKelvoPageUIDlg::SetTabStripBitmap(HBITMAP hBitmap)
 {
     // The strips are shared and live as long as the process: switching only changes the pointer.
     m_hTabStrip = hBitmap;
+    ColourTabCaptions();
+}
+
+HBITMAP CKelvoPageUIDlg::StripBitmapOf(UINT id)
+{
+    const UINT* found = std::find(std::begin(kStripIds), std::end(kStripIds), id);
+    return found == std::end(kStripIds) ? nullptr : StripBitmap(static_cast<Strip>(found - kStripIds));
+}
+
+void CKelvoPageUIDlg::ColourTabCaptions()
+{
+    // Only strips already loaded can be the current one: nothing is loaded here.
+    const bool tabMarked = !m_hTabStrip || (m_hTabStrip != g_strips.bitmaps[kStripWizard] &&
+                                            m_hTabStrip != g_strips.bitmaps[kStripWps]);
+    for (CFingerStatic* tab : {&m_tabLinkInfo, &m_tabSiteSurvey, &m_tabProfile, &m_tabAdapter, &m_tabWiFiDirect}) {
+        const COLORREF colour = tabMarked && tab == m_pSelectedTab ? kTabTextSelected : kTabText;
+        if (tab->m_hWnd && tab->GetInner().GetTextColor() != colour) tab->SetTextColor(colour);
+    }
 }
 
 void CKelvoPageUIDlg::SelectTab(CFingerStatic& selected)
 {
-    for (CFingerStatic* tab : {&m_tabLinkInfo, &m_tabSiteSurvey, &m_tabProfile, &m_tabAdapter, &m_tabWiFiDirect})
-        if (tab->m_hWnd) tab->SetTextColor(tab == &selected ? kTabTextSelected : kTabText);
+    m_pSelectedTab = &selected;
+    ColourTabCaptions();
     if (m_bSoftAPMode && m_tabWiFiDirect.m_hWnd) {
         m_tabWiFiDirect.EnableWindow(FALSE);
         m_tabWiFiDirect.ShowWindow(SW_HIDE);

@@ -111,7 +111,12 @@ public:
     // Creates a page's window now if it has none (a registered page of either container).
     BOOL EnsurePage(CDialog* pPage);
 
+    // Also recolours the tab captions: a strip that marks no tab (the wizard's, WPS's) shows
+    // every caption in the plain colour, since white vanishes on its light tabs.
     void SetTabStripBitmap(HBITMAP hBitmap);
+    // The skin's strip bitmap of that resource number, shared with the window's own (null for a
+    // number that is not a strip).
+    static HBITMAP StripBitmapOf(UINT id);
     // Paints into a child window's device context the part of the current strip that lies
     // behind the rectangle (in the child's client coordinates), as the window shows it; FALSE
     // without a strip.
@@ -142,7 +147,7 @@ public:
     static constexpr int kChildDialogs = 5;
     // The slots of the modal dialogs the window and its pages run (CModalChildScope); the about
     // box takes the last, the one that counts in both page sets.
-    enum ChildDialogSlot { kChildTrendChart = 0, kChildWpsMethod = 1, kChildAbout = kChildDialogs - 1 };
+    enum ChildDialogSlot { kChildTrendChart = 0, kChildWpsMethod = 1, kChildWiFiDirectInfo = 2, kChildAbout = kChildDialogs - 1 };
     CWnd* m_pChildDialog[kChildDialogs] = {};
     // Closes the page containers and destroys the pages; runs before the window is destroyed.
     void ClosePages();
@@ -294,6 +299,7 @@ private:
 
     bool IsHostedVariant() const;
     void SelectTab(CFingerStatic& selected);
+    void ColourTabCaptions();
     // Station mode: the tab's strip and page, with an empty back stack.
     void ShowStationPage(int strip, CDialog* page);
     // The shared strip bitmap, loaded on first use (and patched for the hosted network).
@@ -309,6 +315,7 @@ private:
     CWnd* m_pOwner;
     HICON m_hIcon = nullptr;
     HBITMAP m_hTabStrip = nullptr;  // the current strip (shared, never deleted here)
+    CFingerStatic* m_pSelectedTab = &m_tabLinkInfo;
     // The current strip stretched to the client size, owned; rebuilt when either changes.
     HBITMAP ScaledStrip(HDC dc, CSize size);
     HBITMAP m_hScaledStrip = nullptr;

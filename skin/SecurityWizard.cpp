@@ -29,8 +29,6 @@
 #include "station/WepKeyGeneration.h"
 #include "ui/DialogTab.h"
 
-#include <map>
-
 namespace {
 bool Alive(const CWnd* wnd)
 {
@@ -110,13 +108,7 @@ CDialog* WizardPage(CKelvoPageUIDlg& main, WizardStep step)
 
 HBITMAP WizardStripBitmap(UINT id)
 {
-    // Loaded once each and kept for the process, like the main window's own strips.
-    static std::map<UINT, HBITMAP> strips;
-    auto found = strips.find(id);
-    if (found != strips.end()) return found->second;
-    HBITMAP strip = G_hKelvoImg ? ::LoadBitmapA(G_hKelvoImg, MAKEINTRESOURCEA(id)) : nullptr;
-    if (strip) strips[id] = strip;
-    return strip;
+    return CKelvoPageUIDlg::StripBitmapOf(id);
 }
 
 void WizardSelectStrip(CKelvoPageUIDlg& main, UINT id)

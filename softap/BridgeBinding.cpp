@@ -5,7 +5,6 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 
@@ -169,6 +168,25 @@ CBindResultWaiter::~CBindResultWaiter()
     if (m_thread.joinable()) m_thread.detach();
 }
 
+CBindResultWaiter::HeldObjects CBindResultWaiter::HoldAnswerObjects()
+{
+    // Named objects live while any handle is open: held from before the program starts, its
+    // answer outlasts its end.
+    HeldObjects held;
+    // Without them the wait still finds the program's own objects, as long as they stay.
+    held.mapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBindMappingBytes, kBindMappingName);
+    if (!held.mapping) DebugLog(1, "[QxUI] bridge binding: the answer's mapping cannot be held (%lu)\n", ::GetLastError());
+    held.event = ::CreateEventA(nullptr, TRUE, FALSE, kBindEventName);
+    if (!held.event) DebugLog(1, "[QxUI] bridge binding: the answer's event cannot be held (%lu)\n", ::GetLastError());
+    // Objects an earlier companion program still holds keep its answer: this wait must not read it.
+    if (held.event) ::ResetEvent(held.event);
+    if (void* view = held.mapping ? ::MapViewOfFile(held.mapping, FILE_MAP_ALL_ACCESS, 0, 0, 2 * sizeof(ULONG)) : nullptr) {
+        memset(view, 0, 2 * sizeof(ULONG));
+        ::UnmapViewOfFile(view);
+    }
+    return held;
+}
+
 void CBindResultWaiter::Start(HWND page, DWORD limitMs)
 {
     Stop();
@@ -177,9 +195,10 @@ void CBindResultWaiter::Start(HWND page, DWORD limitMs)
         std::lock_guard guard(m_lock);
         m_stop = false;
     }
+    const HeldObjects held = HoldAnswerObjects();
     m_page = page;
     m_running = true;
-    m_thread = std::thread([this, page, limitMs] { Run(page, limitMs); });
+    m_thread = std::thread([this, page, limitMs, held] { Run(page, limitMs, held); });
 }
 
 void CBindResultWaiter::Watch(HANDLE process)
@@ -239,13 +258,11 @@ void CBindResultWaiter::ForgetResult()
     m_word0 = m_word1 = 0;
 }
 
-void CBindResultWaiter::Run(HWND page, DWORD limitMs)
+void CBindResultWaiter::Run(HWND page, DWORD limitMs, HeldObjects held)
 {
     const ULONGLONG deadline = ::GetTickCount64() + limitMs;
-    auto left = [&]() -> DWORD {
-        const ULONGLONG now = ::GetTickCount64();
-        return now >= deadline ? 0 : static_cast<DWORD>(deadline - now);
-    };
+    // A program at work may take its time; the limit is for a wait with none to watch.
+    auto timedOut = [&] { return !Process() && ::GetTickCount64() >= deadline; };
     HANDLE mapping = nullptr, event = nullptr;
     void* view = nullptr;
     BindOutcome outcome = BindOutcome::Silent;
@@ -253,7 +270,7 @@ void CBindResultWaiter::Run(HWND page, DWORD limitMs)
     // ends first (stopped, the program gone without it, or the time limit).
     auto await = [&](auto open, HANDLE& into) {
         while (!(into = open())) {
-            if (Ended(Process()) || !left()) return false;
+            if (Ended(Process()) || timedOut()) return false;
             if (!Sleep(kPollMs)) return false;
         }
         return true;
@@ -264,16 +281,16 @@ void CBindResultWaiter::Run(HWND page, DWORD limitMs)
     if (!await([] { return ::OpenEventA(EVENT_ALL_ACCESS, FALSE, kBindEventName); }, event)) goto done;
     // Waited in slices, so that a stop is seen within one poll period.
     for (;;) {
-        if (::WaitForSingleObject(event, std::min<DWORD>(left(), kPollMs)) == WAIT_OBJECT_0) {
+        if (::WaitForSingleObject(event, kPollMs) == WAIT_OBJECT_0) {
             outcome = BindOutcome::Answered;
             break;
         }
-        // A program that has ended can no longer answer.
+        // A program that has ended can no longer answer; one that answered just before is heard.
         if (Ended(Process())) {
             if (::WaitForSingleObject(event, 0) == WAIT_OBJECT_0) outcome = BindOutcome::Answered;
             break;
         }
-        if (!left() || Stopped()) break;
+        if (timedOut() || Stopped()) break;
     }
 done:
     if (Stopped()) outcome = BindOutcome::None;
@@ -287,8 +304,8 @@ done:
         }
     }
     if (view) ::UnmapViewOfFile(view);
-    if (event) ::CloseHandle(event);
-    if (mapping) ::CloseHandle(mapping);
+    for (HANDLE handle : {event, mapping, held.event, held.mapping})
+        if (handle) ::CloseHandle(handle);
     if (outcome == BindOutcome::Silent) DebugLog(1, "[QxUI] bridge binding: no answer from %s\n", kBridgeProgram);
     {
         // Over before it is told: the page that hears of the end finds no wait running. Under the

@@ -21,6 +21,9 @@ constexpr char kBridgeProgram[] = "VarodiVevovi.exe";
 constexpr char kBindMappingName[] = "Local\\_090331FileMapping_obj";
 constexpr char kBindEventName[] = "Local\\_090331EventClient_obj";
 constexpr size_t kBindParameterBytes = 512;
+// The answer's mapping as the waiter makes it when it is the first: generous, since how much the
+// companion program maps beyond its two words is its own.
+constexpr DWORD kBindMappingBytes = 0x10000;
 
 // The command texts: the fields as they are, each ended by '+' (blanks included: the companion
 // program reads its whole command line). False (and out empty) when a field would break that
@@ -64,9 +67,10 @@ enum class BindOutcome {
 };
 
 // The one waiter for the companion program's answer. A new wait stops the previous one; the
-// wait ends after the answer, when the watched companion program has ended without one, after
-// its time limit, or when stopped. Its end is posted (MSG_BIND_RESULT) only to a page window that
-// still exists, and not when stopped.
+// wait ends after the answer, when the watched companion program has ended without one, or when
+// stopped. A companion program at work is waited for however long it takes; the time limit only
+// ends a wait with no program to watch. Its end is posted (MSG_BIND_RESULT) only to a page window
+// that still exists, and not when stopped.
 class CBindResultWaiter {
 public:
     static constexpr DWORD kPollMs = 100;
@@ -75,6 +79,8 @@ public:
     static CBindResultWaiter& Get();
     ~CBindResultWaiter();
 
+    // Holds the answer's mapping and event from here to the wait's end (made when none exists,
+    // a left-over answer cleared), so that a program that answers and ends at once is heard.
     void Start(HWND page, DWORD limitMs = kDefaultLimitMs);
     // The started companion program: the waiter takes the handle and closes it.
     void Watch(HANDLE process);
@@ -88,8 +94,13 @@ public:
     void ForgetResult();
 
 private:
+    struct HeldObjects {
+        HANDLE mapping = nullptr;
+        HANDLE event = nullptr;
+    };
+    static HeldObjects HoldAnswerObjects();
     CBindResultWaiter() = default;
-    void Run(HWND page, DWORD limitMs);
+    void Run(HWND page, DWORD limitMs, HeldObjects held);
     bool Sleep(DWORD ms);  // false when stopped meanwhile
     bool Stopped();
     HANDLE Process();

@@ -26,6 +26,7 @@ constexpr int kIdleMin = 60, kIdleMax = 3600;
 // The page's own values, taken where no record gives usable ones.
 constexpr ULONG kDefaultBeacon = 100, kDefaultRts = 2347, kDefaultFrag = 2346, kDefaultIdle = 300;
 constexpr ULONG kDefaultRekey = 60, kDefaultEncryption = 1;
+constexpr ULONG kDefaultFrequencyKHz = 2412000;  // channel 1, the first of the 2.4 GHz lists
 constexpr int kSsidMax = 32;
 constexpr ULONG kTransNo = 2;
 constexpr int kExtensionOffset = 4;
@@ -214,12 +215,13 @@ CConfigPage::CConfigPage() : CClassicDlg(IDD, nullptr)
     SetSecurityBlock(defaults);
 }
 
-AP_CONFIG_DATA CConfigPage::DefaultRecord() const
+AP_CONFIG_DATA CConfigPage::DefaultRecord()
 {
     AP_CONFIG_DATA c{};
     c.Ssid.SsidLength = static_cast<ULONG>(strlen(kDefaultSsid));
     memcpy(c.Ssid.Ssid, kDefaultSsid, c.Ssid.SsidLength);
     c.PhyMode = Is11nApplied() ? kMode24GN : kMode24G;
+    c.lFreq = kDefaultFrequencyKHz;
     c.bAllowBW40 = 1;
     ApHtSetting ht;
     ht.Mcs = kMcsAuto;
@@ -234,6 +236,14 @@ AP_CONFIG_DATA CConfigPage::DefaultRecord() const
     c.nGroupRekeyInterval = kDefaultRekey;
     c.nIdleTime = kDefaultIdle;
     return c;
+}
+
+CConfigPage::RecordSource CConfigPage::StandInForEmptyRecord(AP_CONFIG_DATA& record)
+{
+    if (!IsApConfigEmpty(record)) return RecordSource::Library;
+    if (LoadApDefaultSetting(record)) return RecordSource::DefaultFile;
+    record = DefaultRecord();
+    return RecordSource::PageDefaults;
 }
 
 void CConfigPage::GetSecurityBlock(AP_CONFIG_DATA& into) const
@@ -280,7 +290,7 @@ ULONG CConfigPage::ModeForBand(const CString& band, BOOL n)
     return kMode24G;
 }
 
-BOOL CConfigPage::Is11nApplied() const
+BOOL CConfigPage::Is11nApplied()
 {
     return QXAPAPI.QXAP_Is80211NSupport() && (!QXAPAPI.Select11nDialog || G_b11nMode);
 }
@@ -568,14 +578,10 @@ int CConfigPage::LoadConfig()
 {
     AP_CONFIG_DATA c{};
     QXAPAPI.QXAP_ReadConfigData(&c);
-    if (IsApConfigEmpty(c)) {
-        if (LoadApDefaultSetting(c)) {
-            ++G_nApDefaultFallbackCount;
-        } else {
-            DebugLog(1, "[ApUI] CConfigPage::LoadConfig(): the library's record is empty and no default file stands in: page defaults\n");
-            c = DefaultRecord();
-        }
-    }
+    const RecordSource source = StandInForEmptyRecord(c);
+    if (source == RecordSource::DefaultFile) ++G_nApDefaultFallbackCount;
+    if (source == RecordSource::PageDefaults)
+        DebugLog(1, "[ApUI] CConfigPage::LoadConfig(): the library's record is empty and no default file stands in: page defaults\n");
     LoadSsidFromRecord(c);
     const BOOL n = QXAPAPI.QXAP_Is80211NSupport() || G_b11nMode;
     if (n && c.PhyMode == kMode24GN) m_strWirelessMode = G_LangTable.IDS_PHY_24G;

@@ -76,7 +76,12 @@ public:
     void SetSecurityBlock(const AP_CONFIG_DATA& from);
     void LoadRadioSettings(const AP_CONFIG_DATA& record);
     // The record the page stands for when the library's is empty and no default file stands in.
-    AP_CONFIG_DATA DefaultRecord() const;
+    static AP_CONFIG_DATA DefaultRecord();
+    // Where the record the access point is shown with comes from.
+    enum class RecordSource { Library, DefaultFile, PageDefaults };
+    // An empty library record replaced by what stands in for it: the default file's record, else
+    // the page defaults. Every page shows the access point this way.
+    static RecordSource StandInForEmptyRecord(AP_CONFIG_DATA& record);
 
     // Texts of the 5 GHz region combo for a device model; empty outside models 0-8.
     static std::vector<CString> FiveGhzRegionTexts(ULONG model, BOOL reduced);
@@ -163,7 +168,7 @@ private:
     void SelectBandText();
     // The SSID of a record; the library's own "-XX" suffix of the factory SSID is not shown.
     void LoadSsidFromRecord(const AP_CONFIG_DATA& c);
-    BOOL Is11nApplied() const;
+    static BOOL Is11nApplied();
     BOOL Span24AtLeast4() const;
     BOOL ExtensionExists(int channel) const;
     void Show(int id, BOOL show);

@@ -185,6 +185,17 @@ void FillApSecurityTypes(CWnd& page, bool withMixed)
     if (withMixed) security.AddString(kMixedSecurityName);
 }
 
+void FillApEncryptionTypes(CWnd& page, bool withBoth)
+{
+    CComboBox& encryption = *Combo(page, IDC_KAPCFG_ENCTYPE);
+    const int selected = encryption.GetCurSel();
+    encryption.ResetContent();
+    encryption.AddString("TKIP");
+    encryption.AddString("AES");
+    if (withBoth) encryption.AddString(kBothCiphersName);
+    encryption.SetCurSel(selected < encryption.GetCount() ? selected : CB_ERR);
+}
+
 void CKelvoPageApConfigDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
@@ -230,10 +241,8 @@ BOOL CKelvoPageApConfigDlg::OnInitDialog()
     CComboBox& security = *Combo(*this, IDC_KAPCFG_SECTYPE);
     security.SetCurSel(kSecurityWpa2Psk);
     security.EnableWindow(FALSE);
+    FillApEncryptionTypes(*this, false);
     CComboBox& encryption = *Combo(*this, IDC_KAPCFG_ENCTYPE);
-    encryption.ResetContent();
-    encryption.AddString("TKIP");
-    encryption.AddString("AES");
     encryption.SetCurSel(1);
     encryption.EnableWindow(FALSE);
     SetCheck(*this, IDC_KAPCFG_HIDE_SSID, false);

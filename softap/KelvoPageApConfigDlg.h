@@ -31,6 +31,10 @@ void InitApConfigPage(CWnd& page, bool hosted);
 void FillApWepSizes(CWnd& page);
 // Disabled, WEP, WPA-PSK, WPA2-PSK and, with withMixed, WPA-PSK/WPA2-PSK (indexes 0 to 4).
 void FillApSecurityTypes(CWnd& page, bool withMixed);
+// The cipher that keeps an access point open to TKIP and AES clients alike.
+inline constexpr char kBothCiphersName[] = "TKIP+AES";
+// TKIP, AES and, with withBoth, TKIP+AES (indexes 0 to 2); the selection kept where it still is one.
+void FillApEncryptionTypes(CWnd& page, bool withBoth);
 
 class CKelvoPageApConfigDlg : public CDialog {
     DECLARE_DYNCREATE(CKelvoPageApConfigDlg)

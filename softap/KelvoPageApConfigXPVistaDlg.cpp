@@ -88,12 +88,23 @@ void CopyCombo(CWnd& from, int fromId, CWnd& to, int toId)
     target->SetCurSel(source->GetCurSel());
 }
 
+ULONG WpaEncryptionCode(const ApSecurityChoice& choice)
+{
+    if (choice.EncryptionType == 0) return kEncTkip;
+    if (choice.EncryptionType == 2 && OffersBothCiphers(choice.SecurityType)) return kEncBoth;
+    return kEncAes;
+}
+
 }  // namespace
+
+bool OffersBothCiphers(int securityType)
+{
+    return securityType == 3;
+}
 
 ApSecurityChoice SecurityChoiceFromCodes(const ApSecurityCodes& codes)
 {
     ApSecurityChoice choice;
-    const int wpaEncryption = codes.Encryption == kEncTkip ? 0 : 1;
     switch (codes.Auth) {
     case kAuthOpen:
         choice.SecurityType = codes.Encryption == kEncWep ? 1 : 0;
@@ -102,19 +113,14 @@ ApSecurityChoice SecurityChoiceFromCodes(const ApSecurityCodes& codes)
         choice.SecurityType = 1;
         choice.AuthType = 1;
         break;
-    case kAuthWpaPsk:
-        choice.SecurityType = 2;
-        choice.EncryptionType = wpaEncryption;
-        break;
-    case kAuthWpa2Psk:
-        choice.SecurityType = 3;
-        choice.EncryptionType = wpaEncryption;
-        break;
-    case kAuthMixed:
-        choice.SecurityType = 4;
-        choice.EncryptionType = wpaEncryption;
-        break;
+    case kAuthWpaPsk: choice.SecurityType = 2; break;
+    case kAuthWpa2Psk: choice.SecurityType = 3; break;
+    case kAuthMixed: choice.SecurityType = 4; break;
     default: break;
+    }
+    if (choice.SecurityType >= 2) {
+        const bool both = codes.Encryption == kEncBoth && OffersBothCiphers(choice.SecurityType);
+        choice.EncryptionType = codes.Encryption == kEncTkip ? 0 : both ? 2 : 1;
     }
     return choice;
 }
@@ -131,7 +137,7 @@ ApSecurityCodes SecurityCodesFromChoice(const ApSecurityChoice& choice)
     case 3:
     case 4:
         codes.Auth = choice.SecurityType == 2 ? kAuthWpaPsk : choice.SecurityType == 3 ? kAuthWpa2Psk : kAuthMixed;
-        codes.Encryption = choice.EncryptionType == 0 ? kEncTkip : kEncAes;
+        codes.Encryption = WpaEncryptionCode(choice);
         break;
     default:
         codes.Auth = kAuthOpen;
@@ -215,11 +221,8 @@ BOOL CKelvoPageApConfigXPVistaDlg::OnInitDialog()
     }
     FillApSecurityTypes(*this, true);
     Combo(*this, IDC_KAPCFG_SECTYPE)->SetCurSel(0);
-    CComboBox& encryption = *Combo(*this, IDC_KAPCFG_ENCTYPE);
-    encryption.ResetContent();
-    encryption.AddString("TKIP");
-    encryption.AddString("AES");
-    encryption.SetCurSel(0);
+    FillApEncryptionTypes(*this, false);
+    Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(0);
     CComboBox& auth = *Combo(*this, IDC_KAPCFG_AUTH);
     auth.ResetContent();
     auth.AddString(G_LangTable.IDS_AP_OPEN_SYSTEM.IsEmpty() ? "Open System" : static_cast<LPCSTR>(G_LangTable.IDS_AP_OPEN_SYSTEM));
@@ -258,6 +261,7 @@ void CKelvoPageApConfigXPVistaDlg::LoadFromClassicPages()
     const ApSecurityChoice choice = SecurityChoiceFromCodes(codes);
     Combo(*this, IDC_KAPCFG_SECTYPE)->SetCurSel(choice.SecurityType);
     Combo(*this, IDC_KAPCFG_AUTH)->SetCurSel(choice.AuthType);
+    FillApEncryptionTypes(*this, OffersBothCiphers(choice.SecurityType));
     Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(choice.EncryptionType);
     // Only the controls follow the type here: presets would override what was just loaded.
     ShowApSecurityControls(*this, choice.SecurityType);
@@ -308,6 +312,7 @@ void CKelvoPageApConfigXPVistaDlg::OnSecurityTypeChange()
 {
     const int type = Combo(*this, IDC_KAPCFG_SECTYPE)->GetCurSel();
     ShowApSecurityControls(*this, type);
+    FillApEncryptionTypes(*this, OffersBothCiphers(type));
     if (type == 1) {
         Combo(*this, IDC_KAPCFG_AUTH)->SetCurSel(0);
         Combo(*this, IDC_KAPCFG_ENCTYPE)->SetCurSel(0);
@@ -435,7 +440,8 @@ int CKelvoPageApConfigXPVistaDlg::CheckSecurityAllowed()
 {
     const ApSecurityCodes codes = SecurityCodesFromChoice(CurrentChoice());
     const bool wep = codes.Encryption == kEncWep || codes.Auth == kAuthShared;
-    if ((wep && CAuthSecuDlg::IsWepBarred()) || (codes.Encryption == kEncTkip && CAuthSecuDlg::IsTkipBarred())) {
+    const bool tkip = codes.Encryption == kEncTkip || codes.Encryption == kEncBoth;
+    if ((wep && CAuthSecuDlg::IsWepBarred()) || (tkip && CAuthSecuDlg::IsTkipBarred())) {
         ShowProductMessageBox(G_LangTable.IDS_AP_SECURITY_NOT_WITH_11N);
         return 0;
     }

@@ -18,12 +18,14 @@ class CAuthSecuDlg;
 struct ApSecurityChoice {
     int SecurityType = 0;    // 0 disabled, 1 WEP, 2 WPA-PSK, 3 WPA2-PSK, 4 WPA-PSK/WPA2-PSK
     int AuthType = 0;        // WEP: 0 open, 1 shared
-    int EncryptionType = 0;  // WPA: 0 TKIP, 1 AES
+    int EncryptionType = 0;  // WPA: 0 TKIP, 1 AES, 2 TKIP+AES (WPA2-PSK only, as the dialog offers it)
 };
 struct ApSecurityCodes {
     ULONG Auth = 0;        // 0 open, 1 shared, 4 WPA-PSK, 7 WPA2-PSK, 9 WPA-PSK/WPA2-PSK
     ULONG Encryption = 1;  // 1 none, 0 WEP, 4 TKIP, 6 AES, 8 TKIP and AES
 };
+// The security types whose encryption list holds TKIP+AES.
+bool OffersBothCiphers(int securityType);
 ApSecurityChoice SecurityChoiceFromCodes(const ApSecurityCodes& codes);
 ApSecurityCodes SecurityCodesFromChoice(const ApSecurityChoice& choice);
 // The entry of a combo whose item data is code; CB_ERR when the combo does not offer it.

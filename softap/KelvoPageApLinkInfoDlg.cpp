@@ -8,8 +8,8 @@
 #include "core/QxUI2008App.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageUIDlg.h"
-#include "softap/AccessApDefaultSetting.h"
 #include "softap/ApTitleBand.h"
+#include "softap/ConfigPage.h"
 #include "softap/ExtAPMACTableDlg.h"
 #include "softap/PageExtAPDlg.h"
 #include "ui/LogFont.h"
@@ -187,7 +187,8 @@ void CKelvoPageApLinkInfoDlg::RefreshSoftApStatus()
 {
     m_ApConfig = {};
     QXAPAPI.QXAP_ReadConfigData(&m_ApConfig);
-    if (IsApConfigEmpty(m_ApConfig)) AccessApDefaultSetting(&m_ApConfig, sizeof m_ApConfig, 0);
+    // As the configuration page shows it: on a first run, the defaults it offers.
+    CConfigPage::StandInForEmptyRecord(m_ApConfig);
 
     const ULONG length = std::min<ULONG>(m_ApConfig.Ssid.SsidLength, sizeof m_ApConfig.Ssid.Ssid);
     SetValue(kSsid, DisplaySsid(CString(reinterpret_cast<const char*>(m_ApConfig.Ssid.Ssid), static_cast<int>(length))));

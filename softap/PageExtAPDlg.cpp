@@ -110,7 +110,7 @@ void CPageExtAPDlg::LoadConfig()
     // the skinned page, which has no such field, would be refused for good.
     if (config.MaxPeers != 0) m_strMaxPeers.Format("%lu", config.MaxPeers);
     m_strIpAddr = ExtApIpText(config);
-    m_nBridgeWord = config.Reserved112;
+    m_nBridgeWord = m_nStoredBridgeWord = config.Reserved112;
     m_bLoaded = 1;
 }
 
@@ -132,7 +132,14 @@ EXTAP_CONFIG CPageExtAPDlg::BuildRecord(bool withBridgeWord) const
 
 void CPageExtAPDlg::SaveConfig()
 {
-    QXWLAPI.QXWL_WriteExtAPConfig(BuildRecord(true));
+    SaveConfig(m_nBridgeWord);
+}
+
+void CPageExtAPDlg::SaveConfig(ULONG bridgeWord)
+{
+    EXTAP_CONFIG config = BuildRecord(false);
+    config.Reserved112 = bridgeWord;
+    if (QXWLAPI.QXWL_WriteExtAPConfig(config) == QXWL_ERROR_SUCCESS) m_nStoredBridgeWord = bridgeWord;
 }
 
 const CString& CPageExtAPDlg::SsidTooLongText()
@@ -165,13 +172,16 @@ BOOL CPageExtAPDlg::OnApply()
         ShowProductMessageBox(*refusal);
         return FALSE;
     }
-    SaveConfig();
+    // A new bridge word is stored only with a hosted network that was set up: after a failed
+    // set-up it would show a bridge that was never bound.
+    SaveConfig(m_nStoredBridgeWord);
     const LONG status = QXWLAPI.QXWL_HostedNetworkSetup(BuildRecord(false));
     if (status != QXWL_ERROR_SUCCESS) {
         DebugLog(1, "[QxUI] CPageExtAPDlg::OnApply: QXWL_HostedNetworkSetup returned %ld\n", status);
         ShowProductMessageBox(G_LangTable.IDS_AP_HOSTED_SETUP_FAIL);
         return FALSE;
     }
+    if (m_nBridgeWord != m_nStoredBridgeWord) SaveConfig();
     return TRUE;
 }
 

@@ -23,6 +23,7 @@ public:
     void LoadConfig();
     // Writes the texts as the stored configuration (the bridge word in its own field).
     void SaveConfig();
+    void SaveConfig(ULONG bridgeWord);
     void FillChannels();
     // APPLY: takes the controls (when the window exists), checks, writes and sets the hosted
     // network up. TRUE only when all of that succeeded; a refusal or failure has been shown to
@@ -47,6 +48,8 @@ public:
     int m_bShowPassword = 0;
     // Set by the skinned hosted-network page; stored beside the channel, never over it.
     ULONG m_nBridgeWord = 0;
+    // The bridge word as last read or written: APPLY keeps it until the set-up has succeeded.
+    ULONG m_nStoredBridgeWord = 0;
     int m_bLoaded = 0;  // the texts hold a stored configuration
 
 protected:

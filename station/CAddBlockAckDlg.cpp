@@ -9,7 +9,6 @@
 
 namespace {
 constexpr UCHAR kDirectionOriginator = 0, kDirectionRecipient = 1;
-constexpr char kWindowSizeRange[] = "The window size must be between 1 and 255.";
 constexpr char kAddFailed[] = "The Block-Ack agreement could not be set up.";
 }
 
@@ -54,15 +53,16 @@ void CAddBlockAckDlg::OnShowWindow(BOOL bShow, UINT nStatus)
 
 void CAddBlockAckDlg::OnConfirm()
 {
-    UpdateData(TRUE);
+    // A size that is not a number has had its message: the old size must not go out instead.
+    if (!UpdateData(TRUE)) return;
     const int row = GetSelectedRow(m_list);
     if (m_list.GetItemCount() == 0 || row < 0) {
         ShowProductMessageBox(G_LangTable.IDS_ADD_BLOCKACK_BSSID_ERR_MSG);
         return;
     }
-    // The request carries the size in one byte: a larger one would be cut to another size.
     if (m_nWindowSize < kMinWindowSize || m_nWindowSize > kMaxWindowSize) {
-        ShowProductMessageBox(kWindowSizeRange);
+        ShowProductMessageBox(m_bOriginator == 1 ? G_LangTable.IDS_ADD_BLOCKACK_ORI_WM_SIZE_ERR_MSG
+                                                 : G_LangTable.IDS_ADD_BLOCKACK_REC_WM_SIZE_ERR_MSG);
         return;
     }
     m_nTID = SelectedTid(m_comboTid);

@@ -17,7 +17,7 @@ public:
 
     static constexpr int kDefaultWindowSize = 32;
     static constexpr int kMinWindowSize = 1;
-    static constexpr int kMaxWindowSize = 255;  // the request's window-size byte
+    static constexpr int kMaxWindowSize = 64;  // the largest Block-Ack window of 802.11n
 
 protected:
     BOOL OnInitDialog() override;

@@ -53,8 +53,8 @@ BEGIN_MESSAGE_MAP(CPage80211nSettingDlg, CClassicDlg)
     ON_WM_TIMER()
     ON_BN_CLICKED(IDC_11N_AMSDU, OnCheckChanged)
     ON_BN_CLICKED(IDC_11N_MPDU_AGGREGATION, OnCheckChanged)
-    ON_BN_CLICKED(IDC_11N_AGG_MANUAL, OnModeChanged)
-    ON_BN_CLICKED(IDC_11N_AGG_AUTO, OnModeChanged)
+    ON_BN_CLICKED(IDC_11N_AGG_MANUAL, OnCheckChanged)
+    ON_BN_CLICKED(IDC_11N_AGG_AUTO, OnCheckChanged)
     ON_BN_CLICKED(IDC_11N_APPLY, OnApply)
     ON_CBN_SELCHANGE(IDC_11N_TGN, OnCoexModeChanged)
     ON_BN_CLICKED(IDC_11N_ORI_ADD, OnAddOriginator)
@@ -231,12 +231,6 @@ void CPage80211nSettingDlg::OnCheckChanged()
 {
     UpdateData(TRUE);
     UpdateControlStates();
-}
-
-void CPage80211nSettingDlg::OnModeChanged()
-{
-    // The enable rule waits for APPLY, a check box or the next showing.
-    UpdateData(TRUE);
 }
 
 void CPage80211nSettingDlg::OnApply()

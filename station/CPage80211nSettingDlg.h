@@ -61,8 +61,8 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnShowWindow(BOOL bShow, UINT nStatus);
     void OnTimer(UINT_PTR nIDEvent);
+    // A check box or the aggregation mode changed: the controls follow at once.
     void OnCheckChanged();
-    void OnModeChanged();
     void OnApply();
     void OnCoexModeChanged();
     void OnAddOriginator();

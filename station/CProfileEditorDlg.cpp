@@ -158,7 +158,7 @@ int CProfileEditorDlg::GetEapMethod()
 void CProfileEditorDlg::SetEapMethod(int method)
 {
     m_model.Eap.nEapMethod = method;
-    if (m_pPage8021X) m_pPage8021X->nEapMethod = method;
+    if (m_pPage8021X) ApplyEapMethod(*m_pPage8021X, method);
 }
 
 const Dot1XStoredSettings* CProfileEditorDlg::GetStored8021XSettings()
@@ -282,7 +282,7 @@ void CProfileEditorDlg::OnOK()
     Read8021XControls(*m_pPage8021X);
     if (Needs8021XCheck() && !m_pPage8021X->ValidateSettings()) return;
     if (!auth.ValidateSettings()) return;
-    if (Collects8021X() && !Check8021XEntryLengths(*m_pPage8021X)) return;
+    if (Collects8021X() && !Check8021XEntriesFit(*m_pPage8021X)) return;
     CollectSecurity();
 
     const CString storedName = system.m_strInitialProfileName;

@@ -123,7 +123,7 @@ void CSecurityEditorDlg::SetEapMethod(int method)
 {
     m_Eap.nEapMethod = method;
     m_model.Eap.nEapMethod = method;
-    if (m_pPage8021X) m_pPage8021X->nEapMethod = method;
+    if (m_pPage8021X) ApplyEapMethod(*m_pPage8021X, method);
 }
 
 const Dot1XStoredSettings* CSecurityEditorDlg::GetStored8021XSettings()
@@ -156,7 +156,7 @@ void CSecurityEditorDlg::OnOK()
     const bool wpaCapable = QXWLAPI.IsWpaCapable() != FALSE;
     const bool collect = wpaCapable && ((infra && (wpa || method == AUTHIDX_CCKM)) || (IsOpenOrShared(method) && model.b8021X));
     if (collect) {
-        if (!Check8021XEntryLengths(*m_pPage8021X)) return;
+        if (!Check8021XEntriesFit(*m_pPage8021X)) return;
         Collect8021XSettings(*m_pPage8021X, model);
         if (!WritePacList(model, CString())) return;
     }

@@ -24,7 +24,22 @@ void PutText(char (&field)[N], const CString& text)
     std::memset(field, 0, N);
     std::memcpy(field, text.GetString(), std::min<size_t>(static_cast<size_t>(text.GetLength()), N - 1));
 }
+
+// False, after the message naming it, for a certificate in use whose blob the record cannot
+// hold: CertBlobOf would give none, which for the root authority means any trusted one.
+bool CertificateFits(BOOL inUse, const qxwl::CERT_INFO& chosen)
+{
+    if (!inUse || chosen.BlobLength <= kBlobDataBytes) return true;
+    ShowProductMessageBox(TextWithName(G_LangTable.IDS_CERT_TOO_LARGE, CertText(chosen.szIssuedTo)));
+    return false;
+}
 }  // namespace
+
+void ApplyEapMethod(CPage8021XDlg& page, int method)
+{
+    page.nEapMethod = method;
+    page.ApplyStoredMethod(method);  // does nothing before the page has its window
+}
 
 void Read8021XControls(CPage8021XDlg& page)
 {
@@ -37,9 +52,9 @@ void Read8021XControls(CPage8021XDlg& page)
     page.m_pPageSSO->UpdateData(TRUE);
 }
 
-bool Check8021XEntryLengths(CPage8021XDlg& page)
+bool Check8021XEntriesFit(CPage8021XDlg& page)
 {
-    if (!page.m_pPageNamePassword || !page.m_pPageServerCert) return true;
+    if (!page.m_pPageNamePassword || !page.m_pPageClientCert || !page.m_pPageServerCert) return true;
     const CPageNamePasswordDlg& id = *page.m_pPageNamePassword;
     const struct {
         const CString& text;
@@ -55,7 +70,8 @@ bool Check8021XEntryLengths(CPage8021XDlg& page)
         ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_ENTRY_TOO_LONG, entry.most));
         return false;
     }
-    return true;
+    return CertificateFits(page.m_pPageClientCert->bUseClientCert, page.m_pPageClientCert->certChosen) &&
+           CertificateFits(page.m_pPageServerCert->bUseServerCert, page.m_pPageServerCert->certChosen);
 }
 
 bool WritePacList(const EditorSecurityModel& model, const CString& profileName)

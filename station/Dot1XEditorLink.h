@@ -5,12 +5,16 @@
 #include "station/CPage8021XDlg.h"
 #include "station/EditorSecurityModel.h"
 
+// Sets the page's EAP method as a choice of it does: stored and replayed on the page (its
+// captions, inner method, child pages and tabs), so that what the page shows is what is stored.
+void ApplyEapMethod(CPage8021XDlg& page, int method);
 // Reads the controls of the child pages the editors take entries from (client certificate,
 // identity with its password refresh, server certificate, EAP-FAST, single sign-on).
 void Read8021XControls(CPage8021XDlg& page);
 // False, after the language file's message, when an entry the model would take is longer than
-// its record field holds (the edits are limited; a text set from elsewhere may not be).
-bool Check8021XEntryLengths(CPage8021XDlg& page);
+// its record field holds (the edits are limited; a text set from elsewhere may not be), or a
+// certificate in use has a blob larger than the record holds (it would be stored as none).
+bool Check8021XEntriesFit(CPage8021XDlg& page);
 // Copies the page's method, inner methods (as EAP type numbers), identity, certificates,
 // EAP-FAST settings with the PAC list, and single sign-on into the model.
 void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model);

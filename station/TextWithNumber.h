@@ -1,13 +1,24 @@
-// A language text with a number in place of its first "%d". The text itself is never used as
-// a format, so any other '%' in it (a translator's, or a stray one) is shown as it stands.
+// A language text with a number or a name in place of its first "%d" or "%s". The text itself
+// is never used as a format, so any other '%' in it (a translator's, or a stray one) is shown
+// as it stands.
 #pragma once
 #include "framework/Afx.h"
 
+inline CString TextWithInsert(const CString& text, LPCSTR marker, const CString& value)
+{
+    const int at = text.Find(marker);
+    if (at < 0) return text;
+    return text.Left(at) + value + text.Mid(at + 2);
+}
+
 inline CString TextWithNumber(const CString& text, int number)
 {
-    const int at = text.Find("%d");
-    if (at < 0) return text;
     CString digits;
     digits.Format("%d", number);
-    return text.Left(at) + digits + text.Mid(at + 2);
+    return TextWithInsert(text, "%d", digits);
+}
+
+inline CString TextWithName(const CString& text, const CString& name)
+{
+    return TextWithInsert(text, "%s", name);
 }

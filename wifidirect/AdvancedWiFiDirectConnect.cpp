@@ -218,7 +218,9 @@ CString CAdvancedWiFiDirect::ConnectRefusalText(P2P_CONNECT_RESULT result, const
 
 P2P_CONNECT_RESULT CAdvancedWiFiDirect::OnConnectDevice(void (*callback)(void*), void* argument)
 {
-    const WIFIDIRECT_DEVICE_ENTRY& s = m_SeleteDeviceEntry;
+    // A copy: a peer's request handled while the box below waits replaces the selected device,
+    // and the invitation still goes to the one the user picked.
+    const WIFIDIRECT_DEVICE_ENTRY s = m_SeleteDeviceEntry;
     const P2P_CONNECT_RESULT refusal = ConnectRefusal();
     if (refusal != P2P_CONNECT_STARTED) {
         DebugLog(3, "[QxUI] OnConnectDevice: the selected device cannot be connected (connected=%u, rule=%u, status=%u)\n",
@@ -414,8 +416,13 @@ void CAdvancedWiFiDirect::BtnWPSConnectClick()
 void CAdvancedWiFiDirect::DisplayPin()
 {
     if (!m_pSetting) return;
+    // A request's prompt may wait meanwhile: once the PIN went out, the wizard is the request's
+    // again, and its give-up keeps its time.
+    const bool requestWaits = m_pSetting->RequestWaits();
+    const DWORD giveUpAt = m_pSetting->m_dwRequestGiveUpAt;
     m_pSetting->FormShow(ACTION_DISPLAY_PIN);
     m_pSetting->Show();
+    if (requestWaits) m_pSetting->ResumeRequest(giveUpAt);
     // The peer waits for the user to type this PIN there: the user must see it.
     const ULONG pin = m_pSetting->m_pWPS->m_ulPin % 100000000UL;
     m_strShowPin.Format("PIN >> %08lu", pin);

@@ -186,8 +186,10 @@ bool CKelvoPageP2PConnectMethod::OnLeavePage()
     if (m_bIncoming == 0 && entered) {
         CWnd* field = GetDlgItem(IDC_P2PCM_PIN);
         if (!field->IsWindowEnabled()) {
-            // The first press opens the field for the peer's PIN; the connection goes out once,
-            // with that PIN, from the channel page.
+            // The first press asks the peer to show its PIN and opens the field for it; the
+            // connection with that PIN goes out from the channel page.
+            CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage();
+            if (!page || !page->AskPeerForItsPin()) return false;
             field->EnableWindow(TRUE);
             static_cast<CEdit*>(field)->SetReadOnly(FALSE);
             GetDlgItem(IDC_P2PCM_PBC)->EnableWindow(FALSE);

@@ -9,6 +9,7 @@
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/MainWindowMessages.h"
+#include "skin/ModalChildScope.h"
 #include "skin/SkinResourceScope.h"
 #include "ui/DialogTab.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
@@ -124,6 +125,7 @@ BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PDlg, CWiFiDirectSkinnedPage)
     ON_MESSAGE(MSG_P2P_SETTING_DONE, OnSettingDone)
     ON_MESSAGE(MSG_P2P_REQUEST_ANSWER, OnRequestAnswer)
     ON_MESSAGE(MSG_P2P_CHECK_REQUEST, OnCheckRequest)
+    ON_MESSAGE(MSG_P2P_CHECK_SWITCH, OnCheckSwitch)
 END_MESSAGE_MAP()
 
 CKelvoPageWlanP2PDlg::CKelvoPageWlanP2PDlg() : CWiFiDirectSkinnedPage(IDD)
@@ -148,10 +150,23 @@ BOOL CKelvoPageWlanP2PDlg::IsRequestPending()
     return g_bP2PRequestPending;
 }
 
+namespace {
+// Posted: the page that takes the hidden one's place shows first.
+void PostToMainPage(UINT message)
+{
+    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd) page->PostMessage(message, 0, 0);
+}
+}  // namespace
+
 void CKelvoPageWlanP2PDlg::PromptPageHidden()
 {
-    if (!g_bP2PRequestPending) return;
-    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage(); page && page->m_hWnd) page->PostMessage(MSG_P2P_CHECK_REQUEST, 0, 0);
+    if (g_bP2PRequestPending) PostToMainPage(MSG_P2P_CHECK_REQUEST);
+}
+
+void CKelvoPageWlanP2PDlg::NamePageHidden()
+{
+    // Next switches Wi-Fi Direct on before the name page goes.
+    PostToMainPage(MSG_P2P_CHECK_SWITCH);
 }
 
 void CKelvoPageWlanP2PDlg::DoDataExchange(CDataExchange* pDX)
@@ -307,6 +322,15 @@ void CKelvoPageWlanP2PDlg::CancelSwitchOn()
     if (CKelvoPageUIDlg* main = MainWindow()) main->EnableStationTabs(TRUE);
 }
 
+LRESULT CKelvoPageWlanP2PDlg::OnCheckSwitch(WPARAM, LPARAM)
+{
+    CKelvoPageUIDlg* main = MainWindow();
+    const CWnd* namePage = main ? main->m_pPageWlanP2PSettingNameDlg : nullptr;
+    if (namePage && namePage->m_hWnd && (namePage->GetStyle() & WS_VISIBLE)) return 0;  // shown again meanwhile
+    CancelSwitchOn();
+    return 0;
+}
+
 void CKelvoPageWlanP2PDlg::OnRoleGroupOwner()
 {
     if (m_bStarted == 1) m_nSelRole = 1;
@@ -338,8 +362,11 @@ void CKelvoPageWlanP2PDlg::OnWps()
 
 void CKelvoPageWlanP2PDlg::OnMoreInfo()
 {
-    CKelvoPageP2PMoreInfo dialog(this);
-    dialog.DoModal();
+    // Owned by the main window, which it keeps from the user while it runs, and registered with
+    // it: the exit roads close it before they take the pages (this one among them) away.
+    CKelvoPageP2PMoreInfo dialog(MainWindow());
+    CModalChildScope registered(dialog, CKelvoPageUIDlg::kChildWiFiDirectInfo);
+    if (dialog.DoModal() == -1) DebugLog(1, "[QxUI] The more-information dialog could not be created\n");
 }
 
 void CKelvoPageWlanP2PDlg::OnListRightClick(NMHDR* pNMHDR, LRESULT* pResult)
@@ -679,19 +706,42 @@ LRESULT CKelvoPageWlanP2PDlg::OnCheckRequest(WPARAM, LPARAM)
     return 0;
 }
 
+bool CKelvoPageWlanP2PDlg::SelectUsersPeer()
+{
+    CAdvancedWiFiDirect* engine = Engine();
+    if (!engine) return false;
+    // The peer the user picked, whatever a request in between named.
+    engine->m_SeleteDeviceEntry = m_SelectedPeer;
+    const P2P_CONNECT_RESULT refusal = engine->ConnectRefusal();
+    if (refusal == P2P_CONNECT_STARTED) return true;
+    ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(refusal, DeviceNameText(m_SelectedPeer)));
+    ReturnToFirstWiFiDirectPage();
+    return false;
+}
+
+void CKelvoPageWlanP2PDlg::ApplyUsersPinMethod(void* argument)
+{
+    auto* page = static_cast<CKelvoPageWlanP2PDlg*>(argument);
+    CAdvancedWiFiDirect* engine = page ? page->Engine() : nullptr;
+    if (!engine || !engine->m_pSetting) return;
+    engine->m_pSetting->m_pWPS->rBtnPIN_UserSpecClick();
+    engine->m_pSetting->BtnWiFiDirectNextClick();
+}
+
+bool CKelvoPageWlanP2PDlg::AskPeerForItsPin()
+{
+    if (!SelectUsersPeer()) return false;
+    if (Engine()->OnConnectDevice(&CKelvoPageWlanP2PDlg::ApplyUsersPinMethod, this) == P2P_CONNECT_STARTED) return true;
+    // Invited after the role box instead, or declined there: nothing is left to type a PIN for.
+    ReturnToFirstWiFiDirectPage();
+    return false;
+}
+
 void CKelvoPageWlanP2PDlg::ConnectSelectedPeer(CDialog* from)
 {
     CAdvancedWiFiDirect* engine = Engine();
     CKelvoPageUIDlg* main = MainWindow();
-    if (!engine || !main) return;
-    // The peer the user picked, whatever a request in between named.
-    engine->m_SeleteDeviceEntry = m_SelectedPeer;
-    const P2P_CONNECT_RESULT refusal = engine->ConnectRefusal();
-    if (refusal != P2P_CONNECT_STARTED) {
-        ShowProductMessageBox(CAdvancedWiFiDirect::ConnectRefusalText(refusal, DeviceNameText(m_SelectedPeer)));
-        ReturnToFirstWiFiDirectPage();
-        return;
-    }
+    if (!engine || !main || !SelectUsersPeer()) return;
     if (main->m_pPageTab && from) main->m_pPageTab->PushPageHistory(from);
     if (main->m_pPageP2PLinkStatus) main->ShowWiFiDirectPage(main->m_pPageP2PLinkStatus);
     const P2P_CONNECT_RESULT result = engine->OnConnectDevice(&CKelvoPageWlanP2PDlg::OnIncomingRequest, this);

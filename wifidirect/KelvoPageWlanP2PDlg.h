@@ -20,6 +20,8 @@ constexpr UINT MSG_P2P_SETTING_DONE = WM_USER + 131;
 constexpr UINT MSG_P2P_REQUEST_ANSWER = WM_USER + 132;
 // A page of a waiting request's prompt was hidden: is the prompt still on screen?
 constexpr UINT MSG_P2P_CHECK_REQUEST = WM_USER + 133;
+// The device-name page was hidden: did Wi-Fi Direct go on, or was the page left without a name?
+constexpr UINT MSG_P2P_CHECK_SWITCH = WM_USER + 134;
 constexpr UINT_PTR TIMER_P2P_STATUS = 2100;
 
 // The text of the device-type column: the WPS primary device type's category ("PC" for a
@@ -77,10 +79,17 @@ public:
     // The user's own connection to the peer picked on the list, from the page `from`: a refused
     // one is told in a box and leads back to the first page; one that starts shows the link status.
     void ConnectSelectedPeer(CDialog* from);
+    // The first step of the user's road with the peer's PIN: the peer picked on the list is
+    // invited by that method without a PIN, which asks it to show its PIN. False when it was
+    // refused (told in a box, back to the first page).
+    bool AskPeerForItsPin();
     // A waiting request ends as if the user had cancelled it.
     void CancelWaitingRequest();
     // The name page was left without a name: Wi-Fi Direct never went on, the switch goes off.
     void CancelSwitchOn();
+    // The name page was hidden (Next, Back, Exit, or the Wi-Fi Direct tab): once the next page
+    // shows, the main page looks whether Wi-Fi Direct went on.
+    static void NamePageHidden();
     void ShowP2PPanel(BOOL bShow);
     // The engine's request callback; the argument is the page.
     static void OnIncomingRequest(void* page);
@@ -115,6 +124,7 @@ protected:
     LRESULT OnSettingDone(WPARAM, LPARAM) { return 0; }
     LRESULT OnRequestAnswer(WPARAM wParam, LPARAM);
     LRESULT OnCheckRequest(WPARAM, LPARAM);
+    LRESULT OnCheckSwitch(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -125,6 +135,11 @@ private:
     // them; a request's peer is taken up again first (incoming).
     void ContinueRequest(bool incoming);
     void ShowRole(ULONG role);
+    // The engine's selected device becomes the user's pick; a refusal is told and leads back to
+    // the first page (false).
+    bool SelectUsersPeer();
+    // The connection callback of the first step: the wizard applies the user's PIN method without a PIN.
+    static void ApplyUsersPinMethod(void* page);
     void SetUpSkin();
     void SetUpList();
 

@@ -10,6 +10,10 @@
 
 IMPLEMENT_DYNCREATE(CKelvoPageWlanP2PSettingNameDlg, CDialog)
 
+BEGIN_MESSAGE_MAP(CKelvoPageWlanP2PSettingNameDlg, CKelvoPageWlanP2PSettingPage)
+    ON_WM_SHOWWINDOW()
+END_MESSAGE_MAP()
+
 void CKelvoPageWlanP2PSettingNameDlg::SetUpPage()
 {
     SetUpRow(G_LangTable.IDS_WIFI_DIRECT_SETTING_TITLE, "Wi-Fi Direct Settings", G_LangTable.IDS_WIFI_DIRECT_DEVICE_NAME,
@@ -23,16 +27,10 @@ void CKelvoPageWlanP2PSettingNameDlg::OnShowPage()
     SetDlgItemText(IDC_WIZPSK_KEY, m_strName);
 }
 
-void CKelvoPageWlanP2PSettingNameDlg::OnBtnBack()
+void CKelvoPageWlanP2PSettingNameDlg::OnShowWindow(BOOL bShow, UINT nStatus)
 {
-    CKelvoPageWlanP2PSettingPage::OnBtnBack();
-    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage()) page->CancelSwitchOn();
-}
-
-void CKelvoPageWlanP2PSettingNameDlg::OnBtnExit()
-{
-    CKelvoPageWlanP2PSettingPage::OnBtnExit();
-    if (CKelvoPageWlanP2PDlg* page = WiFiDirectMainPage()) page->CancelSwitchOn();
+    CKelvoPageWlanP2PSettingPage::OnShowWindow(bShow, nStatus);
+    if (!bShow) CKelvoPageWlanP2PDlg::NamePageHidden();
 }
 
 bool CKelvoPageWlanP2PSettingNameDlg::OnBtnNext()

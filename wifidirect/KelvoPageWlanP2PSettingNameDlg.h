@@ -7,12 +7,12 @@ class CKelvoPageWlanP2PSettingNameDlg : public CKelvoPageWlanP2PSettingPage {
 public:
     static constexpr int kMaxName = 32;
     bool OnBtnNext() override;
-    // Leaving without a name: Wi-Fi Direct stays off and its switch unticked.
-    void OnBtnBack() override;
-    void OnBtnExit() override;
     CString m_strName;
 
 protected:
     void SetUpPage() override;
     void OnShowPage() override;
+    // Left without a name, by any road: Wi-Fi Direct stays off and its switch unticked.
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    DECLARE_MESSAGE_MAP()
 };

@@ -366,6 +366,7 @@ void CWiFiDirectSetting::FormShow(int action, LPCSTR pageName)
         return;
     case ACTION_GET_CONNECT_REQUEST:
         SwitchHostTimer(TIMER_WIFIDIRECT_SETTING, m_dwRequestTimeoutMs, TRUE);
+        m_dwRequestGiveUpAt = ::GetTickCount() + m_dwRequestTimeoutMs;
         [[fallthrough]];
     case ACTION_CONNECT: {
         std::memset(&record, 0, sizeof record);
@@ -669,6 +670,16 @@ int CWiFiDirectSetting::OnTimer(UINT_PTR nIDEvent)
         DebugLog(3, "[QxUI] CWiFiDirectSetting::OnTimer: action %d\n", m_nAction);
     }
     return 1;
+}
+
+void CWiFiDirectSetting::ResumeRequest(DWORD giveUpAt)
+{
+    m_nAction = ACTION_GET_CONNECT_REQUEST;
+    Visible = TRUE;
+    Closed = FALSE;
+    // Signed: a give-up already due fires at once.
+    const LONG left = static_cast<LONG>(giveUpAt - ::GetTickCount());
+    SwitchHostTimer(TIMER_WIFIDIRECT_SETTING, left > 0 ? static_cast<UINT>(left) : USER_TIMER_MINIMUM, TRUE);
 }
 
 void CWiFiDirectSetting::Hide()

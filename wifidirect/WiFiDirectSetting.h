@@ -136,6 +136,11 @@ public:
     void EnableDisableTimer(BOOL enable) { SwitchHostTimer(TIMER_WIFIDIRECT_SETTING, kTimerMs, enable); }
     int OnTimer(UINT_PTR nIDEvent) override;
     void Hide() override;
+    // A peer's request still waits for the user's answer: the wizard is held for it.
+    bool RequestWaits() const { return m_nAction == ACTION_GET_CONNECT_REQUEST && Visible; }
+    // After a run of another action in between, the wizard serves the waiting request again,
+    // which gives up when it was due to (a GetTickCount value), not a full period later.
+    void ResumeRequest(DWORD giveUpAt);
 
     CString m_strDeviceName;
     int m_nAction = 0;
@@ -145,6 +150,7 @@ public:
     LONG m_lDefPin = 0;
     CString m_strProfileName;
     DWORD m_dwRequestTimeoutMs = kTimerMs;
+    DWORD m_dwRequestGiveUpAt = 0;  // when the last request's give-up is due (GetTickCount)
 
     CWiFiDirectSettingDeviceName* m_pDeviceName;
     CWiFiDirectSettingWPS* m_pWPS;

@@ -18,6 +18,7 @@ namespace {
 
 struct SimCert {
     std::string issuedTo, issuedBy, expiration, friendlyName;
+    bool oversized = false;
 };
 
 std::string Today()
@@ -30,8 +31,9 @@ std::string Today()
 }
 
 // The built-in stores: two user certificates with identical texts (different blobs), an
-// expired one and one that expires today; two roots of the same name and another root.
-std::vector<SimCert> StoreCerts(const std::string& store, LONG extra)
+// expired one and one that expires today; two roots of the same name and another root; then
+// the extra ones and, when asked for, one whose blob no profile holds.
+std::vector<SimCert> StoreCerts(const std::string& store, LONG extra, bool oversized)
 {
     std::vector<SimCert> certs;
     if (_stricmp(store.c_str(), kCertStoreUser) == 0) {
@@ -50,6 +52,10 @@ std::vector<SimCert> StoreCerts(const std::string& store, LONG extra)
     }
     for (LONG i = 0; i < extra; ++i)
         certs.push_back({"extra" + std::to_string(i + 1), "Quixen Issuing CA", "2036/01/01", "Extra"});
+    if (oversized && _stricmp(store.c_str(), kCertStoreUser) == 0)
+        certs.push_back({"dave", "Quixen Issuing CA", "2037/06/30", "Dave (large)", true});
+    else if (oversized && _stricmp(store.c_str(), kCertStoreRoot) == 0)
+        certs.push_back({"Quixen Large Root CA", "Quixen Large Root CA", "2040/01/01", "Quixen Large Root", true});
     return certs;
 }
 
@@ -93,7 +99,8 @@ LONG WINAPI QXWL_EnumCert(LPCSTR store, BYTE* certs, ULONG* count)
     auto guard = w.Lock();
     if (!w.Model.Settings.CertStoreGrows) g_extraCerts = 0;
     const std::vector<SimCert> list =
-        w.Model.Settings.CertStores ? StoreCerts(name, g_extraCerts) : std::vector<SimCert>{};
+        w.Model.Settings.CertStores ? StoreCerts(name, g_extraCerts, w.Model.Settings.CertOversized != 0)
+                                    : std::vector<SimCert>{};
     const ULONG n = static_cast<ULONG>(list.size());
     if (!certs) {
         *count = n;
@@ -117,7 +124,8 @@ LONG WINAPI QXWL_EnumCert(LPCSTR store, BYTE* certs, ULONG* count)
         Copy(entry->szIssuedBy, list[i].issuedBy, unterminated);
         Copy(entry->szExpiration, list[i].expiration, unterminated);
         Copy(entry->szFriendlyName, list[i].friendlyName, unterminated);
-        const std::vector<BYTE> blob = CertificateBlob(name, i);
+        std::vector<BYTE> blob = CertificateBlob(name, i);
+        if (list[i].oversized) blob.resize(kOversizedCertBlobBytes, static_cast<BYTE>(0xA0 + i));
         entry->pBlob = new BYTE[blob.size()];
         std::memcpy(entry->pBlob, blob.data(), blob.size());
         entry->BlobLength = static_cast<ULONG>(blob.size());

@@ -8,6 +8,7 @@
 
 namespace sim {
 constexpr size_t kCertBlobBytes = 48;
+constexpr size_t kOversizedCertBlobBytes = 200;  // more than the 152 bytes a profile holds
 // The blob of the certificate at that position of the store ("MY" or "ROOT").
 std::vector<BYTE> CertificateBlob(const std::string& store, size_t index);
 }  // namespace sim

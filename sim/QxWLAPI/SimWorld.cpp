@@ -119,6 +119,7 @@ void SimWorld::ResetDriverState()
     WifiDirectNegotiating = -1;
     WifiDirectOwner = false;
     WifiDirectGroupPeer = -1;
+    WifiDirectPinShownBy = -1;
     WifiDirectGroupKey.clear();
     WifiDirectProfiles.clear();
     WifiDirectActiveProfile.clear();

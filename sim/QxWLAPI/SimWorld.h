@@ -123,6 +123,7 @@ public:
     LONG WifiDirectNegotiating = -1;
     bool WifiDirectOwner = false;
     LONG WifiDirectGroupPeer = -1;
+    LONG WifiDirectPinShownBy = -1;  // the peer whose PIN is on its screen for our user to type
     std::string WifiDirectGroupKey;  // the pass phrase of the group the negotiation formed
     // The stored Wi-Fi Direct profiles (whole records, by name) and the active one's name.
     std::vector<std::vector<BYTE>> WifiDirectProfiles;

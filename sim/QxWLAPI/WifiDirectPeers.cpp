@@ -17,6 +17,7 @@ constexpr UCHAR kGroupChannel = 6;
 constexpr char kGroupKey[] = "p2pQuixen88";
 constexpr UCHAR kGroupSubnet[3] = {192, 168, 137};
 constexpr ULONG kErrorBothIntent15 = 1;
+constexpr ULONG kErrorWpsNack = 3;
 constexpr ULONG kErrorNoConfigMethod = 5;
 constexpr ULONG kErrorRejectByUser = 7;
 constexpr ULONG kErrorCantFind = 4;
@@ -53,6 +54,11 @@ WIFIDIRECT_DISCOVERY_ENTRY Discovery(const SimPeer& p, UCHAR members)
     std::memcpy(e.chDeviceName, p.Name.data(), length);
     e.ulDeviceNameLength = static_cast<ULONG>(length);
     return e;
+}
+
+std::string AddressText(const UCHAR* a)
+{
+    return Format("%02X:%02X:%02X:%02X:%02X:%02X", a[0], a[1], a[2], a[3], a[4], a[5]);
 }
 
 bool SameAddress(const UCHAR* a, const UCHAR* b) { return std::memcmp(a, b, 6) == 0; }
@@ -139,11 +145,28 @@ void Connect(SimWorld& w, const WIFIDIRECT_WPSE_PROFILE& config)
         return;
     }
     const SimPeer& peer = *found;
+    const LONG index = static_cast<LONG>(found - w.Model.Peers.begin());
     const bool pin = WpsMethodCarriesPin(config.WpsMethod);
     const std::string pinText(config.PIN, strnlen(config.PIN, sizeof config.PIN));
     const UCHAR* a = peer.Address;
-    w.Note(Format("SIM Wi-Fi Direct connection to %02X:%02X:%02X:%02X:%02X:%02X by 0x%08X PIN %s", a[0], a[1], a[2], a[3],
-                  a[4], a[5], config.WpsMethod, pin ? pinText.c_str() : "-"));
+    if (config.WpsMethod == kWdWpsMethodPinUser) {
+        if (pinText.empty()) {
+            // Asked for a PIN that our user types: the peer shows it on its own screen and waits.
+            if (!peer.ShowsPin.empty()) w.WifiDirectPinShownBy = index;
+            w.Note(Format("SIM Wi-Fi Direct peer %s shows PIN %s", AddressText(a).c_str(),
+                          peer.ShowsPin.empty() ? "-" : peer.ShowsPin.c_str()));
+            return;
+        }
+        const bool shown = w.WifiDirectPinShownBy == index && pinText == peer.ShowsPin;
+        if (!peer.ShowsPin.empty()) w.WifiDirectPinShownBy = -1;
+        if (!peer.ShowsPin.empty() && !shown) {
+            w.Note(Format("SIM Wi-Fi Direct peer %s refuses PIN %s", AddressText(a).c_str(), pinText.c_str()));
+            w.QueueWifiDirectStatus(ErrorBlock(kErrorWpsNack));
+            return;
+        }
+    }
+    w.Note(Format("SIM Wi-Fi Direct connection to %s by 0x%08X PIN %s", AddressText(a).c_str(), config.WpsMethod,
+                  pin ? pinText.c_str() : "-"));
     if (peer.Accept == "None") {
         w.QueueWifiDirectStatus(ErrorBlock(kErrorRejectByUser));
         return;
@@ -163,7 +186,7 @@ void Connect(SimWorld& w, const WIFIDIRECT_WPSE_PROFILE& config)
     const ULONG keyLength = std::min<ULONG>(config.KeyLength, sizeof config.Key);
     w.WifiDirectGroupKey = w.WifiDirectOwner && keyLength ? std::string(reinterpret_cast<const char*>(config.Key), keyLength)
                                                           : std::string(kGroupKey);
-    w.WifiDirectNegotiating = static_cast<LONG>(found - w.Model.Peers.begin());
+    w.WifiDirectNegotiating = index;
     w.WpsWithGroup = true;
     std::vector<BYTE> b = Block(WIFIDIRECTEVENT_STATUS_GO_NEGO_DONE);
     b[kWdNegoConfigFlagOffset] = w.WifiDirectOwner ? 1 : 0;

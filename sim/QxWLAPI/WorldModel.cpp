@@ -18,7 +18,7 @@ const std::vector<SettingKey>& SettingKeys()
         SIM_KEY(BlockAckRequestFails), SIM_KEY(SsoEnabled), SIM_KEY(SsoMode), SIM_KEY(Wow64),
         SIM_KEY(BlockAckRequestFails), SIM_KEY(HostedNetworkSetupFails), SIM_KEY(HostedStations), SIM_KEY(HostedUnauthenticated), SIM_KEY(StartWifiDirectGOFails),
         SIM_KEY(ConfigToolResult), SIM_KEY(ConfigToolSelect), SIM_KEY(WifiDirectIntent), SIM_KEY(IcsNeverFlips),
-        SIM_KEY(EapHost), SIM_KEY(CertStores), SIM_KEY(CertStoreGrows), SIM_KEY(CertArraysOut),
+        SIM_KEY(EapHost), SIM_KEY(CertStores), SIM_KEY(CertStoreGrows), SIM_KEY(CertOversized), SIM_KEY(CertArraysOut),
         SIM_KEY(CertFreeFaults), SIM_KEY(ProfileStoreRefuses),
     };
 #undef SIM_KEY

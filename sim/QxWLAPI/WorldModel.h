@@ -57,6 +57,7 @@ struct WorldSettings {
     LONG EapHost = 1;              // QXWL_IsEapHostInstalled
     LONG CertStores = 1;           // 1: the built-in "MY" and "ROOT" certificates, 0: both stores empty
     LONG CertStoreGrows = 0;       // one certificate more appears after each count-only QXWL_EnumCert
+    LONG CertOversized = 0;        // each store ends in a certificate whose blob is larger than a profile holds
     LONG CertArraysOut = 0;        // read only: certificate arrays filled and not yet freed
     LONG CertFreeFaults = 0;       // read only: QXWL_FreeCertArray calls for an array not (or no longer) filled
     LONG ProfileStoreRefuses = 0;  // every change of the stored profiles and PAC lists answers failure
@@ -151,6 +152,9 @@ struct SimPeer {
     bool Invites = false;    // asks to connect to us once Wi-Fi Direct is switched on
     ULONG ConfigMethods = 0x0188;
     USHORT DeviceCategory = 1;  // the WPS primary device type's category (1 computer, 3 printer, 4 camera ...)
+    // When set, the PIN it shows once invited for a PIN typed on our side without one; it then
+    // takes that PIN only, and only once shown. Unset, it takes any PIN.
+    std::string ShowsPin;
 };
 
 struct World {

@@ -289,6 +289,10 @@ private:
             if (!Is(value, "PBC") && !Is(value, "PIN") && !Is(value, "Any") && !Is(value, "None")) return false;
             p.Accept = value;
         } else if (Is(key, "Invites")) return ParseBool(value, p.Invites);
+        else if (Is(key, "ShowsPin")) {
+            if ((value.size() != 4 && value.size() != 8) || value.find_first_not_of("0123456789") != std::string::npos) return false;
+            p.ShowsPin = value;
+        }
         else if (Is(key, "ConfigMethods")) {
             if (!ParseLong(value, number)) return false;
             p.ConfigMethods = static_cast<ULONG>(number);

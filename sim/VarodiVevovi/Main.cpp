@@ -7,7 +7,8 @@
 // the objects open for a while so that a waiter can read them. UNBINDALL creates nothing.
 // Its switches are read from "VarodiVevoviWorld.ini" beside it, section [Bind]:
 //   Succeeds=1|0  the answer of a binding; Answers=1|0  0: the event is never signalled;
-//   HoldMs        how long the objects stay open (default 3000).
+//   AnswerAfterMs how long it works before it answers (default 0);
+//   HoldMs        how long the objects stay open after the answer (default 3000; 0: it ends at once).
 #include "sim/common/CommandLineRecord.h"
 
 #include <cctype>
@@ -64,15 +65,19 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
                       AllDigits(fields.back());
     if (!bind) return kRefused;
 
+    // The switches of this run, read once: a test may change the world while it works.
+    const bool succeeds = Switch("Succeeds", 1) != 0, answers = Switch("Answers", 1) != 0;
+    const UINT answerAfterMs = Switch("AnswerAfterMs", 0), holdMs = Switch("HoldMs", 3000);
     HANDLE mapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kMappingBytes, kMappingName);
     if (!mapping) return 1;
     auto* words = static_cast<ULONG*>(::MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
     HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, kEventName);
     if (words && event) {
+        ::Sleep(answerAfterMs);
         words[0] = 1;
-        words[1] = Switch("Succeeds", 1) ? 1 : 0;
-        if (Switch("Answers", 1)) ::SetEvent(event);
-        ::Sleep(Switch("HoldMs", 3000));
+        words[1] = succeeds ? 1 : 0;
+        if (answers) ::SetEvent(event);
+        ::Sleep(holdMs);
     }
     if (words) ::UnmapViewOfFile(words);
     if (event) ::CloseHandle(event);

@@ -169,7 +169,7 @@ TEST(LanguageTable, FindsEveryKeyByItsNameAndNothingElse)
 {
     size_t count = 0;
     const CLanguageTable::KeyInfo* keys = CLanguageTable::Keys(&count);
-    ASSERT_EQ(999u, count);
+    ASSERT_EQ(1000u, count);
     for (size_t i = 0; i < count; ++i)
         EXPECT_EQ(&(G_LangTable.*(keys[i].text)), G_LangTable.Find(keys[i].key)) << keys[i].key;
     EXPECT_EQ(nullptr, G_LangTable.Find("IDS_NO_SUCH_KEY"));

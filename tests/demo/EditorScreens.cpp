@@ -2,7 +2,8 @@
 // window of its own, for a look on a display:
 //   scripts/screenshot editor_screens.exe shot.png EDITOR PAGE [OSCODE] [pacs]
 // EDITOR: profile or security. PAGE: system, auth, wapi, identity, token (the identity page of
-// EAP-FAST with its password modes), fast, client, server, sso.
+// EAP-FAST with its password modes), fast, client, server, sso; md5wpa2 (security editor: the
+// 802.1X page after MD5-Challenge beside WEP gave way to WPA2; OSCODE below 10 offers MD5).
 // OSCODE: the operating-system code the library reports (12 when not given). "pacs" fills the
 // current folder with more PAC files than a profile keeps, so that the EAP-FAST page says so.
 #include "framework/Afx.h"
@@ -159,6 +160,16 @@ private:
             editor.GetTabButton(CSecurityEditorDlg::kTabWapi)->EnableWindow(TRUE);
             editor.GetTabButton(CSecurityEditorDlg::kTabWapi)->ShowWindow(SW_SHOW);
             editor.GetTabButton(CSecurityEditorDlg::kTabWapi)->SendMessage(BM_CLICK);
+        } else if (choice.page == "md5wpa2") {
+            CPageAuthEncryDlg& auth = *editor.m_pPageAuthEncry;
+            auth.OnAuthOpen();
+            auth.OnEncryWep();
+            auth.CheckDlgButton(IDC_AUTH_8021X, BST_CHECKED);
+            auth.OnCheck8021X();
+            editor.m_pPage8021X->OnEapMd5();
+            auth.OnAuthWpa2();
+            auth.OnEncryAes();
+            editor.GetTabButton(CSecurityEditorDlg::kTab8021X)->SendMessage(BM_CLICK);
         } else if (choice.page != "auth" && choice.page != "system") {
             editor.m_pPageAuthEncry->OnAuthWpa2();
             editor.m_pPageAuthEncry->OnEncryAes();

@@ -1,9 +1,9 @@
 // The real program in access-point mode, driven through its skinned configuration pages as a user
-// drives them: each choice SAVE takes reaches the simulated access point and is there after a
-// restart (the band, mixed WPA/WPA2), a choice the adapter does not allow is refused with a
-// message, the first run with an empty record opens quietly and saves, the bridge companion gets
-// the contract's command and a silent binding is told, leaving the mode unbinds from any tab, and
-// the hosted network refuses a long SSID.
+// drives them: each choice SAVE takes reaches the simulated access point (the band, there after a
+// restart too; mixed WPA/WPA2; WPA2 with TKIP and AES), a choice the adapter does not allow is
+// refused with a message, the first run with an empty record opens quietly and saves, the bridge
+// companion gets the contract's command and a silent binding is told, leaving the mode unbinds from
+// any tab, and the hosted network refuses a long SSID.
 #include <gtest/gtest.h>
 #include "contract/SoftApRecords.h"
 #include "program/ApModeFixture.h"
@@ -168,20 +168,21 @@ private:
     SavedFiles m_data{DataFolder() + "BinaryReg.Orz", DataFolder() + "BinaryReg2.Orz", BinFolder() + "ApDefaultSetting.dat"};
 };
 
-AP_CONFIG_DATA MixedRecord()
+// A stored WPA record on channel 6 with the key "mixed-secret".
+AP_CONFIG_DATA WpaRecord(const std::string& ssid, ULONG auth, ULONG encryption)
 {
     AP_CONFIG_DATA c{};
-    const char ssid[] = "Mixed-AP", psk[] = "mixed-secret";
-    c.Ssid.SsidLength = sizeof ssid - 1;
-    memcpy(c.Ssid.Ssid, ssid, c.Ssid.SsidLength);
+    const char psk[] = "mixed-secret";
+    c.Ssid.SsidLength = static_cast<ULONG>(ssid.size());
+    memcpy(c.Ssid.Ssid, ssid.data(), c.Ssid.SsidLength);
     c.PhyMode = 9;
     c.lFreq = 2437000;  // channel 6
     c.nBeaconPeriod = 100;
     c.lRtsThre = 2347;
     c.lFragThre = 2346;
     c.bTxBurst = c.bShortSlot = 1;
-    c.enumAuthenMode = 9;  // WPA-PSK/WPA2-PSK
-    c.enumEncryStatus = 6;  // AES
+    c.enumAuthenMode = auth;
+    c.enumEncryStatus = encryption;
     c.nPskKeyLen = sizeof psk - 1;
     memcpy(c.chPskKey, psk, c.nPskKeyLen);
     c.nGroupRekeyInterval = 60;
@@ -220,20 +221,36 @@ TEST_F(SoftApPages, FiveGigahertzIsSavedAndInForceAfterARestart)
     EXPECT_EQ("149", ItemText(page, kChannel));
 }
 
-TEST_F(SoftApPages, MixedWpaAndWpa2StaysMixedThroughASave)
+TEST_F(SoftApPages, MixedWpaAndWpa2AndBothCiphersStayMixedThroughASave)
 {
-    const AP_CONFIG_DATA mixed = MixedRecord();
-    ScopedFile(store, std::string(reinterpret_cast<const char*>(&mixed), sizeof mixed)).Keep();
-    ASSERT_NO_FATAL_FAILURE(Start());
+    const struct {
+        ULONG auth, encryption;
+        const char *security, *cipher;
+    } records[] = {{9, 6, "WPA-PSK/WPA2-PSK", "AES"}, {7, 8, "WPA2-PSK", "TKIP+AES"}};
+    for (const auto& r : records) {
+        if (program) {
+            ASSERT_TRUE(ExitFromTray(*program));
+        }
+        const AP_CONFIG_DATA mixed = WpaRecord("Mixed-AP", r.auth, r.encryption);
+        ScopedFile(store, std::string(reinterpret_cast<const char*>(&mixed), sizeof mixed)).Keep();
+        ASSERT_NO_FATAL_FAILURE(Start());
+        HWND page = ConfigurationPage();
+        ASSERT_TRUE(page);
+        EXPECT_EQ(r.security, ItemText(page, kSecurityType));
+        EXPECT_EQ(r.cipher, ItemText(page, kEncryption));
+        EXPECT_EQ("mixed-secret", ItemText(page, kPsk));
+        Type(page, kSsid, "Mixed-Renamed");
+        Press(page, kSave);
+        const std::string line = "SIM stored Mixed-Renamed channel 6 auth " + std::to_string(r.auth) + " encryption " +
+                                 std::to_string(r.encryption) + " key mixed-secret";
+        EXPECT_TRUE(PumpUntil([&] { return Stored(line); }, kTimeoutMs)) << Journal();
+        SendAndWait(main, WM_NULL, 0, 0);
+        EXPECT_TRUE(NoBoxUp());
+    }
+    // Only WPA2-PSK offers both at once, as the security dialog does.
     HWND page = ConfigurationPage();
-    ASSERT_TRUE(page);
-    EXPECT_EQ("WPA-PSK/WPA2-PSK", ItemText(page, kSecurityType));
-    EXPECT_EQ("mixed-secret", ItemText(page, kPsk));
-    Type(page, kSsid, "Mixed-Renamed");
-    Press(page, kSave);
-    EXPECT_TRUE(PumpUntil([&] { return Stored("SIM stored Mixed-Renamed channel 6 auth 9 encryption 6 key mixed-secret"); },
-                          kTimeoutMs))
-        << Journal();
+    ASSERT_TRUE(Choose(page, kSecurityType, "WPA-PSK"));
+    EXPECT_EQ((std::vector<std::string>{"TKIP", "AES"}), ComboEntries(::GetDlgItem(page, kEncryption)));
 }
 
 TEST_F(SoftApPages, ACipherThe80211nAdapterBarsIsRefusedWithTheReason)

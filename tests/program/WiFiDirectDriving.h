@@ -61,6 +61,13 @@ inline HWND WaitVisible(HWND main, int id, DWORD timeoutMs = kTimeoutMs)
     return found;
 }
 
+// The visible control of that id once it is enabled too, or null.
+inline HWND WaitUsable(HWND main, int id, DWORD timeoutMs = kTimeoutMs)
+{
+    HWND control = WaitVisible(main, id, timeoutMs);
+    return control && PumpUntil([&] { return ::IsWindowEnabled(control) != FALSE; }, timeoutMs) ? control : nullptr;
+}
+
 // The preferred-channel page's Next once that page shows (the name page shares its ids), or null.
 inline HWND WaitChannelNext(HWND main, DWORD timeoutMs = kTimeoutMs)
 {

@@ -114,8 +114,8 @@ protected:
     // Scan, then the peer's row chosen and Connect pressed: the connect-method page, or null.
     HWND OpenMethodPageFor(HWND main, const char* peer)
     {
-        HWND scan = WaitVisible(main, kScan);
-        if (!scan || !PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs)) return nullptr;
+        HWND scan = WaitUsable(main, kScan);
+        if (!scan) return nullptr;
         EXPECT_TRUE(PressSeen(scan));
         HWND list = WaitVisible(main, kDeviceList);
         if (!list) return nullptr;
@@ -172,9 +172,8 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     ASSERT_TRUE(main);
 
     // Scan lists both peers.
-    HWND scan = WaitVisible(main, kScan);
+    HWND scan = WaitUsable(main, kScan);
     ASSERT_TRUE(scan);
-    PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs);
     EXPECT_TRUE(PressSeen(scan));
     HWND list = WaitVisible(main, kDeviceList);
     ASSERT_TRUE(list);
@@ -221,6 +220,32 @@ TEST_F(WiFiDirectEndToEnd, SwitchOnScanConnectShowDisconnectThenConnectByPin)
     EXPECT_EQ(0u, pinResult.rfind(SuccessText(), 0)) << pinResult;
     EXPECT_TRUE(JournalHas("QXWL_SetWPSMode(0x80000000", from));
     EXPECT_TRUE(PressSeen(Visible(main, kLinkExit)));
+}
+
+TEST_F(WiFiDirectEndToEnd, TrayExitWithMoreInformationOpenEndsAndTheProgramStartsAgain)
+{
+    FakeNotificationArea tray;
+    {
+        ChildProcess program(ProgramCommand(), BinFolder());
+        HWND main = StartAndSwitchOn(program);
+        ASSERT_TRUE(main);
+        HWND more = WaitUsable(main, kMoreInfo);
+        ASSERT_TRUE(more);
+        EXPECT_TRUE(PressSeen(more));
+        HWND info = WaitForWindow("#32770", "More Information", program.Id(), kTimeoutMs);
+        ASSERT_TRUE(info);
+        EXPECT_TRUE(program_windows::WaitUntilSeen(info));
+        EXPECT_FALSE(::IsWindowEnabled(main));  // the dialog holds the whole window, not only its page
+
+        // Exit closes the dialog and ends the program; its single-instance lock goes with it.
+        ASSERT_TRUE(program_windows::ExitFromTray(program));
+        DWORD code = STILL_ACTIVE;
+        EXPECT_TRUE(program.WaitForExit(0, &code));
+        EXPECT_NE(STILL_ACTIVE, code);
+    }
+    ChildProcess again(ProgramCommand(), BinFolder());
+    EXPECT_TRUE(WaitForMainWindow(again.Id()));
+    EXPECT_TRUE(program_windows::ExitFromTray(again));
 }
 
 // A peer that asks to connect once Wi-Fi Direct is on: the request reaches the program through
@@ -344,8 +369,10 @@ TEST_F(WiFiDirectRoadsEndToEnd, APromptLeftByTheTabIsCancelledAndTheUsersConnect
     EXPECT_FALSE(JournalHas("connection to 02:50:32:50:00:09"));
 }
 
-TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgress)
+TEST_F(WiFiDirectRoadsEndToEnd, TheUsersPinRoadAsksThePeerForItsPinAndSendsItAsTyped)
 {
+    // The printer shows its PIN on its own screen only when asked for it, and takes no other.
+    UseWorld("[Peer1]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nShowsPin=1234\n");
     FakeNotificationArea tray;
     ChildProcess program(ProgramCommand(), BinFolder());
     HWND main = StartAndSwitchOn(program);
@@ -354,16 +381,17 @@ TEST_F(WiFiDirectRoadsEndToEnd, TheUsersTypedPinGoesOutOnceAsTypedWithItsProgres
     ASSERT_TRUE(method);
     const size_t from = ReadWholeFile(journal).size();
     EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodPinEntered)));
-    EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));  // opens the field for the printer's PIN
+    EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));  // asks the printer for its PIN
     HWND field = ::GetDlgItem(method, kMethodPin);
     ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(field) != FALSE; }, kTimeoutMs));
-    EXPECT_EQ(0u, Count("QXWL_SetWifiDirectWpseConfig(3)", from)) << "nothing goes out before the PIN";
+    // What the user reads off the printer's screen.
+    ASSERT_TRUE(WaitJournal("SIM Wi-Fi Direct peer 02:50:32:50:00:02 shows PIN 1234", from));
     ASSERT_TRUE(UserCanSee(field));
     ::SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1234"));  // four digits, as WPS 2 allows
     EXPECT_TRUE(PressSeen(::GetDlgItem(method, kMethodNext)));
 
     ExpectPinRunSucceeds(main, "1234");
-    EXPECT_EQ(1u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));
+    EXPECT_EQ(2u, Count("QXWL_SetWifiDirectWpseConfig(3)", from));  // the request for the PIN, then the connection
     EXPECT_EQ("02:50:32:50:00:02 by 0x40000000 PIN 1234", LastConnection());
 }
 
@@ -415,7 +443,7 @@ TEST_F(WiFiDirectRoadsEndToEnd, NoMethodInCommonEndsTheAttemptWithItsBox)
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(box); }, kTimeoutMs));
 }
 
-TEST_F(WiFiDirectRoadsEndToEnd, BackFromTheNamePageLeavesWiFiDirectOff)
+TEST_F(WiFiDirectRoadsEndToEnd, LeavingTheNamePageByBackOrByTheTabLeavesWiFiDirectOff)
 {
     FakeNotificationArea tray;
     ChildProcess program(ProgramCommand(), BinFolder());
@@ -424,13 +452,17 @@ TEST_F(WiFiDirectRoadsEndToEnd, BackFromTheNamePageLeavesWiFiDirectOff)
     EXPECT_TRUE(ClickSeen(::GetDlgItem(main, kTabWiFiDirect)));
     HWND enable = WaitVisible(main, kEnable);
     ASSERT_TRUE(enable);
-    EXPECT_TRUE(PressSeen(enable));
-    ASSERT_TRUE(WaitVisible(main, kSettingEdit));
-    constexpr int kSettingBack = 1501;
-    EXPECT_TRUE(PressSeen(Visible(main, kSettingBack)));
-    ASSERT_TRUE(PumpUntil([&] { return Visible(main, kEnable) != nullptr; }, kTimeoutMs));
-    EXPECT_EQ(BST_UNCHECKED, ::SendMessageA(enable, BM_GETCHECK, 0, 0));
-    EXPECT_FALSE(::IsWindowEnabled(Visible(main, kScan)));
+    constexpr int kSettingBack = 1501, kStationTab = 8005;  // the site survey
+    for (const bool byTab : {false, true}) {
+        EXPECT_TRUE(PressSeen(enable));
+        ASSERT_TRUE(WaitVisible(main, kSettingEdit));
+        if (byTab) EXPECT_TRUE(ClickSeen(::GetDlgItem(main, kTabWiFiDirect)));
+        else EXPECT_TRUE(PressSeen(Visible(main, kSettingBack)));
+        ASSERT_TRUE(PumpUntil([&] { return Visible(main, kEnable) != nullptr; }, kTimeoutMs));
+        EXPECT_TRUE(PumpUntil([&] { return ::SendMessageA(enable, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }, kTimeoutMs)) << byTab;
+        EXPECT_FALSE(::IsWindowEnabled(Visible(main, kScan))) << byTab;
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(main, kStationTab))) << byTab;
+    }
     EXPECT_FALSE(JournalHas("QXWL_SetWifiDirectWpseConfig(1)"));
 }
 
@@ -460,8 +492,8 @@ protected:
         EXPECT_TRUE(UserCanSee(name));
         ::SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E2E-Desk"));
         EXPECT_TRUE(PressSeen(Visible(main, kSettingNext)));
-        HWND scan = WaitVisible(main, kScan);
-        if (!scan || !PumpUntil([&] { return ::IsWindowEnabled(scan) != FALSE; }, kTimeoutMs)) return false;
+        HWND scan = WaitUsable(main, kScan);
+        if (!scan) return false;
         EXPECT_TRUE(PressSeen(scan));
         HWND list = WaitVisible(main, kDeviceList);
         if (!list) return false;

@@ -27,6 +27,7 @@
 #include "skin/KelvoPageWpsAuthenDlg.h"
 #include "station/CAddBlockAckDlg.h"
 #include "station/CLinkStatusDlg.h"
+#include "station/PeapSettingDlg.h"
 #include "skin/KelvoPageAboutDlg.h"
 #include "wifidirect/KelvoPageP2PConnectMethodII.h"
 #include "wifidirect/KelvoPageWlanP2PDlg.h"
@@ -247,6 +248,35 @@ TEST_F(MainWindowTest, ShowClassicDialogFallsBackToLinkStatusAndLeavesAVisibleOn
     EXPECT_EQ((std::vector<int>{0, 2}), VisibleClassic());
     mainWindow.ShowClassicDialog(2);
     EXPECT_EQ(std::vector<int>{2}, VisibleClassic());
+}
+
+TEST_F(MainWindowTest, APromptAskedForAgainWhileItWaitsKeepsItsLoopAndWhatIsTyped)
+{
+    // A second request of the library while the password prompt waits: the user's answer still
+    // ends the loop, which was not cancelled on the way.
+    auto* prompt = static_cast<CPeapSettingDlg*>(mainWindow.EnsureClassicDialog(CKelvoPageUIDlg::kPeapSetting));
+    ASSERT_TRUE(HasWindow(prompt));
+    mainWindow.PostMessage(MSG_PEAP_SETTING_DLG, 8, 0);
+    mainWindow.PostMessage(MSG_PEAP_SETTING_DLG, 8, 0);
+    prompt->PostConfirm("user", "token");
+    EXPECT_EQ(IDOK, prompt->RunModalLoop(MLF_SHOWONIDLE));
+
+    // The name and re-login prompts keep what the user typed.
+    const struct {
+        int n;
+        int edit;
+    } prompts[] = {{CKelvoPageUIDlg::kHiddenSsid, IDC_HIDDEN_SSID_EDIT}, {CKelvoPageUIDlg::kInvalidIdPw, IDC_RELOGIN_IDENTITY}};
+    for (const auto& p : prompts) {
+        mainWindow.ShowClassicDialog(p.n);
+        CWnd* dlg = mainWindow.ClassicDialog(p.n);
+        ASSERT_TRUE(HasWindow(dlg)) << p.n;
+        dlg->SetDlgItemText(p.edit, "typed");
+        mainWindow.ShowClassicDialog(p.n);
+        CString text;
+        dlg->GetDlgItemText(p.edit, text);
+        EXPECT_STREQ("typed", text) << p.n;
+        EXPECT_EQ(std::vector<int>{p.n}, VisibleClassic());
+    }
 }
 
 TEST_F(MainWindowTest, AdministratorsGroupDecidesTheModeButtons)

@@ -4,6 +4,7 @@
 #include "core/QXAPLIB.h"
 #include "framework/MessageBox.h"
 #include "softap/AccessControlPage.h"
+#include "softap/ConfigPage.h"
 #include "softap/KelvoPageApLinkInfoDlg.h"
 #include "softap/KelvoPageApMacFilter.h"
 #include "softap/SoftApSim.h"
@@ -127,6 +128,18 @@ TEST_F(ApStatusPages, EverySecurityTheDialogOffersHasItsName)
     EXPECT_EQ("WPA-PSK/WPA2-PSK", Text(page, IDC_KAPLINK_SECURITY));
     EXPECT_EQ("00:1A:2B:44:71:A0", Text(page, IDC_KAPLINK_MAC));
     EXPECT_EQ("6", Text(page, IDC_KAPLINK_CHANNEL));
+}
+
+TEST_F(ApStatusPages, AnEmptyRecordShowsTheDefaultsTheConfigurationPageOffers)
+{
+    ASSERT_TRUE(ap.Set("StoredConfig", 1));
+    CKelvoPageApLinkInfoDlg& page = Refreshed();
+    mainWindow.EnsurePage(mainWindow.m_pConfigPage);
+    const CConfigPage& config = *mainWindow.m_pConfigPage;
+    EXPECT_EQ(std::string(config.m_strSsid), Text(page, IDC_KAPLINK_SSID));
+    EXPECT_EQ(std::string(config.m_strChannel), Text(page, IDC_KAPLINK_CHANNEL));
+    EXPECT_EQ("Kelvo_WLAN", Text(page, IDC_KAPLINK_SSID));
+    EXPECT_EQ("Disabled", Text(page, IDC_KAPLINK_SECURITY)) << "no security, as the configuration page offers";
 }
 
 TEST_F(ApStatusPages, TheRateIsTheDriversAndNoneWhenItsQueryFails)

@@ -64,6 +64,11 @@ public:
         wc.lpszClassName = "BindResultTestWindow";
         ::RegisterClassA(&wc);
         m_hWnd = ::CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+        Forget();
+    }
+    // The answers counted so far are forgotten.
+    static void Forget()
+    {
         s_results = 0;
         s_waitRanWhenTold = false;
     }
@@ -101,18 +106,27 @@ protected:
         // The companion program's objects go with it, before the next case starts one.
         EXPECT_TRUE(PumpUntil(BridgeProgramDone, kWaitBoundMs));
     }
-    void World(int succeeds, int answers, DWORD holdMs = kHoldMs)
+    void World(int succeeds, int answers, DWORD holdMs = kHoldMs, DWORD answerAfterMs = 0)
     {
         m_world.reset();  // the old file goes before the new one is written
         m_world = std::make_unique<ScopedFile>(BinFolder() + "VarodiVevoviWorld.ini",
                                                "[Bind]\r\nSucceeds=" + std::to_string(succeeds) + "\r\nAnswers=" +
                                                    std::to_string(answers) + "\r\nHoldMs=" + std::to_string(holdMs) +
-                                                   "\r\n");
+                                                   "\r\nAnswerAfterMs=" + std::to_string(answerAfterMs) + "\r\n");
     }
-    static bool Bind(HWND page)
+    static CString Command(HWND page)
     {
         CString command;
-        return BuildBindWin7Command(command, "02:4B:45:4C:56:4F", "Wired LAN", page) && BindThroughCompanion(page, command);
+        EXPECT_TRUE(BuildBindWin7Command(command, "02:4B:45:4C:56:4F", "Wired LAN", page));
+        return command;
+    }
+    static bool Bind(HWND page) { return BindThroughCompanion(page, Command(page)); }
+    // A binding whose answer is awaited and handled as the page handles it.
+    static LRESULT BindAndHandleTheAnswer(HWND page)
+    {
+        EXPECT_TRUE(Bind(page));
+        EXPECT_TRUE(PumpUntil(Answered, kWaitBoundMs));
+        return HandleBindResult();
     }
     static bool Answered() { return ResultWindow::Results() > 0; }
     static constexpr DWORD kHoldMs = 1500;
@@ -158,6 +172,39 @@ TEST_F(BindWaiter, ACompanionThatEndsWithoutAnsweringIsToldToTheUser)
     EXPECT_EQ(HandleBindResult(), 100);
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_STREQ(boxes.Boxes()[0].text, G_LangTable.IDS_AP_BIND_ERROR);
+}
+
+TEST_F(BindWaiter, TheAnswerOfACompanionThatEndsAtOnceOrWorksPastTheLimitIsHeard)
+{
+    // It answers and ends at once: its objects would go with it before a poll could see them.
+    World(1, 1, 0);
+    MessageBoxCapture boxes;
+    ResultWindow page;
+    EXPECT_EQ(BindAndHandleTheAnswer(page.Handle()), 0);
+    // Still at work long after the time limit: a program that runs is waited for.
+    World(1, 1, 0, 1000);
+    ResultWindow::Forget();
+    HANDLE process = nullptr;
+    ASSERT_TRUE(StartBridgeProgram(Command(page.Handle()), &process));
+    CBindResultWaiter::Get().Start(page.Handle(), 100);
+    CBindResultWaiter::Get().Watch(process);
+    ASSERT_TRUE(PumpUntil(Answered, kWaitBoundMs));
+    EXPECT_EQ(HandleBindResult(), 0);
+    EXPECT_EQ(boxes.Count(), 0u) << "both bound: nothing to tell";
+}
+
+TEST_F(BindWaiter, ASecondBindWhileTheFirstCompanionHoldsItsAnswerHearsItsOwn)
+{
+    World(0, 1, 3000);
+    MessageBoxCapture boxes;
+    ResultWindow page;
+    EXPECT_EQ(BindAndHandleTheAnswer(page.Handle()), 0);
+    EXPECT_EQ(boxes.Count(), 1u) << "the first binding failed";
+    // The first program still holds "failed"; the second one binds after a while.
+    World(1, 1, 0, 300);
+    ResultWindow::Forget();
+    EXPECT_EQ(BindAndHandleTheAnswer(page.Handle()), 0);
+    EXPECT_EQ(boxes.Count(), 1u) << "the second binding's own answer is heard";
 }
 
 TEST_F(BindWaiter, TheTimeLimitEndsASilentWaitAndIsTold)

@@ -55,18 +55,18 @@ TEST_F(Page80211nSettingTest, EachBlockAckButtonAsksForItsDialogVariant)
     }
 }
 
-TEST_F(Page80211nSettingTest, AutoModeDisablesTheBlockAckButtonsOnlyOnceApplied)
+TEST_F(Page80211nSettingTest, PickingManualOrAutoSwitchesTheBlockAckButtonsAtOnce)
 {
+    Check(IDC_11N_MPDU_AGGREGATION, true);
+    ASSERT_FALSE(Enabled(IDC_11N_ORI_ADD));  // a new page is in Auto mode
     ::CheckDlgButton(page.GetSafeHwnd(), IDC_11N_AGG_AUTO, BST_UNCHECKED);
     Check(IDC_11N_AGG_MANUAL, true);
-    Check(IDC_11N_MPDU_AGGREGATION, true);
     for (int id : kBlockAckButtons) EXPECT_TRUE(Enabled(id)) << id;
     ::CheckDlgButton(page.GetSafeHwnd(), IDC_11N_AGG_MANUAL, BST_UNCHECKED);
     Check(IDC_11N_AGG_AUTO, true);
-    for (int id : kBlockAckButtons) EXPECT_TRUE(Enabled(id)) << id;  // the radios alone change nothing
-    Click(IDC_11N_APPLY);
     for (int id : kBlockAckButtons) EXPECT_FALSE(Enabled(id)) << id;
     EXPECT_TRUE(Enabled(IDC_11N_MPDU_DENSITY));
+    EXPECT_TRUE(Calls("QXWL_SetBACap").empty());  // nothing applied before APPLY
 }
 
 TEST_F(Page80211nSettingTest, UncheckingAggregationDisablesEveryAggregationControl)

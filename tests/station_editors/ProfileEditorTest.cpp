@@ -453,6 +453,42 @@ TEST_F(ProfileEditorTest, EnterpriseProfilesWaitForThe8021XChecks)
     EXPECT_STREQ("password", stored.chPassword);
 }
 
+TEST_F(ProfileEditorTest, ACertificateLargerThanTheProfileHoldsIsRefusedByNameAndNothingIsStored)
+{
+    ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
+    ASSERT_TRUE(sim.Set("CertOversized", 1));  // each store ends in a certificate of 200 bytes
+    G_LangTable.IDS_CERT_TOO_LARGE = "Certificate %s is too large.";
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    CPageClientCertificationDlg& client = *page.m_pPageClientCert;
+    CPageServerCertificationDlg& server = *page.m_pPageServerCert;
+    auto chooseLast = [](CComboBoxSuper& combo, auto& certPage) {
+        combo.SetCurSel(combo.GetCount() - 1);
+        certPage.OnSelectionChange();
+    };
+    StartNewEnterprise("Big", "5", &CPage8021XDlg::OnEapTls);
+    TypeCredentials("dave", "");
+    chooseLast(client.Combo(), client);
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_STREQ("Certificate dave is too large.", boxes.Boxes()[0].text);
+
+    // A root authority stored as none would let any trusted one through.
+    client.Combo().SetCurSel(0);
+    client.OnSelectionChange();
+    server.bUseServerCert = 1;
+    server.strServerName = "radius.quixen.example";
+    server.EnableControls();
+    server.FillControls();
+    chooseLast(server.Combo(), server);
+    editor.OnOK();
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_STREQ("Certificate Quixen Large Root CA is too large.", boxes.Boxes()[1].text);
+    EXPECT_EQ(0u, Writes());
+    EXPECT_FALSE(Stored("Big"));
+    EXPECT_TRUE(front.reports.empty());
+}
+
 TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteForByte)
 {
     ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));

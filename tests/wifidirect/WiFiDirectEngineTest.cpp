@@ -487,6 +487,39 @@ TEST_F(WiFiDirectEngineTest, ConnectRulesRefuseConnectedAndForeignClients)
     EXPECT_TRUE(engine->m_pProgressMsg->Visible);
 }
 
+TEST_F(WiFiDirectEngineTest, ARequestDuringTheRoleBoxLeavesTheInvitationWithThePeerPicked)
+{
+    SwitchOn();
+    SetP2PRequestAnswer(P2P_REQUEST_DONE);
+    // This device is a client in a group: the printer picked on the list is invited after a box.
+    engine->m_nNumOfMyGroup = 2;
+    engine->m_ulMyRule = 2;
+    engine->m_SeleteDeviceEntry = {};
+    engine->m_SeleteDeviceEntry.nRule = 2;
+    std::memcpy(engine->m_SeleteDeviceEntry.chDeviceName, "Printer", 7);
+    engine->m_SeleteDeviceEntry.ulDeviceNameLength = 7;
+    std::memcpy(engine->m_SeleteDeviceEntry.MacAddr, kPrinter, 6);
+    int asked = 0;
+    AfxSetMessageBoxHook([&](const MessageBoxRequest&) {
+        // The camera asks to connect while the box waits for the user.
+        Block request(kWiFiDirectStatusBytes, 0);
+        request[0] = WIFIDIRECTEVENT_POPUP_SETTING_WINDOWS;
+        std::memcpy(request.data() + kWdRequestNameOffset, "Camera", 6);
+        request[kWdRequestNameLengthOffset] = 6;
+        std::memcpy(request.data() + kWdRequestAddressOffset, kCamera, 6);
+        request[kWdRequestConfigMethodOffset] = 0x80;  // push button
+        if (++asked == 1) Feed(request);
+        return IDOK;
+    });
+    EXPECT_EQ(P2P_CONNECT_INVITED, engine->OnConnectDevice());
+    AfxSetMessageBoxHook(nullptr);
+    ASSERT_EQ(1, asked);
+    EXPECT_EQ("Camera", Name(engine->m_SeleteDeviceEntry));  // the request was taken meanwhile
+    const auto invited = sim.JournalLines("SIM Wi-Fi Direct connection to ");
+    ASSERT_EQ(1u, invited.size());
+    EXPECT_EQ(0u, invited[0].find("SIM Wi-Fi Direct connection to 02:50:32:50:00:02 ")) << invited[0];
+}
+
 TEST_F(WiFiDirectEngineTest, IncomingRequestsWithinTheirWindowAreOpenedOnce)
 {
     sim.Load("[Peer1]\nName=Laptop\nAddress=02:50:32:50:00:09\nInvites=1\n");

@@ -265,6 +265,44 @@ TEST_F(WiFiDirectPagesTest, APeersRequestWaitsWithoutALoopAndEndsWithThePrograms
     EXPECT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
 }
 
+TEST_F(WiFiDirectPagesTest, APinShownWhileARequestWaitsKeepsTheRequestsCancelAndGiveUp)
+{
+    SwitchOnAs("Desk");
+    CAdvancedWiFiDirect& engine = Engine();
+    CWiFiDirectSetting& wizard = *engine.m_pSetting;
+    auto request = [&] {
+        engine.m_SeleteDeviceEntry = {};
+        std::memcpy(engine.m_SeleteDeviceEntry.chDeviceName, "Printer", 7);
+        engine.m_SeleteDeviceEntry.ulDeviceNameLength = 7;
+        engine.m_SeleteDeviceEntry.ConfigMethod = 0x0080;
+        engine.OnPopupConnectSetting();
+        ASSERT_TRUE(CKelvoPageWlanP2PDlg::IsRequestPending());
+    };
+    // The driver asks this device to show a PIN while the prompt waits: the PIN goes out.
+    auto showPin = [&] {
+        const size_t sent = Calls("QXWL_SetWifiDirectWpseConfig(9)").size();
+        engine.DisplayPin();
+        EXPECT_EQ(sent + 1, Calls("QXWL_SetWifiDirectWpseConfig(9)").size());
+    };
+
+    // The user's Cancel still ends the request's wizard run.
+    request();
+    showPin();
+    ClickButton(Method(), IDC_P2PCM_CANCEL);
+    PumpPending();
+    EXPECT_FALSE(CKelvoPageWlanP2PDlg::IsRequestPending());
+    EXPECT_FALSE(wizard.Visible);
+
+    // Unanswered, the request still gives up.
+    wizard.m_dwRequestTimeoutMs = 200;
+    request();
+    showPin();
+    EXPECT_TRUE(PumpUntil([] { return !CKelvoPageWlanP2PDlg::IsRequestPending(); }, testing_support::kWaitBoundMs));
+    EXPECT_EQ(P2P_REQUEST_CANCEL, GetP2PRequestAnswer());
+    EXPECT_FALSE(wizard.Visible);
+    EXPECT_TRUE(Calls("QXWL_SetWifiDirectWpseConfig(3)").empty());
+}
+
 TEST_F(WiFiDirectPagesTest, LinkStatusJudgesEachAttemptOnItsOwn)
 {
     SwitchOnAs("Desk");
@@ -365,11 +403,14 @@ TEST_F(WiFiDirectPagesTest, SettingPagesCheckTheirInputAndMoveThroughTheBackStac
 }
 TEST_F(WiFiDirectPagesTest, LeavingTheNamePageLeavesWiFiDirectOff)
 {
-    for (const int button : {IDC_WIZARD_BACK, IDC_WIZARD_EXIT}) {
+    constexpr int kByTheTab = 0;
+    for (const int button : {IDC_WIZARD_BACK, IDC_WIZARD_EXIT, kByTheTab}) {
         Switch(true);
         CKelvoPageWlanP2PSettingNameDlg& namePage = *mainWindow.m_pPageWlanP2PSettingNameDlg;
         ASSERT_TRUE(Visible(&namePage));
-        ClickButton(namePage, button);
+        if (button == kByTheTab) mainWindow.ShowWiFiDirectTab();
+        else ClickButton(namePage, button);
+        PumpPending();
         EXPECT_TRUE(Visible(&Page())) << button;
         EXPECT_EQ(BST_UNCHECKED, Page().IsDlgButtonChecked(IDC_WLANP2P_ENABLE)) << button;
         EXPECT_FALSE(Page().GetDlgItem(IDC_WLANP2P_SCAN)->IsWindowEnabled()) << button;
@@ -475,21 +516,30 @@ TEST_F(WiFiDirectPagesTest, ARequestWhileTheUserChoosesAMethodTakesThePageWithIt
     EXPECT_EQ(CString("11"), shown);
 }
 
-TEST_F(WiFiDirectPagesTest, TheUsersOwnPinGoesOutOnceAsTypedWithItsProgress)
+TEST_F(WiFiDirectPagesTest, TheUsersPinRoadAsksThePeerForItsPinThenSendsItAsTyped)
 {
+    // The printer shows its PIN only when asked for it, and takes no other.
+    ASSERT_TRUE(sim.Load("[Peer1]\nName=Printer\nAddress=02:50:32:50:00:02\nIntent=0\nShowsPin=1234\n"));
     SwitchOnAs("Desk");
     ScanAndConnectTo("Printer");
     ChooseMethod(IDC_P2PCM_PIN_ENTERED);
-    ClickButton(Method(), IDC_P2PCM_NEXT);  // opens the field for the peer's PIN; nothing goes out yet
+    ClickButton(Method(), IDC_P2PCM_NEXT);  // asks the printer for its PIN and opens the field for it
     EXPECT_TRUE(Visible(&Method()));
     EXPECT_TRUE(Method().GetDlgItem(IDC_P2PCM_PIN)->IsWindowEnabled());
-    EXPECT_TRUE(Calls("QXWL_SetWifiDirectWpseConfig(3)").empty());
+    ASSERT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
+    EXPECT_EQ(0x40000000u, Applied().WpsMethod);
+    EXPECT_EQ("", Pin(Applied()));
+    EXPECT_EQ("Printer", PeerName(Applied()));
+    EXPECT_EQ(1u, sim.JournalLines("SIM Wi-Fi Direct peer 02:50:32:50:00:02 shows PIN 1234").size());
+    EXPECT_FALSE(Engine().m_pProgressMsg->Visible);  // nothing to wait for before the PIN
+
     Method().SetDlgItemText(IDC_P2PCM_PIN, "1234");  // a four-digit PIN, as WPS 2 allows
     ClickButton(Method(), IDC_P2PCM_NEXT);
     ChannelNext();
-    ASSERT_EQ(1u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
+    ASSERT_EQ(2u, Calls("QXWL_SetWifiDirectWpseConfig(3)").size());
     EXPECT_EQ(0x40000000u, Applied().WpsMethod);
     EXPECT_EQ("1234", Pin(Applied()));
+    EXPECT_EQ(1u, sim.JournalLines("SIM Wi-Fi Direct connection to 02:50:32:50:00:02 by 0x40000000 PIN 1234").size());
     ASSERT_TRUE(Visible(&Link()));
     EXPECT_TRUE(Engine().m_pProgressMsg->Visible);
     EXPECT_NE(std::string::npos, std::string(Link().StatusText().GetString()).find("PIN: 1234")) << Link().StatusText().GetString();
