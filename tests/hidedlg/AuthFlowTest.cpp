@@ -45,34 +45,26 @@ protected:
         library.join();
         return reply;
     }
-    // The user types this password into the prompt each time it shows.
-    void AnswerWhenShown(const char* password)
+    // The hidden dialog before Vista on a network whose server takes each one-time password once,
+    // with the user typing that token each time the prompt shows; answers the token profile.
+    WLANPROFILE StartOnTokenNetwork(const char* method, ULONG protocol, const std::string& worldKeys = "")
     {
+        AddPrompt(Start("[World]\nOsCode=9\n" + worldKeys + "[Network1]\nSsid=Token\nSecurity=WPA2\nEapMethod=" + method +
+                        "\nTunnel=GTC\nIdentity=alice\nPassword=739104\nOneTimePassword=1\n"));
+        sim.ClearJournal();
         s_prompt = &prompt;
-        s_password = password;
         m_answerTimer = ::SetTimer(nullptr, 0, 0, AnswerIfShown);
-    }
-    static void CALLBACK AnswerIfShown(HWND, UINT, UINT_PTR, DWORD)
-    {
-        if (s_prompt->IsWindowVisible() && s_prompt->IsLoopRunning())
-            s_prompt->PostConfirm(s_prompt->m_strIdentity, s_password);
-    }
-    // A token profile: its server takes one-time passwords, asked for at each connect.
-    static WLANPROFILE TokenProfile(const std::string& ssid, ULONG method)
-    {
-        WLANPROFILE token = EnterpriseProfile(ssid, "alice", "");
-        token.enumAuthenProtocol = method;
+        WLANPROFILE token = EnterpriseProfile("Token", "alice", "");
+        token.enumAuthenProtocol = protocol;
         token.enumTunnel = RS_TunnelGTC;
         token.nPasswordMode = 0;
         return token;
     }
-    static std::string TokenWorld(const std::string& worldKeys, const char* ssid, const char* method)
+    static void CALLBACK AnswerIfShown(HWND, UINT, UINT_PTR, DWORD)
     {
-        return "[World]\nOsCode=9\n" + worldKeys + "[Network1]\nSsid=" + ssid + "\nSecurity=WPA2\nEapMethod=" + method +
-               "\nTunnel=GTC\nIdentity=alice\nPassword=739104\nOneTimePassword=1\n";
+        if (s_prompt->IsWindowVisible() && s_prompt->IsLoopRunning()) s_prompt->PostConfirm("alice", "739104");
     }
     static inline CPeapSettingDlg* s_prompt = nullptr;
-    static inline const char* s_password = "";
     UINT_PTR m_answerTimer = 0;
     CPeapSettingDlg prompt;
 };
@@ -186,13 +178,9 @@ TEST_F(AuthFlow, AfterATimeOutTheNextPromptUsesTheStoredCredentialsAndTheOneAfte
 
 TEST_F(AuthFlow, AOneTimePasswordIsAskedOnceWhileItsLinkStandsAndAgainOnceTheLinkIsGone)
 {
-    AddPrompt(Start(TokenWorld("", "Quixen-Token", "PEAP")));
-    const WLANPROFILE token = TokenProfile("Quixen-Token", EAPMETHOD_PEAP);
-    sim.ClearJournal();
-    AnswerWhenShown("739104");
+    const WLANPROFILE token = StartOnTokenNetwork("PEAP", EAPMETHOD_PEAP);
     Connect(token);
-    // Connected again, as the start-up's card set-up does: the link the token made is kept.
-    Connect(token);
+    Connect(token);  // again, as the start-up's card set-up does: the link the token made is kept
     EXPECT_EQ(1u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
     EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWLANProfile").size());
     EXPECT_EQ(1u, sim.JournalLines("SIM link up").size());
@@ -201,17 +189,14 @@ TEST_F(AuthFlow, AOneTimePasswordIsAskedOnceWhileItsLinkStandsAndAgainOnceTheLin
     Settle();
     Connect(token);
     EXPECT_EQ(2u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
-    EXPECT_EQ(2u, sim.JournalLines("QXWL_SetWLANProfile(Quixen-Token").size());
+    EXPECT_EQ(2u, sim.JournalLines("QXWL_SetWLANProfile(Token").size());
 }
 
 TEST_F(AuthFlow, AnEapFastTokenWithSignOnPromptingIsAskedForOncePerConnect)
 {
-    AddPrompt(Start(TokenWorld("SsoEnabled=1\nSsoMode=2\n", "Quixen-Fast", "FAST")));
-    sim.ClearJournal();
-    AnswerWhenShown("739104");
-    Connect(TokenProfile("Quixen-Fast", EAPMETHOD_FAST));
+    Connect(StartOnTokenNetwork("FAST", EAPMETHOD_FAST, "SsoEnabled=1\nSsoMode=2\n"));
     EXPECT_EQ(1u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
-    EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWLANProfile(Quixen-Fast").size());
+    EXPECT_EQ(1u, sim.JournalLines("QXWL_SetWLANProfile(Token").size());
 }
 
 TEST_F(AuthFlow, PacAuthorityIdIsCutAndTerminated)
