@@ -19,7 +19,6 @@ constexpr int kMessageBoxText = 0xFFFF;
 constexpr int kPromptOk = 1331, kPromptCancel = 1372;
 constexpr int kPromptIdentity = 2403, kPromptPassword = 2405;
 constexpr int kReloginIdentity = 1036, kReloginPassword = 1037;
-constexpr LRESULT kCredentialChars = 127;
 constexpr int kApModeButton = 8012, kStationModeButton = 8013;
 constexpr int kApSsid = 2752;       // the access-point status page
 constexpr int kStationSsid = 1112;  // the link information page
@@ -99,7 +98,6 @@ TEST_F(PromptsEndToEnd, TheHiddenNetworksNamePromptIsSeenAndRefusesANameNoSsidHo
     HWND name = SeenControl(kHiddenSsidEdit);
     ASSERT_TRUE(name);
     ExpectSeenWithItsButtons(name);
-    EXPECT_EQ(name, program_windows::WaitForKeyboardFocus(main, name));
 
     const size_t before = JournalSize();
     const std::string tooLong(33, 'n');
@@ -128,8 +126,6 @@ TEST_F(PromptsEndToEnd, TheReloginPromptIsSeenAndItsAccountConnects)
     ExpectSeenWithItsButtons(identity);
     EXPECT_EQ(identity, program_windows::WaitForKeyboardFocus(main, identity));
     HWND prompt = ::GetParent(identity);
-    for (HWND entry : {identity, ::GetDlgItem(prompt, kReloginPassword)})
-        EXPECT_EQ(kCredentialChars, ::SendMessageA(entry, EM_GETLIMITTEXT, 0, 0));  // what the profile keeps
     ::SendMessageA(identity, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("user"));
     ::SendMessageA(::GetDlgItem(prompt, kReloginPassword), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("password"));
     SendAndWait(::GetDlgItem(prompt, kPromptOk), BM_CLICK, 0, 0);

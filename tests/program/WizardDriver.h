@@ -124,14 +124,10 @@ inline bool AddProfileFromList(HWND main)
 // library's list-changed notice, is posted to the program before the callback's query runs.
 inline bool SurveyScansAnswered(const std::string& journal, size_t from)
 {
-    const std::string calls = testing_support::ReadWholeFile(journal);
-    const auto count = [&](const char* line) {
-        size_t n = 0;
-        for (size_t at = calls.find(line, from); at != std::string::npos; at = calls.find(line, at + 1)) ++n;
-        return n;
-    };
-    const size_t scans = count("QXWL_SiteSurveyScan()");
-    return scans > 0 && count("QXWL_SiteSurveyQuery(") >= scans;
+    // The answers are counted first: a scan journalled between the two reads only waits longer.
+    const size_t queries = program_windows::JournalCount(journal, "QXWL_SiteSurveyQuery(", from);
+    const size_t scans = program_windows::JournalCount(journal, "QXWL_SiteSurveyScan()", from);
+    return scans > 0 && queries >= scans;
 }
 
 // The survey tab as a user opens it; its list once a person could see it and, with a journal,

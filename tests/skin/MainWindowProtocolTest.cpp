@@ -282,6 +282,9 @@ TEST_F(ProtocolTest, WpsCredentialDialogShowsTheKeyOnlyForASecuredCredential)
     EXPECT_STREQ("3132333435", dlg.m_strKeyHex);
     EXPECT_STREQ("12345", dlg.m_strKeyAscii);
     EXPECT_EQ(1u, dlg.m_bAsciiOffered);
+    CString shown;  // asked for again while it shows, the dialog shows the new credential
+    dlg.GetDlgItemText(IDC_WPSP_KEY, shown);
+    EXPECT_STREQ("3132333435", shown);
 
     cred.AuthType = 0x20;
     cred.EncrType = 8;

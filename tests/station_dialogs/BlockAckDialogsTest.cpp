@@ -120,38 +120,25 @@ TEST_F(AddBlockAckTest, ConfirmSendsTheRequestAsOriginatorOrRecipient)
     EXPECT_EQ(1u, Calls("QXWL_AddIMMEBA(01:00:1A:2B:44:71:04:05:40:00:00:00:00:00)").size());
 }
 
-TEST_F(AddBlockAckTest, RefusesAWindowSizeOutsideOneToSixtyFourWithItsDirectionsText)
+TEST_F(AddBlockAckTest, RefusesASizeThatIsNotANumberOrOutsideOneToSixtyFourAndSendsNothing)
 {
     G_LangTable.IDS_ADD_BLOCKACK_ORI_WM_SIZE_ERR_MSG = "originator 1 to 64";
     G_LangTable.IDS_ADD_BLOCKACK_REC_WM_SIZE_ERR_MSG = "recipient 1 to 64";
     testing_support::MessageBoxCapture boxes;
     Open();
-    for (const char* size : {"65", "0"}) {
+    // Not a number first: the size kept from before (32) must not go out instead.
+    for (const char* size : {"abc", "", "65", "0"}) {
         ::SetDlgItemTextA(dlg.GetSafeHwnd(), IDC_BA_WINDOW_SIZE, size);
         Click(IDC_CLASSIC_OK);
     }
     dlg.m_bOriginator = 1;
     ::SetDlgItemTextA(dlg.GetSafeHwnd(), IDC_BA_WINDOW_SIZE, "65");
     Click(IDC_CLASSIC_OK);
-    ASSERT_EQ(3u, boxes.Count());
-    EXPECT_STREQ("recipient 1 to 64", boxes.Boxes()[0].text);
-    EXPECT_STREQ("recipient 1 to 64", boxes.Boxes()[1].text);
-    EXPECT_STREQ("originator 1 to 64", boxes.Boxes()[2].text);
+    ASSERT_EQ(5u, boxes.Count());
+    EXPECT_STREQ("recipient 1 to 64", boxes.Boxes()[2].text);
+    EXPECT_STREQ("originator 1 to 64", boxes.Boxes()[4].text);
     EXPECT_TRUE(Calls("QXWL_AddIMMEBA").empty());
-    EXPECT_TRUE(front.reports.empty());
-}
-
-TEST_F(AddBlockAckTest, AWindowSizeThatIsNotANumberSendsNothing)
-{
-    testing_support::MessageBoxCapture boxes;
-    Open();
-    for (const char* size : {"abc", ""}) {
-        ::SetDlgItemTextA(dlg.GetSafeHwnd(), IDC_BA_WINDOW_SIZE, size);
-        Click(IDC_CLASSIC_OK);
-    }
-    EXPECT_EQ(2u, boxes.Count());
-    EXPECT_TRUE(Calls("QXWL_AddIMMEBA").empty());
-    EXPECT_TRUE(front.reports.empty());  // the dialog stays for a number
+    EXPECT_TRUE(front.reports.empty());  // the dialog stays for a size it can send
 }
 
 TEST_F(AddBlockAckTest, CancelOnlyReports)
