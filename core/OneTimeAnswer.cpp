@@ -9,10 +9,28 @@ bool IsSameProfile(const WLANPROFILE& a, const WLANPROFILE& b)
            std::memcmp(&a.SSID, &b.SSID, sizeof a.SSID) == 0;
 }
 
-void COneTimeAnswer::Sent(const WLANPROFILE& profile)
+namespace {
+// The stored settings, without the account a prompt or the library may have filled in.
+WLANPROFILE WithoutAccount(const WLANPROFILE& profile)
+{
+    WLANPROFILE settings = profile;
+    std::memset(settings.chID, 0, sizeof settings.chID);
+    std::memset(settings.chPassword, 0, sizeof settings.chPassword);
+    return settings;
+}
+}  // namespace
+
+void COneTimeAnswer::Sent(const WLANPROFILE& profile, const WLANPROFILE& stored)
 {
     m_sent = profile;
+    m_stored = WithoutAccount(stored);
     m_state = State::Authenticating;
+}
+
+bool COneTimeAnswer::StillStored(const WLANPROFILE& stored) const
+{
+    const WLANPROFILE settings = WithoutAccount(stored);
+    return std::memcmp(&settings, &m_stored, sizeof settings) == 0;
 }
 
 void COneTimeAnswer::OnAuthStatus(UCHAR code)

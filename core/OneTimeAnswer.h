@@ -10,8 +10,9 @@ bool IsSameProfile(const WLANPROFILE& a, const WLANPROFILE& b);
 
 class COneTimeAnswer {
 public:
-    // The answer went to the library in this profile record.
-    void Sent(const WLANPROFILE& profile);
+    // The answer went to the library in this profile record; `stored` is the profile's stored
+    // record at that moment.
+    void Sent(const WLANPROFILE& profile, const WLANPROFILE& stored);
     // The answer's authentication is over or replaced: the next connect asks again.
     void Forget() { m_state = State::None; }
     // An 802.1X status of the current authentication: success marks the link made, a failure
@@ -20,6 +21,9 @@ public:
     // The record the answer went out in, while it is the answer to a connect of `profile`;
     // null otherwise.
     const WLANPROFILE* For(const WLANPROFILE& profile) const;
+    // Whether the profile's stored settings are still those the answer went out with (its
+    // account aside): an edited profile must connect with what was stored, not with the old record.
+    bool StillStored(const WLANPROFILE& stored) const;
     // The answer's authentication succeeded: whether its link still stands is the library's to say.
     bool Authenticated() const { return m_state == State::Authenticated; }
 
@@ -27,4 +31,5 @@ private:
     enum class State { None, Authenticating, Authenticated };
     State m_state = State::None;
     WLANPROFILE m_sent = {};
+    WLANPROFILE m_stored = {};
 };

@@ -230,6 +230,8 @@ private:
     // True when the connect of p is left to the authentication its one-time password went out
     // with: nothing is stopped, asked or sent.
     bool ReuseOneTimeAnswer(const WLANPROFILE& p);
+    // The library's stored record of p's profile (zeroed when it has none).
+    static WLANPROFILE StoredProfileOf(const WLANPROFILE& p);
     COneTimeAnswer m_oneTimeAnswer;
 public:
 

@@ -137,7 +137,7 @@ void CHideDlg::ActionExec()
             DumpWlanProfile(p);
             DebugLog(3, "[QxUI] call QXWL_SetWLANProfile()\n");
             QXWLAPI.QXWL_SetWLANProfile(&p);
-            if (tokenTyped) m_oneTimeAnswer.Sent(p);
+            if (tokenTyped) m_oneTimeAnswer.Sent(p, StoredProfileOf(p));
             else m_oneTimeAnswer.Forget();
 
             CCX2_CONTROL ccx = 0;
@@ -225,10 +225,24 @@ void CHideDlg::ActionExec()
     DebugLog(3, "[QxUI] <-- ActionExec\n");
 }
 
+WLANPROFILE CHideDlg::StoredProfileOf(const WLANPROFILE& p)
+{
+    WLANPROFILE stored{};
+    char name[kProfileNameBytes] = {};
+    std::memcpy(name, p.strProfileName, sizeof name - 1);
+    QXWLAPI.QXWL_ReadProfileData(&stored, name);
+    return stored;
+}
+
 bool CHideDlg::ReuseOneTimeAnswer(const WLANPROFILE& p)
 {
     const WLANPROFILE* sent = m_oneTimeAnswer.For(p);
     if (!sent || !NeedsTokenPrompt(p)) return false;
+    if (!m_oneTimeAnswer.StillStored(StoredProfileOf(p))) {
+        DebugLog(3, "[QxUI] ActionExec : the profile was changed since its one-time password went out\n");
+        m_oneTimeAnswer.Forget();
+        return false;
+    }
     if (m_oneTimeAnswer.Authenticated()) {
         WLAN_STATUS link{};
         QXWLAPI.QXWL_QueryWLANStatus(&link, WLAN_STATUS_QUERY{0, 1, 0, 0, 0});

@@ -190,6 +190,17 @@ TEST_F(AuthFlow, AOneTimePasswordIsAskedOnceWhileItsLinkStandsAndAgainOnceTheLin
     EXPECT_EQ(2u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
 }
 
+TEST_F(AuthFlow, ATokenProfileEditedWhileItsLinkStandsConnectsWithTheEditAndANewToken)
+{
+    WLANPROFILE token = StartOnTokenNetwork("PEAP", EAPMETHOD_PEAP);
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteProfile(token.strProfileName, &token));
+    Connect(token);
+    strcpy(token.chServerName, "radius.example");
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteProfile(token.strProfileName, &token));
+    Connect(token);
+    EXPECT_EQ(2u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
+}
+
 TEST_F(AuthFlow, AnEapFastTokenWithSignOnPromptingIsAskedForOncePerConnect)
 {
     Connect(StartOnTokenNetwork("FAST", EAPMETHOD_FAST, "SsoEnabled=1\nSsoMode=2\n"));
