@@ -114,7 +114,7 @@ void CPageExtAPDlg::LoadConfig()
     m_bLoaded = 1;
 }
 
-EXTAP_CONFIG CPageExtAPDlg::BuildRecord(bool withBridgeWord) const
+EXTAP_CONFIG CPageExtAPDlg::BuildRecord(ULONG bridgeWord) const
 {
     EXTAP_CONFIG config{};
     const int ssidLength = std::min(m_strSSID.GetLength(), static_cast<int>(sizeof config.Ssid));
@@ -126,7 +126,7 @@ EXTAP_CONFIG CPageExtAPDlg::BuildRecord(bool withBridgeWord) const
     config.Channel = static_cast<ULONG>(strtoul(m_strChannel, nullptr, 10));
     config.MaxPeers = static_cast<ULONG>(strtoul(m_strMaxPeers, nullptr, 10));
     // The bridge word has a field of its own: the stored channel is never lost to it.
-    if (withBridgeWord) config.Reserved112 = m_nBridgeWord;
+    config.Reserved112 = bridgeWord;
     return config;
 }
 
@@ -137,9 +137,7 @@ void CPageExtAPDlg::SaveConfig()
 
 void CPageExtAPDlg::SaveConfig(ULONG bridgeWord)
 {
-    EXTAP_CONFIG config = BuildRecord(false);
-    config.Reserved112 = bridgeWord;
-    if (QXWLAPI.QXWL_WriteExtAPConfig(config) == QXWL_ERROR_SUCCESS) m_nStoredBridgeWord = bridgeWord;
+    if (QXWLAPI.QXWL_WriteExtAPConfig(BuildRecord(bridgeWord)) == QXWL_ERROR_SUCCESS) m_nStoredBridgeWord = bridgeWord;
 }
 
 const CString& CPageExtAPDlg::SsidTooLongText()
@@ -175,7 +173,7 @@ BOOL CPageExtAPDlg::OnApply()
     // A new bridge word is stored only with a hosted network that was set up: after a failed
     // set-up it would show a bridge that was never bound.
     SaveConfig(m_nStoredBridgeWord);
-    const LONG status = QXWLAPI.QXWL_HostedNetworkSetup(BuildRecord(false));
+    const LONG status = QXWLAPI.QXWL_HostedNetworkSetup(BuildRecord());
     if (status != QXWL_ERROR_SUCCESS) {
         DebugLog(1, "[QxUI] CPageExtAPDlg::OnApply: QXWL_HostedNetworkSetup returned %ld\n", status);
         ShowProductMessageBox(G_LangTable.IDS_AP_HOSTED_SETUP_FAIL);

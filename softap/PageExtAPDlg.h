@@ -35,8 +35,9 @@ public:
     static const CString& SsidTooLongText();
     // Channels the hosted network may use: the obsolete 5 GHz channels 34, 38, 42, 46 are not.
     static bool IsOfferedChannel(ULONG channel);
-    // The record the texts describe; the channel at its offset, the bridge word apart.
-    EXTAP_CONFIG BuildRecord(bool withBridgeWord) const;
+    // The record the texts describe, with the given bridge word in its own field (the hosted
+    // network's set-up takes none).
+    EXTAP_CONFIG BuildRecord(ULONG bridgeWord = 0) const;
 
     CString m_strSSID;
     CString m_strKey;

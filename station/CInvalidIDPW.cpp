@@ -5,7 +5,7 @@
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "station/ProfileCodes.h"
-#include "station/TextWithNumber.h"
+#include "station/EntryLimits.h"
 
 #include <cstring>
 
@@ -13,17 +13,6 @@ namespace {
 constexpr ULONG kTextBytes = 128;
 constexpr char kMustInputIdentity[] = "Must input Identity";
 constexpr char kMustInputPassword[] = "Must input Password";
-
-// The entries and what the profile keeps of each.
-const struct {
-    int id;
-    int most;
-    CString CInvalidIDPW::*text;
-} kEntries[] = {
-    {IDC_RELOGIN_IDENTITY, kIdentityMaxChars, &CInvalidIDPW::m_strIdentity},
-    {IDC_RELOGIN_PASSWORD, kPasswordMaxChars, &CInvalidIDPW::m_strPassword},
-    {IDC_RELOGIN_DOMAIN, kDomainMaxChars, &CInvalidIDPW::m_strDomain},
-};
 
 // Copies a text into a zero-filled buffer of kTextBytes, always terminated.
 void CopyZeroFilled(char (&dest)[kTextBytes], const CString& text)
@@ -78,7 +67,9 @@ BOOL CInvalidIDPW::OnInitDialog()
     SkinButton(m_btnOK, G_LangTable.IDS_OK);
     SkinButton(m_btnCancel, G_LangTable.IDS_CANCEL);
     // Nothing longer than the profile keeps can be typed.
-    for (const auto& entry : kEntries) SendDlgItemMessage(entry.id, EM_LIMITTEXT, static_cast<WPARAM>(entry.most), 0);
+    SendDlgItemMessage(IDC_RELOGIN_IDENTITY, EM_LIMITTEXT, kIdentityMaxChars, 0);
+    SendDlgItemMessage(IDC_RELOGIN_PASSWORD, EM_LIMITTEXT, kPasswordMaxChars, 0);
+    SendDlgItemMessage(IDC_RELOGIN_DOMAIN, EM_LIMITTEXT, kDomainMaxChars, 0);
     UpdateFieldVisibility();
     return TRUE;
 }
@@ -154,11 +145,8 @@ void CInvalidIDPW::OnBtnOK()
         m_strDomain = CString(prof->chDomainName, static_cast<int>(strnlen(prof->chDomainName, sizeof prof->chDomainName)));
     }
     // A pasted text passes the edits' limit: it is refused, not cut.
-    for (const auto& entry : kEntries) {
-        if ((this->*entry.text).GetLength() <= entry.most) continue;
-        ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_ENTRY_TOO_LONG, entry.most));
+    if (!EntriesFit({{m_strIdentity, kIdentityMaxChars}, {m_strPassword, kPasswordMaxChars}, {m_strDomain, kDomainMaxChars}}))
         return;
-    }
     if (prof) {
         if (m_strIdentity.IsEmpty()) {
             ShowProductMessageBox(kMustInputIdentity);

@@ -1,4 +1,5 @@
 #include "station/CPageEAPFastDlg.h"
+#include "station/EntryLimits.h"
 #include "station/CPage8021XDlg.h"
 #include "station/CPageClientCertificationDlg.h"
 #include "station/CPageNamePasswordDlg.h"
@@ -308,8 +309,7 @@ void CPageEAPFastDlg::OnImportPACFile()
     }
     path[sizeof path - 1] = '\0';
     const CString fullPath = path;
-    if (fullPath.GetLength() > kPacTextMaxChars) {
-        ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_ENTRY_TOO_LONG, kPacTextMaxChars));
+    if (!EntriesFit({{fullPath, kPacTextMaxChars}})) {
         DebugLog(3, "[QxUI] <-- CPageEAPFastDlg::OnImportPACFile\n");
         return;
     }

@@ -1,4 +1,5 @@
 #include "station/Dot1XEditorLink.h"
+#include "station/EntryLimits.h"
 #include "station/CPageClientCertificationDlg.h"
 #include "station/CPageEAPFastDlg.h"
 #include "station/CPageNamePasswordDlg.h"
@@ -56,20 +57,11 @@ bool Check8021XEntriesFit(CPage8021XDlg& page)
 {
     if (!page.m_pPageNamePassword || !page.m_pPageClientCert || !page.m_pPageServerCert) return true;
     const CPageNamePasswordDlg& id = *page.m_pPageNamePassword;
-    const struct {
-        const CString& text;
-        int most;
-    } entries[] = {
-        {id.strIdentity, kIdentityMaxChars},
-        {id.strPassword, kPasswordMaxChars},
-        {id.strDomain, kDomainMaxChars},
-        {page.m_pPageServerCert->strServerName, kServerNameMaxChars},
-    };
-    for (const auto& entry : entries) {
-        if (entry.text.GetLength() <= entry.most) continue;
-        ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_ENTRY_TOO_LONG, entry.most));
+    if (!EntriesFit({{id.strIdentity, kIdentityMaxChars},
+                     {id.strPassword, kPasswordMaxChars},
+                     {id.strDomain, kDomainMaxChars},
+                     {page.m_pPageServerCert->strServerName, kServerNameMaxChars}}))
         return false;
-    }
     return CertificateFits(page.m_pPageClientCert->bUseClientCert, page.m_pPageClientCert->certChosen) &&
            CertificateFits(page.m_pPageServerCert->bUseServerCert, page.m_pPageServerCert->certChosen);
 }

@@ -419,10 +419,9 @@ void CAdvancedWiFiDirect::DisplayPin()
     // A request's prompt may wait meanwhile: once the PIN went out, the wizard is the request's
     // again, and its give-up keeps its time.
     const bool requestWaits = m_pSetting->RequestWaits();
-    const DWORD giveUpAt = m_pSetting->m_dwRequestGiveUpAt;
     m_pSetting->FormShow(ACTION_DISPLAY_PIN);
     m_pSetting->Show();
-    if (requestWaits) m_pSetting->ResumeRequest(giveUpAt);
+    if (requestWaits) m_pSetting->ResumeRequest();
     // The peer waits for the user to type this PIN there: the user must see it.
     const ULONG pin = m_pSetting->m_pWPS->m_ulPin % 100000000UL;
     m_strShowPin.Format("PIN >> %08lu", pin);

@@ -672,13 +672,13 @@ int CWiFiDirectSetting::OnTimer(UINT_PTR nIDEvent)
     return 1;
 }
 
-void CWiFiDirectSetting::ResumeRequest(DWORD giveUpAt)
+void CWiFiDirectSetting::ResumeRequest()
 {
     m_nAction = ACTION_GET_CONNECT_REQUEST;
     Visible = TRUE;
     Closed = FALSE;
     // Signed: a give-up already due fires at once.
-    const LONG left = static_cast<LONG>(giveUpAt - ::GetTickCount());
+    const LONG left = static_cast<LONG>(m_dwRequestGiveUpAt - ::GetTickCount());
     SwitchHostTimer(TIMER_WIFIDIRECT_SETTING, left > 0 ? static_cast<UINT>(left) : USER_TIMER_MINIMUM, TRUE);
 }
 

@@ -139,8 +139,8 @@ public:
     // A peer's request still waits for the user's answer: the wizard is held for it.
     bool RequestWaits() const { return m_nAction == ACTION_GET_CONNECT_REQUEST && Visible; }
     // After a run of another action in between, the wizard serves the waiting request again,
-    // which gives up when it was due to (a GetTickCount value), not a full period later.
-    void ResumeRequest(DWORD giveUpAt);
+    // which gives up when it was due to, not a full period later.
+    void ResumeRequest();
 
     CString m_strDeviceName;
     int m_nAction = 0;

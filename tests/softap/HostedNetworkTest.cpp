@@ -56,14 +56,14 @@ TEST(HostedSettings, BridgeWordIsStoredBesideTheChannelNeverOverIt)
     page.m_strChannel = "11";
     page.m_strMaxPeers = "8";
     page.m_nBridgeWord = 0x1000123;
-    const EXTAP_CONFIG stored = page.BuildRecord(true);
+    const EXTAP_CONFIG stored = page.BuildRecord(page.m_nBridgeWord);
     EXPECT_EQ(stored.Channel, 11u);
     EXPECT_EQ(stored.Reserved112, 0x1000123u);
     EXPECT_EQ(stored.SsidLength, 32u);
     EXPECT_EQ(stored.KeyLength, 64u);
     EXPECT_EQ(stored.MaxPeers, 8u);
     // The hosted network's own set-up never sees the bridge word.
-    const EXTAP_CONFIG setup = page.BuildRecord(false);
+    const EXTAP_CONFIG setup = page.BuildRecord();
     EXPECT_EQ(setup.Channel, 11u);
     EXPECT_EQ(setup.Reserved112, 0u);
 }
