@@ -138,17 +138,10 @@ public:
 
     void OnSwitchToApMode();
     void OnSwitchToStationMode();
+    // Rebuilds the page set; asked for while a modal loop runs above the hidden dialog's own,
+    // it ends that loop as cancelled and comes back (MSG_SWITCH_PAGE_SET) once it has returned.
     void SwitchPageSet(int nMode);
 
-    // The first open one of the child dialogs that must be closed (WM_CLOSE) before the window
-    // may be destroyed; with the soft-AP pages only the last counts. Null when none. A modal
-    // dialog counts from its creation on, before its loop first shows it.
-    CWnd* GetOpenChildDialog() const;
-    static constexpr int kChildDialogs = 5;
-    // The slots of the modal dialogs the window and its pages run (CModalChildScope); the about
-    // box takes the last, the one that counts in both page sets.
-    enum ChildDialogSlot { kChildTrendChart = 0, kChildWpsMethod = 1, kChildWiFiDirectInfo = 2, kChildAbout = kChildDialogs - 1 };
-    CWnd* m_pChildDialog[kChildDialogs] = {};
     // Closes the page containers and destroys the pages; runs before the window is destroyed.
     void ClosePages();
     // The authentication-status window, for the status lines the hidden dialog posts; null

@@ -28,6 +28,9 @@ constexpr UINT MSG_P2P_EVENT = WM_USER + 130;          // to the Wi-Fi Direct pa
 constexpr UINT ACTION_INSERT_EXEC = WM_USER + 160;
 constexpr UINT MSG_PROFILE_LIST_CHANGED = WM_USER + 161;  // W 0: the profile editor saved a profile
 constexpr UINT MSG_WPS_STATUS_NOTIFY = WM_USER + 162;     // no effect on the main window
+// A page-set switch asked for under a running modal loop, posted back once the loop has ended
+// (W: the mode, 0 station, 1 access point).
+constexpr UINT MSG_SWITCH_PAGE_SET = WM_USER + 164;
 
 constexpr WPARAM SEND_BY_SITESURVEY_DLG = 2;
 constexpr WPARAM SEND_BY_PROFILE_DLG = 6;

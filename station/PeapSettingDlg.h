@@ -28,6 +28,8 @@ public:
 
     // Pumps the calling thread's messages until the answer is given and returns it (1 OK, 2
     // cancelled or destroyed), or -1 when the application quits (the quit is posted again).
+    // Registered as a modal loop of its thread: a teardown ends it as Cancel; while one waits the
+    // prompt is not run and answers 2.
     // Flags: MLF_SHOWONIDLE shows the prompt once the queue runs empty; without MLF_NOIDLEMSG the
     // parent gets WM_ENTERIDLE, without MLF_NOKICKIDLE the prompt gets WM_KICKIDLE at each idle.
     int RunModalLoop(DWORD flags);
@@ -73,6 +75,8 @@ private:
         // ends with cancel instead of taking the newer one's answer.
         volatile LONG nRun = 0;
     };
+    // Stores the answer and wakes the loop; true when a loop was running.
+    static bool EndLoop(LoopState& loop, int result);
     CShadeButtonST m_btnOK;
     CShadeButtonST m_btnCancel;
     std::shared_ptr<LoopState> m_loop = std::make_shared<LoopState>();

@@ -323,9 +323,9 @@ private:
     void DecideOperationMode();
     void WaitForDriverInitialized();
     void CreateWiFiDirectEngine();
-    // Closes the pages and destroys the skinned main window; when one of its child dialogs is
-    // still open, asks that one to close instead and answers false.
-    bool DestroyMainWindowUnlessChildOpen();
+    // Closes the pages, destroys the skinned main window and deletes it. Only once no modal loop
+    // runs above this dialog's own (CModalLoopRegistry::RequestTeardown said so).
+    void DestroyMainWindow();
     // Cancels the DHCP helper and waits for its end, without limit.
     void JoinDhcpThread();
     // True when no helper runs or it ended within timeoutMs (its handle is then closed).
@@ -348,9 +348,6 @@ private:
     CWinThread* m_pShowUIWaiter = nullptr;
 
     // Exit and shutdown.
-    static UINT RetryTrayExitThread(LPVOID pParam);
-    void StartRetryTrayExit();
-    void StopRetryTrayExit();
     void CloseHelpWindows(int attempts);
     void DestroyStation();
     void DestroySoftAp();
@@ -358,8 +355,6 @@ private:
     void OnPowerResume();
     // Starts the scan timer the wireless mode asks for (23 below Vista, else 8).
     void StartScanTimerForWirelessMode();
-    CWinThread* m_pRetryExitThread = nullptr;
-    HANDLE m_hRetryExitStop = nullptr;  // set to cancel the pending retry
 
 protected:
     // The soft-AP library's full path (a test may name a missing one).

@@ -209,9 +209,9 @@ void CHideDlg::OnTimerAp(UINT_PTR nIDEvent)
         return;
     }
 
-    // An open child dialog of the main window (the about box) is closed first; the removal
-    // goes on at the next tick, once its modal loop has ended.
-    if (!DestroyMainWindowUnlessChildOpen()) return;
+    // As on the station side: the running modal loops end first, and the tick comes back.
+    if (!CModalLoopRegistry::RequestTeardown(m_hWnd, m_hWnd, WM_TIMER, TIMER_HIDE_DLG_CHECK_CARD, 0)) return;
+    DestroyMainWindow();
     KillTimer(TIMER_HIDE_DLG_CHECK_CARD);
     m_bApDeviceExist = QXAPAPI.QXAP_IsDeviceExist(name);
     m_nApCheckCardTimer = SetTimer(TIMER_HIDE_DLG_CHECK_CARD, kApCheckCardTimerMs);

@@ -149,6 +149,9 @@ int CHideDlg::ProcDetectDeviceRemoval()
     }
 
     DebugLog(4, "[QxUI] QXWL_IsDeviceExist() return FALSE\n");
+    // The main window and the engine go: never while a modal loop runs above this dialog's own.
+    // Those loops end as cancelled, and the tick comes back once they have returned.
+    if (!CModalLoopRegistry::RequestTeardown(m_hWnd, m_hWnd, WM_TIMER, TIMER_HIDE_DLG_CHECK_CARD, 0)) return 2;
     DebugLog(4, "[QxUI] Clear m_pProfData: the last profile content\n");
     if (m_pProfData) ZeroMemory(m_pProfData, sizeof *m_pProfData);
     KillTimer(TIMER_HIDE_DLG_CHECK_CARD);
@@ -156,14 +159,10 @@ int CHideDlg::ProcDetectDeviceRemoval()
     DebugLog(4, "[QxUI] call QXWL_Release()\n");
     QXWLAPI.QXWL_Release();
 
-    if (!DestroyMainWindowUnlessChildOpen()) return 2;  // the removal goes on at the next tick
+    DestroyMainWindow();
     delete m_pWiFiDirect;
     m_pWiFiDirect = nullptr;
 
-    if (m_dlgMessage.IsWindow()) {
-        DebugLog(3, "[QxUI] m_dlgMessage.DestroyWindow()\n");
-        m_dlgMessage.DestroyWindow();
-    }
     for (const char* title : kHelpWindowTitles) {
         if (HWND help = ::FindWindowA(nullptr, title)) {
             DebugLog(3, "[QxUI] PostMessage to close \"%s\" help file\n", title);

@@ -213,6 +213,12 @@ void CHideDlg::ShowTrayMenu()
 void CHideDlg::ShowConfigUI()
 {
     DebugLog(3, "[QxUI] --> ShowConfigUI\n");
+    // A teardown waits for running modal loops to end: no window opens in the meantime.
+    if (CModalLoopRegistry::TeardownWaits()) {
+        DebugLog(3, "[QxUI] a teardown waits, the main window is not shown\n");
+        DebugLog(3, "[QxUI] <-- ShowConfigUI\n");
+        return;
+    }
     if (m_nOpMode != OP_MODE_AP) CreateWiFiDirectEngine();
 
     if (m_pQxUI) {
