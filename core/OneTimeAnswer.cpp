@@ -18,6 +18,19 @@ WLANPROFILE WithoutAccount(const WLANPROFILE& profile)
     std::memset(settings.chPassword, 0, sizeof settings.chPassword);
     return settings;
 }
+
+// What one connect asks for: the settings without the account and the per-connect flags.
+WLANPROFILE ChoiceOf(const WLANPROFILE& profile)
+{
+    WLANPROFILE choice = WithoutAccount(profile);
+    choice.bSetAdvance = 0;
+    return choice;
+}
+
+bool IsStored(const WLANPROFILE& stored)
+{
+    return stored.SSID.SsidLength != 0 || stored.strProfileName[0] != '\0';
+}
 }  // namespace
 
 void COneTimeAnswer::Sent(const WLANPROFILE& profile, const WLANPROFILE& stored)
@@ -25,6 +38,7 @@ void COneTimeAnswer::Sent(const WLANPROFILE& profile, const WLANPROFILE& stored)
     m_sent = profile;
     m_stored = WithoutAccount(stored);
     m_state = State::Authenticating;
+    ++m_nSends;
 }
 
 bool COneTimeAnswer::StillStored(const WLANPROFILE& stored) const
@@ -44,5 +58,12 @@ void COneTimeAnswer::OnAuthStatus(UCHAR code)
 
 const WLANPROFILE* COneTimeAnswer::For(const WLANPROFILE& profile) const
 {
-    return m_state != State::None && IsSameProfile(m_sent, profile) ? &m_sent : nullptr;
+    if (m_state == State::None || !IsSameProfile(m_sent, profile) || m_sent.bBssid != profile.bBssid) return nullptr;
+    if (profile.bBssid && std::memcmp(m_sent.BSSID, profile.BSSID, sizeof profile.BSSID) != 0) return nullptr;
+    if (!IsStored(m_stored)) {
+        const WLANPROFILE sent = ChoiceOf(m_sent);
+        const WLANPROFILE asked = ChoiceOf(profile);
+        if (std::memcmp(&sent, &asked, sizeof sent) != 0) return nullptr;
+    }
+    return &m_sent;
 }

@@ -18,18 +18,23 @@ public:
     // An 802.1X status of the current authentication: success marks the link made, a failure
     // ends the answer's use.
     void OnAuthStatus(UCHAR code);
-    // The record the answer went out in, while it is the answer to a connect of `profile`;
-    // null otherwise.
+    // The record the answer went out in, while it is the answer to a connect of `profile`: the
+    // same profile, bound to the same access point or to none, and, for a record the library
+    // does not store (a survey connection), asking for the same settings. Null otherwise.
     const WLANPROFILE* For(const WLANPROFILE& profile) const;
     // Whether the profile's stored settings are still those the answer went out with (its
     // account aside): an edited profile must connect with what was stored, not with the old record.
     bool StillStored(const WLANPROFILE& stored) const;
     // The answer's authentication succeeded: whether its link still stands is the library's to say.
     bool Authenticated() const { return m_state == State::Authenticated; }
+    // How many answers went out so far: a connect that sees this change while it waited knows
+    // that a newer one went out meanwhile.
+    unsigned Sends() const { return m_nSends; }
 
 private:
     enum class State { None, Authenticating, Authenticated };
     State m_state = State::None;
     WLANPROFILE m_sent = {};
     WLANPROFILE m_stored = {};
+    unsigned m_nSends = 0;
 };

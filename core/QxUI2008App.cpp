@@ -26,8 +26,11 @@ BOOL CQxUI2008App::InitInstance()
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {
         // Another copy runs: wake it and leave without a word. The handle stays open until exit.
         m_hSingleInstanceMutex = nullptr;
-        HANDLE showEvent = ::OpenEventA(EVENT_ALL_ACCESS, FALSE, kShowUIEvent);
-        ::SetEvent(showEvent);
+        // The right to set the event is all it asks for: a guest's logon gets no more.
+        if (HANDLE showEvent = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, kShowUIEvent)) {
+            ::SetEvent(showEvent);
+            ::CloseHandle(showEvent);
+        }
         return FALSE;
     }
 

@@ -30,8 +30,24 @@ END_MESSAGE_MAP()
 
 void CInvalidIDPW::SetProfile(const WLANPROFILE& profile)
 {
+    const bool another = !m_bHasProfile || !IsSameProfile(m_Profile, profile);
     m_Profile = profile;
     m_bHasProfile = true;
+    if (another) RefreshWhileShown();
+}
+
+void CInvalidIDPW::SetRejected(ULONG rejected)
+{
+    if (m_bRejected == rejected) return;
+    m_bRejected = rejected;
+    RefreshWhileShown();
+}
+
+// Asked for again while it shows, the dialog gets no show message: another failure must not
+// be answered with the message and the fields of the last one. The same one keeps what was typed.
+void CInvalidIDPW::RefreshWhileShown()
+{
+    if (IsWindow() && (GetStyle() & WS_VISIBLE)) RefreshTexts();
 }
 
 CString CInvalidIDPW::TypedIdentity() const

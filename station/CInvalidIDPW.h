@@ -24,6 +24,8 @@ public:
     // dialog's record while this dialog is open does not change what OK connects.
     WLANPROFILE* GetProfile() { return m_bHasProfile ? &m_Profile : nullptr; }
     void SetProfile(const WLANPROFILE& profile);
+    // The mark of the failure asked about (m_bRejected).
+    void SetRejected(ULONG rejected);
     // The identity in the edit now, typed but not yet confirmed.
     CString TypedIdentity() const;
 
@@ -44,5 +46,6 @@ private:
     CShadeButtonST m_btnOK;
     CShadeButtonST m_btnCancel;
     void RefreshTexts();
+    void RefreshWhileShown();
     void UpdateFieldVisibility();
 };

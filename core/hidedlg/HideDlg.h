@@ -167,8 +167,9 @@ public:
     void InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect);
     // The advanced settings record the card takes, built from the stored configuration.
     static ADVANCE_OID BuildAdvanceOid(const ADVANCE_CONFIG_DATA& config);
-    // Reads the library's active stored profile into `stored`.
-    void ReadActiveStoredProfile(WLANPROFILE& stored);
+    // Reads the library's active stored profile into `stored`; false when none is active or it
+    // cannot be read (logged for caller; `stored` then holds no profile).
+    bool ReadActiveStoredProfile(WLANPROFILE& stored, LPCSTR caller);
     // The Wi-Fi Direct status event and its waiter: action 0 creates both, 1 stops them.
     DWORD CreateEventAndStartThread(int action);
     int InitCardWiFiDirect(int nDriverOpMode);  // always 1
@@ -206,8 +207,9 @@ public:
     void QueueWpsCredential(const WPS_PROFILE& profile);
 
     // The 802.1X prompts and the window side of the status callback.
-    int PromptPeapPassword();
-    int PromptSsoBeforeConnect();
+    // On OK the typed identity and password also go into answerTo, the record being connected.
+    int PromptPeapPassword(WLANPROFILE* answerTo = nullptr);
+    int PromptSsoBeforeConnect(WLANPROFILE* answerTo = nullptr);
     // Power events; everything else goes on to the base procedure.
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Copies the whole of src over dst unless both are the same record.
@@ -279,6 +281,9 @@ public:
     UCHAR m_MacAddress[6] = {};
     // The connect queue and its state.
     CActionQueue aryActionData;
+    // The type of the action ActionExec carries out now (it is out of the queue meanwhile).
+    static constexpr ULONG kNoRunningAction = ~0ul;
+    ULONG m_nRunningAction = kNoRunningAction;
     ULONG m_bRetryBlock = 0;
     ULONG m_bScanAfterAdvanceChange = 0;
     WPS_CREDENTIAL m_WpsCredential = {};  // the credential of the last WPS connect

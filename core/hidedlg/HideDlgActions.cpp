@@ -17,6 +17,21 @@ ULONG G_nWpsCurrentIndex = 0;
 ULONG G_nWpsNextIndex = 0;
 
 namespace {
+// Marks the action ActionExec carries out, and puts the mark back when that ActionExec ends: a
+// connect started inside a prompt's loop runs a nested one.
+class RunningActionMark {
+public:
+    explicit RunningActionMark(ULONG& mark) : m_mark(mark), m_outer(mark) {}
+    RunningActionMark(const RunningActionMark&) = delete;
+    RunningActionMark& operator=(const RunningActionMark&) = delete;
+    ~RunningActionMark() { m_mark = m_outer; }
+    void Set(ULONG type) const { m_mark = type; }
+
+private:
+    ULONG& m_mark;
+    const ULONG m_outer;
+};
+
 constexpr WPARAM SEND_BY_ADVANCE_DLG = 7;
 constexpr ULONG kRegTypeString = 1;
 constexpr ULONG kRegTypeDword = 4;
@@ -59,16 +74,17 @@ BOOL CHideDlg::InsertAction(ULONG type, const void* data)
     }
     if (!aryActionData.Merge(type, data)) DebugLog(1, "[QxUI] InsertAction: no memory for the action's record\n");
 
+    // The action ActionExec carries out is out of the queue: the two holds that guard it look at
+    // it, not at the head, which may be a leftover of a cancelled prompt. The running loop takes
+    // on what they hold back.
     BOOL run = TRUE;
-    const int size = aryActionData.GetSize();
-    if (size == 0) {
+    if (aryActionData.GetSize() == 0) {
         DebugLog(3, "[QxUI] aryActionData.GetSize() is 0!\n");
         run = FALSE;
-    } else if (size >= 2 && aryActionData[0].type == actionTypeBssidListScan) {
+    } else if (m_nRunningAction == actionTypeBssidListScan) {
         run = FALSE;
-    } else if (size >= 2 && aryActionData[0].type == actionTypeProfile &&
-               aryActionData[1].type == actionTypeBssidListScan && m_pProfData && m_pProfData->nPasswordMode == 0 &&
-               m_pProfData->enumTunnel == RS_TunnelGTC) {
+    } else if (m_nRunningAction == actionTypeProfile && type == actionTypeBssidListScan && m_pProfData &&
+               m_pProfData->nPasswordMode == 0 && m_pProfData->enumTunnel == RS_TunnelGTC) {
         DebugLog(3, "[QxUI] nPasswordMode is 0 and enumTunnel is RS_TunnelGTC\n");
         run = FALSE;
     } else if (m_pQxUI && m_pQxUI->m_pPeapSettingDlg && m_pQxUI->m_pPeapSettingDlg->IsWindow() &&
@@ -83,12 +99,14 @@ BOOL CHideDlg::InsertAction(ULONG type, const void* data)
 void CHideDlg::ActionExec()
 {
     DebugLog(3, "[QxUI] --> ActionExec\n");
+    const RunningActionMark running(m_nRunningAction);
     while (aryActionData.GetSize() > 0) {
         // Out of the queue before it runs: a prompt's message loop may merge a new action,
         // which would free a record still in the queue.
         ULONG type = 0;
         const std::unique_ptr<BYTE[]> owned = aryActionData.TakeHead(type);
         BYTE* record = owned.get();
+        running.Set(type);
         switch (type) {
         case actionTypeProfile: {
             if (!record || !QXWLAPI.QXWL_ReadRadioStatus()) break;
@@ -99,22 +117,24 @@ void CHideDlg::ActionExec()
             bool tokenTyped = false;
             if (G_nOSVersion < kOsMfpBelow) {
                 if (QXWLAPI.IsWpaCapable() && Is8021XProfile(p)) {
+                    const unsigned sendsBefore = m_oneTimeAnswer.Sends();
+                    // A prompt's answer goes into this record: the shared record may hold
+                    // another profile by then, queued while the prompt waited. Without a prompt
+                    // the record keeps its own account.
                     int result = 0;
-                    if (NeedsTokenPrompt(p)) result = PromptPeapPassword();
+                    if (NeedsTokenPrompt(p)) result = PromptPeapPassword(&p);
                     tokenTyped = result == IDOK;
                     // The sign-on prompt asks for the same account: not twice for one connect.
                     if (result != 2 && !tokenTyped &&
                         (p.enumAuthenProtocol == EAPMETHOD_LEAP || p.enumAuthenProtocol == EAPMETHOD_FAST))
-                        result = PromptSsoBeforeConnect();
+                        result = PromptSsoBeforeConnect(&p);
                     if (result == 2) {
-                        m_oneTimeAnswer.Forget();
+                        // A connect run inside the prompt's loop may have sent its own token
+                        // meanwhile: that authentication goes on.
+                        if (m_oneTimeAnswer.Sends() == sendsBefore) m_oneTimeAnswer.Forget();
                         DebugLog(3, "[QxUI] Peap Setting Dialog is open!\n");
                         DebugLog(3, "[QxUI] <-- CHideDlg::ActionExec\n");
                         return;
-                    }
-                    if (m_pProfData) {
-                        std::memcpy(p.chID, m_pProfData->chID, sizeof p.chID);
-                        std::memcpy(p.chPassword, m_pProfData->chPassword, sizeof p.chPassword);
                     }
                 }
                 if (p.enumAuthenMode == AUTH_WAPI_CERT && m_pProfData) {
@@ -123,6 +143,8 @@ void CHideDlg::ActionExec()
                 }
             }
             DebugLog(3, "[QxUI] Action Execution enter ...\n");
+            // The choice as asked for, before the protection bits are mapped for the library.
+            const WLANPROFILE asked = p;
             bool mfp = false;
             if (G_nOSVersion < kOsMfpBelow) {
                 if (p.enumEncryStatus == ENCRY_TKIP_MFP) {
@@ -137,7 +159,7 @@ void CHideDlg::ActionExec()
             DumpWlanProfile(p);
             DebugLog(3, "[QxUI] call QXWL_SetWLANProfile()\n");
             QXWLAPI.QXWL_SetWLANProfile(&p);
-            if (tokenTyped) m_oneTimeAnswer.Sent(p, StoredProfileOf(p));
+            if (tokenTyped) m_oneTimeAnswer.Sent(asked, StoredProfileOf(p));
             else m_oneTimeAnswer.Forget();
 
             CCX2_CONTROL ccx = 0;

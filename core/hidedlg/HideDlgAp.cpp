@@ -113,7 +113,9 @@ void CHideDlg::SetOidFromReg_AP()
         DebugLogIfEnabled("[ApUI] SetOidFromReg(): %s WirelessMode = %d, CountryRegion_11BG = %d, CountryRegion_11A = %d\n",
                           step, config.PhyMode, config.nCountryRegion, config.nCountryRegionABand);
     };
-    QXAPAPI.QXAP_ReadConfigData(&config);
+    // An unread record is no configuration: zeros would take the access point's name and
+    // security away.
+    if (!IsSuccess(QXAPAPI.QXAP_ReadConfigData(&config), "QXAP_ReadConfigData", "CHideDlg::SetOidFromReg_AP")) return;
     logConfig("QXAP_ReadConfigData()");
     QXAPAPI.QXAP_SetConfigData(&config, &advance);
     logConfig("QXAP_SetConfigData()");
@@ -213,11 +215,14 @@ void CHideDlg::OnTimerAp(UINT_PTR nIDEvent)
     if (!CModalLoopRegistry::RequestTeardown(m_hWnd, m_hWnd, WM_TIMER, TIMER_HIDE_DLG_CHECK_CARD, 0)) return;
     DestroyMainWindow();
     KillTimer(TIMER_HIDE_DLG_CHECK_CARD);
+    // An adapter that was absent (at start, or gone without a device-change message) and is
+    // found now comes back as from a removal: the access point is set up for it.
+    const BOOL wasAbsent = !m_bApDeviceExist;
     m_bApDeviceExist = QXAPAPI.QXAP_IsDeviceExist(name);
     m_nApCheckCardTimer = SetTimer(TIMER_HIDE_DLG_CHECK_CARD, kApCheckCardTimerMs);
     if (m_bApDeviceExist) {
         DebugLogIfEnabled("[ApUI] HideDlg::OnTimer : G_bDeviceRemoved = %d\n", G_bDeviceRemoved);
-        if (G_bDeviceRemoved) {
+        if (G_bDeviceRemoved || wasAbsent) {
             ModifyTaskBar(IDI_TRAY_LOST);
             DebugLogIfEnabled("[ApUI] HideDlg::OnTimer : G_bDeviceRemoved = TRUE : InitCard()\n");
             InitCardAp(TRUE);

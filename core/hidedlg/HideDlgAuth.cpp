@@ -51,6 +51,15 @@ void CopyText(char (&to)[kCredentialBytes], const CString& text)
     ZeroMemory(to, sizeof to);
     lstrcpynA(to, text.GetString(), sizeof to);
 }
+
+// The prompt asks for this profile: its method's texts, its identity, a password to type.
+void FillPrompt(CPeapSettingDlg& prompt, const WLANPROFILE& profile)
+{
+    prompt.m_strIdentity = CString(profile.chID, static_cast<int>(strnlen(profile.chID, sizeof profile.chID)));
+    prompt.m_strPassword.Empty();
+    prompt.m_bPasswordLocked = 0;
+    prompt.m_Profile = profile;
+}
 }  // namespace
 
 void CHideDlg::PostAuthStatusText(const char* text)
@@ -89,20 +98,23 @@ void CHideDlg::RunAuthRetry(UCHAR code)
     std::memset(dummy.Ssid, kDummySsidByte, sizeof dummy.Ssid);
     QXWLAPI.QXWL_SetSSID(dummy);
     G_nPromptCounter = rejected ? 1 : 0;
-    m_pQxUI->m_pInvalidIDPW->m_bRejected = rejected ? 1 : 0;
+    CInvalidIDPW& relogin = *m_pQxUI->m_pInvalidIDPW;
+    relogin.SetRejected(rejected ? 1 : 0);
 
     char used[kCredentialBytes];
     std::memcpy(used, m_pProfData->chPassword, sizeof used);
     WLANPROFILE& stored = *G_pProfileBuffer;
     std::memset(&stored, 0, sizeof stored);
-    ReadActiveStoredProfile(stored);
-    if (std::memcmp(stored.chPassword, used, sizeof used) != 0) {
+    // Without a stored record (a survey connection, a failed read) there is nothing to retry
+    // with: the user is asked.
+    if (ReadActiveStoredProfile(stored, "CHideDlg::RunAuthRetry") &&
+        std::memcmp(stored.chPassword, used, sizeof used) != 0) {
         DebugLog(3, "[QxUI] Insert profile type action!\n");
         InsertAndExec(actionTypeProfile, &stored);
         return;
     }
     // The re-login dialog works on its own copy of the failed profile.
-    m_pQxUI->m_pInvalidIDPW->SetProfile(*m_pProfData);
+    relogin.SetProfile(*m_pProfData);
     m_pQxUI->PostMessage(MSG_INVALID_IDPW_DLG, kShowDialog);
 }
 
@@ -131,6 +143,7 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
         CPeapSettingDlg* prompt =
             m_pQxUI && m_pQxUI->EnsureClassicDialog(CKelvoPageUIDlg::kPeapSetting) ? m_pQxUI->m_pPeapSettingDlg : nullptr;
         if (m_pQxUI && m_pProfData) {
+            if (prompt) FillPrompt(*prompt, *m_pProfData);
             m_pQxUI->PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
             if (prompt && prompt->IsWindow() && prompt->RunModalLoop(kPromptMode) == IDOK) {
                 ::InterlockedExchange(&G_bReConnect, TRUE);
@@ -150,7 +163,7 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
     return 0;
 }
 
-int CHideDlg::PromptPeapPassword()
+int CHideDlg::PromptPeapPassword(WLANPROFILE* answerTo)
 {
     CPeapSettingDlg* prompt = m_pQxUI ? m_pQxUI->m_pPeapSettingDlg : nullptr;
     if (prompt) m_pQxUI->EnsureClassicDialog(CKelvoPageUIDlg::kPeapSetting);
@@ -162,15 +175,21 @@ int CHideDlg::PromptPeapPassword()
     }
     // Only a prompt actually shown holds back the automatic reconnect.
     ::InterlockedExchange(&G_bReConnect, FALSE);
-    prompt->m_strIdentity = m_pProfData->chID;
-    prompt->m_strPassword.Empty();
-    prompt->m_Profile = *m_pProfData;
+    FillPrompt(*prompt, *m_pProfData);
     m_pQxUI->PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
     if (!prompt->IsWindow()) return 0;
     const int result = prompt->RunModalLoop(kPromptMode);
     if (result != IDOK) return 2;
     ::InterlockedExchange(&G_bReConnect, TRUE);
-    CopyText(m_pProfData->chID, prompt->m_strIdentity);
-    CopyText(m_pProfData->chPassword, prompt->m_strPassword);
+    // Another profile queued while the prompt waited holds the shared record by now: the answer
+    // is not its account.
+    if (IsSameProfile(*m_pProfData, prompt->m_Profile)) {
+        CopyText(m_pProfData->chID, prompt->m_strIdentity);
+        CopyText(m_pProfData->chPassword, prompt->m_strPassword);
+    }
+    if (answerTo) {
+        CopyText(answerTo->chID, prompt->m_strIdentity);
+        CopyText(answerTo->chPassword, prompt->m_strPassword);
+    }
     return result;
 }

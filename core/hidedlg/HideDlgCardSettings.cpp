@@ -4,12 +4,14 @@
 #include "core/hidedlg/HideDlg.h"
 #include "core/QXWLLIB.h"
 #include "core/StationRecordDumps.h"
+#include "contract/StationContract.h"
 #include "skin/KelvoPageProfileDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 
 #include <cstring>
 
 namespace {
+constexpr char kCaller[] = "CHideDlg::InitCard_SetOidFromReg";
 constexpr ULONG kLegacyModeNoBw = 2;   // LEGACYMODE 2: no 40 MHz, HtMode taken from it
 constexpr ULONG kLegacyModeHtLast = 3;
 }  // namespace
@@ -38,14 +40,21 @@ ADVANCE_OID CHideDlg::BuildAdvanceOid(const ADVANCE_CONFIG_DATA& config)
     return oid;
 }
 
-void CHideDlg::ReadActiveStoredProfile(WLANPROFILE& stored)
+bool CHideDlg::ReadActiveStoredProfile(WLANPROFILE& stored, LPCSTR caller)
 {
     char name[kProfileNameBytes] = {};
     DebugLog(3, "[QxUI] call QXWL_ReadActiveProfileName()\n");
-    QXWLAPI.QXWL_ReadActiveProfileName(name);
+    if (!IsSuccess(QXWLAPI.QXWL_ReadActiveProfileName(name), "QXWL_ReadActiveProfileName", caller)) return false;
     name[sizeof name - 1] = '\0';
+    if (name[0] == '\0') {
+        DebugLog(3, "[QxUI] %s: no stored profile is active\n", caller);
+        return false;
+    }
     DebugLog(3, "[QxUI] call QXWL_ReadProfileData()\n");
-    QXWLAPI.QXWL_ReadProfileData(&stored, name);
+    if (IsSuccess(QXWLAPI.QXWL_ReadProfileData(&stored, name), "QXWL_ReadProfileData", caller)) return true;
+    // What a failed read left in the record is no profile.
+    std::memset(&stored, 0, sizeof stored);
+    return false;
 }
 
 void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
@@ -74,14 +83,17 @@ void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
         DebugLog(3, "[QxUI] bSetAdvance is TRUE\n");
         ADVANCE_CONFIG_DATA config{};
         DebugLog(3, "[QxUI] call QXWL_ReadAdvanceCfgData()\n");
-        QXWLAPI.QXWL_ReadAdvanceCfgData(&config);
-        DebugLog(3, "[QxUI] call QXWL_ReadAdvanceCfgData() return...\n");
-        DumpAdvanceCfg(config);
-        const ADVANCE_OID oid = BuildAdvanceOid(config);
-        DebugLog(3, "[QxUI] Before call QXWL_SetAdvanceSetting()...\n");
-        DumpAdvanceOID(oid);
-        DebugLog(3, "[QxUI] call QXWL_SetAdvanceSetting()\n");
-        QXWLAPI.QXWL_SetAdvanceSetting(oid);
+        // Without the stored settings the adapter keeps its own: an all-zero record would set
+        // the wireless mode, the country regions and the rate to 0.
+        if (IsSuccess(QXWLAPI.QXWL_ReadAdvanceCfgData(&config), "QXWL_ReadAdvanceCfgData", kCaller)) {
+            DebugLog(3, "[QxUI] call QXWL_ReadAdvanceCfgData() return...\n");
+            DumpAdvanceCfg(config);
+            const ADVANCE_OID oid = BuildAdvanceOid(config);
+            DebugLog(3, "[QxUI] Before call QXWL_SetAdvanceSetting()...\n");
+            DumpAdvanceOID(oid);
+            DebugLog(3, "[QxUI] call QXWL_SetAdvanceSetting()\n");
+            QXWLAPI.QXWL_SetAdvanceSetting(oid);
+        }
         QXWLAPI.QXWL_QuerySTAConfig(&stored.configSta);
     }
     CKelvoPageProfileDlg* page = m_pQxUI ? m_pQxUI->m_pPageProfileDlg : nullptr;
@@ -99,7 +111,8 @@ void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
     }
 
     DebugLog(3, "[QxUI] WPS flag is FALSE\n");
-    ReadActiveStoredProfile(stored);
+    // A failed read leaves no profile: nothing is connected below.
+    ReadActiveStoredProfile(stored, kCaller);
     if (page) {
         page->m_bActiveProfile = 1;
         DebugLog(3, "[QxUI] m_pPageProfileDlg->m_bActiveProfile = %d, m_pPageProfileDlg->m_strProfile = %s\n",

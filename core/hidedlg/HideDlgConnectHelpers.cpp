@@ -35,7 +35,7 @@ BOOL CHideDlg::CheckRetryCount(int* pCount)
     return TRUE;
 }
 
-int CHideDlg::PromptSsoBeforeConnect()
+int CHideDlg::PromptSsoBeforeConnect(WLANPROFILE* answerTo)
 {
     SSO_STATUS sso{};
     QXWLAPI.QXWL_ReadSSOStatus(reinterpret_cast<BYTE*>(&sso));
@@ -44,5 +44,5 @@ int CHideDlg::PromptSsoBeforeConnect()
     if (sso.Enabled != 1 || length != sizeof kSsoPromptMode - 1 || std::memcmp(sso.Mode, kSsoPromptMode, length) != 0)
         return 0;
     ShowConfigUI();
-    return PromptPeapPassword();
+    return PromptPeapPassword(answerTo);
 }

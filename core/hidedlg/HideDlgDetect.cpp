@@ -19,6 +19,7 @@ constexpr ULONG kWpsStatusIdle = 0;
 constexpr ULONG kWpsStatusSuccess = 15;
 constexpr ULONG kWpsStatusFinal[] = {260, 262, 513, 514, 515, 516};
 constexpr int kResumeConnectRearms = 5;
+constexpr char kSessionCaller[] = "CHideDlg::ProcDetectSessionIDChangedEx";
 
 void KillWpsTimers(CHideDlg& dlg)
 {
@@ -135,7 +136,13 @@ void CHideDlg::ProcWPSStatus()
     if (code == kWpsStatusSuccess) {
         KillWpsTimers(*this);
         m_WpsResult = WPS_PROFILE{};
-        QXWLAPI.QXWL_QueryWPSProfile(&m_WpsResult);
+        // The stored credentials are replaced only by credentials the run gave.
+        if (!IsSuccess(QXWLAPI.QXWL_QueryWPSProfile(&m_WpsResult), "QXWL_QueryWPSProfile", "CHideDlg::ProcWPSStatus"))
+            return;
+        if (m_WpsResult.ProfileCnt == 0) {
+            DebugLog(1, "[QxUI] CHideDlg::ProcWPSStatus: QXWL_QueryWPSProfile() gave no credential\n");
+            return;
+        }
         QXWLAPI.QXWL_QueryWPSAPChannel(&m_WpsApChannel);
         WriteBackWpsProfiletoRegistry();
         return;
@@ -210,8 +217,9 @@ void CHideDlg::ConnectAfterResume()
                               mode == AUTH_WPA2 || mode == AUTH_WPA2_PSK || mode == AUTH_WAPI_CERT || p.b8021X == 1;
         if (!needsWpa || QXWLAPI.IsWpaCapable()) {
             DebugLog(3, "[QxUI] Insert profile type action!\n");
-            const bool connectDialogBusy =
-                m_pQxUI && (!m_pQxUI->m_pConnectDlg || m_pQxUI->m_pConnectDlg->IsWindowVisible());
+            // Only a connect dialog the user sees holds the connect back.
+            const CDialog* connect = m_pQxUI ? m_pQxUI->m_pConnectDlg : nullptr;
+            const bool connectDialogBusy = connect && connect->IsWindow() && connect->IsWindowVisible();
             if (InsertAction(actionTypeProfile, m_pProfData) && !connectDialogBusy) {
                 ActionExec();
                 started = true;
@@ -242,21 +250,30 @@ void CHideDlg::ProcDetectSessionIDChangedEx()
         if (hw && sw && G_nOSVersion >= kOsVista) {
             if (!QXWLAPI.QXWL_DetectUserAdmin() && m_pProfData && m_pProfData->strProfileName[0]) {
                 std::vector<WLANPROFILE> profiles;
-                ReadProfileList(QXWLAPI.QXWL_ReadProfileList, profiles, "ProcDetectSessionIDChangedEx");
                 const std::string name = LibraryText(m_pProfData->strProfileName, kProfileNameBytes, "m_pProfData");
-                bool found = false;
-                for (const WLANPROFILE& p : profiles)
-                    if (LibraryText(p.strProfileName, kProfileNameBytes, "QXWL_ReadProfileList") == name) found = true;
-                if (!found) {
-                    DebugLog(3, "[QxUI] Profile has been deleted! Clear m_pProfData\n");
-                    std::memset(m_pProfData, 0, sizeof *m_pProfData);
-                    cleared = true;
-                } else {
-                    DebugLog(3, "[QxUI] call QXWL_ReadProfileData()\n");
-                    QXWLAPI.QXWL_ReadProfileData(m_pProfData, name.c_str());
+                // An unread list tells nothing about the profile: it stays in force as it is.
+                if (ReadProfileList(QXWLAPI.QXWL_ReadProfileList, profiles, kSessionCaller)) {
+                    bool found = false;
+                    for (const WLANPROFILE& p : profiles)
+                        if (LibraryText(p.strProfileName, kProfileNameBytes, "QXWL_ReadProfileList") == name) found = true;
+                    if (!found) {
+                        DebugLog(3, "[QxUI] Profile has been deleted! Clear m_pProfData\n");
+                        std::memset(m_pProfData, 0, sizeof *m_pProfData);
+                        cleared = true;
+                    } else {
+                        DebugLog(3, "[QxUI] call QXWL_ReadProfileData()\n");
+                        WLANPROFILE stored{};
+                        if (IsSuccess(QXWLAPI.QXWL_ReadProfileData(&stored, name.c_str()), "QXWL_ReadProfileData",
+                                      kSessionCaller))
+                            *m_pProfData = stored;
+                    }
                 }
             }
-            if (!cleared) {
+            // With no profile in force the empty record would only drop a link made meanwhile.
+            const bool none = !m_pProfData || (m_pProfData->SSID.SsidLength == 0 && !m_pProfData->strProfileName[0]);
+            if (none) {
+                DebugLog(3, "[QxUI] No profile is in force: nothing to connect\n");
+            } else if (!cleared) {
                 DebugLog(3, "[QxUI] call ConnectPreviousProfileSetting()\n");
                 ConnectPreviousProfileSetting();
             }
@@ -304,7 +321,8 @@ LRESULT CHideDlg::OnReconnectMessage(WPARAM, LPARAM)
 
 LRESULT CHideDlg::OnScanListChanged(WPARAM wParam, LPARAM lParam)
 {
-    if (m_nOpMode != OP_MODE_STATION || !m_pQxUI || m_pQxUI->m_bSoftAPMode || !m_pQxUI->IsWindow()) return 0;
+    // The station side runs in every mode but soft-AP (a hosted network or a group owner beside it).
+    if (m_nOpMode == OP_MODE_AP || !m_pQxUI || m_pQxUI->m_bSoftAPMode || !m_pQxUI->IsWindow()) return 0;
     CWnd* pages[] = {m_pQxUI->m_pPageProfileDlg, m_pQxUI->m_pPageSiteSurveyDlg};
     for (CWnd* page : pages)
         if (page && page->IsWindow() && page->IsWindowVisible()) page->PostMessage(MSG_SCAN_LIST_CHANGED, wParam, lParam);

@@ -80,6 +80,7 @@ void CHideDlg::OnTraySwitchSTAMode()
                  wifiDirect, mode);
     }
     QXWLAPI.QXWL_SetAndWriteOPMode(OP_MODE_STATION);
+    m_nOpMode = OP_MODE_STATION;
     EnsureWiFiDirectEngine();
     m_bHideAPButton = TRUE;
 }
@@ -183,6 +184,7 @@ void CHideDlg::OnTraySwitchAPClientMode()
     }
     DebugLog(3, "[QxUI] call QXWL_SetAndWriteOPMode(%d)\n", target);
     QXWLAPI.QXWL_SetAndWriteOPMode(target);
+    m_nOpMode = static_cast<int>(target);
     DebugLog(3, "[QxUI] <-- TFormMain::OnTraySwitchAPClientMode\n");
 }
 
@@ -212,6 +214,7 @@ void CHideDlg::OnTraySwitchWiFiDirectConcurrentMode()
     }
     const BOOL written = QXWLAPI.QXWL_SetAndWriteOPMode(target);
     DebugLog(3, "[QxUI] call QXWL_SetAndWriteOPMode(%d) = %d\n", target, written);
+    m_nOpMode = static_cast<int>(target);
     OnTrayLaunch();
     DebugLog(3, "[QxUI] <-- TFormMain::OnTraySwitchWiFiDirectConcurrentMode\n");
 }
@@ -266,6 +269,10 @@ void CHideDlg::RevertToStationAfterApLoadFailure()
     if (!QXWLAPI.IsLoaded()) QXWLAPI.LoadApi(StationLibraryPath());
     if (QXWLAPI.IsLoaded()) QXWLAPI.QXWL_SetAndWriteOPMode(OP_MODE_STATION);
     m_nOpMode = OP_MODE_STATION;
+    // Stored as well, or every later start would take the access-point side again and end here.
+    const HIDE_DLG_DATA record{OP_MODE_STATION, m_Data.bZeroConfig};
+    if (!m_DataFile.WriteDataFile(&record, sizeof record))
+        DebugLog(1, "[QxUI] WriteDataFile(%s) failed\n", m_DataFile.Path().GetString());
 }
 
 int CHideDlg::ReloadStationApi()

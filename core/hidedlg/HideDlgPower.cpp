@@ -15,7 +15,9 @@ constexpr ULONG kPrivateMsgWepError = 0x01;  // bit 0 of the first byte: ICV err
 
 LRESULT CHideDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_nOpMode == OP_MODE_AP) return DefWindowProcAp(message, wParam, lParam);
+    // As the polling timer: a soft-AP mode without its library (an adapter absent at start, an
+    // older system) polls as a station, and a sleep must leave that polling running.
+    if (IsApSideRunning()) return DefWindowProcAp(message, wParam, lParam);
     DebugLog(5, "[QxUI] --> CHideDlg::DefWindowProc\n");
     if (message == WM_POWERBROADCAST) {
         DebugLog(3, "[QxUI] Receive WM_POWERBROADCAST message\n");
@@ -68,6 +70,9 @@ void CHideDlg::OnPowerResume()
     }
     DebugLog(3, "[QxUI] call SetTimer(), TIMER_HIDE_DLG_RADIO, 1sec\n");
     SetTimer(TIMER_HIDE_DLG_RADIO, kRadioTimerMs);
+    // The adapter's WPS button is watched again: the suspend stopped its timer with the others.
+    DebugLog(3, "[QxUI] SetTimer(), TIMER_HIDE_DLG_WPS_HW_PBC, 1sec\n");
+    SetTimer(TIMER_HIDE_DLG_WPS_HW_PBC, kWpsHwPbcTimerMs);
 }
 
 LRESULT CHideDlg::OnPrivateDriverEvent(WPARAM, LPARAM)

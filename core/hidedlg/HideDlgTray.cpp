@@ -105,7 +105,9 @@ UINT CHideDlg::AdjustIconForMode(UINT nIconId)
         const int driver = QXWLAPI.QXWL_QueryOPMode();
         const bool hosted = stored == OP_MODE_AP || stored == OP_MODE_APCLIENT;
         const int wanted = hosted ? OP_MODE_APCLIENT : OP_MODE_STATION;
-        if (wanted != driver) QXWLAPI.QXWL_SetAndWriteOPMode(wanted);
+        // A stored 3 starts as a station; a group owner the driver runs for it stays.
+        const bool groupOwnerRuns = stored == OP_MODE_STA_WIFI_DIRECT && driver == OP_MODE_STA_WIFI_DIRECT;
+        if (wanted != driver && !groupOwnerRuns) QXWLAPI.QXWL_SetAndWriteOPMode(wanted);
         return hosted ? IDI_TRAY_SOFTAP : nIconId;
     }
     return QXWLAPI.QXWL_QueryOPMode() != 0 ? IDI_TRAY_SOFTAP : nIconId;

@@ -17,6 +17,33 @@ WPS_CREDENTIAL Credential(const std::string& ssid)
 }
 
 class Queue : public FlowFixture {};
+
+// Before Vista, on a network whose server takes the token typed into the program's own prompt.
+class TokenQueue : public FlowFixture {
+protected:
+    CHideDlg& StartWithPrompt()
+    {
+        CHideDlg& d = Start("[World]\nOsCode=5\nZeroConfig=2\n"
+                            "[Network1]\nSsid=Quixen-Corp\nSecurity=WPA2\nEapMethod=PEAP\nIdentity=user\nPassword=123456\n"
+                            "[Network2]\nSsid=Quixen-Open\n");
+        prompt.Create(d.m_pQxUI);
+        d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+        G_nPromptCounter = kPromptCounterShow;
+        token = EnterpriseProfile("Quixen-Corp", "user", "");
+        token.enumTunnel = RS_TunnelGTC;
+        token.nPasswordMode = 0;
+        return d;
+    }
+    void TearDown() override
+    {
+        if (dlg && dlg->m_pQxUI) dlg->m_pQxUI->m_pPeapSettingDlg = nullptr;
+        prompt.DestroyWindow();
+        ::InterlockedExchange(&G_bReConnect, TRUE);
+        FlowFixture::TearDown();
+    }
+    CPeapSettingDlg prompt;
+    WLANPROFILE token{};
+};
 }  // namespace
 
 TEST(ActionQueueMerge, ScansCollapseIntoOneAtTheTail)
@@ -60,28 +87,28 @@ TEST(ActionQueueMerge, TheQueueKeepsItsOwnCopyOfTheRecord)
     static_assert(sizeof(_ACTION_DATA::data) == sizeof(void*));
 }
 
-TEST_F(Queue, AScanIntoAnEmptyQueueRunsAtOnceButNotBehindAnotherScan)
+TEST_F(Queue, AScanIntoAnEmptyQueueRunsAtOnceAndSoDoesAConnectBehindALeftoverScan)
 {
     CHideDlg& d = Start("");
     EXPECT_TRUE(d.InsertAction(actionTypeBssidListScan, nullptr));
     d.ActionExec();
     EXPECT_EQ(0, d.aryActionData.GetSize());
     const WLANPROFILE p = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
-    d.aryActionData.Merge(actionTypeBssidListScan, nullptr);
-    EXPECT_FALSE(d.InsertAction(actionTypeProfile, &p));
+    d.aryActionData.Merge(actionTypeBssidListScan, nullptr);  // no running scan holds it back
+    EXPECT_TRUE(d.InsertAction(actionTypeProfile, &p));
     d.aryActionData.Clear();
 }
 
-TEST_F(Queue, TokenCardProfileAheadOfAScanWaits)
+TEST_F(TokenQueue, ATokenProfileLeftQueuedAheadOfAScanIsConnectedWhenAskedAgain)
 {
-    CHideDlg& d = Start("");
-    WLANPROFILE p = EnterpriseProfile("Quixen-Corp", "user", "");
-    p.enumTunnel = RS_TunnelGTC;
-    p.nPasswordMode = 0;
-    d.aryActionData.Merge(actionTypeProfile, &p);
-    *d.m_pProfData = p;
-    EXPECT_FALSE(d.InsertAction(actionTypeBssidListScan, nullptr));
-    d.aryActionData.Clear();
+    CHideDlg& d = StartWithPrompt();
+    d.aryActionData.Merge(actionTypeProfile, &token);  // left by a cancelled prompt
+    d.aryActionData.Merge(actionTypeBssidListScan, nullptr);
+    prompt.PostConfirm("user", "123456");
+    sim.ClearJournal();
+    Connect(token);
+    EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-Corp"));
+    EXPECT_EQ(0, d.aryActionData.GetSize());
 }
 
 TEST_F(Queue, NoInsertRunsWhileThePeapPromptIsVisible)
@@ -308,4 +335,50 @@ TEST_F(Queue, WepConnectsClearTheIcvMarkAndSetTheBaselinesTheCheckComparesWith)
     EXPECT_FALSE(G_bWepError);
     EXPECT_EQ(1000u, d.m_lWepOutP);
     EXPECT_EQ(5000u, d.m_lWepInP);
+}
+
+TEST_F(TokenQueue, AConnectAfterACancelledPromptGoesOutAtOnce)
+{
+    CHideDlg& d = StartWithPrompt();
+    g_onPromptTimer = [&] {
+        d.RescanBssidList();  // the unlinked ticks' rescan while the user reads the prompt
+        prompt.PostCancel();
+    };
+    ::SetTimer(nullptr, 0, 200, PromptTimer);
+    Connect(token);
+    ASSERT_EQ(1, d.aryActionData.GetSize());  // the rescan is left behind
+    sim.ClearJournal();
+    Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
+    EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-Open"));
+}
+
+namespace {
+struct SentAccounts {
+    static inline PFN_QXWL_SetWLANProfile real = nullptr;
+    static inline std::vector<std::string> sent;
+    static LONG WINAPI Set(const WLANPROFILE* p)
+    {
+        sent.push_back(std::string(p->strProfileName) + " " + p->chID + "/" + p->chPassword);
+        return real(p);
+    }
+};
+}  // namespace
+
+TEST_F(TokenQueue, ASecondEnterpriseProfileQueuedDuringThePromptGoesOutWithItsOwnAccount)
+{
+    CHideDlg& d = StartWithPrompt();
+    const WLANPROFILE staff = EnterpriseProfile("Quixen-Staff", "bob", "secret");
+    g_onPromptTimer = [&] {
+        d.InsertAndExec(actionTypeProfile, &staff);
+        prompt.PostConfirm("user", "123456");
+    };
+    ::SetTimer(nullptr, 0, 200, PromptTimer);
+    SentAccounts::sent.clear();
+    SentAccounts::real = std::exchange(QXWLAPI.QXWL_SetWLANProfile, &SentAccounts::Set);
+    Connect(token);
+    QXWLAPI.QXWL_SetWLANProfile = SentAccounts::real;
+    ASSERT_LE(2u, SentAccounts::sent.size());
+    EXPECT_EQ("Quixen-Corp user/123456", SentAccounts::sent[0]);
+    EXPECT_EQ("Quixen-Staff bob/secret", SentAccounts::sent[1]);
+    EXPECT_STREQ("bob", d.m_pProfData->chID);  // the record in force keeps its account too
 }

@@ -5,7 +5,9 @@
 #include "station/CInvalidIDPW.h"
 #include "station/PeapSettingDlg.h"
 
+#include <string>
 #include <thread>
+#include <vector>
 
 using namespace hidedlg_testing;
 
@@ -46,11 +48,17 @@ protected:
         return reply;
     }
     // The hidden dialog before Vista on a network whose server takes each one-time password once,
-    // with the user typing that token each time the prompt shows; answers the token profile.
-    WLANPROFILE StartOnTokenNetwork(const char* method, ULONG protocol, const std::string& worldKeys = "")
+    // with the user typing that token each time the prompt shows; answers the token profile. The
+    // network has an access point for each BSSID given (one made up for an empty one).
+    WLANPROFILE StartOnTokenNetwork(const char* method, ULONG protocol, const std::string& worldKeys = "",
+                                    const std::vector<std::string>& bssids = {""})
     {
-        AddPrompt(Start("[World]\nOsCode=9\n" + worldKeys + "[Network1]\nSsid=Token\nSecurity=WPA2\nEapMethod=" + method +
-                        "\nTunnel=GTC\nIdentity=alice\nPassword=739104\nOneTimePassword=1\n"));
+        std::string world = "[World]\nOsCode=9\n" + worldKeys;
+        for (size_t i = 0; i < bssids.size(); ++i)
+            world += "[Network" + std::to_string(i + 1) + "]\nSsid=Token\n" +
+                     (bssids[i].empty() ? "" : "Bssid=" + bssids[i] + "\n") + "Security=WPA2\nEapMethod=" + method +
+                     "\nTunnel=GTC\nIdentity=alice\nPassword=739104\nOneTimePassword=1\n";
+        AddPrompt(Start(world));
         sim.ClearJournal();
         s_prompt = &prompt;
         m_answerTimer = ::SetTimer(nullptr, 0, 0, AnswerIfShown);
@@ -198,6 +206,22 @@ TEST_F(AuthFlow, ATokenProfileEditedWhileItsLinkStandsConnectsWithTheEditAndANew
     strcpy(token.chServerName, "radius.example");
     ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteProfile(token.strProfileName, &token));
     Connect(token);
+    EXPECT_EQ(2u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
+}
+
+TEST_F(AuthFlow, ASurveyConnectToTheOtherAccessPointOfATokenNetworkIsSentWithANewToken)
+{
+    WLANPROFILE first = StartOnTokenNetwork("PEAP", EAPMETHOD_PEAP, "", {"02:00:00:00:00:01", "02:00:00:00:00:02"});
+    // As the site survey connects: no profile, bound to the chosen row's access point.
+    first.strProfileName[0] = '\0';
+    first.bBssid = 1;
+    first.BSSID[0] = 2;
+    first.BSSID[5] = 1;
+    WLANPROFILE second = first;
+    second.BSSID[5] = 2;
+    Connect(first);
+    Connect(second);
+    EXPECT_EQ(2u, sim.JournalLines("QXWL_SetWLANProfile").size());
     EXPECT_EQ(2u, sim.JournalLines("QXWL_WriteIDnPasswd").size());
 }
 

@@ -1,5 +1,6 @@
 // Whole connect flows against the simulated world: the queue, the polling timer and the tray.
 #include "FlowSupport.h"
+#include "contract/StationContract.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/KelvoPageWpsLinkStatusDlg.h"
 
@@ -132,4 +133,47 @@ TEST_F(ConnectFlow, HardwarePushButtonRunStoresTheCredentialAndTheReconnectUsesI
     EXPECT_TRUE(Called("QXWL_ConnectWPSProfile(Quixen-WPA2)"));
     Tick(TIMER_HIDE_DLG_RADIO);
     EXPECT_TRUE(TrayShowsLinkTo("Quixen-WPA2"));
+}
+
+namespace {
+DWORD g_consoleSession = 0;
+DWORD WINAPI ConsoleSession() { return g_consoleSession; }
+LONG WINAPI UnreadableProfileList(WLANPROFILE*, ULONG*) { return QXWL_ERROR_FAILURE; }
+
+// Windows 7 with a user who is no administrator: the return to the console checks the profile.
+class SessionReturn : public FlowFixture {
+protected:
+    CHideDlg& StartAsUser() { return Start("[World]\nOsCode=12\nUserAdmin=0\n"); }
+    void AnotherUserTakesTheConsoleAndGivesItBack()
+    {
+        dlg->m_pfnWTSGetActiveConsoleSessionId = ConsoleSession;
+        dlg->m_dwLastConsoleSessionId = dlg->m_dwSessionId;
+        g_consoleSession = dlg->m_dwSessionId + 1;
+        Tick(TIMER_HIDE_DLG_SESSION_ID);
+        g_consoleSession = dlg->m_dwSessionId;
+        Tick(TIMER_HIDE_DLG_SESSION_ID);
+    }
+};
+}  // namespace
+
+TEST_F(SessionReturn, AnUnreadProfileListKeepsTheProfileInForceAndReconnectsIt)
+{
+    CHideDlg& d = StartAsUser();
+    Connect(Profile("Quixen-WPA2", AUTH_WPA2_PSK, ENCRY_AES, "quixen2024"));
+    QXWLAPI.QXWL_ReadProfileList = UnreadableProfileList;
+    sim.ClearJournal();
+    AnotherUserTakesTheConsoleAndGivesItBack();
+    EXPECT_STREQ("Quixen-WPA2", d.m_pProfData->strProfileName);
+    EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-WPA2"));
+}
+
+TEST_F(SessionReturn, WithNoProfileInForceALinkMadeMeanwhileStays)
+{
+    StartAsUser();
+    const WLANPROFILE open = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
+    QXWLAPI.QXWL_SetWLANProfile(&open);  // by another program of the user's
+    sim.ClearJournal();
+    AnotherUserTakesTheConsoleAndGivesItBack();
+    EXPECT_FALSE(Called("QXWL_SetWLANProfile"));
+    EXPECT_FALSE(Called("QXWL_StopAuth"));
 }

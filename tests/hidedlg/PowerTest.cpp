@@ -1,6 +1,8 @@
 // Suspend and resume by operating-system code, and the two driver messages of the 802.1X
 // callback.
 #include "FlowSupport.h"
+#include "core/QXAPLIB.h"
+#include "softap/SoftApSim.h"
 
 using namespace hidedlg_testing;
 
@@ -44,8 +46,21 @@ TEST_F(Power, ResumeOnXpRearmsTheChecksTheReconnectAndTheScanTable)
     EXPECT_TRUE(Running(TIMER_HIDE_DLG_RESUME_CONNECT));
     EXPECT_TRUE(Running(TIMER_HIDE_DLG_SCANTABLE));
     EXPECT_TRUE(Running(TIMER_HIDE_DLG_RADIO));
+    EXPECT_TRUE(Running(TIMER_HIDE_DLG_WPS_HW_PBC));
     EXPECT_FALSE(Running(TIMER_HIDE_DLG_RESCAN));
     EXPECT_FALSE(Running(TIMER_HIDE_DLG_CHECK_INI_AFTER_RESUME));
+}
+
+TEST_F(Power, ResumeOnXpWithTheMainWindowAliveConnectsAtTheFirstResumeTick)
+{
+    CHideDlg& d = Start("[World]\nOsCode=8\n");
+    ASSERT_NE(nullptr, d.m_pQxUI);
+    Connect(Profile("Quixen-WPA2", AUTH_WPA2_PSK, ENCRY_AES, "quixen2024"));
+    Broadcast(PBT_APMSUSPEND);
+    Broadcast(PBT_APMRESUMEAUTOMATIC);
+    sim.ClearJournal();
+    Tick(TIMER_HIDE_DLG_RESUME_CONNECT);
+    EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-WPA2"));
 }
 
 TEST_F(Power, ResumeOnXpWhileTheServiceOwnsTheAdapterDoesNotReconnect)
@@ -82,10 +97,19 @@ TEST_F(Power, ResumeWithTheDriverNotReadyWaitsOnTimer13InsteadOfScanning)
     EXPECT_TRUE(Running(TIMER_HIDE_DLG_RADIO));
 }
 
-TEST_F(Power, InSoftApModeTheStationSideLeavesPowerEventsAlone)
+TEST_F(Power, InSoftApModeTheStationSideLeavesPowerEventsAloneOnlyWhileTheAccessPointSideRuns)
 {
     CHideDlg& d = Start("[World]\nOsCode=10\n");
-    d.m_nOpMode = OP_MODE_AP;
+    d.m_nOpMode = OP_MODE_AP;  // without its library the station side polls, and goes on after a sleep
+    Broadcast(PBT_APMSUSPEND);
+    Broadcast(PBT_APMRESUMEAUTOMATIC);
+    EXPECT_TRUE(Running(TIMER_HIDE_DLG_RADIO));
+    EXPECT_TRUE(Running(TIMER_HIDE_DLG_RESCAN));
+
+    softap_test::SoftApSim ap;
+    ASSERT_TRUE(ap.Reset(""));
+    ASSERT_TRUE(QXAPAPI.LoadApi(softap_test::SoftApSim::LibraryPath().c_str()));
+    d.m_bApSideLoaded = TRUE;
     sim.ClearJournal();
     Broadcast(PBT_APMSUSPEND);
     EXPECT_FALSE(Called("QXWL_Release"));
