@@ -69,8 +69,6 @@
 int G_bIsAdmin = 0;
 
 namespace {
-// One main window object at a time; the shared helpers find it here.
-CKelvoPageUIDlg* g_pLive = nullptr;
 TokenGroupsQuery g_tokenGroupsQuery;
 
 constexpr int kAppIconId = 128;
@@ -185,13 +183,13 @@ END_MESSAGE_MAP()
 
 CKelvoPageUIDlg::CKelvoPageUIDlg(CWnd* pOwner) : CDialog(IDD, pOwner), m_pOwner(pOwner)
 {
-    g_pLive = this;
+    SetLive(this);
     m_hIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(kAppIconId));
 }
 
 CKelvoPageUIDlg::~CKelvoPageUIDlg()
 {
-    if (g_pLive == this) g_pLive = nullptr;
+    if (IMainWindow::GetLive() == this) SetLive(nullptr);
     ClosePages();
     DestroyClassicDialogs();
     if (IsWindow()) DestroyWindow();
@@ -205,7 +203,7 @@ BOOL CKelvoPageUIDlg::Create()
 
 CKelvoPageUIDlg* CKelvoPageUIDlg::GetLive()
 {
-    return g_pLive;
+    return static_cast<CKelvoPageUIDlg*>(IMainWindow::GetLive());
 }
 
 void CKelvoPageUIDlg::DoDataExchange(CDataExchange* pDX)

@@ -4,6 +4,7 @@
 // Pages and classic dialogs are built at start-up but get their windows when first shown.
 #pragma once
 #include "framework/Afx.h"
+#include "core/IMainWindow.h"
 #include "res/resource.h"
 #include "skin/MainWindowMessages.h"
 #include "ui/ButtonST.h"
@@ -74,7 +75,7 @@ extern int G_bIsAdmin;
 using TokenGroupsQuery = std::function<BOOL(void* buffer, DWORD size, DWORD* needed)>;
 void SetTokenGroupsQuery(TokenGroupsQuery query);
 
-class CKelvoPageUIDlg : public CDialog {
+class CKelvoPageUIDlg : public CDialog, public IMainWindow {
 public:
     enum { IDD = IDD_KELVO_PAGE_UI };
     // Classic dialog numbers of ShowClassicDialog.
@@ -91,10 +92,29 @@ public:
     ~CKelvoPageUIDlg() override;
 
     // Creates the window modeless from its template, owned by the owner given at construction.
-    BOOL Create();
+    BOOL Create() override;
 
     // The main window object while one exists (its window may already be gone), else null.
     static CKelvoPageUIDlg* GetLive();
+    // The main window behind the core's view of it (the hidden dialog's m_pQxUI).
+    static CKelvoPageUIDlg* From(IMainWindow* pWindow) { return static_cast<CKelvoPageUIDlg*>(pWindow); }
+
+    // The core's view (IMainWindow); the rest of it is declared with the members it reaches.
+    CWnd& Window() override { return *this; }
+    int SoftApFlag() const override { return m_bSoftAPMode; }
+    void RefreshSurveyList() override;
+    bool ClickRescan() override;
+    bool PendingAction(WPARAM sender, ULONG& type, const void*& record) override;
+    void ForwardScanListChanged(WPARAM wParam, LPARAM lParam) override;
+    CWnd* ConnectDialog() override { return m_pConnectDlg; }
+    bool HasProfilePage() const override { return m_pPageProfileDlg != nullptr; }
+    void SyncActiveProfile(int nIndex) override;
+    ProfileMarks ActiveProfileMarks() override;
+    bool HasWiFiDirectPage() const override { return m_pPageWlanP2PDlg != nullptr; }
+    HWND WiFiDirectPageWindow(BOOL bCreate) override;
+    bool WiFiDirectConnecting() const override;
+    IPeapPrompt* PeapPrompt(BOOL bCreate) override;
+    IReloginDialog* ReloginDialog() override;
 
     // Shows classic dialog n after hiding all; 0 or a number outside 1-11 shows the link status
     // (nothing happens when it is already visible).
@@ -133,7 +153,7 @@ public:
 
     // Enables or disables the controls that change the adapter's configuration; a page created
     // later takes the state when its window is made.
-    void EnablePageControls(BOOL bEnable);
+    void EnablePageControls(BOOL bEnable) override;
     static void IsCurrentUserAdmin();
 
     void OnSwitchToApMode();
@@ -143,10 +163,10 @@ public:
     void SwitchPageSet(int nMode);
 
     // Closes the page containers and destroys the pages; runs before the window is destroyed.
-    void ClosePages();
+    void ClosePages() override;
     // The authentication-status window, for the status lines the hidden dialog posts; null
     // while there is none.
-    HWND AuthenStatusWindow();
+    HWND AuthenStatusWindow() override;
     HWND m_hAuthenStatusWnd = nullptr;  // when set, takes the status lines in place of m_pAuthenStatusDlg
 
     int m_bSoftAPMode = 0;  // the access-point flag: 1 while the access-point pages show

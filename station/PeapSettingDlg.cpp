@@ -89,6 +89,14 @@ BOOL CPeapSettingDlg::OnInitDialog()
     return TRUE;
 }
 
+void CPeapSettingDlg::Ask(const CString& identity, ULONG bPasswordLocked, const WLANPROFILE& profile)
+{
+    m_strIdentity = identity;
+    m_strPassword.Empty();
+    m_bPasswordLocked = bPasswordLocked;
+    m_Profile = profile;
+}
+
 void CPeapSettingDlg::OnShowWindow(BOOL bShow, UINT)
 {
     Default();

@@ -6,11 +6,11 @@
 #include "core/MessageBoxDlg.h"
 #include "contract/StationRecords.h"
 #include "core/ActionQueue.h"
+#include "core/IMainWindow.h"
 #include "core/OneTimeAnswer.h"
 #include <atomic>
 #include <vector>
 
-class CKelvoPageUIDlg;
 class CAdvancedWiFiDirect;
 
 // Operation modes: the driver's, the data file's and m_nOpMode share this numbering.
@@ -242,7 +242,7 @@ public:
     BOOL m_bDialogRunning = FALSE;   // a modal dialog of this dialog runs: polling, tray and exit wait
     BOOL m_bDeviceExist = FALSE;
     CMessageBoxDlg m_dlgMessage;
-    CKelvoPageUIDlg* m_pQxUI = nullptr;
+    IMainWindow* m_pQxUI = nullptr;  // the skinned main window
     WLANPROFILE* m_pProfData = nullptr;  // the last profile sent to the library; outlives the queue
     BOOL m_bHideAPButton = TRUE;
     DWORD m_dwSessionId = 0;

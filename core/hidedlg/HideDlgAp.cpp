@@ -7,7 +7,6 @@
 #include "contract/StationContract.h"
 #include "base/TextChecks.h"
 #include "res/resource.h"
-#include "skin/KelvoPageUIDlg.h"
 
 #include <cstring>
 #include <string>

@@ -6,7 +6,6 @@
 #include "core/QXAPLIB.h"
 #include "core/QXWLLIB.h"
 #include "res/resource.h"
-#include "skin/KelvoPageUIDlg.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 
 namespace {
@@ -64,10 +63,10 @@ void CHideDlg::OnTrayExit()
 void CHideDlg::DestroyMainWindow()
 {
     if (!m_pQxUI) return;
-    if (m_pQxUI->IsWindow()) {
+    if (m_pQxUI->Window().IsWindow()) {
         G_bMainWindowClosing = TRUE;
         m_pQxUI->ClosePages();
-        m_pQxUI->DestroyWindow();
+        m_pQxUI->Window().DestroyWindow();
     }
     delete m_pQxUI;
     m_pQxUI = nullptr;
@@ -156,7 +155,7 @@ CHideDlg::~CHideDlg()
     StopWiFiDirectWaiter();
     JoinDhcpThread();
     if (m_pQxUI) {
-        m_pQxUI->DestroyWindow();
+        m_pQxUI->Window().DestroyWindow();
         delete m_pQxUI;
         m_pQxUI = nullptr;
     }

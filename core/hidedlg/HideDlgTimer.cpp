@@ -12,9 +12,7 @@
 #include <cstring>
 #include <string>
 #include "res/resource.h"
-#include "skin/KelvoPageUIDlg.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
-#include "wifidirect/KelvoPageWlanP2PDlg.h"
 
 namespace {
 constexpr UINT kCheckCardTimerMs = 2000;
@@ -121,8 +119,7 @@ void CHideDlg::OnTimer(UINT_PTR nIDEvent)
     }
 
     if (G_nOSVersion < kOsVista && nIDEvent == TIMER_HIDE_DLG_RETRY_CON && !QXWLAPI.QXWL_CheckIEEE80211H()) {
-        if (m_pQxUI && m_pQxUI->m_pPageWlanP2PDlg && m_pQxUI->m_pPageWlanP2PDlg->IsWindow() &&
-            m_pQxUI->m_pPageWlanP2PDlg->m_bConnecting == 1)
+        if (m_pQxUI && m_pQxUI->WiFiDirectConnecting())
             return;
         RetryConnection(status);
     }
@@ -133,7 +130,7 @@ int CHideDlg::ProcDetectDeviceRemoval()
 {
     const char* name = QXWLAPI.m_AdapterEntry.chName;
     auto dropDeadMainWindow = [this] {
-        if (m_pQxUI && !m_pQxUI->IsWindow()) {
+        if (m_pQxUI && !m_pQxUI->Window().IsWindow()) {
             delete m_pQxUI;
             m_pQxUI = nullptr;
         }
@@ -289,7 +286,7 @@ void CHideDlg::RetryConnection(const WLAN_STATUS& status)
     if (m_nUnlinkedTicks == 0 || QXWLAPI.QXWL_IsZeroConfig() == 2 || !m_pProfData || !QXWLAPI.QXWL_ReadRadioStatus())
         return;
     const bool retry = RetryNeeded(status);
-    if (!m_pQxUI || !m_pQxUI->m_pPageProfileDlg || !retry || !G_bReConnect || m_bRetryBlock) return;
+    if (!m_pQxUI || !m_pQxUI->HasProfilePage() || !retry || !G_bReConnect || m_bRetryBlock) return;
     DebugLog(3, "[QxUI] ------ Retry connection ------\n");
     // A whole retry period without the link: a one-time password that went out is spent or lost.
     m_oneTimeAnswer.Forget();

@@ -26,8 +26,8 @@ protected:
         CHideDlg& d = Start("[World]\nOsCode=5\nZeroConfig=2\n"
                             "[Network1]\nSsid=Quixen-Corp\nSecurity=WPA2\nEapMethod=PEAP\nIdentity=user\nPassword=123456\n"
                             "[Network2]\nSsid=Quixen-Open\n");
-        prompt.Create(d.m_pQxUI);
-        d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+        prompt.Create(CKelvoPageUIDlg::From(d.m_pQxUI));
+        CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = &prompt;
         G_nPromptCounter = kPromptCounterShow;
         token = EnterpriseProfile("Quixen-Corp", "user", "");
         token.enumTunnel = RS_TunnelGTC;
@@ -36,7 +36,7 @@ protected:
     }
     void TearDown() override
     {
-        if (dlg && dlg->m_pQxUI) dlg->m_pQxUI->m_pPeapSettingDlg = nullptr;
+        if (dlg && dlg->m_pQxUI) CKelvoPageUIDlg::From(dlg->m_pQxUI)->m_pPeapSettingDlg = nullptr;
         prompt.DestroyWindow();
         ::InterlockedExchange(&G_bReConnect, TRUE);
         FlowFixture::TearDown();
@@ -115,11 +115,11 @@ TEST_F(Queue, NoInsertRunsWhileThePeapPromptIsVisible)
 {
     CHideDlg& d = Start("");
     CPeapSettingDlg prompt;
-    prompt.Create(d.m_pQxUI);
+    prompt.Create(CKelvoPageUIDlg::From(d.m_pQxUI));
     prompt.ShowWindow(SW_SHOW);
-    d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = &prompt;
     EXPECT_FALSE(d.InsertAction(actionTypeBssidListScan, nullptr));
-    d.m_pQxUI->m_pPeapSettingDlg = nullptr;
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = nullptr;
     d.aryActionData.Clear();
 }
 
@@ -264,8 +264,8 @@ TEST_F(Queue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOne)
     // retries would queue their own, which the system's service owning the card stops.
     sim.Set("ZeroConfig", 2);
     CPeapSettingDlg prompt;
-    prompt.Create(d.m_pQxUI);
-    d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+    prompt.Create(CKelvoPageUIDlg::From(d.m_pQxUI));
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = &prompt;
     G_nPromptCounter = kPromptCounterShow;
     WLANPROFILE token = EnterpriseProfile("Quixen-Corp", "user", "");
     token.enumTunnel = RS_TunnelGTC;
@@ -292,7 +292,7 @@ TEST_F(Queue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOne)
     for (int i = 0; i < d.aryActionData.GetSize(); ++i) left += std::to_string(d.aryActionData[i].type) + " ";
     for (const std::string& line : sim.Journal()) left += "\n" + line;
     EXPECT_EQ(0, d.aryActionData.GetSize()) << "left in the queue: " << left;
-    d.m_pQxUI->m_pPeapSettingDlg = nullptr;
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = nullptr;
     ::InterlockedExchange(&G_bReConnect, TRUE);
 }
 

@@ -295,7 +295,7 @@ TEST_F(Exit, RemovalHeldBackByAModalDialogLeavesAWorkingMainWindowWhenTheAdapter
     EXPECT_TRUE(PumpPending());
     EXPECT_FALSE(CModalLoopRegistry::TeardownWaits());
     ASSERT_NE(nullptr, d.m_pQxUI);
-    EXPECT_TRUE(d.m_pQxUI->IsWindow());
+    EXPECT_TRUE(CKelvoPageUIDlg::From(d.m_pQxUI)->IsWindow());
     EXPECT_FALSE(G_bMainWindowClosing);
     // Really destroyed: the flag is set.
     d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);
