@@ -255,7 +255,7 @@ void CHideDlg::ProcDetectSessionIDChangedEx()
                 if (ReadProfileList(QXWLAPI.QXWL_ReadProfileList, profiles, kSessionCaller)) {
                     bool found = false;
                     for (const WLANPROFILE& p : profiles)
-                        if (LibraryText(p.strProfileName, kProfileNameBytes, "QXWL_ReadProfileList") == name) found = true;
+                        found = found || LibraryText(p.strProfileName, kProfileNameBytes, "QXWL_ReadProfileList") == name;
                     if (!found) {
                         DebugLog(3, "[QxUI] Profile has been deleted! Clear m_pProfData\n");
                         std::memset(m_pProfData, 0, sizeof *m_pProfData);

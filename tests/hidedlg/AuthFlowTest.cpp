@@ -7,7 +7,6 @@
 
 #include <string>
 #include <thread>
-#include <vector>
 
 using namespace hidedlg_testing;
 
@@ -49,14 +48,14 @@ protected:
     }
     // The hidden dialog before Vista on a network whose server takes each one-time password once,
     // with the user typing that token each time the prompt shows; answers the token profile. The
-    // network has an access point for each BSSID given (one made up for an empty one).
+    // network's access points are 02:00:00:00:00:01, ...:02 and so on.
     WLANPROFILE StartOnTokenNetwork(const char* method, ULONG protocol, const std::string& worldKeys = "",
-                                    const std::vector<std::string>& bssids = {""})
+                                    int accessPoints = 1)
     {
         std::string world = "[World]\nOsCode=9\n" + worldKeys;
-        for (size_t i = 0; i < bssids.size(); ++i)
-            world += "[Network" + std::to_string(i + 1) + "]\nSsid=Token\n" +
-                     (bssids[i].empty() ? "" : "Bssid=" + bssids[i] + "\n") + "Security=WPA2\nEapMethod=" + method +
+        for (int i = 1; i <= accessPoints; ++i)
+            world += "[Network" + std::to_string(i) + "]\nSsid=Token\nBssid=02:00:00:00:00:0" + std::to_string(i) +
+                     "\nSecurity=WPA2\nEapMethod=" + method +
                      "\nTunnel=GTC\nIdentity=alice\nPassword=739104\nOneTimePassword=1\n";
         AddPrompt(Start(world));
         sim.ClearJournal();
@@ -211,12 +210,12 @@ TEST_F(AuthFlow, ATokenProfileEditedWhileItsLinkStandsConnectsWithTheEditAndANew
 
 TEST_F(AuthFlow, ASurveyConnectToTheOtherAccessPointOfATokenNetworkIsSentWithANewToken)
 {
-    WLANPROFILE first = StartOnTokenNetwork("PEAP", EAPMETHOD_PEAP, "", {"02:00:00:00:00:01", "02:00:00:00:00:02"});
+    WLANPROFILE first = StartOnTokenNetwork("PEAP", EAPMETHOD_PEAP, "", 2);
     // As the site survey connects: no profile, bound to the chosen row's access point.
     first.strProfileName[0] = '\0';
     first.bBssid = 1;
-    first.BSSID[0] = 2;
-    first.BSSID[5] = 1;
+    const UCHAR firstAccessPoint[] = {2, 0, 0, 0, 0, 1};
+    memcpy(first.BSSID, firstAccessPoint, sizeof first.BSSID);
     WLANPROFILE second = first;
     second.BSSID[5] = 2;
     Connect(first);
