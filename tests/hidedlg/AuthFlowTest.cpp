@@ -153,7 +153,11 @@ TEST_F(AuthFlow, ConfirmedChangePasswordStoresAndAnswersTheNewOne)
     CHideDlg& d = Start("");
     AddPrompt(d).PostConfirm("user", "newpass");
     lstrcpyA(d.m_pProfData->chPassword, "oldpass");
+    d.m_pProfData->enumAuthenProtocol = EAPMETHOD_TTLS;
     EXPECT_EQ("newpass", CallBack(RS_CBS_CHANGE_PASSWORD_REQUEST));
+    char caption[64] = {};
+    ::GetWindowTextA(prompt.m_hWnd, caption, sizeof caption);
+    EXPECT_STREQ("Enter your new password", caption);  // the texts of the profile in force
     EXPECT_STREQ("newpass", d.m_pProfData->chPassword);
     EXPECT_TRUE(Called("QXWL_WriteIDnPasswd"));
     EXPECT_EQ(1, G_bReConnect);
