@@ -9,6 +9,11 @@ bool IsSameProfile(const WLANPROFILE& a, const WLANPROFILE& b)
            std::memcmp(&a.SSID, &b.SSID, sizeof a.SSID) == 0;
 }
 
+bool HoldsNoProfile(const WLANPROFILE& profile)
+{
+    return profile.SSID.SsidLength == 0 && profile.strProfileName[0] == '\0';
+}
+
 namespace {
 // The stored settings, without the account a prompt or the library may have filled in.
 WLANPROFILE WithoutAccount(const WLANPROFILE& profile)
@@ -25,11 +30,6 @@ WLANPROFILE ChoiceOf(const WLANPROFILE& profile)
     WLANPROFILE choice = WithoutAccount(profile);
     choice.bSetAdvance = 0;
     return choice;
-}
-
-bool IsStored(const WLANPROFILE& stored)
-{
-    return stored.SSID.SsidLength != 0 || stored.strProfileName[0] != '\0';
 }
 }  // namespace
 
@@ -60,7 +60,7 @@ const WLANPROFILE* COneTimeAnswer::For(const WLANPROFILE& profile) const
 {
     if (m_state == State::None || !IsSameProfile(m_sent, profile) || m_sent.bBssid != profile.bBssid) return nullptr;
     if (profile.bBssid && std::memcmp(m_sent.BSSID, profile.BSSID, sizeof profile.BSSID) != 0) return nullptr;
-    if (!IsStored(m_stored)) {
+    if (HoldsNoProfile(m_stored)) {
         const WLANPROFILE sent = ChoiceOf(m_sent);
         const WLANPROFILE asked = ChoiceOf(profile);
         if (std::memcmp(&sent, &asked, sizeof sent) != 0) return nullptr;

@@ -7,6 +7,9 @@
 
 // The same stored profile: profile name and network name.
 bool IsSameProfile(const WLANPROFILE& a, const WLANPROFILE& b);
+// A record with neither a profile name nor a network name: it names no profile, and connecting
+// it would only drop a link.
+bool HoldsNoProfile(const WLANPROFILE& profile);
 
 class COneTimeAnswer {
 public:

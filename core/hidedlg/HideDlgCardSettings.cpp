@@ -117,10 +117,8 @@ void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
                  *marks.pActiveProfile, marks.pProfile->GetString());
     }
     stored.bSetAdvance = bSetAdvance ? 1 : 0;
-    // No active profile (no name, no network name): connecting its empty record would only drop
-    // a link the user made meanwhile.
-    const bool nothingStored = stored.SSID.SsidLength == 0 && stored.strProfileName[0] == '\0';
-    if (bConnect && nothingStored) {
+    // No active profile: its empty record would only drop a link the user made meanwhile.
+    if (bConnect && HoldsNoProfile(stored)) {
         DebugLog(3, "[QxUI] bConnect is TRUE, but no profile is active: nothing to connect\n");
     } else if (bConnect) {
         DebugLog(3, "[QxUI] bConnect is TRUE\n");

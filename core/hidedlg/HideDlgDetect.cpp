@@ -252,7 +252,7 @@ void CHideDlg::ProcDetectSessionIDChangedEx()
                 if (ReadProfileList(QXWLAPI.QXWL_ReadProfileList, profiles, kSessionCaller)) {
                     bool found = false;
                     for (const WLANPROFILE& p : profiles)
-                        if (LibraryText(p.strProfileName, kProfileNameBytes, "QXWL_ReadProfileList") == name) found = true;
+                        found = found || LibraryText(p.strProfileName, kProfileNameBytes, "QXWL_ReadProfileList") == name;
                     if (!found) {
                         DebugLog(3, "[QxUI] Profile has been deleted! Clear m_pProfData\n");
                         std::memset(m_pProfData, 0, sizeof *m_pProfData);
@@ -266,11 +266,10 @@ void CHideDlg::ProcDetectSessionIDChangedEx()
                     }
                 }
             }
-            // With no profile in force the empty record would only drop a link made meanwhile.
-            const bool none = !m_pProfData || (m_pProfData->SSID.SsidLength == 0 && !m_pProfData->strProfileName[0]);
-            if (none) {
-                DebugLog(3, "[QxUI] No profile is in force: nothing to connect\n");
-            } else if (!cleared) {
+            // With no profile in force its empty record would only drop a link made meanwhile.
+            const bool inForce = m_pProfData && !HoldsNoProfile(*m_pProfData);
+            if (!cleared && !inForce) DebugLog(3, "[QxUI] No profile is in force: nothing to connect\n");
+            if (!cleared && inForce) {
                 DebugLog(3, "[QxUI] call ConnectPreviousProfileSetting()\n");
                 ConnectPreviousProfileSetting();
             }

@@ -3,7 +3,9 @@
 #include "station/PeapSettingDlg.h"
 
 #include <functional>
+#include <string>
 #include <utility>
+#include <vector>
 
 using namespace hidedlg_testing;
 
@@ -17,33 +19,6 @@ WPS_CREDENTIAL Credential(const std::string& ssid)
 }
 
 class Queue : public FlowFixture {};
-
-// Before Vista, on a network whose server takes the token typed into the program's own prompt.
-class TokenQueue : public FlowFixture {
-protected:
-    CHideDlg& StartWithPrompt()
-    {
-        CHideDlg& d = Start("[World]\nOsCode=5\nZeroConfig=2\n"
-                            "[Network1]\nSsid=Quixen-Corp\nSecurity=WPA2\nEapMethod=PEAP\nIdentity=user\nPassword=123456\n"
-                            "[Network2]\nSsid=Quixen-Open\n");
-        prompt.Create(CKelvoPageUIDlg::From(d.m_pQxUI));
-        CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = &prompt;
-        G_nPromptCounter = kPromptCounterShow;
-        token = EnterpriseProfile("Quixen-Corp", "user", "");
-        token.enumTunnel = RS_TunnelGTC;
-        token.nPasswordMode = 0;
-        return d;
-    }
-    void TearDown() override
-    {
-        if (dlg && dlg->m_pQxUI) CKelvoPageUIDlg::From(dlg->m_pQxUI)->m_pPeapSettingDlg = nullptr;
-        prompt.DestroyWindow();
-        ::InterlockedExchange(&G_bReConnect, TRUE);
-        FlowFixture::TearDown();
-    }
-    CPeapSettingDlg prompt;
-    WLANPROFILE token{};
-};
 }  // namespace
 
 TEST(ActionQueueMerge, ScansCollapseIntoOneAtTheTail)
@@ -94,21 +69,9 @@ TEST_F(Queue, AScanIntoAnEmptyQueueRunsAtOnceAndSoDoesAConnectBehindALeftoverSca
     d.ActionExec();
     EXPECT_EQ(0, d.aryActionData.GetSize());
     const WLANPROFILE p = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
-    d.aryActionData.Merge(actionTypeBssidListScan, nullptr);  // no running scan holds it back
+    d.aryActionData.Merge(actionTypeBssidListScan, nullptr);  // only a running scan holds a connect back
     EXPECT_TRUE(d.InsertAction(actionTypeProfile, &p));
     d.aryActionData.Clear();
-}
-
-TEST_F(TokenQueue, ATokenProfileLeftQueuedAheadOfAScanIsConnectedWhenAskedAgain)
-{
-    CHideDlg& d = StartWithPrompt();
-    d.aryActionData.Merge(actionTypeProfile, &token);  // left by a cancelled prompt
-    d.aryActionData.Merge(actionTypeBssidListScan, nullptr);
-    prompt.PostConfirm("user", "123456");
-    sim.ClearJournal();
-    Connect(token);
-    EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-Corp"));
-    EXPECT_EQ(0, d.aryActionData.GetSize());
 }
 
 TEST_F(Queue, NoInsertRunsWhileThePeapPromptIsVisible)
@@ -251,49 +214,95 @@ void CALLBACK PromptTimer(HWND, UINT, UINT_PTR id, DWORD)
     ::KillTimer(nullptr, id);
     if (g_onPromptTimer) std::exchange(g_onPromptTimer, nullptr)();
 }
+
+// Before Vista, on a network whose server takes the token typed into the program's own prompt;
+// every profile sent is kept with the account it went out with.
+class TokenQueue : public FlowFixture {
+protected:
+    void SetUp() override
+    {
+        FlowFixture::SetUp();
+        Start("[World]\nOsCode=5\n"
+              "[Network1]\nSsid=Quixen-Corp\nSecurity=WPA2\nEapMethod=PEAP\nIdentity=user\nPassword=123456\n");
+        // Only the test's actions in the queue: on a slow machine the unlinked ticks' rescans and
+        // retries would queue their own, which the system's service owning the card stops.
+        sim.Set("ZeroConfig", 2);
+        prompt.Create(CKelvoPageUIDlg::From(dlg->m_pQxUI));
+        CKelvoPageUIDlg::From(dlg->m_pQxUI)->m_pPeapSettingDlg = &prompt;
+        G_nPromptCounter = kPromptCounterShow;
+        token.enumTunnel = RS_TunnelGTC;
+        token.nPasswordMode = 0;
+        sent.clear();
+        real = std::exchange(QXWLAPI.QXWL_SetWLANProfile, &Record);
+    }
+    void TearDown() override
+    {
+        CKelvoPageUIDlg::From(dlg->m_pQxUI)->m_pPeapSettingDlg = nullptr;
+        ::InterlockedExchange(&G_bReConnect, TRUE);
+        FlowFixture::TearDown();
+    }
+    void DuringThePrompt(std::function<void()> action)
+    {
+        g_onPromptTimer = std::move(action);
+        ::SetTimer(nullptr, 0, 200, PromptTimer);
+    }
+    static LONG WINAPI Record(const WLANPROFILE* p)
+    {
+        sent.push_back(std::string(p->strProfileName) + " " + p->chID + "/" + p->chPassword);
+        return real(p);
+    }
+    CPeapSettingDlg prompt;
+    WLANPROFILE token = EnterpriseProfile("Quixen-Corp", "user", "");
+    static inline PFN_QXWL_SetWLANProfile real = nullptr;
+    static inline std::vector<std::string> sent;
+};
 }  // namespace
 
-TEST_F(Queue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOne)
+TEST_F(TokenQueue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOneWithItsOwnAccount)
 {
-    // Before Vista the program prompts itself; the server takes the token typed into the prompt,
-    // so that the prompted connect, however far it gets before the next one, queues nothing.
-    CHideDlg& d = Start("[World]\nOsCode=5\n"
-                        "[Network1]\nSsid=Quixen-Corp\nSecurity=WPA2\nEapMethod=PEAP\nIdentity=user\nPassword=123456\n"
-                        "[Network2]\nSsid=Quixen-Open\n");
-    // Only the test's actions in the queue: on a slow machine the unlinked ticks' rescans and
-    // retries would queue their own, which the system's service owning the card stops.
-    sim.Set("ZeroConfig", 2);
-    CPeapSettingDlg prompt;
-    prompt.Create(CKelvoPageUIDlg::From(d.m_pQxUI));
-    CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = &prompt;
-    G_nPromptCounter = kPromptCounterShow;
-    WLANPROFILE token = EnterpriseProfile("Quixen-Corp", "user", "");
-    token.enumTunnel = RS_TunnelGTC;
-    token.nPasswordMode = 0;
-    const WLANPROFILE open = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
+    // The prompted connect, however far it gets before the next one, queues nothing.
+    const WLANPROFILE staff = EnterpriseProfile("Quixen-Staff", "bob", "secret");
     bool queuedDuringPrompt = false;
-    g_onPromptTimer = [&] {
+    DuringThePrompt([&] {
         queuedDuringPrompt = prompt.IsWindowVisible() != FALSE;
-        d.InsertAndExec(actionTypeProfile, &open);  // a page's connect while the user types
+        dlg->InsertAndExec(actionTypeProfile, &staff);  // a page's connect while the user types
         prompt.PostConfirm("user", "123456");
-    };
-    ::SetTimer(nullptr, 0, 200, PromptTimer);
+    });
     sim.ClearJournal();
     Connect(token);
-    PumpUntil([&] { return !g_onPromptTimer && d.aryActionData.GetSize() == 0; }, 30000);
+    PumpUntil([&] { return !g_onPromptTimer && dlg->aryActionData.GetSize() == 0; }, 30000);
     Settle();
 
     EXPECT_TRUE(queuedDuringPrompt);
-    const auto sent = sim.JournalLines("QXWL_SetWLANProfile(");
-    ASSERT_EQ(2u, sent.size());
-    EXPECT_EQ(0u, sent[0].find("QXWL_SetWLANProfile(Quixen-Corp")) << sent[0];
-    EXPECT_EQ(0u, sent[1].find("QXWL_SetWLANProfile(Quixen-Open")) << sent[1];
+    const std::vector<std::string> expected = {"Quixen-Corp user/123456", "Quixen-Staff bob/secret"};
+    EXPECT_EQ(expected, sent);
+    EXPECT_STREQ("bob", dlg->m_pProfData->chID);  // the record in force keeps its account too
     std::string left;
-    for (int i = 0; i < d.aryActionData.GetSize(); ++i) left += std::to_string(d.aryActionData[i].type) + " ";
+    for (int i = 0; i < dlg->aryActionData.GetSize(); ++i) left += std::to_string(dlg->aryActionData[i].type) + " ";
     for (const std::string& line : sim.Journal()) left += "\n" + line;
-    EXPECT_EQ(0, d.aryActionData.GetSize()) << "left in the queue: " << left;
-    CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = nullptr;
-    ::InterlockedExchange(&G_bReConnect, TRUE);
+    EXPECT_EQ(0, dlg->aryActionData.GetSize()) << "left in the queue: " << left;
+}
+
+TEST_F(TokenQueue, AConnectAfterACancelledPromptGoesOutAtOnce)
+{
+    DuringThePrompt([&] {
+        dlg->RescanBssidList();  // the unlinked ticks' rescan while the user reads the prompt
+        prompt.PostCancel();
+    });
+    Connect(token);
+    ASSERT_EQ(1, dlg->aryActionData.GetSize());  // the rescan is left behind
+    Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
+    EXPECT_EQ(std::vector<std::string>{"Quixen-Open /"}, sent);
+}
+
+TEST_F(TokenQueue, ATokenProfileLeftAheadOfAScanIsConnectedWhenAskedForAgain)
+{
+    dlg->aryActionData.Merge(actionTypeProfile, &token);
+    dlg->aryActionData.Merge(actionTypeBssidListScan, nullptr);
+    prompt.PostConfirm("user", "123456");
+    Connect(token);
+    EXPECT_EQ(std::vector<std::string>{"Quixen-Corp user/123456"}, sent);
+    EXPECT_EQ(0, dlg->aryActionData.GetSize());
 }
 
 namespace {
@@ -335,50 +344,4 @@ TEST_F(Queue, WepConnectsClearTheIcvMarkAndSetTheBaselinesTheCheckComparesWith)
     EXPECT_FALSE(G_bWepError);
     EXPECT_EQ(1000u, d.m_lWepOutP);
     EXPECT_EQ(5000u, d.m_lWepInP);
-}
-
-TEST_F(TokenQueue, AConnectAfterACancelledPromptGoesOutAtOnce)
-{
-    CHideDlg& d = StartWithPrompt();
-    g_onPromptTimer = [&] {
-        d.RescanBssidList();  // the unlinked ticks' rescan while the user reads the prompt
-        prompt.PostCancel();
-    };
-    ::SetTimer(nullptr, 0, 200, PromptTimer);
-    Connect(token);
-    ASSERT_EQ(1, d.aryActionData.GetSize());  // the rescan is left behind
-    sim.ClearJournal();
-    Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
-    EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-Open"));
-}
-
-namespace {
-struct SentAccounts {
-    static inline PFN_QXWL_SetWLANProfile real = nullptr;
-    static inline std::vector<std::string> sent;
-    static LONG WINAPI Set(const WLANPROFILE* p)
-    {
-        sent.push_back(std::string(p->strProfileName) + " " + p->chID + "/" + p->chPassword);
-        return real(p);
-    }
-};
-}  // namespace
-
-TEST_F(TokenQueue, ASecondEnterpriseProfileQueuedDuringThePromptGoesOutWithItsOwnAccount)
-{
-    CHideDlg& d = StartWithPrompt();
-    const WLANPROFILE staff = EnterpriseProfile("Quixen-Staff", "bob", "secret");
-    g_onPromptTimer = [&] {
-        d.InsertAndExec(actionTypeProfile, &staff);
-        prompt.PostConfirm("user", "123456");
-    };
-    ::SetTimer(nullptr, 0, 200, PromptTimer);
-    SentAccounts::sent.clear();
-    SentAccounts::real = std::exchange(QXWLAPI.QXWL_SetWLANProfile, &SentAccounts::Set);
-    Connect(token);
-    QXWLAPI.QXWL_SetWLANProfile = SentAccounts::real;
-    ASSERT_LE(2u, SentAccounts::sent.size());
-    EXPECT_EQ("Quixen-Corp user/123456", SentAccounts::sent[0]);
-    EXPECT_EQ("Quixen-Staff bob/secret", SentAccounts::sent[1]);
-    EXPECT_STREQ("bob", d.m_pProfData->chID);  // the record in force keeps its account too
 }

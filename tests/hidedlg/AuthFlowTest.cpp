@@ -7,7 +7,6 @@
 
 #include <string>
 #include <thread>
-#include <vector>
 
 using namespace hidedlg_testing;
 
@@ -49,14 +48,14 @@ protected:
     }
     // The hidden dialog before Vista on a network whose server takes each one-time password once,
     // with the user typing that token each time the prompt shows; answers the token profile. The
-    // network has an access point for each BSSID given (one made up for an empty one).
+    // network's access points are 02:00:00:00:00:01, ...:02 and so on.
     WLANPROFILE StartOnTokenNetwork(const char* method, ULONG protocol, const std::string& worldKeys = "",
-                                    const std::vector<std::string>& bssids = {""})
+                                    int accessPoints = 1)
     {
         std::string world = "[World]\nOsCode=9\n" + worldKeys;
-        for (size_t i = 0; i < bssids.size(); ++i)
-            world += "[Network" + std::to_string(i + 1) + "]\nSsid=Token\n" +
-                     (bssids[i].empty() ? "" : "Bssid=" + bssids[i] + "\n") + "Security=WPA2\nEapMethod=" + method +
+        for (int i = 1; i <= accessPoints; ++i)
+            world += "[Network" + std::to_string(i) + "]\nSsid=Token\nBssid=02:00:00:00:00:0" + std::to_string(i) +
+                     "\nSecurity=WPA2\nEapMethod=" + method +
                      "\nTunnel=GTC\nIdentity=alice\nPassword=739104\nOneTimePassword=1\n";
         AddPrompt(Start(world));
         sim.ClearJournal();
@@ -154,7 +153,11 @@ TEST_F(AuthFlow, ConfirmedChangePasswordStoresAndAnswersTheNewOne)
     CHideDlg& d = Start("");
     AddPrompt(d).PostConfirm("user", "newpass");
     lstrcpyA(d.m_pProfData->chPassword, "oldpass");
+    d.m_pProfData->enumAuthenProtocol = EAPMETHOD_TTLS;
     EXPECT_EQ("newpass", CallBack(RS_CBS_CHANGE_PASSWORD_REQUEST));
+    char caption[64] = {};
+    ::GetWindowTextA(prompt.m_hWnd, caption, sizeof caption);
+    EXPECT_STREQ("Enter your new password", caption);  // the texts of the profile in force
     EXPECT_STREQ("newpass", d.m_pProfData->chPassword);
     EXPECT_TRUE(Called("QXWL_WriteIDnPasswd"));
     EXPECT_EQ(1, G_bReConnect);
@@ -211,12 +214,12 @@ TEST_F(AuthFlow, ATokenProfileEditedWhileItsLinkStandsConnectsWithTheEditAndANew
 
 TEST_F(AuthFlow, ASurveyConnectToTheOtherAccessPointOfATokenNetworkIsSentWithANewToken)
 {
-    WLANPROFILE first = StartOnTokenNetwork("PEAP", EAPMETHOD_PEAP, "", {"02:00:00:00:00:01", "02:00:00:00:00:02"});
+    WLANPROFILE first = StartOnTokenNetwork("PEAP", EAPMETHOD_PEAP, "", 2);
     // As the site survey connects: no profile, bound to the chosen row's access point.
     first.strProfileName[0] = '\0';
     first.bBssid = 1;
-    first.BSSID[0] = 2;
-    first.BSSID[5] = 1;
+    const UCHAR firstAccessPoint[] = {2, 0, 0, 0, 0, 1};
+    memcpy(first.BSSID, firstAccessPoint, sizeof first.BSSID);
     WLANPROFILE second = first;
     second.BSSID[5] = 2;
     Connect(first);

@@ -140,41 +140,31 @@ namespace {
 DWORD g_consoleSession = 0;
 DWORD WINAPI ConsoleSession() { return g_consoleSession; }
 LONG WINAPI UnreadableProfileList(WLANPROFILE*, ULONG*) { return QXWL_ERROR_FAILURE; }
-
-// Windows 7 with a user who is no administrator: the return to the console checks the profile.
-class SessionReturn : public FlowFixture {
-protected:
-    CHideDlg& StartAsUser() { return Start("[World]\nOsCode=12\nUserAdmin=0\n"); }
-    void AnotherUserTakesTheConsoleAndGivesItBack()
-    {
-        dlg->m_pfnWTSGetActiveConsoleSessionId = ConsoleSession;
-        dlg->m_dwLastConsoleSessionId = dlg->m_dwSessionId;
-        g_consoleSession = dlg->m_dwSessionId + 1;
-        Tick(TIMER_HIDE_DLG_SESSION_ID);
-        g_consoleSession = dlg->m_dwSessionId;
-        Tick(TIMER_HIDE_DLG_SESSION_ID);
-    }
-};
 }  // namespace
 
-TEST_F(SessionReturn, AnUnreadProfileListKeepsTheProfileInForceAndReconnectsIt)
+// Windows 7, a user who is no administrator: the return to the console checks the profile in force.
+TEST_F(ConnectFlow, TheReturnToTheConsoleConnectsNoEmptyRecordAndKeepsAProfileItCannotCheck)
 {
-    CHideDlg& d = StartAsUser();
+    CHideDlg& d = Start("[World]\nOsCode=12\nUserAdmin=0\n");
+    d.m_pfnWTSGetActiveConsoleSessionId = ConsoleSession;
+    d.m_dwLastConsoleSessionId = d.m_dwSessionId;
+    const auto anotherUserTakesTheConsoleAndGivesItBack = [&] {
+        g_consoleSession = d.m_dwSessionId + 1;
+        Tick(TIMER_HIDE_DLG_SESSION_ID);
+        g_consoleSession = d.m_dwSessionId;
+        Tick(TIMER_HIDE_DLG_SESSION_ID);
+    };
+    const WLANPROFILE open = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
+    QXWLAPI.QXWL_SetWLANProfile(&open);  // a link made by another program: no profile in force
+    sim.ClearJournal();
+    anotherUserTakesTheConsoleAndGivesItBack();
+    EXPECT_FALSE(Called("QXWL_StopAuth"));
+    EXPECT_FALSE(Called("QXWL_SetWLANProfile"));
+
     Connect(Profile("Quixen-WPA2", AUTH_WPA2_PSK, ENCRY_AES, "quixen2024"));
     QXWLAPI.QXWL_ReadProfileList = UnreadableProfileList;
     sim.ClearJournal();
-    AnotherUserTakesTheConsoleAndGivesItBack();
+    anotherUserTakesTheConsoleAndGivesItBack();
     EXPECT_STREQ("Quixen-WPA2", d.m_pProfData->strProfileName);
     EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-WPA2"));
-}
-
-TEST_F(SessionReturn, WithNoProfileInForceALinkMadeMeanwhileStays)
-{
-    StartAsUser();
-    const WLANPROFILE open = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
-    QXWLAPI.QXWL_SetWLANProfile(&open);  // by another program of the user's
-    sim.ClearJournal();
-    AnotherUserTakesTheConsoleAndGivesItBack();
-    EXPECT_FALSE(Called("QXWL_SetWLANProfile"));
-    EXPECT_FALSE(Called("QXWL_StopAuth"));
 }

@@ -104,7 +104,6 @@ TEST_F(Power, InSoftApModeTheStationSideLeavesPowerEventsAloneOnlyWhileTheAccess
     Broadcast(PBT_APMSUSPEND);
     Broadcast(PBT_APMRESUMEAUTOMATIC);
     EXPECT_TRUE(Running(TIMER_HIDE_DLG_RADIO));
-    EXPECT_TRUE(Running(TIMER_HIDE_DLG_RESCAN));
 
     softap_test::SoftApSim ap;
     ASSERT_TRUE(ap.Reset(""));

@@ -67,6 +67,18 @@ TEST_F(InvalidIDPWTest, OkAfterATimeOutRetriesWithTheAccountInForce)
     EXPECT_STREQ("password", Profile().chPassword);
 }
 
+TEST_F(InvalidIDPWTest, AskedAgainWhileItShowsItTakesTheNewFailureAndProfile)
+{
+    Open(0, EAPMETHOD_TLS);  // a time-out: no fields
+    WLANPROFILE other = Profile();
+    strcpy(other.strProfileName, "Other");
+    other.enumAuthenProtocol = EAPMETHOD_LEAP;
+    dlg.SetRejected(1);  // as a rejection of another profile asks while the dialog shows
+    dlg.SetProfile(other);
+    EXPECT_STREQ("Identity rejected", dlg.m_strMessage);
+    EXPECT_TRUE(Shown(IDC_RELOGIN_DOMAIN));
+}
+
 TEST_F(InvalidIDPWTest, ARejectionShowsTheFieldsTheMethodNeeds)
 {
     front.ShowWindow(SW_SHOW);
