@@ -24,36 +24,10 @@ constexpr DWORD kTimeoutMs = 20000;
 constexpr int kTabLink = 8004, kTabConfiguration = 8005;
 constexpr int kSsid = 2704, kMode = 2708, kChannel = 2711, kPower = 2714, kBridge = 2715, kBridgeAdapter = 2717;
 constexpr int kSecurityType = 2720, kKey = 2733, kEncryption = 2736, kPsk = 2739, kSave = 2740;
-constexpr int kMessageBoxText = 0xFFFF;
 constexpr int kStationSsid = 1112;
 constexpr char kProductCaption[] = "KPL4471";
 constexpr char kHiddenCaption[] = "Quixen Utility";
 constexpr char kOwnAdapter[] = "Kelvo Wireless LAN Card";
-
-struct BoxSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    char className[16] = "";
-    ::GetClassNameA(window, className, sizeof className);
-    if (pid != search->pid || strcmp(className, "#32770") != 0 || !::GetDlgItem(window, kMessageBoxText)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// A message box of the program that is up now; null when none is.
-HWND OpenBox(DWORD pid)
-{
-    BoxSearch search{pid, nullptr};
-    ::EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 // What a user does on the program's windows, each control checked to be in sight first.
 class UserOfProgram : public ::testing::Test {
@@ -113,15 +87,15 @@ protected:
     std::string Answer()
     {
         HWND box = nullptr;
-        if (!PumpUntil([&] { return (box = OpenBox(program->Id())) != nullptr; }, kTimeoutMs)) return "";
+        if (!PumpUntil([&] { return (box = OpenMessageBox(program->Id())) != nullptr; }, kTimeoutMs)) return "";
         EXPECT_TRUE(WaitUntilSeen(box, kTimeoutMs)) << "a box nobody could see";
         char text[512] = "";
-        ::GetDlgItemTextA(box, kMessageBoxText, text, sizeof text);
+        ::GetDlgItemTextA(box, kMessageBoxTextId, text, sizeof text);
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(box); }, kTimeoutMs));
         return text;
     }
-    bool NoBoxUp() { return OpenBox(program->Id()) == nullptr; }
+    bool NoBoxUp() { return OpenMessageBox(program->Id()) == nullptr; }
 
     FakeNotificationArea tray;
     std::unique_ptr<ChildProcess> program;
@@ -278,7 +252,7 @@ TEST_F(SoftApPages, TheFirstRunOnAnEmptyRecordOpensQuietlyAndItsFirstSaveIsStore
     ApWorld("StoredConfig=1\n");
     ASSERT_NO_FATAL_FAILURE(Start());
     HWND page = ConfigurationPage();
-    ASSERT_TRUE(page) << "a box held the page back: " << (OpenBox(program->Id()) ? "yes" : "no");
+    ASSERT_TRUE(page) << "a box held the page back: " << (OpenMessageBox(program->Id()) ? "yes" : "no");
     EXPECT_TRUE(NoBoxUp());
     EXPECT_EQ("Kelvo_WLAN", ItemText(page, kSsid));
     ASSERT_TRUE(Choose(page, kSecurityType, "WPA2-PSK"));

@@ -24,27 +24,7 @@ constexpr int kAdapterWps = 1212, kAdapterPbc = 1213, kAdapterPinAp = 1215;
 constexpr int kWpsDialogStart = 1742, kPinApEdit = 1752;
 constexpr int kRadioOffText = 1032;               // the message dialog's text
 constexpr int kApSsid = 2704, kApSave = 2740;     // the skinned access-point configuration page
-constexpr int kMessageBoxText = 0xFFFF;
 constexpr char kStationWorld[] = "[World]\nOsCode=12\n";
-
-struct BoxSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK MatchBox(HWND window, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    char cls[32] = "";
-    ::GetClassNameA(window, cls, sizeof cls);
-    if (pid != search->pid || strcmp(cls, "#32770") != 0 || !::IsWindowVisible(window) ||
-        !::GetDlgItem(window, kMessageBoxText))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
 
 class ModalDialogExit : public ::testing::Test {
 protected:
@@ -78,17 +58,11 @@ protected:
     // The message box of the program that shows that text, once a person could see it.
     HWND SeenBoxSaying(const std::string& text)
     {
-        BoxSearch search{program->Id(), nullptr};
-        const bool shown = PumpUntil([&] {
-            search.found = nullptr;
-            ::EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        }, kTimeoutMs);
-        if (!shown || !WaitUntilSeen(search.found)) return nullptr;
-        char shownText[512] = "";
-        ::GetDlgItemTextA(search.found, kMessageBoxText, shownText, sizeof shownText);
-        EXPECT_EQ(text, shownText);
-        return search.found;
+        HWND box = nullptr;
+        if (!PumpUntil([&] { return (box = OpenMessageBox(program->Id())) != nullptr; }, kTimeoutMs)) return nullptr;
+        if (!WaitUntilSeen(box)) return nullptr;
+        EXPECT_EQ(text, ItemText(box, kMessageBoxTextId));
+        return box;
     }
     HWND OpenTrendChart()
     {
@@ -118,6 +92,14 @@ protected:
         ::SendMessageA(::GetDlgItem(dialog, kPinApEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("1"));
         ::PostMessageA(::GetDlgItem(dialog, kWpsDialogStart), BM_CLICK, 0, 0);
         return SeenBoxSaying(EnglishText("IDS_MSG_PINCODE_INVALID"));
+    }
+    // The adapter pulled out while the modal window is up: the removal ends it first and takes
+    // the main window once its loop has returned; the program stays for the adapter's return.
+    void PullTheAdapterOutUnder(HWND modal)
+    {
+        ScopedFile(worldFile, "[World]\nOsCode=12\nDevicePresent=0\n").Keep();
+        EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(modal) && !::IsWindow(main); }, kTimeoutMs));
+        EXPECT_FALSE(program->WaitForExit(0));
     }
     void ExpectCleanEnd()
     {
@@ -186,10 +168,7 @@ TEST_F(ModalDialogExit, AdapterPulledOutWithTheTrendChartOpenDropsTheWindowSafel
     Start();
     HWND chart = OpenTrendChart();
     ASSERT_TRUE(chart);
-    ScopedFile(worldFile, "[World]\nOsCode=12\nDevicePresent=0\n").Keep();
-    // The removal ends the chart first and takes the main window once its loop has returned.
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(chart) && !::IsWindow(main); }, kTimeoutMs));
-    EXPECT_FALSE(program->WaitForExit(0));
+    PullTheAdapterOutUnder(chart);
     EXPECT_TRUE(ExitFromTray(*program));
     ExpectCleanEnd();
 }
@@ -238,9 +217,7 @@ TEST_F(ModalDialogExit, AdapterPulledOutUnderTheBoxOfTheWpsPinDialogDropsTheWind
     Start();
     HWND box = PinRefusalBox();
     ASSERT_TRUE(box);
-    ScopedFile(worldFile, "[World]\nOsCode=12\nDevicePresent=0\n").Keep();
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(box) && !::IsWindow(main); }, kTimeoutMs));
-    EXPECT_FALSE(program->WaitForExit(0));
+    PullTheAdapterOutUnder(box);
     ScopedFile(worldFile, kStationWorld).Keep();
     EXPECT_TRUE(ExitFromTray(*program));
     ExpectEndedForGoodAndStartsAgain();

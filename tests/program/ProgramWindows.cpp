@@ -106,6 +106,32 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
 }
 
 namespace {
+struct BoxSearch {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    char className[16] = "";
+    ::GetClassNameA(window, className, sizeof className);
+    if (pid != search->pid || strcmp(className, "#32770") != 0 || !::GetDlgItem(window, kMessageBoxTextId)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+}  // namespace
+
+HWND OpenMessageBox(DWORD pid)
+{
+    BoxSearch search{pid, nullptr};
+    ::EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+namespace {
 constexpr char kImageOptionsKey[] =
     "Software\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\KPL4471.exe";
 constexpr DWORD kHeapFreeCheckFlag = 0x20;  // FLG_HEAP_ENABLE_FREE_CHECK

@@ -27,6 +27,11 @@ HWND FindControl(HWND parent, int id, bool visible = true);
 // The started program's main window once it shows; null when it does not. Its hidden dialog (the
 // tray's owner) goes to `hidden` when asked for, and must be there too.
 HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kProgramTimeoutMs);
+// A message box of process pid that is up now (a dialog with the box's text, control 0xFFFF);
+// null when none is.
+HWND OpenMessageBox(DWORD pid);
+constexpr int kMessageBoxTextId = 0xFFFF;
+
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 

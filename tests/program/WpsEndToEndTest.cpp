@@ -88,13 +88,15 @@ protected:
         }, timeoutMs);
         return search.found;
     }
-    // Clicks a method button; the dialog it opens, found by its caption.
+    // Clicks a method button; the dialog it opens, found by its caption once a person could see
+    // it: its loop shows it once it has set itself up, and would overwrite entries made before.
     HWND OpenDialog(int methodId)
     {
         HWND button = Control(methodId);
         if (!button) return nullptr;
         ::PostMessageA(button, BM_CLICK, 0, 0);
-        return WaitForWindow("#32770", "WPS", program->Id(), kTimeoutMs);
+        HWND dialog = WaitForWindow("#32770", "WPS", program->Id(), kTimeoutMs);
+        return dialog && WaitUntilSeen(dialog) ? dialog : nullptr;
     }
     bool StatusShows(const char* key)
     {
