@@ -1,19 +1,19 @@
 #include "core/ProductMessageBox.h"
 #include "base/DebugLog.h"
 #include "framework/MessageBox.h"
-#include "skin/KelvoPageUIDlg.h"
+#include "core/IMainWindow.h"
 
 namespace {
 // Shows the box; false when none can be shown because the main window object outlived its window.
 bool ShowBox(LPCSTR text, UINT type, int* result)
 {
     HWND owner = nullptr;
-    if (CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive()) {
-        if (!main->IsWindow()) {
+    if (IMainWindow* main = IMainWindow::GetLive()) {
+        if (!main->Window().IsWindow()) {
             DebugLog(1, "[QxUI] Message box not shown, the main window is gone: %s\n", text ? text : "");
             return false;
         }
-        owner = main->GetSafeHwnd();
+        owner = main->Window().GetSafeHwnd();
     }
     *result = AfxShowMessageBox(owner, text ? text : "", kProductName, type);
     return *result != 0;

@@ -14,6 +14,7 @@
 #include "framework/CWnd.h"
 #include "framework/CDataExchange.h"
 #include "framework/CDialog.h"
+#include "framework/CModalLoopRegistry.h"
 #include "framework/CDialogTemplate.h"
 #include "framework/CWinThread.h"
 #include "framework/CWinApp.h"

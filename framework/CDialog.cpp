@@ -1,4 +1,5 @@
 #include "framework/CDialog.h"
+#include "framework/CModalLoopRegistry.h"
 #include "framework/CWinApp.h"
 
 #include <exception>
@@ -76,6 +77,7 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, HWND hWndParent
 
 INT_PTR CDialog::DoModal()
 {
+    if (CModalLoopRegistry::TeardownWaits()) return IDCANCEL;  // the program is leaving: not opened
     HINSTANCE hInst = AfxGetInstanceHandle();
     LPCDLGTEMPLATE tmpl = m_lpDialogTemplate ? m_lpDialogTemplate : FindTemplate(m_lpszTemplateName, &hInst);
     if (!tmpl) return -1;
@@ -94,6 +96,8 @@ INT_PTR CDialog::DoModal()
     m_nModalResult = -1;
     m_bModal = true;
     m_bContinueModal = true;  // cleared by an EndDialog inside OnInitDialog
+    // Registered from before its creation: a teardown asked for inside OnInitDialog ends it too.
+    CModalLoopRegistry::Entry loop(this, [this] { EndDialog(IDCANCEL); });
     if (CreateDlgIndirect(tmpl, hParent, hInst) && m_bContinueModal) {
         if (g_modalHook) g_modalHook(*this);
         if (m_bContinueModal) RunModalLoop(MLF_SHOWONIDLE);

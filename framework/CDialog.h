@@ -19,7 +19,8 @@ public:
     explicit CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
 
     // Modal: runs its own loop (with PreTranslateMessage) until EndDialog; answers the result,
-    // or -1 when the window could not be created.
+    // or -1 when the window could not be created. While a teardown waits (CModalLoopRegistry)
+    // it opens nothing and answers IDCANCEL; a teardown ends it with EndDialog(IDCANCEL).
     virtual INT_PTR DoModal();
     // Modeless.
     virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);

@@ -1,6 +1,7 @@
 #include "framework/CWnd.h"
 #include "framework/CDataExchange.h"
 #include "framework/CMenu.h"
+#include "framework/CModalLoopRegistry.h"
 #include "framework/MessageBox.h"
 #include "framework/CWinApp.h"
 
@@ -119,6 +120,7 @@ LRESULT CALLBACK FwWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam
         auto super = reinterpret_cast<WNDPROC>(::GetPropA(hWnd, kSuperProp));
         return super ? ::CallWindowProcA(super, hWnd, message, wParam, lParam) : ::DefWindowProcA(hWnd, message, wParam, lParam);
     }
+    CModalLoopRegistry::OnWindowMessage(hWnd, message, wParam, lParam);
     MSG saved = t_currentMsg;
     t_currentMsg = MSG{hWnd, message, wParam, lParam, 0, {0, 0}};
     LRESULT result = 0;

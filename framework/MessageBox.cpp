@@ -1,4 +1,5 @@
 #include "framework/MessageBox.h"
+#include "framework/CModalLoopRegistry.h"
 #include "framework/CWinApp.h"
 #include "framework/CWnd.h"
 
@@ -15,14 +16,30 @@ void AfxSetMessageBoxHook(MessageBoxHook hook)
     g_hook = std::move(hook);
 }
 
+int AfxCancelAnswer(UINT type)
+{
+    switch (type & MB_TYPEMASK) {
+    case MB_OK: return IDOK;  // Esc closes an OK box with its one button
+    case MB_YESNO: return IDNO;
+    case MB_ABORTRETRYIGNORE: return IDABORT;
+    default: return IDCANCEL;
+    }
+}
+
 int AfxShowMessageBox(HWND hOwner, LPCSTR text, LPCSTR caption, UINT type)
 {
+    // The program is leaving: the code that asked takes the road of a cancelled box.
+    if (CModalLoopRegistry::TeardownWaits()) return AfxCancelAnswer(type);
     MessageBoxHook hook;
     {
         std::lock_guard<std::mutex> guard(g_hookLock);
         hook = g_hook;
     }
-    if (hook) return hook(MessageBoxRequest{hOwner, text, caption, type});
+    if (hook) {
+        const CModalLoopRegistry::Entry loop(nullptr, nullptr);  // a hooked box ends with its hook
+        return hook(MessageBoxRequest{hOwner, text, caption, type});
+    }
+    const CModalLoopRegistry::SystemDialog box([type](HWND dialog) { ::EndDialog(dialog, AfxCancelAnswer(type)); });
     return ::MessageBoxA(hOwner, text, caption, type);
 }
 

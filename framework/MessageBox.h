@@ -15,7 +15,10 @@ struct MessageBoxRequest {
 using MessageBoxHook = std::function<int(const MessageBoxRequest&)>;
 void AfxSetMessageBoxHook(MessageBoxHook hook);
 
+// Registered as a modal loop while it shows. While a teardown waits it shows nothing and answers
+// as its Cancel (or, on an OK box, its one button) would; a teardown ends it the same way.
 int AfxShowMessageBox(HWND hOwner, LPCSTR text, LPCSTR caption, UINT type);
+int AfxCancelAnswer(UINT type);
 // Captioned with the application's name, owned by the front window of the application.
 int AfxMessageBox(LPCSTR text, UINT type = MB_OK, UINT nIDHelp = 0);
 int AfxMessageBox(UINT nIDPrompt, UINT type = MB_OK, UINT nIDHelp = static_cast<UINT>(-1));

@@ -23,7 +23,7 @@
 #define ID_TRAY_EXIT_SHORT 513
 #define ID_TRAY_LAUNCH 32931
 #define ID_TRAY_EXIT 32961
-#define ID_TRAY_EXIT_RETRY 32933  // the exit command again, once a child dialog of the main window closed
+#define ID_TRAY_EXIT_RETRY 32933  // the exit command again, once the modal loops it waited for have ended
 #define ID_TRAY_SWITCH_CONFIG 32963
 #define ID_TRAY_SWITCH_AP_MODE 32934
 #define ID_TRAY_SWITCH_STA_MODE 32959

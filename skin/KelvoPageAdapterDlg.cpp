@@ -10,7 +10,7 @@
 #include "skin/KelvoPageWpsPBCDlg.h"
 #include "skin/KelvoPageWpsPinApDlg.h"
 #include "skin/KelvoPageWpsPinDeviceDlg.h"
-#include "skin/ModalChildScope.h"
+#include "skin/SkinResourceScope.h"
 #include "station/CPageWPSProfile.h"
 #include "ui/DialogTab.h"
 #include "ui/LogFont.h"
@@ -58,7 +58,7 @@ INT_PTR RunWpsDialog(Dialog*& dlg)
 {
     EndAndDelete(dlg);
     dlg = new Dialog(nullptr);
-    const INT_PTR result = CModalChildScope::RunSkinned(*dlg, CKelvoPageUIDlg::kChildWpsMethod);
+    const INT_PTR result = DoModalSkinned(*dlg);
     delete dlg;
     dlg = nullptr;
     return result;

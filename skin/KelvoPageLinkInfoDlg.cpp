@@ -6,7 +6,7 @@
 #include "skin/KelvoPageDataRateDlg.h"
 #include "skin/KelvoPageProfileDlg.h"
 #include "skin/KelvoPageUIDlg.h"
-#include "skin/ModalChildScope.h"
+#include "skin/SkinResourceScope.h"
 #include "ui/LogFont.h"
 
 #include <algorithm>
@@ -160,7 +160,7 @@ void CKelvoPageLinkInfoDlg::OnTrendChart()
     if (m_pDatarateDlg) return;  // already running
     KillTimer(TIMER_LINKINFO_REFRESH);
     m_pDatarateDlg = new CKelvoPageDatarateDlg(nullptr);
-    if (CModalChildScope::RunSkinned(*m_pDatarateDlg, CKelvoPageUIDlg::kChildTrendChart) == -1)
+    if (DoModalSkinned(*m_pDatarateDlg) == -1)
         DebugLog(1, "[QxUI] The data-rate dialog could not be created\n");
     delete m_pDatarateDlg;
     m_pDatarateDlg = nullptr;

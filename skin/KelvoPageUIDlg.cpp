@@ -25,7 +25,6 @@
 #include "skin/KelvoPageWpsAuthenDlg.h"
 #include "skin/KelvoPageWpsLinkStatusDlg.h"
 #include "skin/KelvoPageWpsListViewDlg.h"
-#include "skin/ModalChildScope.h"
 #include "skin/SkinResourceScope.h"
 #include "softap/AccessControlPage.h"
 #include "softap/AuthSecuDlg.h"
@@ -65,12 +64,11 @@
 #include <algorithm>
 #include <iterator>
 #include <span>
+#include <utility>
 
 int G_bIsAdmin = 0;
 
 namespace {
-// One main window object at a time; the shared helpers find it here.
-CKelvoPageUIDlg* g_pLive = nullptr;
 TokenGroupsQuery g_tokenGroupsQuery;
 
 constexpr int kAppIconId = 128;
@@ -185,13 +183,13 @@ END_MESSAGE_MAP()
 
 CKelvoPageUIDlg::CKelvoPageUIDlg(CWnd* pOwner) : CDialog(IDD, pOwner), m_pOwner(pOwner)
 {
-    g_pLive = this;
+    SetLive(this);
     m_hIcon = ::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(kAppIconId));
 }
 
 CKelvoPageUIDlg::~CKelvoPageUIDlg()
 {
-    if (g_pLive == this) g_pLive = nullptr;
+    if (IMainWindow::GetLive() == this) SetLive(nullptr);
     ClosePages();
     DestroyClassicDialogs();
     if (IsWindow()) DestroyWindow();
@@ -205,7 +203,7 @@ BOOL CKelvoPageUIDlg::Create()
 
 CKelvoPageUIDlg* CKelvoPageUIDlg::GetLive()
 {
-    return g_pLive;
+    return static_cast<CKelvoPageUIDlg*>(IMainWindow::GetLive());
 }
 
 void CKelvoPageUIDlg::DoDataExchange(CDataExchange* pDX)
@@ -964,7 +962,7 @@ void CKelvoPageUIDlg::OnAbout()
     if (m_pAboutDlg) return;  // already open
     CKelvoPageAboutDlg about(this);
     m_pAboutDlg = &about;
-    if (CModalChildScope::RunSkinned(about, kChildAbout) == -1)
+    if (DoModalSkinned(about) == -1)
         DebugLog(1, "[QxUI] The about dialog could not be created\n");
     m_pAboutDlg = nullptr;
 }
@@ -1061,28 +1059,11 @@ void CKelvoPageUIDlg::OnClose()
     ShowWindow(SW_HIDE);
 }
 
-CWnd* CKelvoPageUIDlg::GetOpenChildDialog() const
-{
-    // The password prompt's loop may run inside one of this window's own handlers: the window
-    // is not destroyed under it, the prompt is closed first (which answers it).
-    if (m_pPeapSettingDlg && m_pPeapSettingDlg->IsWindow() && m_pPeapSettingDlg->IsLoopRunning()) return m_pPeapSettingDlg;
-    const int first = m_bSoftAPMode ? kChildDialogs - 1 : 0;
-    for (int i = first; i < kChildDialogs; ++i) {
-        CWnd* child = m_pChildDialog[i];
-        if (child && child->IsWindow() && (child->IsWindowVisible() || child->ContinueModal())) return child;
-    }
-    return nullptr;
-}
-
 void CKelvoPageUIDlg::ClosePages()
 {
-    // The containers own the pages: clear every pointer that designated one of them.
-    for (CDialogTab** tab : {&m_pPageTab, &m_pApClassicTab}) {
-        if (!*tab) continue;
-        (*tab)->RemoveAllPages();
-        delete *tab;
-        *tab = nullptr;
-    }
+    // The containers own the pages. Every pointer that designated one of them is cleared first:
+    // a page that goes while shown (its hide handler) must not find one deleted before it.
+    CDialogTab* const tabs[] = {std::exchange(m_pPageTab, nullptr), std::exchange(m_pApClassicTab, nullptr)};
     m_pPageProfileCtrlDlg = nullptr;
     m_pPageProfileDlg = nullptr;
     m_pPageSecurityConfirmDlg = nullptr;
@@ -1116,6 +1097,11 @@ void CKelvoPageUIDlg::ClosePages()
     m_pAuthSecuDlg = nullptr;
     m_pMacTablePage = nullptr;
     m_pConfigPage = nullptr;
+    for (CDialogTab* tab : tabs) {
+        if (!tab) continue;
+        tab->RemoveAllPages();
+        delete tab;
+    }
 }
 
 HWND CKelvoPageUIDlg::AuthenStatusWindow()

@@ -4,6 +4,7 @@
 // Pages and classic dialogs are built at start-up but get their windows when first shown.
 #pragma once
 #include "framework/Afx.h"
+#include "core/IMainWindow.h"
 #include "res/resource.h"
 #include "skin/MainWindowMessages.h"
 #include "ui/ButtonST.h"
@@ -74,7 +75,7 @@ extern int G_bIsAdmin;
 using TokenGroupsQuery = std::function<BOOL(void* buffer, DWORD size, DWORD* needed)>;
 void SetTokenGroupsQuery(TokenGroupsQuery query);
 
-class CKelvoPageUIDlg : public CDialog {
+class CKelvoPageUIDlg : public CDialog, public IMainWindow {
 public:
     enum { IDD = IDD_KELVO_PAGE_UI };
     // Classic dialog numbers of ShowClassicDialog.
@@ -91,10 +92,29 @@ public:
     ~CKelvoPageUIDlg() override;
 
     // Creates the window modeless from its template, owned by the owner given at construction.
-    BOOL Create();
+    BOOL Create() override;
 
     // The main window object while one exists (its window may already be gone), else null.
     static CKelvoPageUIDlg* GetLive();
+    // The main window behind the core's view of it (the hidden dialog's m_pQxUI).
+    static CKelvoPageUIDlg* From(IMainWindow* pWindow) { return static_cast<CKelvoPageUIDlg*>(pWindow); }
+
+    // The core's view (IMainWindow); the rest of it is declared with the members it reaches.
+    CWnd& Window() override { return *this; }
+    int SoftApFlag() const override { return m_bSoftAPMode; }
+    void RefreshSurveyList() override;
+    bool ClickRescan() override;
+    bool PendingAction(WPARAM sender, ULONG& type, const void*& record) override;
+    void ForwardScanListChanged(WPARAM wParam, LPARAM lParam) override;
+    CWnd* ConnectDialog() override { return m_pConnectDlg; }
+    bool HasProfilePage() const override { return m_pPageProfileDlg != nullptr; }
+    void SyncActiveProfile(int nIndex) override;
+    ProfileMarks ActiveProfileMarks() override;
+    bool HasWiFiDirectPage() const override { return m_pPageWlanP2PDlg != nullptr; }
+    HWND WiFiDirectPageWindow(BOOL bCreate) override;
+    bool WiFiDirectConnecting() const override;
+    IPeapPrompt* PeapPrompt(BOOL bCreate) override;
+    IReloginDialog* ReloginDialog() override;
 
     // Shows classic dialog n after hiding all; 0 or a number outside 1-11 shows the link status
     // (nothing happens when it is already visible).
@@ -133,27 +153,20 @@ public:
 
     // Enables or disables the controls that change the adapter's configuration; a page created
     // later takes the state when its window is made.
-    void EnablePageControls(BOOL bEnable);
+    void EnablePageControls(BOOL bEnable) override;
     static void IsCurrentUserAdmin();
 
     void OnSwitchToApMode();
     void OnSwitchToStationMode();
+    // Rebuilds the page set; asked for while a modal loop runs above the hidden dialog's own,
+    // it ends that loop as cancelled and comes back (MSG_SWITCH_PAGE_SET) once it has returned.
     void SwitchPageSet(int nMode);
 
-    // The first open one of the child dialogs that must be closed (WM_CLOSE) before the window
-    // may be destroyed; with the soft-AP pages only the last counts. Null when none. A modal
-    // dialog counts from its creation on, before its loop first shows it.
-    CWnd* GetOpenChildDialog() const;
-    static constexpr int kChildDialogs = 5;
-    // The slots of the modal dialogs the window and its pages run (CModalChildScope); the about
-    // box takes the last, the one that counts in both page sets.
-    enum ChildDialogSlot { kChildTrendChart = 0, kChildWpsMethod = 1, kChildWiFiDirectInfo = 2, kChildAbout = kChildDialogs - 1 };
-    CWnd* m_pChildDialog[kChildDialogs] = {};
     // Closes the page containers and destroys the pages; runs before the window is destroyed.
-    void ClosePages();
+    void ClosePages() override;
     // The authentication-status window, for the status lines the hidden dialog posts; null
     // while there is none.
-    HWND AuthenStatusWindow();
+    HWND AuthenStatusWindow() override;
     HWND m_hAuthenStatusWnd = nullptr;  // when set, takes the status lines in place of m_pAuthenStatusDlg
 
     int m_bSoftAPMode = 0;  // the access-point flag: 1 while the access-point pages show

@@ -48,12 +48,6 @@ static bool RefuseSwitchWhileBusy(CKelvoPageUIDlg& main)
         ShowProductMessageBox(kPromptOpenText);
         return true;
     }
-    // The switch destroys the pages: never under a modal dialog that one of them runs.
-    if (CWnd* open = main.GetOpenChildDialog()) {
-        DebugLog(3, "[QxUI] mode switch: a child dialog is open, it is closed first\n");
-        open->SendMessage(WM_CLOSE);
-        return true;
-    }
     if (G_bWpsRunning) {
         ShowProductMessageBox(kWpsRunningText);
         return true;
@@ -125,6 +119,13 @@ void CKelvoPageUIDlg::SwitchPageSet(int nMode)
     if (nMode == m_bSoftAPMode) return;
     if (!m_pPageTab) {
         ShowProductMessageBox(kNoContainerText);
+        return;
+    }
+    // The pages go: never while a modal loop runs above the hidden dialog's own, with a handler
+    // of theirs under it. The loop ends as cancelled, and the switch comes back.
+    const HWND home = m_pOwner ? m_pOwner->GetSafeHwnd() : nullptr;
+    if (!CModalLoopRegistry::RequestTeardown(home, m_hWnd, MSG_SWITCH_PAGE_SET, static_cast<WPARAM>(nMode), 0)) {
+        DebugLog(3, "[QxUI] SwitchPageSet(%d): a modal loop runs, the switch comes back after it\n", nMode);
         return;
     }
     EnableWindow(FALSE);

@@ -112,6 +112,9 @@ LRESULT CKelvoPageUIDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case MSG_PROFILE_CONNECT:
         OnProfileConnect(wParam);
         break;
+    case MSG_SWITCH_PAGE_SET:
+        SwitchPageSet(static_cast<int>(wParam));
+        break;
     default:  // MSG_WPS_STATUS_NOTIFY and everything else: the default processing only
         break;
     }

@@ -17,3 +17,10 @@ public:
 private:
     HINSTANCE m_previous;
 };
+
+// DoModal with resources from the skin library (when it is loaded).
+inline INT_PTR DoModalSkinned(CDialog& dialog)
+{
+    SkinResourceScope skin;
+    return dialog.DoModal();
+}

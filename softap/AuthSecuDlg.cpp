@@ -434,7 +434,7 @@ void CAuthSecuDlg::OnCancel()
 
 void CAuthSecuDlg::ShowConfigPage()
 {
-    CKelvoPageUIDlg* main = G_pHideDlg ? G_pHideDlg->m_pQxUI : nullptr;
+    CKelvoPageUIDlg* main = G_pHideDlg ? CKelvoPageUIDlg::From(G_pHideDlg->m_pQxUI) : nullptr;
     CConfigPage* page = Page();
     if (main && main->m_pApClassicTab && page) main->m_pApClassicTab->ShowPage(page);
 }

@@ -1056,7 +1056,7 @@ void CConfigPage::OnSecurity()
         return;
     }
     dlg->TakeBlockFrom(*this);
-    CKelvoPageUIDlg* main = G_pHideDlg ? G_pHideDlg->m_pQxUI : nullptr;
+    CKelvoPageUIDlg* main = G_pHideDlg ? CKelvoPageUIDlg::From(G_pHideDlg->m_pQxUI) : nullptr;
     if (main && main->m_pApClassicTab) main->m_pApClassicTab->ShowPage(dlg);
 }
 

@@ -52,7 +52,7 @@ bool IsHostedVariant()
 
 CKelvoPageUIDlg* MainWindow()
 {
-    return G_pHideDlg ? G_pHideDlg->m_pQxUI : CKelvoPageUIDlg::GetLive();
+    return G_pHideDlg ? CKelvoPageUIDlg::From(G_pHideDlg->m_pQxUI) : CKelvoPageUIDlg::GetLive();
 }
 }  // namespace
 

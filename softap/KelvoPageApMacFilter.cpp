@@ -19,7 +19,7 @@ constexpr char kErrorInput[] = "ErrorInput";
 
 CKelvoPageUIDlg* MainWindow()
 {
-    return G_pHideDlg && G_pHideDlg->m_pQxUI ? G_pHideDlg->m_pQxUI : CKelvoPageUIDlg::GetLive();
+    return G_pHideDlg && G_pHideDlg->m_pQxUI ? CKelvoPageUIDlg::From(G_pHideDlg->m_pQxUI) : CKelvoPageUIDlg::GetLive();
 }
 }  // namespace
 

@@ -1,11 +1,12 @@
 // The re-login dialog: an 802.1X authentication failed; the user may enter the identity,
 // password and domain again, which are written to the library and connected with.
 #pragma once
+#include "core/IReloginDialog.h"
 #include "station/CClassicDlg.h"
 #include "contract/StationRecords.h"
 #include "res/resource.h"
 
-class CInvalidIDPW : public CClassicDlg {
+class CInvalidIDPW : public CClassicDlg, public IReloginDialog {
 public:
     enum { IDD = IDD_INVALID_IDPW };
     explicit CInvalidIDPW(CWnd* pParent = nullptr) : CClassicDlg(IDD, pParent) {}
@@ -22,12 +23,12 @@ public:
 
     // The profile that failed, the dialog's own copy: a connect that replaces the hidden
     // dialog's record while this dialog is open does not change what OK connects.
-    WLANPROFILE* GetProfile() { return m_bHasProfile ? &m_Profile : nullptr; }
-    void SetProfile(const WLANPROFILE& profile);
+    WLANPROFILE* GetProfile() override { return m_bHasProfile ? &m_Profile : nullptr; }
+    void SetProfile(const WLANPROFILE& profile) override;
     // The mark of the failure asked about (m_bRejected).
-    void SetRejected(ULONG rejected);
+    void SetRejected(ULONG rejected) override;
     // The identity in the edit now, typed but not yet confirmed.
-    CString TypedIdentity() const;
+    CString TypedIdentity() const override;
 
     static constexpr WPARAM kReloginWpaOrPlain = 10;
     static constexpr WPARAM kReloginOther = 0;

@@ -302,7 +302,13 @@ void CPageEAPFastDlg::OnImportPACFile()
     ofn.nMaxFile = sizeof path;
     ofn.lpstrDefExt = "pac";
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-    if (!s_pfnGetOpenFileName(&ofn)) {
+    // The file dialog is a modal loop like any other: a teardown ends it with its Cancel.
+    const auto chosen = [&] {
+        if (CModalLoopRegistry::TeardownWaits()) return FALSE;
+        const CModalLoopRegistry::SystemDialog dialog([](HWND d) { ::PostMessageA(d, WM_COMMAND, IDCANCEL, 0); });
+        return s_pfnGetOpenFileName(&ofn);
+    };
+    if (!chosen()) {
         DebugLog(3, "[QxUI] GetOpenFileName() return FALSE, GetLastError() return %d\n", static_cast<int>(::GetLastError()));
         DebugLog(3, "[QxUI] <-- CPageEAPFastDlg::OnImportPACFile\n");
         return;

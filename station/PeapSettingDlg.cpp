@@ -89,6 +89,14 @@ BOOL CPeapSettingDlg::OnInitDialog()
     return TRUE;
 }
 
+void CPeapSettingDlg::Ask(const CString& identity, ULONG bPasswordLocked, const WLANPROFILE& profile)
+{
+    m_strIdentity = identity;
+    m_strPassword.Empty();
+    m_bPasswordLocked = bPasswordLocked;
+    m_Profile = profile;
+}
+
 void CPeapSettingDlg::OnShowWindow(BOOL bShow, UINT)
 {
     Default();
@@ -161,8 +169,8 @@ void CPeapSettingDlg::OnDestroy()
 
 int CPeapSettingDlg::RunModalLoop(DWORD flags)
 {
-    if (!IsWindow()) {
-        // Nobody could ever answer a prompt without a window.
+    // Nobody could ever answer a prompt without a window; and none opens while the program leaves.
+    if (!IsWindow() || CModalLoopRegistry::TeardownWaits()) {
         ::InterlockedExchange(&G_nPeapPromptResult, kCancelled);
         return kCancelled;
     }
@@ -175,6 +183,7 @@ int CPeapSettingDlg::RunModalLoop(DWORD flags)
     ::InterlockedExchange(&G_nPeapPromptResult, kWaiting);
     ::InterlockedExchange(&loop->nAnswer, kWaiting);
     ::InterlockedExchange(&loop->bRunning, 1);
+    const CModalLoopRegistry::Entry registered(nullptr, [loop] { EndLoop(*loop, kCancelled); });
     const LONG early = ::InterlockedExchange(&m_nEarlyAnswer, kWaiting);
     if (early != kWaiting) ::PostMessageA(prompt, MSG_PEAP_ANSWER, static_cast<WPARAM>(early), 0);
     bool showOnIdle = (flags & MLF_SHOWONIDLE) != 0 && !::IsWindowVisible(prompt);
@@ -230,12 +239,16 @@ int CPeapSettingDlg::RunModalLoop(DWORD flags)
 
 void CPeapSettingDlg::EndModalLoop(int result)
 {
+    if (EndLoop(*m_loop, result) && m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+}
+
+bool CPeapSettingDlg::EndLoop(LoopState& loop, int result)
+{
     ::InterlockedExchange(&G_nPeapPromptResult, result);
-    ::InterlockedExchange(&m_loop->nAnswer, result);
-    if (::InterlockedExchange(&m_loop->bRunning, 0)) {
-        ::SetEvent(m_loop->hWake);
-        if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
-    }
+    ::InterlockedExchange(&loop.nAnswer, result);
+    if (!::InterlockedExchange(&loop.bRunning, 0)) return false;
+    ::SetEvent(loop.hWake);
+    return true;
 }
 
 void CPeapSettingDlg::PostConfirm(const CString& identity, const CString& password)

@@ -2,6 +2,7 @@
 // PEAP or EAP-FAST authentication runs, or for a new password when the server demands one. Its
 // window belongs to the user-interface thread; the 802.1X worker waits on it in RunModalLoop.
 #pragma once
+#include "core/IPeapPrompt.h"
 #include "station/CClassicDlg.h"
 #include "contract/StationRecords.h"
 #include "res/resource.h"
@@ -12,7 +13,7 @@
 // thread): 0 while the prompt waits, 1 after OK, 2 after Cancel or destruction.
 extern volatile LONG G_nPeapPromptResult;
 
-class CPeapSettingDlg : public CClassicDlg {
+class CPeapSettingDlg : public CClassicDlg, public IPeapPrompt {
 public:
     enum { IDD = IDD_PEAP_SETTING };
     static constexpr LONG kWaiting = 0, kConfirmed = IDOK, kCancelled = IDCANCEL;
@@ -28,9 +29,11 @@ public:
 
     // Pumps the calling thread's messages until the answer is given and returns it (1 OK, 2
     // cancelled or destroyed), or -1 when the application quits (the quit is posted again).
+    // Registered as a modal loop of its thread: a teardown ends it as Cancel; while one waits the
+    // prompt is not run and answers 2.
     // Flags: MLF_SHOWONIDLE shows the prompt once the queue runs empty; without MLF_NOIDLEMSG the
     // parent gets WM_ENTERIDLE, without MLF_NOKICKIDLE the prompt gets WM_KICKIDLE at each idle.
-    int RunModalLoop(DWORD flags);
+    int RunModalLoop(DWORD flags) override;
     // Stores the answer and wakes a running loop.
     void EndModalLoop(int result);
     // True while RunModalLoop waits for this prompt's answer.
@@ -40,6 +43,13 @@ public:
     // An answer given before the loop runs is kept and given again once it runs.
     void PostConfirm(const CString& identity, const CString& password);
     void PostCancel();
+
+    // The hidden dialog's view (IPeapPrompt).
+    CWnd& Window() override { return *this; }
+    void Ask(const CString& identity, ULONG bPasswordLocked, const WLANPROFILE& profile) override;
+    CString Identity() const override { return m_strIdentity; }
+    CString Password() const override { return m_strPassword; }
+    const WLANPROFILE& Profile() const override { return m_Profile; }
 
     ULONG m_bPasswordLocked = 0;  // the password is fixed: its field is disabled, empty is accepted
     CString m_strIdentity;
@@ -73,6 +83,8 @@ private:
         // ends with cancel instead of taking the newer one's answer.
         volatile LONG nRun = 0;
     };
+    // Stores the answer and wakes the loop; true when a loop was running.
+    static bool EndLoop(LoopState& loop, int result);
     CShadeButtonST m_btnOK;
     CShadeButtonST m_btnCancel;
     std::shared_ptr<LoopState> m_loop = std::make_shared<LoopState>();

@@ -9,7 +9,6 @@
 #include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/MainWindowMessages.h"
-#include "skin/ModalChildScope.h"
 #include "skin/SkinResourceScope.h"
 #include "ui/DialogTab.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
@@ -362,10 +361,8 @@ void CKelvoPageWlanP2PDlg::OnWps()
 
 void CKelvoPageWlanP2PDlg::OnMoreInfo()
 {
-    // Owned by the main window, which it keeps from the user while it runs, and registered with
-    // it: the exit roads close it before they take the pages (this one among them) away.
+    // Owned by the main window, which it keeps from the user while it runs.
     CKelvoPageP2PMoreInfo dialog(MainWindow());
-    CModalChildScope registered(dialog, CKelvoPageUIDlg::kChildWiFiDirectInfo);
     if (dialog.DoModal() == -1) DebugLog(1, "[QxUI] The more-information dialog could not be created\n");
 }
 

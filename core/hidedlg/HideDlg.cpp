@@ -11,8 +11,6 @@
 #include "core/StationHelpers.h"
 #include "base/SystemHelpers.h"
 #include "res/resource.h"
-#include "skin/KelvoPageSiteSurveyDlg.h"
-#include "skin/KelvoPageUIDlg.h"
 #include "ui/DesktopMetrics.h"
 #include "ui/DpiHook.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
@@ -429,9 +427,9 @@ void CHideDlg::InitCard()
     const bool radioOn = hw && sw;
 
     if (QXWLAPI.QXWL_IsZeroConfig() != 2) {
-        if (radioOn && m_pQxUI && !m_pQxUI->m_bSoftAPMode && m_pQxUI->IsWindow()) {
+        if (radioOn && m_pQxUI && !m_pQxUI->SoftApFlag() && m_pQxUI->Window().IsWindow()) {
             DebugLog(3, "[QxUI] SW Radio ON, call ForceUpdateBssidList()\n");
-            if (m_pQxUI->m_pPageSiteSurveyDlg) m_pQxUI->m_pPageSiteSurveyDlg->RefreshSurveyList();
+            m_pQxUI->RefreshSurveyList();
         }
         WLAN_STATUS status{};
         QXWLAPI.QXWL_QueryWLANStatus(&status, WLAN_STATUS_QUERY{1, 1, 1, 1, 1});

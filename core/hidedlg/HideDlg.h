@@ -6,11 +6,11 @@
 #include "core/MessageBoxDlg.h"
 #include "contract/StationRecords.h"
 #include "core/ActionQueue.h"
+#include "core/IMainWindow.h"
 #include "core/OneTimeAnswer.h"
 #include <atomic>
 #include <vector>
 
-class CKelvoPageUIDlg;
 class CAdvancedWiFiDirect;
 
 // Operation modes: the driver's, the data file's and m_nOpMode share this numbering.
@@ -242,7 +242,7 @@ public:
     BOOL m_bDialogRunning = FALSE;   // a modal dialog of this dialog runs: polling, tray and exit wait
     BOOL m_bDeviceExist = FALSE;
     CMessageBoxDlg m_dlgMessage;
-    CKelvoPageUIDlg* m_pQxUI = nullptr;
+    IMainWindow* m_pQxUI = nullptr;  // the skinned main window
     WLANPROFILE* m_pProfData = nullptr;  // the last profile sent to the library; outlives the queue
     BOOL m_bHideAPButton = TRUE;
     DWORD m_dwSessionId = 0;
@@ -328,9 +328,9 @@ private:
     void DecideOperationMode();
     void WaitForDriverInitialized();
     void CreateWiFiDirectEngine();
-    // Closes the pages and destroys the skinned main window; when one of its child dialogs is
-    // still open, asks that one to close instead and answers false.
-    bool DestroyMainWindowUnlessChildOpen();
+    // Closes the pages, destroys the skinned main window and deletes it. Only once no modal loop
+    // runs above this dialog's own (CModalLoopRegistry::RequestTeardown said so).
+    void DestroyMainWindow();
     // Cancels the DHCP helper and waits for its end, without limit.
     void JoinDhcpThread();
     // True when no helper runs or it ended within timeoutMs (its handle is then closed).
@@ -353,9 +353,6 @@ private:
     CWinThread* m_pShowUIWaiter = nullptr;
 
     // Exit and shutdown.
-    static UINT RetryTrayExitThread(LPVOID pParam);
-    void StartRetryTrayExit();
-    void StopRetryTrayExit();
     void CloseHelpWindows(int attempts);
     void DestroyStation();
     void DestroySoftAp();
@@ -363,8 +360,6 @@ private:
     void OnPowerResume();
     // Starts the scan timer the wireless mode asks for (23 below Vista, else 8).
     void StartScanTimerForWirelessMode();
-    CWinThread* m_pRetryExitThread = nullptr;
-    HANDLE m_hRetryExitStop = nullptr;  // set to cancel the pending retry
 
 protected:
     // The soft-AP library's full path (a test may name a missing one).

@@ -2,12 +2,9 @@
 // the user-interface thread only; the 802.1X callback posts its requests here.
 #include "base/DebugLog.h"
 #include "core/hidedlg/HideDlg.h"
+#include "core/IPeapPrompt.h"
 #include "core/QXWLLIB.h"
 #include "core/StationRecordDumps.h"
-#include "skin/KelvoPageProfileDlg.h"
-#include "skin/KelvoPageSiteSurveyDlg.h"
-#include "skin/KelvoPageUIDlg.h"
-#include "station/PeapSettingDlg.h"
 
 #include <cstring>
 #include <memory>
@@ -87,8 +84,8 @@ BOOL CHideDlg::InsertAction(ULONG type, const void* data)
                m_pProfData->nPasswordMode == 0 && m_pProfData->enumTunnel == RS_TunnelGTC) {
         DebugLog(3, "[QxUI] nPasswordMode is 0 and enumTunnel is RS_TunnelGTC\n");
         run = FALSE;
-    } else if (m_pQxUI && m_pQxUI->m_pPeapSettingDlg && m_pQxUI->m_pPeapSettingDlg->IsWindow() &&
-               m_pQxUI->m_pPeapSettingDlg->IsWindowVisible()) {
+    } else if (IPeapPrompt* prompt = m_pQxUI ? m_pQxUI->PeapPrompt(FALSE) : nullptr;
+               prompt && prompt->Window().IsWindow() && prompt->Window().IsWindowVisible()) {
         DebugLog(3, "[QxUI] Peap Setting Dialog is open!\n");
         run = FALSE;
     }
@@ -227,9 +224,7 @@ void CHideDlg::ActionExec()
         }
         case actionTypeBssidListScan:
             DebugLog(3, "[QxUI] ACTION TYPE is actionTypeBssidListScan\n");
-            if (m_pQxUI && !m_pQxUI->m_bSoftAPMode && m_pQxUI->m_pPageSiteSurveyDlg &&
-                m_pQxUI->m_pPageSiteSurveyDlg->m_btnRescan.IsWindow())
-                m_pQxUI->m_pPageSiteSurveyDlg->m_btnRescan.SendMessage(BM_CLICK);
+            if (m_pQxUI && !m_pQxUI->SoftApFlag()) m_pQxUI->ClickRescan();
             break;
         case actionTypeWPSProfile:
             // A stored WPS credential: connect with it as the WPS run would.
@@ -351,22 +346,22 @@ LRESULT CHideDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     DebugLog(5, "[QxUI] --> CHideDlg::WindowProc\n");
     if (message == ACTION_INSERT_EXEC) {
         DebugLog(3, "[QxUI] Receive ACTION_INSERT_EXEC message\n");
+        ULONG type = 0;
+        const void* record = nullptr;
         if (wParam == SEND_BY_SITESURVEY_DLG) {
             DebugLog(3, "[QxUI] wParam: SEND_BY_SITESURVEY_DLG\n");
-            CKelvoPageSiteSurveyDlg* page = m_pQxUI ? m_pQxUI->m_pPageSiteSurveyDlg : nullptr;
-            if (page) {
+            if (m_pQxUI && m_pQxUI->PendingAction(wParam, type, record)) {
                 ::InterlockedExchange(&G_bReConnect, TRUE);
-                CKelvoPageProfileDlg* profiles = m_pQxUI->m_pPageProfileDlg;
-                if (profiles) profiles->m_bActiveProfile = 0;
+                const IMainWindow::ProfileMarks marks = m_pQxUI->ActiveProfileMarks();
+                if (marks.pActiveProfile) *marks.pActiveProfile = 0;
                 QXWLAPI.QXWL_WriteRegValue("CurProfile", kRegTypeString, reinterpret_cast<const BYTE*>(""), 0);
-                if (profiles) profiles->m_bSiteSurveyConnect = 1;
+                if (marks.pSiteSurveyConnect) *marks.pSiteSurveyConnect = 1;
                 DebugLog(3, "[QxUI] call InsertAction()\n");
-                InsertAndExec(page->m_nActionType, page->m_pActionRecord);
+                InsertAndExec(type, record);
             }
         } else if (wParam == SEND_BY_PROFILE_DLG) {
             DebugLog(3, "[QxUI] wParam: SEND_BY_PROFILE_DLG\n");
-            CKelvoPageProfileDlg* page = m_pQxUI ? m_pQxUI->m_pPageProfileDlg : nullptr;
-            if (page) InsertAndExec(page->m_nActionType, page->m_pActionRecord);
+            if (m_pQxUI && m_pQxUI->PendingAction(wParam, type, record)) InsertAndExec(type, record);
         } else if (wParam == SEND_BY_ADVANCE_DLG) {
             // No advanced-settings page exists: nothing to queue.
         }

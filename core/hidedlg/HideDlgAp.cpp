@@ -7,7 +7,6 @@
 #include "contract/StationContract.h"
 #include "base/TextChecks.h"
 #include "res/resource.h"
-#include "skin/KelvoPageUIDlg.h"
 
 #include <cstring>
 #include <string>
@@ -211,9 +210,9 @@ void CHideDlg::OnTimerAp(UINT_PTR nIDEvent)
         return;
     }
 
-    // An open child dialog of the main window (the about box) is closed first; the removal
-    // goes on at the next tick, once its modal loop has ended.
-    if (!DestroyMainWindowUnlessChildOpen()) return;
+    // As on the station side: the running modal loops end first, and the tick comes back.
+    if (!CModalLoopRegistry::RequestTeardown(m_hWnd, m_hWnd, WM_TIMER, TIMER_HIDE_DLG_CHECK_CARD, 0)) return;
+    DestroyMainWindow();
     KillTimer(TIMER_HIDE_DLG_CHECK_CARD);
     // An adapter that was absent (at start, or gone without a device-change message) and is
     // found now comes back as from a removal: the access point is set up for it.

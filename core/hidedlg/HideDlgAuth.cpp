@@ -4,11 +4,9 @@
 #include "core/AuthStatusMessages.h"
 #include "base/DebugLog.h"
 #include "core/hidedlg/HideDlg.h"
+#include "core/IPeapPrompt.h"
+#include "core/IReloginDialog.h"
 #include "core/QXWLLIB.h"
-#include "skin/KelvoPageProfileDlg.h"
-#include "skin/KelvoPageUIDlg.h"
-#include "station/CInvalidIDPW.h"
-#include "station/PeapSettingDlg.h"
 
 #include <cstring>
 #include <new>
@@ -53,12 +51,9 @@ void CopyText(char (&to)[kCredentialBytes], const CString& text)
 }
 
 // The prompt asks for this profile: its method's texts, its identity, a password to type.
-void FillPrompt(CPeapSettingDlg& prompt, const WLANPROFILE& profile)
+void FillPrompt(IPeapPrompt& prompt, const WLANPROFILE& profile)
 {
-    prompt.m_strIdentity = CString(profile.chID, static_cast<int>(strnlen(profile.chID, sizeof profile.chID)));
-    prompt.m_strPassword.Empty();
-    prompt.m_bPasswordLocked = 0;
-    prompt.m_Profile = profile;
+    prompt.Ask(CString(profile.chID, static_cast<int>(strnlen(profile.chID, sizeof profile.chID))), 0, profile);
 }
 }  // namespace
 
@@ -76,7 +71,7 @@ LRESULT CHideDlg::OnAuthStatusEvent(WPARAM wParam, LPARAM)
 {
     const UCHAR code = static_cast<UCHAR>(wParam);
     if (code == RS_CCX_DIAG_PROFILE) {
-        if (m_pQxUI && m_pQxUI->m_pPageProfileDlg) m_pQxUI->m_pPageProfileDlg->SyncActiveProfile(0);
+        if (m_pQxUI) m_pQxUI->SyncActiveProfile(0);
         return 0;
     }
     m_oneTimeAnswer.OnAuthStatus(code);
@@ -87,7 +82,7 @@ LRESULT CHideDlg::OnAuthStatusEvent(WPARAM wParam, LPARAM)
 
 void CHideDlg::RunAuthRetry(UCHAR code)
 {
-    if (!m_pProfData || !m_pQxUI || !m_pQxUI->m_pInvalidIDPW || m_pProfData->bBssid != 0 ||
+    if (!m_pProfData || !m_pQxUI || !m_pQxUI->ReloginDialog() || m_pProfData->bBssid != 0 ||
         GetBits(m_pProfData->ccx2Control, ccx2::RotateProfile))
         return;
     const bool rejected = code == RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED;
@@ -98,7 +93,7 @@ void CHideDlg::RunAuthRetry(UCHAR code)
     std::memset(dummy.Ssid, kDummySsidByte, sizeof dummy.Ssid);
     QXWLAPI.QXWL_SetSSID(dummy);
     G_nPromptCounter = rejected ? 1 : 0;
-    CInvalidIDPW& relogin = *m_pQxUI->m_pInvalidIDPW;
+    IReloginDialog& relogin = *m_pQxUI->ReloginDialog();
     relogin.SetRejected(rejected ? 1 : 0);
 
     char used[kCredentialBytes];
@@ -115,7 +110,7 @@ void CHideDlg::RunAuthRetry(UCHAR code)
     }
     // The re-login dialog works on its own copy of the failed profile.
     relogin.SetProfile(*m_pProfData);
-    m_pQxUI->PostMessage(MSG_INVALID_IDPW_DLG, kShowDialog);
+    m_pQxUI->Window().PostMessage(MSG_INVALID_IDPW_DLG, kShowDialog);
 }
 
 LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
@@ -128,7 +123,7 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
 
     if (request->code == RS_CBS_FAST_LOAD_PAC) {
         // An identity typed into the open re-login dialog is the one the PAC is loaded for.
-        CInvalidIDPW* relogin = m_pQxUI ? m_pQxUI->m_pInvalidIDPW : nullptr;
+        IReloginDialog* relogin = m_pQxUI ? m_pQxUI->ReloginDialog() : nullptr;
         if (m_pProfData && relogin && relogin->GetProfile()) {
             const CString typed = relogin->TypedIdentity();
             if (!typed.IsEmpty()) CopyText(m_pProfData->chID, typed);
@@ -140,18 +135,18 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
     } else if (request->code == RS_CBS_CHANGE_PASSWORD_REQUEST) {
         ::InterlockedExchange(&G_bReConnect, FALSE);
         // The prompt's window is made on first use; the modal loop below needs it now.
-        CPeapSettingDlg* prompt =
-            m_pQxUI && m_pQxUI->EnsureClassicDialog(CKelvoPageUIDlg::kPeapSetting) ? m_pQxUI->m_pPeapSettingDlg : nullptr;
+        IPeapPrompt* prompt = m_pQxUI ? m_pQxUI->PeapPrompt(TRUE) : nullptr;
+        if (prompt && !prompt->Window().IsWindow()) prompt = nullptr;
         if (m_pQxUI && m_pProfData) {
             if (prompt) FillPrompt(*prompt, *m_pProfData);
-            m_pQxUI->PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
-            if (prompt && prompt->IsWindow() && prompt->RunModalLoop(kPromptMode) == IDOK) {
+            m_pQxUI->Window().PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
+            if (prompt && prompt->Window().IsWindow() && prompt->RunModalLoop(kPromptMode) == IDOK) {
                 ::InterlockedExchange(&G_bReConnect, TRUE);
-                CopyText(m_pProfData->chID, prompt->m_strIdentity);
-                CopyText(m_pProfData->chPassword, prompt->m_strPassword);
+                CopyText(m_pProfData->chID, prompt->Identity());
+                CopyText(m_pProfData->chPassword, prompt->Password());
                 char identity[kCredentialBytes] = {};
                 char password[kCredentialBytes] = {};
-                lstrcpynA(password, prompt->m_strPassword.GetString(), sizeof password);
+                lstrcpynA(password, prompt->Password().GetString(), sizeof password);
                 QXWLAPI.QXWL_WriteIDnPasswd(identity, password);
             }
             // The library is answered with the password in force, new or old.
@@ -165,10 +160,9 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
 
 int CHideDlg::PromptPeapPassword(WLANPROFILE* answerTo)
 {
-    CPeapSettingDlg* prompt = m_pQxUI ? m_pQxUI->m_pPeapSettingDlg : nullptr;
-    if (prompt) m_pQxUI->EnsureClassicDialog(CKelvoPageUIDlg::kPeapSetting);
+    IPeapPrompt* prompt = m_pQxUI ? m_pQxUI->PeapPrompt(TRUE) : nullptr;
     if (!prompt || !m_pProfData) return 0;
-    if (prompt->IsWindow() && prompt->IsWindowVisible()) return 2;
+    if (prompt->Window().IsWindow() && prompt->Window().IsWindowVisible()) return 2;
     if (G_nPromptCounter < kPromptCounterShow) {
         G_nPromptCounter = kPromptCounterShow;
         return 0;  // the stored credentials are used this time
@@ -176,20 +170,20 @@ int CHideDlg::PromptPeapPassword(WLANPROFILE* answerTo)
     // Only a prompt actually shown holds back the automatic reconnect.
     ::InterlockedExchange(&G_bReConnect, FALSE);
     FillPrompt(*prompt, *m_pProfData);
-    m_pQxUI->PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
-    if (!prompt->IsWindow()) return 0;
+    m_pQxUI->Window().PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
+    if (!prompt->Window().IsWindow()) return 0;
     const int result = prompt->RunModalLoop(kPromptMode);
     if (result != IDOK) return 2;
     ::InterlockedExchange(&G_bReConnect, TRUE);
     // Another profile queued while the prompt waited holds the shared record by now: the answer
     // is not its account.
-    if (IsSameProfile(*m_pProfData, prompt->m_Profile)) {
-        CopyText(m_pProfData->chID, prompt->m_strIdentity);
-        CopyText(m_pProfData->chPassword, prompt->m_strPassword);
+    if (IsSameProfile(*m_pProfData, prompt->Profile())) {
+        CopyText(m_pProfData->chID, prompt->Identity());
+        CopyText(m_pProfData->chPassword, prompt->Password());
     }
     if (answerTo) {
-        CopyText(answerTo->chID, prompt->m_strIdentity);
-        CopyText(answerTo->chPassword, prompt->m_strPassword);
+        CopyText(answerTo->chID, prompt->Identity());
+        CopyText(answerTo->chPassword, prompt->Password());
     }
     return result;
 }

@@ -5,8 +5,6 @@
 #include "core/QXWLLIB.h"
 #include "core/StationRecordDumps.h"
 #include "contract/StationContract.h"
-#include "skin/KelvoPageProfileDlg.h"
-#include "skin/KelvoPageUIDlg.h"
 
 #include <cstring>
 
@@ -96,8 +94,8 @@ void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
         }
         QXWLAPI.QXWL_QuerySTAConfig(&stored.configSta);
     }
-    CKelvoPageProfileDlg* page = m_pQxUI ? m_pQxUI->m_pPageProfileDlg : nullptr;
-    if (page) page->m_bActiveProfile = 0;
+    const IMainWindow::ProfileMarks marks = m_pQxUI ? m_pQxUI->ActiveProfileMarks() : IMainWindow::ProfileMarks{};
+    if (marks.pActiveProfile) *marks.pActiveProfile = 0;
 
     if (wpsFlag) {
         DebugLog(3, "[QxUI] WPS flag is TRUE\n");
@@ -113,10 +111,10 @@ void CHideDlg::InitCard_SetOidFromReg(BOOL bSetAdvance, BOOL bConnect)
     DebugLog(3, "[QxUI] WPS flag is FALSE\n");
     // A failed read leaves no profile: nothing is connected below.
     ReadActiveStoredProfile(stored, kCaller);
-    if (page) {
-        page->m_bActiveProfile = 1;
+    if (marks.pActiveProfile) {
+        *marks.pActiveProfile = 1;
         DebugLog(3, "[QxUI] m_pPageProfileDlg->m_bActiveProfile = %d, m_pPageProfileDlg->m_strProfile = %s\n",
-                 page->m_bActiveProfile, page->m_strProfile.GetString());
+                 *marks.pActiveProfile, marks.pProfile->GetString());
     }
     stored.bSetAdvance = bSetAdvance ? 1 : 0;
     // No active profile: its empty record would only drop a link the user made meanwhile.

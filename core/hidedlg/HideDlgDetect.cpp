@@ -4,9 +4,6 @@
 #include "core/QXWLLIB.h"
 #include "contract/StationContract.h"
 #include "core/StationRecordDumps.h"
-#include "skin/KelvoPageProfileDlg.h"
-#include "skin/KelvoPageSiteSurveyDlg.h"
-#include "skin/KelvoPageUIDlg.h"
 
 #include <cstring>
 #include <vector>
@@ -218,7 +215,7 @@ void CHideDlg::ConnectAfterResume()
         if (!needsWpa || QXWLAPI.IsWpaCapable()) {
             DebugLog(3, "[QxUI] Insert profile type action!\n");
             // Only a connect dialog the user sees holds the connect back.
-            const CDialog* connect = m_pQxUI ? m_pQxUI->m_pConnectDlg : nullptr;
+            const CWnd* connect = m_pQxUI ? m_pQxUI->ConnectDialog() : nullptr;
             const bool connectDialogBusy = connect && connect->IsWindow() && connect->IsWindowVisible();
             if (InsertAction(actionTypeProfile, m_pProfData) && !connectDialogBusy) {
                 ActionExec();
@@ -321,9 +318,7 @@ LRESULT CHideDlg::OnReconnectMessage(WPARAM, LPARAM)
 LRESULT CHideDlg::OnScanListChanged(WPARAM wParam, LPARAM lParam)
 {
     // The station side runs in every mode but soft-AP (a hosted network or a group owner beside it).
-    if (m_nOpMode == OP_MODE_AP || !m_pQxUI || m_pQxUI->m_bSoftAPMode || !m_pQxUI->IsWindow()) return 0;
-    CWnd* pages[] = {m_pQxUI->m_pPageProfileDlg, m_pQxUI->m_pPageSiteSurveyDlg};
-    for (CWnd* page : pages)
-        if (page && page->IsWindow() && page->IsWindowVisible()) page->PostMessage(MSG_SCAN_LIST_CHANGED, wParam, lParam);
+    if (m_nOpMode == OP_MODE_AP || !m_pQxUI || m_pQxUI->SoftApFlag() || !m_pQxUI->Window().IsWindow()) return 0;
+    m_pQxUI->ForwardScanListChanged(wParam, lParam);
     return 0;
 }

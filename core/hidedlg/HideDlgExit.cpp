@@ -6,11 +6,9 @@
 #include "core/QXAPLIB.h"
 #include "core/QXWLLIB.h"
 #include "res/resource.h"
-#include "skin/KelvoPageUIDlg.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 
 namespace {
-constexpr DWORD kRetryTrayExitMs = 200;
 constexpr int kHelpCloseAttempts = 15;
 constexpr DWORD kHelpCloseWaitMs = 250;
 constexpr int kApDhcpFromOsCode = 7;
@@ -35,16 +33,14 @@ void CHideDlg::OnTrayExit()
         return;
     }
     SetP2PRequestAnswer(P2P_REQUEST_CANCEL);
-    if (!DestroyMainWindowUnlessChildOpen()) {
-        // The exit comes back once the child dialog had its chance to close.
-        StartRetryTrayExit();
+    // Nothing goes while a modal loop runs above this dialog's own: a message box, a dialog or a
+    // prompt, and the handler under it. They end as cancelled, and the command comes back.
+    if (!CModalLoopRegistry::RequestTeardown(m_hWnd, m_hWnd, WM_COMMAND, ID_TRAY_EXIT_RETRY, 0)) {
+        DebugLog(3, "[QxUI] a modal loop runs: it is ended first, the exit comes back after it\n");
         DebugLog(3, "[QxUI] <-- CHideDlg::OnTrayExit\n");
         return;
     }
-    if (m_dlgMessage.IsWindow()) {
-        DebugLog(3, "[QxUI] m_dlgMessage.DestroyWindow()\n");
-        m_dlgMessage.DestroyWindow();
-    }
+    DestroyMainWindow();
 
     DebugLog(3, "[QxUI] call DeleteTaskBar()\n");
     for (const char* title : kHelpWindowTitles) PostClose(title);
@@ -64,71 +60,22 @@ void CHideDlg::OnTrayExit()
     DebugLog(3, "[QxUI] <-- CHideDlg::OnTrayExit\n");
 }
 
-bool CHideDlg::DestroyMainWindowUnlessChildOpen()
+void CHideDlg::DestroyMainWindow()
 {
-    if (!m_pQxUI) return true;
-    if (m_pQxUI->IsWindow()) {
-        if (CWnd* open = m_pQxUI->GetOpenChildDialog()) {
-            // The window stays and may be kept (the adapter can return first): it is not closing.
-            open->SendMessage(WM_CLOSE);
-            return false;
-        }
+    if (!m_pQxUI) return;
+    if (m_pQxUI->Window().IsWindow()) {
         G_bMainWindowClosing = TRUE;
         m_pQxUI->ClosePages();
-        m_pQxUI->DestroyWindow();
+        m_pQxUI->Window().DestroyWindow();
     }
     delete m_pQxUI;
     m_pQxUI = nullptr;
     KillTimer(TIMER_HIDE_DLG_MAIN_WINDOW);
-    return true;
-}
-
-UINT CHideDlg::RetryTrayExitThread(LPVOID pParam)
-{
-    // Waits on the cancel event rather than sleeping, so that the shutdown can join it at once.
-    if (::WaitForSingleObject(static_cast<HANDLE>(pParam), kRetryTrayExitMs) != WAIT_TIMEOUT) return 0;
-    if (HWND window = G_hHideDlgWnd) ::PostMessageA(window, WM_COMMAND, ID_TRAY_EXIT_RETRY, 0);
-    return 0;
-}
-
-void CHideDlg::StartRetryTrayExit()
-{
-    StopRetryTrayExit();
-    m_hRetryExitStop = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    if (!m_hRetryExitStop) {
-        DebugLog(1, "[QxUI] CreateEvent for RetryTrayExitThread failed, GetLastError() = %d\n", ::GetLastError());
-        return;
-    }
-    m_pRetryExitThread =
-        AfxBeginThread(RetryTrayExitThread, m_hRetryExitStop, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
-    if (!m_pRetryExitThread) {
-        DebugLog(1, "[QxUI] AfxBeginThread(RetryTrayExitThread) failed\n");
-        ::CloseHandle(m_hRetryExitStop);
-        m_hRetryExitStop = nullptr;
-        return;
-    }
-    m_pRetryExitThread->m_bAutoDelete = FALSE;
-    m_pRetryExitThread->ResumeThread();
-}
-
-void CHideDlg::StopRetryTrayExit()
-{
-    if (m_pRetryExitThread) {
-        ::SetEvent(m_hRetryExitStop);
-        ::WaitForSingleObject(m_pRetryExitThread->m_hThread, INFINITE);
-        delete m_pRetryExitThread;
-        m_pRetryExitThread = nullptr;
-    }
-    if (m_hRetryExitStop) {
-        ::CloseHandle(m_hRetryExitStop);
-        m_hRetryExitStop = nullptr;
-    }
 }
 
 void CHideDlg::OnDestroy()
 {
     G_hHideDlgWnd = nullptr;
-    StopRetryTrayExit();
     delete m_pWiFiDirect;
     m_pWiFiDirect = nullptr;
     // The workers that call the libraries end before the libraries are let go.
@@ -204,12 +151,11 @@ CHideDlg::~CHideDlg()
     // The window goes first, so that its shutdown runs while the object is still whole.
     if (IsWindow()) DestroyWindow();
     if (HWND tray = ::FindWindowA(kTrayWindowClass, nullptr)) ::EnumChildWindows(tray, EnumTrayToolbarProc, 0);
-    StopRetryTrayExit();
     StopShowUIEventWaiter();
     StopWiFiDirectWaiter();
     JoinDhcpThread();
     if (m_pQxUI) {
-        m_pQxUI->DestroyWindow();
+        m_pQxUI->Window().DestroyWindow();
         delete m_pQxUI;
         m_pQxUI = nullptr;
     }

@@ -4,7 +4,6 @@
 #include "core/hidedlg/HideDlg.h"
 #include "core/QXWLLIB.h"
 #include "contract/StationContract.h"
-#include "skin/KelvoPageUIDlg.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 
 #include <cstddef>
@@ -84,7 +83,7 @@ bool IsRunningOrStarting(DWORD state) { return state == SERVICE_RUNNING || state
 void CHideDlg::OnTraySwitchConfig()
 {
     if (!IsXpZeroConfigOs(G_nOSVersion)) return;
-    const bool mainWindowAlive = m_pQxUI && m_pQxUI->IsWindow();
+    const bool mainWindowAlive = m_pQxUI && m_pQxUI->Window().IsWindow();
     if (QXWLAPI.QXWL_IsZeroConfig() == 2) {
         if (mainWindowAlive) m_pQxUI->EnablePageControls(TRUE);
         OnTraySwitchQxconfig();

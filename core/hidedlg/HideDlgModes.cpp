@@ -9,9 +9,7 @@
 #include "core/QXWLLIB.h"
 #include "contract/StationContract.h"
 #include "res/resource.h"
-#include "skin/KelvoPageUIDlg.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
-#include "wifidirect/KelvoPageWlanP2PDlg.h"
 
 #include <new>
 
@@ -32,13 +30,12 @@ constexpr size_t kBaseNameBytes = 128;
 
 void CHideDlg::EnsureWiFiDirectEngine()
 {
-    if (m_pWiFiDirect || !m_pQxUI || !m_pQxUI->IsWindow()) return;
-    CKelvoPageWlanP2PDlg* page = m_pQxUI->m_pPageWlanP2PDlg;
+    if (m_pWiFiDirect || !m_pQxUI || !m_pQxUI->Window().IsWindow()) return;
     // The page gets its window when first shown; the engine needs it now.
-    if (page) m_pQxUI->EnsurePage(page);
-    if (!page || !page->IsWindow()) return;
+    const HWND page = m_pQxUI->WiFiDirectPageWindow(TRUE);
+    if (!page || !::IsWindow(page)) return;
     m_pWiFiDirect = new (std::nothrow) CAdvancedWiFiDirect;
-    if (m_pWiFiDirect) m_pWiFiDirect->SetHwnd(page->m_hWnd);
+    if (m_pWiFiDirect) m_pWiFiDirect->SetHwnd(page);
 }
 
 void CHideDlg::DisableWiFiDirectInEngine(LPCSTR noEngineFormat, int level, bool namesMainWindow)
@@ -48,7 +45,7 @@ void CHideDlg::DisableWiFiDirectInEngine(LPCSTR noEngineFormat, int level, bool 
         return;
     }
     // The page pointer is logged as the engine's host (0 when there is none).
-    const int page = m_pQxUI && m_pQxUI->m_pPageWlanP2PDlg ? 1 : 0;
+    const int page = m_pQxUI && m_pQxUI->HasWiFiDirectPage() ? 1 : 0;
     if (namesMainWindow) DebugLog(level, noEngineFormat, m_pQxUI ? 1 : 0, page);
     else DebugLog(level, noEngineFormat, page);
 }
@@ -93,10 +90,10 @@ BOOL CHideDlg::OnTraySwitchApMode()
         return FALSE;
     }
     if (!QXWLAPI.QXWL_ReadRadioStatus()) {
-        if (m_pQxUI && m_pQxUI->IsWindow()) m_pQxUI->EnableWindow(FALSE);
+        if (m_pQxUI && m_pQxUI->Window().IsWindow()) m_pQxUI->Window().EnableWindow(FALSE);
         m_dlgMessage.m_strMessage = G_LangTable.IDS_INVAILDRADIOOFF;
         m_dlgMessage.DoModal();
-        if (m_pQxUI && m_pQxUI->IsWindow()) m_pQxUI->EnableWindow(TRUE);
+        if (m_pQxUI && m_pQxUI->Window().IsWindow()) m_pQxUI->Window().EnableWindow(TRUE);
         return FALSE;
     }
     if (G_nOSVersion >= kOsVista) {

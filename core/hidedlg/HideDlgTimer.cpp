@@ -12,9 +12,7 @@
 #include <cstring>
 #include <string>
 #include "res/resource.h"
-#include "skin/KelvoPageUIDlg.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
-#include "wifidirect/KelvoPageWlanP2PDlg.h"
 
 namespace {
 constexpr UINT kCheckCardTimerMs = 2000;
@@ -121,8 +119,7 @@ void CHideDlg::OnTimer(UINT_PTR nIDEvent)
     }
 
     if (G_nOSVersion < kOsVista && nIDEvent == TIMER_HIDE_DLG_RETRY_CON && !QXWLAPI.QXWL_CheckIEEE80211H()) {
-        if (m_pQxUI && m_pQxUI->m_pPageWlanP2PDlg && m_pQxUI->m_pPageWlanP2PDlg->IsWindow() &&
-            m_pQxUI->m_pPageWlanP2PDlg->m_bConnecting == 1)
+        if (m_pQxUI && m_pQxUI->WiFiDirectConnecting())
             return;
         RetryConnection(status);
     }
@@ -133,7 +130,7 @@ int CHideDlg::ProcDetectDeviceRemoval()
 {
     const char* name = QXWLAPI.m_AdapterEntry.chName;
     auto dropDeadMainWindow = [this] {
-        if (m_pQxUI && !m_pQxUI->IsWindow()) {
+        if (m_pQxUI && !m_pQxUI->Window().IsWindow()) {
             delete m_pQxUI;
             m_pQxUI = nullptr;
         }
@@ -149,6 +146,9 @@ int CHideDlg::ProcDetectDeviceRemoval()
     }
 
     DebugLog(4, "[QxUI] QXWL_IsDeviceExist() return FALSE\n");
+    // The main window and the engine go: never while a modal loop runs above this dialog's own.
+    // Those loops end as cancelled, and the tick comes back once they have returned.
+    if (!CModalLoopRegistry::RequestTeardown(m_hWnd, m_hWnd, WM_TIMER, TIMER_HIDE_DLG_CHECK_CARD, 0)) return 2;
     DebugLog(4, "[QxUI] Clear m_pProfData: the last profile content\n");
     if (m_pProfData) ZeroMemory(m_pProfData, sizeof *m_pProfData);
     KillTimer(TIMER_HIDE_DLG_CHECK_CARD);
@@ -156,14 +156,10 @@ int CHideDlg::ProcDetectDeviceRemoval()
     DebugLog(4, "[QxUI] call QXWL_Release()\n");
     QXWLAPI.QXWL_Release();
 
-    if (!DestroyMainWindowUnlessChildOpen()) return 2;  // the removal goes on at the next tick
+    DestroyMainWindow();
     delete m_pWiFiDirect;
     m_pWiFiDirect = nullptr;
 
-    if (m_dlgMessage.IsWindow()) {
-        DebugLog(3, "[QxUI] m_dlgMessage.DestroyWindow()\n");
-        m_dlgMessage.DestroyWindow();
-    }
     for (const char* title : kHelpWindowTitles) {
         if (HWND help = ::FindWindowA(nullptr, title)) {
             DebugLog(3, "[QxUI] PostMessage to close \"%s\" help file\n", title);
@@ -290,7 +286,7 @@ void CHideDlg::RetryConnection(const WLAN_STATUS& status)
     if (m_nUnlinkedTicks == 0 || QXWLAPI.QXWL_IsZeroConfig() == 2 || !m_pProfData || !QXWLAPI.QXWL_ReadRadioStatus())
         return;
     const bool retry = RetryNeeded(status);
-    if (!m_pQxUI || !m_pQxUI->m_pPageProfileDlg || !retry || !G_bReConnect || m_bRetryBlock) return;
+    if (!m_pQxUI || !m_pQxUI->HasProfilePage() || !retry || !G_bReConnect || m_bRetryBlock) return;
     DebugLog(3, "[QxUI] ------ Retry connection ------\n");
     // A whole retry period without the link: a one-time password that went out is spent or lost.
     m_oneTimeAnswer.Forget();

@@ -8,9 +8,6 @@
 #include "base/MainWindowClosing.h"
 #include "base/TrayIcon.h"
 #include "res/resource.h"
-#include "skin/KelvoPageProfileDlg.h"
-#include "skin/KelvoPageSiteSurveyDlg.h"
-#include "skin/KelvoPageUIDlg.h"
 #include "ui/DmMenu.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 
@@ -215,11 +212,17 @@ void CHideDlg::ShowTrayMenu()
 void CHideDlg::ShowConfigUI()
 {
     DebugLog(3, "[QxUI] --> ShowConfigUI\n");
+    // A teardown waits for running modal loops to end: no window opens in the meantime.
+    if (CModalLoopRegistry::TeardownWaits()) {
+        DebugLog(3, "[QxUI] a teardown waits, the main window is not shown\n");
+        DebugLog(3, "[QxUI] <-- ShowConfigUI\n");
+        return;
+    }
     if (m_nOpMode != OP_MODE_AP) CreateWiFiDirectEngine();
 
     if (m_pQxUI) {
         DebugLog(3, "[QxUI] m_pQxUI exists!\n");
-        if (!m_pQxUI->IsWindow()) {
+        if (!m_pQxUI->Window().IsWindow()) {
             delete m_pQxUI;
             m_pQxUI = nullptr;
             G_bMainWindowClosing = FALSE;
@@ -234,36 +237,34 @@ void CHideDlg::ShowConfigUI()
     ULONG hw = 1, sw = 1;
     if (m_nOpMode != OP_MODE_AP) {
         QXWLAPI.QXWL_QueryHWAndSWRadioState(&hw, &sw);
-        if (!m_pWiFiDirect && m_pQxUI && m_pQxUI->IsWindow() && m_pQxUI->m_pPageWlanP2PDlg) {
+        if (!m_pWiFiDirect && m_pQxUI && m_pQxUI->Window().IsWindow() && m_pQxUI->HasWiFiDirectPage()) {
             CreateWiFiDirectEngine();
-            if (m_pWiFiDirect) m_pWiFiDirect->SetHwnd(reinterpret_cast<CWnd*>(m_pQxUI->m_pPageWlanP2PDlg)->m_hWnd);
+            if (m_pWiFiDirect) m_pWiFiDirect->SetHwnd(m_pQxUI->WiFiDirectPageWindow(FALSE));
         }
     }
     DebugLog(3, "[QxUI] HW Radio State = %d, SW Radio State = %d\n", hw, sw);
 
-    if (G_nOSVersion >= kOsWin7 && m_nOpMode == OP_MODE_STATION && m_pQxUI && m_pQxUI->m_pPageSiteSurveyDlg &&
-        m_pQxUI->m_pPageSiteSurveyDlg->IsWindow()) {
-        m_pQxUI->m_pPageSiteSurveyDlg->m_btnRescan.SendMessage(BM_CLICK);
+    if (G_nOSVersion >= kOsWin7 && m_nOpMode == OP_MODE_STATION && m_pQxUI && m_pQxUI->ClickRescan()) {
         char active[kActiveProfileNameBytes] = "";
         QXWLAPI.QXWL_ReadActiveProfileName(active);
-        if (CKelvoPageProfileDlg* profile = m_pQxUI->m_pPageProfileDlg) {
-            profile->m_strProfile = LibraryText(active, sizeof active, "QXWL_ReadActiveProfileName").c_str();
-            profile->m_bActiveProfile = profile->m_strProfile.IsEmpty() ? 0 : 1;
+        if (const IMainWindow::ProfileMarks marks = m_pQxUI->ActiveProfileMarks(); marks.pActiveProfile) {
+            *marks.pProfile = LibraryText(active, sizeof active, "QXWL_ReadActiveProfileName").c_str();
+            *marks.pActiveProfile = marks.pProfile->IsEmpty() ? 0 : 1;
             DebugLog(3, "[QxUI] m_pPageProfileDlg->m_bActiveProfile = %d, m_pPageProfileDlg->m_strProfile = %s\n",
-                     profile->m_bActiveProfile, profile->m_strProfile.GetString());
+                     *marks.pActiveProfile, marks.pProfile->GetString());
         }
     }
 
-    if (m_pQxUI && m_pQxUI->IsWindow()) {
-        m_pQxUI->ShowWindow(SW_SHOWNORMAL);
-        m_pQxUI->SetForegroundWindow();
+    if (m_pQxUI && m_pQxUI->Window().IsWindow()) {
+        m_pQxUI->Window().ShowWindow(SW_SHOWNORMAL);
+        m_pQxUI->Window().SetForegroundWindow();
     }
     DebugLog(3, "[QxUI] <-- ShowConfigUI\n");
 }
 
 void CHideDlg::CreateMainWindow(bool firstTime)
 {
-    m_pQxUI = new CKelvoPageUIDlg(this);
+    m_pQxUI = NewMainWindow(this);
     if (!m_pQxUI->Create()) DebugLog(1, "[QxUI] ShowConfigUI: the main window could not be created\n");
     if (firstTime && G_nOSVersion < kOsVista) KillTimer(TIMER_HIDE_DLG_XP_CONFIG);
 }

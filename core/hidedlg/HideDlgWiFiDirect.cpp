@@ -6,7 +6,6 @@
 #include "core/QXWLLIB.h"
 #include "base/SharedEvent.h"
 #include "contract/StationContract.h"
-#include "skin/KelvoPageUIDlg.h"
 #include "wifidirect/AdvancedWiFiDirect.h"
 
 #include <new>

@@ -34,7 +34,7 @@ TEST(MainWindow, CreatedFromItsTemplateCaptionedWithTheLanguageText)
     ASSERT_TRUE(mainWindow.Create());
     EXPECT_STREQ("Wireless Utility Test", mainWindow.GetWindowText());
     EXPECT_TRUE(mainWindow.GetDlgItem(CKelvoPageUIDlg::kExpandedMarkerId) != nullptr);
-    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
+    EXPECT_EQ(0, CModalLoopRegistry::Depth());  // no modal loop is left behind
     G_LangTable.IDS_QUIXEN_CONFIG_TITLE.Empty();
 }
 

@@ -78,11 +78,11 @@ TEST_F(Queue, NoInsertRunsWhileThePeapPromptIsVisible)
 {
     CHideDlg& d = Start("");
     CPeapSettingDlg prompt;
-    prompt.Create(d.m_pQxUI);
+    prompt.Create(CKelvoPageUIDlg::From(d.m_pQxUI));
     prompt.ShowWindow(SW_SHOW);
-    d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = &prompt;
     EXPECT_FALSE(d.InsertAction(actionTypeBssidListScan, nullptr));
-    d.m_pQxUI->m_pPeapSettingDlg = nullptr;
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = nullptr;
     d.aryActionData.Clear();
 }
 
@@ -227,8 +227,8 @@ protected:
         // Only the test's actions in the queue: on a slow machine the unlinked ticks' rescans and
         // retries would queue their own, which the system's service owning the card stops.
         sim.Set("ZeroConfig", 2);
-        prompt.Create(dlg->m_pQxUI);
-        dlg->m_pQxUI->m_pPeapSettingDlg = &prompt;
+        prompt.Create(CKelvoPageUIDlg::From(dlg->m_pQxUI));
+        CKelvoPageUIDlg::From(dlg->m_pQxUI)->m_pPeapSettingDlg = &prompt;
         G_nPromptCounter = kPromptCounterShow;
         token.enumTunnel = RS_TunnelGTC;
         token.nPasswordMode = 0;
@@ -237,7 +237,7 @@ protected:
     }
     void TearDown() override
     {
-        dlg->m_pQxUI->m_pPeapSettingDlg = nullptr;
+        CKelvoPageUIDlg::From(dlg->m_pQxUI)->m_pPeapSettingDlg = nullptr;
         ::InterlockedExchange(&G_bReConnect, TRUE);
         FlowFixture::TearDown();
     }

@@ -21,14 +21,14 @@ protected:
     }
     CPeapSettingDlg& AddPrompt(CHideDlg& d)
     {
-        prompt.Create(d.m_pQxUI);
-        d.m_pQxUI->m_pPeapSettingDlg = &prompt;
+        prompt.Create(CKelvoPageUIDlg::From(d.m_pQxUI));
+        CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = &prompt;
         return prompt;
     }
     void TearDown() override
     {
         if (m_answerTimer) ::KillTimer(nullptr, m_answerTimer);
-        if (dlg && dlg->m_pQxUI) dlg->m_pQxUI->m_pPeapSettingDlg = nullptr;
+        if (dlg && dlg->m_pQxUI) CKelvoPageUIDlg::From(dlg->m_pQxUI)->m_pPeapSettingDlg = nullptr;
         prompt.DestroyWindow();
         G_nPromptCounter = kPromptCounterShow;
         FlowFixture::TearDown();
@@ -82,13 +82,13 @@ TEST_F(AuthFlow, RejectedIdentityAsksTheMainWindowForTheReLoginDialog)
     CHideDlg& d = Start(StoredCorp("typo"));
     ASSERT_NE(nullptr, d.m_pQxUI);
     Settle();  // the start-up's own reconnect of the active profile is rejected first
-    MainWindowTap tap(d.m_pQxUI->m_hWnd);
+    MainWindowTap tap(CKelvoPageUIDlg::From(d.m_pQxUI)->m_hWnd);
     Connect(EnterpriseProfile("Quixen-Corp", "user", "typo"));
     ASSERT_EQ(1u, tap.seen.size());
     EXPECT_EQ(static_cast<UINT>(MSG_INVALID_IDPW_DLG), tap.seen[0].message);
     EXPECT_EQ(8u, tap.seen[0].wParam);
-    ASSERT_NE(nullptr, d.m_pQxUI->m_pInvalidIDPW);
-    EXPECT_EQ(1u, d.m_pQxUI->m_pInvalidIDPW->m_bRejected);  // rejected, not timed out
+    ASSERT_NE(nullptr, CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW);
+    EXPECT_EQ(1u, CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW->m_bRejected);  // rejected, not timed out
     EXPECT_EQ(0, G_bReConnect);
     EXPECT_EQ(1, G_nPromptCounter);
     EXPECT_TRUE(Called("QXWL_Disassociate()"));
@@ -98,7 +98,7 @@ TEST_F(AuthFlow, RejectedIdentityAsksTheMainWindowForTheReLoginDialog)
 TEST_F(AuthFlow, RejectionWithADifferentStoredPasswordConnectsTheStoredProfileWithoutAPrompt)
 {
     CHideDlg& d = Start(StoredCorp("password"));
-    MainWindowTap tap(d.m_pQxUI->m_hWnd);
+    MainWindowTap tap(CKelvoPageUIDlg::From(d.m_pQxUI)->m_hWnd);
     sim.ClearJournal();
     Connect(EnterpriseProfile("Quixen-Corp", "user", "oldpass"));
     EXPECT_TRUE(tap.seen.empty());
@@ -110,9 +110,9 @@ TEST_F(AuthFlow, RejectionWithADifferentStoredPasswordConnectsTheStoredProfileWi
 TEST_F(AuthFlow, RejectionOfABssidBoundProfileOnlyWritesTheStatusLine)
 {
     CHideDlg& d = Start(StoredCorp("x"));
-    MainWindowTap tap(d.m_pQxUI->m_hWnd);
+    MainWindowTap tap(CKelvoPageUIDlg::From(d.m_pQxUI)->m_hWnd);
     MessageRecorder status;
-    d.m_pQxUI->m_hAuthenStatusWnd = status.Handle();
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_hAuthenStatusWnd = status.Handle();
     d.m_pProfData->bBssid = 1;
     sim.FireAuthStatus(RS_CBS_AU_STATUS_CLIENT_IDENTITY_REJECTED);
     Settle();
@@ -126,7 +126,7 @@ TEST_F(AuthFlow, AuthenticatingLineNamesTheMethodOfTheProfileInUse)
 {
     CHideDlg& d = Start("");
     MessageRecorder status;
-    d.m_pQxUI->m_hAuthenStatusWnd = status.Handle();
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_hAuthenStatusWnd = status.Handle();
     d.m_pProfData->enumAuthenProtocol = EAPMETHOD_TTLS;
     d.SendMessage(MSG_AUTH_STATUS_EVENT, RS_CBS_AU_STATUS_AUTHENTICATING);
     d.m_pProfData->enumAuthenProtocol = 42;

@@ -58,7 +58,7 @@ TEST_F(ConnectFlow, EnterpriseNetworkAuthenticatesAndTheStatusWindowFollowsEachS
     CHideDlg& d = Start("");
     ASSERT_NE(nullptr, d.m_pQxUI);
     MessageRecorder status;
-    d.m_pQxUI->m_hAuthenStatusWnd = status.Handle();
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_hAuthenStatusWnd = status.Handle();
     Connect(EnterpriseProfile("Quixen-Corp", "user", "password"));
     Tick(TIMER_HIDE_DLG_RADIO);
     EXPECT_TRUE(TrayShowsLinkTo("Quixen-Corp"));
@@ -114,7 +114,8 @@ TEST_F(ConnectFlow, HardwarePushButtonRunStoresTheCredentialAndTheReconnectUsesI
     CHideDlg& d = Start("[World]\nWpsHwPbcPresses=1\n");
     // The hidden dialog's half of the press alone: the WPS page's own poll, which shows the page
     // and runs the exchange itself, is the skin tests' business.
-    if (CKelvoPageWpsLinkStatusDlg* page = d.m_pQxUI ? d.m_pQxUI->m_pPageWpsLinkStatusDlg : nullptr; page && page->m_hWnd)
+    CKelvoPageUIDlg* main = CKelvoPageUIDlg::From(d.m_pQxUI);
+    if (CKelvoPageWpsLinkStatusDlg* page = main ? main->m_pPageWpsLinkStatusDlg : nullptr; page && page->m_hWnd)
         ::KillTimer(page->m_hWnd, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_HW_BUTTON);
     EXPECT_FALSE(d.m_bHwPbcPressed);
     Tick(TIMER_HIDE_DLG_WPS_HW_PBC);

@@ -31,14 +31,14 @@ TEST_F(ConnectHelpers, SingleSignOnPromptsOnlyInModeTwo)
     } cases[] = {{1, 2, true}, {1, 1, false}, {0, 2, false}, {1, 22, false}};
     // The main window's own password prompt would wait for an answer: these cases are about
     // the window being shown, so the window is given none (the prompt is AuthFlowTest's).
-    CPeapSettingDlg* prompt = std::exchange(d.m_pQxUI->m_pPeapSettingDlg, nullptr);
+    CPeapSettingDlg* prompt = std::exchange(CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg, nullptr);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.enabled << "/" << c.mode);
-        d.m_pQxUI->ShowWindow(SW_HIDE);
+        CKelvoPageUIDlg::From(d.m_pQxUI)->ShowWindow(SW_HIDE);
         sim.Set("SsoEnabled", c.enabled);
         sim.Set("SsoMode", c.mode);
         EXPECT_EQ(0, d.PromptSsoBeforeConnect());  // no PEAP prompt to show in this window
-        EXPECT_EQ(c.shown, d.m_pQxUI->IsWindowVisible() != FALSE);
+        EXPECT_EQ(c.shown, CKelvoPageUIDlg::From(d.m_pQxUI)->IsWindowVisible() != FALSE);
     }
-    d.m_pQxUI->m_pPeapSettingDlg = prompt;
+    CKelvoPageUIDlg::From(d.m_pQxUI)->m_pPeapSettingDlg = prompt;
 }

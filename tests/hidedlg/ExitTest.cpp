@@ -9,6 +9,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <thread>
 
@@ -43,45 +44,45 @@ bool ThreadsComeDownTo(const ThreadSet& known)
     return PumpUntil([&] { return OnlyThreadsOf(known); }, kWaitBoundMs);
 }
 
-// A visible top-level window standing in for an editor dialog of the main window; on WM_CLOSE
-// it notes whether the main window was still there, then goes.
-class ChildDialogStandIn {
+// A modal dialog of the main window as the exit roads see it: a registered modal loop that runs
+// until it is ended; at its end it notes whether the main window was still there.
+class ModalChildStandIn {
 public:
-    ChildDialogStandIn()
+    int ends = 0;
+    bool mainWindowAliveAtEnd = false;
+    // Runs the loop; `inside` is called once it is registered, as a message the loop dispatches.
+    void Run(const std::function<void()>& inside)
     {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ExitTestChildDialog";
-        ::RegisterClassA(&wc);
-        HWND hwnd = ::CreateWindowExA(0, wc.lpszClassName, "child", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
-                                      nullptr, wc.hInstance, nullptr);
-        window.Attach(hwnd);
-        s_self = this;
+        bool running = true;
+        const CModalLoopRegistry::Entry loop(nullptr, [&] {
+            ++ends;
+            CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
+            mainWindowAliveAtEnd = main && main->IsWindow();
+            running = false;
+        });
+        inside();
+        PumpUntil([&] { return !running; }, kWaitBoundMs);
     }
-    ~ChildDialogStandIn()
+};
+
+// A window whose posted request runs a function, as a page's handler runs under a loop.
+class PostedHandler : public CWnd {
+public:
+    explicit PostedHandler(std::function<void()> run) : m_run(std::move(run))
     {
-        HWND hwnd = window.Detach();
-        if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
-        s_self = nullptr;
+        CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr);
     }
-    CWnd window;
-    int closes = 0;
-    bool mainWindowAliveAtClose = false;
+    ~PostedHandler() override { DestroyWindow(); }
+    void Post() { PostMessage(WM_APP); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != WM_APP) return CWnd::WindowProc(message, wParam, lParam);
+        m_run();
+        return 0;
+    }
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_CLOSE && s_self) {
-            ++s_self->closes;
-            CKelvoPageUIDlg* main = CKelvoPageUIDlg::GetLive();
-            s_self->mainWindowAliveAtClose = main && main->IsWindow();
-            ::DestroyWindow(hwnd);
-            return 0;
-        }
-        return ::DefWindowProcA(hwnd, message, wParam, lParam);
-    }
-    static inline ChildDialogStandIn* s_self = nullptr;
+    std::function<void()> m_run;
 };
 
 // A help window that counts the requests to close and ignores them.
@@ -250,46 +251,51 @@ TEST_F(Exit, IsIgnoredWhileAModalDialogRuns)
     d.m_bDialogRunning = FALSE;
 }
 
-// The whole run as the application has it: the modal loop, the exit chosen while an editor of
-// the main window is open, the retry 200 ms later, the loop's end.
-TEST_F(Exit, WithAChildDialogOpenClosesTheChildFirstAndCompletesOnTheRetry)
+// The whole run as the application has it: the modal loop, the exit chosen while a modal dialog
+// of the main window runs, that dialog ended first, the exit coming back, the loop's end.
+TEST_F(Exit, WithAModalDialogRunningEndsItFirstAndCompletesOnceItHasReturned)
 {
     ASSERT_TRUE(sim.Reset("[World]\nOsCode=10\n"));
     dlg = std::make_unique<CHideDlg>(nullptr);
     app.m_pMainWnd = dlg.get();
-    std::unique_ptr<ChildDialogStandIn> child;
+    ModalChildStandIn child;
+    bool childRan = false;
+    // A page's handler under the hidden dialog's loop: the child's loop, the exit chosen in it.
+    PostedHandler handler([&] {
+        childRan = true;
+        child.Run([&] { dlg->PostMessage(WM_COMMAND, ID_TRAY_EXIT); });
+    });
     AfxSetModalDialogHook([&](CDialog& modal) {
-        if (&modal != dlg.get() || !dlg->m_pQxUI) return;
-        child = std::make_unique<ChildDialogStandIn>();
-        dlg->m_pQxUI->m_pChildDialog[2] = &child->window;
-        dlg->PostMessage(WM_COMMAND, ID_TRAY_EXIT);
+        if (&modal == dlg.get() && dlg->m_pQxUI) handler.Post();
     });
     EXPECT_EQ(1, dlg->DoModal());
 
-    ASSERT_TRUE(child);
-    EXPECT_EQ(1, child->closes);
-    EXPECT_TRUE(child->mainWindowAliveAtClose);
+    ASSERT_TRUE(childRan);
+    EXPECT_EQ(1, child.ends);
+    EXPECT_TRUE(child.mainWindowAliveAtEnd);
     EXPECT_EQ(nullptr, CKelvoPageUIDlg::GetLive());
     EXPECT_TRUE(ReadDataFile());
 }
 
-TEST_F(Exit, RemovalHeldBackByAChildDialogLeavesAWorkingMainWindowWhenTheAdapterReturns)
+TEST_F(Exit, RemovalHeldBackByAModalDialogLeavesAWorkingMainWindowWhenTheAdapterReturns)
 {
     CHideDlg& d = Start("[World]\nOsCode=10\n");
     ASSERT_NE(nullptr, d.m_pQxUI);
-    ChildDialogStandIn child;
-    d.m_pQxUI->m_pChildDialog[2] = &child.window;
-    sim.Set("DevicePresent", 0);
-    sim.WaitIdle();
-    d.SendMessage(WM_TIMER, TIMER_HIDE_DLG_RADIO);
-    EXPECT_EQ(1, child.closes);
-    d.m_pQxUI->m_pChildDialog[2] = nullptr;
-    // Back before the next tick: the window stays, and its buttons must still act.
+    ModalChildStandIn child;
+    child.Run([&] {
+        sim.Set("DevicePresent", 0);
+        sim.WaitIdle();
+        d.SendMessage(WM_TIMER, TIMER_HIDE_DLG_RADIO);
+    });
+    EXPECT_EQ(1, child.ends);
+    EXPECT_TRUE(child.mainWindowAliveAtEnd);
+    // Back before the tick comes back: the window stays, and its buttons must still act.
     sim.Set("DevicePresent", 1);
     sim.WaitIdle();
-    d.SendMessage(WM_TIMER, TIMER_HIDE_DLG_RADIO);
+    EXPECT_TRUE(PumpPending());
+    EXPECT_FALSE(CModalLoopRegistry::TeardownWaits());
     ASSERT_NE(nullptr, d.m_pQxUI);
-    EXPECT_TRUE(d.m_pQxUI->IsWindow());
+    EXPECT_TRUE(CKelvoPageUIDlg::From(d.m_pQxUI)->IsWindow());
     EXPECT_FALSE(G_bMainWindowClosing);
     // Really destroyed: the flag is set.
     d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);
@@ -340,16 +346,19 @@ TEST_F(Exit, DhcpHelperRunsOneAtATimeAndHasLeftTheLibraryBeforeTheDialogIsGone)
     ::CloseHandle(SlowDhcpStart::release);
 }
 
-TEST_F(Exit, ShutdownWithoutTheMenuStillStopsTheRetryAndTheLibrary)
+TEST_F(Exit, ShutdownWithoutTheMenuDropsTheWaitingExitAndStillStopsTheLibrary)
 {
     CHideDlg& d = Start("[World]\nOsCode=10\n");
-    ChildDialogStandIn child;
     const ThreadSet before = ThreadsOfThisProcess();
-    d.m_pQxUI->m_pChildDialog[0] = &child.window;
-    d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);  // the retry is now pending
-    sim.ClearJournal();
-    dlg.reset();                               // the object goes before the retry fires
-    // A retry left running would post once its time is up, then end.
+    {
+        const CModalLoopRegistry::Entry running(nullptr, [] {});
+        d.SendMessage(WM_COMMAND, ID_TRAY_EXIT);  // the exit now waits for the loop
+        EXPECT_TRUE(CModalLoopRegistry::TeardownWaits());
+        sim.ClearJournal();
+        dlg.reset();  // the object goes before the loop returns
+    }
+    // An exit left waiting would keep every later box and dialog from opening.
+    EXPECT_FALSE(CModalLoopRegistry::TeardownWaits());
     EXPECT_TRUE(ThreadsComeDownTo(before));
     EXPECT_TRUE(PumpPending());
     EXPECT_TRUE(Called("QXWL_DeInitial"));

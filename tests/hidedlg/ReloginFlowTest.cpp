@@ -62,8 +62,8 @@ TEST_F(ReloginFlow, RejectedIdentityIsCorrectedInTheReloginDialogAndTheConnectSu
 {
     CHideDlg& d = StartWithStoredGuest();
     ASSERT_NE(nullptr, d.m_pQxUI);
-    CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
-    CAuthenStatusDlg* status = d.m_pQxUI->m_pAuthenStatusDlg;
+    CInvalidIDPW* relogin = CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW;
+    CAuthenStatusDlg* status = CKelvoPageUIDlg::From(d.m_pQxUI)->m_pAuthenStatusDlg;
     ASSERT_NE(nullptr, relogin);
     ASSERT_NE(nullptr, status);
 
@@ -102,7 +102,7 @@ TEST_F(ReloginFlow, RejectedIdentityIsCorrectedInTheReloginDialogAndTheConnectSu
 TEST_F(ReloginFlow, CancelledReloginLeavesTheAdapterUnlinkedAndStopsReconnecting)
 {
     CHideDlg& d = StartWithStoredGuest();
-    CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
+    CInvalidIDPW* relogin = CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW;
     ASSERT_NE(nullptr, relogin);
     Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
     ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 30000));
@@ -120,7 +120,7 @@ TEST_F(ReloginFlow, CancelledReloginLeavesTheAdapterUnlinkedAndStopsReconnecting
 TEST_F(ReloginFlow, AnotherConnectWhileTheDialogIsOpenKeepsTheCorrectedAccountOnTheFailedProfile)
 {
     CHideDlg& d = StartWithStoredGuest();
-    CInvalidIDPW* relogin = d.m_pQxUI->m_pInvalidIDPW;
+    CInvalidIDPW* relogin = CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW;
     ASSERT_NE(nullptr, relogin);
     Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
     ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 30000));

@@ -34,7 +34,7 @@ TEST_F(StartUp, OneAdapterIsTakenAtOnceAndSelectedWithTheCallback)
     EXPECT_TRUE(Called("QXWL_Initial(Quixen"));
     EXPECT_TRUE(Called("QXWL_RunOnceInitConfigTxBurst"));
     ASSERT_NE(nullptr, d.m_pQxUI);
-    EXPECT_TRUE(d.m_pQxUI->IsWindowVisible());
+    EXPECT_TRUE(CKelvoPageUIDlg::From(d.m_pQxUI)->IsWindowVisible());
     EXPECT_STREQ("Quixen Utility", d.GetWindowText());
 }
 

@@ -92,19 +92,19 @@ TEST_F(Tray, DoubleClickBringsTheHiddenMainWindowBack)
 {
     CHideDlg& d = Start("[World]\nOsCode=10\n");
     ASSERT_NE(nullptr, d.m_pQxUI);
-    d.m_pQxUI->ShowWindow(SW_HIDE);
+    CKelvoPageUIDlg::From(d.m_pQxUI)->ShowWindow(SW_HIDE);
     d.SendMessage(MSG_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(d.m_pQxUI->IsWindowVisible());
+    EXPECT_TRUE(CKelvoPageUIDlg::From(d.m_pQxUI)->IsWindowVisible());
 }
 
 TEST_F(Tray, NothingAnswersTheMouseWhileAModalDialogRuns)
 {
     CHideDlg& d = Start("[World]\nOsCode=10\n");
-    d.m_pQxUI->ShowWindow(SW_HIDE);
+    CKelvoPageUIDlg::From(d.m_pQxUI)->ShowWindow(SW_HIDE);
     d.m_bDialogRunning = TRUE;
     d.SendMessage(MSG_TRAY_NOTIFY, kTrayIconId, WM_LBUTTONDBLCLK);
     d.SendMessage(WM_COMMAND, ID_TRAY_LAUNCH);
-    EXPECT_FALSE(d.m_pQxUI->IsWindowVisible());
+    EXPECT_FALSE(CKelvoPageUIDlg::From(d.m_pQxUI)->IsWindowVisible());
     d.m_bDialogRunning = FALSE;
 }
 

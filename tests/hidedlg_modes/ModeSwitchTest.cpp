@@ -136,7 +136,7 @@ TEST_F(ModeSwitch, SharedModeSwitchesGoOnWithoutTheDhcpServerControl)
 TEST_F(ModeSwitch, SharedModeSwitchesWithoutTheEngineLogTheirLinesAtTheirLevels)
 {
     CHideDlg& d = StartStation("");
-    if (d.m_pQxUI) d.m_pQxUI->DestroyWindow();  // no page, so no engine is made on the way
+    if (d.m_pQxUI) CKelvoPageUIDlg::From(d.m_pQxUI)->DestroyWindow();  // no page, so no engine is made on the way
     delete d.m_pWiFiDirect;
     d.m_pWiFiDirect = nullptr;
     ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_WriteWifiDirectFlag(TRUE));
@@ -265,19 +265,19 @@ TEST_F(ApModeEntry, RadioOffShowsTheMessageDialogAndKeepsTheMainWindowUsable)
 {
     CHideDlg& d = StartStation("[World]\nSwRadio=0\n");
     d.ShowConfigUI();
-    ASSERT_TRUE(d.m_pQxUI && d.m_pQxUI->IsWindow());
+    ASSERT_TRUE(d.m_pQxUI && CKelvoPageUIDlg::From(d.m_pQxUI)->IsWindow());
     CString shownText;
     bool mainDisabled = false;
     AfxSetModalDialogHook([&](CDialog& shown) {
         shown.GetDlgItemText(IDC_MESSAGE_TEXT, shownText);
-        mainDisabled = !::IsWindowEnabled(d.m_pQxUI->m_hWnd);
+        mainDisabled = !::IsWindowEnabled(CKelvoPageUIDlg::From(d.m_pQxUI)->m_hWnd);
         shown.EndDialog(IDOK);
     });
     sim.ClearJournal();
     EXPECT_FALSE(d.OnTraySwitchApMode());
     EXPECT_EQ(G_LangTable.IDS_INVAILDRADIOOFF, shownText);
     EXPECT_TRUE(mainDisabled);
-    EXPECT_TRUE(::IsWindowEnabled(d.m_pQxUI->m_hWnd));
+    EXPECT_TRUE(::IsWindowEnabled(CKelvoPageUIDlg::From(d.m_pQxUI)->m_hWnd));
     ExpectNothingChanged();
 }
 

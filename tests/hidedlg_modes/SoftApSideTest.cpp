@@ -29,9 +29,9 @@ TEST_F(SoftApSide, WindowClosedOnTheRoadThatReleasedTheStationLibraryOpensAgain)
     CHideDlg& d = Start("[World]\nOpMode=1\nOsCode=10\n");
     ASSERT_EQ(OP_MODE_AP, d.m_nOpMode);
     ASSERT_FALSE(QXWLAPI.IsLoaded());
-    auto windowShown = [&] { return d.m_pQxUI && d.m_pQxUI->IsWindow() && d.m_pQxUI->IsWindowVisible(); };
+    auto windowShown = [&] { return d.m_pQxUI && d.m_pQxUI->Window().IsWindow() && d.m_pQxUI->Window().IsWindowVisible(); };
     auto closeWindow = [&] {
-        if (d.m_pQxUI && d.m_pQxUI->IsWindow()) d.m_pQxUI->DestroyWindow();
+        if (d.m_pQxUI && CKelvoPageUIDlg::From(d.m_pQxUI)->IsWindow()) CKelvoPageUIDlg::From(d.m_pQxUI)->DestroyWindow();
     };
 
     closeWindow();

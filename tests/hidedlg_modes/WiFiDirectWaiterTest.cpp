@@ -52,8 +52,8 @@ TEST_F(WiFiDirectWaiter, SignalReachesTheOpenMainWindow)
     ASSERT_TRUE(d.m_hWiFiDirectThread);
     EXPECT_TRUE(Called("QXWL_InitWifiDirect(event)"));
     d.ShowConfigUI();
-    ASSERT_TRUE(d.m_pQxUI && d.m_pQxUI->IsWindow());
-    WiFiDirectTap tap(d.m_pQxUI->m_hWnd);
+    ASSERT_TRUE(d.m_pQxUI && CKelvoPageUIDlg::From(d.m_pQxUI)->IsWindow());
+    WiFiDirectTap tap(CKelvoPageUIDlg::From(d.m_pQxUI)->m_hWnd);
     // Each signal as soon as the last one's message arrived: none may be lost while the waiter
     // is still between its post and its next wait.
     for (int i = 1; i <= 20; ++i) {
@@ -65,7 +65,7 @@ TEST_F(WiFiDirectWaiter, SignalReachesTheOpenMainWindow)
 TEST_F(WiFiDirectWaiter, SignalWithoutTheMainWindowIsOnlyConsumed)
 {
     CHideDlg& d = Start("");
-    if (d.m_pQxUI) d.m_pQxUI->DestroyWindow();  // start-up opened it
+    if (d.m_pQxUI) CKelvoPageUIDlg::From(d.m_pQxUI)->DestroyWindow();  // start-up opened it
     testing_support::LogCapture log(1);
     ASSERT_TRUE(sim.SignalWifiDirectEvent());
     EXPECT_TRUE(PumpUntil([&] { return log.Contains("FindWindow"); }, kWaitBoundMs));
@@ -76,7 +76,7 @@ TEST_F(WiFiDirectWaiter, StopBeforeAnySignalEndsTheWaiterAtOnceAndLeavesNoThread
 {
     CHideDlg& d = Start("");
     d.ShowConfigUI();
-    WiFiDirectTap tap(d.m_pQxUI->m_hWnd);
+    WiFiDirectTap tap(CKelvoPageUIDlg::From(d.m_pQxUI)->m_hWnd);
     HANDLE thread = nullptr;
     ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), d.m_hWiFiDirectThread, ::GetCurrentProcess(), &thread,
                                   SYNCHRONIZE, FALSE, 0));

@@ -106,6 +106,48 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
 }
 
 namespace {
+constexpr char kImageOptionsKey[] =
+    "Software\\Microsoft\\Windows NT\\CurrentVersion\\Image File Execution Options\\KPL4471.exe";
+constexpr DWORD kHeapFreeCheckFlag = 0x20;  // FLG_HEAP_ENABLE_FREE_CHECK
+// Where the environment block keeps the global flag.
+constexpr size_t kPebGlobalFlagOffset = sizeof(void*) == 8 ? 0xBC : 0x68;
+}  // namespace
+
+HeapFreeChecking::HeapFreeChecking()
+{
+    HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kImageOptionsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return;
+    ::RegSetValueExA(key, "GlobalFlag", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&kHeapFreeCheckFlag), sizeof kHeapFreeCheckFlag);
+    ::RegCloseKey(key);
+}
+
+HeapFreeChecking::~HeapFreeChecking()
+{
+    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kImageOptionsKey);
+}
+
+bool HeapFreeChecking::IsOn(DWORD pid)
+{
+    struct BasicInformation {
+        LONG_PTR exitStatus;
+        BYTE* peb;
+        ULONG_PTR affinity, priority, pid, parentPid;
+    };
+    using QueryProcess = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    const auto query = reinterpret_cast<QueryProcess>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!query || !process) return false;
+    BasicInformation info{};
+    DWORD flags = 0;
+    const bool read = query(process, 0, &info, sizeof info, nullptr) == 0 && info.peb &&
+                      ::ReadProcessMemory(process, info.peb + kPebGlobalFlagOffset, &flags, sizeof flags, nullptr);
+    ::CloseHandle(process);
+    return read && (flags & kHeapFreeCheckFlag) != 0;
+}
+
+namespace {
 RECT ScreenRect()
 {
     const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);

@@ -30,6 +30,19 @@ HWND WaitForMainWindow(DWORD pid, HWND* hidden = nullptr, DWORD timeoutMs = kPro
 // Exit from the tray menu; true once the program has ended.
 bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs = kProgramTimeoutMs);
 
+// While alive, the programs this test starts run with the heap's free checking on (the system's
+// global flag for the program's image, which Wine honours): freed blocks are filled at once, so
+// that an object used after it was deleted faults every time instead of by luck.
+class HeapFreeChecking {
+public:
+    HeapFreeChecking();
+    ~HeapFreeChecking();
+    HeapFreeChecking(const HeapFreeChecking&) = delete;
+    HeapFreeChecking& operator=(const HeapFreeChecking&) = delete;
+    // True when the running process has the flag in its environment block.
+    static bool IsOn(DWORD pid);
+};
+
 // A person could see the window before a test answers it: it and every window above it are
 // shown, its top-level window is not minimised, and its whole rectangle lies inside every
 // parent's client area and the screen (a control cut off by a dialog's edge, or a dialog below

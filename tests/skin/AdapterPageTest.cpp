@@ -256,26 +256,31 @@ TEST_F(AdapterPageTest, AfterAHandOverTheMethodsStillFollowTheWpsBox)
     for (UINT id : {IDC_ADAPTER_WPS_PBC, IDC_ADAPTER_WPS_PIN_DEVICE, IDC_ADAPTER_WPS_PIN_AP}) EXPECT_TRUE(Enabled(id)) << id;
 }
 
-TEST_F(AdapterPageTest, AMethodDialogCountsAsAnOpenChildOfTheWindowWhileItRuns)
+TEST_F(AdapterPageTest, AMethodDialogIsARegisteredModalLoopThatATeardownEndsAsCancelled)
 {
     Open(0);
     Check(IDC_ADAPTER_WPS, true);
     Press(IDC_ADAPTER_WPS);
-    CWnd* openDuring = nullptr;
-    bool hiddenAtStart = false;
+    const int before = CModalLoopRegistry::Depth();
+    int depthDuring = 0;
+    bool hiddenAtStart = false, teardownWaited = false;
     AfxSetModalDialogHook([&](CDialog& dlg) {
         hiddenAtStart = !::IsWindowVisible(dlg.m_hWnd);
-        openDuring = mainWindow.GetOpenChildDialog();
-        // The exit roads close it with WM_CLOSE, and must find it gone afterwards.
-        dlg.SendMessage(WM_CLOSE);
+        depthDuring = CModalLoopRegistry::Depth();
+        // The exit roads end it as cancelled and come back once it has returned.
+        teardownWaited = !CModalLoopRegistry::RequestTeardown(nullptr, mainWindow.m_hWnd, WM_NULL, 0, 0);
     });
     Check(IDC_ADAPTER_WPS_PBC, true);
     Press(IDC_ADAPTER_WPS_PBC);
+    AfxSetModalDialogHook(nullptr);
     ASSERT_TRUE(hiddenAtStart);  // not yet shown by its loop, and already counted
-    EXPECT_NE(nullptr, openDuring);
+    EXPECT_EQ(before + 1, depthDuring);
+    EXPECT_TRUE(teardownWaited);
     EXPECT_EQ(nullptr, page->m_pWpsPBCDlg);
-    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
-    EXPECT_TRUE(Visible(page));  // closed, not started: the page stays
+    EXPECT_EQ(before, CModalLoopRegistry::Depth());
+    EXPECT_TRUE(testing_support::PumpPending());
+    EXPECT_FALSE(CModalLoopRegistry::TeardownWaits());
+    EXPECT_TRUE(Visible(page));  // cancelled, not started: the page stays
 }
 
 namespace {

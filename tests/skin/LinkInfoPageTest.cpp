@@ -474,12 +474,13 @@ TEST_F(DataRatePageTest, CloseButtonAndCloseRequestEndWithOne)
     AfxSetModalDialogHook(nullptr);
 }
 
-TEST_F(LinkInfoPageTest, TheTrendChartCountsAsAnOpenChildAndThePagesEndEndsItWithoutDeletingIt)
+TEST_F(LinkInfoPageTest, TheTrendChartIsARegisteredModalLoopAndThePagesEndEndsItWithoutDeletingIt)
 {
-    CWnd* openDuring = nullptr;
+    const int before = CModalLoopRegistry::Depth();
+    int depthDuring = 0;
     CKelvoPageDatarateDlg* chart = nullptr;
     AfxSetModalDialogHook([&](CDialog& dlg) {
-        openDuring = mainWindow.GetOpenChildDialog();
+        depthDuring = CModalLoopRegistry::Depth();
         chart = static_cast<CKelvoPageDatarateDlg*>(&dlg);
         // The page's window goes while the chart's loop runs: the chart ends, the object stays
         // for the loop that still runs on it.
@@ -490,7 +491,7 @@ TEST_F(LinkInfoPageTest, TheTrendChartCountsAsAnOpenChildAndThePagesEndEndsItWit
                       reinterpret_cast<LPARAM>(::GetDlgItem(page->m_hWnd, IDC_LINKINFO_TREND_CHART)));
     AfxSetModalDialogHook(nullptr);
     ASSERT_NE(nullptr, chart);
-    EXPECT_EQ(chart, openDuring);
+    EXPECT_EQ(before + 1, depthDuring);
     EXPECT_EQ(nullptr, page->DataRateDialog());
-    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
+    EXPECT_EQ(before, CModalLoopRegistry::Depth());
 }

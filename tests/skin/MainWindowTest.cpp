@@ -449,57 +449,23 @@ TEST_F(MainWindowTest, AboutRunsModallyFromTheSkinLibraryAndItsCloseButtonEndsIt
     const HINSTANCE before = AfxGetResourceHandle();
     HINSTANCE during = nullptr;
     CString caption;
-    CWnd* open = nullptr;
-    CWnd* openWithApPages = nullptr;
+    const int loopsBefore = CModalLoopRegistry::Depth();
+    int depthDuring = 0;
     AfxSetModalDialogHook([&](CDialog& dlg) {
         during = AfxGetResourceHandle();
         caption = dlg.GetWindowText();
-        // An open child of the window for the exit roads, with either page set.
-        open = mainWindow.GetOpenChildDialog() == &dlg ? &dlg : nullptr;
-        mainWindow.m_bSoftAPMode = 1;
-        openWithApPages = mainWindow.GetOpenChildDialog() == &dlg ? &dlg : nullptr;
-        mainWindow.m_bSoftAPMode = 0;
+        // A modal loop the exit roads wait for.
+        depthDuring = CModalLoopRegistry::Depth();
         dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED),
                         reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, IDC_ABOUT_CLOSE)));
     });
     Click(IDC_KELVO_ABOUT, STN_CLICKED);
     AfxSetModalDialogHook(nullptr);
-    EXPECT_NE(nullptr, open);
-    EXPECT_NE(nullptr, openWithApPages);
-    EXPECT_EQ(nullptr, mainWindow.GetOpenChildDialog());
+    EXPECT_EQ(loopsBefore + 1, depthDuring);
+    EXPECT_EQ(loopsBefore, CModalLoopRegistry::Depth());
     EXPECT_EQ(G_hKelvoImg, during);
     EXPECT_STREQ("About", caption);
     EXPECT_EQ(before, AfxGetResourceHandle());
     EXPECT_EQ(nullptr, mainWindow.m_pAboutDlg);
 }
 
-namespace {
-// A child dialog of the window as the exit roads see it: shown, and counting its close requests.
-class ClosableChild : public CWnd {
-public:
-    int closes = 0;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_CLOSE) {
-            ++closes;
-            return 0;
-        }
-        return CWnd::WindowProc(message, wParam, lParam);
-    }
-};
-}  // namespace
-
-TEST_F(MainWindowTest, AModeSwitchUnderAnOpenChildDialogClosesTheChildInsteadOfTheSwitch)
-{
-    ClosableChild chart;
-    ASSERT_TRUE(chart.CreateEx(0, "STATIC", "chart", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr));
-    mainWindow.m_pChildDialog[CKelvoPageUIDlg::kChildTrendChart] = &chart;
-    CKelvoPageLinkInfoDlg* const linkPage = mainWindow.m_pPageLinkInfoDlg;
-    mainWindow.OnSwitchToApMode();
-    EXPECT_EQ(1, chart.closes);
-    // The pages, one of which runs the chart, are still there.
-    EXPECT_EQ(0, mainWindow.m_bSoftAPMode);
-    EXPECT_EQ(linkPage, mainWindow.m_pPageLinkInfoDlg);
-    mainWindow.m_pChildDialog[CKelvoPageUIDlg::kChildTrendChart] = nullptr;
-    chart.DestroyWindow();
-}

@@ -115,6 +115,26 @@ TEST_F(ApPageSetSwitch, EachSwitchReplacesTheWholeSetAndASecondOneDoesNothing)
     EXPECT_EQ("Profile", std::string(mainWindow.m_tabProfile.GetText()));
 }
 
+TEST_F(ApPageSetSwitch, ASwitchAskedUnderARunningModalLoopEndsItAndComesOnceItHasReturned)
+{
+    CKelvoPageLinkInfoDlg* const linkPage = mainWindow.m_pPageLinkInfoDlg;
+    int ends = 0;
+    {
+        const CModalLoopRegistry::Entry chart(nullptr, [&] { ++ends; });
+        mainWindow.SwitchPageSet(1);
+        EXPECT_EQ(1, ends);
+        // The pages, one of which runs the loop, are still there.
+        EXPECT_EQ(0, mainWindow.m_bSoftAPMode);
+        EXPECT_EQ(linkPage, mainWindow.m_pPageLinkInfoDlg);
+        EXPECT_TRUE(testing_support::PumpPending());
+        EXPECT_EQ(0, mainWindow.m_bSoftAPMode) << "not while the loop runs";
+    }
+    EXPECT_TRUE(testing_support::PumpPending());
+    EXPECT_EQ(1, mainWindow.m_bSoftAPMode);
+    EXPECT_TRUE(Visible(mainWindow.m_pPageApLinkInfoDlg));
+    EXPECT_FALSE(CModalLoopRegistry::TeardownWaits());
+}
+
 TEST_F(ApPageSetSwitch, TheHostedNetworkHasNoMacFilterTabAndItsOwnDialogs)
 {
     const int savedOs = G_nOSVersion;
@@ -260,8 +280,11 @@ TEST_F(ApPageSetSwitch, APromptHiddenBySurveyConnectEndsItsLoopAndNoLongerHoldsT
     Click(IDC_KELVO_AP_MODE);
     ASSERT_EQ(2u, boxes.size());
     EXPECT_NE(boxes[0], boxes[1]);
-    // A switch made from inside a waiting loop ends it: the prompt goes with the station pages.
+    // A switch asked for from inside a waiting loop ends it as cancelled and comes once the loop
+    // has returned: only then does the prompt go with the station pages.
     mainWindow.PostMessage(MSG_PEAP_SETTING_DLG, 8, 0);
     EXPECT_EQ(IDCANCEL, RunPromptLoopWith(*mainWindow.m_pPeapSettingDlg, [&] { mainWindow.SwitchPageSet(1); }));
+    EXPECT_NE(nullptr, mainWindow.m_pPeapSettingDlg);
+    EXPECT_TRUE(testing_support::PumpPending());
     EXPECT_EQ(nullptr, mainWindow.m_pPeapSettingDlg);
 }
