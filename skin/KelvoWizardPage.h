@@ -6,6 +6,7 @@
 #include "skin/SkinnedPage.h"
 
 #include <initializer_list>
+#include <set>
 
 class CKelvoWizardPage : public CSkinnedPage {
 public:
@@ -43,6 +44,7 @@ protected:
     // by the edit, and the user is told so rather than left to find it out.
     void LimitEdit(UINT id, int maxChars);
     void OnEditFull(UINT id);
+    std::set<UINT> m_editsToldFull;  // this showing
     // Copies the road flags from the security-type page.
     void TakeRoadFlags();
 };
