@@ -34,8 +34,10 @@ std::string WorldFile()
 bool StartAutomaticPin(HWND dialog)
 {
     char pin[16] = {};
-    if (!::GetWindowTextA(::GetDlgItem(dialog, kPinDevicePin), pin, sizeof pin) || !*pin) return false;
-    testing_support::ScopedFile(WorldFile(), std::string("[World]\nWpsStepMs=400\n[Network9]\nSsid=Quixen-Pin\nChannel=6\n"
+    // Another process's control: its text is asked for, GetWindowText would not reach it.
+    ::SendMessageA(::GetDlgItem(dialog, kPinDevicePin), WM_GETTEXT, sizeof pin, reinterpret_cast<LPARAM>(pin));
+    if (!*pin) return false;
+    testing_support::ScopedFile(WorldFile(), std::string("[World]\nWpsStepMs=0\n[Network9]\nSsid=Quixen-Pin\nChannel=6\n"
                                              "Security=WPA2-PSK\nKey=pinkey2024\nWPS=1\nWpsPin=") + pin + "\n").Keep();
     PumpFor(1000);  // the library reads a changed world file within 250 ms
     ::SendMessageA(::GetDlgItem(dialog, kPinDeviceAuto), BM_SETCHECK, BST_CHECKED, 0);
