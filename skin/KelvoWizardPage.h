@@ -44,9 +44,10 @@ protected:
     // by the edit, and the user is told so rather than left to find it out.
     void LimitEdit(UINT id, int maxChars);
     void OnEditFull(UINT id);
-    std::set<UINT> m_editsToldFull;  // this showing
     // Copies the road flags from the security-type page.
     void TakeRoadFlags();
+
+    std::set<UINT> m_editsToldFull;  // the edits that told their limit this showing
 };
 
 // Text of a combo's selected entry, empty when none is selected.
