@@ -178,10 +178,9 @@ TEST_F(ButtonSTShown, DisablingMovesTheFocusOnlyWhenTheButtonHadIt)
 {
     CButtonST push;
     Bind(push, IDC_TEST_PUSH);
-    CWnd* typing = m_form.GetDlgItem(IDC_TEST_NEXT);
-    typing->SetFocus();
+    m_form.GetDlgItem(IDC_TEST_NEXT)->SetFocus();
     push.EnableWindow(FALSE);
-    EXPECT_EQ(typing->m_hWnd, ::GetFocus());
+    EXPECT_EQ(m_form.GetDlgItem(IDC_TEST_NEXT)->m_hWnd, ::GetFocus());
     push.EnableWindow(TRUE);
     push.SetFocus();
     push.EnableWindow(FALSE);  // the platform drops the focus of a window it disables
