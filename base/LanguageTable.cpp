@@ -1,4 +1,5 @@
 #include "base/LanguageTable.h"
+#include "base/DebugLog.h"
 #include "base/IniFile.h"
 #include "base/SystemHelpers.h"
 
@@ -149,4 +150,13 @@ int ReadColumnShares(LPCSTR text, double* shares, int count)
         p = end + 1;
     }
     return read;
+}
+
+void TakeColumnShares(LPCSTR key, LPCSTR text, double* shares, int count)
+{
+    if (!text || !*text) return;  // the list's own shares
+    const int read = ReadColumnShares(text, shares, count);
+    if (read < count)
+        DebugLog(1, "[QxUI] %s \"%s\" gives %d of the %d column shares; the others stay the list's own\n", key, text,
+                 read, count);
 }

@@ -62,3 +62,6 @@ int CharSetFromName(LPCSTR name);
 // A "Columns" value: up to count comma-separated shares (0..1) of the list's width, read in order into
 // shares. Answers how many were read; the remaining entries of shares keep their values.
 int ReadColumnShares(LPCSTR text, double* shares, int count);
+// The shares of a list that holds its own in shares: those the language text of the key gives
+// replace the first ones, the rest stay. A text that gives fewer than count is logged.
+void TakeColumnShares(LPCSTR key, LPCSTR text, double* shares, int count);

@@ -1,7 +1,7 @@
 #include "base/SecureRandom.h"
 #include "base/DebugLog.h"
 
-#include <bcrypt.h>
+#include <ntsecapi.h>
 #include <cstring>
 
 namespace {
@@ -10,12 +10,12 @@ constexpr int kPinRandomBytes = 3;  // 24 bits, more than the 7 digits need
 
 int FillRandomBytes(BYTE* buffer, size_t count)
 {
-    // BCryptGenRandom takes a 32-bit length; large requests go in pieces.
+    // The system's generator (advapi32's RtlGenRandom, on every system from XP on) takes a
+    // 32-bit length; large requests go in pieces.
     while (count > 0) {
         ULONG piece = count > MAXLONG ? MAXLONG : static_cast<ULONG>(count);
-        NTSTATUS status = ::BCryptGenRandom(nullptr, buffer, piece, BCRYPT_USE_SYSTEM_PREFERRED_RNG);
-        if (!BCRYPT_SUCCESS(status)) {
-            DebugLog(1, "[QxUI] FillRandomBytes: BCryptGenRandom return 0x%08lX\n", static_cast<unsigned long>(status));
+        if (!::RtlGenRandom(buffer, piece)) {
+            DebugLog(1, "[QxUI] FillRandomBytes: RtlGenRandom fail\n");
             std::memset(buffer, 0, count);
             return 0;
         }

@@ -4,6 +4,7 @@
 
 #include <psapi.h>
 
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -65,9 +66,37 @@ int FileExists(LPCSTR path)
 
 void BusyWaitMs(DWORD milliseconds)
 {
-    // A monotonic clock: the wait neither ends early at midnight nor stretches when the clock is set.
-    const ULONGLONG start = ::GetTickCount64();
-    while (::GetTickCount64() - start <= milliseconds) ::Sleep(1);
+    // A monotonic clock: the wait neither ends early at midnight nor stretches when the clock is
+    // set. The unsigned difference of two 32-bit ticks is right across their wrap at 49.7 days.
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start <= milliseconds) ::Sleep(1);
+}
+
+ULONGLONG CarryTickCount(DWORD now, ULONGLONG last)
+{
+    constexpr ULONGLONG kWrap = 1ULL << 32;
+    ULONGLONG wraps = last & ~(kWrap - 1);
+    if (now < static_cast<DWORD>(last)) wraps += kWrap;
+    return wraps | now;
+}
+
+ULONGLONG TickCount64()
+{
+    using TickCount64Fn = ULONGLONG(WINAPI*)();
+    // Constant-initialised, without a guard: the C++ runtime's own waits ask through this too.
+    static std::atomic<bool> looked{false};
+    static std::atomic<TickCount64Fn> system{nullptr};
+    if (!looked.load(std::memory_order_acquire)) {
+        system.store(KernelFunction<TickCount64Fn>("GetTickCount64"));
+        looked.store(true, std::memory_order_release);
+    }
+    if (const TickCount64Fn fn = system.load()) return fn();
+    static std::atomic<ULONGLONG> last{0};
+    ULONGLONG seen = last.load();
+    for (;;) {
+        const ULONGLONG now = CarryTickCount(::GetTickCount(), seen);
+        if (now == seen || last.compare_exchange_weak(seen, now)) return now;
+    }
 }
 
 BOOL EnableWow64FsRedirection()

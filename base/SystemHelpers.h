@@ -7,6 +7,11 @@
 int FileExists(LPCSTR path);
 // Waits the given number of milliseconds on this thread without returning to the message loop.
 void BusyWaitMs(DWORD milliseconds);
+// Milliseconds since the system started, as GetTickCount64 (from Vista on) counts them. Without it
+// (XP), the 32-bit count carried past each wrap, right for callers that ask more than once in 49.7 days.
+ULONGLONG TickCount64();
+// The 64-bit count for the 32-bit count now, when the last answer was last.
+ULONGLONG CarryTickCount(DWORD now, ULONGLONG last);
 
 // Turn the file-system redirection of a 32-bit program on 64-bit Windows on or off; nothing
 // happens where the system has no redirection. Answer the system's result (0 when absent).

@@ -27,10 +27,10 @@ public:
     BOOL RestoreDC(int n) { return ::RestoreDC(m_hDC, n); }
 
     // Selection answers the object that was selected before, as a non-owning wrapper.
-    CPen* SelectObject(CPen* p) { return CPen_FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, p->m_hObject))); }
-    CBrush* SelectObject(CBrush* p) { return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, p->m_hObject))); }
-    CFont* SelectObject(CFont* p) { return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, p->m_hObject))); }
-    CBitmap* SelectObject(CBitmap* p) { return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, p->m_hObject))); }
+    CPen* SelectObject(CPen* p) { return CPen_FromHandle(static_cast<HPEN>(Select(p))); }
+    CBrush* SelectObject(CBrush* p) { return CBrush::FromHandle(static_cast<HBRUSH>(Select(p))); }
+    CFont* SelectObject(CFont* p) { return CFont::FromHandle(static_cast<HFONT>(Select(p))); }
+    CBitmap* SelectObject(CBitmap* p) { return CBitmap::FromHandle(static_cast<HBITMAP>(Select(p))); }
     HGDIOBJ SelectObject(HGDIOBJ h) { return ::SelectObject(m_hDC, h); }
     CGdiObject* SelectStockObject(int index);
     CPalette* SelectPalette(CPalette* p, BOOL bForceBackground);
@@ -127,6 +127,11 @@ protected:
 
 private:
     static CPen* CPen_FromHandle(HPEN h);
+    HGDIOBJ Select(CGdiObject* p)
+    {
+        p->NoteSelectedInto(m_hDC);
+        return ::SelectObject(m_hDC, p->m_hObject);
+    }
 };
 
 class CPaintDC : public CDC {

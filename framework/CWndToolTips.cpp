@@ -2,6 +2,10 @@
 // hit-test of a window with tooltips enabled answers for the mouse position.
 #include "framework/CWnd.h"
 
+#ifndef WM_MOUSEHWHEEL
+#define WM_MOUSEHWHEEL 0x020E  // the horizontal wheel of Vista on; XP's headers do not name it
+#endif
+
 namespace {
 struct ThreadToolTip {
     HWND hTip = nullptr;

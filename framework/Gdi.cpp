@@ -1,6 +1,7 @@
 #include "framework/Gdi.h"
 #include "framework/CWinApp.h"
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -26,7 +27,54 @@ template <class T>
 struct NonOwning : T {
     ~NonOwning() override { this->m_hObject = nullptr; }
 };
+
+std::atomic<long> g_ownedObjects{0};
+
+bool IsSelectedInto(HDC hdc, HGDIOBJ object)
+{
+    DWORD type = ::GetObjectType(object);
+    if (type == OBJ_EXTPEN) type = OBJ_PEN;
+    switch (type) {
+    case OBJ_PEN: case OBJ_BRUSH: case OBJ_FONT: case OBJ_BITMAP: case OBJ_PAL:
+        return ::GetCurrentObject(hdc, type) == object;
+    default:
+        return false;
+    }
 }
+}  // namespace
+
+BOOL CGdiObject::Attach(HGDIOBJ h)
+{
+    DeleteObject();
+    m_hObject = h;
+    m_bCounted = h != nullptr;
+    if (m_bCounted) ++g_ownedObjects;
+    return h != nullptr;
+}
+
+HGDIOBJ CGdiObject::Detach()
+{
+    HGDIOBJ h = m_hObject;
+    if (m_bCounted) --g_ownedObjects;
+    m_hObject = nullptr;
+    m_hSelectedInto = nullptr;
+    m_bCounted = false;
+    return h;
+}
+
+BOOL CGdiObject::DeleteObject()
+{
+    if (!m_hObject) return FALSE;
+    const bool stillSelected = m_hSelectedInto && IsSelectedInto(m_hSelectedInto, m_hObject);
+    BOOL ok = ::DeleteObject(m_hObject);
+    if (m_bCounted && ok && !stillSelected) --g_ownedObjects;
+    m_hObject = nullptr;
+    m_hSelectedInto = nullptr;
+    m_bCounted = false;
+    return ok;
+}
+
+long CGdiObject::OwnedCount() { return g_ownedObjects.load(); }
 
 CBrush* CBrush::FromHandle(HBRUSH h) { return TemporaryWrapper<NonOwning<CBrush>>(h); }
 CFont* CFont::FromHandle(HFONT h) { return TemporaryWrapper<NonOwning<CFont>>(h); }

@@ -80,17 +80,22 @@ public:
     ~CGdiObject() override { DeleteObject(); }
 
     HGDIOBJ GetSafeHandle() const { return m_hObject; }
-    BOOL Attach(HGDIOBJ h) { DeleteObject(); m_hObject = h; return h != nullptr; }
-    HGDIOBJ Detach() { HGDIOBJ h = m_hObject; m_hObject = nullptr; return h; }
-    BOOL DeleteObject()
-    {
-        if (!m_hObject) return FALSE;
-        BOOL ok = ::DeleteObject(m_hObject);
-        m_hObject = nullptr;
-        return ok;
-    }
+    BOOL Attach(HGDIOBJ h);
+    HGDIOBJ Detach();
+    BOOL DeleteObject();
     int GetObject(int cb, void* p) const { return m_hObject ? ::GetObjectA(m_hObject, cb, p) : 0; }
     BOOL CreateStockObject(int index) { return Attach(::GetStockObject(index)); }
+
+    // The objects that wrappers own, as Windows counts them: Windows refuses to delete an object
+    // still selected into a device context (Wine deletes it once it is deselected), so such an
+    // object stays counted. For tests, where the system's own count is not available.
+    static long OwnedCount();
+    // CDC records where an object was last selected, to tell at deletion whether it still is.
+    void NoteSelectedInto(HDC hdc) { m_hSelectedInto = hdc; }
+
+private:
+    bool m_bCounted = false;
+    HDC m_hSelectedInto = nullptr;
 };
 
 class CPen : public CGdiObject {

@@ -104,17 +104,7 @@ BOOL CKelvoPageProfileDlg::OnInitDialog()
         m_list.SetImageList(&m_images, LVSIL_SMALL);
     }
     double shares[3] = {kDefaultColumnShares[0], kDefaultColumnShares[1], kDefaultColumnShares[2]};
-    const CString& widths = G_LangTable.IDS_LIST_DEPART_PROFILE;
-    float read[3] = {};
-    if (!widths.IsEmpty()) {
-        // Fractions outside 0-1 would hide or overflow the columns: the defaults stand then.
-        if (sscanf(widths.GetString(), "%f,%f,%f", &read[0], &read[1], &read[2]) == 3 &&
-            read[0] >= 0 && read[0] <= 1 && read[1] >= 0 && read[1] <= 1 && read[2] >= 0 && read[2] <= 1) {
-            for (int i = 0; i < 3; ++i) shares[i] = read[i];
-        } else {
-            DebugLog(1, "[QxUI] IDS_LIST_DEPART_PROFILE \"%s\" is not three fractions, defaults used\n", widths.GetString());
-        }
-    }
+    TakeColumnShares("IDS_LIST_DEPART_PROFILE", G_LangTable.IDS_LIST_DEPART_PROFILE, shares, 3);
     CRect rc;
     m_list.GetClientRect(&rc);
     m_list.InsertColumn(0, "", LVCFMT_CENTER, static_cast<int>(rc.Width() * shares[0]));

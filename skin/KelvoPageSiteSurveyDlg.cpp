@@ -86,15 +86,7 @@ bool SystemServiceOwnsAdapter()
 void ColumnShares(double (&shares)[CKelvoPageSiteSurveyDlg::kColumns])
 {
     std::copy(std::begin(kDefaultColumnShares), std::end(kDefaultColumnShares), shares);
-    const CString& text = G_LangTable.IDS_LIST_DEPART_SURVEY;
-    if (text.IsEmpty()) return;
-    float read[CKelvoPageSiteSurveyDlg::kColumns] = {};
-    if (sscanf(text.GetString(), "%f,%f,%f,%f", &read[0], &read[1], &read[2], &read[3]) != 4 ||
-        std::any_of(std::begin(read), std::end(read), [](float f) { return !(f >= 0.0f && f <= 1.0f); })) {
-        DebugLog(1, "[QxUI] IDS_LIST_DEPART_SURVEY \"%s\" is not four fractions, defaults used\n", text.GetString());
-        return;
-    }
-    std::copy(std::begin(read), std::end(read), shares);
+    TakeColumnShares("IDS_LIST_DEPART_SURVEY", G_LangTable.IDS_LIST_DEPART_SURVEY, shares, CKelvoPageSiteSurveyDlg::kColumns);
 }
 
 CString MacText(const BYTE (&mac)[6])

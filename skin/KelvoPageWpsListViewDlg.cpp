@@ -69,14 +69,7 @@ BOOL CKelvoPageWpsListViewDlg::OnInitDialog()
     else DebugLog(1, "[QxUI] CKelvoPageWpsListViewDlg: bitmap %u is missing\n", kImagesBitmap);
 
     double shares[kColumns] = {kDefaultShares[0], kDefaultShares[1], kDefaultShares[2]};
-    const CString& widths = G_LangTable.IDS_LIST_DEPART_WPSVIEW;
-    if (!widths.IsEmpty()) {
-        // Shares outside 0..1 would make columns of absurd widths: the text is then not taken.
-        double read[kColumns] = {};
-        if (ReadColumnShares(widths, read, kColumns) == kColumns)
-            for (int i = 0; i < kColumns; ++i) shares[i] = read[i];
-        else DebugLog(1, "[QxUI] CKelvoPageWpsListViewDlg: column widths \"%s\" not read\n", static_cast<LPCSTR>(widths));
-    }
+    TakeColumnShares("IDS_LIST_DEPART_WPSVIEW", G_LangTable.IDS_LIST_DEPART_WPSVIEW, shares, kColumns);
     CRect rc;
     m_list.GetClientRect(&rc);
     const CString headings[kColumns] = {"", G_LangTable.IDS_LAB_WPSLIST_SUBLISTITEM_01, G_LangTable.IDS_LAB_WPSLIST_SUBLISTITEM_02};

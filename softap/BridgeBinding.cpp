@@ -260,9 +260,10 @@ void CBindResultWaiter::ForgetResult()
 
 void CBindResultWaiter::Run(HWND page, DWORD limitMs, HeldObjects held)
 {
-    const ULONGLONG deadline = ::GetTickCount64() + limitMs;
+    // Elapsed time as the unsigned difference of 32-bit ticks, right across their wrap.
+    const DWORD start = ::GetTickCount();
     // A program at work may take its time; the limit is for a wait with none to watch.
-    auto timedOut = [&] { return !Process() && ::GetTickCount64() >= deadline; };
+    auto timedOut = [&] { return !Process() && ::GetTickCount() - start >= limitMs; };
     HANDLE mapping = nullptr, event = nullptr;
     void* view = nullptr;
     BindOutcome outcome = BindOutcome::Silent;

@@ -1,7 +1,7 @@
 #include "station/WepKeyGeneration.h"
 #include "base/DebugLog.h"
 
-#include <bcrypt.h>
+#include <wincrypt.h>
 #include <cstring>
 
 namespace {
@@ -10,18 +10,20 @@ constexpr ULONG kMultiplier = 214013, kIncrement = 2531011;
 constexpr int kOutputShift = 16;
 constexpr int kRepeatedPhraseBytes = 64;
 
+// The MD5 of CryptoAPI's base provider, present on every system from XP on.
 bool Md5(const BYTE* data, ULONG length, BYTE (&digest)[kWep128DigestBytes])
 {
-    BCRYPT_ALG_HANDLE alg = nullptr;
-    if (!BCRYPT_SUCCESS(BCryptOpenAlgorithmProvider(&alg, BCRYPT_MD5_ALGORITHM, nullptr, 0))) return false;
-    BCRYPT_HASH_HANDLE hash = nullptr;
-    bool ok = BCRYPT_SUCCESS(BCryptCreateHash(alg, &hash, nullptr, 0, nullptr, 0, 0));
+    HCRYPTPROV provider = 0;
+    if (!::CryptAcquireContextA(&provider, nullptr, nullptr, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT)) return false;
+    HCRYPTHASH hash = 0;
+    bool ok = ::CryptCreateHash(provider, CALG_MD5, 0, 0, &hash) != FALSE;
     if (ok) {
-        ok = BCRYPT_SUCCESS(BCryptHashData(hash, const_cast<PUCHAR>(data), length, 0)) &&
-             BCRYPT_SUCCESS(BCryptFinishHash(hash, digest, sizeof digest, 0));
-        BCryptDestroyHash(hash);
+        DWORD size = sizeof digest;
+        ok = ::CryptHashData(hash, data, length, 0) && ::CryptGetHashParam(hash, HP_HASHVAL, digest, &size, 0) &&
+             size == sizeof digest;
+        ::CryptDestroyHash(hash);
     }
-    BCryptCloseAlgorithmProvider(alg, 0);
+    ::CryptReleaseContext(provider, 0);
     return ok;
 }
 }  // namespace

@@ -123,7 +123,9 @@ void CComboBoxSuper::DrawItem(LPDRAWITEMSTRUCT dis)
         rect.left += cx;
     }
 
+    // Made here, so that they outlive RestoreDC: Windows does not delete an object still selected.
     CFont boldFont;
+    CPen separator;
     if (record && record->bBold) {
         LOGFONTA lf{};
         pDC->GetCurrentFont()->GetLogFont(&lf);
@@ -138,7 +140,7 @@ void CComboBoxSuper::DrawItem(LPDRAWITEMSTRUCT dis)
     if (columns < 2) {
         pDC->DrawText(text, &rect, DT_SINGLELINE | DT_VCENTER);
     } else {
-        CPen separator(PS_SOLID, 1, kSeparatorColor);
+        separator.CreatePen(PS_SOLID, 1, kSeparatorColor);
         pDC->SelectObject(&separator);
         int left = rect.left;
         int edge = rect.left;

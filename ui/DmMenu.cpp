@@ -5,6 +5,7 @@
 #include "base/DebugLog.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <map>
@@ -30,6 +31,9 @@ constexpr double kXpSelectLightenThemed = 0.7;
 constexpr double kXpSelectLightenOther = 0.85;
 constexpr double kXpCheckedLighten = 0.85;
 constexpr double kXpGrayTextLighten = 0.4;
+// The least difference of luminance (0..255) between a text and what is behind it.
+constexpr int kMinTextContrast = 96;
+constexpr int kMidLuminance = 128;
 // A selected disabled item keeps its highlight in the classic look and loses it in the XP look.
 constexpr BOOL kSelectDisabledClassic = TRUE;
 constexpr BOOL kSelectDisabledXp = FALSE;
@@ -226,9 +230,8 @@ void FrameSolid(CDC* pDC, const RECT& r, COLORREF color)
 }
 
 // The tick, or for an item with a checked-state bitmap (a radio choice) a dot.
-void DrawCheckMark(CDC* pDC, const CRect& box, bool radio)
+void DrawCheckMark(CDC* pDC, const CRect& box, bool radio, COLORREF color)
 {
-    const COLORREF color = ::GetSysColor(COLOR_MENUTEXT);
     CPen pen(PS_SOLID, 1, color);
     CPen* oldPen = pDC->SelectObject(&pen);
     if (radio) {
@@ -317,6 +320,14 @@ COLORREF DmMenu::LightenColor(COLORREF c, double factor)
     if (factor <= 0.0 || factor > 1.0) return c;
     auto up = [factor](int v) { return static_cast<BYTE>(v + (255 - v) * factor); };
     return RGB(up(GetRValue(c)), up(GetGValue(c)), up(GetBValue(c)));
+}
+
+COLORREF DmMenu::ReadableOn(COLORREF text, COLORREF back)
+{
+    auto luminance = [](COLORREF c) { return (299 * GetRValue(c) + 587 * GetGValue(c) + 114 * GetBValue(c)) / 1000; };
+    const int behind = luminance(back);
+    if (std::abs(luminance(text) - behind) >= kMinTextContrast) return text;
+    return behind >= kMidLuminance ? RGB(0, 0, 0) : RGB(255, 255, 255);
 }
 
 DmMenu* DmMenu::FromMenuHandle(HMENU hMenu)
@@ -841,7 +852,8 @@ void DmMenu::DrawItemClassic(LPDRAWITEMSTRUCT lpDIS, const DmMenuData& data)
         COLORREF fill = ::GetSysColor(IsThemedXp() ? COLOR_BTNFACE : COLOR_MENU);
         FillSolid(pDC, check, selected ? fill : LightenColor(fill, kCheckedBoxLighten));
         if (frames) pDC->DrawEdge(&check, BDR_SUNKENOUTER, BF_RECT);
-        DrawCheckMark(pDC, check, HasCheckedBitmap(reinterpret_cast<HMENU>(lpDIS->hwndItem), lpDIS->itemID));
+        DrawCheckMark(pDC, check, HasCheckedBitmap(reinterpret_cast<HMENU>(lpDIS->hwndItem), lpDIS->itemID),
+                      ::GetSysColor(COLOR_MENUTEXT));
     }
 
     CRect text(item.left + m_iconX + kClassicTextIndent, item.top - 1, item.right, item.bottom - 1);
@@ -936,10 +948,13 @@ void DmMenu::DrawItemXp(LPDRAWITEMSTRUCT lpDIS, const DmMenuData& data)
                     CSize(kXpCheckBoxSize, kXpCheckBoxSize));
         FillSolid(pDC, check, checkedFill);
         FrameSolid(pDC, check, highlight);
-        DrawCheckMark(pDC, check, HasCheckedBitmap(reinterpret_cast<HMENU>(lpDIS->hwndItem), lpDIS->itemID));
+        DrawCheckMark(pDC, check, HasCheckedBitmap(reinterpret_cast<HMENU>(lpDIS->hwndItem), lpDIS->itemID),
+                      ReadableOn(::GetSysColor(COLOR_MENUTEXT), checkedFill));
     }
 
-    COLORREF textColor = ::GetSysColor(COLOR_MENUTEXT);
+    // The XP look fills with window and lightened highlight colours, not the menu's own: the
+    // menu text is kept only where it stands out from them (a light one does not on the selection).
+    COLORREF textColor = ReadableOn(::GetSysColor(COLOR_MENUTEXT), selected ? selection : window);
     if (disabled) {
         textColor = ::GetSysColor(COLOR_GRAYTEXT);
         if (!themed && !selected) textColor = LightenColor(textColor, kXpGrayTextLighten);

@@ -58,6 +58,8 @@ public:
     static int WindowsVersionCode();
     // c moved toward white by factor (0, 1]; other factors leave it unchanged.
     static COLORREF LightenColor(COLORREF c, double factor);
+    // text when it stands out from back, else black or white, whichever does.
+    static COLORREF ReadableOn(COLORREF text, COLORREF back);
 
     const std::vector<DmMenuData*>& Items() const { return m_items; }
 

@@ -3,13 +3,13 @@
 #include "ui/CPictureStatic.h"
 #include "ui/CSignalStatic.h"
 #include "ui/FloatButton.h"
+#include "ui/LogFont.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "base/StationLibraryView.h"
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +21,8 @@ constexpr LONG kFingerFontHeight = 15;
 constexpr char kFingerFontFace[] = "Arial";
 constexpr int kFingerInnerStaticId = 0xFFFF;
 constexpr DWORD kModulePathChars = 1024;
+// A page's file holds one short line per window: anything longer is not a layout file.
+constexpr ULONGLONG kMaxLayoutFileBytes = 64 * 1024;
 
 std::function<DpiLayoutConfig()> g_configSource;
 
@@ -54,23 +56,14 @@ std::vector<HWND> CollectWindows(HWND hPage)
     return windows;
 }
 
-// Fonts made by the fix-ups stay alive while their controls may use them.
-void KeepFont(std::unique_ptr<CFont> font)
-{
-    static std::vector<std::unique_ptr<CFont>> fonts;
-    fonts.push_back(std::move(font));
-}
-
+// The fix-up fonts are shared by description, so that laying pages out again (every mode switch
+// rebuilds them) makes no new fonts.
 HFONT CopyFont(HFONT source, void (*change)(LOGFONTA&))
 {
     LOGFONTA lf{};
     if (!source || !::GetObjectA(source, sizeof lf, &lf)) return nullptr;
     change(lf);
-    auto font = std::make_unique<CFont>();
-    if (!font->CreateFontIndirect(&lf)) return nullptr;
-    HFONT h = *font;
-    KeepFont(std::move(font));
-    return h;
+    return SharedFont(lf);
 }
 
 void FontFixup(CWnd* pControl, RECT*)
@@ -135,7 +128,8 @@ void ListFixup(CWnd* pControl, RECT* pRect)
         const int newWidth = pRect->right - pRect->left;
         for (int i = 0; i < columns; ++i) {
             int width = static_cast<int>(pControl->SendMessage(LVM_GETCOLUMNWIDTH, i));
-            pControl->SendMessage(LVM_SETCOLUMNWIDTH, i, MAKELPARAM(width * newWidth / window.Width(), 0));
+            const LONGLONG scaled = static_cast<LONGLONG>(width) * newWidth / window.Width();
+            pControl->SendMessage(LVM_SETCOLUMNWIDTH, i, MAKELPARAM(static_cast<int>(scaled), 0));
         }
     }
     FontFixup(pControl, pRect);
@@ -211,16 +205,42 @@ BOOL RecordLayout(HWND hPage, const CString& path)
     return TRUE;
 }
 
-// The rectangles of the file, or FALSE (logged) when it cannot be read or a line is not four numbers.
+// Whether a rectangle can be a window of a page on this screen: not inverted (the page not
+// empty either), no larger than the screen, and not farther from its parent than that.
+bool IsPlausible(const RECT& r, bool page)
+{
+    const LONGLONG screenX = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), screenY = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const LONGLONG width = static_cast<LONGLONG>(r.right) - r.left, height = static_cast<LONGLONG>(r.bottom) - r.top;
+    const LONGLONG least = page ? 1 : 0;
+    return width >= least && width <= screenX && height >= least && height <= screenY && r.left >= -screenX &&
+           r.left <= screenX && r.top >= -screenY && r.top <= screenY;
+}
+
+// The rectangles of the file, or FALSE (logged) when it cannot be read, or a line is not four
+// numbers or no window of a page on this screen.
 BOOL ReadLayout(const CString& path, std::vector<RECT>& rects)
 {
-    CStdioFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::typeText)) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead)) {
         DebugLog(1, "[QxUI] ApplyDpiLayout() CreateFile fail for %s, error code = %d\n", path.GetString(), file.LastError());
         return FALSE;
     }
-    CString line;
-    for (int number = 1; file.ReadString(line); ++number) {
+    const ULONGLONG size = file.GetLength();
+    if (size > kMaxLayoutFileBytes) {
+        DebugLog(1, "[QxUI] ApplyDpiLayout() %s is longer than %d bytes\n", path.GetString(), static_cast<int>(kMaxLayoutFileBytes));
+        return FALSE;
+    }
+    std::string text(static_cast<size_t>(size), '\0');
+    if (size > 0 && file.Read(text.data(), static_cast<UINT>(size)) != size) {
+        DebugLog(1, "[QxUI] ApplyDpiLayout() ReadFile fail for %s, error code = %d\n", path.GetString(), file.LastError());
+        return FALSE;
+    }
+    size_t start = 0;
+    for (int number = 1; start < text.size(); ++number) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        CString line(text.substr(start, end - start).c_str());
+        start = end + 1;
         line.Trim();
         if (line.IsEmpty()) continue;
         int l = 0, t = 0, r = 0, b = 0;
@@ -230,7 +250,13 @@ BOOL ReadLayout(const CString& path, std::vector<RECT>& rects)
                      path.GetString(), line.GetString());
             return FALSE;
         }
-        rects.push_back(RECT{l, t, r, b});
+        const RECT rect{l, t, r, b};
+        if (!IsPlausible(rect, rects.empty())) {
+            DebugLog(1, "[QxUI] ApplyDpiLayout() line %d of %s is no window of this screen: \"%.40s\"\n", number,
+                     path.GetString(), line.GetString());
+            return FALSE;
+        }
+        rects.push_back(rect);
     }
     return TRUE;
 }

@@ -226,12 +226,7 @@ void CKelvoPageWlanP2PDlg::SetUpList()
 
     double shares[kColumns];
     std::copy(std::begin(kDefaultShares), std::end(kDefaultShares), shares);
-    if (!t.IDS_LIST_WLANP2P_DEVICE.IsEmpty()) {
-        double read[kColumns] = {};
-        if (std::sscanf(t.IDS_LIST_WLANP2P_DEVICE.GetString(), "%lf,%lf,%lf,%lf,%lf", &read[0], &read[1], &read[2], &read[3],
-                        &read[4]) == kColumns)
-            std::copy(std::begin(read), std::end(read), shares);
-    }
+    TakeColumnShares("IDS_LIST_WLANP2P_DEVICE", t.IDS_LIST_WLANP2P_DEVICE, shares, kColumns);
     CRect rc;
     m_list.GetClientRect(&rc);
     const CString headers[kColumns] = {Text(t.IDS_WIFI_DIRECT_DEVICE_TYPE, "Device Type"), Text(t.IDS_WIFI_DIRECT_GROUP, "Group"),

@@ -42,11 +42,11 @@ double CpuMs(HANDLE process)
 // Runs the thread's message loop for `ms`.
 void RunLoop(DWORD ms)
 {
-    const ULONGLONG end = ::GetTickCount64() + ms;
+    const DWORD start = ::GetTickCount();
     for (;;) {
-        const ULONGLONG now = ::GetTickCount64();
-        if (now >= end) break;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+        const DWORD elapsed = ::GetTickCount() - start;
+        if (elapsed >= ms) break;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - elapsed, QS_ALLINPUT);
         MSG msg;
         while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             ::TranslateMessage(&msg);

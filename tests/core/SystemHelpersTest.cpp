@@ -55,3 +55,10 @@ TEST(SystemLookups, ServiceStatusIsTheStateOrANamedFailure)
     EXPECT_GE(state, static_cast<int>(SERVICE_STOPPED));
     EXPECT_LE(state, static_cast<int>(SERVICE_PAUSED));
 }
+
+TEST(SystemTime, TheThirtyTwoBitTickCountIsCarriedPastEachWrap)
+{
+    EXPECT_EQ(0x100000005ULL, CarryTickCount(5, 0xFFFFFFF0ULL));
+    EXPECT_EQ(0x100000007ULL, CarryTickCount(7, 0x100000005ULL));
+    EXPECT_EQ(0x200000000ULL, CarryTickCount(0, 0x1FFFFFFFFULL));
+}

@@ -8,6 +8,8 @@
 // MD5-Challenge one; OSCODE below 10).
 // OSCODE: the operating-system code the library reports (12 when not given). "pacs" fills the
 // current folder with more PAC files than a profile keeps, so that the EAP-FAST page says so.
+// On the system page, "dropdown" drops the SSID list (of a scan of the stand-in's networks) and
+// "menu" opens the network-type menu with its first item highlighted.
 #include "framework/Afx.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
@@ -18,6 +20,7 @@
 #include "station/CPageServerCertificationDlg.h"
 #include "station/CProfileEditorDlg.h"
 #include "station/CSecurityEditorDlg.h"
+#include "contract/StationContract.h"
 #include "support/StationSim.h"
 #include "support/TestSupport.h"
 
@@ -29,12 +32,15 @@
 namespace {
 constexpr DWORD kShownMs = 60000;  // the screenshot is taken meanwhile
 constexpr int kPacFiles = kPacListMax + 3;
+constexpr UINT kOpenListDelayMs = 2000;
 
 struct Choice {
     std::string editor = "profile";
     std::string page = "system";
     LONG osCode = 12;
     bool pacs = false;
+    bool dropdown = false;
+    bool menu = false;
 };
 
 Choice ParseCommandLine(LPCSTR commandLine)
@@ -45,6 +51,8 @@ Choice ParseCommandLine(LPCSTR commandLine)
     int position = 0;
     while (words >> word) {
         if (word == "pacs") choice.pacs = true;
+        else if (word == "dropdown") choice.dropdown = true;
+        else if (word == "menu") choice.menu = true;
         else if (position == 0) choice.editor = word, ++position;
         else if (position == 1) choice.page = word, ++position;
         else choice.osCode = std::stol(word);
@@ -172,7 +180,7 @@ public:
             return FALSE;
         m_pMainWnd = &frame;
         if (choice.editor == "security") ShowSecurityEditor(frame, choice);
-        else ShowProfileEditor(frame, choice);
+        else ShowProfileEditor(frame, choice, sim);
         m_pMainWnd = nullptr;
         frame.DestroyWindow();
         QXWLAPI.Release();
@@ -190,8 +198,40 @@ private:
         editor.SetWindowPos(static_cast<const CWnd*>(nullptr), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
     }
 
-    void ShowProfileEditor(CWnd& frame, const Choice& choice)
+    // The stand-in's networks into the repository, as the survey's scan leaves them.
+    static void ScanIntoRepository(testing_support::StationSim& sim)
     {
+        QXWLAPI.QXWL_SiteSurveyScan(nullptr);
+        sim.WaitIdle(testing_support::kWaitBoundMs);
+        std::vector<BYTE> list;
+        if (ReadSiteSurveyList(QXWLAPI.QXWL_SiteSurveyQuery, list, "editor_screens"))
+            QXWLAPI.UpdateRepositBssidList(list.data(), static_cast<ULONG>(list.size()));
+    }
+
+    // Drops the SSID list, or opens the network-type menu with its first item highlighted (the
+    // key waits in the queue for the menu's own loop, which the click enters and stays in). Done
+    // once the window is shown and active, which would close a list dropped before.
+    static void OpenSystemPageList(HWND page, const Choice& choice)
+    {
+        static HWND s_page;
+        static bool s_menu;
+        s_page = page;
+        s_menu = choice.menu;
+        if (!choice.dropdown && !choice.menu) return;
+        ::SetTimer(nullptr, 0, kOpenListDelayMs, [](HWND, UINT, UINT_PTR timer, DWORD) {
+            ::KillTimer(nullptr, timer);
+            if (!s_menu) {
+                ::SendDlgItemMessageA(s_page, IDC_SYS_SSID, CB_SHOWDROPDOWN, TRUE, 0);
+                return;
+            }
+            ::PostMessageA(s_page, WM_KEYDOWN, VK_DOWN, 0);
+            ::SendDlgItemMessageA(s_page, IDC_SYS_NETTYPE, BM_CLICK, 0, 0);
+        });
+    }
+
+    void ShowProfileEditor(CWnd& frame, const Choice& choice, testing_support::StationSim& sim)
+    {
+        if (choice.dropdown) ScanIntoRepository(sim);
         CProfileEditorDlg editor(&frame);
         if (!editor.Create(CProfileEditorDlg::IDD, &frame)) return;
         Place(editor, frame);
@@ -208,6 +248,8 @@ private:
             editor.m_pPageAuthEncry->OnEncryAes();
             editor.GetTabButton(CProfileEditorDlg::kTab8021X)->SendMessage(BM_CLICK);
             Show8021XPage(*editor.m_pPage8021X, choice.page);
+        } else {
+            OpenSystemPageList(editor.m_pPageSystemConfig->m_hWnd, choice);
         }
         testing_support::PumpFor(kShownMs);
         editor.DestroyWindow();

@@ -5,6 +5,7 @@
 #include "support/LogCapture.h"
 #include "support/ServiceControl.h"
 
+#include <shlwapi.h>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,7 @@ protected:
     {
         if (zeroConfig) Reset(zeroConfig.get());
         if (wlan) Reset(wlan.get());
-        ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kInterfacesParent);
+        ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, kInterfacesParent);  // the key and all below it, as on XP
         HideDlgFixture::TearDown();
     }
     static void Reset(SC_HANDLE service)

@@ -102,6 +102,20 @@ TEST_F(ProfilePageTest, ListsEveryStoredProfileAndShowsThePlaceholderAsAny)
     EXPECT_EQ(CString("Cafe"), Cell(page, 1, 1).m_strText);
 }
 
+TEST_F(ProfilePageTest, ListTakesTheColumnSharesOfAShortLanguageTextAndKeepsItsOwnForTheRest)
+{
+    G_LangTable.IDS_LIST_DEPART_PROFILE = "0.1,0.5";  // two shares for three columns
+    CKelvoPageProfileDlg& page = Page(kThreeProfiles);
+    G_LangTable.IDS_LIST_DEPART_PROFILE.Empty();
+    HWND view = ::GetDlgItem(page.m_hWnd, IDC_PROFILE_LIST);
+    RECT client{};
+    ::GetClientRect(view, &client);
+    auto width = [view](int column) { return static_cast<int>(::SendMessageA(view, LVM_GETCOLUMNWIDTH, column, 0)); };
+    EXPECT_EQ(static_cast<int>(client.right * 0.1), width(0));
+    EXPECT_EQ(static_cast<int>(client.right * 0.5), width(1));
+    EXPECT_EQ(static_cast<int>(client.right * 0.38), width(2));  // the page's own share
+}
+
 TEST_F(ProfilePageTest, TitlesStandWhiteOnTheSkinsBandAndLabelsInGrey)
 {
     CKelvoPageProfileDlg& page = Page(kThreeProfiles);

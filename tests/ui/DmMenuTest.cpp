@@ -225,6 +225,15 @@ TEST_F(DmMenuTest, XpLookWithThreeImagesShowsWashedOutAndRaisedImages)
     EXPECT_GT(selected->Count(shadow), 0);  // the shadow copy, down-right of the image
 }
 
+TEST_F(DmMenuTest, XpLookTextStandsOutFromTheLightenedSelection)
+{
+    // High-contrast schemes: white menu text on a highlight that the XP look lightens nearly white.
+    const COLORREF selection = DmMenu::LightenColor(RGB(128, 0, 128), 0.85);
+    EXPECT_EQ(RGB(0, 0, 0), DmMenu::ReadableOn(RGB(255, 255, 255), selection));
+    EXPECT_EQ(RGB(255, 255, 255), DmMenu::ReadableOn(RGB(30, 30, 30), RGB(0, 0, 0)));
+    EXPECT_EQ(RGB(0, 0, 128), DmMenu::ReadableOn(RGB(0, 0, 128), selection));  // a text that stands out is kept
+}
+
 // Keyboard.
 
 TEST_F(DmMenuTest, FindMenuCharExecutesTheItemOfTheUnderlinedLetter)

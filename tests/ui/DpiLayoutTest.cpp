@@ -234,6 +234,30 @@ TEST_F(DpiLayout, GarbledOrShortFilesChangeNothing)
     EXPECT_TRUE(Logged("is not a rectangle"));
 }
 
+TEST_F(DpiLayout, AFileWithAbsurdRectanglesIsRefusedWhole)
+{
+    ASSERT_EQ(1, ApplyDpiLayout(&m_page, kPageFile));
+    const std::vector<std::string> recorded = Lines();
+    CRect page;
+    m_page.GetWindowRect(&page);
+    Move(Item(IDC_TEST_PAGE_TEXT), 50, 40, 10, 10);
+    Configure("1", "1");
+    // A page of no size, or larger than any screen; a control turned inside out.
+    const std::pair<size_t, const char*> absurd[] = {
+        {0, "0,0,0,0"}, {0, "0,0,2147483647,2147483647"}, {0, "-30000,-30000,30000,30000"}, {1, "10,10,5,5"}};
+    for (const auto& [index, line] : absurd) {
+        std::string content;
+        for (size_t i = 0; i < recorded.size(); ++i) content += (i == index ? line : recorded[i]) + "\n";
+        testing_support::ScopedFile file(Path(), content);
+        EXPECT_EQ(0, ApplyDpiLayout(&m_page, kPageFile)) << line;
+        EXPECT_EQ(CRect(50, 40, 60, 50), RectInParent(Item(IDC_TEST_PAGE_TEXT))) << line;
+        CRect now;
+        m_page.GetWindowRect(&now);
+        EXPECT_EQ(page.Size(), now.Size()) << line;
+    }
+    EXPECT_TRUE(Logged("is no window of this screen"));
+}
+
 // Fix-ups by class.
 
 TEST_F(DpiLayout, HoverButtonTakesItsBitmapsSize)
