@@ -8,6 +8,7 @@
 #include "core/QXWLLIB.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageProfileDlg.h"
+#include "skin/KelvoPageSiteSurveyDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/MainWindowMessages.h"
 #include "station/CPage8021XDlg.h"
@@ -236,12 +237,7 @@ void CKelvoPageWpsLinkStatusDlg::OnShowWindow(BOOL bShow, UINT nStatus)
     }
     EnableTabs(FALSE);
     if (!m_bScanRead) ReadScanResults();
-    m_bResultShown = false;
-    ShowLine(IDC_WPSLINK_CANCEL, TRUE);
-    ShowLine(IDC_WPSLINK_EXIT, FALSE);
-    for (UINT id : {IDC_WPSLINK_PIN_BULLET, IDC_WPSLINK_PIN, IDC_WPSLINK_SSID_BULLET, IDC_WPSLINK_SSID_LABEL,
-                    IDC_WPSLINK_SSID, IDC_WPSLINK_SECURITY_BULLET, IDC_WPSLINK_SECURITY_LABEL, IDC_WPSLINK_SECURITY})
-        ShowLine(id, FALSE);
+    ShowRunLines();
     if (nMethod == 1 || nMethod == 2) {
         // Eight digits always: a PIN with leading zeros is still the PIN the user typed.
         CString line;
@@ -253,6 +249,17 @@ void CKelvoPageWpsLinkStatusDlg::OnShowWindow(BOOL bShow, UINT nStatus)
     } else {
         StartPbcRun();
     }
+}
+
+void CKelvoPageWpsLinkStatusDlg::ShowRunLines()
+{
+    m_bResultShown = false;
+    SetStatusText("");
+    ShowLine(IDC_WPSLINK_CANCEL, TRUE);
+    ShowLine(IDC_WPSLINK_EXIT, FALSE);
+    for (UINT id : {IDC_WPSLINK_PIN_BULLET, IDC_WPSLINK_PIN, IDC_WPSLINK_SSID_BULLET, IDC_WPSLINK_SSID_LABEL,
+                    IDC_WPSLINK_SSID, IDC_WPSLINK_SECURITY_BULLET, IDC_WPSLINK_SECURITY_LABEL, IDC_WPSLINK_SECURITY})
+        ShowLine(id, FALSE);
 }
 
 void CKelvoPageWpsLinkStatusDlg::EnableTabs(BOOL enable)
@@ -360,6 +367,7 @@ void CKelvoPageWpsLinkStatusDlg::StartPinRun()
             nApIndex = -1;
             if (m_hWnd) KillTimer(TIMER_WPS_AP_TIME);
             SetStatusText(G_LangTable.IDS_RESCANNING);
+            Rescan();
             return;
         }
     }
@@ -396,6 +404,14 @@ void CKelvoPageWpsLinkStatusDlg::StartPinRun()
     QXWLAPI.QXWL_SetWPSAssociateIE(bAssociateIE);
     QXWLAPI.QXWL_SetWPSProbeReqIE(bProbeReqIE);
     BeginRun();
+}
+
+void CKelvoPageWpsLinkStatusDlg::Rescan()
+{
+    // The survey's callback raises G_bWpsScanDone; the page's next timer event then reads the
+    // table and walks its access points from the first.
+    const LONG status = QXWLAPI.QXWL_SiteSurveyScan(&CKelvoPageSiteSurveyDlg::OnSurveyScanDone);
+    if (status != QXWL_ERROR_SUCCESS) LogNotSuccess("QXWL_SiteSurveyScan", status, "CKelvoPageWpsLinkStatusDlg::Rescan");
 }
 
 void CKelvoPageWpsLinkStatusDlg::WriteProfileToLibrary()
@@ -767,6 +783,8 @@ void CKelvoPageWpsLinkStatusDlg::OnTimer(UINT_PTR nIDEvent)
             nMethod = 0;
             CKelvoPageUIDlg* main = Main();
             if (IsWindowVisible() || !main || !main->m_pPageTab) {
+                // Over a result or a PIN run on screen: the push-button run's own lines and Cancel.
+                ShowRunLines();
                 StartPbcRun();
                 break;
             }

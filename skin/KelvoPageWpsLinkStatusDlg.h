@@ -72,6 +72,8 @@ public:
     void ReadScanResults();
     void StartPbcRun();
     void StartPinRun();
+    // Scans for access points when the automatic PIN walk has run out of them.
+    void Rescan();
     // One status word of the library, as the 200 ms poll handles it.
     void HandleStatus(ULONG word);
     // Writes wpsProfile with the current PIN, channel and mode to the library.
@@ -107,6 +109,8 @@ private:
     void SetStatusText(const CString& text);
     void SetProgress(int pos);
     void ShowLine(UINT id, BOOL show);
+    // A run's lines: Cancel, no Exit, no PIN or result lines, no status yet.
+    void ShowRunLines();
     void EnableTabs(BOOL enable);
     bool LinkMatchesCredential();
     WPS_MODE BaseMode(ULONG wpsMode) const;

@@ -49,6 +49,12 @@ void CKelvoWizardPage::LimitEdit(UINT id, int maxChars)
 
 void CKelvoWizardPage::OnEditFull(UINT id)
 {
+    // The edit says so at every key pressed while it is full: the box comes once a showing,
+    // further keys get a beep.
+    if (!m_editsToldFull.insert(id).second) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
     const int limit = static_cast<int>(SendDlgItemMessage(static_cast<int>(id), EM_GETLIMITTEXT, 0, 0));
     ShowProductMessageBox(TextWithNumber(G_LangTable.IDS_MSG_TEXT_TOO_LONG, limit));
 }
@@ -66,7 +72,9 @@ void CKelvoWizardPage::SetLabels(std::initializer_list<UINT> ids)
 void CKelvoWizardPage::OnShowWindow(BOOL bShow, UINT)
 {
     Default();
-    if (bShow) OnShowPage();
+    if (!bShow) return;
+    m_editsToldFull.clear();
+    OnShowPage();
 }
 
 void CKelvoWizardPage::TakeRoadFlags()

@@ -6,6 +6,7 @@
 #include "skin/SkinnedPage.h"
 
 #include <initializer_list>
+#include <set>
 
 class CKelvoWizardPage : public CSkinnedPage {
 public:
@@ -45,6 +46,8 @@ protected:
     void OnEditFull(UINT id);
     // Copies the road flags from the security-type page.
     void TakeRoadFlags();
+
+    std::set<UINT> m_editsToldFull;  // the edits that told their limit this showing
 };
 
 // Text of a combo's selected entry, empty when none is selected.

@@ -161,7 +161,9 @@ void CInvalidIDPW::OnBtnOK()
         m_strDomain = CString(prof->chDomainName, static_cast<int>(strnlen(prof->chDomainName, sizeof prof->chDomainName)));
     }
     // A pasted text passes the edits' limit: it is refused, not cut.
-    if (!EntriesFit({{m_strIdentity, kIdentityMaxChars}, {m_strPassword, kPasswordMaxChars}, {m_strDomain, kDomainMaxChars}}))
+    if (!EntriesFit({{m_strIdentity, kIdentityMaxChars, G_LangTable.IDS_TUNNELID},
+                     {m_strPassword, kPasswordMaxChars, G_LangTable.IDS_TUNNELPASSWORD},
+                     {m_strDomain, kDomainMaxChars, G_LangTable.IDS_DOMAIN_NAME}}))
         return;
     if (prof) {
         if (m_strIdentity.IsEmpty()) {

@@ -315,7 +315,7 @@ void CPageEAPFastDlg::OnImportPACFile()
     }
     path[sizeof path - 1] = '\0';
     const CString fullPath = path;
-    if (!EntriesFit({{fullPath, kPacTextMaxChars}})) {
+    if (!EntriesFit({{fullPath, kPacTextMaxChars, G_LangTable.IDS_PAC_FILE_PATH}})) {
         DebugLog(3, "[QxUI] <-- CPageEAPFastDlg::OnImportPACFile\n");
         return;
     }

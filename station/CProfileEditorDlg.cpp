@@ -288,14 +288,29 @@ void CProfileEditorDlg::OnOK()
     const CString storedName = system.m_strInitialProfileName;
     char active[kProfileNameBytes] = {};
     QXWLAPI.QXWL_ReadActiveProfileName(active);
-    if (storedName == FieldText(active) && newName != storedName) QXWLAPI.QXWL_ResetToDefaultConnecctionSetting();
+    const bool renamesActive = storedName == FieldText(active) && newName != storedName;
+    if (renamesActive) QXWLAPI.QXWL_ResetToDefaultConnecctionSetting();
 
     // A refused write keeps the editor open with what was typed; the owner hears nothing.
-    const bool stored = WriteProfile();
+    const WriteResult result = WriteProfile();
     m_model.Pacs.clear();
-    if (!stored) return;
-    ReportToOwner(MSG_PROFILE_EDITOR_DLG, 0, 0);
+    if (result == WriteResult::kNotStored) {
+        // The message says nothing was changed: the renamed profile is in force again.
+        if (renamesActive) RestoreActiveProfile(storedName);
+        ShowProductMessageBox(G_LangTable.IDS_PROFILE_WRITE_FAILED);
+        return;
+    }
+    // Stored without its PAC list, the profile is in the list all the same; the editor stays
+    // open for a second OK.
+    if (result == WriteResult::kStored) ReportToOwner(MSG_PROFILE_EDITOR_DLG, 0, 0);
     ReportToOwner(MSG_PROFILE_LIST_CHANGED, 0, 0);
+}
+
+void CProfileEditorDlg::RestoreActiveProfile(const CString& name)
+{
+    ProfileNameBuffer buffer(name);
+    const LONG status = QXWLAPI.QXWL_CopyProfileToCurrentSetting(buffer.text);
+    if (status != QXWL_ERROR_SUCCESS) LogNotSuccess("QXWL_CopyProfileToCurrentSetting", status, "CProfileEditorDlg::RestoreActiveProfile");
 }
 
 void CProfileEditorDlg::OnCancel()
@@ -403,7 +418,7 @@ void CProfileEditorDlg::BuildProfileRecord(WLANPROFILE& record)
     if (QXWLAPI.WinOS() >= kVistaOsCode) record.ssoInfo = m_model.SsoInfo & kSsoBits;
 }
 
-bool CProfileEditorDlg::WriteProfile()
+CProfileEditorDlg::WriteResult CProfileEditorDlg::WriteProfile()
 {
     WLANPROFILE record;
     BuildProfileRecord(record);
@@ -412,8 +427,7 @@ bool CProfileEditorDlg::WriteProfile()
     const LONG status = QXWLAPI.QXWL_WriteProfile(stored.text, &record);
     if (status != QXWL_ERROR_SUCCESS) {
         DebugLog(1, "[QxUI] QXWL_WriteProfile() return %d in CProfileEditorDlg::WriteProfile\n", static_cast<int>(status));
-        ShowProductMessageBox(G_LangTable.IDS_PROFILE_WRITE_FAILED);
-        return false;
+        return WriteResult::kNotStored;
     }
     // From here on the profile is stored under its new name: a second OK edits that one.
     system.m_strInitialProfileName = system.m_strProfileName;
@@ -422,12 +436,12 @@ bool CProfileEditorDlg::WriteProfile()
     m_bEditing = 1;
     ProfileNameBuffer newName(system.m_strProfileName);
     const bool fast = m_model.Eap.nEapMethod == static_cast<int>(EAPMETHOD_FAST);
-    if (fast && !WritePacList(m_model, system.m_strProfileName)) return false;
+    if (fast && !WritePacList(m_model, system.m_strProfileName)) return WriteResult::kStoredWithoutPacList;
     const ULONG mode = record.enumAuthenMode;
     const bool eapAuth = mode == AUTH_WPA || mode == AUTH_WPA2 || mode == AUTH_CCKM || (mode == AUTH_OPEN && record.b8021X);
     if (eapAuth && fast && QXWLAPI.WinOS() >= kVistaOsCode)
         QXWLAPI.QXWL_StartEapHostPeerInvokeConfigUI(newName.text, 0, nullptr);
-    return true;
+    return WriteResult::kStored;
 }
 
 // --- Loading -------------------------------------------------------------------------------------
@@ -516,6 +530,9 @@ void CProfileEditorDlg::LoadRecordIntoPages(const WLANPROFILE& record)
 
     StringRecord7& eap = m_model.Eap;
     eap.nEapMethod = static_cast<int>(record.enumAuthenProtocol);
+    // The authentication page's move off MD5-Challenge asks the 802.1X page's method before that
+    // page loads this record: it must answer this record's method, not the last profile's.
+    if (m_pPage8021X && record.enumAuthenProtocol <= EAPMETHOD_LEAP) m_pPage8021X->nEapMethod = eap.nEapMethod;
     if (record.enumAuthenProtocol == EAPMETHOD_TTLS) eap.nTtlsInner = record.enumTunnel;
     else eap.nPeapInner = record.enumTunnel;
     eap.nProvisioningInner = record.enumProvisioningTunnel;

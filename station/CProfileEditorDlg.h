@@ -88,9 +88,12 @@ private:
     bool Collects8021X() const;
     void CollectSecurity();
     void CollectEapSettings();
-    // Builds and writes the record (and an EAP-FAST profile's PAC list); false after the
-    // language file's message when the library refused.
-    bool WriteProfile();
+    enum class WriteResult { kNotStored, kStoredWithoutPacList, kStored };
+    // Builds and writes the record (and an EAP-FAST profile's PAC list). A refused PAC list is
+    // told here; a refused record is left to the caller to tell.
+    WriteResult WriteProfile();
+    // Puts a profile back in force after the reset that its refused rename brought.
+    void RestoreActiveProfile(const CString& name);
     void LoadRecordIntoPages(const WLANPROFILE& record);
     bool Alive(const CWnd* wnd) const { return wnd && wnd->m_hWnd; }
 

@@ -57,13 +57,19 @@ bool Check8021XEntriesFit(CPage8021XDlg& page)
 {
     if (!page.m_pPageNamePassword || !page.m_pPageClientCert || !page.m_pPageServerCert) return true;
     const CPageNamePasswordDlg& id = *page.m_pPageNamePassword;
-    if (!EntriesFit({{id.strIdentity, kIdentityMaxChars},
-                     {id.strPassword, kPasswordMaxChars},
-                     {id.strDomain, kDomainMaxChars},
-                     {page.m_pPageServerCert->strServerName, kServerNameMaxChars}}))
+    const CString& identity = id.GetIdentityMode() == CPageNamePasswordDlg::kMachineIdentity ? G_LangTable.IDS_MACHINE_ID
+                                                                                              : G_LangTable.IDS_AUTH_ID;
+    if (!EntriesFit({{id.strIdentity, kIdentityMaxChars, identity},
+                     {id.strPassword, kPasswordMaxChars, G_LangTable.IDS_AUTH_PASSWORD},
+                     {id.strDomain, kDomainMaxChars, G_LangTable.IDS_DOMAIN_NAME},
+                     {page.m_pPageServerCert->strServerName, kServerNameMaxChars, G_LangTable.IDS_SERVERNAMEBE}}))
         return false;
-    return CertificateFits(page.m_pPageClientCert->bUseClientCert, page.m_pPageClientCert->certChosen) &&
-           CertificateFits(page.m_pPageServerCert->bUseServerCert, page.m_pPageServerCert->certChosen);
+    // A certificate whose page the method hides (one TLS left chosen, under LEAP) is not used by
+    // it: its size is no reason to refuse.
+    const bool clientInUse = page.m_pPageClientCert->bUseClientCert && page.OffersTab(CPage8021XDlg::kTabClientCert);
+    const bool serverInUse = page.m_pPageServerCert->bUseServerCert && page.OffersTab(CPage8021XDlg::kTabServerCert);
+    return CertificateFits(clientInUse, page.m_pPageClientCert->certChosen) &&
+           CertificateFits(serverInUse, page.m_pPageServerCert->certChosen);
 }
 
 bool WritePacList(const EditorSecurityModel& model, const CString& profileName)

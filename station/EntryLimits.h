@@ -7,8 +7,10 @@
 
 struct EntryLimit {
     const CString& text;
-    int most;  // characters the record's field keeps
+    int most;             // characters the record's field keeps
+    const CString& name;  // the entry's label, as its page shows it
 };
 
-// False, after the language file's message naming the limit, for the first entry longer than it.
+// False, after the language file's message naming the entry and its limit, for the first entry
+// longer than it.
 bool EntriesFit(std::initializer_list<EntryLimit> entries);

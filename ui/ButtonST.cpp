@@ -377,9 +377,11 @@ LRESULT CButtonST::OnMouseLeave(WPARAM, LPARAM)
     return 0;
 }
 
-void CButtonST::OnKillFocus(CWnd*)
+void CButtonST::OnKillFocus(CWnd* pNewWnd)
 {
     Default();
+    // Disabling the focused window drops its focus before WM_ENABLE comes.
+    m_bFocusDroppedByDisabling = (!pNewWnd || !pNewWnd->m_hWnd) && !IsWindowEnabled();
     CancelHover();
 }
 
@@ -399,8 +401,12 @@ void CButtonST::OnEnable(BOOL bEnable)
 {
     Default();
     if (bEnable) return;
+    // Only the button's own focus moves on: a page greying it while the user types elsewhere
+    // leaves the focus where it is.
+    const bool hadFocus = ::GetFocus() == m_hWnd || m_bFocusDroppedByDisabling;
+    m_bFocusDroppedByDisabling = false;
     CWnd* pParent = GetParent();
-    if (pParent) {
+    if (hadFocus && pParent) {
         CWnd* pNext = pParent->GetNextDlgTabItem(this);
         if (pNext && pNext->m_hWnd != m_hWnd)
             pNext->SetFocus();

@@ -127,6 +127,7 @@ protected:
     BOOL m_bIsPressed = FALSE;
     BOOL m_bIsFocused = FALSE;
     BOOL m_bIsDisabled = FALSE;
+    bool m_bFocusDroppedByDisabling = false;
     BOOL m_bIsDefault = FALSE;
     BOOL m_bIsCheckBox = FALSE;
     BOOL m_bIsRadio = FALSE;

@@ -16,6 +16,9 @@ void CLinkSlider::HScroll(UINT nSBCode, UINT nPos)
     case SB_LINEDOWN:
     case SB_PAGEUP:
     case SB_PAGEDOWN:
+    case SB_TOP:            // Home
+    case SB_BOTTOM:         // End
+    case SB_THUMBPOSITION:  // the thumb let go
         pos = GetPos();
         break;
     case SB_THUMBTRACK:

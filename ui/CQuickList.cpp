@@ -16,7 +16,7 @@ constexpr int kEdgeInset = 2;       // a framed bar is drawn this far inside its
 constexpr int kEmptyTextGap = 10;   // the empty-list text starts this far below the header
 constexpr int kImageGap = 1;        // an image without a check box starts this far into the cell
 constexpr int kProgressInsetLeft = 1, kProgressInsetTop = 5, kProgressInsetRight = 2, kProgressInsetBottom = 5;
-constexpr int kFirstPrintableKey = 32, kLastPrintableKey = 126;
+constexpr UINT kFirstPrintableChar = 32;  // below: Tab, Enter, Backspace, Esc and the other controls
 // The progress cells' gradient: red, yellow, yellow, green.
 constexpr COLORREF kProgressRed = 0x0000FF, kProgressYellow = 0x00FFFF, kProgressGreen = 0x00FF00;
 
@@ -142,19 +142,7 @@ void CQuickList::CListItemData::Reset()
     m_bHot = false;
 }
 
-CQuickList::CQuickList()
-{
-    static const struct { UINT key; const char* shifted; const char* plain; } kPunctuation[] = {
-        {0xC0, "~", "`"}, {0xBD, "_", "-"}, {0xBB, "+", "="}, {0xDB, "{", "["}, {0xDD, "}", "]"}, {0xDC, "|", "\\"},
-        {0xBA, ":", ";"}, {0xDE, "\"", "'"}, {0xBC, "<", ","}, {0xBE, ">", "."}, {0xBF, "?", "/"},
-    };
-    for (const auto& k : kPunctuation) {
-        m_shiftedKeys[k.key] = k.shifted;
-        m_plainKeys[k.key] = k.plain;
-    }
-    static const char kShiftedDigits[] = ")!@#$%^&*(";
-    for (UINT digit = 0; digit < 10; ++digit) m_shiftedKeys['0' + digit] = CString(kShiftedDigits[digit]);
-}
+CQuickList::CQuickList() = default;
 
 CQuickList::~CQuickList() = default;
 
@@ -169,7 +157,7 @@ BEGIN_MESSAGE_MAP(CQuickList, CListCtrl)
     ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipText)
     ON_NOTIFY_EX(TTN_NEEDTEXTW, 0, OnToolTipText)
     ON_WM_KEYDOWN()
-    ON_WM_KEYUP()
+    ON_WM_CHAR()
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_PAINT()
@@ -554,30 +542,20 @@ void CQuickList::OnKeyDown(UINT nChar, UINT, UINT)
         }
         return;
     }
-    if (nChar == VK_SHIFT) m_bShiftHeld = TRUE;
-    SelectByKey(nChar);
     Default();
 }
 
-void CQuickList::OnKeyUp(UINT nChar, UINT, UINT)
+// Type-to-select reads the character the key stands for: a virtual-key code is no character
+// (Down is 0x28, "(", and F1 0x70, "p").
+void CQuickList::OnChar(UINT nChar, UINT, UINT)
 {
-    if (nChar == VK_SHIFT) m_bShiftHeld = FALSE;
-    Default();
+    // A row found here is the answer: the platform's own search would move on from it.
+    if (nChar < kFirstPrintableChar || !SelectByChar(static_cast<char>(nChar))) Default();
 }
 
-bool CQuickList::SelectByKey(UINT nChar)
+bool CQuickList::SelectByChar(char ch)
 {
-    const auto shifted = m_shiftedKeys.find(nChar);
-    const bool printable = nChar >= kFirstPrintableKey && nChar <= kLastPrintableKey;
-    if (!printable && shifted == m_shiftedKeys.end()) return false;
-    CString search(static_cast<char>(nChar));
-    if (shifted != m_shiftedKeys.end()) {
-        if (m_bShiftHeld) {
-            search = shifted->second;
-        } else if (auto plain = m_plainKeys.find(nChar); plain != m_plainKeys.end()) {
-            search = plain->second;
-        }
-    }
+    const CString search(ch);
     const int count = GetItemCount();
     const int firstSelected = GetNextItem(-1, LVNI_SELECTED);
     int found = -1;

@@ -8,7 +8,6 @@
 #include "ui/SolidFill.h"
 #include "ui/StyledFont.h"
 
-#include <map>
 #include <vector>
 
 // Messages to the parent, all sent; wParam is the list's window unless said otherwise.
@@ -139,7 +138,7 @@ protected:
     void OnHotTrack(NMHDR* pNMHDR, LRESULT* pResult);
     BOOL OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
-    void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnMouseMove(UINT, CPoint) {}
     void OnPaint();
@@ -151,8 +150,8 @@ protected:
     void DrawEmptyText(CDC* pDC);
     // Moves the focused column (with the parent's consent); answers true when it moved.
     bool NavigateToColumn(int column);
-    // Type-to-select of the key; answers true when a row was selected.
-    bool SelectByKey(UINT nChar);
+    // Type-to-select of a typed character; answers true when a row was selected.
+    bool SelectByChar(char ch);
     int FindRow(int start, int column, const CString& prefix);
 
     CGradient m_gradient;
@@ -160,9 +159,6 @@ protected:
     CCachedPicture m_barFrame;
     CStyledFont m_styledFont;
     CSolidFill m_fill;
-    BOOL m_bShiftHeld = FALSE;
-    std::map<UINT, CString> m_shiftedKeys;
-    std::map<UINT, CString> m_plainKeys;
     int m_nFindColumn = kFindFocusColumn;
     bool m_bCellNavigation = true;
     int m_nFocusColumn = 0;

@@ -124,7 +124,9 @@ void CFloatButton::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     const int k = m_nPressedInset;
     const int cw = m_rcClient.Width(), ch = m_rcClient.Height();
     const int bw = m_rcBitmap.Width(), bh = m_rcBitmap.Height();
-    if (lpDIS->itemAction & ODA_SELECT) {
+    // A release comes as a selection change too (Space, or a mouse that left the button).
+    const bool pressed = (lpDIS->itemAction & ODA_SELECT) && (lpDIS->itemState & ODS_SELECTED);
+    if (pressed) {
         if (k == 0) {
             pDC->StretchBlt(1, 1, cw - 2, ch - 2, &mem, 1, 1, bw - 2, bh - 2, SRCCOPY);
             CRect focus(m_rcClient);
@@ -133,7 +135,7 @@ void CFloatButton::DrawItem(LPDRAWITEMSTRUCT lpDIS)
         } else {
             pDC->StretchBlt(k, k, cw - k, ch - k, &mem, 0, 0, bw - k, bh - k, SRCCOPY);
         }
-    } else if (lpDIS->itemAction & ODA_DRAWENTIRE) {
+    } else if (lpDIS->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) {
         if (m_bHot)
             pDC->StretchBlt(0, 0, cw - k, ch - k, &mem, k, k, bw - k, bh - k, SRCCOPY);
         else

@@ -3,7 +3,9 @@
 //   scripts/screenshot editor_screens.exe shot.png EDITOR PAGE [OSCODE] [pacs]
 // EDITOR: profile or security. PAGE: system, auth, wapi, identity, token (the identity page of
 // EAP-FAST with its password modes), fast, client, server, sso; md5wpa2 (security editor: the
-// 802.1X page after MD5-Challenge beside WEP gave way to WPA2; OSCODE below 10 offers MD5).
+// 802.1X page after MD5-Challenge beside WEP gave way to WPA2; OSCODE below 10 offers MD5);
+// md5ttls (profile editor: the 802.1X page of a stored TTLS profile edited right after a stored
+// MD5-Challenge one; OSCODE below 10).
 // OSCODE: the operating-system code the library reports (12 when not given). "pacs" fills the
 // current folder with more PAC files than a profile keeps, so that the EAP-FAST page says so.
 // On the system page, "dropdown" drops the SSID list (of a scan of the stand-in's networks) and
@@ -23,6 +25,7 @@
 #include "support/TestSupport.h"
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -95,6 +98,64 @@ void Show8021XPage(CPage8021XDlg& page, const std::string& name)
         page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "secret");
         page.ClickTab(CPage8021XDlg::kTabIdentity);
     }
+}
+
+// As the main window prepares an added profile, then its OK.
+void StoreNew(CProfileEditorDlg& editor, const char* name, const char* id, const std::function<void()>& choose)
+{
+    editor.ShowWindow(SW_HIDE);
+    editor.ShowWindow(SW_SHOW);
+    editor.m_pPageSystemConfig->LoadFromScanEntry(name, id);
+    editor.m_pPageAuthEncry->ResetToOpen();
+    editor.m_pPage8021X->ResetToDefaults();
+    editor.m_bNewProfile = 1;
+    editor.m_bEditing = 0;
+    editor.m_pPageSystemConfig->SetDlgItemText(IDC_SYS_SSID, "Quixen-Corp");
+    choose();
+    editor.OnOK();
+}
+
+// As the main window prepares the edit of a stored profile.
+void EditStored(CProfileEditorDlg& editor, const char* name)
+{
+    editor.ShowWindow(SW_HIDE);
+    editor.ShowWindow(SW_SHOW);
+    editor.m_pPageSystemConfig->m_strProfileName = name;
+    editor.m_pPageSystemConfig->m_strInitialProfileName = name;
+    editor.LoadProfile(name);
+    editor.m_pPageSystemConfig->LoadFromScanEntryEx();
+    editor.m_pPageAuthEncry->ApplyModel();
+    editor.m_pPage8021X->LoadSettings();
+    editor.m_bNewProfile = 0;
+    editor.m_bEditing = 1;
+    editor.FreeProfileBuffer();
+}
+
+void EditTtlsAfterMd5(CProfileEditorDlg& editor)
+{
+    CPageAuthEncryDlg& auth = *editor.m_pPageAuthEncry;
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    StoreNew(editor, "OldMd5", "1", [&] {
+        auth.OnAuthOpen();
+        auth.OnEncryNone();
+        auth.CheckDlgButton(IDC_AUTH_8021X, BST_CHECKED);
+        auth.OnCheck8021X();
+        page.OnEapMd5();
+        page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "md5-user");
+        page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "md5-pass");
+    });
+    StoreNew(editor, "Corp", "2", [&] {
+        auth.OnAuthWpa2();
+        auth.OnEncryAes();
+        page.OnEapTtls();
+        page.OnTtlsTunnelPap();
+        page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_IDENTITY, "ttls-user");
+        page.m_pPageNamePassword->SetDlgItemText(IDC_NAMEPW_PASSWORD, "secret");
+    });
+    EditStored(editor, "OldMd5");
+    EditStored(editor, "Corp");
+    editor.GetTabButton(CProfileEditorDlg::kTab8021X)->SendMessage(BM_CLICK);
+    page.ClickTab(CPage8021XDlg::kTabIdentity);
 }
 
 class CEditorScreensApp : public CWinApp {
@@ -180,6 +241,8 @@ private:
         editor.m_bNewProfile = 1;
         if (choice.page == "auth") {
             editor.GetTabButton(CProfileEditorDlg::kTabAuth)->SendMessage(BM_CLICK);
+        } else if (choice.page == "md5ttls") {
+            EditTtlsAfterMd5(editor);
         } else if (choice.page != "system") {
             editor.m_pPageAuthEncry->OnAuthWpa2();
             editor.m_pPageAuthEncry->OnEncryAes();

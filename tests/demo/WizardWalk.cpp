@@ -2,7 +2,8 @@
 // that page:  scripts/screenshot wizard_walk.exe shot.png PAGE
 // PAGE: type, wep, psk, tls, ttls, peap, serca, confirm, done, wireless, control; and beside the
 // wizard: adapter, wpspbc (the push-button dialog), wpsrun (a push-button run to its end), wpspin
-// (the access point's PIN dialog), wpslist (the WPS access points), about, chart; the tabs
+// (the access point's PIN dialog), wpslist (the WPS access points), wpsauto (this device's PIN with
+// the access point chosen automatically, run to its end), about, chart; the tabs
 // linkinfo, survey, profile, p2p; hidden (the hidden-network name prompt).
 #include "program/WizardDriver.h"
 
@@ -18,8 +19,30 @@ constexpr int kEapTypeList = 1513;
 constexpr int kEapTls = 0, kEapTtls = 2;
 
 constexpr int kTabAdapter = 8007, kAboutButton = 8009, kTrendChart = 1144;
-constexpr int kAdapterWps = 1212, kAdapterPbc = 1213, kAdapterPinAp = 1215;
-constexpr int kDialogStart = 1742, kPinApEdit = 1752;
+constexpr int kAdapterWps = 1212, kAdapterPbc = 1213, kAdapterPinDevice = 1214, kAdapterPinAp = 1215;
+constexpr int kDialogStart = 1742, kPinApEdit = 1752, kPinDevicePin = 1762, kPinDeviceAuto = 1764;
+
+std::string WorldFile()
+{
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + "WizardWalkWorld.ini";
+}
+
+// This device's PIN as its dialog shows it, entered at an access point of the world; then the
+// automatic choice and Start.
+bool StartAutomaticPin(HWND dialog)
+{
+    char pin[16] = {};
+    // Another process's control: its text is asked for, GetWindowText would not reach it.
+    ::SendMessageA(::GetDlgItem(dialog, kPinDevicePin), WM_GETTEXT, sizeof pin, reinterpret_cast<LPARAM>(pin));
+    if (!*pin) return false;
+    testing_support::ScopedFile(WorldFile(), std::string("[World]\nWpsStepMs=0\n[Network9]\nSsid=Quixen-Pin\nChannel=6\n"
+                                             "Security=WPA2-PSK\nKey=pinkey2024\nWPS=1\nWpsPin=") + pin + "\n").Keep();
+    PumpFor(1000);  // the library reads a changed world file within 250 ms
+    ::SendMessageA(::GetDlgItem(dialog, kPinDeviceAuto), BM_SETCHECK, BST_CHECKED, 0);
+    return ::PostMessageA(::GetDlgItem(dialog, kDialogStart), BM_CLICK, 0, 0) != FALSE;
+}
 
 // The adapter page with WPS ticked, then (when asked) one method's dialog and its Start.
 bool WalkWps(HWND main, const std::string& page)
@@ -28,11 +51,12 @@ bool WalkWps(HWND main, const std::string& page)
     if (!Press(main, kAdapterWps)) return false;
     if (page == "adapter") return true;
     const bool pin = page == "wpspin" || page == "wpslist";
-    HWND method = WaitControl(main, pin ? kAdapterPinAp : kAdapterPbc);
+    HWND method = WaitControl(main, pin ? kAdapterPinAp : page == "wpsauto" ? kAdapterPinDevice : kAdapterPbc);
     if (!method) return false;
     ::PostMessageA(method, BM_CLICK, 0, 0);
     HWND dialog = testing_support::WaitForWindow("#32770", "WPS", 0, kTimeoutMs);
     if (!dialog || page == "wpspbc" || page == "wpspin") return dialog != nullptr;
+    if (page == "wpsauto") return StartAutomaticPin(dialog);
     if (pin) ::SendMessageA(::GetDlgItem(dialog, kPinApEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("12345670"));
     ::PostMessageA(::GetDlgItem(dialog, kDialogStart), BM_CLICK, 0, 0);
     return true;
@@ -109,11 +133,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     const std::string page = commandLine && *commandLine ? commandLine : "type";
     // TTLS is offered for a choice below operating-system code 10 only. The world file goes to
     // the temporary folder: the walk is ended from outside, and would leave it beside the program.
-    if (page == "ttls") {
-        char folder[MAX_PATH] = {};
-        ::GetTempPathA(MAX_PATH, folder);
-        const std::string world = std::string(folder) + "WizardWalkWorld.ini";
-        testing_support::ScopedFile(world, "[World]\nOsCode=7\n").Keep();
+    if (page == "ttls" || page == "wpsauto") {
+        const std::string world = WorldFile();
+        testing_support::ScopedFile(world, page == "ttls" ? "[World]\nOsCode=7\n" : "[World]\n").Keep();
         ::SetEnvironmentVariableA("QXSIM_WORLD", world.c_str());
     }
     testing_support::ChildProcess program("\"" + testing_support::BinFolder() + "KPL4471.exe\"", testing_support::BinFolder());

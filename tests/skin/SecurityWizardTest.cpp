@@ -712,6 +712,8 @@ TEST_F(SecurityWizardTest, PastedEntriesLongerThanTheirFieldsAreCutOnlyWithAMess
     ASSERT_EQ(2u, boxes.Count());
     EXPECT_EQ("At most 127 characters", boxes.Boxes()[0].text);
     EXPECT_EQ("At most 127 characters", boxes.Boxes()[1].text);
+    peap.SendDlgItemMessage(IDC_WIZEAP_LOGIN, WM_CHAR, 'x', 1);  // a key more: a beep, no second box
+    EXPECT_EQ(2u, boxes.Count());
     ClickButton(peap, IDC_WIZARD_NEXT);
     const WizardEditor e = GetWizardEditor(false);
     // What the user was told the fields hold is what the editor got.

@@ -194,6 +194,11 @@ TEST_F(WpsPagesTest, TheHardwareButtonStartsAPushButtonRunBeforeAnyWpsPageWasSho
     PollUntilDone(*link);
     EXPECT_EQ(100, Progress(*link));
     EXPECT_STREQ("Quixen-WPA2", Text(*link, IDC_WPSLINK_SSID));
+
+    hide.m_bHwPbcPressed = TRUE;  // again, over the success: a run of its own, with its Cancel
+    link->SendMessage(WM_TIMER, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_HW_BUTTON);
+    EXPECT_TRUE(Visible(link->GetDlgItem(IDC_WPSLINK_CANCEL)));
+    EXPECT_FALSE(Visible(link->GetDlgItem(IDC_WPSLINK_SSID)));
 }
 
 TEST_F(WpsPagesTest, AutomaticPinWalkSkipsPushButtonAccessPointsAndRescansAtTheEnd)
@@ -220,8 +225,8 @@ TEST_F(WpsPagesTest, AutomaticPinWalkSkipsPushButtonAccessPointsAndRescansAtTheE
     EXPECT_EQ(-1, link.nApIndex);
     EXPECT_STREQ("rescanning", Text(link, IDC_WPSLINK_STATUS));
     EXPECT_EQ(2u, Calls("QXWL_SetWPSMode").size());
-    // The next scan result starts the walk again from the first access point.
-    G_bWpsScanDone = 1;
+    // The walk's end starts a scan, and its result starts the walk again from the first access point.
+    ASSERT_TRUE(sim.WaitIdle(testing_support::kWaitBoundMs));
     link.OnTimer(CKelvoPageWpsLinkStatusDlg::TIMER_WPS_HW_BUTTON);
     EXPECT_EQ("QXWL_SetWPSMode(0x10000000, First, 22222224, 1)", LastSetMode());
     // The access point's time runs out without a link: the next one.

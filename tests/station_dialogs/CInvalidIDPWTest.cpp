@@ -121,6 +121,7 @@ TEST_F(InvalidIDPWTest, AnEntryLongerThanTheProfileKeepsIsRefusedNotCut)
 {
     testing_support::MessageBoxCapture boxes;
     G_LangTable.IDS_ENTRY_TOO_LONG = "Longer than %d characters.";
+    G_LangTable.IDS_DOMAIN_NAME = "Domain Name";
     Open(1, EAPMETHOD_FAST);
     const std::string most(sizeof Profile().chID - 1, 'x');
     for (int id : {IDC_RELOGIN_IDENTITY, IDC_RELOGIN_PASSWORD, IDC_RELOGIN_DOMAIN}) {
@@ -130,7 +131,7 @@ TEST_F(InvalidIDPWTest, AnEntryLongerThanTheProfileKeepsIsRefusedNotCut)
         Type(id, most.c_str());
     }
     ASSERT_EQ(3u, boxes.Count());
-    EXPECT_STREQ("Longer than 127 characters.", boxes.Boxes()[2].text);
+    EXPECT_STREQ("Domain Name: Longer than 127 characters.", boxes.Boxes()[2].text);
     EXPECT_TRUE(Calls("QXWL_SetWLANProfile").empty());
     Click(IDC_CLASSIC_OK);
     EXPECT_EQ(most, Profile().chDomainName);

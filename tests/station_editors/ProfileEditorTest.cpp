@@ -486,6 +486,13 @@ TEST_F(ProfileEditorTest, ACertificateLargerThanTheProfileHoldsIsRefusedByNameAn
     EXPECT_STREQ("Certificate Quixen Large Root CA is too large.", boxes.Boxes()[1].text);
     EXPECT_EQ(0u, Writes());
     EXPECT_TRUE(front.reports.empty());
+
+    // Both left chosen by TLS are no part of LEAP, whose tabs hide them: no refusal.
+    chooseLast(client.Combo(), client);
+    page.OnEapLeap();
+    TypeCredentials("dave", "leap-pass");
+    editor.OnOK();
+    EXPECT_EQ(1u, Writes());
 }
 
 TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteForByte)
@@ -633,6 +640,13 @@ TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteFor
             EXPECT_STREQ("C:\\pacs\\lab.pac", pacsSecond[1].szText2);
         }
     }
+    // Edited right after the MD5-Challenge profile, a TTLS one is stored as TTLS.
+    StartEdit("TtlsPap");
+    editor.OnOK();
+    WLANPROFILE afterMd5 = {};
+    ASSERT_TRUE(Stored("TtlsPap", &afterMd5));
+    EXPECT_EQ(ULONG{EAPMETHOD_TTLS}, afterMd5.enumAuthenProtocol);
+    EXPECT_EQ(ULONG{TUNNEL_PAP}, afterMd5.enumTunnel);
 }
 
 TEST_F(ProfileEditorTest, SingleSignOnBoxesTravelAsTheirBitsAndComeBackOnReload)
@@ -709,14 +723,16 @@ TEST_F(ProfileEditorTest, ARefusedPacListIsToldAndASecondOkStoresItUnderTheSameP
     editor.OnOK();
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_EQ(G_LangTable.IDS_PAC_LIST_WRITE_FAILED, boxes.Boxes()[0].text);
-    EXPECT_TRUE(front.reports.empty());
     EXPECT_TRUE(Stored("Fast"));  // the record went in before its list was refused
+    // So the profile list takes it; the editor stays open for the list.
+    ASSERT_EQ(1u, front.reports.size());
+    EXPECT_EQ(static_cast<UINT>(MSG_PROFILE_LIST_CHANGED), front.reports[0].message);
 
     // The second OK edits the stored profile: its own ID is no duplicate.
     fast.m_pacList.resize(kPacListMax);
     editor.OnOK();
     EXPECT_EQ(1u, boxes.Count());
-    EXPECT_EQ(2u, front.reports.size());
+    EXPECT_EQ(3u, front.reports.size());
     EXPECT_EQ(kPacListMax, StoredPacCount("Fast"));
 }
 
@@ -734,10 +750,11 @@ TEST_F(ProfileEditorTest, EntriesLongerThanTheRecordHoldsCannotBeTypedNorStoredC
     id.strPassword = "password";
     id.UpdatePage(FALSE);
     G_LangTable.IDS_ENTRY_TOO_LONG = "Longer than %d characters.";
+    G_LangTable.IDS_AUTH_ID = "User Identity";
     testing_support::MessageBoxCapture boxes;
     editor.OnOK();
     ASSERT_EQ(1u, boxes.Count());
-    EXPECT_NE(-1, boxes.Boxes()[0].text.Find("127")) << boxes.Boxes()[0].text.GetString();
+    EXPECT_STREQ("User Identity: Longer than 127 characters.", boxes.Boxes()[0].text);  // which of the page's entries
     EXPECT_EQ(0u, Writes());
 
     // 127 characters fit and come back whole.

@@ -174,6 +174,19 @@ TEST_F(ButtonST, DoubleClickActsAsTwoPresses)
     EXPECT_EQ(0, check.GetCheck());
 }
 
+TEST_F(ButtonSTShown, DisablingMovesTheFocusOnlyWhenTheButtonHadIt)
+{
+    CButtonST push;
+    Bind(push, IDC_TEST_PUSH);
+    m_form.GetDlgItem(IDC_TEST_NEXT)->SetFocus();
+    push.EnableWindow(FALSE);
+    EXPECT_EQ(m_form.GetDlgItem(IDC_TEST_NEXT)->m_hWnd, ::GetFocus());
+    push.EnableWindow(TRUE);
+    push.SetFocus();
+    push.EnableWindow(FALSE);  // the platform drops the focus of a window it disables
+    EXPECT_EQ(m_form.GetDlgItem(IDC_TEST_FLAT)->m_hWnd, ::GetFocus());
+}
+
 // Drawing.
 
 TEST_F(ButtonST, PressedButtonDrawsSunkenAndMovesItsCaption)

@@ -85,6 +85,12 @@ void SendKey(CWnd& wnd, UINT key)
     wnd.SendMessage(WM_KEYDOWN, key, 1);
 }
 
+// The character a key press stands for, as TranslateMessage hands it on.
+void TypeChar(CWnd& wnd, char ch)
+{
+    wnd.SendMessage(WM_CHAR, static_cast<BYTE>(ch), 1);
+}
+
 // Makes GetMessagePos answer p (screen coordinates) for the messages handled next.
 // (The cursor is shared with other programs: try again when one of them moved it meanwhile.)
 void SetMessagePos(POINT p)
@@ -444,39 +450,33 @@ TEST(Keys, TypingALetterSelectsTheNextRowStartingWithItAndBringsItIntoView)
     };
     ASSERT_TRUE(host.Open(kRows, {120, 60}));
     CQuickList& list = host.List();
-    SendKey(list, 'K');
+    TypeChar(list, 'k');
     EXPECT_EQ(7, list.GetNextItem(-1, LVNI_SELECTED));
-    SendKey(list, 'K');
+    TypeChar(list, 'K');
     EXPECT_EQ(500, list.GetNextItem(-1, LVNI_SELECTED));
     const int top = list.GetTopIndex();
     EXPECT_LE(top, 500);
     EXPECT_GT(top + list.GetCountPerPage(), 500);
-    SendKey(list, 'K');  // from the end back to the first match
+    TypeChar(list, 'k');  // from the end back to the first match
     EXPECT_EQ(7, list.GetNextItem(-1, LVNI_SELECTED));
     EXPECT_EQ(1, list.GetSelectedCount());
 }
 
-TEST(Keys, ShiftTurnsDigitAndPunctuationKeysIntoTheirSymbols)
+TEST(Keys, DownAndFunctionKeysKeepTheirMeaningWhileTypedSymbolsSelect)
 {
     ListHost host;
     host.fill = [](CQuickList::CListItemData& cell) {
-        static const char* names[] = {"alpha", "!bang", "1one", "~tilde", "`tick"};
+        // The key codes of Down, F1 and the number pad's 3 are those of "(", "p" and "c".
+        static const char* names[] = {"Alpha", "Bravo", "(paren)", "Papa", "Charlie"};
         cell.m_strText = names[cell.GetItem()];
     };
     ASSERT_TRUE(host.Open(5, {120}));
     CQuickList& list = host.List();
-    SendKey(list, '1');
-    EXPECT_EQ(2, list.GetNextItem(-1, LVNI_SELECTED));
-    SendKey(list, VK_SHIFT);
-    SendKey(list, '1');
+    list.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    for (UINT key : {VK_DOWN, VK_F1, VK_NUMPAD3}) SendKey(list, key);
     EXPECT_EQ(1, list.GetNextItem(-1, LVNI_SELECTED));
-    SendKey(list, 0xC0);
-    EXPECT_EQ(3, list.GetNextItem(-1, LVNI_SELECTED));
-    list.SendMessage(WM_KEYUP, VK_SHIFT, 0);
-    SendKey(list, 0xC0);
-    EXPECT_EQ(4, list.GetNextItem(-1, LVNI_SELECTED));
-    SendKey(list, 'A');  // a letter needs no shift table
-    EXPECT_EQ(0, list.GetNextItem(-1, LVNI_SELECTED));
+    TypeChar(list, '(');
+    EXPECT_EQ(2, list.GetNextItem(-1, LVNI_SELECTED));
 }
 
 TEST(Keys, EnterReachesTheListRatherThanTheDialog)

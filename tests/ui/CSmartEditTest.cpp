@@ -89,6 +89,14 @@ TEST_F(FilteredEdit, ATiedSliderWritesItsPositionIntoTheEdit)
     host.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(slider.m_hWnd));
     host.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 33), reinterpret_cast<LPARAM>(slider.m_hWnd));
     EXPECT_STREQ("12", edit.GetWindowText());
+    // End and Home on the slider, and its thumb let go.
+    slider.SendMessage(WM_KEYDOWN, VK_END, 1);
+    EXPECT_STREQ("64", edit.GetWindowText());
+    slider.SendMessage(WM_KEYDOWN, VK_HOME, 1);
+    EXPECT_STREQ("0", edit.GetWindowText());
+    slider.SetPos(40);
+    host.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 40), reinterpret_cast<LPARAM>(slider.m_hWnd));
+    EXPECT_STREQ("40", edit.GetWindowText());
 }
 
 TEST_F(FilteredEdit, AnIdThatIsNoLinkedSliderTiesNothing)

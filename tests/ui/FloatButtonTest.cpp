@@ -95,13 +95,15 @@ TEST_F(FloatButton, MovingTheMouseInAndOutSwapsTheBitmapsOnce)
     EXPECT_TRUE(PrintClient(m_button)->SameAs(*normal));
 }
 
-TEST_F(FloatButton, PressShiftsThePictureDownRight)
+TEST_F(FloatButton, PressShiftsThePictureDownRightAndTheReleasePutsItBack)
 {
     ASSERT_TRUE(m_button.LoadBitmaps(IDB_TEST_HOVER, IDB_TEST_NORMAL, nullptr));
     auto pressed = DrawSelectionChange(true);
     EXPECT_EQ(testing_support::kCanvasFill, pressed->Pixel(0, 5));
     EXPECT_EQ(testing_support::kCanvasFill, pressed->Pixel(5, 0));
     EXPECT_EQ(RGB(255, 255, 255), pressed->Pixel(1, 1));  // the bitmap's white top-left corner, moved
+    // Space let go: a selection change without the selected state.
+    EXPECT_TRUE(DrawSelectionChange(false)->SameAs(*PrintClient(m_button)));
 }
 
 TEST_F(FloatButton, FocusModeDrawsAFrameInsteadOfMoving)
