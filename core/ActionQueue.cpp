@@ -64,6 +64,15 @@ std::unique_ptr<BYTE[]> CActionQueue::TakeHead(ULONG& type)
     return record;
 }
 
+void CActionQueue::RemoveProfileGroup()
+{
+    for (size_t i = m_items.size(); i-- > 0;) {
+        if (!IsProfileGroup(m_items[i].type)) continue;
+        Release(m_items[i]);
+        m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+}
+
 void CActionQueue::Clear()
 {
     for (_ACTION_DATA& item : m_items) Release(item);

@@ -283,14 +283,17 @@ TEST_F(TokenQueue, ProfileQueuedWhileThePromptIsOpenConnectsAfterThePromptedOneW
     EXPECT_EQ(0, dlg->aryActionData.GetSize()) << "left in the queue: " << left;
 }
 
-TEST_F(TokenQueue, AConnectAfterACancelledPromptGoesOutAtOnce)
+TEST_F(TokenQueue, ACancelledPromptTakesTheConnectClickedAgainWithItAndTheNextConnectGoesOutAtOnce)
 {
     DuringThePrompt([&] {
+        dlg->InsertAndExec(actionTypeProfile, &token);  // Connect clicked again while the prompt waits
         dlg->RescanBssidList();  // the unlinked ticks' rescan while the user reads the prompt
         prompt.PostCancel();
     });
     Connect(token);
-    ASSERT_EQ(1, dlg->aryActionData.GetSize());  // the rescan is left behind
+    // Only the rescan is left behind: a connect left there would prompt again at the next insert.
+    ASSERT_EQ(1, dlg->aryActionData.GetSize());
+    EXPECT_EQ(static_cast<ULONG>(actionTypeBssidListScan), dlg->aryActionData[0].type);
     Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
     EXPECT_EQ(std::vector<std::string>{"Quixen-Open /"}, sent);
 }
