@@ -65,26 +65,6 @@ public:
     }
 };
 
-// A window whose posted request runs a function, as a page's handler runs under a loop.
-class PostedHandler : public CWnd {
-public:
-    explicit PostedHandler(std::function<void()> run) : m_run(std::move(run))
-    {
-        CreateEx(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr);
-    }
-    ~PostedHandler() override { DestroyWindow(); }
-    void Post() { PostMessage(WM_APP); }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message != WM_APP) return CWnd::WindowProc(message, wParam, lParam);
-        m_run();
-        return 0;
-    }
-
-private:
-    std::function<void()> m_run;
-};
-
 // A help window that counts the requests to close and ignores them.
 class StubbornHelpWindow {
 public:
@@ -259,18 +239,11 @@ TEST_F(Exit, WithAModalDialogRunningEndsItFirstAndCompletesOnceItHasReturned)
     dlg = std::make_unique<CHideDlg>(nullptr);
     app.m_pMainWnd = dlg.get();
     ModalChildStandIn child;
-    bool childRan = false;
     // A page's handler under the hidden dialog's loop: the child's loop, the exit chosen in it.
-    PostedHandler handler([&] {
-        childRan = true;
-        child.Run([&] { dlg->PostMessage(WM_COMMAND, ID_TRAY_EXIT); });
-    });
-    AfxSetModalDialogHook([&](CDialog& modal) {
-        if (&modal == dlg.get() && dlg->m_pQxUI) handler.Post();
-    });
+    const RunFromTheLoop handler([&] { child.Run([&] { dlg->PostMessage(WM_COMMAND, ID_TRAY_EXIT); }); });
     EXPECT_EQ(1, dlg->DoModal());
 
-    ASSERT_TRUE(childRan);
+    ASSERT_TRUE(handler.Ran());
     EXPECT_EQ(1, child.ends);
     EXPECT_TRUE(child.mainWindowAliveAtEnd);
     EXPECT_EQ(nullptr, CKelvoPageUIDlg::GetLive());

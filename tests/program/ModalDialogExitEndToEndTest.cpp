@@ -2,8 +2,8 @@
 // the about box and a WPS method dialog, the access-point switch's radio-off dialog, a box stacked
 // on the WPS PIN dialog and a page's box in the middle of its SAVE, each opened as a user opens
 // it, then Exit from the tray or the adapter pulled out. The program ends (or drops its window)
-// without a fault, which the exception trace of the run would show; the cases of the boxes run
-// with the heap's free checking on, so that an object freed under a running handler faults.
+// without a fault, which the exception trace of the run would show; it runs with the heap's free
+// checking on, so that an object freed under a running handler faults.
 #include <gtest/gtest.h>
 #include "program/ApModeFixture.h"
 #include "program/ProgramWindows.h"
@@ -41,6 +41,7 @@ protected:
         program = std::make_unique<ChildProcess>(ProgramCommand(), BinFolder());
         main = WaitForMainWindow(program->Id());
         ASSERT_TRUE(main);
+        ASSERT_TRUE(HeapFreeChecking::IsOn(program->Id()));
     }
     // A click on a control once a person could see it.
     void ClickSeen(HWND control)
@@ -101,26 +102,20 @@ protected:
         EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(modal) && !::IsWindow(main); }, kTimeoutMs));
         EXPECT_FALSE(program->WaitForExit(0));
     }
-    void ExpectCleanEnd()
+    // Exit from the tray ends the program with code 0 and lets the single-instance lock go; a new
+    // start on the world given then shows its window and ends the same way.
+    void ExpectExitEndsForGood(const std::string& startAgainOn = "")
     {
+        ASSERT_TRUE(ExitFromTray(*program));
         DWORD code = STILL_ACTIVE;
-        EXPECT_TRUE(PumpUntil([&] { return program->WaitForExit(0, &code); }, kTimeoutMs));
-        EXPECT_NE(STILL_ACTIVE, code);
-    }
-    // Ended with code 0 and let the single-instance lock go; a new start on that world shows its
-    // window and ends the same way.
-    void ExpectEndedForGoodAndStartsAgain(const std::string& world = kStationWorld)
-    {
-        DWORD code = STILL_ACTIVE;
-        ASSERT_TRUE(PumpUntil([&] { return program->WaitForExit(0, &code); }, kTimeoutMs));
+        ASSERT_TRUE(program->WaitForExit(0, &code));
         EXPECT_EQ(0u, code);
         HANDLE lock = ::OpenMutexA(SYNCHRONIZE, FALSE, "VN38");
         EXPECT_EQ(nullptr, lock) << "the single-instance lock is still held";
         if (lock) ::CloseHandle(lock);
-        Start(world);
-        EXPECT_TRUE(ExitFromTray(*program));
-        ASSERT_TRUE(program->WaitForExit(kTimeoutMs, &code));
-        EXPECT_EQ(0u, code);
+        if (startAgainOn.empty()) return;
+        Start(startAgainOn);
+        ExpectExitEndsForGood();
     }
 
     std::string worldFile = BinFolder() + "QxSimWorld.ini";
@@ -130,6 +125,7 @@ protected:
 
 private:
     SavedFiles m_data{DataFolder() + "BinaryReg.Orz"};  // the operation mode the program stores
+    HeapFreeChecking m_heap;
 };
 }  // namespace
 
@@ -138,29 +134,24 @@ TEST_F(ModalDialogExit, TrayExitWithTheTrendChartOpenClosesItAndEnds)
     Start();
     HWND chart = OpenTrendChart();
     ASSERT_TRUE(chart);
-    EXPECT_TRUE(ExitFromTray(*program));
+    ExpectExitEndsForGood();
     EXPECT_FALSE(::IsWindow(chart));
-    ExpectCleanEnd();
 }
 
 TEST_F(ModalDialogExit, TrayExitWithTheAboutBoxOpenClosesItAndEnds)
 {
     Start();
     ClickSeen(::GetDlgItem(main, kAboutButton));
-    HWND about = SeenDialogWith(kAboutDriver);
-    ASSERT_TRUE(about);
-    EXPECT_TRUE(ExitFromTray(*program));
-    ExpectCleanEnd();
+    ASSERT_TRUE(SeenDialogWith(kAboutDriver));
+    ExpectExitEndsForGood();
 }
 
 TEST_F(ModalDialogExit, TrayExitWithAWpsDialogOpenClosesItAndEnds)
 {
     Start();
     PressWpsMethod(kAdapterPbc);
-    HWND dialog = SeenDialogWith(kWpsDialogStart);
-    ASSERT_TRUE(dialog);
-    EXPECT_TRUE(ExitFromTray(*program));
-    ExpectCleanEnd();
+    ASSERT_TRUE(SeenDialogWith(kWpsDialogStart));
+    ExpectExitEndsForGood();
 }
 
 TEST_F(ModalDialogExit, AdapterPulledOutWithTheTrendChartOpenDropsTheWindowSafely)
@@ -169,35 +160,28 @@ TEST_F(ModalDialogExit, AdapterPulledOutWithTheTrendChartOpenDropsTheWindowSafel
     HWND chart = OpenTrendChart();
     ASSERT_TRUE(chart);
     PullTheAdapterOutUnder(chart);
-    EXPECT_TRUE(ExitFromTray(*program));
-    ExpectCleanEnd();
+    ExpectExitEndsForGood();
 }
 
 TEST_F(ModalDialogExit, TrayExitUnderTheRadioOffDialogOfTheAccessPointSwitchEnds)
 {
-    HeapFreeChecking heap;
     Start("[World]\nOsCode=10\nSwRadio=0\n");
-    ASSERT_TRUE(HeapFreeChecking::IsOn(program->Id()));
     ClickSeen(::GetDlgItem(main, kApModeButton));
     HWND dialog = SeenDialogWith(kRadioOffText);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(EnglishText("IDS_INVAILDRADIOOFF"), ItemText(dialog, kRadioOffText));
-    EXPECT_TRUE(ExitFromTray(*program));
-    ExpectEndedForGoodAndStartsAgain();
+    ExpectExitEndsForGood(kStationWorld);
 }
 
 TEST_F(ModalDialogExit, TrayExitUnderTheBoxOfTheWpsPinDialogEnds)
 {
-    HeapFreeChecking heap;
     Start();
     ASSERT_TRUE(PinRefusalBox());
-    EXPECT_TRUE(ExitFromTray(*program));
-    ExpectEndedForGoodAndStartsAgain();
+    ExpectExitEndsForGood(kStationWorld);
 }
 
 TEST_F(ModalDialogExit, TrayExitUnderTheAccessPointPagesRefusalInTheMiddleOfItsSaveEnds)
 {
-    HeapFreeChecking heap;
     const std::string world = "[World]\nOsCode=10\nOpMode=1\n";
     ScopedFile(apWorldFile, "[World]\n").Keep();
     Start(world);
@@ -207,18 +191,15 @@ TEST_F(ModalDialogExit, TrayExitUnderTheAccessPointPagesRefusalInTheMiddleOfItsS
     ::SendMessageA(ssid, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     PressButton(::GetParent(ssid), kApSave);
     ASSERT_TRUE(SeenBoxSaying(EnglishText("IDS_ADHOCINPUTSSID")));
-    EXPECT_TRUE(ExitFromTray(*program));
-    ExpectEndedForGoodAndStartsAgain(world);
+    ExpectExitEndsForGood(world);
 }
 
 TEST_F(ModalDialogExit, AdapterPulledOutUnderTheBoxOfTheWpsPinDialogDropsTheWindowAndExitEnds)
 {
-    HeapFreeChecking heap;
     Start();
     HWND box = PinRefusalBox();
     ASSERT_TRUE(box);
     PullTheAdapterOutUnder(box);
     ScopedFile(worldFile, kStationWorld).Keep();
-    EXPECT_TRUE(ExitFromTray(*program));
-    ExpectEndedForGoodAndStartsAgain();
+    ExpectExitEndsForGood(kStationWorld);
 }

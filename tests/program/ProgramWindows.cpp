@@ -105,30 +105,14 @@ bool ExitFromTray(testing_support::ChildProcess& program, DWORD timeoutMs)
     return PumpUntil([&] { return program.WaitForExit(0); }, timeoutMs);
 }
 
-namespace {
-struct BoxSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM lParam)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(window, &pid);
-    char className[16] = "";
-    ::GetClassNameA(window, className, sizeof className);
-    if (pid != search->pid || strcmp(className, "#32770") != 0 || !::GetDlgItem(window, kMessageBoxTextId)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-}  // namespace
-
 HWND OpenMessageBox(DWORD pid)
 {
-    BoxSearch search{pid, nullptr};
-    ::EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND window = nullptr; (window = ::FindWindowExA(nullptr, window, "#32770", nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        if (owner == pid && ::GetDlgItem(window, kMessageBoxTextId)) return window;
+    }
+    return nullptr;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "support/TestSupport.h"
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace testing_support {
@@ -60,6 +61,33 @@ bool PumpUntilSettled(const std::function<bool()>& idle, DWORD timeoutMs)
 {
     // The other side is asked first: what it posts before it goes idle is in the queue by then.
     return PumpUntil([&] { return idle() && QueueEmpty(); }, timeoutMs);
+}
+
+namespace {
+thread_local std::map<UINT_PTR, std::function<void()>> t_timerActions;
+void CALLBACK RunTimerAction(HWND, UINT, UINT_PTR id, DWORD)
+{
+    ::KillTimer(nullptr, id);
+    auto node = t_timerActions.extract(id);
+    if (!node.empty() && node.mapped()) node.mapped()();
+}
+}  // namespace
+
+RunFromTheLoop::RunFromTheLoop(std::function<void()> action, UINT delayMs)
+    : m_timer(::SetTimer(nullptr, 0, delayMs, RunTimerAction))
+{
+    t_timerActions[m_timer] = std::move(action);
+}
+
+RunFromTheLoop::~RunFromTheLoop()
+{
+    ::KillTimer(nullptr, m_timer);
+    t_timerActions.erase(m_timer);
+}
+
+bool RunFromTheLoop::Ran() const
+{
+    return t_timerActions.count(m_timer) == 0;
 }
 
 bool PostUntil(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const std::function<bool()>& done,

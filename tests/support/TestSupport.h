@@ -42,6 +42,19 @@ bool PumpPending(DWORD timeoutMs = kWaitBoundMs);
 // Dispatches this thread's messages until the queue is empty and idle() answers true, both at
 // once; for work of other threads that posts back here.
 bool PumpUntilSettled(const std::function<bool()>& idle, DWORD timeoutMs = kWaitBoundMs);
+// Runs `action` once from a timer of this thread after delayMs, unless the object went first:
+// inside whatever message loop runs then (a dialog's, a box's, a prompt's).
+class RunFromTheLoop {
+public:
+    explicit RunFromTheLoop(std::function<void()> action, UINT delayMs = 0);
+    ~RunFromTheLoop();
+    RunFromTheLoop(const RunFromTheLoop&) = delete;
+    RunFromTheLoop& operator=(const RunFromTheLoop&) = delete;
+    bool Ran() const;
+
+private:
+    UINT_PTR m_timer;
+};
 // Posts the message and dispatches this thread's queue, again until done() answers true: for
 // input that the platform's own may overtake (mouse moves from where its cursor is).
 bool PostUntil(HWND window, UINT message, WPARAM wParam, LPARAM lParam, const std::function<bool()>& done,
