@@ -486,7 +486,7 @@ LANG_KEY(Strings, IDS_PAC_FOLDER_OVER_LIMIT, "The folder holds more PAC files th
 LANG_KEY(Strings, IDS_PAC_LIST_WRITE_FAILED, "The PAC list could not be stored.")
 LANG_KEY(Strings, IDS_PROFILE_WRITE_FAILED, "The profile could not be stored; nothing was changed.")
 LANG_KEY(Strings, IDS_CERT_NOT_IN_STORE, "Stored certificate (not in this store)")
-LANG_KEY(Strings, IDS_ENTRY_TOO_LONG, "An entry is longer than the %d characters the profile can store.")
+LANG_KEY(Strings, IDS_ENTRY_TOO_LONG, "The entry \"%s\" is longer than the %d characters the profile can store.")
 LANG_KEY(Strings, IDS_CERT_TOO_LARGE, "The certificate \"%s\" is larger than the profile can store. Please choose another certificate.")
 LANG_KEY(Strings, IDS_NETWORKEAP, "")
 LANG_KEY(Strings, IDS_ENABLE_CAC, "")

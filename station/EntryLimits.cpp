@@ -8,8 +8,8 @@ bool EntriesFit(std::initializer_list<EntryLimit> entries)
     for (const EntryLimit& entry : entries) {
         if (entry.text.GetLength() <= entry.most) continue;
         const CString message = TextWithNumber(G_LangTable.IDS_ENTRY_TOO_LONG, entry.most);
-        // The message speaks of "an entry": with several on a page the user is told which one.
-        ShowProductMessageBox(entry.name.IsEmpty() ? message : entry.name + ": " + message);
+        // An older language file's text names no entry: the label goes before it.
+        ShowProductMessageBox(message.Find("%s") >= 0 ? TextWithName(message, entry.name) : entry.name + ": " + message);
         return false;
     }
     return true;

@@ -206,14 +206,16 @@ BOOL RecordLayout(HWND hPage, const CString& path)
 }
 
 // Whether a rectangle can be a window of a page on this screen: not inverted (the page not
-// empty either), no larger than the screen, and not farther from its parent than that.
+// empty either), no larger than the screen, and a control not farther from its page than that.
+// Only the page's size is read: its place is where the program stood when the file was written
+// (the main window's on the screen, perhaps a wider one).
 bool IsPlausible(const RECT& r, bool page)
 {
     const LONGLONG screenX = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), screenY = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
     const LONGLONG width = static_cast<LONGLONG>(r.right) - r.left, height = static_cast<LONGLONG>(r.bottom) - r.top;
     const LONGLONG least = page ? 1 : 0;
-    return width >= least && width <= screenX && height >= least && height <= screenY && r.left >= -screenX &&
-           r.left <= screenX && r.top >= -screenY && r.top <= screenY;
+    const bool placed = page || (r.left >= -screenX && r.left <= screenX && r.top >= -screenY && r.top <= screenY);
+    return width >= least && width <= screenX && height >= least && height <= screenY && placed;
 }
 
 // The rectangles of the file, or FALSE (logged) when it cannot be read, or a line is not four

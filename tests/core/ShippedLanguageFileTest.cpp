@@ -46,7 +46,7 @@ TEST_F(ShippedFiles, TextsUsedAsFormatsTakeExactlyTheirArguments)
         {"IDS_KEY_LENGTH_DESCRIPTION_HEX", {"%s"}}, {"IDS_PAC_LIST_MAX_ITEM", {"%d"}},
         {"IDS_MSGHEXWEPKEYINVALID", {"%d"}}, {"IDS_MSGASCIIWEPKEYINVALID", {"%d"}},
         {"IDS_LINK_QUALITY", {"%d"}},       {"IDS_LINK_STRENGTH", {"%d"}},       {"IDS_LINK_STRENGTH2", {"%d"}},
-        {"IDS_LINK_STRENGTH3", {"%d"}},     {"IDS_PAC_FOLDER_OVER_LIMIT", {"%d"}}, {"IDS_ENTRY_TOO_LONG", {"%d"}},
+        {"IDS_LINK_STRENGTH3", {"%d"}},     {"IDS_PAC_FOLDER_OVER_LIMIT", {"%d"}}, {"IDS_ENTRY_TOO_LONG", {"%s", "%d"}},
         {"IDS_MSG_TEXT_TOO_LONG", {"%d"}}, {"IDS_CERT_TOO_LARGE", {"%s"}},
     };
     size_t count = 0;

@@ -346,6 +346,29 @@ TEST_F(ProfileEditorTest, ARenameWritesUnderTheNewNameAndDropsTheActiveMark)
     EXPECT_TRUE(Stored("Work"));
     EXPECT_FALSE(Stored("OFFICE"));
     EXPECT_TRUE(Stored("Other"));
+
+    // The store refuses the write that follows the reset of the active mark: the message says
+    // nothing was changed, and so the renamed profile is active again.
+    char work[kProfileNameBytes] = "Work";
+    ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_CopyProfileToCurrentSetting(work));
+    static testing_support::StationSim* store = &sim;
+    static const PFN_QXWL_WriteProfile write = QXWLAPI.QXWL_WriteProfile;
+    QXWLAPI.QXWL_WriteProfile = [](LPCSTR name, const WLANPROFILE* record) -> LONG {
+        store->Set("ProfileStoreRefuses", 1);
+        const LONG status = write(name, record);
+        store->Set("ProfileStoreRefuses", 0);
+        return status;
+    };
+    testing_support::MessageBoxCapture boxes;
+    StartEdit("Work");
+    TypeSystem(IDC_SYS_PROFILE, "Home");
+    editor.OnOK();
+    QXWLAPI.QXWL_WriteProfile = write;
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_EQ(G_LangTable.IDS_PROFILE_WRITE_FAILED, boxes.Boxes()[0].text);
+    char active[kProfileNameBytes] = {};
+    QXWLAPI.QXWL_ReadActiveProfileName(active);
+    EXPECT_STREQ("Work", active);
 }
 
 TEST_F(ProfileEditorTest, AnEmptyChannelWritesNothingAndAsksTheOwnerToRetry)
@@ -749,12 +772,12 @@ TEST_F(ProfileEditorTest, EntriesLongerThanTheRecordHoldsCannotBeTypedNorStoredC
     id.strIdentity = CString('u', 128);
     id.strPassword = "password";
     id.UpdatePage(FALSE);
-    G_LangTable.IDS_ENTRY_TOO_LONG = "Longer than %d characters.";
+    G_LangTable.IDS_ENTRY_TOO_LONG = "\"%s\" is longer than %d characters.";
     G_LangTable.IDS_AUTH_ID = "User Identity";
     testing_support::MessageBoxCapture boxes;
     editor.OnOK();
     ASSERT_EQ(1u, boxes.Count());
-    EXPECT_STREQ("User Identity: Longer than 127 characters.", boxes.Boxes()[0].text);  // which of the page's entries
+    EXPECT_STREQ("\"User Identity\" is longer than 127 characters.", boxes.Boxes()[0].text);  // which of the page's entries
     EXPECT_EQ(0u, Writes());
 
     // 127 characters fit and come back whole.

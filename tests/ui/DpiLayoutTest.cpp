@@ -245,10 +245,13 @@ TEST_F(DpiLayout, AFileWithAbsurdRectanglesIsRefusedWhole)
     // A page of no size, or larger than any screen; a control turned inside out.
     const std::pair<size_t, const char*> absurd[] = {
         {0, "0,0,0,0"}, {0, "0,0,2147483647,2147483647"}, {0, "-30000,-30000,30000,30000"}, {1, "10,10,5,5"}};
-    for (const auto& [index, line] : absurd) {
+    auto withLine = [&](size_t index, const std::string& line) {
         std::string content;
         for (size_t i = 0; i < recorded.size(); ++i) content += (i == index ? line : recorded[i]) + "\n";
-        testing_support::ScopedFile file(Path(), content);
+        return content;
+    };
+    for (const auto& [index, line] : absurd) {
+        testing_support::ScopedFile file(Path(), withLine(index, line));
         EXPECT_EQ(0, ApplyDpiLayout(&m_page, kPageFile)) << line;
         EXPECT_EQ(CRect(50, 40, 60, 50), RectInParent(Item(IDC_TEST_PAGE_TEXT))) << line;
         CRect now;
@@ -256,6 +259,15 @@ TEST_F(DpiLayout, AFileWithAbsurdRectanglesIsRefusedWhole)
         EXPECT_EQ(page.Size(), now.Size()) << line;
     }
     EXPECT_TRUE(Logged("is no window of this screen"));
+
+    // Only the page's size is read: a main window written right of this screen's edge is laid out.
+    CRect client;
+    m_page.GetClientRect(&client);
+    const int x = ::GetSystemMetrics(SM_CXVIRTUALSCREEN) + 100;
+    testing_support::ScopedFile file(Path(), withLine(0, std::to_string(x) + ",0," + std::to_string(x + client.Width()) +
+                                                             "," + std::to_string(client.Height())));
+    EXPECT_EQ(1, ApplyDpiLayout(&m_page, kPageFile));
+    EXPECT_NE(CRect(50, 40, 60, 50), RectInParent(Item(IDC_TEST_PAGE_TEXT)));
 }
 
 // Fix-ups by class.
