@@ -1,4 +1,5 @@
 #include "core/ActionQueue.h"
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -64,10 +65,16 @@ std::unique_ptr<BYTE[]> CActionQueue::TakeHead(ULONG& type)
     return record;
 }
 
-void CActionQueue::RemoveProfileGroup()
+void CActionQueue::RemoveConnectOf(const WLANPROFILE& profile)
 {
     for (size_t i = m_items.size(); i-- > 0;) {
-        if (!IsProfileGroup(m_items[i].type)) continue;
+        if (m_items[i].type != actionTypeProfile || !m_items[i].data) continue;
+        const auto& queued = *reinterpret_cast<const WLANPROFILE*>(m_items[i].data);
+        const size_t ssidBytes = std::min<size_t>(profile.SSID.SsidLength, sizeof profile.SSID.Ssid);
+        if (std::strncmp(queued.strProfileName, profile.strProfileName, kProfileNameBytes) != 0 ||
+            queued.SSID.SsidLength != profile.SSID.SsidLength ||
+            std::memcmp(queued.SSID.Ssid, profile.SSID.Ssid, ssidBytes) != 0)
+            continue;
         Release(m_items[i]);
         m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(i));
     }

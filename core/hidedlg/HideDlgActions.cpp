@@ -129,10 +129,10 @@ void CHideDlg::ActionExec()
                         // A connect run inside the prompt's loop may have sent its own token
                         // meanwhile: that authentication goes on.
                         if (m_oneTimeAnswer.Sends() == sendsBefore) m_oneTimeAnswer.Forget();
-                        // A connect asked for while the prompt waited took the running one's
-                        // place, as the newest request of its group: the cancel answers it too,
-                        // and no prompt comes back later unasked.
-                        aryActionData.RemoveProfileGroup();
+                        // The same connect asked for again while the prompt waited is answered by
+                        // this cancel too: no prompt comes back later unasked. Another
+                        // profile's connect still goes out.
+                        aryActionData.RemoveConnectOf(p);
                         DebugLog(3, "[QxUI] Peap Setting Dialog is open!\n");
                         DebugLog(3, "[QxUI] <-- CHideDlg::ActionExec\n");
                         return;

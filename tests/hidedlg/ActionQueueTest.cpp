@@ -281,6 +281,18 @@ TEST_F(TokenQueue, ACancelledPromptTakesTheConnectClickedAgainWithItAndTheNextCo
     EXPECT_EQ(std::vector<std::string>{"Quixen-Open /"}, sent);
 }
 
+TEST_F(TokenQueue, ACancelledPromptLeavesAnotherProfilesConnectToGoOutWithTheNextAction)
+{
+    const WLANPROFILE staff = EnterpriseProfile("Quixen-Staff", "bob", "secret");
+    DuringThePrompt([&] {
+        dlg->InsertAndExec(actionTypeProfile, &staff);
+        prompt.PostCancel();
+    });
+    Connect(token);
+    dlg->InsertAndExec(actionTypeBssidListScan, nullptr);
+    EXPECT_EQ(std::vector<std::string>{"Quixen-Staff bob/secret"}, sent);
+}
+
 TEST_F(TokenQueue, ATokenProfileLeftAheadOfAScanIsConnectedWhenAskedForAgain)
 {
     dlg->aryActionData.Merge(actionTypeProfile, &token);
