@@ -26,9 +26,10 @@ void WriteDebugOutput(LPCSTR line)
 
 void FormatLine(char (&buf)[kDebugLineBytes], LPCSTR format, va_list args)
 {
-    // Bounded by the buffer: an over-long line is cut, never written past it.
+    // Bounded by the buffer: an over-long line is cut, never written past it. The C runtime's
+    // formatter, not the system's: that one knows no "%f" or "%.*s" and faults on the latter.
     buf[0] = '\0';
-    ::wvnsprintfA(buf, kDebugLineBytes, format ? format : "", args);
+    std::vsnprintf(buf, kDebugLineBytes, format ? format : "", args);
     buf[kDebugLineBytes - 1] = '\0';
 }
 

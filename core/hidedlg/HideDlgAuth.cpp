@@ -139,7 +139,8 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
         if (prompt && !prompt->Window().IsWindow()) prompt = nullptr;
         if (m_pQxUI && m_pProfData) {
             if (prompt) FillPrompt(*prompt, *m_pProfData);
-            m_pQxUI->Window().PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
+            // While the program tears down the loop answers at once: nobody would wait on the prompt shown.
+            if (!CModalLoopRegistry::TeardownWaits()) m_pQxUI->Window().PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
             if (prompt && prompt->Window().IsWindow() && prompt->RunModalLoop(kPromptMode) == IDOK) {
                 ::InterlockedExchange(&G_bReConnect, TRUE);
                 CopyText(m_pProfData->chID, prompt->Identity());
@@ -167,6 +168,8 @@ int CHideDlg::PromptPeapPassword(WLANPROFILE* answerTo)
         G_nPromptCounter = kPromptCounterShow;
         return 0;  // the stored credentials are used this time
     }
+    // Nothing is shown while the program tears down: the prompt's loop would not wait for it.
+    if (CModalLoopRegistry::TeardownWaits()) return 2;
     // Only a prompt actually shown holds back the automatic reconnect.
     ::InterlockedExchange(&G_bReConnect, FALSE);
     FillPrompt(*prompt, *m_pProfData);

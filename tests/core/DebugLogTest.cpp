@@ -38,6 +38,14 @@ TEST_F(DebugOutput, LevelsPassUpToTheDebugMode)
     EXPECT_EQ((std::vector<std::string>{"zero"}), lines);
 }
 
+TEST_F(DebugOutput, LinesTakeCountedNamesAndFractions)
+{
+    QXWLAPI.nDebugMode = 4;
+    const char name[] = {'p', 'e', 'e', 'r', 'X'};  // a device name without its terminator
+    DebugLog(3, "%.*s=%.3f", 4, name, 1.5);
+    EXPECT_EQ(std::vector<std::string>{"peer=1.500"}, lines);
+}
+
 // A sink's owner may go away as soon as it has replaced the sink: no other thread may still be
 // inside the old one then.
 TEST_F(DebugOutput, ReplacingTheSinkWaitsForLinesBeingWrittenOnOtherThreads)
