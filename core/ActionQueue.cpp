@@ -1,5 +1,5 @@
 #include "core/ActionQueue.h"
-#include <algorithm>
+#include "core/OneTimeAnswer.h"
 #include <cstring>
 #include <new>
 
@@ -68,12 +68,8 @@ std::unique_ptr<BYTE[]> CActionQueue::TakeHead(ULONG& type)
 void CActionQueue::RemoveConnectOf(const WLANPROFILE& profile)
 {
     for (size_t i = m_items.size(); i-- > 0;) {
-        if (m_items[i].type != actionTypeProfile || !m_items[i].data) continue;
-        const auto& queued = *reinterpret_cast<const WLANPROFILE*>(m_items[i].data);
-        const size_t ssidBytes = std::min<size_t>(profile.SSID.SsidLength, sizeof profile.SSID.Ssid);
-        if (std::strncmp(queued.strProfileName, profile.strProfileName, kProfileNameBytes) != 0 ||
-            queued.SSID.SsidLength != profile.SSID.SsidLength ||
-            std::memcmp(queued.SSID.Ssid, profile.SSID.Ssid, ssidBytes) != 0)
+        if (m_items[i].type != actionTypeProfile || !m_items[i].data ||
+            !IsSameProfile(*reinterpret_cast<const WLANPROFILE*>(m_items[i].data), profile))
             continue;
         Release(m_items[i]);
         m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(i));

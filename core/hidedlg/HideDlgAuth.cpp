@@ -138,20 +138,27 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
         IPeapPrompt* prompt = m_pQxUI ? m_pQxUI->PeapPrompt(TRUE) : nullptr;
         if (prompt && !prompt->Window().IsWindow()) prompt = nullptr;
         if (m_pQxUI && m_pProfData) {
-            if (prompt) FillPrompt(*prompt, *m_pProfData);
+            // A connect clicked while the prompt waits puts another profile into the shared
+            // record: the answer belongs to the profile asked about.
+            const WLANPROFILE asked = *m_pProfData;
+            CString answer(asked.chPassword, static_cast<int>(strnlen(asked.chPassword, sizeof asked.chPassword)));
+            if (prompt) FillPrompt(*prompt, asked);
             // While the program tears down the loop answers at once: nobody would wait on the prompt shown.
             if (!CModalLoopRegistry::TeardownWaits()) m_pQxUI->Window().PostMessage(MSG_PEAP_SETTING_DLG, kShowDialog);
             if (prompt && prompt->Window().IsWindow() && prompt->RunModalLoop(kPromptMode) == IDOK) {
                 ::InterlockedExchange(&G_bReConnect, TRUE);
-                CopyText(m_pProfData->chID, prompt->Identity());
-                CopyText(m_pProfData->chPassword, prompt->Password());
+                answer = prompt->Password();
+                if (IsSameProfile(*m_pProfData, asked)) {
+                    CopyText(m_pProfData->chID, prompt->Identity());
+                    CopyText(m_pProfData->chPassword, answer);
+                }
                 char identity[kCredentialBytes] = {};
                 char password[kCredentialBytes] = {};
-                lstrcpynA(password, prompt->Password().GetString(), sizeof password);
+                lstrcpynA(password, answer.GetString(), sizeof password);
                 QXWLAPI.QXWL_WriteIDnPasswd(identity, password);
             }
             // The library is answered with the password in force, new or old.
-            lstrcpynA(request->answer, m_pProfData->chPassword, sizeof request->answer);
+            lstrcpynA(request->answer, answer.GetString(), sizeof request->answer);
             request->answered = true;
         }
     }
