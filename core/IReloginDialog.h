@@ -8,9 +8,9 @@ class IReloginDialog {
 public:
     // The profile that failed, the dialog's own copy; null until one was set.
     virtual WLANPROFILE* GetProfile() = 0;
-    virtual void SetProfile(const WLANPROFILE& profile) = 0;
-    // 1: the identity or password was rejected; 0: the authentication timed out.
-    virtual void SetRejected(ULONG rejected) = 0;
+    // Asks about this profile's failure (rejected 1: the identity or password was rejected; 0: the
+    // authentication timed out). Asked again while it shows, it refreshes only for a new question.
+    virtual void Ask(const WLANPROFILE& profile, ULONG rejected) = 0;
     // The identity in the edit now, typed but not yet confirmed.
     virtual CString TypedIdentity() const = 0;
 

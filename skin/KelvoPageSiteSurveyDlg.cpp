@@ -9,7 +9,6 @@
 #include "core/QxUI2008App.h"
 #include "skin/KelvoPageSecurityTypeDlg.h"
 #include "skin/KelvoPageUIDlg.h"
-#include "skin/KelvoPageWpsLinkStatusDlg.h"
 #include "skin/MainWindowMessages.h"
 #include "skin/SecurityWizard.h"
 #include "station/PeapSettingDlg.h"
@@ -288,8 +287,6 @@ void WINAPI CKelvoPageSiteSurveyDlg::OnSurveyScanDone()
         if (window && ::IsWindow(window)) ::PostMessageA(window, MSG_SITESURVEY_DONE, 0, 0);
     }
     ::InterlockedExchange(&G_bSurveyScanDone, 1);
-    // The WPS run page reads the new table from this flag (an automatic PIN walk waits for it).
-    ::InterlockedExchange(&G_bWpsScanDone, 1);
     ::InterlockedExchange(&QXWLAPI.bScanDone, 1);
 }
 

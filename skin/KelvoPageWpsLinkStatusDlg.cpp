@@ -8,7 +8,7 @@
 #include "core/QXWLLIB.h"
 #include "core/hidedlg/HideDlg.h"
 #include "skin/KelvoPageProfileDlg.h"
-#include "skin/KelvoPageSiteSurveyDlg.h"
+#include "skin/KelvoPageWpsListViewDlg.h"
 #include "skin/KelvoPageUIDlg.h"
 #include "skin/MainWindowMessages.h"
 #include "station/CPage8021XDlg.h"
@@ -408,9 +408,9 @@ void CKelvoPageWpsLinkStatusDlg::StartPinRun()
 
 void CKelvoPageWpsLinkStatusDlg::Rescan()
 {
-    // The survey's callback raises G_bWpsScanDone; the page's next timer event then reads the
-    // table and walks its access points from the first.
-    const LONG status = QXWLAPI.QXWL_SiteSurveyScan(&CKelvoPageSiteSurveyDlg::OnSurveyScanDone);
+    // The WPS scan's callback raises G_bWpsScanDone; the page's next timer event then reads the
+    // table and walks its access points from the first. A survey's scan leaves the walk alone.
+    const LONG status = QXWLAPI.QXWL_SiteSurveyScan(&CKelvoPageWpsListViewDlg::OnScanDone);
     if (status != QXWL_ERROR_SUCCESS) LogNotSuccess("QXWL_SiteSurveyScan", status, "CKelvoPageWpsLinkStatusDlg::Rescan");
 }
 

@@ -28,19 +28,13 @@ BEGIN_MESSAGE_MAP(CInvalidIDPW, CClassicDlg)
     ON_BN_CLICKED(IDC_CLASSIC_CANCEL, OnBtnCancel)
 END_MESSAGE_MAP()
 
-void CInvalidIDPW::SetProfile(const WLANPROFILE& profile)
+void CInvalidIDPW::Ask(const WLANPROFILE& profile, ULONG rejected)
 {
-    const bool another = !m_bHasProfile || !IsSameProfile(m_Profile, profile);
+    const bool another = !m_bHasProfile || !IsSameProfile(m_Profile, profile) || m_bRejected != rejected;
     m_Profile = profile;
     m_bHasProfile = true;
-    if (another) RefreshWhileShown();
-}
-
-void CInvalidIDPW::SetRejected(ULONG rejected)
-{
-    if (m_bRejected == rejected) return;
     m_bRejected = rejected;
-    RefreshWhileShown();
+    if (another) RefreshWhileShown();
 }
 
 // Asked for again while it shows, the dialog gets no show message: another failure must not

@@ -24,9 +24,7 @@ public:
     // The profile that failed, the dialog's own copy: a connect that replaces the hidden
     // dialog's record while this dialog is open does not change what OK connects.
     WLANPROFILE* GetProfile() override { return m_bHasProfile ? &m_Profile : nullptr; }
-    void SetProfile(const WLANPROFILE& profile) override;
-    // The mark of the failure asked about (m_bRejected).
-    void SetRejected(ULONG rejected) override;
+    void Ask(const WLANPROFILE& profile, ULONG rejected) override;
     // The identity in the edit now, typed but not yet confirmed.
     CString TypedIdentity() const override;
 

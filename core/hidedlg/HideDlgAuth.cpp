@@ -93,8 +93,6 @@ void CHideDlg::RunAuthRetry(UCHAR code)
     std::memset(dummy.Ssid, kDummySsidByte, sizeof dummy.Ssid);
     QXWLAPI.QXWL_SetSSID(dummy);
     G_nPromptCounter = rejected ? 1 : 0;
-    IReloginDialog& relogin = *m_pQxUI->ReloginDialog();
-    relogin.SetRejected(rejected ? 1 : 0);
 
     char used[kCredentialBytes];
     std::memcpy(used, m_pProfData->chPassword, sizeof used);
@@ -108,8 +106,9 @@ void CHideDlg::RunAuthRetry(UCHAR code)
         InsertAndExec(actionTypeProfile, &stored);
         return;
     }
-    // The re-login dialog works on its own copy of the failed profile.
-    relogin.SetProfile(*m_pProfData);
+    // The re-login dialog works on its own copy of the failed profile. A silent retry above leaves
+    // a dialog already shown as the user filled it.
+    m_pQxUI->ReloginDialog()->Ask(*m_pProfData, rejected ? 1 : 0);
     m_pQxUI->Window().PostMessage(MSG_INVALID_IDPW_DLG, kShowDialog);
 }
 

@@ -30,8 +30,7 @@ protected:
     void Open(ULONG rejected, ULONG protocol)
     {
         Profile().enumAuthenProtocol = protocol;
-        dlg.SetProfile(Profile());  // as the re-login worker fills it
-        dlg.m_bRejected = rejected;
+        dlg.Ask(Profile(), rejected);  // as the re-login worker fills it
         dlg.ShowWindow(SW_HIDE);
         dlg.ShowWindow(SW_SHOW);
     }
@@ -73,8 +72,7 @@ TEST_F(InvalidIDPWTest, AskedAgainWhileItShowsItTakesTheNewFailureAndProfile)
     WLANPROFILE other = Profile();
     strcpy(other.strProfileName, "Other");
     other.enumAuthenProtocol = EAPMETHOD_LEAP;
-    dlg.SetRejected(1);  // as a rejection of another profile asks while the dialog shows
-    dlg.SetProfile(other);
+    dlg.Ask(other, 1);  // as a rejection of another profile asks while the dialog shows
     EXPECT_STREQ("Identity rejected", dlg.m_strMessage);
     EXPECT_TRUE(Shown(IDC_RELOGIN_DOMAIN));
 }
