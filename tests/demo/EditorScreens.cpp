@@ -158,6 +158,21 @@ void EditTtlsAfterMd5(CProfileEditorDlg& editor)
     page.ClickTab(CPage8021XDlg::kTabIdentity);
 }
 
+// The page and the choice the timer below acts on.
+HWND s_listPage;
+bool s_openMenu;
+
+void CALLBACK OpenSystemPageListNow(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(nullptr, timer);
+    if (!s_openMenu) {
+        ::SendDlgItemMessageA(s_listPage, IDC_SYS_SSID, CB_SHOWDROPDOWN, TRUE, 0);
+        return;
+    }
+    ::PostMessageA(s_listPage, WM_KEYDOWN, VK_DOWN, 0);
+    ::SendDlgItemMessageA(s_listPage, IDC_SYS_NETTYPE, BM_CLICK, 0, 0);
+}
+
 class CEditorScreensApp : public CWinApp {
 public:
     CEditorScreensApp() : CWinApp("KPL4471") {}
@@ -213,20 +228,10 @@ private:
     // once the window is shown and active, which would close a list dropped before.
     static void OpenSystemPageList(HWND page, const Choice& choice)
     {
-        static HWND s_page;
-        static bool s_menu;
-        s_page = page;
-        s_menu = choice.menu;
+        s_listPage = page;
+        s_openMenu = choice.menu;
         if (!choice.dropdown && !choice.menu) return;
-        ::SetTimer(nullptr, 0, kOpenListDelayMs, [](HWND, UINT, UINT_PTR timer, DWORD) {
-            ::KillTimer(nullptr, timer);
-            if (!s_menu) {
-                ::SendDlgItemMessageA(s_page, IDC_SYS_SSID, CB_SHOWDROPDOWN, TRUE, 0);
-                return;
-            }
-            ::PostMessageA(s_page, WM_KEYDOWN, VK_DOWN, 0);
-            ::SendDlgItemMessageA(s_page, IDC_SYS_NETTYPE, BM_CLICK, 0, 0);
-        });
+        ::SetTimer(nullptr, 0, kOpenListDelayMs, OpenSystemPageListNow);
     }
 
     void ShowProfileEditor(CWnd& frame, const Choice& choice, testing_support::StationSim& sim)

@@ -314,6 +314,20 @@ TEST_F(ProfileEditorTest, EveryCheckRefusesWithItsOwnMessageAndWritesNothing)
     EXPECT_TRUE(Stored(CString('e', 32)));
 }
 
+namespace {
+// A profile write the store refuses, for the rename whose write follows the reset of the mark.
+testing_support::StationSim* s_store;
+PFN_QXWL_WriteProfile s_write;
+
+LONG WINAPI WriteProfileRefused(LPCSTR name, const WLANPROFILE* record)
+{
+    s_store->Set("ProfileStoreRefuses", 1);
+    const LONG status = s_write(name, record);
+    s_store->Set("ProfileStoreRefuses", 0);
+    return status;
+}
+}  // namespace
+
 TEST_F(ProfileEditorTest, ARenameWritesUnderTheNewNameAndDropsTheActiveMark)
 {
     SaveNewWpa2("Office", "1");
@@ -351,19 +365,14 @@ TEST_F(ProfileEditorTest, ARenameWritesUnderTheNewNameAndDropsTheActiveMark)
     // nothing was changed, and so the renamed profile is active again.
     char work[kProfileNameBytes] = "Work";
     ASSERT_EQ(QXWL_ERROR_SUCCESS, QXWLAPI.QXWL_CopyProfileToCurrentSetting(work));
-    static testing_support::StationSim* store = &sim;
-    static const PFN_QXWL_WriteProfile write = QXWLAPI.QXWL_WriteProfile;
-    QXWLAPI.QXWL_WriteProfile = [](LPCSTR name, const WLANPROFILE* record) -> LONG {
-        store->Set("ProfileStoreRefuses", 1);
-        const LONG status = write(name, record);
-        store->Set("ProfileStoreRefuses", 0);
-        return status;
-    };
+    s_store = &sim;
+    s_write = QXWLAPI.QXWL_WriteProfile;
+    QXWLAPI.QXWL_WriteProfile = WriteProfileRefused;
     testing_support::MessageBoxCapture boxes;
     StartEdit("Work");
     TypeSystem(IDC_SYS_PROFILE, "Home");
     editor.OnOK();
-    QXWLAPI.QXWL_WriteProfile = write;
+    QXWLAPI.QXWL_WriteProfile = s_write;
     ASSERT_EQ(1u, boxes.Count());
     EXPECT_EQ(G_LangTable.IDS_PROFILE_WRITE_FAILED, boxes.Boxes()[0].text);
     char active[kProfileNameBytes] = {};
