@@ -77,7 +77,10 @@ install_packages() {
   fi
 }
 
+# build_all [TARGET]: configures and builds everything, or only TARGET (scripts/run builds
+# "utility": the program, its stand-ins and files, none of the tests).
 build_all() {
+  local only="${1:-}"
   # A compiler cache, where the machine has one, shared by every checkout of the sources.
   local launcher=""
   if command -v ccache >/dev/null 2>&1; then
@@ -93,7 +96,7 @@ build_all() {
   echo "$TARGET_ARCH" > "$BUILD/target-arch"
   cmake -S "$ROOT" -B "$BUILD" -DCMAKE_TOOLCHAIN_FILE="$TOOLCHAIN" $launcher \
         -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" -DQX_TESTS="${BUILD_TESTS:-ON}" >/dev/null
-  cmake --build "$BUILD" -j"$(nproc)"
+  cmake --build "$BUILD" -j"$(nproc)" ${only:+--target "$only"}
 }
 
 # link_tree FROM TO: TO becomes a copy of folder FROM whose binaries (which no run writes) are hard
