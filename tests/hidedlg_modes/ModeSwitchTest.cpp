@@ -97,8 +97,13 @@ TEST_F(ModeSwitch, FailedHostedSetupFallsBackToStationWithItsMessage)
 TEST_F(ModeSwitch, GroupOwnerStartsOrFallsBackToStation)
 {
     CHideDlg& d = StartStation("");
+    sim.Set("SetOpModeFails", 1);  // the driver refuses the mode: it is still a station
+    d.OnTraySwitchWiFiDirectConcurrentMode();
+    EXPECT_EQ(OP_MODE_STATION, d.m_nOpMode);
+    sim.Set("SetOpModeFails", 0);
     d.OnTraySwitchWiFiDirectConcurrentMode();
     EXPECT_EQ(3, sim.Get("OpMode"));
+    EXPECT_EQ(3, d.m_nOpMode);
     EXPECT_EQ(0u, boxes.Count());
 
     sim.Set("OpMode", 2);
