@@ -69,7 +69,7 @@ void CActionQueue::RemoveConnectOf(const WLANPROFILE& profile)
 {
     for (size_t i = m_items.size(); i-- > 0;) {
         if (m_items[i].type != actionTypeProfile || !m_items[i].data ||
-            !IsSameProfile(*reinterpret_cast<const WLANPROFILE*>(m_items[i].data), profile))
+            !IsSameChoice(*reinterpret_cast<const WLANPROFILE*>(m_items[i].data), profile))
             continue;
         Release(m_items[i]);
         m_items.erase(m_items.begin() + static_cast<std::ptrdiff_t>(i));

@@ -55,7 +55,8 @@ public:
     // Removes the head and hands its record to the caller, so that it outlives later merges;
     // type is set to the head's type. Null (and the queue unchanged) when the queue is empty.
     std::unique_ptr<BYTE[]> TakeHead(ULONG& type);
-    // Removes a pending connect of the same profile (name and SSID), if any, and releases its record.
+    // Removes a pending connect that asks for the same choice as `profile` (IsSameChoice), if
+    // any, and releases its record.
     void RemoveConnectOf(const WLANPROFILE& profile);
     void Clear();
 

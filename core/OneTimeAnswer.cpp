@@ -31,7 +31,22 @@ WLANPROFILE ChoiceOf(const WLANPROFILE& profile)
     choice.bSetAdvance = 0;
     return choice;
 }
+
+// The same profile, bound to the same access point or to none.
+bool IsSameTarget(const WLANPROFILE& a, const WLANPROFILE& b)
+{
+    if (!IsSameProfile(a, b) || a.bBssid != b.bBssid) return false;
+    return !a.bBssid || std::memcmp(a.BSSID, b.BSSID, sizeof a.BSSID) == 0;
+}
 }  // namespace
+
+bool IsSameChoice(const WLANPROFILE& a, const WLANPROFILE& b)
+{
+    if (!IsSameTarget(a, b)) return false;
+    const WLANPROFILE choiceA = ChoiceOf(a);
+    const WLANPROFILE choiceB = ChoiceOf(b);
+    return std::memcmp(&choiceA, &choiceB, sizeof choiceA) == 0;
+}
 
 void COneTimeAnswer::Sent(const WLANPROFILE& profile, const WLANPROFILE& stored)
 {
@@ -58,12 +73,8 @@ void COneTimeAnswer::OnAuthStatus(UCHAR code)
 
 const WLANPROFILE* COneTimeAnswer::For(const WLANPROFILE& profile) const
 {
-    if (m_state == State::None || !IsSameProfile(m_sent, profile) || m_sent.bBssid != profile.bBssid) return nullptr;
-    if (profile.bBssid && std::memcmp(m_sent.BSSID, profile.BSSID, sizeof profile.BSSID) != 0) return nullptr;
-    if (HoldsNoProfile(m_stored)) {
-        const WLANPROFILE sent = ChoiceOf(m_sent);
-        const WLANPROFILE asked = ChoiceOf(profile);
-        if (std::memcmp(&sent, &asked, sizeof sent) != 0) return nullptr;
-    }
-    return &m_sent;
+    if (m_state == State::None) return nullptr;
+    // A stored profile's edits are told by StillStored; an unstored record is its own settings.
+    const bool same = HoldsNoProfile(m_stored) ? IsSameChoice(m_sent, profile) : IsSameTarget(m_sent, profile);
+    return same ? &m_sent : nullptr;
 }

@@ -10,6 +10,9 @@ bool IsSameProfile(const WLANPROFILE& a, const WLANPROFILE& b);
 // A record with neither a profile name nor a network name: it names no profile, and connecting
 // it would only drop a link.
 bool HoldsNoProfile(const WLANPROFILE& profile);
+// The same connect asked for: the same profile, bound to the same access point or to none, with
+// the same settings apart from the account and the per-connect flags.
+bool IsSameChoice(const WLANPROFILE& a, const WLANPROFILE& b);
 
 class COneTimeAnswer {
 public:

@@ -374,6 +374,9 @@ private:
     void DisableWiFiDirectInEngine(LPCSTR noEngineFormat, int level, bool namesMainWindow);
     // Steps 3 to 5 of the hosted-network and group-owner switches.
     void PrepareStationForSharedMode(LPCSTR noFlagLine, int noFlagLevel, LPCSTR deleteLine, LPCSTR noEngineFormat);
+    // Writes the driver's operation mode; `m_nOpMode` then holds the mode the driver is in, which
+    // a refused write leaves as it was. Answers the write's result.
+    BOOL WriteOpMode(ULONG target, LPCSTR caller);
     void RevertToStationAfterApLoadFailure();
     // Lets the user pick one of several adapters; answers the index taken.
     int ChooseAdapter(std::vector<ADAPTER_ENTRY>& adapters);

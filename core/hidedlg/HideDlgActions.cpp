@@ -130,12 +130,11 @@ void CHideDlg::ActionExec()
                         // meanwhile: that authentication goes on.
                         if (m_oneTimeAnswer.Sends() == sendsBefore) m_oneTimeAnswer.Forget();
                         // The same connect asked for again while the prompt waited is answered by
-                        // this cancel too: no prompt comes back later unasked. Another
-                        // profile's connect still goes out.
+                        // this cancel too: no prompt comes back later unasked. Any other connect
+                        // asked for meanwhile goes out now, not with some later action.
                         aryActionData.RemoveConnectOf(p);
                         DebugLog(3, "[QxUI] Peap Setting Dialog is open!\n");
-                        DebugLog(3, "[QxUI] <-- CHideDlg::ActionExec\n");
-                        return;
+                        continue;
                     }
                 }
                 if (p.enumAuthenMode == AUTH_WAPI_CERT && m_pProfData) {

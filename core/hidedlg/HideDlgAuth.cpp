@@ -50,6 +50,16 @@ void CopyText(char (&to)[kCredentialBytes], const CString& text)
     lstrcpynA(to, text.GetString(), sizeof to);
 }
 
+// Whether the re-login dialog shows now with its question about this profile. The dialog is a
+// window of the main window's; it keeps its fields after it closes.
+bool ReloginAsksAbout(IReloginDialog& relogin, const WLANPROFILE& profile)
+{
+    const WLANPROFILE* asked = relogin.GetProfile();
+    const auto* window = dynamic_cast<const CWnd*>(&relogin);
+    const bool shown = window && window->IsWindow() && (window->GetStyle() & WS_VISIBLE);
+    return shown && asked && IsSameProfile(*asked, profile);
+}
+
 // The prompt asks for this profile: its method's texts, its identity, a password to type.
 void FillPrompt(IPeapPrompt& prompt, const WLANPROFILE& profile)
 {
@@ -121,9 +131,10 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
     if (!request) return 0;
 
     if (request->code == RS_CBS_FAST_LOAD_PAC) {
-        // An identity typed into the open re-login dialog is the one the PAC is loaded for.
+        // An identity typed into the open re-login dialog is the one the PAC is loaded for; a
+        // closed one, or one asking about another profile, has no say in this load.
         IReloginDialog* relogin = m_pQxUI ? m_pQxUI->ReloginDialog() : nullptr;
-        if (m_pProfData && relogin && relogin->GetProfile()) {
+        if (m_pProfData && relogin && ReloginAsksAbout(*relogin, *m_pProfData)) {
             const CString typed = relogin->TypedIdentity();
             if (!typed.IsEmpty()) CopyText(m_pProfData->chID, typed);
         }

@@ -206,7 +206,12 @@ void CHideDlg::ConnectAfterResume()
 {
     if (G_nOSVersion >= kOsVista) return;
     bool started = false;
-    if (m_pProfData && QXWLAPI.QXWL_ReadRadioStatus()) {
+    // With no profile in force its empty record would only drop a link made meanwhile, and
+    // another try a second later would find none either.
+    const bool nothingToConnect = m_pProfData && HoldsNoProfile(*m_pProfData);
+    if (nothingToConnect) {
+        DebugLog(3, "[QxUI] No profile is in force: nothing to connect\n");
+    } else if (m_pProfData && QXWLAPI.QXWL_ReadRadioStatus()) {
         WLANPROFILE& p = *m_pProfData;
         p.bSetAdvance = 0;
         const ULONG mode = p.enumAuthenMode;
@@ -224,7 +229,7 @@ void CHideDlg::ConnectAfterResume()
         }
     }
     DebugLog(3, "[QxUI] m_nCountAfterResume is %d\n", m_nCountAfterResume);
-    if (m_nCountAfterResume <= kResumeConnectRearms && !started) {
+    if (m_nCountAfterResume <= kResumeConnectRearms && !started && !nothingToConnect) {
         ++m_nCountAfterResume;
         SetTimer(TIMER_HIDE_DLG_RESUME_CONNECT, kResumeConnectTimerMs);
     } else {

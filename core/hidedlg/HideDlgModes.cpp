@@ -76,8 +76,7 @@ void CHideDlg::OnTraySwitchSTAMode()
                  "EnableOrDisableWiFiDirect(FALSE, FALSE, FALSE, FALSE)\n",
                  wifiDirect, mode);
     }
-    QXWLAPI.QXWL_SetAndWriteOPMode(OP_MODE_STATION);
-    m_nOpMode = OP_MODE_STATION;
+    WriteOpMode(OP_MODE_STATION, "CHideDlg::OnTraySwitchSTAMode");
     EnsureWiFiDirectEngine();
     m_bHideAPButton = TRUE;
 }
@@ -180,8 +179,7 @@ void CHideDlg::OnTraySwitchAPClientMode()
         }
     }
     DebugLog(3, "[QxUI] call QXWL_SetAndWriteOPMode(%d)\n", target);
-    QXWLAPI.QXWL_SetAndWriteOPMode(target);
-    m_nOpMode = static_cast<int>(target);
+    WriteOpMode(target, "CHideDlg::OnTraySwitchAPClientMode");
     DebugLog(3, "[QxUI] <-- TFormMain::OnTraySwitchAPClientMode\n");
 }
 
@@ -209,11 +207,18 @@ void CHideDlg::OnTraySwitchWiFiDirectConcurrentMode()
         target = OP_MODE_STATION;
         ShowProductMessageBox(kGoStartFailText);
     }
-    const BOOL written = QXWLAPI.QXWL_SetAndWriteOPMode(target);
+    const BOOL written = WriteOpMode(target, "CHideDlg::OnTraySwitchWiFiDirectConcurrentMode");
     DebugLog(3, "[QxUI] call QXWL_SetAndWriteOPMode(%d) = %d\n", target, written);
-    m_nOpMode = static_cast<int>(target);
     OnTrayLaunch();
     DebugLog(3, "[QxUI] <-- TFormMain::OnTraySwitchWiFiDirectConcurrentMode\n");
+}
+
+BOOL CHideDlg::WriteOpMode(ULONG target, LPCSTR caller)
+{
+    const BOOL written = QXWLAPI.QXWL_SetAndWriteOPMode(target);
+    m_nOpMode = IsSuccess(written, "QXWL_SetAndWriteOPMode", caller) ? static_cast<int>(target)
+                                                                      : static_cast<int>(QXWLAPI.QXWL_QueryOPMode());
+    return written;
 }
 
 BOOL CHideDlg::LeaveApMode()

@@ -274,14 +274,26 @@ TEST_F(TokenQueue, ACancelledPromptTakesTheConnectClickedAgainWithItAndTheNextCo
         prompt.PostCancel();
     });
     Connect(token);
-    // Only the rescan is left behind: a connect left there would prompt again at the next insert.
-    ASSERT_EQ(1, dlg->aryActionData.GetSize());
-    EXPECT_EQ(static_cast<ULONG>(actionTypeBssidListScan), dlg->aryActionData[0].type);
+    // The rescan ran; a connect left behind would prompt again at the next insert.
+    EXPECT_EQ(0, dlg->aryActionData.GetSize());
+    EXPECT_TRUE(sent.empty());
     Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
     EXPECT_EQ(std::vector<std::string>{"Quixen-Open /"}, sent);
 }
 
-TEST_F(TokenQueue, ACancelledPromptLeavesAnotherProfilesConnectToGoOutWithTheNextAction)
+TEST_F(TokenQueue, ACancelledPromptLetsTheSameProfileWithOtherSettingsConnectAtOnce)
+{
+    // The profile edited while its prompt waited: the page connects it with its new settings.
+    const WLANPROFILE edited = EnterpriseProfile("Quixen-Corp", "user", "123456");
+    DuringThePrompt([&] {
+        dlg->InsertAndExec(actionTypeProfile, &edited);
+        prompt.PostCancel();
+    });
+    Connect(token);
+    EXPECT_EQ(std::vector<std::string>{"Quixen-Corp user/123456"}, sent);
+}
+
+TEST_F(TokenQueue, ACancelledPromptLetsAnotherProfilesConnectGoOutAtOnce)
 {
     const WLANPROFILE staff = EnterpriseProfile("Quixen-Staff", "bob", "secret");
     DuringThePrompt([&] {
@@ -289,7 +301,6 @@ TEST_F(TokenQueue, ACancelledPromptLeavesAnotherProfilesConnectToGoOutWithTheNex
         prompt.PostCancel();
     });
     Connect(token);
-    dlg->InsertAndExec(actionTypeBssidListScan, nullptr);
     EXPECT_EQ(std::vector<std::string>{"Quixen-Staff bob/secret"}, sent);
 }
 

@@ -63,6 +63,21 @@ TEST_F(Power, ResumeOnXpWithTheMainWindowAliveConnectsAtTheFirstResumeTick)
     EXPECT_TRUE(Called("QXWL_SetWLANProfile(Quixen-WPA2"));
 }
 
+TEST_F(Power, ResumeOnXpWithNoProfileInForceLeavesALinkMadeMeanwhileAlone)
+{
+    CHideDlg& d = Start("[World]\nOsCode=8\n");
+    ASSERT_TRUE(HoldsNoProfile(*d.m_pProfData));  // no active stored profile, nothing connected since
+    Broadcast(PBT_APMSUSPEND);
+    Broadcast(PBT_APMRESUMEAUTOMATIC);
+    const WLANPROFILE open = Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE);
+    QXWLAPI.QXWL_SetWLANProfile(&open);  // a link made by a WPS run or another program
+    sim.ClearJournal();
+    Tick(TIMER_HIDE_DLG_RESUME_CONNECT);
+    EXPECT_FALSE(Called("QXWL_StopAuth"));
+    EXPECT_FALSE(Called("QXWL_SetWLANProfile"));
+    EXPECT_FALSE(Running(TIMER_HIDE_DLG_RESUME_CONNECT));  // a second later there is none either
+}
+
 TEST_F(Power, ResumeOnXpWhileTheServiceOwnsTheAdapterDoesNotReconnect)
 {
     Start("[World]\nOsCode=8\nZeroConfig=2\n");

@@ -43,6 +43,14 @@ protected:
         for (const auto& entry : status.GetEntries()) texts.push_back(entry.strText.GetString());
         return texts;
     }
+    // A PAC load the library asks for; answers the identity it is loaded with for a survey connection.
+    static std::string LoadPac(CHideDlg& d)
+    {
+        auto request = std::make_shared<AUTH_REQUEST>();
+        request->code = RS_CBS_FAST_LOAD_PAC;
+        d.SendMessage(MSG_AUTH_REQUEST, 0, reinterpret_cast<LPARAM>(new std::shared_ptr<AUTH_REQUEST>(request)));
+        return request->answered ? request->answer : "";
+    }
     // Shown by its own style: the main window around it may be hidden.
     static bool Shown(const CWnd* dlg) { return (::GetWindowLongA(dlg->GetSafeHwnd(), GWL_STYLE) & WS_VISIBLE) != 0; }
     static std::string JoinLines(const std::vector<std::string>& lines)
@@ -130,11 +138,9 @@ TEST_F(ReloginFlow, AnotherConnectWhileTheDialogIsOpenKeepsTheCorrectedAccountOn
     ASSERT_EQ(0, memcmp(d.m_pProfData->SSID.Ssid, "Quixen-Open", 11));
     Type(*relogin, IDC_RELOGIN_IDENTITY, "user");
 
-    // A PAC load asked for meanwhile takes the identity typed so far.
-    auto request = std::make_shared<AUTH_REQUEST>();
-    request->code = RS_CBS_FAST_LOAD_PAC;
-    d.SendMessage(MSG_AUTH_REQUEST, 0, reinterpret_cast<LPARAM>(new std::shared_ptr<AUTH_REQUEST>(request)));
-    EXPECT_STREQ("user", d.m_pProfData->chID);
+    // A PAC load asked for meanwhile is not the failed profile's: what is typed stays with its question.
+    LoadPac(d);
+    EXPECT_STREQ("", d.m_pProfData->chID);
 
     sim.ClearJournal();
     Type(*relogin, IDC_RELOGIN_PASSWORD, "password");
@@ -145,4 +151,29 @@ TEST_F(ReloginFlow, AnotherConnectWhileTheDialogIsOpenKeepsTheCorrectedAccountOn
     EXPECT_EQ(0u, sent[0].find("QXWL_SetWLANProfile(Quixen-Corp")) << sent[0];
     EXPECT_STREQ("", d.m_pProfData->chPassword);  // the open network's record got no password
     EXPECT_EQ(0, memcmp(d.m_pProfData->SSID.Ssid, "Quixen-Open", 11));
+}
+
+TEST_F(ReloginFlow, OnlyTheShownDialogGivesItsTypedIdentityToAPacLoadOfItsProfile)
+{
+    CHideDlg& d = StartWithStoredGuest();
+    CInvalidIDPW* relogin = CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW;
+    ASSERT_NE(nullptr, relogin);
+    Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
+    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 30000));
+    Type(*relogin, IDC_RELOGIN_IDENTITY, "typed-user");
+    LoadPac(d);
+    EXPECT_STREQ("typed-user", d.m_pProfData->chID);
+
+    Click(*relogin, IDC_CLASSIC_CANCEL);
+    Settle();
+    *d.m_pProfData = EnterpriseProfile("Quixen-Corp", "guest", "guess");
+    LoadPac(d);  // the same profile later: the closed dialog's text answers no question now
+    EXPECT_STREQ("guest", d.m_pProfData->chID);
+    // An EAP-FAST survey connection of another network loads its PAC with its own account.
+    WLANPROFILE fast = EnterpriseProfile("Quixen-Fast", "bob", "secret");
+    fast.enumAuthenProtocol = EAPMETHOD_FAST;
+    fast.bBssid = 1;
+    *d.m_pProfData = fast;
+    EXPECT_EQ("bob", LoadPac(d));
+    EXPECT_STREQ("bob", d.m_pProfData->chID);
 }

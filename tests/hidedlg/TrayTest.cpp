@@ -65,6 +65,13 @@ TEST_F(Tray, WindowsSevenWithAStoredHostedModePutsTheDriverIntoIt)
     d.ModifyTaskBar(IDI_TRAY_LOST);
     EXPECT_EQ(1u, sim.JournalLines("QXWL_SetAndWriteOPMode(2)").size());
     EXPECT_EQ(static_cast<UINT>(IDI_TRAY_SOFTAP), Last().icon);
+
+    // A group owner the driver runs for a stored group-owner mode stays.
+    sim.Set("OpMode", OP_MODE_STA_WIFI_DIRECT);
+    sim.Set("StoredOpMode", OP_MODE_STA_WIFI_DIRECT);
+    sim.ClearJournal();
+    d.ModifyTaskBar(IDI_TRAY_LOST);
+    EXPECT_TRUE(sim.JournalLines("QXWL_SetAndWriteOPMode").empty());
 }
 
 TEST_F(Tray, AFailingChangeFallsBackToDeleteAndAdd)

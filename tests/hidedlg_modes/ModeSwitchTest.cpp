@@ -97,8 +97,13 @@ TEST_F(ModeSwitch, FailedHostedSetupFallsBackToStationWithItsMessage)
 TEST_F(ModeSwitch, GroupOwnerStartsOrFallsBackToStation)
 {
     CHideDlg& d = StartStation("");
+    sim.Set("SetOpModeFails", 1);  // the driver refuses the mode: it is still a station
+    d.OnTraySwitchWiFiDirectConcurrentMode();
+    EXPECT_EQ(OP_MODE_STATION, d.m_nOpMode);
+    sim.Set("SetOpModeFails", 0);
     d.OnTraySwitchWiFiDirectConcurrentMode();
     EXPECT_EQ(3, sim.Get("OpMode"));
+    EXPECT_EQ(3, d.m_nOpMode);
     EXPECT_EQ(0u, boxes.Count());
 
     sim.Set("OpMode", 2);
@@ -364,6 +369,7 @@ TEST_F(ApModeEntry, MissingSoftApLibraryEndsTheDialogAndPutsTheDriverBackInStati
     CHideDlgWithoutSoftAp d;
     ASSERT_TRUE(d.Create(IDD_HIDE_DIALOG));
     ASSERT_TRUE(d.OnTraySwitchApMode());
+    WriteDataFile(OP_MODE_AP, 0);  // as a start in access-point mode finds it
     sim.ClearJournal();
     EXPECT_EQ(0, d.LoadApApi());
     ASSERT_EQ(1u, boxes.Count());
@@ -373,6 +379,9 @@ TEST_F(ApModeEntry, MissingSoftApLibraryEndsTheDialogAndPutsTheDriverBackInStati
     EXPECT_EQ(OP_MODE_STATION, d.m_nOpMode);
     EXPECT_TRUE(Called("QXWL_SetAndWriteOPMode(0)"));
     EXPECT_EQ(0, sim.Get("OpMode"));
+    const auto stored = ReadDataFile();  // the next start comes up as a station, not with this box again
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(static_cast<ULONG>(OP_MODE_STATION), stored->nOpMode);
     d.DestroyWindow();
 }
 
