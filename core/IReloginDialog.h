@@ -13,6 +13,8 @@ public:
     virtual void Ask(const WLANPROFILE& profile, ULONG rejected) = 0;
     // The identity in the edit now, typed but not yet confirmed.
     virtual CString TypedIdentity() const = 0;
+    // Whether the dialog shows now; once closed it keeps its last question and fields.
+    virtual bool IsShown() const = 0;
 
 protected:
     ~IReloginDialog() = default;

@@ -41,7 +41,12 @@ void CInvalidIDPW::Ask(const WLANPROFILE& profile, ULONG rejected)
 // be answered with the message and the fields of the last one. The same one keeps what was typed.
 void CInvalidIDPW::RefreshWhileShown()
 {
-    if (IsWindow() && (GetStyle() & WS_VISIBLE)) RefreshTexts();
+    if (IsShown()) RefreshTexts();
+}
+
+bool CInvalidIDPW::IsShown() const
+{
+    return IsWindow() && (GetStyle() & WS_VISIBLE);
 }
 
 CString CInvalidIDPW::TypedIdentity() const

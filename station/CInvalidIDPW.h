@@ -27,6 +27,7 @@ public:
     void Ask(const WLANPROFILE& profile, ULONG rejected) override;
     // The identity in the edit now, typed but not yet confirmed.
     CString TypedIdentity() const override;
+    bool IsShown() const override;
 
     static constexpr WPARAM kReloginWpaOrPlain = 10;
     static constexpr WPARAM kReloginOther = 0;

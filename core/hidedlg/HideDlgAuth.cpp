@@ -50,14 +50,12 @@ void CopyText(char (&to)[kCredentialBytes], const CString& text)
     lstrcpynA(to, text.GetString(), sizeof to);
 }
 
-// Whether the re-login dialog shows now with its question about this profile. The dialog is a
-// window of the main window's; it keeps its fields after it closes.
+// Whether the re-login dialog shows now with its question about this profile: it keeps its
+// fields after it closes.
 bool ReloginAsksAbout(IReloginDialog& relogin, const WLANPROFILE& profile)
 {
     const WLANPROFILE* asked = relogin.GetProfile();
-    const auto* window = dynamic_cast<const CWnd*>(&relogin);
-    const bool shown = window && window->IsWindow() && (window->GetStyle() & WS_VISIBLE);
-    return shown && asked && IsSameProfile(*asked, profile);
+    return relogin.IsShown() && asked && IsSameProfile(*asked, profile);
 }
 
 // The prompt asks for this profile: its method's texts, its identity, a password to type.
