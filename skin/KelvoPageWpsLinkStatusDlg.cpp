@@ -495,15 +495,21 @@ void CKelvoPageWpsLinkStatusDlg::HandleStatus(ULONG word)
     }
 }
 
-void CKelvoPageWpsLinkStatusDlg::OnSuccess()
+void CKelvoPageWpsLinkStatusDlg::EndRunTimers()
 {
+    // The time limit and the walk's step belong to one run: the next run arms its own.
     if (m_hWnd) {
         KillTimer(TIMER_WPS_LIMIT);
         KillTimer(TIMER_WPS_AP_TIME);
     }
-    G_nWpsMethod = 0;
     nApIndex = -1;
     bTimeoutArmed = 0;
+}
+
+void CKelvoPageWpsLinkStatusDlg::OnSuccess()
+{
+    EndRunTimers();
+    G_nWpsMethod = 0;
     RefreshApList();
     StopPage();
     SetProgress(100);
@@ -720,12 +726,7 @@ void CKelvoPageWpsLinkStatusDlg::StopWps()
 {
     G_nWpsMethod = 0;
     QXWLAPI.QXWL_WriteWPSFlag(FALSE);
-    if (m_hWnd) {
-        KillTimer(TIMER_WPS_AP_TIME);
-        KillTimer(TIMER_WPS_LIMIT);
-    }
-    nApIndex = -1;
-    bTimeoutArmed = 0;
+    EndRunTimers();
     StopPage();
     if (OsCode() >= kOsCodeSystemService) {
         QXWLAPI.QXWL_WPSDisconnect();
@@ -781,6 +782,11 @@ void CKelvoPageWpsLinkStatusDlg::OnTimer(UINT_PTR nIDEvent)
             G_pHideDlg->m_bHwPbcPressed = FALSE;
             G_nWpsConfigMode = 0;
             nMethod = 0;
+            // The press takes over from a run on the page, without leaving WPS: an automatic
+            // walk's next step would otherwise take the adapter back, and a PIN run's limit
+            // would end the push-button run early.
+            EndRunTimers();
+            bAutoSelect = 0;
             CKelvoPageUIDlg* main = Main();
             if (IsWindowVisible() || !main || !main->m_pPageTab) {
                 // Over a result or a PIN run on screen: the push-button run's own lines and Cancel.

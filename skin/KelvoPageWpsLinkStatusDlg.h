@@ -104,6 +104,8 @@ private:
     void FreeAdapter();
     void BeginRun();
     void NextAccessPoint();
+    // Ends a run's time limit and the automatic walk's step, and forgets its access point.
+    void EndRunTimers();
     void OnSuccess();
     void ShowResult();
     void SetStatusText(const CString& text);

@@ -201,6 +201,45 @@ TEST_F(WpsPagesTest, TheHardwareButtonStartsAPushButtonRunBeforeAnyWpsPageWasSho
     EXPECT_FALSE(Visible(link->GetDlgItem(IDC_WPSLINK_SSID)));
 }
 
+TEST_F(WpsPagesTest, TheHardwareButtonOverAPinRunStartsAPushButtonRunThatOutlivesThePinRunsTimers)
+{
+    ASSERT_TRUE(sim.Reset("[Network1]\nSsid=First\nWPS=1\nWpsPin=11111117\n"
+                          "[Network2]\nSsid=Button\nChannel=6\nWPS=1\nWpsPbc=1\n"));
+    CKelvoPageWpsLinkStatusDlg& link = Link();
+    ASSERT_EQ(2u, link.aryWpsAp.size());
+    G_nWpsPin = 12345670;  // no access point's: the PIN run would go on
+    mainWindow.ShowAdapterTab();
+    for (int walk : {1, 0}) {  // the automatic walk, then the access point's PIN on "First"
+        link.nMethod = walk ? 2 : 1;
+        link.bAutoSelect = walk;
+        link.nApIndex = walk ? -1 : 0;
+        mainWindow.m_pPageTab->ShowPage(&link);
+        ASSERT_EQ("QXWL_SetWPSMode(0x10000000, First, 12345670, 1)", LastSetMode()) << walk;
+        // The PIN run's next step and its time limit come due at once, as seconds later.
+        if (walk) {
+            ASSERT_TRUE(::SetTimer(link.m_hWnd, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_AP_TIME, 1, nullptr));
+        }
+        ASSERT_TRUE(::SetTimer(link.m_hWnd, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_LIMIT, 1, nullptr));
+        sim.ClearJournal();
+        hide.m_bHwPbcPressed = TRUE;
+        link.SendMessage(WM_TIMER, CKelvoPageWpsLinkStatusDlg::TIMER_WPS_HW_BUTTON);
+        EXPECT_EQ("QXWL_SetWPSMode(0x20000000, , , 1)", LastSetMode()) << walk;
+        EXPECT_TRUE(Visible(link.GetDlgItem(IDC_WPSLINK_CANCEL))) << walk;
+        EXPECT_FALSE(Visible(link.GetDlgItem(IDC_WPSLINK_PIN))) << walk;
+        EXPECT_EQ(1, link.bTimeoutArmed) << walk;  // a limit of its own
+        // The loop dispatches what came due before this later timer: the old run's step and limit.
+        testing_support::RunFromTheLoop later([] {}, 50);
+        ASSERT_TRUE(testing_support::PumpUntil([&] { return later.Ran(); }, testing_support::kWaitBoundMs));
+        EXPECT_EQ(2, G_nWpsMethod) << walk;
+        PollUntilDone(link);
+        EXPECT_EQ(100, Progress(link)) << walk;  // its own credential ends it
+        EXPECT_STREQ("Button", Text(link, IDC_WPSLINK_SSID)) << walk;
+        EXPECT_EQ(1u, Calls("QXWL_SetWPSMode").size()) << walk;  // no PIN run came back
+        EXPECT_TRUE(Calls("QXWL_WPSDisconnect").empty()) << walk;  // and no old limit ended it
+        ClickButton(link, IDC_WPSLINK_EXIT);
+    }
+}
+
 TEST_F(WpsPagesTest, AutomaticPinWalkSkipsPushButtonAccessPointsAndRescansAtTheEnd)
 {
     ASSERT_TRUE(sim.Reset("[Network1]\nSsid=First\nWPS=1\nWpsPin=11111117\n"
