@@ -268,14 +268,6 @@ void CPage8021XDlg::ShowTab(int tab, BOOL bShow)
         button->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
 }
 
-bool CPage8021XDlg::OffersTab(int tab) const
-{
-    const CShadeButtonST* button = GetTabButton(tab);
-    if (!button || !button->m_hWnd) return true;
-    // The button's own style: the editor around it may be hidden (the wizard's road).
-    return (button->GetStyle() & WS_VISIBLE) && button->IsWindowEnabled();
-}
-
 CRect CPage8021XDlg::SlotRect(int slot)
 {
     // Taken against the tab area, not the host's window: the host is created at the page's

@@ -77,9 +77,6 @@ public:
     void ClickTab(int tab);
     void EnableTab(int tab, BOOL bEnable);
     void ShowTab(int tab, BOOL bShow);
-    // Whether the chosen method offers that tab's page (its button shown and enabled); true
-    // while the tab buttons do not exist.
-    bool OffersTab(int tab) const;
     // Puts a tab button into slot 1 to 5 and shows it.
     void PlaceTab(int tab, int slot);
     // Slot 1 to 5 in the inner tab host's coordinates.

@@ -26,13 +26,71 @@ void PutText(char (&field)[N], const CString& text)
     std::memcpy(field, text.GetString(), std::min<size_t>(static_cast<size_t>(text.GetLength()), N - 1));
 }
 
+constexpr LONG kVistaOsCode = 10;  // from here on the system's EAP host handles the methods
+
 // False, after the message naming it, for a certificate in use whose blob the record cannot
 // hold: CertBlobOf would give none, which for the root authority means any trusted one.
-bool CertificateFits(BOOL inUse, const qxwl::CERT_INFO& chosen)
+bool CertificateFits(bool inUse, const qxwl::CERT_INFO& chosen)
 {
     if (!inUse || chosen.BlobLength <= kBlobDataBytes) return true;
     ShowProductMessageBox(TextWithName(G_LangTable.IDS_CERT_TOO_LARGE, CertText(chosen.szIssuedTo)));
     return false;
+}
+
+// The method and inner methods as the record will hold them.
+StringRecord7 MethodOf(const CPage8021XDlg& page)
+{
+    StringRecord7 eap;
+    eap.nEapMethod = page.nEapMethod;
+    eap.nPeapInner = PeapInnerToEapType(page.nPeapTunnel);
+    eap.nTtlsInner = TtlsInnerToEapType(page.nTtlsTunnel);
+    const int provisioning =
+        page.m_pPageEAPFast ? ProvisioningIndexFromCaption(page.m_pPageEAPFast->GetProvisioningCaption()) : 0;
+    eap.nProvisioningInner = ProvisioningToEapType(provisioning);
+    return eap;
+}
+
+// EAP-FAST takes certificates only on the XP line with the enhancement, for TLS inside.
+bool FastUsesCertificates(const StringRecord7& eap)
+{
+    return QXWLAPI.WinOS() < kVistaOsCode && QXWLAPI.EAPFastEnhancement == 1 &&
+           (eap.nPeapInner == TUNNEL_TLS || eap.nProvisioningInner == TUNNEL_TLS);
+}
+
+// Whether the record's method authenticates with the client certificate. The machine identity
+// greys the certificate tabs but changes nothing of this: the record keeps the switch.
+bool MethodUsesClientCert(const StringRecord7& eap)
+{
+    switch (eap.nEapMethod) {
+    case EAPMETHOD_TLS: return true;
+    case EAPMETHOD_PEAP: return eap.nPeapInner == TUNNEL_TLS;
+    case EAPMETHOD_TTLS: return QXWLAPI.WinOS() < kVistaOsCode;  // the EAP host's TTLS takes none of ours
+    case EAPMETHOD_FAST: return FastUsesCertificates(eap);
+    default: return false;  // MD5-Challenge, LEAP
+    }
+}
+
+// Whether the record's method checks the server against the chosen root authority.
+bool MethodUsesServerCert(const StringRecord7& eap)
+{
+    switch (eap.nEapMethod) {
+    case EAPMETHOD_PEAP:
+    case EAPMETHOD_TLS:
+    case EAPMETHOD_TTLS: return true;
+    case EAPMETHOD_MD5: return QXWLAPI.WinOS() >= kVistaOsCode;
+    case EAPMETHOD_FAST: return FastUsesCertificates(eap);
+    default: return false;  // LEAP
+    }
+}
+
+bool ClientCertInUse(const CPage8021XDlg& page, const StringRecord7& eap)
+{
+    return page.m_pPageClientCert->bUseClientCert && MethodUsesClientCert(eap);
+}
+
+bool ServerCertInUse(const CPage8021XDlg& page, const StringRecord7& eap)
+{
+    return page.m_pPageServerCert->bUseServerCert && MethodUsesServerCert(eap);
 }
 }  // namespace
 
@@ -64,12 +122,11 @@ bool Check8021XEntriesFit(CPage8021XDlg& page)
                      {id.strDomain, kDomainMaxChars, G_LangTable.IDS_DOMAIN_NAME},
                      {page.m_pPageServerCert->strServerName, kServerNameMaxChars, G_LangTable.IDS_SERVERNAMEBE}}))
         return false;
-    // A certificate whose page the method hides (one TLS left chosen, under LEAP) is not used by
-    // it: its size is no reason to refuse.
-    const bool clientInUse = page.m_pPageClientCert->bUseClientCert && page.OffersTab(CPage8021XDlg::kTabClientCert);
-    const bool serverInUse = page.m_pPageServerCert->bUseServerCert && page.OffersTab(CPage8021XDlg::kTabServerCert);
-    return CertificateFits(clientInUse, page.m_pPageClientCert->certChosen) &&
-           CertificateFits(serverInUse, page.m_pPageServerCert->certChosen);
+    // A certificate the method does not use (one TLS left chosen, under LEAP) is not stored as
+    // in use: its size is no reason to refuse.
+    const StringRecord7 method = MethodOf(page);
+    return CertificateFits(ClientCertInUse(page, method), page.m_pPageClientCert->certChosen) &&
+           CertificateFits(ServerCertInUse(page, method), page.m_pPageServerCert->certChosen);
 }
 
 bool WritePacList(const EditorSecurityModel& model, const CString& profileName)
@@ -90,9 +147,10 @@ bool WritePacList(const EditorSecurityModel& model, const CString& profileName)
 void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model)
 {
     StringRecord7& eap = model.Eap;
-    eap.nEapMethod = page.nEapMethod;
-    eap.nPeapInner = PeapInnerToEapType(page.nPeapTunnel);
-    eap.nTtlsInner = TtlsInnerToEapType(page.nTtlsTunnel);
+    const StringRecord7 method = MethodOf(page);
+    eap.nEapMethod = method.nEapMethod;
+    eap.nPeapInner = method.nPeapInner;
+    eap.nTtlsInner = method.nTtlsInner;
     eap.nSessionResumption = static_cast<ULONG>(page.bSessionResumption);
     if (!page.m_pPageNamePassword || !page.m_pPageNamePassword->m_hWnd) {
         DebugLog(1, "[QxUI] 802.1X: the page's child pages do not exist; only the method is collected\n");
@@ -108,12 +166,12 @@ void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model)
     model.nIdModeIndex = static_cast<ULONG>(id.GetIdentityMode());
 
     const CPageClientCertificationDlg& client = *page.m_pPageClientCert;
-    eap.bClientCert = client.bUseClientCert ? 1 : 0;
+    eap.bClientCert = ClientCertInUse(page, method) ? 1 : 0;
     model.bClientCertInSmartCard = client.nCertSource == CPageClientCertificationDlg::kCertOnSmartCard ? 1 : 0;
     model.UserCert = CertBlobOf(client.certChosen);
 
     const CPageServerCertificationDlg& server = *page.m_pPageServerCert;
-    eap.bServerCert = server.bUseServerCert ? 1 : 0;
+    eap.bServerCert = ServerCertInUse(page, method) ? 1 : 0;
     eap.bIntermediateCert = server.bAllowIntermediate ? 1 : 0;
     model.nServerNameRule = static_cast<ULONG>(server.nServerNameRule);
     eap.strServerName = server.strServerName;
@@ -123,7 +181,7 @@ void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model)
     eap.bPAC = fast.bUsePac ? 1 : 0;
     eap.bProvision = fast.bAllowProvision ? 1 : 0;
     eap.strPacFilePath = fast.strPacFilePath;
-    eap.nProvisioningInner = ProvisioningToEapType(ProvisioningIndexFromCaption(fast.GetProvisioningCaption()));
+    eap.nProvisioningInner = method.nProvisioningInner;
     model.Pacs.clear();
     model.Pacs.reserve(fast.m_pacList.size());
     for (const CPageEAPFastDlg::PacEntry& row : fast.m_pacList) {

@@ -13,10 +13,12 @@ void ApplyEapMethod(CPage8021XDlg& page, int method);
 void Read8021XControls(CPage8021XDlg& page);
 // False, after the language file's message, when an entry the model would take is longer than
 // its record field holds (the edits are limited; a text set from elsewhere may not be), or a
-// certificate in use has a blob larger than the record holds (it would be stored as none).
+// certificate in use has a blob larger than the record holds (it would be stored as none). In
+// use: switched on and taken by the method and inner methods the record will hold.
 bool Check8021XEntriesFit(CPage8021XDlg& page);
 // Copies the page's method, inner methods (as EAP type numbers), identity, certificates,
-// EAP-FAST settings with the PAC list, and single sign-on into the model.
+// EAP-FAST settings with the PAC list, and single sign-on into the model. A certificate switch
+// is stored on only where that method uses the certificate.
 void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model);
 // The model as the page loads it.
 void StoredSettingsFromModel(const EditorSecurityModel& model, Dot1XStoredSettings& stored);

@@ -1,9 +1,10 @@
 // The real program leaving while a modal loop of its user-interface thread runs: the trend chart,
 // the about box and a WPS method dialog, the access-point switch's radio-off dialog, a box stacked
-// on the WPS PIN dialog and a page's box in the middle of its SAVE, each opened as a user opens
-// it, then Exit from the tray or the adapter pulled out. The program ends (or drops its window)
-// without a fault, which the exception trace of the run would show; it runs with the heap's free
-// checking on, so that an object freed under a running handler faults.
+// on the WPS PIN dialog, a page's box in the middle of its SAVE and the system's file dialog of the
+// EAP-FAST page, each opened as a user opens it, then Exit from the tray or the adapter pulled out.
+// The program ends (or drops its window) without a fault, which the exception trace of the run
+// would show; it runs with the heap's free checking on, so that an object freed under a running
+// handler faults.
 #include <gtest/gtest.h>
 #include "program/ApModeFixture.h"
 #include "program/ProgramWindows.h"
@@ -25,6 +26,32 @@ constexpr int kWpsDialogStart = 1742, kPinApEdit = 1752;
 constexpr int kRadioOffText = 1032;               // the message dialog's text
 constexpr int kApSsid = 2704, kApSave = 2740;     // the skinned access-point configuration page
 constexpr char kStationWorld[] = "[World]\nOsCode=12\n";
+constexpr int kTabProfile = 8006, kProfileList = 1024, kProfileEdit = 1134;
+constexpr int kEditorTabSystem = 1382, kEditorTab8021X = 1384, kTabEapFast = 428;
+constexpr int kUsePac = 1445, kPacImport = 1451;  // the EAP-FAST page
+constexpr int kFileTypeCombo = 0x470;  // the system file dialog's "files of type" list
+
+struct ButtonSearch {
+    int id;
+    HWND found;
+};
+BOOL CALLBACK MatchButton(HWND child, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<ButtonSearch*>(lParam);
+    char cls[16] = "";
+    ::GetClassNameA(child, cls, sizeof cls);
+    if (::GetDlgCtrlID(child) != search->id || lstrcmpiA(cls, "Button") != 0) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+// The button of that id among the window's descendants (a tab button stands over a hidden
+// placeholder of its id).
+HWND ButtonIn(HWND parent, int id)
+{
+    ButtonSearch search{id, nullptr};
+    ::EnumChildWindows(parent, MatchButton, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 class ModalDialogExit : public ::testing::Test {
 protected:
@@ -118,6 +145,30 @@ protected:
         ExpectExitEndsForGood();
     }
 
+    // Edit on the profile list's row of that profile: the profile editor, which works behind the
+    // skinned pages in the classic area, gets it; null when it does not come.
+    HWND EditProfile(const char* name)
+    {
+        ClickSeen(::GetDlgItem(main, kTabProfile));
+        HWND list = WaitForSeenControl(main, kProfileList);
+        if (!list) return nullptr;
+        RemoteList rows(list);
+        int row = -1;
+        if (!rows.Usable() || !PumpUntil([&] { return (row = rows.Find(name)) >= 0; }, kTimeoutMs)) return nullptr;
+        rows.Select(row);
+        HWND edit = ::GetDlgItem(::GetParent(list), kProfileEdit);
+        if (!edit || !WaitUntilSeen(edit)) return nullptr;
+        Click(edit);
+        // The classic dialog of main's that holds the system page's tab: only the profile editor has it.
+        HWND editor = nullptr;
+        PumpUntil([&] {
+            editor = FindControl(main, kEditorTabSystem, false);
+            while (editor && ::GetParent(editor) != main) editor = ::GetParent(editor);
+            return editor && ::IsWindowVisible(editor);
+        }, kTimeoutMs);
+        return editor && ::IsWindowVisible(editor) ? editor : nullptr;
+    }
+
     std::string worldFile = BinFolder() + "QxSimWorld.ini";
     std::string apWorldFile = BinFolder() + "QxSimAp.ini";
     std::unique_ptr<ChildProcess> program;
@@ -202,4 +253,41 @@ TEST_F(ModalDialogExit, AdapterPulledOutUnderTheBoxOfTheWpsPinDialogDropsTheWind
     PullTheAdapterOutUnder(box);
     ScopedFile(worldFile, kStationWorld).Keep();
     ExpectExitEndsForGood(kStationWorld);
+}
+
+TEST_F(ModalDialogExit, TrayExitWithTheSystemFileDialogOfTheEapFastPageOpenCancelsItAndEnds)
+{
+    // The XP line, where the 802.1X page has an EAP-FAST page. The active profile is an open one:
+    // an 802.1X connection at the start would bring its status dialog into the classic area in
+    // place of the editor.
+    const std::string world = "[World]\nOsCode=8\n[Network1]\nSsid=Quixen-Open\nSecurity=Open\n"
+                              "[Profile1]\nName=Home\nSsid=Quixen-Open\nSecurity=Open\nActive=1\n"
+                              "[Profile2]\nName=Corp\nSsid=Quixen-Corp\nSecurity=WPA2\nEapMethod=FAST\n"
+                              "Identity=user\nPassword=password\n";
+    Start(world);
+    HWND editor = EditProfile("Corp");
+    ASSERT_TRUE(editor);
+    HWND tab8021X = ButtonIn(editor, kEditorTab8021X);
+    ASSERT_TRUE(tab8021X);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowEnabled(tab8021X) != FALSE; }, kTimeoutMs));
+    SendAndWait(tab8021X, BM_CLICK, 0, 0);
+    HWND fastTab = ButtonIn(editor, kTabEapFast);
+    ASSERT_TRUE(fastTab);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(fastTab) != FALSE; }, kTimeoutMs));
+    PressButton(::GetParent(fastTab), kTabEapFast);
+    HWND usePac = ButtonIn(editor, kUsePac);
+    ASSERT_TRUE(usePac);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(usePac) != FALSE; }, kTimeoutMs));
+    // The stored profile uses no PAC: the switch turned on brings Import to life.
+    ASSERT_EQ(BST_UNCHECKED, ::SendMessageA(usePac, BM_GETCHECK, 0, 0));
+    SendAndWait(usePac, BM_CLICK, 0, 0);
+    HWND import = ButtonIn(editor, kPacImport);
+    ASSERT_TRUE(import);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(import) && ::IsWindowEnabled(import); }, kTimeoutMs));
+
+    // Import opens the system's own file dialog, a loop the program knows only by the window the
+    // call creates. Exit must close it as its Cancel would: the program cannot end before.
+    PressButton(::GetParent(import), kPacImport);
+    ASSERT_TRUE(SeenDialogWith(kFileTypeCombo));
+    ExpectExitEndsForGood(world);
 }

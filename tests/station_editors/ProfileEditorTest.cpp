@@ -527,6 +527,67 @@ TEST_F(ProfileEditorTest, ACertificateLargerThanTheProfileHoldsIsRefusedByNameAn
     EXPECT_EQ(1u, Writes());
 }
 
+TEST_F(ProfileEditorTest, ACertificateIsCheckedByWhatTheStoredMethodUsesNotByWhichTabIsEnabled)
+{
+    ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
+    ASSERT_TRUE(sim.Set("CertOversized", 1));
+    G_LangTable.IDS_CERT_TOO_LARGE = "Certificate %s is too large.";
+    struct EnhancementOn {
+        int saved = QXWLAPI.EAPFastEnhancement;
+        EnhancementOn() { QXWLAPI.EAPFastEnhancement = 1; }
+        ~EnhancementOn() { QXWLAPI.EAPFastEnhancement = saved; }
+    } enhancement;
+    CPage8021XDlg& page = *editor.m_pPage8021X;
+    CPageClientCertificationDlg& client = *page.m_pPageClientCert;
+    CPageServerCertificationDlg& server = *page.m_pPageServerCert;
+    auto choose = [](CComboBoxSuper& combo, int row, auto& certPage) {
+        combo.SetCurSel(row < 0 ? combo.GetCount() - 1 : row);
+        certPage.OnSelectionChange();
+    };
+    // EAP-FAST with TLS inside and the 200-byte certificate; then the machine identity, which
+    // greys both certificate tabs but leaves the record's switches on.
+    StartNewEnterprise("Machine", "6", &CPage8021XDlg::OnEapFast);
+    page.OnPeapTunnelTls();
+    TypeCredentials("dave", "fast-pass");
+    choose(client.Combo(), -1, client);
+    CPageNamePasswordDlg& id = *page.m_pPageNamePassword;
+    id.SetIdentityMode(CPageNamePasswordDlg::kMachineIdentity);
+    id.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_NAMEPW_ID_MODE, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(id.GetSafeHwnd(), IDC_NAMEPW_ID_MODE)));
+    ASSERT_FALSE(page.GetTabButton(CPage8021XDlg::kTabClientCert)->IsWindowEnabled());
+    testing_support::MessageBoxCapture boxes;
+    editor.OnOK();
+    ASSERT_EQ(1u, boxes.Count());
+    EXPECT_STREQ("Certificate dave is too large.", boxes.Boxes()[0].text);
+
+    // The root authority likewise: stored as none it would let any trusted one through.
+    choose(client.Combo(), 0, client);
+    server.bUseServerCert = 1;
+    server.strServerName = "radius.quixen.example";
+    server.EnableControls();
+    server.FillControls();
+    choose(server.Combo(), -1, server);
+    editor.OnOK();
+    ASSERT_EQ(2u, boxes.Count());
+    EXPECT_STREQ("Certificate Quixen Large Root CA is too large.", boxes.Boxes()[1].text);
+    EXPECT_EQ(0u, Writes());
+
+    // From code 10 on the EAP host's TTLS takes no client certificate: the one TLS left chosen
+    // is neither refused nor stored as in use.
+    ASSERT_TRUE(sim.Set("OsCode", 12));
+    StartNewEnterprise("Ttls", "7", &CPage8021XDlg::OnEapTls);
+    TypeCredentials("dave", "");
+    choose(client.Combo(), -1, client);
+    page.OnEapTtls();
+    TypeCredentials("dave", "ttls-pass");
+    editor.OnOK();
+    EXPECT_EQ(2u, boxes.Count()) << boxes.Boxes().back().text.GetString();
+    WLANPROFILE stored = {};
+    ASSERT_TRUE(Stored("Ttls", &stored));
+    EXPECT_EQ(ULONG{EAPMETHOD_TTLS}, stored.enumAuthenProtocol);
+    EXPECT_EQ(0u, stored.bClientCert);
+}
+
 TEST_F(ProfileEditorTest, EachEnterpriseKindSurvivesAReloadAndASecondSaveByteForByte)
 {
     ASSERT_TRUE(sim.Set("OsCode", kXpOsCode));
