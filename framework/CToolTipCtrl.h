@@ -44,7 +44,9 @@ private:
     static TOOLINFOA MakeToolInfo(CWnd* pWnd, UINT_PTR nIDTool, const RECT* rect)
     {
         TOOLINFOA ti{};
-        ti.cbSize = sizeof ti;
+        // The size of comctl32 5.8 (XP without a manifest for version 6), which refuses the larger
+        // one of version 6 that newer headers give sizeof; no field past lParam is used.
+        ti.cbSize = TTTOOLINFOA_V2_SIZE;
         ti.hwnd = pWnd ? pWnd->m_hWnd : nullptr;
         ti.uFlags = TTF_SUBCLASS;
         if (rect || nIDTool) {

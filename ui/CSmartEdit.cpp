@@ -89,9 +89,10 @@ BOOL CSmartEdit::SetValue(int value)
 
 void CSmartEdit::OnSliderPos(int pos)
 {
-    if (pos == m_nLastValue) return;
-    m_nLastValue = pos;
-    CString text;
+    // Compared with the text shown, not the last position written: the user may have typed over
+    // it since, and the page then moves the slider to the typed number.
+    CString text, shown;
     text.Format("%d", pos);
-    SetWindowText(text);
+    GetWindowText(shown);
+    if (shown != text) SetWindowText(text);
 }

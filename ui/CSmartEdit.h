@@ -18,7 +18,6 @@ public:
     static constexpr WORD kHex = 0x40;         // digits, "A" to "F" either case
     static constexpr WORD kEverything = 0xFFFF;
     static constexpr COLORREF kInfoColor = 0x8181FF;
-    static constexpr int kNoValueShown = static_cast<int>(0x80000000);
 
     CSmartEdit();
     ~CSmartEdit() override;
@@ -31,7 +30,7 @@ public:
     BOOL AttachSlider(CWnd* pParent, int sliderId);
     // The text becomes the value when it lies in the range; otherwise FALSE and nothing changes.
     BOOL SetValue(int value);
-    // The slider's position: shown when it differs from the last value shown.
+    // The slider's position: shown when it differs from the text shown.
     void OnSliderPos(int pos);
     CLinkSlider* GetSlider() const { return m_pSlider; }
     CInfoWnd* GetInfoWnd() const { return m_pInfoWnd; }
@@ -50,5 +49,4 @@ protected:
     CLinkSlider* m_pSlider = nullptr;
     int m_nMin = 0;
     int m_nMax = 0;
-    int m_nLastValue = kNoValueShown;
 };

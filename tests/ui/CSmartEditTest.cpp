@@ -84,14 +84,23 @@ TEST_F(FilteredEdit, ATiedSliderWritesItsPositionIntoTheEdit)
     host.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 33), reinterpret_cast<LPARAM>(slider.m_hWnd));
     EXPECT_STREQ("33", edit.GetWindowText());
     EXPECT_EQ(33, slider.GetLastPos());
-    // The end of a drag changes nothing; nor does the same value typed over.
+    // The end of a drag changes nothing; dragging back to the last number written shows it over a typed one.
     edit.SetWindowText("12");
     host.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(slider.m_hWnd));
-    host.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 33), reinterpret_cast<LPARAM>(slider.m_hWnd));
     EXPECT_STREQ("12", edit.GetWindowText());
-    // End and Home on the slider, and its thumb let go.
+    host.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 33), reinterpret_cast<LPARAM>(slider.m_hWnd));
+    EXPECT_STREQ("33", edit.GetWindowText());
+    // End and Home on the slider, again after a number typed in between (the page moves the slider to it).
     slider.SendMessage(WM_KEYDOWN, VK_END, 1);
     EXPECT_STREQ("64", edit.GetWindowText());
+    Type("50");
+    slider.SetPos(50);
+    slider.SendMessage(WM_KEYDOWN, VK_END, 1);
+    EXPECT_STREQ("64", edit.GetWindowText());
+    slider.SendMessage(WM_KEYDOWN, VK_HOME, 1);
+    EXPECT_STREQ("0", edit.GetWindowText());
+    Type("7");
+    slider.SetPos(7);
     slider.SendMessage(WM_KEYDOWN, VK_HOME, 1);
     EXPECT_STREQ("0", edit.GetWindowText());
     slider.SetPos(40);

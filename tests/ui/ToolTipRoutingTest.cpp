@@ -18,6 +18,18 @@ std::vector<TOOLINFOA> Tools()
     return tools;
 }
 
+// Refuses, as XP's common controls without a manifest for version 6 do, a tool description larger
+// than the one they know.
+class XpToolTip : public CToolTipCtrl {
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        const bool takesATool = message == TTM_ADDTOOLA || message == TTM_DELTOOLA || message == TTM_UPDATETIPTEXTA;
+        if (takesATool && reinterpret_cast<const TOOLINFOA*>(lParam)->cbSize > TTTOOLINFOA_V2_SIZE) return FALSE;
+        return CToolTipCtrl::WindowProc(message, wParam, lParam);
+    }
+};
+
 // The move is repeated while the tips answer otherwise: the platform may queue moves of its own.
 void MoveMouseOver(CWnd& wnd, int x, int y, size_t expectedTools)
 {
@@ -59,4 +71,19 @@ TEST(ToolTipRouting, WindowsWithoutTipsLeaveTheMouseAlone)
     MoveMouseOver(*host.GetDlgItem(IDC_UI_EDIT), 3, 3, tools);
     EXPECT_EQ(before, CWnd::GetThreadToolTip());
     EXPECT_EQ(tools, Tools().size());
+}
+
+TEST(ToolTipRouting, AToolTipControlIsUnderstoodByXpsCommonControls)
+{
+    ControlsHost host;
+    ASSERT_TRUE(host.Open());
+    XpToolTip tip;
+    ASSERT_TRUE(tip.Create(&host));
+    CWnd* edit = host.GetDlgItem(IDC_UI_EDIT);
+    ASSERT_TRUE(tip.AddTool(edit, "Typed here"));
+    EXPECT_EQ(1, tip.GetToolCount());
+    tip.UpdateTipText("Changed", edit);
+    EXPECT_EQ("Changed", ToolTipText(tip, edit->m_hWnd));
+    tip.DelTool(edit);
+    EXPECT_EQ(0, tip.GetToolCount());
 }
