@@ -29,7 +29,7 @@ void RemoveTool()
 {
     if (t_tip.hasTool && t_tip.hTip && ::IsWindow(t_tip.hTip)) {
         TOOLINFOA ti{};
-        ti.cbSize = sizeof ti;
+        ti.cbSize = TTTOOLINFOA_V2_SIZE;  // what XP's common controls 5.8 accept
         ti.hwnd = t_tip.hToolWnd;
         ti.uId = t_tip.toolId;
         ::SendMessageA(t_tip.hTip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
@@ -91,7 +91,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
     }
 
     TOOLINFOA ti{};
-    ti.cbSize = sizeof ti;
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;  // what XP's common controls 5.8 accept
     if (OnToolHitTest(CPoint(pt), &ti) == -1) {
         RemoveTool();
         return;

@@ -63,8 +63,10 @@ bool MethodUsesClientCert(const StringRecord7& eap)
 {
     switch (eap.nEapMethod) {
     case EAPMETHOD_TLS: return true;
-    case EAPMETHOD_PEAP: return eap.nPeapInner == TUNNEL_TLS;
-    case EAPMETHOD_TTLS: return QXWLAPI.WinOS() < kVistaOsCode;  // the EAP host's TTLS takes none of ours
+    // The system's EAP host takes one only for TLS, inside PEAP or not; our own methods offer it
+    // to every tunnel.
+    case EAPMETHOD_PEAP: return QXWLAPI.WinOS() < kVistaOsCode || eap.nPeapInner == TUNNEL_TLS;
+    case EAPMETHOD_TTLS: return QXWLAPI.WinOS() < kVistaOsCode;
     case EAPMETHOD_FAST: return FastUsesCertificates(eap);
     default: return false;  // MD5-Challenge, LEAP
     }
@@ -122,8 +124,8 @@ bool Check8021XEntriesFit(CPage8021XDlg& page)
                      {id.strDomain, kDomainMaxChars, G_LangTable.IDS_DOMAIN_NAME},
                      {page.m_pPageServerCert->strServerName, kServerNameMaxChars, G_LangTable.IDS_SERVERNAMEBE}}))
         return false;
-    // A certificate the method does not use (one TLS left chosen, under LEAP) is not stored as
-    // in use: its size is no reason to refuse.
+    // A certificate the method does not use (one TLS left chosen, under LEAP) goes unused
+    // whatever is stored of it: its size is no reason to refuse.
     const StringRecord7 method = MethodOf(page);
     return CertificateFits(ClientCertInUse(page, method), page.m_pPageClientCert->certChosen) &&
            CertificateFits(ServerCertInUse(page, method), page.m_pPageServerCert->certChosen);
@@ -166,12 +168,12 @@ void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model)
     model.nIdModeIndex = static_cast<ULONG>(id.GetIdentityMode());
 
     const CPageClientCertificationDlg& client = *page.m_pPageClientCert;
-    eap.bClientCert = ClientCertInUse(page, method) ? 1 : 0;
+    eap.bClientCert = client.bUseClientCert ? 1 : 0;
     model.bClientCertInSmartCard = client.nCertSource == CPageClientCertificationDlg::kCertOnSmartCard ? 1 : 0;
     model.UserCert = CertBlobOf(client.certChosen);
 
     const CPageServerCertificationDlg& server = *page.m_pPageServerCert;
-    eap.bServerCert = ServerCertInUse(page, method) ? 1 : 0;
+    eap.bServerCert = server.bUseServerCert ? 1 : 0;
     eap.bIntermediateCert = server.bAllowIntermediate ? 1 : 0;
     model.nServerNameRule = static_cast<ULONG>(server.nServerNameRule);
     eap.strServerName = server.strServerName;

@@ -17,8 +17,7 @@ void Read8021XControls(CPage8021XDlg& page);
 // use: switched on and taken by the method and inner methods the record will hold.
 bool Check8021XEntriesFit(CPage8021XDlg& page);
 // Copies the page's method, inner methods (as EAP type numbers), identity, certificates,
-// EAP-FAST settings with the PAC list, and single sign-on into the model. A certificate switch
-// is stored on only where that method uses the certificate.
+// EAP-FAST settings with the PAC list, and single sign-on into the model.
 void Collect8021XSettings(CPage8021XDlg& page, EditorSecurityModel& model);
 // The model as the page loads it.
 void StoredSettingsFromModel(const EditorSecurityModel& model, Dot1XStoredSettings& stored);
