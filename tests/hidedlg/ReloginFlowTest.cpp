@@ -32,6 +32,15 @@ protected:
         d.KillTimer(TIMER_HIDE_DLG_RECONNECT);
         return d;
     }
+    // Connects the stored guest account, which the server rejects: the re-login dialog once it
+    // shows, else null.
+    CInvalidIDPW* ReloginForRejectedGuest(CHideDlg& d)
+    {
+        CInvalidIDPW* relogin = d.m_pQxUI ? CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW : nullptr;
+        if (!relogin) return nullptr;
+        Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
+        return PumpUntil([&] { return Shown(relogin); }, 30000) ? relogin : nullptr;
+    }
     static void Type(CWnd& dlg, int id, const char* text) { ::SetDlgItemTextA(dlg.GetSafeHwnd(), id, text); }
     static void Click(CWnd& dlg, int id)
     {
@@ -110,10 +119,8 @@ TEST_F(ReloginFlow, RejectedIdentityIsCorrectedInTheReloginDialogAndTheConnectSu
 TEST_F(ReloginFlow, CancelledReloginLeavesTheAdapterUnlinkedAndStopsReconnecting)
 {
     CHideDlg& d = StartWithStoredGuest();
-    CInvalidIDPW* relogin = CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW;
+    CInvalidIDPW* relogin = ReloginForRejectedGuest(d);
     ASSERT_NE(nullptr, relogin);
-    Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
-    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 30000));
 
     sim.ClearJournal();
     Click(*relogin, IDC_CLASSIC_CANCEL);
@@ -128,10 +135,8 @@ TEST_F(ReloginFlow, CancelledReloginLeavesTheAdapterUnlinkedAndStopsReconnecting
 TEST_F(ReloginFlow, AnotherConnectWhileTheDialogIsOpenKeepsTheCorrectedAccountOnTheFailedProfile)
 {
     CHideDlg& d = StartWithStoredGuest();
-    CInvalidIDPW* relogin = CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW;
+    CInvalidIDPW* relogin = ReloginForRejectedGuest(d);
     ASSERT_NE(nullptr, relogin);
-    Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
-    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 30000));
 
     // A page connects another network while the user types.
     Connect(Profile("Quixen-Open", AUTH_OPEN, ENCRY_NONE));
@@ -156,10 +161,8 @@ TEST_F(ReloginFlow, AnotherConnectWhileTheDialogIsOpenKeepsTheCorrectedAccountOn
 TEST_F(ReloginFlow, OnlyTheShownDialogGivesItsTypedIdentityToAPacLoadOfItsProfile)
 {
     CHideDlg& d = StartWithStoredGuest();
-    CInvalidIDPW* relogin = CKelvoPageUIDlg::From(d.m_pQxUI)->m_pInvalidIDPW;
+    CInvalidIDPW* relogin = ReloginForRejectedGuest(d);
     ASSERT_NE(nullptr, relogin);
-    Connect(EnterpriseProfile("Quixen-Corp", "guest", "guess"));
-    ASSERT_TRUE(PumpUntil([&] { return Shown(relogin); }, 30000));
     Type(*relogin, IDC_RELOGIN_IDENTITY, "typed-user");
     LoadPac(d);
     EXPECT_STREQ("typed-user", d.m_pProfData->chID);
