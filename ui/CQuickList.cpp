@@ -175,13 +175,17 @@ CQuickList::CListState CQuickList::ReadState() const
     CListState state;
     state.exStyle = GetExtendedStyle();
     state.style = CWnd::GetStyle();
+    state.parent = ::GetParent(m_hWnd);
     state.pImages = GetImageList(LVSIL_SMALL);
     state.hotItem = GetHotItem();
-    state.hasFocus = ::GetFocus() == m_hWnd;
+    state.focusedItem = GetNextItem(-1, LVNI_FOCUSED);
+    state.anySelected = GetSelectedCount() > 0;
     if (CHeaderCtrl* pHeader = GetHeaderCtrl()) {
-        pHeader->GetItemRect(0, &state.firstHeaderItem);
         const int columns = pHeader->GetItemCount();
         for (int i = 0; i < columns; ++i) {
+            CRect item;
+            pHeader->GetItemRect(i, &item);
+            state.headerItems.push_back(item);
             LVCOLUMNA column{};
             column.mask = LVCF_FMT;
             GetColumn(i, &column);
@@ -206,9 +210,34 @@ bool CQuickList::HoldState()
 {
     if (m_bStateHeld) return false;
     m_heldState = ReadState();
+    m_readWhileHeld = CReadWhileHeld();
     m_bStateHeld = true;
     m_bCellHeld = false;
     return true;
+}
+
+bool CQuickList::HasFocus() const
+{
+    if (!m_bStateHeld) return ::GetFocus() == m_hWnd;
+    if (m_readWhileHeld.focus < 0) m_readWhileHeld.focus = ::GetFocus() == m_hWnd;
+    return m_readWhileHeld.focus != 0;
+}
+
+bool CQuickList::IsRowSelected(int item) const
+{
+    if (!m_bStateHeld) return (GetItemState(item, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+    if (!m_heldState.anySelected) return false;
+    if (m_readWhileHeld.selectionRow != item) {
+        m_readWhileHeld.selected = (GetItemState(item, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+        m_readWhileHeld.selectionRow = item;
+    }
+    return m_readWhileHeld.selected;
+}
+
+bool CQuickList::IsFocusedRow(int item) const
+{
+    if (!m_bStateHeld) return (GetItemState(item, LVIS_FOCUSED) & LVIS_FOCUSED) != 0;
+    return item >= 0 && item == m_heldState.focusedItem;
 }
 
 void CQuickList::ReleasePaintState()
@@ -224,31 +253,55 @@ CQuickList::CListItemData& CQuickList::GetCellData(int item, int subItem)
     m_cell.Reset();
     m_cell.m_nItem = item;
     m_cell.m_nSubItem = subItem;
-    bool selected = (GetItemState(item, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+    bool selected = IsRowSelected(item);
     if (subItem != 0) selected = selected && (state.exStyle & LVS_EX_FULLROWSELECT);
-    m_cell.m_bSelected = selected && (HasFocus() || (state.style & LVS_SHOWSELALWAYS));
+    m_cell.m_bSelected = selected && ((state.style & LVS_SHOWSELALWAYS) || HasFocus());
     m_cell.m_bHot = item == state.hotItem;
     m_cell.m_pImageList = state.pImages;
     m_cell.m_bImageIgnoreSelection = !(state.exStyle & LVS_EX_FULLROWSELECT);
     if (subItem >= 0 && subItem < static_cast<int>(state.alignments.size()))
         m_cell.m_nTextFormat |= state.alignments[static_cast<size_t>(subItem)];
-    if (HWND parent = ::GetParent(m_hWnd))
-        ::SendMessageA(parent, MSG_QUICKLIST_GET_ITEM_DATA, reinterpret_cast<WPARAM>(m_hWnd), reinterpret_cast<LPARAM>(&m_cell));
+    if (state.parent)
+        ::SendMessageA(state.parent, MSG_QUICKLIST_GET_ITEM_DATA, reinterpret_cast<WPARAM>(m_hWnd), reinterpret_cast<LPARAM>(&m_cell));
     m_bCellHeld = m_bStateHeld;
     return m_cell;
+}
+
+bool CQuickList::RowBounds(int item, CRect& bounds) const
+{
+    if (m_bStateHeld && item >= 0 && m_readWhileHeld.boundsRow == item) {
+        bounds = m_readWhileHeld.bounds;
+        return true;
+    }
+    if (!GetSubItemRect(item, 0, LVIR_BOUNDS, bounds)) return false;
+    if (m_bStateHeld) {
+        m_readWhileHeld.boundsRow = item;
+        m_readWhileHeld.bounds = bounds;
+    }
+    return true;
+}
+
+CRect CQuickList::CellBounds(int item, int subItem) const
+{
+    // A sub-item spans its header item on the row, as column 0 does: a painting asks for each
+    // row's bounds once and places the row's cells by the header items it read when it began.
+    CRect cell;
+    const bool onRow = subItem == 0 || (m_bStateHeld && subItem > 0 && subItem < static_cast<int>(m_heldState.headerItems.size()));
+    CRect row;
+    // (Column 0 of a row without bounds stays empty, where the platform left its answer.)
+    if (!onRow || (!RowBounds(item, row) && subItem != 0)) {
+        GetSubItemRect(item, subItem, LVIR_BOUNDS, cell);
+        return cell;
+    }
+    const std::vector<CRect>& headerItems = State().headerItems;
+    const CRect header = subItem < static_cast<int>(headerItems.size()) ? headerItems[static_cast<size_t>(subItem)] : CRect();
+    return CRect(row.left + header.left, row.top, row.left + header.right, row.bottom);
 }
 
 CQuickList::CellRects CQuickList::GetCellRects(int item, int subItem, const CListItemData& data) const
 {
     CellRects r;
-    GetSubItemRect(item, subItem, LVIR_BOUNDS, r.cell);
-    if (subItem == 0) {
-        // The bounds of item 0 are the whole row; the cell is the first column's extent.
-        const CRect& header = State().firstHeaderItem;
-        const int rowLeft = r.cell.left;
-        r.cell.left = rowLeft + header.left;
-        r.cell.right = rowLeft + header.right;
-    }
+    r.cell = CellBounds(item, subItem);
     const CRect& cell = r.cell;
     if (data.m_bCheckBox) {
         const int side = cell.Height();
@@ -304,6 +357,8 @@ void CQuickList::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
     case CDDS_PREPAINT:
         m_bPaintHolds = HoldState();  // released when the painting returns
         m_fill.NewPainting();
+        m_checkBox.NewPainting();
+        m_barFrame.NewPainting();
         *pResult = CDRF_NOTIFYSUBITEMDRAW;
         break;
     case CDDS_ITEMPREPAINT:
@@ -322,9 +377,9 @@ void CQuickList::DrawCell(CDC* pDC, int item, int subItem)
 {
     const CListItemData data = GetCellData(item, subItem);
     const CellRects r = GetCellRects(item, subItem, data);
-    const bool focused = HasFocus();
     const bool selected = data.m_bSelected && !data.m_bIgnoreSelection;
-    const bool focusedCell = focused && IsFocusedColumnCell(subItem);
+    // Only a selected cell is coloured by where the focus is.
+    const bool focusedCell = selected && IsFocusedColumnCell(subItem) && HasFocus();
     const COLORREF back = BackColor(data, selected, focusedCell);
     const COLORREF plainBack = BackColor(data, false, false);
     const COLORREF text = TextColor(data, selected, focusedCell);
@@ -440,8 +495,7 @@ void CQuickList::DrawCell(CDC* pDC, int item, int subItem)
         if (oldFont) pDC->SelectObject(oldFont);
     }
 
-    if (m_bCellNavigation && subItem == m_nFocusColumn && focused && (GetItemState(item, LVIS_FOCUSED) & LVIS_FOCUSED))
-        pDC->DrawFocusRect(&r.text);
+    if (IsFocusedColumnCell(subItem) && IsFocusedRow(item) && HasFocus()) pDC->DrawFocusRect(&r.text);
 }
 
 int CQuickList::ColumnCount() const

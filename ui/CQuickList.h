@@ -170,11 +170,22 @@ private:
     struct CListState {
         DWORD exStyle = 0;
         DWORD style = 0;
+        HWND parent = nullptr;
         CImageList* pImages = nullptr;
         int hotItem = -1;
-        bool hasFocus = false;
-        CRect firstHeaderItem;
-        std::vector<UINT> alignments;  // DrawText alignment of each column
+        int focusedItem = -1;
+        bool anySelected = false;
+        std::vector<CRect> headerItems;  // each column's header item
+        std::vector<UINT> alignments;    // DrawText alignment of each column
+    };
+    // What a held painting (or search) reads only when a cell needs it: the focus, once, and the
+    // selection and bounds of the row at hand (a row's cells come one after another).
+    struct CReadWhileHeld {
+        int selectionRow = -1;
+        bool selected = false;
+        int boundsRow = -1;
+        CRect bounds;
+        int focus = -1;  // the list has the focus: 1 or 0, -1 not asked yet
     };
     CListState ReadState() const;
     const CListState& State() const;
@@ -184,6 +195,7 @@ private:
     void ReleasePaintState();
 
     CListState m_heldState;
+    mutable CReadWhileHeld m_readWhileHeld;
     bool m_bStateHeld = false;
     // While the state is held, m_cell is the parent's answer for its cell: the platform asks
     // for a cell's display information right before the cell is drawn, and one answer serves both.
@@ -193,8 +205,14 @@ private:
 
     COLORREF TextColor(const CListItemData& data, bool selected, bool focusedCell) const;
     COLORREF BackColor(const CListItemData& data, bool selected, bool focusedCell) const;
-    // Asking the system for the focus is a trip to the window server: a painting asks once.
-    bool HasFocus() const { return m_bStateHeld ? m_heldState.hasFocus : ::GetFocus() == m_hWnd; }
+    // Asking the system for the focus is a trip to the window server: a painting asks once, and
+    // only when a selected or focused cell needs to know.
+    bool HasFocus() const;
+    bool IsRowSelected(int item) const;
+    bool IsFocusedRow(int item) const;
+    // The sub-item's bounds; column 0 spans its header item on the row (whose bounds are the whole row).
+    CRect CellBounds(int item, int subItem) const;
+    bool RowBounds(int item, CRect& bounds) const;
     bool IsFocusedColumnCell(int subItem) const { return m_bCellNavigation && subItem == m_nFocusColumn; }
     void FillToolTip(NMHDR* pNMHDR, bool wide);
     void FillDispInfo(LVITEMA* itemA, LVITEMW* itemW);

@@ -25,7 +25,11 @@ void CCachedPicture::Draw(CDC* pDC, const CRect& box, const Look& look, const Pa
 {
     const CSize size = box.Size();
     if (size.cx <= 0 || size.cy <= 0) return;
-    const SystemColors colors = CurrentSystemColors();
+    if (!m_bColorsRead) {
+        m_currentColors = CurrentSystemColors();
+        m_bColorsRead = true;
+    }
+    const SystemColors& colors = m_currentColors;
     if (!m_picture.m_hObject || size != m_size || look != m_look || colors != m_colors) {
         Forget();
         if (!m_memory.CreateCompatibleDC(pDC) || !m_picture.CreateCompatibleBitmap(pDC->m_hDC, size.cx, size.cy)) {

@@ -19,6 +19,8 @@ public:
 
     // Copies the picture of that look into box, painting it first when the look changed.
     void Draw(CDC* pDC, const CRect& box, const Look& look, const Painter& paint);
+    // A new painting: the system colours are looked at again (once a painting, not once a copy).
+    void NewPainting() { m_bColorsRead = false; }
 
 private:
     using SystemColors = std::array<COLORREF, 7>;
@@ -31,4 +33,6 @@ private:
     CSize m_size;
     Look m_look{};
     SystemColors m_colors{};
+    SystemColors m_currentColors{};
+    bool m_bColorsRead = false;
 };

@@ -1,9 +1,5 @@
 #include "ui/SolidFill.h"
 
-namespace {
-constexpr int kMostPaletteBits = 8;
-}
-
 void CSolidFill::Forget()
 {
     if (m_hBrush) ::DeleteObject(m_hBrush);
@@ -12,12 +8,14 @@ void CSolidFill::Forget()
 
 void CSolidFill::Fill(CDC* pDC, const CRect& rect, COLORREF color)
 {
-    if (pDC->m_hDC != m_hDevice) {
+    // Not the colour depth: the platform may answer that from the display settings, with trips
+    // to the window server each time. Whether the device shows the colour as it is says enough.
+    const bool newDevice = pDC->m_hDC != m_hDevice;
+    if (newDevice) {
         m_hDevice = pDC->m_hDC;
-        const int bits = ::GetDeviceCaps(m_hDevice, BITSPIXEL) * ::GetDeviceCaps(m_hDevice, PLANES);
-        m_bTrueColor = bits > kMostPaletteBits && !(::GetDeviceCaps(m_hDevice, RASTERCAPS) & RC_PALETTE);
+        m_bPalette = (::GetDeviceCaps(m_hDevice, RASTERCAPS) & RC_PALETTE) != 0;
     }
-    if (!m_bTrueColor || (color & 0xFF000000)) {
+    if (m_bPalette || (color & 0xFF000000)) {
         pDC->FillSolidRect(&rect, color);
         return;
     }
@@ -25,7 +23,10 @@ void CSolidFill::Fill(CDC* pDC, const CRect& rect, COLORREF color)
         Forget();
         m_hBrush = ::CreateSolidBrush(color);
         m_color = color;
+        m_bExact = m_hBrush && ::GetNearestColor(m_hDevice, color) == color;
+    } else if (newDevice) {
+        m_bExact = ::GetNearestColor(m_hDevice, color) == color;
     }
-    if (m_hBrush) ::FillRect(pDC->m_hDC, &rect, m_hBrush);
+    if (m_bExact) ::FillRect(pDC->m_hDC, &rect, m_hBrush);
     else pDC->FillSolidRect(&rect, color);
 }

@@ -1,6 +1,7 @@
 // Solid fills of one painting with a kept brush: the opaque text output that FillSolidRect uses
-// costs the platform several times a brush fill. On devices of 256 colours or fewer a brush of
-// a colour the palette lacks would be dithered, so there the fill stays FillSolidRect's.
+// costs the platform several times a brush fill. Where the device cannot show the colour as it
+// is (a palette, or 256 colours or fewer) a brush may be dithered: there the fill stays
+// FillSolidRect's, which takes the nearest colour.
 #pragma once
 #include "framework/Afx.h"
 
@@ -20,6 +21,7 @@ private:
 
     HBRUSH m_hBrush = nullptr;
     COLORREF m_color = 0;
-    HDC m_hDevice = nullptr;  // the device whose depth was looked at
-    bool m_bTrueColor = false;
+    HDC m_hDevice = nullptr;  // the device the brush's colour was checked on
+    bool m_bPalette = false;
+    bool m_bExact = false;    // the device shows the brush's colour as it is
 };

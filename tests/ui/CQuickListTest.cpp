@@ -300,6 +300,51 @@ TEST(CellDrawing, SelectedRowTakesTheSelectionColoursUnlessItsCellIgnoresThem)
     EXPECT_EQ(::GetSysColor(COLOR_WINDOW), shot.At(other.right - 3, other.top + 2));
 }
 
+// A painting places a row's cells by the header's items: scrolled sideways and with its columns
+// in another order, every cell still fills the column the platform gives it, and the focused cell
+// of the focused row takes its navigation colour and the focus frame.
+TEST(CellDrawing, CellsKeepTheirColumnsWhenScrolledOrReorderedAndTheFocusedOneIsFramed)
+{
+    ListHost host;
+    host.fill = [](CQuickList::CListItemData& cell) {
+        cell.m_crBack = RowColor(10 + cell.GetSubItem());
+        cell.m_crNavigatedBack = kMagenta;
+    };
+    ASSERT_TRUE(host.Open(20, {130, 150, 90, 160}));
+    CQuickList& list = host.List();
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    int order[] = {2, 0, 3, 1};
+    list.SendMessage(LVM_SETCOLUMNORDERARRAY, ARRAYSIZE(order), reinterpret_cast<LPARAM>(order));
+    list.SetItemState(3, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list.SetFocus();
+    ASSERT_EQ(list.m_hWnd, ::GetFocus());
+    SendKey(list, VK_RIGHT);
+    ASSERT_EQ(1, list.GetFocusColumn());
+    // Reaching the last column scrolled the list to its end; back a little, every column shows a part.
+    list.Scroll(CSize(-100, 0));
+    CRect row;
+    list.GetItemRect(1, &row, LVIR_BOUNDS);
+    ASSERT_LT(row.left, 0);
+    WindowCapture shot(host.m_hWnd);
+    const CRect body = shot.RectOf(list.m_hWnd);
+    auto visiblePart = [&](int row, int column) {
+        CRect part;
+        part.IntersectRect(&body, CellInHost(host, row, column));
+        return part;
+    };
+
+    for (int column = 0; column < 4; ++column) {
+        const CRect part = visiblePart(1, column);
+        ASSERT_FALSE(part.IsRectEmpty()) << "column " << column;
+        EXPECT_EQ(RowColor(10 + column), shot.At(part.CenterPoint())) << "column " << column;
+    }
+    const CRect focused = visiblePart(3, 1), other = visiblePart(3, 3);
+    EXPECT_EQ(kMagenta, shot.At(focused.CenterPoint()));
+    EXPECT_GT(shot.CountOther(kMagenta, CRect(focused.left, focused.top, focused.right, focused.top + 1)), 0);
+    const COLORREF highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    EXPECT_EQ(0, shot.CountOther(highlight, CRect(other.left, other.top, other.right, other.top + 1)));
+}
+
 // One painting asks for each visible cell once (the platform's display-information request and
 // the drawing share the answer); the next painting asks again and shows what the parent says then.
 TEST(CellDrawing, APaintingAsksForEachCellOnceAndTheNextAsksAfresh)
