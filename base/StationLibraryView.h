@@ -9,6 +9,9 @@
 int StationDebugMode();
 // QXWL_GetWinOS() of the bound library, or 0 while no library is bound.
 LONG StationWinOsCode();
+// The first operating-system code of the Vista line: from here on the system's own wireless
+// service and EAP host take over what the library and the program do themselves below it.
+constexpr LONG kVistaOsCode = 10;
 
 using StationWinOsQuery = LONG (*)();
 void BindStationLibraryView(const int* debugMode, StationWinOsQuery winOs);

@@ -1,4 +1,5 @@
 #include "skin/KelvoPageProfileCtrlDlg.h"
+#include "base/StationLibraryView.h"
 #include "skin/KelvoWizardPage.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
@@ -24,7 +25,6 @@
 IMPLEMENT_DYNCREATE(CKelvoPageProfileCtrlDlg, CDialog)
 
 namespace {
-constexpr LONG kOsVistaCode = 10;
 constexpr LONG kZeroConfigOwnsAdapter = 2;
 constexpr UINT kImagesBitmap = 314;
 constexpr int kImageWidth = 45;
@@ -182,7 +182,7 @@ void CKelvoPageProfileCtrlDlg::OnScan()
     m_bScanDone = 0;
     m_Entries.clear();
     ShowRows();
-    if (OsCode() < kOsVistaCode && QXWLAPI.QXWL_IsZeroConfig() == kZeroConfigOwnsAdapter) return;
+    if (OsCode() < kVistaOsCode && QXWLAPI.QXWL_IsZeroConfig() == kZeroConfigOwnsAdapter) return;
     CWnd* owner = Owner();
     g_notifyWindow = owner ? owner->m_hWnd : nullptr;
     const LONG status = QXWLAPI.QXWL_SiteSurveyScan(&CKelvoPageProfileCtrlDlg::OnScanDone);

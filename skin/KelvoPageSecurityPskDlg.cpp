@@ -1,4 +1,5 @@
 #include "skin/KelvoPageSecurityPskDlg.h"
+#include "base/StationLibraryView.h"
 #include "base/LanguageTable.h"
 #include "base/TextChecks.h"
 #include "core/ProductMessageBox.h"
@@ -9,7 +10,6 @@
 IMPLEMENT_DYNCREATE(CKelvoPageSecurityPskDlg, CDialog)
 
 namespace {
-constexpr LONG kOsVistaCode = 10;
 constexpr int kAesIndex = 1;
 
 LONG OsCode()
@@ -44,7 +44,7 @@ void CKelvoPageSecurityPskDlg::OnShowPage()
     TakeRoadFlags();
     const WizardEditor e = GetWizardEditor(bUseProfileEditor != 0);
     m_comboCipher.ResetContent();
-    const bool aesOnly = bAdhoc && OsCode() >= kOsVistaCode;
+    const bool aesOnly = bAdhoc && OsCode() >= kVistaOsCode;
     if (!aesOnly) m_comboCipher.AddString("TKIP");
     m_comboCipher.AddString("AES");
     int pick = 0;
@@ -63,7 +63,7 @@ void CKelvoPageSecurityPskDlg::OnNext()
     const WizardEditor e = GetWizardEditor(bUseProfileEditor != 0);
     if (CPageAuthEncryDlg* auth = e.auth) {
         const bool aes = SelectedText(m_comboCipher) == "AES";
-        if (OsCode() >= kOsVistaCode && bAdhoc) auth->OnEncryAes();
+        if (OsCode() >= kVistaOsCode && bAdhoc) auth->OnEncryAes();
         else if (aes) auth->OnEncryAes();
         else auth->OnEncryTkip();
         auth->m_strPsk = m_strKey;

@@ -1,4 +1,5 @@
 #include "skin/KelvoPageSecurityTypeDlg.h"
+#include "base/StationLibraryView.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
 #include "skin/KelvoPageSiteSurveyDlg.h"
@@ -10,7 +11,6 @@
 IMPLEMENT_DYNCREATE(CKelvoPageSecurityTypeDlg, CDialog)
 
 namespace {
-constexpr LONG kOsVistaCode = 10;
 
 LONG OsCode()
 {
@@ -65,7 +65,7 @@ void CKelvoPageSecurityTypeDlg::OnShowPage()
     m_comboSecurity.AddString(G_LangTable.IDS_VAL_DISABLE);
     m_comboSecurity.AddString("WEP");
     if (bAdhoc) {
-        m_comboSecurity.AddString(OsCode() < kOsVistaCode ? "WPA-PSK" : "WPA2-PSK");
+        m_comboSecurity.AddString(OsCode() < kVistaOsCode ? "WPA-PSK" : "WPA2-PSK");
     } else {
         for (LPCSTR name : {"WPA-PSK", "WPA2-PSK", "WPA", "WPA2", "802.1X"}) m_comboSecurity.AddString(name);
     }
@@ -105,7 +105,7 @@ void CKelvoPageSecurityTypeDlg::OnNext()
             auth->OnAuthOpen();
             auth->OnEncryWep();
         } else if (index == WIZSEC_WPA_PSK) {
-            if (OsCode() < kOsVistaCode) auth->OnAuthWpaNone();
+            if (OsCode() < kVistaOsCode) auth->OnAuthWpaNone();
             else auth->OnAuthWpa2Psk();
         } else {
             auth->OnAuthOpen();

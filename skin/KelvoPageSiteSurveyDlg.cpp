@@ -1,4 +1,5 @@
 #include "skin/KelvoPageSiteSurveyDlg.h"
+#include "base/StationLibraryView.h"
 #include "skin/KelvoPageProfileDlg.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
@@ -24,7 +25,6 @@ volatile LONG G_bSurveyScanDone = 0;
 IMPLEMENT_DYNCREATE(CKelvoPageSiteSurveyDlg, CDialog)
 
 namespace {
-constexpr LONG kOsVistaCode = 10;
 constexpr LONG kZeroConfigOwnsAdapter = 2;
 constexpr ULONG kStatusConnected = 3;
 constexpr ULONG kActionTypeProfile = 1;
@@ -78,7 +78,7 @@ LONG OsCode()
 
 bool SystemServiceOwnsAdapter()
 {
-    return OsCode() < kOsVistaCode && QXWLAPI.QXWL_IsZeroConfig() == kZeroConfigOwnsAdapter;
+    return OsCode() < kVistaOsCode && QXWLAPI.QXWL_IsZeroConfig() == kZeroConfigOwnsAdapter;
 }
 
 // The column shares of the language file when all four read as fractions of the width.
@@ -680,7 +680,7 @@ void CKelvoPageSiteSurveyDlg::ConnectSelected()
 
     const bool enterprise = p.enumAuthenMode == AUTH_WPA || p.enumAuthenMode == AUTH_WPA2 ||
                             p.enumAuthenMode == AUTH_CCKM || (p.enumAuthenMode == AUTH_OPEN && p.b8021X);
-    if (OsCode() >= kOsVistaCode && enterprise && p.enumAuthenProtocol == EAPMETHOD_FAST) {
+    if (OsCode() >= kVistaOsCode && enterprise && p.enumAuthenProtocol == EAPMETHOD_FAST) {
         // The configuration UI returns when the user is done; the connection goes ahead after it.
         const ULONG blobLength = std::min<ULONG>(p.dwLenEapFastConfigBlob, kEapFastBlobBytes);
         QXWLAPI.QXWL_StartEapHostPeerInvokeConfigUI("", blobLength, p.pEapFastConfigBlob);

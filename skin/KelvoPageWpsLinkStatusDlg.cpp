@@ -801,12 +801,9 @@ void CKelvoPageWpsLinkStatusDlg::OnTimer(UINT_PTR nIDEvent)
         }
         break;
     case TIMER_WPS_LIMIT:
-        KillTimer(TIMER_WPS_LIMIT);
         G_nWpsMethod = 0;
-        nApIndex = -1;
-        bTimeoutArmed = 0;
         StopPage();
-        StopWps();
+        StopWps();  // ends the run's timers too
         break;
     case TIMER_WPS_AP_TIME: {
         KillTimer(TIMER_WPS_AP_TIME);

@@ -1,4 +1,5 @@
 #include "skin/SurveyListEntry.h"
+#include "base/StationLibraryView.h"
 #include "base/LanguageTable.h"
 
 #include <algorithm>
@@ -6,7 +7,6 @@
 #include <numeric>
 
 namespace {
-constexpr LONG kOsVistaCode = 10;
 constexpr ULONG kNdisOfdm24 = 3;
 constexpr BYTE kOfdmBasic6 = 0x8C, kOfdmBasic9 = 0x92, kOfdmBasic12 = 0x98;
 }  // namespace
@@ -38,7 +38,7 @@ int AuthBitsToProfileAuth(ULONG bits)
 
 int SurveyAuthCode(const IE_PARSE_RESULT& parsed, LONG osCode)
 {
-    if (parsed.bCckm && osCode >= kOsVistaCode) return SURVEY_AUTH_CCKM;
+    if (parsed.bCckm && osCode >= kVistaOsCode) return SURVEY_AUTH_CCKM;
     return AuthBitsToProfileAuth(parsed.authMask);
 }
 

@@ -1,4 +1,5 @@
 #include "softap/ConfigPage.h"
+#include "base/StationLibraryView.h"
 #include "softap/AccessApDefaultSetting.h"
 #include "softap/AuthSecuDlg.h"
 #include "base/DebugLog.h"
@@ -20,7 +21,6 @@ int G_nApDefaultFallbackCount = 0;
 namespace {
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTimerMs = 1000;
-constexpr LONG kWinOsVista = 10;
 constexpr int kBeaconMin = 20, kBeaconMax = 1000;
 constexpr int kIdleMin = 60, kIdleMax = 3600;
 // The page's own values, taken where no record gives usable ones.
@@ -483,7 +483,7 @@ BOOL CConfigPage::OnInitDialog()
     m_bAllowBW40 = m_bAllowBW40Wish = 1;
     SetControlTexts();
     LoadCountryRegion();
-    if (QXAPAPI.QXAP_GetWinOS() < kWinOsVista) {
+    if (QXAPAPI.QXAP_GetWinOS() < kVistaOsCode) {
         for (int id : {IDC_APCFG_PREAMBLE_LABEL, IDC_APCFG_PREAMBLE, IDC_APCFG_SHORT_SLOT, IDC_APCFG_AUTO_CHANNEL}) Show(id, FALSE);
     }
     QXAPAPI.QXAP_QueryCountryRegion(&m_ulRegionWord, &m_ulHas5G, &m_ulHas24G);
@@ -534,7 +534,7 @@ BOOL CConfigPage::OnInitDialog()
     ApplyWirelessMode();
     m_strApName.Format("AP%02X%02X%02X%02X%02X%02X", m_MacAddr[0], m_MacAddr[1], m_MacAddr[2], m_MacAddr[3],
                        m_MacAddr[4], m_MacAddr[5]);
-    if (QXAPAPI.QXAP_GetWinOS() < kWinOsVista) SetTimer(kTimerId, kTimerMs);
+    if (QXAPAPI.QXAP_GetWinOS() < kVistaOsCode) SetTimer(kTimerId, kTimerMs);
     // The first fallback to the default file is applied at once; a record without an SSID never is.
     if (G_nApDefaultFallbackCount == 1 && !m_strSsid.IsEmpty()) {
         WriteConfigToRegistryAndSetOid();

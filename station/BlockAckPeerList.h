@@ -1,6 +1,7 @@
 // The peer list of the Block-Ack dialogs: the driver's peers, the associated access point first.
 #pragma once
 #include "framework/Afx.h"
+#include "base/StationLibraryView.h"
 #include "contract/StationRecords.h"
 
 #include <array>
@@ -27,4 +28,3 @@ static_assert(kMaxPeers == 32);
 // The peer-list OIDs: operating-system code 10 and above, and below.
 constexpr ULONG OID_BA_PEER_LIST_VISTA = 0xFF0C0029;
 constexpr ULONG OID_BA_PEER_LIST_XP = 0x0D71010B;
-constexpr LONG kVistaOsCode = 10;

@@ -1,4 +1,5 @@
 #include "station/CAPDetailInfoDlg.h"
+#include "base/StationLibraryView.h"
 #include "station/CAPDetailTabPages.h"
 #include "station/CPage80211nDlg.h"
 #include "core/hidedlg/HideDlg.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr LONG kTabFontHeightSmall = 16, kTabFontHeight = 20;
 constexpr int kTabTopOffset = 2;
 constexpr size_t kSsidShownWhole = 21, kSsidShortened = 20;
-constexpr LONG kVistaOsCode = 10;
 constexpr ULONG kInfrastructure = 1, kAdhoc = 0;
 constexpr int kRedBelow = 35, kYellowBelow = 70, kPercentMax = 100;
 constexpr COLORREF kRed = 0x0000FF, kYellow = 0x32E6FA, kGreen = kSignalBarGreen, kBarMiddle = kSignalBarMiddle;

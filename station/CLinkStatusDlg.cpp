@@ -1,4 +1,5 @@
 #include "station/CLinkStatusDlg.h"
+#include "base/StationLibraryView.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
@@ -13,7 +14,6 @@ enum { kTx = 0, kRx = 1 };
 // The throughput histories outlive the page (process-wide).
 std::array<double, CLinkStatusDlg::kHistory> g_history[2] = {};
 
-constexpr LONG kVistaOsCode = 10;
 constexpr ULONG kHtModeWirelessMin = 5;
 constexpr ULONG kLinkStateMax = 14;
 constexpr ULONG kRssiNoAntenna = static_cast<ULONG>(-200);

@@ -1,4 +1,5 @@
 #include "station/CPage8021XDlg.h"
+#include "base/StationLibraryView.h"
 #include "station/CPageAuthEncryDlg.h"
 #include "station/CPageClientCertificationDlg.h"
 #include "station/CPageEAPFastDlg.h"
@@ -17,7 +18,6 @@
 #include <utility>
 
 namespace {
-constexpr LONG kVistaOsCode = 10;  // from here on the system's EAP host handles the methods
 constexpr int kImageSize = 16;
 constexpr COLORREF kImageBackground = RGB(255, 0, 255);
 constexpr int kSlotCount = 5;

@@ -1,4 +1,5 @@
 #include "station/CPageAuthEncryDlg.h"
+#include "base/StationLibraryView.h"
 #include "station/TextWithNumber.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
@@ -6,7 +7,6 @@
 #include "base/TextChecks.h"
 
 namespace {
-constexpr LONG kVistaOsCode = 10;     // from here on the system's own supplicant rules
 constexpr LONG kWpa2FromOsCode = 6;   // the XP line offers WPA2 from here on
 constexpr char kCckmCapable[] = "(CCKM capable)";
 constexpr char kMask = '*';

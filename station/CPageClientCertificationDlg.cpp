@@ -1,4 +1,5 @@
 #include "station/CPageClientCertificationDlg.h"
+#include "base/StationLibraryView.h"
 #include "station/Dot1XButtons.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
@@ -6,7 +7,6 @@
 #include <cstring>
 
 namespace {
-constexpr LONG kVistaOsCode = 10;
 constexpr int kColumnWidths[] = {100, 150, 80, 70};
 constexpr int kColumns = 4;
 const int kValueLabels[] = {IDC_CLICERT_ISSUEDTO, IDC_CLICERT_ISSUEDBY, IDC_CLICERT_EXPIRES, IDC_CLICERT_FRIENDLY};

@@ -1,4 +1,5 @@
 #include "station/CPageEAPFastDlg.h"
+#include "base/StationLibraryView.h"
 #include "station/EntryLimits.h"
 #include "station/CPage8021XDlg.h"
 #include "station/CPageClientCertificationDlg.h"
@@ -12,7 +13,6 @@
 #include <utility>
 
 namespace {
-constexpr LONG kVistaOsCode = 10;
 constexpr int kImageSize = 16;
 constexpr COLORREF kImageBackground = RGB(255, 0, 255);
 constexpr DWORD kListStyles = LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES;

@@ -1,4 +1,5 @@
 #include "station/CPageNamePasswordDlg.h"
+#include "base/StationLibraryView.h"
 #include "station/CPage8021XDlg.h"
 #include "station/CPageEAPFastDlg.h"
 #include "station/Dot1XButtons.h"
@@ -6,7 +7,6 @@
 #include "core/QXWLLIB.h"
 
 namespace {
-constexpr LONG kVistaOsCode = 10;
 constexpr DWORD kNamePartChars = 256;  // each part of the machine identity
 constexpr char kMask = '*';
 constexpr char kDnsDomainVariable[] = "%USERDNSDOMAIN%";

@@ -1,4 +1,5 @@
 #include "station/CPageServerCertificationDlg.h"
+#include "base/StationLibraryView.h"
 #include "station/CPage8021XDlg.h"
 #include "station/Dot1XButtons.h"
 #include "station/ProfileCodes.h"
@@ -6,7 +7,6 @@
 #include "core/QXWLLIB.h"
 
 namespace {
-constexpr LONG kVistaOsCode = 10;
 const int kDependentControls[] = {IDC_SRVCERT_INTERMEDIATE, IDC_SRVCERT_INTERMEDIATE_LABEL, IDC_SRVCERT_EXACT,
                                   IDC_SRVCERT_EXACT_LABEL,  IDC_SRVCERT_DOMAIN,             IDC_SRVCERT_DOMAIN_LABEL,
                                   IDC_SRVCERT_CA,           IDC_SRVCERT_NAME_LABEL,         IDC_SRVCERT_NAME};

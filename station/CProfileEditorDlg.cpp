@@ -1,4 +1,5 @@
 #include "station/CProfileEditorDlg.h"
+#include "base/StationLibraryView.h"
 #include "station/CPage8021XDlg.h"
 #include "station/CPageAuthEncryDlg.h"
 #include "station/Dot1XEditorLink.h"
@@ -18,7 +19,6 @@
 int G_bProfileRetry = 1;
 
 namespace {
-constexpr LONG kVistaOsCode = 10;
 constexpr LONG kDuplicatedName = -16;
 constexpr LONG kProfileIdTaken = 0, kProfileIdOverflow = 3;
 constexpr ULONG kCckmBit = 1u << 1;

@@ -1,4 +1,5 @@
 #include "station/Dot1XEditorLink.h"
+#include "base/StationLibraryView.h"
 #include "station/EntryLimits.h"
 #include "station/CPageClientCertificationDlg.h"
 #include "station/CPageEAPFastDlg.h"
@@ -26,7 +27,6 @@ void PutText(char (&field)[N], const CString& text)
     std::memcpy(field, text.GetString(), std::min<size_t>(static_cast<size_t>(text.GetLength()), N - 1));
 }
 
-constexpr LONG kVistaOsCode = 10;  // from here on the system's EAP host handles the methods
 
 // False, after the message naming it, for a certificate in use whose blob the record cannot
 // hold: CertBlobOf would give none, which for the root authority means any trusted one.

@@ -283,18 +283,22 @@ bool CQuickList::RowBounds(int item, CRect& bounds) const
 
 CRect CQuickList::CellBounds(int item, int subItem) const
 {
-    // A sub-item spans its header item on the row, as column 0 does: a painting asks for each
-    // row's bounds once and places the row's cells by the header items it read when it began.
-    CRect cell;
-    const bool onRow = subItem == 0 || (m_bStateHeld && subItem > 0 && subItem < static_cast<int>(m_heldState.headerItems.size()));
-    CRect row;
-    // (Column 0 of a row without bounds stays empty, where the platform left its answer.)
-    if (!onRow || (!RowBounds(item, row) && subItem != 0)) {
+    // The bounds of column 0 are the whole row: the cell is its header item's extent on it. While
+    // a painting holds the state, every column is placed so from the header items it read when it
+    // began, and a row's bounds are asked for once for all its cells.
+    auto platformBounds = [&] {
+        CRect cell;
         GetSubItemRect(item, subItem, LVIR_BOUNDS, cell);
         return cell;
-    }
+    };
+    if (subItem != 0 && !m_bStateHeld) return platformBounds();
     const std::vector<CRect>& headerItems = State().headerItems;
-    const CRect header = subItem < static_cast<int>(headerItems.size()) ? headerItems[static_cast<size_t>(subItem)] : CRect();
+    const bool known = subItem >= 0 && subItem < static_cast<int>(headerItems.size());
+    if (subItem != 0 && !known) return platformBounds();
+    CRect row;
+    // (Column 0 of a row without bounds stays empty, where the platform left its answer.)
+    if (!RowBounds(item, row) && subItem != 0) return platformBounds();
+    const CRect header = known ? headerItems[static_cast<size_t>(subItem)] : CRect();
     return CRect(row.left + header.left, row.top, row.left + header.right, row.bottom);
 }
 

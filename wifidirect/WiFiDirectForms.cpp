@@ -1,4 +1,5 @@
 #include "wifidirect/WiFiDirectForms.h"
+#include "base/StationLibraryView.h"
 #include "base/DebugLog.h"
 #include "base/IniFile.h"
 #include "base/SystemHelpers.h"
@@ -12,7 +13,6 @@
 
 namespace {
 constexpr LONG kOpModeWiFiDirectGo = 3;
-constexpr LONG kOsVista = 10;
 constexpr ULONG kConnected = 3;
 constexpr size_t kProfileNameBytes = 128;
 
@@ -96,7 +96,7 @@ void CWiFiDirectProfile::LoadProfileList()
 
 void CWiFiDirectProfile::SetProfileStatus(int index, int status)
 {
-    if (!(QXWLAPI.WinOS() < kOsVista || QXWLAPI.ActiveProfileIcon == 1)) return;
+    if (!(QXWLAPI.WinOS() < kVistaOsCode || QXWLAPI.ActiveProfileIcon == 1)) return;
     for (auto& item : m_vecProfiles) item.nStatus = -1;
     if (index >= 0 && index < static_cast<int>(m_vecProfiles.size())) m_vecProfiles[index].nStatus = status;
 }

@@ -1,4 +1,5 @@
 #include "wifidirect/WiFiDirectSetting.h"
+#include "base/StationLibraryView.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
 #include "base/SecureRandom.h"
@@ -14,7 +15,6 @@
 
 namespace {
 constexpr LONG kOpModeWiFiDirectGo = 3;
-constexpr LONG kOsVista = 10;
 constexpr ULONG kConnected = 3;
 constexpr int kMaxNameChars = 32;
 constexpr size_t kNameBufferBytes = 64;
@@ -570,7 +570,7 @@ void CWiFiDirectSetting::SetWifiDirectWpseConfig()
     const bool keepLink = QXWLAPI.QXWL_QueryOPMode() == kOpModeWiFiDirectGo || (e.MyDeviceData.EntryStatus & 0x2) ||
                           e.m_nNumOfMyGroup > 1;
     if (!keepLink) {
-        if (QXWLAPI.WinOS() < kOsVista) {
+        if (QXWLAPI.WinOS() < kVistaOsCode) {
             QXWLAPI.QXWL_SetAuthMode(0);
             QXWLAPI.QXWL_Disassociate();
         } else {

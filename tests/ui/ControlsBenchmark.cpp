@@ -71,41 +71,6 @@ private:
     std::unique_ptr<DibCanvas> m_canvas;
 };
 
-// The same page of the platform's list view alone (its own drawing, no cells), for comparison.
-class PlatformPage {
-public:
-    PlatformPage()
-    {
-        if (!m_host.Open(0, {})) return;
-        CRect area;
-        m_host.List().GetWindowRect(&area);
-        m_host.ScreenToClient(&area);
-        m_list = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, area.left,
-                                   area.top, area.Width(), area.Height(), m_host.m_hWnd, nullptr, nullptr, nullptr);
-        LVCOLUMNA column{};
-        column.mask = LVCF_WIDTH;
-        column.cx = 180;
-        ::SendMessageA(m_list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-        ::SendMessageA(m_list, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
-        ::SendMessageA(m_list, LVM_SETITEMCOUNT, kRows, 0);
-        ::SendMessageA(m_list, LVM_ENSUREVISIBLE, kRows / 2, FALSE);
-        CRect client;
-        ::GetClientRect(m_list, &client);
-        m_canvas = std::make_unique<DibCanvas>(client.Width(), client.Height());
-    }
-    std::function<void()> Drawing()
-    {
-        return [this] {
-            if (m_canvas) ::SendMessageA(m_list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_canvas->DC()->m_hDC), PRF_CLIENT);
-        };
-    }
-
-private:
-    ListHost m_host;
-    HWND m_list = nullptr;
-    std::unique_ptr<DibCanvas> m_canvas;
-};
-
 // A parent that has the platform ask for every cell of the page by custom draw and draws none.
 LRESULT CALLBACK SkipEveryCellProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -120,25 +85,31 @@ LRESULT CALLBACK SkipEveryCellProc(HWND hWnd, UINT message, WPARAM wParam, LPARA
     return ::DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
-// The same page of the platform's list view with that parent: what an owner-drawn page costs
-// before anything is asked for or drawn.
-class CustomDrawFloorPage {
+// The same page of the platform's list view alone, for comparison: its own drawing and no cells,
+// or, under a parent that skips every cell, what an owner-drawn page costs before anything is
+// asked for or drawn.
+class PlatformPage {
 public:
-    CustomDrawFloorPage()
+    enum class Parent { Plain, SkipsEveryCell };
+    explicit PlatformPage(Parent kind)
     {
         if (!m_host.Open(0, {})) return;
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = SkipEveryCellProc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "SkipEveryCellParent";
-        ::RegisterClassA(&wc);
         CRect area;
         m_host.List().GetWindowRect(&area);
         m_host.ScreenToClient(&area);
-        m_parent = ::CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, area.left, area.top, area.Width(),
-                                     area.Height(), m_host.m_hWnd, nullptr, wc.hInstance, nullptr);
-        m_list = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, 0, 0,
-                                   area.Width(), area.Height(), m_parent, nullptr, nullptr, nullptr);
+        HWND parent = m_host.m_hWnd;
+        if (kind == Parent::SkipsEveryCell) {
+            WNDCLASSA wc{};
+            wc.lpfnWndProc = SkipEveryCellProc;
+            wc.hInstance = ::GetModuleHandleA(nullptr);
+            wc.lpszClassName = "SkipEveryCellParent";
+            ::RegisterClassA(&wc);
+            parent = ::CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, area.left, area.top,
+                                       area.Width(), area.Height(), m_host.m_hWnd, nullptr, wc.hInstance, nullptr);
+            area.MoveToXY(0, 0);
+        }
+        m_list = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, area.left,
+                                   area.top, area.Width(), area.Height(), parent, nullptr, nullptr, nullptr);
         LVCOLUMNA column{};
         column.mask = LVCF_WIDTH;
         column.cx = 180;
@@ -159,7 +130,6 @@ public:
 
 private:
     ListHost m_host;
-    HWND m_parent = nullptr;
     HWND m_list = nullptr;
     std::unique_ptr<DibCanvas> m_canvas;
 };
@@ -199,8 +169,8 @@ void ListPages()
         cell.m_bCheckBox = cell.GetSubItem() == 0;
         cell.m_bBold = cell.GetSubItem() == 0 && cell.GetItem() % 5 == 0;
     });
-    PlatformPage platform;
-    CustomDrawFloorPage floor;
+    PlatformPage platform(PlatformPage::Parent::Plain);
+    PlatformPage floor(PlatformPage::Parent::SkipsEveryCell);
     const std::vector<double> ms = BestOfBatchesInTurns({survey.Drawing(), platform.Drawing(), empty.Drawing(), text.Drawing(),
                                                          checks.Drawing(), bold.Drawing(), floor.Drawing()});
     std::printf("owner-data list, %d rows, visible page of %d rows x 2 columns: %.3f ms per page (%zu cell requests per page)\n",
