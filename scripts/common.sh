@@ -14,12 +14,12 @@ set_target() {
     TOOLCHAIN="$ROOT/cmake/mingw-i686.cmake"
     export WINEARCH=win32
     WINE=/usr/lib/wine/wine
-    PACKAGES="cmake make g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine googletest xvfb imagemagick x11-utils"
+    PACKAGES="cmake make g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine googletest xvfb imagemagick x11-utils python3"
   else
     TOOLCHAIN="$ROOT/cmake/mingw-x86_64.cmake"
     export WINEARCH=win64
     WINE=/usr/lib/wine/wine64
-    PACKAGES="cmake make g++-mingw-w64-x86-64-posix wine wine64 fonts-wine googletest xvfb imagemagick x11-utils"
+    PACKAGES="cmake make g++-mingw-w64-x86-64-posix wine wine64 fonts-wine googletest xvfb imagemagick x11-utils python3"
   fi
   export WINELOADER="$WINE" TARGET_ARCH
 }
@@ -36,7 +36,8 @@ kernel_runs_32bit() {
 }
 
 # Sets the target and installs what it needs: the 32-bit program where the kernel runs it and
-# 32-bit Wine is or can be installed, else the 64-bit one, with one line saying why.
+# 32-bit Wine is or can be installed, else the 64-bit one, with one line saying why. Any other
+# failure to install stops the script with apt's own words.
 choose_target() {
   if [ -n "$FORCED_TARGET_ARCH" ]; then
     set_target "$FORCED_TARGET_ARCH"
@@ -46,35 +47,86 @@ choose_target() {
   if ! kernel_runs_32bit; then
     echo "Building the 64-bit program: this machine's kernel does not run 32-bit programs."
     set_target x86_64
-  else
-    set_target i686
-    install_packages && return
-    echo "Building the 64-bit program: 32-bit Wine could not be installed."
-    set_target x86_64
+    install_packages
+    return
   fi
+  set_target i686
+  local missing native="" foreign="" p
+  missing="$(missing_packages "$PACKAGES")"
+  [ -z "$missing" ] && return 0
+  require_root "$missing"
+  for p in $missing; do
+    case "$p" in *:i386) foreign="$foreign $p" ;; *) native="$native $p" ;; esac
+  done
+  # What both programs need comes first, so that a failure there is not taken for 32-bit Wine's.
+  [ -z "$native" ] || apt_install $native || stop_install "$native"
+  if [ -z "$foreign" ] || apt_install $foreign; then return 0; fi
+  echo "Building the 64-bit program: 32-bit Wine could not be installed ($APT_ERROR)."
+  set_target x86_64
   install_packages
 }
 
 FORCED_TARGET_ARCH="${TARGET_ARCH:-}"
 set_target "${TARGET_ARCH:-$(cat "$BUILD/target-arch" 2>/dev/null || echo i686)}"
 
+# The packages of the list given that are not installed, each after a blank.
+missing_packages() {
+  local p
+  for p in $1; do dpkg -s "$p" >/dev/null 2>&1 || printf ' %s' "$p"; done
+}
+
+require_root() {
+  [ "$(id -u)" = 0 ] && return 0
+  echo "Installing these packages needs root: run this script as root, or install them first:$1" >&2
+  exit 1
+}
+
+# Installs what $PACKAGES lacks, or stops the script saying what apt said.
 install_packages() {
-  local missing=""
-  for p in $PACKAGES; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
-  done
+  local missing
+  missing="$(missing_packages "$PACKAGES")"
   [ -z "$missing" ] && return 0
-  echo "Installing:$missing"
-  case "$missing" in *:i386*)
-    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386 ;;
+  require_root "$missing"
+  apt_install $missing || stop_install "$missing"
+}
+
+# apt_install PACKAGE...: false when they could not be installed, with APT_ERROR holding apt's
+# (or dpkg's) own line about why.
+APT_ERROR=""
+APT_UPDATE_ERROR=""
+APT_UPDATED=""
+apt_install() {
+  local log
+  log="$(mktemp)"
+  echo "Installing: $*"
+  case " $* " in *:i386\ *)
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+      if ! dpkg --add-architecture i386 2>"$log"; then
+        APT_ERROR="$(head -n1 "$log")"; rm -f "$log"; return 1
+      fi
+      APT_UPDATED=""
+    fi ;;
   esac
   # An index update that fails in part (a mirror mid-sync) may still leave every package
-  # installable: go on, and fail only when the install itself fails.
-  apt-get update -qq || echo "apt-get update reported a failure; trying the install all the same" >&2
-  if ! DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing >/dev/null; then
-    echo "Could not install:$missing" >&2
-    return 1
+  # installable: go on, and name its failure only when the install fails too.
+  if [ -z "$APT_UPDATED" ]; then
+    apt-get update -qq 2>"$log" >/dev/null || APT_UPDATE_ERROR="$(grep -m1 '^[EW]:' "$log" || head -n1 "$log")"
+    APT_UPDATED=1
   fi
+  if DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null 2>"$log"; then
+    rm -f "$log"; return 0
+  fi
+  APT_ERROR="$(grep -m1 '^E:' "$log" || tail -n1 "$log")"
+  [ -n "$APT_ERROR" ] || APT_ERROR="apt-get install failed and said nothing"
+  rm -f "$log"
+  return 1
+}
+
+stop_install() {
+  echo "Could not install:$1" >&2
+  echo "  $APT_ERROR" >&2
+  [ -z "$APT_UPDATE_ERROR" ] || echo "  (the package index update before it: $APT_UPDATE_ERROR)" >&2
+  exit 1
 }
 
 # build_all [TARGET]: configures and builds everything, or only TARGET (scripts/run builds

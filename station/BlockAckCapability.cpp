@@ -34,6 +34,11 @@ BA_CAPABILITY UnpackBaCapability(ULONG word)
     return cap;
 }
 
+// GCC 12's optimiser sees an impossible length in the inlined std::string assignment of "-" below
+// (its known -Wstringop-overflow and -Wrestrict false positives); the row has a cell for every TID.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wstringop-overflow"
+#pragma GCC diagnostic ignored "-Wrestrict"
 bool BuildBaSide(const BA_ENTRY (&entries)[kBaEntriesPerSide], UCHAR count, UCHAR direction,
                  std::vector<BaListRow>& rows, std::vector<BA_TID_ROW>& records)
 {
@@ -59,3 +64,4 @@ bool BuildBaSide(const BA_ENTRY (&entries)[kBaEntriesPerSide], UCHAR count, UCHA
     }
     return false;
 }
+#pragma GCC diagnostic pop

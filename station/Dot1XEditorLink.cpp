@@ -1,5 +1,4 @@
 #include "station/Dot1XEditorLink.h"
-#include "base/StationLibraryView.h"
 #include "station/EntryLimits.h"
 #include "station/CPageClientCertificationDlg.h"
 #include "station/CPageEAPFastDlg.h"
@@ -7,6 +6,7 @@
 #include "station/CPageProfileSSODlg.h"
 #include "station/CPageServerCertificationDlg.h"
 #include "station/CertificateList.h"
+#include "station/EapCertificateUse.h"
 #include "station/TextWithNumber.h"
 #include "base/DebugLog.h"
 #include "base/LanguageTable.h"
@@ -27,7 +27,6 @@ void PutText(char (&field)[N], const CString& text)
     std::memcpy(field, text.GetString(), std::min<size_t>(static_cast<size_t>(text.GetLength()), N - 1));
 }
 
-
 // False, after the message naming it, for a certificate in use whose blob the record cannot
 // hold: CertBlobOf would give none, which for the root authority means any trusted one.
 bool CertificateFits(bool inUse, const qxwl::CERT_INFO& chosen)
@@ -35,54 +34,6 @@ bool CertificateFits(bool inUse, const qxwl::CERT_INFO& chosen)
     if (!inUse || chosen.BlobLength <= kBlobDataBytes) return true;
     ShowProductMessageBox(TextWithName(G_LangTable.IDS_CERT_TOO_LARGE, CertText(chosen.szIssuedTo)));
     return false;
-}
-
-// The method and inner methods as the record will hold them.
-StringRecord7 MethodOf(const CPage8021XDlg& page)
-{
-    StringRecord7 eap;
-    eap.nEapMethod = page.nEapMethod;
-    eap.nPeapInner = PeapInnerToEapType(page.nPeapTunnel);
-    eap.nTtlsInner = TtlsInnerToEapType(page.nTtlsTunnel);
-    const int provisioning =
-        page.m_pPageEAPFast ? ProvisioningIndexFromCaption(page.m_pPageEAPFast->GetProvisioningCaption()) : 0;
-    eap.nProvisioningInner = ProvisioningToEapType(provisioning);
-    return eap;
-}
-
-// EAP-FAST takes certificates only on the XP line with the enhancement, for TLS inside.
-bool FastUsesCertificates(const StringRecord7& eap)
-{
-    return QXWLAPI.WinOS() < kVistaOsCode && QXWLAPI.EAPFastEnhancement == 1 &&
-           (eap.nPeapInner == TUNNEL_TLS || eap.nProvisioningInner == TUNNEL_TLS);
-}
-
-// Whether the record's method authenticates with the client certificate. The machine identity
-// greys the certificate tabs but changes nothing of this: the record keeps the switch.
-bool MethodUsesClientCert(const StringRecord7& eap)
-{
-    switch (eap.nEapMethod) {
-    case EAPMETHOD_TLS: return true;
-    // The system's EAP host takes one only for TLS, inside PEAP or not; our own methods offer it
-    // to every tunnel.
-    case EAPMETHOD_PEAP: return QXWLAPI.WinOS() < kVistaOsCode || eap.nPeapInner == TUNNEL_TLS;
-    case EAPMETHOD_TTLS: return QXWLAPI.WinOS() < kVistaOsCode;
-    case EAPMETHOD_FAST: return FastUsesCertificates(eap);
-    default: return false;  // MD5-Challenge, LEAP
-    }
-}
-
-// Whether the record's method checks the server against the chosen root authority.
-bool MethodUsesServerCert(const StringRecord7& eap)
-{
-    switch (eap.nEapMethod) {
-    case EAPMETHOD_PEAP:
-    case EAPMETHOD_TLS:
-    case EAPMETHOD_TTLS: return true;
-    case EAPMETHOD_MD5: return QXWLAPI.WinOS() >= kVistaOsCode;
-    case EAPMETHOD_FAST: return FastUsesCertificates(eap);
-    default: return false;  // LEAP
-    }
 }
 
 bool ClientCertInUse(const CPage8021XDlg& page, const StringRecord7& eap)

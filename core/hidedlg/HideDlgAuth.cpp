@@ -129,13 +129,12 @@ LRESULT CHideDlg::OnAuthRequest(WPARAM, LPARAM lParam)
     if (!request) return 0;
 
     if (request->code == RS_CBS_FAST_LOAD_PAC) {
-        // An identity typed into the open re-login dialog is the one the PAC is loaded for; a
-        // closed one, or one asking about another profile, has no say in this load.
+        // The open re-login dialog about this profile lends its profile's identity, which changes
+        // only at its OK: a text still being typed, and cancelled later, never reaches the record.
+        // A closed dialog, or one asking about another profile, has no say in this load.
         IReloginDialog* relogin = m_pQxUI ? m_pQxUI->ReloginDialog() : nullptr;
-        if (m_pProfData && relogin && ReloginAsksAbout(*relogin, *m_pProfData)) {
-            const CString typed = relogin->TypedIdentity();
-            if (!typed.IsEmpty()) CopyText(m_pProfData->chID, typed);
-        }
+        if (m_pProfData && relogin && ReloginAsksAbout(*relogin, *m_pProfData) && !relogin->TypedIdentity().IsEmpty())
+            memcpy(m_pProfData->chID, relogin->GetProfile()->chID, sizeof m_pProfData->chID);
         if (m_pProfData && m_pProfData->bBssid == 1) {
             lstrcpynA(request->answer, m_pProfData->chID, sizeof request->answer);
             request->answered = true;

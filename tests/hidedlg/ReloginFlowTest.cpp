@@ -158,19 +158,19 @@ TEST_F(ReloginFlow, AnotherConnectWhileTheDialogIsOpenKeepsTheCorrectedAccountOn
     EXPECT_EQ(0, memcmp(d.m_pProfData->SSID.Ssid, "Quixen-Open", 11));
 }
 
-TEST_F(ReloginFlow, OnlyTheShownDialogGivesItsTypedIdentityToAPacLoadOfItsProfile)
+TEST_F(ReloginFlow, AnIdentityTypedAndCancelledNeverReachesTheRecordThroughAPacLoad)
 {
     CHideDlg& d = StartWithStoredGuest();
     CInvalidIDPW* relogin = ReloginForRejectedGuest(d);
     ASSERT_NE(nullptr, relogin);
-    Type(*relogin, IDC_RELOGIN_IDENTITY, "typed-user");
-    LoadPac(d);
-    EXPECT_STREQ("typed-user", d.m_pProfData->chID);
+    Type(*relogin, IDC_RELOGIN_IDENTITY, "half-typ");
+    LoadPac(d);  // the shown dialog about this profile lends its profile's identity, not the text
+    EXPECT_STREQ("guest", d.m_pProfData->chID);
 
     Click(*relogin, IDC_CLASSIC_CANCEL);
     Settle();
-    *d.m_pProfData = EnterpriseProfile("Quixen-Corp", "guest", "guess");
-    LoadPac(d);  // the same profile later: the closed dialog's text answers no question now
+    EXPECT_STREQ("guest", d.m_pProfData->chID);
+    LoadPac(d);  // the closed dialog keeps its text but answers no question now
     EXPECT_STREQ("guest", d.m_pProfData->chID);
     // An EAP-FAST survey connection of another network loads its PAC with its own account.
     WLANPROFILE fast = EnterpriseProfile("Quixen-Fast", "bob", "secret");

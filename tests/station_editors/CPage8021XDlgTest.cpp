@@ -34,6 +34,14 @@ protected:
     {
         StationDialogsTest::SetUp();
         G_LangTable.IDS_CERT_NOT_IN_STORE = "Stored certificate (not in this store)";
+        // The validation messages, each its own text, so that a check names the one shown.
+        G_LangTable.IDS_IDREQUIRED = "A name is required here.";
+        G_LangTable.IDS_PWDREQUIRED = "A password is required here.";
+        G_LangTable.IDS_CHECKRULE4 = "MD5-Challenge needs a password.";
+        G_LangTable.IDS_CHECKRULE5 = "Please choose a client certificate.";
+        G_LangTable.IDS_CHECKRULE7 = "The server name must contain a dot inside it.";
+        G_LangTable.IDS_SERVER_NAME_REQUIRED = "A server name is required.";
+        G_LangTable.IDS_ERROR_CERT_INVALID_EXPDAT = "The certificate has expired.";
         savedEnhancement = QXWLAPI.EAPFastEnhancement;
         QXWLAPI.EAPFastEnhancement = 0;
         front.ShowWindow(SW_SHOW);
@@ -262,6 +270,28 @@ TEST_F(Page8021XTest, ARequiredCertificateFromAnEmptyStoreBlocksSaving)
     Enter("alice", "");
     EXPECT_EQ(0, Client().Combo().GetCount());
     EXPECT_EQ(G_LangTable.IDS_CHECKRULE5, ValidationMessage());
+
+    // LEAP takes no certificate: the switch TLS left on is kept, and asks for nothing.
+    Enter("alice", "secret");
+    page.OnEapLeap();
+    EXPECT_FALSE(TabShown(CPage8021XDlg::kTabClientCert));
+    EXPECT_EQ(CString(), ValidationMessage());
+    EXPECT_EQ(1, Client().bUseClientCert);
+}
+
+TEST_F(Page8021XTest, AServerCheckLeftOnIsAskedForOnlyByMethodsThatCheckTheServer)
+{
+    Open(kXpOsCode);
+    page.OnEapPeap();
+    Enter("alice", "secret");
+    UseServerName(CPageServerCertificationDlg::kNameExact, "");
+    EXPECT_EQ(G_LangTable.IDS_IDREQUIRED, ValidationMessage());
+    for (void (CPage8021XDlg::*method)() : {&CPage8021XDlg::OnEapLeap, &CPage8021XDlg::OnEapMd5}) {
+        (page.*method)();
+        EXPECT_FALSE(TabShown(CPage8021XDlg::kTabServerCert));
+        EXPECT_EQ(CString(), ValidationMessage()) << page.nEapMethod;
+        EXPECT_EQ(1, Server().bUseServerCert);
+    }
 }
 
 // --- Certificates ----------------------------------------------------------------------------

@@ -53,10 +53,10 @@ TEST(SkinText, TheCutNeverSplitsADoubleByteCharacter)
 {
     const UINT kChineseCodePage = 936;
     // Eighteen single bytes, then two double-byte characters: the cut at 20 falls between them.
-    const std::string text = std::string("abcdefghijklmnopqr") + "\xC4\xE3\xBA\xC3";
+    const std::string text = "abcdefghijklmnopqr" "\xC4\xE3\xBA\xC3";
     EXPECT_EQ(20, CTransparentStatic::CutLength(text.c_str(), 20, kChineseCodePage));
     // Nineteen single bytes: the character that starts at 19 is kept whole.
-    const std::string longer = std::string("abcdefghijklmnopqrs") + "\xC4\xE3" + "x";
+    const std::string longer = "abcdefghijklmnopqrs" "\xC4\xE3" "x";
     EXPECT_EQ(21, CTransparentStatic::CutLength(longer.c_str(), 20, kChineseCodePage));
     EXPECT_EQ(3, CTransparentStatic::CutLength("abc", 5, kChineseCodePage));
 }
