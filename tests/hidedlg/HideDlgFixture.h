@@ -67,6 +67,8 @@ protected:
         dlg = std::make_unique<CHideDlg>(nullptr);
         app.m_pMainWnd = dlg.get();
         EXPECT_TRUE(dlg->Create(IDD_HIDE_DIALOG));
+        // The start-up read the language file beside the program: tests compare its texts.
+        EXPECT_FALSE(G_LangTable.IDS_OK.IsEmpty());
         return *dlg;
     }
 

@@ -55,6 +55,13 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
+        // Each value its own text, so that a check names the one shown.
+        G_LangTable.IDS_VAL_INFRA = "Infrastructure";
+        G_LangTable.IDS_VAL_ADHOC = "Ad hoc";
+        G_LangTable.IDS_VAL_OPEN = "Open System";
+        G_LangTable.IDS_VAL_SHARE = "Shared Key";
+        G_LangTable.IDS_VAL_DISABLE = "Disabled";
+        G_LangTable.IDS_LAB_DATARATE_TITLE = "Data Rate";
         g_link = WLAN_STATUS{};
         g_txTotal = 0;
         g_rxTotal = 0;

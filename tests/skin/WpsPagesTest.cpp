@@ -44,6 +44,11 @@ protected:
                                            &CLanguageTable::IDS_VAL_WPS_STATUS_TIPS_43, &CLanguageTable::IDS_VAL_WPS_STATUS_TIPS_00};
         for (auto tip : tips) G_LangTable.*tip = TipName(tip);
         G_LangTable.IDS_RESCANNING = "rescanning";
+        G_LangTable.IDS_MSG_PINCODE_INVALID = "The PIN must have eight digits.";
+        G_LangTable.IDS_MSG_PINCODE_ERROR = "The PIN's checksum is wrong.";
+        G_LangTable.IDS_NOSELECTEDITEM = "Please select an item first.";
+        G_LangTable.IDS_MSG_WPS_PROFILE_CONFIGED = "Configure the access point?";
+        G_LangTable.IDS_MSG_PREKEY_ERROR = "The key is not valid.";
     }
     static CString TipName(CString CLanguageTable::*tip)
     {

@@ -25,6 +25,13 @@ protected:
     void SetUp() override
     {
         MainWindowTest::SetUp();
+        // Each refusal its own text, so that a check names the one shown.
+        G_LangTable.IDS_MSG_PREKEY_ERROR = "The key is not valid.";
+        G_LangTable.IDS_MSG_INVALID_MAXCLIENT = "The number of clients is out of range.";
+        G_LangTable.IDS_ADHOCINPUTSSID = "Enter an SSID.";
+        G_LangTable.IDS_AP_BIND_ERROR = "The bridge could not be bound.";
+        G_LangTable.IDS_AP_FAIL_TO_RUN_BRIDGE = "The bridge program did not start.";
+        G_LangTable.IDS_AP_HOSTED_SETUP_FAIL = "The hosted network could not be set up.";
         m_savedAdmin = G_bIsAdmin;
         G_bIsAdmin = 1;
         SetNetDeviceSource([](std::vector<NetDeviceRecord>& out) {

@@ -4,6 +4,7 @@
 #include "base/LanguageTable.h"
 #include "softap/BridgeBinding.h"
 #include "softap/BridgeStandIn.h"
+#include "support/LangTableSnapshot.h"
 #include "support/TestSupport.h"
 
 #include <memory>
@@ -98,6 +99,11 @@ private:
 
 class BindWaiter : public ::testing::Test {
 protected:
+    void SetUp() override
+    {
+        G_LangTable.IDS_AP_BIND_ERROR = "The bridge could not be bound.";
+        G_LangTable.IDS_AP_FAIL_TO_RUN_BRIDGE = "The bridge program did not start.";
+    }
     void TearDown() override
     {
         SetBridgeLauncher({});
@@ -130,6 +136,7 @@ protected:
     static bool Answered() { return ResultWindow::Results() > 0; }
     static constexpr DWORD kHoldMs = 1500;
     std::unique_ptr<ScopedFile> m_world;
+    testing_support::LangTableSnapshot m_lang;  // the texts SetUp gives go back after each test
 };
 }  // namespace
 

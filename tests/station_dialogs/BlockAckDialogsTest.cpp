@@ -91,6 +91,7 @@ TEST_F(AddBlockAckTest, ListsNoMorePeersThanTheAnswerHolds)
 
 TEST_F(AddBlockAckTest, AFailingPeerQueryLeavesTheListEmptyAndConfirmIsRefused)
 {
+    G_LangTable.IDS_ADD_BLOCKACK_BSSID_ERR_MSG = "no peer chosen";
     testing_support::MessageBoxCapture boxes;
     sim.Set("BlockAckPeersFail", 1);
     Open();

@@ -18,6 +18,8 @@ protected:
     void SetUp() override
     {
         StationDialogsTest::SetUp();
+        G_LangTable.IDS_STATIC_CARDNAME = "Card:";
+        G_LangTable.IDS_STATIC_PROFILENAME = "Profile:";
         Watch(MSG_AUTHEN_STATUS_DLG);
         ASSERT_TRUE(dlg.Create(CAuthenStatusDlg::IDD, &front));
     }

@@ -14,6 +14,7 @@ protected:
     void SetUp() override
     {
         StationDialogsTest::SetUp();
+        G_LangTable.IDS_HIDDEN_TEXT = "Enter the name of the hidden network.";
         Watch(MSG_HIDDEN_SSID_DLG);
         front.ShowWindow(SW_SHOW);
         ASSERT_TRUE(dlg.Create(CHiddenSsidDlg::IDD, &front));

@@ -6,6 +6,7 @@
 #include "core/hidedlg/HideDlg.h"
 #include "base/LanguageTable.h"
 #include "core/QXWLLIB.h"
+#include "support/LangTableSnapshot.h"
 #include "support/StationSim.h"
 #include "support/TestSupport.h"
 
@@ -64,6 +65,8 @@ protected:
     void Watch(UINT message) { front.watched.push_back(message); }
     std::vector<std::string> Calls(const std::string& prefix) { return sim.JournalLines(prefix); }
 
+    // Texts a test gives its own values go back after it.
+    testing_support::LangTableSnapshot lang;
     CWinApp app{"KPL4471"};
     testing_support::StationSim sim;
     FrontWindow front;

@@ -29,6 +29,9 @@ protected:
     void SetUp() override
     {
         StationDialogsTest::SetUp();
+        G_LangTable.IDS_NOSELECTEDITEM = "Please select an item first.";
+        G_LangTable.IDS_PAC_REMOVE_CONFIRM = "Remove the PAC file?";
+        G_LangTable.IDS_PAC_REMOVE_FAILED = "The PAC file could not be removed.";
         ::GetCurrentDirectoryA(sizeof savedFolder, savedFolder);
         ::SetCurrentDirectoryA(folder.Path().c_str());
         CPageEAPFastDlg::s_pfnGetOpenFileName = FakeGetOpenFileName;

@@ -29,6 +29,19 @@ protected:
     void SetUp() override
     {
         StationDialogsTest::SetUp();
+        // The refusals, each its own text, so that a check names the one shown.
+        G_LangTable.IDS_INVALIDRTSTHRE = "The RTS threshold is out of range.";
+        G_LangTable.IDS_INVALIDFRAGTHRE = "The fragment threshold is out of range.";
+        G_LangTable.IDS_INPUTPROFILENAME = "Enter a profile name.";
+        G_LangTable.IDS_PROFILENAMELENGTH = "The profile name is too long.";
+        G_LangTable.IDS_ADHOCINPUTSSID = "Enter the SSID of the ad hoc network.";
+        G_LangTable.IDS_DUPLIPROF = "A profile of that name exists.";
+        G_LangTable.IDS_PROF_IDREQUIRED = "Enter a profile ID.";
+        G_LangTable.IDS_DUPLIPROFID = "A profile with that ID exists.";
+        G_LangTable.IDS_PROF_IDOVERFLOW = "The profile ID is too large.";
+        G_LangTable.IDS_PROFILE_WRITE_FAILED = "The profile could not be stored.";
+        G_LangTable.IDS_IDREQUIRED = "A name is required here.";
+        G_LangTable.IDS_PWDREQUIRED = "A password is required here.";
         front.ShowWindow(SW_SHOW);
         Watch(MSG_PROFILE_EDITOR_DLG);
         Watch(MSG_PROFILE_LIST_CHANGED);
@@ -778,7 +791,6 @@ TEST_F(ProfileEditorTest, SingleSignOnBoxesTravelAsTheirBitsAndComeBackOnReload)
 TEST_F(ProfileEditorTest, ARefusedWriteIsToldKeepsWhatWasTypedAndTellsTheOwnerNothing)
 {
     ASSERT_TRUE(sim.Set("ProfileStoreRefuses", 1));
-    G_LangTable.IDS_PROFILE_WRITE_FAILED = "The profile could not be stored.";
     testing_support::MessageBoxCapture boxes;
     SaveNewWpa2("Cafe", "12");
     ASSERT_EQ(1u, boxes.Count());

@@ -46,6 +46,7 @@ protected:
         MainWindowTest::SetUp();
         // As the program's start-up does: texts the language file lacks take their defaults.
         ASSERT_EQ(1, LoadLanguageStrings());
+        ASSERT_FALSE(G_LangTable.IDS_OK.IsEmpty()) << "no language file beside the tests: its texts would compare as empty";
         ASSERT_TRUE(sim.Load(kWorld));
         hide.m_pWiFiDirect = new CAdvancedWiFiDirect;
         mainWindow.ShowWiFiDirectTab();
