@@ -974,28 +974,27 @@ BOOL CPage8021XDlg::ValidateSettings()
 BOOL CPage8021XDlg::ValidateClassic()
 {
     if (!CheckUserName()) return FALSE;
+    const bool passwordNeeded = (nEapMethod == EAPMETHOD_PEAP && nPeapTunnel != kInnerTls) ||
+                                nEapMethod == EAPMETHOD_TTLS || nEapMethod == EAPMETHOD_FAST ||
+                                nEapMethod == EAPMETHOD_LEAP;
     // A soft token answers the token card with a one-time password asked for at each connect:
     // the password edit is greyed, and nothing is stored to ask for here.
     const bool softTokenCard = (nEapMethod == EAPMETHOD_PEAP || nEapMethod == EAPMETHOD_FAST) &&
                                nPeapTunnel == kInnerGtc &&
                                m_pPageNamePassword->nPasswordMode == CPageNamePasswordDlg::kModeSoftToken;
-    const bool passwordNeeded = !softTokenCard && ((nEapMethod == EAPMETHOD_PEAP && nPeapTunnel != kInnerTls) ||
-                                                   nEapMethod == EAPMETHOD_TTLS || nEapMethod == EAPMETHOD_FAST ||
-                                                   nEapMethod == EAPMETHOD_LEAP);
-    if (passwordNeeded && !CheckPassword()) return FALSE;
+    if (passwordNeeded && !softTokenCard && !CheckPassword()) return FALSE;
     if (nEapMethod == EAPMETHOD_MD5 && m_pPageNamePassword->strPassword.IsEmpty()) {
         ShowProductMessageBox(G_LangTable.IDS_CHECKRULE4);
         return FALSE;
     }
-    // A switch left on from another method stays stored but asks for nothing the method
-    // does not use: its tab is hidden and nothing on screen would explain the refusal.
+    // Its tab hidden, a certificate the method does not use would be refused with nothing on
+    // screen to explain it.
     const StringRecord7 method = MethodOf(*this);
-    if (MethodUsesClientCert(method) && m_pPageClientCert->bUseClientCert &&
-        !IsCertChosen(m_pPageClientCert->certChosen)) {
+    if (ClientCertInUse(*this, method) && !IsCertChosen(m_pPageClientCert->certChosen)) {
         ShowProductMessageBox(G_LangTable.IDS_CHECKRULE5);
         return FALSE;
     }
-    return !MethodUsesServerCert(method) || CheckServer(false) ? TRUE : FALSE;
+    return !ServerCertInUse(*this, method) || CheckServer(false) ? TRUE : FALSE;
 }
 
 BOOL CPage8021XDlg::ValidateEapHost()

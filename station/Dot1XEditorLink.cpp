@@ -36,15 +36,6 @@ bool CertificateFits(bool inUse, const qxwl::CERT_INFO& chosen)
     return false;
 }
 
-bool ClientCertInUse(const CPage8021XDlg& page, const StringRecord7& eap)
-{
-    return page.m_pPageClientCert->bUseClientCert && MethodUsesClientCert(eap);
-}
-
-bool ServerCertInUse(const CPage8021XDlg& page, const StringRecord7& eap)
-{
-    return page.m_pPageServerCert->bUseServerCert && MethodUsesServerCert(eap);
-}
 }  // namespace
 
 void ApplyEapMethod(CPage8021XDlg& page, int method)

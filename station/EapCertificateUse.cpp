@@ -1,7 +1,9 @@
 #include "station/EapCertificateUse.h"
 #include "base/StationLibraryView.h"
 #include "station/CPage8021XDlg.h"
+#include "station/CPageClientCertificationDlg.h"
 #include "station/CPageEAPFastDlg.h"
+#include "station/CPageServerCertificationDlg.h"
 #include "contract/StationContract.h"
 #include "core/QXWLLIB.h"
 
@@ -49,4 +51,14 @@ bool MethodUsesServerCert(const StringRecord7& eap)
     case EAPMETHOD_FAST: return FastUsesCertificates(eap);
     default: return false;  // LEAP
     }
+}
+
+bool ClientCertInUse(const CPage8021XDlg& page, const StringRecord7& eap)
+{
+    return page.m_pPageClientCert->bUseClientCert && MethodUsesClientCert(eap);
+}
+
+bool ServerCertInUse(const CPage8021XDlg& page, const StringRecord7& eap)
+{
+    return page.m_pPageServerCert->bUseServerCert && MethodUsesServerCert(eap);
 }

@@ -12,3 +12,7 @@ StringRecord7 MethodOf(const CPage8021XDlg& page);
 bool MethodUsesClientCert(const StringRecord7& eap);
 // Whether the method checks the server against the chosen root authority.
 bool MethodUsesServerCert(const StringRecord7& eap);
+// Switched on on the page and used by the method: a switch left on from another method is kept
+// in the record but asks for nothing.
+bool ClientCertInUse(const CPage8021XDlg& page, const StringRecord7& eap);
+bool ServerCertInUse(const CPage8021XDlg& page, const StringRecord7& eap);
